@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+
+namespace vantrelle {
+
+inline constexpr char kProductName[] = "Vantrelle";
+
+// The title every message box without a title of its own shows.
+QString applicationTitle();
+void setApplicationTitle(const QString &title);
+
+// Shortens a product name by whole words to at most 40 characters. A name
+// without a blank is kept whole: there is no word boundary to cut at.
+QString shortenedTitle(const QString &productName);
+
+// The folder of the executable, without a trailing separator.
+QString programFolder();
+
+} // namespace vantrelle

@@ -1,0 +1,45 @@
+#include "errorreport.h"
+
+#include "app/shell/dialogs.h"
+
+#include <stdexcept>
+
+namespace vantrelle {
+
+QString errorReportText(const QString &description, const QString &location, int line)
+{
+    return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ") +
+           QString::number(line) + QStringLiteral("\r\r") +
+           QStringLiteral("Please email screenshot of this message to ") +
+           QLatin1String(kSupportAddress);
+}
+
+void ReportApplicationError(Dialogs &dialogs, const QString &description,
+                            const QString &location, int line)
+{
+    dialogs.errorReport(errorReportText(description, location, line));
+}
+
+QString describeCurrentException()
+{
+    try {
+        throw;
+    } catch (const std::exception &e) {
+        return QString::fromUtf8(e.what());
+    } catch (...) {
+        return QStringLiteral("Unknown error");
+    }
+}
+
+void Guard::report()
+{
+    ++m_reports;
+    const QString description = describeCurrentException();
+    try {
+        ReportApplicationError(m_dialogs, description, QString::fromLatin1(m_location), m_line);
+    } catch (...) {
+        // A report that cannot be shown must not end the procedure either.
+    }
+}
+
+} // namespace vantrelle

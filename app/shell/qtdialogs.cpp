@@ -1,0 +1,125 @@
+#include "app/shell/apptitle.h"
+#include "app/shell/dialogs.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace vantrelle {
+
+namespace {
+
+// A message of more lines than fit on a screen (thousands of flagged files)
+// goes into a scrollable box so that its buttons stay reachable.
+constexpr int kMaxLinesInMessageBox = 25;
+
+bool isLong(const QString &text)
+{
+    return text.count(QLatin1Char('\n')) > kMaxLinesInMessageBox;
+}
+
+bool scrollableQuestion(QWidget *owner, const QString &text, bool yesIsDefault)
+{
+    QDialog dialog(owner);
+    dialog.setWindowTitle(applicationTitle());
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *body = new QPlainTextEdit(&dialog);
+    body->setReadOnly(true);
+    body->setPlainText(QString(text).remove(QLatin1Char('\r')));
+    body->setMinimumSize(560, 360);
+    layout->addWidget(body);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Yes | QDialogButtonBox::No, &dialog);
+    buttons->button(yesIsDefault ? QDialogButtonBox::Yes : QDialogButtonBox::No)->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace
+
+QString qtFilterFromPipes(const QString &pipeFilter)
+{
+    const QStringList parts = pipeFilter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty())
+            continue;
+        QString description = parts[i];
+        const QString pattern = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        // Qt takes the patterns from the parentheses; add them where the
+        // description does not show them.
+        if (!description.contains(QLatin1Char('(')))
+            description += QStringLiteral(" (") + pattern + QLatin1Char(')');
+        filters << description;
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+void QtDialogs::notice(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, m_owner);
+    box.exec();
+}
+
+bool QtDialogs::question(const QString &text, bool yesIsDefault)
+{
+    if (isLong(text))
+        return scrollableQuestion(m_owner, text, yesIsDefault);
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text,
+                    QMessageBox::Yes | QMessageBox::No, m_owner);
+    box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtDialogs::errorReport(const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Application Error"), text,
+                    QMessageBox::Ok, m_owner);
+    box.exec();
+}
+
+QString QtDialogs::inputBox(const QString &prompt, const QString &initialText)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(m_owner, applicationTitle(), prompt,
+                                                 QLineEdit::Normal, initialText, &ok);
+    return ok ? answer : QString();
+}
+
+QStringList QtDialogs::openFiles(const FileDialogRequest &request)
+{
+    const QString filter = qtFilterFromPipes(request.filter);
+    if (request.multiSelect)
+        return QFileDialog::getOpenFileNames(m_owner, request.title, QString(), filter);
+    const QString one = QFileDialog::getOpenFileName(m_owner, request.title, QString(), filter);
+    return one.isEmpty() ? QStringList() : QStringList{one};
+}
+
+QString QtDialogs::saveFile(const FileDialogRequest &request)
+{
+    return QFileDialog::getSaveFileName(m_owner, request.title, QString(),
+                                        qtFilterFromPipes(request.filter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+QString QtDialogs::pickFolder(const QString &title, const QString &initialFolder)
+{
+    return QFileDialog::getExistingDirectory(m_owner, title, initialFolder);
+}
+
+void QtDialogs::openFolder(const QString &path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+} // namespace vantrelle

@@ -1,0 +1,80 @@
+#include "settings.h"
+
+#include "fsutil/failure.h"
+
+#include <QSettings>
+
+#include <cmath>
+
+namespace vantrelle {
+
+namespace {
+QString groupKey(const char *key)
+{
+    return QLatin1String(kSettingsSection) + QLatin1Char('/') + QLatin1String(key);
+}
+} // namespace
+
+SettingsStore::SettingsStore()
+    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                             QLatin1String(kSettingsApplication),
+                                             QLatin1String(kSettingsApplication)))
+{
+}
+
+SettingsStore::SettingsStore(const QString &iniFile)
+    : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
+{
+}
+
+SettingsStore::~SettingsStore() = default;
+
+QString SettingsStore::get(const char *key, const QString &defaultValue) const
+{
+    const QVariant value = m_settings->value(groupKey(key));
+    if (!value.isValid())
+        return defaultValue;
+    return value.toString();
+}
+
+void SettingsStore::set(const char *key, const QString &value)
+{
+    m_settings->setValue(groupKey(key), value);
+    m_settings->sync();
+}
+
+bool SettingsStore::contains(const char *key) const
+{
+    return m_settings->contains(groupKey(key));
+}
+
+QString SettingsStore::fileName() const
+{
+    return m_settings->fileName();
+}
+
+int settingToInt(const QString &text)
+{
+    bool ok = false;
+    const double number = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(number) || number < -32768.5 || number > 32767.5)
+        throw Failure("Type mismatch");
+    // Halves go to the even neighbour, as the stored values were always rounded.
+    return static_cast<int>(std::nearbyint(number));
+}
+
+bool settingToBool(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    bool ok = false;
+    const double number = t.toDouble(&ok);
+    if (!ok || !std::isfinite(number))
+        throw Failure("Type mismatch");
+    return number != 0.0;
+}
+
+} // namespace vantrelle

@@ -1,0 +1,80 @@
+#pragma once
+// The automation object model the publication editor talks to. On Windows this
+// would be the publishing program's COM server; here a server registers itself
+// under a ProgID and the editor only ever sees these interfaces.
+#include <QString>
+
+#include <map>
+#include <memory>
+
+namespace vantrelle::automation {
+
+inline constexpr char kPublisherProgId[] = "Publisher.Application";
+
+// ReplaceScope value for "every occurrence in the publication".
+inline constexpr int kReplaceScopeAll = 2;
+// SaveAs format value for a publication.
+inline constexpr int kFormatPublication = 1;
+
+// Every member may throw a std::exception whose what() is a UTF-8,
+// human-readable description of the failure.
+class FindReplace {
+public:
+    virtual ~FindReplace() = default;
+    virtual void Clear() = 0;
+    virtual void SetFindText(const QString &text) = 0;
+    virtual void SetReplaceWithText(const QString &text) = 0;
+    virtual void SetReplaceScope(int scope) = 0;
+    virtual void SetMatchCase(bool on) = 0;
+    virtual void SetMatchWholeWord(bool on) = 0;
+    // True when anything was found.
+    virtual bool Execute() = 0;
+};
+
+class Document {
+public:
+    virtual ~Document() = default;
+    virtual std::shared_ptr<FindReplace> Find() = 0;
+    virtual void SaveAs(const QString &fileName, int format, bool addToRecentFiles) = 0;
+};
+
+class Application {
+public:
+    virtual ~Application() = default;
+    virtual QString name() = 0;
+    virtual std::shared_ptr<Document> Open(const QString &fileName, bool readOnly,
+                                           bool addToRecentFiles, int saveChanges) = 0;
+    virtual std::shared_ptr<Document> ActiveDocument() = 0;
+    virtual void Quit() = 0;
+};
+
+// What stands behind one ProgID.
+class Server {
+public:
+    virtual ~Server() = default;
+    // A fresh instance; throws when none can be made.
+    virtual std::shared_ptr<Application> CreateInstance() = 0;
+    // The instance already running, or nullptr when there is none.
+    virtual std::shared_ptr<Application> RunningInstance() = 0;
+};
+
+// Maps ProgIDs to servers. The program registers its servers at start;
+// tests register recording doubles on a registry of their own.
+class Registry {
+public:
+    static Registry &instance();
+
+    void Register(const QString &progId, std::shared_ptr<Server> server);
+    void Unregister(const QString &progId);
+
+    // Throws "ActiveX component can't create object" when nothing is registered
+    // or the server cannot make an instance.
+    std::shared_ptr<Application> CreateObject(const QString &progId);
+    // Throws the same description when no instance is running.
+    std::shared_ptr<Application> GetObject(const QString &progId);
+
+private:
+    std::map<QString, std::shared_ptr<Server>> m_servers;
+};
+
+} // namespace vantrelle::automation

@@ -1,0 +1,81 @@
+#include "app/shell/apptitle.h"
+#include "app/shell/errorreport.h"
+#include "app/shell/settings.h"
+#include "fsutil/failure.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/tempsettings.h"
+
+#include <gtest/gtest.h>
+
+using namespace vantrelle;
+
+TEST(ErrorReport, TextIsByteExact)
+{
+    const QString text =
+        errorReportText("Type mismatch", loc::Form1_Form_Load, 136);
+    EXPECT_EQ(text, QString("Type mismatch\r\nin Hobmarrow2021/08/31.Form1.Form_Load at line "
+                            "136\r\rPlease email screenshot of this message to ") +
+                        kSupportAddress);
+}
+
+TEST(ErrorReport, GuardReportsEachFailureAndGoesOn)
+{
+    test::ScriptedDialogs dialogs;
+    Guard guard(dialogs, loc::Form1_Pushbutton7_Click);
+    QStringList done;
+    guard.run(100, [&] { throw Failure("first"); });
+    guard.run(102, [&] { done << "102"; });
+    guard.run(104, [&] { throw std::runtime_error("second"); });
+    guard.reach(106);
+    guard.run(106, [&] { throw 42; });
+    ASSERT_EQ(dialogs.count("error"), 3);
+    EXPECT_TRUE(dialogs.texts("error")[0].startsWith(
+        "first\r\nin Hobmarrow2021/08/31.Form1.Pushbutton7_Click at line 100\r\r"));
+    EXPECT_TRUE(dialogs.texts("error")[1].contains("at line 104"));
+    EXPECT_TRUE(dialogs.texts("error")[2].startsWith("Unknown error\r\n"));
+    EXPECT_EQ(done, QStringList{"102"});
+}
+
+TEST(ErrorReport, FailingTestTakesTheBranch)
+{
+    test::ScriptedDialogs dialogs;
+    Guard guard(dialogs, loc::Form1_Form_Load);
+    EXPECT_TRUE(guard.test(102, []() -> bool { throw Failure("x"); }));
+    EXPECT_FALSE(guard.test(108, [] { return false; }));
+    EXPECT_EQ(dialogs.count("error"), 1);
+    EXPECT_EQ(guard.lastLine(), 108);
+}
+
+TEST(ApplicationTitle, ShortensByWholeWordsButKeepsASingleWord)
+{
+    EXPECT_EQ(shortenedTitle("Vantrelle"), "Vantrelle");
+    EXPECT_EQ(shortenedTitle("Batch Replace Tool"), "Batch Replace");
+    EXPECT_EQ(shortenedTitle("A very long product name that goes on and on beyond forty"),
+              "A very long product name that goes on");
+}
+
+TEST(Settings, ValuesAreTextWithDefaults)
+{
+    test::TempSettings s;
+    EXPECT_EQ(s->get(keys::Extension, "pub"), "pub");
+    s->set(keys::OutputFolder, "/tmp/out/");
+    s->set(keys::Option1, boolText(false));
+    SettingsStore reopened(s->fileName());
+    EXPECT_EQ(reopened.get(keys::OutputFolder, ""), "/tmp/out/");
+    EXPECT_EQ(reopened.get(keys::Option1, "True"), "False");
+    EXPECT_TRUE(reopened.contains(keys::Option1));
+    EXPECT_FALSE(reopened.contains(keys::Snapshot));
+}
+
+TEST(Settings, Conversions)
+{
+    EXPECT_EQ(settingToInt("1"), 1);
+    EXPECT_EQ(settingToInt(" 0 "), 0);
+    EXPECT_THROW(settingToInt("abc"), Failure);
+    EXPECT_THROW(settingToInt(""), Failure);
+    EXPECT_TRUE(settingToBool("True"));
+    EXPECT_FALSE(settingToBool("false"));
+    EXPECT_TRUE(settingToBool("1"));
+    EXPECT_FALSE(settingToBool("0"));
+    EXPECT_THROW(settingToBool("maybe"), Failure);
+}

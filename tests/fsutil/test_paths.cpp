@@ -1,0 +1,127 @@
+#include "fsutil/failure.h"
+#include "fsutil/paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace vantrelle;
+
+namespace {
+const QChar win = QLatin1Char('\\');
+
+void touch(const QString &path)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("x");
+}
+} // namespace
+
+TEST(PathText, FileNameAndFolderWindowsExamples)
+{
+    EXPECT_EQ(GetFileNameOfPath(R"(C:\dir\a.b.pub)", win), "a.b.pub");
+    EXPECT_EQ(GetFileNameOfPath("name.pub", win), "name.pub");
+    EXPECT_EQ(GetFileNameOfPath(R"(C:\dir\)", win), "");
+    EXPECT_EQ(GetFolderOfPath(R"(C:\dir\a.pub)", win), R"(C:\dir\)");
+    EXPECT_EQ(GetFolderOfPath("a.pub", win), "");
+}
+
+TEST(PathText, FileNameAndFolderPosix)
+{
+    EXPECT_EQ(GetFileNameOfPath("/dir/a.b.pub"), "a.b.pub");
+    EXPECT_EQ(GetFileNameOfPath("/dir/"), "");
+    EXPECT_EQ(GetFolderOfPath("/dir/a.pub"), "/dir/");
+    EXPECT_EQ(GetFolderOfPath("a.pub"), "");
+}
+
+TEST(PathText, ExtensionCountsDotsInFolders)
+{
+    EXPECT_EQ(GetExtensionOfPath(R"(C:\dir\a.b.pub)"), "pub");
+    EXPECT_EQ(GetExtensionOfPath(R"(C:\dir\noext)"), R"(C:\dir\noext)");
+    EXPECT_EQ(GetExtensionOfPath(R"(C:\dir\a.)"), "");
+    EXPECT_EQ(GetExtensionOfPath(R"(C:\my.dir\file)"), R"(dir\file)");
+    EXPECT_EQ(GetExtensionOfPath("/my.dir/file"), "dir/file");
+}
+
+TEST(PathText, StripExtension)
+{
+    EXPECT_EQ(StripExtension(R"(C:\dir\a.b.pub)"), R"(C:\dir\a.b)");
+    EXPECT_EQ(StripExtension(".pub"), ".pub");
+    EXPECT_EQ(StripExtension(R"(C:\dir\noext)"), R"(C:\dir\noext)");
+    EXPECT_EQ(StripExtension(R"(C:\my.dir\noext)"), R"(C:\my)");
+    EXPECT_EQ(StripExtension(""), "");
+    EXPECT_EQ(StripExtension("/home/u/a.pub"), "/home/u/a");
+}
+
+TEST(PathText, CollapseWindowsKeepsNetworkPrefix)
+{
+    EXPECT_EQ(CollapseBackslashes(R"(C:\out\\a.pub)", win), R"(C:\out\a.pub)");
+    EXPECT_EQ(CollapseBackslashes(R"(C:\out\a.pub)", win), R"(C:\out\a.pub)");
+    EXPECT_EQ(CollapseBackslashes(R"(C:\a\\\b)", win), R"(C:\a\\b)");
+    EXPECT_EQ(CollapseBackslashes(R"(C:\a\\\\b)", win), R"(C:\a\\b)");
+    EXPECT_EQ(CollapseBackslashes(R"(\\server\share\\x)", win), R"(\\server\share\x)");
+    EXPECT_EQ(CollapseBackslashes(R"(\dir\\x)", win), R"(\\dir\x)");
+}
+
+TEST(PathText, CollapsePosixHasNoNetworkPrefix)
+{
+    EXPECT_EQ(CollapseBackslashes("/out//a.pub"), "/out/a.pub");
+    EXPECT_EQ(CollapseBackslashes("//out/a.pub"), "/out/a.pub");
+    EXPECT_EQ(CollapseBackslashes("/a///b"), "/a//b");
+    EXPECT_EQ(CollapseBackslashes("/plain/path"), "/plain/path");
+}
+
+TEST(PathText, PositionsPast32767Overflow)
+{
+    const QString longPath = QString(40000, QLatin1Char('a')) + "/x.pub";
+    EXPECT_THROW(GetExtensionOfPath(longPath), Failure);
+    EXPECT_THROW(GetFolderOfPath(longPath), Failure);
+    EXPECT_THROW(StripExtension(longPath), Failure);
+    EXPECT_NO_THROW(GetFileNameOfPath(longPath));
+}
+
+TEST(FileProbes, FoldersAndFiles)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("a.pub");
+    touch(file);
+    EXPECT_TRUE(FolderExists(dir.path()));
+    EXPECT_TRUE(FolderExists(dir.path() + "/"));
+    EXPECT_FALSE(FolderExists(file));
+    EXPECT_FALSE(FolderExists(""));
+    EXPECT_FALSE(FolderExists(dir.filePath("missing")));
+    EXPECT_TRUE(DoesFileExist(file));
+    EXPECT_FALSE(DoesFileExist(dir.filePath("missing")));
+    EXPECT_TRUE(CheckFileExists(file));
+    EXPECT_FALSE(CheckFileExists(dir.path()));
+    EXPECT_FALSE(CheckFileExists(dir.filePath("missing")));
+}
+
+TEST(FileProbes, DeleteFileQuietDeletesExactlyThatFile)
+{
+    QTemporaryDir dir;
+    const QString readOnly = dir.filePath("ro.pub");
+    const QString other = dir.filePath("r?.pub");
+    touch(readOnly);
+    touch(other);
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner);
+    DeleteFileQuiet(readOnly);
+    EXPECT_FALSE(QFile::exists(readOnly));
+    // A pattern is a name, never expanded.
+    DeleteFileQuiet(dir.filePath("*.pub"));
+    EXPECT_TRUE(QFile::exists(other));
+    // Missing files and folders: nothing happens, nothing thrown.
+    EXPECT_NO_THROW(DeleteFileQuiet(dir.filePath("missing.pub")));
+    QDir(dir.path()).mkdir("sub");
+    DeleteFileQuiet(dir.filePath("sub"));
+    EXPECT_TRUE(QFileInfo(dir.filePath("sub")).isDir());
+    EXPECT_NO_THROW(DeleteFileQuiet(""));
+}
+
+TEST(FileProbes, DesktopFolderIsKnown)
+{
+    EXPECT_FALSE(GetSpecialFolderPath(0).isEmpty());
+}
