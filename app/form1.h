@@ -1,0 +1,140 @@
+#pragma once
+// Form1, the one working window. Controls keep the names of the window
+// design; each event has a handler of its own, named control_event. The
+// handlers are short sequences of numbered steps that call the units of the
+// subsystem folders, and they live in one file per subsystem:
+//   form1.cpp          layout, start-up, settings, appearance, output destination
+//   form1_doclist.cpp  adding, removing and clearing documents
+//   form1_sets.cpp     the sets lists, Save Sets, Load Sets
+//   form1_run.cpp      Start Replacing and the sample documents
+#include "app/shell/windowpointer.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+
+namespace vantrelle {
+
+class Dialogs;
+class DocListView;
+class Form2;
+class ProgressBar;
+class PushButton;
+class SettingsStore;
+class TabControl;
+namespace automation {
+class Registry;
+}
+
+// What the window needs from outside; tests pass doubles.
+struct Form1Services {
+    Dialogs &dialogs;
+    SettingsStore &settings;
+    automation::Registry &registry;
+};
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(Form1Services services, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // The start-up sequence; run once after construction.
+    void Form_Load();
+
+    // Controls, named as in the window design.
+    DocListView *ListView1 = nullptr;
+    PushButton *PushButton3 = nullptr;  // Add Publisher File(s)
+    PushButton *PushButton6 = nullptr;  // Add All Publisher File(s) In Folder
+    PushButton *PushButton2 = nullptr;  // Clear List
+    PushButton *PushButton8 = nullptr;  // Load Sample/Example Files
+    QGroupBox *Frame1 = nullptr;        // Match Option
+    QCheckBox *Check2 = nullptr;        // Match Case
+    TabControl *TabControl1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QPlainTextEdit *Text1 = nullptr;    // find what
+    QLabel *Label2 = nullptr;
+    QPlainTextEdit *Text2 = nullptr;    // replace with
+    QLabel *Label3 = nullptr;
+    QComboBox *Combo1 = nullptr;        // find texts of the sets
+    QLabel *Label4 = nullptr;
+    QComboBox *Combo2 = nullptr;        // replace texts of the sets
+    PushButton *PushButton1 = nullptr;  // Add Set
+    PushButton *PushButton10 = nullptr; // Load Sets
+    PushButton *PushButton9 = nullptr;  // Save Sets
+    PushButton *PushButton4 = nullptr;  // Remove Selected Set
+    PushButton *PushButton5 = nullptr;  // Clear Sets
+    QGroupBox *Frame2 = nullptr;        // Save Option
+    QRadioButton *Option1 = nullptr;    // Save results to this folder:
+    QGroupBox *Frame3 = nullptr;
+    QLineEdit *Text3 = nullptr;         // output folder
+    PushButton *PushButton14 = nullptr; // browse for the output folder
+    QRadioButton *Option2 = nullptr;    // Save results in folder of original file
+    PushButton *PushButton7 = nullptr;  // Start Replacing
+    ProgressBar *ProgressBar1 = nullptr;
+
+    // The window's pointer; the hourglass is the program's busy flag.
+    WindowPointer &MousePointer() { return m_pointer; }
+    // The Load Sets dialog, created hidden at start-up.
+    Form2 *loadSetsDialog();
+
+    // Start-up and settings (form1.cpp).
+    void Check2_Click();
+    void TabControl1_SelectedChanged(int index);
+    void Option1_Click();
+    void Option2_Click();
+    void Text3_Change();
+    void PushButton14_Click();
+    void SetApplicationTitle();
+    QString GetDesktopFolder();
+    // Hover rule: hand over push buttons, default over the window's surfaces.
+    void hoverPushButton();
+    void hoverSurface();
+
+    // Document list (form1_doclist.cpp).
+    void PushButton3_Click();
+    void PushButton6_Click();
+    void PushButton2_Click();
+
+    // Sets (form1_sets.cpp).
+    void PushButton1_Click();
+    void PushButton4_Click();
+    void PushButton5_Click();
+    void Combo1_Click(int index);
+    void Combo2_Click(int index);
+    void PushButton9_Click();
+    void PushButton10_Click();
+
+    // The run and the samples (form1_run.cpp).
+    void PushButton7_Click();
+    void PushButton8_Click();
+    void RecordSampleFiles();
+    void AddSampleFiles();
+    bool runInProgress() const { return m_runInProgress; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void connectHandlers();
+    void connectDocListHandlers();
+    void connectSetsHandlers();
+
+    Form1Services m_services;
+    WindowPointer m_pointer{this};
+    Form2 *m_form2 = nullptr;
+    bool m_runInProgress = false;
+};
+
+} // namespace vantrelle

@@ -1,0 +1,21 @@
+// Vantrelle: find and replace text in many publications in one run.
+#include "app/form1.h"
+#include "app/shell/dialogs.h"
+#include "app/shell/settings.h"
+#include "run/automation.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    using namespace vantrelle;
+    SettingsStore settings;
+    QtDialogs dialogs;
+    automation::Registry &registry = automation::Registry::instance();
+    Form1 window({dialogs, settings, registry});
+    dialogs.setOwner(&window);
+    window.Form_Load();
+    window.show();
+    return app.exec();
+}

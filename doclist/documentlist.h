@@ -1,0 +1,40 @@
+#pragma once
+// The document list as the rest of the program sees it: path texts in display
+// order, addressed from 1, duplicates allowed, never normalised.
+#include <QString>
+#include <QStringList>
+
+namespace vantrelle {
+
+class DocumentList {
+public:
+    virtual ~DocumentList() = default;
+    virtual void append(const QString &text) = 0;
+    virtual int count() const = 0;
+    // index 1..count
+    virtual QString rowText(int index) const = 0;
+    // index 1..count; later rows move up
+    virtual void remove(int index) = 0;
+    virtual void clear() = 0;
+};
+
+// True when a row's text equals the text exactly (letter case counts).
+bool ListContains(const DocumentList &list, const QString &text);
+
+// A list held in memory, for logic that runs without a window.
+class MemoryDocumentList : public DocumentList {
+public:
+    MemoryDocumentList() = default;
+    explicit MemoryDocumentList(QStringList rows) : m_rows(std::move(rows)) {}
+    void append(const QString &text) override { m_rows.append(text); }
+    int count() const override { return int(m_rows.size()); }
+    QString rowText(int index) const override { return m_rows.at(index - 1); }
+    void remove(int index) override { m_rows.removeAt(index - 1); }
+    void clear() override { m_rows.clear(); }
+    const QStringList &rows() const { return m_rows; }
+
+private:
+    QStringList m_rows;
+};
+
+} // namespace vantrelle
