@@ -1,0 +1,13 @@
+#pragma once
+// Failures of the engine. FormatError describes what is wrong inside a stream
+// without knowing the file; the publication layer adds the file name.
+#include "fsutil/failure.h"
+
+namespace vantrelle::pubengine {
+
+class FormatError : public Failure {
+public:
+    using Failure::Failure;
+};
+
+} // namespace vantrelle::pubengine

@@ -1,0 +1,185 @@
+#include "pubengine/publication.h"
+
+#include "pubengine/compound.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <sys/stat.h>
+
+namespace vantrelle::pubengine {
+
+namespace {
+
+const std::vector<std::string> kQuillPath{"Quill", "QuillSub", "CONTENTS"};
+
+std::u16string toU16(const QString &s)
+{
+    return std::u16string(reinterpret_cast<const char16_t *>(s.utf16()), s.size());
+}
+
+bool fileIdentity(const QString &path, std::uint64_t &device, std::uint64_t &inode)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return false;
+    device = st.st_dev;
+    inode = st.st_ino;
+    return true;
+}
+
+} // namespace
+
+Publication::Publication() = default;
+Publication::Publication(Publication &&) noexcept = default;
+Publication &Publication::operator=(Publication &&) noexcept = default;
+Publication::~Publication() = default;
+
+void Publication::fail(const QString &what, const std::exception &e) const
+{
+    QString reason = QString::fromUtf8(e.what());
+    if (!reason.isEmpty() && !reason.endsWith(u'.'))
+        reason += u'.';
+    throw Failure(QStringLiteral("%1 “%2”: %3").arg(what, m_name, reason));
+}
+
+Publication Publication::open(const QString &path)
+{
+    Publication pub;
+    pub.m_path = path;
+    pub.m_name = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure(QStringLiteral("Cannot open “%1”: %2.").arg(pub.m_name, file.errorString()));
+    if (file.size() > kMaxFileSize)
+        throw Failure(QStringLiteral("Cannot open “%1”: the file is larger than %2 MiB, more "
+                                     "than any publication this engine edits.")
+                          .arg(pub.m_name)
+                          .arg(kMaxFileSize / (1024 * 1024)));
+    pub.m_haveIdentity = fileIdentity(path, pub.m_device, pub.m_inode);
+    // Read one byte past the limit so that a file growing meanwhile is caught too.
+    QByteArray bytes = file.read(kMaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw Failure(QStringLiteral("Cannot read “%1”: %2.").arg(pub.m_name, file.errorString()));
+    if (bytes.size() > kMaxFileSize)
+        throw Failure(QStringLiteral("Cannot open “%1”: the file is too large.").arg(pub.m_name));
+    pub.load(std::move(bytes));
+    return pub;
+}
+
+Publication Publication::fromBytes(QByteArray bytes, const QString &name)
+{
+    Publication pub;
+    pub.m_name = name;
+    if (bytes.size() > kMaxFileSize)
+        throw Failure(QStringLiteral("Cannot open “%1”: the file is too large.").arg(name));
+    pub.load(std::move(bytes));
+    return pub;
+}
+
+void Publication::load(QByteArray bytes)
+{
+    try {
+        const qsizetype size = bytes.size();
+        m_compound = std::make_unique<CompoundFile>(std::move(bytes));
+        std::optional<Bytes> stream = m_compound->readStream(kQuillPath, std::size_t(size));
+        if (!stream)
+            throw FormatError("it has no text stream (Quill/QuillSub/CONTENTS); publications "
+                              "saved by the oldest versions of the program are not supported");
+        m_quill = QuillStream::parse(*stream);
+        const std::vector<std::string> problems = m_quill.invariantViolations();
+        if (!problems.empty())
+            throw FormatError("its text structures are inconsistent (" + problems.front() + ")");
+    } catch (const std::bad_alloc &e) {
+        fail(QStringLiteral("Cannot read"), e);
+    } catch (const std::exception &e) {
+        fail(QStringLiteral("Cannot read"), e);
+    }
+}
+
+ReplaceResult Publication::replaceAll(const QString &find, const QString &replacement,
+                                      bool matchCase)
+{
+    try {
+        return m_quill.replaceAll(toU16(find), toU16(replacement), matchCase);
+    } catch (const std::exception &e) {
+        fail(QStringLiteral("Cannot replace “%1” in").arg(find), e);
+    }
+}
+
+QByteArray Publication::toBytes() const
+{
+    try {
+        const Bytes stream = m_quill.build();
+        // Re-read what is about to be written and hold it to every invariant.
+        const QuillStream check = QuillStream::parse(stream);
+        std::vector<std::string> problems = check.invariantViolations();
+        if (check.text() != m_quill.text())
+            problems.push_back("the rebuilt text differs from the edited text");
+        if (!problems.empty())
+            throw Failure("the rebuilt text stream failed its checks (" + problems.front() +
+                          "); nothing was written");
+        QByteArray out = m_compound->rewrite(kQuillPath, stream);
+        const CompoundFile written(out);
+        const std::optional<Bytes> back = written.readStream(kQuillPath, std::size_t(out.size()));
+        if (!back || *back != stream)
+            throw Failure("the written compound file does not hold the rebuilt text stream");
+        return out;
+    } catch (const std::exception &e) {
+        fail(QStringLiteral("Cannot save"), e);
+    }
+}
+
+void Publication::saveAs(const QString &path) const
+{
+    const QString target = QDir::toNativeSeparators(path);
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    if (m_haveIdentity && fileIdentity(path, device, inode) && device == m_device &&
+        inode == m_inode)
+        throw Failure(QStringLiteral("Cannot save “%1” as “%2”: that is the file it was opened "
+                                     "from, which is never overwritten.")
+                          .arg(m_name, target));
+    const QByteArray bytes = toBytes();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw Failure(QStringLiteral("Cannot save “%1” as “%2”: %3.")
+                          .arg(m_name, target, file.errorString()));
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throw Failure(QStringLiteral("Cannot save “%1” as “%2”: %3.").arg(m_name, target, reason));
+    }
+}
+
+QString describeLeft(const ReplaceResult &result, const QString &find)
+{
+    const std::size_t total = result.leftTotal();
+    if (total == 0)
+        return {};
+    static const char *const reasons[kLeftReasonCount] = {
+        "it would change a field such as a page number",
+        "it would remove all the text of a hyperlink or placeholder",
+        "it would remove all the text of a formatting page",
+    };
+    QStringList parts;
+    for (int r = 0; r < kLeftReasonCount; ++r) {
+        if (result.left[r] == 0)
+            continue;
+        parts << (total == result.left[r]
+                      ? QStringLiteral("because %1").arg(QString::fromUtf8(reasons[r]))
+                      : QStringLiteral("%1 because %2")
+                            .arg(result.left[r])
+                            .arg(QString::fromUtf8(reasons[r])));
+    }
+    return QStringLiteral("%1 %2 of “%3” %4 left unchanged %5.")
+        .arg(total)
+        .arg(total == 1 ? QStringLiteral("occurrence") : QStringLiteral("occurrences"))
+        .arg(find)
+        .arg(total == 1 ? QStringLiteral("was") : QStringLiteral("were"))
+        .arg(parts.join(QStringLiteral(", ")));
+}
+
+} // namespace vantrelle::pubengine

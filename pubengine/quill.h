@@ -1,0 +1,137 @@
+#pragma once
+// The Quill text stream of a publication: all stories' text and every
+// structure that holds a text position. Parsing validates every position
+// against the text, editing keeps them consistent, and build() lays the
+// stream out again the way the publishing program does.
+#include "pubengine/chunkfile.h"
+#include "pubengine/properties.h"
+
+#include <string>
+#include <string_view>
+
+namespace vantrelle::pubengine {
+
+// A span of the global text in UTF-16 units, with the property record that
+// formats it (empty when the run has none).
+struct TextRun {
+    std::uint32_t start = 0;
+    std::uint32_t end = 0;
+    Bytes record;
+};
+
+enum class TokenRole { Hyperlink, Placeholder, Field };
+
+// A hyperlink, placeholder or field over story-relative positions.
+struct Token {
+    std::uint32_t start = 0;
+    std::uint32_t length = 0;
+    std::int32_t kind = 0;
+    TokenRole role = TokenRole::Field;
+    // The link target from the story's string table, when it has one.
+    std::u16string target;
+};
+
+// Why an occurrence was left unchanged.
+enum class LeftReason { Field, WholeToken, WholePage };
+inline constexpr int kLeftReasonCount = 3;
+
+struct ReplaceResult {
+    std::size_t replaced = 0;
+    std::array<std::size_t, kLeftReasonCount> left{};
+
+    std::size_t leftTotal() const { return left[0] + left[1] + left[2]; }
+};
+
+// Which kinds of token stand for what. Unknown kinds count as fields, whose
+// text the engine never touches.
+TokenRole tokenRole(std::int32_t kind);
+
+class QuillStream {
+public:
+    // Throws FormatError when the stream is damaged or holds something the
+    // engine cannot edit safely.
+    static QuillStream parse(ByteView stream);
+    Bytes build() const;
+
+    const std::u16string &text() const { return m_text; }
+    std::size_t storyCount() const { return m_storyLengths.size(); }
+    std::uint32_t storyStart(std::size_t story) const;
+    std::uint32_t storyLength(std::size_t story) const { return m_storyLengths.at(story); }
+    std::u16string_view story(std::size_t story) const;
+    std::uint32_t storyTextId(std::size_t story) const { return m_storyIds.at(story); }
+
+    std::vector<TextRun> characterRuns() const { return runs(m_charPages); }
+    std::vector<TextRun> paragraphs() const { return runs(m_paraPages); }
+    std::vector<Token> tokens(std::size_t story) const;
+    // Story-relative index of each cell's closing paragraph mark, then the
+    // story length; empty when the story is no table.
+    std::vector<std::uint32_t> cellEnds(std::size_t story) const;
+
+    const ChunkFile &chunkFile() const { return m_file; }
+
+    // Replaces every occurrence of find in every story (see replace.cpp for
+    // the rules). Throws Failure for texts that hold line or paragraph breaks.
+    ReplaceResult replaceAll(std::u16string_view find, std::u16string_view replacement,
+                             bool matchCase);
+
+    // Cross-structure consistency; an empty list means sound.
+    std::vector<std::string> invariantViolations() const;
+
+private:
+    struct FormattingPage {
+        std::size_t chunk = 0;
+        std::size_t storedCount = 0;
+        bool firstIsZero = false;
+        std::uint32_t first = 0; // global unit index
+        std::vector<std::uint32_t> ends;
+        std::vector<std::uint16_t> records;
+    };
+    struct BinTable {
+        std::size_t chunk = 0;
+        // Bound values as stored: 0 or a stream byte offset into the text.
+        std::vector<std::uint32_t> bounds;
+        std::vector<std::size_t> pageChunks;
+    };
+    struct TokenTable {
+        std::size_t chunk = 0;
+        std::size_t story = 0;
+        std::vector<std::uint32_t> starts;
+        std::uint32_t storyLength = 0;
+        std::vector<PropertyRecord> groupA;
+        Bytes groupB;
+        Bytes rest;
+        std::vector<std::uint32_t> lengths;
+        std::vector<std::int32_t> kinds;
+        std::vector<std::int32_t> targets;
+        std::uint8_t lengthType = 0x22;
+    };
+    struct CellTable {
+        std::size_t chunk = 0;
+        std::size_t story = 0;
+        std::vector<std::uint32_t> values;
+    };
+    class PositionMap;
+
+    void parseStories();
+    void parseFormattingPages(ChunkKind kind, std::vector<FormattingPage> &pages);
+    void parseBinTable(ChunkKind kind, ChunkKind pageKind, BinTable &table);
+    void parseTokens();
+    void parseCells();
+    std::vector<TextRun> runs(const std::vector<FormattingPage> &pages) const;
+    void encodeInto(ChunkFile &file, const ChunkFile::Layout *layout) const;
+    void applyEdits(const PositionMap &map, std::u16string newText,
+                    const std::vector<std::int64_t> &storyDeltas);
+
+    ChunkFile m_file;
+    std::u16string m_text;
+    std::vector<std::uint32_t> m_storyLengths;
+    std::vector<std::uint32_t> m_storyIds;
+    std::vector<FormattingPage> m_charPages;
+    std::vector<FormattingPage> m_paraPages;
+    BinTable m_charBins;
+    BinTable m_paraBins;
+    std::vector<TokenTable> m_tokens;
+    std::vector<CellTable> m_cells;
+};
+
+} // namespace vantrelle::pubengine

@@ -1,0 +1,288 @@
+// Replace-all over the Quill text. Rules where the text has structure:
+// * a match never crosses a story end or a paragraph mark: find and
+//   replacement texts with line or paragraph breaks are refused;
+// * a match never changes a field (page number and the like);
+// * a boundary of a formatting run, token or cell inside a match moves to the
+//   end of the new text, so the new text belongs to the run or link where the
+//   match starts and no run is ever added;
+// * a match that would leave a link, a placeholder or a whole formatting page
+//   without text is left unchanged and reported.
+#include "pubengine/casefold.h"
+#include "pubengine/quill.h"
+
+#include <algorithm>
+#include <set>
+
+namespace vantrelle::pubengine {
+
+// Maps positions of the text before a batch of non-overlapping edits to
+// positions after it. A position inside a replaced span moves to the end of
+// the replacement.
+class QuillStream::PositionMap {
+public:
+    struct Edit {
+        std::uint32_t pos = 0;
+        std::uint32_t oldLength = 0;
+        std::uint32_t newLength = 0;
+    };
+
+    explicit PositionMap(std::vector<Edit> edits) : m_edits(std::move(edits))
+    {
+        std::int64_t delta = 0;
+        for (const Edit &e : m_edits) {
+            m_deltaBefore.push_back(delta);
+            delta += std::int64_t(e.newLength) - e.oldLength;
+        }
+    }
+
+    std::uint32_t map(std::uint32_t b) const
+    {
+        auto it = std::partition_point(m_edits.begin(), m_edits.end(),
+                                       [b](const Edit &e) { return e.pos < b; });
+        if (it == m_edits.begin())
+            return b;
+        const std::size_t i = static_cast<std::size_t>(it - m_edits.begin()) - 1;
+        const Edit &e = m_edits[i];
+        const std::int64_t before = m_deltaBefore[i];
+        if (std::uint64_t(b) >= std::uint64_t(e.pos) + e.oldLength)
+            return static_cast<std::uint32_t>(b + before + std::int64_t(e.newLength) - e.oldLength);
+        return static_cast<std::uint32_t>(e.pos + before + e.newLength);
+    }
+
+    const std::vector<Edit> &edits() const { return m_edits; }
+
+private:
+    std::vector<Edit> m_edits;
+    std::vector<std::int64_t> m_deltaBefore;
+};
+
+namespace {
+
+bool holdsBreak(std::u16string_view s)
+{
+    return s.find_first_of(u"\r\n\v") != std::u16string_view::npos;
+}
+
+bool overlaps(std::uint64_t a0, std::uint64_t a1, std::uint64_t b0, std::uint64_t b1)
+{
+    if (b0 == b1) // an empty span is hit when the match surrounds its position
+        return a0 < b0 && b0 < a1;
+    return a0 < b1 && b0 < a1;
+}
+
+} // namespace
+
+ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_view replacement,
+                                      bool matchCase)
+{
+    ReplaceResult result;
+    if (find.empty())
+        return result;
+    if (holdsBreak(find) || holdsBreak(replacement))
+        throw Failure("a find or replace text that holds a line or paragraph break is not "
+                      "supported yet");
+    if (replacement.size() > 0x3FFFFFFF || m_text.size() > 0x3FFFFFFF)
+        throw Failure("the replacement text is too long");
+
+    const std::u16string foldedText = matchCase ? std::u16string() : foldCase(m_text);
+    const std::u16string key = matchCase ? std::u16string(find) : foldCase(find);
+    const std::u16string_view hay = matchCase ? std::u16string_view(m_text) : foldedText;
+    const std::uint32_t len = static_cast<std::uint32_t>(find.size());
+
+    std::vector<std::uint32_t> starts;
+    std::uint64_t s = 0;
+    for (std::uint32_t l : m_storyLengths) {
+        starts.push_back(static_cast<std::uint32_t>(s));
+        s += l;
+    }
+
+    struct Match {
+        std::size_t story;
+        std::uint32_t pos; // global
+    };
+    std::vector<Match> matches;
+    for (std::size_t k = 0; k < m_storyLengths.size(); ++k) {
+        const std::u16string_view story = hay.substr(starts[k], m_storyLengths[k]);
+        std::size_t from = 0;
+        while (true) {
+            const std::size_t i = story.find(key, from);
+            if (i == std::u16string_view::npos)
+                break;
+            const std::size_t g = starts[k] + i;
+            const bool splitsStart =
+                g > 0 && isLowSurrogate(m_text[g]) && isHighSurrogate(m_text[g - 1]);
+            const bool splitsEnd = g + len < m_text.size() &&
+                                   isHighSurrogate(m_text[g + len - 1]) &&
+                                   isLowSurrogate(m_text[g + len]);
+            if (splitsStart || splitsEnd) {
+                from = i + 1;
+                continue;
+            }
+            matches.push_back({k, static_cast<std::uint32_t>(g)});
+            from = i + len;
+        }
+    }
+    if (matches.empty())
+        return result;
+
+    // Fields are never touched.
+    std::vector<bool> accepted(matches.size(), true);
+    for (std::size_t m = 0; m < matches.size(); ++m) {
+        const std::uint32_t rel = matches[m].pos - starts[matches[m].story];
+        for (const TokenTable &t : m_tokens) {
+            if (t.story != matches[m].story)
+                continue;
+            for (std::size_t i = 0; i < t.starts.size() && accepted[m]; ++i) {
+                if (tokenRole(t.kinds[i]) == TokenRole::Field &&
+                    overlaps(rel, rel + len, t.starts[i],
+                             std::uint64_t(t.starts[i]) + t.lengths[i])) {
+                    accepted[m] = false;
+                    ++result.left[static_cast<int>(LeftReason::Field)];
+                }
+            }
+        }
+    }
+
+    // Drop matches that would empty a link, a placeholder or a formatting page,
+    // until the batch is free of them. Each round drops at least one match.
+    const std::uint32_t newLen = static_cast<std::uint32_t>(replacement.size());
+    auto leaveOverlapping = [&](std::uint64_t a, std::uint64_t b, std::size_t story,
+                                LeftReason reason, bool anyStory) {
+        bool dropped = false;
+        for (std::size_t m = 0; m < matches.size(); ++m) {
+            if (!accepted[m] || (!anyStory && matches[m].story != story))
+                continue;
+            const std::uint64_t p = anyStory ? matches[m].pos : matches[m].pos - starts[story];
+            if (overlaps(p, p + len, a, b)) {
+                accepted[m] = false;
+                ++result.left[static_cast<int>(reason)];
+                dropped = true;
+            }
+        }
+        return dropped;
+    };
+    std::vector<PositionMap::Edit> edits;
+    while (true) {
+        edits.clear();
+        for (std::size_t m = 0; m < matches.size(); ++m) {
+            if (accepted[m])
+                edits.push_back({matches[m].pos, len, newLen});
+        }
+        if (edits.empty())
+            return result;
+        const PositionMap map(edits);
+        bool changed = false;
+        for (const TokenTable &t : m_tokens) {
+            const std::uint32_t base = starts[t.story];
+            for (std::size_t i = 0; i < t.starts.size(); ++i) {
+                if (t.lengths[i] == 0 || tokenRole(t.kinds[i]) == TokenRole::Field)
+                    continue;
+                const std::uint32_t a = map.map(base + t.starts[i]);
+                const std::uint32_t b = map.map(base + t.starts[i] + t.lengths[i]);
+                if (b <= a)
+                    changed |=
+                        leaveOverlapping(t.starts[i], std::uint64_t(t.starts[i]) + t.lengths[i],
+                                         t.story, LeftReason::WholeToken, false);
+            }
+        }
+        for (const auto *pages : {&m_charPages, &m_paraPages}) {
+            for (const FormattingPage &page : *pages) {
+                std::uint32_t prev = page.firstIsZero ? 0 : map.map(page.first);
+                bool kept = false;
+                for (std::uint32_t end : page.ends)
+                    kept |= map.map(end) > prev;
+                if (!kept)
+                    changed |= leaveOverlapping(page.firstIsZero ? 0 : page.first, page.ends.back(),
+                                                0, LeftReason::WholePage, true);
+            }
+        }
+        if (!changed)
+            break;
+    }
+
+    const PositionMap map(edits);
+    std::u16string text;
+    text.reserve(m_text.size() + edits.size() * replacement.size());
+    std::vector<std::int64_t> storyDeltas(m_storyLengths.size(), 0);
+    std::size_t at = 0;
+    for (std::size_t m = 0; m < matches.size(); ++m) {
+        if (!accepted[m])
+            continue;
+        text.append(m_text, at, matches[m].pos - at);
+        text.append(replacement);
+        at = matches[m].pos + len;
+        storyDeltas[matches[m].story] += std::int64_t(newLen) - len;
+        ++result.replaced;
+    }
+    text.append(m_text, at, std::u16string::npos);
+    if (text.size() > 0x3FFFFFFF)
+        throw Failure("the text would grow too long");
+    applyEdits(map, std::move(text), storyDeltas);
+    return result;
+}
+
+void QuillStream::applyEdits(const PositionMap &map, std::u16string newText,
+                             const std::vector<std::int64_t> &storyDeltas)
+{
+    std::vector<std::uint32_t> oldStarts;
+    std::uint64_t s = 0;
+    for (std::uint32_t l : m_storyLengths) {
+        oldStarts.push_back(static_cast<std::uint32_t>(s));
+        s += l;
+    }
+
+    for (auto *pages : {&m_charPages, &m_paraPages}) {
+        for (FormattingPage &page : *pages) {
+            if (!page.firstIsZero)
+                page.first = map.map(page.first);
+            std::uint32_t prev = page.first;
+            std::vector<std::uint32_t> ends;
+            std::vector<std::uint16_t> records;
+            for (std::size_t i = 0; i < page.ends.size(); ++i) {
+                const std::uint32_t end = map.map(page.ends[i]);
+                if (end <= prev)
+                    continue; // the match swallowed this run
+                ends.push_back(end);
+                records.push_back(page.records[i]);
+                prev = end;
+            }
+            page.ends = std::move(ends);
+            page.records = std::move(records);
+        }
+    }
+    for (BinTable *bins : {&m_charBins, &m_paraBins}) {
+        for (std::uint32_t &v : bins->bounds) {
+            if (v >= kTextOffset)
+                v = kTextOffset + 2 * map.map((v - kTextOffset) / 2);
+        }
+    }
+    for (std::size_t k = 0; k < m_storyLengths.size(); ++k)
+        m_storyLengths[k] = static_cast<std::uint32_t>(m_storyLengths[k] + storyDeltas[k]);
+
+    for (CellTable &t : m_cells) {
+        const std::uint32_t base = oldStarts[t.story];
+        const std::uint32_t newBase = map.map(base);
+        for (std::uint32_t &v : t.values)
+            v = map.map(base + v) - newBase;
+    }
+    for (TokenTable &t : m_tokens) {
+        const std::uint32_t base = oldStarts[t.story];
+        const std::uint32_t newBase = map.map(base);
+        for (std::size_t i = 0; i < t.starts.size(); ++i) {
+            const std::uint32_t a = map.map(base + t.starts[i]) - newBase;
+            const std::uint32_t b = map.map(base + t.starts[i] + t.lengths[i]) - newBase;
+            t.starts[i] = a;
+            const std::uint32_t length = b - a;
+            // Token lengths are delta-coded: a record without a length inherits
+            // the previous token's, so write one wherever that would be wrong.
+            PropertyRecord &r = t.groupA[i];
+            if (r.find(1) || (i > 0 && length != t.lengths[i - 1]))
+                r.setU32(1, t.lengthType, length);
+            t.lengths[i] = length;
+        }
+        t.storyLength = map.map(base + t.storyLength) - newBase;
+    }
+    m_text = std::move(newText);
+}
+
+} // namespace vantrelle::pubengine
