@@ -1,0 +1,105 @@
+#include "fsutil/paths.h"
+#include "run/outputpath.h"
+#include "tests/support/qtprinters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace vantrelle;
+
+namespace {
+const QChar win = QLatin1Char('\\');
+
+void touch(const QString &path)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("pub");
+}
+} // namespace
+
+TEST(OutputNaming, WindowsTable)
+{
+    EXPECT_EQ(OutputPathFor(R"(C:\docs\a.b.pub)", false, "", win), R"(C:\docs\a.b_replaced.pub)");
+    EXPECT_EQ(OutputPathFor(R"(C:\docs\a.b.pub)", true, R"(D:\out\)", win), R"(D:\out\a.b.pub)");
+    EXPECT_EQ(OutputPathFor(R"(C:\docs\a.b.pub)", true, R"(C:\docs\)", win),
+              R"(C:\docs\a.b_replaced.pub)");
+    EXPECT_EQ(OutputPathFor(R"(C:\docs\a.pub)", true, R"(D:\out)", win), R"(D:\out\a.pub)");
+    EXPECT_EQ(OutputPathFor(R"(\\server\share\a.pub)", false, "", win),
+              R"(\\server\share\a_replaced.pub)");
+}
+
+TEST(OutputNaming, PosixTextRules)
+{
+    EXPECT_EQ(OutputPathFor("/nowhere/docs/a.b.pub", false, "", kSeparator),
+              "/nowhere/docs/a.b_replaced.pub");
+    EXPECT_EQ(OutputPathFor("/nowhere/docs/a.pub", true, "/nowhere/out/", kSeparator),
+              "/nowhere/out/a.pub");
+    EXPECT_EQ(OutputPathFor("/nowhere/docs/a.pub", true, "/nowhere/out", kSeparator),
+              "/nowhere/out/a.pub");
+    // A doubled separator in the source still names the source.
+    EXPECT_EQ(OutputPathFor("/nowhere//docs/a.pub", false, "", kSeparator),
+              "/nowhere/docs/a_replaced.pub");
+}
+
+TEST(OutputNaming, NameWithoutDotGetsSuffixBesideIt)
+{
+    EXPECT_EQ(OutputPathFor("/nowhere/my.dir/readme", false, "", kSeparator),
+              "/nowhere/my.dir/readme_replaced");
+    EXPECT_EQ(OutputPathFor(R"(C:\my.dir\readme)", false, "", win), R"(C:\my.dir\readme_replaced)");
+}
+
+TEST(OutputNaming, AnotherSpellingOfTheSourceIsTheSource)
+{
+    QTemporaryDir dir;
+    const QString source = dir.filePath("a.pub");
+    touch(source);
+    QDir(dir.path()).mkdir("sub");
+    // Through "./" and "..": the folder box names the source's folder.
+    EXPECT_EQ(OutputPathFor(source, true, dir.path() + "/./", kSeparator),
+              dir.path() + "/./a_replaced.pub");
+    EXPECT_EQ(OutputPathFor(source, true, dir.path() + "/sub/../", kSeparator),
+              dir.path() + "/sub/../a_replaced.pub");
+    // Through a link to the folder.
+    ASSERT_TRUE(QFile::link(dir.path(), dir.filePath("link")));
+    EXPECT_EQ(OutputPathFor(source, true, dir.filePath("link") + "/", kSeparator),
+              dir.filePath("link") + "/a_replaced.pub");
+    // A different folder keeps the name.
+    EXPECT_EQ(OutputPathFor(source, true, dir.filePath("sub"), kSeparator), dir.filePath("sub/a.pub"));
+}
+
+TEST(RunOutputGuardTest, RefusesOtherDocumentsAndEarlierResults)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("x");
+    QDir(dir.path()).mkpath("y");
+    QDir(dir.path()).mkpath("out");
+    const QString a = dir.filePath("x/a.pub"), b = dir.filePath("y/a.pub"),
+                  listed = dir.filePath("out/a.pub");
+    touch(a);
+    touch(b);
+    touch(listed);
+    RunOutputGuard guard({a, b, listed});
+
+    // The chosen folder holds a document of the list with the same name.
+    const auto refused = guard.refusal(a, dir.filePath("out//a.pub"));
+    ASSERT_TRUE(refused.has_value());
+    EXPECT_TRUE(refused->contains(a));
+    EXPECT_TRUE(refused->contains(listed));
+
+    RunOutputGuard second({a, b});
+    const QString out = dir.filePath("out/a.pub");
+    QFile::remove(out);
+    EXPECT_FALSE(second.refusal(a, out).has_value());
+    second.recordOutput(a, out);
+    const auto duplicate = second.refusal(b, out);
+    ASSERT_TRUE(duplicate.has_value());
+    EXPECT_TRUE(duplicate->contains(a));
+    EXPECT_TRUE(duplicate->contains(b));
+    // Also when the first result exists by now.
+    touch(out);
+    EXPECT_TRUE(second.refusal(b, dir.filePath("out/./a.pub")).has_value());
+}
