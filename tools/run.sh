@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds the program and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/install-deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)"
+exec ./build/app/vantrelle
