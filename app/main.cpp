@@ -2,6 +2,7 @@
 #include "app/form1.h"
 #include "app/shell/dialogs.h"
 #include "app/shell/settings.h"
+#include "pubengine/server.h"
 #include "run/automation.h"
 
 #include <QApplication>
@@ -13,6 +14,9 @@ int main(int argc, char **argv)
     SettingsStore settings;
     QtDialogs dialogs;
     automation::Registry &registry = automation::Registry::instance();
+    // The native engine stands in for the publishing program's automation server.
+    registry.Register(QString::fromLatin1(automation::kPublisherProgId),
+                      pubengine::makePublisherServer());
     Form1 window({dialogs, settings, registry});
     dialogs.setOwner(&window);
     window.Form_Load();
