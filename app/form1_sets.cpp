@@ -1,14 +1,108 @@
+// The sets page: Add Set, Remove Selected Set, Clear Sets, the coupled
+// selections of the two lists, Save Sets and Load Sets.
 #include "app/form1.h"
+
+#include "app/shell/controls.h"
+#include "app/shell/dialogs.h"
+#include "app/shell/errorreport.h"
+#include "sets/form2.h"
+#include "sets/setsfile.h"
+#include "sets/setslist.h"
+
+#include <QComboBox>
 
 namespace vantrelle {
 
-void Form1::connectSetsHandlers() {}
-void Form1::PushButton1_Click() {}
-void Form1::PushButton4_Click() {}
-void Form1::PushButton5_Click() {}
-void Form1::Combo1_Click(int) {}
-void Form1::Combo2_Click(int) {}
-void Form1::PushButton9_Click() {}
-void Form1::PushButton10_Click() {}
+void Form1::connectSetsHandlers()
+{
+    // The lists are pick-only: a selection changes only by a pick or by a handler.
+    Combo1->setEditable(false);
+    Combo2->setEditable(false);
+    connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
+    connect(PushButton4, &QPushButton::clicked, this, [this] { PushButton4_Click(); });
+    connect(PushButton5, &QPushButton::clicked, this, [this] { PushButton5_Click(); });
+    connect(PushButton9, &QPushButton::clicked, this, [this] { PushButton9_Click(); });
+    connect(PushButton10, &QPushButton::clicked, this, [this] { PushButton10_Click(); });
+    connect(Combo1, &QComboBox::activated, this, [this](int index) { Combo1_Click(index); });
+    connect(Combo2, &QComboBox::activated, this, [this](int index) { Combo2_Click(index); });
+}
+
+void Form1::PushButton1_Click()
+{
+    Guard guard(m_services.dialogs, loc::Form1_PushButton1_Click);
+    QString text;
+    QStringList pieces;
+    guard.run(100, [&] {
+        text = m_services.dialogs.inputBox(QString::fromLatin1(kAddSetPrompt),
+                                           QString::fromLatin1(kAddSetInitialText));
+    });
+    if (guard.test(102, [&] { return text.isEmpty(); }))
+        return;
+    if (guard.test(104, [&] { return !text.contains(QLatin1String(kSetsSeparator)); })) {
+        guard.run(112, [&] { m_services.dialogs.notice(QString::fromLatin1(kAddSetNoSeparator)); });
+        return;
+    }
+    guard.run(106, [&] { pieces = text.split(QLatin1String(kSetsSeparator)); });
+    // A full list takes no further pair in either list, so both stay equal.
+    if (guard.test(106, [&] { return setsRoom(*Combo1) == 0; })) {
+        guard.run(106, [&] { m_services.dialogs.notice(QString::fromLatin1(kSetsFull)); });
+        return;
+    }
+    guard.run(108, [&] { appendEntry(*Combo1, pieces.value(0)); });
+    guard.run(110, [&] { appendEntry(*Combo2, pieces.value(1)); });
+}
+
+void Form1::PushButton4_Click()
+{
+    Guard guard(m_services.dialogs, loc::Form1_PushButton4_Click);
+    guard.run(100, [&] { removeSelectedEntry(*Combo1); });
+    guard.run(102, [&] { removeSelectedEntry(*Combo2); });
+}
+
+void Form1::PushButton5_Click()
+{
+    Guard guard(m_services.dialogs, loc::Form1_PushButton5_Click);
+    guard.run(100, [&] { Combo1->clear(); });
+    guard.run(102, [&] { Combo2->clear(); });
+}
+
+void Form1::Combo1_Click(int index)
+{
+    followSelection(*Combo2, index);
+}
+
+void Form1::Combo2_Click(int index)
+{
+    followSelection(*Combo1, index);
+}
+
+void Form1::PushButton9_Click()
+{
+    Guard guard(m_services.dialogs, loc::Form1_PushButton9_Click);
+    FileDialogRequest request;
+    QString chosen;
+    guard.run(100, [&] { chosen.clear(); });
+    guard.run(102, [&] { request.multiSelect = false; });
+    guard.run(104, [&] { request.title = QStringLiteral("Save"); });
+    guard.run(106, [&] {
+        request.filter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
+    });
+    guard.run(108, [&] { chosen = m_services.dialogs.saveFile(request); });
+    guard.reach(110);
+    if (guard.test(112, [&] { return chosen.isEmpty(); }))
+        return;
+    guard.run(114, [&] { SaveSetsToFile(m_services.dialogs, chosen, *Combo1, *Combo2); });
+}
+
+void Form1::PushButton10_Click()
+{
+    Guard guard(m_services.dialogs, loc::Form1_PushButton10_Click);
+    guard.run(100, [&] {
+        // Every opening starts afresh: an empty file box, the stored separator.
+        delete m_form2;
+        m_form2 = nullptr;
+        loadSetsDialog()->exec();
+    });
+}
 
 } // namespace vantrelle

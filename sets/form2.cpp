@@ -1,24 +1,265 @@
 #include "form2.h"
 
+#include "app/shell/appearance.h"
+#include "app/shell/controls.h"
+#include "app/shell/dialogs.h"
+#include "app/shell/errorreport.h"
 #include "app/shell/settings.h"
+#include "fsutil/paths.h"
+#include "sets/setsfile.h"
+#include "sets/setslist.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace vantrelle {
 
-Form2::Form2(Dialogs &dialogs, SettingsStore &settings, QComboBox *findList,
-             QComboBox *replaceList, QWidget *parent)
+namespace {
+
+// The dialog's design is in twips: 1440 to the logical inch.
+int twips(const QWidget *w, int value)
+{
+    return qRound(value * w->logicalDpiX() / 1440.0);
+}
+
+void place(QWidget *w, int left, int top, int width, int height)
+{
+    w->setGeometry(twips(w, left), twips(w, top), twips(w, width), twips(w, height));
+}
+
+QFont arialBold(qreal points)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+// Hidden files count as missing, as folders do; patterns are not expanded.
+bool fileFound(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    return info.exists() && info.isFile() && !info.isHidden();
+}
+
+// Only blanks are trimmed, not tabs or line breaks.
+QString trimBlanks(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && text[end - 1] == QLatin1Char(' '))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+} // namespace
+
+QString loadSetsHelpText()
+{
+    const QStringList lines = {
+        QStringLiteral("If the text file you are loading looks like this:"),
+        QString(),
+        QStringLiteral("hi::hello"),
+        QStringLiteral("peter::pete"),
+        QString(),
+        QStringLiteral("then use :: as a Separator"),
+        QString(),
+        QStringLiteral("If the text file you are loading looks like this:"),
+        QString(),
+        QStringLiteral("hi,hello"),
+        QStringLiteral("peter,pete"),
+        QString(),
+        QStringLiteral("then use , as a Separator"),
+        QString(),
+        QStringLiteral(
+            "NOTE: The 'Save Sets' feature in this software always saves in this format:"),
+        QString(),
+        QStringLiteral("hi::hello"),
+        QStringLiteral("peter::pete"),
+    };
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+Form2::Form2(Dialogs &dialogs, SettingsStore &settings, QComboBox *findList, QComboBox *replaceList,
+             QWidget *parent)
     : QDialog(parent), m_dialogs(dialogs), m_settings(settings), m_findList(findList),
       m_replaceList(replaceList)
 {
+    setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Load Sets"));
-    Text1 = new QLineEdit(this);
-    Text2 = new QLineEdit(this);
+    setFont(arialBold(9));
+    setFixedSize(twips(this, 8040), twips(this, 1605));
+    setMouseTracking(true);
+
+    auto label = [this](int index, const char *caption, int l, int t, int w, int h) {
+        auto *l1 = new QLabel(QString::fromLatin1(caption), this);
+        l1->setObjectName(QStringLiteral("Label1_%1").arg(index));
+        l1->setMouseTracking(true);
+        l1->installEventFilter(this);
+        place(l1, l, t, w, h);
+        Label1[index] = l1;
+    };
+    auto box = [this](QLineEdit *&b, const char *name, int l, int t, int w, int h) {
+        b = new QLineEdit(this);
+        b->setObjectName(QString::fromLatin1(name));
+        place(b, l, t, w, h);
+    };
+    auto button = [this](PushButton *&b, const char *name, const char *caption, int l, int t, int w,
+                         int h) {
+        b = new PushButton(QString::fromLatin1(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setFont(arialBold(11.25));
+        b->setAutoDefault(false);
+        place(b, l, t, w, h);
+        connect(b, &PushButton::mouseMoved, this, [this] { hoverPushButton(); });
+    };
+    label(0, "File To Load:", 120, 180, 1050, 225);
+    box(Text1, "Text1", 1320, 120, 5880, 345);
+    button(PushButton16, "PushButton16", "...", 7320, 120, 600, 345);
+    label(1, "Separator:", 120, 660, 900, 225);
+    box(Text2, "Text2", 1320, 600, 5880, 345);
+    button(PushButton3, "PushButton3", "?", 7320, 600, 600, 345);
+    button(PushButton1, "PushButton1", "Load", 120, 1080, 3840, 400);
+    button(PushButton2, "PushButton2", "Cancel", 4080, 1080, 3840, 405);
+
+    connect(Text2, &QLineEdit::textChanged, this, [this] { Text2_Change(); });
+    connect(PushButton16, &QPushButton::clicked, this, [this] { PushButton16_Click(); });
+    connect(PushButton3, &QPushButton::clicked, this, [this] { PushButton3_Click(); });
+    connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
+    connect(PushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
 }
 
 void Form2::Form_Load()
 {
-    Text2->setText(m_settings.get(keys::Form2Text2, QStringLiteral("::")));
+    Guard guard(m_dialogs, loc::Form2_Form_Load);
+    guard.run(100, [&] { ApplyFormColors(this); });
+    guard.run(102, [&] {
+        setWindowIcon(parentWidget() ? parentWidget()->windowIcon() : QApplication::windowIcon());
+    });
+    if (guard.test(104, [&] { return DoesFileExist(handCursorPath()); })) {
+        guard.run(106, [&] {
+            if (const auto cursor = loadCursorFile(handCursorPath()))
+                m_pointer.setCustomCursor(*cursor);
+        });
+    }
+    guard.run(108, [&] {
+        Text2->setText(m_settings.get(keys::Form2Text2, QString::fromLatin1(kSetsSeparator)));
+    });
+}
+
+void Form2::Text2_Change()
+{
+    m_settings.set(keys::Form2Text2, Text2->text());
+}
+
+void Form2::PushButton16_Click()
+{
+    Guard guard(m_dialogs, loc::Form2_PushButton16_Click);
+    FileDialogRequest request;
+    QString chosen;
+    guard.run(100, [&] { chosen.clear(); });
+    guard.run(102, [&] { request.title = QStringLiteral("Select Text File"); });
+    guard.run(104, [&] { request.filter = QStringLiteral("Text Files (*.txt)|*.txt|"); });
+    guard.run(106, [&] {
+        const QStringList files = m_dialogs.openFiles(request);
+        chosen = files.isEmpty() ? QString() : files.first();
+    });
+    if (guard.test(108, [&] { return !chosen.isEmpty(); }))
+        guard.run(110, [&] { Text1->setText(chosen); });
+}
+
+void Form2::PushButton3_Click()
+{
+    Guard guard(m_dialogs, loc::Form2_PushButton3_Click);
+    guard.run(100, [&] { m_dialogs.notice(loadSetsHelpText()); });
+}
+
+void Form2::PushButton1_Click()
+{
+    Guard guard(m_dialogs, loc::Form2_PushButton1_Click);
+    if (guard.test(100, [&] { return Text2->text().isEmpty(); })) {
+        guard.run(130, [&] {
+            m_dialogs.notice(QStringLiteral("You must enter separating character(s)."));
+        });
+        return;
+    }
+    if (guard.test(102, [&] { return trimBlanks(Text1->text()).isEmpty(); }))
+        return;
+    const QString path = Text1->text();
+    if (guard.test(104, [&] { return !fileFound(path); })) {
+        guard.run(128, [&] { m_dialogs.notice(path + QStringLiteral(" not found.")); });
+        return;
+    }
+    const QString separator = Text2->text();
+    QString text;
+    QList<QStringView> lines;
+    SetsPairs pairs;
+    guard.run(106, [&] { text = ReadTextFile(path); });
+    guard.run(108, [&] { text.remove(QLatin1Char('\r')); });
+    guard.run(110, [&] {
+        if (!text.isEmpty())
+            lines = QStringView(text).split(QLatin1Char('\n'));
+    });
+    guard.reach(112);
+    for (const QStringView line : lines) {
+        if (guard.test(114, [&] { return line.isEmpty(); }))
+            continue;
+        if (guard.test(116, [&] { return !line.contains(separator); }))
+            continue;
+        guard.run(118, [&] {
+            const QList<QStringView> pieces = line.split(separator);
+            pairs.find << pieces.value(0).toString();
+            pairs.replace << pieces.value(1).toString();
+        });
+        guard.reach(124);
+    }
+    // Pairs past the lists' limit are left out, and the user is told how many.
+    const int room = setsRoom(*m_findList);
+    const int notLoaded = int(pairs.find.size()) > room ? int(pairs.find.size()) - room : 0;
+    guard.run(120, [&] { appendEntries(*m_findList, pairs.find.mid(0, room)); });
+    guard.run(122, [&] { appendEntries(*m_replaceList, pairs.replace.mid(0, room)); });
+    if (notLoaded > 0)
+        guard.run(124, [&] { m_dialogs.notice(setsNotLoadedMessage(notLoaded)); });
+    guard.run(126, [&] { close(); });
+}
+
+void Form2::PushButton2_Click()
+{
+    Guard guard(m_dialogs, loc::Form2_PushButton2_Click);
+    guard.run(100, [&] { close(); });
+}
+
+void Form2::hoverPushButton()
+{
+    if (!m_pointer.isHourglass())
+        m_pointer.set(kPointerCustom);
+}
+
+void Form2::hoverSurface()
+{
+    if (!m_pointer.isHourglass())
+        m_pointer.set(kPointerDefault);
+}
+
+void Form2::mouseMoveEvent(QMouseEvent *event)
+{
+    hoverSurface();
+    QDialog::mouseMoveEvent(event);
+}
+
+bool Form2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove && (watched == Label1[0] || watched == Label1[1]))
+        hoverSurface();
+    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace vantrelle

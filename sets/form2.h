@@ -1,7 +1,11 @@
 #pragma once
 // Form2, the "Load Sets" dialog: a file and a separator; Load appends the
 // file's pairs to the sets lists.
+#include "app/shell/windowpointer.h"
+
 #include <QDialog>
+
+#include <array>
 
 class QComboBox;
 class QLabel;
@@ -19,16 +23,42 @@ public:
     Form2(Dialogs &dialogs, SettingsStore &settings, QComboBox *findList, QComboBox *replaceList,
           QWidget *parent = nullptr);
 
+    // Appearance, icon, hand pointer and the stored separator.
     void Form_Load();
 
-    QLineEdit *Text1 = nullptr; // the file to load
+    void Text2_Change();
+    void PushButton16_Click(); // "..."
+    void PushButton3_Click();  // "?"
+    void PushButton1_Click();  // "Load"
+    void PushButton2_Click();  // "Cancel"
+
+    // Hover rule: hand over the push buttons, default over the dialog and its
+    // labels, never replacing an hourglass.
+    void hoverPushButton();
+    void hoverSurface();
+    WindowPointer &MousePointer() { return m_pointer; }
+
+    std::array<QLabel *, 2> Label1{}; // "File To Load:", "Separator:"
+    QLineEdit *Text1 = nullptr;       // the file to load
+    PushButton *PushButton16 = nullptr;
     QLineEdit *Text2 = nullptr; // the separator
+    PushButton *PushButton3 = nullptr;
+    PushButton *PushButton1 = nullptr;
+    PushButton *PushButton2 = nullptr;
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     Dialogs &m_dialogs;
     SettingsStore &m_settings;
     QComboBox *m_findList;
     QComboBox *m_replaceList;
+    WindowPointer m_pointer{this};
 };
+
+// The text of the "?" message.
+QString loadSetsHelpText();
 
 } // namespace vantrelle
