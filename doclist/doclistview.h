@@ -1,10 +1,16 @@
 #pragma once
-// ListView1: the document list shown in report view with one column.
+// ListView1: the document list shown in report view with one column. Rows are
+// plain path texts; the user removes a row with Delete or a double-click and
+// reorders rows by dragging one over the others.
 #include "doclist/documentlist.h"
 
+#include <QPersistentModelIndex>
+#include <QPoint>
 #include <QTreeWidget>
 
 #include <functional>
+
+class QMimeData;
 
 namespace vantrelle {
 
@@ -19,8 +25,50 @@ public:
     void remove(int index) override;
     void clear() override;
 
+    // The one column, "Publisher File(s)", 7000 twips wide.
+    void createColumn();
+    // 1-based index of the selected row; 0 when none is selected.
+    int selectedIndex() const;
+    void selectRow(int index);
+    // Delete key and double-click: the selected row goes, unless busy.
+    void removeSelectedRow();
+
     // The main window's hourglass: while it shows, the list refuses changes.
     std::function<bool()> isBusy = [] { return false; };
+    // Every pointer move over the list (the main window's hover rule).
+    std::function<void()> onPointerMove = [] {};
+    // The pointer's position in screen pixels; the auto-scroll reads it.
+    std::function<QPoint()> cursorPosition;
+    // Image of the list's pointer while a row is dragged.
+    QString dragCursorFile;
+
+    bool isDragging() const { return m_isDragging; }
+    // 1-based index of the row being moved; 0 when there is none.
+    int dragItemIndex() const;
+
+    // A drop from outside carries a list of files only as local-file URLs.
+    static bool carriesFileList(const QMimeData *data);
+
+signals:
+    // Paths of a drop, in the order the source supplied them.
+    void filesDropped(const QStringList &paths);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void rowClicked();
+    void exchangeWith(QTreeWidgetItem *hover);
+
+    bool m_isDragging = false;
+    QPersistentModelIndex m_dragItem;
 };
 
 } // namespace vantrelle

@@ -1,0 +1,255 @@
+#include "doclist/addfolder.h"
+
+#include "app/shell/errorreport.h"
+#include "doclist/fileattributes.h"
+#include "fsutil/paths.h"
+
+#include <QFile>
+#include <QSet>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+namespace vantrelle::AddFolder {
+
+namespace {
+
+constexpr qsizetype kPathLimit = 260;
+constexpr int kSystemHiddenFolder = 22;
+constexpr int kSystemHiddenLink = 1046;
+
+struct DirCloser {
+    void operator()(DIR *d) const { ::closedir(d); }
+};
+using DirHandle = std::unique_ptr<DIR, DirCloser>;
+
+[[noreturn]] void throwListing(int error)
+{
+    const QString text = QString::fromLocal8Bit(std::strerror(error));
+    if (error == EACCES || error == EPERM)
+        throw ListingFailure(kPermissionDenied, QStringLiteral("Permission denied"));
+    if (error == ENOENT || error == ENOTDIR)
+        throw ListingFailure(kPathNotFound, QStringLiteral("Path not found"));
+    throw ListingFailure(kOtherListingError, text);
+}
+
+bool isDirectoryEntry(const QByteArray &folder, const dirent *entry)
+{
+    if (entry->d_type == DT_DIR)
+        return true;
+    if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
+        return false;
+    struct stat st {};
+    return ::stat((folder + entry->d_name).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool walkable(FolderSource &source, const QString &folder)
+{
+    const int attributes = source.attributes(folder);
+    return (attributes != kSystemHiddenFolder && attributes != kSystemHiddenLink) ||
+           source.isRoot(folder);
+}
+
+using Identities = QSet<std::pair<quint64, quint64>>;
+
+// One level per call, as deep as the tree; `seen` spans the whole walk.
+void walkLevel(QStringList &folders, bool recurse, Dialogs &dialogs, FolderSource &source,
+               Identities &seen)
+{
+    Guard guard(dialogs, loc::AddFolder_GetSubDirectories2016);
+    QStringList next;
+    guard.run(100, [&] {
+        for (const QString &entry : std::as_const(folders))
+            if (auto id = source.identity(entry))
+                seen.insert(*id);
+    });
+    for (qsizetype i = 0; i < folders.size(); ++i) {
+        const QString entry = folders.at(i);
+        guard.reach(102);
+        if (!source.exists(entry) || entry.size() >= kPathLimit)
+            continue;
+        guard.run(104, [&] { source.yield(); });
+        bool walk = false;
+        guard.run(106, [&] { walk = walkable(source, entry); });
+        if (!walk)
+            continue;
+        guard.run(108, [&] {
+            try {
+                source.forEachSubFolder(entry, [&](const QString &name) {
+                    source.yield();
+                    if (name.size() >= kPathLimit || HasBadNameChars(name) ||
+                        name.contains(QLatin1Char('?')) || name == QLatin1String(".") ||
+                        name == QLatin1String(".."))
+                        return;
+                    const QString sub = entry + name + kSeparator;
+                    // A link back to a folder already in the walk would go round
+                    // until the path limit; each real folder is walked once.
+                    if (auto id = source.identity(sub)) {
+                        if (seen.contains(*id))
+                            return;
+                        seen.insert(*id);
+                    }
+                    next.append(sub);
+                });
+            } catch (const ListingFailure &failure) {
+                if (failure.code() != kPermissionDenied && failure.code() != kPathNotFound)
+                    throw;
+                const qsizetype at = folders.indexOf(entry);
+                if (at >= 0) {
+                    folders.removeAt(at);
+                    if (at <= i)
+                        --i;
+                }
+            }
+        });
+    }
+    if (recurse && !next.isEmpty())
+        guard.run(110, [&] { walkLevel(next, true, dialogs, source, seen); });
+    for (const QString &entry : std::as_const(next)) {
+        guard.reach(112);
+        if (!source.exists(entry))
+            continue;
+        guard.run(114, [&] { source.yield(); });
+        guard.run(116, [&] {
+            if (walkable(source, entry))
+                folders.append(entry);
+        });
+    }
+}
+
+// Windows wildcards with letter case ignored; both texts are case-folded.
+bool matchFolded(QStringView name, QStringView pattern)
+{
+    qsizetype n = 0, p = 0, starP = -1, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == QLatin1Char('?') || pattern[p] == name[n])) {
+            ++n;
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == QLatin1Char('*')) {
+            starP = p++;
+            starN = n;
+        } else if (starP >= 0) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == QLatin1Char('*'))
+        ++p;
+    return p == pattern.size();
+}
+
+} // namespace
+
+bool FolderSource::exists(const QString &folder)
+{
+    return FolderExists(folder);
+}
+
+int FolderSource::attributes(const QString &folder)
+{
+    return FileAttributes(folder);
+}
+
+bool FolderSource::isRoot(const QString &folder)
+{
+    return !folder.isEmpty() && folder.count(kSeparator) == folder.size();
+}
+
+void FolderSource::forEachSubFolder(const QString &folder,
+                                    const std::function<void(const QString &)> &visit)
+{
+    QByteArray path = QFile::encodeName(folder);
+    if (!path.endsWith('/'))
+        path += '/';
+    DirHandle dir(::opendir(path.constData()));
+    if (!dir)
+        throwListing(errno);
+    for (;;) {
+        errno = 0;
+        const dirent *entry = ::readdir(dir.get());
+        if (!entry)
+            break;
+        if (isDirectoryEntry(path, entry))
+            visit(QFile::decodeName(entry->d_name));
+    }
+    if (errno != 0)
+        throwListing(errno);
+}
+
+std::optional<std::pair<quint64, quint64>> FolderSource::identity(const QString &folder)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(folder).constData(), &st) != 0)
+        return std::nullopt;
+    return std::pair<quint64, quint64>(quint64(st.st_dev), quint64(st.st_ino));
+}
+
+void FolderSource::yield()
+{
+    YieldToEventLoop();
+}
+
+void GetSubDirectories2016(QStringList &folders, bool recurse, Dialogs &dialogs)
+{
+    FolderSource disk;
+    GetSubDirectories2016(folders, recurse, dialogs, disk);
+}
+
+void GetSubDirectories2016(QStringList &folders, bool recurse, Dialogs &dialogs,
+                           FolderSource &source)
+{
+    Identities seen;
+    walkLevel(folders, recurse, dialogs, source, seen);
+}
+
+QStringList GetFilesInFolder(const QString &folder, const QString &pattern)
+{
+    QString base = folder;
+    if (!base.endsWith(kSeparator))
+        base += kSeparator;
+    const QString folded = pattern.toCaseFolded();
+    QStringList names;
+    names.reserve(100);
+    const QByteArray path = QFile::encodeName(base);
+    DirHandle dir(::opendir(path.constData()));
+    if (!dir)
+        return names;
+    while (const dirent *entry = ::readdir(dir.get())) {
+        if (isDirectoryEntry(path, entry))
+            continue;
+        const QString name = QFile::decodeName(entry->d_name);
+        if (!MatchesWildcard(name, folded))
+            continue;
+        if (CheckFileExists(base + name))
+            names.append(name);
+    }
+    return names;
+}
+
+bool MatchesWildcard(const QString &name, const QString &pattern)
+{
+    const QString n = name.toCaseFolded();
+    const QString p = pattern.toCaseFolded();
+    if (matchFolded(n, p))
+        return true;
+    // "name.*" also stands for a name without any extension.
+    return p.endsWith(QLatin1String(".*")) && matchFolded(n, QStringView(p).chopped(2));
+}
+
+bool HasBadNameChars(const QString &name)
+{
+    for (const QChar c : name) {
+        const ushort v = c.unicode();
+        if (v < 32 || (v > 126 && v < 160) || v == '?')
+            return true;
+    }
+    return false;
+}
+
+} // namespace vantrelle::AddFolder

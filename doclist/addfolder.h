@@ -1,0 +1,74 @@
+#pragma once
+// The folder walk: a chosen or dropped folder becomes a folder set (the folder,
+// then its subfolders level by level, every entry ending in the separator),
+// and each folder of the set yields the file names that match a pattern.
+#include "fsutil/failure.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+#include <utility>
+
+namespace vantrelle {
+
+class Dialogs;
+
+namespace AddFolder {
+
+// Error numbers of a listing that fails; the walk drops the first two quietly.
+enum ListingError { kPermissionDenied = 70, kPathNotFound = 76, kOtherListingError = 0 };
+
+class ListingFailure : public Failure {
+public:
+    ListingFailure(int code, const QString &description) : Failure(description), m_code(code) {}
+    int code() const { return m_code; }
+
+private:
+    int m_code;
+};
+
+// What the walk asks of the file system. The disk is the real one; tests
+// derive from it to stand in for folders this platform can't produce (a
+// system folder, one that root can't read).
+class FolderSource {
+public:
+    virtual ~FolderSource() = default;
+    virtual bool exists(const QString &folder);
+    virtual int attributes(const QString &folder);
+    virtual bool isRoot(const QString &folder);
+    // Calls visit with each direct subfolder's name in listing order; throws
+    // ListingFailure when the folder can't be listed (after the names already
+    // visited).
+    virtual void forEachSubFolder(const QString &folder,
+                                  const std::function<void(const QString &)> &visit);
+    // The real directory behind a path (device and inode), so that a link
+    // back up the tree is not walked again; nothing when it can't be told.
+    virtual std::optional<std::pair<quint64, quint64>> identity(const QString &folder);
+    // Lets pending window events run.
+    virtual void yield();
+};
+
+// Completes the folder set in place: appends every subfolder, level by level
+// (all levels when recurse is true). System-hidden folders (22, 1046) other
+// than a root are left out with everything under them, unreadable folders are
+// removed without a message, and no real directory is walked twice.
+void GetSubDirectories2016(QStringList &folders, bool recurse, Dialogs &dialogs);
+void GetSubDirectories2016(QStringList &folders, bool recurse, Dialogs &dialogs,
+                           FolderSource &source);
+
+// Names (without the folder) of the files in one folder that match a wildcard
+// pattern ("*" any run, "?" one character, letter case ignored; a pattern
+// ending in ".*" also matches names without a dot, so "*.*" is every file).
+// Hidden files are included, folders are not, in the file system's order.
+QStringList GetFilesInFolder(const QString &folder, const QString &pattern);
+
+// True when a folder name holds a control character (below 32 or 127 to 159)
+// or "?". Names are Unicode on this platform, so any other character is fine.
+bool HasBadNameChars(const QString &name);
+
+bool MatchesWildcard(const QString &name, const QString &pattern);
+
+} // namespace AddFolder
+} // namespace vantrelle

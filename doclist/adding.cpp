@@ -1,0 +1,89 @@
+#include "doclist/adding.h"
+
+#include "app/shell/errorreport.h"
+#include "doclist/addfolder.h"
+#include "doclist/documentlist.h"
+#include "doclist/fileattributes.h"
+#include "doclist/screening.h"
+#include "fsutil/paths.h"
+
+namespace vantrelle::Adding {
+
+namespace {
+
+constexpr int kHiddenArchive = kAttrHidden | kAttrArchive;
+// No location of its own exists for a drop; a failure in one is reported
+// under this name so that the drop goes on with its next path.
+constexpr char kDropLocation[] = "in Hobmarrow2021/08/31.Form1.ListView1_OLEDragDrop ";
+
+} // namespace
+
+QString FileDialogText(const QStringList &chosen)
+{
+    if (chosen.size() <= 1)
+        return chosen.value(0);
+    QString folder = GetFolderOfPath(chosen.first());
+    // The dialog names the folder without its closing separator, except a root.
+    if (folder.size() > 1 && folder.endsWith(kSeparator))
+        folder.chop(1);
+    QStringList parts{folder};
+    for (const QString &path : chosen)
+        parts << GetFileNameOfPath(path);
+    return parts.join(QChar(0));
+}
+
+QStringList FileDialogRows(const QString &returned)
+{
+    if (returned.isEmpty())
+        return {};
+    const QStringList parts = returned.split(QChar(0));
+    if (parts.size() == 1)
+        return parts;
+    QStringList rows;
+    for (qsizetype i = 1; i < parts.size(); ++i)
+        rows << CollapseBackslashes(parts.first() + kSeparator + parts.at(i));
+    return rows;
+}
+
+void AppendFolderSetFiles(DocumentList &list, const QStringList &folderSet, const QString &pattern,
+                          Guard &guard, int line)
+{
+    for (const QString &entry : folderSet) {
+        const QString folder = entry.chopped(entry.isEmpty() ? 0 : 1);
+        QStringList names;
+        guard.run(line, [&] { names = AddFolder::GetFilesInFolder(folder, pattern); });
+        for (const QString &name : std::as_const(names)) {
+            if (name.startsWith(QLatin1Char('~')))
+                continue;
+            const QString path = folder + kSeparator + name;
+            guard.run(line + 2, [&] {
+                if (CheckFileExists(path) && FileAttributes(path) != kHiddenArchive)
+                    list.append(CollapseBackslashes(path));
+            });
+        }
+    }
+}
+
+bool IsDroppedFolder(const QString &path)
+{
+    return EntryExists(path) && (FileAttributes(path) & kAttrDirectory);
+}
+
+void DropPaths(DocumentList &list, const QStringList &paths, Dialogs &dialogs)
+{
+    Guard guard(dialogs, kDropLocation);
+    for (const QString &path : paths) {
+        bool folder = false;
+        guard.run(100, [&] { folder = IsDroppedFolder(path); });
+        if (folder) {
+            QStringList folderSet{path + kSeparator};
+            guard.run(102, [&] { AddFolder::GetSubDirectories2016(folderSet, true, dialogs); });
+            AppendFolderSetFiles(list, folderSet, QStringLiteral("*.*"), guard, 104);
+        } else {
+            guard.run(108, [&] { list.append(path); });
+        }
+    }
+    guard.run(110, [&] { Main::ValidateListFiles(list, dialogs); });
+}
+
+} // namespace vantrelle::Adding

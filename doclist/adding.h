@@ -1,0 +1,44 @@
+#pragma once
+// The steps shared by the three ways of adding documents: the file dialog's
+// answer, a folder tree's files, and a drop.
+#include <QString>
+#include <QStringList>
+
+namespace vantrelle {
+
+class Dialogs;
+class DocumentList;
+class Guard;
+
+namespace Adding {
+
+inline constexpr char kAddFilesTitle[] = "Add File(s) - Hold Ctrl to select multiple files";
+inline constexpr char kAddFilesFilter[] = "Publisher Files (*.pub)|*.pub";
+inline constexpr char kExtensionPrompt[] =
+    "Enter file extension to load:\r\r(* for all files, txt for all txt files, doc for all "
+    "doc files, etc.)";
+inline constexpr char kFolderPrompt[] = "Please select folder:";
+
+// The file dialog's answer as one text: a single file's path as it is;
+// several files as their folder and then each name, all separated by NUL.
+QString FileDialogText(const QStringList &chosen);
+// The rows that answer adds: one part as returned; several as folder, the
+// separator and each name through CollapseBackslashes. Empty for a cancel.
+QStringList FileDialogRows(const QString &returned);
+
+// Appends the files of every folder of a folder set that match the pattern,
+// leaving out names starting with "~" and files whose attribute number is
+// exactly 34 (hidden and nothing else). A failure on one file is reported on
+// the guard's line and the next file follows.
+void AppendFolderSetFiles(DocumentList &list, const QStringList &folderSet, const QString &pattern,
+                          Guard &guard, int line);
+
+// True when the dropped path is a directory entry carrying the directory bit.
+bool IsDroppedFolder(const QString &path);
+
+// A drop: files appended as supplied, folders expanded in place with every
+// file of their tree, then the whole list screened.
+void DropPaths(DocumentList &list, const QStringList &paths, Dialogs &dialogs);
+
+} // namespace Adding
+} // namespace vantrelle

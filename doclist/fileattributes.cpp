@@ -1,0 +1,61 @@
+#include "doclist/fileattributes.h"
+
+#include "fsutil/failure.h"
+
+#include <QFile>
+
+#include <sys/stat.h>
+
+namespace vantrelle {
+
+namespace {
+
+// "dir/" would make lstat follow a link; the entry itself is wanted.
+QByteArray entryName(const QString &path)
+{
+    QString p = path;
+    while (p.size() > 1 && p.endsWith(QLatin1Char('/')))
+        p.chop(1);
+    return QFile::encodeName(p);
+}
+
+QString lastName(const QByteArray &path)
+{
+    const qsizetype at = path.lastIndexOf('/');
+    return QFile::decodeName(at < 0 ? path : path.mid(at + 1));
+}
+
+} // namespace
+
+int FileAttributes(const QString &path)
+{
+    const QByteArray name = entryName(path);
+    struct stat own {};
+    if (name.isEmpty() || ::lstat(name.constData(), &own) != 0)
+        throw Failure("File not found");
+    int attributes = 0;
+    struct stat target = own;
+    if (S_ISLNK(own.st_mode)) {
+        attributes |= kAttrReparsePoint;
+        if (::stat(name.constData(), &target) != 0)
+            target = own;
+    }
+    if (S_ISDIR(target.st_mode))
+        attributes |= kAttrDirectory;
+    else if (S_ISREG(target.st_mode))
+        attributes |= kAttrArchive;
+    if (!(target.st_mode & S_IWUSR))
+        attributes |= kAttrReadOnly;
+    if (lastName(name).startsWith(QLatin1Char('.')) && name != "/")
+        attributes |= kAttrHidden;
+    return attributes;
+}
+
+bool EntryExists(const QString &path)
+{
+    const QByteArray name = entryName(path);
+    struct stat own {};
+    return !name.isEmpty() && ::lstat(name.constData(), &own) == 0;
+}
+
+} // namespace vantrelle
