@@ -38,7 +38,18 @@ constexpr int kMaxDepth = 16;
 void initGsf()
 {
     static std::once_flag once;
-    std::call_once(once, [] { gsf_init(); });
+    std::call_once(once, [] {
+        gsf_init();
+        // libgsf logs what it finds wrong in a damaged file; the engine
+        // reports the failure itself, naming the file, so keep stderr quiet.
+        const auto quiet =
+            static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING |
+                                        G_LOG_LEVEL_MESSAGE | G_LOG_LEVEL_INFO | G_LOG_LEVEL_DEBUG);
+        for (const char *domain : {"libgsf", "libgsf:msole", "libgsf:utils"})
+            g_log_set_handler(
+                domain, quiet, [](const gchar *, GLogLevelFlags, const gchar *, gpointer) {},
+                nullptr);
+    });
 }
 
 bool isStorage(GsfInput *child)

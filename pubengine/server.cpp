@@ -1,0 +1,164 @@
+#include "pubengine/server.h"
+
+#include "pubengine/publication.h"
+
+#include <optional>
+
+namespace vantrelle::pubengine {
+
+namespace {
+
+constexpr int kReplaceScopeNone = 0;
+
+// What the application and its documents share: the one open publication.
+struct Session {
+    std::optional<Publication> publication;
+    bool quit = false;
+
+    Publication &active()
+    {
+        if (quit)
+            throw Failure("The publication engine has quit; create a new instance.");
+        if (!publication)
+            throw Failure("No publication is open.");
+        return *publication;
+    }
+};
+
+class EngineFindReplace final : public NativeFindReplace {
+public:
+    explicit EngineFindReplace(std::shared_ptr<Session> session) : m_session(std::move(session)) {}
+
+    void Clear() override
+    {
+        m_find.clear();
+        m_replacement.clear();
+        m_scope = kReplaceScopeNone;
+        m_matchCase = false;
+        m_wholeWord = false;
+    }
+    void SetFindText(const QString &text) override { m_find = text; }
+    void SetReplaceWithText(const QString &text) override { m_replacement = text; }
+    void SetReplaceScope(int scope) override { m_scope = scope; }
+    void SetMatchCase(bool on) override { m_matchCase = on; }
+    void SetMatchWholeWord(bool on) override { m_wholeWord = on; }
+
+    bool Execute() override
+    {
+        m_replaced = 0;
+        m_left = 0;
+        Publication &pub = m_session->active();
+        if (m_wholeWord)
+            throw Failure(QStringLiteral("Cannot search “%1”: matching whole words only is not "
+                                         "supported.")
+                              .arg(pub.name()));
+        ReplaceResult result;
+        if (m_scope == automation::kReplaceScopeAll) {
+            result = pub.replaceAll(m_find, m_replacement, m_matchCase);
+            m_replaced = result.replaced;
+        } else if (m_scope == kReplaceScopeNone) {
+            // Find only: count on a scratch copy so the document stays as it is.
+            QuillStream scratch = pub.quill();
+            result = scratch.replaceAll(
+                std::u16string(reinterpret_cast<const char16_t *>(m_find.utf16()), m_find.size()),
+                u"", m_matchCase);
+        } else {
+            throw Failure(QStringLiteral("Cannot search “%1”: only replacing every occurrence is "
+                                         "supported (scope %2).")
+                              .arg(pub.name())
+                              .arg(m_scope));
+        }
+        m_left = result.leftTotal();
+        if (m_scope == automation::kReplaceScopeAll && m_left > 0)
+            throw Failure(
+                QStringLiteral("In “%1”, %2").arg(pub.name(), describeLeft(result, m_find)));
+        return result.replaced + result.leftTotal() > 0;
+    }
+
+    std::size_t lastReplaced() const override { return m_replaced; }
+    std::size_t lastLeft() const override { return m_left; }
+
+private:
+    std::shared_ptr<Session> m_session;
+    QString m_find;
+    QString m_replacement;
+    int m_scope = kReplaceScopeNone;
+    bool m_matchCase = false;
+    bool m_wholeWord = false;
+    std::size_t m_replaced = 0;
+    std::size_t m_left = 0;
+};
+
+class EngineDocument final : public automation::Document {
+public:
+    explicit EngineDocument(std::shared_ptr<Session> session) : m_session(std::move(session)) {}
+
+    std::shared_ptr<automation::FindReplace> Find() override
+    {
+        m_session->active();
+        return std::make_shared<EngineFindReplace>(m_session);
+    }
+
+    void SaveAs(const QString &fileName, int format, bool) override
+    {
+        Publication &pub = m_session->active();
+        if (format != automation::kFormatPublication)
+            throw Failure(QStringLiteral("Cannot save “%1” as “%2”: format %3 is not supported, "
+                                         "only publications (format %4).")
+                              .arg(pub.name(), fileName)
+                              .arg(format)
+                              .arg(automation::kFormatPublication));
+        pub.saveAs(fileName);
+    }
+
+private:
+    std::shared_ptr<Session> m_session;
+};
+
+class EngineApplication final : public automation::Application {
+public:
+    QString name() override { return QString::fromUtf8(kEngineName); }
+
+    std::shared_ptr<automation::Document> Open(const QString &fileName, bool, bool, int) override
+    {
+        if (m_session->quit)
+            throw Failure("The publication engine has quit; create a new instance.");
+        // A failed open leaves no document active, never the previous one.
+        m_session->publication.reset();
+        m_session->publication.emplace(Publication::open(fileName));
+        return std::make_shared<EngineDocument>(m_session);
+    }
+
+    std::shared_ptr<automation::Document> ActiveDocument() override
+    {
+        m_session->active();
+        return std::make_shared<EngineDocument>(m_session);
+    }
+
+    void Quit() override
+    {
+        m_session->publication.reset();
+        m_session->quit = true;
+    }
+
+private:
+    std::shared_ptr<Session> m_session = std::make_shared<Session>();
+};
+
+class EngineServer final : public automation::Server {
+public:
+    std::shared_ptr<automation::Application> CreateInstance() override
+    {
+        return std::make_shared<EngineApplication>();
+    }
+    std::shared_ptr<automation::Application> RunningInstance() override { return nullptr; }
+};
+
+} // namespace
+
+std::shared_ptr<automation::Server> makePublisherServer()
+{
+    return std::make_shared<EngineServer>();
+}
+
+} // namespace vantrelle::pubengine

@@ -1,0 +1,271 @@
+// The encodings on small synthetic streams: property records, the chunk
+// framing, and the structures a replacement must keep consistent.
+#include "pubengine/casefold.h"
+#include "pubengine/quill.h"
+#include "testutil.h"
+
+#include <gtest/gtest.h>
+
+using namespace vantrelle::pubengine;
+using namespace vantrelle::pubengine::test;
+
+namespace {
+
+Bytes recordBytes(std::initializer_list<std::uint8_t> body)
+{
+    Bytes b;
+    appendU32(b, static_cast<std::uint32_t>(4 + body.size()));
+    b.insert(b.end(), body);
+    return b;
+}
+
+QuillStream reparse(const QuillStream &q)
+{
+    QuillStream r = QuillStream::parse(q.build());
+    EXPECT_EQ(r.invariantViolations(), std::vector<std::string>{});
+    return r;
+}
+
+} // namespace
+
+TEST(PropertyRecord, decodesEveryTypeFamilyAndEncodesTheSameBytes)
+{
+    const Bytes b = recordBytes({0x01, 0x0A,                               // no data
+                                 0x02, 0x12, 0x34, 0x12,                   // 2 bytes
+                                 0x03, 0x22, 1,    2,    3, 4,             // 4 bytes
+                                 0x04, 0x80, 6,    0,    0, 0, 0xAA, 0xBB, // variable, length first
+                                 0x05, 0x28, 1,    2,    3, 4, 5,    6,    7, 8});
+    std::size_t used = 0;
+    const PropertyRecord r = parsePropertyRecord(b, 0, &used);
+    EXPECT_EQ(used, b.size());
+    ASSERT_EQ(r.properties.size(), 5u);
+    EXPECT_EQ(r.find(3)->asU32(), 0x04030201u);
+    EXPECT_EQ(r.find(4)->data.size(), 6u);
+    Bytes again;
+    r.encodeTo(again);
+    EXPECT_EQ(again, b);
+}
+
+TEST(PropertyRecord, rejectsDamage)
+{
+    std::size_t used = 0;
+    EXPECT_THROW(parsePropertyRecord(recordBytes({0x01, 0x33}), 0, &used), FormatError);
+    EXPECT_THROW(parsePropertyRecord(recordBytes({0x01, 0x22, 1, 2}), 0, &used), FormatError);
+    EXPECT_THROW(parsePropertyRecord(recordBytes({0x01, 0x80, 0xFF, 0xFF, 0, 0}), 0, &used),
+                 FormatError);
+    EXPECT_THROW(parsePropertyRecord(recordBytes({0x01, 0x80, 2, 0, 0, 0}), 0, &used), FormatError);
+    Bytes longer = recordBytes({0x01, 0x0A});
+    writeU32(longer, 0, 100);
+    EXPECT_THROW(parsePropertyRecord(longer, 0, &used), FormatError);
+    EXPECT_THROW(parsePropertyRecord(Bytes{1, 0}, 0, &used), FormatError);
+}
+
+TEST(PropertyRecord, setInsertsInIdOrderAndKeepsAnExistingType)
+{
+    PropertyRecord r;
+    r.setU32(2, 0x22, 7);
+    r.setU32(0, 0x22, 5);
+    r.setU32(1, 0x22, 6);
+    ASSERT_EQ(r.properties.size(), 3u);
+    EXPECT_EQ(r.properties[1].id, 1);
+    r.properties[1].type = 0x20;
+    r.setU32(1, 0x22, 9);
+    EXPECT_EQ(r.properties[1].type, 0x20);
+    EXPECT_EQ(r.find(1)->asU32(), 9u);
+}
+
+TEST(CaseFold, keepsLengthAndSurrogatePairs)
+{
+    EXPECT_EQ(foldCase(u"ÄbC"), foldCase(u"äBc"));
+    // U+0130 folds to two code points in full folding; here it must stay one unit.
+    EXPECT_EQ(foldCase(u"\u0130").size(), 1u);
+    // Deseret capital and small letters are outside the BMP.
+    const std::u16string upper = u"\U00010400x";
+    const std::u16string lower = u"\U00010428X";
+    EXPECT_EQ(foldCase(upper), foldCase(lower));
+    EXPECT_EQ(foldCase(upper).size(), upper.size());
+    const std::u16string lone = u"a\xD801";
+    EXPECT_EQ(foldCase(lone).size(), 2u);
+    EXPECT_EQ(foldCase(lone)[1], u'\xD801');
+}
+
+TEST(ChunkFile, rebuildWithoutEditsIsByteIdentical)
+{
+    SynthSpec spec;
+    spec.stories = {u"Hello world\r", u"Second\rstory\r"};
+    spec.tokens[0] = {{6, 5, 1}};
+    const Bytes stream = buildStream(spec);
+    const QuillStream q = QuillStream::parse(stream);
+    EXPECT_EQ(q.build(), stream);
+    EXPECT_EQ(q.invariantViolations(), std::vector<std::string>{});
+}
+
+TEST(ChunkFile, rejectsDamagedFraming)
+{
+    SynthSpec spec;
+    spec.stories = {u"Hello\r"};
+    const Bytes good = buildStream(spec);
+
+    Bytes cycle = good;
+    writeU32(cycle, 0x1C, 0x18); // the list points back into the header block
+    EXPECT_THROW(QuillStream::parse(cycle), FormatError);
+
+    Bytes selfLoop = good;
+    selfLoop.resize(selfLoop.size() + 512, 0);
+    writeU32(selfLoop, 0x14, static_cast<std::uint32_t>(selfLoop.size()));
+    writeU32(selfLoop, 0x10, 1024);
+    const std::uint32_t block = static_cast<std::uint32_t>(good.size());
+    writeU32(selfLoop, 0x1C, block);
+    writeU16(selfLoop, block, 0x1F8);
+    writeU32(selfLoop, block + 4, block); // a list whose next is itself
+    EXPECT_THROW(QuillStream::parse(selfLoop), FormatError);
+
+    Bytes count = good;
+    writeU16(count, 0x1A, 60); // more entries than a block holds
+    EXPECT_THROW(QuillStream::parse(count), FormatError);
+
+    Bytes past = good;
+    writeU32(past, 0x20 + 20, 0x7FFFFFFF); // the text chunk's length
+    EXPECT_THROW(QuillStream::parse(past), FormatError);
+
+    Bytes unknown = good;
+    std::copy_n("WXYZ", 4, unknown.begin() + 0x20 + 24 + 2); // second chunk's type
+    try {
+        QuillStream::parse(unknown);
+        ADD_FAILURE() << "an unknown chunk type was accepted";
+    } catch (const FormatError &e) {
+        EXPECT_NE(std::string(e.what()).find("WXYZ"), std::string::npos);
+    }
+
+    Bytes lengths = good;
+    const int strs = QuillStream::parse(good).chunkFile().find(ChunkKind::StoryLengths);
+    writeU32(lengths, QuillStream::parse(good).chunkFile().chunks()[strs].offset + 12, 99);
+    EXPECT_THROW(QuillStream::parse(lengths), FormatError);
+
+    EXPECT_THROW(QuillStream::parse(Bytes(good.begin(), good.begin() + 700)), FormatError);
+    EXPECT_THROW(QuillStream::parse(Bytes(16, 0)), FormatError);
+}
+
+TEST(Replace, updatesEveryPositionAcrossSeveralPages)
+{
+    SynthSpec spec;
+    std::u16string story;
+    for (int i = 0; i < 30; ++i)
+        story += u"ab cd\r";
+    spec.stories = {story, u"tail ab\r"};
+    for (std::uint32_t e = 3; e <= story.size(); e += 3)
+        spec.charEnds.push_back(e);
+    spec.charEnds.push_back(static_cast<std::uint32_t>(story.size() + 8));
+    spec.runsPerPage = 7; // several character and paragraph pages
+    spec.cells[0] = {5, 11, 17, static_cast<std::uint32_t>(story.size())};
+    QuillStream q = QuillStream::parse(buildStream(spec));
+    const auto expected = expectedDescription(q, {{"ab", "xyz"}}, true);
+    const ReplaceResult r = q.replaceAll(u"ab", u"xyz", true);
+    EXPECT_EQ(r.replaced, 31u);
+    const QuillStream back = reparse(q);
+    EXPECT_EQ(describe(back), expected);
+    EXPECT_EQ(back.cellEnds(0).back(), back.storyLength(0));
+}
+
+TEST(Replace, matchSpanningRunsTakesTheFirstRunsFormatAndAddsNoRun)
+{
+    SynthSpec spec;
+    spec.stories = {u"aaaBBBccc\r"};
+    spec.charEnds = {3, 6, 10};
+    QuillStream q = QuillStream::parse(buildStream(spec));
+    EXPECT_EQ(q.replaceAll(u"aBBBc", u"-", true).replaced, 1u);
+    const QuillStream back = reparse(q);
+    const std::vector<TextRun> runs = back.characterRuns();
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_NE(runs[0].record, runs[1].record);
+    EXPECT_EQ(qs(back.text()).mid(runs[0].start, runs[0].end - runs[0].start), "aa-");
+    EXPECT_EQ(qs(back.text()).mid(runs[1].start, runs[1].end - runs[1].start), "cc\r");
+}
+
+TEST(Replace, leavesFieldsAndWholeLinksAndReportsThem)
+{
+    SynthSpec spec;
+    spec.stories = {u"Page # of LINK here\r"};
+    spec.tokens[0] = {{5, 1, -5}, {10, 4, 1}};
+    QuillStream q = QuillStream::parse(buildStream(spec));
+    ReplaceResult r = q.replaceAll(u"Page #", u"Seite #", true);
+    EXPECT_EQ(r.replaced, 0u);
+    EXPECT_EQ(r.left[int(LeftReason::Field)], 1u);
+    r = q.replaceAll(u"of LINK", u"X", true); // swallows the whole link from outside
+    EXPECT_EQ(r.left[int(LeftReason::WholeToken)], 1u);
+    r = q.replaceAll(u"LINK", u"", true); // deleting the link's whole text
+    EXPECT_EQ(r.left[int(LeftReason::WholeToken)], 1u);
+    r = q.replaceAll(u"Page", u"Seite", true); // next to the field, not on it
+    EXPECT_EQ(r.replaced, 1u);
+    r = q.replaceAll(u"LINK", u"Hyperlink", true); // the link covers the new text
+    EXPECT_EQ(r.replaced, 1u);
+    const QuillStream back = reparse(q);
+    EXPECT_EQ(qs(back.story(0)), "Seite # of Hyperlink here\r");
+    const std::vector<Token> tokens = back.tokens(0);
+    ASSERT_EQ(tokens.size(), 2u);
+    EXPECT_EQ(tokens[0].start, 6u);
+    EXPECT_EQ(tokens[1].start, 11u);
+    EXPECT_EQ(tokens[1].length, 9u);
+}
+
+TEST(Replace, tokenLengthsStayRightUnderDeltaCoding)
+{
+    SynthSpec spec;
+    // Three links of the same length: the second and third inherit their length.
+    spec.stories = {u"aa LONE bb LTWO cc LSIX\r"};
+    spec.tokens[0] = {{3, 4, 1}, {11, 4, 1}, {19, 4, 1}};
+    QuillStream q = QuillStream::parse(buildStream(spec));
+    // Change only the first link, then the last one.
+    EXPECT_EQ(q.replaceAll(u"ONE", u"ONEONE", true).replaced, 1u);
+    EXPECT_EQ(q.replaceAll(u"SIX", u"SIXES", true).replaced, 1u);
+    const QuillStream back = reparse(q);
+    const std::vector<Token> t = back.tokens(0);
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_EQ(qs(back.story(0)).mid(t[0].start, t[0].length), "LONEONE");
+    EXPECT_EQ(qs(back.story(0)).mid(t[1].start, t[1].length), "LTWO");
+    EXPECT_EQ(qs(back.story(0)).mid(t[2].start, t[2].length), "LSIXES");
+}
+
+TEST(Replace, linkEdgesKeepTheLinkOnWhatRemains)
+{
+    SynthSpec spec;
+    spec.stories = {u"xx LINK yy\r"};
+    spec.tokens[0] = {{3, 4, 1}};
+    QuillStream q = QuillStream::parse(buildStream(spec));
+    EXPECT_EQ(q.replaceAll(u"x LI", u"-", true).replaced, 1u); // over the start
+    EXPECT_EQ(q.replaceAll(u"K y", u"+", true).replaced, 1u);  // over the end
+    const QuillStream back = reparse(q);
+    EXPECT_EQ(qs(back.story(0)), "x-N+y\r");
+    const Token t = back.tokens(0).at(0);
+    EXPECT_EQ(qs(back.story(0)).mid(t.start, t.length), "N+");
+}
+
+TEST(Replace, refusesBreaksIgnoresEmptyAndNeverSplitsSurrogates)
+{
+    SynthSpec spec;
+    spec.stories = {u"a\U0001F600b \xD83D\r"};
+    QuillStream q = QuillStream::parse(buildStream(spec));
+    EXPECT_THROW(q.replaceAll(u"a\r", u"b", true), vantrelle::Failure);
+    EXPECT_THROW(q.replaceAll(u"a", u"b\nc", true), vantrelle::Failure);
+    EXPECT_THROW(q.replaceAll(u"a", u"b\vc", true), vantrelle::Failure);
+    EXPECT_EQ(q.replaceAll(u"", u"x", true).replaced, 0u);
+    // The high half alone occurs inside the pair and once unpaired.
+    EXPECT_EQ(q.replaceAll(u"\xD83D", u"?", true).replaced, 1u);
+    EXPECT_EQ(q.replaceAll(u"\U0001F600", u"smile", false).replaced, 1u);
+    const QuillStream back = reparse(q);
+    EXPECT_EQ(qs(back.story(0)), QStringLiteral("asmileb ?\r"));
+}
+
+TEST(Replace, deletionThatWouldEmptyAPageIsLeft)
+{
+    SynthSpec spec;
+    spec.stories = {u"keep gone keep\r"};
+    spec.charEnds = {5, 9, 15};
+    spec.runsPerPage = 1;
+    QuillStream q = QuillStream::parse(buildStream(spec));
+    const ReplaceResult r = q.replaceAll(u"gone", u"", true);
+    EXPECT_EQ(r.replaced, 0u);
+    EXPECT_EQ(r.left[int(LeftReason::WholePage)], 1u);
+    EXPECT_EQ(q.replaceAll(u"one", u"", true).replaced, 1u); // part of it may go
+    reparse(q);
+}

@@ -1,0 +1,147 @@
+// The engine behind the automation interface and the command-line tool.
+#include "pubengine/publication.h"
+#include "pubengine/server.h"
+#include "testutil.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace vantrelle;
+using namespace vantrelle::pubengine;
+using namespace vantrelle::pubengine::test;
+
+namespace {
+
+std::shared_ptr<automation::Application> newEngine()
+{
+    automation::Registry registry;
+    registry.Register(QString::fromUtf8(automation::kPublisherProgId), makePublisherServer());
+    return registry.CreateObject(QString::fromUtf8(automation::kPublisherProgId));
+}
+
+std::shared_ptr<automation::FindReplace> prepare(automation::Application &app, const QString &find,
+                                                 const QString &replace, bool matchCase = true)
+{
+    auto fr = app.ActiveDocument()->Find();
+    fr->Clear();
+    fr->SetFindText(find);
+    fr->SetReplaceWithText(replace);
+    fr->SetReplaceScope(automation::kReplaceScopeAll);
+    fr->SetMatchCase(matchCase);
+    fr->SetMatchWholeWord(false);
+    return fr;
+}
+
+} // namespace
+
+TEST(Server, isNeverRunningAndNamesItselfApartFromThePublishingProgram)
+{
+    auto server = makePublisherServer();
+    EXPECT_EQ(server->RunningInstance(), nullptr);
+    auto app = server->CreateInstance();
+    ASSERT_NE(app, nullptr);
+    EXPECT_NE(app->name(), QStringLiteral("Microsoft Publisher"));
+    EXPECT_EQ(app->name(), QString::fromUtf8(kEngineName));
+    EXPECT_THROW(app->ActiveDocument(), Failure);
+}
+
+TEST(Server, replacesInOrderAndSavesWhatItWasAskedTo)
+{
+    QTemporaryDir dir;
+    auto app = newEngine();
+    app->Open(corpusFile(QStringLiteral("Sample.pub")), false, true, 1);
+    auto fr = prepare(*app, QStringLiteral("page"), QStringLiteral("leaf"));
+    EXPECT_TRUE(fr->Execute());
+    EXPECT_EQ(dynamic_cast<NativeFindReplace &>(*fr).lastReplaced(), 6u);
+    EXPECT_TRUE(prepare(*app, QStringLiteral("LEAF"), QStringLiteral("sheet"), false)->Execute());
+    EXPECT_FALSE(prepare(*app, QStringLiteral("no such text"), QStringLiteral("x"))->Execute());
+    EXPECT_FALSE(prepare(*app, QString(), QStringLiteral("x"))->Execute());
+    const QString out = dir.filePath(QStringLiteral("out.pub"));
+    EXPECT_THROW(app->ActiveDocument()->SaveAs(out, 2, true), Failure);
+    EXPECT_FALSE(QFile::exists(out));
+    app->ActiveDocument()->SaveAs(out, automation::kFormatPublication, true);
+    app->Quit();
+    EXPECT_THROW(app->ActiveDocument(), Failure);
+    const QString text = qs(Publication::open(out).quill().text());
+    EXPECT_TRUE(text.contains(QStringLiteral("sheet")));
+    EXPECT_FALSE(text.contains(QStringLiteral("page"), Qt::CaseInsensitive));
+}
+
+TEST(Server, executeFailsForBreaksAndAfterLeavingOccurrences)
+{
+    auto app = newEngine();
+    app->Open(corpusFile(QStringLiteral("LinkAt10And20And30.pub")), false, true, 1);
+    EXPECT_THROW(prepare(*app, QStringLiteral("LINK\r"), QStringLiteral("x"))->Execute(), Failure);
+    EXPECT_THROW(prepare(*app, QStringLiteral("LINK"), QStringLiteral("x\ny"))->Execute(), Failure);
+    // "0LINK" matches three times; the first swallows a whole link.
+    auto fr = prepare(*app, QStringLiteral("0LINK"), QStringLiteral("-"));
+    try {
+        fr->Execute();
+        FAIL() << "left occurrences were not reported";
+    } catch (const Failure &e) {
+        EXPECT_TRUE(e.description().contains(QStringLiteral("1 occurrence"))) << e.what();
+        EXPECT_TRUE(e.description().contains(QStringLiteral("LinkAt10And20And30.pub")));
+    }
+    EXPECT_EQ(dynamic_cast<NativeFindReplace &>(*fr).lastLeft(), 1u);
+    EXPECT_EQ(
+        qs(Publication::open(corpusFile(QStringLiteral("LinkAt10And20And30.pub"))).quill().text())
+            .count(QStringLiteral("0LINK")),
+        1);
+}
+
+TEST(Server, openFailureLeavesNoDocumentAndSaveNeverOverwritesTheSource)
+{
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("source.pub"));
+    ASSERT_TRUE(QFile::copy(corpusFile(QStringLiteral("Sample.pub")), source));
+    const QString link = dir.filePath(QStringLiteral("other-name.pub"));
+    ASSERT_TRUE(QFile::link(source, link));
+    auto app = newEngine();
+    app->Open(source, false, true, 1);
+    const QByteArray before = readFile(source);
+    EXPECT_THROW(app->ActiveDocument()->SaveAs(link, 1, true), Failure);
+    EXPECT_THROW(app->ActiveDocument()->SaveAs(dir.path() + "/./source.pub", 1, true), Failure);
+    EXPECT_EQ(readFile(source), before);
+    EXPECT_THROW(app->ActiveDocument()->SaveAs(dir.filePath("missing/out.pub"), 1, true), Failure);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+
+    EXPECT_THROW(app->Open(corpusFile(QStringLiteral("bad-fuzzed-1.pub")), false, true, 1),
+                 Failure);
+    EXPECT_THROW(app->ActiveDocument(), Failure);
+}
+
+TEST(CommandLine, replacesPrintsCountsAndUsesExitCodes)
+{
+    QTemporaryDir dir;
+    const QString tool = QStringLiteral(VANTRELLE_REPLACE_TOOL);
+    const QString out = dir.filePath(QStringLiteral("out.pub"));
+    auto run = [&](const QStringList &args, QByteArray *stdoutText = nullptr) {
+        QProcess p;
+        p.start(tool, args);
+        p.waitForFinished(60000);
+        if (stdoutText)
+            *stdoutText = p.readAllStandardOutput();
+        return p.exitCode();
+    };
+    QByteArray printed;
+    EXPECT_EQ(run({"--match-case", corpusFile("Sample.pub"), out, "page", "leaf", "Top", "Pot"},
+                  &printed),
+              0);
+    EXPECT_TRUE(printed.contains("6 replaced, 0 left")) << printed.constData();
+    EXPECT_TRUE(QFile::exists(out));
+    EXPECT_EQ(run({"--text", out}, &printed), 0);
+    EXPECT_TRUE(printed.contains("leaf"));
+    EXPECT_TRUE(printed.contains("\n\n")); // stories apart
+
+    EXPECT_EQ(run({corpusFile("Sample.pub"), out}), 2);
+    EXPECT_EQ(run({corpusFile("Sample.pub"), out, "odd"}), 2);
+    EXPECT_EQ(run({"--bogus", corpusFile("Sample.pub"), out, "a", "b"}), 2);
+    EXPECT_EQ(run({corpusFile("bad-fuzzed-1.pub"), dir.filePath("bad.pub"), "a", "b"}), 1);
+    EXPECT_EQ(run({corpusFile("LinkAt10And20And30.pub"), dir.filePath("left.pub"), "0LINK", "-"}),
+              1);
+    EXPECT_FALSE(QFile::exists(dir.filePath("left.pub")));
+}
