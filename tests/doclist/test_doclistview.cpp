@@ -1,0 +1,259 @@
+#include "doclist/doclistview.h"
+#include "tests/support/qtprinters.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+using namespace vantrelle;
+
+namespace {
+
+class ListFixture : public ::testing::Test {
+protected:
+    DocListView view;
+    bool busy = false;
+    int screenY = 330;
+
+    void SetUp() override
+    {
+        view.isBusy = [this] { return busy; };
+        view.cursorPosition = [this] { return QPoint(10, screenY); };
+        view.createColumn();
+        view.resize(400, 160);
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    }
+
+    void fill(const QStringList &rows)
+    {
+        for (const QString &r : rows)
+            view.append(r);
+    }
+    QStringList rows() const
+    {
+        QStringList out;
+        for (int i = 1; i <= view.count(); ++i)
+            out << view.rowText(i);
+        return out;
+    }
+    QPoint at(int index) { return view.visualItemRect(view.topLevelItem(index - 1)).center(); }
+    void mouse(QEvent::Type type, QPoint pos, Qt::MouseButtons buttons = Qt::LeftButton)
+    {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, pos, view.viewport()->mapToGlobal(pos), button, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(view.viewport(), &event);
+    }
+    void press(int index) { mouse(QEvent::MouseButtonPress, at(index)); }
+    void moveTo(int index) { mouse(QEvent::MouseMove, at(index)); }
+    void release(QPoint pos) { mouse(QEvent::MouseButtonRelease, pos, Qt::NoButton); }
+    void key(Qt::Key k) { QTest::keyClick(&view, k); }
+};
+
+} // namespace
+
+TEST_F(ListFixture, ShowsOneColumnWithItsCaptionAndTooltip)
+{
+    EXPECT_EQ(view.headerItem()->text(0), "Publisher File(s)");
+    EXPECT_EQ(view.columnCount(), 1);
+    EXPECT_EQ(view.columnWidth(0), qRound(7000 * view.logicalDpiX() / 1440.0));
+    EXPECT_EQ(view.toolTip(), "Drag and drop files here. Double-click item to remove it. Move | "
+                              "line to right and out of window to reveal full names.");
+}
+
+TEST_F(ListFixture, RowsAreTextsAsAppendedDuplicatesIncluded)
+{
+    fill({"/b/x.pub", " /a//y.PUB ", "/b/x.pub"});
+    EXPECT_EQ(rows(), QStringList({"/b/x.pub", " /a//y.PUB ", "/b/x.pub"}));
+    view.remove(1);
+    EXPECT_EQ(rows(), QStringList({" /a//y.PUB ", "/b/x.pub"}));
+    EXPECT_TRUE(ListContains(view, "/b/x.pub"));
+    EXPECT_FALSE(ListContains(view, "/B/X.PUB"));
+    view.clear();
+    EXPECT_EQ(view.count(), 0);
+    EXPECT_FALSE(ListContains(view, ""));
+}
+
+TEST_F(ListFixture, DeleteAndDoubleClickRemoveTheSelectedRowOnly)
+{
+    key(Qt::Key_Delete); // empty list: nothing to do
+    fill({"/1.pub", "/2.pub", "/3.pub", "/4.pub"});
+    key(Qt::Key_Delete); // nothing selected: nothing goes
+    EXPECT_EQ(view.count(), 4);
+    view.selectRow(2);
+    key(Qt::Key_Backspace);
+    key(Qt::Key_A);
+    EXPECT_EQ(view.count(), 4);
+    key(Qt::Key_Delete);
+    EXPECT_EQ(rows(), QStringList({"/1.pub", "/3.pub", "/4.pub"}));
+    // A double-click's first press selects the row it lands on.
+    press(3);
+    release(at(3));
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, at(3));
+    EXPECT_EQ(rows(), QStringList({"/1.pub", "/3.pub"}));
+}
+
+TEST_F(ListFixture, NothingIsRemovedWhileTheWindowIsBusy)
+{
+    fill({"/1.pub", "/2.pub"});
+    view.selectRow(1);
+    busy = true;
+    key(Qt::Key_Delete);
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, at(1));
+    EXPECT_EQ(view.count(), 2);
+    busy = false;
+    key(Qt::Key_Delete);
+    EXPECT_EQ(view.count(), 1);
+}
+
+TEST_F(ListFixture, ADraggedRowExchangesPlacesWithTheRowUnderThePointer)
+{
+    fill({"a", "b", "c", "d", "e"});
+    view.dragCursorFile = QString(VANTRELLE_SOURCE_DIR) + "/app/resources/drag.ico";
+    press(1);
+    EXPECT_TRUE(view.isDragging());
+    EXPECT_EQ(view.dragItemIndex(), 1);
+    EXPECT_EQ(view.cursor().shape(), Qt::BitmapCursor);
+    moveTo(4); // a fast move skips b and c: they keep their places
+    EXPECT_EQ(rows(), QStringList({"d", "b", "c", "a", "e"}));
+    EXPECT_EQ(view.selectedIndex(), 4);
+    EXPECT_EQ(view.dragItemIndex(), 4);
+    moveTo(2);
+    EXPECT_EQ(rows(), QStringList({"d", "a", "c", "b", "e"}));
+    release(at(2));
+    EXPECT_FALSE(view.isDragging());
+    EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor);
+    moveTo(5); // not dragging any more
+    EXPECT_EQ(rows(), QStringList({"d", "a", "c", "b", "e"}));
+}
+
+TEST_F(ListFixture, EqualTextsAndPressesBesideTheRowsMoveNothing)
+{
+    fill({"x", "x", "y"});
+    view.dragCursorFile = "/nonexistent/drag.ico";
+    press(1);
+    EXPECT_EQ(view.cursor().shape(), Qt::DragMoveCursor);
+    moveTo(2);
+    EXPECT_EQ(rows(), QStringList({"x", "x", "y"}));
+    EXPECT_EQ(view.dragItemIndex(), 1);
+    release(at(2));
+    const QPoint below(20, view.viewport()->height() - 3);
+    ASSERT_EQ(view.itemAt(below), nullptr);
+    mouse(QEvent::MouseButtonPress, below);
+    moveTo(3);
+    moveTo(1);
+    EXPECT_EQ(rows(), QStringList({"x", "x", "y"}));
+    release(at(1));
+}
+
+TEST_F(ListFixture, EveryPointerMoveAppliesTheWindowHoverRule)
+{
+    int hovers = 0;
+    view.onPointerMove = [&] { ++hovers; };
+    fill({"a"});
+    moveTo(1);
+    press(1);
+    moveTo(1);
+    EXPECT_EQ(hovers, 2);
+}
+
+TEST_F(ListFixture, AnExchangeScrollsOnlyOutsideTheMiddleBandOfTheScreen)
+{
+    QStringList many;
+    for (int i = 1; i <= 60; ++i)
+        many << QString("row %1").arg(i, 2, 10, QChar('0'));
+    fill(many);
+    QScrollBar *bar = view.verticalScrollBar();
+    auto firstVisible = [&] { return view.indexOfTopLevelItem(view.itemAt(QPoint(5, 1))) + 1; };
+    auto lastVisible = [&] {
+        return view.indexOfTopLevelItem(view.itemAt(QPoint(5, view.viewport()->height() - 1))) + 1;
+    };
+    auto exchangeAtTop = [&](int y) {
+        view.scrollToItem(view.topLevelItem(19), QAbstractItemView::PositionAtTop);
+        const int top = firstVisible();
+        const int value = bar->value();
+        screenY = y;
+        press(top + 1);
+        moveTo(top);
+        release(at(top));
+        return bar->value() - value;
+    };
+    auto exchangeAtBottom = [&](int y) {
+        view.scrollToItem(view.topLevelItem(19), QAbstractItemView::PositionAtTop);
+        const int bottom = lastVisible();
+        const int value = bar->value();
+        screenY = y;
+        press(bottom - 1);
+        moveTo(bottom);
+        release(at(bottom));
+        return bar->value() - value;
+    };
+    EXPECT_EQ(exchangeAtTop(305), 0);
+    EXPECT_EQ(exchangeAtTop(364), 0);
+    EXPECT_LT(exchangeAtTop(304), 0);
+    EXPECT_EQ(exchangeAtBottom(364), 0);
+    EXPECT_EQ(exchangeAtBottom(305), 0);
+    EXPECT_GT(exchangeAtBottom(365), 0);
+
+    // A move that makes no exchange never scrolls.
+    view.scrollToItem(view.topLevelItem(19), QAbstractItemView::PositionAtTop);
+    const int value = bar->value();
+    screenY = 0;
+    press(firstVisible());
+    moveTo(firstVisible());
+    release(at(firstVisible()));
+    EXPECT_EQ(bar->value(), value);
+
+    // The first and the last row have no row beyond them to bring into view.
+    view.scrollToTop();
+    screenY = 0;
+    press(2);
+    moveTo(1);
+    release(at(1));
+    EXPECT_EQ(bar->value(), 0);
+}
+
+TEST_F(ListFixture, OnlyAListOfLocalFilesMayBeDropped)
+{
+    auto accepts = [&](QMimeData *data) {
+        QDragEnterEvent enter(at(1), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view.viewport(), &enter);
+        const bool accepted = enter.isAccepted();
+        QDragMoveEvent move(at(1), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view.viewport(), &move);
+        EXPECT_EQ(move.isAccepted(), accepted);
+        if (accepted) {
+            EXPECT_EQ(move.dropAction(), Qt::CopyAction);
+        }
+        return accepted;
+    };
+    view.append("row");
+    QMimeData text;
+    text.setText("some words from an editor");
+    EXPECT_FALSE(accepts(&text));
+    QMimeData web;
+    web.setUrls({QUrl("https://example.com/a.pub")});
+    EXPECT_FALSE(accepts(&web));
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile("/data/b.pub"), QUrl::fromLocalFile("/data/a folder")});
+    EXPECT_TRUE(accepts(&files));
+
+    QSignalSpy dropped(&view, &DocListView::filesDropped);
+    QDropEvent drop(at(1), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &drop);
+    ASSERT_EQ(dropped.count(), 1);
+    EXPECT_EQ(dropped.at(0).at(0).toStringList(), QStringList({"/data/b.pub", "/data/a folder"}));
+    QDropEvent textDrop(at(1), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &textDrop);
+    EXPECT_EQ(dropped.count(), 1);
+    EXPECT_EQ(view.count(), 1);
+}
