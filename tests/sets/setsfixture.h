@@ -2,7 +2,9 @@
 // A real main window with scripted dialogs and a settings store of its own,
 // plus helpers to read the two sets lists as "find->replace" pairs.
 #include "app/form1.h"
+#include "app/shell/controls.h"
 #include "run/automation.h"
+#include "sets/setslist.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/tempsettings.h"
 
@@ -39,8 +41,8 @@ protected:
 
     void addPairs(const QStringList &finds, const QStringList &replaces)
     {
-        window.Combo1->addItems(finds);
-        window.Combo2->addItems(replaces);
+        appendEntries(*window.Combo1, finds);
+        appendEntries(*window.Combo2, replaces);
     }
 
     QString path(const QString &name) const { return dir.filePath(name); }
