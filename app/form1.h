@@ -9,6 +9,7 @@
 //   form1_run.cpp      Start Replacing and the sample documents
 #include "app/shell/windowpointer.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -23,9 +24,11 @@ class QRadioButton;
 
 namespace vantrelle {
 
+class CommonDialog;
 class Dialogs;
 class DocListView;
 class Form2;
+class Guard;
 class ProgressBar;
 class PushButton;
 class SettingsStore;
@@ -80,6 +83,7 @@ public:
     QRadioButton *Option2 = nullptr;    // Save results in folder of original file
     PushButton *PushButton7 = nullptr;  // Start Replacing
     ProgressBar *ProgressBar1 = nullptr;
+    CommonDialog *CommonDialog1 = nullptr; // file pickers: add files, save sets
 
     // The window's pointer; the hourglass is the program's busy flag.
     WindowPointer &MousePointer() { return m_pointer; }
@@ -103,6 +107,7 @@ public:
     void PushButton3_Click();
     void PushButton6_Click();
     void PushButton2_Click();
+    void ListView1_OLEDragDrop(const QStringList &paths);
 
     // Sets (form1_sets.cpp).
     void PushButton1_Click();
@@ -130,6 +135,10 @@ private:
     void connectHandlers();
     void connectDocListHandlers();
     void connectSetsHandlers();
+    // The extension screening over the whole list.
+    void screenDocumentList();
+    // Lines 112 to 156 of "Start Replacing": every row of the list.
+    void runDocuments(Guard &guard);
 
     Form1Services m_services;
     WindowPointer m_pointer{this};

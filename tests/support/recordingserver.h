@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace vantrelle::test {
@@ -20,10 +21,14 @@ struct ServerLog {
     bool running = false;         // an instance is running
     QString runningName = QStringLiteral("Microsoft Publisher");
     bool executeResult = true;
+    // Runs at every call, after it is logged (a test looks at the window then).
+    std::function<void(const QString &)> onCall;
 
     void call(const QString &member, const QString &args = QString())
     {
         calls << member + QLatin1Char('(') + args + QLatin1Char(')');
+        if (onCall)
+            onCall(calls.last());
         if (failing.contains(member))
             throw Failure(QStringLiteral("%1 failed").arg(member));
     }

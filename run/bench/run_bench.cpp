@@ -1,0 +1,116 @@
+// Times "Start Replacing" over many copies of one publication through the
+// window's own code path, against copying the same files with cp, and counts
+// how often the window repainted meanwhile.
+//   run-bench PUBLICATION [COUNT]
+#include "app/form1.h"
+#include "app/shell/controls.h"
+#include "app/shell/dialogs.h"
+#include "app/shell/settings.h"
+#include "doclist/doclistview.h"
+#include "pubengine/server.h"
+#include "run/automation.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+// Answers every modal interaction at once: a benchmark must not block.
+class SilentDialogs : public vantrelle::Dialogs {
+public:
+    int reports = 0;
+    void notice(const QString &) override {}
+    bool question(const QString &, bool) override { return true; }
+    void errorReport(const QString &text) override
+    {
+        if (++reports <= 3)
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
+    QString inputBox(const QString &, const QString &) override { return {}; }
+    QStringList openFiles(const vantrelle::FileDialogRequest &) override { return {}; }
+    QString saveFile(const vantrelle::FileDialogRequest &) override { return {}; }
+    QString pickFolder(const QString &, const QString &) override { return {}; }
+    void openFolder(const QString &) override {}
+};
+
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: run-bench PUBLICATION [COUNT]\n");
+        return 2;
+    }
+    const QString source = QString::fromLocal8Bit(argv[1]);
+    const int count = argc > 2 ? std::atoi(argv[2]) : 1000;
+    using namespace vantrelle;
+
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("in");
+    QDir(dir.path()).mkpath("out");
+    QDir(dir.path()).mkpath("copied");
+    QStringList files;
+    for (int i = 0; i < count; ++i) {
+        const QString path = dir.filePath(QStringLiteral("in/doc%1.pub").arg(i, 5, 10, QLatin1Char('0')));
+        if (!QFile::copy(source, path)) {
+            std::fprintf(stderr, "cannot copy %s\n", argv[1]);
+            return 1;
+        }
+        files << path;
+    }
+
+    SettingsStore settings(dir.filePath("settings.ini"));
+    SilentDialogs dialogs;
+    automation::Registry registry;
+    registry.Register(automation::kPublisherProgId, pubengine::makePublisherServer());
+    Form1 form({dialogs, settings, registry});
+    form.show();
+    PaintCounter counter;
+    form.ProgressBar1->installEventFilter(&counter);
+    for (const QString &f : files)
+        form.ListView1->append(f);
+    form.Option1->setChecked(true);
+    form.Text3->setText(dir.filePath("out") + "/");
+    form.Text1->setPlainText("the");
+    form.Text2->setPlainText("THE");
+
+    QElapsedTimer timer;
+    timer.start();
+    form.PushButton7_Click();
+    const double runSeconds = timer.nsecsElapsed() / 1e9;
+
+    QStringList cpArgs = files;
+    cpArgs << dir.filePath("copied");
+    timer.restart();
+    QProcess::execute(QStringLiteral("cp"), cpArgs);
+    const double cpSeconds = timer.nsecsElapsed() / 1e9;
+
+    std::printf("documents: %d\nrun: %.3f s (%.0f documents/s)\ncp: %.3f s\nratio: %.1fx\n"
+                "progress bar repaints during the run: %d\nerror reports: %d\n",
+                count, runSeconds, count / runSeconds, cpSeconds, runSeconds / cpSeconds,
+                counter.paints, dialogs.reports);
+    return dialogs.reports == 0 ? 0 : 1;
+}

@@ -1,0 +1,260 @@
+// "Start Replacing" driven on a real window (offscreen) with the dialogs and
+// automation doubles, and end to end with the native engine on real files.
+#include "app/form1.h"
+#include "app/shell/controls.h"
+#include "doclist/doclistview.h"
+#include "pubengine/publication.h"
+#include "pubengine/server.h"
+#include "run/automation.h"
+#include "tests/support/recordingserver.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/tempsettings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace vantrelle;
+
+namespace {
+
+const QString kDone = QStringLiteral("Done.");
+const QString kNoFolder = QStringLiteral("Folder does not exist. Please select another folder.");
+const QString kNoFiles = QStringLiteral("No files added.");
+
+void touch(const QString &path, const QByteArray &bytes = "pub")
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct RunFixture : ::testing::Test {
+    test::ScriptedDialogs dialogs;
+    test::TempSettings settings;
+    test::ServerLog log;
+    automation::Registry registry;
+    QTemporaryDir dir;
+    std::unique_ptr<Form1> form;
+
+    void SetUp() override
+    {
+        registry.Register(automation::kPublisherProgId,
+                          std::make_shared<test::RecordingServer>(log));
+        form = std::make_unique<Form1>(Form1Services{dialogs, *settings, registry});
+        form->Text3->setText(dir.path() + "/");
+        form->Option1->setChecked(true);
+    }
+    QString path(const QString &name) const { return dir.filePath(name); }
+    QStringList saved() const
+    {
+        QStringList out;
+        for (const QString &c : log.calls)
+            if (c.startsWith("SaveAs("))
+                out << c.mid(7, c.indexOf(',') - 7);
+        return out;
+    }
+};
+
+} // namespace
+
+TEST_F(RunFixture, FolderCheckComesBeforeTheListCheck)
+{
+    form->Text3->setText(path("missing/"));
+    form->PushButton7_Click();
+    EXPECT_EQ(dialogs.texts("notice"), QStringList{kNoFolder});
+
+    form->Text3->setText(dir.path());
+    form->PushButton7_Click();
+    EXPECT_EQ(dialogs.texts("notice"), (QStringList{kNoFolder, kNoFiles}));
+
+    // With each source's own folder the folder box is not looked at.
+    form->Text3->setText(path("missing/"));
+    form->Option2->setChecked(true);
+    form->PushButton7_Click();
+    EXPECT_EQ(dialogs.texts("notice").last(), kNoFiles);
+    EXPECT_FALSE(form->runInProgress());
+}
+
+TEST_F(RunFixture, ProgressNamesEachDocumentAndEndsAtRest)
+{
+    QDir(dir.path()).mkdir("in");
+    QDir(dir.path()).mkdir("out");
+    for (const char *name : {"a.pub", "b.pub", "c.pub"}) {
+        touch(path(QString("in/") + name));
+        form->ListView1->append(path(QString("in/") + name));
+    }
+    form->Text3->setText(path("out/"));
+    QStringList progress;
+    log.onCall = [&](const QString &call) {
+        if (call.startsWith("Open("))
+            progress << QString::number(form->ProgressBar1->value()) + " " +
+                            form->ProgressBar1->text() + " " +
+                            QString::number(form->MousePointer().code());
+    };
+    form->Text1->setPlainText("find");
+    form->Text2->setPlainText("repl");
+    form->PushButton7_Click();
+    EXPECT_EQ(progress, (QStringList{"33 Processing: a.pub 11", "66 Processing: b.pub 11",
+                                     "100 Processing: c.pub 11"}));
+    EXPECT_EQ(saved(), (QStringList{path("out/a.pub"), path("out/b.pub"), path("out/c.pub")}));
+    EXPECT_TRUE(log.calls.contains("FindText(find)"));
+    EXPECT_EQ(form->ProgressBar1->value(), 0);
+    EXPECT_EQ(form->ProgressBar1->text(), "Progress Bar");
+    EXPECT_EQ(form->MousePointer().code(), 0);
+    EXPECT_EQ(dialogs.texts("notice"), QStringList{kDone});
+}
+
+TEST_F(RunFixture, SetsTabSendsEveryPair)
+{
+    touch(path("a.pub"));
+    form->ListView1->append(path("a.pub"));
+    form->Option2->setChecked(true);
+    form->TabControl1->setSelectedIndex(1);
+    form->Combo1->addItems({"x", "y"});
+    form->Combo2->addItems({"1", "2"});
+    form->PushButton7_Click();
+    EXPECT_TRUE(log.calls.contains("FindText(x)"));
+    EXPECT_TRUE(log.calls.contains("ReplaceWithText(2)"));
+    EXPECT_EQ(saved(), QStringList{path("a_replaced.pub")});
+}
+
+TEST_F(RunFixture, DeclinedWarningTouchesNothingAndALaterRunStarts)
+{
+    touch(path("a.pub"));
+    touch(path("a_replaced.pub"), "stale");
+    form->ListView1->append(path("a.pub"));
+    log.running = true;
+    dialogs.questionAnswers = {false};
+    form->PushButton7_Click();
+    EXPECT_EQ(dialogs.count("question"), 1);
+    EXPECT_EQ(dialogs.count("notice"), 0);
+    EXPECT_EQ(fileBytes(path("a_replaced.pub")), "stale");
+    EXPECT_TRUE(saved().isEmpty());
+
+    dialogs.questionAnswers = {true};
+    form->PushButton7_Click();
+    EXPECT_EQ(dialogs.texts("notice"), QStringList{kDone});
+    // The stale result went before the editor ran.
+    EXPECT_FALSE(QFile::exists(path("a_replaced.pub")));
+    EXPECT_EQ(saved(), QStringList{path("a_replaced.pub")});
+}
+
+TEST_F(RunFixture, SecondPressDuringARunIsIgnored)
+{
+    touch(path("a.pub"));
+    QDir(dir.path()).mkdir("out");
+    form->ListView1->append(path("a.pub"));
+    form->Text3->setText(path("out"));
+    int nested = 0;
+    log.onCall = [&](const QString &call) {
+        if (call.startsWith("Open(")) {
+            ++nested;
+            form->PushButton7_Click();
+        }
+    };
+    form->PushButton7_Click();
+    EXPECT_EQ(nested, 1);
+    EXPECT_EQ(dialogs.texts("notice"), QStringList{kDone});
+}
+
+TEST_F(RunFixture, NeverWritesOverAListedDocumentOrAnEarlierResult)
+{
+    QDir(dir.path()).mkpath("x");
+    QDir(dir.path()).mkpath("y");
+    QDir(dir.path()).mkpath("out");
+    touch(path("x/a.pub"), "x");
+    touch(path("y/a.pub"), "y");
+    touch(path("out/b.pub"), "listed");
+    QDir(dir.path()).mkpath("z");
+    touch(path("z/b.pub"), "z");
+    for (const char *row : {"x/a.pub", "y/a.pub", "out/b.pub", "z/b.pub"})
+        form->ListView1->append(path(row));
+    form->Text3->setText(path("out/"));
+    form->PushButton7_Click();
+
+    // x/a.pub is written; y/a.pub would replace it; out/b.pub gets its own
+    // _replaced name; z/b.pub would replace the listed out/b.pub.
+    EXPECT_EQ(saved(), (QStringList{path("out/a.pub"), path("out/b_replaced.pub")}));
+    const QStringList notices = dialogs.texts("notice");
+    ASSERT_EQ(notices.size(), 3);
+    EXPECT_TRUE(notices[0].contains(path("y/a.pub")) && notices[0].contains(path("x/a.pub")));
+    EXPECT_TRUE(notices[1].contains(path("z/b.pub")) && notices[1].contains(path("out/b.pub")));
+    EXPECT_EQ(notices[2], kDone);
+    EXPECT_EQ(fileBytes(path("out/b.pub")), "listed");
+}
+
+TEST_F(RunFixture, SourceReachedThroughALinkIsNeverTheOutput)
+{
+    touch(path("a.pub"), "source");
+    ASSERT_TRUE(QFile::link(dir.path(), path("link")));
+    form->ListView1->append(path("a.pub"));
+    form->Text3->setText(path("link/"));
+    form->PushButton7_Click();
+    EXPECT_EQ(saved(), QStringList{path("link/a_replaced.pub")});
+    EXPECT_EQ(fileBytes(path("a.pub")), "source");
+}
+
+TEST_F(RunFixture, NameWithoutADotGetsASiblingAndNothingElseIsDeleted)
+{
+    QDir(dir.path()).mkpath("my.dir");
+    touch(path("my.dir/readme"), "source");
+    touch(path("my_replaced.dir"), "bystander");
+    form->ListView1->append(path("my.dir/readme"));
+    form->Option2->setChecked(true);
+    form->PushButton7_Click();
+    EXPECT_EQ(saved(), QStringList{path("my.dir/readme_replaced")});
+    EXPECT_EQ(fileBytes(path("my_replaced.dir")), "bystander");
+    EXPECT_EQ(fileBytes(path("my.dir/readme")), "source");
+}
+
+// The whole job with the native engine: three copies of a real publication.
+TEST(RunEndToEnd, ThreeCopiesOfARealPublication)
+{
+    const QString sample = QStringLiteral(VANTRELLE_CORPUS_DIR "/Sample.pub");
+    if (!QFile::exists(sample))
+        GTEST_SKIP() << "corpus not found at " << VANTRELLE_CORPUS_DIR;
+    test::ScriptedDialogs dialogs;
+    test::TempSettings settings;
+    automation::Registry registry;
+    registry.Register(automation::kPublisherProgId, pubengine::makePublisherServer());
+    Form1 form({dialogs, *settings, registry});
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("in");
+    QDir(dir.path()).mkpath("out");
+    QByteArray original = fileBytes(sample);
+    for (const char *name : {"one.pub", "two.pub", "three.pub"}) {
+        touch(dir.filePath(QString("in/") + name), original);
+        form.ListView1->append(dir.filePath(QString("in/") + name));
+    }
+    form.Text3->setText(dir.filePath("out") + "/");
+    form.Option1->setChecked(true);
+    form.Text1->setPlainText("second page");
+    form.Text2->setPlainText("page two of this publication");
+    form.PushButton7_Click();
+
+    EXPECT_EQ(dialogs.texts("notice"), QStringList{kDone});
+    EXPECT_EQ(dialogs.count("error"), 0) << dialogs.texts("error").join("\n").toStdString();
+    for (const char *name : {"one.pub", "two.pub", "three.pub"}) {
+        EXPECT_EQ(fileBytes(dir.filePath(QString("in/") + name)), original);
+        const auto result = pubengine::Publication::open(dir.filePath(QString("out/") + name));
+        const std::u16string &text = result.quill().text();
+        const QString all = QString::fromUtf16(text.data(), qsizetype(text.size()));
+        EXPECT_TRUE(all.contains("page two of this publication"));
+        EXPECT_FALSE(all.contains("second page"));
+    }
+}
