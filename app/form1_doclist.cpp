@@ -1,10 +1,93 @@
 #include "app/form1.h"
 
+#include "app/shell/appearance.h"
+#include "app/shell/controls.h"
+#include "app/shell/dialogs.h"
+#include "app/shell/errorreport.h"
+#include "app/shell/settings.h"
+#include "doclist/addfolder.h"
+#include "doclist/adding.h"
+#include "doclist/doclistview.h"
+#include "doclist/screening.h"
+#include "fsutil/paths.h"
+
 namespace vantrelle {
 
-void Form1::connectDocListHandlers() {}
-void Form1::PushButton3_Click() {}
-void Form1::PushButton6_Click() {}
-void Form1::PushButton2_Click() {}
+void Form1::connectDocListHandlers()
+{
+    ListView1->isBusy = [this] { return MousePointer().isHourglass(); };
+    ListView1->onPointerMove = [this] { hoverSurface(); };
+    ListView1->dragCursorFile = dragCursorPath();
+    connect(PushButton3, &QPushButton::clicked, this, [this] { PushButton3_Click(); });
+    connect(PushButton6, &QPushButton::clicked, this, [this] { PushButton6_Click(); });
+    connect(PushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
+    // Handled once the drop is over, so the source isn't held while a dropped
+    // folder is walked.
+    connect(
+        ListView1, &DocListView::filesDropped, this,
+        [this](const QStringList &paths) { ListView1_OLEDragDrop(paths); }, Qt::QueuedConnection);
+}
+
+void Form1::PushButton3_Click()
+{
+    Dialogs &dialogs = m_services.dialogs;
+    Guard guard(dialogs, loc::Form1_PushButton3_Click);
+    QString returned;
+    guard.run(100, [&] {
+        const FileDialogRequest request{QString::fromLatin1(Adding::kAddFilesTitle),
+                                        QString::fromLatin1(Adding::kAddFilesFilter), true};
+        returned = Adding::FileDialogText(dialogs.openFiles(request));
+    });
+    if (!returned.isEmpty()) {
+        QStringList rows;
+        guard.run(102, [&] { rows = Adding::FileDialogRows(returned); });
+        for (const QString &row : std::as_const(rows))
+            guard.run(104, [&] { ListView1->append(row); });
+    }
+    guard.run(106, [&] { Main::ValidateListFiles(*ListView1, dialogs); });
+}
+
+void Form1::PushButton6_Click()
+{
+    Dialogs &dialogs = m_services.dialogs;
+    SettingsStore &settings = m_services.settings;
+    Guard guard(dialogs, loc::Form1_PushButton6_Click);
+    QString extension;
+    guard.run(100, [&] {
+        extension = dialogs.inputBox(QString::fromLatin1(Adding::kExtensionPrompt),
+                                     settings.get(keys::Extension, QStringLiteral("pub")));
+    });
+    if (extension.isEmpty())
+        return;
+    guard.run(102, [&] { settings.set(keys::Extension, extension); });
+    QString folder;
+    guard.run(104, [&] {
+        const QString lastFolder = settings.get(keys::LastFolder, QString());
+        folder = BrowseForFolder(dialogs, QString::fromLatin1(Adding::kFolderPrompt), lastFolder);
+    });
+    if (!folder.isEmpty()) {
+        guard.run(106, [&] { settings.set(keys::LastFolder, folder); });
+        guard.run(108, [&] { MousePointer().set(kPointerHourglass); });
+        QStringList folderSet{folder + kSeparator};
+        guard.run(110, [&] { AddFolder::GetSubDirectories2016(folderSet, true, dialogs); });
+        Adding::AppendFolderSetFiles(*ListView1, folderSet, QStringLiteral("*.") + extension, guard,
+                                     112);
+        guard.run(116, [&] { MousePointer().set(kPointerDefault); });
+    }
+    guard.run(118, [&] { Main::ValidateListFiles(*ListView1, dialogs); });
+}
+
+void Form1::PushButton2_Click()
+{
+    Guard guard(m_services.dialogs, loc::Form1_PushButton2_Click);
+    if (guard.test(100, [&] { return MousePointer().isHourglass(); }))
+        return;
+    guard.run(102, [&] { ListView1->clear(); });
+}
+
+void Form1::ListView1_OLEDragDrop(const QStringList &paths)
+{
+    Adding::DropPaths(*ListView1, paths, m_services.dialogs);
+}
 
 } // namespace vantrelle
