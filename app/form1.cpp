@@ -1,6 +1,10 @@
+// The window's layout, start-up, the persisted choices, the hover rule and
+// the output destination.
 #include "app/form1.h"
 
+#include "app/shell/appearance.h"
 #include "app/shell/apptitle.h"
+#include "app/shell/commondialog.h"
 #include "app/shell/controls.h"
 #include "app/shell/dialogs.h"
 #include "app/shell/errorreport.h"
@@ -11,28 +15,54 @@
 #include "run/publisher1.h"
 #include "sets/form2.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTabBar>
 
 namespace vantrelle {
 
 namespace {
 
 // The window design is in twips: 1440 to the logical inch.
-int twips(const QWidget *w, int value)
+int twipsX(const QWidget *w, int value)
 {
     return qRound(value * w->logicalDpiX() / 1440.0);
 }
 
+int twipsY(const QWidget *w, int value)
+{
+    return qRound(value * w->logicalDpiY() / 1440.0);
+}
+
+QRect twipsRect(const QWidget *w, int left, int top, int width, int height)
+{
+    return {twipsX(w, left), twipsY(w, top), twipsX(w, width), twipsY(w, height)};
+}
+
 void place(QWidget *w, int left, int top, int width, int height)
 {
-    w->setGeometry(twips(w, left), twips(w, top), twips(w, width), twips(w, height));
+    w->setGeometry(twipsRect(w, left, top, width, height));
+}
+
+// An option button set by the program, as the store has it. Qt keeps one
+// button of a group checked; a stored "False" must still clear it.
+void setOptionValue(QRadioButton *option, bool value)
+{
+    if (value || !option->isChecked()) {
+        option->setChecked(value);
+        return;
+    }
+    option->setAutoExclusive(false);
+    option->setChecked(false);
+    option->setAutoExclusive(true);
 }
 
 } // namespace
@@ -40,6 +70,14 @@ void place(QWidget *w, int left, int top, int width, int height)
 Form1::Form1(Form1Services services, QWidget *parent) : QWidget(parent), m_services(services)
 {
     setObjectName(QStringLiteral("Form1"));
+    installFontSubstitutes();
+    setFont(designFont());
+    // The design's white background; a skin file turns it to button face.
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+    setMouseTracking(true);
     buildControls();
     connectHandlers();
 }
@@ -48,68 +86,86 @@ Form1::~Form1() = default;
 
 void Form1::buildControls()
 {
-    setFixedSize(twips(this, 8040), twips(this, 9735));
+    setFixedSize(twipsX(this, 8040), twipsY(this, 9735));
+    const QFont buttonFont = designButtonFont();
 
     ListView1 = new DocListView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setToolTip(QStringLiteral("Drag and drop files here. Double-click item to remove "
+                                         "it. Move | line to right and out of window to reveal "
+                                         "full names."));
     place(ListView1, 120, 120, 7800, 1335);
 
-    auto button = [this](PushButton *&b, const char *name, const char *caption, QWidget *parent,
-                         int l, int t, int w, int h) {
+    auto button = [&buttonFont](PushButton *&b, const char *name, const char *caption,
+                                QWidget *parent) {
         b = new PushButton(QString::fromUtf8(caption), parent);
         b->setObjectName(QString::fromLatin1(name));
-        place(b, l, t, w, h);
+        b->setFont(buttonFont);
+        b->setAutoDefault(false);
+        b->setFocusPolicy(Qt::TabFocus);
     };
-    button(PushButton3, "PushButton3", "Add Publisher File(s)", this, 120, 1550, 3840, 405);
-    button(PushButton6, "PushButton6", "Add All Publisher File(s) In Folder", this, 4080, 1550,
-           3840, 405);
-    button(PushButton2, "PushButton2", "Clear List", this, 120, 2060, 3840, 405);
-    button(PushButton8, "PushButton8", "Load Sample/Example Files", this, 4080, 2060, 3840, 405);
+    auto label = [](QLabel *&l, const char *name, const char *caption, QWidget *parent) {
+        l = new QLabel(QString::fromUtf8(caption), parent);
+        l->setObjectName(QString::fromLatin1(name));
+    };
+
+    button(PushButton3, "PushButton3", "Add Publisher File(s)", this);
+    place(PushButton3, 120, 1550, 3840, 405);
+    button(PushButton6, "PushButton6", "Add All Publisher File(s) In Folder", this);
+    place(PushButton6, 4080, 1550, 3840, 405);
+    button(PushButton2, "PushButton2", "Clear List", this);
+    place(PushButton2, 120, 2060, 3840, 405);
+    button(PushButton8, "PushButton8", "Load Sample/Example Files", this);
+    place(PushButton8, 4080, 2060, 3840, 405);
 
     Frame1 = new QGroupBox(QStringLiteral("Match Option"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     place(Frame1, 120, 2530, 7800, 735);
-    Check2 = new QCheckBox(QStringLiteral("Match Case"), Frame1);
+    Check2 = new CheckBox(QStringLiteral("Match Case"), Frame1);
     Check2->setObjectName(QStringLiteral("Check2"));
     place(Check2, 240, 300, 1455, 255);
 
     TabControl1 = new TabControl(this);
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
+    TabControl1->tabBar()->setFont(buttonFont);
     place(TabControl1, 120, 3370, 7800, 3345);
-    auto *page0 = new QWidget;
-    auto *page1 = new QWidget;
-    TabControl1->addTab(page0, QStringLiteral("Find and replace"));
-    TabControl1->addTab(page1, QStringLiteral("Multiple find and replace (sets)"));
-    // Tab pages start below the tab row; the design measures from the control's top.
-    const int tabTop = 360;
-    auto label = [this](QLabel *&l, const char *name, const char *caption, QWidget *parent,
-                        int x, int y, int w, int h) {
-        l = new QLabel(QString::fromUtf8(caption), parent);
-        l->setObjectName(QString::fromLatin1(name));
-        place(l, x, y, w, h);
+    TabControl1->addTab(new QWidget, QStringLiteral("Find and replace"));
+    TabControl1->addTab(new QWidget, QStringLiteral("Multiple find and replace (sets)"));
+    // The design measures the tab's controls from the tab control's corner.
+    auto onTab = [this](int tab, QWidget *control, int l, int t, int w, int h) {
+        TabControl1->placeOnTab(tab, control, twipsRect(this, l, t, w, h));
     };
-    label(Label1, "Label1", " Find what (exact case):", page0, 240, 480 - tabTop, 5415, 255);
-    Text1 = new QPlainTextEdit(page0);
+    label(Label1, "Label1", " Find what (exact case):", nullptr);
+    onTab(0, Label1, 240, 480, 5415, 255);
+    Text1 = new QPlainTextEdit;
     Text1->setObjectName(QStringLiteral("Text1"));
-    place(Text1, 240, 720 - tabTop, 7290, 1020);
-    label(Label2, "Label2", " Replace with:", page0, 240, 1800 - tabTop, 6015, 255);
-    Text2 = new QPlainTextEdit(page0);
+    onTab(0, Text1, 240, 720, 7290, 1020);
+    label(Label2, "Label2", " Replace with:", nullptr);
+    onTab(0, Label2, 240, 1800, 6015, 255);
+    Text2 = new QPlainTextEdit;
     Text2->setObjectName(QStringLiteral("Text2"));
-    place(Text2, 240, 2040 - tabTop, 7290, 1020);
+    onTab(0, Text2, 240, 2040, 7290, 1020);
 
-    label(Label3, "Label3", " Find what (exact case):", page1, 240, 495 - tabTop, 5415, 255);
-    Combo1 = new QComboBox(page1);
+    label(Label3, "Label3", " Find what (exact case):", nullptr);
+    onTab(1, Label3, 240, 495, 5415, 255);
+    Combo1 = new QComboBox;
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    place(Combo1, 240, 810 - tabTop, 7320, 345);
-    label(Label4, "Label4", " Replace with:", page1, 240, 1320 - tabTop, 6015, 255);
-    Combo2 = new QComboBox(page1);
+    onTab(1, Combo1, 240, 810, 7320, 345);
+    label(Label4, "Label4", " Replace with:", nullptr);
+    onTab(1, Label4, 240, 1320, 6015, 255);
+    Combo2 = new QComboBox;
     Combo2->setObjectName(QStringLiteral("Combo2"));
-    place(Combo2, 240, 1600 - tabTop, 7320, 345);
-    button(PushButton1, "PushButton1", "Add Set", page1, 240, 2100 - tabTop, 3600, 405);
-    button(PushButton10, "PushButton10", "Load Sets", page1, 3960, 2100 - tabTop, 1740, 405);
-    button(PushButton9, "PushButton9", "Save Sets", page1, 5820, 2100 - tabTop, 1740, 405);
-    button(PushButton4, "PushButton4", "Remove Selected Set", page1, 240, 2640 - tabTop, 3600, 405);
-    button(PushButton5, "PushButton5", "Clear Sets", page1, 3960, 2640 - tabTop, 3600, 405);
+    onTab(1, Combo2, 240, 1600, 7320, 345);
+    button(PushButton1, "PushButton1", "Add Set", nullptr);
+    onTab(1, PushButton1, 240, 2100, 3600, 405);
+    button(PushButton10, "PushButton10", "Load Sets", nullptr);
+    onTab(1, PushButton10, 3960, 2100, 1740, 405);
+    button(PushButton9, "PushButton9", "Save Sets", nullptr);
+    onTab(1, PushButton9, 5820, 2100, 1740, 405);
+    button(PushButton4, "PushButton4", "Remove Selected Set", nullptr);
+    onTab(1, PushButton4, 240, 2640, 3600, 405);
+    button(PushButton5, "PushButton5", "Clear Sets", nullptr);
+    onTab(1, PushButton5, 3960, 2640, 3600, 405);
 
     Frame2 = new QGroupBox(QStringLiteral("Save Option"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
@@ -123,23 +179,29 @@ void Form1::buildControls()
     Text3 = new QLineEdit(Frame3);
     Text3->setObjectName(QStringLiteral("Text3"));
     place(Text3, 240, 300, 5670, 345);
-    button(PushButton14, "PushButton14", "...", Frame3, 6000, 300, 600, 345);
+    button(PushButton14, "PushButton14", "...", Frame3);
+    place(PushButton14, 6000, 300, 600, 345);
     Option2 = new QRadioButton(QStringLiteral("Save results in folder of original file"), Frame2);
     Option2->setObjectName(QStringLiteral("Option2"));
     place(Option2, 240, 1410, 3615, 255);
 
-    button(PushButton7, "PushButton7", "Start Replacing", this, 120, 8710, 7800, 405);
+    button(PushButton7, "PushButton7", "Start Replacing", this);
+    place(PushButton7, 120, 8710, 7800, 405);
     ProgressBar1 = new ProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setText(QStringLiteral("Progress Bar"));
     place(ProgressBar1, 120, 9230, 7800, 405);
+
+    CommonDialog1 = new CommonDialog(m_services.dialogs, this);
+    CommonDialog1->setObjectName(QStringLiteral("CommonDialog1"));
 }
 
 void Form1::connectHandlers()
 {
-    connect(Check2, &QCheckBox::clicked, this, [this] { Check2_Click(); });
+    connect(Check2, &QCheckBox::stateChanged, this, [this] { Check2_Click(); });
     connect(TabControl1, &QTabWidget::currentChanged, this,
             [this](int index) { TabControl1_SelectedChanged(index); });
+    // Selecting an option raises its click, also when the program selects it.
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             Option1_Click();
@@ -152,6 +214,17 @@ void Form1::connectHandlers()
     connect(PushButton14, &QPushButton::clicked, this, [this] { PushButton14_Click(); });
     connect(PushButton7, &QPushButton::clicked, this, [this] { PushButton7_Click(); });
     connect(PushButton8, &QPushButton::clicked, this, [this] { PushButton8_Click(); });
+
+    for (PushButton *b :
+         {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6, PushButton7,
+          PushButton8, PushButton9, PushButton10, PushButton14})
+        connect(b, &PushButton::mouseMoved, this, [this] { hoverPushButton(); });
+    connect(TabControl1, &TabControl::mouseMoved, this, [this] { hoverSurface(); });
+    for (QWidget *surface : std::initializer_list<QWidget *>{Frame1, Frame2, Frame3, Text3}) {
+        surface->setMouseTracking(true);
+        surface->installEventFilter(this);
+    }
+
     connectDocListHandlers();
     connectSetsHandlers();
 }
@@ -169,18 +242,47 @@ void Form1::Form_Load()
 {
     Guard guard(m_services.dialogs, loc::Form1_Form_Load);
     SettingsStore &settings = m_services.settings;
+
+    guard.run(100, [&] { ApplySkin(this); });
+    if (guard.test(102, [&] { return DoesFileExist(handCursorPath()); })) {
+        guard.run(104, [&] {
+            const std::optional<QCursor> hand = loadCursorFile(handCursorPath());
+            if (!hand)
+                throw Failure("Invalid picture");
+            m_pointer.setCustomCursor(*hand);
+        });
+    }
+    if (guard.test(108, [&] { return settings.get(keys::Snapshot, QString()).isEmpty(); }))
+        guard.run(108, [&] { RecordSampleFiles(); });
     guard.run(130, [&] {
         setWindowTitle(QString::fromLatin1(kProductName));
+        const QIcon icon = applicationIcon();
+        setWindowIcon(icon);
+        // Message boxes and the Load Sets dialog show it too.
+        QApplication::setWindowIcon(icon);
         SetApplicationTitle();
     });
-    guard.run(136, [&] { Check2->setChecked(settingToInt(settings.get(keys::Check2, "0")) == 1); });
+    guard.run(132, [&] { ListView1->setHeaderLabels({QStringLiteral("Publisher File(s)")}); });
+    guard.run(134, [&] { ListView1->setColumnWidth(0, twipsX(ListView1, 7000)); });
+    guard.run(136, [&] { setCheckValue(Check2, settingToInt(settings.get(keys::Check2, "0"))); });
     guard.run(138, [&] {
         TabControl1->setSelectedIndex(settingToInt(settings.get(keys::TabControl1, "0")));
     });
-    guard.run(140, [&] { loadSetsDialog(); });
-    guard.run(142, [&] { Text3->setText(settings.get(keys::OutputFolder, GetDesktopFolder())); });
-    guard.run(144, [&] { Option1->setChecked(settingToBool(settings.get(keys::Option1, "1"))); });
-    guard.run(146, [&] { Option2->setChecked(settingToBool(settings.get(keys::Option2, "0"))); });
+    guard.run(140, [&] {
+        loadSetsDialog()->Text2->setText(settings.get(keys::Form2Text2, QStringLiteral("::")));
+    });
+    guard.run(142, [&] {
+        // The desktop is asked for only when it is needed: a stored folder
+        // must not be lost because the desktop cannot be found.
+        const QString folder = settings.contains(keys::OutputFolder)
+                                   ? settings.get(keys::OutputFolder, QString())
+                                   : GetDesktopFolder();
+        Text3->setText(folder);
+    });
+    guard.run(144,
+              [&] { setOptionValue(Option1, settingToBool(settings.get(keys::Option1, "1"))); });
+    guard.run(146,
+              [&] { setOptionValue(Option2, settingToBool(settings.get(keys::Option2, "0"))); });
     if (guard.test(148, [&] { return Option1->isChecked(); }))
         guard.run(150, [&] { Frame3->setEnabled(true); });
     else
@@ -205,7 +307,7 @@ QString Form1::GetDesktopFolder()
 
 void Form1::Check2_Click()
 {
-    m_services.settings.set(keys::Check2, Check2->isChecked() ? "1" : "0");
+    m_services.settings.set(keys::Check2, QString::number(checkValue(Check2)));
 }
 
 void Form1::TabControl1_SelectedChanged(int index)
@@ -238,6 +340,7 @@ void Form1::PushButton14_Click()
         const QString last = m_services.settings.get(keys::LastFolderDot, QString());
         chosen = BrowseForFolder(m_services.dialogs, QStringLiteral("Please select folder:"), last);
     });
+    guard.reach(102);
     if (chosen.isEmpty())
         return;
     guard.run(104, [&] { m_services.settings.set(keys::LastFolderDot, chosen); });
@@ -261,20 +364,34 @@ void Form1::hoverSurface()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    // Closing the window ends the program, hidden dialogs included.
+    // Closing the window ends the program: the hidden Load Sets dialog must
+    // not keep it alive.
     if (m_form2)
         m_form2->close();
     event->accept();
+    QCoreApplication::quit();
 }
 
 void Form1::mouseMoveEvent(QMouseEvent *event)
 {
-    hoverSurface();
+    // Only the window's own background; a move over a control that reaches
+    // here was not the window's.
+    if (!childAt(event->position().toPoint()))
+        hoverSurface();
     QWidget::mouseMoveEvent(event);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::MouseMove &&
+        (watched == Frame1 || watched == Frame2 || watched == Frame3 || watched == Text3)) {
+        // A frame sees moves that its controls passed on; only its own
+        // surface counts.
+        const auto *surface = static_cast<QWidget *>(watched);
+        const auto *move = static_cast<QMouseEvent *>(event);
+        if (!surface->childAt(move->position().toPoint()))
+            hoverSurface();
+    }
     return QWidget::eventFilter(watched, event);
 }
 

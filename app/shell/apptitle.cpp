@@ -10,6 +10,12 @@ QString &titleStorage()
     static QString title = QString::fromLatin1(kProductName);
     return title;
 }
+
+QString &programFolderOverride()
+{
+    static QString folder;
+    return folder;
+}
 } // namespace
 
 QString applicationTitle()
@@ -38,7 +44,17 @@ QString shortenedTitle(const QString &productName)
 
 QString programFolder()
 {
+    if (!programFolderOverride().isEmpty())
+        return programFolderOverride();
     return QCoreApplication::applicationDirPath();
+}
+
+void setProgramFolderForTesting(const QString &folder)
+{
+    QString f = folder;
+    while (f.size() > 1 && f.endsWith(QLatin1Char('/')))
+        f.chop(1);
+    programFolderOverride() = f;
 }
 
 } // namespace vantrelle

@@ -15,5 +15,8 @@ QString shortenedTitle(const QString &productName);
 
 // The folder of the executable, without a trailing separator.
 QString programFolder();
+// Makes programFolder() answer with the given folder (an empty text restores
+// the real one), so tests can lay out the files that belong beside the program.
+void setProgramFolderForTesting(const QString &folder);
 
 } // namespace vantrelle

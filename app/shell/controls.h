@@ -1,9 +1,14 @@
 #pragma once
-// The push button, tab control and progress bar the windows are built from:
-// plain Qt widgets with the few notifications and members the program uses.
+// The push button, tab control, progress bar and check box the windows are
+// built from: plain Qt widgets with the few notifications and members the
+// program uses.
+#include <QCheckBox>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
+
+#include <vector>
 
 namespace vantrelle {
 
@@ -20,19 +25,42 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 };
 
-// A tab control whose selected index is read and set as a number.
+// A tab control whose selected index is read and set as a number. Controls
+// are placed on a tab by rectangles measured from the tab control's own
+// top-left corner, tab row included, and stay there whatever height the tab
+// row takes in the current style and font.
 class TabControl : public QTabWidget {
     Q_OBJECT
 public:
     explicit TabControl(QWidget *parent = nullptr);
     int selectedIndex() const { return currentIndex(); }
-    void setSelectedIndex(int index) { setCurrentIndex(index); }
+    // Throws "Invalid property value" for an index that names no tab.
+    void setSelectedIndex(int index);
+
+    void placeOnTab(int index, QWidget *control, const QRect &rectInControl);
 
 signals:
+    // The pointer moved over the control itself: its tab row, its border or
+    // the bare part of a tab page, not over a control on a page.
     void mouseMoved();
 
 protected:
+    void tabInserted(int index) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    QPoint pageOrigin() const;
+    void relayoutPages();
+
+    struct Placed {
+        QPointer<QWidget> control;
+        QRect rect;
+    };
+    std::vector<Placed> m_placed;
 };
 
 // A progress bar (0..100) showing a text of the program's choosing on the bar.
@@ -46,5 +74,21 @@ public:
 private:
     QString m_text;
 };
+
+// A check box whose value is 0 clear, 1 checked or 2 grayed. Only the program
+// sets the grayed state; a click goes to checked, or from checked to clear.
+class CheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    explicit CheckBox(const QString &caption, QWidget *parent = nullptr);
+
+protected:
+    void nextCheckState() override;
+};
+
+// The value of any check box as 0, 1 or 2.
+int checkValue(const QCheckBox *box);
+// Throws "Invalid property value" for anything but 0, 1 and 2.
+void setCheckValue(QCheckBox *box, int value);
 
 } // namespace vantrelle

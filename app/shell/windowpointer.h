@@ -9,7 +9,12 @@
 
 namespace vantrelle {
 
-enum PointerCode { kPointerDefault = 0, kPointerArrow = 1, kPointerHourglass = 11, kPointerCustom = 99 };
+enum PointerCode {
+    kPointerDefault = 0,
+    kPointerArrow = 1,
+    kPointerHourglass = 11,
+    kPointerCustom = 99
+};
 
 class WindowPointer {
 public:

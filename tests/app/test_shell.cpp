@@ -11,8 +11,7 @@ using namespace vantrelle;
 
 TEST(ErrorReport, TextIsByteExact)
 {
-    const QString text =
-        errorReportText("Type mismatch", loc::Form1_Form_Load, 136);
+    const QString text = errorReportText("Type mismatch", loc::Form1_Form_Load, 136);
     EXPECT_EQ(text, QString("Type mismatch\r\nin Hobmarrow2021/08/31.Form1.Form_Load at line "
                             "136\r\rPlease email screenshot of this message to ") +
                         kSupportAddress);

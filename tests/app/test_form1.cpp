@@ -1,0 +1,515 @@
+// The main window on the offscreen platform: start-up, the persisted choices,
+// the hover rule, appearance and the output destination. Dialogs and the
+// automation server are doubles; the settings and the program folder are
+// temporary.
+#include "app/form1.h"
+#include "app/shell/appearance.h"
+#include "app/shell/apptitle.h"
+#include "app/shell/controls.h"
+#include "app/shell/errorreport.h"
+#include "app/shell/settings.h"
+#include "doclist/doclistview.h"
+#include "run/automation.h"
+#include "run/publisher1.h"
+#include "sets/form2.h"
+#include "tests/support/recordingserver.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/tempsettings.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace vantrelle;
+
+namespace {
+
+const char kKeysInTable[][16] = {"Check2",     "TabControl1", "Form2.Text2",   "Output Folder",
+                                 "Option1",    "Option2",     "LastFolderDot", "Extension",
+                                 "LastFolder", "Snapshot"};
+
+class MainWindow : public ::testing::Test {
+protected:
+    test::ScriptedDialogs dialogs;
+    test::TempSettings settings;
+    test::ServerLog log;
+    automation::Registry registry;
+    QTemporaryDir programDir;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(programDir.isValid());
+        setProgramFolderForTesting(programDir.path());
+        registry.Register(automation::kPublisherProgId,
+                          std::make_shared<test::RecordingServer>(log));
+    }
+    void TearDown() override { setProgramFolderForTesting(QString()); }
+
+    std::unique_ptr<Form1> start()
+    {
+        auto form = std::make_unique<Form1>(Form1Services{dialogs, *settings, registry});
+        form->Form_Load();
+        return form;
+    }
+
+    // Every stored key and value, to see what a start-up wrote.
+    QMap<QString, QString> stored()
+    {
+        QMap<QString, QString> values;
+        for (const char *key : kKeysInTable)
+            if (settings->contains(key))
+                values[key] = settings->get(key, QString());
+        return values;
+    }
+
+    void putBesideProgram(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = programDir.filePath(name);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    void copyHandCursor()
+    {
+        QFile source(QStringLiteral(VANTRELLE_SOURCE_DIR "/app/resources/HAND-M.CUR"));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+        putBesideProgram(QStringLiteral("HAND-M.CUR"), source.readAll());
+    }
+};
+
+QString desktopWithSeparator()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QLatin1Char('/');
+}
+
+QRect designRect(const QWidget *w, int l, int t, int width, int h)
+{
+    auto x = [w](int v) { return qRound(v * w->logicalDpiX() / 1440.0); };
+    auto y = [w](int v) { return qRound(v * w->logicalDpiY() / 1440.0); };
+    return {x(l), y(t), x(width), y(h)};
+}
+
+} // namespace
+
+TEST_F(MainWindow, FirstStartShowsTheDesignDefaults)
+{
+    auto form = start();
+    EXPECT_EQ(form->windowTitle(), "Vantrelle");
+    EXPECT_EQ(applicationTitle(), "Vantrelle");
+    EXPECT_FALSE(form->windowIcon().isNull());
+    EXPECT_EQ(form->Check2->checkState(), Qt::Unchecked);
+    EXPECT_EQ(form->TabControl1->selectedIndex(), 0);
+    EXPECT_EQ(form->TabControl1->tabText(0), "Find and replace");
+    EXPECT_EQ(form->TabControl1->tabText(1), "Multiple find and replace (sets)");
+    EXPECT_EQ(form->Text3->text(), desktopWithSeparator());
+    EXPECT_TRUE(form->Option1->isChecked());
+    EXPECT_FALSE(form->Option2->isChecked());
+    EXPECT_TRUE(form->Frame3->isEnabled());
+    EXPECT_TRUE(form->Text1->toPlainText().isEmpty());
+    EXPECT_TRUE(form->Text2->toPlainText().isEmpty());
+    EXPECT_EQ(form->ProgressBar1->text(), "Progress Bar");
+    EXPECT_EQ(form->ProgressBar1->value(), 0);
+
+    // The list's one column, 7000 twips wide.
+    EXPECT_EQ(form->ListView1->headerItem()->text(0), "Publisher File(s)");
+    EXPECT_EQ(form->ListView1->columnCount(), 1);
+    EXPECT_EQ(form->ListView1->columnWidth(0), designRect(form.get(), 0, 0, 7000, 0).width());
+
+    // The Load Sets dialog exists, hidden, with the default separator.
+    Form2 *sets = form->loadSetsDialog();
+    EXPECT_FALSE(sets->isVisible());
+    EXPECT_EQ(sets->Text2->text(), "::");
+
+    EXPECT_TRUE(dialogs.shown.empty());
+    // Publisher was created once and let go without being quit.
+    EXPECT_EQ(log.calls, QStringList{"Create()"});
+
+    // Only the handlers raised by restoring controls wrote, with what start-up
+    // read; the samples were recorded (none are there).
+    const auto values = stored();
+    EXPECT_EQ(values.value("Snapshot", "absent"), "");
+    EXPECT_EQ(values.value("Output Folder"), desktopWithSeparator());
+    EXPECT_EQ(values.value("Option1"), "True");
+    EXPECT_EQ(values.value("Option2"), "False");
+    EXPECT_FALSE(values.contains("Check2"));
+    EXPECT_FALSE(values.contains("TabControl1"));
+    EXPECT_FALSE(values.contains("LastFolderDot"));
+}
+
+TEST_F(MainWindow, EveryControlHasItsCaptionPlaceAndFont)
+{
+    auto form = start();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+
+    EXPECT_EQ(form->size(), designRect(form.get(), 0, 0, 8040, 9735).size());
+    struct Row {
+        QWidget *control;
+        QString caption;
+        QWidget *container;
+        int l, t, w, h;
+    };
+    Form1 &f = *form;
+    const std::vector<Row> rows = {
+        {f.ListView1, "", &f, 120, 120, 7800, 1335},
+        {f.PushButton3, "Add Publisher File(s)", &f, 120, 1550, 3840, 405},
+        {f.PushButton6, "Add All Publisher File(s) In Folder", &f, 4080, 1550, 3840, 405},
+        {f.PushButton2, "Clear List", &f, 120, 2060, 3840, 405},
+        {f.PushButton8, "Load Sample/Example Files", &f, 4080, 2060, 3840, 405},
+        {f.Frame1, "Match Option", &f, 120, 2530, 7800, 735},
+        {f.Check2, "Match Case", f.Frame1, 240, 300, 1455, 255},
+        {f.TabControl1, "", &f, 120, 3370, 7800, 3345},
+        {f.Label1, " Find what (exact case):", f.TabControl1, 240, 480, 5415, 255},
+        {f.Text1, "", f.TabControl1, 240, 720, 7290, 1020},
+        {f.Label2, " Replace with:", f.TabControl1, 240, 1800, 6015, 255},
+        {f.Text2, "", f.TabControl1, 240, 2040, 7290, 1020},
+        {f.Label3, " Find what (exact case):", f.TabControl1, 240, 495, 5415, 255},
+        {f.Combo1, "", f.TabControl1, 240, 810, 7320, 345},
+        {f.Label4, " Replace with:", f.TabControl1, 240, 1320, 6015, 255},
+        {f.Combo2, "", f.TabControl1, 240, 1600, 7320, 345},
+        {f.PushButton1, "Add Set", f.TabControl1, 240, 2100, 3600, 405},
+        {f.PushButton10, "Load Sets", f.TabControl1, 3960, 2100, 1740, 405},
+        {f.PushButton9, "Save Sets", f.TabControl1, 5820, 2100, 1740, 405},
+        {f.PushButton4, "Remove Selected Set", f.TabControl1, 240, 2640, 3600, 405},
+        {f.PushButton5, "Clear Sets", f.TabControl1, 3960, 2640, 3600, 405},
+        {f.Frame2, "Save Option", &f, 120, 6780, 7800, 1815},
+        {f.Option1, "Save results to this folder:", f.Frame2, 240, 300, 3615, 255},
+        {f.Frame3, "", f.Frame2, 480, 510, 6840, 810},
+        {f.Text3, "", f.Frame3, 240, 300, 5670, 345},
+        {f.PushButton14, "...", f.Frame3, 6000, 300, 600, 345},
+        {f.Option2, "Save results in folder of original file", f.Frame2, 240, 1410, 3615, 255},
+        {f.PushButton7, "Start Replacing", &f, 120, 8710, 7800, 405},
+        {f.ProgressBar1, "Progress Bar", &f, 120, 9230, 7800, 405},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.control->objectName().toStdString());
+        const QRect expected = designRect(&f, row.l, row.t, row.w, row.h);
+        EXPECT_EQ(QRect(row.control->mapTo(row.container, QPoint(0, 0)), row.control->size()),
+                  expected);
+        QString caption;
+        if (auto *b = qobject_cast<QAbstractButton *>(row.control))
+            caption = b->text();
+        else if (auto *l = qobject_cast<QLabel *>(row.control))
+            caption = l->text();
+        else if (auto *g = qobject_cast<QGroupBox *>(row.control))
+            caption = g->title();
+        else if (auto *p = qobject_cast<ProgressBar *>(row.control))
+            caption = p->text();
+        EXPECT_EQ(caption, row.caption);
+    }
+    EXPECT_EQ(f.ListView1->toolTip(), "Drag and drop files here. Double-click item to remove it. "
+                                      "Move | line to right and out of window to reveal full "
+                                      "names.");
+
+    // Arial bold, rendered by its metric twin where Arial itself is missing.
+    const QFontInfo text(f.Check2->font());
+    EXPECT_TRUE(text.family() == "Arial" || text.family() == "Liberation Sans")
+        << text.family().toStdString();
+    EXPECT_TRUE(text.bold());
+    EXPECT_DOUBLE_EQ(f.Frame1->font().pointSizeF(), 9);
+    EXPECT_DOUBLE_EQ(f.ListView1->font().pointSizeF(), 9);
+    EXPECT_DOUBLE_EQ(f.PushButton5->font().pointSizeF(), 11.25);
+    EXPECT_DOUBLE_EQ(f.TabControl1->tabBar()->font().pointSizeF(), 11.25);
+    EXPECT_DOUBLE_EQ(f.Label3->font().pointSizeF(), 9);
+}
+
+TEST_F(MainWindow, ChoicesAreStoredAtOnceAndComeBackAtTheNextStart)
+{
+    {
+        auto form = start();
+        form->TabControl1->tabBar()->setCurrentIndex(1);
+        EXPECT_EQ(settings->get(keys::TabControl1, ""), "1");
+        form->Check2->click();
+        EXPECT_EQ(settings->get(keys::Check2, ""), "1");
+        // Every typed character rewrites the folder.
+        form->Text3->clear();
+        EXPECT_EQ(settings->get(keys::OutputFolder, "absent"), "");
+        QTest::keyClicks(form->Text3, "/srv/a, b");
+        EXPECT_EQ(settings->get(keys::OutputFolder, ""), "/srv/a, b");
+        QTest::keyClick(form->Text3, Qt::Key_Backspace);
+        EXPECT_EQ(settings->get(keys::OutputFolder, ""), "/srv/a, ");
+        QTest::keyClicks(form->Text3, "c/");
+
+        // The other destination disables the folder box and keeps its text.
+        form->Option2->click();
+        EXPECT_EQ(settings->get(keys::Option1, ""), "False");
+        EXPECT_EQ(settings->get(keys::Option2, ""), "True");
+        EXPECT_FALSE(form->Frame3->isEnabled());
+        EXPECT_EQ(settings->get(keys::OutputFolder, ""), "/srv/a, c/");
+    }
+    const auto before = stored();
+
+    auto again = start();
+    EXPECT_EQ(again->TabControl1->selectedIndex(), 1);
+    EXPECT_EQ(again->Check2->checkState(), Qt::Checked);
+    EXPECT_FALSE(again->Option1->isChecked());
+    EXPECT_TRUE(again->Option2->isChecked());
+    EXPECT_FALSE(again->Frame3->isEnabled());
+    EXPECT_EQ(again->Text3->text(), "/srv/a, c/");
+    EXPECT_TRUE(dialogs.texts("error").isEmpty());
+    // The handlers raised by restoring wrote back exactly what was read.
+    EXPECT_EQ(stored(), before);
+
+    // Back to the first tab and a clear box, and that comes back too.
+    again->TabControl1->tabBar()->setCurrentIndex(0);
+    again->Check2->click();
+    again.reset();
+    auto third = start();
+    EXPECT_EQ(third->TabControl1->selectedIndex(), 0);
+    EXPECT_EQ(third->Check2->checkState(), Qt::Unchecked);
+}
+
+TEST_F(MainWindow, DamagedValuesCostOnlyTheirOwnControl)
+{
+    settings->set(keys::Check2, "abc");
+    settings->set(keys::Option1, "maybe");
+    settings->set(keys::Option2, "False");
+    settings->set(keys::TabControl1, "1");
+    settings->set(keys::OutputFolder, "/data/out/");
+    auto form = start();
+
+    const QStringList errors = dialogs.texts("error");
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_EQ(errors[0],
+              QStringLiteral("Type mismatch\r\nin Hobmarrow2021/08/31.Form1.Form_Load at "
+                             "line 136\r\rPlease email screenshot of this message to ") +
+                  kSupportAddress);
+    EXPECT_TRUE(errors[1].startsWith(
+        "Type mismatch\r\nin Hobmarrow2021/08/31.Form1.Form_Load at line 144\r\r"));
+
+    // Each damaged control keeps its initial state; everything else is done.
+    EXPECT_EQ(form->Check2->checkState(), Qt::Unchecked);
+    EXPECT_FALSE(form->Option1->isChecked());
+    EXPECT_FALSE(form->Option2->isChecked());
+    EXPECT_FALSE(form->Frame3->isEnabled());
+    EXPECT_EQ(form->TabControl1->selectedIndex(), 1);
+    EXPECT_EQ(form->Text3->text(), "/data/out/");
+    EXPECT_EQ(form->windowTitle(), "Vantrelle");
+    EXPECT_EQ(log.calls, QStringList{"Create()"});
+    // The damaged texts stay as they were for the user to see.
+    EXPECT_EQ(settings->get(keys::Check2, ""), "abc");
+    EXPECT_EQ(settings->get(keys::Option1, ""), "maybe");
+}
+
+TEST_F(MainWindow, OutOfRangeNumbersAreReportedAtTheirLine)
+{
+    settings->set(keys::Check2, "7");
+    settings->set(keys::TabControl1, "5");
+    auto form = start();
+    const QStringList errors = dialogs.texts("error");
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[0].startsWith("Invalid property value\r\n") &&
+                errors[0].contains("line 136"));
+    EXPECT_TRUE(errors[1].contains("line 138"));
+    EXPECT_EQ(form->TabControl1->selectedIndex(), 0);
+    EXPECT_EQ(form->Check2->checkState(), Qt::Unchecked);
+}
+
+TEST_F(MainWindow, GrayedMatchCaseIsRestoredAndAClickClearsTheGray)
+{
+    settings->set(keys::Check2, "2");
+    auto form = start();
+    EXPECT_EQ(form->Check2->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(settings->get(keys::Check2, ""), "2");
+    form->Check2->click();
+    EXPECT_EQ(form->Check2->checkState(), Qt::Checked);
+    EXPECT_EQ(settings->get(keys::Check2, ""), "1");
+    form->Check2->click();
+    EXPECT_EQ(settings->get(keys::Check2, ""), "0");
+}
+
+TEST_F(MainWindow, MissingPublisherIsToldOnceAndStartUpEnds)
+{
+    log.createFails = true;
+    auto form = start();
+    EXPECT_EQ(dialogs.texts("notice"), QStringList{kNotInstalledNotice});
+    EXPECT_TRUE(dialogs.texts("error").isEmpty());
+    EXPECT_TRUE(form->Option1->isChecked());
+}
+
+// Moves the pointer to a point of the window the way the platform does, so Qt
+// delivers it to whatever control lies there.
+static void pointAt(Form1 &form, QWidget *control, QPoint where)
+{
+    QTest::mouseMove(&form, control->mapTo(&form, where));
+    QApplication::processEvents();
+}
+
+static QPoint middle(QWidget *w)
+{
+    return w->rect().center();
+}
+
+TEST_F(MainWindow, HoverShowsTheHandOverButtonsAndNeverReplacesTheHourglass)
+{
+    copyHandCursor();
+    auto form = start();
+    EXPECT_TRUE(dialogs.shown.empty());
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    WindowPointer &pointer = form->MousePointer();
+    ASSERT_TRUE(pointer.hasCustomCursor());
+
+    pointAt(*form, form->PushButton3, middle(form->PushButton3));
+    EXPECT_EQ(pointer.code(), kPointerCustom);
+    EXPECT_EQ(form->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(form->cursor().hotSpot(), QPoint(13, 4));
+
+    // Check2 is in neither list: the hand stays. Frame1 around it restores the default.
+    pointAt(*form, form->Check2, middle(form->Check2));
+    EXPECT_EQ(pointer.code(), kPointerCustom);
+    pointAt(*form, form->Frame1, QPoint(form->Frame1->width() - 6, form->Frame1->height() - 6));
+    EXPECT_EQ(pointer.code(), kPointerDefault);
+    EXPECT_NE(form->cursor().shape(), Qt::BitmapCursor);
+
+    // A button inside a frame: the frame beneath does not take the hand away.
+    pointAt(*form, form->PushButton14, middle(form->PushButton14));
+    EXPECT_EQ(pointer.code(), kPointerCustom);
+    pointAt(*form, form->Text3, middle(form->Text3));
+    EXPECT_EQ(pointer.code(), kPointerDefault);
+
+    // The tab row and the bare part of a page are the tab control's surface;
+    // the labels and boxes on it are not.
+    pointAt(*form, form->PushButton7, middle(form->PushButton7));
+    pointAt(*form, form->Label1, middle(form->Label1));
+    pointAt(*form, form->Text1, middle(form->Text1));
+    EXPECT_EQ(pointer.code(), kPointerCustom);
+    pointAt(*form, form->TabControl1->tabBar(), QPoint(10, 5));
+    EXPECT_EQ(pointer.code(), kPointerDefault);
+    pointAt(*form, form->PushButton2, middle(form->PushButton2));
+    QWidget *page = form->TabControl1->currentWidget();
+    pointAt(*form, page, QPoint(page->width() - 4, page->height() - 4));
+    EXPECT_EQ(pointer.code(), kPointerDefault);
+
+    // The window's own background; Frame2 too.
+    pointAt(*form, form->PushButton8, middle(form->PushButton8));
+    pointAt(*form, form.get(), QPoint(3, form->height() - 3));
+    EXPECT_EQ(pointer.code(), kPointerDefault);
+    pointAt(*form, form->PushButton8, middle(form->PushButton8));
+    pointAt(*form, form->Frame2, QPoint(4, form->Frame2->height() - 4));
+    EXPECT_EQ(pointer.code(), kPointerDefault);
+
+    // While busy nothing changes the pointer.
+    pointer.set(kPointerHourglass);
+    for (QWidget *w : {static_cast<QWidget *>(form->PushButton3),
+                       static_cast<QWidget *>(form->Text3), static_cast<QWidget *>(form->Frame1)}) {
+        pointAt(*form, w, QPoint(3, w->height() - 3));
+        EXPECT_EQ(pointer.code(), kPointerHourglass);
+        EXPECT_EQ(form->cursor().shape(), Qt::WaitCursor);
+    }
+}
+
+TEST_F(MainWindow, WithoutTheCursorFileTheSystemPointersStay)
+{
+    auto form = start();
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_FALSE(form->MousePointer().hasCustomCursor());
+    form->hoverPushButton();
+    EXPECT_EQ(form->MousePointer().code(), kPointerCustom);
+    EXPECT_NE(form->cursor().shape(), Qt::BitmapCursor);
+}
+
+TEST_F(MainWindow, AnUnreadableCursorFileIsReportedAtItsLine)
+{
+    putBesideProgram("HAND-M.CUR", "not a picture");
+    auto form = start();
+    const QStringList errors = dialogs.texts("error");
+    ASSERT_FALSE(errors.isEmpty());
+    EXPECT_TRUE(errors[0].startsWith("Invalid picture\r\n") && errors[0].contains("line 104"));
+    EXPECT_FALSE(form->MousePointer().hasCustomCursor());
+    EXPECT_EQ(form->windowTitle(), "Vantrelle");
+}
+
+TEST_F(MainWindow, SkinFileSwitchesTheButtonFaceColoursOn)
+{
+    const QColor face = buttonFaceColor();
+    ASSERT_NE(face, QColor(Qt::white));
+    auto background = [](QWidget *w) { return w->palette().color(QPalette::Window); };
+    {
+        auto plain = start();
+        EXPECT_EQ(background(plain.get()), QColor(Qt::white));
+        EXPECT_EQ(background(plain->Frame1), QColor(Qt::white));
+        EXPECT_EQ(background(plain->Option2), QColor(Qt::white));
+        EXPECT_EQ(background(plain->Label2), QColor(Qt::white));
+    }
+    // A folder of that name is no skin file.
+    QDir(programDir.path()).mkpath("x/o.cjs");
+    EXPECT_EQ(background(start().get()), QColor(Qt::white));
+    QDir(programDir.path()).rmdir("x/o.cjs");
+
+    putBesideProgram("x/o.cjs", "skin");
+    auto skinned = start();
+    EXPECT_TRUE(dialogs.texts("error").isEmpty());
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{skinned.get(), skinned->Frame1, skinned->Frame3,
+                                          skinned->Check2, skinned->Option1, skinned->Label4}) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        EXPECT_EQ(background(w), face);
+        EXPECT_TRUE(w->autoFillBackground());
+    }
+    EXPECT_FALSE(skinned->PushButton3->autoFillBackground());
+    EXPECT_FALSE(skinned->Text3->autoFillBackground());
+}
+
+TEST_F(MainWindow, OutputFolderPicker)
+{
+    auto form = start();
+    const QString before = form->Text3->text();
+
+    form->PushButton14->click(); // cancelled
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].kind, "folder");
+    EXPECT_EQ(dialogs.shown[0].text, "Please select folder:");
+    EXPECT_EQ(dialogs.shown[0].extra, "");
+    EXPECT_EQ(form->Text3->text(), before);
+    EXPECT_FALSE(settings->contains(keys::LastFolderDot));
+    EXPECT_EQ(settings->get(keys::OutputFolder, ""), before);
+
+    dialogs.folderAnswers = {"/srv/results", "/"};
+    form->PushButton14->click();
+    EXPECT_EQ(form->Text3->text(), "/srv/results/");
+    EXPECT_EQ(settings->get(keys::LastFolderDot, ""), "/srv/results");
+    EXPECT_EQ(settings->get(keys::OutputFolder, ""), "/srv/results/");
+
+    // The last choice opens the picker; a root gets no second separator.
+    form->PushButton14->click();
+    EXPECT_EQ(dialogs.shown.back().extra, "/srv/results");
+    EXPECT_EQ(form->Text3->text(), "/");
+    EXPECT_EQ(settings->get(keys::LastFolderDot, ""), "/");
+    EXPECT_TRUE(dialogs.texts("error").isEmpty());
+}
+
+TEST_F(MainWindow, ClosingTheWindowEndsTheProgramDespiteTheHiddenDialog)
+{
+    auto form = start();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    ASSERT_NE(form->loadSetsDialog(), nullptr);
+    // The event loop ends when the window closes; a loop kept alive by the
+    // hidden dialog would run into the time limit instead.
+    QTimer::singleShot(0, form.get(), [&form] { form->close(); });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(form->loadSetsDialog()->isVisible());
+}
