@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/shell/appearance.h"
+#include "app/shell/commondialog.h"
 #include "app/shell/controls.h"
 #include "app/shell/dialogs.h"
 #include "app/shell/errorreport.h"
@@ -32,19 +33,31 @@ void Form1::PushButton3_Click()
 {
     Dialogs &dialogs = m_services.dialogs;
     Guard guard(dialogs, loc::Form1_PushButton3_Click);
-    QString returned;
     guard.run(100, [&] {
-        const FileDialogRequest request{QString::fromLatin1(Adding::kAddFilesTitle),
-                                        QString::fromLatin1(Adding::kAddFilesFilter), true};
-        returned = Adding::FileDialogText(dialogs.openFiles(request));
+        CommonDialog1->FileName.clear();
+        CommonDialog1->DialogTitle = QString::fromLatin1(Adding::kAddFilesTitle);
+        CommonDialog1->Filter = QString::fromLatin1(Adding::kAddFilesFilter);
+        CommonDialog1->Flags = kOFNReadOnly | kOFNAllowMultiselect | kOFNExplorer | kOFNLongNames;
     });
-    if (!returned.isEmpty()) {
-        QStringList rows;
-        guard.run(102, [&] { rows = Adding::FileDialogRows(returned); });
-        for (const QString &row : std::as_const(rows))
-            guard.run(104, [&] { ListView1->append(row); });
+    bool tooMany = false;
+    guard.run(102, [&] {
+        try {
+            CommonDialog1->ShowOpen();
+        } catch (const CommonDialogError &error) {
+            if (error.number() != kCdlBufferTooSmall)
+                throw;
+            tooMany = true;
+        }
+    });
+    if (tooMany) {
+        guard.run(104, [&] { dialogs.notice(QString::fromLatin1(Adding::kTooManyFiles)); });
+        return;
     }
-    guard.run(106, [&] { Main::ValidateListFiles(*ListView1, dialogs); });
+    QStringList rows;
+    guard.run(106, [&] { rows = Adding::FileDialogRows(CommonDialog1->FileName); });
+    for (const QString &row : std::as_const(rows))
+        guard.run(108, [&] { ListView1->append(row); });
+    guard.run(110, [&] { Main::ValidateListFiles(*ListView1, dialogs); });
 }
 
 void Form1::PushButton6_Click()

@@ -18,20 +18,6 @@ constexpr char kDropLocation[] = "in Hobmarrow2021/08/31.Form1.ListView1_OLEDrag
 
 } // namespace
 
-QString FileDialogText(const QStringList &chosen)
-{
-    if (chosen.size() <= 1)
-        return chosen.value(0);
-    QString folder = GetFolderOfPath(chosen.first());
-    // The dialog names the folder without its closing separator, except a root.
-    if (folder.size() > 1 && folder.endsWith(kSeparator))
-        folder.chop(1);
-    QStringList parts{folder};
-    for (const QString &path : chosen)
-        parts << GetFileNameOfPath(path);
-    return parts.join(QChar(0));
-}
-
 QStringList FileDialogRows(const QString &returned)
 {
     if (returned.isEmpty())

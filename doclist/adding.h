@@ -18,10 +18,9 @@ inline constexpr char kExtensionPrompt[] =
     "Enter file extension to load:\r\r(* for all files, txt for all txt files, doc for all "
     "doc files, etc.)";
 inline constexpr char kFolderPrompt[] = "Please select folder:";
+inline constexpr char kTooManyFiles[] =
+    "You've selected too many files to add.\r\rPlease try adding via the \"Add All\" button.";
 
-// The file dialog's answer as one text: a single file's path as it is;
-// several files as their folder and then each name, all separated by NUL.
-QString FileDialogText(const QStringList &chosen);
 // The rows that answer adds: one part as returned; several as folder, the
 // separator and each name through CollapseBackslashes. Empty for a cancel.
 QStringList FileDialogRows(const QString &returned);

@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/shell/commondialog.h"
 #include "app/shell/controls.h"
 #include "app/shell/settings.h"
 #include "doclist/adding.h"
@@ -54,10 +55,6 @@ TEST(FileDialogAnswer, OneFileAsReturnedSeveralJoinedToTheirFolder)
               QStringList({"/d/e/a.pub", "/d/e/b.pub"}));
     // A root folder already ends in the separator: no doubled one.
     EXPECT_EQ(FileDialogRows(QString("/") + nul + "a.pub"), QStringList{"/a.pub"});
-    EXPECT_EQ(FileDialogText({"/d/e/a.pub", "/d/e/b.pub"}),
-              QString("/d/e") + nul + "a.pub" + nul + "b.pub");
-    EXPECT_EQ(FileDialogText({"/a.pub", "/b.pub"}), QString("/") + nul + "a.pub" + nul + "b.pub");
-    EXPECT_EQ(FileDialogText({"/d/only.pub"}), "/d/only.pub");
 }
 
 TEST_F(Form1Fixture, AddFilesAppendsTheChosenFilesThenScreens)
@@ -77,6 +74,19 @@ TEST_F(Form1Fixture, AddFilesAppendsTheChosenFilesThenScreens)
     EXPECT_EQ(rows().size(), 3);
     EXPECT_EQ(dialogs.count("question"), 3);
     EXPECT_EQ(dialogs.count("error"), 0);
+}
+
+TEST_F(Form1Fixture, TooManyFilesForTheDialogAddNothingAndSkipTheScreening)
+{
+    form.ListView1->append("/x.txt");
+    form.CommonDialog1->MaxFileSize = 20;
+    dialogs.openAnswers = {{"/d/aaaaaa.pub", "/d/bbbbbb.pub", "/d/cccccc.pub"}};
+    form.PushButton3_Click();
+    EXPECT_EQ(dialogs.texts("notice"),
+              QStringList{"You've selected too many files to add.\r\r"
+                          "Please try adding via the \"Add All\" button."});
+    EXPECT_EQ(dialogs.count("question"), 0);
+    EXPECT_EQ(rows(), QStringList{"/x.txt"});
 }
 
 TEST_F(Form1Fixture, CancellingTheExtensionPromptDoesNothingAtAll)
