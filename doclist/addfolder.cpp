@@ -121,12 +121,19 @@ void walkLevel(QStringList &folders, bool recurse, Dialogs &dialogs, FolderSourc
     }
 }
 
-// Windows wildcards with letter case ignored; both texts are case-folded.
-bool matchFolded(QStringView name, QStringView pattern)
+bool sameLetter(QChar a, QChar b)
+{
+    return a == b || a.toCaseFolded() == b.toCaseFolded();
+}
+
+// Windows wildcards with letter case ignored, without copying either text:
+// the listing of a large tree matches every name.
+bool matchWildcard(QStringView name, QStringView pattern)
 {
     qsizetype n = 0, p = 0, starP = -1, starN = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == QLatin1Char('?') || pattern[p] == name[n])) {
+        if (p < pattern.size() &&
+            (pattern[p] == QLatin1Char('?') || sameLetter(pattern[p], name[n]))) {
             ++n;
             ++p;
         } else if (p < pattern.size() && pattern[p] == QLatin1Char('*')) {
@@ -208,38 +215,49 @@ void GetSubDirectories2016(QStringList &folders, bool recurse, Dialogs &dialogs,
     walkLevel(folders, recurse, dialogs, source, seen);
 }
 
-QStringList GetFilesInFolder(const QString &folder, const QString &pattern)
+QList<ListedFile> ListFilesInFolder(const QString &folder, const QString &pattern)
 {
     QString base = folder;
     if (!base.endsWith(kSeparator))
         base += kSeparator;
-    const QString folded = pattern.toCaseFolded();
-    QStringList names;
-    names.reserve(100);
+    QList<ListedFile> files;
+    files.reserve(100);
     const QByteArray path = QFile::encodeName(base);
     DirHandle dir(::opendir(path.constData()));
     if (!dir)
-        return names;
+        return files;
     while (const dirent *entry = ::readdir(dir.get())) {
         if (isDirectoryEntry(path, entry))
             continue;
         const QString name = QFile::decodeName(entry->d_name);
-        if (!MatchesWildcard(name, folded))
+        if (!MatchesWildcard(name, pattern))
             continue;
-        if (CheckFileExists(base + name))
-            names.append(name);
+        // A regular file listed by the directory itself is there and is no
+        // folder, which is all CheckFileExists would tell; others are asked.
+        const bool regular = entry->d_type == DT_REG;
+        if (regular || CheckFileExists(base + name))
+            files.append({name, regular});
     }
+    return files;
+}
+
+QStringList GetFilesInFolder(const QString &folder, const QString &pattern)
+{
+    QStringList names;
+    const QList<ListedFile> files = ListFilesInFolder(folder, pattern);
+    names.reserve(files.size());
+    for (const ListedFile &file : files)
+        names.append(file.name);
     return names;
 }
 
 bool MatchesWildcard(const QString &name, const QString &pattern)
 {
-    const QString n = name.toCaseFolded();
-    const QString p = pattern.toCaseFolded();
-    if (matchFolded(n, p))
+    if (matchWildcard(name, pattern))
         return true;
     // "name.*" also stands for a name without any extension.
-    return p.endsWith(QLatin1String(".*")) && matchFolded(n, QStringView(p).chopped(2));
+    return pattern.endsWith(QLatin1String(".*")) &&
+           matchWildcard(name, QStringView(pattern).chopped(2));
 }
 
 bool HasBadNameChars(const QString &name)

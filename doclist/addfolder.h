@@ -64,6 +64,15 @@ void GetSubDirectories2016(QStringList &folders, bool recurse, Dialogs &dialogs,
 // Hidden files are included, folders are not, in the file system's order.
 QStringList GetFilesInFolder(const QString &folder, const QString &pattern);
 
+// GetFilesInFolder with what the listing already told about each name: true
+// when the directory listed it as a regular file (so it exists and is no
+// folder without a further query).
+struct ListedFile {
+    QString name;
+    bool regular = false;
+};
+QList<ListedFile> ListFilesInFolder(const QString &folder, const QString &pattern);
+
 // True when a folder name holds a control character (below 32 or 127 to 159)
 // or "?". Names are Unicode on this platform, so any other character is fine.
 bool HasBadNameChars(const QString &name);

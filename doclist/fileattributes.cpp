@@ -27,12 +27,10 @@ QString lastName(const QByteArray &path)
 
 } // namespace
 
-int FileAttributes(const QString &path)
+namespace {
+
+int attributesOf(const QByteArray &name, const struct stat &own, bool *isFile)
 {
-    const QByteArray name = entryName(path);
-    struct stat own {};
-    if (name.isEmpty() || ::lstat(name.constData(), &own) != 0)
-        throw Failure("File not found");
     int attributes = 0;
     struct stat target = own;
     if (S_ISLNK(own.st_mode)) {
@@ -48,7 +46,31 @@ int FileAttributes(const QString &path)
         attributes |= kAttrReadOnly;
     if (lastName(name).startsWith(QLatin1Char('.')) && name != "/")
         attributes |= kAttrHidden;
+    if (isFile)
+        *isFile = !S_ISDIR(target.st_mode) && !S_ISLNK(target.st_mode);
     return attributes;
+}
+
+} // namespace
+
+int FileAttributes(const QString &path)
+{
+    const QByteArray name = entryName(path);
+    struct stat own {};
+    if (name.isEmpty() || ::lstat(name.constData(), &own) != 0)
+        throw Failure("File not found");
+    return attributesOf(name, own, nullptr);
+}
+
+FileProbe ProbeFile(const QString &path)
+{
+    FileProbe probe;
+    const QByteArray name = entryName(path);
+    struct stat own {};
+    if (name.isEmpty() || ::lstat(name.constData(), &own) != 0)
+        return probe;
+    probe.attributes = attributesOf(name, own, &probe.isFile);
+    return probe;
 }
 
 bool EntryExists(const QString &path)

@@ -34,4 +34,13 @@ int FileAttributes(const QString &path);
 // True when the path names a directory entry of any kind (a dangling link too).
 bool EntryExists(const QString &path);
 
+// One look at a path for the add rules: whether it is an existing file (what
+// CheckFileExists answers: there, and not a folder) and its attribute number
+// (-1 when nothing is there), from a single status query.
+struct FileProbe {
+    bool isFile = false;
+    int attributes = -1;
+};
+FileProbe ProbeFile(const QString &path);
+
 } // namespace vantrelle
