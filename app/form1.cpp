@@ -118,15 +118,7 @@ void Form1::buildControls()
     button(PushButton8, "PushButton8", "Load Sample/Example Files", this);
     place(PushButton8, 4080, 2060, 3840, 405);
 
-    // Frames as the design draws them: a thin border with the caption set
-    // into its top line, no shading of their own.
-    const QString frameStyle = QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); margin-top: 7px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0px 2px; }"
-        "QGroupBox#Frame3 { margin-top: 0px; }");
-
-    Frame1 = new QGroupBox(QStringLiteral("Match Option"), this);
-    Frame1->setStyleSheet(frameStyle);
+    Frame1 = new Frame(QStringLiteral("Match Option"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     place(Frame1, 120, 2530, 7800, 735);
     Check2 = new CheckBox(QStringLiteral("Match Case"), Frame1);
@@ -175,14 +167,13 @@ void Form1::buildControls()
     button(PushButton5, "PushButton5", "Clear Sets", nullptr);
     onTab(1, PushButton5, 3960, 2640, 3600, 405);
 
-    Frame2 = new QGroupBox(QStringLiteral("Save Option"), this);
-    Frame2->setStyleSheet(frameStyle);
+    Frame2 = new Frame(QStringLiteral("Save Option"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     place(Frame2, 120, 6780, 7800, 1815);
     Option1 = new QRadioButton(QStringLiteral("Save results to this folder:"), Frame2);
     Option1->setObjectName(QStringLiteral("Option1"));
     place(Option1, 240, 300, 3615, 255);
-    Frame3 = new QGroupBox(Frame2);
+    Frame3 = new Frame(QString(), Frame2);
     Frame3->setObjectName(QStringLiteral("Frame3"));
     place(Frame3, 480, 510, 6840, 810);
     Text3 = new QLineEdit(Frame3);
@@ -193,12 +184,6 @@ void Form1::buildControls()
     Option2 = new QRadioButton(QStringLiteral("Save results in folder of original file"), Frame2);
     Option2->setObjectName(QStringLiteral("Option2"));
     place(Option2, 240, 1410, 3615, 255);
-
-    // A style sheet lets the controls beneath it fall back to the
-    // application's font; they keep the window's.
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{Frame1, Check2, Frame2, Option1, Frame3, Text3, Option2})
-        w->setFont(designFont());
 
     button(PushButton7, "PushButton7", "Start Replacing", this);
     place(PushButton7, 120, 8710, 7800, 405);

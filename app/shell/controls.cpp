@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
@@ -139,6 +140,27 @@ CheckBox::CheckBox(const QString &caption, QWidget *parent) : QCheckBox(caption,
 void CheckBox::nextCheckState()
 {
     setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+}
+
+Frame::Frame(const QString &caption, QWidget *parent) : QGroupBox(caption, parent)
+{
+}
+
+void Frame::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const QString caption = title();
+    const int top = caption.isEmpty() ? 0 : metrics.height() / 2;
+    const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
+    painter.setPen(palette().color(group, QPalette::Mid));
+    painter.drawRect(QRect(0, top, width() - 1, height() - 1 - top));
+    if (caption.isEmpty())
+        return;
+    const QRect captionRect(7, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
+    painter.fillRect(captionRect, palette().color(QPalette::Window));
+    painter.setPen(palette().color(group, QPalette::WindowText));
+    painter.drawText(captionRect, Qt::AlignCenter, caption);
 }
 
 int checkValue(const QCheckBox *box)

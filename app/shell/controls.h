@@ -3,6 +3,7 @@
 // built from: plain Qt widgets with the few notifications and members the
 // program uses.
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -84,6 +85,18 @@ public:
 
 protected:
     void nextCheckState() override;
+};
+
+// A frame as the window design draws it: a thin border with the caption set
+// into its top line, and no shading of its own, so it shows the window's
+// background (white, or button face under the skin).
+class Frame : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit Frame(const QString &caption, QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // The value of any check box as 0, 1 or 2.
