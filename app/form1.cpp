@@ -366,6 +366,7 @@ void Form1::closeEvent(QCloseEvent *event)
 {
     // Closing the window ends the program: the hidden Load Sets dialog must
     // not keep it alive.
+    m_closing = true;
     if (m_form2)
         m_form2->close();
     event->accept();

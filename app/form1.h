@@ -144,6 +144,8 @@ private:
     WindowPointer m_pointer{this};
     Form2 *m_form2 = nullptr;
     bool m_runInProgress = false;
+    // Set when the window closes; a run that is yielding stops at its next document.
+    bool m_closing = false;
 };
 
 } // namespace vantrelle

@@ -77,7 +77,8 @@ void Form1::PushButton7_Click()
         });
         if (goOn) {
             runDocuments(guard);
-            guard.run(158, [&] { dialogs.notice(QStringLiteral("Done.")); });
+            if (!m_closing)
+                guard.run(158, [&] { dialogs.notice(QStringLiteral("Done.")); });
         }
     }
     guard.reach(164);
@@ -93,8 +94,9 @@ void Form1::runDocuments(Guard &guard)
     RunOutputGuard outputs(rowsOf(*ListView1));
     for (int i = 1; i <= n; ++i) {
         // Rows can only be reordered while the run yields; a row that is gone
-        // ends the run rather than processing an empty path.
-        if (i > ListView1->count())
+        // ends the run rather than processing an empty path. A closed window
+        // ends the program, so the run stops too.
+        if (i > ListView1->count() || m_closing)
             break;
         QString source;
         QString output;
@@ -107,6 +109,8 @@ void Form1::runDocuments(Guard &guard)
             ProgressBar1->setText(QStringLiteral("Processing: ") + GetFileNameOfPath(source));
         });
         guard.run(122, [&] { YieldToEventLoop(); });
+        if (m_closing)
+            break;
         if (guard.test(124, [&] { return Option1->isChecked(); }))
             guard.run(126, [&] { output = JoinOutput(Text3->text(), source, kSeparator); });
         else if (guard.test(128, [&] { return Option2->isChecked(); }))

@@ -22,9 +22,17 @@ namespace {
 // goes into a scrollable box so that its buttons stay reachable.
 constexpr int kMaxLinesInMessageBox = 25;
 
+// The program's texts break lines with CR LF and, in places, lone CRs; Qt
+// breaks lines at LF only.
+QString displayText(const QString &text)
+{
+    return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(
+        QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
 bool isLong(const QString &text)
 {
-    return text.count(QLatin1Char('\n')) > kMaxLinesInMessageBox;
+    return displayText(text).count(QLatin1Char('\n')) > kMaxLinesInMessageBox;
 }
 
 bool scrollableQuestion(QWidget *owner, const QString &text, bool yesIsDefault)
@@ -34,7 +42,7 @@ bool scrollableQuestion(QWidget *owner, const QString &text, bool yesIsDefault)
     auto *layout = new QVBoxLayout(&dialog);
     auto *body = new QPlainTextEdit(&dialog);
     body->setReadOnly(true);
-    body->setPlainText(QString(text).remove(QLatin1Char('\r')));
+    body->setPlainText(displayText(text));
     body->setMinimumSize(560, 360);
     layout->addWidget(body);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Yes | QDialogButtonBox::No, &dialog);
@@ -67,7 +75,8 @@ QString qtFilterFromPipes(const QString &pipeFilter)
 
 void QtDialogs::notice(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, m_owner);
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), displayText(text), QMessageBox::Ok,
+                    m_owner);
     box.exec();
 }
 
@@ -75,7 +84,7 @@ bool QtDialogs::question(const QString &text, bool yesIsDefault)
 {
     if (isLong(text))
         return scrollableQuestion(m_owner, text, yesIsDefault);
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text,
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), displayText(text),
                     QMessageBox::Yes | QMessageBox::No, m_owner);
     box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
@@ -83,7 +92,7 @@ bool QtDialogs::question(const QString &text, bool yesIsDefault)
 
 void QtDialogs::errorReport(const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Application Error"), text,
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Application Error"), displayText(text),
                     QMessageBox::Ok, m_owner);
     box.exec();
 }
@@ -91,7 +100,7 @@ void QtDialogs::errorReport(const QString &text)
 QString QtDialogs::inputBox(const QString &prompt, const QString &initialText)
 {
     bool ok = false;
-    const QString answer = QInputDialog::getText(m_owner, applicationTitle(), prompt,
+    const QString answer = QInputDialog::getText(m_owner, applicationTitle(), displayText(prompt),
                                                  QLineEdit::Normal, initialText, &ok);
     return ok ? answer : QString();
 }

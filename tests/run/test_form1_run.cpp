@@ -172,6 +172,25 @@ TEST_F(RunFixture, SecondPressDuringARunIsIgnored)
     EXPECT_EQ(dialogs.texts("notice"), QStringList{kDone});
 }
 
+TEST_F(RunFixture, ClosingTheWindowStopsTheRun)
+{
+    QDir(dir.path()).mkdir("out");
+    for (const char *name : {"a.pub", "b.pub"}) {
+        touch(path(name));
+        form->ListView1->append(path(name));
+    }
+    form->Text3->setText(path("out"));
+    form->show();
+    log.onCall = [&](const QString &call) {
+        if (call.startsWith("Open("))
+            form->close();
+    };
+    form->PushButton7_Click();
+    EXPECT_EQ(saved(), QStringList{path("out/a.pub")});
+    EXPECT_EQ(dialogs.count("notice"), 0);
+    EXPECT_FALSE(form->runInProgress());
+}
+
 TEST_F(RunFixture, NeverWritesOverAListedDocumentOrAnEarlierResult)
 {
     QDir(dir.path()).mkpath("x");
