@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <glib.h>
+
 #include <cstdio>
 #include <exception>
 
@@ -104,6 +106,10 @@ int replace(bool matchCase, const QString &source, const QString &output, const 
 
 int main(int argc, char **argv)
 {
+    // The container library warns about damaged files on its own; the tool
+    // reports every failure itself, naming the file.
+    g_log_set_default_handler([](const gchar *, GLogLevelFlags, const gchar *, gpointer) {},
+                              nullptr);
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
