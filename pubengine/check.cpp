@@ -13,11 +13,9 @@ std::vector<std::string> QuillStream::invariantViolations() const
 
     std::uint64_t sum = 0;
     for (std::size_t k = 0; k < m_storyLengths.size(); ++k) {
-        const std::uint64_t start = sum;
         sum += m_storyLengths[k];
         if (m_storyLengths[k] == 0 || sum > m_text.size() || m_text[sum - 1] != u'\r')
             fail("story " + std::to_string(k) + " does not end with a paragraph mark");
-        (void)start;
     }
     if (sum != m_text.size()) {
         fail("the story lengths do not add up to the length of the text");

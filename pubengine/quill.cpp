@@ -11,7 +11,6 @@ constexpr std::uint32_t kStoryLengthsFormat = 8;
 constexpr std::uint32_t kBinTableFormat = 4;
 constexpr std::uint32_t kCellsFormat = 0;
 constexpr std::uint32_t kTokensFormat = 12;
-constexpr std::uint8_t kTokenFlags = 0;
 constexpr std::uint8_t kTokenLength = 1;
 constexpr std::uint8_t kTokenKind = 2;
 constexpr std::uint8_t kTokenTarget = 0;
@@ -262,7 +261,6 @@ void QuillStream::parseTokens()
         t.rest.assign(d.begin() + p, d.end());
         m_tokens.push_back(std::move(t));
     }
-    (void)kTokenFlags;
 }
 
 void QuillStream::parseCells()

@@ -71,6 +71,8 @@ public:
 
     // Replaces every occurrence of find in every story (see replace.cpp for
     // the rules). Throws Failure for texts that hold line or paragraph breaks.
+    // Meant for streams without invariant violations: Publication checks
+    // them on open.
     ReplaceResult replaceAll(std::u16string_view find, std::u16string_view replacement,
                              bool matchCase);
 
