@@ -72,9 +72,8 @@ void Form1::PushButton7_Click()
         guard.run(160, [&] { dialogs.notice(QStringLiteral("No files added.")); });
     } else {
         guard.run(108, [&] { screenDocumentList(); });
-        const bool goOn = guard.test(110, [&] {
-            return !Publisher1::WarnIfPublisherOpen(dialogs, m_services.registry);
-        });
+        const bool goOn = guard.test(
+            110, [&] { return !Publisher1::WarnIfPublisherOpen(dialogs, m_services.registry); });
         if (goOn) {
             runDocuments(guard);
             if (!m_closing)
@@ -114,9 +113,8 @@ void Form1::runDocuments(Guard &guard)
         if (guard.test(124, [&] { return Option1->isChecked(); }))
             guard.run(126, [&] { output = JoinOutput(Text3->text(), source, kSeparator); });
         else if (guard.test(128, [&] { return Option2->isChecked(); }))
-            guard.run(130, [&] {
-                output = JoinOutput(GetFolderOfPath(source), source, kSeparator);
-            });
+            guard.run(130,
+                      [&] { output = JoinOutput(GetFolderOfPath(source), source, kSeparator); });
         guard.run(132, [&] { output = CollapseBackslashes(output); });
         if (guard.test(134, [&] { return OutputIsSource(source, output, kSeparator); }))
             guard.run(136, [&] { output = ReplacedOutputName(output, source, kSeparator); });

@@ -26,8 +26,7 @@ QString ReplacedOutputName(const QString &output, const QString &source, QChar s
 
 // The whole naming rule, for a destination of the chosen folder (useFolder)
 // or of each source's own folder.
-QString OutputPathFor(const QString &source, bool useFolder, const QString &folderText,
-                      QChar sep);
+QString OutputPathFor(const QString &source, bool useFolder, const QString &folderText, QChar sep);
 
 // True when both texts name one file: the same file once links, "." and
 // ".." are resolved, or the same place in one folder for a file not there yet.

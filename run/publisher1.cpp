@@ -19,8 +19,7 @@ const QString kProgId = QString::fromLatin1(automation::kPublisherProgId);
 
 // Calls on an object that an earlier failed step never produced fail like the
 // automation call would, with a description the report can show.
-template <class T>
-T &need(const std::shared_ptr<T> &object)
+template <class T> T &need(const std::shared_ptr<T> &object)
 {
     if (!object)
         throw Failure("Object variable or With block variable not set");
@@ -66,8 +65,7 @@ void ReplaceByFileXY(const EditorContext &context, const QString &source, const 
     applyPair(guard, context, find, findText, replaceText, 104);
     find.reset();
     guard.run(124, [&] {
-        need(need(app).ActiveDocument())
-            .SaveAs(output, automation::kFormatPublication, true);
+        need(need(app).ActiveDocument()).SaveAs(output, automation::kFormatPublication, true);
     });
     guard.run(126, [&] { need(app).Quit(); });
 }
@@ -92,8 +90,7 @@ void ReplaceByFileXYCombo(const EditorContext &context, const QString &source,
         guard.reach(126);
     }
     guard.run(128, [&] {
-        need(need(app).ActiveDocument())
-            .SaveAs(output, automation::kFormatPublication, true);
+        need(need(app).ActiveDocument()).SaveAs(output, automation::kFormatPublication, true);
     });
     guard.run(130, [&] { need(app).Quit(); });
 }

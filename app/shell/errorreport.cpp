@@ -14,8 +14,8 @@ QString errorReportText(const QString &description, const QString &location, int
            QLatin1String(kSupportAddress);
 }
 
-void ReportApplicationError(Dialogs &dialogs, const QString &description,
-                            const QString &location, int line)
+void ReportApplicationError(Dialogs &dialogs, const QString &description, const QString &location,
+                            int line)
 {
     dialogs.errorReport(errorReportText(description, location, line));
 }

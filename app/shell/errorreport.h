@@ -19,8 +19,10 @@ inline constexpr char kSupportAddress[] = "support@vantrelle.example";
 namespace loc {
 inline constexpr char Form1_Form_Load[] = "in Hobmarrow2021/08/31.Form1.Form_Load ";
 inline constexpr char Form1_PushButton1_Click[] = "in Hobmarrow2021/08/31.Form1.PushButton1_Click ";
-inline constexpr char Form1_PushButton10_Click[] = "in Hobmarrow2021/08/31.Form1.PushButton10_Click ";
-inline constexpr char Form1_PushButton14_Click[] = "in Hobmarrow2021/08/31.Form1.PushButton14_Click ";
+inline constexpr char Form1_PushButton10_Click[] =
+    "in Hobmarrow2021/08/31.Form1.PushButton10_Click ";
+inline constexpr char Form1_PushButton14_Click[] =
+    "in Hobmarrow2021/08/31.Form1.PushButton14_Click ";
 inline constexpr char Form1_PushButton2_Click[] = "in Hobmarrow2021/08/31.Form1.PushButton2_Click ";
 inline constexpr char Form1_PushButton3_Click[] = "in Hobmarrow2021/08/31.Form1.PushButton3_Click ";
 inline constexpr char Form1_PushButton4_Click[] = "in Hobmarrow2021/08/31.Form1.PushButton4_Click ";
@@ -38,7 +40,8 @@ inline constexpr char Publisher1_ReplaceByFileXYCombo[] =
     "in Hobmarrow2021/08/31.Publisher1.ReplaceByFileXYCombo ";
 inline constexpr char Form2_Form_Load[] = "in Hobmarrow2021/08/31.Form2.Form_Load ";
 inline constexpr char Form2_PushButton1_Click[] = "in Hobmarrow2021/08/31.Form2.PushButton1_Click ";
-inline constexpr char Form2_PushButton16_Click[] = "in Hobmarrow2021/08/31.Form2.PushButton16_Click ";
+inline constexpr char Form2_PushButton16_Click[] =
+    "in Hobmarrow2021/08/31.Form2.PushButton16_Click ";
 inline constexpr char Form2_PushButton2_Click[] = "in Hobmarrow2021/08/31.Form2.PushButton2_Click ";
 inline constexpr char Form2_PushButton3_Click[] = "in Hobmarrow2021/08/31.Form2.PushButton3_Click ";
 } // namespace loc
@@ -47,8 +50,8 @@ inline constexpr char Form2_PushButton3_Click[] = "in Hobmarrow2021/08/31.Form2.
 QString errorReportText(const QString &description, const QString &location, int line);
 
 // Shows the report box through the dialogs seam.
-void ReportApplicationError(Dialogs &dialogs, const QString &description,
-                            const QString &location, int line);
+void ReportApplicationError(Dialogs &dialogs, const QString &description, const QString &location,
+                            int line);
 
 // The description of an exception in flight (call inside a catch block).
 QString describeCurrentException();
@@ -58,8 +61,7 @@ public:
     Guard(Dialogs &dialogs, const char *location) : m_dialogs(dialogs), m_location(location) {}
 
     // A numbered statement: reported and passed over when it throws.
-    template <class F>
-    void run(int line, F &&statement)
+    template <class F> void run(int line, F &&statement)
     {
         m_line = line;
         try {
@@ -71,8 +73,7 @@ public:
 
     // The test of a numbered conditional. A test that throws is reported and
     // counts as holding, so the branch runs, as the statement after the test.
-    template <class F>
-    bool test(int line, F &&condition)
+    template <class F> bool test(int line, F &&condition)
     {
         m_line = line;
         try {

@@ -26,8 +26,9 @@ constexpr int kMaxLinesInMessageBox = 25;
 // breaks lines at LF only.
 QString displayText(const QString &text)
 {
-    return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(
-        QLatin1Char('\r'), QLatin1Char('\n'));
+    return QString(text)
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 bool isLong(const QString &text)

@@ -7,6 +7,8 @@
 #include "doclist/adding.h"
 #include "doclist/doclistview.h"
 
+#include "tests/support/paintcounter.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -14,17 +16,6 @@
 #include <cstdio>
 
 namespace {
-
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 // The disk without yielding, to tell the cost of keeping the window live.
 class QuietDisk : public vantrelle::AddFolder::FolderSource {
@@ -50,7 +41,7 @@ int main(int argc, char **argv)
     list.createColumn();
     list.resize(520, 300);
     list.show();
-    PaintCounter counter;
+    vantrelle::test::PaintCounter counter;
     list.viewport()->installEventFilter(&counter);
     QApplication::processEvents();
 

@@ -10,6 +10,8 @@
 #include "pubengine/server.h"
 #include "run/automation.h"
 
+#include "tests/support/paintcounter.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -42,17 +44,6 @@ public:
     void openFolder(const QString &) override {}
 };
 
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -74,7 +65,8 @@ int main(int argc, char **argv)
     QDir(dir.path()).mkpath("copied");
     QStringList files;
     for (int i = 0; i < count; ++i) {
-        const QString path = dir.filePath(QStringLiteral("in/doc%1.pub").arg(i, 5, 10, QLatin1Char('0')));
+        const QString path =
+            dir.filePath(QStringLiteral("in/doc%1.pub").arg(i, 5, 10, QLatin1Char('0')));
         if (!QFile::copy(source, path)) {
             std::fprintf(stderr, "cannot copy %s\n", argv[1]);
             return 1;
@@ -88,7 +80,7 @@ int main(int argc, char **argv)
     registry.Register(automation::kPublisherProgId, pubengine::makePublisherServer());
     Form1 form({dialogs, settings, registry});
     form.show();
-    PaintCounter counter;
+    vantrelle::test::PaintCounter counter;
     form.ProgressBar1->installEventFilter(&counter);
     for (const QString &f : files)
         form.ListView1->append(f);

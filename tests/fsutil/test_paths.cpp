@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "tests/support/files.h"
+
 #include <gtest/gtest.h>
 
 using namespace vantrelle;
@@ -12,12 +14,6 @@ using namespace vantrelle;
 namespace {
 const QChar win = QLatin1Char('\\');
 
-void touch(const QString &path)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("x");
-}
 } // namespace
 
 TEST(PathText, FileNameAndFolderWindowsExamples)
@@ -87,7 +83,7 @@ TEST(FileProbes, FoldersAndFiles)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath("a.pub");
-    touch(file);
+    test::writeFile(file);
     EXPECT_TRUE(FolderExists(dir.path()));
     EXPECT_TRUE(FolderExists(dir.path() + "/"));
     EXPECT_FALSE(FolderExists(file));
@@ -105,8 +101,8 @@ TEST(FileProbes, DeleteFileQuietDeletesExactlyThatFile)
     QTemporaryDir dir;
     const QString readOnly = dir.filePath("ro.pub");
     const QString other = dir.filePath("r?.pub");
-    touch(readOnly);
-    touch(other);
+    test::writeFile(readOnly);
+    test::writeFile(other);
     QFile::setPermissions(readOnly, QFileDevice::ReadOwner);
     DeleteFileQuiet(readOnly);
     EXPECT_FALSE(QFile::exists(readOnly));

@@ -20,6 +20,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include "tests/support/files.h"
+
 #include <gtest/gtest.h>
 
 using namespace vantrelle;
@@ -29,19 +31,6 @@ namespace {
 const QString kDone = QStringLiteral("Done.");
 const QString kNoFolder = QStringLiteral("Folder does not exist. Please select another folder.");
 const QString kNoFiles = QStringLiteral("No files added.");
-
-void touch(const QString &path, const QByteArray &bytes = "pub")
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 struct RunFixture : ::testing::Test {
     test::ScriptedDialogs dialogs;
@@ -95,7 +84,7 @@ TEST_F(RunFixture, ProgressNamesEachDocumentAndEndsAtRest)
     QDir(dir.path()).mkdir("in");
     QDir(dir.path()).mkdir("out");
     for (const char *name : {"a.pub", "b.pub", "c.pub"}) {
-        touch(path(QString("in/") + name));
+        test::writeFile(path(QString("in/") + name));
         form->ListView1->append(path(QString("in/") + name));
     }
     form->Text3->setText(path("out/"));
@@ -121,7 +110,7 @@ TEST_F(RunFixture, ProgressNamesEachDocumentAndEndsAtRest)
 
 TEST_F(RunFixture, SetsTabSendsEveryPair)
 {
-    touch(path("a.pub"));
+    test::writeFile(path("a.pub"));
     form->ListView1->append(path("a.pub"));
     form->Option2->setChecked(true);
     form->TabControl1->setSelectedIndex(1);
@@ -135,15 +124,15 @@ TEST_F(RunFixture, SetsTabSendsEveryPair)
 
 TEST_F(RunFixture, DeclinedWarningTouchesNothingAndALaterRunStarts)
 {
-    touch(path("a.pub"));
-    touch(path("a_replaced.pub"), "stale");
+    test::writeFile(path("a.pub"));
+    test::writeFile(path("a_replaced.pub"), "stale");
     form->ListView1->append(path("a.pub"));
     log.running = true;
     dialogs.questionAnswers = {false};
     form->PushButton7_Click();
     EXPECT_EQ(dialogs.count("question"), 1);
     EXPECT_EQ(dialogs.count("notice"), 0);
-    EXPECT_EQ(fileBytes(path("a_replaced.pub")), "stale");
+    EXPECT_EQ(test::readFile(path("a_replaced.pub")), "stale");
     EXPECT_TRUE(saved().isEmpty());
 
     dialogs.questionAnswers = {true};
@@ -156,7 +145,7 @@ TEST_F(RunFixture, DeclinedWarningTouchesNothingAndALaterRunStarts)
 
 TEST_F(RunFixture, SecondPressDuringARunIsIgnored)
 {
-    touch(path("a.pub"));
+    test::writeFile(path("a.pub"));
     QDir(dir.path()).mkdir("out");
     form->ListView1->append(path("a.pub"));
     form->Text3->setText(path("out"));
@@ -176,7 +165,7 @@ TEST_F(RunFixture, ClosingTheWindowStopsTheRun)
 {
     QDir(dir.path()).mkdir("out");
     for (const char *name : {"a.pub", "b.pub"}) {
-        touch(path(name));
+        test::writeFile(path(name));
         form->ListView1->append(path(name));
     }
     form->Text3->setText(path("out"));
@@ -196,11 +185,11 @@ TEST_F(RunFixture, NeverWritesOverAListedDocumentOrAnEarlierResult)
     QDir(dir.path()).mkpath("x");
     QDir(dir.path()).mkpath("y");
     QDir(dir.path()).mkpath("out");
-    touch(path("x/a.pub"), "x");
-    touch(path("y/a.pub"), "y");
-    touch(path("out/b.pub"), "listed");
+    test::writeFile(path("x/a.pub"), "x");
+    test::writeFile(path("y/a.pub"), "y");
+    test::writeFile(path("out/b.pub"), "listed");
     QDir(dir.path()).mkpath("z");
-    touch(path("z/b.pub"), "z");
+    test::writeFile(path("z/b.pub"), "z");
     for (const char *row : {"x/a.pub", "y/a.pub", "out/b.pub", "z/b.pub"})
         form->ListView1->append(path(row));
     form->Text3->setText(path("out/"));
@@ -214,31 +203,31 @@ TEST_F(RunFixture, NeverWritesOverAListedDocumentOrAnEarlierResult)
     EXPECT_TRUE(notices[0].contains(path("y/a.pub")) && notices[0].contains(path("x/a.pub")));
     EXPECT_TRUE(notices[1].contains(path("z/b.pub")) && notices[1].contains(path("out/b.pub")));
     EXPECT_EQ(notices[2], kDone);
-    EXPECT_EQ(fileBytes(path("out/b.pub")), "listed");
+    EXPECT_EQ(test::readFile(path("out/b.pub")), "listed");
 }
 
 TEST_F(RunFixture, SourceReachedThroughALinkIsNeverTheOutput)
 {
-    touch(path("a.pub"), "source");
+    test::writeFile(path("a.pub"), "source");
     ASSERT_TRUE(QFile::link(dir.path(), path("link")));
     form->ListView1->append(path("a.pub"));
     form->Text3->setText(path("link/"));
     form->PushButton7_Click();
     EXPECT_EQ(saved(), QStringList{path("link/a_replaced.pub")});
-    EXPECT_EQ(fileBytes(path("a.pub")), "source");
+    EXPECT_EQ(test::readFile(path("a.pub")), "source");
 }
 
 TEST_F(RunFixture, NameWithoutADotGetsASiblingAndNothingElseIsDeleted)
 {
     QDir(dir.path()).mkpath("my.dir");
-    touch(path("my.dir/readme"), "source");
-    touch(path("my_replaced.dir"), "bystander");
+    test::writeFile(path("my.dir/readme"), "source");
+    test::writeFile(path("my_replaced.dir"), "bystander");
     form->ListView1->append(path("my.dir/readme"));
     form->Option2->setChecked(true);
     form->PushButton7_Click();
     EXPECT_EQ(saved(), QStringList{path("my.dir/readme_replaced")});
-    EXPECT_EQ(fileBytes(path("my_replaced.dir")), "bystander");
-    EXPECT_EQ(fileBytes(path("my.dir/readme")), "source");
+    EXPECT_EQ(test::readFile(path("my_replaced.dir")), "bystander");
+    EXPECT_EQ(test::readFile(path("my.dir/readme")), "source");
 }
 
 // The whole job with the native engine: three copies of a real publication.
@@ -255,9 +244,9 @@ TEST(RunEndToEnd, ThreeCopiesOfARealPublication)
     QTemporaryDir dir;
     QDir(dir.path()).mkpath("in");
     QDir(dir.path()).mkpath("out");
-    QByteArray original = fileBytes(sample);
+    QByteArray original = test::readFile(sample);
     for (const char *name : {"one.pub", "two.pub", "three.pub"}) {
-        touch(dir.filePath(QString("in/") + name), original);
+        test::writeFile(dir.filePath(QString("in/") + name), original);
         form.ListView1->append(dir.filePath(QString("in/") + name));
     }
     form.Text3->setText(dir.filePath("out") + "/");
@@ -269,7 +258,7 @@ TEST(RunEndToEnd, ThreeCopiesOfARealPublication)
     EXPECT_EQ(dialogs.texts("notice"), QStringList{kDone});
     EXPECT_EQ(dialogs.count("error"), 0) << dialogs.texts("error").join("\n").toStdString();
     for (const char *name : {"one.pub", "two.pub", "three.pub"}) {
-        EXPECT_EQ(fileBytes(dir.filePath(QString("in/") + name)), original);
+        EXPECT_EQ(test::readFile(dir.filePath(QString("in/") + name)), original);
         const auto result = pubengine::Publication::open(dir.filePath(QString("out/") + name));
         const std::u16string &text = result.quill().text();
         const QString all = QString::fromUtf16(text.data(), qsizetype(text.size()));

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "tests/support/files.h"
+
 #include <gtest/gtest.h>
 
 using namespace vantrelle;
@@ -13,12 +15,6 @@ using namespace vantrelle;
 namespace {
 const QChar win = QLatin1Char('\\');
 
-void touch(const QString &path)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("pub");
-}
 } // namespace
 
 TEST(OutputNaming, WindowsTable)
@@ -56,7 +52,7 @@ TEST(OutputNaming, AnotherSpellingOfTheSourceIsTheSource)
 {
     QTemporaryDir dir;
     const QString source = dir.filePath("a.pub");
-    touch(source);
+    test::writeFile(source);
     QDir(dir.path()).mkdir("sub");
     // Through "./" and "..": the folder box names the source's folder.
     EXPECT_EQ(OutputPathFor(source, true, dir.path() + "/./", kSeparator),
@@ -68,7 +64,8 @@ TEST(OutputNaming, AnotherSpellingOfTheSourceIsTheSource)
     EXPECT_EQ(OutputPathFor(source, true, dir.filePath("link") + "/", kSeparator),
               dir.filePath("link") + "/a_replaced.pub");
     // A different folder keeps the name.
-    EXPECT_EQ(OutputPathFor(source, true, dir.filePath("sub"), kSeparator), dir.filePath("sub/a.pub"));
+    EXPECT_EQ(OutputPathFor(source, true, dir.filePath("sub"), kSeparator),
+              dir.filePath("sub/a.pub"));
 }
 
 TEST(RunOutputGuardTest, RefusesOtherDocumentsAndEarlierResults)
@@ -79,9 +76,9 @@ TEST(RunOutputGuardTest, RefusesOtherDocumentsAndEarlierResults)
     QDir(dir.path()).mkpath("out");
     const QString a = dir.filePath("x/a.pub"), b = dir.filePath("y/a.pub"),
                   listed = dir.filePath("out/a.pub");
-    touch(a);
-    touch(b);
-    touch(listed);
+    test::writeFile(a);
+    test::writeFile(b);
+    test::writeFile(listed);
     RunOutputGuard guard({a, b, listed});
 
     // The chosen folder holds a document of the list with the same name.
@@ -100,6 +97,6 @@ TEST(RunOutputGuardTest, RefusesOtherDocumentsAndEarlierResults)
     EXPECT_TRUE(duplicate->contains(a));
     EXPECT_TRUE(duplicate->contains(b));
     // Also when the first result exists by now.
-    touch(out);
+    test::writeFile(out);
     EXPECT_TRUE(second.refusal(b, dir.filePath("out/./a.pub")).has_value());
 }

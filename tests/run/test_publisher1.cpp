@@ -45,12 +45,10 @@ TEST_F(EditorFixture, SinglePairCallSequence)
 {
     check2 = 1;
     Publisher1::ReplaceByFileXY(context, "/in/a.pub", "a", "b", "/out/a.pub");
-    const QStringList expected = QStringList{"Create()", "Open(/in/a.pub,false,true,1)",
-                                             "ActiveDocument()", "Find()"} +
-                                 kSettings +
-                                 QStringList{"MatchCase(true)", "MatchWholeWord(false)",
-                                             "Execute()", "ActiveDocument()",
-                                             "SaveAs(/out/a.pub,1,true)", "Quit()"};
+    const QStringList expected =
+        QStringList{"Create()", "Open(/in/a.pub,false,true,1)", "ActiveDocument()", "Find()"} +
+        kSettings + QStringList{"MatchCase(true)",  "MatchWholeWord(false)",     "Execute()",
+                                "ActiveDocument()", "SaveAs(/out/a.pub,1,true)", "Quit()"};
     EXPECT_EQ(log.calls, expected);
     EXPECT_EQ(dialogs.count("error"), 0);
 }
@@ -62,10 +60,21 @@ TEST_F(EditorFixture, SetsApplyEveryPairInOrderAndGrayedIsNotMatchCase)
     const QStringList expected =
         QStringList{"Create()", "Open(/in/a.pub,false,true,1)", "ActiveDocument()", "Find()"} +
         kSettings +
-        QStringList{"MatchCase(false)", "MatchWholeWord(false)", "Execute()", "ActiveDocument()",
-                    "Find()", "Clear()", "FindText(x)", "ReplaceWithText(y)", "ReplaceScope(2)",
-                    "MatchCase(false)", "MatchWholeWord(false)", "Execute()", "ActiveDocument()",
-                    "SaveAs(/o.pub,1,true)", "Quit()"};
+        QStringList{"MatchCase(false)",
+                    "MatchWholeWord(false)",
+                    "Execute()",
+                    "ActiveDocument()",
+                    "Find()",
+                    "Clear()",
+                    "FindText(x)",
+                    "ReplaceWithText(y)",
+                    "ReplaceScope(2)",
+                    "MatchCase(false)",
+                    "MatchWholeWord(false)",
+                    "Execute()",
+                    "ActiveDocument()",
+                    "SaveAs(/o.pub,1,true)",
+                    "Quit()"};
     EXPECT_EQ(log.calls, expected);
 }
 
@@ -82,8 +91,8 @@ TEST_F(EditorFixture, FailedOpenIsReportedAndEveryLaterStepStillTried)
     Publisher1::ReplaceByFileXY(context, "/in/a.pub", "a", "b", "/o.pub");
     // 104 fails (no document), then every FindReplace step fails on the missing
     // object, 124 fails on ActiveDocument, and Quit is still called.
-    EXPECT_EQ(errorLines(), (QStringList{"102", "104", "106", "108", "110", "112", "118", "120",
-                                         "122", "124"}));
+    EXPECT_EQ(errorLines(),
+              (QStringList{"102", "104", "106", "108", "110", "112", "118", "120", "122", "124"}));
     EXPECT_EQ(log.calls.last(), "Quit()");
     EXPECT_TRUE(dialogs.texts("error")[0].contains(
         "in Hobmarrow2021/08/31.Publisher1.ReplaceByFileXY at line 102"));

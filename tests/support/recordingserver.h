@@ -16,9 +16,9 @@ namespace vantrelle::test {
 
 struct ServerLog {
     QStringList calls;
-    QSet<QString> failing;        // member names that throw
+    QSet<QString> failing; // member names that throw
     bool createFails = false;
-    bool running = false;         // an instance is running
+    bool running = false; // an instance is running
     QString runningName = QStringLiteral("Microsoft Publisher");
     bool executeResult = true;
     // Runs at every call, after it is logged (a test looks at the window then).
@@ -66,7 +66,8 @@ public:
     }
     void SaveAs(const QString &f, int format, bool recent) override
     {
-        m_log.call("SaveAs", QStringLiteral("%1,%2,%3").arg(f).arg(format).arg(recent ? "true" : "false"));
+        m_log.call("SaveAs",
+                   QStringLiteral("%1,%2,%3").arg(f).arg(format).arg(recent ? "true" : "false"));
     }
 
 private:

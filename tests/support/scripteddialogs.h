@@ -13,8 +13,8 @@
 namespace vantrelle::test {
 
 struct Shown {
-    QString kind; // notice, question, error, input, open, save, folder, openFolder
-    QString text; // message, prompt or title
+    QString kind;  // notice, question, error, input, open, save, folder, openFolder
+    QString text;  // message, prompt or title
     QString extra; // initial text, filter, initial folder; "yes" when Yes is the default
 };
 
@@ -71,8 +71,7 @@ public:
     int count(const QString &kind) const { return int(texts(kind).size()); }
 
 private:
-    template <class T>
-    static T take(std::deque<T> &queue, T fallback)
+    template <class T> static T take(std::deque<T> &queue, T fallback)
     {
         if (queue.empty())
             return fallback;
