@@ -1,7 +1,9 @@
 // "Start Replacing" driven on a real window (offscreen) with the dialogs and
 // automation doubles, and end to end with the native engine on real files.
 #include "app/form1.h"
+#include "app/shell/apptitle.h"
 #include "app/shell/controls.h"
+#include "app/shell/settings.h"
 #include "doclist/doclistview.h"
 #include "pubengine/publication.h"
 #include "pubengine/server.h"
@@ -106,6 +108,32 @@ TEST_F(RunFixture, ProgressNamesEachDocumentAndEndsAtRest)
     EXPECT_EQ(form->ProgressBar1->text(), "Progress Bar");
     EXPECT_EQ(form->MousePointer().code(), 0);
     EXPECT_EQ(dialogs.texts("notice"), QStringList{kDone});
+}
+
+TEST_F(RunFixture, OneDocumentIsAtOnceAHundredPercent)
+{
+    test::writeFile(path("a.pub"));
+    form->ListView1->append(path("a.pub"));
+    form->Option2->setChecked(true);
+    int value = -1;
+    log.onCall = [&](const QString &call) {
+        if (call.startsWith("Open("))
+            value = form->ProgressBar1->value();
+    };
+    form->PushButton7_Click();
+    EXPECT_EQ(value, 100);
+}
+
+TEST_F(RunFixture, ScreeningThatRemovesEveryRowStillEndsWithDone)
+{
+    form->ListView1->append(path("notes.txt"));
+    form->ListView1->append(path("readme"));
+    dialogs.questionAnswers = {true};
+    form->PushButton7_Click();
+    EXPECT_EQ(form->ListView1->count(), 0);
+    EXPECT_EQ(dialogs.count("question"), 1);
+    EXPECT_EQ(dialogs.texts("notice"), QStringList{kDone});
+    EXPECT_TRUE(log.calls.filter("Open(").isEmpty());
 }
 
 TEST_F(RunFixture, SetsTabSendsEveryPair)
@@ -265,4 +293,81 @@ TEST(RunEndToEnd, ThreeCopiesOfARealPublication)
         EXPECT_TRUE(all.contains("page two of this publication"));
         EXPECT_FALSE(all.contains("second page"));
     }
+}
+
+namespace {
+
+// A program folder of its own, with a Samples folder the test fills.
+struct SamplesFixture : RunFixture {
+    QTemporaryDir program;
+    void SetUp() override
+    {
+        RunFixture::SetUp();
+        setProgramFolderForTesting(program.path());
+        QDir(program.path()).mkdir("Samples");
+    }
+    void TearDown() override { setProgramFolderForTesting(QString()); }
+    QString sample(const QString &name) const { return program.path() + "/Samples/" + name; }
+};
+
+const QString kSamplesQuestion =
+    QStringLiteral("Would you like this software to open the folder where these sample files are "
+                   "stored (so that you can view them before working with them)?");
+
+} // namespace
+
+TEST_F(SamplesFixture, RecordedOnceAndAddedWhenPresentAndNotListed)
+{
+    for (const char *name : {"a.pub", "b.pub", "c.pub"})
+        test::writeFile(sample(name));
+    form->RecordSampleFiles();
+    QStringList recorded = settings->get(keys::Snapshot, "").split('|');
+    recorded.sort();
+    EXPECT_EQ(recorded, (QStringList{sample("a.pub"), sample("b.pub"), sample("c.pub")}));
+
+    QFile::remove(sample("b.pub"));
+    dialogs.questionAnswers = {false, true};
+    form->PushButton8_Click();
+    EXPECT_EQ(form->ListView1->count(), 2);
+    form->PushButton8_Click();
+    EXPECT_EQ(form->ListView1->count(), 2);
+    EXPECT_EQ(dialogs.texts("question"), (QStringList{kSamplesQuestion, kSamplesQuestion}));
+    // Yes opens the samples folder; No opened nothing.
+    EXPECT_EQ(dialogs.texts("openFolder"), QStringList{program.path() + "/Samples/"});
+}
+
+TEST_F(SamplesFixture, StartUpRecordsOnlyWhileNothingIsRecorded)
+{
+    form->Form_Load();
+    EXPECT_TRUE(settings->contains(keys::Snapshot));
+    EXPECT_EQ(settings->get(keys::Snapshot, "x"), "");
+
+    test::writeFile(sample("a.pub"));
+    Form1 second({dialogs, *settings, registry});
+    second.Form_Load();
+    EXPECT_EQ(settings->get(keys::Snapshot, ""), sample("a.pub"));
+
+    test::writeFile(sample("b.pub"));
+    Form1 third({dialogs, *settings, registry});
+    third.Form_Load();
+    EXPECT_EQ(settings->get(keys::Snapshot, ""), sample("a.pub"));
+}
+
+TEST_F(SamplesFixture, NothingRecordedAddsNothingButStillAsks)
+{
+    form->PushButton8_Click();
+    EXPECT_EQ(form->ListView1->count(), 0);
+    EXPECT_EQ(dialogs.texts("question"), QStringList{kSamplesQuestion});
+    EXPECT_EQ(dialogs.count("error"), 0);
+}
+
+TEST_F(SamplesFixture, SamplesOfAnotherKindGoThroughTheScreening)
+{
+    test::writeFile(sample("a.pub"));
+    test::writeFile(sample("notes.txt"));
+    form->RecordSampleFiles();
+    dialogs.questionAnswers = {false, true};
+    form->PushButton8_Click();
+    EXPECT_EQ(form->ListView1->count(), 1);
+    EXPECT_EQ(form->ListView1->rowText(1), sample("a.pub"));
 }
