@@ -82,9 +82,12 @@ void Form1::PushButton6_Click()
         guard.run(106, [&] { settings.set(keys::LastFolder, folder); });
         guard.run(108, [&] { MousePointer().set(kPointerHourglass); });
         QStringList folderSet{folder + kSeparator};
-        guard.run(110, [&] { AddFolder::GetSubDirectories2016(folderSet, true, dialogs); });
+        // The walk keeps what it read of each folder; the add takes the files from it.
+        AddFolder::FolderListings listings;
+        guard.run(110,
+                  [&] { AddFolder::GetSubDirectories2016(folderSet, true, dialogs, &listings); });
         Adding::AppendFolderSetFiles(*ListView1, folderSet, QStringLiteral("*.") + extension, guard,
-                                     112);
+                                     112, &listings);
         guard.run(116, [&] { MousePointer().set(kPointerDefault); });
     }
     guard.run(118, [&] { Main::ValidateListFiles(*ListView1, dialogs); });

@@ -155,7 +155,11 @@ bool matchWildcard(QStringView name, QStringView pattern)
 
 bool FolderSource::exists(const QString &folder)
 {
-    return FolderExists(folder);
+    // FolderExists' answer from one status query: a tree of a thousand folders
+    // asks twice for each, and a file-info object costs more than the query.
+    struct stat st {};
+    return !folder.isEmpty() && ::stat(QFile::encodeName(folder).constData(), &st) == 0 &&
+           S_ISDIR(st.st_mode);
 }
 
 int FolderSource::attributes(const QString &folder)
@@ -177,6 +181,7 @@ void FolderSource::forEachSubFolder(const QString &folder,
     DirHandle dir(::opendir(path.constData()));
     if (!dir)
         throwListing(errno);
+    QList<ListedFile> files;
     for (;;) {
         errno = 0;
         const dirent *entry = ::readdir(dir.get());
@@ -184,9 +189,13 @@ void FolderSource::forEachSubFolder(const QString &folder,
             break;
         if (isDirectoryEntry(path, entry))
             visit(QFile::decodeName(entry->d_name));
+        else if (listings)
+            files.append({QFile::decodeName(entry->d_name), entry->d_type == DT_REG});
     }
     if (errno != 0)
         throwListing(errno);
+    if (listings)
+        listings->record(folder, std::move(files));
 }
 
 std::optional<std::pair<quint64, quint64>> FolderSource::identity(const QString &folder)
@@ -202,9 +211,11 @@ void FolderSource::yield()
     YieldToEventLoop();
 }
 
-void GetSubDirectories2016(QStringList &folders, bool recurse, Dialogs &dialogs)
+void GetSubDirectories2016(QStringList &folders, bool recurse, Dialogs &dialogs,
+                           FolderListings *listings)
 {
     FolderSource disk;
+    disk.listings = listings;
     GetSubDirectories2016(folders, recurse, dialogs, disk);
 }
 
@@ -215,12 +226,46 @@ void GetSubDirectories2016(QStringList &folders, bool recurse, Dialogs &dialogs,
     walkLevel(folders, recurse, dialogs, source, seen);
 }
 
-QList<ListedFile> ListFilesInFolder(const QString &folder, const QString &pattern)
+namespace {
+
+QString withSeparator(const QString &folder)
 {
-    QString base = folder;
-    if (!base.endsWith(kSeparator))
-        base += kSeparator;
+    return folder.endsWith(kSeparator) ? folder : folder + kSeparator;
+}
+
+// A regular file listed by the directory itself is there and is no folder,
+// which is all CheckFileExists would tell; others are asked.
+bool keep(const QString &base, const ListedFile &file, const QString &pattern)
+{
+    return MatchesWildcard(file.name, pattern) &&
+           (file.regular || CheckFileExists(base + file.name));
+}
+
+} // namespace
+
+void FolderListings::record(const QString &entry, QList<ListedFile> files)
+{
+    m_files.insert(withSeparator(entry), std::move(files));
+}
+
+const QList<ListedFile> *FolderListings::find(const QString &entry) const
+{
+    const auto at = m_files.constFind(withSeparator(entry));
+    return at == m_files.constEnd() ? nullptr : &*at;
+}
+
+QList<ListedFile> ListFilesInFolder(const QString &folder, const QString &pattern,
+                                    const FolderListings *listings)
+{
+    const QString base = withSeparator(folder);
     QList<ListedFile> files;
+    if (const QList<ListedFile> *listed = listings ? listings->find(base) : nullptr) {
+        files.reserve(listed->size());
+        for (const ListedFile &file : *listed)
+            if (keep(base, file, pattern))
+                files.append(file);
+        return files;
+    }
     files.reserve(100);
     const QByteArray path = QFile::encodeName(base);
     DirHandle dir(::opendir(path.constData()));
@@ -229,14 +274,9 @@ QList<ListedFile> ListFilesInFolder(const QString &folder, const QString &patter
     while (const dirent *entry = ::readdir(dir.get())) {
         if (isDirectoryEntry(path, entry))
             continue;
-        const QString name = QFile::decodeName(entry->d_name);
-        if (!MatchesWildcard(name, pattern))
-            continue;
-        // A regular file listed by the directory itself is there and is no
-        // folder, which is all CheckFileExists would tell; others are asked.
-        const bool regular = entry->d_type == DT_REG;
-        if (regular || CheckFileExists(base + name))
-            files.append({name, regular});
+        const ListedFile file{QFile::decodeName(entry->d_name), entry->d_type == DT_REG};
+        if (keep(base, file, pattern))
+            files.append(file);
     }
     return files;
 }

@@ -4,6 +4,8 @@
 // and each folder of the set yields the file names that match a pattern.
 #include "fsutil/failure.h"
 
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +31,27 @@ private:
     int m_code;
 };
 
+// A file name as a directory listing gave it: regular is true when the
+// directory listed it as a regular file (so it exists and is no folder
+// without a further query).
+struct ListedFile {
+    QString name;
+    bool regular = false;
+};
+
+// The files (every entry that is no folder, in listing order) of each folder
+// the walk read, keyed by the folder's entry in the set, so that adding the
+// files of a tree reads each directory once.
+class FolderListings {
+public:
+    void record(const QString &entry, QList<ListedFile> files);
+    // Nothing when the walk didn't read the folder through to its end.
+    const QList<ListedFile> *find(const QString &entry) const;
+
+private:
+    QHash<QString, QList<ListedFile>> m_files;
+};
+
 // What the walk asks of the file system. The disk is the real one; tests
 // derive from it to stand in for folders this platform can't produce (a
 // system folder, one that root can't read).
@@ -48,13 +71,18 @@ public:
     virtual std::optional<std::pair<quint64, quint64>> identity(const QString &folder);
     // Lets pending window events run.
     virtual void yield();
+
+    // When set, the disk listing records each folder's files here as it
+    // passes over them.
+    FolderListings *listings = nullptr;
 };
 
 // Completes the folder set in place: appends every subfolder, level by level
 // (all levels when recurse is true). System-hidden folders (22, 1046) other
 // than a root are left out with everything under them, unreadable folders are
 // removed without a message, and no real directory is walked twice.
-void GetSubDirectories2016(QStringList &folders, bool recurse, Dialogs &dialogs);
+void GetSubDirectories2016(QStringList &folders, bool recurse, Dialogs &dialogs,
+                           FolderListings *listings = nullptr);
 void GetSubDirectories2016(QStringList &folders, bool recurse, Dialogs &dialogs,
                            FolderSource &source);
 
@@ -64,14 +92,10 @@ void GetSubDirectories2016(QStringList &folders, bool recurse, Dialogs &dialogs,
 // Hidden files are included, folders are not, in the file system's order.
 QStringList GetFilesInFolder(const QString &folder, const QString &pattern);
 
-// GetFilesInFolder with what the listing already told about each name: true
-// when the directory listed it as a regular file (so it exists and is no
-// folder without a further query).
-struct ListedFile {
-    QString name;
-    bool regular = false;
-};
-QList<ListedFile> ListFilesInFolder(const QString &folder, const QString &pattern);
+// GetFilesInFolder with what the listing already told about each name; with
+// listings, a folder the walk already read is not read again.
+QList<ListedFile> ListFilesInFolder(const QString &folder, const QString &pattern,
+                                    const FolderListings *listings = nullptr);
 
 // True when a folder name holds a control character (below 32 or 127 to 159)
 // or "?". Names are Unicode on this platform, so any other character is fine.

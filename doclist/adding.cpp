@@ -12,6 +12,7 @@ namespace vantrelle::Adding {
 namespace {
 
 constexpr int kHiddenArchive = kAttrHidden | kAttrArchive;
+constexpr QStringView kDoubleSeparator = u"//";
 // No location of its own exists for a drop; a failure in one is reported
 // under this name so that the drop goes on with its next path.
 constexpr char kDropLocation[] = "in Hobmarrow2021/08/31.Form1.ListView1_OLEDragDrop ";
@@ -32,16 +33,21 @@ QStringList FileDialogRows(const QString &returned)
 }
 
 void AppendFolderSetFiles(DocumentList &list, const QStringList &folderSet, const QString &pattern,
-                          Guard &guard, int line)
+                          Guard &guard, int line, const AddFolder::FolderListings *listings)
 {
+    QStringList rows;
     for (const QString &entry : folderSet) {
         const QString folder = entry.chopped(entry.isEmpty() ? 0 : 1);
         QList<AddFolder::ListedFile> files;
-        guard.run(line, [&] { files = AddFolder::ListFilesInFolder(folder, pattern); });
+        guard.run(line, [&] { files = AddFolder::ListFilesInFolder(folder, pattern, listings); });
+        rows.clear();
+        rows.reserve(files.size());
         for (const AddFolder::ListedFile &file : std::as_const(files)) {
             if (file.name.startsWith(QLatin1Char('~')))
                 continue;
-            const QString path = folder + kSeparator + file.name;
+            QString path;
+            path.reserve(folder.size() + 1 + file.name.size());
+            path.append(folder).append(kSeparator).append(file.name);
             guard.run(line + 2, [&] {
                 // A regular file the listing just named, without a leading dot,
                 // exists and can't be 34 (hidden + archive): no need to ask
@@ -52,10 +58,14 @@ void AppendFolderSetFiles(DocumentList &list, const QStringList &folderSet, cons
                     const FileProbe probe = ProbeFile(path);
                     add = probe.isFile && probe.attributes != kHiddenArchive;
                 }
+                // Only a doubled separator changes under the collapse; most
+                // paths have none and are kept without a copy.
                 if (add)
-                    list.append(CollapseBackslashes(path));
+                    rows.append(path.contains(kDoubleSeparator) ? CollapseBackslashes(path) : path);
             });
         }
+        // A folder's rows reach the list together, in listing order.
+        guard.run(line + 2, [&] { list.appendRows(rows); });
     }
 }
 
@@ -72,8 +82,11 @@ void DropPaths(DocumentList &list, const QStringList &paths, Dialogs &dialogs)
         guard.run(100, [&] { folder = IsDroppedFolder(path); });
         if (folder) {
             QStringList folderSet{path + kSeparator};
-            guard.run(102, [&] { AddFolder::GetSubDirectories2016(folderSet, true, dialogs); });
-            AppendFolderSetFiles(list, folderSet, QStringLiteral("*.*"), guard, 104);
+            AddFolder::FolderListings listings;
+            guard.run(102, [&] {
+                AddFolder::GetSubDirectories2016(folderSet, true, dialogs, &listings);
+            });
+            AppendFolderSetFiles(list, folderSet, QStringLiteral("*.*"), guard, 104, &listings);
         } else {
             guard.run(108, [&] { list.append(path); });
         }

@@ -10,6 +10,10 @@ class Dialogs;
 class DocumentList;
 class Guard;
 
+namespace AddFolder {
+class FolderListings;
+}
+
 namespace Adding {
 
 inline constexpr char kAddFilesTitle[] = "Add File(s) - Hold Ctrl to select multiple files";
@@ -28,9 +32,11 @@ QStringList FileDialogRows(const QString &returned);
 // Appends the files of every folder of a folder set that match the pattern,
 // leaving out names starting with "~" and files whose attribute number is
 // exactly 34 (hidden and nothing else). A failure on one file is reported on
-// the guard's line and the next file follows.
+// the guard's line and the next file follows. With the listings the walk
+// recorded, no folder it read is read again.
 void AppendFolderSetFiles(DocumentList &list, const QStringList &folderSet, const QString &pattern,
-                          Guard &guard, int line);
+                          Guard &guard, int line,
+                          const AddFolder::FolderListings *listings = nullptr);
 
 // True when the dropped path is a directory entry carrying the directory bit.
 bool IsDroppedFolder(const QString &path);

@@ -59,11 +59,34 @@ void DocListView::createColumn()
     setColumnWidth(0, qRound(kColumnTwips * logicalDpiX() / 1440.0));
 }
 
+namespace {
+
+QTreeWidgetItem *rowItem(const QString &text)
+{
+    auto *item = new QTreeWidgetItem;
+    item->setText(0, text);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    return item;
+}
+
+} // namespace
+
 void DocListView::append(const QString &text)
 {
-    auto *item = new QTreeWidgetItem(QStringList{text});
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    addTopLevelItem(item);
+    addTopLevelItem(rowItem(text));
+}
+
+void DocListView::appendRows(const QStringList &texts)
+{
+    if (texts.isEmpty())
+        return;
+    // One insertion for the lot: the view lays out and repaints once, not per
+    // row, which is most of the cost of filling it with a large tree.
+    QList<QTreeWidgetItem *> items;
+    items.reserve(texts.size());
+    for (const QString &text : texts)
+        items.append(rowItem(text));
+    insertTopLevelItems(topLevelItemCount(), items);
 }
 
 int DocListView::count() const

@@ -20,6 +20,7 @@ public:
     explicit DocListView(QWidget *parent = nullptr);
 
     void append(const QString &text) override;
+    void appendRows(const QStringList &texts) override;
     int count() const override;
     QString rowText(int index) const override;
     void remove(int index) override;

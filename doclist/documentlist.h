@@ -10,6 +10,12 @@ class DocumentList {
 public:
     virtual ~DocumentList() = default;
     virtual void append(const QString &text) = 0;
+    // The texts appended in order; a list on screen takes them in one change.
+    virtual void appendRows(const QStringList &texts)
+    {
+        for (const QString &text : texts)
+            append(text);
+    }
     virtual int count() const = 0;
     // index 1..count
     virtual QString rowText(int index) const = 0;
@@ -27,6 +33,7 @@ public:
     MemoryDocumentList() = default;
     explicit MemoryDocumentList(QStringList rows) : m_rows(std::move(rows)) {}
     void append(const QString &text) override { m_rows.append(text); }
+    void appendRows(const QStringList &texts) override { m_rows.append(texts); }
     int count() const override { return int(m_rows.size()); }
     QString rowText(int index) const override { return m_rows.at(index - 1); }
     void remove(int index) override { m_rows.removeAt(index - 1); }

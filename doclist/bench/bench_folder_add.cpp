@@ -49,20 +49,22 @@ int main(int argc, char **argv)
     timer.start();
     vantrelle::Guard guard(dialogs, vantrelle::loc::Form1_PushButton6_Click);
     QStringList folderSet{folder + QLatin1Char('/')};
+    vantrelle::AddFolder::FolderListings listings;
     if (yield) {
-        vantrelle::AddFolder::GetSubDirectories2016(folderSet, true, dialogs);
+        vantrelle::AddFolder::GetSubDirectories2016(folderSet, true, dialogs, &listings);
     } else {
         QuietDisk quiet;
+        quiet.listings = &listings;
         vantrelle::AddFolder::GetSubDirectories2016(folderSet, true, dialogs, quiet);
     }
     const qint64 walked = timer.elapsed();
     QElapsedTimer listing;
     listing.start();
     vantrelle::MemoryDocumentList memory;
-    vantrelle::Adding::AppendFolderSetFiles(memory, folderSet, pattern, guard, 112);
+    vantrelle::Adding::AppendFolderSetFiles(memory, folderSet, pattern, guard, 112, &listings);
     const qint64 listed = listing.elapsed();
     timer.start();
-    vantrelle::Adding::AppendFolderSetFiles(list, folderSet, pattern, guard, 112);
+    vantrelle::Adding::AppendFolderSetFiles(list, folderSet, pattern, guard, 112, &listings);
     QApplication::processEvents();
     const double seconds = timer.nsecsElapsed() / 1e9;
     std::printf("folders %lld rows %d walk_ms %lld list_only_ms %lld seconds %.3f repaints %d\n",
