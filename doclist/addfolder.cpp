@@ -181,16 +181,18 @@ void FolderSource::forEachSubFolder(const QString &folder,
     DirHandle dir(::opendir(path.constData()));
     if (!dir)
         throwListing(errno);
-    QList<ListedFile> files;
+    QByteArray files;
     for (;;) {
         errno = 0;
         const dirent *entry = ::readdir(dir.get());
         if (!entry)
             break;
-        if (isDirectoryEntry(path, entry))
+        if (isDirectoryEntry(path, entry)) {
             visit(QFile::decodeName(entry->d_name));
-        else if (listings)
-            files.append({QFile::decodeName(entry->d_name), entry->d_type == DT_REG});
+        } else if (listings) {
+            files.append(entry->d_type == DT_REG ? '\1' : '\0');
+            files.append(entry->d_name, qsizetype(std::strlen(entry->d_name)) + 1);
+        }
     }
     if (errno != 0)
         throwListing(errno);
@@ -233,51 +235,91 @@ QString withSeparator(const QString &folder)
     return folder.endsWith(kSeparator) ? folder : folder + kSeparator;
 }
 
-// A regular file listed by the directory itself is there and is no folder,
-// which is all CheckFileExists would tell; others are asked.
-bool keep(const QString &base, const ListedFile &file, const QString &pattern)
+bool matches(QStringView name, QStringView pattern)
 {
-    return MatchesWildcard(file.name, pattern) &&
-           (file.regular || CheckFileExists(base + file.name));
+    if (matchWildcard(name, pattern))
+        return true;
+    // "name.*" also stands for a name without any extension.
+    return pattern.endsWith(QLatin1String(".*")) && matchWildcard(name, pattern.chopped(2));
+}
+
+// prefix + the listed name in one allocation; names in plain ASCII, nearly
+// all of them, need no decoding step.
+QString joined(const QString &prefix, const char *name, qsizetype size)
+{
+    QString path;
+    path.reserve(prefix.size() + size);
+    path.append(prefix);
+    bool ascii = true;
+    for (qsizetype i = 0; i < size && ascii; ++i)
+        ascii = uchar(name[i]) < 0x80;
+    if (ascii)
+        path.append(QLatin1StringView(name, size));
+    else
+        path.append(QFile::decodeName(QByteArray::fromRawData(name, size)));
+    return path;
+}
+
+// One listed name: matched, and, unless the directory listed it as a regular
+// file (there and no folder, which is all CheckFileExists would tell), asked.
+void offer(const QString &base, const QString &prefix, const char *name, bool regular,
+           const QString &pattern, const TakeFile &take)
+{
+    QString path = joined(prefix, name, qsizetype(std::strlen(name)));
+    const QStringView listed = QStringView(path).mid(prefix.size());
+    if (!matches(listed, pattern))
+        return;
+    if (!regular && !CheckFileExists(base + listed.toString()))
+        return;
+    take(std::move(path), prefix.size(), regular);
 }
 
 } // namespace
 
-void FolderListings::record(const QString &entry, QList<ListedFile> files)
+void FolderListings::record(const QString &entry, QByteArray files)
 {
     m_files.insert(withSeparator(entry), std::move(files));
 }
 
-const QList<ListedFile> *FolderListings::find(const QString &entry) const
+const QByteArray *FolderListings::find(const QString &entry) const
 {
     const auto at = m_files.constFind(withSeparator(entry));
     return at == m_files.constEnd() ? nullptr : &*at;
 }
 
-QList<ListedFile> ListFilesInFolder(const QString &folder, const QString &pattern,
-                                    const FolderListings *listings)
+void ForEachFileInFolder(const QString &folder, const QString &pattern,
+                         const FolderListings *listings, const QString &prefix,
+                         const TakeFile &take)
 {
     const QString base = withSeparator(folder);
-    QList<ListedFile> files;
-    if (const QList<ListedFile> *listed = listings ? listings->find(base) : nullptr) {
-        files.reserve(listed->size());
-        for (const ListedFile &file : *listed)
-            if (keep(base, file, pattern))
-                files.append(file);
-        return files;
+    if (const QByteArray *listed = listings ? listings->find(base) : nullptr) {
+        const char *at = listed->constData();
+        const char *end = at + listed->size();
+        while (at < end) {
+            const bool regular = *at == '\1';
+            const char *name = at + 1;
+            at = name + std::strlen(name) + 1;
+            offer(base, prefix, name, regular, pattern, take);
+        }
+        return;
     }
-    files.reserve(100);
     const QByteArray path = QFile::encodeName(base);
     DirHandle dir(::opendir(path.constData()));
     if (!dir)
-        return files;
-    while (const dirent *entry = ::readdir(dir.get())) {
-        if (isDirectoryEntry(path, entry))
-            continue;
-        const ListedFile file{QFile::decodeName(entry->d_name), entry->d_type == DT_REG};
-        if (keep(base, file, pattern))
-            files.append(file);
-    }
+        return;
+    while (const dirent *entry = ::readdir(dir.get()))
+        if (!isDirectoryEntry(path, entry))
+            offer(base, prefix, entry->d_name, entry->d_type == DT_REG, pattern, take);
+}
+
+QList<ListedFile> ListFilesInFolder(const QString &folder, const QString &pattern,
+                                    const FolderListings *listings)
+{
+    QList<ListedFile> files;
+    ForEachFileInFolder(folder, pattern, listings, QString(),
+                        [&](QString &&name, qsizetype, bool regular) {
+                            files.append({std::move(name), regular});
+                        });
     return files;
 }
 
@@ -293,11 +335,7 @@ QStringList GetFilesInFolder(const QString &folder, const QString &pattern)
 
 bool MatchesWildcard(const QString &name, const QString &pattern)
 {
-    if (matchWildcard(name, pattern))
-        return true;
-    // "name.*" also stands for a name without any extension.
-    return pattern.endsWith(QLatin1String(".*")) &&
-           matchWildcard(name, QStringView(pattern).chopped(2));
+    return matches(name, pattern);
 }
 
 bool HasBadNameChars(const QString &name)

@@ -4,6 +4,7 @@
 // and each folder of the set yields the file names that match a pattern.
 #include "fsutil/failure.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -41,15 +42,18 @@ struct ListedFile {
 
 // The files (every entry that is no folder, in listing order) of each folder
 // the walk read, keyed by the folder's entry in the set, so that adding the
-// files of a tree reads each directory once.
+// files of a tree reads each directory once. Names stay as the directory gave
+// them until they are used: a large tree's names cost one block per folder.
 class FolderListings {
 public:
-    void record(const QString &entry, QList<ListedFile> files);
+    // One folder's files: for each, a byte that is 1 for a regular file, the
+    // name's bytes and a closing 0.
+    void record(const QString &entry, QByteArray files);
     // Nothing when the walk didn't read the folder through to its end.
-    const QList<ListedFile> *find(const QString &entry) const;
+    const QByteArray *find(const QString &entry) const;
 
 private:
-    QHash<QString, QList<ListedFile>> m_files;
+    QHash<QString, QByteArray> m_files;
 };
 
 // What the walk asks of the file system. The disk is the real one; tests
@@ -96,6 +100,14 @@ QStringList GetFilesInFolder(const QString &folder, const QString &pattern);
 // listings, a folder the walk already read is not read again.
 QList<ListedFile> ListFilesInFolder(const QString &folder, const QString &pattern,
                                     const FolderListings *listings = nullptr);
+
+// The same files one at a time, each as prefix + name (path), with where the
+// name starts in it and whether the directory listed it as a regular file;
+// building the row's path straight from the listing saves a copy per file.
+using TakeFile = std::function<void(QString &&path, qsizetype nameAt, bool regular)>;
+void ForEachFileInFolder(const QString &folder, const QString &pattern,
+                         const FolderListings *listings, const QString &prefix,
+                         const TakeFile &take);
 
 // True when a folder name holds a control character (below 32 or 127 to 159)
 // or "?". Names are Unicode on this platform, so any other character is fine.

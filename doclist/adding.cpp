@@ -38,22 +38,18 @@ void AppendFolderSetFiles(DocumentList &list, const QStringList &folderSet, cons
     QStringList rows;
     for (const QString &entry : folderSet) {
         const QString folder = entry.chopped(entry.isEmpty() ? 0 : 1);
-        QList<AddFolder::ListedFile> files;
-        guard.run(line, [&] { files = AddFolder::ListFilesInFolder(folder, pattern, listings); });
+        const QString prefix = folder + kSeparator;
         rows.clear();
-        rows.reserve(files.size());
-        for (const AddFolder::ListedFile &file : std::as_const(files)) {
-            if (file.name.startsWith(QLatin1Char('~')))
-                continue;
-            QString path;
-            path.reserve(folder.size() + 1 + file.name.size());
-            path.append(folder).append(kSeparator).append(file.name);
+        const auto take = [&](QString &&path, qsizetype nameAt, bool regular) {
+            const QStringView name = QStringView(path).mid(nameAt);
+            if (name.startsWith(QLatin1Char('~')))
+                return;
             guard.run(line + 2, [&] {
                 // A regular file the listing just named, without a leading dot,
                 // exists and can't be 34 (hidden + archive): no need to ask
                 // again, which keeps a tree of 100,000 files near the speed of
                 // its listing. Others get one status query for both answers.
-                bool add = file.regular && !file.name.startsWith(QLatin1Char('.'));
+                bool add = regular && !name.startsWith(QLatin1Char('.'));
                 if (!add) {
                     const FileProbe probe = ProbeFile(path);
                     add = probe.isFile && probe.attributes != kHiddenArchive;
@@ -61,9 +57,12 @@ void AppendFolderSetFiles(DocumentList &list, const QStringList &folderSet, cons
                 // Only a doubled separator changes under the collapse; most
                 // paths have none and are kept without a copy.
                 if (add)
-                    rows.append(path.contains(kDoubleSeparator) ? CollapseBackslashes(path) : path);
+                    rows.append(path.contains(kDoubleSeparator) ? CollapseBackslashes(path)
+                                                                : std::move(path));
             });
-        }
+        };
+        guard.run(line,
+                  [&] { AddFolder::ForEachFileInFolder(folder, pattern, listings, prefix, take); });
         // A folder's rows reach the list together, in listing order.
         guard.run(line + 2, [&] { list.appendRows(rows); });
     }

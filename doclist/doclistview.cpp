@@ -61,12 +61,38 @@ void DocListView::createColumn()
 
 namespace {
 
+// A row holding its one text itself. An item's own text store takes two more
+// blocks and a variant per row, which is most of the cost of listing a large
+// tree; a text set later (an exchange while dragging) still goes through the
+// item, so that the view hears of the change.
+class RowItem : public QTreeWidgetItem {
+public:
+    explicit RowItem(const QString &text) : m_text(text)
+    {
+        setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    }
+
+    QVariant data(int column, int role) const override
+    {
+        if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole))
+            return m_text;
+        return QTreeWidgetItem::data(column, role);
+    }
+
+    void setData(int column, int role, const QVariant &value) override
+    {
+        if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole))
+            m_text = value.toString();
+        QTreeWidgetItem::setData(column, role, value);
+    }
+
+private:
+    QString m_text;
+};
+
 QTreeWidgetItem *rowItem(const QString &text)
 {
-    auto *item = new QTreeWidgetItem;
-    item->setText(0, text);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    return item;
+    return new RowItem(text);
 }
 
 } // namespace
