@@ -326,3 +326,68 @@ TEST(FileAttributeMapping, PlatformFilesMapOntoTheAttributeBits)
     EXPECT_EQ(FileAttributes(t.path("link.pub")), 1024 + 32);
     EXPECT_THROW(FileAttributes(t.path("missing")), Failure);
 }
+
+TEST(FolderListings, TheWalkRecordsEachFolderItReadAndTheAddGetsTheSameFiles)
+{
+    Tree t;
+    t.file("A/a.pub");
+    t.file("A/.hidden.pub");
+    t.file("A/notes.txt");
+    t.file(QString::fromUtf8("A/Über.pub"));
+    t.link(t.path("A/a.pub"), "A/link.pub");
+    t.link(t.path("A/missing.pub"), "A/dangling.pub");
+    t.file("A/sub/b.pub");
+    FolderListings listings;
+    test::ScriptedDialogs dialogs;
+    QStringList set{t.entry("A")};
+    GetSubDirectories2016(set, true, dialogs, &listings);
+    ASSERT_EQ(set, QStringList({t.entry("A"), t.entry("A/sub")}));
+    ASSERT_NE(listings.find(t.entry("A")), nullptr);
+    ASSERT_NE(listings.find(t.path("A/sub")), nullptr);
+    EXPECT_EQ(listings.find(t.entry("B")), nullptr);
+
+    auto names = [](const QList<ListedFile> &files) {
+        QStringList out;
+        for (const ListedFile &f : files)
+            out << f.name + (f.regular ? "" : " (asked)");
+        return out;
+    };
+    for (const char *pattern : {"*.*", "*.pub", "*.txt", "?.pub"}) {
+        const QList<ListedFile> fromDisk = ListFilesInFolder(t.path("A"), pattern);
+        const QList<ListedFile> recorded = ListFilesInFolder(t.path("A"), pattern, &listings);
+        EXPECT_EQ(names(recorded), names(fromDisk)) << pattern;
+    }
+    // Folders and dangling links are no files; a link to a file is one, though
+    // not listed as regular.
+    QStringList all = names(ListFilesInFolder(t.entry("A"), "*.*", &listings));
+    all.sort();
+    EXPECT_EQ(all, QStringList({".hidden.pub", "a.pub", "link.pub (asked)", "notes.txt",
+                                QString::fromUtf8("Über.pub")}));
+
+    // What was recorded is what the add uses: a file gone since the walk is
+    // still named, one created since is not.
+    QFile::remove(t.path("A/notes.txt"));
+    t.file("A/new.txt");
+    EXPECT_EQ(names(ListFilesInFolder(t.path("A"), "*.txt", &listings)), QStringList{"notes.txt"});
+    EXPECT_EQ(names(ListFilesInFolder(t.path("A"), "*.txt")), QStringList{"new.txt"});
+}
+
+TEST(FolderListings, FoldersTheWalkDidNotReadAreReadFromTheDisk)
+{
+    Tree t;
+    t.file("A/a.pub");
+    t.file("B/b.pub");
+    FolderListings listings;
+    // Recorded under the entry with or without its closing separator alike.
+    listings.record(t.path("A"), QByteArray("\1recorded.pub\0\0odd.pub\0", 23));
+    auto names = [&](const QString &folder) {
+        QStringList out;
+        for (const ListedFile &f : ListFilesInFolder(folder, "*.pub", &listings))
+            out << f.name + (f.regular ? "" : " (asked)");
+        return out;
+    };
+    // A name not listed as regular is asked about, and one not there is left out.
+    EXPECT_EQ(names(t.entry("A")), QStringList{"recorded.pub"});
+    EXPECT_EQ(names(t.path("B")), QStringList{"b.pub"});
+    EXPECT_EQ(names(t.path("nowhere")), QStringList());
+}

@@ -257,3 +257,33 @@ TEST_F(ListFixture, OnlyAListOfLocalFilesMayBeDropped)
     EXPECT_EQ(dropped.count(), 1);
     EXPECT_EQ(view.count(), 1);
 }
+
+TEST_F(ListFixture, RowsAppendedTogetherFollowTheRowsThereInOrder)
+{
+    fill({"/first.pub"});
+    view.appendRows({});
+    view.appendRows({"/b/x.pub", "/a/y.pub", "/b/x.pub"});
+    EXPECT_EQ(rows(), QStringList({"/first.pub", "/b/x.pub", "/a/y.pub", "/b/x.pub"}));
+    EXPECT_EQ(view.topLevelItem(1)->text(0), "/b/x.pub");
+    EXPECT_EQ(view.topLevelItem(1)->data(0, Qt::DisplayRole).toString(), "/b/x.pub");
+    EXPECT_EQ(view.topLevelItem(1)->flags(), Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    // Rows appended together are ordinary rows: removed and exchanged alike.
+    view.selectRow(3);
+    key(Qt::Key_Delete);
+    EXPECT_EQ(rows(), QStringList({"/first.pub", "/b/x.pub", "/b/x.pub"}));
+    press(1);
+    moveTo(2);
+    release(at(2));
+    EXPECT_EQ(rows(), QStringList({"/b/x.pub", "/first.pub", "/b/x.pub"}));
+    // The view shows a changed text, not the one the row was made with.
+    EXPECT_EQ(view.model()->index(1, 0).data().toString(), "/first.pub");
+    press(2);
+    moveTo(1);
+    release(at(1));
+    EXPECT_EQ(rows(), QStringList({"/first.pub", "/b/x.pub", "/b/x.pub"}));
+    EXPECT_EQ(view.model()->index(0, 0).data().toString(), "/first.pub");
+
+    MemoryDocumentList memory({"/m.pub"});
+    memory.appendRows({"/n.pub", "/o.pub"});
+    EXPECT_EQ(memory.rows(), QStringList({"/m.pub", "/n.pub", "/o.pub"}));
+}

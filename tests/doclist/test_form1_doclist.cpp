@@ -1,9 +1,12 @@
 #include "app/form1.h"
 #include "app/shell/commondialog.h"
 #include "app/shell/controls.h"
+#include "app/shell/errorreport.h"
 #include "app/shell/settings.h"
+#include "doclist/addfolder.h"
 #include "doclist/adding.h"
 #include "doclist/doclistview.h"
+#include "doclist/documentlist.h"
 #include "run/automation.h"
 #include "tests/doclist/treehelpers.h"
 #include "tests/support/scripteddialogs.h"
@@ -248,5 +251,41 @@ TEST_F(Form1Fixture, ClearListEmptiesTheListUnlessBusy)
     form.MousePointer().set(kPointerDefault);
     form.PushButton2_Click();
     EXPECT_EQ(form.ListView1->count(), 0);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST(FolderSetFiles, RecordedListingsGiveTheSameRowsAsTheDisk)
+{
+    Tree t;
+    t.file("A/a.pub");
+    t.file("A/~lock.pub");
+    t.file("A/.hidden.pub");
+    t.file("A/.readonly.pub");
+    QFile::setPermissions(t.path("A/.readonly.pub"), QFileDevice::ReadOwner);
+    t.link(t.path("A/a.pub"), "A/.link.pub");
+    t.file("A/sub/b.txt");
+    t.file(QString::fromUtf8("A/sub/Ärger.pub"));
+    test::ScriptedDialogs dialogs;
+    Guard guard(dialogs, "test");
+    // A dropped "A/" makes the entry "A//": rows still have single separators.
+    for (const QString &start : {t.entry("A"), t.entry("A") + "/"}) {
+        for (const QString pattern : {"*.*", "*.pub"}) {
+            QStringList set{start};
+            AddFolder::FolderListings listings;
+            AddFolder::GetSubDirectories2016(set, true, dialogs, &listings);
+            MemoryDocumentList recorded, fromDisk;
+            Adding::AppendFolderSetFiles(recorded, set, pattern, guard, 112, &listings);
+            Adding::AppendFolderSetFiles(fromDisk, set, pattern, guard, 112);
+            EXPECT_EQ(recorded.rows(), fromDisk.rows());
+            QStringList got = recorded.rows();
+            got.sort();
+            QStringList want{t.path("A/.link.pub"), t.path("A/.readonly.pub"), t.path("A/a.pub"),
+                             t.path(QString::fromUtf8("A/sub/Ärger.pub"))};
+            if (pattern == "*.*")
+                want << t.path("A/sub/b.txt");
+            want.sort();
+            EXPECT_EQ(got, want) << start.toStdString() << " " << pattern.toStdString();
+        }
+    }
     EXPECT_TRUE(dialogs.shown.empty());
 }
