@@ -91,10 +91,10 @@ TEST(CaseFold, keepsLengthAndSurrogatePairs)
 
 TEST(ChunkFile, rebuildWithoutEditsIsByteIdentical)
 {
-    SynthSpec spec;
-    spec.stories = {u"Hello world\r", u"Second\rstory\r"};
-    spec.tokens[0] = {{6, 5, 1}};
-    const Bytes stream = buildStream(spec);
+    SynthStream synth;
+    synth.stories = {u"Hello world\r", u"Second\rstory\r"};
+    synth.tokens[0] = {{6, 5, 1}};
+    const Bytes stream = buildStream(synth);
     const QuillStream q = QuillStream::parse(stream);
     EXPECT_EQ(q.build(), stream);
     EXPECT_EQ(q.invariantViolations(), std::vector<std::string>{});
@@ -102,9 +102,9 @@ TEST(ChunkFile, rebuildWithoutEditsIsByteIdentical)
 
 TEST(ChunkFile, rejectsDamagedFraming)
 {
-    SynthSpec spec;
-    spec.stories = {u"Hello\r"};
-    const Bytes good = buildStream(spec);
+    SynthStream synth;
+    synth.stories = {u"Hello\r"};
+    const Bytes good = buildStream(synth);
 
     Bytes cycle = good;
     writeU32(cycle, 0x1C, 0x18); // the list points back into the header block
@@ -148,17 +148,17 @@ TEST(ChunkFile, rejectsDamagedFraming)
 
 TEST(Replace, updatesEveryPositionAcrossSeveralPages)
 {
-    SynthSpec spec;
+    SynthStream synth;
     std::u16string story;
     for (int i = 0; i < 30; ++i)
         story += u"ab cd\r";
-    spec.stories = {story, u"tail ab\r"};
+    synth.stories = {story, u"tail ab\r"};
     for (std::uint32_t e = 3; e <= story.size(); e += 3)
-        spec.charEnds.push_back(e);
-    spec.charEnds.push_back(static_cast<std::uint32_t>(story.size() + 8));
-    spec.runsPerPage = 7; // several character and paragraph pages
-    spec.cells[0] = {5, 11, 17, static_cast<std::uint32_t>(story.size())};
-    QuillStream q = QuillStream::parse(buildStream(spec));
+        synth.charEnds.push_back(e);
+    synth.charEnds.push_back(static_cast<std::uint32_t>(story.size() + 8));
+    synth.runsPerPage = 7; // several character and paragraph pages
+    synth.cells[0] = {5, 11, 17, static_cast<std::uint32_t>(story.size())};
+    QuillStream q = QuillStream::parse(buildStream(synth));
     const auto expected = expectedDescription(q, {{"ab", "xyz"}}, true);
     const ReplaceResult r = q.replaceAll(u"ab", u"xyz", true);
     EXPECT_EQ(r.replaced, 31u);
@@ -169,10 +169,10 @@ TEST(Replace, updatesEveryPositionAcrossSeveralPages)
 
 TEST(Replace, matchSpanningRunsTakesTheFirstRunsFormatAndAddsNoRun)
 {
-    SynthSpec spec;
-    spec.stories = {u"aaaBBBccc\r"};
-    spec.charEnds = {3, 6, 10};
-    QuillStream q = QuillStream::parse(buildStream(spec));
+    SynthStream synth;
+    synth.stories = {u"aaaBBBccc\r"};
+    synth.charEnds = {3, 6, 10};
+    QuillStream q = QuillStream::parse(buildStream(synth));
     EXPECT_EQ(q.replaceAll(u"aBBBc", u"-", true).replaced, 1u);
     const QuillStream back = reparse(q);
     const std::vector<TextRun> runs = back.characterRuns();
@@ -184,10 +184,10 @@ TEST(Replace, matchSpanningRunsTakesTheFirstRunsFormatAndAddsNoRun)
 
 TEST(Replace, leavesFieldsAndWholeLinksAndReportsThem)
 {
-    SynthSpec spec;
-    spec.stories = {u"Page # of LINK here\r"};
-    spec.tokens[0] = {{5, 1, -5}, {10, 4, 1}};
-    QuillStream q = QuillStream::parse(buildStream(spec));
+    SynthStream synth;
+    synth.stories = {u"Page # of LINK here\r"};
+    synth.tokens[0] = {{5, 1, -5}, {10, 4, 1}};
+    QuillStream q = QuillStream::parse(buildStream(synth));
     ReplaceResult r = q.replaceAll(u"Page #", u"Seite #", true);
     EXPECT_EQ(r.replaced, 0u);
     EXPECT_EQ(r.left[int(LeftReason::Field)], 1u);
@@ -210,11 +210,11 @@ TEST(Replace, leavesFieldsAndWholeLinksAndReportsThem)
 
 TEST(Replace, tokenLengthsStayRightUnderDeltaCoding)
 {
-    SynthSpec spec;
+    SynthStream synth;
     // Three links of the same length: the second and third inherit their length.
-    spec.stories = {u"aa LONE bb LTWO cc LSIX\r"};
-    spec.tokens[0] = {{3, 4, 1}, {11, 4, 1}, {19, 4, 1}};
-    QuillStream q = QuillStream::parse(buildStream(spec));
+    synth.stories = {u"aa LONE bb LTWO cc LSIX\r"};
+    synth.tokens[0] = {{3, 4, 1}, {11, 4, 1}, {19, 4, 1}};
+    QuillStream q = QuillStream::parse(buildStream(synth));
     // Change only the first link, then the last one.
     EXPECT_EQ(q.replaceAll(u"ONE", u"ONEONE", true).replaced, 1u);
     EXPECT_EQ(q.replaceAll(u"SIX", u"SIXES", true).replaced, 1u);
@@ -228,10 +228,10 @@ TEST(Replace, tokenLengthsStayRightUnderDeltaCoding)
 
 TEST(Replace, linkEdgesKeepTheLinkOnWhatRemains)
 {
-    SynthSpec spec;
-    spec.stories = {u"xx LINK yy\r"};
-    spec.tokens[0] = {{3, 4, 1}};
-    QuillStream q = QuillStream::parse(buildStream(spec));
+    SynthStream synth;
+    synth.stories = {u"xx LINK yy\r"};
+    synth.tokens[0] = {{3, 4, 1}};
+    QuillStream q = QuillStream::parse(buildStream(synth));
     EXPECT_EQ(q.replaceAll(u"x LI", u"-", true).replaced, 1u); // over the start
     EXPECT_EQ(q.replaceAll(u"K y", u"+", true).replaced, 1u);  // over the end
     const QuillStream back = reparse(q);
@@ -242,9 +242,9 @@ TEST(Replace, linkEdgesKeepTheLinkOnWhatRemains)
 
 TEST(Replace, refusesBreaksIgnoresEmptyAndNeverSplitsSurrogates)
 {
-    SynthSpec spec;
-    spec.stories = {u"a\U0001F600b \xD83D\r"};
-    QuillStream q = QuillStream::parse(buildStream(spec));
+    SynthStream synth;
+    synth.stories = {u"a\U0001F600b \xD83D\r"};
+    QuillStream q = QuillStream::parse(buildStream(synth));
     EXPECT_THROW(q.replaceAll(u"a\r", u"b", true), vantrelle::Failure);
     EXPECT_THROW(q.replaceAll(u"a", u"b\nc", true), vantrelle::Failure);
     EXPECT_THROW(q.replaceAll(u"a", u"b\vc", true), vantrelle::Failure);
@@ -258,11 +258,11 @@ TEST(Replace, refusesBreaksIgnoresEmptyAndNeverSplitsSurrogates)
 
 TEST(Replace, deletionThatWouldEmptyAPageIsLeft)
 {
-    SynthSpec spec;
-    spec.stories = {u"keep gone keep\r"};
-    spec.charEnds = {5, 9, 15};
-    spec.runsPerPage = 1;
-    QuillStream q = QuillStream::parse(buildStream(spec));
+    SynthStream synth;
+    synth.stories = {u"keep gone keep\r"};
+    synth.charEnds = {5, 9, 15};
+    synth.runsPerPage = 1;
+    QuillStream q = QuillStream::parse(buildStream(synth));
     const ReplaceResult r = q.replaceAll(u"gone", u"", true);
     EXPECT_EQ(r.replaced, 0u);
     EXPECT_EQ(r.left[int(LeftReason::WholePage)], 1u);

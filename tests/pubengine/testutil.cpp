@@ -112,12 +112,12 @@ Bytes binTable(const std::vector<Entry> &pageEntries, const std::vector<std::uin
 
 } // namespace
 
-Bytes buildStream(const SynthSpec &spec)
+Bytes buildStream(const SynthStream &synth)
 {
     std::u16string text;
     std::vector<std::uint32_t> paraEnds;
     std::vector<std::uint32_t> storyEnds;
-    for (const std::u16string &s : spec.stories) {
+    for (const std::u16string &s : synth.stories) {
         for (char16_t c : s) {
             text += c;
             if (c == u'\r')
@@ -125,7 +125,7 @@ Bytes buildStream(const SynthSpec &spec)
         }
         storyEnds.push_back(static_cast<std::uint32_t>(text.size()));
     }
-    const std::vector<std::uint32_t> charEnds = spec.charEnds.empty() ? storyEnds : spec.charEnds;
+    const std::vector<std::uint32_t> charEnds = synth.charEnds.empty() ? storyEnds : synth.charEnds;
 
     std::vector<Entry> entries;
     Bytes t;
@@ -134,23 +134,23 @@ Bytes buildStream(const SynthSpec &spec)
     entries.push_back({"TEXT", "TEXT", 0, t, false});
 
     Bytes syid;
-    appendU32(syid, static_cast<std::uint32_t>(spec.stories.size()) + 1);
-    appendU32(syid, static_cast<std::uint32_t>(spec.stories.size()));
-    for (std::size_t k = 0; k < spec.stories.size(); ++k)
+    appendU32(syid, static_cast<std::uint32_t>(synth.stories.size()) + 1);
+    appendU32(syid, static_cast<std::uint32_t>(synth.stories.size()));
+    for (std::size_t k = 0; k < synth.stories.size(); ++k)
         appendU32(syid, static_cast<std::uint32_t>(k + 1));
     entries.push_back({"SYID", "SYID", 0, syid, false});
 
-    for (const auto &[story, values] : spec.cells) {
+    for (const auto &[story, values] : synth.cells) {
         Bytes b = plcHeader(static_cast<std::uint32_t>(values.size() - 1), 0, 0xFF00);
         for (std::uint32_t v : values)
             appendU32(b, v);
         entries.push_back({"TCD ", "PLC ", static_cast<std::uint16_t>(story), b, false});
     }
-    for (const auto &[story, toks] : spec.tokens) {
+    for (const auto &[story, toks] : synth.tokens) {
         Bytes b = plcHeader(static_cast<std::uint32_t>(toks.size()), 12, 0x1FFFF);
         for (const SynthToken &tk : toks)
             appendU32(b, tk.start);
-        appendU32(b, static_cast<std::uint32_t>(spec.stories[story].size()));
+        appendU32(b, static_cast<std::uint32_t>(synth.stories[story].size()));
         for (std::size_t i = 0; i < toks.size(); ++i) {
             // Delta-coded: a record holds only what differs from the previous token.
             std::vector<std::pair<std::uint8_t, std::uint32_t>> props;
@@ -170,18 +170,18 @@ Bytes buildStream(const SynthSpec &spec)
         b.resize(b.size() + 20, 0); // empty string table
         entries.push_back({"TOKN", "PLC ", static_cast<std::uint16_t>(story), b, false});
     }
-    Bytes strs = plcHeader(static_cast<std::uint32_t>(spec.stories.size()), 8, 0xFF);
-    for (const std::u16string &s : spec.stories)
+    Bytes strs = plcHeader(static_cast<std::uint32_t>(synth.stories.size()), 8, 0xFF);
+    for (const std::u16string &s : synth.stories)
         appendU32(strs, static_cast<std::uint32_t>(s.size()));
     appendU32(strs, 0);
-    for (std::size_t k = 0; k < spec.stories.size(); ++k) {
+    for (std::size_t k = 0; k < synth.stories.size(); ++k) {
         const Bytes r = record({{0, 5}});
         strs.insert(strs.end(), r.begin(), r.end());
     }
     entries.push_back({"STRS", "PLC ", 0, strs, false});
 
-    const std::vector<Entry> charPages = pages("FDPC", charEnds, spec.runsPerPage);
-    const std::vector<Entry> paraPages = pages("FDPP", paraEnds, spec.runsPerPage);
+    const std::vector<Entry> charPages = pages("FDPC", charEnds, synth.runsPerPage);
+    const std::vector<Entry> paraPages = pages("FDPP", paraEnds, synth.runsPerPage);
     // Bin tables come before the pages and need their offsets: lay out twice.
     const std::size_t binsAt = entries.size();
     entries.push_back({"BTEC", "PLC ", 0,

@@ -25,7 +25,7 @@ struct SynthToken {
     std::int32_t kind = 1;
 };
 
-struct SynthSpec {
+struct SynthStream {
     std::vector<std::u16string> stories;
     // Global ends of the character runs; empty means one run per story.
     std::vector<std::uint32_t> charEnds;
@@ -36,7 +36,7 @@ struct SynthSpec {
 };
 
 // A well-formed text stream laid out the way the publishing program does.
-Bytes buildStream(const SynthSpec &spec);
+Bytes buildStream(const SynthStream &synth);
 
 // One line per paragraph, run, token and cell of every story, each with the
 // text it covers. Two streams with the same lines have the same structure.
