@@ -55,19 +55,19 @@ public:
 
     // Controls, named as in the window design.
     DocListView *ListView1 = nullptr;
-    PushButton *PushButton3 = nullptr;  // Add Publisher File(s)
-    PushButton *PushButton6 = nullptr;  // Add All Publisher File(s) In Folder
-    PushButton *PushButton2 = nullptr;  // Clear List
-    PushButton *PushButton8 = nullptr;  // Load Sample/Example Files
-    QGroupBox *Frame1 = nullptr;        // Match Option
-    QCheckBox *Check2 = nullptr;        // Match Case
+    PushButton *PushButton3 = nullptr; // Add Publisher File(s)
+    PushButton *PushButton6 = nullptr; // Add All Publisher File(s) In Folder
+    PushButton *PushButton2 = nullptr; // Clear List
+    PushButton *PushButton8 = nullptr; // Load Sample/Example Files
+    QGroupBox *Frame1 = nullptr;       // Match Option
+    QCheckBox *Check2 = nullptr;       // Match Case
     TabControl *TabControl1 = nullptr;
     QLabel *Label1 = nullptr;
-    QPlainTextEdit *Text1 = nullptr;    // find what
+    QPlainTextEdit *Text1 = nullptr; // find what
     QLabel *Label2 = nullptr;
-    QPlainTextEdit *Text2 = nullptr;    // replace with
+    QPlainTextEdit *Text2 = nullptr; // replace with
     QLabel *Label3 = nullptr;
-    QComboBox *Combo1 = nullptr;        // find texts of the sets
+    QComboBox *Combo1 = nullptr; // find texts of the sets
     QLabel *Label4 = nullptr;
     QComboBox *Combo2 = nullptr;        // replace texts of the sets
     PushButton *PushButton1 = nullptr;  // Add Set
