@@ -262,7 +262,7 @@ void Form1::Form_Load()
         QApplication::setWindowIcon(icon);
         SetApplicationTitle();
     });
-    guard.run(132, [&] { ListView1->setHeaderLabels({QStringLiteral("Publisher File(s)")}); });
+    guard.run(132, [&] { ListView1->setHeaderText(QStringLiteral("Publisher File(s)")); });
     guard.run(134, [&] { ListView1->setColumnWidth(0, twipsX(ListView1, 7000)); });
     guard.run(136, [&] { setCheckValue(Check2, settingToInt(settings.get(keys::Check2, "0"))); });
     guard.run(138, [&] {

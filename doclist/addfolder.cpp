@@ -5,6 +5,7 @@
 #include "fsutil/paths.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <QSet>
 
 #include <cerrno>
@@ -153,18 +154,28 @@ bool matchWildcard(QStringView name, QStringView pattern)
 
 } // namespace
 
+EntryStatus FolderSource::statusOf(const QString &folder)
+{
+    if (!m_remember)
+        return StatusOf(folder);
+    auto at = m_statuses.constFind(folder);
+    if (at == m_statuses.cend())
+        at = m_statuses.insert(folder, StatusOf(folder));
+    return *at;
+}
+
 bool FolderSource::exists(const QString &folder)
 {
-    // FolderExists' answer from one status query: a tree of a thousand folders
-    // asks twice for each, and a file-info object costs more than the query.
-    struct stat st {};
-    return !folder.isEmpty() && ::stat(QFile::encodeName(folder).constData(), &st) == 0 &&
-           S_ISDIR(st.st_mode);
+    return !folder.isEmpty() && statusOf(folder).directory;
 }
 
 int FolderSource::attributes(const QString &folder)
 {
-    return FileAttributes(folder);
+    const EntryStatus status = statusOf(folder);
+    // What FileAttributes says of a path with nothing there.
+    if (!status.present)
+        throw Failure("File not found");
+    return status.attributes;
 }
 
 bool FolderSource::isRoot(const QString &folder)
@@ -202,10 +213,12 @@ void FolderSource::forEachSubFolder(const QString &folder,
 
 std::optional<std::pair<quint64, quint64>> FolderSource::identity(const QString &folder)
 {
-    struct stat st {};
-    if (::stat(QFile::encodeName(folder).constData(), &st) != 0)
+    const EntryStatus status = statusOf(folder);
+    // A closing separator asks for a directory: a file there has no identity
+    // as a folder.
+    if (!status.resolved || (folder.endsWith(kSeparator) && !status.directory))
         return std::nullopt;
-    return std::pair<quint64, quint64>(quint64(st.st_dev), quint64(st.st_ino));
+    return std::pair<quint64, quint64>(status.device, status.inode);
 }
 
 void FolderSource::yield()
@@ -225,6 +238,9 @@ void GetSubDirectories2016(QStringList &folders, bool recurse, Dialogs &dialogs,
                            FolderSource &source)
 {
     Identities seen;
+    // Kept for this walk only: a folder changed since is seen as it is then.
+    source.rememberStatuses(true);
+    const auto forget = qScopeGuard([&] { source.rememberStatuses(false); });
     walkLevel(folders, recurse, dialogs, source, seen);
 }
 

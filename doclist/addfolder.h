@@ -2,6 +2,7 @@
 // The folder walk: a chosen or dropped folder becomes a folder set (the folder,
 // then its subfolders level by level, every entry ending in the separator),
 // and each folder of the set yields the file names that match a pattern.
+#include "doclist/fileattributes.h"
 #include "fsutil/failure.h"
 
 #include <QByteArray>
@@ -76,9 +77,26 @@ public:
     // Lets pending window events run.
     virtual void yield();
 
+    // While on (during a walk), the disk's answer on each folder is kept and
+    // given again; turning it either way drops what was kept.
+    void rememberStatuses(bool remember)
+    {
+        m_remember = remember;
+        m_statuses.clear();
+    }
+
     // When set, the disk listing records each folder's files here as it
     // passes over them.
     FolderListings *listings = nullptr;
+
+private:
+    // The walk asks of each folder whether it exists, its attributes and its
+    // identity, some of them again at every level above it: one status query
+    // answers them all for the rest of the walk.
+    EntryStatus statusOf(const QString &folder);
+
+    QHash<QString, EntryStatus> m_statuses;
+    bool m_remember = false;
 };
 
 // Completes the folder set in place: appends every subfolder, level by level

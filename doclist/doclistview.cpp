@@ -31,10 +31,80 @@ bool ListContains(const DocumentList &list, const QString &text)
     return found;
 }
 
-DocListView::DocListView(QWidget *parent) : QTreeWidget(parent)
+int DocListModel::rowCount(const QModelIndex &parent) const
 {
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+QVariant DocListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size() ||
+        (role != Qt::DisplayRole && role != Qt::EditRole))
+        return QVariant();
+    return m_rows.at(index.row());
+}
+
+Qt::ItemFlags DocListModel::flags(const QModelIndex &index) const
+{
+    // Rows are never edited in place and never dragged out of the list.
+    return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::NoItemFlags;
+}
+
+QVariant DocListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (section == 0 && orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return m_header;
+    return QVariant();
+}
+
+void DocListModel::setText(int row, const QString &text)
+{
+    m_rows[row] = text;
+    const QModelIndex changed = index(row, 0);
+    emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
+}
+
+void DocListModel::append(const QStringList &texts)
+{
+    if (texts.isEmpty())
+        return;
+    // One insertion for the lot: the view lays out and repaints once, not per
+    // row, which is most of the cost of filling it with a large tree.
+    const int first = int(m_rows.size());
+    beginInsertRows(QModelIndex(), first, first + int(texts.size()) - 1);
+    m_rows.append(texts);
+    endInsertRows();
+}
+
+void DocListModel::removeRow(int row)
+{
+    if (row < 0 || row >= m_rows.size())
+        return;
+    beginRemoveRows(QModelIndex(), row, row);
+    m_rows.removeAt(row);
+    endRemoveRows();
+}
+
+void DocListModel::clear()
+{
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+}
+
+void DocListModel::setHeaderText(const QString &text)
+{
+    m_header = text;
+    emit headerDataChanged(Qt::Horizontal, 0, 0);
+}
+
+DocListView::DocListView(QWidget *parent) : QTreeView(parent), m_rows(new DocListModel(this))
+{
+    setModel(m_rows);
     setRootIsDecorated(false);
-    setColumnCount(1);
+    setItemsExpandable(false);
+    // Every row is one line of text: the view need not measure each of a
+    // hundred thousand rows to lay them out.
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -55,97 +125,66 @@ DocListView::DocListView(QWidget *parent) : QTreeWidget(parent)
 
 void DocListView::createColumn()
 {
-    setHeaderLabels({QStringLiteral("Publisher File(s)")});
+    setHeaderText(QStringLiteral("Publisher File(s)"));
     setColumnWidth(0, qRound(kColumnTwips * logicalDpiX() / 1440.0));
 }
 
-namespace {
-
-// A row holding its one text itself. An item's own text store takes two more
-// blocks and a variant per row, which is most of the cost of listing a large
-// tree; a text set later (an exchange while dragging) still goes through the
-// item, so that the view hears of the change.
-class RowItem : public QTreeWidgetItem {
-public:
-    explicit RowItem(const QString &text) : m_text(text)
-    {
-        setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    }
-
-    QVariant data(int column, int role) const override
-    {
-        if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole))
-            return m_text;
-        return QTreeWidgetItem::data(column, role);
-    }
-
-    void setData(int column, int role, const QVariant &value) override
-    {
-        if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole))
-            m_text = value.toString();
-        QTreeWidgetItem::setData(column, role, value);
-    }
-
-private:
-    QString m_text;
-};
-
-QTreeWidgetItem *rowItem(const QString &text)
+void DocListView::setHeaderText(const QString &text)
 {
-    return new RowItem(text);
+    m_rows->setHeaderText(text);
 }
 
-} // namespace
+QString DocListView::headerText() const
+{
+    return m_rows->headerData(0, Qt::Horizontal).toString();
+}
 
 void DocListView::append(const QString &text)
 {
-    addTopLevelItem(rowItem(text));
+    m_rows->append(QStringList{text});
 }
 
 void DocListView::appendRows(const QStringList &texts)
 {
-    if (texts.isEmpty())
-        return;
-    // One insertion for the lot: the view lays out and repaints once, not per
-    // row, which is most of the cost of filling it with a large tree.
-    QList<QTreeWidgetItem *> items;
-    items.reserve(texts.size());
-    for (const QString &text : texts)
-        items.append(rowItem(text));
-    insertTopLevelItems(topLevelItemCount(), items);
+    m_rows->append(texts);
 }
 
 int DocListView::count() const
 {
-    return topLevelItemCount();
+    return m_rows->rowCount();
 }
 
 QString DocListView::rowText(int index) const
 {
-    const QTreeWidgetItem *item = topLevelItem(index - 1);
-    return item ? item->text(0) : QString();
+    return index >= 1 && index <= count() ? m_rows->text(index - 1) : QString();
+}
+
+QModelIndex DocListView::rowIndex(int index) const
+{
+    return m_rows->index(index - 1, 0);
 }
 
 void DocListView::remove(int index)
 {
-    delete takeTopLevelItem(index - 1);
+    m_rows->removeRow(index - 1);
 }
 
 void DocListView::clear()
 {
-    QTreeWidget::clear();
+    m_rows->clear();
 }
 
 int DocListView::selectedIndex() const
 {
-    const QList<QTreeWidgetItem *> selected = selectedItems();
-    return selected.isEmpty() ? 0 : indexOfTopLevelItem(selected.first()) + 1;
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? 0 : selected.first().row() + 1;
 }
 
 void DocListView::selectRow(int index)
 {
-    if (QTreeWidgetItem *item = topLevelItem(index - 1))
-        setCurrentItem(item);
+    const QModelIndex row = rowIndex(index);
+    if (row.isValid())
+        setCurrentIndex(row);
 }
 
 void DocListView::removeSelectedRow()
@@ -179,7 +218,7 @@ void DocListView::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    QTreeWidget::keyPressEvent(event);
+    QTreeView::keyPressEvent(event);
 }
 
 void DocListView::mouseDoubleClickEvent(QMouseEvent *event)
@@ -191,8 +230,8 @@ void DocListView::mouseDoubleClickEvent(QMouseEvent *event)
 void DocListView::mousePressEvent(QMouseEvent *event)
 {
     m_isDragging = true;
-    QTreeWidget::mousePressEvent(event);
-    if (itemAt(event->position().toPoint()))
+    QTreeView::mousePressEvent(event);
+    if (indexAt(event->position().toPoint()).isValid())
         rowClicked();
     else
         // A press beside the rows moves nothing, rather than the row dragged last time.
@@ -204,47 +243,48 @@ void DocListView::rowClicked()
     const std::optional<QCursor> image = loadCursorFile(dragCursorFile);
     setCursor(image ? *image : QCursor(Qt::DragMoveCursor));
     const int index = selectedIndex();
-    m_dragItem =
-        index ? QPersistentModelIndex(model()->index(index - 1, 0)) : QPersistentModelIndex();
+    m_dragItem = index ? QPersistentModelIndex(rowIndex(index)) : QPersistentModelIndex();
 }
 
 void DocListView::mouseMoveEvent(QMouseEvent *event)
 {
     onPointerMove();
     if (!m_isDragging) {
-        QTreeWidget::mouseMoveEvent(event);
+        QTreeView::mouseMoveEvent(event);
         return;
     }
     // The pressed row itself follows the pointer; the view's own drag-select
     // would fight it, so it is not called while dragging.
-    exchangeWith(itemAt(event->position().toPoint()));
+    exchangeWith(indexAt(event->position().toPoint()));
     event->accept();
 }
 
-void DocListView::exchangeWith(QTreeWidgetItem *hover)
+void DocListView::exchangeWith(const QModelIndex &hover)
 {
-    QTreeWidgetItem *drag = m_dragItem.isValid() ? topLevelItem(m_dragItem.row()) : nullptr;
-    if (!hover || !drag || hover->text(0) == drag->text(0))
+    if (!hover.isValid() || !m_dragItem.isValid())
         return;
-    const QString dragged = drag->text(0);
-    drag->setText(0, hover->text(0));
-    hover->setText(0, dragged);
-    setCurrentItem(hover);
-    const int hoverRow = indexOfTopLevelItem(hover);
-    m_dragItem = QPersistentModelIndex(model()->index(hoverRow, 0));
+    const int dragRow = m_dragItem.row();
+    const int hoverRow = hover.row();
+    const QString dragged = m_rows->text(dragRow);
+    if (m_rows->text(hoverRow) == dragged)
+        return;
+    m_rows->setText(dragRow, m_rows->text(hoverRow));
+    m_rows->setText(hoverRow, dragged);
+    setCurrentIndex(hover);
+    m_dragItem = QPersistentModelIndex(hover);
 
     const int screenY = cursorPosition().y();
     if (screenY < kScrollUpBelow && hoverRow >= 1)
-        scrollToItem(topLevelItem(hoverRow - 1), QAbstractItemView::EnsureVisible);
+        scrollTo(m_rows->index(hoverRow - 1, 0), QAbstractItemView::EnsureVisible);
     else if (screenY > kScrollDownAbove && hoverRow + 1 < count())
-        scrollToItem(topLevelItem(hoverRow + 1), QAbstractItemView::EnsureVisible);
+        scrollTo(m_rows->index(hoverRow + 1, 0), QAbstractItemView::EnsureVisible);
 }
 
 void DocListView::mouseReleaseEvent(QMouseEvent *event)
 {
     m_isDragging = false;
     setCursor(Qt::ArrowCursor);
-    QTreeWidget::mouseReleaseEvent(event);
+    QTreeView::mouseReleaseEvent(event);
 }
 
 void DocListView::dragEnterEvent(QDragEnterEvent *event)

@@ -4,9 +4,10 @@
 // reorders rows by dragging one over the others.
 #include "doclist/documentlist.h"
 
+#include <QAbstractListModel>
 #include <QPersistentModelIndex>
 #include <QPoint>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <functional>
 
@@ -14,7 +15,34 @@ class QMimeData;
 
 namespace vantrelle {
 
-class DocListView : public QTreeWidget, public DocumentList {
+// The list's rows as bare texts. A large tree adds a hundred thousand rows;
+// a text each, with no item object around it, keeps that near the cost of
+// the texts themselves.
+class DocListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // 0-based, as the view counts.
+    const QString &text(int row) const { return m_rows.at(row); }
+    void setText(int row, const QString &text);
+    void append(const QStringList &texts);
+    void removeRow(int row);
+    void clear();
+    void setHeaderText(const QString &text);
+
+private:
+    QStringList m_rows;
+    QString m_header;
+};
+
+class DocListView : public QTreeView, public DocumentList {
     Q_OBJECT
 public:
     explicit DocListView(QWidget *parent = nullptr);
@@ -28,11 +56,15 @@ public:
 
     // The one column, "Publisher File(s)", 7000 twips wide.
     void createColumn();
+    void setHeaderText(const QString &text);
+    QString headerText() const;
     // 1-based index of the selected row; 0 when none is selected.
     int selectedIndex() const;
     void selectRow(int index);
     // Delete key and double-click: the selected row goes, unless busy.
     void removeSelectedRow();
+    // The model index of a 1-based row (invalid when there is none).
+    QModelIndex rowIndex(int index) const;
 
     // The main window's hourglass: while it shows, the list refuses changes.
     std::function<bool()> isBusy = [] { return false; };
@@ -66,8 +98,9 @@ protected:
 
 private:
     void rowClicked();
-    void exchangeWith(QTreeWidgetItem *hover);
+    void exchangeWith(const QModelIndex &hover);
 
+    DocListModel *m_rows;
     bool m_isDragging = false;
     QPersistentModelIndex m_dragItem;
 };

@@ -29,15 +29,25 @@ QString lastName(const QByteArray &path)
 
 namespace {
 
-int attributesOf(const QByteArray &name, const struct stat &own, bool *isFile)
+// With resolved and resolvedTarget the caller also learns whether the path
+// leads anywhere once links are followed, and to what, without asking again.
+int attributesOf(const QByteArray &name, const struct stat &own, bool *isFile,
+                 struct stat *resolvedTarget = nullptr, bool *resolved = nullptr)
 {
     int attributes = 0;
     struct stat target = own;
+    bool leads = true;
     if (S_ISLNK(own.st_mode)) {
         attributes |= kAttrReparsePoint;
-        if (::stat(name.constData(), &target) != 0)
+        if (::stat(name.constData(), &target) != 0) {
             target = own;
+            leads = false;
+        }
     }
+    if (resolved)
+        *resolved = leads;
+    if (resolvedTarget)
+        *resolvedTarget = target;
     if (S_ISDIR(target.st_mode))
         attributes |= kAttrDirectory;
     else if (S_ISREG(target.st_mode))
@@ -71,6 +81,24 @@ FileProbe ProbeFile(const QString &path)
         return probe;
     probe.attributes = attributesOf(name, own, &probe.isFile);
     return probe;
+}
+
+EntryStatus StatusOf(const QString &path)
+{
+    EntryStatus status;
+    const QByteArray name = entryName(path);
+    struct stat own {};
+    if (name.isEmpty() || ::lstat(name.constData(), &own) != 0)
+        return status;
+    status.present = true;
+    struct stat target {};
+    status.attributes = attributesOf(name, own, nullptr, &target, &status.resolved);
+    if (status.resolved) {
+        status.directory = S_ISDIR(target.st_mode);
+        status.device = quint64(target.st_dev);
+        status.inode = quint64(target.st_ino);
+    }
+    return status;
 }
 
 bool EntryExists(const QString &path)

@@ -43,4 +43,18 @@ struct FileProbe {
 };
 FileProbe ProbeFile(const QString &path);
 
+// Everything the folder walk asks of a path, from one status query (two for a
+// link): whether the entry is there (FileAttributes would not throw), its
+// attribute number, and where it leads once links are followed.
+struct EntryStatus {
+    bool present = false;
+    int attributes = -1;
+    // The path, links followed, leads to something; directory when that is one.
+    bool resolved = false;
+    bool directory = false;
+    quint64 device = 0;
+    quint64 inode = 0;
+};
+EntryStatus StatusOf(const QString &path);
+
 } // namespace vantrelle

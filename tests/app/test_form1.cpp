@@ -131,8 +131,11 @@ TEST_F(MainWindow, FirstStartShowsTheDesignDefaults)
     EXPECT_EQ(form->ProgressBar1->value(), 0);
 
     // The list's one column, 7000 twips wide.
-    EXPECT_EQ(form->ListView1->headerItem()->text(0), "Publisher File(s)");
-    EXPECT_EQ(form->ListView1->columnCount(), 1);
+    EXPECT_EQ(form->ListView1->headerText(), "Publisher File(s)");
+    EXPECT_EQ(form->ListView1->header()->model()->headerData(0, Qt::Horizontal).toString(),
+              "Publisher File(s)");
+    EXPECT_EQ(form->ListView1->model()->columnCount(), 1);
+    EXPECT_FALSE(form->ListView1->header()->isHidden());
     EXPECT_EQ(form->ListView1->columnWidth(0), designRect(form.get(), 0, 0, 7000, 0).width());
 
     // The Load Sets dialog exists, hidden, with the default separator.

@@ -4,6 +4,7 @@
 #include "tests/doclist/treehelpers.h"
 #include "tests/support/scripteddialogs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMap>
 #include <QSet>
@@ -12,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+
+#include <sys/stat.h>
 
 using namespace vantrelle;
 using namespace vantrelle::AddFolder;
@@ -390,4 +393,85 @@ TEST(FolderListings, FoldersTheWalkDidNotReadAreReadFromTheDisk)
     EXPECT_EQ(names(t.entry("A")), QStringList{"recorded.pub"});
     EXPECT_EQ(names(t.path("B")), QStringList{"b.pub"});
     EXPECT_EQ(names(t.path("nowhere")), QStringList());
+}
+
+TEST(FolderStatus, TheDiskAnswersEachKindOfPathAsAFreshStatusQueryWould)
+{
+    Tree t;
+    t.dir("A/x");
+    t.file("A/f.pub");
+    t.link(t.path("A/x"), "A/tox");
+    t.link(t.path("A/f.pub"), "A/tof");
+    t.link(t.path("A/missing"), "A/dangling");
+    t.dir("A/.hidden");
+    auto statId = [](const QString &path) -> std::optional<std::pair<quint64, quint64>> {
+        struct stat st {};
+        if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+            return std::nullopt;
+        return std::pair<quint64, quint64>(st.st_dev, st.st_ino);
+    };
+    FolderSource disk;
+    disk.rememberStatuses(true);
+    const QStringList paths{t.entry("A/x"),
+                            t.path("A/x"),
+                            t.entry("A/tox"),
+                            t.path("A/tox"),
+                            t.entry("A/f.pub"),
+                            t.path("A/f.pub"),
+                            t.entry("A/tof"),
+                            t.path("A/tof"),
+                            t.entry("A/dangling"),
+                            t.entry("A/.hidden"),
+                            t.entry("A/none"),
+                            t.entry("A") + "/",
+                            "/",
+                            "//",
+                            ""};
+    // Asked twice: the second answer comes from what the first query told.
+    for (int round = 0; round < 2; ++round) {
+        for (const QString &p : paths) {
+            SCOPED_TRACE(p.toStdString());
+            struct stat st {};
+            const bool isDir = !p.isEmpty() && ::stat(QFile::encodeName(p).constData(), &st) == 0 &&
+                               S_ISDIR(st.st_mode);
+            EXPECT_EQ(disk.exists(p), isDir);
+            EXPECT_EQ(disk.identity(p), statId(p));
+            if (EntryExists(p))
+                EXPECT_EQ(disk.attributes(p), FileAttributes(p));
+            else
+                EXPECT_THROW(disk.attributes(p), Failure);
+        }
+    }
+    EXPECT_EQ(disk.attributes(t.entry("A/tox")), 1024 + 16);
+    EXPECT_EQ(disk.attributes(t.entry("A/.hidden")), 18);
+    EXPECT_EQ(disk.identity(t.entry("A/tox")), disk.identity(t.entry("A/x")));
+
+    // What was kept is given again until the source stops remembering.
+    QDir(t.path("A/x")).removeRecursively();
+    EXPECT_TRUE(disk.exists(t.entry("A/x")));
+    disk.rememberStatuses(false);
+    EXPECT_FALSE(disk.exists(t.entry("A/x")));
+    EXPECT_EQ(disk.identity(t.entry("A/x")), std::nullopt);
+}
+
+TEST(FolderStatus, ASourceWalkedAgainSeesTheFoldersAsTheyAreNow)
+{
+    Tree t;
+    t.dir("A/x/under");
+    t.dir("A/y");
+    SortedDisk disk;
+    test::ScriptedDialogs dialogs;
+    EXPECT_EQ(walk(t.entry("A"), disk, dialogs),
+              QStringList({t.entry("A"), t.entry("A/x"), t.entry("A/y"), t.entry("A/x/under")}));
+    // Between walks: a folder goes, one becomes a link back up, one is new.
+    QDir(t.path("A/x")).removeRecursively();
+    QDir(t.path("A/y")).removeRecursively();
+    t.link(t.path("A"), "A/y");
+    t.dir("A/z");
+    EXPECT_EQ(walk(t.entry("A"), disk, dialogs), QStringList({t.entry("A"), t.entry("A/z")}));
+    // The chosen folder itself gone.
+    QDir(t.path("A")).removeRecursively();
+    EXPECT_EQ(walk(t.entry("A"), disk, dialogs), QStringList{t.entry("A")});
+    EXPECT_FALSE(disk.exists(t.entry("A")));
+    EXPECT_TRUE(dialogs.shown.empty());
 }

@@ -45,7 +45,7 @@ protected:
             out << view.rowText(i);
         return out;
     }
-    QPoint at(int index) { return view.visualItemRect(view.topLevelItem(index - 1)).center(); }
+    QPoint at(int index) { return view.visualRect(view.rowIndex(index)).center(); }
     void mouse(QEvent::Type type, QPoint pos, Qt::MouseButtons buttons = Qt::LeftButton)
     {
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
@@ -63,8 +63,11 @@ protected:
 
 TEST_F(ListFixture, ShowsOneColumnWithItsCaptionAndTooltip)
 {
-    EXPECT_EQ(view.headerItem()->text(0), "Publisher File(s)");
-    EXPECT_EQ(view.columnCount(), 1);
+    EXPECT_EQ(view.headerText(), "Publisher File(s)");
+    EXPECT_EQ(view.model()->headerData(0, Qt::Horizontal).toString(), "Publisher File(s)");
+    EXPECT_EQ(view.model()->columnCount(), 1);
+    EXPECT_EQ(view.header()->count(), 1);
+    EXPECT_TRUE(view.header()->isVisible());
     EXPECT_EQ(view.columnWidth(0), qRound(7000 * view.logicalDpiX() / 1440.0));
     EXPECT_EQ(view.toolTip(), "Drag and drop files here. Double-click item to remove it. Move | "
                               "line to right and out of window to reveal full names.");
@@ -147,7 +150,7 @@ TEST_F(ListFixture, EqualTextsAndPressesBesideTheRowsMoveNothing)
     EXPECT_EQ(view.dragItemIndex(), 1);
     release(at(2));
     const QPoint below(20, view.viewport()->height() - 3);
-    ASSERT_EQ(view.itemAt(below), nullptr);
+    ASSERT_FALSE(view.indexAt(below).isValid());
     mouse(QEvent::MouseButtonPress, below);
     moveTo(3);
     moveTo(1);
@@ -173,12 +176,12 @@ TEST_F(ListFixture, AnExchangeScrollsOnlyOutsideTheMiddleBandOfTheScreen)
         many << QString("row %1").arg(i, 2, 10, QChar('0'));
     fill(many);
     QScrollBar *bar = view.verticalScrollBar();
-    auto firstVisible = [&] { return view.indexOfTopLevelItem(view.itemAt(QPoint(5, 1))) + 1; };
+    auto firstVisible = [&] { return view.indexAt(QPoint(5, 1)).row() + 1; };
     auto lastVisible = [&] {
-        return view.indexOfTopLevelItem(view.itemAt(QPoint(5, view.viewport()->height() - 1))) + 1;
+        return view.indexAt(QPoint(5, view.viewport()->height() - 1)).row() + 1;
     };
     auto exchangeAtTop = [&](int y) {
-        view.scrollToItem(view.topLevelItem(19), QAbstractItemView::PositionAtTop);
+        view.scrollTo(view.rowIndex(20), QAbstractItemView::PositionAtTop);
         const int top = firstVisible();
         const int value = bar->value();
         screenY = y;
@@ -188,7 +191,7 @@ TEST_F(ListFixture, AnExchangeScrollsOnlyOutsideTheMiddleBandOfTheScreen)
         return bar->value() - value;
     };
     auto exchangeAtBottom = [&](int y) {
-        view.scrollToItem(view.topLevelItem(19), QAbstractItemView::PositionAtTop);
+        view.scrollTo(view.rowIndex(20), QAbstractItemView::PositionAtTop);
         const int bottom = lastVisible();
         const int value = bar->value();
         screenY = y;
@@ -205,7 +208,7 @@ TEST_F(ListFixture, AnExchangeScrollsOnlyOutsideTheMiddleBandOfTheScreen)
     EXPECT_GT(exchangeAtBottom(365), 0);
 
     // A move that makes no exchange never scrolls.
-    view.scrollToItem(view.topLevelItem(19), QAbstractItemView::PositionAtTop);
+    view.scrollTo(view.rowIndex(20), QAbstractItemView::PositionAtTop);
     const int value = bar->value();
     screenY = 0;
     press(firstVisible());
@@ -264,9 +267,8 @@ TEST_F(ListFixture, RowsAppendedTogetherFollowTheRowsThereInOrder)
     view.appendRows({});
     view.appendRows({"/b/x.pub", "/a/y.pub", "/b/x.pub"});
     EXPECT_EQ(rows(), QStringList({"/first.pub", "/b/x.pub", "/a/y.pub", "/b/x.pub"}));
-    EXPECT_EQ(view.topLevelItem(1)->text(0), "/b/x.pub");
-    EXPECT_EQ(view.topLevelItem(1)->data(0, Qt::DisplayRole).toString(), "/b/x.pub");
-    EXPECT_EQ(view.topLevelItem(1)->flags(), Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    EXPECT_EQ(view.rowIndex(2).data(Qt::DisplayRole).toString(), "/b/x.pub");
+    EXPECT_EQ(view.model()->flags(view.rowIndex(2)), Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     // Rows appended together are ordinary rows: removed and exchanged alike.
     view.selectRow(3);
     key(Qt::Key_Delete);
@@ -286,4 +288,53 @@ TEST_F(ListFixture, RowsAppendedTogetherFollowTheRowsThereInOrder)
     MemoryDocumentList memory({"/m.pub"});
     memory.appendRows({"/n.pub", "/o.pub"});
     EXPECT_EQ(memory.rows(), QStringList({"/m.pub", "/n.pub", "/o.pub"}));
+}
+
+TEST_F(ListFixture, RowsAppendedTogetherReachTheViewInOneChangeAndStayPlainText)
+{
+    QSignalSpy inserted(view.model(), &QAbstractItemModel::rowsInserted);
+    view.appendRows({});
+    EXPECT_EQ(inserted.count(), 0);
+    view.append("/a.pub");
+    view.appendRows({"/b.pub", "/c.pub", "/d.pub"});
+    ASSERT_EQ(inserted.count(), 2);
+    EXPECT_EQ(inserted.at(1).at(1).toInt(), 1);
+    EXPECT_EQ(inserted.at(1).at(2).toInt(), 3);
+    EXPECT_EQ(view.model()->rowCount(), 4);
+    // Flat rows with no children and nothing to expand.
+    EXPECT_FALSE(view.model()->hasChildren(view.rowIndex(1)));
+    EXPECT_EQ(view.model()->rowCount(view.rowIndex(1)), 0);
+    EXPECT_TRUE(view.uniformRowHeights());
+    EXPECT_FALSE(view.rootIsDecorated());
+    // Out of range asks give nothing rather than a neighbour's text.
+    EXPECT_EQ(view.rowText(0), QString());
+    EXPECT_EQ(view.rowText(5), QString());
+    EXPECT_FALSE(view.rowIndex(5).isValid());
+
+    // No in-place editing, whatever the user tries.
+    view.selectRow(2);
+    key(Qt::Key_F2);
+    EXPECT_TRUE(view.viewport()->findChildren<QWidget *>().isEmpty()); // no editor opened
+    EXPECT_EQ(view.editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_FALSE(view.model()->setData(view.rowIndex(2), "edited"));
+    EXPECT_EQ(view.rowText(2), "/b.pub");
+    EXPECT_FALSE(view.model()->flags(view.rowIndex(1)) & Qt::ItemIsEditable);
+    EXPECT_FALSE(view.model()->flags(view.rowIndex(1)) & Qt::ItemIsDragEnabled);
+
+    // An exchange tells the view which rows changed, so it repaints them.
+    QSignalSpy changed(view.model(), &QAbstractItemModel::dataChanged);
+    press(1);
+    moveTo(2);
+    release(at(2));
+    EXPECT_EQ(rows(), QStringList({"/b.pub", "/a.pub", "/c.pub", "/d.pub"}));
+    ASSERT_EQ(changed.count(), 2);
+    EXPECT_EQ(changed.at(0).at(0).value<QModelIndex>().row(), 0);
+    EXPECT_EQ(changed.at(1).at(0).value<QModelIndex>().row(), 1);
+
+    // Cleared with a row selected: nothing stays selected for Delete to take.
+    view.clear();
+    EXPECT_EQ(view.selectedIndex(), 0);
+    view.append("/after.pub");
+    key(Qt::Key_Delete);
+    EXPECT_EQ(rows(), QStringList{"/after.pub"});
 }
