@@ -2,18 +2,19 @@
 // the output destination.
 #include "app/form1.h"
 
-#include "app/shell/appearance.h"
-#include "app/shell/apptitle.h"
-#include "app/shell/commondialog.h"
-#include "app/shell/controls.h"
-#include "app/shell/dialogs.h"
-#include "app/shell/errorreport.h"
-#include "app/shell/settings.h"
-#include "doclist/doclistview.h"
 #include "fsutil/failure.h"
 #include "fsutil/paths.h"
 #include "run/publisher1.h"
-#include "sets/form2.h"
+#include "sets/setslist.h"
+#include "shell/apptitle.h"
+#include "shell/dialogs.h"
+#include "shell/errorreport.h"
+#include "shell/settings.h"
+#include "widgets/appearance.h"
+#include "widgets/commondialog.h"
+#include "widgets/controls.h"
+#include "widgets/doclistview.h"
+#include "widgets/form2.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -70,6 +71,7 @@ void setOptionValue(QRadioButton *option, bool value)
 Form1::Form1(Form1Services services, QWidget *parent) : QWidget(parent), m_services(services)
 {
     setObjectName(QStringLiteral("Form1"));
+    m_sets = new SetsModel(this);
     installFontSubstitutes();
     setFont(designFont());
     // The design's white background; a skin file turns it to button face.
@@ -232,7 +234,7 @@ void Form1::connectHandlers()
 Form2 *Form1::loadSetsDialog()
 {
     if (!m_form2) {
-        m_form2 = new Form2(m_services.dialogs, m_services.settings, Combo1, Combo2, this);
+        m_form2 = new Form2(m_services.dialogs, m_services.settings, *m_sets, this);
         m_form2->Form_Load();
     }
     return m_form2;
@@ -338,7 +340,7 @@ void Form1::PushButton14_Click()
     QString chosen;
     guard.run(100, [&] {
         const QString last = m_services.settings.get(keys::LastFolderDot, QString());
-        chosen = BrowseForFolder(m_services.dialogs, QStringLiteral("Please select folder:"), last);
+        chosen = m_services.dialogs.pickFolder(QStringLiteral("Please select folder:"), last);
     });
     guard.reach(102);
     if (chosen.isEmpty())

@@ -7,7 +7,7 @@
 //   form1_doclist.cpp  adding, removing and clearing documents
 //   form1_sets.cpp     the sets lists, Save Sets, Load Sets
 //   form1_run.cpp      Start Replacing and the sample documents
-#include "app/shell/windowpointer.h"
+#include "widgets/windowpointer.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -32,6 +32,7 @@ class Guard;
 class ProgressBar;
 class PushButton;
 class SettingsStore;
+class SetsModel;
 class TabControl;
 namespace automation {
 class Registry;
@@ -87,8 +88,9 @@ public:
 
     // The window's pointer; the hourglass is the program's busy flag.
     WindowPointer &MousePointer() { return m_pointer; }
-    // The Load Sets dialog, created hidden at start-up.
+    // The Load Sets dialog, made anew for every opening.
     Form2 *loadSetsDialog();
+    SetsModel &sets() { return *m_sets; }
 
     // Start-up and settings (form1.cpp).
     void Check2_Click();
@@ -143,6 +145,9 @@ private:
     Form1Services m_services;
     WindowPointer m_pointer{this};
     Form2 *m_form2 = nullptr;
+    // The sets; Combo1 and Combo2 show its two columns.
+    SetsModel *m_sets = nullptr;
+    int m_setsSelection = -1;
     bool m_runInProgress = false;
     // Set when the window closes; a run that is yielding stops at its next document.
     bool m_closing = false;

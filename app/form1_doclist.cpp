@@ -1,16 +1,16 @@
 #include "app/form1.h"
 
-#include "app/shell/appearance.h"
-#include "app/shell/commondialog.h"
-#include "app/shell/controls.h"
-#include "app/shell/dialogs.h"
-#include "app/shell/errorreport.h"
-#include "app/shell/settings.h"
 #include "doclist/addfolder.h"
 #include "doclist/adding.h"
-#include "doclist/doclistview.h"
 #include "doclist/screening.h"
 #include "fsutil/paths.h"
+#include "shell/dialogs.h"
+#include "shell/errorreport.h"
+#include "shell/settings.h"
+#include "widgets/appearance.h"
+#include "widgets/commondialog.h"
+#include "widgets/controls.h"
+#include "widgets/doclistview.h"
 
 namespace vantrelle {
 
@@ -76,7 +76,7 @@ void Form1::PushButton6_Click()
     QString folder;
     guard.run(104, [&] {
         const QString lastFolder = settings.get(keys::LastFolder, QString());
-        folder = BrowseForFolder(dialogs, QString::fromLatin1(Adding::kFolderPrompt), lastFolder);
+        folder = dialogs.pickFolder(QString::fromLatin1(Adding::kFolderPrompt), lastFolder);
     });
     if (!folder.isEmpty()) {
         guard.run(106, [&] { settings.set(keys::LastFolder, folder); });

@@ -1,17 +1,17 @@
 // "Start Replacing" and the sample documents.
 #include "app/form1.h"
 
-#include "app/shell/apptitle.h"
-#include "app/shell/controls.h"
-#include "app/shell/dialogs.h"
-#include "app/shell/errorreport.h"
-#include "app/shell/settings.h"
 #include "doclist/addfolder.h"
-#include "doclist/doclistview.h"
 #include "doclist/screening.h"
 #include "fsutil/paths.h"
 #include "run/outputpath.h"
 #include "run/publisher1.h"
+#include "shell/apptitle.h"
+#include "shell/dialogs.h"
+#include "shell/errorreport.h"
+#include "shell/settings.h"
+#include "widgets/controls.h"
+#include "widgets/doclistview.h"
 
 #include <QCheckBox>
 #include <QComboBox>

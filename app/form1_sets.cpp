@@ -2,22 +2,37 @@
 // selections of the two lists, Save Sets and Load Sets.
 #include "app/form1.h"
 
-#include "app/shell/controls.h"
-#include "app/shell/dialogs.h"
-#include "app/shell/errorreport.h"
-#include "sets/form2.h"
 #include "sets/setsfile.h"
 #include "sets/setslist.h"
+#include "shell/dialogs.h"
+#include "shell/errorreport.h"
+#include "widgets/controls.h"
+#include "widgets/form2.h"
 
 #include <QComboBox>
+#include <QSignalBlocker>
 
 namespace vantrelle {
 
 void Form1::connectSetsHandlers()
 {
-    // The lists are pick-only: a selection changes only by a pick or by a handler.
+    // The lists are pick-only views of the one sets model: a selection changes
+    // only by a pick or by a handler, and appending keeps it as it was (a list
+    // without a selection would otherwise select its first new entry).
     Combo1->setEditable(false);
     Combo2->setEditable(false);
+    Combo1->setModel(m_sets);
+    Combo1->setModelColumn(SetsModel::FindColumn);
+    Combo2->setModel(m_sets);
+    Combo2->setModelColumn(SetsModel::ReplaceColumn);
+    connect(m_sets, &QAbstractItemModel::rowsAboutToBeInserted, this,
+            [this] { m_setsSelection = Combo1->currentIndex(); });
+    connect(m_sets, &QAbstractItemModel::rowsInserted, this, [this] {
+        const QSignalBlocker quiet1(Combo1);
+        const QSignalBlocker quiet2(Combo2);
+        Combo1->setCurrentIndex(m_setsSelection);
+        Combo2->setCurrentIndex(m_setsSelection);
+    });
     connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
     connect(PushButton4, &QPushButton::clicked, this, [this] { PushButton4_Click(); });
     connect(PushButton5, &QPushButton::clicked, this, [this] { PushButton5_Click(); });
@@ -43,37 +58,40 @@ void Form1::PushButton1_Click()
         return;
     }
     guard.run(106, [&] { pieces = text.split(QLatin1String(kSetsSeparator)); });
-    // A full list takes no further pair in either list, so both stay equal.
-    if (guard.test(106, [&] { return setsRoom(*Combo1) == 0; })) {
+    if (guard.test(106, [&] { return m_sets->room() == 0; })) {
         guard.run(106, [&] { m_services.dialogs.notice(QString::fromLatin1(kSetsFull)); });
         return;
     }
-    guard.run(108, [&] { appendEntry(*Combo1, pieces.value(0)); });
-    guard.run(110, [&] { appendEntry(*Combo2, pieces.value(1)); });
+    // Both texts go in as one pair, so the two lists stay equal in length.
+    guard.run(108, [&] { m_sets->append({{pieces.value(0)}, {pieces.value(1)}}); });
+    guard.reach(110);
 }
 
 void Form1::PushButton4_Click()
 {
     Guard guard(m_services.dialogs, loc::Form1_PushButton4_Click);
-    guard.run(100, [&] { removeSelectedEntry(*Combo1); });
-    guard.run(102, [&] { removeSelectedEntry(*Combo2); });
+    // The two lists' selections are coupled, so the selected pair goes whole.
+    guard.run(100, [&] { m_sets->removePair(Combo1->currentIndex()); });
+    guard.reach(102);
 }
 
 void Form1::PushButton5_Click()
 {
     Guard guard(m_services.dialogs, loc::Form1_PushButton5_Click);
-    guard.run(100, [&] { Combo1->clear(); });
-    guard.run(102, [&] { Combo2->clear(); });
+    guard.run(100, [&] { m_sets->clear(); });
+    guard.reach(102);
 }
 
 void Form1::Combo1_Click(int index)
 {
-    followSelection(*Combo2, index);
+    if (Combo2->currentIndex() != index && index < Combo2->count())
+        Combo2->setCurrentIndex(index);
 }
 
 void Form1::Combo2_Click(int index)
 {
-    followSelection(*Combo1, index);
+    if (Combo1->currentIndex() != index && index < Combo1->count())
+        Combo1->setCurrentIndex(index);
 }
 
 void Form1::PushButton9_Click()
@@ -91,7 +109,7 @@ void Form1::PushButton9_Click()
     guard.reach(110);
     if (guard.test(112, [&] { return chosen.isEmpty(); }))
         return;
-    guard.run(114, [&] { SaveSetsToFile(m_services.dialogs, chosen, *Combo1, *Combo2); });
+    guard.run(114, [&] { SaveSetsToFile(m_services.dialogs, chosen, m_sets->pairs()); });
 }
 
 void Form1::PushButton10_Click()

@@ -1,9 +1,9 @@
 // Vantrelle: find and replace text in many publications in one run.
 #include "app/form1.h"
-#include "app/shell/dialogs.h"
-#include "app/shell/settings.h"
 #include "pubengine/server.h"
-#include "run/automation.h"
+#include "shell/automation.h"
+#include "shell/settings.h"
+#include "widgets/qtdialogs.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 #include "doclist/addfolder.h"
 
-#include "app/shell/errorreport.h"
 #include "doclist/fileattributes.h"
 #include "fsutil/paths.h"
+#include "shell/errorreport.h"
 
 #include <QFile>
 #include <QScopeGuard>

@@ -1,11 +1,11 @@
 #include "doclist/adding.h"
 
-#include "app/shell/errorreport.h"
 #include "doclist/addfolder.h"
 #include "doclist/documentlist.h"
 #include "doclist/fileattributes.h"
 #include "doclist/screening.h"
 #include "fsutil/paths.h"
+#include "shell/errorreport.h"
 
 namespace vantrelle::Adding {
 

@@ -1,9 +1,9 @@
 #include "doclist/screening.h"
 
-#include "app/shell/dialogs.h"
-#include "app/shell/errorreport.h"
 #include "doclist/documentlist.h"
 #include "fsutil/paths.h"
+#include "shell/dialogs.h"
+#include "shell/errorreport.h"
 
 #include <QList>
 

@@ -1,6 +1,5 @@
 #include "paths.h"
 
-#include "app/shell/dialogs.h"
 #include "fsutil/failure.h"
 
 #include <QCoreApplication>
@@ -108,8 +107,14 @@ void ForceDeleteFile(const QString &path)
     QFile file(path);
     if (file.remove())
         return;
-    // A file we may not write to can still be removed once it is writable again.
-    file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+    // A read-only file can be removed once it is writable again; a link is
+    // removed itself or not at all, since a permission change would reach
+    // its target.
+    if (!info.isSymLink()) {
+        file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+        if (file.remove())
+            return;
+    }
     if (!file.remove())
         throw Failure(QStringLiteral("Permission denied: %1 (%2)").arg(path, file.errorString()));
 }
@@ -137,11 +142,6 @@ QString GetSpecialFolderPath(int folder)
     if (folder != 0)
         return QString();
     return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-}
-
-QString BrowseForFolder(Dialogs &dialogs, const QString &title, const QString &initialFolder)
-{
-    return dialogs.pickFolder(title, initialFolder);
 }
 
 void YieldToEventLoop()

@@ -7,8 +7,6 @@
 
 namespace vantrelle {
 
-class Dialogs;
-
 inline constexpr QChar kSeparator = QLatin1Char('/');
 
 // Text after the last separator; the whole text when there is none.
@@ -36,8 +34,6 @@ void DeleteFileQuiet(const QString &path);
 void ForceDeleteFile(const QString &path);
 // Folder number 0 is the user's desktop. Empty when the platform has none.
 QString GetSpecialFolderPath(int folder);
-// The folder picker; empty when cancelled.
-QString BrowseForFolder(Dialogs &dialogs, const QString &title, const QString &initialFolder);
 
 // Lets pending window events run once (the long loops of the program yield
 // through this so the window repaints).

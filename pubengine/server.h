@@ -2,7 +2,7 @@
 // The engine offered through the automation object model under the
 // publishing program's ProgID, so that the editor drives it exactly as it
 // would drive the program itself.
-#include "run/automation.h"
+#include "shell/automation.h"
 
 #include <cstddef>
 #include <memory>

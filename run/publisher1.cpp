@@ -1,9 +1,9 @@
 #include "publisher1.h"
 
-#include "app/shell/dialogs.h"
-#include "app/shell/errorreport.h"
 #include "fsutil/failure.h"
-#include "run/automation.h"
+#include "shell/automation.h"
+#include "shell/dialogs.h"
+#include "shell/errorreport.h"
 
 #include <memory>
 

@@ -1,26 +1,17 @@
 #include "setsfile.h"
 
-#include "app/shell/dialogs.h"
 #include "fsutil/failure.h"
 #include "fsutil/paths.h"
 #include "sets/cp1252.h"
+#include "shell/dialogs.h"
 
-#include <QComboBox>
 #include <QFile>
+#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace vantrelle {
 
 namespace {
-
-QStringList entries(const QComboBox &list)
-{
-    QStringList texts;
-    texts.reserve(list.count());
-    for (int i = 0; i < list.count(); ++i)
-        texts << list.itemText(i);
-    return texts;
-}
 
 QString utf16(const QByteArray &bytes, qsizetype from, bool bigEndian)
 {
@@ -71,19 +62,19 @@ QByteArray encodeSetsFile(const QStringList &find, const QStringList &replace)
     return bytes;
 }
 
-void SaveSetsToFile(Dialogs &dialogs, const QString &path, const QComboBox &findList,
-                    const QComboBox &replaceList)
+void SaveSetsToFile(Dialogs &dialogs, const QString &path, const SetsPairs &pairs)
 {
     if (DoesFileExist(path) &&
         !dialogs.question(QStringLiteral("Are you sure you wish to overwrite ") + path +
                               QStringLiteral(" ?"),
                           true))
         return;
-    const QByteArray bytes = encodeSetsFile(entries(findList), entries(replaceList));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    const QByteArray bytes = encodeSetsFile(pairs.find, pairs.replace);
+    // A failed save leaves the file that was there as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
         throw Failure(QStringLiteral("Path/File access error: ") + file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.flush())
+    if (file.write(bytes) != bytes.size() || !file.commit())
         throw Failure(QStringLiteral("Disk full or write error: ") + file.errorString());
 }
 
@@ -124,6 +115,23 @@ QString ReadTextFile(const QString &path)
     if (file.error() != QFileDevice::NoError)
         throw Failure(QStringLiteral("Input past end of file: ") + file.errorString());
     return decodeTextFile(bytes);
+}
+
+SetsPairs pairsFromText(const QString &text, const QString &separator)
+{
+    SetsPairs pairs;
+    if (separator.isEmpty())
+        return pairs;
+    QString lines = text;
+    lines.remove(QLatin1Char('\r'));
+    for (const QStringView line : QStringView(lines).split(QLatin1Char('\n'))) {
+        if (line.isEmpty() || !line.contains(separator))
+            continue;
+        const QList<QStringView> pieces = line.split(separator);
+        pairs.find << pieces.value(0).toString();
+        pairs.replace << pieces.value(1).toString();
+    }
+    return pairs;
 }
 
 } // namespace vantrelle

@@ -1,11 +1,11 @@
 #pragma once
 // The sets file: one pair per line, find text, separator, replace text. Save
 // Sets writes it with "::" and CR LF; Load Sets reads it with any separator.
+#include "sets/setslist.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-
-class QComboBox;
 
 namespace vantrelle {
 
@@ -13,22 +13,15 @@ class Dialogs;
 
 inline constexpr char kSetsSeparator[] = "::";
 
-// Two index-aligned lists of texts: pair i is find[i] -> replace[i].
-struct SetsPairs {
-    QStringList find;
-    QStringList replace;
-};
-
 // The bytes of a sets file: "find::replace" CR LF per pair, no header. Written
 // in Windows-1252 when every character fits; otherwise the whole file goes out
 // as UTF-16 little-endian with a byte-order mark, so no text is lost.
 QByteArray encodeSetsFile(const QStringList &find, const QStringList &replace);
 
-// Writes the pairs of the two lists to path, asking first when a file is
-// already there ("No" leaves it untouched). Throws Failure when the file
-// cannot be created or written.
-void SaveSetsToFile(Dialogs &dialogs, const QString &path, const QComboBox &findList,
-                    const QComboBox &replaceList);
+// Writes the pairs to path, asking first when a file is already there ("No"
+// leaves it untouched). The file is replaced whole or not at all. Throws
+// Failure when the file cannot be created or written.
+void SaveSetsToFile(Dialogs &dialogs, const QString &path, const SetsPairs &pairs);
 
 // The text of a sets file's bytes: UTF-16 after a leading 0xFF or 0xFE byte
 // (FF FE little-endian, FE FF big-endian; the mark itself is dropped), UTF-8
@@ -39,5 +32,11 @@ QString decodeTextFile(const QByteArray &bytes);
 // The whole text of a file; empty when there is no file or it is empty.
 // Throws Failure when the file cannot be read.
 QString ReadTextFile(const QString &path);
+
+// The pairs of a sets file's text: every line holding the separator gives one
+// pair, the text before its first occurrence and the text between it and the
+// next; empty lines and lines without the separator are passed over. Every
+// CR is dropped first, so lines may end in CR LF or LF.
+SetsPairs pairsFromText(const QString &text, const QString &separator);
 
 } // namespace vantrelle

@@ -1,8 +1,6 @@
 #include "setslist.h"
 
-#include <QComboBox>
 #include <QLocale>
-#include <QSignalBlocker>
 
 namespace vantrelle {
 
@@ -14,36 +12,61 @@ QString setsNotLoadedMessage(int lines)
                        : QStringLiteral(" lines of the file were not loaded."));
 }
 
-int setsRoom(const QComboBox &findList)
+int SetsModel::rowCount(const QModelIndex &parent) const
 {
-    return findList.count() >= kMaxSets ? 0 : kMaxSets - findList.count();
+    return parent.isValid() ? 0 : int(m_pairs.size());
 }
 
-void appendEntries(QComboBox &list, const QStringList &texts)
+int SetsModel::columnCount(const QModelIndex &parent) const
 {
-    if (texts.isEmpty())
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant SetsModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_pairs.size() ||
+        (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return index.column() == FindColumn ? m_pairs.find.at(index.row())
+                                        : m_pairs.replace.at(index.row());
+}
+
+int SetsModel::room() const
+{
+    return m_pairs.size() >= kMaxSets ? 0 : kMaxSets - int(m_pairs.size());
+}
+
+int SetsModel::append(const SetsPairs &pairs)
+{
+    const int n = int(std::min<qsizetype>(pairs.size(), room()));
+    if (n == 0)
+        return 0;
+    const int first = int(m_pairs.size());
+    beginInsertRows({}, first, first + n - 1);
+    m_pairs.find += pairs.find.mid(0, n);
+    for (int i = 0; i < n; ++i)
+        m_pairs.replace << pairs.replace.value(i);
+    endInsertRows();
+    return n;
+}
+
+void SetsModel::removePair(int row)
+{
+    if (row < 0 || row >= m_pairs.size())
         return;
-    const int selected = list.currentIndex();
-    {
-        // A pick-only list selects its first entry by itself; the sets keep
-        // their selection, and nobody needs one signal per entry.
-        const QSignalBlocker quiet(&list);
-        list.addItems(texts);
-        list.setCurrentIndex(selected);
-    }
+    beginRemoveRows({}, row, row);
+    m_pairs.find.removeAt(row);
+    m_pairs.replace.removeAt(row);
+    endRemoveRows();
 }
 
-void removeSelectedEntry(QComboBox &list)
+void SetsModel::clear()
 {
-    const int selected = list.currentIndex();
-    if (selected >= 0)
-        list.removeItem(selected);
-}
-
-void followSelection(QComboBox &list, int index)
-{
-    if (list.currentIndex() != index && index < list.count())
-        list.setCurrentIndex(index);
+    if (m_pairs.size() == 0)
+        return;
+    beginResetModel();
+    m_pairs = {};
+    endResetModel();
 }
 
 } // namespace vantrelle

@@ -1,10 +1,10 @@
 #pragma once
-// The two sets lists of the main window: find texts and replace texts, pair i
-// made of entry i of each. Every operation here keeps them equal in length.
+// The sets: find/replace pairs applied in list order, held in one model whose
+// two columns the window shows as its two lists (find texts, replace texts).
+// Every change goes through the model, so the two lists never differ in length.
+#include <QAbstractTableModel>
 #include <QString>
 #include <QStringList>
-
-class QComboBox;
 
 namespace vantrelle {
 
@@ -22,22 +22,37 @@ inline constexpr char kSetsFull[] =
 // The notice for lines of a sets file left out because the lists were full.
 QString setsNotLoadedMessage(int lines);
 
-// How many more pairs the lists can take.
-int setsRoom(const QComboBox &findList);
+// Two index-aligned lists of texts: pair i is find[i] -> replace[i].
+struct SetsPairs {
+    QStringList find;
+    QStringList replace;
+    qsizetype size() const { return find.size(); }
+};
 
-// Appends the texts at the end of the list in one step. The selection stays
-// as it was: a list that had none still has none.
-void appendEntries(QComboBox &list, const QStringList &texts);
-inline void appendEntry(QComboBox &list, const QString &text)
-{
-    appendEntries(list, QStringList{text});
-}
+class SetsModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { FindColumn = 0, ReplaceColumn = 1 };
 
-// Removes the list's selected entry; nothing when it has no selection.
-void removeSelectedEntry(QComboBox &list);
+    using QAbstractTableModel::QAbstractTableModel;
 
-// Gives the list the selection the other list just got; a list already at that
-// position is left alone, so two coupled lists settle in one step.
-void followSelection(QComboBox &list, int index);
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+    // How many more pairs the model can take.
+    int room() const;
+    // Appends as many of the pairs as there is room for, in one change, and
+    // returns how many were appended.
+    int append(const SetsPairs &pairs);
+    // Removes one pair; nothing for a row outside the list.
+    void removePair(int row);
+    void clear();
+
+    const SetsPairs &pairs() const { return m_pairs; }
+
+private:
+    SetsPairs m_pairs;
+};
 
 } // namespace vantrelle

@@ -1,13 +1,13 @@
 // Times a whole-folder add as the window does it: the walk, the listing of
 // every folder and the filling of a visible list, with the event loop
 // repainting the list between folders. Prints rows, seconds and repaints.
-#include "app/shell/dialogs.h"
-#include "app/shell/errorreport.h"
 #include "doclist/addfolder.h"
 #include "doclist/adding.h"
-#include "doclist/doclistview.h"
+#include "shell/errorreport.h"
+#include "widgets/doclistview.h"
+#include "widgets/qtdialogs.h"
 
-#include "tests/support/paintcounter.h"
+#include "widgets/paintcounter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

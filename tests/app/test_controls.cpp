@@ -1,10 +1,10 @@
 // The shell's own controls, the file dialog adapter and the pointer files.
-#include "app/shell/appearance.h"
-#include "app/shell/apptitle.h"
-#include "app/shell/commondialog.h"
-#include "app/shell/controls.h"
 #include "fsutil/failure.h"
+#include "shell/apptitle.h"
 #include "tests/support/scripteddialogs.h"
+#include "widgets/appearance.h"
+#include "widgets/commondialog.h"
+#include "widgets/controls.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

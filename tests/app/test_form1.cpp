@@ -3,18 +3,18 @@
 // automation server are doubles; the settings and the program folder are
 // temporary.
 #include "app/form1.h"
-#include "app/shell/appearance.h"
-#include "app/shell/apptitle.h"
-#include "app/shell/controls.h"
-#include "app/shell/errorreport.h"
-#include "app/shell/settings.h"
-#include "doclist/doclistview.h"
-#include "run/automation.h"
 #include "run/publisher1.h"
-#include "sets/form2.h"
+#include "shell/apptitle.h"
+#include "shell/automation.h"
+#include "shell/errorreport.h"
+#include "shell/settings.h"
 #include "tests/support/recordingserver.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/tempsettings.h"
+#include "widgets/appearance.h"
+#include "widgets/controls.h"
+#include "widgets/doclistview.h"
+#include "widgets/form2.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
-#include "app/shell/apptitle.h"
-#include "app/shell/errorreport.h"
-#include "app/shell/settings.h"
 #include "fsutil/failure.h"
+#include "shell/apptitle.h"
+#include "shell/errorreport.h"
+#include "shell/settings.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/tempsettings.h"
 

@@ -1,6 +1,6 @@
-#include "app/shell/errorreport.h"
 #include "doclist/addfolder.h"
 #include "doclist/fileattributes.h"
+#include "shell/errorreport.h"
 #include "tests/doclist/treehelpers.h"
 #include "tests/support/scripteddialogs.h"
 

@@ -1,5 +1,5 @@
-#include "doclist/doclistview.h"
 #include "tests/support/qtprinters.h"
+#include "widgets/doclistview.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>

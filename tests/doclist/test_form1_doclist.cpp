@@ -1,16 +1,16 @@
 #include "app/form1.h"
-#include "app/shell/commondialog.h"
-#include "app/shell/controls.h"
-#include "app/shell/errorreport.h"
-#include "app/shell/settings.h"
 #include "doclist/addfolder.h"
 #include "doclist/adding.h"
-#include "doclist/doclistview.h"
 #include "doclist/documentlist.h"
-#include "run/automation.h"
+#include "shell/automation.h"
+#include "shell/errorreport.h"
+#include "shell/settings.h"
 #include "tests/doclist/treehelpers.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/tempsettings.h"
+#include "widgets/commondialog.h"
+#include "widgets/controls.h"
+#include "widgets/doclistview.h"
 
 #include <QApplication>
 #include <QDropEvent>

@@ -1,16 +1,17 @@
 // "Start Replacing" driven on a real window (offscreen) with the dialogs and
 // automation doubles, and end to end with the native engine on real files.
 #include "app/form1.h"
-#include "app/shell/apptitle.h"
-#include "app/shell/controls.h"
-#include "app/shell/settings.h"
-#include "doclist/doclistview.h"
+#include "sets/setslist.h"
 #include "pubengine/publication.h"
 #include "pubengine/server.h"
-#include "run/automation.h"
+#include "shell/apptitle.h"
+#include "shell/automation.h"
+#include "shell/settings.h"
 #include "tests/support/recordingserver.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/tempsettings.h"
+#include "widgets/controls.h"
+#include "widgets/doclistview.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -142,8 +143,7 @@ TEST_F(RunFixture, SetsTabSendsEveryPair)
     form->ListView1->append(path("a.pub"));
     form->Option2->setChecked(true);
     form->TabControl1->setSelectedIndex(1);
-    form->Combo1->addItems({"x", "y"});
-    form->Combo2->addItems({"1", "2"});
+    form->sets().append({{"x", "y"}, {"1", "2"}});
     form->PushButton7_Click();
     EXPECT_TRUE(log.calls.contains("FindText(x)"));
     EXPECT_TRUE(log.calls.contains("ReplaceWithText(2)"));

@@ -1,5 +1,5 @@
-#include "run/automation.h"
 #include "run/publisher1.h"
+#include "shell/automation.h"
 #include "tests/support/recordingserver.h"
 #include "tests/support/scripteddialogs.h"
 

@@ -2,11 +2,11 @@
 // A real main window with scripted dialogs and a settings store of its own,
 // plus helpers to read the two sets lists as "find->replace" pairs.
 #include "app/form1.h"
-#include "app/shell/controls.h"
-#include "run/automation.h"
 #include "sets/setslist.h"
+#include "shell/automation.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/tempsettings.h"
+#include "widgets/controls.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -41,8 +41,7 @@ protected:
 
     void addPairs(const QStringList &finds, const QStringList &replaces)
     {
-        appendEntries(*window.Combo1, finds);
-        appendEntries(*window.Combo2, replaces);
+        window.sets().append({finds, replaces});
     }
 
     QString path(const QString &name) const { return dir.filePath(name); }

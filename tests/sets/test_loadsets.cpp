@@ -1,10 +1,10 @@
 // The Load Sets dialog: its look, the separator it remembers, browse and help,
 // and Load on real files, through the main window that owns the lists.
-#include "app/shell/controls.h"
-#include "sets/form2.h"
 #include "sets/setsfile.h"
 #include "sets/setslist.h"
 #include "setsfixture.h"
+#include "widgets/controls.h"
+#include "widgets/form2.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -83,7 +83,7 @@ TEST_F(LoadSets, SeparatorComesFromTheSettingsAndIsStoredAtEveryChange)
     EXPECT_EQ(settings->get(keys::Form2Text2, "unset"), "");
 
     settings->set(keys::Form2Text2, QStringLiteral(" ; "));
-    Form2 second(dialogs, *settings, window.Combo1, window.Combo2);
+    Form2 second(dialogs, *settings, window.sets());
     second.Form_Load();
     EXPECT_EQ(second.Text2->text(), " ; ");
 }

@@ -2,7 +2,7 @@
 // A recording double of the automation server: every call is logged as one
 // line ("Open(a.pub,false,true,1)"), and any call can be told to fail.
 #include "fsutil/failure.h"
-#include "run/automation.h"
+#include "shell/automation.h"
 #include "tests/support/qtprinters.h"
 
 #include <QSet>

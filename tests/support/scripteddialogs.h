@@ -1,7 +1,7 @@
 #pragma once
 // A dialogs double: records what was shown, answers from queues set up by the
 // test. An empty queue answers like a cancel (No, empty text, no files).
-#include "app/shell/dialogs.h"
+#include "shell/dialogs.h"
 #include "tests/support/qtprinters.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 // A settings store in a temporary folder, so tests never touch the user's own.
-#include "app/shell/settings.h"
+#include "shell/settings.h"
 
 #include <QTemporaryDir>
 

@@ -1,6 +1,6 @@
 #include "errorreport.h"
 
-#include "app/shell/dialogs.h"
+#include "shell/dialogs.h"
 
 #include <stdexcept>
 

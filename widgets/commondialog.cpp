@@ -1,6 +1,6 @@
 #include "commondialog.h"
 
-#include "app/shell/dialogs.h"
+#include "shell/dialogs.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "doclistview.h"
 
-#include "app/shell/appearance.h"
+#include "widgets/appearance.h"
 
 #include <QCursor>
 #include <QDragEnterEvent>

@@ -1,6 +1,6 @@
 #include "appearance.h"
 
-#include "app/shell/apptitle.h"
+#include "shell/apptitle.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,16 +1,15 @@
 #include "form2.h"
 
-#include "app/shell/appearance.h"
-#include "app/shell/controls.h"
-#include "app/shell/dialogs.h"
-#include "app/shell/errorreport.h"
-#include "app/shell/settings.h"
 #include "fsutil/paths.h"
 #include "sets/setsfile.h"
 #include "sets/setslist.h"
+#include "shell/dialogs.h"
+#include "shell/errorreport.h"
+#include "shell/settings.h"
+#include "widgets/appearance.h"
+#include "widgets/controls.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -88,10 +87,8 @@ QString loadSetsHelpText()
     return lines.join(QStringLiteral("\r\n"));
 }
 
-Form2::Form2(Dialogs &dialogs, SettingsStore &settings, QComboBox *findList, QComboBox *replaceList,
-             QWidget *parent)
-    : QDialog(parent), m_dialogs(dialogs), m_settings(settings), m_findList(findList),
-      m_replaceList(replaceList)
+Form2::Form2(Dialogs &dialogs, SettingsStore &settings, SetsModel &sets, QWidget *parent)
+    : QDialog(parent), m_dialogs(dialogs), m_settings(settings), m_sets(sets)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Load Sets"));
@@ -200,32 +197,12 @@ void Form2::PushButton1_Click()
     }
     const QString separator = Text2->text();
     QString text;
-    QList<QStringView> lines;
     SetsPairs pairs;
     guard.run(106, [&] { text = ReadTextFile(path); });
-    guard.run(108, [&] { text.remove(QLatin1Char('\r')); });
-    guard.run(110, [&] {
-        if (!text.isEmpty())
-            lines = QStringView(text).split(QLatin1Char('\n'));
-    });
-    guard.reach(112);
-    for (const QStringView line : lines) {
-        if (guard.test(114, [&] { return line.isEmpty(); }))
-            continue;
-        if (guard.test(116, [&] { return !line.contains(separator); }))
-            continue;
-        guard.run(118, [&] {
-            const QList<QStringView> pieces = line.split(separator);
-            pairs.find << pieces.value(0).toString();
-            pairs.replace << pieces.value(1).toString();
-        });
-        guard.reach(124);
-    }
+    guard.run(108, [&] { pairs = pairsFromText(text, separator); });
     // Pairs past the lists' limit are left out, and the user is told how many.
-    const int room = setsRoom(*m_findList);
-    const int notLoaded = int(pairs.find.size()) > room ? int(pairs.find.size()) - room : 0;
-    guard.run(120, [&] { appendEntries(*m_findList, pairs.find.mid(0, room)); });
-    guard.run(122, [&] { appendEntries(*m_replaceList, pairs.replace.mid(0, room)); });
+    int notLoaded = 0;
+    guard.run(120, [&] { notLoaded = int(pairs.size()) - m_sets.append(pairs); });
     if (notLoaded > 0)
         guard.run(124, [&] { m_dialogs.notice(setsNotLoadedMessage(notLoaded)); });
     guard.run(126, [&] { close(); });

@@ -1,10 +1,10 @@
 // Shows the main window and drops the given paths on its list, as a file
 // manager would, so the window can be looked at on a real display.
 #include "app/form1.h"
-#include "app/shell/dialogs.h"
-#include "app/shell/settings.h"
-#include "doclist/doclistview.h"
-#include "run/automation.h"
+#include "shell/automation.h"
+#include "shell/settings.h"
+#include "widgets/doclistview.h"
+#include "widgets/qtdialogs.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "app/shell/apptitle.h"
-#include "app/shell/dialogs.h"
+#include "widgets/qtdialogs.h"
+#include "shell/apptitle.h"
 
 #include <QApplication>
 #include <QDesktopServices>

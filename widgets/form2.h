@@ -1,13 +1,12 @@
 #pragma once
 // Form2, the "Load Sets" dialog: a file and a separator; Load appends the
 // file's pairs to the sets lists.
-#include "app/shell/windowpointer.h"
+#include "widgets/windowpointer.h"
 
 #include <QDialog>
 
 #include <array>
 
-class QComboBox;
 class QLabel;
 class QLineEdit;
 
@@ -16,12 +15,12 @@ namespace vantrelle {
 class Dialogs;
 class PushButton;
 class SettingsStore;
+class SetsModel;
 
 class Form2 : public QDialog {
     Q_OBJECT
 public:
-    Form2(Dialogs &dialogs, SettingsStore &settings, QComboBox *findList, QComboBox *replaceList,
-          QWidget *parent = nullptr);
+    Form2(Dialogs &dialogs, SettingsStore &settings, SetsModel &sets, QWidget *parent = nullptr);
 
     // Appearance, icon, hand pointer and the stored separator.
     void Form_Load();
@@ -53,8 +52,7 @@ protected:
 private:
     Dialogs &m_dialogs;
     SettingsStore &m_settings;
-    QComboBox *m_findList;
-    QComboBox *m_replaceList;
+    SetsModel &m_sets;
     WindowPointer m_pointer{this};
 };
 

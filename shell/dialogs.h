@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-class QWidget;
-
 namespace vantrelle {
 
 // One file dialog use: a title and a filter in the "Description|pattern|..."
@@ -37,27 +35,5 @@ public:
     // Opens a folder in the desktop's file manager.
     virtual void openFolder(const QString &path) = 0;
 };
-
-// The Qt implementation used by the program.
-class QtDialogs : public Dialogs {
-public:
-    explicit QtDialogs(QWidget *owner = nullptr) : m_owner(owner) {}
-    void setOwner(QWidget *owner) { m_owner = owner; }
-
-    void notice(const QString &text) override;
-    bool question(const QString &text, bool yesIsDefault) override;
-    void errorReport(const QString &text) override;
-    QString inputBox(const QString &prompt, const QString &initialText) override;
-    QStringList openFiles(const FileDialogRequest &request) override;
-    QString saveFile(const FileDialogRequest &request) override;
-    QString pickFolder(const QString &title, const QString &initialFolder) override;
-    void openFolder(const QString &path) override;
-
-private:
-    QWidget *m_owner = nullptr;
-};
-
-// "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|" -> "Text Files (*.txt);;All Files (*.*)".
-QString qtFilterFromPipes(const QString &pipeFilter);
 
 } // namespace vantrelle

@@ -1,13 +1,12 @@
 // Load Sets of a full 32,767-line file and Save Sets of 32,767 pairs, on real
 // files and real lists.
-#include "app/shell/settings.h"
-#include "sets/form2.h"
 #include "sets/setsfile.h"
 #include "sets/setslist.h"
-#include "tests/support/scripteddialogs.h"
+#include "shell/dialogs.h"
+#include "shell/settings.h"
+#include "widgets/form2.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
@@ -17,45 +16,53 @@ namespace {
 
 using namespace vantrelle;
 
+// Answers Yes to the overwrite question and shows nothing.
+class QuietDialogs final : public Dialogs {
+public:
+    void notice(const QString &) override {}
+    bool question(const QString &, bool) override { return true; }
+    void errorReport(const QString &text) override { qFatal("%s", qPrintable(text)); }
+    QString inputBox(const QString &, const QString &) override { return {}; }
+    QStringList openFiles(const FileDialogRequest &) override { return {}; }
+    QString saveFile(const FileDialogRequest &) override { return {}; }
+    QString pickFolder(const QString &, const QString &) override { return {}; }
+    void openFolder(const QString &) override {}
+};
+
 QString sampleLine(int i)
 {
     return QStringLiteral("find text %1 caf\u00e9::replacement %1 na\u00efve").arg(i);
 }
 
 // The pairs of a full list; with wide, texts that only UTF-16 can hold.
-void fillPairs(QComboBox &find, QComboBox &replace, bool wide)
+SetsPairs fullPairs(bool wide)
 {
-    QStringList finds;
-    QStringList replaces;
+    SetsPairs pairs;
     for (int i = 0; i < kMaxSets; ++i) {
         const QStringList pair = sampleLine(i).split(QStringLiteral("::"));
-        finds << pair[0] + (wide ? QStringLiteral(" \u6771") : QString());
-        replaces << pair[1];
+        pairs.find << pair[0] + (wide ? QStringLiteral(" \u6771") : QString());
+        pairs.replace << pair[1];
     }
-    appendEntries(find, finds);
-    appendEntries(replace, replaces);
+    return pairs;
 }
 
 void BM_LoadSets(benchmark::State &state, bool wide)
 {
     QTemporaryDir dir;
     SettingsStore settings(dir.filePath(QStringLiteral("settings.ini")));
-    test::ScriptedDialogs dialogs;
-    QComboBox find;
-    QComboBox replace;
+    QuietDialogs dialogs;
+    SetsModel sets;
     const QString path = dir.filePath(QStringLiteral("sets.txt"));
-    fillPairs(find, replace, wide);
-    SaveSetsToFile(dialogs, path, find, replace);
+    SaveSetsToFile(dialogs, path, fullPairs(wide));
     for (auto _ : state) {
         state.PauseTiming();
-        find.clear();
-        replace.clear();
-        Form2 form(dialogs, settings, &find, &replace);
+        sets.clear();
+        Form2 form(dialogs, settings, sets);
         form.Form_Load();
         form.Text1->setText(path);
         state.ResumeTiming();
         form.PushButton1_Click();
-        if (find.count() != kMaxSets || replace.count() != kMaxSets)
+        if (sets.rowCount() != kMaxSets)
             state.SkipWithError("not every line was loaded");
     }
 }
@@ -65,14 +72,12 @@ BENCHMARK_CAPTURE(BM_LoadSets, utf16, true)->Unit(benchmark::kMillisecond);
 void BM_SaveSets(benchmark::State &state, bool wide)
 {
     QTemporaryDir dir;
-    test::ScriptedDialogs dialogs;
-    QComboBox find;
-    QComboBox replace;
-    fillPairs(find, replace, wide);
+    QuietDialogs dialogs;
+    const SetsPairs pairs = fullPairs(wide);
     int n = 0;
     for (auto _ : state) {
         const QString path = dir.filePath(QStringLiteral("out%1.txt").arg(n++));
-        SaveSetsToFile(dialogs, path, find, replace);
+        SaveSetsToFile(dialogs, path, pairs);
     }
 }
 BENCHMARK_CAPTURE(BM_SaveSets, windows1252, false)->Unit(benchmark::kMillisecond);

@@ -3,14 +3,14 @@
 // how often the window repainted meanwhile.
 //   run-bench PUBLICATION [COUNT]
 #include "app/form1.h"
-#include "app/shell/controls.h"
-#include "app/shell/dialogs.h"
-#include "app/shell/settings.h"
-#include "doclist/doclistview.h"
 #include "pubengine/server.h"
-#include "run/automation.h"
+#include "shell/automation.h"
+#include "shell/dialogs.h"
+#include "shell/settings.h"
+#include "widgets/controls.h"
+#include "widgets/doclistview.h"
 
-#include "tests/support/paintcounter.h"
+#include "widgets/paintcounter.h"
 
 #include <QApplication>
 #include <QDir>

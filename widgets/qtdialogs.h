@@ -1,0 +1,31 @@
+#pragma once
+// The dialogs seam answered by real Qt message boxes and file dialogs.
+#include "shell/dialogs.h"
+
+class QWidget;
+
+namespace vantrelle {
+
+// The Qt implementation used by the program.
+class QtDialogs : public Dialogs {
+public:
+    explicit QtDialogs(QWidget *owner = nullptr) : m_owner(owner) {}
+    void setOwner(QWidget *owner) { m_owner = owner; }
+
+    void notice(const QString &text) override;
+    bool question(const QString &text, bool yesIsDefault) override;
+    void errorReport(const QString &text) override;
+    QString inputBox(const QString &prompt, const QString &initialText) override;
+    QStringList openFiles(const FileDialogRequest &request) override;
+    QString saveFile(const FileDialogRequest &request) override;
+    QString pickFolder(const QString &title, const QString &initialFolder) override;
+    void openFolder(const QString &path) override;
+
+private:
+    QWidget *m_owner = nullptr;
+};
+
+// "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|" -> "Text Files (*.txt);;All Files (*.*)".
+QString qtFilterFromPipes(const QString &pipeFilter);
+
+} // namespace vantrelle
