@@ -7,6 +7,7 @@
 //   form1_doclist.cpp  adding, removing and clearing documents
 //   form1_sets.cpp     the sets lists, Save Sets, Load Sets
 //   form1_run.cpp      Start Replacing and the sample documents
+#include "run/runcore.h"
 #include "widgets/windowpointer.h"
 
 #include <QStringList>
@@ -39,6 +40,11 @@ class Registry;
 }
 
 // What the window needs from outside; tests pass doubles.
+inline constexpr char kNothingToFind[] =
+    "There is nothing to find: type the text to find in \"Find what\" first.";
+inline constexpr char kNoSets[] =
+    "There is nothing to find: the sets list is empty. Add a set or load sets first.";
+
 struct Form1Services {
     Dialogs &dialogs;
     SettingsStore &settings;
@@ -126,6 +132,8 @@ public:
     void RecordSampleFiles();
     void AddSampleFiles();
     bool runInProgress() const { return m_runInProgress; }
+    // What the last run did to every document.
+    const RunReport &lastReport() const { return m_lastReport; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -139,8 +147,11 @@ private:
     void connectSetsHandlers();
     // The extension screening over the whole list.
     void screenDocumentList();
-    // Lines 112 to 156 of "Start Replacing": every row of the list.
-    void runDocuments(Guard &guard);
+    class RunView;
+    // What the controls ask of a run, read once at its start.
+    RunRequest runRequest() const;
+    // The notice for a run with nothing to find; empty when there is something.
+    QString missingFindText() const;
 
     Form1Services m_services;
     WindowPointer m_pointer{this};
@@ -149,6 +160,7 @@ private:
     SetsModel *m_sets = nullptr;
     int m_setsSelection = -1;
     bool m_runInProgress = false;
+    RunReport m_lastReport;
     // Set when the window closes; a run that is yielding stops at its next document.
     bool m_closing = false;
 };

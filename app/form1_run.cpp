@@ -4,8 +4,9 @@
 #include "doclist/addfolder.h"
 #include "doclist/screening.h"
 #include "fsutil/paths.h"
-#include "run/outputpath.h"
 #include "run/publisher1.h"
+#include "run/runcore.h"
+#include "sets/setslist.h"
 #include "shell/apptitle.h"
 #include "shell/dialogs.h"
 #include "shell/errorreport.h"
@@ -26,29 +27,27 @@ namespace vantrelle {
 
 namespace {
 
-QStringList comboTexts(const QComboBox *combo)
-{
-    QStringList texts;
-    texts.reserve(combo->count());
-    for (int i = 0; i < combo->count(); ++i)
-        texts << combo->itemText(i);
-    return texts;
-}
-
-QStringList rowsOf(const DocumentList &list)
-{
-    QStringList rows;
-    for (int i = 1; i <= list.count(); ++i)
-        rows << list.rowText(i);
-    return rows;
-}
-
 QString samplesFolder()
 {
     return programFolder() + QStringLiteral("/Samples");
 }
 
 } // namespace
+
+// The window's side of a run: the pointer, the progress bar and the yields.
+class Form1::RunView final : public RunObserver {
+public:
+    explicit RunView(Form1 &form) : m_form(form) {}
+    void busy() override { m_form.m_pointer.set(kPointerHourglass); }
+    void progressValue(int value) override { m_form.ProgressBar1->setValue(value); }
+    void progressText(const QString &text) override { m_form.ProgressBar1->setText(text); }
+    void yield() override { YieldToEventLoop(); }
+    bool stopRequested() override { return m_form.m_closing; }
+    void idle() override { m_form.m_pointer.set(kPointerDefault); }
+
+private:
+    Form1 &m_form;
+};
 
 void Form1::PushButton7_Click()
 {
@@ -70,12 +69,15 @@ void Form1::PushButton7_Click()
         });
     } else if (!guard.test(106, [&] { return ListView1->count() >= 1; })) {
         guard.run(160, [&] { dialogs.notice(QStringLiteral("No files added.")); });
+    } else if (const QString missing = missingFindText(); !missing.isEmpty()) {
+        dialogs.notice(missing);
     } else {
         guard.run(108, [&] { screenDocumentList(); });
         const bool goOn = guard.test(
             110, [&] { return !Publisher1::WarnIfPublisherOpen(dialogs, m_services.registry); });
         if (goOn) {
-            runDocuments(guard);
+            RunView view(*this);
+            m_lastReport = runDocuments(runRequest(), dialogs, m_services.registry, view);
             if (!m_closing)
                 guard.run(158, [&] { dialogs.notice(QStringLiteral("Done.")); });
         }
@@ -84,66 +86,30 @@ void Form1::PushButton7_Click()
     m_runInProgress = false;
 }
 
-void Form1::runDocuments(Guard &guard)
+RunRequest Form1::runRequest() const
 {
-    const EditorContext editor{m_services.dialogs, m_services.registry,
-                               [this] { return int(Check2->checkState()); }};
-    int n = 0;
-    guard.run(112, [&] { n = ListView1->count(); });
-    RunOutputGuard outputs(rowsOf(*ListView1));
-    for (int i = 1; i <= n; ++i) {
-        // Rows can only be reordered while the run yields; a row that is gone
-        // ends the run rather than processing an empty path. A closed window
-        // ends the program, so the run stops too.
-        if (i > ListView1->count() || m_closing)
-            break;
-        QString source;
-        QString output;
-        guard.run(114, [&] { m_pointer.set(kPointerHourglass); });
-        guard.run(116, [&] { source = ListView1->rowText(i); });
-        guard.run(118, [&] {
-            ProgressBar1->setValue(int(std::floor(double(i) / double(ListView1->count()) * 100.0)));
-        });
-        guard.run(120, [&] {
-            ProgressBar1->setText(QStringLiteral("Processing: ") + GetFileNameOfPath(source));
-        });
-        guard.run(122, [&] { YieldToEventLoop(); });
-        if (m_closing)
-            break;
-        if (guard.test(124, [&] { return Option1->isChecked(); }))
-            guard.run(126, [&] { output = JoinOutput(Text3->text(), source, kSeparator); });
-        else if (guard.test(128, [&] { return Option2->isChecked(); }))
-            guard.run(130,
-                      [&] { output = JoinOutput(GetFolderOfPath(source), source, kSeparator); });
-        guard.run(132, [&] { output = CollapseBackslashes(output); });
-        if (guard.test(134, [&] { return OutputIsSource(source, output, kSeparator); }))
-            guard.run(136, [&] { output = ReplacedOutputName(output, source, kSeparator); });
+    RunRequest request;
+    for (int i = 1; i <= ListView1->count(); ++i)
+        request.documents << ListView1->rowText(i);
+    request.tab = TabControl1->selectedIndex();
+    request.findText = Text1->toPlainText();
+    request.replaceText = Text2->toPlainText();
+    request.findList = m_sets->pairs().find;
+    request.replaceList = m_sets->pairs().replace;
+    request.matchCase = checkValue(Check2);
+    request.useFolder = Option1->isChecked();
+    request.folder = Text3->text();
+    return request;
+}
 
-        // Never write over another document of the list or a result of this run.
-        if (const std::optional<QString> refusal = outputs.refusal(source, output)) {
-            m_services.dialogs.notice(*refusal);
-            guard.run(148, [&] { m_pointer.set(kPointerHourglass); });
-            continue;
-        }
-        guard.run(138, [&] { DeleteFileQuiet(output); });
-        if (guard.test(140, [&] { return TabControl1->selectedIndex() == 0; })) {
-            guard.run(142, [&] {
-                Publisher1::ReplaceByFileXY(editor, source, Text1->toPlainText(),
-                                            Text2->toPlainText(), output);
-            });
-        } else if (guard.test(144, [&] { return TabControl1->selectedIndex() == 1; })) {
-            guard.run(146, [&] {
-                Publisher1::ReplaceByFileXYCombo(editor, source, comboTexts(Combo1),
-                                                 comboTexts(Combo2), output);
-            });
-        }
-        outputs.recordOutput(source, output);
-        guard.run(148, [&] { m_pointer.set(kPointerHourglass); });
-    }
-    guard.reach(150);
-    guard.run(152, [&] { m_pointer.set(kPointerDefault); });
-    guard.run(154, [&] { ProgressBar1->setValue(0); });
-    guard.run(156, [&] { ProgressBar1->setText(QStringLiteral("Progress Bar")); });
+QString Form1::missingFindText() const
+{
+    const int tab = TabControl1->selectedIndex();
+    if (tab == 0 && Text1->toPlainText().isEmpty())
+        return QString::fromLatin1(kNothingToFind);
+    if (tab == 1 && m_sets->rowCount() == 0)
+        return QString::fromLatin1(kNoSets);
+    return {};
 }
 
 void Form1::screenDocumentList()

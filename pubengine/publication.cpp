@@ -142,6 +142,12 @@ void Publication::saveAs(const QString &path) const
         throw Failure(QStringLiteral("Cannot save “%1” as “%2”: that is the file it was opened "
                                      "from, which is never overwritten.")
                           .arg(m_name, target));
+    // QSaveFile writes to the target of a symbolic link; a result is only ever
+    // written to its own path, so a link there is refused instead.
+    if (QFileInfo(path).isSymLink())
+        throw Failure(QStringLiteral("Cannot save “%1” as “%2”: that name is a symbolic link, and "
+                                     "a result is never written through a link to another file.")
+                          .arg(m_name, target));
     const QByteArray bytes = toBytes();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

@@ -25,7 +25,7 @@ struct Session {
     }
 };
 
-class EngineFindReplace final : public NativeFindReplace {
+class EngineFindReplace final : public NativeFindReplace, public automation::CountingFindReplace {
 public:
     explicit EngineFindReplace(std::shared_ptr<Session> session) : m_session(std::move(session)) {}
 
@@ -47,6 +47,7 @@ public:
     {
         m_replaced = 0;
         m_left = 0;
+        m_leftReason.clear();
         Publication &pub = m_session->active();
         if (m_wholeWord)
             throw Failure(QStringLiteral("Cannot search “%1”: matching whole words only is not "
@@ -69,6 +70,7 @@ public:
                               .arg(m_scope));
         }
         m_left = result.leftTotal();
+        m_leftReason = describeLeft(result, m_find);
         if (m_scope == automation::kReplaceScopeAll && m_left > 0)
             throw Failure(
                 QStringLiteral("In “%1”, %2").arg(pub.name(), describeLeft(result, m_find)));
@@ -77,6 +79,10 @@ public:
 
     std::size_t lastReplaced() const override { return m_replaced; }
     std::size_t lastLeft() const override { return m_left; }
+    automation::ExecuteCounts lastCounts() const override
+    {
+        return {qint64(m_replaced), qint64(m_left), m_leftReason};
+    }
 
 private:
     std::shared_ptr<Session> m_session;
@@ -87,6 +93,7 @@ private:
     bool m_wholeWord = false;
     std::size_t m_replaced = 0;
     std::size_t m_left = 0;
+    QString m_leftReason;
 };
 
 class EngineDocument final : public automation::Document {

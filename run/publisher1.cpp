@@ -26,73 +26,138 @@ template <class T> T &need(const std::shared_ptr<T> &object)
     return *object;
 }
 
-bool matchCaseChecked(const EditorContext &context)
-{
-    return context.matchCaseState() == 1;
-}
+// One call's guard and what it has learnt so far.
+class Edit {
+public:
+    Edit(const EditorContext &editor, const char *location)
+        : context(editor), guard(editor.dialogs, location)
+    {
+    }
 
-// The settings of one pair, lines first .. first+14 of the procedure's numbering.
-void applyPair(Guard &guard, const EditorContext &context, const std::shared_ptr<FindReplace> &find,
-               const QString &findText, const QString &replaceText, int first)
-{
-    guard.run(first + 2, [&] { need(find).Clear(); });
-    guard.run(first + 4, [&] { need(find).SetFindText(findText); });
-    guard.run(first + 6, [&] { need(find).SetReplaceWithText(replaceText); });
-    guard.run(first + 8, [&] { need(find).SetReplaceScope(automation::kReplaceScopeAll); });
-    if (guard.test(first + 10, [&] { return matchCaseChecked(context); }))
-        guard.run(first + 12, [&] { need(find).SetMatchCase(true); });
-    else
-        guard.run(first + 14, [&] { need(find).SetMatchCase(false); });
-    guard.run(first + 16, [&] { need(find).SetMatchWholeWord(false); });
-    guard.run(first + 18, [&] { need(find).Execute(); });
-}
+    // A numbered step. After a failure no further step is attempted (they
+    // would only fail on what the failed one did not produce), so one failure
+    // gives one report.
+    template <class F> bool step(int line, F &&statement)
+    {
+        if (result.failed)
+            return false;
+        bool ok = true;
+        guard.run(line, [&] {
+            try {
+                statement();
+            } catch (...) {
+                ok = false;
+                result.failed = true;
+                throw;
+            }
+        });
+        return ok;
+    }
+
+    void create()
+    {
+        step(100, [&] { app = context.registry.CreateObject(kProgId); });
+    }
+
+    void open(const QString &source)
+    {
+        if (app)
+            result.opened = step(102, [&] { doc = need(app).Open(source, false, true, 1); });
+    }
+
+    // The settings of one pair, from the line after the one that fetched the
+    // FindReplace, and its Execute. The counts are read even when Execute
+    // fails: the engine fails it for occurrences it had to leave.
+    void applyPair(const std::shared_ptr<automation::FindReplace> &find, const QString &findText,
+                   const QString &replaceText, int first)
+    {
+        if (!find)
+            return;
+        const bool matchCase = context.matchCase == kMatchCaseTicked;
+        step(first + 2, [&] { find->Clear(); });
+        step(first + 4, [&] { find->SetFindText(findText); });
+        step(first + 6, [&] { find->SetReplaceWithText(replaceText); });
+        step(first + 8, [&] { find->SetReplaceScope(automation::kReplaceScopeAll); });
+        guard.reach(first + 10);
+        step(matchCase ? first + 12 : first + 14, [&] { find->SetMatchCase(matchCase); });
+        step(first + 16, [&] { find->SetMatchWholeWord(false); });
+        bool executed = false;
+        step(first + 18, [&] {
+            executed = true;
+            find->Execute();
+        });
+        if (!executed)
+            return;
+        const auto *counting = dynamic_cast<const automation::CountingFindReplace *>(find.get());
+        result.counts << (counting ? counting->lastCounts() : automation::ExecuteCounts{});
+    }
+
+    // Nothing is saved after a failed step: the result would not be what
+    // was asked for.
+    void save(int line, const QString &output)
+    {
+        if (!result.opened || result.failed || context.preview)
+            return;
+        result.saved = step(line, [&] {
+            need(need(app).ActiveDocument()).SaveAs(output, automation::kFormatPublication, true);
+        });
+    }
+
+    // Attempted whatever failed before, so no instance is left running. A
+    // result already saved whole stands even when this fails.
+    void quit(int line)
+    {
+        if (app)
+            guard.run(line, [&] { app->Quit(); });
+    }
+
+    const EditorContext &context;
+    Guard guard;
+    std::shared_ptr<automation::Application> app;
+    std::shared_ptr<automation::Document> doc;
+    EditResult result;
+};
 
 } // namespace
 
 namespace Publisher1 {
 
-void ReplaceByFileXY(const EditorContext &context, const QString &source, const QString &findText,
-                     const QString &replaceText, const QString &output)
+EditResult ReplaceByFileXY(const EditorContext &context, const QString &source,
+                           const QString &findText, const QString &replaceText,
+                           const QString &output)
 {
-    Guard guard(context.dialogs, loc::Publisher1_ReplaceByFileXY);
-    std::shared_ptr<Application> app;
-    std::shared_ptr<Document> doc;
-    std::shared_ptr<FindReplace> find;
-
-    guard.run(100, [&] { app = context.registry.CreateObject(kProgId); });
-    guard.run(102, [&] { doc = need(app).Open(source, false, true, 1); });
-    guard.run(104, [&] { find = need(need(app).ActiveDocument()).Find(); });
-    applyPair(guard, context, find, findText, replaceText, 104);
-    find.reset();
-    guard.run(124, [&] {
-        need(need(app).ActiveDocument()).SaveAs(output, automation::kFormatPublication, true);
-    });
-    guard.run(126, [&] { need(app).Quit(); });
+    Edit edit(context, loc::Publisher1_ReplaceByFileXY);
+    edit.create();
+    edit.open(source);
+    if (edit.result.opened) {
+        std::shared_ptr<automation::FindReplace> find;
+        edit.step(104, [&] { find = need(need(edit.app).ActiveDocument()).Find(); });
+        edit.applyPair(find, findText, replaceText, 104);
+    }
+    edit.save(124, output);
+    edit.quit(126);
+    return edit.result;
 }
 
-void ReplaceByFileXYCombo(const EditorContext &context, const QString &source,
-                          const QStringList &findList, const QStringList &replaceList,
-                          const QString &output)
+EditResult ReplaceByFileXYCombo(const EditorContext &context, const QString &source,
+                                const QStringList &findList, const QStringList &replaceList,
+                                const QString &output)
 {
-    Guard guard(context.dialogs, loc::Publisher1_ReplaceByFileXYCombo);
-    std::shared_ptr<Application> app;
-    std::shared_ptr<Document> doc;
-
-    guard.run(100, [&] { app = context.registry.CreateObject(kProgId); });
-    guard.run(102, [&] { doc = need(app).Open(source, false, true, 1); });
-    guard.reach(104);
+    Edit edit(context, loc::Publisher1_ReplaceByFileXYCombo);
+    edit.create();
+    edit.open(source);
+    edit.guard.reach(104);
     // The bound is taken once; the lists hold at most 32,767 pairs.
-    const qsizetype count = findList.size();
+    const qsizetype count = edit.result.opened ? findList.size() : 0;
     for (qsizetype i = 0; i < count; ++i) {
-        std::shared_ptr<FindReplace> find;
-        guard.run(106, [&] { find = need(need(app).ActiveDocument()).Find(); });
-        applyPair(guard, context, find, findList.value(i), replaceList.value(i), 106);
-        guard.reach(126);
+        std::shared_ptr<automation::FindReplace> find;
+        edit.step(106, [&] { find = need(need(edit.app).ActiveDocument()).Find(); });
+        edit.applyPair(find, findList.value(i), replaceList.value(i), 106);
+        edit.guard.reach(126);
     }
-    guard.run(128, [&] {
-        need(need(app).ActiveDocument()).SaveAs(output, automation::kFormatPublication, true);
-    });
-    guard.run(130, [&] { need(app).Quit(); });
+    edit.save(128, output);
+    edit.quit(130);
+    return edit.result;
 }
 
 bool IsPublisherRunning(automation::Registry &registry)

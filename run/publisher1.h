@@ -1,35 +1,49 @@
 #pragma once
 // The publication editor: applies find/replace pairs to one publication
 // through the automation server and saves the result as a new file. Every
-// step is guarded: a failing step is reported and the next one still runs.
+// step is guarded and reported; a step that needs the open publication is not
+// attempted when the open failed, nothing is saved when any step of the
+// replacement failed, and the instance is always quit.
+#include "shell/automation.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 namespace vantrelle {
 class Dialogs;
-namespace automation {
-class Registry;
-}
 
-// What the editor needs from its surroundings.
+// The "Match Case" box's value: 0 clear, 1 ticked, 2 grayed. Only 1 means
+// match case.
+inline constexpr int kMatchCaseTicked = 1;
+
+// What the editor needs from its surroundings, fixed for a whole run.
 struct EditorContext {
     Dialogs &dialogs;
     automation::Registry &registry;
-    // The state of the "Match Case" box at the moment it is read: 0 clear,
-    // 1 checked, 2 grayed. Only 1 means match case. May throw.
-    std::function<int()> matchCaseState;
+    int matchCase = 0;
+    // Count only: every step but the save.
+    bool preview = false;
+};
+
+// What one call did. counts has one entry per pair whose Execute ran; a
+// server that cannot count leaves them at zero.
+struct EditResult {
+    bool opened = false;
+    bool failed = false; // some step was reported
+    bool saved = false;
+    QList<automation::ExecuteCounts> counts;
 };
 
 namespace Publisher1 {
 
-void ReplaceByFileXY(const EditorContext &context, const QString &source, const QString &findText,
-                     const QString &replaceText, const QString &output);
+EditResult ReplaceByFileXY(const EditorContext &context, const QString &source,
+                           const QString &findText, const QString &replaceText,
+                           const QString &output);
 
-void ReplaceByFileXYCombo(const EditorContext &context, const QString &source,
-                          const QStringList &findList, const QStringList &replaceList,
-                          const QString &output);
+EditResult ReplaceByFileXYCombo(const EditorContext &context, const QString &source,
+                                const QStringList &findList, const QStringList &replaceList,
+                                const QString &output);
 
 // True when a running instance answers with the publishing program's name.
 bool IsPublisherRunning(automation::Registry &registry);

@@ -19,11 +19,6 @@ void Registry::Register(const QString &progId, std::shared_ptr<Server> server)
     m_servers[progId] = std::move(server);
 }
 
-void Registry::Unregister(const QString &progId)
-{
-    m_servers.erase(progId);
-}
-
 std::shared_ptr<Application> Registry::CreateObject(const QString &progId)
 {
     auto it = m_servers.find(progId);

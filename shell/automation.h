@@ -31,6 +31,23 @@ public:
     virtual bool Execute() = 0;
 };
 
+// What the last Execute of a FindReplace did, for servers that can tell (the
+// native engine can; the publishing program's own server cannot). The editor
+// asks a FindReplace for it with dynamic_cast, so the interface above stays
+// the object model's own.
+struct ExecuteCounts {
+    qint64 replaced = 0;
+    // Occurrences found but left as they were, and why, in plain words.
+    qint64 left = 0;
+    QString leftReason;
+};
+
+class CountingFindReplace {
+public:
+    virtual ~CountingFindReplace() = default;
+    virtual ExecuteCounts lastCounts() const = 0;
+};
+
 class Document {
 public:
     virtual ~Document() = default;
@@ -65,7 +82,6 @@ public:
     static Registry &instance();
 
     void Register(const QString &progId, std::shared_ptr<Server> server);
-    void Unregister(const QString &progId);
 
     // Throws "ActiveX component can't create object" when nothing is registered
     // or the server cannot make an instance.

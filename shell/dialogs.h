@@ -24,6 +24,13 @@ public:
     virtual bool question(const QString &text, bool yesIsDefault) = 0;
     // OK only, exclamation icon, title "Application Error".
     virtual void errorReport(const QString &text) = 0;
+    // The same box during a run, with a check box "Don't show further errors
+    // during this run"; true when the user ticked it.
+    virtual bool runErrorReport(const QString &text)
+    {
+        errorReport(text);
+        return false;
+    }
     // Single-line prompt with OK and Cancel; empty on cancel.
     virtual QString inputBox(const QString &prompt, const QString &initialText) = 0;
     // Full paths of the chosen files; empty on cancel.
@@ -34,6 +41,28 @@ public:
     virtual QString pickFolder(const QString &title, const QString &initialFolder) = 0;
     // Opens a folder in the desktop's file manager.
     virtual void openFolder(const QString &path) = 0;
+};
+
+// Passes every interaction on to another Dialogs; a subclass overrides what it
+// watches or changes.
+class ForwardingDialogs : public Dialogs {
+public:
+    explicit ForwardingDialogs(Dialogs &inner) : m_inner(inner) {}
+    void notice(const QString &text) override { m_inner.notice(text); }
+    bool question(const QString &text, bool yes) override { return m_inner.question(text, yes); }
+    void errorReport(const QString &text) override { runErrorReport(text); }
+    bool runErrorReport(const QString &text) override { return m_inner.runErrorReport(text); }
+    QString inputBox(const QString &p, const QString &t) override { return m_inner.inputBox(p, t); }
+    QStringList openFiles(const FileDialogRequest &r) override { return m_inner.openFiles(r); }
+    QString saveFile(const FileDialogRequest &r) override { return m_inner.saveFile(r); }
+    QString pickFolder(const QString &t, const QString &f) override
+    {
+        return m_inner.pickFolder(t, f);
+    }
+    void openFolder(const QString &path) override { m_inner.openFolder(path); }
+
+protected:
+    Dialogs &m_inner;
 };
 
 } // namespace vantrelle

@@ -1,9 +1,9 @@
 // "Start Replacing" driven on a real window (offscreen) with the dialogs and
 // automation doubles, and end to end with the native engine on real files.
 #include "app/form1.h"
-#include "sets/setslist.h"
 #include "pubengine/publication.h"
 #include "pubengine/server.h"
+#include "sets/setslist.h"
 #include "shell/apptitle.h"
 #include "shell/automation.h"
 #include "shell/settings.h"
@@ -50,6 +50,7 @@ struct RunFixture : ::testing::Test {
         form = std::make_unique<Form1>(Form1Services{dialogs, *settings, registry});
         form->Text3->setText(dir.path() + "/");
         form->Option1->setChecked(true);
+        form->Text1->setPlainText("x");
     }
     QString path(const QString &name) const { return dir.filePath(name); }
     QStringList saved() const

@@ -1,5 +1,6 @@
 #include "run/publisher1.h"
 #include "shell/automation.h"
+#include "tests/support/qtprinters.h"
 #include "tests/support/recordingserver.h"
 #include "tests/support/scripteddialogs.h"
 
@@ -13,13 +14,7 @@ struct EditorFixture : ::testing::Test {
     test::ScriptedDialogs dialogs;
     test::ServerLog log;
     automation::Registry registry;
-    int check2 = 0;
-    bool check2Throws = false;
-    EditorContext context{dialogs, registry, [this] {
-                              if (check2Throws)
-                                  throw Failure("Invalid property value");
-                              return check2;
-                          }};
+    EditorContext context{dialogs, registry, 0, false};
 
     EditorFixture()
     {
@@ -37,97 +32,102 @@ struct EditorFixture : ::testing::Test {
     }
 };
 
-const QStringList kSettings = {"Clear()", "FindText(a)", "ReplaceWithText(b)", "ReplaceScope(2)"};
+QStringList pairCalls(const QString &find, const QString &replace, const char *matchCase)
+{
+    return {"Clear()",
+            "FindText(" + find + ")",
+            "ReplaceWithText(" + replace + ")",
+            "ReplaceScope(2)",
+            QStringLiteral("MatchCase(%1)").arg(matchCase),
+            "MatchWholeWord(false)",
+            "Execute()"};
+}
+
+const QStringList kOpen = {"Create()", "Open(/in/a.pub,false,true,1)"};
+const QStringList kFind = {"ActiveDocument()", "Find()"};
 
 } // namespace
 
-TEST_F(EditorFixture, SinglePairCallSequence)
+TEST_F(EditorFixture, CallSequenceForEveryBoxValue)
 {
-    check2 = 1;
-    Publisher1::ReplaceByFileXY(context, "/in/a.pub", "a", "b", "/out/a.pub");
-    const QStringList expected =
-        QStringList{"Create()", "Open(/in/a.pub,false,true,1)", "ActiveDocument()", "Find()"} +
-        kSettings + QStringList{"MatchCase(true)",  "MatchWholeWord(false)",     "Execute()",
-                                "ActiveDocument()", "SaveAs(/out/a.pub,1,true)", "Quit()"};
-    EXPECT_EQ(log.calls, expected);
-    EXPECT_EQ(dialogs.count("error"), 0);
-}
+    // Only the ticked box (1) means match case; grayed (2) does not.
+    const struct {
+        int box;
+        const char *matchCase;
+    } rows[] = {{0, "false"}, {1, "true"}, {2, "false"}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.box);
+        context.matchCase = row.box;
+        log.calls.clear();
+        const EditResult single =
+            Publisher1::ReplaceByFileXY(context, "/in/a.pub", "a", "b", "/out/a.pub");
+        const QStringList end = {"ActiveDocument()", "SaveAs(/out/a.pub,1,true)", "Quit()"};
+        EXPECT_EQ(log.calls, kOpen + kFind + pairCalls("a", "b", row.matchCase) + end);
+        EXPECT_TRUE(single.saved);
 
-TEST_F(EditorFixture, SetsApplyEveryPairInOrderAndGrayedIsNotMatchCase)
-{
-    check2 = 2;
-    Publisher1::ReplaceByFileXYCombo(context, "/in/a.pub", {"a", "x"}, {"b", "y"}, "/o.pub");
-    const QStringList expected =
-        QStringList{"Create()", "Open(/in/a.pub,false,true,1)", "ActiveDocument()", "Find()"} +
-        kSettings +
-        QStringList{"MatchCase(false)",
-                    "MatchWholeWord(false)",
-                    "Execute()",
-                    "ActiveDocument()",
-                    "Find()",
-                    "Clear()",
-                    "FindText(x)",
-                    "ReplaceWithText(y)",
-                    "ReplaceScope(2)",
-                    "MatchCase(false)",
-                    "MatchWholeWord(false)",
-                    "Execute()",
-                    "ActiveDocument()",
-                    "SaveAs(/o.pub,1,true)",
-                    "Quit()"};
-    EXPECT_EQ(log.calls, expected);
+        log.calls.clear();
+        Publisher1::ReplaceByFileXYCombo(context, "/in/a.pub", {"a", "x"}, {"b", "y"}, "/o.pub");
+        const QStringList setsEnd = {"ActiveDocument()", "SaveAs(/o.pub,1,true)", "Quit()"};
+        EXPECT_EQ(log.calls, kOpen + kFind + pairCalls("a", "b", row.matchCase) + kFind +
+                                 pairCalls("x", "y", row.matchCase) + setsEnd);
+    }
+    EXPECT_EQ(dialogs.count("error"), 0);
 }
 
 TEST_F(EditorFixture, EmptySetsStillOpenSaveAndQuit)
 {
     Publisher1::ReplaceByFileXYCombo(context, "/in/a.pub", {}, {}, "/o.pub");
-    EXPECT_EQ(log.calls, (QStringList{"Create()", "Open(/in/a.pub,false,true,1)",
-                                      "ActiveDocument()", "SaveAs(/o.pub,1,true)", "Quit()"}));
+    const QStringList end = {"ActiveDocument()", "SaveAs(/o.pub,1,true)", "Quit()"};
+    EXPECT_EQ(log.calls, kOpen + end);
 }
 
-TEST_F(EditorFixture, FailedOpenIsReportedAndEveryLaterStepStillTried)
+TEST_F(EditorFixture, OneFailureOneReportNothingSavedAndAlwaysQuit)
 {
-    log.failing = {"Open", "ActiveDocument"};
-    Publisher1::ReplaceByFileXY(context, "/in/a.pub", "a", "b", "/o.pub");
-    // 104 fails (no document), then every FindReplace step fails on the missing
-    // object, 124 fails on ActiveDocument, and Quit is still called.
-    EXPECT_EQ(errorLines(),
-              (QStringList{"102", "104", "106", "108", "110", "112", "118", "120", "122", "124"}));
-    EXPECT_EQ(log.calls.last(), "Quit()");
-    EXPECT_TRUE(dialogs.texts("error")[0].contains(
-        "in Hobmarrow2021/08/31.Publisher1.ReplaceByFileXY at line 102"));
+    const struct {
+        QSet<QString> failing;
+        bool createFails;
+        QStringList lines;
+        QStringList lastCalls;
+        bool saved = false;
+    } rows[] = {
+        // A publication that cannot be opened: its own report, then only Quit.
+        {{"Open"}, false, {"102"}, {"Open(/in/a.pub,false,true,1)", "Quit()"}},
+        {{}, true, {"100"}, {"Create()"}},
+        {{"Clear"}, false, {"108"}, {"Clear()", "Quit()"}},
+        // The engine fails Execute when it had to leave occurrences: no result.
+        {{"Execute"}, false, {"124"}, {"Execute()", "Quit()"}},
+        {{"SaveAs"}, false, {"128"}, {"SaveAs(/o.pub,1,true)", "Quit()"}},
+        // A result saved whole stands even when the instance will not quit.
+        {{"Quit"}, false, {"130"}, {"SaveAs(/o.pub,1,true)", "Quit()"}, true},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.lines.join(",").toStdString());
+        log.calls.clear();
+        log.failing = row.failing;
+        log.createFails = row.createFails;
+        dialogs.shown.clear();
+        const EditResult result = Publisher1::ReplaceByFileXYCombo(context, "/in/a.pub", {"a", "b"},
+                                                                   {"c", "d"}, "/o.pub");
+        EXPECT_EQ(errorLines(), row.lines);
+        EXPECT_EQ(log.calls.mid(log.calls.size() - row.lastCalls.size()), row.lastCalls);
+        EXPECT_EQ(result.failed, !row.saved);
+        EXPECT_EQ(result.saved, row.saved);
+    }
+    EXPECT_TRUE(dialogs.texts("error")[0].startsWith(
+        "Quit failed\r\nin Hobmarrow2021/08/31.Publisher1.ReplaceByFileXYCombo at line 130"));
 }
 
-TEST_F(EditorFixture, NoServerMeansEveryStepReported)
+TEST_F(EditorFixture, CountsOfEveryPairAndAPreviewThatNeverSaves)
 {
-    log.createFails = true;
-    Publisher1::ReplaceByFileXYCombo(context, "/in/a.pub", {"a"}, {"b"}, "/o.pub");
-    const QStringList lines = errorLines();
-    EXPECT_EQ(lines.first(), "100");
-    EXPECT_EQ(lines.last(), "130");
-    EXPECT_TRUE(dialogs.texts("error")[0].startsWith("ActiveX component can't create object\r\n"
-                                                     "in Hobmarrow2021/08/31.Publisher1."
-                                                     "ReplaceByFileXYCombo at line 100"));
-}
-
-TEST_F(EditorFixture, FailureAtTheMatchCaseTestSetsMatchCaseTrue)
-{
-    check2Throws = true;
-    Publisher1::ReplaceByFileXY(context, "/in/a.pub", "a", "b", "/o.pub");
-    EXPECT_TRUE(log.calls.contains("MatchCase(true)"));
-    EXPECT_EQ(errorLines(), QStringList{"114"});
-
-    log.calls.clear();
-    Publisher1::ReplaceByFileXYCombo(context, "/in/a.pub", {"a"}, {"b"}, "/o.pub");
-    EXPECT_TRUE(log.calls.contains("MatchCase(true)"));
-    EXPECT_EQ(errorLines().last(), "116");
-}
-
-TEST_F(EditorFixture, FailuresEachWithTheirOwnLine)
-{
-    log.failing = {"Execute", "SaveAs"};
-    Publisher1::ReplaceByFileXYCombo(context, "/in/a.pub", {"a", "b"}, {"c", "d"}, "/o.pub");
-    EXPECT_EQ(errorLines(), (QStringList{"124", "124", "128"}));
+    log.counts = {{3, 0, {}}, {0, 2, "because it would remove all the text of a hyperlink"}};
+    context.preview = true;
+    const EditResult result =
+        Publisher1::ReplaceByFileXYCombo(context, "/in/a.pub", {"a", "b"}, {"c", "d"}, "/o.pub");
+    ASSERT_EQ(result.counts.size(), 2);
+    EXPECT_EQ(result.counts[0].replaced, 3);
+    EXPECT_EQ(result.counts[1].left, 2);
+    EXPECT_FALSE(result.saved);
+    EXPECT_FALSE(log.calls.join(",").contains("SaveAs"));
     EXPECT_EQ(log.calls.last(), "Quit()");
 }
 

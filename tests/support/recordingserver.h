@@ -21,6 +21,9 @@ struct ServerLog {
     bool running = false; // an instance is running
     QString runningName = QStringLiteral("Microsoft Publisher");
     bool executeResult = true;
+    // What each Execute reports it did, in order; past the end it did nothing.
+    QList<automation::ExecuteCounts> counts;
+    int executed = 0;
     // Runs at every call, after it is logged (a test looks at the window then).
     std::function<void(const QString &)> onCall;
 
@@ -34,7 +37,7 @@ struct ServerLog {
     }
 };
 
-class RecordingFind : public automation::FindReplace {
+class RecordingFind : public automation::FindReplace, public automation::CountingFindReplace {
 public:
     explicit RecordingFind(ServerLog &log) : m_log(log) {}
     void Clear() override { m_log.call("Clear"); }
@@ -48,12 +51,15 @@ public:
     }
     bool Execute() override
     {
+        m_last = m_log.counts.value(m_log.executed++);
         m_log.call("Execute");
         return m_log.executeResult;
     }
+    automation::ExecuteCounts lastCounts() const override { return m_last; }
 
 private:
     ServerLog &m_log;
+    automation::ExecuteCounts m_last;
 };
 
 class RecordingDocument : public automation::Document {
