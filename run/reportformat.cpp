@@ -1,0 +1,97 @@
+#include "run/reportformat.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace vantrelle {
+
+namespace {
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+// "find → replacement: 3 replaced, 1 left (why)" per pair, one per line.
+QString pairsText(const DocumentResult &document)
+{
+    QStringList lines;
+    for (const PairResult &p : document.pairs) {
+        QString line = QStringLiteral("%1 → %2: ").arg(p.find, p.replacement);
+        if (!p.applied) {
+            line += QStringLiteral("not applied");
+        } else {
+            line += QStringLiteral("%1 replaced, %2 left").arg(p.replaced).arg(p.left);
+            if (!p.leftReason.isEmpty())
+                line += QStringLiteral(" (%1)").arg(p.leftReason);
+        }
+        lines << line;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+QByteArray reportCsv(const RunReport &report)
+{
+    QStringList lines;
+    lines << QStringLiteral("Document,Outcome,Replacements,Left,Output,Milliseconds,Pairs,Errors");
+    for (const DocumentResult &d : report.documents) {
+        const QStringList fields = {csvField(d.source),
+                                    csvField(outcomeText(d.outcome, report.preview)),
+                                    QString::number(d.replaced()),
+                                    QString::number(d.left()),
+                                    csvField(d.output),
+                                    QString::number(d.milliseconds),
+                                    csvField(pairsText(d)),
+                                    csvField(d.errors.join(QLatin1Char('\n')))};
+        lines << fields.join(QLatin1Char(','));
+    }
+    return QByteArray("\xEF\xBB\xBF") + lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+}
+
+QJsonObject documentJson(const DocumentResult &document, bool preview)
+{
+    QJsonArray pairs;
+    for (const PairResult &p : document.pairs) {
+        pairs.append(QJsonObject{{QStringLiteral("find"), p.find},
+                                 {QStringLiteral("replacement"), p.replacement},
+                                 {QStringLiteral("applied"), p.applied},
+                                 {QStringLiteral("replaced"), p.replaced},
+                                 {QStringLiteral("left"), p.left},
+                                 {QStringLiteral("leftReason"), p.leftReason}});
+    }
+    return QJsonObject{{QStringLiteral("source"), document.source},
+                       {QStringLiteral("output"), document.output},
+                       {QStringLiteral("outcome"), outcomeText(document.outcome, preview)},
+                       {QStringLiteral("replaced"), document.replaced()},
+                       {QStringLiteral("left"), document.left()},
+                       {QStringLiteral("pairs"), pairs},
+                       {QStringLiteral("errors"), QJsonArray::fromStringList(document.errors)},
+                       {QStringLiteral("milliseconds"), document.milliseconds}};
+}
+
+QByteArray documentJsonLine(const DocumentResult &document, bool preview)
+{
+    return QJsonDocument(documentJson(document, preview)).toJson(QJsonDocument::Compact) + '\n';
+}
+
+QByteArray reportJson(const RunReport &report)
+{
+    QJsonArray documents;
+    for (const DocumentResult &d : report.documents)
+        documents.append(documentJson(d, report.preview));
+    const QJsonObject run{{QStringLiteral("preview"), report.preview},
+                          {QStringLiteral("started"), report.started.toString(Qt::ISODateWithMs)},
+                          {QStringLiteral("ended"), report.ended.toString(Qt::ISODateWithMs)},
+                          {QStringLiteral("summary"), report.summary()},
+                          {QStringLiteral("documents"), documents}};
+    return QJsonDocument(run).toJson(QJsonDocument::Indented);
+}
+
+} // namespace vantrelle

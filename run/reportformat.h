@@ -1,0 +1,24 @@
+#pragma once
+// A run report as files other programs read: CSV for spreadsheets, JSON for
+// scripts (one object per document, or the whole run).
+#include "run/runcore.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+
+namespace vantrelle {
+
+// RFC 4180: a header line, one line per document, CR LF line ends, fields
+// with a comma, quote or line break quoted. UTF-8 with a byte-order mark, so
+// spreadsheet programs read names outside ASCII.
+QByteArray reportCsv(const RunReport &report);
+
+// One document: source, output, outcome, replaced, left, pairs (find,
+// replacement, replaced, left, leftReason, applied), errors, milliseconds.
+QJsonObject documentJson(const DocumentResult &document, bool preview);
+// The whole run: preview, started, ended, summary and the documents.
+QByteArray reportJson(const RunReport &report);
+// One compact line of JSON for a document, ending in a line feed.
+QByteArray documentJsonLine(const DocumentResult &document, bool preview);
+
+} // namespace vantrelle
