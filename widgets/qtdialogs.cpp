@@ -2,6 +2,7 @@
 #include "shell/apptitle.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -96,6 +97,16 @@ void QtDialogs::errorReport(const QString &text)
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Application Error"), displayText(text),
                     QMessageBox::Ok, m_owner);
     box.exec();
+}
+
+bool QtDialogs::runErrorReport(const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Application Error"), displayText(text),
+                    QMessageBox::Ok, m_owner);
+    // The box takes ownership of the check box.
+    box.setCheckBox(new QCheckBox(QString::fromLatin1(kDontShowFurtherErrors)));
+    box.exec();
+    return box.checkBox()->isChecked();
 }
 
 QString QtDialogs::inputBox(const QString &prompt, const QString &initialText)

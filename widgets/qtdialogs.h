@@ -6,6 +6,8 @@ class QWidget;
 
 namespace vantrelle {
 
+inline constexpr char kDontShowFurtherErrors[] = "Don't show further errors during this run";
+
 // The Qt implementation used by the program.
 class QtDialogs : public Dialogs {
 public:
@@ -15,6 +17,7 @@ public:
     void notice(const QString &text) override;
     bool question(const QString &text, bool yesIsDefault) override;
     void errorReport(const QString &text) override;
+    bool runErrorReport(const QString &text) override;
     QString inputBox(const QString &prompt, const QString &initialText) override;
     QStringList openFiles(const FileDialogRequest &request) override;
     QString saveFile(const FileDialogRequest &request) override;

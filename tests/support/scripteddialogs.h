@@ -35,6 +35,14 @@ public:
         return take(questionAnswers, false);
     }
     void errorReport(const QString &text) override { shown.push_back({"error", text, {}}); }
+    // During a run: true once as many reports as this were shown (the user
+    // ticks "Don't show further errors" in that one); 0 never ticks.
+    int quietAfter = 0;
+    bool runErrorReport(const QString &text) override
+    {
+        errorReport(text);
+        return quietAfter > 0 && count("error") >= quietAfter;
+    }
     QString inputBox(const QString &prompt, const QString &initialText) override
     {
         shown.push_back({"input", prompt, initialText});

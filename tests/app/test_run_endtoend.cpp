@@ -1,0 +1,351 @@
+// "Start Replacing" as a user drives it: the real window (offscreen), the real
+// engine and real publications. Each result is compared with what the engine
+// alone makes of the same source and pairs.
+#include "app/form1.h"
+#include "pubengine/publication.h"
+#include "pubengine/server.h"
+#include "sets/setslist.h"
+#include "shell/automation.h"
+#include "tests/support/files.h"
+#include "tests/support/recordingserver.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/tempsettings.h"
+#include "widgets/controls.h"
+#include "widgets/doclistview.h"
+#include "widgets/form2.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+using namespace vantrelle;
+
+namespace {
+
+const QString kCorpus = QStringLiteral(VANTRELLE_CORPUS_DIR);
+
+QString storiesText(const pubengine::Publication &pub)
+{
+    const std::u16string &text = pub.quill().text();
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+
+// The text the engine alone makes of source with the pairs.
+QString engineText(const QString &source, const QList<QPair<QString, QString>> &pairs,
+                   bool matchCase)
+{
+    auto pub = pubengine::Publication::open(source);
+    for (const auto &[find, replacement] : pairs)
+        pub.replaceAll(find, replacement, matchCase);
+    return storiesText(pub);
+}
+
+enum class Entry { Typed, AddSet, LoadSets };
+
+struct Window : ::testing::Test {
+    test::ScriptedDialogs dialogs;
+    test::TempSettings settings;
+    automation::Registry registry;
+    QTemporaryDir dir;
+    std::unique_ptr<Form1> form;
+
+    void SetUp() override
+    {
+        if (!QFile::exists(kCorpus + "/Sample.pub"))
+            GTEST_SKIP() << "corpus not found at " << VANTRELLE_CORPUS_DIR;
+        registry.Register(automation::kPublisherProgId, pubengine::makePublisherServer());
+        form = std::make_unique<Form1>(Form1Services{dialogs, *settings, registry});
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    // A copy of a corpus file in the folder "in", listed.
+    QString addCopy(const QString &corpusName, const QString &as = {})
+    {
+        QDir(dir.path()).mkpath("in");
+        const QString copy = path("in/" + (as.isEmpty() ? corpusName : as));
+        QFile::copy(kCorpus + "/" + corpusName, copy);
+        form->ListView1->append(copy);
+        return copy;
+    }
+    void type(QPlainTextEdit *box, const QString &text)
+    {
+        box->clear();
+        QTest::keyClicks(box, text);
+    }
+    void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void resultsTo(const QString &folder)
+    {
+        QDir(dir.path()).mkpath(folder);
+        click(form->Option1);
+        form->Text3->setText(path(folder) + "/");
+    }
+    void enterPairs(Entry entry, const QList<QPair<QString, QString>> &pairs)
+    {
+        if (entry == Entry::Typed) {
+            form->TabControl1->setSelectedIndex(0);
+            type(form->Text1, pairs[0].first);
+            type(form->Text2, pairs[0].second);
+            return;
+        }
+        form->TabControl1->setSelectedIndex(1);
+        if (entry == Entry::AddSet) {
+            for (const auto &[find, replacement] : pairs) {
+                dialogs.inputAnswers.push_back(find + "::" + replacement);
+                click(form->PushButton1);
+            }
+            return;
+        }
+        QByteArray file;
+        for (const auto &[find, replacement] : pairs)
+            file += (find + "::" + replacement + "\r\n").toUtf8();
+        test::writeFile(path("sets.txt"), file);
+        QTimer::singleShot(0, [this] {
+            auto *load = qobject_cast<Form2 *>(QApplication::activeModalWidget());
+            ASSERT_NE(load, nullptr);
+            load->Text1->setText(path("sets.txt"));
+            load->PushButton1->click();
+        });
+        click(form->PushButton10);
+    }
+    QStringList filesUnder(const QString &folder) const
+    {
+        QStringList out;
+        for (const QFileInfo &f : QDir(path(folder)).entryInfoList(QDir::Files | QDir::System))
+            out << f.fileName();
+        return out;
+    }
+};
+
+} // namespace
+
+TEST_F(Window, EveryWayOfEnteringPairsGivesWhatTheEngineAloneGives)
+{
+    using Pairs = QList<QPair<QString, QString>>;
+    const struct {
+        const char *name;
+        Qt::CheckState box;
+        Entry entry;
+        bool beside;
+        QStringList documents;
+        Pairs pairs;
+    } rows[] = {
+        // "This" occurs, "this" does not: only an unticked box replaces it.
+        {"unticked",
+         Qt::Unchecked,
+         Entry::Typed,
+         false,
+         {"Sample.pub", "Sample2.pub"},
+         {{"this", "THAT"}}},
+        {"ticked", Qt::Checked, Entry::Typed, false, {"Sample.pub"}, {{"this", "THAT"}}},
+        {"grayed", Qt::PartiallyChecked, Entry::Typed, true, {"Sample.pub"}, {{"this", "THAT"}}},
+        {"add set",
+         Qt::Checked,
+         Entry::AddSet,
+         false,
+         {"Sample.pub", "60685.pub"},
+         {{"This", "That"}, {"page", "PAGE"}}},
+        {"load sets",
+         Qt::Unchecked,
+         Entry::LoadSets,
+         true,
+         {"Sample3.pub", "Sample98.pub"},
+         {{"text", "words"}, {"TABLE", "grid"}}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        form->ListView1->clear();
+        form->sets().clear();
+        QDir(path("in")).removeRecursively();
+        QDir(path("out")).removeRecursively();
+        QStringList sources;
+        for (const QString &name : row.documents)
+            sources << addCopy(name);
+        if (row.beside)
+            click(form->Option2);
+        else
+            resultsTo("out");
+        form->Check2->setCheckState(row.box);
+        enterPairs(row.entry, row.pairs);
+        dialogs.shown.clear();
+        click(form->PushButton7);
+
+        EXPECT_EQ(dialogs.texts("notice"), QStringList{"Done."});
+        EXPECT_EQ(dialogs.count("error"), 0) << dialogs.texts("error").join("\n").toStdString();
+        for (int i = 0; i < sources.size(); ++i) {
+            const QString source = sources[i];
+            const QString output = row.beside ? QString(source).replace(".pub", "_replaced.pub")
+                                              : path("out/" + row.documents[i]);
+            EXPECT_EQ(test::readFile(source), test::readFile(kCorpus + "/" + row.documents[i]));
+            EXPECT_EQ(storiesText(pubengine::Publication::open(output)),
+                      engineText(source, row.pairs, row.box == Qt::Checked));
+        }
+    }
+}
+
+TEST_F(Window, DamagedDocumentsGetOneReportEachAndNoOutput)
+{
+    const QString good1 = addCopy("Sample.pub", "good1.pub");
+    addCopy("bad-fuzzed-1.pub");
+    QByteArray cut = test::readFile(kCorpus + "/Sample2.pub");
+    cut.truncate(cut.size() / 2);
+    test::writeFile(path("in/cut.pub"), cut);
+    form->ListView1->append(path("in/cut.pub"));
+    addCopy("Sample2.pub", "good2.pub");
+    resultsTo("out");
+    type(form->Text1, "page");
+    type(form->Text2, "PAGE");
+    click(form->PushButton7);
+
+    const QStringList errors = dialogs.texts("error");
+    ASSERT_EQ(errors.size(), 2);
+    for (const QString &e : errors)
+        EXPECT_TRUE(e.contains("in Hobmarrow2021/08/31.Publisher1.ReplaceByFileXY at line 102"))
+            << e.toStdString();
+    EXPECT_EQ(filesUnder("out"), (QStringList{"good1.pub", "good2.pub"}));
+    EXPECT_EQ(dialogs.texts("notice"), QStringList{"Done."});
+    const RunReport &report = form->lastReport();
+    ASSERT_EQ(report.documents.size(), 4);
+    EXPECT_EQ(report.documents[1].outcome, Outcome::Failed);
+    EXPECT_EQ(report.documents[2].outcome, Outcome::Failed);
+    EXPECT_EQ(report.documents[0].output, path("out/good1.pub"));
+    EXPECT_EQ(report.documents[1].output, QString());
+    EXPECT_EQ(test::readFile(good1), test::readFile(kCorpus + "/Sample.pub"));
+}
+
+TEST_F(Window, ARefusedReplacementWritesNoOutputAndAskedQuietRunsShowNoMoreBoxes)
+{
+    addCopy("LinkAt10.pub", "one.pub");
+    addCopy("LinkAt10.pub", "two.pub");
+    addCopy("Sample.pub");
+    resultsTo("out");
+    // Removing all of a link's text is refused; the user ticks "Don't show
+    // further errors" in the first box.
+    dialogs.quietAfter = 1;
+    type(form->Text1, "LINK");
+    form->Text2->clear();
+    click(form->PushButton7);
+
+    EXPECT_EQ(dialogs.count("error"), 1);
+    EXPECT_TRUE(dialogs.texts("error")[0].contains("left unchanged"));
+    EXPECT_EQ(filesUnder("out"), QStringList{"Sample.pub"});
+    const RunReport &report = form->lastReport();
+    EXPECT_EQ(report.documents[1].outcome, Outcome::Failed);
+    EXPECT_EQ(report.documents[1].errors.size(), 1); // counted though not shown
+    EXPECT_EQ(report.documents[2].outcome, Outcome::Written);
+
+    // The next run shows its errors again.
+    dialogs.quietAfter = 0;
+    dialogs.shown.clear();
+    click(form->PushButton7);
+    EXPECT_EQ(dialogs.count("error"), 2);
+}
+
+TEST_F(Window, NothingToFindRunsNothing)
+{
+    addCopy("Sample.pub");
+    resultsTo("out");
+    form->Text1->clear();
+    click(form->PushButton7);
+    form->TabControl1->setSelectedIndex(1);
+    click(form->PushButton7);
+    EXPECT_EQ(dialogs.texts("notice"), (QStringList{kNothingToFind, kNoSets}));
+    EXPECT_TRUE(filesUnder("out").isEmpty());
+
+    // Spaces are something to find.
+    form->TabControl1->setSelectedIndex(0);
+    type(form->Text1, " ");
+    click(form->PushButton7);
+    EXPECT_EQ(filesUnder("out"), QStringList{"Sample.pub"});
+}
+
+// Rows reordered and files dropped while the run yields: every document of
+// the list at Start is processed exactly once, and nothing else.
+TEST(WindowDuringARun, EditsOfTheListTakeEffectInTheNextRun)
+{
+    test::ScriptedDialogs dialogs;
+    test::TempSettings settings;
+    test::ServerLog log;
+    automation::Registry registry;
+    registry.Register(automation::kPublisherProgId, std::make_shared<test::RecordingServer>(log));
+    Form1 form({dialogs, *settings, registry});
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTemporaryDir dir;
+    QStringList names;
+    for (int i = 1; i <= 8; ++i) {
+        names << dir.filePath(QStringLiteral("d%1.pub").arg(i));
+        test::writeFile(names.last());
+        form.ListView1->append(names.last());
+    }
+    test::writeFile(dir.filePath("late.pub"));
+    form.Option2->setChecked(true);
+    form.Text1->setPlainText("x");
+    int opens = 0;
+    log.onCall = [&](const QString &call) {
+        if (!call.startsWith("Open(") || ++opens != 2)
+            return;
+        DocListView &list = *form.ListView1;
+        const auto at = [&](int i) { return list.visualRect(list.rowIndex(i)).center(); };
+        QTest::mousePress(list.viewport(), Qt::LeftButton, {}, at(1));
+        QMouseEvent move(QEvent::MouseMove, at(6), list.viewport()->mapToGlobal(at(6)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list.viewport(), &move);
+        QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, at(6));
+        form.ListView1_OLEDragDrop({dir.filePath("late.pub")});
+    };
+    form.PushButton7_Click();
+
+    QStringList opened;
+    for (const QString &c : log.calls)
+        if (c.startsWith("Open("))
+            opened << c.mid(5, c.indexOf(',') - 5);
+    EXPECT_EQ(opened, names);
+    EXPECT_NE(form.ListView1->rowText(1), names[0]); // the drag did move it
+    EXPECT_EQ(form.ListView1->count(), 9);
+}
+
+// A link named like the result, in an output folder the user cannot change,
+// pointing at a file elsewhere: the file keeps its bytes and mode, and the
+// document says why nothing was written.
+TEST_F(Window, NeverWritesThroughALinkNamedLikeTheResult)
+{
+    addCopy("Sample.pub");
+    const QString target = path("elsewhere.txt");
+    test::writeFile(target, "7 bytes");
+    ASSERT_EQ(chmod(QFile::encodeName(target).constData(), 0444), 0);
+    QDir(dir.path()).mkpath("out");
+    const QByteArray out = QFile::encodeName(path("out"));
+    // A read-only mount makes the folder unchangeable even for root.
+    if (mount("tmpfs", out.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a read-only folder here";
+    const std::unique_ptr<const char, int (*)(const char *)> unmount(out.constData(), umount);
+    ASSERT_TRUE(QFile::link(target, path("out/Sample.pub")));
+    ASSERT_EQ(mount(nullptr, out.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    resultsTo("out");
+    type(form->Text1, "page");
+    click(form->PushButton7);
+
+    EXPECT_EQ(test::readFile(target), "7 bytes");
+    struct stat st {};
+    ASSERT_EQ(stat(QFile::encodeName(target).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0444u);
+    const RunReport &report = form->lastReport();
+    ASSERT_EQ(report.documents.size(), 1);
+    EXPECT_EQ(report.documents[0].outcome, Outcome::Failed);
+    ASSERT_EQ(report.documents[0].errors.size(), 1);
+    EXPECT_TRUE(report.documents[0].errors[0].contains("symbolic link"));
+}
