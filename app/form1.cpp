@@ -254,7 +254,7 @@ void Form1::Form_Load()
             m_pointer.setCustomCursor(*hand);
         });
     }
-    if (guard.test(108, [&] { return settings.get(keys::Snapshot, QString()).isEmpty(); }))
+    if (guard.test(108, [&] { return settings.get(keys::Snapshot).isEmpty(); }))
         guard.run(108, [&] { RecordSampleFiles(); });
     guard.run(130, [&] {
         setWindowTitle(QString::fromLatin1(kProductName));
@@ -266,25 +266,20 @@ void Form1::Form_Load()
     });
     guard.run(132, [&] { ListView1->setHeaderText(QStringLiteral("Publisher File(s)")); });
     guard.run(134, [&] { ListView1->setColumnWidth(0, twipsX(ListView1, 7000)); });
-    guard.run(136, [&] { setCheckValue(Check2, settingToInt(settings.get(keys::Check2, "0"))); });
-    guard.run(138, [&] {
-        TabControl1->setSelectedIndex(settingToInt(settings.get(keys::TabControl1, "0")));
-    });
-    guard.run(140, [&] {
-        loadSetsDialog()->Text2->setText(settings.get(keys::Form2Text2, QStringLiteral("::")));
-    });
+    guard.run(136, [&] { setCheckValue(Check2, settings.number(keys::Check2)); });
+    guard.run(138, [&] { TabControl1->setSelectedIndex(settings.number(keys::TabControl1)); });
+    // The dialog's own start-up restores the stored separator.
+    guard.run(140, [&] { loadSetsDialog(); });
     guard.run(142, [&] {
         // The desktop is asked for only when it is needed: a stored folder
         // must not be lost because the desktop cannot be found.
         const QString folder = settings.contains(keys::OutputFolder)
-                                   ? settings.get(keys::OutputFolder, QString())
+                                   ? settings.get(keys::OutputFolder)
                                    : GetDesktopFolder();
         Text3->setText(folder);
     });
-    guard.run(144,
-              [&] { setOptionValue(Option1, settingToBool(settings.get(keys::Option1, "1"))); });
-    guard.run(146,
-              [&] { setOptionValue(Option2, settingToBool(settings.get(keys::Option2, "0"))); });
+    guard.run(144, [&] { setOptionValue(Option1, settings.boolean(keys::Option1)); });
+    guard.run(146, [&] { setOptionValue(Option2, settings.boolean(keys::Option2)); });
     if (guard.test(148, [&] { return Option1->isChecked(); }))
         guard.run(150, [&] { Frame3->setEnabled(true); });
     else
@@ -339,7 +334,7 @@ void Form1::PushButton14_Click()
     Guard guard(m_services.dialogs, loc::Form1_PushButton14_Click);
     QString chosen;
     guard.run(100, [&] {
-        const QString last = m_services.settings.get(keys::LastFolderDot, QString());
+        const QString last = m_services.settings.get(keys::LastFolderDot);
         chosen = m_services.dialogs.pickFolder(QStringLiteral("Please select folder:"), last);
     });
     guard.reach(102);

@@ -68,14 +68,14 @@ void Form1::PushButton6_Click()
     QString extension;
     guard.run(100, [&] {
         extension = dialogs.inputBox(QString::fromLatin1(Adding::kExtensionPrompt),
-                                     settings.get(keys::Extension, QStringLiteral("pub")));
+                                     settings.get(keys::Extension));
     });
     if (extension.isEmpty())
         return;
     guard.run(102, [&] { settings.set(keys::Extension, extension); });
     QString folder;
     guard.run(104, [&] {
-        const QString lastFolder = settings.get(keys::LastFolder, QString());
+        const QString lastFolder = settings.get(keys::LastFolder);
         folder = dialogs.pickFolder(QString::fromLatin1(Adding::kFolderPrompt), lastFolder);
     });
     if (!folder.isEmpty()) {

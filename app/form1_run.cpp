@@ -135,7 +135,7 @@ void Form1::RecordSampleFiles()
 
 void Form1::AddSampleFiles()
 {
-    const QString recorded = m_services.settings.get(keys::Snapshot, QStringLiteral("False"));
+    const QString recorded = m_services.settings.get(keys::Snapshot);
     const QStringList parts = recorded.isEmpty() ? QStringList() : recorded.split(QLatin1Char('|'));
     for (const QString &part : parts) {
         if (DoesFileExist(part) && !ListContains(*ListView1, part))

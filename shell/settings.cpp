@@ -9,9 +9,9 @@
 namespace vantrelle {
 
 namespace {
-QString groupKey(const char *key)
+QString groupKey(const SettingKey &key)
 {
-    return QLatin1String(kSettingsSection) + QLatin1Char('/') + QLatin1String(key);
+    return QLatin1String(kSettingsSection) + QLatin1Char('/') + QLatin1String(key.name);
 }
 } // namespace
 
@@ -29,21 +29,36 @@ SettingsStore::SettingsStore(const QString &iniFile)
 
 SettingsStore::~SettingsStore() = default;
 
-QString SettingsStore::get(const char *key, const QString &defaultValue) const
+QString SettingsStore::get(const SettingKey &key) const
+{
+    return get(key, QString::fromLatin1(key.defaultValue));
+}
+
+QString SettingsStore::get(const SettingKey &key, const QString &fallback) const
 {
     const QVariant value = m_settings->value(groupKey(key));
     if (!value.isValid())
-        return defaultValue;
+        return fallback;
     return value.toString();
 }
 
-void SettingsStore::set(const char *key, const QString &value)
+int SettingsStore::number(const SettingKey &key) const
+{
+    return settingToInt(get(key));
+}
+
+bool SettingsStore::boolean(const SettingKey &key) const
+{
+    return settingToBool(get(key));
+}
+
+void SettingsStore::set(const SettingKey &key, const QString &value)
 {
     m_settings->setValue(groupKey(key), value);
     m_settings->sync();
 }
 
-bool SettingsStore::contains(const char *key) const
+bool SettingsStore::contains(const SettingKey &key) const
 {
     return m_settings->contains(groupKey(key));
 }

@@ -10,17 +10,32 @@ class QSettings;
 
 namespace vantrelle {
 
+// One stored choice: its key, how its text reads, and the value it has while
+// the store holds nothing for it.
+struct SettingKey {
+    enum Type { Text, Number, Boolean };
+    const char *name;
+    Type type;
+    const char *defaultValue;
+};
+
+// Every key the program stores, with its type and default.
 namespace keys {
-inline constexpr char Check2[] = "Check2";
-inline constexpr char TabControl1[] = "TabControl1";
-inline constexpr char Form2Text2[] = "Form2.Text2";
-inline constexpr char OutputFolder[] = "Output Folder";
-inline constexpr char Option1[] = "Option1";
-inline constexpr char Option2[] = "Option2";
-inline constexpr char LastFolderDot[] = "LastFolderDot";
-inline constexpr char Extension[] = "Extension";
-inline constexpr char LastFolder[] = "LastFolder";
-inline constexpr char Snapshot[] = "Snapshot";
+inline constexpr SettingKey Check2{"Check2", SettingKey::Number, "0"};
+inline constexpr SettingKey TabControl1{"TabControl1", SettingKey::Number, "0"};
+inline constexpr SettingKey Form2Text2{"Form2.Text2", SettingKey::Text, "::"};
+inline constexpr SettingKey OutputFolder{"Output Folder", SettingKey::Text, ""};
+inline constexpr SettingKey Option1{"Option1", SettingKey::Boolean, "True"};
+inline constexpr SettingKey Option2{"Option2", SettingKey::Boolean, "False"};
+inline constexpr SettingKey LastFolderDot{"LastFolderDot", SettingKey::Text, ""};
+inline constexpr SettingKey Extension{"Extension", SettingKey::Text, "pub"};
+inline constexpr SettingKey LastFolder{"LastFolder", SettingKey::Text, ""};
+// The sample documents recorded at the first start; empty until then. (An
+// absent key reads as empty, which names no file, so nothing is added.)
+inline constexpr SettingKey Snapshot{"Snapshot", SettingKey::Text, ""};
+
+inline constexpr SettingKey all[] = {Check2,  TabControl1,   Form2Text2, OutputFolder, Option1,
+                                     Option2, LastFolderDot, Extension,  LastFolder,   Snapshot};
 } // namespace keys
 
 inline constexpr char kSettingsApplication[] = "Quillorn";
@@ -36,9 +51,16 @@ public:
     SettingsStore(const SettingsStore &) = delete;
     SettingsStore &operator=(const SettingsStore &) = delete;
 
-    QString get(const char *key, const QString &defaultValue) const;
-    void set(const char *key, const QString &value);
-    bool contains(const char *key) const;
+    // The stored text, or the key's default.
+    QString get(const SettingKey &key) const;
+    // The stored text, or fallback: for a caller that must tell an absent key.
+    QString get(const SettingKey &key, const QString &fallback) const;
+    // The value as its type reads; throws "Type mismatch" for text that does
+    // not read as one.
+    int number(const SettingKey &key) const;
+    bool boolean(const SettingKey &key) const;
+    void set(const SettingKey &key, const QString &value);
+    bool contains(const SettingKey &key) const;
 
     QString fileName() const;
 

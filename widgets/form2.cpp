@@ -147,9 +147,7 @@ void Form2::Form_Load()
                 m_pointer.setCustomCursor(*cursor);
         });
     }
-    guard.run(108, [&] {
-        Text2->setText(m_settings.get(keys::Form2Text2, QString::fromLatin1(kSetsSeparator)));
-    });
+    guard.run(108, [&] { Text2->setText(m_settings.get(keys::Form2Text2)); });
 }
 
 void Form2::Text2_Change()

@@ -42,10 +42,6 @@ using namespace vantrelle;
 
 namespace {
 
-const char kKeysInTable[][16] = {"Check2",     "TabControl1", "Form2.Text2",   "Output Folder",
-                                 "Option1",    "Option2",     "LastFolderDot", "Extension",
-                                 "LastFolder", "Snapshot"};
-
 class MainWindow : public ::testing::Test {
 protected:
     test::ScriptedDialogs dialogs;
@@ -74,9 +70,9 @@ protected:
     QMap<QString, QString> stored()
     {
         QMap<QString, QString> values;
-        for (const char *key : kKeysInTable)
+        for (const SettingKey &key : keys::all)
             if (settings->contains(key))
-                values[key] = settings->get(key, QString());
+                values[key.name] = settings->get(key);
         return values;
     }
 
