@@ -297,6 +297,8 @@ public:
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS *params,
                                      VARIANT *result, EXCEPINFO *info, UINT *argErr) override
     {
+        if (!params)
+            return E_INVALIDARG;
         if (id < 1 || size_t(id) > m_members.size())
             return DISP_E_MEMBERNOTFOUND;
         const Member &member = m_members[size_t(id - 1)];
