@@ -5,7 +5,8 @@
 #include "pubengine/server.h"
 #include "run/automation.h"
 
-#ifdef _WIN32
+#if defined(_WIN32) && !defined(VANTRELLE_ENGINE_ON_WINDOWS)
+#define VANTRELLE_OVER_COM
 #include "run/comserver.h"
 #include "wincom/client.h"
 #endif
@@ -20,7 +21,7 @@ int main(int argc, char **argv)
     QtDialogs dialogs;
     automation::Registry &registry = automation::Registry::instance();
     const QString progId = QString::fromLatin1(automation::kPublisherProgId);
-#ifdef _WIN32
+#ifdef VANTRELLE_OVER_COM
     // The publishing program itself, over COM, from this (the window's) thread.
     // Qt has put the thread in an apartment already; this keeps it there.
     wincom::Apartment apartment;
