@@ -10,10 +10,11 @@
 // DISPID_PROPERTYPUT, methods take no named arguments, argument counts are
 // exact, Booleans mean true only when they are VARIANT_TRUE.
 //
-// Settings come from HKCU\Software\Vantrelle\FakePublisher (read at every
-// call): Log, a file that gets one UTF-8 line per call, written before the
-// call acts; Faults, "Object.Member=kind;..." with kind one of exception,
-// deferred, hresult, mismatch, unknown, crash; Name, what `name` answers.
+// Settings come from HKCU\Software\Vantrelle\FakePublisher, read at every
+// call (the local server reads Log once, at start). Log: a file that gets one
+// UTF-8 line per call, written before the call acts. Faults:
+// "Object.Member=kind;..." with kind one of exception, deferred, hresult,
+// mismatch, unknown, crash. Name: what `name` answers.
 #include <windows.h>
 
 #include <oleauto.h>
@@ -117,7 +118,13 @@ bool writeFile(const std::wstring &path, const std::string &bytes, DWORD disposi
 
 void logLine(const std::string &line)
 {
+#ifdef FAKEPUB_LOCAL_SERVER
+    // Fixed at start: a server ending late must not write into the log of
+    // the next test.
+    static const std::wstring path = setting(L"Log");
+#else
     const std::wstring path = setting(L"Log");
+#endif
     if (!path.empty())
         writeFile(path, line + "\n", OPEN_ALWAYS);
 }

@@ -126,9 +126,14 @@ std::string readFile(const std::u16string &path)
 
 // ---- the fake's settings and log ----
 
+int g_logNumber = 0;
+
+// A log of its own for every configuration: a local server of an earlier
+// case may still be writing its last lines to the one it started with.
 std::u16string logPath()
 {
-    return folder() + u"calls.log";
+    const std::string number = std::to_string(g_logNumber);
+    return folder() + u"calls-" + std::u16string(number.begin(), number.end()) + u".log";
 }
 
 void setSetting(const wchar_t *name, const std::u16string &value)
@@ -140,6 +145,7 @@ void setSetting(const wchar_t *name, const std::u16string &value)
 // A fresh log, and the faults and name the fake is to have.
 void configure(const std::u16string &faults = {}, const std::u16string &name = {})
 {
+    ++g_logNumber;
     DeleteFileW(wide(logPath()));
     setSetting(L"Log", logPath());
     setSetting(L"Faults", faults);
