@@ -1,5 +1,6 @@
 #include "wincom/dispatch.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cwctype>
 #include <vector>
@@ -69,6 +70,25 @@ std::string takeText(BSTR &text)
     SysFreeString(text);
     text = nullptr;
     return result;
+}
+
+// A busy program (a dialog open, still loading a publication) refuses calls
+// rather than queue them. A refused call has not run, so sending it again is
+// safe; only after this long is the refusal the answer.
+constexpr ULONGLONG kBusyPatienceMs = 30000;
+
+template <class Call> HRESULT whileBusy(const Call &call)
+{
+    const ULONGLONG giveUp = GetTickCount64() + kBusyPatienceMs;
+    DWORD pause = 20;
+    for (;;) {
+        const HRESULT hr = call();
+        if ((hr != RPC_E_CALL_REJECTED && hr != RPC_E_SERVERCALL_RETRYLATER) ||
+            GetTickCount64() >= giveUp)
+            return hr;
+        Sleep(pause);
+        pause = std::min<DWORD>(pause * 2, 500);
+    }
 }
 
 } // namespace
@@ -185,7 +205,8 @@ DISPID Dispatch::id(const wchar_t *member)
         return known->second;
     DISPID dispid = DISPID_UNKNOWN;
     auto *name = const_cast<LPOLESTR>(member);
-    const HRESULT hr = m_object->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &dispid);
+    const HRESULT hr = whileBusy(
+        [&] { return m_object->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &dispid); });
     if (FAILED(hr))
         throw Error(describe(hr, utf8(member)), hr);
     m_ids.emplace(member, dispid);
@@ -222,8 +243,10 @@ Value Dispatch::invoke(const wchar_t *member, WORD flags, Value *args, UINT coun
     Value result;
     EXCEPINFO info{};
     UINT argErr = UINT(-1);
-    const HRESULT hr = m_object->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
-                                        put ? nullptr : &result.v, &info, &argErr);
+    const HRESULT hr = whileBusy([&] {
+        return m_object->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
+                                put ? nullptr : &result.v, &info, &argErr);
+    });
     if (FAILED(hr))
         throw failure(hr, info, argErr, count, member);
     return result;

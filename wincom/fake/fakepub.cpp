@@ -14,7 +14,8 @@
 // call (the local server reads Log once, at start). Log: a file that gets one
 // UTF-8 line per call, written before the call acts. Faults:
 // "Object.Member=kind;..." with kind one of exception, deferred, hresult,
-// mismatch, unknown, crash. Name: what `name` answers.
+// mismatch, unknown, crash. Name: what `name` answers. Busy: how many calls
+// the local server refuses before it takes any.
 #include <windows.h>
 
 #include <oleauto.h>
@@ -710,6 +711,40 @@ int registerServers()
     return ok ? 0 : 1;
 }
 
+// Refuses the next Busy (a setting read at start) calls through IDispatch,
+// as a busy program does; other calls (references, activation) pass.
+class BusyFilter : public IMessageFilter {
+public:
+    explicit BusyFilter(long refusals) : m_refusals(refusals) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void **object) override
+    {
+        if (riid != IID_IUnknown && riid != IID_IMessageFilter) {
+            *object = nullptr;
+            return E_NOINTERFACE;
+        }
+        *object = static_cast<IMessageFilter *>(this);
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD, HTASK, DWORD, INTERFACEINFO *info) override
+    {
+        if (m_refusals <= 0 || !info || info->iid != IID_IDispatch)
+            return SERVERCALL_ISHANDLED;
+        --m_refusals;
+        logLine("! busy");
+        return SERVERCALL_REJECTED;
+    }
+    DWORD STDMETHODCALLTYPE RetryRejectedCall(HTASK, DWORD, DWORD) override { return DWORD(-1); }
+    DWORD STDMETHODCALLTYPE MessagePending(HTASK, DWORD, DWORD) override
+    {
+        return PENDINGMSG_WAITDEFPROCESS;
+    }
+
+private:
+    long m_refusals;
+};
+
 int serve(bool standalone, const std::wstring &name)
 {
     g_mainThread = GetCurrentThreadId();
@@ -718,6 +753,8 @@ int serve(bool standalone, const std::wstring &name)
     MSG message;
     PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE); // the thread's queue, for WM_QUIT
     logLine(standalone ? "start standalone" : "start local server");
+    BusyFilter busy(_wtol(setting(L"Busy").c_str()));
+    CoRegisterMessageFilter(&busy, nullptr);
 
     DWORD classCookie = 0;
     DWORD runningCookie = 0;

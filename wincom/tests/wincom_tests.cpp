@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -150,6 +151,7 @@ void configure(const std::u16string &faults = {}, const std::u16string &name = {
     setSetting(L"Log", logPath());
     setSetting(L"Faults", faults);
     setSetting(L"Name", name);
+    setSetting(L"Busy", u"");
 }
 
 std::vector<std::string> logLines()
@@ -427,6 +429,20 @@ void deferredFillInThroughProxy()
     EXPECT(exitLine() == kCleanExit);
 }
 
+void busyServer()
+{
+    configure();
+    setSetting(L"Busy", u"3");
+    std::u16string source, output;
+    publication(kCycles[0].text, source, output);
+    const auto errors = runEditor(kLocal, source, kCycles[0].pairs, true, output);
+    expectLines(errors, {}, __LINE__);
+    EXPECT(readFile(output) == utf8(kCycles[0].wanted));
+    const auto calls = callLines();
+    EXPECT(std::count(calls.begin(), calls.end(), "! busy") == 3);
+    EXPECT(exitLine() == kCleanExit);
+}
+
 void serverDiesMidCall()
 {
     configure(u"FindReplace.Execute=crash");
@@ -592,6 +608,7 @@ const Case kCases[] = {
     {"failing Open", failingOpen},
     {"error descriptions", errorDescriptions},
     {"deferred fill-in through a proxy", deferredFillInThroughProxy},
+    {"busy server: refused calls sent again", busyServer},
     {"server dies mid-call", serverDiesMidCall},
     {"owned instance quit once", ownedInstanceQuitOnlyOnce},
     {"running instance", runningInstance},
