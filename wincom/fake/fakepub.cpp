@@ -610,20 +610,25 @@ std::wstring configuredName()
     return name.empty() ? L"Microsoft Publisher" : name;
 }
 
-class Factory : public IClassFactory {
+// IUnknown for an object that lives as long as the process: references do
+// not govern its life.
+template <class Interface> class Lasting : public Interface {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void **object) override
     {
-        if (riid != IID_IUnknown && riid != IID_IClassFactory) {
+        if (riid != IID_IUnknown && riid != __uuidof(Interface)) {
             *object = nullptr;
             return E_NOINTERFACE;
         }
-        *object = static_cast<IClassFactory *>(this);
+        *object = static_cast<Interface *>(this);
         return S_OK;
     }
-    // A static object: references do not govern its life.
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
+};
+
+class Factory : public Lasting<IClassFactory> {
+public:
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown *outer, REFIID riid, void **object) override
     {
         *object = nullptr;
@@ -713,20 +718,9 @@ int registerServers()
 
 // Refuses the next Busy (a setting read at start) calls through IDispatch,
 // as a busy program does; other calls (references, activation) pass.
-class BusyFilter : public IMessageFilter {
+class BusyFilter : public Lasting<IMessageFilter> {
 public:
     explicit BusyFilter(long refusals) : m_refusals(refusals) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void **object) override
-    {
-        if (riid != IID_IUnknown && riid != IID_IMessageFilter) {
-            *object = nullptr;
-            return E_NOINTERFACE;
-        }
-        *object = static_cast<IMessageFilter *>(this);
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
     DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD, HTASK, DWORD, INTERFACEINFO *info) override
     {
         if (m_refusals <= 0 || !info || info->iid != IID_IDispatch)
