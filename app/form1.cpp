@@ -15,6 +15,7 @@
 #include "widgets/controls.h"
 #include "widgets/doclistview.h"
 #include "widgets/form2.h"
+#include "widgets/windowkit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -31,27 +32,6 @@
 namespace vantrelle {
 
 namespace {
-
-// The window design is in twips: 1440 to the logical inch.
-int twipsX(const QWidget *w, int value)
-{
-    return qRound(value * w->logicalDpiX() / 1440.0);
-}
-
-int twipsY(const QWidget *w, int value)
-{
-    return qRound(value * w->logicalDpiY() / 1440.0);
-}
-
-QRect twipsRect(const QWidget *w, int left, int top, int width, int height)
-{
-    return {twipsX(w, left), twipsY(w, top), twipsX(w, width), twipsY(w, height)};
-}
-
-void place(QWidget *w, int left, int top, int width, int height)
-{
-    w->setGeometry(twipsRect(w, left, top, width, height));
-}
 
 // An option button set by the program, as the store has it. Qt keeps one
 // button of a group checked; a stored "False" must still clear it.
@@ -93,9 +73,6 @@ void Form1::buildControls()
 
     ListView1 = new DocListView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setToolTip(QStringLiteral("Drag and drop files here. Double-click item to remove "
-                                         "it. Move | line to right and out of window to reveal "
-                                         "full names."));
     place(ListView1, 120, 120, 7800, 1335);
 
     auto button = [&buttonFont](PushButton *&b, const char *name, const char *caption,
@@ -247,12 +224,7 @@ void Form1::Form_Load()
 
     guard.run(100, [&] { ApplySkin(this); });
     if (guard.test(102, [&] { return DoesFileExist(handCursorPath()); })) {
-        guard.run(104, [&] {
-            const std::optional<QCursor> hand = loadCursorFile(handCursorPath());
-            if (!hand)
-                throw Failure("Invalid picture");
-            m_pointer.setCustomCursor(*hand);
-        });
+        guard.run(104, [&] { loadHandPointer(m_pointer); });
     }
     if (guard.test(108, [&] { return settings.get(keys::Snapshot).isEmpty(); }))
         guard.run(108, [&] { RecordSampleFiles(); });
@@ -349,14 +321,12 @@ void Form1::PushButton14_Click()
 
 void Form1::hoverPushButton()
 {
-    if (!m_pointer.isHourglass())
-        m_pointer.set(kPointerCustom);
+    m_pointer.hoverButton();
 }
 
 void Form1::hoverSurface()
 {
-    if (!m_pointer.isHourglass())
-        m_pointer.set(kPointerDefault);
+    m_pointer.hoverSurface();
 }
 
 void Form1::closeEvent(QCloseEvent *event)

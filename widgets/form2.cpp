@@ -8,6 +8,7 @@
 #include "shell/settings.h"
 #include "widgets/appearance.h"
 #include "widgets/controls.h"
+#include "widgets/windowkit.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -18,25 +19,6 @@
 namespace vantrelle {
 
 namespace {
-
-// The dialog's design is in twips: 1440 to the logical inch.
-int twips(const QWidget *w, int value)
-{
-    return qRound(value * w->logicalDpiX() / 1440.0);
-}
-
-void place(QWidget *w, int left, int top, int width, int height)
-{
-    w->setGeometry(twips(w, left), twips(w, top), twips(w, width), twips(w, height));
-}
-
-QFont arialBold(qreal points)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
 
 // Hidden files count as missing, as folders do; patterns are not expanded.
 bool fileFound(const QString &path)
@@ -92,8 +74,8 @@ Form2::Form2(Dialogs &dialogs, SettingsStore &settings, SetsModel &sets, QWidget
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Load Sets"));
-    setFont(arialBold(9));
-    setFixedSize(twips(this, 8040), twips(this, 1605));
+    setFont(designFont());
+    setFixedSize(twipsX(this, 8040), twipsY(this, 1605));
     setMouseTracking(true);
 
     auto label = [this](int index, const char *caption, int l, int t, int w, int h) {
@@ -113,7 +95,7 @@ Form2::Form2(Dialogs &dialogs, SettingsStore &settings, SetsModel &sets, QWidget
                          int h) {
         b = new PushButton(QString::fromLatin1(caption), this);
         b->setObjectName(QString::fromLatin1(name));
-        b->setFont(arialBold(11.25));
+        b->setFont(designButtonFont());
         b->setAutoDefault(false);
         place(b, l, t, w, h);
         connect(b, &PushButton::mouseMoved, this, [this] { hoverPushButton(); });
@@ -142,10 +124,7 @@ void Form2::Form_Load()
         setWindowIcon(parentWidget() ? parentWidget()->windowIcon() : QApplication::windowIcon());
     });
     if (guard.test(104, [&] { return DoesFileExist(handCursorPath()); })) {
-        guard.run(106, [&] {
-            if (const auto cursor = loadCursorFile(handCursorPath()))
-                m_pointer.setCustomCursor(*cursor);
-        });
+        guard.run(106, [&] { loadHandPointer(m_pointer); });
     }
     guard.run(108, [&] { Text2->setText(m_settings.get(keys::Form2Text2)); });
 }
@@ -214,14 +193,12 @@ void Form2::PushButton2_Click()
 
 void Form2::hoverPushButton()
 {
-    if (!m_pointer.isHourglass())
-        m_pointer.set(kPointerCustom);
+    m_pointer.hoverButton();
 }
 
 void Form2::hoverSurface()
 {
-    if (!m_pointer.isHourglass())
-        m_pointer.set(kPointerDefault);
+    m_pointer.hoverSurface();
 }
 
 void Form2::mouseMoveEvent(QMouseEvent *event)

@@ -24,6 +24,19 @@ public:
     void set(int code);
     bool isHourglass() const { return m_code == kPointerHourglass; }
 
+    // The hover rule of both windows: the hand over push buttons, the default
+    // pointer over the window's surfaces, and never in place of an hourglass.
+    void hoverButton()
+    {
+        if (!isHourglass())
+            set(kPointerCustom);
+    }
+    void hoverSurface()
+    {
+        if (!isHourglass())
+            set(kPointerDefault);
+    }
+
     // The image shown for code 99; without one, 99 shows the default pointer.
     void setCustomCursor(const QCursor &cursor) { m_custom = cursor; }
     bool hasCustomCursor() const { return m_custom.has_value(); }
