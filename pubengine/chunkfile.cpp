@@ -69,6 +69,17 @@ std::uint32_t ChunkFile::declaredSize() const
     return readU32(m_header, 0x14);
 }
 
+std::vector<std::size_t> ChunkFile::byteOrder() const
+{
+    std::vector<std::size_t> order(m_chunks.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        return m_chunks[a].offset < m_chunks[b].offset;
+    });
+    return order;
+}
+
 int ChunkFile::find(ChunkKind kind, int id) const
 {
     for (std::size_t i = 0; i < m_chunks.size(); ++i) {
@@ -146,37 +157,45 @@ ChunkFile ChunkFile::parse(ByteView stream)
         total += n;
     if (readU16(data, 0x0C) != total)
         throw FormatError("the header's chunk count disagrees with the chunk lists");
-    if (file.m_chunks.empty() || file.m_chunks.front().kind != ChunkKind::Text ||
-        file.m_chunks.front().offset != kTextOffset)
-        throw FormatError("the text chunk is missing or not where it belongs");
+    // A publication without any text may have no text chunk at all.
+    const int text = file.find(ChunkKind::Text);
+    if (text >= 0 && file.m_chunks[text].offset != kTextOffset)
+        throw FormatError("the text block is not where it belongs");
 
-    // Chunks must lie in table order without overlapping each other or a list block.
+    // The table may list chunks in any order; in the stream they must lie
+    // apart from each other and from the list blocks.
     auto &chunks = file.m_chunks;
-    for (std::size_t i = 0; i < chunks.size(); ++i) {
-        const std::size_t begin = chunks[i].offset;
-        const std::size_t end = begin + chunks[i].data.size();
-        if (i + 1 < chunks.size() && end > chunks[i + 1].offset)
-            throw FormatError("the chunks overlap or are out of order");
+    const std::vector<std::size_t> order = file.byteOrder();
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const Chunk &c = chunks[order[i]];
+        const std::size_t begin = c.offset;
+        const std::size_t end = begin + c.data.size();
+        if (begin < kBlockSize)
+            throw FormatError("a block of the text lies inside the header");
+        if (i + 1 < order.size() && end > chunks[order[i + 1]].offset)
+            throw FormatError("two blocks of the text overlap");
         for (const auto &[lb, le] : listBlocks) {
             if (begin < le && lb < std::max(end, begin + 1))
-                throw FormatError("a chunk overlaps a chunk list");
+                throw FormatError("a block of the text overlaps the table of blocks");
         }
-        if (chunks[i].isPage() && (begin % kBlockSize != 0 || chunks[i].data.size() != kBlockSize))
+        if (c.isPage() && (begin % kBlockSize != 0 || c.data.size() != kBlockSize))
             throw FormatError("a formatting page is not a whole aligned block");
     }
     // Bytes between a chunk and the next non-page chunk travel with it. The
     // gap before a page, or before a list block or the end, is padding.
-    for (std::size_t i = 0; i + 1 < chunks.size(); ++i) {
-        if (chunks[i + 1].isPage())
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+        Chunk &c = chunks[order[i]];
+        const Chunk &next = chunks[order[i + 1]];
+        if (next.isPage())
             continue;
-        std::size_t end = chunks[i].offset + chunks[i].data.size();
-        std::size_t gapEnd = chunks[i + 1].offset;
+        std::size_t end = c.offset + c.data.size();
+        std::size_t gapEnd = next.offset;
         for (const auto &[lb, le] : listBlocks) {
             if (lb >= end && lb < gapEnd)
                 gapEnd = lb;
         }
-        chunks[i].trailing.assign(data.begin() + static_cast<std::ptrdiff_t>(end),
-                                  data.begin() + static_cast<std::ptrdiff_t>(gapEnd));
+        c.trailing.assign(data.begin() + static_cast<std::ptrdiff_t>(end),
+                          data.begin() + static_cast<std::ptrdiff_t>(gapEnd));
     }
     return file;
 }
@@ -184,11 +203,13 @@ ChunkFile ChunkFile::parse(ByteView stream)
 ChunkFile::Layout ChunkFile::layout() const
 {
     Layout layout;
+    layout.chunkOffsets.resize(m_chunks.size());
     std::uint64_t cur = kTextOffset;
-    for (const Chunk &c : m_chunks) {
+    for (std::size_t i : byteOrder()) {
+        const Chunk &c = m_chunks[i];
         if (c.isPage())
             cur = alignBlock(cur);
-        layout.chunkOffsets.push_back(static_cast<std::uint32_t>(cur));
+        layout.chunkOffsets[i] = static_cast<std::uint32_t>(cur);
         cur += c.data.size() + c.trailing.size();
         if (cur > 0xFFFFFFFFull)
             throw FormatError("the text stream would grow beyond 4 GiB");

@@ -71,6 +71,10 @@ public:
     // The length the header declares.
     std::uint32_t declaredSize() const;
 
+    // Chunk indexes in the order the chunks lie in the stream they were read
+    // from; the table may list them otherwise, and keeps its own order.
+    std::vector<std::size_t> byteOrder() const;
+
     // Index of the first chunk of that kind and id (any id when id < 0), or -1.
     int find(ChunkKind kind, int id = -1) const;
 

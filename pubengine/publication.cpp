@@ -203,8 +203,23 @@ void Publication::saveAs(const QString &path) const
     if (!file.open(QIODevice::WriteOnly))
         throw Failure(QStringLiteral("Cannot save “%1” as “%2”: %3.")
                           .arg(m_name, target, file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString reason = file.errorString();
+    // Written straight to the temporary file, so that a write the disk refuses
+    // fails with the system's reason ("No space left on device"); through
+    // QSaveFile's buffer the failure only shows as an unknown error.
+    QString reason;
+    for (qsizetype done = 0; done < bytes.size() && reason.isEmpty();) {
+        const ssize_t n = ::write(file.handle(), bytes.constData() + done,
+                                  static_cast<std::size_t>(bytes.size() - done));
+        if (n > 0)
+            done += n;
+        else if (n == 0)
+            reason = QStringLiteral("the disk took no more data");
+        else if (errno != EINTR)
+            reason = qt_error_string(errno);
+    }
+    if (reason.isEmpty() && !file.commit())
+        reason = file.errorString();
+    if (!reason.isEmpty()) {
         file.cancelWriting();
         throw Failure(QStringLiteral("Cannot save “%1” as “%2”: %3.").arg(m_name, target, reason));
     }

@@ -11,6 +11,7 @@
 #include "pubengine/quill.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <set>
 
 namespace vantrelle::pubengine {
@@ -58,9 +59,14 @@ private:
 
 namespace {
 
-bool holdsBreak(std::u16string_view s)
+bool isBreak(char16_t c)
 {
-    return s.find_first_of(u"\r\n\v") != std::u16string_view::npos;
+    return c == u'\r' || c == u'\n' || c == u'\v' || c == 0x2028 || c == 0x2029;
+}
+
+bool isControl(char16_t c)
+{
+    return (c < 0x20 && c != u'\t') || c == 0x7F || c == 0xFFFE || c == 0xFFFF;
 }
 
 bool overlaps(std::uint64_t a0, std::uint64_t a1, std::uint64_t b0, std::uint64_t b1)
@@ -72,15 +78,36 @@ bool overlaps(std::uint64_t a0, std::uint64_t a1, std::uint64_t b0, std::uint64_
 
 } // namespace
 
+std::string unsupportedText(std::u16string_view text, bool isFind)
+{
+    const std::string which = isFind ? "the find text" : "the replace text";
+    if (isFind && text.empty())
+        return "there is nothing to find: the find text is empty";
+    for (char16_t c : text) {
+        if (isBreak(c))
+            return which + " holds a line or paragraph break; texts with breaks cannot be "
+                           "replaced";
+    }
+    for (char16_t c : text) {
+        if (isControl(c)) {
+            char code[8];
+            std::snprintf(code, sizeof code, "U+%04X", unsigned(c));
+            return which + " holds the control character " + code +
+                   ", which the text of a publication cannot hold";
+        }
+    }
+    return {};
+}
+
 ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_view replacement,
                                       bool matchCase)
 {
     ReplaceResult result;
-    if (find.empty())
-        return result;
-    if (holdsBreak(find) || holdsBreak(replacement))
-        throw Failure("a find or replace text that holds a line or paragraph break is not "
-                      "supported yet");
+    for (const std::string &problem :
+         {unsupportedText(find, true), unsupportedText(replacement, false)}) {
+        if (!problem.empty())
+            throw Failure(problem);
+    }
     if (replacement.size() > 0x3FFFFFFF || m_text.size() > 0x3FFFFFFF)
         throw Failure("the replacement text is too long");
 
@@ -217,6 +244,13 @@ ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_v
     text.append(m_text, at, std::u16string::npos);
     if (text.size() > 0x3FFFFFFF)
         throw Failure("the text would grow too long");
+    for (std::size_t k = 0; k < m_storyLengths.size(); ++k) {
+        if (m_storyLengths[k] + storyDeltas[k] > kLongestStory &&
+            m_longestSourceStory <= kLongestStory)
+            throw Failure("the edit would make a story longer than 32,767 characters, more than "
+                          "any publication known to this program holds, and other programs "
+                          "may then show only part of it; nothing was changed");
+    }
     applyEdits(map, std::move(text), storyDeltas);
     return result;
 }

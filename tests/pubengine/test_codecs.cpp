@@ -240,7 +240,7 @@ TEST(Replace, linkEdgesKeepTheLinkOnWhatRemains)
     EXPECT_EQ(qs(back.story(0)).mid(t.start, t.length), "N+");
 }
 
-TEST(Replace, refusesBreaksIgnoresEmptyAndNeverSplitsSurrogates)
+TEST(Replace, refusesBreaksAndEmptyFindAndNeverSplitsSurrogates)
 {
     SynthStream synth;
     synth.stories = {u"a\U0001F600b \xD83D\r"};
@@ -248,7 +248,7 @@ TEST(Replace, refusesBreaksIgnoresEmptyAndNeverSplitsSurrogates)
     EXPECT_THROW(q.replaceAll(u"a\r", u"b", true), vantrelle::Failure);
     EXPECT_THROW(q.replaceAll(u"a", u"b\nc", true), vantrelle::Failure);
     EXPECT_THROW(q.replaceAll(u"a", u"b\vc", true), vantrelle::Failure);
-    EXPECT_EQ(q.replaceAll(u"", u"x", true).replaced, 0u);
+    EXPECT_THROW(q.replaceAll(u"", u"x", true), vantrelle::Failure);
     // The high half alone occurs inside the pair and once unpaired.
     EXPECT_EQ(q.replaceAll(u"\xD83D", u"?", true).replaced, 1u);
     EXPECT_EQ(q.replaceAll(u"\U0001F600", u"smile", false).replaced, 1u);

@@ -59,7 +59,7 @@ TEST(Server, replacesInOrderAndSavesWhatItWasAskedTo)
     EXPECT_EQ(dynamic_cast<NativeFindReplace &>(*fr).lastReplaced(), 6u);
     EXPECT_TRUE(prepare(*app, QStringLiteral("LEAF"), QStringLiteral("sheet"), false)->Execute());
     EXPECT_FALSE(prepare(*app, QStringLiteral("no such text"), QStringLiteral("x"))->Execute());
-    EXPECT_FALSE(prepare(*app, QString(), QStringLiteral("x"))->Execute());
+    EXPECT_THROW(prepare(*app, QString(), QStringLiteral("x"))->Execute(), Failure);
     const QString out = dir.filePath(QStringLiteral("out.pub"));
     EXPECT_THROW(app->ActiveDocument()->SaveAs(out, 2, true), Failure);
     EXPECT_FALSE(QFile::exists(out));
