@@ -92,7 +92,7 @@ int ChunkFile::find(ChunkKind kind, int id) const
 ChunkFile ChunkFile::parse(ByteView stream)
 {
     if (stream.size() < kBlockSize || std::memcmp(stream.data(), "CHNKINK ", 8) != 0)
-        throw FormatError("the text stream does not start with a chunk header");
+        throw FormatError("the text stream does not start with a text header");
     ChunkFile file;
     std::copy_n(stream.begin(), file.m_header.size(), file.m_header.begin());
     const std::uint32_t declared = file.declaredSize();
@@ -107,15 +107,15 @@ ChunkFile ChunkFile::parse(ByteView stream)
     std::size_t listOffset = kFirstList;
     std::size_t blockEnd = kBlockSize;
     while (true) {
-        const std::uint16_t capacity = readU16(data, listOffset, "a chunk list");
-        const std::uint16_t count = readU16(data, listOffset + 2, "a chunk list");
-        const std::uint32_t next = readU32(data, listOffset + 4, "a chunk list");
+        const std::uint16_t capacity = readU16(data, listOffset, "a block table");
+        const std::uint16_t count = readU16(data, listOffset + 2, "a block table");
+        const std::uint32_t next = readU32(data, listOffset + 4, "a block table");
         if (kListHeader + std::size_t(count) * kEntrySize > blockEnd - listOffset)
-            throw FormatError("a chunk list holds more entries than fit in its block");
+            throw FormatError("a block table holds more entries than fit in its block");
         for (std::size_t i = 0; i < count; ++i) {
             const std::size_t e = listOffset + kListHeader + i * kEntrySize;
             if (readU16(data, e) != kEntrySize)
-                throw FormatError("a chunk list entry has an unexpected size");
+                throw FormatError("a block table entry has an unexpected size");
             Chunk chunk;
             std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(e), kEntrySize,
                         chunk.entry.begin());
@@ -128,13 +128,13 @@ ChunkFile ChunkFile::parse(ByteView stream)
                 }
             }
             if (!known)
-                throw FormatError("the text stream holds a chunk of type \"" + printable(type, 4) +
+                throw FormatError("the text stream holds a block of type \"" + printable(type, 4) +
                                   "\" that this engine does not know, so it cannot edit it safely");
             chunk.id = readU16(data, e + 6);
             chunk.offset = readU32(data, e + 16);
             const std::uint32_t length = readU32(data, e + 20);
             requireRange(data, chunk.offset, length,
-                         ("the " + chunk.typeName() + " chunk").c_str());
+                         ("the " + chunk.typeName() + " block").c_str());
             chunk.data.assign(data.begin() + chunk.offset, data.begin() + chunk.offset + length);
             file.m_chunks.push_back(std::move(chunk));
         }
@@ -143,20 +143,20 @@ ChunkFile ChunkFile::parse(ByteView stream)
         if (next == kNoNext)
             break;
         if (!visited.insert(next).second || next < kBlockSize)
-            throw FormatError("the chunk lists form a cycle");
+            throw FormatError("the block tables form a cycle");
         if (next % kBlockSize != 0 || std::size_t(next) + kBlockSize > data.size())
-            throw FormatError("a chunk list lies outside the text stream");
+            throw FormatError("a block table lies outside the text stream");
         listBlocks.emplace_back(next, next + kBlockSize);
         listOffset = next;
         blockEnd = next + kBlockSize;
     }
     if (readU32(data, 0x10) != kBlockSize * file.m_listSizes.size())
-        throw FormatError("the header's chunk-list size disagrees with the chunk lists");
+        throw FormatError("the header's size of the block table disagrees with the block tables");
     std::size_t total = 0;
     for (std::size_t n : file.m_listSizes)
         total += n;
     if (readU16(data, 0x0C) != total)
-        throw FormatError("the header's chunk count disagrees with the chunk lists");
+        throw FormatError("the header's block count disagrees with the block tables");
     // A publication without any text may have no text chunk at all.
     const int text = file.find(ChunkKind::Text);
     if (text >= 0 && file.m_chunks[text].offset != kTextOffset)
@@ -179,7 +179,7 @@ ChunkFile ChunkFile::parse(ByteView stream)
                 throw FormatError("a block of the text overlaps the table of blocks");
         }
         if (c.isPage() && (begin % kBlockSize != 0 || c.data.size() != kBlockSize))
-            throw FormatError("a formatting page is not a whole aligned block");
+            throw FormatError("a page of formatting is not a whole aligned block");
     }
     // Bytes between a chunk and the next non-page chunk travel with it. The
     // gap before a page, or before a list block or the end, is padding.

@@ -233,7 +233,8 @@ QString describeLeft(const ReplaceResult &result, const QString &find)
     static const char *const reasons[kLeftReasonCount] = {
         "it would change a field such as a page number",
         "it would remove all the text of a hyperlink or placeholder",
-        "it would remove all the text of a formatting page",
+        "it would remove the whole formatted text of a stretch this program cannot remove yet "
+        "(replace it by at least one character instead)",
     };
     QStringList parts;
     for (int r = 0; r < kLeftReasonCount; ++r) {

@@ -124,8 +124,8 @@ void QuillStream::parseStories()
 
 void QuillStream::parseFormattingPages(ChunkKind kind, std::vector<FormattingPage> &pages)
 {
-    const char *what = kind == ChunkKind::CharacterPage ? "a character formatting page"
-                                                        : "a paragraph formatting page";
+    const char *what = kind == ChunkKind::CharacterPage ? "a character page of formatting"
+                                                        : "a paragraph page of formatting";
     const std::uint64_t textEnd = kTextOffset + 2ull * m_text.size();
     auto position = [&](std::uint32_t v) {
         if (v < kTextOffset || v % 2 != 0 || v > textEnd)
@@ -169,8 +169,8 @@ void QuillStream::parseFormattingPages(ChunkKind kind, std::vector<FormattingPag
 
 void QuillStream::parseBinTable(ChunkKind kind, ChunkKind pageKind, BinTable &table)
 {
-    const char *what =
-        kind == ChunkKind::CharacterBins ? "the character bin table" : "the paragraph bin table";
+    const char *what = kind == ChunkKind::CharacterBins ? "the index of character formatting"
+                                                        : "the index of paragraph formatting";
     const int index = m_file.find(kind);
     if (index < 0 && m_text.empty()) {
         table.chunk = kAbsent;
@@ -202,7 +202,7 @@ void QuillStream::parseBinTable(ChunkKind kind, ChunkKind pageKind, BinTable &ta
                 found = c;
         }
         if (found == m_file.chunks().size())
-            throw FormatError(std::string(what) + " points at no formatting page");
+            throw FormatError(std::string(what) + " points at no page of formatting");
         table.pageChunks.push_back(found);
     }
 }
@@ -215,14 +215,15 @@ void QuillStream::parseTokens()
         if (c.kind != ChunkKind::Tokens)
             continue;
         if (c.id >= m_storyLengths.size() || !seen.insert(c.id).second)
-            throw FormatError("a token table belongs to no story or to a story twice");
+            throw FormatError(
+                "a table of links and fields belongs to no story or to a story twice");
         const Bytes &d = c.data;
-        if (readU32(d, 4, "a token table") != kTokensFormat)
-            throw FormatError("a token table has a layout this engine does not know");
+        if (readU32(d, 4, "a table of links and fields") != kTokensFormat)
+            throw FormatError("a table of links and fields has a layout this engine does not know");
         TokenTable t;
         t.chunk = ci;
         t.story = c.id;
-        const std::size_t n = checkedCount(d, readU32(d, 0), 4, 16, "a token table");
+        const std::size_t n = checkedCount(d, readU32(d, 0), 4, 16, "a table of links and fields");
         for (std::size_t i = 0; i < n; ++i)
             t.starts.push_back(readU32(d, 12 + 4 * i));
         t.storyLength = readU32(d, 12 + 4 * n);
@@ -237,24 +238,24 @@ void QuillStream::parseTokens()
             const PropertyRecord &r = t.groupA.back();
             if (const Property *len = r.find(kTokenLength)) {
                 if (!len->asU32())
-                    throw FormatError("a token's length has an unexpected type");
+                    throw FormatError("a link or field's length has an unexpected type");
                 length = *len->asU32();
                 if (!haveLengthType)
                     t.lengthType = len->type;
                 haveLengthType = true;
             } else if (i == 0) {
-                throw FormatError("the first token of a story has no length");
+                throw FormatError("the first link or field of a story has no length");
             }
             if (const Property *k = r.find(kTokenKind)) {
                 if (!k->asU32())
-                    throw FormatError("a token's kind has an unexpected type");
+                    throw FormatError("a link or field's kind has an unexpected type");
                 kind = static_cast<std::int32_t>(*k->asU32());
             } else if (i == 0) {
-                throw FormatError("the first token of a story has no kind");
+                throw FormatError("the first link or field of a story has no kind");
             }
             if (std::uint64_t(t.starts[i]) + length > t.storyLength ||
                 (i > 0 && t.starts[i] < t.starts[i - 1]))
-                throw FormatError("a token lies outside its story");
+                throw FormatError("a link or field lies outside its story");
             t.lengths.push_back(length);
             t.kinds.push_back(kind);
         }
