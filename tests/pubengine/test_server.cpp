@@ -144,4 +144,12 @@ TEST(CommandLine, replacesPrintsCountsAndUsesExitCodes)
     EXPECT_EQ(run({corpusFile("LinkAt10And20And30.pub"), dir.filePath("left.pub"), "0LINK", "-"}),
               1);
     EXPECT_FALSE(QFile::exists(dir.filePath("left.pub")));
+
+    // A text the engine refuses is refused for what it is, before any count.
+    QProcess refused;
+    refused.start(tool, {corpusFile("Sample.pub"), dir.filePath("break.pub"), "page", "a\nb"});
+    refused.waitForFinished(60000);
+    EXPECT_EQ(refused.exitCode(), 1);
+    EXPECT_TRUE(refused.readAllStandardOutput().isEmpty());
+    EXPECT_TRUE(refused.readAllStandardError().contains("line or paragraph break"));
 }
