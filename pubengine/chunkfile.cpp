@@ -69,6 +69,30 @@ std::uint32_t ChunkFile::declaredSize() const
     return readU32(m_header, 0x14);
 }
 
+void ChunkFile::removeChunk(std::size_t index)
+{
+    m_chunks.erase(m_chunks.begin() + static_cast<std::ptrdiff_t>(index));
+    std::size_t first = 0;
+    for (std::size_t &size : m_listSizes) {
+        if (index < first + size) {
+            --size;
+            break;
+        }
+        first += size;
+    }
+    const auto count = static_cast<std::uint16_t>((m_header[0x0C] | m_header[0x0D] << 8) - 1);
+    m_header[0x0C] = static_cast<std::uint8_t>(count);
+    m_header[0x0D] = static_cast<std::uint8_t>(count >> 8);
+}
+
+void ChunkFile::setChunkId(std::size_t index, std::uint16_t id)
+{
+    Chunk &c = m_chunks.at(index);
+    c.id = id;
+    c.entry[6] = static_cast<std::uint8_t>(id);
+    c.entry[7] = static_cast<std::uint8_t>(id >> 8);
+}
+
 std::vector<std::size_t> ChunkFile::byteOrder() const
 {
     std::vector<std::size_t> order(m_chunks.size());

@@ -408,6 +408,17 @@ void QuillStream::encodeInto(ChunkFile &file, const ChunkFile::Layout *layout) c
         if (bins->chunk == kAbsent)
             continue;
         Bytes &d = chunks[bins->chunk].data;
+        const std::size_t stored = readU32(d, 0);
+        const std::size_t n = bins->pageChunks.size();
+        if (n != stored) {
+            // Pages were removed: the count, the bounds and the page offsets shrink.
+            Bytes out(d.begin(), d.begin() + 12);
+            writeU32(out, 0, static_cast<std::uint32_t>(n));
+            out.resize(12 + 8 * n + 4, 0);
+            out.insert(out.end(), d.begin() + static_cast<std::ptrdiff_t>(12 + 8 * stored + 4),
+                       d.end());
+            d = std::move(out);
+        }
         for (std::size_t i = 0; i < bins->bounds.size(); ++i)
             writeU32(d, 12 + 4 * i, bins->bounds[i]);
     }

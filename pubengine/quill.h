@@ -31,7 +31,8 @@ struct Token {
     std::u16string target;
 };
 
-// Why an occurrence was left unchanged.
+// Why an occurrence was left unchanged. WholePage is no longer given: a
+// formatting page an edit empties is removed.
 enum class LeftReason { Field, WholeToken, WholePage };
 inline constexpr int kLeftReasonCount = 3;
 
@@ -137,6 +138,7 @@ private:
     void encodeInto(ChunkFile &file, const ChunkFile::Layout *layout) const;
     void applyEdits(const PositionMap &map, std::u16string newText,
                     const std::vector<std::int64_t> &storyDeltas);
+    void removePage(std::vector<FormattingPage> &pages, BinTable &bins, std::size_t p);
 
     ChunkFile m_file;
     std::u16string m_text;

@@ -5,8 +5,9 @@
 // * a boundary of a formatting run, token or cell inside a match moves to the
 //   end of the new text, so the new text belongs to the run or link where the
 //   match starts and no run is ever added;
-// * a match that would leave a link, a placeholder or a whole formatting page
-//   without text is left unchanged and reported.
+// * a match that would leave a link or a placeholder without text is left
+//   unchanged and reported;
+// * a formatting page left without runs is removed with its bin-table entry.
 #include "pubengine/casefold.h"
 #include "pubengine/quill.h"
 
@@ -170,19 +171,18 @@ ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_v
         }
     }
 
-    // Drop matches that would empty a link, a placeholder or a formatting page,
-    // until the batch is free of them. Each round drops at least one match.
+    // Drop matches that would empty a link or a placeholder, until the batch
+    // is free of them. Each round drops at least one match.
     const std::uint32_t newLen = static_cast<std::uint32_t>(replacement.size());
-    auto leaveOverlapping = [&](std::uint64_t a, std::uint64_t b, std::size_t story,
-                                LeftReason reason, bool anyStory) {
+    auto leaveOverlapping = [&](std::uint64_t a, std::uint64_t b, std::size_t story) {
         bool dropped = false;
         for (std::size_t m = 0; m < matches.size(); ++m) {
-            if (!accepted[m] || (!anyStory && matches[m].story != story))
+            if (!accepted[m] || matches[m].story != story)
                 continue;
-            const std::uint64_t p = anyStory ? matches[m].pos : matches[m].pos - starts[story];
+            const std::uint64_t p = matches[m].pos - starts[story];
             if (overlaps(p, p + len, a, b)) {
                 accepted[m] = false;
-                ++result.left[static_cast<int>(reason)];
+                ++result.left[static_cast<int>(LeftReason::WholeToken)];
                 dropped = true;
             }
         }
@@ -207,20 +207,8 @@ ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_v
                 const std::uint32_t a = map.map(base + t.starts[i]);
                 const std::uint32_t b = map.map(base + t.starts[i] + t.lengths[i]);
                 if (b <= a)
-                    changed |=
-                        leaveOverlapping(t.starts[i], std::uint64_t(t.starts[i]) + t.lengths[i],
-                                         t.story, LeftReason::WholeToken, false);
-            }
-        }
-        for (const auto *pages : {&m_charPages, &m_paraPages}) {
-            for (const FormattingPage &page : *pages) {
-                std::uint32_t prev = page.firstIsZero ? 0 : map.map(page.first);
-                bool kept = false;
-                for (std::uint32_t end : page.ends)
-                    kept |= map.map(end) > prev;
-                if (!kept)
-                    changed |= leaveOverlapping(page.firstIsZero ? 0 : page.first, page.ends.back(),
-                                                0, LeftReason::WholePage, true);
+                    changed |= leaveOverlapping(t.starts[i],
+                                                std::uint64_t(t.starts[i]) + t.lengths[i], t.story);
             }
         }
         if (!changed)
@@ -317,6 +305,47 @@ void QuillStream::applyEdits(const PositionMap &map, std::u16string newText,
         t.storyLength = map.map(base + t.storyLength) - newBase;
     }
     m_text = std::move(newText);
+    // A page whose runs the edits swallowed goes; a page holds at least one run.
+    for (auto [pages, bins] : {std::pair{&m_charPages, &m_charBins}, {&m_paraPages, &m_paraBins}}) {
+        for (std::size_t p = pages->size(); p-- > 0;) {
+            if ((*pages)[p].ends.empty())
+                removePage(*pages, *bins, p);
+        }
+    }
+}
+
+void QuillStream::removePage(std::vector<FormattingPage> &pages, BinTable &bins, std::size_t p)
+{
+    const std::size_t chunk = pages[p].chunk;
+    // Pages are numbered by their chunk id, without gaps.
+    for (std::size_t q = p + 1; q < pages.size(); ++q)
+        m_file.setChunkId(pages[q].chunk, static_cast<std::uint16_t>(q - 1));
+    if (p == 0 && pages.size() > 1) {
+        pages[1].firstIsZero = true;
+        pages[1].first = 0;
+    }
+    pages.erase(pages.begin() + static_cast<std::ptrdiff_t>(p));
+    // The page began and ended at the same place: one bound goes with it.
+    bins.bounds.erase(bins.bounds.begin() + static_cast<std::ptrdiff_t>(p + 1));
+    bins.pageChunks.erase(bins.pageChunks.begin() + static_cast<std::ptrdiff_t>(p));
+    m_file.removeChunk(chunk);
+    auto shift = [chunk](std::size_t &index) {
+        if (index != kAbsent && index > chunk)
+            --index;
+    };
+    for (auto *kind : {&m_charPages, &m_paraPages}) {
+        for (FormattingPage &page : *kind)
+            shift(page.chunk);
+    }
+    for (BinTable *table : {&m_charBins, &m_paraBins}) {
+        shift(table->chunk);
+        for (std::size_t &c : table->pageChunks)
+            shift(c);
+    }
+    for (TokenTable &t : m_tokens)
+        shift(t.chunk);
+    for (CellTable &t : m_cells)
+        shift(t.chunk);
 }
 
 } // namespace vantrelle::pubengine
