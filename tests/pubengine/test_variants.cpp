@@ -168,6 +168,9 @@ TEST(Variants, refusalsSayWhatIsWrong)
     const QByteArray sample = readFile(corpusFile(QStringLiteral("Sample.pub")));
     QByteArray old = sample;
     patchEntry(old, "Quill", [](RawEntry &raw) { raw[8] = 'x'; });
+    // libgsf only warns about a stream with children, and reads on.
+    QByteArray warned = sample;
+    patchEntry(warned, "Envelope", [](RawEntry &raw) { raw[0x4C] = 1; });
     const struct {
         QByteArray bytes;
         const char *says;
@@ -175,6 +178,7 @@ TEST(Variants, refusalsSayWhatIsWrong)
         {sample.left(600), "the file is damaged"},
         {QByteArray(4096, 'x'), "it is not a publication"},
         {old, "Publisher 97 or earlier"},
+        {warned, "the file is damaged"},
     };
     for (const auto &c : cases) {
         const QString text =
