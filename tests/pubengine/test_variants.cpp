@@ -13,7 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
+#include <thread>
 
 #include <sys/stat.h>
 
@@ -186,6 +188,25 @@ TEST(Variants, refusalsSayWhatIsWrong)
         EXPECT_TRUE(text.contains(QLatin1String(c.says)) && text.contains(u"“v.pub”"))
             << text.toStdString();
     }
+}
+
+TEST(Variants, libgsfWarningsCountOnlyForTheOpenOnTheirThread)
+{
+    const QByteArray sample = readFile(corpusFile(QStringLiteral("Sample.pub")));
+    QByteArray warned = sample;
+    patchEntry(warned, "Envelope", [](RawEntry &raw) { raw[0x4C] = 1; });
+    std::atomic<int> wrong{0};
+    auto openMany = [&](const QByteArray &bytes, bool accept) {
+        for (int i = 0; i < 40; ++i) {
+            if (failureOf([&] { Publication::fromBytes(bytes, "t.pub"); }).isEmpty() != accept)
+                ++wrong;
+        }
+    };
+    std::thread damaged(openMany, warned, false);
+    std::thread sound(openMany, sample, true);
+    damaged.join();
+    sound.join();
+    EXPECT_EQ(wrong, 0);
 }
 
 TEST(Variants, onlyRegularFilesAreOpenedAndNothingWaitsForAWriter)
