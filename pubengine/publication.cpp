@@ -65,6 +65,8 @@ void Publication::fail(const QString &what, const std::exception &e) const
     QString reason = QString::fromUtf8(e.what());
     if (!reason.isEmpty() && !reason.endsWith(u'.'))
         reason += u'.';
+    if (reason.startsWith(QLatin1String("the file is damaged")))
+        reason += QStringLiteral(" Use an undamaged copy of it, such as a backup.");
     throw Failure(QStringLiteral("%1 “%2”: %3").arg(what, m_name, reason));
 }
 
