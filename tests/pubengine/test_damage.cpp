@@ -52,7 +52,8 @@ TEST(Damage, truncatedFilesFailCleanly)
 TEST(Damage, truncatedFilesAreRefusedOrLoseNothing)
 {
     for (const QString &path : corpusPublications()) {
-        const QByteArray bytes = readFile(path);
+        // Four unused sectors at the end: cuts there lose nothing and must pass.
+        const QByteArray bytes = readFile(path) + QByteArray(4 * 512, '\0');
         const QString name = QFileInfo(path).fileName();
         const CompoundFile original(bytes);
         int accepted = 0;
@@ -71,7 +72,7 @@ TEST(Damage, truncatedFilesAreRefusedOrLoseNothing)
                 }
             }
         }
-        RecordProperty(name.toStdString(), accepted);
+        EXPECT_GE(accepted, 4) << name.toStdString();
     }
     try {
         Publication::fromBytes(readFile(corpusFile("Sample_2010.pub")).left(30000), "cut.pub");
