@@ -75,7 +75,9 @@ void initGsf()
         const auto levels =
             static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING |
                                         G_LOG_LEVEL_MESSAGE | G_LOG_LEVEL_INFO | G_LOG_LEVEL_DEBUG);
-        for (const char *domain : {"libgsf", "libgsf:msole", "libgsf:utils", "GLib-GObject"})
+        // Some of libgsf's sources log without a domain of their own.
+        for (const char *domain : {"libgsf", "libgsf:msole", "libgsf:utils", "GLib-GObject",
+                                   static_cast<const char *>(nullptr)})
             g_log_set_handler(domain, levels, &LogCapture::handler, nullptr);
     });
 }
