@@ -33,7 +33,7 @@ QString kindOf(mode_t mode)
         return QStringLiteral("a socket");
     if (S_ISCHR(mode) || S_ISBLK(mode))
         return QStringLiteral("a device");
-    return QStringLiteral("not a file");
+    return QStringLiteral("some other kind of entry");
 }
 
 [[noreturn]] void refuseIrregular(const QString &name, mode_t mode)
