@@ -302,7 +302,7 @@ void offer(const QString &base, const QString &prefix, const char *name, bool re
 
 void FolderListings::record(const QString &entry, QByteArray files)
 {
-    m_files.insert(withSeparator(entry), std::move(files));
+    m_files.insert(withSeparator(entry), files);
 }
 
 const QByteArray *FolderListings::find(const QString &entry) const

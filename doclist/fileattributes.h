@@ -21,7 +21,6 @@ namespace vantrelle {
 enum FileAttribute {
     kAttrReadOnly = 1,
     kAttrHidden = 2,
-    kAttrSystem = 4,
     kAttrDirectory = 16,
     kAttrArchive = 32,
     kAttrReparsePoint = 1024,

@@ -98,7 +98,7 @@ Publication Publication::open(const QString &path)
         throw Failure(QStringLiteral("Cannot open “%1”: the file is larger than %2 MiB, more "
                                      "than any publication this engine edits.")
                           .arg(pub.m_name)
-                          .arg(kMaxFileSize / (1024 * 1024)));
+                          .arg(kMaxFileSize / (1024ll * 1024)));
     pub.m_haveIdentity = true;
     pub.m_device = st.st_dev;
     pub.m_inode = st.st_ino;
@@ -169,7 +169,7 @@ QByteArray Publication::toBytes() const
         const QuillStream check = QuillStream::parse(stream);
         std::vector<std::string> problems = check.invariantViolations();
         if (check.text() != m_quill.text())
-            problems.push_back("the rebuilt text differs from the edited text");
+            problems.emplace_back("the rebuilt text differs from the edited text");
         if (!problems.empty())
             throw Failure("the rebuilt text stream failed its checks (" + problems.front() +
                           "); nothing was written");

@@ -69,7 +69,6 @@ public:
     std::uint32_t storyStart(std::size_t story) const;
     std::uint32_t storyLength(std::size_t story) const { return m_storyLengths.at(story); }
     std::u16string_view story(std::size_t story) const;
-    std::uint32_t storyTextId(std::size_t story) const { return m_storyIds.at(story); }
 
     std::vector<TextRun> characterRuns() const { return runs(m_charPages); }
     std::vector<TextRun> paragraphs() const { return runs(m_paraPages); }

@@ -17,7 +17,7 @@ QString fileKey(const QString &path)
     if (path.isEmpty())
         return QString();
     const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
+    QString canonical = info.canonicalFilePath();
     if (!canonical.isEmpty())
         return canonical;
     const QString folder = info.absoluteDir().canonicalPath();

@@ -33,7 +33,6 @@ QString describeCurrentException()
 
 void Guard::report()
 {
-    ++m_reports;
     const QString description = describeCurrentException();
     try {
         ReportApplicationError(m_dialogs, description, QString::fromLatin1(m_location), m_line);

@@ -87,7 +87,6 @@ public:
     // Marks a numbered line reached without a statement of its own.
     void reach(int line) { m_line = line; }
     int lastLine() const { return m_line; }
-    int reports() const { return m_reports; }
 
 private:
     void report();
@@ -95,7 +94,6 @@ private:
     Dialogs &m_dialogs;
     const char *m_location;
     int m_line = 0;
-    int m_reports = 0;
 };
 
 } // namespace vantrelle

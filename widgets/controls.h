@@ -1,7 +1,7 @@
 #pragma once
-// The push button, tab control, progress bar and check box the windows are
-// built from: plain Qt widgets with the few notifications and members the
-// program uses.
+// The push button, tab control, progress bar, check box and frame the
+// windows are built from: plain Qt widgets with the few notifications and
+// members the program uses.
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPointer>
