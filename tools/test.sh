@@ -17,3 +17,4 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVANTRELLE_SANITIZE=ON -DVANTRELLE_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
 ctest --test-dir build-asan --output-on-failure -j"$jobs"
+bash tools/test-package.sh

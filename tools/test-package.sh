@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Builds the Debian package, installs it on this machine, checks its desktop
+# files, starts the installed program under Xvfb until its window shows, runs
+# the installed vantrelle-replace on a publication, and purges the package.
+#
+#   tools/test-package.sh [--build DIR] [--corpus DIR]
+#
+# The corpus folder (default ../shared/corpus beside the clone, or
+# $VANTRELLE_CORPUS_DIR) must hold 60685.pub. Needs root or sudo.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="$root/build"
+corpus="${VANTRELLE_CORPUS_DIR:-$root/../shared/corpus}"
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --build) build="$(realpath -m "$2")"; shift 2 ;;
+    --corpus) corpus="$2"; shift 2 ;;
+    *) echo "unknown argument: $1 (use --build DIR, --corpus DIR)" >&2; exit 2 ;;
+  esac
+done
+publication="$corpus/60685.pub"
+[ -f "$publication" ] || {
+  echo "no publication at $publication: give the corpus folder with --corpus DIR" >&2
+  exit 2
+}
+step() { printf '[package] %s\n' "$*"; }
+sudo_cmd=""
+[ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+
+step "building vantrelle and vantrelle-replace in $build"
+cmake -S "$root" -B "$build" >/dev/null
+cmake --build "$build" -j"$(nproc)" --target vantrelle vantrelle-replace >/dev/null
+rm -rf "$build/package"
+step "making the .deb"
+(cd "$build" && cpack -G DEB -B "$build/package" >/dev/null)
+deb="$(ls "$build"/package/vantrelle_*.deb)"
+dpkg-deb --field "$deb" Package Version Depends
+
+display=":$((100 + RANDOM % 100))"
+home="$(mktemp -d)"
+xvfb="" app=""
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+  rm -rf "$home"
+  if dpkg-query -W vantrelle >/dev/null 2>&1; then
+    $sudo_cmd apt-get purge -y -qq vantrelle >/dev/null 2>&1 || true
+  fi
+}
+trap cleanup EXIT
+
+step "installing $(basename "$deb")"
+$sudo_cmd apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends "$deb" \
+  >/dev/null
+test -x /usr/bin/vantrelle && test -x /usr/bin/vantrelle-replace
+test -f /usr/share/vantrelle/HAND-M.CUR && test -d /usr/share/vantrelle/Samples
+
+step "validating the desktop entry and the metainfo"
+desktop-file-validate /usr/share/applications/org.vantrelle.Vantrelle.desktop
+appstreamcli validate --no-net --explain /usr/share/metainfo/org.vantrelle.Vantrelle.metainfo.xml \
+  >/dev/null
+
+step "starting the installed program on $display"
+Xvfb "$display" -screen 0 1600x1200x24 -noreset >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 50); do xwininfo -display "$display" -root >/dev/null 2>&1 && break; sleep 0.1; done
+HOME="$home" XDG_CONFIG_HOME="$home/.config" DISPLAY="$display" QT_QPA_PLATFORM=xcb \
+  /usr/bin/vantrelle "$publication" >"$home/program.log" 2>&1 &
+app=$!
+shown=""
+for _ in $(seq 200); do
+  if xwininfo -display "$display" -name Vantrelle 2>/dev/null | grep -q IsViewable; then
+    shown=yes
+    break
+  fi
+  kill -0 "$app" 2>/dev/null || break
+  sleep 0.1
+done
+[ -n "$shown" ] || { cat "$home/program.log" >&2; echo "the installed program showed no window" >&2; exit 1; }
+kill "$app"
+wait "$app" 2>/dev/null || true
+app=""
+
+step "running the installed vantrelle-replace"
+text="$(/usr/bin/vantrelle-replace --text "$publication")"
+[ -n "$text" ] || { echo "vantrelle-replace printed no text" >&2; exit 1; }
+
+step "purging the package"
+$sudo_cmd apt-get purge -y -qq vantrelle >/dev/null
+! test -e /usr/bin/vantrelle
+step "ok"
