@@ -106,4 +106,9 @@ void Form1::ListView1_OLEDragDrop(const QStringList &paths)
     Adding::DropPaths(*ListView1, paths, m_services.dialogs);
 }
 
+void Form1::OpenPaths(const QStringList &paths)
+{
+    Adding::DropPaths(*ListView1, paths, m_services.dialogs, QStringLiteral("*.pub"));
+}
+
 } // namespace vantrelle

@@ -59,6 +59,7 @@ step "validating the desktop entry and the metainfo"
 desktop-file-validate /usr/share/applications/org.vantrelle.Vantrelle.desktop
 appstreamcli validate --no-net --explain /usr/share/metainfo/org.vantrelle.Vantrelle.metainfo.xml \
   >/dev/null
+/usr/bin/vantrelle --version
 
 step "starting the installed program on $display"
 Xvfb "$display" -screen 0 1600x1200x24 -noreset >/dev/null 2>&1 &
