@@ -5,6 +5,7 @@
 #include "app/shell/controls.h"
 #include "app/shell/dialogs.h"
 #include "app/shell/errorreport.h"
+#include "app/shell/settings.h"
 #include "sets/form2.h"
 #include "sets/setsfile.h"
 #include "sets/setslist.h"
@@ -86,11 +87,17 @@ void Form1::PushButton9_Click()
     guard.run(104, [&] { request.title = QStringLiteral("Save"); });
     guard.run(106, [&] {
         request.filter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
+        request.folder = m_services.settings.get(keys::LastSetsFolder, QString());
     });
     guard.run(108, [&] { chosen = m_services.dialogs.saveFile(request); });
     guard.reach(110);
     if (guard.test(112, [&] { return chosen.isEmpty(); }))
         return;
+    guard.run(112, [&] {
+        // Load Sets lists *.txt first: a name typed without extension gets one.
+        chosen = withSetsFileExtension(chosen);
+        rememberFolderOf(m_services.settings, keys::LastSetsFolder, chosen);
+    });
     guard.run(114, [&] { SaveSetsToFile(m_services.dialogs, chosen, *Combo1, *Combo2); });
 }
 

@@ -167,13 +167,19 @@ void Form2::PushButton16_Click()
     QString chosen;
     guard.run(100, [&] { chosen.clear(); });
     guard.run(102, [&] { request.title = QStringLiteral("Select Text File"); });
-    guard.run(104, [&] { request.filter = QStringLiteral("Text Files (*.txt)|*.txt|"); });
+    guard.run(104, [&] {
+        request.filter = QStringLiteral("Text files (*.txt)|*.txt|All files (*)|*|");
+        request.folder = m_settings.get(keys::LastSetsFolder, QString());
+    });
     guard.run(106, [&] {
         const QStringList files = m_dialogs.openFiles(request);
         chosen = files.isEmpty() ? QString() : files.first();
     });
     if (guard.test(108, [&] { return !chosen.isEmpty(); }))
-        guard.run(110, [&] { Text1->setText(chosen); });
+        guard.run(110, [&] {
+            Text1->setText(chosen);
+            rememberFolderOf(m_settings, keys::LastSetsFolder, chosen);
+        });
 }
 
 void Form2::PushButton3_Click()

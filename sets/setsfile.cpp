@@ -126,4 +126,10 @@ QString ReadTextFile(const QString &path)
     return decodeTextFile(bytes);
 }
 
+QString withSetsFileExtension(const QString &path)
+{
+    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    return name.contains(QLatin1Char('.')) ? path : path + QStringLiteral(".txt");
+}
+
 } // namespace vantrelle

@@ -21,6 +21,10 @@ inline constexpr char LastFolderDot[] = "LastFolderDot";
 inline constexpr char Extension[] = "Extension";
 inline constexpr char LastFolder[] = "LastFolder";
 inline constexpr char Snapshot[] = "Snapshot";
+// Where the file dialogs start: the folder of the last publications added, and
+// of the last sets file saved or picked.
+inline constexpr char LastFileFolder[] = "LastFileFolder";
+inline constexpr char LastSetsFolder[] = "LastSetsFolder";
 } // namespace keys
 
 inline constexpr char kSettingsApplication[] = "Quillorn";
@@ -50,6 +54,9 @@ private:
 // is not a number (or, for booleans, not "True"/"False").
 int settingToInt(const QString &text);
 bool settingToBool(const QString &text);
+// Stores the folder that holds the file, for the next dialog to start in.
+void rememberFolderOf(SettingsStore &settings, const char *key, const QString &file);
+
 inline QString boolText(bool value)
 {
     return value ? QStringLiteral("True") : QStringLiteral("False");

@@ -94,11 +94,16 @@ TEST_F(LoadSets, BrowseFillsTheFileBoxAndACancelLeavesIt)
     form()->PushButton16->click();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].title, "Select Text File");
-    EXPECT_EQ(dialogs.fileRequests[0].filter, "Text Files (*.txt)|*.txt|");
+    EXPECT_EQ(dialogs.fileRequests[0].filter, "Text files (*.txt)|*.txt|All files (*)|*|");
     EXPECT_FALSE(dialogs.fileRequests[0].multiSelect);
+    EXPECT_EQ(dialogs.fileRequests[0].folder, "");
     EXPECT_EQ(form()->Text1->text(), path("a.txt"));
     form()->PushButton16->click();
     EXPECT_EQ(form()->Text1->text(), path("a.txt"));
+    // The next browse, and the next Save Sets, start where the file was.
+    EXPECT_EQ(dialogs.fileRequests[1].folder, dir.path());
+    window.PushButton9_Click();
+    EXPECT_EQ(dialogs.fileRequests[2].folder, dir.path());
 }
 
 TEST_F(LoadSets, HelpShowsTheEighteenLines)
