@@ -105,6 +105,9 @@ Form2::Form2(Dialogs &dialogs, SettingsStore &settings, QComboBox *findList, QCo
         l1->setMouseTracking(true);
         l1->installEventFilter(this);
         place(l1, l, t, w, h);
+        // The designed width is too narrow for the caption in the fonts at
+        // hand; the label keeps its place and grows to show it whole.
+        l1->resize(qMax(l1->width(), l1->sizeHint().width()), l1->height());
         Label1[index] = l1;
     };
     auto box = [this](QLineEdit *&b, const char *name, int l, int t, int w, int h) {
