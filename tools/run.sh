@@ -3,6 +3,14 @@
 # tests or benchmarks: tools/test.sh builds those) and starts the program.
 # Arguments go to the program: bash tools/run.sh FILE.pub FOLDER/
 set -euo pipefail
+# The paths are taken from where the command was given, before the cd below.
+args=()
+for arg in "$@"; do
+  case "$arg" in
+    -*) args+=("$arg") ;;
+    *) args+=("$(realpath -m -- "$arg")") ;;
+  esac
+done
 cd "$(dirname "$0")/.."
 step() { printf '[%s] %s\n' "$(date +%T)" "$*"; }
 
@@ -17,4 +25,4 @@ if ! cmake --build build -j"$(nproc)" --target vantrelle vantrelle-replace >buil
   exit 1
 fi
 step "starting build/app/vantrelle"
-exec ./build/app/vantrelle "$@"
+exec ./build/app/vantrelle ${args[@]+"${args[@]}"}
