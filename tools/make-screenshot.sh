@@ -27,39 +27,26 @@ done
   exit 2
 }
 
-work="$(mktemp -d)"
-xvfb="" app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=tools/xdisplay.sh
+source "$root/tools/xdisplay.sh"
+work="$program_home"
+trap stop_display EXIT
 
 # A folder of publications to open, and settings as a user would have them.
-mkdir -p "$work/Newsletters" "$work/config/Quillorn"
+mkdir -p "$work/Newsletters" "$work/.config/Quillorn"
 for name in 60685 51318 Sample; do cp "$corpus/$name.pub" "$work/Newsletters/"; done
-cat >"$work/config/Quillorn/Quillorn.ini" <<INI
+cat >"$work/.config/Quillorn/Quillorn.ini" <<INI
 [Vantrelle]
 Output%20Folder=$work/Newsletters/Replaced/
 Check2=1
 Snapshot=False
 INI
 
-display=":$((100 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1600x1200x24 -noreset >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do xwininfo -display "$display" -root >/dev/null 2>&1 && break; sleep 0.1; done
-HOME="$work" XDG_CONFIG_HOME="$work/config" DISPLAY="$display" QT_QPA_PLATFORM=xcb \
-  QT_SCALE_FACTOR="$scale" "$program" "$work/Newsletters" >/dev/null 2>&1 &
-app=$!
-for _ in $(seq 100); do
-  xwininfo -display "$display" -name Vantrelle 2>/dev/null | grep -q IsViewable && break
-  sleep 0.1
-done
+start_display
+QT_SCALE_FACTOR="$scale" start_program "$program" "$work/Newsletters"
+wait_for_window
 sleep 1 # the list fills once the window runs
 id="$(xwininfo -display "$display" -name Vantrelle | awk '/Window id:/ {print $4}')"
-[ -n "$id" ] || { echo "the program showed no window" >&2; exit 1; }
 mkdir -p "$(dirname "$out")"
 DISPLAY="$display" import -window "$id" "$out"
 echo "wrote $out"

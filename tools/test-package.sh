@@ -36,13 +36,10 @@ step "making the .deb"
 deb="$(ls "$build"/package/vantrelle_*.deb)"
 dpkg-deb --field "$deb" Package Version Depends
 
-display=":$((100 + RANDOM % 100))"
-home="$(mktemp -d)"
-xvfb="" app=""
+# shellcheck source=tools/xdisplay.sh
+source "$root/tools/xdisplay.sh"
 cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-  rm -rf "$home"
+  stop_display
   if dpkg-query -W vantrelle >/dev/null 2>&1; then
     $sudo_cmd apt-get purge -y -qq vantrelle >/dev/null 2>&1 || true
   fi
@@ -61,26 +58,11 @@ appstreamcli validate --no-net --explain /usr/share/metainfo/org.vantrelle.Vantr
   >/dev/null
 /usr/bin/vantrelle --version
 
-step "starting the installed program on $display"
-Xvfb "$display" -screen 0 1600x1200x24 -noreset >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do xwininfo -display "$display" -root >/dev/null 2>&1 && break; sleep 0.1; done
-HOME="$home" XDG_CONFIG_HOME="$home/.config" DISPLAY="$display" QT_QPA_PLATFORM=xcb \
-  /usr/bin/vantrelle "$publication" >"$home/program.log" 2>&1 &
-app=$!
-shown=""
-for _ in $(seq 200); do
-  if xwininfo -display "$display" -name Vantrelle 2>/dev/null | grep -q IsViewable; then
-    shown=yes
-    break
-  fi
-  kill -0 "$app" 2>/dev/null || break
-  sleep 0.1
-done
-[ -n "$shown" ] || { cat "$home/program.log" >&2; echo "the installed program showed no window" >&2; exit 1; }
-kill "$app"
-wait "$app" 2>/dev/null || true
-app=""
+step "starting the installed program on a virtual display"
+start_display
+start_program /usr/bin/vantrelle "$publication"
+wait_for_window
+stop_display
 
 step "running the installed vantrelle-replace"
 text="$(/usr/bin/vantrelle-replace --text "$publication")"
