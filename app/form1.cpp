@@ -46,6 +46,18 @@ void setOptionValue(QRadioButton *option, bool value)
     option->setAutoExclusive(true);
 }
 
+// Fusion draws a scroll area's sunken frame with lines that fall between
+// device pixels at fractional scale factors (1.25, 1.5), so an edge or two
+// vanish. A plain one-pixel box in the same grey stays whole at any scale.
+void keepFrameWhole(QFrame *frame)
+{
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Window).darker(140));
+    frame->setPalette(palette);
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setLineWidth(1);
+}
+
 } // namespace
 
 Form1::Form1(Form1Services services, QWidget *parent) : QWidget(parent), m_services(services)
@@ -170,6 +182,9 @@ void Form1::buildControls()
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setText(QStringLiteral("Progress Bar"));
     place(ProgressBar1, 120, 9230, 7800, 405);
+
+    for (QFrame *box : std::initializer_list<QFrame *>{ListView1, Text1, Text2})
+        keepFrameWhole(box);
 
     CommonDialog1 = new CommonDialog(m_services.dialogs, this);
     CommonDialog1->setObjectName(QStringLiteral("CommonDialog1"));

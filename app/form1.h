@@ -116,6 +116,9 @@ public:
     void PushButton6_Click();
     void PushButton2_Click();
     void ListView1_OLEDragDrop(const QStringList &paths);
+    // Files and folders given on the command line: added like a drop, with
+    // folders walked for their publications only.
+    void OpenPaths(const QStringList &paths);
 
     // Sets (form1_sets.cpp).
     void PushButton1_Click();

@@ -38,6 +38,7 @@ void Form1::PushButton3_Click()
         CommonDialog1->DialogTitle = QString::fromLatin1(Adding::kAddFilesTitle);
         CommonDialog1->Filter = QString::fromLatin1(Adding::kAddFilesFilter);
         CommonDialog1->Flags = kOFNReadOnly | kOFNAllowMultiselect | kOFNExplorer | kOFNLongNames;
+        CommonDialog1->InitDir = m_services.settings.get(keys::LastFileFolder, QString());
     });
     bool tooMany = false;
     guard.run(102, [&] {
@@ -54,7 +55,11 @@ void Form1::PushButton3_Click()
         return;
     }
     QStringList rows;
-    guard.run(106, [&] { rows = Adding::FileDialogRows(CommonDialog1->FileName); });
+    guard.run(106, [&] {
+        rows = Adding::FileDialogRows(CommonDialog1->FileName);
+        if (!rows.isEmpty())
+            rememberFolderOf(m_services.settings, keys::LastFileFolder, rows.front());
+    });
     for (const QString &row : std::as_const(rows))
         guard.run(108, [&] { ListView1->append(row); });
     guard.run(110, [&] { Main::ValidateListFiles(*ListView1, dialogs); });
@@ -104,6 +109,11 @@ void Form1::PushButton2_Click()
 void Form1::ListView1_OLEDragDrop(const QStringList &paths)
 {
     Adding::DropPaths(*ListView1, paths, m_services.dialogs);
+}
+
+void Form1::OpenPaths(const QStringList &paths)
+{
+    Adding::DropPaths(*ListView1, paths, m_services.dialogs, QStringLiteral("*.pub"));
 }
 
 } // namespace vantrelle

@@ -6,6 +6,7 @@
 #include "sets/setslist.h"
 #include "shell/dialogs.h"
 #include "shell/errorreport.h"
+#include "shell/settings.h"
 #include "widgets/controls.h"
 #include "widgets/form2.h"
 
@@ -104,11 +105,17 @@ void Form1::PushButton9_Click()
     guard.run(104, [&] { request.title = QStringLiteral("Save"); });
     guard.run(106, [&] {
         request.filter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
+        request.folder = m_services.settings.get(keys::LastSetsFolder, QString());
     });
     guard.run(108, [&] { chosen = m_services.dialogs.saveFile(request); });
     guard.reach(110);
     if (guard.test(112, [&] { return chosen.isEmpty(); }))
         return;
+    guard.run(112, [&] {
+        // Load Sets lists *.txt first: a name typed without extension gets one.
+        chosen = withSetsFileExtension(chosen);
+        rememberFolderOf(m_services.settings, keys::LastSetsFolder, chosen);
+    });
     guard.run(114, [&] { SaveSetsToFile(m_services.dialogs, chosen, m_sets->pairs()); });
 }
 

@@ -1,5 +1,6 @@
 // Vantrelle: find and replace text in many publications in one run.
 #include "app/form1.h"
+#include "app/startup.h"
 #include "pubengine/server.h"
 #include "shell/automation.h"
 #include "shell/settings.h"
@@ -13,10 +14,29 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <memory>
+
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
     using namespace vantrelle;
+    QCoreApplication::setApplicationName(QStringLiteral("vantrelle"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VANTRELLE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrelle.Vantrelle"));
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    // --help and --version work without a display.
+    const std::unique_ptr<QCoreApplication> app =
+        asksOnlyForText(raw) ? std::make_unique<QCoreApplication>(argc, argv)
+                             : std::make_unique<QApplication>(argc, argv);
+    const CommandLine commandLine = parseCommandLine(QCoreApplication::arguments());
+    if (!commandLine.message.isEmpty())
+        std::fputs(commandLine.message.toLocal8Bit().constData(),
+                   commandLine.exitCode == 0 ? stdout : stderr);
+    if (commandLine.exitCode)
+        return *commandLine.exitCode;
+
     SettingsStore settings;
     QtDialogs dialogs;
     automation::Registry &registry = automation::Registry::instance();
@@ -32,7 +52,6 @@ int main(int argc, char **argv)
 #endif
     Form1 window({dialogs, settings, registry});
     dialogs.setOwner(&window);
-    window.Form_Load();
-    window.show();
-    return app.exec();
+    startWindow(window, commandLine.paths);
+    return QCoreApplication::exec();
 }

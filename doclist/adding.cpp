@@ -75,7 +75,8 @@ bool IsDroppedFolder(const QString &path)
     return EntryExists(path) && (FileAttributes(path) & kAttrDirectory);
 }
 
-void DropPaths(DocumentList &list, const QStringList &paths, Dialogs &dialogs)
+void DropPaths(DocumentList &list, const QStringList &paths, Dialogs &dialogs,
+               const QString &folderPattern)
 {
     Guard guard(dialogs, kDropLocation);
     for (const QString &path : paths) {
@@ -87,7 +88,7 @@ void DropPaths(DocumentList &list, const QStringList &paths, Dialogs &dialogs)
             guard.run(102, [&] {
                 AddFolder::GetSubDirectories2016(folderSet, true, dialogs, &listings);
             });
-            AppendFolderSetFiles(list, folderSet, QStringLiteral("*.*"), guard, 104, &listings);
+            AppendFolderSetFiles(list, folderSet, folderPattern, guard, 104, &listings);
         } else {
             guard.run(108, [&] {
                 if (!IsSpecialFile(path))

@@ -42,10 +42,11 @@ void AppendFolderSetFiles(DocumentList &list, const QStringList &folderSet, cons
 // True when the dropped path is a directory entry carrying the directory bit.
 bool IsDroppedFolder(const QString &path);
 
-// A drop: files appended as supplied (named pipes, sockets and devices
-// left out), folders expanded in place with every
-// file of their tree, then the whole list screened.
-void DropPaths(DocumentList &list, const QStringList &paths, Dialogs &dialogs);
+// A drop: files appended as supplied (named pipes, sockets and devices left
+// out), folders expanded in place with the files of their tree that match the
+// pattern (every file for a drop), then the whole list screened.
+void DropPaths(DocumentList &list, const QStringList &paths, Dialogs &dialogs,
+               const QString &folderPattern = QStringLiteral("*.*"));
 
 } // namespace Adding
 } // namespace vantrelle

@@ -134,4 +134,10 @@ SetsPairs pairsFromText(const QString &text, const QString &separator)
     return pairs;
 }
 
+QString withSetsFileExtension(const QString &path)
+{
+    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    return name.contains(QLatin1Char('.')) ? path : path + QStringLiteral(".txt");
+}
+
 } // namespace vantrelle

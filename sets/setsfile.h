@@ -23,6 +23,9 @@ QByteArray encodeSetsFile(const QStringList &find, const QStringList &replace);
 // Failure when the file cannot be created or written.
 void SaveSetsToFile(Dialogs &dialogs, const QString &path, const SetsPairs &pairs);
 
+// The path with ".txt" added when its file name has no extension of its own.
+QString withSetsFileExtension(const QString &path);
+
 // The text of a sets file's bytes: UTF-16 after a leading 0xFF or 0xFE byte
 // (FF FE little-endian, FE FF big-endian; the mark itself is dropped), UTF-8
 // after its byte-order mark or when the bytes are valid UTF-8 with some

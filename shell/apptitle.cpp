@@ -1,6 +1,8 @@
 #include "apptitle.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace vantrelle {
 
@@ -42,11 +44,21 @@ QString shortenedTitle(const QString &productName)
     return text;
 }
 
+QString programFolderFor(const QString &executableFolder)
+{
+#ifdef VANTRELLE_DATA_FROM_BINDIR
+    const QString installed = executableFolder + QStringLiteral("/" VANTRELLE_DATA_FROM_BINDIR);
+    if (QFileInfo(installed).isDir())
+        return QDir::cleanPath(installed);
+#endif
+    return executableFolder;
+}
+
 QString programFolder()
 {
     if (!programFolderOverride().isEmpty())
         return programFolderOverride();
-    return QCoreApplication::applicationDirPath();
+    return programFolderFor(QCoreApplication::applicationDirPath());
 }
 
 void setProgramFolderForTesting(const QString &folder)

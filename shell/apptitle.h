@@ -13,8 +13,12 @@ void setApplicationTitle(const QString &title);
 // without a blank is kept whole: there is no word boundary to cut at.
 QString shortenedTitle(const QString &productName);
 
-// The folder of the executable, without a trailing separator.
+// The folder of the program's own files (pointers, Samples, skin file), without
+// a trailing separator: the installed data folder when the executable sits in
+// an installed tree (bin/ beside share/vantrelle), otherwise the executable's
+// own folder, as in the build tree.
 QString programFolder();
+QString programFolderFor(const QString &executableFolder);
 // Makes programFolder() answer with the given folder (an empty text restores
 // the real one), so tests can lay out the files that belong beside the program.
 void setProgramFolderForTesting(const QString &folder);

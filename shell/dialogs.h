@@ -12,6 +12,8 @@ struct FileDialogRequest {
     QString title;
     QString filter;
     bool multiSelect = false;
+    // The folder the dialog starts in; empty for the current one.
+    QString folder;
 };
 
 class Dialogs {

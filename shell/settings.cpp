@@ -2,6 +2,7 @@
 
 #include "fsutil/failure.h"
 
+#include <QFileInfo>
 #include <QSettings>
 
 #include <cmath>
@@ -90,6 +91,11 @@ bool settingToBool(const QString &text)
     if (!ok || !std::isfinite(number))
         throw Failure("Type mismatch");
     return number != 0.0;
+}
+
+void rememberFolderOf(SettingsStore &settings, const SettingKey &key, const QString &file)
+{
+    settings.set(key, QFileInfo(file).absolutePath());
 }
 
 } // namespace vantrelle

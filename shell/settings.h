@@ -33,9 +33,14 @@ inline constexpr SettingKey LastFolder{"LastFolder", SettingKey::Text, ""};
 // The sample documents recorded at the first start; empty until then. (An
 // absent key reads as empty, which names no file, so nothing is added.)
 inline constexpr SettingKey Snapshot{"Snapshot", SettingKey::Text, ""};
+// Where the file dialogs start: the folder of the last publications added, and
+// of the last sets file saved or picked.
+inline constexpr SettingKey LastFileFolder{"LastFileFolder", SettingKey::Text, ""};
+inline constexpr SettingKey LastSetsFolder{"LastSetsFolder", SettingKey::Text, ""};
 
-inline constexpr SettingKey all[] = {Check2,  TabControl1,   Form2Text2, OutputFolder, Option1,
-                                     Option2, LastFolderDot, Extension,  LastFolder,   Snapshot};
+inline constexpr SettingKey all[] = {Check2,     TabControl1, Form2Text2,     OutputFolder,
+                                     Option1,    Option2,     LastFolderDot,  Extension,
+                                     LastFolder, Snapshot,    LastFileFolder, LastSetsFolder};
 } // namespace keys
 
 inline constexpr char kSettingsApplication[] = "Quillorn";
@@ -72,6 +77,9 @@ private:
 // is not a number (or, for booleans, not "True"/"False").
 int settingToInt(const QString &text);
 bool settingToBool(const QString &text);
+// Stores the folder that holds the file, for the next dialog to start in.
+void rememberFolderOf(SettingsStore &settings, const SettingKey &key, const QString &file);
+
 inline QString boolText(bool value)
 {
     return value ? QStringLiteral("True") : QStringLiteral("False");

@@ -1,10 +1,29 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the program, its tests and its tools need.
+# Does nothing when every one of them is installed already; apt's output goes
+# to a log that is shown only when the install fails.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
+mapfile -t packages < <(grep -v '^#' "$here/packages.txt" | grep -v '^$')
+
+missing=()
+for package in "${packages[@]}"; do
+  status="$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)"
+  [ "$status" = installed ] || missing+=("$package")
+done
+[ "${#missing[@]}" -eq 0 ] && exit 0
+
 sudo_cmd=""
 [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
 export DEBIAN_FRONTEND=noninteractive
-$sudo_cmd apt-get update -qq
-# shellcheck disable=SC2046
-$sudo_cmd apt-get install -y -qq --no-install-recommends $(grep -v '^#' "$here/packages.txt") >/dev/null
+log="$(mktemp -t vantrelle-apt.XXXXXX.log)"
+echo "    installing ${#missing[@]} packages: ${missing[*]} (log: $log)"
+# Another apt run may hold the package lock: wait for it rather than fail.
+apt=($sudo_cmd apt-get -o DPkg::Lock::Timeout=900)
+if ! { "${apt[@]}" update -qq && "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"; } \
+  >"$log" 2>&1; then
+  tail -n 20 "$log" >&2
+  echo "installing the packages failed; the whole apt output is in $log" >&2
+  exit 1
+fi
+rm -f "$log"

@@ -18,3 +18,4 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVANTRELLE_SANITIZE=ON -DVANT
 cmake --build build-asan -j"$jobs"
 ctest --test-dir build-asan --output-on-failure -j"$jobs"
 bash tools/test-windows.sh
+bash tools/test-package.sh

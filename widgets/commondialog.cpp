@@ -37,7 +37,7 @@ CommonDialog::CommonDialog(Dialogs &dialogs, QObject *parent) : QObject(parent),
 
 void CommonDialog::ShowOpen()
 {
-    FileDialogRequest request{DialogTitle, Filter, (Flags & kOFNAllowMultiselect) != 0};
+    FileDialogRequest request{DialogTitle, Filter, (Flags & kOFNAllowMultiselect) != 0, InitDir};
     const QString chosen = commonDialogFileName(m_dialogs.openFiles(request));
     // The buffer ends with two NULs after a list of names, one after a path.
     const qsizetype needed = chosen.size() + (chosen.contains(QChar(0)) ? 2 : 1);
@@ -51,7 +51,7 @@ void CommonDialog::ShowOpen()
 
 void CommonDialog::ShowSave()
 {
-    FileDialogRequest request{DialogTitle, Filter, false};
+    FileDialogRequest request{DialogTitle, Filter, false, InitDir};
     const QString chosen = m_dialogs.saveFile(request);
     if (!chosen.isEmpty() && chosen.size() + 1 > MaxFileSize) {
         FileName.clear();

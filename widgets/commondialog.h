@@ -43,6 +43,8 @@ public:
     // "Description|pattern|Description|pattern|"
     QString Filter;
     int Flags = 0;
+    // The folder the dialog starts in; empty for the current one.
+    QString InitDir;
     // Characters the file name buffer holds, the terminating NULs included.
     int MaxFileSize = 32767;
 

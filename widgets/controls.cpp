@@ -153,8 +153,14 @@ void Frame::paintEvent(QPaintEvent *)
     const QString caption = title();
     const int top = caption.isEmpty() ? 0 : metrics.height() / 2;
     const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
-    painter.setPen(palette().color(group, QPalette::Mid));
-    painter.drawRect(QRect(0, top, width() - 1, height() - 1 - top));
+    // The edges are filled strips: a line drawn with a pen can fall between
+    // device pixels at fractional scale factors (1.25) and vanish.
+    const QColor edge = palette().color(group, QPalette::Mid);
+    const QRect box(0, top, width(), height() - top);
+    painter.fillRect(QRect(box.left(), box.top(), box.width(), 1), edge);
+    painter.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), edge);
+    painter.fillRect(QRect(box.left(), box.top(), 1, box.height()), edge);
+    painter.fillRect(QRect(box.right(), box.top(), 1, box.height()), edge);
     if (caption.isEmpty())
         return;
     const QRect captionRect(7, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());

@@ -84,6 +84,9 @@ Form2::Form2(Dialogs &dialogs, SettingsStore &settings, SetsModel &sets, QWidget
         l1->setMouseTracking(true);
         l1->installEventFilter(this);
         place(l1, l, t, w, h);
+        // The designed width is too narrow for the caption in the fonts at
+        // hand; the label keeps its place and grows to show it whole.
+        l1->resize(qMax(l1->width(), l1->sizeHint().width()), l1->height());
         Label1[index] = l1;
     };
     auto box = [this](QLineEdit *&b, const char *name, int l, int t, int w, int h) {
@@ -141,13 +144,19 @@ void Form2::PushButton16_Click()
     QString chosen;
     guard.run(100, [&] { chosen.clear(); });
     guard.run(102, [&] { request.title = QStringLiteral("Select Text File"); });
-    guard.run(104, [&] { request.filter = QStringLiteral("Text Files (*.txt)|*.txt|"); });
+    guard.run(104, [&] {
+        request.filter = QStringLiteral("Text files (*.txt)|*.txt|All files (*)|*|");
+        request.folder = m_settings.get(keys::LastSetsFolder, QString());
+    });
     guard.run(106, [&] {
         const QStringList files = m_dialogs.openFiles(request);
         chosen = files.isEmpty() ? QString() : files.first();
     });
     if (guard.test(108, [&] { return !chosen.isEmpty(); }))
-        guard.run(110, [&] { Text1->setText(chosen); });
+        guard.run(110, [&] {
+            Text1->setText(chosen);
+            rememberFolderOf(m_settings, keys::LastSetsFolder, chosen);
+        });
 }
 
 void Form2::PushButton3_Click()

@@ -121,14 +121,15 @@ QStringList QtDialogs::openFiles(const FileDialogRequest &request)
 {
     const QString filter = qtFilterFromPipes(request.filter);
     if (request.multiSelect)
-        return QFileDialog::getOpenFileNames(m_owner, request.title, QString(), filter);
-    const QString one = QFileDialog::getOpenFileName(m_owner, request.title, QString(), filter);
+        return QFileDialog::getOpenFileNames(m_owner, request.title, request.folder, filter);
+    const QString one =
+        QFileDialog::getOpenFileName(m_owner, request.title, request.folder, filter);
     return one.isEmpty() ? QStringList() : QStringList{one};
 }
 
 QString QtDialogs::saveFile(const FileDialogRequest &request)
 {
-    return QFileDialog::getSaveFileName(m_owner, request.title, QString(),
+    return QFileDialog::getSaveFileName(m_owner, request.title, request.folder,
                                         qtFilterFromPipes(request.filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }

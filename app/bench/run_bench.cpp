@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -57,6 +58,11 @@ int main(int argc, char **argv)
     }
     const QString source = QString::fromLocal8Bit(argv[1]);
     const int count = argc > 2 ? std::atoi(argv[2]) : 1000;
+    if (!QFileInfo(source).isFile()) {
+        std::fprintf(stderr, "no publication at %s\nusage: run-bench PUBLICATION [COUNT]\n",
+                     argv[1]);
+        return 2;
+    }
     using namespace vantrelle;
 
     QTemporaryDir dir;

@@ -3,6 +3,7 @@
 #include "pubengine/publication.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
@@ -15,6 +16,14 @@ int main(int argc, char **argv)
     const QString source =
         QString::fromLocal8Bit(argc > 1 ? argv[1] : VANTRELLE_CORPUS_DIR "/60685.pub");
     const long count = argc > 2 ? std::atol(argv[2]) : 10000;
+    if (!QFileInfo(source).isFile()) {
+        std::fprintf(stderr,
+                     "no publication at %s\nusage: pubengine_rss_loop [PUBLICATION [COUNT]] "
+                     "(the default is 60685.pub of the corpus folder set at configure time, "
+                     "-DVANTRELLE_CORPUS_DIR=...)\n",
+                     qPrintable(source));
+        return 2;
+    }
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("out.pub"));
     auto peakKiB = [] {

@@ -7,6 +7,7 @@
 #include "widgets/controls.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -129,4 +130,23 @@ TEST(Appearance, FilesAreLookedForInTheProgramFolder)
     EXPECT_EQ(skinFilePath(), dir.path() + "/x/o.cjs");
     setProgramFolderForTesting(QString());
     EXPECT_EQ(programFolder(), QCoreApplication::applicationDirPath());
+}
+
+TEST(Appearance, InstalledTreeKeepsTheProgramFilesInItsDataFolder)
+{
+    QTemporaryDir root;
+    QDir(root.path()).mkpath("usr/bin");
+    QDir(root.path()).mkpath("usr/share/vantrelle");
+    QDir(root.path()).mkpath("build/app");
+    const struct {
+        const char *executableFolder;
+        const char *programFolder;
+    } cases[] = {
+        {"usr/bin", "usr/share/vantrelle"}, // installed
+        {"build/app", "build/app"},         // build tree: files beside the program
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(programFolderFor(root.filePath(c.executableFolder)),
+                  root.filePath(c.programFolder))
+            << c.executableFolder;
 }

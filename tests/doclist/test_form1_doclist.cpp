@@ -70,12 +70,14 @@ TEST_F(Form1Fixture, AddFilesAppendsTheChosenFilesThenScreens)
     EXPECT_EQ(dialogs.fileRequests[0].title, "Add File(s) - Hold Ctrl to select multiple files");
     EXPECT_EQ(dialogs.fileRequests[0].filter, "Publisher Files (*.pub)|*.pub");
     EXPECT_TRUE(dialogs.fileRequests[0].multiSelect);
+    EXPECT_EQ(dialogs.fileRequests[0].folder, "");
     EXPECT_EQ(rows(), QStringList({"/d/a.pub", "/d/b.txt"}));
     EXPECT_EQ(dialogs.count("question"), 1);
     form.PushButton3_Click();
     EXPECT_EQ(rows(), QStringList({"/d/a.pub", "/d/b.txt", "/d/one.pub"}));
     // Cancelled: nothing added, but the rows already there are screened again.
     form.PushButton3_Click();
+    EXPECT_EQ(dialogs.fileRequests[2].folder, "/d"); // where the last files came from
     EXPECT_EQ(rows().size(), 3);
     EXPECT_EQ(dialogs.count("question"), 3);
     EXPECT_EQ(dialogs.count("error"), 0);

@@ -3,6 +3,7 @@
 #include "sets/setsfile.h"
 #include "setsfixture.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace vantrelle::test {
@@ -25,17 +26,27 @@ TEST_F(SaveSets, WritesOneCrLfLinePerPairWithTheSaveDialogOfItsOwn)
     EXPECT_EQ(dialogs.count("question") + dialogs.count("error") + dialogs.count("notice"), 0);
 }
 
-TEST_F(SaveSets, CancelWritesNothingAndANameWithoutExtensionIsUsedAsTyped)
+TEST_F(SaveSets, CancelWritesNothingAndANameWithoutExtensionGetsTxt)
 {
     window.PushButton9_Click(); // cancelled
     EXPECT_EQ(dialogs.shown.size(), 1u);
 
     addPairs({"", "a"}, {"b", ""});
-    const QString file = path("noext");
-    dialogs.saveAnswers.push_back(file);
+    const struct {
+        const char *typed;
+        const char *written;
+    } cases[] = {{"noext", "noext.txt"}, {"my.sets", "my.sets"}, {"v1.2/plain", "v1.2/plain.txt"}};
+    QDir(dir.path()).mkdir("v1.2");
+    for (const auto &c : cases) {
+        dialogs.saveAnswers.push_back(path(c.typed));
+        window.PushButton9_Click();
+        EXPECT_EQ(readFile(path(c.written)), QByteArray("::b\r\na::\r\n")) << c.typed;
+    }
+    EXPECT_FALSE(QFileInfo::exists(path("noext")));
+    // Each save dialog starts in the folder of the one before.
+    EXPECT_EQ(dialogs.fileRequests[0].folder, "");
     window.PushButton9_Click();
-    EXPECT_EQ(readFile(file), QByteArray("::b\r\na::\r\n"));
-    EXPECT_FALSE(QFileInfo::exists(file + ".txt"));
+    EXPECT_EQ(dialogs.fileRequests[4].folder, path("v1.2"));
 }
 
 TEST_F(SaveSets, AnExistingFileIsOverwrittenOnlyAfterYes)
