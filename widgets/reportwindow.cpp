@@ -21,6 +21,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vantrelle {
 
 namespace {
@@ -36,9 +38,11 @@ QString durationText(qint64 ms)
     return QStringLiteral("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
 }
 
+// A document the editor never got to count in shows no numbers, not zeros.
 bool hasCounts(const DocumentResult &d)
 {
-    return d.outcome != Outcome::NotReached && d.outcome != Outcome::Skipped;
+    return std::any_of(d.pairs.begin(), d.pairs.end(),
+                       [](const PairResult &p) { return p.applied; });
 }
 
 // A field of the copied table: one line, no tabs.
@@ -185,16 +189,13 @@ QString documentDetailText(const DocumentResult &document, bool preview)
     lines << (preview ? QStringLiteral("Output (not written): ") : QStringLiteral("Output: ")) +
                  output;
     lines << QStringLiteral("Outcome: ") + outcomeText(document.outcome, preview);
-    if (hasCounts(document)) {
-        lines << QStringLiteral("Time: %1 ms").arg(document.milliseconds);
-        lines << QString() << QStringLiteral("Pairs:");
+    // What went wrong comes before the counts: it is what the reader looks for.
+    if (!document.errors.isEmpty())
+        lines << QString() << QStringLiteral("Errors:") << document.errors;
+    if (document.outcome != Outcome::NotReached && document.outcome != Outcome::Skipped) {
+        lines << QString() << QStringLiteral("Pairs (%1 ms):").arg(document.milliseconds);
         for (const PairResult &pair : document.pairs)
             lines << QStringLiteral("  ") + pairText(pair, preview);
-    }
-    if (!document.errors.isEmpty()) {
-        lines << QString() << QStringLiteral("Errors:");
-        for (const QString &error : document.errors)
-            lines << error;
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -232,6 +233,7 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     m_table->setTextElideMode(Qt::ElideMiddle);
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setColumnWidth(Position, 40);
     m_table->setColumnWidth(Document, 260);
@@ -246,8 +248,7 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     auto *split = new QSplitter(Qt::Vertical, this);
     split->addWidget(m_table);
     split->addWidget(m_detail);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 1);
+    split->setSizes({300, 200});
 
     m_open = new QPushButton(QStringLiteral("&Open Output Folder"), this);
     m_copy = new QPushButton(QStringLiteral("&Copy Table"), this);
