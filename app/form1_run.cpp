@@ -85,8 +85,8 @@ void Form1::connectRunHandlers()
     ListView1->addAction(count);
     // The design fixes the list's own tooltip; its header tells of the count.
     ListView1->header()->setToolTip(
-        QStringLiteral("Right-click the list or press %1 to count the occurrences of the "
-                       "text to find in every document, without writing anything.")
+        QStringLiteral("Right-click the list or press %1 to count the occurrences without "
+                       "writing anything.")
             .arg(QString::fromLatin1(kCountShortcut)));
 
     // Only while a run goes: otherwise Esc stays with the controls.
