@@ -59,9 +59,11 @@ public:
                                   .arg(++m_reached)
                                   .arg(m_documents));
         YieldToEventLoop();
+        // Asked between documents: the next one has not begun, so it is not begun.
+        m_stopNow = m_stopNow || m_form.m_stopAsked;
     }
-    // A stop asked for during a document takes effect once it is finished;
-    // closing the window stops at once.
+    // Asked during a document: that document is finished first, so nothing is
+    // left half done. Closing the window stops at once.
     bool stopRequested() override { return m_form.m_closing || m_stopNow; }
     void documentFinished(int, const DocumentResult &) override { m_stopNow = m_form.m_stopAsked; }
     void idle() override { m_form.m_pointer.set(kPointerDefault); }
