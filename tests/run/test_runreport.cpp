@@ -319,6 +319,19 @@ TEST_F(ReportFixture, CsvAndCopiedTableCarryEveryRow)
     EXPECT_TRUE(rows[1].toArray()[6].toString().contains("page → \"PAGE\": "));
     EXPECT_FALSE(rows[2].toArray()[7].toString().isEmpty());
 
+    // Declining to overwrite keeps the file; a folder that is not there is said plainly.
+    const QByteArray saved = test::readFile(csv);
+    dialogs.saveAnswers = {csv, path("missing/report.csv")};
+    dialogs.questionAnswers = {false};
+    window->saveCsv();
+    window->saveCsv();
+    EXPECT_EQ(test::readFile(csv), saved);
+    EXPECT_EQ(dialogs.texts("question"),
+              QStringList{"Are you sure you wish to overwrite " + csv + " ?"});
+    ASSERT_EQ(dialogs.count("notice"), 2);
+    EXPECT_TRUE(dialogs.texts("notice").last().startsWith("The report could not be saved to " +
+                                                          path("missing/report.csv")));
+
     window->copyTable();
     const QString copied = QApplication::clipboard()->text();
     EXPECT_EQ(copied, window->tableText());
