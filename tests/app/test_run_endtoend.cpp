@@ -215,7 +215,9 @@ TEST_F(Window, DamagedDocumentsGetOneReportEachAndNoOutput)
     for (const QString &e : errors)
         EXPECT_TRUE(e.contains("in Hobmarrow2021/08/31.Publisher1.ReplaceByFileXY at line 102"))
             << e.toStdString();
+    // No temporary file either, beside the results or the sources.
     EXPECT_EQ(filesUnder("out"), (QStringList{"good1.pub", "good2.pub"}));
+    EXPECT_EQ(filesUnder("in").size(), 4);
     EXPECT_EQ(dialogs.texts("notice"), QStringList{"Done."});
     const RunReport &report = form->lastReport();
     ASSERT_EQ(report.documents.size(), 4);

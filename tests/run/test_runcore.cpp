@@ -1,0 +1,121 @@
+// The run core without a window: a request over an in-memory list of paths,
+// the recording server, and an observer that keeps what it is told.
+#include "run/runcore.h"
+#include "tests/support/files.h"
+#include "tests/support/qtprinters.h"
+#include "tests/support/recordingserver.h"
+#include "tests/support/scripteddialogs.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace vantrelle;
+
+namespace {
+
+struct Observed : RunObserver {
+    QStringList seen;
+    int stopBefore = -1; // document index at which to ask for a stop
+    int started = 0;
+    void progressValue(int v) override { seen << QString::number(v); }
+    void progressText(const QString &t) override { seen << t; }
+    bool stopRequested() override { return started == stopBefore; }
+    void documentFinished(int, const DocumentResult &) override { ++started; }
+};
+
+struct RunCore : ::testing::Test {
+    test::ScriptedDialogs dialogs;
+    test::ServerLog log;
+    automation::Registry registry;
+    QTemporaryDir dir;
+    RunRequest request;
+
+    void SetUp() override
+    {
+        registry.Register(automation::kPublisherProgId,
+                          std::make_shared<test::RecordingServer>(log));
+        request.findText = "a";
+        request.replaceText = "b";
+        request.useFolder = false;
+    }
+    QString add(const QString &name)
+    {
+        const QString p = dir.filePath(name);
+        test::writeFile(p);
+        request.documents << p;
+        return p;
+    }
+};
+
+} // namespace
+
+TEST_F(RunCore, EveryOutcomeInListOrder)
+{
+    add("found.pub");
+    add("none.pub");
+    add("bad.pub");
+    log.counts = {{2, 0, {}}, {0, 0, {}}};
+    // The third Open fails: one report, no output, the run goes on.
+    int opens = 0;
+    log.onCall = [&](const QString &call) {
+        if (call.startsWith("Open(") && ++opens == 3)
+            log.failing = {"Open"};
+    };
+    Observed observer;
+    const RunReport report = runDocuments(request, dialogs, registry, observer);
+
+    ASSERT_EQ(report.documents.size(), 3);
+    EXPECT_EQ(report.documents[0].outcome, Outcome::Written);
+    EXPECT_EQ(report.documents[0].replaced(), 2);
+    EXPECT_EQ(report.documents[0].output, dir.filePath("found_replaced.pub"));
+    EXPECT_EQ(report.documents[1].outcome, Outcome::NothingFound);
+    EXPECT_EQ(report.documents[2].outcome, Outcome::Failed);
+    EXPECT_EQ(report.documents[2].output, QString());
+    EXPECT_EQ(report.documents[2].errors.size(), 1);
+    EXPECT_EQ(dialogs.count("error"), 1);
+    EXPECT_EQ(report.summary(), "3 documents: 1 written, 1 with nothing to replace, 1 failed; "
+                                "2 replacements");
+    EXPECT_EQ(observer.seen,
+              (QStringList{"33", "Processing: found.pub", "66", "Processing: none.pub", "100",
+                           "Processing: bad.pub", "0", "Progress Bar"}));
+}
+
+TEST_F(RunCore, SkippedOutputsAndAStopLeaveTheRestNotReached)
+{
+    QDir(dir.path()).mkdir("x");
+    QDir(dir.path()).mkdir("out");
+    add("a.pub");
+    add("x/a.pub"); // same output as the first: skipped with a notice
+    add("c.pub");
+    add("d.pub");
+    request.useFolder = true;
+    request.folder = dir.filePath("out");
+    Observed observer;
+    observer.stopBefore = 3;
+    const RunReport report = runDocuments(request, dialogs, registry, observer);
+
+    QStringList outcomes;
+    for (const DocumentResult &d : report.documents)
+        outcomes << outcomeText(d.outcome, false);
+    EXPECT_EQ(outcomes,
+              (QStringList{"nothing to replace", "skipped", "nothing to replace", "not reached"}));
+    EXPECT_TRUE(report.documents[1].errors[0].contains(dir.filePath("a.pub")));
+    EXPECT_EQ(dialogs.count("notice"), 1);
+    EXPECT_EQ(log.calls.filter("SaveAs(").size(), 2);
+}
+
+TEST_F(RunCore, APreviewNeverDeletesOrSaves)
+{
+    const QString source = add("a.pub");
+    test::writeFile(dir.filePath("a_replaced.pub"), "earlier result");
+    request.preview = true;
+    log.counts = {{5, 1, "why"}};
+    Observed observer;
+    const RunReport report = runDocuments(request, dialogs, registry, observer);
+    EXPECT_EQ(test::readFile(dir.filePath("a_replaced.pub")), "earlier result");
+    EXPECT_TRUE(log.calls.filter("SaveAs(").isEmpty());
+    EXPECT_EQ(report.documents[0].outcome, Outcome::Written);
+    EXPECT_EQ(report.documents[0].pairs[0].leftReason, "why");
+    EXPECT_EQ(report.summary(), "1 document: 1 would be written; 5 replacements would be made");
+}
