@@ -29,7 +29,8 @@ QString pairsText(const DocumentResult &document, bool preview)
 
 QString pairText(const PairResult &pair, bool preview)
 {
-    QString line = QStringLiteral("%1 → %2: ").arg(pair.find, pair.replacement);
+    // Quoted, so a deletion ("x" → "") and blanks at either end can be seen.
+    QString line = QStringLiteral("“%1” → “%2”: ").arg(pair.find, pair.replacement);
     if (!pair.applied)
         return line + QStringLiteral("not applied");
     // The counts are filled in apart: a find text may hold "%1" itself.

@@ -316,7 +316,7 @@ TEST_F(ReportFixture, CsvAndCopiedTableCarryEveryRow)
         EXPECT_EQ(row[7].toString(), d.errors.join('\n'));
     }
     EXPECT_EQ(rows[1].toArray()[0].toString(), named);
-    EXPECT_TRUE(rows[1].toArray()[6].toString().contains("page → \"PAGE\": "));
+    EXPECT_TRUE(rows[1].toArray()[6].toString().contains("“page” → “\"PAGE\"”: "));
     EXPECT_FALSE(rows[2].toArray()[7].toString().isEmpty());
 
     // Declining to overwrite keeps the file; a folder that is not there is said plainly.
