@@ -198,7 +198,7 @@ BatchOptions parseBatchOptions(const QStringList &args)
         {{QStringLiteral("q"), QStringLiteral("quiet")}, QString()},
     });
     if (!parser.parse(QStringList{QStringLiteral("vantrelle-replace")} + rest))
-        throw UsageError(parser.errorText() + QLatin1Char('.'));
+        throw UsageError(parser.errorText());
 
     BatchOptions options_;
     RunRequest &request = options_.request;
