@@ -22,9 +22,9 @@
 #include <condition_variable>
 #include <csignal>
 #include <cstdio>
+#include <map>
 #include <mutex>
 #include <optional>
-#include <vector>
 
 #include <unistd.h>
 
@@ -191,7 +191,7 @@ private:
 class ParallelRun {
 public:
     ParallelRun(const RunRequest &request, const QList<PlannedOutput> &plan, int jobs)
-        : m_request(request), m_plan(plan), m_results(std::size_t(plan.size()))
+        : m_request(request), m_plan(plan)
     {
         m_registry.Register(QString::fromLatin1(automation::kPublisherProgId),
                             pubengine::makePublisherServer());
@@ -210,17 +210,16 @@ public:
     {
         std::unique_lock lock(m_mutex);
         for (;;) {
-            if (m_taken < m_results.size() && m_results[m_taken]) {
-                std::optional<DocumentResult> result = std::move(m_results[m_taken]);
-                m_results[m_taken++].reset();
+            if (const auto ready = m_done.find(m_taken); ready != m_done.end()) {
+                DocumentResult result = std::move(ready->second);
+                m_done.erase(ready);
+                ++m_taken;
                 return result;
             }
             if (m_workers == 0)
                 return std::nullopt;
-            if (!m_changed.wait_for(lock, std::chrono::milliseconds(100), [&] {
-                    return m_workers == 0 ||
-                           (m_taken < m_results.size() && m_results[m_taken].has_value());
-                })) {
+            if (!m_changed.wait_for(lock, std::chrono::milliseconds(100),
+                                    [&] { return m_workers == 0 || m_done.count(m_taken) > 0; })) {
                 lock.unlock();
                 waiting();
                 lock.lock();
@@ -246,7 +245,7 @@ private:
                 result.errors << describeCurrentException();
             }
             const std::lock_guard lock(m_mutex);
-            m_results[std::size_t(i)] = std::move(result);
+            m_done.emplace(i, std::move(result));
             m_changed.notify_one();
         }
         const std::lock_guard lock(m_mutex);
@@ -260,8 +259,9 @@ private:
     std::atomic<qsizetype> m_next{0};
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    std::vector<std::optional<DocumentResult>> m_results;
-    std::size_t m_taken = 0;
+    // Results done but not yet taken: a few, however long the list.
+    std::map<qsizetype, DocumentResult> m_done;
+    qsizetype m_taken = 0;
     int m_workers = 0;
     QThreadPool m_pool;
 };
