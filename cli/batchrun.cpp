@@ -340,7 +340,17 @@ int runBatch(const BatchOptions &options)
     {
         const StopSignals stopSignals;
         ParallelRun run(request, plan, options.jobs);
-        const auto waiting = [&] { progress.show(report.documents.size(), plan.size()); };
+        bool stopNoticed = false;
+        // Said once, so that whoever pressed Ctrl-C knows the run heard it.
+        const auto waiting = [&] {
+            if (stopRequested() && !stopNoticed && !options.quiet) {
+                stopNoticed = true;
+                progress.clear();
+                printText(stderr, kTool + QStringLiteral("Stopping: the documents being edited "
+                                                         "are finished first.\n"));
+            }
+            progress.show(report.documents.size(), plan.size());
+        };
         while (std::optional<DocumentResult> result = run.next(waiting)) {
             const DocumentResult &d = report.documents.emplace_back(std::move(*result));
             if (toStdout) {
@@ -354,7 +364,7 @@ int runBatch(const BatchOptions &options)
                                       outcomeText(d.outcome, request.preview) +
                                       QStringLiteral(": ") + firstErrorLine(d) + u'\n');
             }
-            progress.show(report.documents.size(), plan.size());
+            waiting();
         }
         interrupted = stopRequested();
     }

@@ -226,6 +226,8 @@ TEST_F(BatchFixture, OutcomesOfARunInExitStatusFilesAndReport)
             args << (a.startsWith('@') ? path(a.mid(1)) : a);
         const Ran ran = runTool(args + QStringList{"--report", path("r.json"), path("in")});
         EXPECT_EQ(ran.status, c.status) << ran.err.constData();
+        // Standard error is no terminal here: no progress, only what went wrong.
+        EXPECT_EQ(ran.err.isEmpty(), c.status == 0) << ran.err.constData();
         QStringList added = filesBelow(path("."));
         for (const QString &name : before + QStringList{"r.json"})
             added.removeOne(name);
