@@ -34,14 +34,18 @@ namespace {
 
 const QString kTool = QStringLiteral("vantrelle-replace: ");
 
+void printLine(std::FILE *to, const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), to);
+    std::fflush(to);
+}
+
 // Message texts use the window's CR LF and lone CR line ends.
 void printText(std::FILE *to, QString text)
 {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), to);
-    std::fflush(to);
+    printLine(to, text.toUtf8());
 }
 
 // What the window would show, where nothing may be shown: workers collect
@@ -353,11 +357,8 @@ int runBatch(const BatchOptions &options)
         };
         while (std::optional<DocumentResult> result = run.next(waiting)) {
             const DocumentResult &d = report.documents.emplace_back(std::move(*result));
-            if (toStdout) {
-                const QByteArray line = documentJsonLine(d, request.preview);
-                std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
-                std::fflush(stdout);
-            }
+            if (toStdout)
+                printLine(stdout, documentJsonLine(d, request.preview));
             if (d.outcome == Outcome::Failed || d.outcome == Outcome::Skipped) {
                 progress.clear();
                 printText(stderr, kTool + d.source + QStringLiteral(": ") +
@@ -374,7 +375,7 @@ int runBatch(const BatchOptions &options)
         notReached.source = request.documents[i];
         report.documents << notReached;
         if (toStdout)
-            printText(stdout, QString::fromUtf8(documentJsonLine(notReached, request.preview)));
+            printLine(stdout, documentJsonLine(notReached, request.preview));
     }
     report.ended = QDateTime::currentDateTime();
 
