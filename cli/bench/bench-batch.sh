@@ -87,9 +87,13 @@ run tool_jobs2 "$tool" "$@" --jobs 2 "$work/src"
 run tool_jobs2_1000 "$tool" "$@" --jobs 2 "$first"
 run floor_writers1 "$floor" 1 "$work/out" "$work/all.list"
 run floor_writers2 "$floor" 2 "$work/out" "$work/all.list"
+# The same with the temporary file the tool's saves use (QSaveFile: O_TMPFILE,
+# then linked in), to tell the save primitive's cost from the tool's own.
+run floor_unnamed2 "$floor" --unnamed 2 "$work/out" "$work/all.list"
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
 echo "speed-up, 2 jobs over 1:              $(ratio "$seconds_tool_jobs1" "$seconds_tool_jobs2")x"
 echo "2 jobs over the floor with 2 writers: $(ratio "$seconds_tool_jobs2" "$seconds_floor_writers2")x"
+echo "2 jobs over the unnamed-file floor:    $(ratio "$seconds_tool_jobs2" "$seconds_floor_unnamed2")x"
 echo "floor, 1 writer over 2:               $(ratio "$seconds_floor_writers1" "$seconds_floor_writers2")x"
 echo "peak memory, $count over 1,000 documents: $(ratio "$rss_tool_jobs2" "$rss_tool_jobs2_1000")x"

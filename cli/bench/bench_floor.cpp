@@ -2,7 +2,8 @@
 // same durability must do per document, and nothing more. Each file of a list
 // is read whole, written to a temporary file beside its result, synced
 // (fdatasync, as the tool's saves are) and renamed over the result.
-// Usage: vantrelle_bench_floor WRITERS OUT_DIR LIST_FILE (one path a line)
+// Usage: vantrelle_bench_floor [--unnamed] WRITERS OUT_DIR LIST_FILE (one
+// path a line)
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -24,7 +25,11 @@ bool fail(const std::string &what)
     return false;
 }
 
-bool copyDurably(const std::string &source, const std::string &outDir)
+// How the temporary file is made: named and renamed over the result, or (as
+// QSaveFile does on Linux) unnamed with O_TMPFILE and linked in as the result.
+enum class Temp { Named, Unnamed };
+
+bool copyDurably(const std::string &source, const std::string &outDir, Temp temp)
 {
     std::string bytes;
     const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
@@ -36,24 +41,37 @@ bool copyDurably(const std::string &source, const std::string &outDir)
     ::close(in);
     const std::string name = source.substr(source.find_last_of('/') + 1);
     const std::string target = outDir + "/" + name;
-    const std::string temp = target + ".tmp";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const std::string named = target + ".tmp";
+    const int fd = temp == Temp::Named
+                       ? ::open(named.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644)
+                       : ::open(outDir.c_str(), O_WRONLY | O_TMPFILE | O_CLOEXEC, 0644);
     if (fd < 0)
-        return fail(temp);
-    const bool written =
+        return fail(named);
+    bool done =
         ::write(fd, bytes.data(), bytes.size()) == ssize_t(bytes.size()) && ::fdatasync(fd) == 0;
+    if (done && temp == Temp::Named) {
+        done = ::rename(named.c_str(), target.c_str()) == 0;
+    } else if (done) {
+        const std::string self = "/proc/self/fd/" + std::to_string(fd);
+        done = ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    }
     ::close(fd);
-    if (!written || ::rename(temp.c_str(), target.c_str()) != 0)
-        return fail(target);
-    return true;
+    return done || fail(target);
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
+    const Temp temp =
+        argc > 1 && std::strcmp(argv[1], "--unnamed") == 0 ? Temp::Unnamed : Temp::Named;
+    if (temp == Temp::Unnamed) {
+        --argc;
+        ++argv;
+    }
     if (argc != 4) {
-        std::fprintf(stderr, "usage: vantrelle_bench_floor WRITERS OUT_DIR LIST_FILE\n");
+        std::fprintf(stderr,
+                     "usage: vantrelle_bench_floor [--unnamed] WRITERS OUT_DIR LIST_FILE\n");
         return 2;
     }
     const int writers = std::atoi(argv[1]);
@@ -73,7 +91,7 @@ int main(int argc, char **argv)
     for (int w = 0; w < writers; ++w)
         threads.emplace_back([&] {
             for (std::size_t i = next++; i < files.size(); i = next++)
-                if (!copyDurably(files[i], outDir))
+                if (!copyDurably(files[i], outDir, temp))
                     ok = false;
         });
     for (std::thread &t : threads)
