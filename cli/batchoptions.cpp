@@ -16,6 +16,8 @@ namespace vantrelle::cli {
 namespace {
 
 const QString kPair = QStringLiteral("--pair");
+// A thread per job; far more than the processors only adds threads.
+constexpr int kMaxJobs = 256;
 // Options that take the next argument as their value.
 const QStringList kValueOptions = {QStringLiteral("--sets"),    QStringLiteral("--separator"),
                                    QStringLiteral("--out-dir"), QStringLiteral("--ext"),
@@ -110,15 +112,18 @@ int jobsValue(const QCommandLineParser &parser)
         return std::max(1, QThread::idealThreadCount());
     bool ok = false;
     const int jobs = text.toInt(&ok);
-    if (!ok || jobs < 1)
-        throw UsageError(
-            QStringLiteral("--jobs needs a whole number of 1 or more, not “%1”.").arg(text));
+    if (!ok || jobs < 1 || jobs > kMaxJobs)
+        throw UsageError(QStringLiteral("--jobs needs a whole number from 1 to %1, not “%2”.")
+                             .arg(kMaxJobs)
+                             .arg(text));
     return jobs;
 }
 
 QString reportValue(const QCommandLineParser &parser)
 {
     const QString path = singleValue(parser, QStringLiteral("report"));
+    if (parser.isSet(QStringLiteral("report")) && path.isEmpty())
+        throw UsageError(QStringLiteral("--report needs a file name, or - for standard output."));
     if (path.isEmpty() || path == QLatin1String("-"))
         return path;
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -308,8 +313,9 @@ Options:
   --ext EXT            The extension searched for in folders (default pub).
   --dry-run            Count only: write and delete nothing. The counts and
                        refusals are those a real run would have.
-  -j, --jobs N         Edit N publications at a time (default: the number of
-                       processors). Results and reports keep the list order.
+  -j, --jobs N         Edit N publications at a time, 1 to 256 (default: the
+                       number of processors). Results and reports keep the
+                       list order.
   --report FILE        Write a report of every document: FILE.json (the run as
                        one JSON object) or FILE.csv (one line per document).
   --report -           Print the report as JSON lines on standard output, one

@@ -8,7 +8,8 @@
 #   --build DIR    a build made with -DVANTRELLE_BENCH=ON (default: build)
 #   --corpus FILE  the publication to copy (default: ../shared/corpus/Sample.pub
 #                  beside the repository, or $VANTRELLE_CORPUS_DIR/Sample.pub)
-#   --count N      how many copies (default 10000; a multiple of 1000)
+#   --count N      how many copies (default 10000)
+#   --repeat N     runs of each measurement; the best counts (default 3)
 # Needs /usr/bin/time (Debian package "time") and about 2 x N x the file's size
 # of free space in /tmp.
 set -eu
@@ -18,11 +19,13 @@ repo=$(cd "$here/../.." && pwd)
 build="$repo/build"
 corpus="${VANTRELLE_CORPUS_DIR:-$repo/../shared/corpus}/Sample.pub"
 count=10000
+repeat=3
 while [ $# -gt 0 ]; do
   case "$1" in
     --build) build=${2:?--build needs a folder}; shift 2 ;;
     --corpus) corpus=${2:?--corpus needs a file}; shift 2 ;;
     --count) count=${2:?--count needs a number}; shift 2 ;;
+    --repeat) repeat=${2:?--repeat needs a number}; shift 2 ;;
     *) echo "bench-batch.sh: unknown argument $1 (see the top of this script)" >&2; exit 2 ;;
   esac
 done
@@ -43,7 +46,9 @@ if [ ! -x /usr/bin/time ]; then
   echo "bench-batch.sh: /usr/bin/time is missing (apt-get install time)" >&2
   exit 2
 fi
-case "$count" in *[!0-9]* | '' | 0) echo "bench-batch.sh: --count needs a positive number" >&2; exit 2 ;; esac
+for n in "$count" "$repeat"; do
+  case "$n" in *[!0-9]* | '' | 0) echo "bench-batch.sh: --count and --repeat need positive numbers" >&2; exit 2 ;; esac
+done
 folders=$(( (count + 999) / 1000 ))
 
 work=$(mktemp -d /tmp/vantrelle-batch-XXXXXX)
@@ -61,26 +66,35 @@ done
 first=$(ls -d "$work"/src/d* | head -1)
 find "$work/src" -name '*.pub' | sort > "$work/all.list"
 
-# run NAME COMMAND...: timed with a fresh output folder and the disk settled.
+# run NAME COMMAND...: timed with a fresh output folder and the disk settled,
+# REPEAT times; the best wall time counts (the disk is shared and its sync
+# time varies), with the CPU time of that run and the highest peak of all.
 run() {
   name=$1
   shift
-  rm -rf "$work/out"
-  mkdir "$work/out"
-  sync
-  /usr/bin/time -v -o "$work/$name.time" "$@" > /dev/null
-  seconds=$(sed -n 's/.*Elapsed (wall clock) time.*: //p' "$work/$name.time" |
-    awk -F: '{ s = 0; for (i = 1; i <= NF; i++) s = s * 60 + $i; print s }')
-  rss=$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$work/$name.time")
-  cpu=$(sed -n 's/.*\(User\|System\) time (seconds): //p' "$work/$name.time" |
-    awk '{ s += $1 } END { print s }')
+  best= best_cpu= peak=0
+  for _ in $(seq 1 "$repeat"); do
+    rm -rf "$work/out"
+    mkdir "$work/out"
+    sync
+    /usr/bin/time -v -o "$work/$name.time" "$@" > /dev/null
+    seconds=$(sed -n 's/.*Elapsed (wall clock) time.*: //p' "$work/$name.time" |
+      awk -F: '{ s = 0; for (i = 1; i <= NF; i++) s = s * 60 + $i; print s }')
+    cpu=$(sed -n 's/.*\(User\|System\) time (seconds): //p' "$work/$name.time" |
+      awk '{ s += $1 } END { print s }')
+    rss=$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$work/$name.time")
+    if [ -z "$best" ] || awk -v a="$seconds" -v b="$best" 'BEGIN { exit !(a < b) }'; then
+      best=$seconds best_cpu=$cpu
+    fi
+    [ "$rss" -gt "$peak" ] && peak=$rss
+  done
   written=$(find "$work/out" -type f | wc -l)
   printf '%-16s %8.2f s wall %8.2f s cpu %8d KiB peak %6d files\n' \
-    "$name" "$seconds" "$cpu" "$rss" "$written"
-  eval "seconds_$name=$seconds rss_$name=$rss"
+    "$name" "$best" "$best_cpu" "$peak" "$written"
+  eval "seconds_$name=$best rss_$name=$peak"
 }
 
-echo "documents: $count ($(stat -c %s "$corpus") bytes each), processors: $(nproc)"
+echo "documents: $count ($(stat -c %s "$corpus") bytes each), processors: $(nproc), best of $repeat"
 set -- --pair page leaf --out-dir "$work/out" --quiet
 run tool_jobs1 "$tool" "$@" --jobs 1 "$work/src"
 run tool_jobs2 "$tool" "$@" --jobs 2 "$work/src"
