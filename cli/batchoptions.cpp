@@ -275,7 +275,8 @@ QString versionText()
 QString helpText()
 {
     return QStringLiteral(
-        R"(usage: vantrelle-replace [OPTIONS] (--pair FIND REPLACE ... | --sets FILE) SOURCE...
+        R"(usage: vantrelle-replace [OPTIONS] (--pair FIND REPLACE ... | --sets FILE)
+                         (--out-dir DIR | --beside) SOURCE...
        vantrelle-replace [--match-case] SOURCE OUTPUT FIND REPLACE [FIND REPLACE ...]
        vantrelle-replace --text SOURCE
 
@@ -288,7 +289,8 @@ Sources (first form):
   SOURCE...            Publications and folders. A folder is searched with all
                        its subfolders like "Add All Publisher File(s) In
                        Folder": files ending in .EXT, not those starting with
-                       "~" or hidden, each real folder once. Files named
+                       "~" and not hidden ones (starting with "."), each real
+                       folder once. Files named
                        directly are taken as given, except that names whose
                        extension does not look like a publication's are left
                        out with a note on standard error.
