@@ -357,3 +357,21 @@ TEST_F(BatchFixture, SetsFileIsReadAsLoadSetsReadsIt)
     EXPECT_EQ(row["replaced"].toInteger(), 6 + pairs[1]["replaced"].toInteger());
     EXPECT_TRUE(storyText(path("in/Sample_replaced.pub")).contains("Pot"));
 }
+
+TEST_F(BatchFixture, DryRunWithACsvReportWritesOnlyTheReport)
+{
+    copy("Sample.pub", "in/Sample.pub");
+    copy("Sample2.pub", "in/Sample2.pub");
+    const Ran ran = runTool({"--dry-run", "--report", path("counts.csv"), "--pair", "page", "leaf",
+                             "--beside", path("in")});
+    EXPECT_EQ(ran.status, 0) << ran.err.constData();
+    const QByteArray csv = test::readFile(path("counts.csv"));
+    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF"
+                               "Document,Outcome,Replacements"));
+    const QStringList lines = QString::fromUtf8(csv).split("\r\n");
+    ASSERT_EQ(lines.size(), 4); // header, two rows, the last line's end
+    EXPECT_EQ(lines.filter(",would be written,6,0,").size(), 2) << csv.constData();
+    EXPECT_TRUE(csv.contains(path("in/Sample2_replaced.pub").toUtf8()));
+    EXPECT_EQ(filesBelow(path(".")),
+              (QStringList{"counts.csv", "in/Sample.pub", "in/Sample2.pub"}));
+}
