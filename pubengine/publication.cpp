@@ -102,8 +102,10 @@ Publication Publication::open(const QString &path)
     pub.m_haveIdentity = true;
     pub.m_device = st.st_dev;
     pub.m_inode = st.st_ino;
-    // Read one byte past the limit so that a file growing meanwhile is caught too.
-    QByteArray bytes = file.read(kMaxFileSize + 1);
+    // readAll sizes its buffer by the file (a read of the limit would reserve
+    // the whole limit for every document); a file that grew meanwhile is
+    // caught by the size check below.
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw Failure(QStringLiteral("Cannot read “%1”: %2.").arg(pub.m_name, file.errorString()));
     if (bytes.size() > kMaxFileSize)

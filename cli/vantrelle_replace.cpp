@@ -1,5 +1,6 @@
 // vantrelle-replace: find and replace text in one publication from the
 // command line, through the same automation server the window program uses.
+#include "cli/batchrun.h"
 #include "pubengine/publication.h"
 #include "pubengine/server.h"
 
@@ -133,6 +134,8 @@ int main(int argc, char **argv)
     // reports every failure itself, naming the file.
     g_log_set_default_handler([](const gchar *, GLogLevelFlags, const gchar *, gpointer) {},
                               nullptr);
+    if (const std::optional<int> status = cli::runBatchIfAsked(argc, argv))
+        return *status;
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);

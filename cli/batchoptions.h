@@ -1,0 +1,56 @@
+#pragma once
+// The command line of vantrelle-replace: which form it asks for, and the
+// batch form's options checked and turned into a run request before anything
+// is read from or written to the publications.
+#include "run/runcore.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+
+namespace vantrelle::cli {
+
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitInterrupted = 130;
+
+enum class Form {
+    OneFile, // SOURCE OUTPUT FIND REPLACE..., or --text SOURCE
+    Batch,
+    Help,
+    Version,
+};
+
+// Tells the forms apart by the options given before "--": any option only the
+// batch form knows makes it a batch command line.
+Form commandForm(const QStringList &args);
+
+// A command line that can't be run; what() says why in plain words.
+class UsageError : public std::runtime_error {
+public:
+    explicit UsageError(const QString &text) : std::runtime_error(text.toStdString()) {}
+};
+
+struct BatchOptions {
+    // Everything but the documents, which come from walking the sources.
+    RunRequest request;
+    // Absolute paths of the files and folders named, in the order given.
+    QStringList sources;
+    // Folders are searched for "*." + extension.
+    QString extension;
+    int jobs = 1;
+    // Empty: no report; "-": JSON lines on standard output.
+    QString reportPath;
+    bool quiet = false;
+};
+
+// The batch form's options (args without the program name). Reads the sets
+// file. Throws UsageError.
+BatchOptions parseBatchOptions(const QStringList &args);
+
+QString helpText();
+QString versionText();
+
+} // namespace vantrelle::cli

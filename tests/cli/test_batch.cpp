@@ -1,0 +1,377 @@
+// vantrelle-replace's batch form, run as a program on real publications in
+// real folders, against the window's run on the same folder.
+#include "app/form1.h"
+#include "pubengine/publication.h"
+#include "pubengine/server.h"
+#include "sets/setslist.h"
+#include "shell/automation.h"
+#include "tests/support/files.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/tempsettings.h"
+#include "widgets/controls.h"
+#include "widgets/doclistview.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <unistd.h>
+
+using namespace vantrelle;
+
+namespace {
+
+const QString kCorpus = QStringLiteral(VANTRELLE_CORPUS_DIR);
+
+struct Ran {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Ran runTool(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(VANTRELLE_REPLACE_TOOL), args);
+    p.waitForFinished(120000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+// Every story's text, as a reader of the output sees it.
+QString storyText(const QString &path)
+{
+    const pubengine::Publication publication = pubengine::Publication::open(path);
+    const std::u16string &text = publication.quill().text();
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+
+// Files below a folder, relative to it, sorted.
+QStringList filesBelow(const QString &folder)
+{
+    QStringList names;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        names << QDir(folder).relativeFilePath(it.next());
+    names.sort();
+    return names;
+}
+
+// A report's documents with the paths made relative to root and the
+// milliseconds left out, so that two runs compare.
+QJsonArray comparableRows(const QJsonArray &documents, const QString &root)
+{
+    QJsonArray rows;
+    for (const QJsonValue &value : documents) {
+        QJsonObject row = value.toObject();
+        row.remove(QStringLiteral("milliseconds"));
+        for (const char *key : {"source", "output"})
+            row[key] = QDir(root).relativeFilePath(row[key].toString());
+        rows.append(row);
+    }
+    return rows;
+}
+
+QJsonArray reportRows(const QString &path)
+{
+    return QJsonDocument::fromJson(test::readFile(path))
+        .object()[QStringLiteral("documents")]
+        .toArray();
+}
+
+struct BatchFixture : ::testing::Test {
+    QTemporaryDir dir;
+
+    void SetUp() override
+    {
+        if (!QFile::exists(kCorpus + "/Sample.pub"))
+            GTEST_SKIP() << "corpus not found at " << VANTRELLE_CORPUS_DIR;
+    }
+    QString path(const QString &name) const { return dir.filePath(name); }
+    void copy(const char *corpusName, const QString &to)
+    {
+        QDir().mkpath(QFileInfo(path(to)).path());
+        ASSERT_TRUE(QFile::copy(kCorpus + "/" + corpusName, path(to)));
+        QFile(path(to)).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+    // A tree with what the folder walk must pass over: another extension, a
+    // "~" lock file and a link back up the tree.
+    void makeTree()
+    {
+        copy("Sample.pub", "in/Sample.pub");
+        copy("Sample3.pub", "in/b/Sample3.pub");
+        copy("Sample2.pub", "in/a/Sample2.pub");
+        copy("Simple.pub", "in/a/deep/Simple.pub");
+        copy("60685.pub", "in/a/deep/60685.pub");
+        copy("Sample.pub", "in/a/~lock.pub");
+        copy("Sample.txt", "in/a/Sample.txt");
+        ASSERT_TRUE(QFile::link(path("in/a"), path("in/a/deep/up")));
+        QDir().mkpath(path("out"));
+    }
+};
+
+} // namespace
+
+TEST_F(BatchFixture, FolderTreeGivesTheWindowsOutputsAndReport)
+{
+    makeTree();
+    const QStringList finds = {"page", "Text"};
+    const QStringList replacements = {"leaf", "Words"};
+
+    test::ScriptedDialogs dialogs;
+    test::TempSettings settings;
+    automation::Registry registry;
+    registry.Register(automation::kPublisherProgId, pubengine::makePublisherServer());
+    Form1 form({dialogs, *settings, registry});
+    QDir().mkpath(path("window"));
+    dialogs.inputAnswers.push_back("pub");
+    dialogs.folderAnswers.push_back(path("in"));
+    form.PushButton6_Click();
+    form.TabControl1->setSelectedIndex(1);
+    form.sets().append({finds, replacements});
+    form.Check2->setChecked(true);
+    form.Option1->setChecked(true);
+    form.Text3->setText(path("window"));
+    form.PushButton7_Click();
+    ASSERT_EQ(form.lastReport().documents.size(), 5);
+
+    const Ran ran = runTool({"--pair", finds[0], replacements[0], "--pair", finds[1],
+                             replacements[1], "--match-case", "--out-dir", path("out"), "--report",
+                             path("report.json"), path("in")});
+    EXPECT_EQ(ran.status, 0) << ran.err.constData();
+    EXPECT_EQ(filesBelow(path("out")), filesBelow(path("window")));
+    for (const QString &name : filesBelow(path("window")))
+        EXPECT_EQ(storyText(path("out/" + name)), storyText(path("window/" + name)))
+            << name.toStdString();
+
+    // The same documents in the same order, with the same outcomes and counts.
+    const QJsonArray rows = reportRows(path("report.json"));
+    ASSERT_EQ(rows.size(), form.lastReport().documents.size());
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const DocumentResult &window = form.lastReport().documents[i];
+        const QJsonObject row = rows[i].toObject();
+        EXPECT_EQ(row["source"].toString(), window.source);
+        EXPECT_EQ(row["outcome"].toString(), outcomeText(window.outcome, false));
+        EXPECT_EQ(row["replaced"].toInteger(), window.replaced());
+        EXPECT_EQ(QFileInfo(row["output"].toString()).fileName(),
+                  QFileInfo(window.output).fileName());
+    }
+}
+
+TEST_F(BatchFixture, OutcomesOfARunInExitStatusFilesAndReport)
+{
+    struct Case {
+        const char *name;
+        QStringList options;
+        int status;
+        QStringList outputs;
+        QStringList outcomes; // report rows in list order
+    };
+    // "@name" stands for that name in the test's folder.
+    const QStringList pair = {"--pair", "page", "leaf"};
+    const QStringList toOut = {"--out-dir", "@out"};
+    const QStringList bothOut = {"out/Sample.pub", "out/Sample2.pub"};
+    const QStringList written = {"written", "written"};
+    const Case cases[] = {
+        {"one folder to another", pair + toOut, 0, bothOut, written},
+        {"dry run writes nothing",
+         pair + toOut + QStringList{"--dry-run"},
+         0,
+         {},
+         {"would be written", "would be written"}},
+        {"beside the sources",
+         pair + QStringList{"--beside"},
+         0,
+         {"in/Sample_replaced.pub", "in/sub/Sample2_replaced.pub"},
+         written},
+        {"nothing to replace is written unchanged",
+         QStringList{"--pair", "no such words", "x"} + toOut,
+         0,
+         bothOut,
+         {"nothing to replace", "nothing to replace"}},
+        {"damaged document among good ones",
+         pair + toOut + QStringList{"@bad.pub"},
+         1,
+         bothOut,
+         {"failed", "written", "written"}},
+        {"result would replace an earlier one",
+         pair + toOut + QStringList{"@in/sub/Sample2.pub"},
+         1,
+         bothOut,
+         {"written", "written", "skipped"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir tmp;
+        dir.swap(tmp);
+        copy("Sample.pub", "in/Sample.pub");
+        copy("Sample2.pub", "in/sub/Sample2.pub");
+        copy("bad-fuzzed-1.pub", "bad.pub");
+        QDir().mkpath(path("out"));
+        const QStringList before = filesBelow(path("."));
+        QStringList args;
+        for (const QString &a : c.options)
+            args << (a.startsWith('@') ? path(a.mid(1)) : a);
+        const Ran ran = runTool(args + QStringList{"--report", path("r.json"), path("in")});
+        EXPECT_EQ(ran.status, c.status) << ran.err.constData();
+        // Standard error is no terminal here: no progress, only what went wrong.
+        EXPECT_EQ(ran.err.isEmpty(), c.status == 0) << ran.err.constData();
+        QStringList added = filesBelow(path("."));
+        for (const QString &name : before + QStringList{"r.json"})
+            added.removeOne(name);
+        EXPECT_EQ(added, c.outputs);
+        QStringList outcomes;
+        for (const QJsonValue &row : reportRows(path("r.json"))) {
+            outcomes << row["outcome"].toString();
+            const bool done = row["outcome"] != "failed" && row["outcome"] != "skipped";
+            EXPECT_EQ(row["errors"].toArray().isEmpty(), done);
+            EXPECT_EQ(row["output"].toString().isEmpty(), !done);
+        }
+        EXPECT_EQ(outcomes, c.outcomes);
+    }
+}
+
+TEST_F(BatchFixture, OneJobAndTwoJobsGiveTheSameOutputsAndReport)
+{
+    makeTree();
+    copy("bad-fuzzed-1.pub", "in/b/bad.pub");
+    QDir().mkpath(path("out2"));
+    const QStringList args = {"--pair", "e", "E", "--pair", "LINK", ""};
+    const Ran one = runTool(args + QStringList{"-j", "1", "--out-dir", path("out"), "--report",
+                                               path("one.json"), path("in")});
+    const Ran two = runTool(args + QStringList{"--jobs", "2", "--out-dir", path("out2"), "--report",
+                                               path("two.json"), path("in")});
+    EXPECT_EQ(one.status, 1);
+    EXPECT_EQ(two.status, 1);
+    ASSERT_EQ(filesBelow(path("out")), filesBelow(path("out2")));
+    for (const QString &name : filesBelow(path("out")))
+        EXPECT_EQ(test::readFile(path("out/" + name)), test::readFile(path("out2/" + name)));
+    QJsonArray rowsOne = comparableRows(reportRows(path("one.json")), path("."));
+    QJsonArray rowsTwo = comparableRows(reportRows(path("two.json")), path("."));
+    for (QJsonValueRef row : rowsTwo) {
+        QJsonObject r = row.toObject();
+        r["output"] = r["output"].toString().replace("out2/", "out/");
+        row = r;
+    }
+    EXPECT_EQ(rowsOne, rowsTwo);
+    EXPECT_EQ(rowsOne.size(), 6);
+}
+
+TEST_F(BatchFixture, InterruptLeavesNoTemporaryFileAndReportsWhatWasWritten)
+{
+    // 2,000 names of one small publication: hard links cost no disk.
+    copy("Sample98.pub", "in/0000.pub");
+    for (int i = 1; i < 2000; ++i)
+        ASSERT_EQ(
+            ::link(path("in/0000.pub").toLocal8Bit().constData(),
+                   path(QString("in/%1.pub").arg(i, 4, 10, QChar('0'))).toLocal8Bit().constData()),
+            0);
+    QDir().mkpath(path("out"));
+    QProcess p;
+    p.start(QStringLiteral(VANTRELLE_REPLACE_TOOL),
+            {"--pair", "a", "b", "--jobs", "2", "--out-dir", path("out"), "--report",
+             path("r.json"), path("in")});
+    ASSERT_TRUE(p.waitForStarted());
+    while (QDir(path("out")).isEmpty() && p.state() == QProcess::Running)
+        QThread::msleep(5);
+    ::kill(pid_t(p.processId()), SIGINT);
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 130) << p.readAllStandardError().constData();
+
+    QStringList writtenRows;
+    int notReached = 0;
+    const QJsonArray rows = reportRows(path("r.json"));
+    for (const QJsonValue &row : rows) {
+        if (row["outcome"] == "written")
+            writtenRows << QDir(path("out")).relativeFilePath(row["output"].toString());
+        notReached += row["outcome"] == "not reached";
+    }
+    writtenRows.sort();
+    EXPECT_EQ(rows.size(), 2000);
+    EXPECT_EQ(writtenRows.size() + notReached, 2000);
+    EXPECT_GT(notReached, 0);
+    // Only whole results, each one in the report: no temporary file is left.
+    EXPECT_EQ(filesBelow(path("out")), writtenRows);
+}
+
+TEST_F(BatchFixture, BadCommandLinesWriteNothing)
+{
+    copy("Sample.pub", "in/Sample.pub");
+    QDir().mkpath(path("out"));
+    test::writeFile(path("big.txt"), QByteArray("a::b\r\n").repeated(kMaxSets + 1));
+    test::writeFile(path("ctl.txt"), "one::two\r\nx::y\x01z\r\n");
+    const QString out = path("out");
+    const struct {
+        QStringList args;
+        const char *says;
+    } cases[] = {
+        {{"--pair", "", "x", "--out-dir", out}, "find text of pair 1 is empty"},
+        {{"--pair", "a", "line\nbreak", "--out-dir", out}, "U+000A"},
+        {{"--sets", path("ctl.txt"), "--out-dir", out}, "U+0001"},
+        {{"--sets", path("missing.txt"), "--out-dir", out}, "was not found"},
+        {{"--sets", path("big.txt"), "--out-dir", out}, "1 line of the file was not loaded"},
+        {{"--pair", "a", "b"}, "--out-dir DIR or --beside"},
+        {{"--pair", "a", "b", "--out-dir", path("nowhere")}, "does not exist"},
+        {{"--pair", "a", "b", "--beside", "--jobs", "0"}, "--jobs"},
+        {{"--pair", "a", "b", "--beside", "--report", path("r.txt")}, ".json or .csv"},
+        {{"--pair", "a", "b", "--beside", "--bogus"}, "Unknown option 'bogus'"},
+        {{"--pair", "a", "b", "--beside", path("no.pub")}, "no.pub was not found"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.says);
+        const Ran ran = runTool(c.args + QStringList{path("in")});
+        EXPECT_EQ(ran.status, 2);
+        EXPECT_TRUE(ran.err.contains(c.says)) << ran.err.constData();
+    }
+    EXPECT_EQ(filesBelow(path(".")), (QStringList{"big.txt", "ctl.txt", "in/Sample.pub"}));
+}
+
+TEST_F(BatchFixture, SetsFileIsReadAsLoadSetsReadsIt)
+{
+    copy("Sample.pub", "in/Sample.pub");
+    // UTF-16 with its mark, another separator, a line without it passed over.
+    const QString sets = QStringLiteral("page=>leaf\r\nno separator here\r\nTop=>Pot\r\n");
+    QByteArray bytes("\xFF\xFE");
+    bytes += QByteArray(reinterpret_cast<const char *>(sets.utf16()), sets.size() * 2);
+    test::writeFile(path("sets.txt"), bytes);
+    const Ran ran = runTool({"--sets", path("sets.txt"), "--separator", "=>", "--match-case",
+                             "--beside", "--report", "-", path("in")});
+    EXPECT_EQ(ran.status, 0) << ran.err.constData();
+    const QJsonObject row = QJsonDocument::fromJson(ran.out).object();
+    const QJsonArray pairs = row["pairs"].toArray();
+    ASSERT_EQ(pairs.size(), 2);
+    EXPECT_EQ(pairs[0]["find"], "page");
+    EXPECT_EQ(pairs[1]["replacement"], "Pot");
+    EXPECT_EQ(row["replaced"].toInteger(), 6 + pairs[1]["replaced"].toInteger());
+    EXPECT_TRUE(storyText(path("in/Sample_replaced.pub")).contains("Pot"));
+}
+
+TEST_F(BatchFixture, DryRunWithACsvReportWritesOnlyTheReport)
+{
+    copy("Sample.pub", "in/Sample.pub");
+    copy("Sample2.pub", "in/Sample2.pub");
+    const Ran ran = runTool({"--dry-run", "--report", path("counts.csv"), "--pair", "page", "leaf",
+                             "--beside", path("in")});
+    EXPECT_EQ(ran.status, 0) << ran.err.constData();
+    const QByteArray csv = test::readFile(path("counts.csv"));
+    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF"
+                               "Document,Outcome,Replacements"));
+    const QStringList lines = QString::fromUtf8(csv).split("\r\n");
+    ASSERT_EQ(lines.size(), 4); // header, two rows, the last line's end
+    EXPECT_EQ(lines.filter(",would be written,6,0,").size(), 2) << csv.constData();
+    EXPECT_TRUE(csv.contains(path("in/Sample2_replaced.pub").toUtf8()));
+    EXPECT_EQ(filesBelow(path(".")),
+              (QStringList{"counts.csv", "in/Sample.pub", "in/Sample2.pub"}));
+}
