@@ -40,11 +40,11 @@ PdfRendering::PdfRendering(QObject *parent) : QObject(parent)
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] {
         const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(m_timeout).count();
-        m_endReason = tr("LibreOffice took longer than %n second(s) to draw “%1”, so it was "
+        m_endReason = tr("LibreOffice did not finish drawing “%1” within %2 seconds, so it was "
                          "stopped. The publication may be very large, or LibreOffice may be "
-                         "stuck; try again, or open it in LibreOffice Draw yourself.",
-                         nullptr, int(seconds))
-                          .arg(displayName(m_publication));
+                         "stuck; try again, or open it in LibreOffice Draw yourself.")
+                          .arg(displayName(m_publication))
+                          .arg(seconds);
         killGroup();
     });
 }

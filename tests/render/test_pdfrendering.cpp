@@ -111,7 +111,7 @@ TEST(PdfRendering, everyWayItFailsSaysWhyAndLeavesNothing)
         {"hanging",
          "echo $$ > \"$(dirname \"$0\")/pids\"; sleep 300 & echo $! >> \"$(dirname \"$0\")/pids\"; "
          "wait\n",
-         Then::Wait, "took longer than 1 second"},
+         Then::Wait, "did not finish drawing “Sample.pub” within 1 seconds"},
         {"stopped",
          "echo $$ > \"$(dirname \"$0\")/pids\"; sleep 300 & echo $! >> \"$(dirname \"$0\")/pids\"; "
          "wait\n",
