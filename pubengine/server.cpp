@@ -81,7 +81,7 @@ public:
     std::size_t lastLeft() const override { return m_left; }
     automation::ExecuteCounts lastCounts() const override
     {
-        return {qint64(m_replaced), qint64(m_left), m_leftReason};
+        return {qint64(m_replaced), qint64(m_left), m_leftReason, {}};
     }
 
 private:
