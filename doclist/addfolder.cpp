@@ -48,6 +48,14 @@ bool isDirectoryEntry(const QByteArray &folder, const dirent *entry)
     return ::stat((folder + entry->d_name).constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+// A named pipe, socket or device, as the listing tells without a query; the
+// Windows listings this walk stands in for never show such entries.
+bool isSpecialEntry(const dirent *entry)
+{
+    return entry->d_type == DT_FIFO || entry->d_type == DT_SOCK || entry->d_type == DT_CHR ||
+           entry->d_type == DT_BLK;
+}
+
 bool walkable(FolderSource &source, const QString &folder)
 {
     const int attributes = source.attributes(folder);
@@ -200,7 +208,7 @@ void FolderSource::forEachSubFolder(const QString &folder,
             break;
         if (isDirectoryEntry(path, entry)) {
             visit(QFile::decodeName(entry->d_name));
-        } else if (listings) {
+        } else if (listings && !isSpecialEntry(entry)) {
             files.append(entry->d_type == DT_REG ? '\1' : '\0');
             files.append(entry->d_name, qsizetype(std::strlen(entry->d_name)) + 1);
         }
@@ -277,7 +285,7 @@ QString joined(const QString &prefix, const char *name, qsizetype size)
 }
 
 // One listed name: matched, and, unless the directory listed it as a regular
-// file (there and no folder, which is all CheckFileExists would tell), asked.
+// file, asked whether it is one (a link to a file is; a named pipe is not).
 void offer(const QString &base, const QString &prefix, const char *name, bool regular,
            const QString &pattern, const TakeFile &take)
 {
@@ -285,7 +293,7 @@ void offer(const QString &base, const QString &prefix, const char *name, bool re
     const QStringView listed = QStringView(path).mid(prefix.size());
     if (!matches(listed, pattern))
         return;
-    if (!regular && !CheckFileExists(base + listed.toString()))
+    if (!regular && !IsRegularFile(base + listed.toString()))
         return;
     take(std::move(path), prefix.size(), regular);
 }
@@ -324,7 +332,7 @@ void ForEachFileInFolder(const QString &folder, const QString &pattern,
     if (!dir)
         return;
     while (const dirent *entry = ::readdir(dir.get()))
-        if (!isDirectoryEntry(path, entry))
+        if (!isDirectoryEntry(path, entry) && !isSpecialEntry(entry))
             offer(base, prefix, entry->d_name, entry->d_type == DT_REG, pattern, take);
 }
 

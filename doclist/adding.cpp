@@ -24,11 +24,13 @@ QStringList FileDialogRows(const QString &returned)
     if (returned.isEmpty())
         return {};
     const QStringList parts = returned.split(QChar(0));
-    if (parts.size() == 1)
-        return parts;
     QStringList rows;
+    if (parts.size() == 1)
+        rows = parts;
     for (qsizetype i = 1; i < parts.size(); ++i)
         rows << CollapseBackslashes(parts.first() + kSeparator + parts.at(i));
+    // A named pipe or device is no document, whichever way it was chosen.
+    rows.removeIf(IsSpecialFile);
     return rows;
 }
 
@@ -87,7 +89,10 @@ void DropPaths(DocumentList &list, const QStringList &paths, Dialogs &dialogs)
             });
             AppendFolderSetFiles(list, folderSet, QStringLiteral("*.*"), guard, 104, &listings);
         } else {
-            guard.run(108, [&] { list.append(path); });
+            guard.run(108, [&] {
+                if (!IsSpecialFile(path))
+                    list.append(path);
+            });
         }
     }
     guard.run(110, [&] { Main::ValidateListFiles(list, dialogs); });

@@ -27,6 +27,7 @@ inline constexpr char kTooManyFiles[] =
 
 // The rows that answer adds: one part as returned; several as folder, the
 // separator and each name through CollapseBackslashes. Empty for a cancel.
+// Named pipes, sockets and devices are left out.
 QStringList FileDialogRows(const QString &returned);
 
 // Appends the files of every folder of a folder set that match the pattern,
@@ -41,7 +42,8 @@ void AppendFolderSetFiles(DocumentList &list, const QStringList &folderSet, cons
 // True when the dropped path is a directory entry carrying the directory bit.
 bool IsDroppedFolder(const QString &path);
 
-// A drop: files appended as supplied, folders expanded in place with every
+// A drop: files appended as supplied (named pipes, sockets and devices
+// left out), folders expanded in place with every
 // file of their tree, then the whole list screened.
 void DropPaths(DocumentList &list, const QStringList &paths, Dialogs &dialogs);
 

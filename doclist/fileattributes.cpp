@@ -57,7 +57,7 @@ int attributesOf(const QByteArray &name, const struct stat &own, bool *isFile,
     if (lastName(name).startsWith(QLatin1Char('.')) && name != "/")
         attributes |= kAttrHidden;
     if (isFile)
-        *isFile = !S_ISDIR(target.st_mode) && !S_ISLNK(target.st_mode);
+        *isFile = S_ISREG(target.st_mode);
     return attributes;
 }
 
@@ -99,6 +99,19 @@ EntryStatus StatusOf(const QString &path)
         status.inode = quint64(target.st_ino);
     }
     return status;
+}
+
+bool IsRegularFile(const QString &path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool IsSpecialFile(const QString &path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode) &&
+           !S_ISDIR(st.st_mode);
 }
 
 bool EntryExists(const QString &path)

@@ -34,8 +34,16 @@ int FileAttributes(const QString &path);
 // True when the path names a directory entry of any kind (a dangling link too).
 bool EntryExists(const QString &path);
 
-// One look at a path for the add rules: whether it is an existing file (what
-// CheckFileExists answers: there, and not a folder) and its attribute number
+// True when the path, links followed, is a regular file.
+bool IsRegularFile(const QString &path);
+
+// True when the path, links followed, is there but is neither a regular file
+// nor a folder (a named pipe, a socket, a device). No way of adding takes
+// such a path, as the Windows listings never show one.
+bool IsSpecialFile(const QString &path);
+
+// One look at a path for the add rules: whether it is a regular file (links
+// followed; a named pipe or device is none) and its attribute number
 // (-1 when nothing is there), from a single status query.
 struct FileProbe {
     bool isFile = false;

@@ -55,30 +55,33 @@ std::vector<std::string> QuillStream::invariantViolations() const
 
         const BinTable &bins = kind.bins;
         if (bins.pageChunks.size() != kind.pages.size()) {
-            fail("the " + name + " bin table lists " + std::to_string(bins.pageChunks.size()) +
-                 " pages, the stream holds " + std::to_string(kind.pages.size()));
+            fail("the index of " + name + " formatting lists " +
+                 std::to_string(bins.pageChunks.size()) + " pages, the stream holds " +
+                 std::to_string(kind.pages.size()));
             continue;
         }
         for (std::size_t p = 0; p < kind.pages.size(); ++p) {
             const FormattingPage &page = kind.pages[p];
             if (bins.pageChunks[p] != page.chunk)
-                fail("the " + name + " bin table points at the wrong page for page " +
+                fail("the index of " + name + " formatting points at the wrong page for page " +
                      std::to_string(p));
             const std::uint32_t first = page.firstIsZero ? 0 : fc(page.first);
             const std::uint32_t last = page.ends.empty() ? 0 : fc(page.ends.back());
             if (bins.bounds[p] != first || bins.bounds[p + 1] != last)
-                fail("the " + name + " bin table's bounds disagree with page " + std::to_string(p));
+                fail("the index of " + name + " formatting disagrees with page " +
+                     std::to_string(p));
         }
     }
 
     for (const TokenTable &t : m_tokens) {
-        const std::string where = "the token table of story " + std::to_string(t.story);
+        const std::string where =
+            "the table of links and fields of story " + std::to_string(t.story);
         if (t.storyLength != m_storyLengths[t.story])
             fail(where + " disagrees with the story's length");
         for (std::size_t i = 0; i < t.starts.size(); ++i) {
             if (std::uint64_t(t.starts[i]) + t.lengths[i] > m_storyLengths[t.story] ||
                 (i > 0 && t.starts[i] < t.starts[i - 1]))
-                fail(where + " has a token outside the story or out of order");
+                fail(where + " has a link or field outside the story or out of order");
         }
     }
     for (const CellTable &t : m_cells) {

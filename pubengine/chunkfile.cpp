@@ -69,6 +69,41 @@ std::uint32_t ChunkFile::declaredSize() const
     return readU32(m_header, 0x14);
 }
 
+void ChunkFile::removeChunk(std::size_t index)
+{
+    m_chunks.erase(m_chunks.begin() + static_cast<std::ptrdiff_t>(index));
+    std::size_t first = 0;
+    for (std::size_t &size : m_listSizes) {
+        if (index < first + size) {
+            --size;
+            break;
+        }
+        first += size;
+    }
+    const auto count = static_cast<std::uint16_t>((m_header[0x0C] | m_header[0x0D] << 8) - 1);
+    m_header[0x0C] = static_cast<std::uint8_t>(count);
+    m_header[0x0D] = static_cast<std::uint8_t>(count >> 8);
+}
+
+void ChunkFile::setChunkId(std::size_t index, std::uint16_t id)
+{
+    Chunk &c = m_chunks.at(index);
+    c.id = id;
+    c.entry[6] = static_cast<std::uint8_t>(id);
+    c.entry[7] = static_cast<std::uint8_t>(id >> 8);
+}
+
+std::vector<std::size_t> ChunkFile::byteOrder() const
+{
+    std::vector<std::size_t> order(m_chunks.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        return m_chunks[a].offset < m_chunks[b].offset;
+    });
+    return order;
+}
+
 int ChunkFile::find(ChunkKind kind, int id) const
 {
     for (std::size_t i = 0; i < m_chunks.size(); ++i) {
@@ -81,7 +116,7 @@ int ChunkFile::find(ChunkKind kind, int id) const
 ChunkFile ChunkFile::parse(ByteView stream)
 {
     if (stream.size() < kBlockSize || std::memcmp(stream.data(), "CHNKINK ", 8) != 0)
-        throw FormatError("the text stream does not start with a chunk header");
+        throw FormatError("the text stream does not start with a text header");
     ChunkFile file;
     std::copy_n(stream.begin(), file.m_header.size(), file.m_header.begin());
     const std::uint32_t declared = file.declaredSize();
@@ -96,15 +131,15 @@ ChunkFile ChunkFile::parse(ByteView stream)
     std::size_t listOffset = kFirstList;
     std::size_t blockEnd = kBlockSize;
     while (true) {
-        const std::uint16_t capacity = readU16(data, listOffset, "a chunk list");
-        const std::uint16_t count = readU16(data, listOffset + 2, "a chunk list");
-        const std::uint32_t next = readU32(data, listOffset + 4, "a chunk list");
+        const std::uint16_t capacity = readU16(data, listOffset, "a block table");
+        const std::uint16_t count = readU16(data, listOffset + 2, "a block table");
+        const std::uint32_t next = readU32(data, listOffset + 4, "a block table");
         if (kListHeader + std::size_t(count) * kEntrySize > blockEnd - listOffset)
-            throw FormatError("a chunk list holds more entries than fit in its block");
+            throw FormatError("a block table holds more entries than fit in its block");
         for (std::size_t i = 0; i < count; ++i) {
             const std::size_t e = listOffset + kListHeader + i * kEntrySize;
             if (readU16(data, e) != kEntrySize)
-                throw FormatError("a chunk list entry has an unexpected size");
+                throw FormatError("a block table entry has an unexpected size");
             Chunk chunk;
             std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(e), kEntrySize,
                         chunk.entry.begin());
@@ -117,13 +152,13 @@ ChunkFile ChunkFile::parse(ByteView stream)
                 }
             }
             if (!known)
-                throw FormatError("the text stream holds a chunk of type \"" + printable(type, 4) +
+                throw FormatError("the text stream holds a block of type \"" + printable(type, 4) +
                                   "\" that this engine does not know, so it cannot edit it safely");
             chunk.id = readU16(data, e + 6);
             chunk.offset = readU32(data, e + 16);
             const std::uint32_t length = readU32(data, e + 20);
             requireRange(data, chunk.offset, length,
-                         ("the " + chunk.typeName() + " chunk").c_str());
+                         ("the " + chunk.typeName() + " block").c_str());
             chunk.data.assign(data.begin() + chunk.offset, data.begin() + chunk.offset + length);
             file.m_chunks.push_back(std::move(chunk));
         }
@@ -132,51 +167,59 @@ ChunkFile ChunkFile::parse(ByteView stream)
         if (next == kNoNext)
             break;
         if (!visited.insert(next).second || next < kBlockSize)
-            throw FormatError("the chunk lists form a cycle");
+            throw FormatError("the block tables form a cycle");
         if (next % kBlockSize != 0 || std::size_t(next) + kBlockSize > data.size())
-            throw FormatError("a chunk list lies outside the text stream");
+            throw FormatError("a block table lies outside the text stream");
         listBlocks.emplace_back(next, next + kBlockSize);
         listOffset = next;
         blockEnd = next + kBlockSize;
     }
     if (readU32(data, 0x10) != kBlockSize * file.m_listSizes.size())
-        throw FormatError("the header's chunk-list size disagrees with the chunk lists");
+        throw FormatError("the header's size of the block table disagrees with the block tables");
     std::size_t total = 0;
     for (std::size_t n : file.m_listSizes)
         total += n;
     if (readU16(data, 0x0C) != total)
-        throw FormatError("the header's chunk count disagrees with the chunk lists");
-    if (file.m_chunks.empty() || file.m_chunks.front().kind != ChunkKind::Text ||
-        file.m_chunks.front().offset != kTextOffset)
-        throw FormatError("the text chunk is missing or not where it belongs");
+        throw FormatError("the header's block count disagrees with the block tables");
+    // A publication without any text may have no text chunk at all.
+    const int text = file.find(ChunkKind::Text);
+    if (text >= 0 && file.m_chunks[text].offset != kTextOffset)
+        throw FormatError("the text block is not where it belongs");
 
-    // Chunks must lie in table order without overlapping each other or a list block.
+    // The table may list chunks in any order; in the stream they must lie
+    // apart from each other and from the list blocks.
     auto &chunks = file.m_chunks;
-    for (std::size_t i = 0; i < chunks.size(); ++i) {
-        const std::size_t begin = chunks[i].offset;
-        const std::size_t end = begin + chunks[i].data.size();
-        if (i + 1 < chunks.size() && end > chunks[i + 1].offset)
-            throw FormatError("the chunks overlap or are out of order");
+    const std::vector<std::size_t> order = file.byteOrder();
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const Chunk &c = chunks[order[i]];
+        const std::size_t begin = c.offset;
+        const std::size_t end = begin + c.data.size();
+        if (begin < kBlockSize)
+            throw FormatError("a block of the text lies inside the header");
+        if (i + 1 < order.size() && end > chunks[order[i + 1]].offset)
+            throw FormatError("two blocks of the text overlap");
         for (const auto &[lb, le] : listBlocks) {
             if (begin < le && lb < std::max(end, begin + 1))
-                throw FormatError("a chunk overlaps a chunk list");
+                throw FormatError("a block of the text overlaps the table of blocks");
         }
-        if (chunks[i].isPage() && (begin % kBlockSize != 0 || chunks[i].data.size() != kBlockSize))
-            throw FormatError("a formatting page is not a whole aligned block");
+        if (c.isPage() && (begin % kBlockSize != 0 || c.data.size() != kBlockSize))
+            throw FormatError("a page of formatting is not a whole aligned block");
     }
     // Bytes between a chunk and the next non-page chunk travel with it. The
     // gap before a page, or before a list block or the end, is padding.
-    for (std::size_t i = 0; i + 1 < chunks.size(); ++i) {
-        if (chunks[i + 1].isPage())
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+        Chunk &c = chunks[order[i]];
+        const Chunk &next = chunks[order[i + 1]];
+        if (next.isPage())
             continue;
-        std::size_t end = chunks[i].offset + chunks[i].data.size();
-        std::size_t gapEnd = chunks[i + 1].offset;
+        std::size_t end = c.offset + c.data.size();
+        std::size_t gapEnd = next.offset;
         for (const auto &[lb, le] : listBlocks) {
             if (lb >= end && lb < gapEnd)
                 gapEnd = lb;
         }
-        chunks[i].trailing.assign(data.begin() + static_cast<std::ptrdiff_t>(end),
-                                  data.begin() + static_cast<std::ptrdiff_t>(gapEnd));
+        c.trailing.assign(data.begin() + static_cast<std::ptrdiff_t>(end),
+                          data.begin() + static_cast<std::ptrdiff_t>(gapEnd));
     }
     return file;
 }
@@ -184,11 +227,13 @@ ChunkFile ChunkFile::parse(ByteView stream)
 ChunkFile::Layout ChunkFile::layout() const
 {
     Layout layout;
+    layout.chunkOffsets.resize(m_chunks.size());
     std::uint64_t cur = kTextOffset;
-    for (const Chunk &c : m_chunks) {
+    for (std::size_t i : byteOrder()) {
+        const Chunk &c = m_chunks[i];
         if (c.isPage())
             cur = alignBlock(cur);
-        layout.chunkOffsets.push_back(static_cast<std::uint32_t>(cur));
+        layout.chunkOffsets[i] = static_cast<std::uint32_t>(cur);
         cur += c.data.size() + c.trailing.size();
         if (cur > 0xFFFFFFFFull)
             throw FormatError("the text stream would grow beyond 4 GiB");

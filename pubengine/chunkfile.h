@@ -71,6 +71,14 @@ public:
     // The length the header declares.
     std::uint32_t declaredSize() const;
 
+    // Removes a chunk from the table; later chunks move up one index.
+    void removeChunk(std::size_t index);
+    void setChunkId(std::size_t index, std::uint16_t id);
+
+    // Chunk indexes in the order the chunks lie in the stream they were read
+    // from; the table may list them otherwise, and keeps its own order.
+    std::vector<std::size_t> byteOrder() const;
+
     // Index of the first chunk of that kind and id (any id when id < 0), or -1.
     int find(ChunkKind kind, int id = -1) const;
 

@@ -1,8 +1,10 @@
 #pragma once
 // A compound file (the container of a publication) read from memory through
-// libgsf. The engine only ever replaces one stream: rewrite() copies every
-// other stream byte for byte and recreates every storage with its class id
-// and modification time.
+// libgsf. Opening reads every stream in full and refuses a file that libgsf
+// complains about or whose directory lists more than libgsf could read, so
+// that nothing of the source can go missing unnoticed. The engine only ever
+// replaces one stream: rewrite() copies every other stream byte for byte and
+// keeps every entry's stored name, class id, state bits and times.
 #include "pubengine/bytes.h"
 
 #include <QByteArray>
@@ -13,20 +15,28 @@
 
 namespace vantrelle::pubengine {
 
+using StreamPath = std::vector<std::string>;
+
 class CompoundFile {
 public:
-    // Throws FormatError when the bytes are no compound file.
+    // Throws FormatError, in plain words, when the bytes are no compound file
+    // or a damaged one.
     explicit CompoundFile(QByteArray bytes);
     ~CompoundFile();
     CompoundFile(const CompoundFile &) = delete;
     CompoundFile &operator=(const CompoundFile &) = delete;
 
     // The stream at path, or nullopt when there is none. Throws FormatError
-    // when it is larger than limit or cannot be read.
-    std::optional<Bytes> readStream(const std::vector<std::string> &path, std::size_t limit) const;
+    // when it is larger than limit.
+    std::optional<Bytes> readStream(const StreamPath &path, std::size_t limit) const;
 
     // A new compound file with the stream at path holding data.
-    QByteArray rewrite(const std::vector<std::string> &path, ByteView data) const;
+    QByteArray rewrite(const StreamPath &path, ByteView data) const;
+
+    // Paths of the entries that other does not hold exactly as this file
+    // does (stream data, stored name, class id, state bits, times), leaving
+    // out the stream at except. Empty when the two match.
+    std::vector<std::string> differences(const CompoundFile &other, const StreamPath &except) const;
 
 private:
     struct Impl;

@@ -7,7 +7,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace vantrelle::pubengine {
 
@@ -18,6 +20,27 @@ const std::vector<std::string> kQuillPath{"Quill", "QuillSub", "CONTENTS"};
 std::u16string toU16(const QString &s)
 {
     return std::u16string(reinterpret_cast<const char16_t *>(s.utf16()), s.size());
+}
+
+// What a path that is no regular file is, for the refusal.
+QString kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return QStringLiteral("a folder");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a named pipe");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("a device");
+    return QStringLiteral("some other kind of entry");
+}
+
+[[noreturn]] void refuseIrregular(const QString &name, mode_t mode)
+{
+    throw Failure(QStringLiteral("Cannot open “%1”: it is not a regular file but %2; only "
+                                 "publication files can be opened.")
+                      .arg(name, kindOf(mode)));
 }
 
 bool fileIdentity(const QString &path, std::uint64_t &device, std::uint64_t &inode)
@@ -42,6 +65,8 @@ void Publication::fail(const QString &what, const std::exception &e) const
     QString reason = QString::fromUtf8(e.what());
     if (!reason.isEmpty() && !reason.endsWith(u'.'))
         reason += u'.';
+    if (reason.startsWith(QLatin1String("the file is damaged")))
+        reason += QStringLiteral(" Use an undamaged copy of it, such as a backup.");
     throw Failure(QStringLiteral("%1 “%2”: %3").arg(what, m_name, reason));
 }
 
@@ -50,15 +75,33 @@ Publication Publication::open(const QString &path)
     Publication pub;
     pub.m_path = path;
     pub.m_name = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // A named pipe or a device would block the read or never end: look
+    // first, open without blocking, and look again at what was opened.
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(native.constData(), &st) == 0 && !S_ISREG(st.st_mode))
+        refuseIrregular(pub.m_name, st.st_mode);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        throw Failure(
+            QStringLiteral("Cannot open “%1”: %2.").arg(pub.m_name, qt_error_string(errno)));
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        refuseIrregular(pub.m_name, st.st_mode);
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         throw Failure(QStringLiteral("Cannot open “%1”: %2.").arg(pub.m_name, file.errorString()));
+    }
     if (file.size() > kMaxFileSize)
         throw Failure(QStringLiteral("Cannot open “%1”: the file is larger than %2 MiB, more "
                                      "than any publication this engine edits.")
                           .arg(pub.m_name)
                           .arg(kMaxFileSize / (1024 * 1024)));
-    pub.m_haveIdentity = fileIdentity(path, pub.m_device, pub.m_inode);
+    pub.m_haveIdentity = true;
+    pub.m_device = st.st_dev;
+    pub.m_inode = st.st_ino;
     // Read one byte past the limit so that a file growing meanwhile is caught too.
     QByteArray bytes = file.read(kMaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
@@ -85,13 +128,22 @@ void Publication::load(QByteArray bytes)
         const qsizetype size = bytes.size();
         m_compound = std::make_unique<CompoundFile>(std::move(bytes));
         std::optional<Bytes> stream = m_compound->readStream(kQuillPath, std::size_t(size));
+        if (!stream && m_compound->readStream({"Contents"}, std::size_t(size)))
+            throw FormatError("this publication was made by Publisher 97 or earlier; those "
+                              "versions are not supported. Open it in a later version of "
+                              "Publisher and save it again");
         if (!stream)
-            throw FormatError("it has no text stream (Quill/QuillSub/CONTENTS); publications "
-                              "saved by the oldest versions of the program are not supported");
-        m_quill = QuillStream::parse(*stream);
-        const std::vector<std::string> problems = m_quill.invariantViolations();
-        if (!problems.empty())
-            throw FormatError("its text structures are inconsistent (" + problems.front() + ")");
+            throw FormatError("it is not a publication (its container holds no publication)");
+        try {
+            m_quill = QuillStream::parse(*stream);
+            const std::vector<std::string> problems = m_quill.invariantViolations();
+            if (!problems.empty())
+                throw FormatError(problems.front());
+        } catch (const FormatError &e) {
+            throw FormatError(std::string("the file is damaged, or stores its text in a way this "
+                                          "program does not know (") +
+                              e.what() + ")");
+        }
     } catch (const std::bad_alloc &e) {
         fail(QStringLiteral("Cannot read"), e);
     } catch (const std::exception &e) {
@@ -126,6 +178,12 @@ QByteArray Publication::toBytes() const
         const std::optional<Bytes> back = written.readStream(kQuillPath, std::size_t(out.size()));
         if (!back || *back != stream)
             throw Failure("the written compound file does not hold the rebuilt text stream");
+        // Nothing but the text may change: every other part, name and class id
+        // must come out as it went in.
+        const std::vector<std::string> changed = m_compound->differences(written, kQuillPath);
+        if (!changed.empty())
+            throw Failure("the written file would not keep its part \"" + changed.front() +
+                          "\" unchanged; nothing was written");
         return out;
     } catch (const std::exception &e) {
         fail(QStringLiteral("Cannot save"), e);
@@ -153,8 +211,23 @@ void Publication::saveAs(const QString &path) const
     if (!file.open(QIODevice::WriteOnly))
         throw Failure(QStringLiteral("Cannot save “%1” as “%2”: %3.")
                           .arg(m_name, target, file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString reason = file.errorString();
+    // Written straight to the temporary file, so that a write the disk refuses
+    // fails with the system's reason ("No space left on device"); through
+    // QSaveFile's buffer the failure only shows as an unknown error.
+    QString reason;
+    for (qsizetype done = 0; done < bytes.size() && reason.isEmpty();) {
+        const ssize_t n = ::write(file.handle(), bytes.constData() + done,
+                                  static_cast<std::size_t>(bytes.size() - done));
+        if (n > 0)
+            done += n;
+        else if (n == 0)
+            reason = QStringLiteral("the disk took no more data");
+        else if (errno != EINTR)
+            reason = qt_error_string(errno);
+    }
+    if (reason.isEmpty() && !file.commit())
+        reason = file.errorString();
+    if (!reason.isEmpty()) {
         file.cancelWriting();
         throw Failure(QStringLiteral("Cannot save “%1” as “%2”: %3.").arg(m_name, target, reason));
     }
@@ -168,7 +241,8 @@ QString describeLeft(const ReplaceResult &result, const QString &find)
     static const char *const reasons[kLeftReasonCount] = {
         "it would change a field such as a page number",
         "it would remove all the text of a hyperlink or placeholder",
-        "it would remove all the text of a formatting page",
+        "it would remove the whole formatted text of a stretch this program cannot remove yet "
+        "(replace it by at least one character instead)",
     };
     QStringList parts;
     for (int r = 0; r < kLeftReasonCount; ++r) {

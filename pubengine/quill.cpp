@@ -70,16 +70,22 @@ std::u16string_view QuillStream::story(std::size_t story) const
 
 void QuillStream::parseStories()
 {
-    const Chunk &text = m_file.chunks().front();
-    if (text.data.size() % 2 != 0)
-        throw FormatError("the text chunk has an odd length");
-    m_text.resize(text.data.size() / 2);
+    // A publication without text may lack the text and its tables.
+    const int textIndex = m_file.find(ChunkKind::Text);
+    const Bytes noText;
+    const Bytes &text = textIndex >= 0 ? m_file.chunks()[textIndex].data : noText;
+    if (text.size() % 2 != 0)
+        throw FormatError("the text has an odd length");
+    m_text.resize(text.size() / 2);
     for (std::size_t i = 0; i < m_text.size(); ++i)
-        m_text[i] = static_cast<char16_t>(readU16(text.data, 2 * i));
+        m_text[i] = static_cast<char16_t>(readU16(text, 2 * i));
     if (m_text.size() > 0x3FFFFFFF)
         throw FormatError("the text is too long");
 
     const int strs = m_file.find(ChunkKind::StoryLengths);
+    const int syid = m_file.find(ChunkKind::StoryIds);
+    if (m_text.empty() && strs < 0 && syid < 0)
+        return;
     if (strs < 0)
         throw FormatError("the story table is missing");
     const Bytes &s = m_file.chunks()[strs].data;
@@ -93,8 +99,9 @@ void QuillStream::parseStories()
     }
     if (sum != m_text.size())
         throw FormatError("the story lengths do not add up to the length of the text");
+    for (std::uint32_t length : m_storyLengths)
+        m_longestSourceStory = std::max(m_longestSourceStory, length);
 
-    const int syid = m_file.find(ChunkKind::StoryIds);
     if (syid < 0)
         throw FormatError("the story id table is missing");
     const Bytes &y = m_file.chunks()[syid].data;
@@ -107,8 +114,8 @@ void QuillStream::parseStories()
         m_storyIds.push_back(readU32(y, 8 + 4 * k));
 
     for (const Chunk &c : m_file.chunks()) {
-        if (c.kind == ChunkKind::Text && &c != &text)
-            throw FormatError("the text stream holds two text chunks");
+        if (c.kind == ChunkKind::Text && &c.data != &text)
+            throw FormatError("the text stream holds two texts");
         if ((c.kind == ChunkKind::StoryLengths && &c != &m_file.chunks()[strs]) ||
             (c.kind == ChunkKind::StoryIds && &c != &m_file.chunks()[syid]))
             throw FormatError("the text stream holds two story tables");
@@ -117,8 +124,8 @@ void QuillStream::parseStories()
 
 void QuillStream::parseFormattingPages(ChunkKind kind, std::vector<FormattingPage> &pages)
 {
-    const char *what = kind == ChunkKind::CharacterPage ? "a character formatting page"
-                                                        : "a paragraph formatting page";
+    const char *what = kind == ChunkKind::CharacterPage ? "a character page of formatting"
+                                                        : "a paragraph page of formatting";
     const std::uint64_t textEnd = kTextOffset + 2ull * m_text.size();
     auto position = [&](std::uint32_t v) {
         if (v < kTextOffset || v % 2 != 0 || v > textEnd)
@@ -131,7 +138,7 @@ void QuillStream::parseFormattingPages(ChunkKind kind, std::vector<FormattingPag
             byId.emplace_back(m_file.chunks()[i].id, i);
     }
     std::sort(byId.begin(), byId.end());
-    if (byId.empty())
+    if (byId.empty() && !m_text.empty())
         throw FormatError(std::string("the text stream has no ") + (what + 2));
     for (std::size_t p = 0; p < byId.size(); ++p) {
         if (byId[p].first != p)
@@ -162,9 +169,13 @@ void QuillStream::parseFormattingPages(ChunkKind kind, std::vector<FormattingPag
 
 void QuillStream::parseBinTable(ChunkKind kind, ChunkKind pageKind, BinTable &table)
 {
-    const char *what =
-        kind == ChunkKind::CharacterBins ? "the character bin table" : "the paragraph bin table";
+    const char *what = kind == ChunkKind::CharacterBins ? "the index of character formatting"
+                                                        : "the index of paragraph formatting";
     const int index = m_file.find(kind);
+    if (index < 0 && m_text.empty()) {
+        table.chunk = kAbsent;
+        return;
+    }
     if (index < 0)
         throw FormatError(std::string(what) + " is missing");
     for (std::size_t i = index + 1; i < m_file.chunks().size(); ++i) {
@@ -191,7 +202,7 @@ void QuillStream::parseBinTable(ChunkKind kind, ChunkKind pageKind, BinTable &ta
                 found = c;
         }
         if (found == m_file.chunks().size())
-            throw FormatError(std::string(what) + " points at no formatting page");
+            throw FormatError(std::string(what) + " points at no page of formatting");
         table.pageChunks.push_back(found);
     }
 }
@@ -204,14 +215,15 @@ void QuillStream::parseTokens()
         if (c.kind != ChunkKind::Tokens)
             continue;
         if (c.id >= m_storyLengths.size() || !seen.insert(c.id).second)
-            throw FormatError("a token table belongs to no story or to a story twice");
+            throw FormatError(
+                "a table of links and fields belongs to no story or to a story twice");
         const Bytes &d = c.data;
-        if (readU32(d, 4, "a token table") != kTokensFormat)
-            throw FormatError("a token table has a layout this engine does not know");
+        if (readU32(d, 4, "a table of links and fields") != kTokensFormat)
+            throw FormatError("a table of links and fields has a layout this engine does not know");
         TokenTable t;
         t.chunk = ci;
         t.story = c.id;
-        const std::size_t n = checkedCount(d, readU32(d, 0), 4, 16, "a token table");
+        const std::size_t n = checkedCount(d, readU32(d, 0), 4, 16, "a table of links and fields");
         for (std::size_t i = 0; i < n; ++i)
             t.starts.push_back(readU32(d, 12 + 4 * i));
         t.storyLength = readU32(d, 12 + 4 * n);
@@ -226,24 +238,24 @@ void QuillStream::parseTokens()
             const PropertyRecord &r = t.groupA.back();
             if (const Property *len = r.find(kTokenLength)) {
                 if (!len->asU32())
-                    throw FormatError("a token's length has an unexpected type");
+                    throw FormatError("a link or field's length has an unexpected type");
                 length = *len->asU32();
                 if (!haveLengthType)
                     t.lengthType = len->type;
                 haveLengthType = true;
             } else if (i == 0) {
-                throw FormatError("the first token of a story has no length");
+                throw FormatError("the first link or field of a story has no length");
             }
             if (const Property *k = r.find(kTokenKind)) {
                 if (!k->asU32())
-                    throw FormatError("a token's kind has an unexpected type");
+                    throw FormatError("a link or field's kind has an unexpected type");
                 kind = static_cast<std::int32_t>(*k->asU32());
             } else if (i == 0) {
-                throw FormatError("the first token of a story has no kind");
+                throw FormatError("the first link or field of a story has no kind");
             }
             if (std::uint64_t(t.starts[i]) + length > t.storyLength ||
                 (i > 0 && t.starts[i] < t.starts[i - 1]))
-                throw FormatError("a token lies outside its story");
+                throw FormatError("a link or field lies outside its story");
             t.lengths.push_back(length);
             t.kinds.push_back(kind);
         }
@@ -358,6 +370,8 @@ void QuillStream::encodeInto(ChunkFile &file, const ChunkFile::Layout *layout) c
     auto &chunks = file.chunks();
     if (layout) {
         for (const BinTable *bins : {&m_charBins, &m_paraBins}) {
+            if (bins->chunk == kAbsent)
+                continue;
             Bytes &d = chunks[bins->chunk].data;
             const std::size_t n = bins->pageChunks.size();
             for (std::size_t i = 0; i < n; ++i)
@@ -365,14 +379,16 @@ void QuillStream::encodeInto(ChunkFile &file, const ChunkFile::Layout *layout) c
         }
         return;
     }
-    Bytes &text = chunks.front().data;
-    text.resize(2 * m_text.size());
-    for (std::size_t i = 0; i < m_text.size(); ++i)
-        writeU16(text, 2 * i, m_text[i]);
-
-    Bytes &strs = chunks[m_file.find(ChunkKind::StoryLengths)].data;
-    for (std::size_t k = 0; k < m_storyLengths.size(); ++k)
-        writeU32(strs, 12 + 4 * k, m_storyLengths[k]);
+    if (const int t = m_file.find(ChunkKind::Text); t >= 0) {
+        Bytes &text = chunks[t].data;
+        text.resize(2 * m_text.size());
+        for (std::size_t i = 0; i < m_text.size(); ++i)
+            writeU16(text, 2 * i, m_text[i]);
+    }
+    if (const int s = m_file.find(ChunkKind::StoryLengths); s >= 0) {
+        for (std::size_t k = 0; k < m_storyLengths.size(); ++k)
+            writeU32(chunks[s].data, 12 + 4 * k, m_storyLengths[k]);
+    }
 
     auto fc = [](std::uint32_t pos) { return kTextOffset + 2 * pos; };
     for (const auto *pages : {&m_charPages, &m_paraPages}) {
@@ -389,7 +405,20 @@ void QuillStream::encodeInto(ChunkFile &file, const ChunkFile::Layout *layout) c
         }
     }
     for (const BinTable *bins : {&m_charBins, &m_paraBins}) {
+        if (bins->chunk == kAbsent)
+            continue;
         Bytes &d = chunks[bins->chunk].data;
+        const std::size_t stored = readU32(d, 0);
+        const std::size_t n = bins->pageChunks.size();
+        if (n != stored) {
+            // Pages were removed: the count, the bounds and the page offsets shrink.
+            Bytes out(d.begin(), d.begin() + 12);
+            writeU32(out, 0, static_cast<std::uint32_t>(n));
+            out.resize(12 + 8 * n + 4, 0);
+            out.insert(out.end(), d.begin() + static_cast<std::ptrdiff_t>(12 + 8 * stored + 4),
+                       d.end());
+            d = std::move(out);
+        }
         for (std::size_t i = 0; i < bins->bounds.size(); ++i)
             writeU32(d, 12 + 4 * i, bins->bounds[i]);
     }

@@ -31,7 +31,8 @@ struct Token {
     std::u16string target;
 };
 
-// Why an occurrence was left unchanged.
+// Why an occurrence was left unchanged. WholePage is no longer given: a
+// formatting page an edit empties is removed.
 enum class LeftReason { Field, WholeToken, WholePage };
 inline constexpr int kLeftReasonCount = 3;
 
@@ -41,6 +42,16 @@ struct ReplaceResult {
 
     std::size_t leftTotal() const { return left[0] + left[1] + left[2]; }
 };
+
+// Stories longer than this are refused after an edit unless the source
+// already holds one: readers of the format keep paragraph positions in 16
+// bits, and no known publication holds a longer story.
+inline constexpr std::uint32_t kLongestStory = 32767;
+
+// Why a find (isFind) or replace text cannot be used, in plain words; empty
+// when it can. The text of a publication holds no control characters but
+// tab, and breaks are structure, not text to replace.
+std::string unsupportedText(std::u16string_view text, bool isFind);
 
 // Which kinds of token stand for what. Unknown kinds count as fields, whose
 // text the engine never touches.
@@ -70,7 +81,9 @@ public:
     const ChunkFile &chunkFile() const { return m_file; }
 
     // Replaces every occurrence of find in every story (see replace.cpp for
-    // the rules). Throws Failure for texts that hold line or paragraph breaks.
+    // the rules). Throws Failure for an empty find, for texts that
+    // unsupportedText() refuses and for an edit that makes a story longer
+    // than kLongestStory when the source held none that long.
     // Meant for streams without invariant violations: Publication checks
     // them on open.
     ReplaceResult replaceAll(std::u16string_view find, std::u16string_view replacement,
@@ -88,7 +101,9 @@ private:
         std::vector<std::uint32_t> ends;
         std::vector<std::uint16_t> records;
     };
+    static constexpr std::size_t kAbsent = std::size_t(-1);
     struct BinTable {
+        // kAbsent in a publication without text that has no bin table.
         std::size_t chunk = 0;
         // Bound values as stored: 0 or a stream byte offset into the text.
         std::vector<std::uint32_t> bounds;
@@ -123,6 +138,7 @@ private:
     void encodeInto(ChunkFile &file, const ChunkFile::Layout *layout) const;
     void applyEdits(const PositionMap &map, std::u16string newText,
                     const std::vector<std::int64_t> &storyDeltas);
+    void removePage(std::vector<FormattingPage> &pages, BinTable &bins, std::size_t p);
 
     ChunkFile m_file;
     std::u16string m_text;
@@ -134,6 +150,7 @@ private:
     BinTable m_paraBins;
     std::vector<TokenTable> m_tokens;
     std::vector<CellTable> m_cells;
+    std::uint32_t m_longestSourceStory = 0;
 };
 
 } // namespace vantrelle::pubengine

@@ -5,12 +5,14 @@
 // * a boundary of a formatting run, token or cell inside a match moves to the
 //   end of the new text, so the new text belongs to the run or link where the
 //   match starts and no run is ever added;
-// * a match that would leave a link, a placeholder or a whole formatting page
-//   without text is left unchanged and reported.
+// * a match that would leave a link or a placeholder without text is left
+//   unchanged and reported;
+// * a formatting page left without runs is removed with its bin-table entry.
 #include "pubengine/casefold.h"
 #include "pubengine/quill.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <set>
 
 namespace vantrelle::pubengine {
@@ -58,9 +60,14 @@ private:
 
 namespace {
 
-bool holdsBreak(std::u16string_view s)
+bool isBreak(char16_t c)
 {
-    return s.find_first_of(u"\r\n\v") != std::u16string_view::npos;
+    return c == u'\r' || c == u'\n' || c == u'\v' || c == 0x2028 || c == 0x2029;
+}
+
+bool isControl(char16_t c)
+{
+    return (c < 0x20 && c != u'\t') || c == 0x7F || c == 0xFFFE || c == 0xFFFF;
 }
 
 bool overlaps(std::uint64_t a0, std::uint64_t a1, std::uint64_t b0, std::uint64_t b1)
@@ -72,15 +79,36 @@ bool overlaps(std::uint64_t a0, std::uint64_t a1, std::uint64_t b0, std::uint64_
 
 } // namespace
 
+std::string unsupportedText(std::u16string_view text, bool isFind)
+{
+    const std::string which = isFind ? "the find text" : "the replace text";
+    if (isFind && text.empty())
+        return "there is nothing to find: the find text is empty";
+    for (char16_t c : text) {
+        if (isBreak(c))
+            return which + " holds a line or paragraph break; texts with breaks cannot be "
+                           "replaced";
+    }
+    for (char16_t c : text) {
+        if (isControl(c)) {
+            char code[8];
+            std::snprintf(code, sizeof code, "U+%04X", unsigned(c));
+            return which + " holds the control character " + code +
+                   ", which the text of a publication cannot hold";
+        }
+    }
+    return {};
+}
+
 ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_view replacement,
                                       bool matchCase)
 {
     ReplaceResult result;
-    if (find.empty())
-        return result;
-    if (holdsBreak(find) || holdsBreak(replacement))
-        throw Failure("a find or replace text that holds a line or paragraph break is not "
-                      "supported yet");
+    for (const std::string &problem :
+         {unsupportedText(find, true), unsupportedText(replacement, false)}) {
+        if (!problem.empty())
+            throw Failure(problem);
+    }
     if (replacement.size() > 0x3FFFFFFF || m_text.size() > 0x3FFFFFFF)
         throw Failure("the replacement text is too long");
 
@@ -143,19 +171,18 @@ ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_v
         }
     }
 
-    // Drop matches that would empty a link, a placeholder or a formatting page,
-    // until the batch is free of them. Each round drops at least one match.
+    // Drop matches that would empty a link or a placeholder, until the batch
+    // is free of them. Each round drops at least one match.
     const std::uint32_t newLen = static_cast<std::uint32_t>(replacement.size());
-    auto leaveOverlapping = [&](std::uint64_t a, std::uint64_t b, std::size_t story,
-                                LeftReason reason, bool anyStory) {
+    auto leaveOverlapping = [&](std::uint64_t a, std::uint64_t b, std::size_t story) {
         bool dropped = false;
         for (std::size_t m = 0; m < matches.size(); ++m) {
-            if (!accepted[m] || (!anyStory && matches[m].story != story))
+            if (!accepted[m] || matches[m].story != story)
                 continue;
-            const std::uint64_t p = anyStory ? matches[m].pos : matches[m].pos - starts[story];
+            const std::uint64_t p = matches[m].pos - starts[story];
             if (overlaps(p, p + len, a, b)) {
                 accepted[m] = false;
-                ++result.left[static_cast<int>(reason)];
+                ++result.left[static_cast<int>(LeftReason::WholeToken)];
                 dropped = true;
             }
         }
@@ -180,20 +207,8 @@ ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_v
                 const std::uint32_t a = map.map(base + t.starts[i]);
                 const std::uint32_t b = map.map(base + t.starts[i] + t.lengths[i]);
                 if (b <= a)
-                    changed |=
-                        leaveOverlapping(t.starts[i], std::uint64_t(t.starts[i]) + t.lengths[i],
-                                         t.story, LeftReason::WholeToken, false);
-            }
-        }
-        for (const auto *pages : {&m_charPages, &m_paraPages}) {
-            for (const FormattingPage &page : *pages) {
-                std::uint32_t prev = page.firstIsZero ? 0 : map.map(page.first);
-                bool kept = false;
-                for (std::uint32_t end : page.ends)
-                    kept |= map.map(end) > prev;
-                if (!kept)
-                    changed |= leaveOverlapping(page.firstIsZero ? 0 : page.first, page.ends.back(),
-                                                0, LeftReason::WholePage, true);
+                    changed |= leaveOverlapping(t.starts[i],
+                                                std::uint64_t(t.starts[i]) + t.lengths[i], t.story);
             }
         }
         if (!changed)
@@ -217,6 +232,13 @@ ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_v
     text.append(m_text, at, std::u16string::npos);
     if (text.size() > 0x3FFFFFFF)
         throw Failure("the text would grow too long");
+    for (std::size_t k = 0; k < m_storyLengths.size(); ++k) {
+        if (m_storyLengths[k] + storyDeltas[k] > kLongestStory &&
+            m_longestSourceStory <= kLongestStory)
+            throw Failure("the edit would make a story longer than 32,767 characters, more than "
+                          "any publication known to this program holds, and other programs "
+                          "may then show only part of it; nothing was changed");
+    }
     applyEdits(map, std::move(text), storyDeltas);
     return result;
 }
@@ -283,6 +305,47 @@ void QuillStream::applyEdits(const PositionMap &map, std::u16string newText,
         t.storyLength = map.map(base + t.storyLength) - newBase;
     }
     m_text = std::move(newText);
+    // A page whose runs the edits swallowed goes; a page holds at least one run.
+    for (auto [pages, bins] : {std::pair{&m_charPages, &m_charBins}, {&m_paraPages, &m_paraBins}}) {
+        for (std::size_t p = pages->size(); p-- > 0;) {
+            if ((*pages)[p].ends.empty())
+                removePage(*pages, *bins, p);
+        }
+    }
+}
+
+void QuillStream::removePage(std::vector<FormattingPage> &pages, BinTable &bins, std::size_t p)
+{
+    const std::size_t chunk = pages[p].chunk;
+    // Pages are numbered by their chunk id, without gaps.
+    for (std::size_t q = p + 1; q < pages.size(); ++q)
+        m_file.setChunkId(pages[q].chunk, static_cast<std::uint16_t>(q - 1));
+    if (p == 0 && pages.size() > 1) {
+        pages[1].firstIsZero = true;
+        pages[1].first = 0;
+    }
+    pages.erase(pages.begin() + static_cast<std::ptrdiff_t>(p));
+    // The page began and ended at the same place: one bound goes with it.
+    bins.bounds.erase(bins.bounds.begin() + static_cast<std::ptrdiff_t>(p + 1));
+    bins.pageChunks.erase(bins.pageChunks.begin() + static_cast<std::ptrdiff_t>(p));
+    m_file.removeChunk(chunk);
+    auto shift = [chunk](std::size_t &index) {
+        if (index != kAbsent && index > chunk)
+            --index;
+    };
+    for (auto *kind : {&m_charPages, &m_paraPages}) {
+        for (FormattingPage &page : *kind)
+            shift(page.chunk);
+    }
+    for (BinTable *table : {&m_charBins, &m_paraBins}) {
+        shift(table->chunk);
+        for (std::size_t &c : table->pageChunks)
+            shift(c);
+    }
+    for (TokenTable &t : m_tokens)
+        shift(t.chunk);
+    for (CellTable &t : m_cells)
+        shift(t.chunk);
 }
 
 } // namespace vantrelle::pubengine

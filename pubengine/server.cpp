@@ -14,6 +14,9 @@ constexpr int kReplaceScopeNone = 0;
 struct Session {
     std::optional<Publication> publication;
     bool quit = false;
+    // Why a replacement asked of the open publication failed; a publication
+    // that lacks an edit asked of it is never saved.
+    QString failedEdit;
 
     Publication &active()
     {
@@ -55,7 +58,12 @@ public:
                               .arg(pub.name()));
         ReplaceResult result;
         if (m_scope == automation::kReplaceScopeAll) {
-            result = pub.replaceAll(m_find, m_replacement, m_matchCase);
+            try {
+                result = pub.replaceAll(m_find, m_replacement, m_matchCase);
+            } catch (const Failure &e) {
+                m_session->failedEdit = e.description();
+                throw;
+            }
             m_replaced = result.replaced;
         } else if (m_scope == kReplaceScopeNone) {
             // Find only: count on a scratch copy so the document stays as it is.
@@ -71,9 +79,11 @@ public:
         }
         m_left = result.leftTotal();
         m_leftReason = describeLeft(result, m_find);
-        if (m_scope == automation::kReplaceScopeAll && m_left > 0)
-            throw Failure(
-                QStringLiteral("In “%1”, %2").arg(pub.name(), describeLeft(result, m_find)));
+        if (m_scope == automation::kReplaceScopeAll && m_left > 0) {
+            m_session->failedEdit =
+                QStringLiteral("In “%1”, %2").arg(pub.name(), describeLeft(result, m_find));
+            throw Failure(m_session->failedEdit);
+        }
         return result.replaced + result.leftTotal() > 0;
     }
 
@@ -115,6 +125,10 @@ public:
                               .arg(pub.name(), fileName)
                               .arg(format)
                               .arg(automation::kFormatPublication));
+        if (!m_session->failedEdit.isEmpty())
+            throw Failure(QStringLiteral("Cannot save “%1” as “%2”: not every replacement asked "
+                                         "for could be made, so nothing was written (%3)")
+                              .arg(pub.name(), fileName, m_session->failedEdit));
         pub.saveAs(fileName);
     }
 
@@ -132,6 +146,7 @@ public:
             throw Failure("The publication engine has quit; create a new instance.");
         // A failed open leaves no document active, never the previous one.
         m_session->publication.reset();
+        m_session->failedEdit.clear();
         m_session->publication.emplace(Publication::open(fileName));
         return std::make_shared<EngineDocument>(m_session);
     }

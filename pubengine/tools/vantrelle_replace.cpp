@@ -59,14 +59,35 @@ int printText(const QString &source)
     return kOk;
 }
 
+std::u16string toU16(const QString &s)
+{
+    return std::u16string(reinterpret_cast<const char16_t *>(s.utf16()), s.size());
+}
+
 int replace(bool matchCase, const QString &source, const QString &output, const QStringList &pairs)
 {
+    // Texts the engine would refuse are refused before anything is opened or
+    // counted, for what is wrong with them.
+    for (qsizetype i = 0; i + 1 < pairs.size(); i += 2) {
+        for (const bool isFind : {true, false}) {
+            const std::string problem =
+                pubengine::unsupportedText(toU16(pairs[i + (isFind ? 0 : 1)]), isFind);
+            if (!problem.empty()) {
+                printUtf8(stderr, QStringLiteral("Cannot replace “%1” by “%2” in “%3”: %4. “%5” "
+                                                 "was not written.\n")
+                                      .arg(pairs[i], pairs[i + 1], source,
+                                           QString::fromStdString(problem), output));
+                return kFailed;
+            }
+        }
+    }
     automation::Registry registry;
     registry.Register(QString::fromUtf8(automation::kPublisherProgId),
                       pubengine::makePublisherServer());
     auto app = registry.CreateObject(QString::fromUtf8(automation::kPublisherProgId));
     app->Open(source, false, false, 1);
     bool allDone = true;
+    bool anyLeft = false;
     for (qsizetype i = 0; i + 1 < pairs.size(); i += 2) {
         auto find = app->ActiveDocument()->Find();
         find->Clear();
@@ -83,6 +104,7 @@ int replace(bool matchCase, const QString &source, const QString &output, const 
             allDone = false;
         }
         const auto *native = dynamic_cast<const pubengine::NativeFindReplace *>(find.get());
+        anyLeft |= native && native->lastLeft() > 0;
         printUtf8(stdout, QStringLiteral("“%1” → “%2”: %3 replaced, %4 left\n")
                               .arg(pairs[i], pairs[i + 1])
                               .arg(native ? native->lastReplaced() : 0)
@@ -92,9 +114,10 @@ int replace(bool matchCase, const QString &source, const QString &output, const 
     }
     if (!allDone) {
         app->Quit();
-        printUtf8(stderr, QStringLiteral("“%1” was not written, because not every occurrence "
-                                         "could be replaced.\n")
-                              .arg(output));
+        printUtf8(stderr, anyLeft ? QStringLiteral("“%1” was not written, because not every "
+                                                   "occurrence could be replaced.\n")
+                                        .arg(output)
+                                  : QStringLiteral("“%1” was not written.\n").arg(output));
         return kFailed;
     }
     app->ActiveDocument()->SaveAs(output, automation::kFormatPublication, false);

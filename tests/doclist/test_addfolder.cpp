@@ -283,6 +283,9 @@ TEST(FilesInFolder, ListsMatchingFilesWithHiddenOnesAndIgnoringCase)
     t.file("F/README");
     t.dir("F/folder.pub");
     t.link(t.path("F/missing.pub"), "F/dangling.pub");
+    // A named pipe is no file to add, itself or behind a link.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(t.path("F/pipe.pub")).constData(), 0600), 0);
+    t.link(t.path("F/pipe.pub"), "F/pipelink.pub");
     auto sorted = [](QStringList l) {
         l.sort();
         return l;
@@ -339,6 +342,7 @@ TEST(FolderListings, TheWalkRecordsEachFolderItReadAndTheAddGetsTheSameFiles)
     t.file(QString::fromUtf8("A/Über.pub"));
     t.link(t.path("A/a.pub"), "A/link.pub");
     t.link(t.path("A/missing.pub"), "A/dangling.pub");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(t.path("A/pipe.pub")).constData(), 0600), 0);
     t.file("A/sub/b.pub");
     FolderListings listings;
     test::ScriptedDialogs dialogs;
@@ -360,7 +364,7 @@ TEST(FolderListings, TheWalkRecordsEachFolderItReadAndTheAddGetsTheSameFiles)
         const QList<ListedFile> recorded = ListFilesInFolder(t.path("A"), pattern, &listings);
         EXPECT_EQ(names(recorded), names(fromDisk)) << pattern;
     }
-    // Folders and dangling links are no files; a link to a file is one, though
+    // Folders, named pipes and dangling links are no files; a link to a file is one, though
     // not listed as regular.
     QStringList all = names(ListFilesInFolder(t.entry("A"), "*.*", &listings));
     all.sort();

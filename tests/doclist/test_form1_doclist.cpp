@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace vantrelle;
 using vantrelle::test::Tree;
 
@@ -207,9 +209,13 @@ TEST_F(Form1Fixture, ADropAddsFilesAsSuppliedAndExpandsFoldersInPlace)
     t.file("A/~skip.pub");
     t.file("B/b1.pub");
     t.file("~alone.pub");
+    t.dir("P");
+    const QString pipe = t.path("P/pipe.pub"); // left out, dropped itself or in a folder
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_EQ(Adding::FileDialogRows(pipe), QStringList());
     dialogs.questionAnswers = {false};
-    form.ListView1_OLEDragDrop(
-        {t.path("~alone.pub"), t.path("A"), t.path("B"), "/not/there.pub", t.path("A") + "/"});
+    form.ListView1_OLEDragDrop({t.path("~alone.pub"), t.path("A"), t.path("B"), "/not/there.pub",
+                                t.path("A") + "/", pipe, t.path("P")});
     EXPECT_EQ(rows(), QStringList({t.path("~alone.pub"), t.path("A/a1.pub"), t.path("A/sub/a2.txt"),
                                    t.path("B/b1.pub"), "/not/there.pub", t.path("A/a1.pub"),
                                    t.path("A/sub/a2.txt")}));

@@ -240,7 +240,7 @@ TEST(Replace, linkEdgesKeepTheLinkOnWhatRemains)
     EXPECT_EQ(qs(back.story(0)).mid(t.start, t.length), "N+");
 }
 
-TEST(Replace, refusesBreaksIgnoresEmptyAndNeverSplitsSurrogates)
+TEST(Replace, refusesBreaksAndEmptyFindAndNeverSplitsSurrogates)
 {
     SynthStream synth;
     synth.stories = {u"a\U0001F600b \xD83D\r"};
@@ -248,7 +248,7 @@ TEST(Replace, refusesBreaksIgnoresEmptyAndNeverSplitsSurrogates)
     EXPECT_THROW(q.replaceAll(u"a\r", u"b", true), vantrelle::Failure);
     EXPECT_THROW(q.replaceAll(u"a", u"b\nc", true), vantrelle::Failure);
     EXPECT_THROW(q.replaceAll(u"a", u"b\vc", true), vantrelle::Failure);
-    EXPECT_EQ(q.replaceAll(u"", u"x", true).replaced, 0u);
+    EXPECT_THROW(q.replaceAll(u"", u"x", true), vantrelle::Failure);
     // The high half alone occurs inside the pair and once unpaired.
     EXPECT_EQ(q.replaceAll(u"\xD83D", u"?", true).replaced, 1u);
     EXPECT_EQ(q.replaceAll(u"\U0001F600", u"smile", false).replaced, 1u);
@@ -256,16 +256,33 @@ TEST(Replace, refusesBreaksIgnoresEmptyAndNeverSplitsSurrogates)
     EXPECT_EQ(qs(back.story(0)), QStringLiteral("asmileb ?\r"));
 }
 
-TEST(Replace, deletionThatWouldEmptyAPageIsLeft)
+TEST(Replace, deletingAllTheTextOfFormattingPagesRemovesThePages)
 {
+    // One character run per page; deleting a run's whole text empties its
+    // page, which goes with its bin-table entry, at the start, middle or end.
     SynthStream synth;
-    synth.stories = {u"keep gone keep\r"};
-    synth.charEnds = {5, 9, 15};
+    synth.stories = {u"gone keep away\r", u"last\r"};
+    synth.charEnds = {4, 5, 9, 10, 14, 15, 19, 20};
     synth.runsPerPage = 1;
-    QuillStream q = QuillStream::parse(buildStream(synth));
-    const ReplaceResult r = q.replaceAll(u"gone", u"", true);
-    EXPECT_EQ(r.replaced, 0u);
-    EXPECT_EQ(r.left[int(LeftReason::WholePage)], 1u);
-    EXPECT_EQ(q.replaceAll(u"one", u"", true).replaced, 1u); // part of it may go
-    reparse(q);
+    auto runs = [](const QuillStream &q) {
+        std::vector<std::pair<QString, Bytes>> out;
+        for (const TextRun &r : q.characterRuns())
+            out.emplace_back(qs(q.text()).mid(r.start, r.end - r.start), r.record);
+        return out;
+    };
+    for (const std::vector<std::u16string> &finds : {std::vector<std::u16string>{u"gone"},
+                                                     {u"keep", u"away"},
+                                                     {u"last"},
+                                                     {u"gone", u"away", u"last"}}) {
+        QuillStream q = QuillStream::parse(buildStream(synth));
+        const std::size_t chunks = q.chunkFile().chunks().size();
+        auto expected = runs(q);
+        for (const std::u16string &f : finds) {
+            std::erase_if(expected, [&](const auto &run) { return run.first == qs(f); });
+            EXPECT_EQ(q.replaceAll(f, u"", true).replaced, 1u);
+        }
+        const QuillStream back = reparse(q);
+        EXPECT_EQ(runs(back), expected);
+        EXPECT_EQ(back.chunkFile().chunks().size(), chunks - finds.size());
+    }
 }

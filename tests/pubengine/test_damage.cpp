@@ -1,6 +1,7 @@
 // Damaged input: truncated and garbled variants of every corpus file must
 // either be read and edited soundly or fail with a description naming the
 // file; never crash, hang or allocate without bound.
+#include "pubengine/compound.h"
 #include "pubengine/publication.h"
 #include "testutil.h"
 
@@ -45,6 +46,39 @@ TEST(Damage, truncatedFilesFailCleanly)
             SCOPED_TRACE(name.toStdString() + " cut at " + std::to_string(f));
             exercise(bytes.left(static_cast<qsizetype>(bytes.size() * f)), name);
         }
+    }
+}
+
+TEST(Damage, truncatedFilesAreRefusedOrLoseNothing)
+{
+    for (const QString &path : corpusPublications()) {
+        // Four unused sectors at the end: cuts there lose nothing and must pass.
+        const QByteArray bytes = readFile(path) + QByteArray(4 * 512, '\0');
+        const QString name = QFileInfo(path).fileName();
+        const CompoundFile original(bytes);
+        int accepted = 0;
+        // Cuts at sector boundaries and inside sectors, from the header on.
+        for (qsizetype cut = 512; cut < bytes.size(); cut += 512) {
+            for (qsizetype at : {cut, cut + 300}) {
+                SCOPED_TRACE(name.toStdString() + " cut at " + std::to_string(at));
+                try {
+                    const QByteArray out = Publication::fromBytes(bytes.left(at), name).toBytes();
+                    ++accepted;
+                    EXPECT_EQ(
+                        original.differences(CompoundFile(out), {"Quill", "QuillSub", "CONTENTS"}),
+                        std::vector<std::string>{});
+                } catch (const vantrelle::Failure &e) {
+                    EXPECT_TRUE(e.description().contains(name)) << e.what();
+                }
+            }
+        }
+        EXPECT_GE(accepted, 4) << name.toStdString();
+    }
+    try {
+        Publication::fromBytes(readFile(corpusFile("Sample_2010.pub")).left(30000), "cut.pub");
+        ADD_FAILURE() << "a file missing three of its parts was accepted";
+    } catch (const vantrelle::Failure &e) {
+        EXPECT_TRUE(e.description().contains("damaged")) << e.what();
     }
 }
 

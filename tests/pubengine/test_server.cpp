@@ -59,7 +59,6 @@ TEST(Server, replacesInOrderAndSavesWhatItWasAskedTo)
     EXPECT_EQ(dynamic_cast<NativeFindReplace &>(*fr).lastReplaced(), 6u);
     EXPECT_TRUE(prepare(*app, QStringLiteral("LEAF"), QStringLiteral("sheet"), false)->Execute());
     EXPECT_FALSE(prepare(*app, QStringLiteral("no such text"), QStringLiteral("x"))->Execute());
-    EXPECT_FALSE(prepare(*app, QString(), QStringLiteral("x"))->Execute());
     const QString out = dir.filePath(QStringLiteral("out.pub"));
     EXPECT_THROW(app->ActiveDocument()->SaveAs(out, 2, true), Failure);
     EXPECT_FALSE(QFile::exists(out));
@@ -71,12 +70,13 @@ TEST(Server, replacesInOrderAndSavesWhatItWasAskedTo)
     EXPECT_FALSE(text.contains(QStringLiteral("page"), Qt::CaseInsensitive));
 }
 
-TEST(Server, executeFailsForBreaksAndAfterLeavingOccurrences)
+TEST(Server, executeFailsForBreaksEmptyFindsAndLeftOccurrencesAndNothingIsSaved)
 {
     auto app = newEngine();
     app->Open(corpusFile(QStringLiteral("LinkAt10And20And30.pub")), false, true, 1);
     EXPECT_THROW(prepare(*app, QStringLiteral("LINK\r"), QStringLiteral("x"))->Execute(), Failure);
     EXPECT_THROW(prepare(*app, QStringLiteral("LINK"), QStringLiteral("x\ny"))->Execute(), Failure);
+    EXPECT_THROW(prepare(*app, QString(), QStringLiteral("x"))->Execute(), Failure);
     // "0LINK" matches three times; the first swallows a whole link.
     auto fr = prepare(*app, QStringLiteral("0LINK"), QStringLiteral("-"));
     try {
@@ -87,6 +87,10 @@ TEST(Server, executeFailsForBreaksAndAfterLeavingOccurrences)
         EXPECT_TRUE(e.description().contains(QStringLiteral("LinkAt10And20And30.pub")));
     }
     EXPECT_EQ(dynamic_cast<NativeFindReplace &>(*fr).lastLeft(), 1u);
+    // A publication that lacks an edit asked of it is not saved.
+    QTemporaryDir dir;
+    EXPECT_THROW(app->ActiveDocument()->SaveAs(dir.filePath("out.pub"), 1, true), Failure);
+    EXPECT_FALSE(QFile::exists(dir.filePath("out.pub")));
     EXPECT_EQ(
         qs(Publication::open(corpusFile(QStringLiteral("LinkAt10And20And30.pub"))).quill().text())
             .count(QStringLiteral("0LINK")),
@@ -144,4 +148,12 @@ TEST(CommandLine, replacesPrintsCountsAndUsesExitCodes)
     EXPECT_EQ(run({corpusFile("LinkAt10And20And30.pub"), dir.filePath("left.pub"), "0LINK", "-"}),
               1);
     EXPECT_FALSE(QFile::exists(dir.filePath("left.pub")));
+
+    // A text the engine refuses is refused for what it is, before any count.
+    QProcess refused;
+    refused.start(tool, {corpusFile("Sample.pub"), dir.filePath("break.pub"), "page", "a\nb"});
+    refused.waitForFinished(60000);
+    EXPECT_EQ(refused.exitCode(), 1);
+    EXPECT_TRUE(refused.readAllStandardOutput().isEmpty());
+    EXPECT_TRUE(refused.readAllStandardError().contains("line or paragraph break"));
 }

@@ -131,7 +131,9 @@ Bytes buildStream(const SynthStream &synth)
     Bytes t;
     for (char16_t c : text)
         appendU16(t, c);
-    entries.push_back({"TEXT", "TEXT", 0, t, false});
+    // A publication without stories may have no text chunk at all.
+    if (!synth.stories.empty())
+        entries.push_back({"TEXT", "TEXT", 0, t, false});
 
     Bytes syid;
     appendU32(syid, static_cast<std::uint32_t>(synth.stories.size()) + 1);

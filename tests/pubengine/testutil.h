@@ -35,7 +35,8 @@ struct SynthStream {
     std::map<std::size_t, std::vector<std::uint32_t>> cells;
 };
 
-// A well-formed text stream laid out the way the publishing program does.
+// A well-formed text stream laid out the way the publishing program does;
+// without stories it has no text chunk.
 Bytes buildStream(const SynthStream &synth);
 
 // One line per paragraph, run, token and cell of every story, each with the
