@@ -229,6 +229,7 @@ void Form1::connectHandlers()
 
     connectDocListHandlers();
     connectSetsHandlers();
+    connectRunHandlers();
 }
 
 Form2 *Form1::loadSetsDialog()

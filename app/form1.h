@@ -6,7 +6,8 @@
 //   form1.cpp          layout, start-up, settings, appearance, output destination
 //   form1_doclist.cpp  adding, removing and clearing documents
 //   form1_sets.cpp     the sets lists, Save Sets, Load Sets
-//   form1_run.cpp      Start Replacing and the sample documents
+//   form1_run.cpp      Start Replacing, counting, stopping, the report and the
+//                      sample documents
 #include "run/runcore.h"
 #include "widgets/windowpointer.h"
 
@@ -22,6 +23,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
+class QShortcut;
 
 namespace vantrelle {
 
@@ -32,6 +34,7 @@ class Form2;
 class Guard;
 class ProgressBar;
 class PushButton;
+class ReportWindow;
 class SettingsStore;
 class SetsModel;
 class TabControl;
@@ -44,6 +47,8 @@ inline constexpr char kNothingToFind[] =
     "There is nothing to find: type the text to find in \"Find what\" first.";
 inline constexpr char kNoSets[] =
     "There is nothing to find: the sets list is empty. Add a set or load sets first.";
+inline constexpr char kStopQuestion[] = "Stop after this document?";
+inline constexpr char kCountShortcut[] = "Ctrl+Shift+C";
 
 struct Form1Services {
     Dialogs &dialogs;
@@ -128,12 +133,19 @@ public:
 
     // The run and the samples (form1_run.cpp).
     void PushButton7_Click();
+    // "Count occurrences…" on the list (menu or shortcut): the run of Start
+    // Replacing that writes and deletes nothing.
+    void ListView1_CountOccurrences();
+    // Esc: during a run, asks whether to stop after the current document.
+    void Form_Escape();
     void PushButton8_Click();
     void RecordSampleFiles();
     void AddSampleFiles();
     bool runInProgress() const { return m_runInProgress; }
     // What the last run did to every document.
     const RunReport &lastReport() const { return m_lastReport; }
+    // The report of the last run that reached its loop; null before one.
+    ReportWindow *reportWindow() const { return m_reportWindow; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -145,11 +157,15 @@ private:
     void connectHandlers();
     void connectDocListHandlers();
     void connectSetsHandlers();
+    void connectRunHandlers();
     // The extension screening over the whole list.
     void screenDocumentList();
     class RunView;
+    // Start Replacing and Count occurrences.
+    void startRun(bool preview);
+    void showReport();
     // What the controls ask of a run, read once at its start.
-    RunRequest runRequest() const;
+    RunRequest runRequest(bool preview) const;
     // The notice for a run with nothing to find; empty when there is something.
     QString missingFindText() const;
 
@@ -163,6 +179,10 @@ private:
     RunReport m_lastReport;
     // Set when the window closes; a run that is yielding stops at its next document.
     bool m_closing = false;
+    // Set when the user chose to stop; the run stops after its current document.
+    bool m_stopAsked = false;
+    QShortcut *m_escape = nullptr;
+    ReportWindow *m_reportWindow = nullptr;
 };
 
 } // namespace vantrelle

@@ -1,4 +1,5 @@
-// "Start Replacing" and the sample documents.
+// "Start Replacing", counting without writing, stopping a run, the report
+// window, and the sample documents.
 #include "app/form1.h"
 
 #include "doclist/addfolder.h"
@@ -13,12 +14,16 @@
 #include "shell/settings.h"
 #include "widgets/controls.h"
 #include "widgets/doclistview.h"
+#include "widgets/reportwindow.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include <cmath>
 #include <optional>
@@ -34,22 +39,84 @@ QString samplesFolder()
 
 } // namespace
 
-// The window's side of a run: the pointer, the progress bar and the yields.
+// The window's side of a run: the pointer, the progress bar, the title and
+// the yields.
 class Form1::RunView final : public RunObserver {
 public:
-    explicit RunView(Form1 &form) : m_form(form) {}
+    RunView(Form1 &form, qsizetype documents)
+        : m_form(form), m_documents(documents), m_title(form.windowTitle())
+    {
+    }
+    ~RunView() override { m_form.setWindowTitle(m_title); }
     void busy() override { m_form.m_pointer.set(kPointerHourglass); }
     void progressValue(int value) override { m_form.ProgressBar1->setValue(value); }
     void progressText(const QString &text) override { m_form.ProgressBar1->setText(text); }
-    void yield() override { YieldToEventLoop(); }
-    bool stopRequested() override { return m_form.m_closing; }
+    void yield() override
+    {
+        // Once per document, so the title counts documents.
+        m_form.setWindowTitle(QStringLiteral("%1 — %2/%3")
+                                  .arg(QString::fromLatin1(kProductName))
+                                  .arg(++m_reached)
+                                  .arg(m_documents));
+        YieldToEventLoop();
+        // Asked between documents: the next one has not begun, so it is not begun.
+        m_stopNow = m_stopNow || m_form.m_stopAsked;
+    }
+    // Asked during a document: that document is finished first, so nothing is
+    // left half done. Closing the window stops at once.
+    bool stopRequested() override { return m_form.m_closing || m_stopNow; }
+    void documentFinished(int, const DocumentResult &) override { m_stopNow = m_form.m_stopAsked; }
     void idle() override { m_form.m_pointer.set(kPointerDefault); }
 
 private:
     Form1 &m_form;
+    qsizetype m_documents;
+    QString m_title;
+    qsizetype m_reached = 0;
+    bool m_stopNow = false;
 };
 
+void Form1::connectRunHandlers()
+{
+    auto *count = new QAction(QStringLiteral("Count occurrences…"), ListView1);
+    count->setObjectName(QStringLiteral("CountOccurrences"));
+    count->setShortcut(QKeySequence(QString::fromLatin1(kCountShortcut)));
+    count->setShortcutContext(Qt::WindowShortcut);
+    count->setShortcutVisibleInContextMenu(true);
+    connect(count, &QAction::triggered, this, [this] { ListView1_CountOccurrences(); });
+    ListView1->addAction(count);
+    // The design fixes the list's own tooltip; its header tells of the count.
+    ListView1->header()->setToolTip(
+        QStringLiteral("Right-click the list or press %1 to count the occurrences without "
+                       "writing anything.")
+            .arg(QString::fromLatin1(kCountShortcut)));
+
+    // Only while a run goes: otherwise Esc stays with the controls.
+    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_escape->setContext(Qt::WindowShortcut);
+    m_escape->setEnabled(false);
+    connect(m_escape, &QShortcut::activated, this, [this] { Form_Escape(); });
+}
+
 void Form1::PushButton7_Click()
+{
+    startRun(false);
+}
+
+void Form1::ListView1_CountOccurrences()
+{
+    startRun(true);
+}
+
+void Form1::Form_Escape()
+{
+    if (!m_runInProgress || m_stopAsked)
+        return;
+    if (m_services.dialogs.question(QString::fromLatin1(kStopQuestion), true))
+        m_stopAsked = true;
+}
+
+void Form1::startRun(bool preview)
 {
     Guard guard(m_services.dialogs, loc::Form1_Pushbutton7_Click);
     Dialogs &dialogs = m_services.dialogs;
@@ -76,19 +143,39 @@ void Form1::PushButton7_Click()
         const bool goOn = guard.test(
             110, [&] { return !Publisher1::WarnIfPublisherOpen(dialogs, m_services.registry); });
         if (goOn) {
-            RunView view(*this);
-            m_lastReport = runDocuments(runRequest(), dialogs, m_services.registry, view);
-            if (!m_closing)
+            const RunRequest request = runRequest(preview);
+            m_stopAsked = false;
+            m_escape->setEnabled(true);
+            {
+                RunView view(*this, request.documents.size());
+                m_lastReport = runDocuments(request, dialogs, m_services.registry, view);
+            }
+            m_escape->setEnabled(false);
+            if (!m_closing) {
                 guard.run(158, [&] { dialogs.notice(QStringLiteral("Done.")); });
+                if (!m_lastReport.documents.isEmpty())
+                    showReport();
+            }
         }
     }
     guard.reach(164);
     m_runInProgress = false;
 }
 
-RunRequest Form1::runRequest() const
+void Form1::showReport()
+{
+    if (!m_reportWindow)
+        m_reportWindow = new ReportWindow(m_services.dialogs, this);
+    m_reportWindow->setReport(m_lastReport);
+    m_reportWindow->show();
+    m_reportWindow->raise();
+    m_reportWindow->activateWindow();
+}
+
+RunRequest Form1::runRequest(bool preview) const
 {
     RunRequest request;
+    request.preview = preview;
     for (int i = 1; i <= ListView1->count(); ++i)
         request.documents << ListView1->rowText(i);
     request.tab = TabControl1->selectedIndex();

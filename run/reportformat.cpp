@@ -17,21 +17,11 @@ QString csvField(const QString &text)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-// "find → replacement: 3 replaced, 1 left (why)" per pair, one per line.
-QString pairsText(const DocumentResult &document)
+QString pairsText(const DocumentResult &document, bool preview)
 {
     QStringList lines;
-    for (const PairResult &p : document.pairs) {
-        QString line = QStringLiteral("%1 → %2: ").arg(p.find, p.replacement);
-        if (!p.applied) {
-            line += QStringLiteral("not applied");
-        } else {
-            line += QStringLiteral("%1 replaced, %2 left").arg(p.replaced).arg(p.left);
-            if (!p.leftReason.isEmpty())
-                line += QStringLiteral(" (%1)").arg(p.leftReason);
-        }
-        lines << line;
-    }
+    for (const PairResult &p : document.pairs)
+        lines << pairText(p, preview);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -79,6 +69,20 @@ QString contextText(const automation::ChangeContext &context, const char *colour
 
 } // namespace
 
+QString pairText(const PairResult &pair, bool preview)
+{
+    QString line = QStringLiteral("%1 → %2: ").arg(pair.find, pair.replacement);
+    if (!pair.applied)
+        return line + QStringLiteral("not applied");
+    // The counts are filled in apart: a find text may hold "%1" itself.
+    const QString counts = preview ? QStringLiteral("would replace %1, %2 would be left")
+                                   : QStringLiteral("%1 replaced, %2 left");
+    line += counts.arg(pair.replaced).arg(pair.left);
+    if (!pair.leftReason.isEmpty())
+        line += QStringLiteral(" (%1)").arg(pair.leftReason);
+    return line;
+}
+
 QString formatChange(const automation::Change &change, bool colour)
 {
     QString line = QStringLiteral("story %1, position %2: ").arg(change.story).arg(change.position);
@@ -100,7 +104,7 @@ QByteArray reportCsv(const RunReport &report)
                                     QString::number(d.left()),
                                     csvField(d.output),
                                     QString::number(d.milliseconds),
-                                    csvField(pairsText(d)),
+                                    csvField(pairsText(d, report.preview)),
                                     csvField(d.errors.join(QLatin1Char('\n')))};
         lines << fields.join(QLatin1Char(','));
     }

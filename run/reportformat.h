@@ -13,6 +13,10 @@ namespace vantrelle {
 // spreadsheet programs read names outside ASCII.
 QByteArray reportCsv(const RunReport &report);
 
+// One pair of a document: "find → replacement: 3 replaced, 1 left (why)", or
+// "would replace 3" in a count.
+QString pairText(const PairResult &pair, bool preview);
+
 // One document: source, output, outcome, replaced, left, pairs (find,
 // replacement, replaced, left, leftReason, applied), changes (pair, story,
 // position, before and after as lead/text/trail, left when left),

@@ -40,7 +40,7 @@ QString contextHtml(const automation::ChangeContext &context, const char *colour
         .arg(html(context.lead), QLatin1String(colour), part, html(context.trail));
 }
 
-QString pairText(const PairResult &pair)
+QString pairLabel(const PairResult &pair)
 {
     return QStringLiteral("“%1” → “%2”").arg(pair.find, pair.replacement);
 }
@@ -87,7 +87,7 @@ void ChangeList::setDocument(const DocumentResult &document, bool preview)
     m_filter->clear();
     m_filter->addItem(tr("Every pair"), -1);
     for (qsizetype i = 0; i < document.pairs.size(); ++i)
-        m_filter->addItem(pairText(document.pairs[i]), int(i));
+        m_filter->addItem(pairLabel(document.pairs[i]), int(i));
     refresh();
     updatePagesButton();
 }
@@ -125,10 +125,10 @@ void ChangeList::refresh()
         total += pair.replaced + pair.left;
         for (const automation::Change &c : pair.changes) {
             ++listed;
+            // One arg() call: a find text may hold "%2" itself.
             QString item = QStringLiteral("<p><small>%1 · story %2, position %3</small><br>")
-                               .arg(html(pairText(pair)))
-                               .arg(c.story)
-                               .arg(c.position);
+                               .arg(html(pairLabel(pair)), QString::number(c.story),
+                                    QString::number(c.position));
             item += contextHtml(c.before, kBeforeColour);
             if (c.leftReason.isEmpty())
                 item +=

@@ -2,11 +2,13 @@
 
 #include "widgets/appearance.h"
 
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QUrl>
@@ -285,6 +287,19 @@ void DocListView::mouseReleaseEvent(QMouseEvent *event)
     m_isDragging = false;
     setCursor(Qt::ArrowCursor);
     QTreeView::mouseReleaseEvent(event);
+}
+
+void DocListView::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The press that opened the menu started a drag whose release goes to the
+    // menu: end it here, or the next pointer move would move rows.
+    m_isDragging = false;
+    setCursor(Qt::ArrowCursor);
+    if (actions().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    QMenu::exec(actions(), event->globalPos(), nullptr, this);
 }
 
 void DocListView::dragEnterEvent(QDragEnterEvent *event)

@@ -1,7 +1,9 @@
 #include "tests/support/qtprinters.h"
 #include "widgets/doclistview.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHeaderView>
@@ -9,6 +11,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -116,6 +119,28 @@ TEST_F(ListFixture, NothingIsRemovedWhileTheWindowIsBusy)
     busy = false;
     key(Qt::Key_Delete);
     EXPECT_EQ(view.count(), 1);
+}
+
+TEST_F(ListFixture, AContextMenuEndsTheDragItsPressStarted)
+{
+    fill({"a", "b", "c"});
+    QAction count("Count occurrences…", &view);
+    view.addAction(&count);
+    press(1); // the release goes to the menu, never to the list
+    QStringList shown;
+    QTimer::singleShot(0, [&] {
+        if (QWidget *menu = QApplication::activePopupWidget()) {
+            for (const QAction *a : menu->actions())
+                shown << a->text();
+            menu->close();
+        }
+    });
+    QContextMenuEvent open(QContextMenuEvent::Mouse, at(1), view.viewport()->mapToGlobal(at(1)));
+    QApplication::sendEvent(view.viewport(), &open);
+    EXPECT_EQ(shown, QStringList{"Count occurrences…"});
+    EXPECT_FALSE(view.isDragging());
+    moveTo(3);
+    EXPECT_EQ(rows(), QStringList({"a", "b", "c"}));
 }
 
 TEST_F(ListFixture, ADraggedRowExchangesPlacesWithTheRowUnderThePointer)

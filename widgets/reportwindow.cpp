@@ -1,0 +1,396 @@
+#include "widgets/reportwindow.h"
+
+#include "run/reportformat.h"
+#include "shell/apptitle.h"
+#include "shell/dialogs.h"
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QStyle>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace vantrelle {
+
+namespace {
+
+// Numbers sort as numbers; rows without counts (not reached, skipped) below 0.
+constexpr int kSortRole = Qt::UserRole;
+
+QString durationText(qint64 ms)
+{
+    if (ms < 60'000)
+        return QLocale(QLocale::English).toString(ms / 1000.0, 'f', 1) + QStringLiteral(" s");
+    const qint64 seconds = ms / 1000;
+    return QStringLiteral("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
+}
+
+// A document the editor never got to count in shows no numbers, not zeros.
+bool hasCounts(const DocumentResult &d)
+{
+    return std::any_of(d.pairs.begin(), d.pairs.end(),
+                       [](const PairResult &p) { return p.applied; });
+}
+
+// A field of the copied table: one line, no tabs.
+QString plainField(QString text)
+{
+    for (QChar &c : text)
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            c = QLatin1Char(' ');
+    return text;
+}
+
+} // namespace
+
+// The report's documents as table rows, in list order.
+class ReportModel final : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    RunReport report;
+
+    void setReport(const RunReport &r)
+    {
+        beginResetModel();
+        report = r;
+        endResetModel();
+    }
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(report.documents.size());
+    }
+    int columnCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : ReportWindow::ColumnCount;
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return {};
+        switch (section) {
+        case ReportWindow::Position:
+            return QStringLiteral("#");
+        case ReportWindow::Document:
+            return QStringLiteral("Document");
+        case ReportWindow::Result:
+            return QStringLiteral("Outcome");
+        case ReportWindow::Replacements:
+            return report.preview ? QStringLiteral("Would replace")
+                                  : QStringLiteral("Replacements");
+        case ReportWindow::Left:
+            return QStringLiteral("Left");
+        case ReportWindow::Output:
+            return report.preview ? QStringLiteral("Output (not written)")
+                                  : QStringLiteral("Output");
+        }
+        return {};
+    }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        const DocumentResult &d = report.documents.at(index.row());
+        switch (role) {
+        case Qt::DisplayRole:
+            return display(d, index.row(), index.column());
+        case kSortRole:
+            return sortKey(d, index.row(), index.column());
+        case Qt::DecorationRole:
+            return index.column() == ReportWindow::Result ? icon(d.outcome) : QVariant();
+        case Qt::ToolTipRole:
+            if (index.column() == ReportWindow::Result && !d.errors.isEmpty())
+                return d.errors.join(QLatin1Char('\n'));
+            if (index.column() == ReportWindow::Document || index.column() == ReportWindow::Output)
+                return display(d, index.row(), index.column());
+            return {};
+        case Qt::TextAlignmentRole:
+            if (index.column() == ReportWindow::Position ||
+                index.column() == ReportWindow::Replacements ||
+                index.column() == ReportWindow::Left)
+                return int(Qt::AlignRight | Qt::AlignVCenter);
+            return {};
+        }
+        return {};
+    }
+
+private:
+    QVariant display(const DocumentResult &d, int row, int column) const
+    {
+        switch (column) {
+        case ReportWindow::Position:
+            return row + 1;
+        case ReportWindow::Document:
+            return d.source;
+        case ReportWindow::Result:
+            return outcomeText(d.outcome, report.preview);
+        case ReportWindow::Replacements:
+            return hasCounts(d) ? QVariant(d.replaced()) : QVariant(QString());
+        case ReportWindow::Left:
+            return hasCounts(d) ? QVariant(d.left()) : QVariant(QString());
+        case ReportWindow::Output:
+            return d.output;
+        }
+        return {};
+    }
+    QVariant sortKey(const DocumentResult &d, int row, int column) const
+    {
+        switch (column) {
+        case ReportWindow::Replacements:
+            return hasCounts(d) ? d.replaced() : qint64(-1);
+        case ReportWindow::Left:
+            return hasCounts(d) ? d.left() : qint64(-1);
+        case ReportWindow::Result:
+            // Failures first when sorted ascending: they need looking at.
+            return int(d.outcome) == int(Outcome::Failed) ? -1 : int(d.outcome);
+        }
+        return display(d, row, column);
+    }
+    static QVariant icon(Outcome outcome)
+    {
+        const QStyle *style = QApplication::style();
+        if (outcome == Outcome::Failed)
+            return style->standardIcon(QStyle::SP_MessageBoxCritical);
+        if (outcome == Outcome::Skipped)
+            return style->standardIcon(QStyle::SP_MessageBoxWarning);
+        return {};
+    }
+};
+
+QString runTimesText(const RunReport &report)
+{
+    const QString started = report.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    const QString endFormat = report.started.date() == report.ended.date()
+                                  ? QStringLiteral("HH:mm:ss")
+                                  : QStringLiteral("yyyy-MM-dd HH:mm:ss");
+    return QStringLiteral("Started %1, ended %2, took %3")
+        .arg(started, report.ended.toString(endFormat),
+             durationText(report.started.msecsTo(report.ended)));
+}
+
+QString documentDetailText(const DocumentResult &document, bool preview)
+{
+    QStringList lines;
+    lines << QStringLiteral("Document: ") + document.source;
+    const QString output = document.output.isEmpty() ? QStringLiteral("none") : document.output;
+    lines << (preview ? QStringLiteral("Output (not written): ") : QStringLiteral("Output: ")) +
+                 output;
+    lines << QStringLiteral("Outcome: ") + outcomeText(document.outcome, preview);
+    // What went wrong comes before the counts: it is what the reader looks for.
+    if (!document.errors.isEmpty())
+        lines << QString() << QStringLiteral("Errors:") << document.errors;
+    if (document.outcome != Outcome::NotReached && document.outcome != Outcome::Skipped) {
+        lines << QString() << QStringLiteral("Pairs (%1 ms):").arg(document.milliseconds);
+        for (const PairResult &pair : document.pairs)
+            lines << QStringLiteral("  ") + pairText(pair, preview);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
+    : QDialog(parent), m_dialogs(dialogs), m_model(new ReportModel(this)),
+      m_sorted(new QSortFilterProxyModel(this))
+{
+    setObjectName(QStringLiteral("ReportWindow"));
+    setModal(false);
+    setSizeGripEnabled(true);
+    resize(820, 560);
+
+    m_sorted->setSourceModel(m_model);
+    m_sorted->setSortRole(kSortRole);
+
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("summary"));
+    QFont bold = m_summary->font();
+    bold.setBold(true);
+    m_summary->setFont(bold);
+    m_summary->setWordWrap(true);
+    m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_times = new QLabel(this);
+    m_times->setObjectName(QStringLiteral("times"));
+
+    m_table = new QTableView;
+    m_table->setObjectName(QStringLiteral("table"));
+    m_table->setModel(m_sorted);
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(Position, Qt::AscendingOrder);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setTextElideMode(Qt::ElideMiddle);
+    m_table->setWordWrap(false);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setColumnWidth(Position, 40);
+    m_table->setColumnWidth(Document, 260);
+    m_table->setColumnWidth(Result, 150);
+    m_table->setColumnWidth(Replacements, 100);
+    m_table->setColumnWidth(Left, 50);
+
+    m_detail = new QPlainTextEdit;
+    m_detail->setObjectName(QStringLiteral("detail"));
+    m_detail->setReadOnly(true);
+
+    auto *split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(m_table);
+    split->addWidget(m_detail);
+    split->setSizes({300, 200});
+
+    m_open = new QPushButton(QStringLiteral("&Open Output Folder"), this);
+    m_copy = new QPushButton(QStringLiteral("&Copy Table"), this);
+    m_save = new QPushButton(QStringLiteral("&Save as CSV…"), this);
+    auto *close = new QPushButton(QStringLiteral("Close"), this);
+    // Enter opens the folder wherever the focus is; Esc closes (QDialog).
+    m_open->setDefault(true);
+    for (QPushButton *b : {m_copy, m_save, close})
+        b->setAutoDefault(false);
+    connect(m_open, &QPushButton::clicked, this, [this] { openOutputFolder(); });
+    connect(m_copy, &QPushButton::clicked, this, [this] { copyTable(); });
+    connect(m_save, &QPushButton::clicked, this, [this] { saveCsv(); });
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_open);
+    buttons->addWidget(m_copy);
+    buttons->addWidget(m_save);
+    buttons->addStretch();
+    buttons->addWidget(close);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_summary);
+    layout->addWidget(m_times);
+    layout->addWidget(split, 1);
+    layout->addLayout(buttons);
+
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { showSelection(); });
+}
+
+ReportWindow::~ReportWindow() = default;
+
+void ReportWindow::setReport(const RunReport &report)
+{
+    m_model->setReport(report);
+    setWindowTitle((report.preview ? QStringLiteral("Count (nothing written) — ")
+                                   : QStringLiteral("Run report — ")) +
+                   QString::fromLatin1(kProductName));
+    m_summary->setText(report.summary());
+    m_times->setText(runTimesText(report));
+    // The first document with an output, so Enter opens a folder at once.
+    int first = 0;
+    for (int i = 0; i < report.documents.size(); ++i) {
+        if (!report.documents[i].output.isEmpty()) {
+            first = i;
+            break;
+        }
+    }
+    selectDocument(first);
+    showSelection();
+}
+
+const RunReport &ReportWindow::report() const
+{
+    return m_model->report;
+}
+
+void ReportWindow::selectDocument(int index)
+{
+    const QModelIndex shown = m_sorted->mapFromSource(m_model->index(index, 0));
+    if (shown.isValid())
+        m_table->setCurrentIndex(shown);
+    else
+        m_table->setCurrentIndex({});
+}
+
+int ReportWindow::selectedDocument() const
+{
+    const QModelIndex current = m_table->currentIndex();
+    return current.isValid() ? m_sorted->mapToSource(current).row() : -1;
+}
+
+void ReportWindow::showSelection()
+{
+    m_detail->setPlainText(detailText());
+    m_open->setEnabled(!outputFolder().isEmpty());
+}
+
+QString ReportWindow::detailText() const
+{
+    const int row = selectedDocument();
+    if (row < 0)
+        return {};
+    return documentDetailText(report().documents.at(row), report().preview);
+}
+
+QString ReportWindow::outputFolder() const
+{
+    const int row = selectedDocument();
+    if (row < 0 || report().documents.at(row).output.isEmpty())
+        return {};
+    return QFileInfo(report().documents.at(row).output).absolutePath();
+}
+
+void ReportWindow::openOutputFolder()
+{
+    const QString folder = outputFolder();
+    if (!folder.isEmpty())
+        m_dialogs.openFolder(folder);
+}
+
+QString ReportWindow::tableText() const
+{
+    QStringList lines;
+    QStringList header;
+    for (int c = 0; c < ColumnCount; ++c)
+        header << m_sorted->headerData(c, Qt::Horizontal).toString();
+    lines << header.join(QLatin1Char('\t'));
+    for (int r = 0; r < m_sorted->rowCount(); ++r) {
+        QStringList fields;
+        for (int c = 0; c < ColumnCount; ++c)
+            fields << plainField(m_sorted->index(r, c).data().toString());
+        lines << fields.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void ReportWindow::copyTable()
+{
+    QApplication::clipboard()->setText(tableText());
+}
+
+void ReportWindow::saveCsv()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save Report as CSV");
+    request.filter = QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*|");
+    const QString path = m_dialogs.saveFile(request);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path) &&
+        !m_dialogs.question(QStringLiteral("Are you sure you wish to overwrite ") + path +
+                                QStringLiteral(" ?"),
+                            true))
+        return;
+    const QByteArray bytes = reportCsv(report());
+    // Whole or nothing: a failed save leaves the file that was there.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        m_dialogs.notice(QStringLiteral("The report could not be saved to %1: %2")
+                             .arg(path, file.errorString()));
+}
+
+} // namespace vantrelle

@@ -1,0 +1,76 @@
+#pragma once
+// The run report window: what the last run (or count) did to every document.
+// A summary line, the run's times, a sortable table with one row per
+// document, the details of the selected row, and ways to take the report
+// elsewhere: open the output's folder, copy the table, save it as CSV.
+// Non-modal and reused: each run shows its report in place of the last one.
+#include "run/runcore.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTableView;
+
+namespace vantrelle {
+
+class Dialogs;
+class ReportModel;
+
+class ReportWindow : public QDialog {
+    Q_OBJECT
+public:
+    // Columns of the table, left to right.
+    enum Column { Position, Document, Result, Replacements, Left, Output, ColumnCount };
+
+    explicit ReportWindow(Dialogs &dialogs, QWidget *parent = nullptr);
+    ~ReportWindow() override;
+
+    void setReport(const RunReport &report);
+    const RunReport &report() const;
+
+    // The table as it is shown (in its current order), a header line first,
+    // fields separated by tabs.
+    QString tableText() const;
+    // The details of the selected row; empty when no row is selected.
+    QString detailText() const;
+    // Selects the row of the report's document at index (list order).
+    void selectDocument(int index);
+    // The folder "Open Output Folder" opens; empty when the selected row has
+    // no output.
+    QString outputFolder() const;
+
+    // The buttons.
+    void openOutputFolder();
+    void copyTable();
+    void saveCsv();
+
+    QTableView *table() const { return m_table; }
+    QLabel *summaryLabel() const { return m_summary; }
+    QLabel *timesLabel() const { return m_times; }
+    QPushButton *openButton() const { return m_open; }
+
+private:
+    void showSelection();
+    int selectedDocument() const;
+
+    Dialogs &m_dialogs;
+    ReportModel *m_model;
+    QSortFilterProxyModel *m_sorted;
+    QLabel *m_summary;
+    QLabel *m_times;
+    QTableView *m_table;
+    QPlainTextEdit *m_detail;
+    QPushButton *m_open;
+    QPushButton *m_copy;
+    QPushButton *m_save;
+};
+
+// "Started 2026-12-07 12:51:31, ended 12:52:10, took 39.2 s".
+QString runTimesText(const RunReport &report);
+// Everything known of one document, as the detail pane shows it.
+QString documentDetailText(const DocumentResult &document, bool preview);
+
+} // namespace vantrelle
