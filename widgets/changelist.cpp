@@ -55,7 +55,8 @@ ChangeList::ChangeList(QWidget *parent) : QWidget(parent)
     m_summary->setWordWrap(true);
     m_list = new QTextBrowser(this);
     m_list->setOpenLinks(false);
-    m_copy = new QPushButton(tr("&Copy as text"), this);
+    m_copy = new QPushButton(tr("Copy Changes as &Text"), this);
+    m_copy->setObjectName(QStringLiteral("copyChanges"));
     m_pages = new QPushButton(this);
     connect(m_filter, &QComboBox::activated, this,
             [this](int index) { setPairFilter(m_filter->itemData(index).toInt()); });

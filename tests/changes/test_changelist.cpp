@@ -1,14 +1,22 @@
 // The change list of a document the real engine edited: what it shows, what
 // it copies, and when it offers the pages.
+#include "app/form1.h"
 #include "pubengine/server.h"
 #include "run/reportformat.h"
+#include "sets/setslist.h"
 #include "tests/support/qtprinters.h"
 #include "tests/support/scripteddialogs.h"
+#include "tests/support/tempsettings.h"
 #include "widgets/changelist.h"
+#include "widgets/controls.h"
+#include "widgets/doclistview.h"
+#include "widgets/reportwindow.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -80,10 +88,7 @@ TEST(ChangeList, showsEachChangeMarkedFiltersByPairAndCopiesText)
     list.setPairFilter(1);
     EXPECT_EQ(marked(list), (QStringList{"Top right", "Top right cell"}));
     EXPECT_EQ(list.text(), formatChange(d.pairs[1].changes[0], false) + "\n");
-    for (QPushButton *b : list.findChildren<QPushButton *>()) {
-        if (b->text() == "&Copy as text")
-            b->click();
-    }
+    list.findChild<QPushButton *>("copyChanges")->click();
     EXPECT_EQ(QApplication::clipboard()->text(), list.text());
 }
 
@@ -111,5 +116,41 @@ TEST(ChangeList, thePagesButtonSaysWhatToInstallWithoutLibreOffice)
     if (!QStandardPaths::findExecutable("soffice").isEmpty()) {
         list.setRenderProgram({});
         EXPECT_TRUE(list.pagesButton()->isEnabled());
+    }
+}
+
+TEST(ChangeList, theReportWindowShowsTheSelectedDocumentsChanges)
+{
+    test::ScriptedDialogs dialogs;
+    test::TempSettings settings;
+    automation::Registry registry;
+    registry.Register(automation::kPublisherProgId, pubengine::makePublisherServer());
+    Form1 form(Form1Services{dialogs, *settings, registry});
+    QTemporaryDir dir;
+    form.Text3->setText(dir.path() + "/");
+    form.Option1->setChecked(true);
+    for (const QString name : {"Sample.pub", "Simple.pub"})
+        form.ListView1->append(QStringLiteral(VANTRELLE_CORPUS_DIR "/") + name);
+    form.TabControl1->setSelectedIndex(1);
+    form.sets().append({{"page", "0123456789"}, {"leaf", "0-9"}});
+
+    form.ListView1_CountOccurrences();
+    ASSERT_NE(form.reportWindow(), nullptr);
+    ChangeList *list = form.reportWindow()->changeList();
+    form.reportWindow()->selectDocument(1);
+    EXPECT_TRUE(shownText(*list).contains("would become: 0-9"));
+
+    form.PushButton7_Click();
+    for (int i : {1, 0}) {
+        form.reportWindow()->selectDocument(i);
+        const DocumentResult &d = form.lastReport().documents[i];
+        QString lines;
+        for (const PairResult &p : d.pairs) {
+            for (const automation::Change &c : p.changes)
+                lines += formatChange(c, false) + "\n";
+        }
+        EXPECT_GT(d.changesListed(), 0);
+        EXPECT_EQ(list->text(), lines);
+        EXPECT_TRUE(shownText(*list).contains("became: "));
     }
 }
