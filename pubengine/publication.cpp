@@ -154,10 +154,10 @@ void Publication::load(QByteArray bytes)
 }
 
 ReplaceResult Publication::replaceAll(const QString &find, const QString &replacement,
-                                      bool matchCase)
+                                      bool matchCase, std::size_t listLimit)
 {
     try {
-        return m_quill.replaceAll(toU16(find), toU16(replacement), matchCase);
+        return m_quill.replaceAll(toU16(find), toU16(replacement), matchCase, listLimit);
     } catch (const std::exception &e) {
         fail(QStringLiteral("Cannot replace “%1” in").arg(find), e);
     }
@@ -235,26 +235,30 @@ void Publication::saveAs(const QString &path) const
     }
 }
 
-QString describeLeft(const ReplaceResult &result, const QString &find)
+QString leftReasonText(LeftReason reason)
 {
-    const std::size_t total = result.leftTotal();
-    if (total == 0)
-        return {};
     static const char *const reasons[kLeftReasonCount] = {
         "it would change a field such as a page number",
         "it would remove all the text of a hyperlink or placeholder",
         "it would remove the whole formatted text of a stretch this program cannot remove yet "
         "(replace it by at least one character instead)",
     };
+    return QString::fromUtf8(reasons[static_cast<int>(reason)]);
+}
+
+QString describeLeft(const ReplaceResult &result, const QString &find)
+{
+    const std::size_t total = result.leftTotal();
+    if (total == 0)
+        return {};
     QStringList parts;
     for (int r = 0; r < kLeftReasonCount; ++r) {
         if (result.left[r] == 0)
             continue;
+        const QString reason = leftReasonText(static_cast<LeftReason>(r));
         parts << (total == result.left[r]
-                      ? QStringLiteral("because %1").arg(QString::fromUtf8(reasons[r]))
-                      : QStringLiteral("%1 because %2")
-                            .arg(result.left[r])
-                            .arg(QString::fromUtf8(reasons[r])));
+                      ? QStringLiteral("because %1").arg(reason)
+                      : QStringLiteral("%1 because %2").arg(result.left[r]).arg(reason));
     }
     return QStringLiteral("%1 %2 of “%3” %4 left unchanged %5.")
         .arg(total)

@@ -33,7 +33,9 @@ public:
     // Every occurrence, pairs applied one after another by repeated calls.
     // Occurrences the rules leave are counted in the result, not thrown;
     // texts with line or paragraph breaks throw.
-    ReplaceResult replaceAll(const QString &find, const QString &replacement, bool matchCase);
+    // The result lists the first listLimit occurrences with their surroundings.
+    ReplaceResult replaceAll(const QString &find, const QString &replacement, bool matchCase,
+                             std::size_t listLimit = 0);
 
     // The rebuilt, re-read and checked compound file. Throws when a check fails.
     QByteArray toBytes() const;
@@ -58,5 +60,7 @@ private:
 // "2 occurrences of “x” were left unchanged: …" for a result with left
 // occurrences; empty otherwise.
 QString describeLeft(const ReplaceResult &result, const QString &find);
+// "it would change a field such as a page number" and the like.
+QString leftReasonText(LeftReason reason);
 
 } // namespace vantrelle::pubengine

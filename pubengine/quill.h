@@ -4,6 +4,7 @@
 // against the text, editing keeps them consistent, and build() lays the
 // stream out again the way the publishing program does.
 #include "pubengine/chunkfile.h"
+#include "pubengine/context.h"
 #include "pubengine/properties.h"
 
 #include <string>
@@ -36,9 +37,23 @@ struct Token {
 enum class LeftReason { Field, WholeToken, WholePage };
 inline constexpr int kLeftReasonCount = 3;
 
+// One occurrence a replacement made or left, with the text around it.
+struct ReplaceChange {
+    std::size_t story = 0;
+    // Story-relative, in the text before the replacement.
+    std::uint32_t position = 0;
+    ContextText before;
+    // The same place in the text after it.
+    ContextText after;
+    bool left = false;
+    LeftReason reason = LeftReason::Field; // when left
+};
+
 struct ReplaceResult {
     std::size_t replaced = 0;
     std::array<std::size_t, kLeftReasonCount> left{};
+    // The first occurrences, replaced or left, in text order, as many as asked.
+    std::vector<ReplaceChange> changes;
 
     std::size_t leftTotal() const { return left[0] + left[1] + left[2]; }
 };
@@ -84,9 +99,10 @@ public:
     // unsupportedText() refuses and for an edit that makes a story longer
     // than kLongestStory when the source held none that long.
     // Meant for streams without invariant violations: Publication checks
-    // them on open.
+    // them on open. The result lists the first listLimit occurrences with
+    // their surroundings.
     ReplaceResult replaceAll(std::u16string_view find, std::u16string_view replacement,
-                             bool matchCase);
+                             bool matchCase, std::size_t listLimit = 0);
 
     // Cross-structure consistency; an empty list means sound.
     std::vector<std::string> invariantViolations() const;

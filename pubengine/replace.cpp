@@ -101,7 +101,7 @@ std::string unsupportedText(std::u16string_view text, bool isFind)
 }
 
 ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_view replacement,
-                                      bool matchCase)
+                                      bool matchCase, std::size_t listLimit)
 {
     ReplaceResult result;
     for (const std::string &problem :
@@ -155,6 +155,7 @@ ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_v
 
     // Fields are never touched.
     std::vector<bool> accepted(matches.size(), true);
+    std::vector<LeftReason> reasons(matches.size(), LeftReason::Field);
     for (std::size_t m = 0; m < matches.size(); ++m) {
         const std::uint32_t rel = matches[m].pos - starts[matches[m].story];
         for (const TokenTable &t : m_tokens) {
@@ -165,6 +166,7 @@ ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_v
                     overlaps(rel, rel + len, t.starts[i],
                              std::uint64_t(t.starts[i]) + t.lengths[i])) {
                     accepted[m] = false;
+                    reasons[m] = LeftReason::Field;
                     ++result.left[static_cast<int>(LeftReason::Field)];
                 }
             }
@@ -182,11 +184,23 @@ ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_v
             const std::uint64_t p = matches[m].pos - starts[story];
             if (overlaps(p, p + len, a, b)) {
                 accepted[m] = false;
+                reasons[m] = LeftReason::WholeToken;
                 ++result.left[static_cast<int>(LeftReason::WholeToken)];
                 dropped = true;
             }
         }
         return dropped;
+    };
+    // The first listLimit occurrences with the text around them, before the edits.
+    auto listChanges = [&] {
+        const std::size_t n = std::min(listLimit, matches.size());
+        result.changes.reserve(n);
+        for (std::size_t m = 0; m < n; ++m) {
+            const std::size_t k = matches[m].story;
+            const std::uint32_t at = matches[m].pos - starts[k];
+            result.changes.push_back(
+                {k, at, contextAround(story(k), at, len), {}, !accepted[m], reasons[m]});
+        }
     };
     std::vector<PositionMap::Edit> edits;
     while (true) {
@@ -195,8 +209,12 @@ ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_v
             if (accepted[m])
                 edits.push_back({matches[m].pos, len, newLen});
         }
-        if (edits.empty())
+        if (edits.empty()) {
+            listChanges();
+            for (ReplaceChange &c : result.changes)
+                c.after = c.before;
             return result;
+        }
         const PositionMap map(edits);
         bool changed = false;
         for (const TokenTable &t : m_tokens) {
@@ -239,7 +257,14 @@ ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_v
                           "any publication known to this program holds, and other programs "
                           "may then show only part of it; nothing was changed");
     }
+    listChanges();
     applyEdits(map, std::move(text), storyDeltas);
+    // The text after is read where each listed occurrence went.
+    for (std::size_t i = 0; i < result.changes.size(); ++i) {
+        ReplaceChange &c = result.changes[i];
+        const std::uint32_t moved = map.map(matches[i].pos) - storyStart(c.story);
+        c.after = contextAround(story(c.story), moved, c.left ? len : newLen);
+    }
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "pubengine/publication.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace vantrelle::pubengine {
@@ -17,6 +18,8 @@ struct Session {
     // Why a replacement asked of the open publication failed; a publication
     // that lacks an edit asked of it is never saved.
     QString failedEdit;
+    // Changes listed for the open publication so far, against the limit.
+    qint64 listed = 0;
 
     Publication &active()
     {
@@ -51,6 +54,7 @@ public:
         m_replaced = 0;
         m_left = 0;
         m_leftReason.clear();
+        m_changes.clear();
         Publication &pub = m_session->active();
         if (m_wholeWord)
             throw Failure(QStringLiteral("Cannot search “%1”: matching whole words only is not "
@@ -59,12 +63,16 @@ public:
         ReplaceResult result;
         if (m_scope == automation::kReplaceScopeAll) {
             try {
-                result = pub.replaceAll(m_find, m_replacement, m_matchCase);
+                result =
+                    pub.replaceAll(m_find, m_replacement, m_matchCase,
+                                   std::size_t(std::max<qint64>(
+                                       0, automation::kMaxChangesPerDocument - m_session->listed)));
             } catch (const Failure &e) {
                 m_session->failedEdit = e.description();
                 throw;
             }
             m_replaced = result.replaced;
+            listChanges(result);
         } else if (m_scope == kReplaceScopeNone) {
             // Find only: count on a scratch copy so the document stays as it is.
             QuillStream scratch = pub.quill();
@@ -90,10 +98,25 @@ public:
     std::size_t lastLeft() const override { return m_left; }
     automation::ExecuteCounts lastCounts() const override
     {
-        return {qint64(m_replaced), qint64(m_left), m_leftReason};
+        return {qint64(m_replaced), qint64(m_left), m_leftReason, m_changes};
     }
 
 private:
+    void listChanges(const ReplaceResult &result)
+    {
+        auto text = [](const std::u16string &s) {
+            return QString::fromUtf16(s.data(), qsizetype(s.size()));
+        };
+        auto context = [&](const ContextText &c) {
+            return automation::ChangeContext{text(c.lead), text(c.text), text(c.trail)};
+        };
+        for (const ReplaceChange &c : result.changes) {
+            m_changes.append({int(c.story), c.position, context(c.before), context(c.after),
+                              c.left ? leftReasonText(c.reason) : QString()});
+        }
+        m_session->listed += m_changes.size();
+    }
+
     std::shared_ptr<Session> m_session;
     QString m_find;
     QString m_replacement;
@@ -103,6 +126,7 @@ private:
     std::size_t m_replaced = 0;
     std::size_t m_left = 0;
     QString m_leftReason;
+    QList<automation::Change> m_changes;
 };
 
 class EngineDocument final : public automation::Document {
@@ -146,6 +170,7 @@ public:
         // A failed open leaves no document active, never the previous one.
         m_session->publication.reset();
         m_session->failedEdit.clear();
+        m_session->listed = 0;
         m_session->publication.emplace(Publication::open(fileName));
         return std::make_shared<EngineDocument>(m_session);
     }

@@ -25,6 +25,48 @@ QString pairsText(const DocumentResult &document, bool preview)
     return lines.join(QLatin1Char('\n'));
 }
 
+QJsonObject contextJson(const automation::ChangeContext &context)
+{
+    return QJsonObject{{QStringLiteral("lead"), context.lead},
+                       {QStringLiteral("text"), context.text},
+                       {QStringLiteral("trail"), context.trail}};
+}
+
+QJsonArray changesJson(const DocumentResult &document)
+{
+    QJsonArray changes;
+    for (qsizetype i = 0; i < document.pairs.size(); ++i) {
+        for (const automation::Change &c : document.pairs[i].changes) {
+            QJsonObject change{{QStringLiteral("pair"), i},
+                               {QStringLiteral("story"), c.story},
+                               {QStringLiteral("position"), c.position},
+                               {QStringLiteral("before"), contextJson(c.before)},
+                               {QStringLiteral("after"), contextJson(c.after)}};
+            if (!c.leftReason.isEmpty())
+                change.insert(QStringLiteral("left"), c.leftReason);
+            changes.append(change);
+        }
+    }
+    return changes;
+}
+
+// Line breaks and tabs inside a paragraph would break the one line.
+QString oneLine(QString text)
+{
+    text.replace(QLatin1Char('\n'), QChar(0x21B5));
+    text.replace(QLatin1Char('\v'), QChar(0x21B5));
+    text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    return text;
+}
+
+QString contextText(const automation::ChangeContext &context, const char *colour)
+{
+    const QString open = colour ? QLatin1String(colour) + QLatin1Char('[') : QStringLiteral("[");
+    const QString close = colour ? QStringLiteral("]\x1b[0m") : QStringLiteral("]");
+    return QStringLiteral("“%1%2%3%4%5”")
+        .arg(oneLine(context.lead), open, oneLine(context.text), close, oneLine(context.trail));
+}
+
 } // namespace
 
 QString pairText(const PairResult &pair, bool preview)
@@ -40,6 +82,16 @@ QString pairText(const PairResult &pair, bool preview)
     if (!pair.leftReason.isEmpty())
         line += QStringLiteral(" (%1)").arg(pair.leftReason);
     return line;
+}
+
+QString formatChange(const automation::Change &change, bool colour)
+{
+    QString line = QStringLiteral("story %1, position %2: ").arg(change.story).arg(change.position);
+    line += contextText(change.before, colour ? "\x1b[1;31m" : nullptr);
+    if (!change.leftReason.isEmpty())
+        return line + QStringLiteral(" left unchanged: ") + change.leftReason;
+    return line + QStringLiteral(" → ") +
+           contextText(change.after, colour ? "\x1b[1;32m" : nullptr);
 }
 
 QByteArray reportCsv(const RunReport &report)
@@ -77,6 +129,9 @@ QJsonObject documentJson(const DocumentResult &document, bool preview)
                        {QStringLiteral("replaced"), document.replaced()},
                        {QStringLiteral("left"), document.left()},
                        {QStringLiteral("pairs"), pairs},
+                       {QStringLiteral("changes"), changesJson(document)},
+                       {QStringLiteral("changesNotListed"),
+                        document.replaced() + document.left() - document.changesListed()},
                        {QStringLiteral("errors"), QJsonArray::fromStringList(document.errors)},
                        {QStringLiteral("milliseconds"), document.milliseconds}};
 }

@@ -64,20 +64,31 @@ QStringList RunRequest::replacements() const
     return tab == 0 ? QStringList{replaceText} : tab == 1 ? replaceList : QStringList();
 }
 
-qint64 DocumentResult::replaced() const
+namespace {
+
+template <typename F> qint64 sumOverPairs(const QList<PairResult> &pairs, F value)
 {
     qint64 n = 0;
     for (const PairResult &p : pairs)
-        n += p.replaced;
+        n += value(p);
     return n;
+}
+
+} // namespace
+
+qint64 DocumentResult::replaced() const
+{
+    return sumOverPairs(pairs, [](const PairResult &p) { return p.replaced; });
 }
 
 qint64 DocumentResult::left() const
 {
-    qint64 n = 0;
-    for (const PairResult &p : pairs)
-        n += p.left;
-    return n;
+    return sumOverPairs(pairs, [](const PairResult &p) { return p.left; });
+}
+
+qint64 DocumentResult::changesListed() const
+{
+    return sumOverPairs(pairs, [](const PairResult &p) { return qint64(p.changes.size()); });
 }
 
 int RunReport::count(Outcome outcome) const
@@ -197,6 +208,7 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
             pair.replaced = edit.counts[i].replaced;
             pair.left = edit.counts[i].left;
             pair.leftReason = edit.counts[i].leftReason;
+            pair.changes = std::move(edit.counts[i].changes);
         }
         result.pairs << pair;
     }

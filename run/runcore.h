@@ -55,6 +55,8 @@ struct PairResult {
     qint64 left = 0;
     QString leftReason;
     bool applied = false; // its Execute ran
+    // Each occurrence replaced or left, as far as the engine listed them.
+    QList<automation::Change> changes;
 };
 
 struct DocumentResult {
@@ -71,6 +73,9 @@ struct DocumentResult {
 
     qint64 replaced() const;
     qint64 left() const;
+    // Changes listed over all pairs; fewer than replaced() + left() when the
+    // engine stopped listing or cannot list.
+    qint64 changesListed() const;
 };
 
 struct RunReport {

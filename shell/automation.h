@@ -2,6 +2,7 @@
 // The automation object model the publication editor talks to. On Windows this
 // would be the publishing program's COM server; here a server registers itself
 // under a ProgID and the editor only ever sees these interfaces.
+#include <QList>
 #include <QString>
 
 #include <map>
@@ -35,11 +36,37 @@ public:
 // native engine can; the publishing program's own server cannot). The editor
 // asks a FindReplace for it with dynamic_cast, so the interface above stays
 // the object model's own.
+// An occurrence with the text around it in its paragraph (about 40
+// characters each side, never past the paragraph's or the story's end).
+struct ChangeContext {
+    QString lead;
+    QString text; // the occurrence, or what took its place
+    QString trail;
+};
+
+// One occurrence an Execute replaced or left.
+struct Change {
+    int story = 0;
+    // Story-relative, in UTF-16 units of the text before the Execute.
+    qint64 position = 0;
+    ChangeContext before;
+    // The same place in the text after the Execute; for an occurrence left,
+    // its own text again.
+    ChangeContext after;
+    // Empty for a replacement; otherwise why the occurrence was left.
+    QString leftReason;
+};
+
+// The most changes a server lists per open document; the counts go on.
+inline constexpr qint64 kMaxChangesPerDocument = 1000;
+
 struct ExecuteCounts {
     qint64 replaced = 0;
     // Occurrences found but left as they were, and why, in plain words.
     qint64 left = 0;
     QString leftReason;
+    // In text order, up to the document's listing limit.
+    QList<Change> changes;
 };
 
 class CountingFindReplace {

@@ -1,4 +1,5 @@
 #include "widgets/reportwindow.h"
+#include "widgets/changelist.h"
 
 #include "run/reportformat.h"
 #include "shell/apptitle.h"
@@ -207,7 +208,7 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     setObjectName(QStringLiteral("ReportWindow"));
     setModal(false);
     setSizeGripEnabled(true);
-    resize(820, 560);
+    resize(1000, 700);
 
     m_sorted->setSourceModel(m_model);
     m_sorted->setSortRole(kSortRole);
@@ -244,11 +245,17 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     m_detail = new QPlainTextEdit;
     m_detail->setObjectName(QStringLiteral("detail"));
     m_detail->setReadOnly(true);
+    m_changes = new ChangeList;
+    m_changes->setObjectName(QStringLiteral("changes"));
+    auto *details = new QSplitter(Qt::Horizontal);
+    details->addWidget(m_detail);
+    details->addWidget(m_changes);
+    details->setSizes({300, 600});
 
     auto *split = new QSplitter(Qt::Vertical, this);
     split->addWidget(m_table);
-    split->addWidget(m_detail);
-    split->setSizes({300, 200});
+    split->addWidget(details);
+    split->setSizes({250, 350});
 
     m_open = new QPushButton(QStringLiteral("&Open Output Folder"), this);
     m_copy = new QPushButton(QStringLiteral("&Copy Table"), this);
@@ -325,6 +332,9 @@ int ReportWindow::selectedDocument() const
 void ReportWindow::showSelection()
 {
     m_detail->setPlainText(detailText());
+    const int row = selectedDocument();
+    m_changes->setDocument(row < 0 ? DocumentResult() : report().documents.at(row),
+                           report().preview);
     m_open->setEnabled(!outputFolder().isEmpty());
 }
 

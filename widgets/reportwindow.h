@@ -16,6 +16,7 @@ class QTableView;
 
 namespace vantrelle {
 
+class ChangeList;
 class Dialogs;
 class ReportModel;
 
@@ -51,6 +52,8 @@ public:
     QLabel *summaryLabel() const { return m_summary; }
     QLabel *timesLabel() const { return m_times; }
     QPushButton *openButton() const { return m_open; }
+    // The selected document's changes and its pages button.
+    ChangeList *changeList() const { return m_changes; }
 
 private:
     void showSelection();
@@ -63,6 +66,7 @@ private:
     QLabel *m_times;
     QTableView *m_table;
     QPlainTextEdit *m_detail;
+    ChangeList *m_changes;
     QPushButton *m_open;
     QPushButton *m_copy;
     QPushButton *m_save;

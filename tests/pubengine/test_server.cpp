@@ -157,3 +157,34 @@ TEST(CommandLine, replacesPrintsCountsAndUsesExitCodes)
     EXPECT_TRUE(refused.readAllStandardOutput().isEmpty());
     EXPECT_TRUE(refused.readAllStandardError().contains("line or paragraph break"));
 }
+
+TEST(Server, listsChangesUpToTheLimitPerOpenDocumentWhileCountingAll)
+{
+    auto app = newEngine();
+    QTemporaryDir dir;
+    const QString many = dir.filePath(QStringLiteral("many.pub"));
+    {
+        // A real publication with well over the limit of one letter.
+        Publication pub = Publication::open(corpusFile(QStringLiteral("60685.pub")));
+        pub.replaceAll(QStringLiteral("e"), QStringLiteral("eeeeeeeeee"), true);
+        pub.saveAs(many);
+    }
+    for (int round = 0; round < 2; ++round) {
+        app->Open(many, false, true, 1);
+        qint64 occurrences = 0;
+        qint64 listed = 0;
+        for (const auto &[find, replace] : {std::pair{"e", "E"}, {"E", "e"}}) {
+            auto fr = prepare(*app, QString::fromUtf8(find), QString::fromUtf8(replace));
+            fr->Execute();
+            const auto counts = dynamic_cast<automation::CountingFindReplace &>(*fr).lastCounts();
+            occurrences += counts.replaced;
+            listed += counts.changes.size();
+            if (!counts.changes.isEmpty()) {
+                EXPECT_EQ(counts.changes.first().before.text, QString::fromUtf8(find));
+            }
+        }
+        EXPECT_GT(occurrences, 2 * automation::kMaxChangesPerDocument);
+        // The limit holds over every pair, and opening again starts it afresh.
+        EXPECT_EQ(listed, automation::kMaxChangesPerDocument);
+    }
+}

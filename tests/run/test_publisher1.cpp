@@ -119,7 +119,8 @@ TEST_F(EditorFixture, OneFailureOneReportNothingSavedAndAlwaysQuit)
 
 TEST_F(EditorFixture, CountsOfEveryPairAndAPreviewThatNeverSaves)
 {
-    log.counts = {{3, 0, {}}, {0, 2, "because it would remove all the text of a hyperlink"}};
+    log.counts = {{3, 0, {}, {}},
+                  {0, 2, "because it would remove all the text of a hyperlink", {}}};
     context.preview = true;
     const EditResult result =
         Publisher1::ReplaceByFileXYCombo(context, "/in/a.pub", {"a", "b"}, {"c", "d"}, "/o.pub");

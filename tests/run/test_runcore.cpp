@@ -55,7 +55,7 @@ TEST_F(RunCore, EveryOutcomeInListOrder)
     add("found.pub");
     add("none.pub");
     add("bad.pub");
-    log.counts = {{2, 0, {}}, {0, 0, {}}};
+    log.counts = {{2, 0, {}, {}}, {0, 0, {}, {}}};
     // The third Open fails: one report, no output, the run goes on.
     int opens = 0;
     log.onCall = [&](const QString &call) {
@@ -110,7 +110,7 @@ TEST_F(RunCore, APreviewNeverDeletesOrSaves)
     const QString source = add("a.pub");
     test::writeFile(dir.filePath("a_replaced.pub"), "earlier result");
     request.preview = true;
-    log.counts = {{5, 1, "why"}};
+    log.counts = {{5, 1, "why", {}}};
     Observed observer;
     const RunReport report = runDocuments(request, dialogs, registry, observer);
     EXPECT_EQ(test::readFile(dir.filePath("a_replaced.pub")), "earlier result");

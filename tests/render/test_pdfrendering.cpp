@@ -1,0 +1,158 @@
+// Pages drawn by LibreOffice: a real one when installed, stand-ins for the
+// ways it goes wrong (missing, hanging, failing, stopped).
+#include "pubengine/publication.h"
+#include "render/pdfrendering.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QPdfDocument>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "tests/support/files.h"
+
+#include <gtest/gtest.h>
+
+using namespace vantrelle;
+
+namespace {
+
+struct Drawn {
+    bool ok = false;
+    QByteArray pdf;
+    QString message;
+};
+
+Drawn draw(PdfRendering &r, const QString &publication, int waitMs = 120000,
+           const std::function<void()> &meanwhile = {})
+{
+    QSignalSpy spy(&r, &PdfRendering::finished);
+    r.start(publication);
+    if (meanwhile)
+        meanwhile();
+    if (spy.isEmpty() && !spy.wait(waitMs))
+        return {false, {}, QStringLiteral("no finished() signal")};
+    EXPECT_EQ(spy.size(), 1);
+    const QList<QVariant> args = spy.takeFirst();
+    return {args[0].toBool(), args[1].toByteArray(), args[2].toString()};
+}
+
+int pageCount(const QByteArray &pdf)
+{
+    QBuffer buffer;
+    buffer.setData(pdf);
+    buffer.open(QIODevice::ReadOnly);
+    QPdfDocument doc;
+    doc.load(&buffer);
+    return doc.status() == QPdfDocument::Status::Ready ? doc.pageCount() : -1;
+}
+
+// Alive means running or sleeping: a killed process waiting to be reaped is gone.
+bool alive(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    const qsizetype close = line.lastIndexOf(')');
+    return close > 0 && line.mid(close + 2, 1) != "Z" && line.mid(close + 2, 1) != "X";
+}
+
+QString standIn(const QString &folder, const QByteArray &body)
+{
+    const QString path = folder + QStringLiteral("/soffice");
+    test::writeFile(path, "#!/bin/sh\n" + body);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+} // namespace
+
+TEST(PdfRendering, aPublicationBeforeAndAfterAReplacementHasTheSamePages)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
+        GTEST_SKIP() << "LibreOffice is not installed (package " << kLibreOfficePackage << ")";
+    QTemporaryDir dir;
+    const QString source = QStringLiteral(VANTRELLE_CORPUS_DIR "/Sample2.pub");
+    const QString output = dir.filePath(QStringLiteral("Sample2 “after”.pub"));
+    auto pub = pubengine::Publication::open(source);
+    ASSERT_GT(
+        pub.replaceAll(QStringLiteral("the"), QStringLiteral("THE, IN CAPITALS,"), false).replaced,
+        0u);
+    pub.saveAs(output);
+
+    QTemporaryDir work;
+    PdfRendering r;
+    r.setWorkFolder(work.path());
+    const Drawn before = draw(r, source);
+    const Drawn after = draw(r, output);
+    ASSERT_TRUE(before.ok) << before.message.toStdString();
+    ASSERT_TRUE(after.ok) << after.message.toStdString();
+    EXPECT_GT(pageCount(before.pdf), 0);
+    EXPECT_EQ(pageCount(before.pdf), pageCount(after.pdf));
+    EXPECT_TRUE(QDir(work.path()).isEmpty());
+    // Nothing lands beside the user's file (LibreOffice's lock file).
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST(PdfRendering, everyWayItFailsSaysWhyAndLeavesNothing)
+{
+    enum class Then { Wait, Stop };
+    struct Case {
+        const char *name;
+        QByteArray script; // empty: no program at all
+        Then then;
+        const char *says;
+    } cases[] = {
+        {"missing", {}, Then::Wait, "install the package libreoffice-draw"},
+        {"hanging",
+         "echo $$ > \"$(dirname \"$0\")/pids\"; sleep 300 & echo $! >> \"$(dirname \"$0\")/pids\"; "
+         "wait\n",
+         Then::Wait, "did not finish drawing “Sample.pub” within 3 seconds"},
+        {"stopped",
+         "echo $$ > \"$(dirname \"$0\")/pids\"; sleep 300 & echo $! >> \"$(dirname \"$0\")/pids\"; "
+         "wait\n",
+         Then::Stop, "was stopped"},
+        {"failing", "echo 'Error: source file could not be loaded' >&2; exit 1\n", Then::Wait,
+         "could not draw “Sample.pub” (exit code 1). It said: Error: source file could not be "
+         "loaded"},
+        {"no pdf", "exit 0\n", Then::Wait, "could not draw “Sample.pub”"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir bin;
+        QTemporaryDir work;
+        PdfRendering r;
+        r.setProgram(c.script.isEmpty() ? bin.filePath(QStringLiteral("soffice"))
+                                        : standIn(bin.path(), c.script));
+        r.setWorkFolder(work.path());
+        r.setTimeout(std::chrono::seconds(3));
+        EXPECT_EQ(r.missingHint().isEmpty(), !c.script.isEmpty());
+        const QString pids = bin.filePath(QStringLiteral("pids"));
+        const Drawn d = draw(r, QStringLiteral(VANTRELLE_CORPUS_DIR "/Sample.pub"), 20000, [&] {
+            if (c.then != Then::Stop)
+                return;
+            for (int i = 0; i < 100 && test::readFile(pids).count('\n') < 2; ++i)
+                QTest::qWait(100);
+            r.stop();
+        });
+        EXPECT_FALSE(d.ok);
+        EXPECT_TRUE(d.pdf.isEmpty());
+        EXPECT_TRUE(d.message.contains(QString::fromUtf8(c.says))) << d.message.toStdString();
+        EXPECT_FALSE(r.isRunning());
+        EXPECT_TRUE(QDir(work.path()).isEmpty());
+        const QList<QByteArray> started = test::readFile(pids).split('\n');
+        EXPECT_EQ(started.size(), c.script.contains("sleep") ? 3 : 1);
+        for (const QByteArray &pid : started) {
+            if (pid.isEmpty())
+                continue;
+            // A killed process takes a moment to go on a busy machine.
+            for (int i = 0; i < 50 && alive(pid.toLongLong()); ++i)
+                QTest::qWait(100);
+            EXPECT_FALSE(alive(pid.toLongLong())) << pid.constData();
+        }
+    }
+}

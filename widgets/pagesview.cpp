@@ -1,0 +1,252 @@
+#include "widgets/pagesview.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPdfPageNavigator>
+#include <QPdfView>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace vantrelle {
+
+namespace {
+
+constexpr qreal kZoomStep = 1.25;
+constexpr qreal kZoomMin = 0.1;
+constexpr qreal kZoomMax = 8.0;
+
+} // namespace
+
+PagesView::PagesView(QWidget *parent) : QWidget(parent)
+{
+    auto *heading = new QLabel(tr("Pages before and after, as LibreOffice draws it. Your "
+                                  "publishing program may lay them out a little differently."),
+                               this);
+    heading->setWordWrap(true);
+
+    m_previous = new QPushButton(tr("&Previous page"), this);
+    m_next = new QPushButton(tr("&Next page"), this);
+    m_pageBox = new QSpinBox(this);
+    m_pageBox->setAccessibleName(tr("Page"));
+    m_pageOf = new QLabel(this);
+    auto *zoomOut = new QPushButton(tr("Zoom &out"), this);
+    auto *zoomIn = new QPushButton(tr("Zoom &in"), this);
+    auto *fit = new QPushButton(tr("&Fit width"), this);
+    m_zoomText = new QLabel(this);
+    connect(m_previous, &QPushButton::clicked, this, [this] { setPage(m_page - 1); });
+    connect(m_next, &QPushButton::clicked, this, [this] { setPage(m_page + 1); });
+    connect(m_pageBox, &QSpinBox::valueChanged, this, [this](int v) { setPage(v - 1); });
+    auto effectiveZoom = [this] { return m_zoom > 0 ? m_zoom : m_sides[0]->view->zoomFactor(); };
+    connect(zoomOut, &QPushButton::clicked, this,
+            [this, effectiveZoom] { setZoom(effectiveZoom() / kZoomStep); });
+    connect(zoomIn, &QPushButton::clicked, this,
+            [this, effectiveZoom] { setZoom(effectiveZoom() * kZoomStep); });
+    connect(fit, &QPushButton::clicked, this, [this] { setZoom(0); });
+
+    auto *bar = new QHBoxLayout;
+    bar->addWidget(m_previous);
+    bar->addWidget(new QLabel(tr("Page"), this));
+    bar->addWidget(m_pageBox);
+    bar->addWidget(m_pageOf);
+    bar->addWidget(m_next);
+    bar->addStretch();
+    bar->addWidget(zoomOut);
+    bar->addWidget(m_zoomText);
+    bar->addWidget(zoomIn);
+    bar->addWidget(fit);
+
+    auto *sides = new QHBoxLayout;
+    for (std::size_t i = 0; i < m_sides.size(); ++i) {
+        m_sides[i] = std::make_unique<Side>();
+        sides->addWidget(makeSide(*m_sides[i], i == 0 ? tr("Before") : tr("After")), 1);
+    }
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addLayout(bar);
+    layout->addLayout(sides, 1);
+    setZoom(0);
+    showPage();
+}
+
+QWidget *PagesView::makeSide(Side &side, const QString &heading)
+{
+    auto *box = new QWidget(this);
+    side.title = new QLabel(heading, box);
+    side.title->setTextFormat(Qt::PlainText);
+    side.title->setWordWrap(true);
+    side.view = new QPdfView(box);
+    side.view->setPageMode(QPdfView::PageMode::SinglePage);
+    side.view->setDocument(&side.document);
+    side.absent = new QLabel(box);
+    side.absent->setAlignment(Qt::AlignCenter);
+    side.absent->setWordWrap(true);
+    side.stack = new QStackedWidget(box);
+    side.stack->addWidget(side.view);
+    side.stack->addWidget(side.absent);
+    // Paging inside one side (keys, wheel at a page's end) moves both.
+    connect(side.view->pageNavigator(), &QPdfPageNavigator::currentPageChanged, this,
+            [this](int p) {
+                if (p != m_page)
+                    setPage(p);
+            });
+    auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(side.title);
+    layout->addWidget(side.stack, 1);
+    return box;
+}
+
+void PagesView::loadSide(Side &side, const QByteArray &pdf, const QString &title)
+{
+    side.document.close();
+    side.buffer.close();
+    side.buffer.setData(pdf);
+    side.buffer.open(QIODevice::ReadOnly);
+    side.document.load(&side.buffer);
+    side.title->setText(title);
+}
+
+void PagesView::setDocuments(const QByteArray &before, const QString &beforeTitle,
+                             const QByteArray &after, const QString &afterTitle)
+{
+    loadSide(*m_sides[0], before, beforeTitle);
+    loadSide(*m_sides[1], after, afterTitle);
+    m_page = -1;
+    setPage(0);
+}
+
+int PagesView::sidePageCount(int side) const
+{
+    const QPdfDocument &d = m_sides.at(std::size_t(side))->document;
+    return d.status() == QPdfDocument::Status::Ready ? d.pageCount() : -1;
+}
+
+int PagesView::pageCount() const
+{
+    return std::max({0, sidePageCount(0), sidePageCount(1)});
+}
+
+void PagesView::setPage(int page)
+{
+    page = std::clamp(page, 0, std::max(0, pageCount() - 1));
+    if (page == m_page)
+        return;
+    m_page = page;
+    showPage();
+}
+
+void PagesView::showPage()
+{
+    for (const auto &side : m_sides) {
+        const int count = side->document.status() == QPdfDocument::Status::Ready
+                              ? side->document.pageCount()
+                              : -1;
+        if (m_page < count) {
+            side->stack->setCurrentWidget(side->view);
+            if (side->view->pageNavigator()->currentPage() != m_page)
+                side->view->pageNavigator()->jump(m_page, {}, side->view->zoomFactor());
+        } else {
+            side->absent->setText(
+                count < 0
+                    ? tr("These pages could not be shown.")
+                    : tr("No page %1 here: this side ends at page %2.").arg(m_page + 1).arg(count));
+            side->stack->setCurrentWidget(side->absent);
+        }
+    }
+    const int count = pageCount();
+    const QSignalBlocker block(m_pageBox);
+    m_pageBox->setRange(count > 0 ? 1 : 0, std::max(count, 0));
+    m_pageBox->setValue(m_page + 1);
+    m_pageOf->setText(tr("of %1").arg(count));
+    m_previous->setEnabled(m_page > 0);
+    m_next->setEnabled(m_page + 1 < count);
+}
+
+void PagesView::setZoom(qreal factor)
+{
+    m_zoom = factor <= 0 ? 0 : std::clamp(factor, kZoomMin, kZoomMax);
+    for (const auto &side : m_sides) {
+        side->view->setZoomMode(m_zoom > 0 ? QPdfView::ZoomMode::Custom
+                                           : QPdfView::ZoomMode::FitToWidth);
+        if (m_zoom > 0)
+            side->view->setZoomFactor(m_zoom);
+    }
+    m_zoomText->setText(m_zoom > 0 ? tr("%1%").arg(qRound(m_zoom * 100)) : tr("Page width"));
+}
+
+PagesDialog::PagesDialog(const QString &source, const QString &output, QWidget *parent,
+                         const QString &program)
+    : QDialog(parent), m_source(source), m_output(output)
+{
+    setWindowTitle(tr("Pages of %1 before and after").arg(QFileInfo(source).fileName()));
+    m_status = new QLabel(this);
+    m_status->setWordWrap(true);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_stop = new QPushButton(tr("&Stop"), this);
+    m_view = new PagesView(this);
+    m_view->hide();
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_stop, &QPushButton::clicked, &m_rendering, &PdfRendering::stop);
+    connect(&m_rendering, &PdfRendering::finished, this, &PagesDialog::drawNext);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(m_status, 1);
+    top->addWidget(m_stop);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_view, 1);
+    layout->addWidget(buttons);
+    resize(1200, 800);
+
+    if (!program.isEmpty())
+        m_rendering.setProgram(program);
+    m_status->setText(tr("LibreOffice is drawing the pages of “%1” as it was before…")
+                          .arg(QFileInfo(source).fileName()));
+    m_rendering.start(source);
+}
+
+QString PagesDialog::statusText() const
+{
+    return m_status->isVisible() || !m_view->isVisible() ? m_status->text() : QString();
+}
+
+void PagesDialog::drawNext(bool ok, const QByteArray &pdf, const QString &message)
+{
+    if (!ok) {
+        m_status->setText(message);
+        m_stop->hide();
+        emit drawingEnded(false);
+        return;
+    }
+    if (!m_drawingAfter) {
+        m_before = pdf;
+        m_drawingAfter = true;
+        m_status->setText(tr("LibreOffice is drawing the pages of the result “%1”…")
+                              .arg(QFileInfo(m_output).fileName()));
+        m_rendering.start(m_output);
+        return;
+    }
+    m_view->setDocuments(m_before, tr("Before: %1").arg(QDir::toNativeSeparators(m_source)), pdf,
+                         tr("After: %1").arg(QDir::toNativeSeparators(m_output)));
+    m_before.clear();
+    m_status->hide();
+    m_stop->hide();
+    m_view->show();
+    emit drawingEnded(true);
+}
+
+void PagesDialog::done(int result)
+{
+    // No LibreOffice keeps running for a window that is gone.
+    m_rendering.disconnect(this);
+    m_rendering.stop();
+    QDialog::done(result);
+}
+
+} // namespace vantrelle

@@ -1,0 +1,100 @@
+#pragma once
+// A publication's pages before and after a run, side by side, as LibreOffice
+// draws them: page by page, the same page on both sides, one zoom for both.
+// PagesDialog draws the two files first and can be stopped while it does.
+#include "render/pdfrendering.h"
+
+#include <QBuffer>
+#include <QDialog>
+#include <QPdfDocument>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QLabel;
+class QPdfView;
+class QPushButton;
+class QSpinBox;
+class QStackedWidget;
+
+namespace vantrelle {
+
+class PagesView : public QWidget {
+    Q_OBJECT
+public:
+    explicit PagesView(QWidget *parent = nullptr);
+
+    // Shows two PDF drawings; the titles name what each side is.
+    void setDocuments(const QByteArray &before, const QString &beforeTitle, const QByteArray &after,
+                      const QString &afterTitle);
+
+    // Zero-based; both sides show it (a side without it says so).
+    int page() const { return m_page; }
+    void setPage(int page);
+    // The larger page count of the two sides.
+    int pageCount() const;
+    // 1.0 is the page's own size; 0 fits the page's width into each side.
+    qreal zoom() const { return m_zoom; }
+    void setZoom(qreal factor);
+    // The page count of one side (0 before, 1 after); -1 when it did not load.
+    int sidePageCount(int side) const;
+
+private:
+    struct Side {
+        QBuffer buffer;
+        QPdfDocument document;
+        QLabel *title = nullptr;
+        QStackedWidget *stack = nullptr;
+        QPdfView *view = nullptr;
+        QLabel *absent = nullptr;
+    };
+    QWidget *makeSide(Side &side, const QString &heading);
+    void loadSide(Side &side, const QByteArray &pdf, const QString &title);
+    void showPage();
+
+    std::array<std::unique_ptr<Side>, 2> m_sides;
+    int m_page = 0;
+    qreal m_zoom = 0;
+    QSpinBox *m_pageBox = nullptr;
+    QLabel *m_pageOf = nullptr;
+    QPushButton *m_previous = nullptr;
+    QPushButton *m_next = nullptr;
+    QLabel *m_zoomText = nullptr;
+};
+
+// Draws a document's source and result with LibreOffice, then shows them in
+// a PagesView. Closing or Stop ends LibreOffice at once.
+class PagesDialog : public QDialog {
+    Q_OBJECT
+public:
+    // program: the LibreOffice to start; empty finds it on PATH.
+    PagesDialog(const QString &source, const QString &output, QWidget *parent = nullptr,
+                const QString &program = {});
+
+    PagesView *view() const { return m_view; }
+    // What the dialog says while drawing or when drawing failed.
+    QString statusText() const;
+    bool isDrawing() const { return m_rendering.isRunning(); }
+
+signals:
+    // Both sides are shown, or the drawing failed, stopped or cannot start.
+    void drawingEnded(bool ok);
+
+protected:
+    void done(int result) override;
+
+private:
+    void drawNext(bool ok, const QByteArray &pdf, const QString &message);
+
+    QString m_source;
+    QString m_output;
+    PdfRendering m_rendering;
+    QByteArray m_before;
+    bool m_drawingAfter = false;
+    QLabel *m_status = nullptr;
+    QPushButton *m_stop = nullptr;
+    PagesView *m_view = nullptr;
+};
+
+} // namespace vantrelle
