@@ -24,7 +24,8 @@ const QStringList kValueOptions = {QStringLiteral("--sets"),    QStringLiteral("
                                    QStringLiteral("--jobs"),    QStringLiteral("-j"),
                                    QStringLiteral("--report")};
 const QStringList kBatchFlags = {QStringLiteral("--beside"), QStringLiteral("--dry-run"),
-                                 QStringLiteral("--quiet"), QStringLiteral("-q")};
+                                 QStringLiteral("--quiet"), QStringLiteral("-q"),
+                                 QStringLiteral("--show-changes")};
 
 bool isValueOption(const QString &arg)
 {
@@ -198,6 +199,7 @@ BatchOptions parseBatchOptions(const QStringList &args)
         {QStringLiteral("match-case"), QString()},
         {QStringLiteral("ext"), QString(), QStringLiteral("EXT")},
         {QStringLiteral("dry-run"), QString()},
+        {QStringLiteral("show-changes"), QString()},
         {{QStringLiteral("j"), QStringLiteral("jobs")}, QString(), QStringLiteral("N")},
         {QStringLiteral("report"), QString(), QStringLiteral("FILE")},
         {{QStringLiteral("q"), QStringLiteral("quiet")}, QString()},
@@ -255,6 +257,10 @@ BatchOptions parseBatchOptions(const QStringList &args)
     options_.jobs = jobsValue(parser);
     options_.reportPath = reportValue(parser);
     options_.quiet = parser.isSet(QStringLiteral("quiet"));
+    options_.showChanges = parser.isSet(QStringLiteral("show-changes"));
+    if (options_.showChanges && options_.reportPath == QLatin1String("-"))
+        throw UsageError(QStringLiteral("--show-changes and --report - both print on standard "
+                                        "output; give the report a file name."));
 
     if (parser.positionalArguments().isEmpty())
         throw UsageError(QStringLiteral("Name at least one publication or folder."));
@@ -322,6 +328,9 @@ Options:
                        one JSON object) or FILE.csv (one line per document).
   --report -           Print the report as JSON lines on standard output, one
                        line per document as it is done.
+  --show-changes       Print each replacement in its context on standard
+                       output, the changed part in [brackets] (and in colour
+                       on a terminal): the first 1,000 of each document.
   -q, --quiet          No progress line and no summary.
   -h, --help           This text.
   --version            The version.

@@ -44,6 +44,8 @@ struct BatchOptions {
     // Empty: no report; "-": JSON lines on standard output.
     QString reportPath;
     bool quiet = false;
+    // Each replacement in its context on standard output.
+    bool showChanges = false;
 };
 
 // The batch form's options (args without the program name). Reads the sets

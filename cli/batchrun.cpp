@@ -270,6 +270,26 @@ private:
     QThreadPool m_pool;
 };
 
+// The document's name, then one line per change it lists, and how many more
+// were counted than listed.
+QString changesText(const DocumentResult &document, bool colour)
+{
+    qint64 listed = 0;
+    QString text;
+    for (const PairResult &pair : document.pairs) {
+        for (const automation::Change &change : pair.changes) {
+            text += QStringLiteral("  ") + formatChange(change, colour) + u'\n';
+            ++listed;
+        }
+    }
+    if (text.isEmpty())
+        return {};
+    const qint64 rest = document.replaced() + document.left() - listed;
+    if (rest > 0)
+        text += QStringLiteral("  … and %1 more, counted but not listed\n").arg(rest);
+    return document.source + QStringLiteral(":\n") + text;
+}
+
 bool writeReport(const QString &path, const RunReport &report)
 {
     const QByteArray bytes = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)
@@ -331,6 +351,7 @@ int runBatch(const BatchOptions &options)
     request.documents = gatherDocuments(options, console);
     const bool terminal = isatty(STDERR_FILENO) == 1;
     const bool toStdout = options.reportPath == QLatin1String("-");
+    const bool colourOut = isatty(fileno(stdout)) != 0;
     if (request.documents.isEmpty() && !options.quiet)
         printText(stderr, kTool + QStringLiteral("No publications were found in the sources "
                                                  "given.\n"));
@@ -359,6 +380,8 @@ int runBatch(const BatchOptions &options)
             const DocumentResult &d = report.documents.emplace_back(std::move(*result));
             if (toStdout)
                 printLine(stdout, documentJsonLine(d, request.preview));
+            if (options.showChanges)
+                printText(stdout, changesText(d, colourOut));
             if (d.outcome == Outcome::Failed || d.outcome == Outcome::Skipped) {
                 progress.clear();
                 printText(stderr, kTool + d.source + QStringLiteral(": ") +

@@ -375,3 +375,22 @@ TEST_F(BatchFixture, DryRunWithACsvReportWritesOnlyTheReport)
     EXPECT_EQ(filesBelow(path(".")),
               (QStringList{"counts.csv", "in/Sample.pub", "in/Sample2.pub"}));
 }
+
+TEST_F(BatchFixture, ShowChangesPrintsEachReplacementInItsContext)
+{
+    copy("Sample.pub", "in/Sample.pub");
+    const Ran ran =
+        runTool({"--dry-run", "--show-changes", "--pair", "page", "leaf", "--beside", path("in")});
+    EXPECT_EQ(ran.status, 0) << ran.err.constData();
+    const QStringList lines = QString::fromUtf8(ran.out).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 7) << ran.out.constData(); // the document, then its six changes
+    EXPECT_EQ(lines[0], path("in/Sample.pub") + ":");
+    for (const QString &line : lines.mid(1))
+        EXPECT_TRUE(line.contains("[page]") && line.contains("[leaf]")) << line.toStdString();
+    // No colour when standard output is not a terminal.
+    EXPECT_FALSE(ran.out.contains('\x1b'));
+    EXPECT_EQ(
+        runTool({"--show-changes", "--report", "-", "--pair", "a", "b", "--beside", path("in")})
+            .status,
+        2);
+}
