@@ -122,7 +122,7 @@ int jobsValue(const QCommandLineParser &parser)
 
 QString reportValue(const QCommandLineParser &parser)
 {
-    const QString path = singleValue(parser, QStringLiteral("report"));
+    QString path = singleValue(parser, QStringLiteral("report"));
     if (parser.isSet(QStringLiteral("report")) && path.isEmpty())
         throw UsageError(QStringLiteral("--report needs a file name, or - for standard output."));
     if (path.isEmpty() || path == QLatin1String("-"))
@@ -132,7 +132,7 @@ QString reportValue(const QCommandLineParser &parser)
         throw UsageError(QStringLiteral("The report %1 must end in .json or .csv (or be - for "
                                         "JSON lines on standard output).")
                              .arg(path));
-    const QString full = absolute(path);
+    QString full = absolute(path);
     if (!QFileInfo(full).absoluteDir().exists())
         throw UsageError(QStringLiteral("The folder of the report %1 does not exist.")
                              .arg(QDir::toNativeSeparators(full)));

@@ -19,6 +19,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <csignal>
 #include <cstdio>
@@ -164,7 +165,7 @@ public:
         QString line = QStringLiteral("\r\033[K%1/%2 documents")
                            .arg(english.toString(qint64(done)), english.toString(qint64(total)));
         if (done > 0 && rate > 0) {
-            const qint64 left = qint64(double(total - done) / rate + 0.5);
+            const qint64 left = std::llround(double(total - done) / rate);
             line += QStringLiteral(", %1/s, %2:%3 left")
                         .arg(rate, 0, 'f', 1)
                         .arg(left / 60)
