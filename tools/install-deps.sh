@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the program, its tests and its tools need.
+# Installs the Debian packages the program needs (tools/packages.txt) and,
+# with --tests, those its tests and tools need too (tools/packages-test.txt).
 # Does nothing when every one of them is installed already; apt's output goes
 # to a log that is shown only when the install fails.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-mapfile -t packages < <(grep -v '^#' "$here/packages.txt" | grep -v '^$')
+lists=("$here/packages.txt")
+[ "${1:-}" = --tests ] && lists+=("$here/packages-test.txt")
+mapfile -t packages < <(cat "${lists[@]}" | grep -v '^#' | grep -v '^$')
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows COM client: cross-builds it, the fake automation server and the
 # tests with mingw-w64, and runs the tests under Wine in a fresh headless
-# prefix that is removed afterwards. Installs nothing (tools/packages.txt
+# prefix that is removed afterwards. Installs nothing (tools/packages-test.txt
 # lists what it needs). Ends with one line "N passed, N failed"; exits
 # non-zero on any failure.
 #

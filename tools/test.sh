@@ -5,7 +5,7 @@
 # package installed and started. Ends with one line of totals.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-deps.sh
+bash tools/install-deps.sh --tests
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 logs="$(mktemp -d -t vantrelle-test.XXXXXX)"
