@@ -6,8 +6,9 @@ packaging/icons, so the build never runs this.
 
     python3 tools/make-icons.py packaging/icons
 """
-import importlib.util
+import runpy
 import sys
+import types
 from pathlib import Path
 
 SIZES = (48, 128, 256)
@@ -30,11 +31,9 @@ SVG = """<?xml version="1.0" encoding="UTF-8"?>
 
 
 def load_art():
+    # make-art.py has a dash in its name, so it is run as a file, not imported.
     path = Path(__file__).with_name("make-art.py")
-    spec = importlib.util.spec_from_file_location("make_art", path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
-    return module
+    return types.SimpleNamespace(**runpy.run_path(str(path), run_name="make_art"))
 
 
 def svg_lines():
