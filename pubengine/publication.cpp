@@ -154,10 +154,10 @@ void Publication::load(QByteArray bytes)
 }
 
 ReplaceResult Publication::replaceAll(const QString &find, const QString &replacement,
-                                      bool matchCase, std::size_t listLimit)
+                                      MatchOptions options, std::size_t listLimit)
 {
     try {
-        return m_quill.replaceAll(toU16(find), toU16(replacement), matchCase, listLimit);
+        return m_quill.replaceAll(Matcher(toU16(find), toU16(replacement), options), listLimit);
     } catch (const std::exception &e) {
         fail(QStringLiteral("Cannot replace “%1” in").arg(find), e);
     }

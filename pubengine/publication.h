@@ -32,10 +32,15 @@ public:
 
     // Every occurrence, pairs applied one after another by repeated calls.
     // Occurrences the rules leave are counted in the result, not thrown;
-    // texts with line or paragraph breaks throw.
+    // texts the Matcher refuses throw.
     // The result lists the first listLimit occurrences with their surroundings.
+    ReplaceResult replaceAll(const QString &find, const QString &replacement,
+                             MatchOptions options, std::size_t listLimit = 0);
     ReplaceResult replaceAll(const QString &find, const QString &replacement, bool matchCase,
-                             std::size_t listLimit = 0);
+                             std::size_t listLimit = 0)
+    {
+        return replaceAll(find, replacement, MatchOptions{matchCase}, listLimit);
+    }
 
     // The rebuilt, re-read and checked compound file. Throws when a check fails.
     QByteArray toBytes() const;

@@ -5,6 +5,7 @@
 // stream out again the way the publishing program does.
 #include "pubengine/chunkfile.h"
 #include "pubengine/context.h"
+#include "pubengine/matcher.h"
 #include "pubengine/properties.h"
 
 #include <string>
@@ -63,11 +64,6 @@ struct ReplaceResult {
 // bits, and no known publication holds a longer story.
 inline constexpr std::uint32_t kLongestStory = 32767;
 
-// Why a find (isFind) or replace text cannot be used, in plain words; empty
-// when it can. The text of a publication holds no control characters but
-// tab, and breaks are structure, not text to replace.
-std::string unsupportedText(std::u16string_view text, bool isFind);
-
 // Which kinds of token stand for what. Unknown kinds count as fields, whose
 // text the engine never touches.
 TokenRole tokenRole(std::int32_t kind);
@@ -94,15 +90,20 @@ public:
 
     const ChunkFile &chunkFile() const { return m_file; }
 
-    // Replaces every occurrence of find in every story (see replace.cpp for
-    // the rules). Throws Failure for an empty find, for texts that
-    // unsupportedText() refuses and for an edit that makes a story longer
-    // than kLongestStory when the source held none that long.
+    // Replaces every match of matcher in every story (see replace.cpp for
+    // the rules). Throws Failure for what the matcher throws and for an edit
+    // that makes a story longer than kLongestStory when the source held none
+    // that long.
     // Meant for streams without invariant violations: Publication checks
     // them on open. The result lists the first listLimit occurrences with
     // their surroundings.
+    ReplaceResult replaceAll(const Matcher &matcher, std::size_t listLimit = 0);
+    // Plain text, every occurrence; throws for texts Matcher refuses.
     ReplaceResult replaceAll(std::u16string_view find, std::u16string_view replacement,
-                             bool matchCase, std::size_t listLimit = 0);
+                             bool matchCase, std::size_t listLimit = 0)
+    {
+        return replaceAll(Matcher(find, replacement, {matchCase}), listLimit);
+    }
 
     // Cross-structure consistency; an empty list means sound.
     std::vector<std::string> invariantViolations() const;

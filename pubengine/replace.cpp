@@ -1,6 +1,6 @@
 // Replace-all over the Quill text. Rules where the text has structure:
-// * a match never crosses a story end or a paragraph mark: find and
-//   replacement texts with line or paragraph breaks are refused;
+// * what matches, and what each match becomes, is the Matcher's answer; it
+//   is asked story by story, so no match crosses a story's end;
 // * a match never changes a field (page number and the like);
 // * a boundary of a formatting run, token or cell inside a match moves to the
 //   end of the new text, so the new text belongs to the run or link where the
@@ -8,7 +8,6 @@
 // * a match that would leave a link or a placeholder without text is left
 //   unchanged and reported;
 // * a formatting page left without runs is removed with its bin-table entry.
-#include "pubengine/casefold.h"
 #include "pubengine/quill.h"
 
 #include <algorithm>
@@ -60,16 +59,6 @@ private:
 
 namespace {
 
-bool isBreak(char16_t c)
-{
-    return c == u'\r' || c == u'\n' || c == u'\v' || c == 0x2028 || c == 0x2029;
-}
-
-bool isControl(char16_t c)
-{
-    return (c < 0x20 && c != u'\t') || c == 0x7F || c == 0xFFFE || c == 0xFFFF;
-}
-
 bool overlaps(std::uint64_t a0, std::uint64_t a1, std::uint64_t b0, std::uint64_t b1)
 {
     if (b0 == b1) // an empty span is hit when the match surrounds its position
@@ -79,43 +68,11 @@ bool overlaps(std::uint64_t a0, std::uint64_t a1, std::uint64_t b0, std::uint64_
 
 } // namespace
 
-std::string unsupportedText(std::u16string_view text, bool isFind)
-{
-    const std::string which = isFind ? "the find text" : "the replace text";
-    if (isFind && text.empty())
-        return "there is nothing to find: the find text is empty";
-    for (char16_t c : text) {
-        if (isBreak(c))
-            return which + " holds a line or paragraph break; texts with breaks cannot be "
-                           "replaced";
-    }
-    for (char16_t c : text) {
-        if (isControl(c)) {
-            char code[8];
-            std::snprintf(code, sizeof code, "U+%04X", unsigned(c));
-            return which + " holds the control character " + code +
-                   ", which the text of a publication cannot hold";
-        }
-    }
-    return {};
-}
-
-ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_view replacement,
-                                      bool matchCase, std::size_t listLimit)
+ReplaceResult QuillStream::replaceAll(const Matcher &matcher, std::size_t listLimit)
 {
     ReplaceResult result;
-    for (const std::string &problem :
-         {unsupportedText(find, true), unsupportedText(replacement, false)}) {
-        if (!problem.empty())
-            throw Failure(problem);
-    }
-    if (replacement.size() > 0x3FFFFFFF || m_text.size() > 0x3FFFFFFF)
-        throw Failure("the replacement text is too long");
-
-    const std::u16string foldedText = matchCase ? std::u16string() : foldCase(m_text);
-    const std::u16string key = matchCase ? std::u16string(find) : foldCase(find);
-    const std::u16string_view hay = matchCase ? std::u16string_view(m_text) : foldedText;
-    const std::uint32_t len = static_cast<std::uint32_t>(find.size());
+    if (m_text.size() > 0x3FFFFFFF)
+        throw Failure("the text is too long");
 
     std::vector<std::uint32_t> starts;
     std::uint64_t s = 0;
@@ -127,27 +84,18 @@ ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_v
     struct Match {
         std::size_t story;
         std::uint32_t pos; // global
+        std::uint32_t len;
+        std::u16string replacement;
     };
     std::vector<Match> matches;
+    std::uint64_t grown = m_text.size();
     for (std::size_t k = 0; k < m_storyLengths.size(); ++k) {
-        const std::u16string_view story = hay.substr(starts[k], m_storyLengths[k]);
-        std::size_t from = 0;
-        while (true) {
-            const std::size_t i = story.find(key, from);
-            if (i == std::u16string_view::npos)
-                break;
-            const std::size_t g = starts[k] + i;
-            const bool splitsStart =
-                g > 0 && isLowSurrogate(m_text[g]) && isHighSurrogate(m_text[g - 1]);
-            const bool splitsEnd = g + len < m_text.size() &&
-                                   isHighSurrogate(m_text[g + len - 1]) &&
-                                   isLowSurrogate(m_text[g + len]);
-            if (splitsStart || splitsEnd) {
-                from = i + 1;
-                continue;
-            }
-            matches.push_back({k, static_cast<std::uint32_t>(g)});
-            from = i + len;
+        for (TextMatch &m : matcher.findAll(story(k))) {
+            grown += m.replacement.size();
+            if (grown > 0x3FFFFFFF)
+                throw Failure("the replacement text is too long");
+            matches.push_back({k, static_cast<std::uint32_t>(starts[k] + m.position),
+                               static_cast<std::uint32_t>(m.length), std::move(m.replacement)});
         }
     }
     if (matches.empty())
@@ -163,7 +111,7 @@ ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_v
                 continue;
             for (std::size_t i = 0; i < t.starts.size() && accepted[m]; ++i) {
                 if (tokenRole(t.kinds[i]) == TokenRole::Field &&
-                    overlaps(rel, rel + len, t.starts[i],
+                    overlaps(rel, rel + matches[m].len, t.starts[i],
                              std::uint64_t(t.starts[i]) + t.lengths[i])) {
                     accepted[m] = false;
                     reasons[m] = LeftReason::Field;
@@ -175,14 +123,13 @@ ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_v
 
     // Drop matches that would empty a link or a placeholder, until the batch
     // is free of them. Each round drops at least one match.
-    const std::uint32_t newLen = static_cast<std::uint32_t>(replacement.size());
     auto leaveOverlapping = [&](std::uint64_t a, std::uint64_t b, std::size_t story) {
         bool dropped = false;
         for (std::size_t m = 0; m < matches.size(); ++m) {
             if (!accepted[m] || matches[m].story != story)
                 continue;
             const std::uint64_t p = matches[m].pos - starts[story];
-            if (overlaps(p, p + len, a, b)) {
+            if (overlaps(p, p + matches[m].len, a, b)) {
                 accepted[m] = false;
                 reasons[m] = LeftReason::WholeToken;
                 ++result.left[static_cast<int>(LeftReason::WholeToken)];
@@ -199,7 +146,7 @@ ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_v
             const std::size_t k = matches[m].story;
             const std::uint32_t at = matches[m].pos - starts[k];
             result.changes.push_back(
-                {k, at, contextAround(story(k), at, len), {}, !accepted[m], reasons[m]});
+                {k, at, contextAround(story(k), at, matches[m].len), {}, !accepted[m], reasons[m]});
         }
     };
     std::vector<PositionMap::Edit> edits;
@@ -207,7 +154,8 @@ ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_v
         edits.clear();
         for (std::size_t m = 0; m < matches.size(); ++m) {
             if (accepted[m])
-                edits.push_back({matches[m].pos, len, newLen});
+                edits.push_back({matches[m].pos, matches[m].len,
+                                 static_cast<std::uint32_t>(matches[m].replacement.size())});
         }
         if (edits.empty()) {
             listChanges();
@@ -235,16 +183,17 @@ ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_v
 
     const PositionMap map(edits);
     std::u16string text;
-    text.reserve(m_text.size() + edits.size() * replacement.size());
+    text.reserve(grown);
     std::vector<std::int64_t> storyDeltas(m_storyLengths.size(), 0);
     std::size_t at = 0;
     for (std::size_t m = 0; m < matches.size(); ++m) {
         if (!accepted[m])
             continue;
         text.append(m_text, at, matches[m].pos - at);
-        text.append(replacement);
-        at = matches[m].pos + len;
-        storyDeltas[matches[m].story] += std::int64_t(newLen) - len;
+        text.append(matches[m].replacement);
+        at = matches[m].pos + matches[m].len;
+        storyDeltas[matches[m].story] +=
+            std::int64_t(matches[m].replacement.size()) - matches[m].len;
         ++result.replaced;
     }
     text.append(m_text, at, std::u16string::npos);
@@ -263,7 +212,8 @@ ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_v
     for (std::size_t i = 0; i < result.changes.size(); ++i) {
         ReplaceChange &c = result.changes[i];
         const std::uint32_t moved = map.map(matches[i].pos) - storyStart(c.story);
-        c.after = contextAround(story(c.story), moved, c.left ? len : newLen);
+        c.after = contextAround(story(c.story), moved,
+                                c.left ? matches[i].len : matches[i].replacement.size());
     }
     return result;
 }

@@ -1,0 +1,87 @@
+#pragma once
+// What a find text matches in a text, and what each match becomes: plain
+// text with or without regard to case, whole words only, or a regular
+// expression with references to its groups in the replacement. Works on any
+// UTF-16 text (stories, link addresses, document properties); positions
+// count UTF-16 units.
+//
+// Rules every kind of matching keeps:
+// * a match never splits a surrogate pair and never holds a line or
+//   paragraph break (a regular expression is matched line by line, so "^"
+//   and "$" stand for a line's start and end and "." never matches a break);
+// * whole words: a match begins and ends at word boundaries (Unicode's,
+//   UAX #29);
+// * a regular expression that matches an empty text is refused: an empty
+//   match would insert the replacement between characters;
+// * the replacement of a regular expression may name groups: $0 the whole
+//   match, $1 to $9 the groups (one digit; "$12" is group 1 and "2"), $$ a
+//   dollar sign. A group that took no part in the match gives no text. Any
+//   other "$" is refused, as is a group the expression does not have.
+#include <QRegularExpression>
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrelle::pubengine {
+
+// Why a find (isFind) or replace text cannot be used, in plain words; empty
+// when it can. The text of a publication holds no control characters but
+// tab, and breaks are structure, not text to replace.
+std::string unsupportedText(std::u16string_view text, bool isFind);
+
+struct MatchOptions {
+    bool matchCase = false;
+    bool wholeWord = false;
+    bool regex = false;
+
+    bool operator==(const MatchOptions &) const = default;
+};
+
+struct TextMatch {
+    std::size_t position = 0;
+    std::size_t length = 0;
+    std::u16string replacement;
+};
+
+class Matcher {
+public:
+    // Throws Failure with refusal()'s text when the texts cannot be used.
+    Matcher(std::u16string_view find, std::u16string_view replacement, MatchOptions options);
+
+    // Why find and replacement cannot be used with these options, in plain
+    // words; empty when they can. Checks what the text of a publication can
+    // hold and, for a regular expression, the pattern (with the position of
+    // a fault) and the replacement's group references.
+    static std::string refusal(std::u16string_view find, std::u16string_view replacement,
+                               MatchOptions options);
+
+    // Every match in text, in order, none overlapping the one before. Throws
+    // Failure when a regular expression meets PCRE2's match limit or matches
+    // an empty text.
+    std::vector<TextMatch> findAll(std::u16string_view text) const;
+
+    const MatchOptions &options() const { return m_options; }
+    const std::u16string &findText() const { return m_find; }
+
+private:
+    // A piece of a regular expression's replacement: literal text, or the
+    // text of a group when group >= 0.
+    struct Piece {
+        std::u16string text;
+        int group = -1;
+    };
+
+    void findPlain(std::u16string_view text, std::vector<TextMatch> &out) const;
+    void findRegex(std::u16string_view text, std::vector<TextMatch> &out) const;
+
+    MatchOptions m_options;
+    std::u16string m_find;
+    std::u16string m_foldedFind;
+    std::u16string m_replacement;
+    QRegularExpression m_regex;
+    std::vector<Piece> m_pieces;
+};
+
+} // namespace vantrelle::pubengine
