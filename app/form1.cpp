@@ -115,6 +115,18 @@ void Form1::buildControls()
     Check2 = new CheckBox(QStringLiteral("Match Case"), Frame1);
     Check2->setObjectName(QStringLiteral("Check2"));
     place(Check2, 240, 300, 1455, 255);
+    // Beside Match Case on its row, which has room for them.
+    CheckWholeWord = new CheckBox(QStringLiteral("Whole words"), Frame1);
+    CheckWholeWord->setObjectName(QStringLiteral("CheckWholeWord"));
+    CheckWholeWord->setToolTip(QStringLiteral("Find only whole words: “the” no longer finds "
+                                              "“other” or “anthem”."));
+    place(CheckWholeWord, 1815, 300, 1695, 255);
+    CheckRegex = new CheckBox(QStringLiteral("Regular expression"), Frame1);
+    CheckRegex->setObjectName(QStringLiteral("CheckRegex"));
+    CheckRegex->setToolTip(QStringLiteral(
+        "Read each find text as a regular expression. In the replacement, $0 stands for what "
+        "was found, $1 to $9 for its groups and $$ for a dollar sign."));
+    place(CheckRegex, 3630, 300, 2415, 255);
 
     TabControl1 = new TabControl(this);
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
@@ -193,6 +205,8 @@ void Form1::buildControls()
 void Form1::connectHandlers()
 {
     connect(Check2, &QCheckBox::stateChanged, this, [this] { Check2_Click(); });
+    connect(CheckWholeWord, &QCheckBox::stateChanged, this, [this] { CheckWholeWord_Click(); });
+    connect(CheckRegex, &QCheckBox::stateChanged, this, [this] { CheckRegex_Click(); });
     connect(TabControl1, &QTabWidget::currentChanged, this,
             [this](int index) { TabControl1_SelectedChanged(index); });
     // Selecting an option raises its click, also when the program selects it.
@@ -255,6 +269,10 @@ void Form1::Form_Load()
     guard.run(132, [&] { ListView1->setHeaderText(QStringLiteral("Publisher File(s)")); });
     guard.run(134, [&] { ListView1->setColumnWidth(0, twipsX(ListView1, 7000)); });
     guard.run(136, [&] { setCheckValue(Check2, settings.number(keys::Check2)); });
+    guard.run(136, [&] {
+        setCheckValue(CheckWholeWord, settings.number(keys::CheckWholeWord));
+    });
+    guard.run(136, [&] { setCheckValue(CheckRegex, settings.number(keys::CheckRegex)); });
     guard.run(138, [&] { TabControl1->setSelectedIndex(settings.number(keys::TabControl1)); });
     // The dialog's own start-up restores the stored separator.
     guard.run(140, [&] { loadSetsDialog(); });
@@ -293,6 +311,16 @@ QString Form1::GetDesktopFolder()
 void Form1::Check2_Click()
 {
     m_services.settings.set(keys::Check2, QString::number(checkValue(Check2)));
+}
+
+void Form1::CheckWholeWord_Click()
+{
+    m_services.settings.set(keys::CheckWholeWord, QString::number(checkValue(CheckWholeWord)));
+}
+
+void Form1::CheckRegex_Click()
+{
+    m_services.settings.set(keys::CheckRegex, QString::number(checkValue(CheckRegex)));
 }
 
 void Form1::TabControl1_SelectedChanged(int index)

@@ -73,6 +73,8 @@ public:
     PushButton *PushButton8 = nullptr; // Load Sample/Example Files
     QGroupBox *Frame1 = nullptr;       // Match Option
     QCheckBox *Check2 = nullptr;       // Match Case
+    QCheckBox *CheckWholeWord = nullptr; // Whole words
+    QCheckBox *CheckRegex = nullptr;     // Regular expression
     TabControl *TabControl1 = nullptr;
     QLabel *Label1 = nullptr;
     QPlainTextEdit *Text1 = nullptr; // find what
@@ -105,6 +107,8 @@ public:
 
     // Start-up and settings (form1.cpp).
     void Check2_Click();
+    void CheckWholeWord_Click();
+    void CheckRegex_Click();
     void TabControl1_SelectedChanged(int index);
     void Option1_Click();
     void Option2_Click();
@@ -171,6 +175,9 @@ private:
     RunRequest runRequest(bool preview) const;
     // The notice for a run with nothing to find; empty when there is something.
     QString missingFindText() const;
+    // The notice for a pair the matching refuses (an invalid regular
+    // expression, say); empty when every pair can be used.
+    QString refusedPair(const RunRequest &request) const;
 
     Form1Services m_services;
     WindowPointer m_pointer{this};

@@ -5,6 +5,7 @@
 #include "doclist/addfolder.h"
 #include "doclist/screening.h"
 #include "fsutil/paths.h"
+#include "pubengine/matcher.h"
 #include "run/publisher1.h"
 #include "run/runcore.h"
 #include "sets/setslist.h"
@@ -138,6 +139,8 @@ void Form1::startRun(bool preview)
         guard.run(160, [&] { dialogs.notice(QStringLiteral("No files added.")); });
     } else if (const QString missing = missingFindText(); !missing.isEmpty()) {
         dialogs.notice(missing);
+    } else if (const QString refused = refusedPair(runRequest(preview)); !refused.isEmpty()) {
+        dialogs.notice(refused);
     } else {
         guard.run(108, [&] { screenDocumentList(); });
         const bool goOn = guard.test(
@@ -184,6 +187,8 @@ RunRequest Form1::runRequest(bool preview) const
     request.findList = m_sets->pairs().find;
     request.replaceList = m_sets->pairs().replace;
     request.matchCase = checkValue(Check2);
+    request.wholeWord = checkValue(CheckWholeWord) == kMatchCaseTicked;
+    request.regex = checkValue(CheckRegex) == kMatchCaseTicked;
     request.useFolder = Option1->isChecked();
     request.folder = Text3->text();
     return request;
@@ -196,6 +201,25 @@ QString Form1::missingFindText() const
         return QString::fromLatin1(kNothingToFind);
     if (tab == 1 && m_sets->rowCount() == 0)
         return QString::fromLatin1(kNoSets);
+    return {};
+}
+
+QString Form1::refusedPair(const RunRequest &request) const
+{
+    const Matching m = request.matching();
+    const QStringList finds = request.finds();
+    const QStringList replacements = request.replacements();
+    for (qsizetype i = 0; i < finds.size(); ++i) {
+        const std::string problem = pubengine::Matcher::refusal(
+            finds[i].toStdU16String(), replacements.value(i).toStdU16String(),
+            {m.matchCase, m.wholeWord, m.regex});
+        if (problem.empty())
+            continue;
+        const QString which = request.tab == 0 ? QStringLiteral("the texts to find and replace")
+                                               : QStringLiteral("set %1").arg(i + 1);
+        return QStringLiteral("Nothing was replaced: %1 cannot be used, because %2.")
+            .arg(which, QString::fromStdString(problem));
+    }
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include "fsutil/failure.h"
 #include "fsutil/paths.h"
+#include "pubengine/matcher.h"
 #include "run/publisher1.h"
 #include "sets/setsfile.h"
 #include "sets/setslist.h"
@@ -25,7 +26,8 @@ const QStringList kValueOptions = {QStringLiteral("--sets"),    QStringLiteral("
                                    QStringLiteral("--report")};
 const QStringList kBatchFlags = {QStringLiteral("--beside"), QStringLiteral("--dry-run"),
                                  QStringLiteral("--quiet"), QStringLiteral("-q"),
-                                 QStringLiteral("--show-changes")};
+                                 QStringLiteral("--show-changes"), QStringLiteral("--whole-word"),
+                                 QStringLiteral("--regex")};
 
 bool isValueOption(const QString &arg)
 {
@@ -59,8 +61,11 @@ void checkText(const QString &text, const QString &what)
     }
 }
 
-void checkPairs(const QStringList &finds, const QStringList &replacements, const QString &from)
+void checkPairs(const QStringList &finds, const QStringList &replacements, const QString &from,
+                const RunRequest &request)
 {
+    const pubengine::MatchOptions options{request.matchCase == kMatchCaseTicked,
+                                          request.wholeWord, request.regex};
     for (qsizetype i = 0; i < finds.size(); ++i) {
         const QString pair = QStringLiteral("pair %1 %2").arg(i + 1).arg(from);
         if (finds[i].isEmpty())
@@ -68,6 +73,11 @@ void checkPairs(const QStringList &finds, const QStringList &replacements, const
         checkText(finds[i], QStringLiteral("The find text of %1").arg(pair.trimmed()));
         checkText(replacements[i],
                   QStringLiteral("The replacement of %1(“%2”)").arg(pair, finds[i]));
+        const std::string problem = pubengine::Matcher::refusal(
+            finds[i].toStdU16String(), replacements[i].toStdU16String(), options);
+        if (!problem.empty())
+            throw UsageError(QStringLiteral("The texts of %1cannot be used: %2.")
+                                 .arg(pair, QString::fromStdString(problem)));
     }
 }
 
@@ -197,6 +207,8 @@ BatchOptions parseBatchOptions(const QStringList &args)
         {QStringLiteral("out-dir"), QString(), QStringLiteral("DIR")},
         {QStringLiteral("beside"), QString()},
         {QStringLiteral("match-case"), QString()},
+        {QStringLiteral("whole-word"), QString()},
+        {QStringLiteral("regex"), QString()},
         {QStringLiteral("ext"), QString(), QStringLiteral("EXT")},
         {QStringLiteral("dry-run"), QString()},
         {QStringLiteral("show-changes"), QString()},
@@ -224,17 +236,20 @@ BatchOptions parseBatchOptions(const QStringList &args)
     if (!beside && !FolderExists(absolute(outDir)))
         throw UsageError(QStringLiteral("The folder %1 does not exist.").arg(outDir));
 
+    request.matchCase = parser.isSet(QStringLiteral("match-case")) ? kMatchCaseTicked : 0;
+    request.wholeWord = parser.isSet(QStringLiteral("whole-word"));
+    request.regex = parser.isSet(QStringLiteral("regex"));
     if (haveSets) {
         const QString separator = parser.isSet(QStringLiteral("separator"))
                                       ? singleValue(parser, QStringLiteral("separator"))
                                       : QString::fromLatin1(kSetsSeparator);
         const SetsPairs sets = readSets(absolute(setsPath), separator);
-        checkPairs(sets.find, sets.replace, QStringLiteral("of %1 ").arg(setsPath));
+        checkPairs(sets.find, sets.replace, QStringLiteral("of %1 ").arg(setsPath), request);
         request.tab = 1;
         request.findList = sets.find;
         request.replaceList = sets.replace;
     } else {
-        checkPairs(finds, replacements, QString());
+        checkPairs(finds, replacements, QString(), request);
         // One pair runs as the window's single pair, more as its sets.
         request.tab = finds.size() == 1 ? 0 : 1;
         request.findText = finds.first();
@@ -244,7 +259,6 @@ BatchOptions parseBatchOptions(const QStringList &args)
             request.replaceList = replacements;
         }
     }
-    request.matchCase = parser.isSet(QStringLiteral("match-case")) ? kMatchCaseTicked : 0;
     request.useFolder = !beside;
     request.folder = beside ? QString() : absolute(outDir);
     request.preview = parser.isSet(QStringLiteral("dry-run"));
@@ -318,6 +332,14 @@ document is reported as skipped.
 
 Options:
   --match-case         Match letter case.
+  --whole-word         Match whole words only: "the" no longer finds "other"
+                       or "anthem" (Unicode word boundaries).
+  --regex              Read each FIND as a regular expression (Perl-like,
+                       PCRE2) and each REPLACE with $0 (the match), $1 to $9
+                       (its groups) and $$ (a dollar sign). A match stays
+                       inside a line; ^ and $ are a line's start and end. An
+                       invalid expression, one that matches an empty text,
+                       and a $ not followed by a digit or $ are wrong usage.
   --ext EXT            The extension searched for in folders (default pub).
   --dry-run            Count only: write and delete nothing. The counts and
                        refusals are those a real run would have.
@@ -338,7 +360,8 @@ Options:
 Each report row holds the source, the output, the outcome (written, nothing
 to replace, failed, skipped, not reached; "would be written" in a dry run),
 replacements made and occurrences left, each pair's counts with the reason
-for what was left, the error text and the milliseconds taken.
+for what was left, the error text, the milliseconds taken and the matching
+used (match case or any case, whole words, regular expression).
 
 Progress: a live line on standard error (done/total, rate, time left) when it
 is a terminal; nothing when it is not. Failed and skipped documents are named
@@ -359,6 +382,7 @@ Exit status:
 Examples:
   vantrelle-replace --pair "555-0100" "555-0199" --out-dir /srv/new /srv/flyers
   vantrelle-replace --sets phone.txt --beside /srv/flyers
+  vantrelle-replace --regex --pair '(\d{3})-(\d{4})' '$1 $2' --beside /srv/flyers
   vantrelle-replace --dry-run --report counts.csv --pair Acme Apex --out-dir /tmp /srv/flyers
 )");
 }

@@ -31,7 +31,9 @@ struct Session {
     }
 };
 
-class EngineFindReplace final : public NativeFindReplace, public automation::CountingFindReplace {
+class EngineFindReplace final : public NativeFindReplace,
+                                public automation::CountingFindReplace,
+                                public automation::PatternFindReplace {
 public:
     explicit EngineFindReplace(std::shared_ptr<Session> session) : m_session(std::move(session)) {}
 
@@ -42,12 +44,14 @@ public:
         m_scope = kReplaceScopeNone;
         m_matchCase = false;
         m_wholeWord = false;
+        m_regex = false;
     }
     void SetFindText(const QString &text) override { m_find = text; }
     void SetReplaceWithText(const QString &text) override { m_replacement = text; }
     void SetReplaceScope(int scope) override { m_scope = scope; }
     void SetMatchCase(bool on) override { m_matchCase = on; }
     void SetMatchWholeWord(bool on) override { m_wholeWord = on; }
+    void SetMatchRegularExpression(bool on) override { m_regex = on; }
 
     bool Execute() override
     {
@@ -56,15 +60,12 @@ public:
         m_leftReason.clear();
         m_changes.clear();
         Publication &pub = m_session->active();
-        if (m_wholeWord)
-            throw Failure(QStringLiteral("Cannot search “%1”: matching whole words only is not "
-                                         "supported.")
-                              .arg(pub.name()));
+        const MatchOptions options{m_matchCase, m_wholeWord, m_regex};
         ReplaceResult result;
         if (m_scope == automation::kReplaceScopeAll) {
             try {
                 result =
-                    pub.replaceAll(m_find, m_replacement, m_matchCase,
+                    pub.replaceAll(m_find, m_replacement, options,
                                    std::size_t(std::max<qint64>(
                                        0, automation::kMaxChangesPerDocument - m_session->listed)));
             } catch (const Failure &e) {
@@ -76,9 +77,8 @@ public:
         } else if (m_scope == kReplaceScopeNone) {
             // Find only: count on a scratch copy so the document stays as it is.
             QuillStream scratch = pub.quill();
-            result = scratch.replaceAll(
-                std::u16string(reinterpret_cast<const char16_t *>(m_find.utf16()), m_find.size()),
-                u"", m_matchCase);
+            result = scratch.replaceAll(Matcher(m_find.toStdU16String(),
+                                                m_replacement.toStdU16String(), options));
         } else {
             throw Failure(QStringLiteral("Cannot search “%1”: only replacing every occurrence is "
                                          "supported (scope %2).")
@@ -123,6 +123,7 @@ private:
     int m_scope = kReplaceScopeNone;
     bool m_matchCase = false;
     bool m_wholeWord = false;
+    bool m_regex = false;
     std::size_t m_replaced = 0;
     std::size_t m_left = 0;
     QString m_leftReason;

@@ -26,6 +26,17 @@ template <class T> T &need(const std::shared_ptr<T> &object)
     return *object;
 }
 
+// Only the native engine reads regular expressions; asking another server
+// for one fails rather than letting it search for the pattern as plain text.
+void setRegularExpression(FindReplace &find, bool on)
+{
+    if (auto *pattern = dynamic_cast<automation::PatternFindReplace *>(&find))
+        pattern->SetMatchRegularExpression(on);
+    else if (on)
+        throw Failure("This publishing program cannot read find texts as regular expressions; "
+                      "nothing was searched.");
+}
+
 // One call's guard and what it has learnt so far.
 class Edit {
 public:
@@ -80,7 +91,10 @@ public:
         step(first + 8, [&] { find->SetReplaceScope(automation::kReplaceScopeAll); });
         guard.reach(first + 10);
         step(matchCase ? first + 12 : first + 14, [&] { find->SetMatchCase(matchCase); });
-        step(first + 16, [&] { find->SetMatchWholeWord(false); });
+        step(first + 16, [&] {
+            find->SetMatchWholeWord(context.wholeWord);
+            setRegularExpression(*find, context.regex);
+        });
         bool executed = false;
         step(first + 18, [&] {
             executed = true;

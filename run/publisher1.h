@@ -22,6 +22,10 @@ struct EditorContext {
     Dialogs &dialogs;
     automation::Registry &registry;
     int matchCase = 0;
+    bool wholeWord = false;
+    // Each find text a regular expression; needs a server that offers
+    // automation::PatternFindReplace.
+    bool regex = false;
     // Count only: every step but the save.
     bool preview = false;
 };

@@ -17,6 +17,24 @@ QString csvField(const QString &text)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+// "any case", "match case, whole words, regular expression"
+QString matchingText(const Matching &m)
+{
+    QStringList words{m.matchCase ? QStringLiteral("match case") : QStringLiteral("any case")};
+    if (m.wholeWord)
+        words << QStringLiteral("whole words");
+    if (m.regex)
+        words << QStringLiteral("regular expression");
+    return words.join(QStringLiteral(", "));
+}
+
+QJsonObject matchingJson(const Matching &m)
+{
+    return QJsonObject{{QStringLiteral("matchCase"), m.matchCase},
+                       {QStringLiteral("wholeWords"), m.wholeWord},
+                       {QStringLiteral("regularExpression"), m.regex}};
+}
+
 QString pairsText(const DocumentResult &document, bool preview)
 {
     QStringList lines;
@@ -97,7 +115,8 @@ QString formatChange(const automation::Change &change, bool colour)
 QByteArray reportCsv(const RunReport &report)
 {
     QStringList lines;
-    lines << QStringLiteral("Document,Outcome,Replacements,Left,Output,Milliseconds,Pairs,Errors");
+    lines << QStringLiteral(
+        "Document,Outcome,Replacements,Left,Output,Milliseconds,Pairs,Errors,Matching");
     for (const DocumentResult &d : report.documents) {
         const QStringList fields = {csvField(d.source),
                                     csvField(outcomeText(d.outcome, report.preview)),
@@ -106,7 +125,8 @@ QByteArray reportCsv(const RunReport &report)
                                     csvField(d.output),
                                     QString::number(d.milliseconds),
                                     csvField(pairsText(d, report.preview)),
-                                    csvField(d.errors.join(QLatin1Char('\n')))};
+                                    csvField(d.errors.join(QLatin1Char('\n'))),
+                                    csvField(matchingText(d.matching))};
         lines << fields.join(QLatin1Char(','));
     }
     return QByteArray("\xEF\xBB\xBF") + lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
@@ -133,7 +153,8 @@ QJsonObject documentJson(const DocumentResult &document, bool preview)
                        {QStringLiteral("changesNotListed"),
                         document.replaced() + document.left() - document.changesListed()},
                        {QStringLiteral("errors"), QJsonArray::fromStringList(document.errors)},
-                       {QStringLiteral("milliseconds"), document.milliseconds}};
+                       {QStringLiteral("milliseconds"), document.milliseconds},
+                       {QStringLiteral("matching"), matchingJson(document.matching)}};
 }
 
 QByteArray documentJsonLine(const DocumentResult &document, bool preview)

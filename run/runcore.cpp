@@ -59,6 +59,11 @@ QStringList RunRequest::finds() const
     return tab == 0 ? QStringList{findText} : tab == 1 ? findList : QStringList();
 }
 
+Matching RunRequest::matching() const
+{
+    return {matchCase == kMatchCaseTicked, wholeWord, regex};
+}
+
 QStringList RunRequest::replacements() const
 {
     return tab == 0 ? QStringList{replaceText} : tab == 1 ? replaceList : QStringList();
@@ -167,6 +172,7 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
     timer.start();
     DocumentResult result;
     result.source = source;
+    result.matching = request.matching();
     if (output.refusal) {
         result.outcome = Outcome::Skipped;
         result.errors << *output.refusal;
@@ -177,7 +183,8 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
 
     CollectingDialogs collecting(dialogs, result.errors);
     Guard guard(collecting, loc::Form1_Pushbutton7_Click);
-    const EditorContext editor{collecting, registry, request.matchCase, request.preview};
+    const EditorContext editor{collecting,         registry,      request.matchCase,
+                               request.wholeWord, request.regex, request.preview};
     // A stale result goes first, so none can pass for this run's.
     if (!request.preview)
         guard.run(138, [&] { DeleteFileQuiet(output.path); });
@@ -259,6 +266,7 @@ RunReport runDocuments(const RunRequest &request, Dialogs &dialogs, automation::
     for (qsizetype i = report.documents.size(); i < n; ++i) {
         DocumentResult notReached;
         notReached.source = request.documents[i];
+        notReached.matching = request.matching();
         report.documents << notReached;
     }
     guard.reach(150);

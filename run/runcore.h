@@ -16,6 +16,13 @@ namespace vantrelle {
 
 class Dialogs;
 
+// How a run matched its find texts, for its reports.
+struct Matching {
+    bool matchCase = false;
+    bool wholeWord = false;
+    bool regex = false;
+};
+
 // Everything a run reads from the window, read once at Start: edits made
 // while the run yields take effect in the next run.
 struct RunRequest {
@@ -28,6 +35,9 @@ struct RunRequest {
     QStringList replaceList;
     // The "Match Case" box's value (0, 1 or 2).
     int matchCase = 0;
+    // Matches only whole words; each find text a regular expression.
+    bool wholeWord = false;
+    bool regex = false;
     // True: results go to folder ("Save results to this folder:"); false:
     // beside each source.
     bool useFolder = true;
@@ -35,6 +45,7 @@ struct RunRequest {
     // Count what a run would do, write and delete nothing.
     bool preview = false;
 
+    Matching matching() const;
     // The pairs the run applies, in order.
     QStringList finds() const;
     QStringList replacements() const;
@@ -70,6 +81,7 @@ struct DocumentResult {
     // notice of the output checks.
     QStringList errors;
     qint64 milliseconds = 0;
+    Matching matching;
 
     qint64 replaced() const;
     qint64 left() const;

@@ -75,6 +75,16 @@ public:
     virtual ExecuteCounts lastCounts() const = 0;
 };
 
+// Reading the find text as a regular expression and the replacement with
+// references to its groups ($0 to $9, $$ for a dollar sign): the native
+// engine's own setting, reached like CountingFindReplace. A server without it
+// cannot be asked for regular expressions.
+class PatternFindReplace {
+public:
+    virtual ~PatternFindReplace() = default;
+    virtual void SetMatchRegularExpression(bool on) = 0;
+};
+
 class Document {
 public:
     virtual ~Document() = default;

@@ -22,6 +22,9 @@ struct SettingKey {
 // Every key the program stores, with its type and default.
 namespace keys {
 inline constexpr SettingKey Check2{"Check2", SettingKey::Number, "0"};
+// The "Whole words" and "Regular expression" boxes, stored like Check2.
+inline constexpr SettingKey CheckWholeWord{"CheckWholeWord", SettingKey::Number, "0"};
+inline constexpr SettingKey CheckRegex{"CheckRegex", SettingKey::Number, "0"};
 inline constexpr SettingKey TabControl1{"TabControl1", SettingKey::Number, "0"};
 inline constexpr SettingKey Form2Text2{"Form2.Text2", SettingKey::Text, "::"};
 inline constexpr SettingKey OutputFolder{"Output Folder", SettingKey::Text, ""};
@@ -38,9 +41,10 @@ inline constexpr SettingKey Snapshot{"Snapshot", SettingKey::Text, ""};
 inline constexpr SettingKey LastFileFolder{"LastFileFolder", SettingKey::Text, ""};
 inline constexpr SettingKey LastSetsFolder{"LastSetsFolder", SettingKey::Text, ""};
 
-inline constexpr SettingKey all[] = {Check2,     TabControl1, Form2Text2,     OutputFolder,
-                                     Option1,    Option2,     LastFolderDot,  Extension,
-                                     LastFolder, Snapshot,    LastFileFolder, LastSetsFolder};
+inline constexpr SettingKey all[] = {
+    Check2,        TabControl1, Form2Text2, OutputFolder,   Option1,        Option2,
+    LastFolderDot, Extension,   LastFolder, Snapshot,       LastFileFolder, LastSetsFolder,
+    CheckWholeWord, CheckRegex};
 } // namespace keys
 
 inline constexpr char kSettingsApplication[] = "Quillorn";

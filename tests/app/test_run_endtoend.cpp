@@ -351,3 +351,99 @@ TEST_F(Window, NeverWritesThroughALinkNamedLikeTheResult)
     ASSERT_EQ(report.documents[0].errors.size(), 1);
     EXPECT_TRUE(report.documents[0].errors[0].contains("symbolic link"));
 }
+
+TEST_F(Window, WholeWordsAndRegularExpressionsGiveWhatTheToolGives)
+{
+    // A corpus publication with the sentences the options are about.
+    const QString anthem = "The anthem, together with the other choirs, then their song";
+    QDir(dir.path()).mkpath("made");
+    {
+        auto pub = pubengine::Publication::open(kCorpus + "/Sample.pub");
+        pub.replaceAll("This is some text on the first page", anthem, true);
+        pub.replaceAll("It’s Arial, 20 point font", "Call 555-0100 or 555-0199 today", true);
+        pub.saveAs(path("made/Anthem.pub"));
+    }
+    using Pairs = QList<QPair<QString, QString>>;
+    const struct {
+        const char *name;
+        bool matchCase, wholeWord, regex;
+        Entry entry;
+        QStringList documents;
+        Pairs pairs;
+        const char *expected; // in the first document's text
+    } rows[] = {
+        {"every occurrence", false, false, false, Entry::Typed, {"Anthem.pub", "Sample2.pub"},
+         {{"the", "THE"}}, "THE anTHEm, togeTHEr with THE oTHEr choirs, THEn THEir song"},
+        {"whole words", false, true, false, Entry::Typed, {"Anthem.pub", "Sample2.pub"},
+         {{"the", "THE"}}, "THE anthem, together with THE other choirs, then their song"},
+        {"whole words, case", true, true, false, Entry::AddSet, {"Anthem.pub"},
+         {{"the", "THE"}, {"text", "wording"}}, "The anthem, together with THE other choirs"},
+        {"regex", false, false, true, Entry::Typed, {"Anthem.pub", "60685.pub"},
+         {{R"((\d{3})-(\d{4}))", "$1 $2"}}, "Call 555 0100 or 555 0199 today"},
+        {"regex sets", true, true, true, Entry::AddSet, {"Anthem.pub", "Sample3.pub"},
+         {{R"(th(e|is))", "[$0]"}, {R"((\w)(\w*)s\b)", "$2$1s"}}, "The anthem, together with [the]"},
+    };
+    const QString corpusOrMade = kCorpus + "/";
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        form->ListView1->clear();
+        form->sets().clear();
+        for (const char *folder : {"in", "out", "tool"}) {
+            QDir(path(folder)).removeRecursively();
+            QDir(dir.path()).mkpath(folder);
+        }
+        QStringList sources;
+        for (const QString &name : row.documents) {
+            const QString from =
+                name == "Anthem.pub" ? path("made/Anthem.pub") : corpusOrMade + name;
+            sources << path("in/" + name);
+            QFile::copy(from, sources.last());
+            form->ListView1->append(sources.last());
+        }
+        resultsTo("out");
+        form->Check2->setChecked(row.matchCase);
+        form->CheckWholeWord->setChecked(row.wholeWord);
+        form->CheckRegex->setChecked(row.regex);
+        enterPairs(row.entry, row.pairs);
+        dialogs.shown.clear();
+        click(form->PushButton7);
+        EXPECT_EQ(dialogs.texts("notice"), QStringList{"Done."});
+
+        QStringList args;
+        for (const auto &[flag, on] : {std::pair{"--match-case", row.matchCase},
+                                       {"--whole-word", row.wholeWord}, {"--regex", row.regex}})
+            if (on)
+                args << flag;
+        for (const auto &[find, replacement] : row.pairs)
+            args << "--pair" << find << replacement;
+        QProcess tool;
+        tool.start(VANTRELLE_REPLACE_TOOL, args + QStringList{"-q", "--out-dir", path("tool")} +
+                                               sources);
+        ASSERT_TRUE(tool.waitForFinished(60000));
+        ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+        for (int i = 0; i < sources.size(); ++i) {
+            const QString name = row.documents[i];
+            EXPECT_EQ(test::readFile(sources[i]), test::readFile(name == "Anthem.pub"
+                                                                     ? path("made/Anthem.pub")
+                                                                     : corpusOrMade + name));
+            const QString text = storiesText(pubengine::Publication::open(path("out/" + name)));
+            EXPECT_EQ(text, storiesText(pubengine::Publication::open(path("tool/" + name))));
+            if (i == 0) {
+                EXPECT_TRUE(text.contains(row.expected)) << text.toStdString();
+            }
+        }
+    }
+
+    // An invalid pattern: a notice that says where, and nothing written.
+    form->TabControl1->setSelectedIndex(0);
+    type(form->Text1, "(ab");
+    dialogs.shown.clear();
+    QDir(path("out")).removeRecursively();
+    QDir(dir.path()).mkpath("out");
+    click(form->PushButton7);
+    EXPECT_EQ(dialogs.texts("notice"),
+              QStringList{"Nothing was replaced: the texts to find and replace cannot be used, "
+                          "because the regular expression “(ab” is not valid: missing closing "
+                          "parenthesis, at position 3, after “(ab”."});
+    EXPECT_TRUE(filesUnder("out").isEmpty());
+}

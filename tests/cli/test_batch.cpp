@@ -328,6 +328,9 @@ TEST_F(BatchFixture, BadCommandLinesWriteNothing)
         {{"--pair", "a", "b", "--beside", "--report", path("r.txt")}, ".json or .csv"},
         {{"--pair", "a", "b", "--beside", "--bogus"}, "Unknown option 'bogus'"},
         {{"--pair", "a", "b", "--beside", path("no.pub")}, "no.pub was not found"},
+        {{"--regex", "--pair", "x(y", "z", "--beside"}, "at position 3, after “x(y”"},
+        {{"--regex", "--pair", "a|", "z", "--beside"}, "matches an empty text"},
+        {{"--regex", "--pair", "(a)", "$1$2", "--beside"}, "refers to group 2"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.says);
@@ -355,6 +358,8 @@ TEST_F(BatchFixture, SetsFileIsReadAsLoadSetsReadsIt)
     EXPECT_EQ(pairs[0]["find"], "page");
     EXPECT_EQ(pairs[1]["replacement"], "Pot");
     EXPECT_EQ(row["replaced"].toInteger(), 6 + pairs[1]["replaced"].toInteger());
+    EXPECT_EQ(row["matching"].toObject(),
+              (QJsonObject{{"matchCase", true}, {"wholeWords", false}, {"regularExpression", false}}));
     EXPECT_TRUE(storyText(path("in/Sample_replaced.pub")).contains("Pot"));
 }
 

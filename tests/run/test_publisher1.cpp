@@ -14,7 +14,7 @@ struct EditorFixture : ::testing::Test {
     test::ScriptedDialogs dialogs;
     test::ServerLog log;
     automation::Registry registry;
-    EditorContext context{dialogs, registry, 0, false};
+    EditorContext context{dialogs, registry, 0, false, false, false};
 
     EditorFixture()
     {
@@ -72,6 +72,18 @@ TEST_F(EditorFixture, CallSequenceForEveryBoxValue)
                                  pairCalls("x", "y", row.matchCase) + setsEnd);
     }
     EXPECT_EQ(dialogs.count("error"), 0);
+}
+
+TEST_F(EditorFixture, AServerWithoutRegularExpressionsFailsTheStepAndSavesNothing)
+{
+    context.wholeWord = true;
+    context.regex = true;
+    const EditResult r = Publisher1::ReplaceByFileXY(context, "/in/a.pub", "a+", "b", "/o.pub");
+    EXPECT_TRUE(log.calls.contains("MatchWholeWord(true)"));
+    EXPECT_FALSE(log.calls.contains("Execute()"));
+    EXPECT_FALSE(r.saved);
+    EXPECT_EQ(errorLines(), QStringList{"120"});
+    EXPECT_TRUE(dialogs.texts("error")[0].startsWith("This publishing program cannot read"));
 }
 
 TEST_F(EditorFixture, EmptySetsStillOpenSaveAndQuit)

@@ -308,12 +308,13 @@ TEST_F(ReportFixture, CsvAndCopiedTableCarryEveryRow)
     for (int i = 0; i < 2; ++i) {
         const DocumentResult &d = report.documents[i];
         const QJsonArray row = rows[i + 1].toArray();
-        ASSERT_EQ(row.size(), 8);
+        ASSERT_EQ(row.size(), 9);
         EXPECT_EQ(row[0].toString(), d.source);
         EXPECT_EQ(row[1].toString(), outcomeText(d.outcome, false));
         EXPECT_EQ(row[2].toString(), QString::number(d.replaced()));
         EXPECT_EQ(row[4].toString(), d.output);
         EXPECT_EQ(row[7].toString(), d.errors.join('\n'));
+        EXPECT_EQ(row[8].toString(), "any case");
     }
     EXPECT_EQ(rows[1].toArray()[0].toString(), named);
     EXPECT_TRUE(rows[1].toArray()[6].toString().contains("“page” → “\"PAGE\"”: "));
