@@ -5,13 +5,13 @@
 #include "doclist/addfolder.h"
 #include "doclist/screening.h"
 #include "fsutil/paths.h"
-#include "pubengine/matcher.h"
 #include "run/publisher1.h"
 #include "run/runcore.h"
 #include "sets/setslist.h"
 #include "shell/apptitle.h"
 #include "shell/dialogs.h"
 #include "shell/errorreport.h"
+#include "shell/pairtext.h"
 #include "shell/settings.h"
 #include "widgets/controls.h"
 #include "widgets/doclistview.h"
@@ -28,6 +28,7 @@
 
 #include <cmath>
 #include <optional>
+#include <tuple>
 
 namespace vantrelle {
 
@@ -137,10 +138,8 @@ void Form1::startRun(bool preview)
         });
     } else if (!guard.test(106, [&] { return ListView1->count() >= 1; })) {
         guard.run(160, [&] { dialogs.notice(QStringLiteral("No files added.")); });
-    } else if (const QString missing = missingFindText(); !missing.isEmpty()) {
-        dialogs.notice(missing);
-    } else if (const QString refused = refusedPair(runRequest(preview)); !refused.isEmpty()) {
-        dialogs.notice(refused);
+    } else if (const QString refusal = textsRefusal(); !refusal.isEmpty()) {
+        dialogs.notice(refusal);
     } else {
         guard.run(108, [&] { screenDocumentList(); });
         const bool goOn = guard.test(
@@ -194,32 +193,32 @@ RunRequest Form1::runRequest(bool preview) const
     return request;
 }
 
-QString Form1::missingFindText() const
+QString Form1::textsRefusal() const
 {
     const int tab = TabControl1->selectedIndex();
     if (tab == 0 && Text1->toPlainText().isEmpty())
         return QString::fromLatin1(kNothingToFind);
     if (tab == 1 && m_sets->rowCount() == 0)
         return QString::fromLatin1(kNoSets);
-    return {};
-}
-
-QString Form1::refusedPair(const RunRequest &request) const
-{
-    const Matching m = request.matching();
-    const QStringList finds = request.finds();
-    const QStringList replacements = request.replacements();
-    for (qsizetype i = 0; i < finds.size(); ++i) {
-        const std::string problem = pubengine::Matcher::refusal(
-            finds[i].toStdU16String(), replacements.value(i).toStdU16String(),
-            {m.matchCase, m.wholeWord, m.regex});
-        if (problem.empty())
-            continue;
-        const QString which = request.tab == 0 ? QStringLiteral("the texts to find and replace")
-                                               : QStringLiteral("set %1").arg(i + 1);
-        return QStringLiteral("Nothing was replaced: %1 cannot be used, because %2.")
-            .arg(which, QString::fromStdString(problem));
+    const MatchOptions options = runRequest(false).matching();
+    if (tab == 1)
+        return pairsRefusal(m_sets->pairs(), QStringLiteral("in the sets list"),
+                            EmptyFind::Refused, options);
+    if (tab != 0)
+        return {};
+    for (const auto &[box, text, role] :
+         {std::tuple{"Find what", Text1->toPlainText(), PairTextRole::Find},
+          std::tuple{"Replace with", Text2->toPlainText(), PairTextRole::Replace}}) {
+        if (const auto fault = pairTextFault(text, role))
+            return describePairTextFault(QStringLiteral("The text in “%1”").arg(QLatin1String(box)),
+                                         *fault) +
+                   QLatin1Char('.');
     }
+    if (const QString refusal =
+            patternRefusal(Text1->toPlainText(), Text2->toPlainText(), options);
+        !refusal.isEmpty())
+        return QStringLiteral("The texts in “Find what” and “Replace with” cannot be used: %1.")
+            .arg(refusal);
     return {};
 }
 

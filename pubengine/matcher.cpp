@@ -5,22 +5,11 @@
 
 #include <QTextBoundaryFinder>
 
-#include <cstdio>
 #include <optional>
 
 namespace vantrelle::pubengine {
 
 namespace {
-
-bool isBreak(char16_t c)
-{
-    return c == u'\r' || c == u'\n' || c == u'\v' || c == 0x2028 || c == 0x2029;
-}
-
-bool isControl(char16_t c)
-{
-    return (c < 0x20 && c != u'\t') || c == 0x7F || c == 0xFFFE || c == 0xFFFF;
-}
 
 QStringView view(std::u16string_view text)
 {
@@ -30,14 +19,6 @@ QStringView view(std::u16string_view text)
 QString quoted(std::u16string_view text)
 {
     return QStringLiteral("“%1”").arg(view(text));
-}
-
-QRegularExpression compile(std::u16string_view pattern, bool matchCase)
-{
-    QRegularExpression::PatternOptions flags = QRegularExpression::UseUnicodePropertiesOption;
-    if (!matchCase)
-        flags |= QRegularExpression::CaseInsensitiveOption;
-    return QRegularExpression(view(pattern).toString(), flags);
 }
 
 // Lone surrogates would make PCRE2 refuse the whole text; U+FFFD takes their
@@ -82,80 +63,14 @@ private:
 
 } // namespace
 
-std::string unsupportedText(std::u16string_view text, bool isFind)
-{
-    const std::string which = isFind ? "the find text" : "the replace text";
-    if (isFind && text.empty())
-        return "there is nothing to find: the find text is empty";
-    for (char16_t c : text) {
-        if (isBreak(c))
-            return which + " holds a line or paragraph break; texts with breaks cannot be "
-                           "replaced";
-    }
-    for (char16_t c : text) {
-        if (isControl(c)) {
-            char code[8];
-            std::snprintf(code, sizeof code, "U+%04X", unsigned(c));
-            return which + " holds the control character " + code +
-                   ", which the text of a publication cannot hold";
-        }
-    }
-    return {};
-}
-
 std::string Matcher::refusal(std::u16string_view find, std::u16string_view replacement,
                              MatchOptions options)
 {
-    for (const std::string &problem :
-         {unsupportedText(find, true), unsupportedText(replacement, false)}) {
-        if (!problem.empty())
-            return problem;
-    }
-    if (!options.regex)
-        return {};
-    const QRegularExpression regex = compile(find, options.matchCase);
-    if (!regex.isValid()) {
-        const auto at = std::size_t(std::max<qsizetype>(0, regex.patternErrorOffset()));
-        const QString where = at == 0 ? QStringLiteral("at its start")
-                                      : QStringLiteral("at position %1, after %2")
-                                            .arg(at)
-                                            .arg(quoted(find.substr(0, at)));
-        return QStringLiteral("the regular expression %1 is not valid: %2, %3")
-            .arg(quoted(find), regex.errorString(), where)
-            .toStdString();
-    }
-    if (regex.match(QString()).hasMatch())
-        return QStringLiteral("the regular expression %1 matches an empty text, which would "
-                              "insert the replacement between characters; make it match at "
-                              "least one character (+ instead of *, for example)")
-            .arg(quoted(find))
-            .toStdString();
-    for (std::size_t i = 0; i < replacement.size(); ++i) {
-        if (replacement[i] != u'$')
-            continue;
-        const char16_t next = i + 1 < replacement.size() ? replacement[i + 1] : u'\0';
-        if (next == u'$') {
-            ++i;
-            continue;
-        }
-        if (next < u'0' || next > u'9')
-            return QStringLiteral("the replacement %1 holds a “$” that is not followed by a "
-                                  "group number 0 to 9; write $$ for a dollar sign")
-                .arg(quoted(replacement))
-                .toStdString();
-        if (next - u'0' > regex.captureCount())
-            return QStringLiteral("the replacement %1 refers to group %2, but the regular "
-                                  "expression %3 has %4")
-                .arg(quoted(replacement))
-                .arg(int(next - u'0'))
-                .arg(quoted(find))
-                .arg(regex.captureCount() == 1
-                         ? QStringLiteral("one group")
-                         : QStringLiteral("%1 groups").arg(regex.captureCount()))
-                .toStdString();
-        ++i;
-    }
-    return {};
+    if (const auto fault = pairTextFault(view(find), PairTextRole::Find))
+        return describePairTextFault(QStringLiteral("the find text"), *fault).toStdString();
+    if (const auto fault = pairTextFault(view(replacement), PairTextRole::Replace))
+        return describePairTextFault(QStringLiteral("the replace text"), *fault).toStdString();
+    return patternRefusal(view(find), view(replacement), options).toStdString();
 }
 
 Matcher::Matcher(std::u16string_view find, std::u16string_view replacement,
@@ -168,7 +83,7 @@ Matcher::Matcher(std::u16string_view find, std::u16string_view replacement,
         m_foldedFind = options.matchCase ? m_find : foldCase(m_find);
         return;
     }
-    m_regex = compile(find, options.matchCase);
+    m_regex = findExpression(view(find), options.matchCase);
     m_regex.optimize();
     Piece literal;
     for (std::size_t i = 0; i < replacement.size(); ++i) {

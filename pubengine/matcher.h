@@ -17,6 +17,8 @@
 //   match, $1 to $9 the groups (one digit; "$12" is group 1 and "2"), $$ a
 //   dollar sign. A group that took no part in the match gives no text. Any
 //   other "$" is refused, as is a group the expression does not have.
+#include "shell/pairtext.h"
+
 #include <QRegularExpression>
 
 #include <cstddef>
@@ -26,18 +28,7 @@
 
 namespace vantrelle::pubengine {
 
-// Why a find (isFind) or replace text cannot be used, in plain words; empty
-// when it can. The text of a publication holds no control characters but
-// tab, and breaks are structure, not text to replace.
-std::string unsupportedText(std::u16string_view text, bool isFind);
-
-struct MatchOptions {
-    bool matchCase = false;
-    bool wholeWord = false;
-    bool regex = false;
-
-    bool operator==(const MatchOptions &) const = default;
-};
+using vantrelle::MatchOptions;
 
 struct TextMatch {
     std::size_t position = 0;
@@ -51,9 +42,8 @@ public:
     Matcher(std::u16string_view find, std::u16string_view replacement, MatchOptions options);
 
     // Why find and replacement cannot be used with these options, in plain
-    // words; empty when they can. Checks what the text of a publication can
-    // hold and, for a regular expression, the pattern (with the position of
-    // a fault) and the replacement's group references.
+    // words; empty when they can: the check of what the text of a
+    // publication can hold, then patternRefusal().
     static std::string refusal(std::u16string_view find, std::u16string_view replacement,
                                MatchOptions options);
 

@@ -11,7 +11,6 @@
 #include "pubengine/quill.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <set>
 
 namespace vantrelle::pubengine {

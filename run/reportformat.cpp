@@ -18,7 +18,7 @@ QString csvField(const QString &text)
 }
 
 // "any case", "match case, whole words, regular expression"
-QString matchingText(const Matching &m)
+QString matchingText(const MatchOptions &m)
 {
     QStringList words{m.matchCase ? QStringLiteral("match case") : QStringLiteral("any case")};
     if (m.wholeWord)
@@ -28,7 +28,7 @@ QString matchingText(const Matching &m)
     return words.join(QStringLiteral(", "));
 }
 
-QJsonObject matchingJson(const Matching &m)
+QJsonObject matchingJson(const MatchOptions &m)
 {
     return QJsonObject{{QStringLiteral("matchCase"), m.matchCase},
                        {QStringLiteral("wholeWords"), m.wholeWord},

@@ -59,7 +59,7 @@ QStringList RunRequest::finds() const
     return tab == 0 ? QStringList{findText} : tab == 1 ? findList : QStringList();
 }
 
-Matching RunRequest::matching() const
+MatchOptions RunRequest::matching() const
 {
     return {matchCase == kMatchCaseTicked, wholeWord, regex};
 }

@@ -4,6 +4,7 @@
 // document to the publication editor, tells an observer how it goes and
 // collects what happened to every document.
 #include "run/publisher1.h"
+#include "shell/pairtext.h"
 
 #include <QDateTime>
 #include <QList>
@@ -15,13 +16,6 @@
 namespace vantrelle {
 
 class Dialogs;
-
-// How a run matched its find texts, for its reports.
-struct Matching {
-    bool matchCase = false;
-    bool wholeWord = false;
-    bool regex = false;
-};
 
 // Everything a run reads from the window, read once at Start: edits made
 // while the run yields take effect in the next run.
@@ -45,7 +39,8 @@ struct RunRequest {
     // Count what a run would do, write and delete nothing.
     bool preview = false;
 
-    Matching matching() const;
+    // How the find texts match, as the editor applies it.
+    MatchOptions matching() const;
     // The pairs the run applies, in order.
     QStringList finds() const;
     QStringList replacements() const;
@@ -81,7 +76,8 @@ struct DocumentResult {
     // notice of the output checks.
     QStringList errors;
     qint64 milliseconds = 0;
-    Matching matching;
+    // How the run matched its find texts, for the reports.
+    MatchOptions matching;
 
     qint64 replaced() const;
     qint64 left() const;

@@ -2,6 +2,8 @@
 // The sets: find/replace pairs applied in list order, held in one model whose
 // two columns the window shows as its two lists (find texts, replace texts).
 // Every change goes through the model, so the two lists never differ in length.
+#include "shell/pairtext.h"
+
 #include <QAbstractTableModel>
 #include <QString>
 #include <QStringList>
@@ -28,6 +30,17 @@ struct SetsPairs {
     QStringList replace;
     qsizetype size() const { return find.size(); }
 };
+
+// The first pair whose find or replace text a publication cannot hold, as a
+// sentence: "The replace text of pair 3 of sets.txt (“a”) holds …". from
+// names where the pairs come from ("of sets.txt") or is empty. Empty when
+// every pair can be used. The lists themselves may hold an empty find text
+// (a run refuses it), so adding pairs asks with EmptyFind::Allowed.
+enum class EmptyFind { Refused, Allowed };
+// With options.regex, a pair must also be a usable regular expression and
+// replacement (patternRefusal()).
+QString pairsRefusal(const SetsPairs &pairs, const QString &from = {},
+                     EmptyFind empty = EmptyFind::Refused, const MatchOptions &options = {});
 
 class SetsModel : public QAbstractTableModel {
     Q_OBJECT

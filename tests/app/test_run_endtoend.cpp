@@ -442,8 +442,8 @@ TEST_F(Window, WholeWordsAndRegularExpressionsGiveWhatTheToolGives)
     QDir(dir.path()).mkpath("out");
     click(form->PushButton7);
     EXPECT_EQ(dialogs.texts("notice"),
-              QStringList{"Nothing was replaced: the texts to find and replace cannot be used, "
-                          "because the regular expression “(ab” is not valid: missing closing "
-                          "parenthesis, at position 3, after “(ab”."});
+              QStringList{"The texts in “Find what” and “Replace with” cannot be used: the "
+                          "regular expression “(ab” is not valid: missing closing parenthesis, "
+                          "at position 3, after “(ab”."});
     EXPECT_TRUE(filesUnder("out").isEmpty());
 }

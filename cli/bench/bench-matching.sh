@@ -1,0 +1,69 @@
+#!/bin/sh
+# Times vantrelle-replace over COUNT copies of one publication with the same
+# pairs matched three ways: plain text, whole words, regular expressions. The
+# runs alternate, so the disk and the machine's load weigh on each alike; the
+# best of REPEAT counts. Whole words and regular expressions should stay
+# within 1.5x of the plain run; the script says so and exits 1 when not.
+#
+# Usage: bench-matching.sh [--build DIR] [--corpus FILE] [--count N] [--repeat N]
+#   --build DIR    a build with vantrelle-replace (default: build)
+#   --corpus FILE  the publication to copy (default: 60685.pub of the corpus
+#                  beside the repository, or of $VANTRELLE_CORPUS_DIR)
+#   --count N      how many copies (default 1000)
+#   --repeat N     rounds of the three runs (default 3)
+set -eu
+
+here=$(cd "$(dirname "$0")" && pwd)
+repo=$(cd "$here/../.." && pwd)
+build="$repo/build"
+corpus="${VANTRELLE_CORPUS_DIR:-$repo/../shared/corpus}/60685.pub"
+count=1000
+repeat=3
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --build) build=${2:?--build needs a folder}; shift 2 ;;
+    --corpus) corpus=${2:?--corpus needs a file}; shift 2 ;;
+    --count) count=${2:?--count needs a number}; shift 2 ;;
+    --repeat) repeat=${2:?--repeat needs a number}; shift 2 ;;
+    *) echo "bench-matching.sh: unknown argument $1 (see the top of this script)" >&2; exit 2 ;;
+  esac
+done
+tool="$build/cli/vantrelle-replace"
+[ -x "$tool" ] || { echo "bench-matching.sh: $tool is missing; build it first" >&2; exit 2; }
+[ -f "$corpus" ] || { echo "bench-matching.sh: $corpus was not found; give one with --corpus FILE" >&2; exit 2; }
+for n in "$count" "$repeat"; do
+  case "$n" in *[!0-9]* | '' | 0) echo "bench-matching.sh: --count and --repeat need positive numbers" >&2; exit 2 ;; esac
+done
+
+work=$(mktemp -d /tmp/vantrelle-matching-XXXXXX)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/src"
+(cd "$work/src" && seq -f "%05g.pub" 1 "$count" | xargs sh -c 'tee "$@" < "$0" > /dev/null' "$corpus")
+
+pairs="--pair the THE --pair and AND --pair page leaf"
+now() { date +%s.%N; }
+best_plain= best_whole= best_regex=
+for _ in $(seq 1 "$repeat"); do
+  for kind in plain whole regex; do
+    case $kind in plain) flags= ;; whole) flags=--whole-word ;; regex) flags=--regex ;; esac
+    rm -rf "$work/out"; mkdir "$work/out"; sync
+    start=$(now)
+    # shellcheck disable=SC2086
+    "$tool" $flags $pairs --quiet --jobs 1 --out-dir "$work/out" "$work/src" > /dev/null
+    took=$(awk -v a="$(now)" -v b="$start" 'BEGIN { printf "%.3f", a - b }')
+    eval "best=\${best_$kind:-}"
+    if [ -z "$best" ] || awk -v a="$took" -v b="$best" 'BEGIN { exit !(a < b) }'; then
+      eval "best_$kind=$took"
+    fi
+  done
+done
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+echo "documents: $count copies of $(basename "$corpus"), one job, best of $repeat"
+echo "plain:               $best_plain s"
+echo "whole words:         $best_whole s  ($(ratio "$best_whole" "$best_plain")x plain)"
+echo "regular expressions: $best_regex s  ($(ratio "$best_regex" "$best_plain")x plain)"
+if awk -v w="$best_whole" -v r="$best_regex" -v p="$best_plain" 'BEGIN { exit !(w > 1.5 * p || r > 1.5 * p) }'; then
+  echo "slower than 1.5x the plain run" >&2
+  exit 1
+fi
