@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "pubengine/publication.h"
 #include "pubengine/server.h"
+#include "pubengine/writer.h"
 #include "sets/setslist.h"
 #include "shell/automation.h"
 #include "tests/support/files.h"
@@ -362,6 +363,14 @@ TEST_F(Window, WholeWordsAndRegularExpressionsGiveWhatTheToolGives)
         pub.replaceAll("This is some text on the first page", anthem, true);
         pub.replaceAll("It’s Arial, 20 point font", "Call 555-0100 or 555-0199 today", true);
         pub.saveAs(path("made/Anthem.pub"));
+        namespace w = pubengine::writer;
+        w::Document written;
+        written.pages.push_back({{{{50, 50, 400, 200},
+                                   {w::paragraph({w::run(anthem)}),
+                                    w::paragraph({w::run("Their phone: "),
+                                                  w::link("555-0100", "https://example.org/call")})}}},
+                                 {}});
+        w::writeFile(written, path("made/Written.pub"));
     }
     using Pairs = QList<QPair<QString, QString>>;
     const struct {
@@ -376,6 +385,10 @@ TEST_F(Window, WholeWordsAndRegularExpressionsGiveWhatTheToolGives)
          {{"the", "THE"}}, "THE anTHEm, togeTHEr with THE oTHEr choirs, THEn THEir song"},
         {"whole words", false, true, false, Entry::Typed, {"Anthem.pub", "Sample2.pub"},
          {{"the", "THE"}}, "THE anthem, together with THE other choirs, then their song"},
+        {"written, whole words", false, true, false, Entry::Typed, {"Written.pub"},
+         {{"the", "THE"}}, "THE anthem, together with THE other choirs, then their song"},
+        {"written, regex", false, false, true, Entry::AddSet, {"Written.pub"},
+         {{R"((\d{3})-(\d{4}))", "$1 $2"}, {R"(^(\w+))", "«$1»"}}, "«Their» phone: 555 0100"},
         {"whole words, case", true, true, false, Entry::AddSet, {"Anthem.pub"},
          {{"the", "THE"}, {"text", "wording"}}, "The anthem, together with THE other choirs"},
         {"regex", false, false, true, Entry::Typed, {"Anthem.pub", "60685.pub"},
@@ -383,7 +396,9 @@ TEST_F(Window, WholeWordsAndRegularExpressionsGiveWhatTheToolGives)
         {"regex sets", true, true, true, Entry::AddSet, {"Anthem.pub", "Sample3.pub"},
          {{R"(th(e|is))", "[$0]"}, {R"((\w)(\w*)s\b)", "$2$1s"}}, "The anthem, together with [the]"},
     };
-    const QString corpusOrMade = kCorpus + "/";
+    const auto origin = [&](const QString &name) {
+        return QFile::exists(path("made/" + name)) ? path("made/" + name) : kCorpus + "/" + name;
+    };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         form->ListView1->clear();
@@ -394,10 +409,8 @@ TEST_F(Window, WholeWordsAndRegularExpressionsGiveWhatTheToolGives)
         }
         QStringList sources;
         for (const QString &name : row.documents) {
-            const QString from =
-                name == "Anthem.pub" ? path("made/Anthem.pub") : corpusOrMade + name;
             sources << path("in/" + name);
-            QFile::copy(from, sources.last());
+            QFile::copy(origin(name), sources.last());
             form->ListView1->append(sources.last());
         }
         resultsTo("out");
@@ -423,9 +436,7 @@ TEST_F(Window, WholeWordsAndRegularExpressionsGiveWhatTheToolGives)
         ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
         for (int i = 0; i < sources.size(); ++i) {
             const QString name = row.documents[i];
-            EXPECT_EQ(test::readFile(sources[i]), test::readFile(name == "Anthem.pub"
-                                                                     ? path("made/Anthem.pub")
-                                                                     : corpusOrMade + name));
+            EXPECT_EQ(test::readFile(sources[i]), test::readFile(origin(name)));
             const QString text = storiesText(pubengine::Publication::open(path("out/" + name)));
             EXPECT_EQ(text, storiesText(pubengine::Publication::open(path("tool/" + name))));
             if (i == 0) {
