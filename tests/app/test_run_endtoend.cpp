@@ -421,6 +421,8 @@ TEST_F(Window, WholeWordsAndRegularExpressionsGiveWhatTheToolGives)
         dialogs.shown.clear();
         click(form->PushButton7);
         EXPECT_EQ(dialogs.texts("notice"), QStringList{"Done."});
+        for (const DocumentResult &d : form->lastReport().documents)
+            EXPECT_EQ(d.changesListed(), d.replaced() + d.left());
 
         QStringList args;
         for (const auto &[flag, on] : {std::pair{"--match-case", row.matchCase},
