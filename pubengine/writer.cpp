@@ -522,6 +522,7 @@ Bytes quillStream(const std::vector<Story> &stories, const std::vector<CharForma
     }
 
     std::vector<std::uint32_t> lengths;
+    lengths.reserve(stories.size() + 1);
     for (const Story &s : stories)
         lengths.push_back(static_cast<std::uint32_t>(s.text.size()));
     lengths.push_back(0);
