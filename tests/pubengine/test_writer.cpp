@@ -60,6 +60,7 @@ w::Document fixture()
                                         w::run(QString::fromUtf8("😀 and 𝄞 end"), fmt(14, true))},
                                        w::Alignment::Right)}});
     std::vector<w::Run> many;
+    many.reserve(150);
     for (int i = 0; i < 150; ++i)
         many.push_back(w::run(QStringLiteral("w%1 ").arg(i, 3, 10, QChar('0')),
                               fmt(10 + i % 3, i % 2 == 1, i % 5 == 0, i % 7 == 0 ? 0x0000FF : 0)));
@@ -237,7 +238,7 @@ void expectEngineReads(const w::Document &d, const QString &path)
 
 QString writeTo(const QTemporaryDir &dir, const w::Document &d, const QString &name)
 {
-    const QString path = dir.filePath(name);
+    QString path = dir.filePath(name);
     w::writeFile(d, path);
     return path;
 }
@@ -359,7 +360,7 @@ TEST(Writer, wordArtTextIsInTheDrawingAndBadModelsAreRefused)
             if ((verInst & 0xF) == 0xF)
                 walk(p + 8, p + 8 + len);
             if (type == 0xF00B) {
-                std::size_t complex = p + 8 + 6 * (verInst >> 4);
+                std::size_t complex = p + 8 + 6 * std::size_t(verInst >> 4);
                 for (std::size_t i = 0; i < (verInst >> 4); ++i) {
                     const std::uint16_t id = readU16(escher, p + 8 + 6 * i);
                     const std::uint32_t size = readU32(escher, p + 10 + 6 * i);
