@@ -28,7 +28,7 @@
 namespace {
 
 // Answers every modal interaction at once: a benchmark must not block.
-class SilentDialogs : public vantrelle::Dialogs {
+class BenchDialogs : public vantrelle::Dialogs {
 public:
     int reports = 0;
     void notice(const QString &) override {}
@@ -81,7 +81,7 @@ int main(int argc, char **argv)
     }
 
     SettingsStore settings(dir.filePath("settings.ini"));
-    SilentDialogs dialogs;
+    BenchDialogs dialogs;
     automation::Registry registry;
     registry.Register(automation::kPublisherProgId, pubengine::makePublisherServer());
     Form1 form({dialogs, settings, registry});

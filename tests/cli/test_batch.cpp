@@ -10,6 +10,7 @@
 #include "tests/support/tempsettings.h"
 #include "widgets/controls.h"
 #include "widgets/doclistview.h"
+#include "widgets/reportwindow.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -146,7 +147,7 @@ TEST_F(BatchFixture, FolderTreeGivesTheWindowsOutputsAndReport)
     form.Option1->setChecked(true);
     form.Text3->setText(path("window"));
     form.PushButton7_Click();
-    ASSERT_EQ(form.lastReport().documents.size(), 5);
+    ASSERT_EQ(form.reportWindow()->documentCount(), 5);
 
     const Ran ran = runTool({"--pair", finds[0], replacements[0], "--pair", finds[1],
                              replacements[1], "--match-case", "--out-dir", path("out"), "--report",
@@ -159,9 +160,9 @@ TEST_F(BatchFixture, FolderTreeGivesTheWindowsOutputsAndReport)
 
     // The same documents in the same order, with the same outcomes and counts.
     const QJsonArray rows = reportRows(path("report.json"));
-    ASSERT_EQ(rows.size(), form.lastReport().documents.size());
+    ASSERT_EQ(rows.size(), form.reportWindow()->documentCount());
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        const DocumentResult &window = form.lastReport().documents[i];
+        const DocumentResult &window = form.reportWindow()->document(i);
         const QJsonObject row = rows[i].toObject();
         EXPECT_EQ(row["source"].toString(), window.source);
         EXPECT_EQ(row["outcome"].toString(), outcomeText(window.outcome, false));
