@@ -17,6 +17,10 @@
 #include <memory>
 #include <mutex>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace vantrelle {
 
 namespace {
@@ -371,9 +375,30 @@ private:
 
 } // namespace
 
+namespace {
+
+// Each document allocates and frees buffers of a publication's size. By
+// default the allocator maps those above 128 KB afresh and trims freed
+// memory at once, so every document faults its pages in again (about 80
+// faults a document, a fifth of the tool's CPU); kept, they are reused.
+void keepDocumentBuffers()
+{
+#ifdef __GLIBC__
+    static const bool once = [] {
+        mallopt(M_MMAP_THRESHOLD, 4 << 20);
+        mallopt(M_TRIM_THRESHOLD, 32 << 20);
+        return true;
+    }();
+    Q_UNUSED(once);
+#endif
+}
+
+} // namespace
+
 RunReport runDocuments(const RunRequest &request, Dialogs &dialogs, automation::Registry &registry,
                        RunObserver &observer, int jobs)
 {
+    keepDocumentBuffers();
     RunReport report;
     report.preview = request.preview;
     report.started = QDateTime::currentDateTime();
