@@ -208,31 +208,41 @@ private:
     std::vector<std::uint32_t> m_colours;
 };
 
-Bytes characterRecord(const CharFormat &f, FontTable &fonts, Palette &palette)
+// A run's record holds what differs from the default style (full: the
+// default style itself), which keeps formatting pages small.
+Bytes characterRecord(const CharFormat &f, FontTable &fonts, Palette &palette, bool full = false)
 {
+    const CharFormat base;
     const auto size = static_cast<std::uint32_t>(emu(f.sizePt));
-    // Script slots of the font: which slot serves which script is a GUESS;
-    // slots 0 and 1 get the same font so that either reading finds it.
+    const bool sized = full || f.sizePt != base.sizePt;
     const auto font = static_cast<std::uint16_t>(fonts.index(f.font));
-    Record scripts;
-    scripts.nest(0, 0x88, Record().u16(0, 0x18, font));
-    scripts.nest(1, 0x88, Record().u16(0, 0x18, font));
+    const auto colour = static_cast<std::uint32_t>(palette.index(f.rgb));
     Record r;
     if (f.bold)
         r.flag(0x02, 0x0A);
     if (f.italic)
         r.flag(0x03, 0x0A);
-    r.u32(0x0C, 0x22, size);
+    if (sized)
+        r.u32(0x0C, 0x22, size);
     if (f.underline)
         r.u16(0x1E, 0x12, 0x0801); // low byte 1: single; high byte as in every file seen
-    r.nest(0x24, 0x8A, scripts);
+    if (full || font != 0) {
+        // Script slots of the font: which slot serves which script is a
+        // GUESS; slots 0 and 1 get the same font so that either reading finds it.
+        Record scripts;
+        scripts.nest(0, 0x88, Record().u16(0, 0x18, font));
+        scripts.nest(1, 0x88, Record().u16(0, 0x18, font));
+        r.nest(0x24, 0x8A, scripts);
+    }
     // 0x37-0x39 repeat bold, italic and size, probably for complex scripts.
     if (f.bold)
         r.flag(0x37, 0x0A);
     if (f.italic)
         r.flag(0x38, 0x0A);
-    r.u32(0x39, 0x22, size);
-    r.nest(0x44, 0x8A, Record().u32(0, 0x22, static_cast<std::uint32_t>(palette.index(f.rgb))));
+    if (sized)
+        r.u32(0x39, 0x22, size);
+    if (full || colour != 0)
+        r.nest(0x44, 0x8A, Record().u32(0, 0x22, colour));
     return r.bytes();
 }
 
@@ -384,9 +394,11 @@ Bytes positionTable(std::uint32_t layout, std::uint32_t constant,
 
 Bytes quillStream(const std::vector<Story> &stories, const std::vector<CharFormat> &formats)
 {
+    // The default style's font and colour come first: index 0.
     FontTable fonts;
+    fonts.index(CharFormat{}.font);
     Palette palette;
-    palette.index(0x000000);
+    palette.index(CharFormat{}.rgb);
     std::u16string text;
     std::vector<std::pair<std::uint32_t, Bytes>> charRuns;
     std::vector<std::pair<std::uint32_t, Bytes>> paraRuns;
@@ -420,9 +432,10 @@ Bytes quillStream(const std::vector<Story> &stories, const std::vector<CharForma
         appendU16(e, 0);
         return e;
     };
-    chunks.push_back(chunk("STSH", 1, "STSH",
-                           stringTable({styleEntry(characterRecord(CharFormat{}, fonts, palette)),
-                                        styleEntry(paragraphRecord(Alignment::Left))})));
+    chunks.push_back(
+        chunk("STSH", 1, "STSH",
+              stringTable({styleEntry(characterRecord(CharFormat{}, fonts, palette, true)),
+                           styleEntry(paragraphRecord(Alignment::Left))})));
 
     const std::vector<Bytes> paraPages = formattingPages(paraRuns);
     const std::vector<Bytes> charPages = formattingPages(charRuns);
@@ -509,6 +522,7 @@ Bytes quillStream(const std::vector<Story> &stories, const std::vector<CharForma
     }
 
     std::vector<std::uint32_t> lengths;
+    lengths.reserve(stories.size() + 1);
     for (const Story &s : stories)
         lengths.push_back(static_cast<std::uint32_t>(s.text.size()));
     lengths.push_back(0);
