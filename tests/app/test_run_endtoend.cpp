@@ -14,6 +14,7 @@
 #include "widgets/controls.h"
 #include "widgets/doclistview.h"
 #include "widgets/form2.h"
+#include "widgets/reportwindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -224,12 +225,12 @@ TEST_F(Window, DamagedDocumentsGetOneReportEachAndNoOutput)
     EXPECT_EQ(filesUnder("out"), (QStringList{"good1.pub", "good2.pub"}));
     EXPECT_EQ(filesUnder("in").size(), 4);
     EXPECT_EQ(dialogs.texts("notice"), QStringList{"Done."});
-    const RunReport &report = form->lastReport();
-    ASSERT_EQ(report.documents.size(), 4);
-    EXPECT_EQ(report.documents[1].outcome, Outcome::Failed);
-    EXPECT_EQ(report.documents[2].outcome, Outcome::Failed);
-    EXPECT_EQ(report.documents[0].output, path("out/good1.pub"));
-    EXPECT_EQ(report.documents[1].output, QString());
+    const ReportWindow &report = *form->reportWindow();
+    ASSERT_EQ(report.documentCount(), 4);
+    EXPECT_EQ(report.document(1).outcome, Outcome::Failed);
+    EXPECT_EQ(report.document(2).outcome, Outcome::Failed);
+    EXPECT_EQ(report.document(0).output, path("out/good1.pub"));
+    EXPECT_EQ(report.document(1).output, QString());
     EXPECT_EQ(test::readFile(good1), test::readFile(kCorpus + "/Sample.pub"));
 }
 
@@ -249,10 +250,10 @@ TEST_F(Window, ARefusedReplacementWritesNoOutputAndAskedQuietRunsShowNoMoreBoxes
     EXPECT_EQ(dialogs.count("error"), 1);
     EXPECT_TRUE(dialogs.texts("error")[0].contains("left unchanged"));
     EXPECT_EQ(filesUnder("out"), QStringList{"Sample.pub"});
-    const RunReport &report = form->lastReport();
-    EXPECT_EQ(report.documents[1].outcome, Outcome::Failed);
-    EXPECT_EQ(report.documents[1].errors.size(), 1); // counted though not shown
-    EXPECT_EQ(report.documents[2].outcome, Outcome::Written);
+    const ReportWindow &report = *form->reportWindow();
+    EXPECT_EQ(report.document(1).outcome, Outcome::Failed);
+    EXPECT_EQ(report.document(1).errors.size(), 1); // counted though not shown
+    EXPECT_EQ(report.document(2).outcome, Outcome::Written);
 
     // The next run shows its errors again.
     dialogs.quietAfter = 0;
@@ -350,11 +351,11 @@ TEST_F(Window, NeverWritesThroughALinkNamedLikeTheResult)
     struct stat st {};
     ASSERT_EQ(stat(QFile::encodeName(target).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0444u);
-    const RunReport &report = form->lastReport();
-    ASSERT_EQ(report.documents.size(), 1);
-    EXPECT_EQ(report.documents[0].outcome, Outcome::Failed);
-    ASSERT_EQ(report.documents[0].errors.size(), 1);
-    EXPECT_TRUE(report.documents[0].errors[0].contains("symbolic link"));
+    const ReportWindow &report = *form->reportWindow();
+    ASSERT_EQ(report.documentCount(), 1);
+    EXPECT_EQ(report.document(0).outcome, Outcome::Failed);
+    ASSERT_EQ(report.document(0).errors.size(), 1);
+    EXPECT_TRUE(report.document(0).errors[0].contains("symbolic link"));
 }
 
 namespace {
