@@ -395,6 +395,7 @@ TEST_F(FirstMinute, loadSamplesTypeAPairStartReplacingGivesResultsAndChangesInCo
 
     EXPECT_EQ(dialogs.texts("notice"), QStringList{"Done."});
     EXPECT_EQ(dialogs.count("error"), 0) << dialogs.texts("error").join("\n").toStdString();
+    ASSERT_NE(form->reportWindow(), nullptr);
     ReportWindow &report = *form->reportWindow();
     ASSERT_EQ(report.documentCount(), samples.size());
     for (int i = 0; i < report.documentCount(); ++i) {
@@ -407,6 +408,7 @@ TEST_F(FirstMinute, loadSamplesTypeAPairStartReplacingGivesResultsAndChangesInCo
         EXPECT_GT(d.pairs[0].replaced, 0);
         // The changes in context, as the selected row lists them.
         report.selectDocument(i);
+        EXPECT_TRUE(report.detailText().contains("2027")) << report.detailText().toStdString();
         const QString changes = report.changeList()->text();
         EXPECT_EQ(changes.count("[2026]"), d.pairs[0].replaced) << changes.toStdString();
         EXPECT_EQ(changes.count("[2027]"), d.pairs[0].replaced) << changes.toStdString();
