@@ -170,8 +170,9 @@ private:
     ReportWindow *reportWindow(bool create);
     // What the controls ask of a run, read once at its start.
     RunRequest runRequest(bool preview) const;
-    // The notice for a run with nothing to find; empty when there is something.
-    QString missingFindText() const;
+    // The notice for a run with nothing to find or with a text a publication
+    // cannot hold (which box, which character, where); empty when it can run.
+    QString textsRefusal() const;
 
     Form1Services m_services;
     WindowPointer m_pointer{this};

@@ -5,6 +5,7 @@
 // worker threads) and tells an observer what happened to each, in list order.
 // Nothing of a finished document is kept but the totals, so a run's memory
 // does not grow with its list.
+#include "run/outputpath.h"
 #include "run/publisher1.h"
 
 #include <QDateTime>
@@ -12,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 namespace vantrelle {
@@ -134,6 +136,9 @@ public:
 struct PlannedOutput {
     QString path;
     std::optional<QString> refusal;
+    // The run's documents by file identity, asked again just before a stale
+    // result is deleted.
+    std::shared_ptr<const RunSources> sources;
 };
 QList<PlannedOutput> planOutputs(const RunRequest &request);
 

@@ -5,6 +5,7 @@
 #include "pubengine/publication.h"
 #include "pubengine/server.h"
 #include "sets/setslist.h"
+#include "shell/apptitle.h"
 #include "shell/automation.h"
 #include "tests/support/files.h"
 #include "tests/support/recordingserver.h"
@@ -66,6 +67,10 @@ struct Window : ::testing::Test {
     {
         if (!QFile::exists(kCorpus + "/Sample.pub"))
             GTEST_SKIP() << "corpus not found at " << VANTRELLE_CORPUS_DIR;
+        open();
+    }
+    void open()
+    {
         registry.Register(automation::kPublisherProgId, pubengine::makePublisherServer());
         form = std::make_unique<Form1>(Form1Services{dialogs, *settings, registry});
         form->show();
@@ -351,4 +356,59 @@ TEST_F(Window, NeverWritesThroughALinkNamedLikeTheResult)
     EXPECT_EQ(report.document(0).outcome, Outcome::Failed);
     ASSERT_EQ(report.document(0).errors.size(), 1);
     EXPECT_TRUE(report.document(0).errors[0].contains("symbolic link"));
+}
+
+namespace {
+
+// A new user's first minute, in a program folder holding the samples the
+// build wrote.
+struct FirstMinute : Window {
+    QTemporaryDir program;
+    void SetUp() override
+    {
+        QDir(program.path()).mkdir("Samples");
+        for (const QFileInfo &f :
+             QDir(QStringLiteral(VANTRELLE_SAMPLES_DIR)).entryInfoList({"*.pub"}, QDir::Files))
+            QFile::copy(f.filePath(), program.path() + "/Samples/" + f.fileName());
+        setProgramFolderForTesting(program.path());
+        open();
+        form->Form_Load(); // the first start records the samples
+    }
+    void TearDown() override { setProgramFolderForTesting(QString()); }
+};
+
+} // namespace
+
+TEST_F(FirstMinute, loadSamplesTypeAPairStartReplacingGivesResultsAndChangesInContext)
+{
+    dialogs.questionAnswers = {false}; // do not open the samples folder
+    click(form->PushButton8);
+    const QStringList samples = QDir(program.path() + "/Samples").entryList({"*.pub"});
+    ASSERT_GE(samples.size(), 3);
+    ASSERT_EQ(form->ListView1->count(), samples.size());
+
+    resultsTo("out");
+    type(form->Text1, "2026");
+    type(form->Text2, "2027");
+    click(form->PushButton7);
+
+    EXPECT_EQ(dialogs.texts("notice"), QStringList{"Done."});
+    EXPECT_EQ(dialogs.count("error"), 0) << dialogs.texts("error").join("\n").toStdString();
+    const RunReport &report = form->lastReport();
+    ASSERT_EQ(report.documents.size(), samples.size());
+    for (const DocumentResult &d : report.documents) {
+        SCOPED_TRACE(d.source.toStdString());
+        EXPECT_EQ(d.outcome, Outcome::Written);
+        EXPECT_EQ(storiesText(pubengine::Publication::open(d.output)),
+                  engineText(d.source, {{"2026", "2027"}}, false));
+        ASSERT_EQ(d.pairs.size(), 1);
+        EXPECT_GT(d.pairs[0].replaced, 0);
+        ASSERT_EQ(d.pairs[0].changes.size(), d.pairs[0].replaced);
+        for (const automation::Change &c : d.pairs[0].changes) {
+            EXPECT_EQ(c.before.text, "2026");
+            EXPECT_EQ(c.after.text, "2027");
+            EXPECT_FALSE((c.before.lead + c.before.trail).isEmpty());
+        }
+    }
+    EXPECT_NE(form->reportWindow(), nullptr);
 }
