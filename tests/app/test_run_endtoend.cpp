@@ -14,6 +14,7 @@
 #include "widgets/controls.h"
 #include "widgets/doclistview.h"
 #include "widgets/form2.h"
+#include "widgets/changelist.h"
 #include "widgets/reportwindow.h"
 
 #include <QApplication>
@@ -394,21 +395,23 @@ TEST_F(FirstMinute, loadSamplesTypeAPairStartReplacingGivesResultsAndChangesInCo
 
     EXPECT_EQ(dialogs.texts("notice"), QStringList{"Done."});
     EXPECT_EQ(dialogs.count("error"), 0) << dialogs.texts("error").join("\n").toStdString();
-    const RunReport &report = form->lastReport();
-    ASSERT_EQ(report.documents.size(), samples.size());
-    for (const DocumentResult &d : report.documents) {
+    ReportWindow *report = form->reportWindow();
+    ASSERT_NE(report, nullptr);
+    ASSERT_EQ(report->documentCount(), samples.size());
+    for (int i = 0; i < report->documentCount(); ++i) {
+        const DocumentResult &d = report->document(i);
         SCOPED_TRACE(d.source.toStdString());
         EXPECT_EQ(d.outcome, Outcome::Written);
         EXPECT_EQ(storiesText(pubengine::Publication::open(d.output)),
                   engineText(d.source, {{"2026", "2027"}}, false));
         ASSERT_EQ(d.pairs.size(), 1);
         EXPECT_GT(d.pairs[0].replaced, 0);
-        ASSERT_EQ(d.pairs[0].changes.size(), d.pairs[0].replaced);
-        for (const automation::Change &c : d.pairs[0].changes) {
-            EXPECT_EQ(c.before.text, "2026");
-            EXPECT_EQ(c.after.text, "2027");
-            EXPECT_FALSE((c.before.lead + c.before.trail).isEmpty());
-        }
+        // Selected, the row lists each change in its context.
+        report->selectDocument(i);
+        const QStringList lines = report->changeList()->text().split('\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), d.pairs[0].replaced);
+        for (const QString &line : lines)
+            EXPECT_TRUE(line.contains("[2026]") && line.contains("[2027]")) << line.toStdString();
     }
     EXPECT_NE(form->reportWindow(), nullptr);
 }
