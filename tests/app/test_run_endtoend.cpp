@@ -395,11 +395,11 @@ TEST_F(FirstMinute, loadSamplesTypeAPairStartReplacingGivesResultsAndChangesInCo
 
     EXPECT_EQ(dialogs.texts("notice"), QStringList{"Done."});
     EXPECT_EQ(dialogs.count("error"), 0) << dialogs.texts("error").join("\n").toStdString();
-    ReportWindow *report = form->reportWindow();
-    ASSERT_NE(report, nullptr);
-    ASSERT_EQ(report->documentCount(), samples.size());
-    for (int i = 0; i < report->documentCount(); ++i) {
-        const DocumentResult &d = report->document(i);
+    ASSERT_NE(form->reportWindow(), nullptr);
+    ReportWindow &report = *form->reportWindow();
+    ASSERT_EQ(report.documentCount(), samples.size());
+    for (int i = 0; i < report.documentCount(); ++i) {
+        const DocumentResult &d = report.document(i);
         SCOPED_TRACE(d.source.toStdString());
         EXPECT_EQ(d.outcome, Outcome::Written);
         EXPECT_EQ(storiesText(pubengine::Publication::open(d.output)),
@@ -407,8 +407,8 @@ TEST_F(FirstMinute, loadSamplesTypeAPairStartReplacingGivesResultsAndChangesInCo
         ASSERT_EQ(d.pairs.size(), 1);
         EXPECT_GT(d.pairs[0].replaced, 0);
         // Selected, the row lists each change in its context.
-        report->selectDocument(i);
-        const QStringList lines = report->changeList()->text().split('\n', Qt::SkipEmptyParts);
+        report.selectDocument(i);
+        const QStringList lines = report.changeList()->text().split('\n', Qt::SkipEmptyParts);
         ASSERT_EQ(lines.size(), d.pairs[0].replaced);
         for (const QString &line : lines)
             EXPECT_TRUE(line.contains("[2026]") && line.contains("[2027]")) << line.toStdString();
