@@ -429,11 +429,12 @@ TEST_F(Window, WholeWordsAndRegularExpressionsGiveWhatTheToolGives)
         pub.saveAs(path("made/Anthem.pub"));
         namespace w = pubengine::writer;
         w::Document written;
-        written.pages.push_back({{{{50, 50, 400, 200},
-                                   {w::paragraph({w::run(anthem)}),
-                                    w::paragraph({w::run("Their phone: "),
-                                                  w::link("555-0100", "https://example.org/call")})}}},
-                                 {}});
+        w::Page page;
+        page.boxes.push_back({{50, 50, 400, 200},
+                              {w::paragraph({w::run(anthem)}),
+                               w::paragraph({w::run("Their phone: "),
+                                             w::link("555-0100", "https://example.org/call")})}});
+        written.pages.push_back(page);
         w::writeFile(written, path("made/Written.pub"));
     }
     using Pairs = QList<QPair<QString, QString>>;
