@@ -197,6 +197,8 @@ BatchOptions parseBatchOptions(const QStringList &args)
         {QStringLiteral("out-dir"), QString(), QStringLiteral("DIR")},
         {QStringLiteral("beside"), QString()},
         {QStringLiteral("match-case"), QString()},
+        {QStringLiteral("in-links"), QString()},
+        {QStringLiteral("in-properties"), QString()},
         {QStringLiteral("ext"), QString(), QStringLiteral("EXT")},
         {QStringLiteral("dry-run"), QString()},
         {QStringLiteral("show-changes"), QString()},
@@ -245,6 +247,8 @@ BatchOptions parseBatchOptions(const QStringList &args)
         }
     }
     request.matchCase = parser.isSet(QStringLiteral("match-case")) ? kMatchCaseTicked : 0;
+    request.inLinks = parser.isSet(QStringLiteral("in-links"));
+    request.inProperties = parser.isSet(QStringLiteral("in-properties"));
     request.useFolder = !beside;
     request.folder = beside ? QString() : absolute(outDir);
     request.preview = parser.isSet(QStringLiteral("dry-run"));
@@ -283,7 +287,8 @@ QString helpText()
     return QStringLiteral(
         R"(usage: vantrelle-replace [OPTIONS] (--pair FIND REPLACE ... | --sets FILE)
                          (--out-dir DIR | --beside) SOURCE...
-       vantrelle-replace [--match-case] SOURCE OUTPUT FIND REPLACE [FIND REPLACE ...]
+       vantrelle-replace [--match-case] [--in-links] [--in-properties]
+                         SOURCE OUTPUT FIND REPLACE [FIND REPLACE ...]
        vantrelle-replace --text SOURCE
 
 Finds and replaces text in publications (.pub). The first form edits every
@@ -318,6 +323,15 @@ document is reported as skipped.
 
 Options:
   --match-case         Match letter case.
+  --in-links           Also replace in the addresses of web, e-mail and file
+                       links (links to a page are left alone), counted apart.
+  --in-properties      Also replace in the document properties (title,
+                       subject, author, keywords, comments, company, manager,
+                       category, the user's own text properties), counted
+                       apart. A replacement the property's code page cannot
+                       hold is refused and the document is not written.
+Text in WordArt is never edited: occurrences there are counted as left, and
+the result is still written.
   --ext EXT            The extension searched for in folders (default pub).
   --dry-run            Count only: write and delete nothing. The counts and
                        refusals are those a real run would have.

@@ -3,6 +3,7 @@
 #include "cli/batchrun.h"
 #include "pubengine/publication.h"
 #include "pubengine/server.h"
+#include "run/reportformat.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,8 +30,8 @@ void printUtf8(std::FILE *to, const QString &text)
 int usage(std::FILE *to, int code)
 {
     printUtf8(to, QStringLiteral(
-                      "usage: vantrelle-replace [--match-case] SOURCE OUTPUT FIND REPLACE "
-                      "[FIND REPLACE ...]\n"
+                      "usage: vantrelle-replace [--match-case] [--in-links] [--in-properties] "
+                      "SOURCE OUTPUT\n                         FIND REPLACE [FIND REPLACE ...]\n"
                       "       vantrelle-replace --text SOURCE\n"
                       "\n"
                       "Replaces every occurrence of each FIND by its REPLACE in the publication "
@@ -65,7 +66,8 @@ std::u16string toU16(const QString &s)
     return std::u16string(reinterpret_cast<const char16_t *>(s.utf16()), s.size());
 }
 
-int replace(bool matchCase, const QString &source, const QString &output, const QStringList &pairs)
+int replace(bool matchCase, pubengine::Places places, const QString &source, const QString &output,
+            const QStringList &pairs)
 {
     // Texts the engine would refuse are refused before anything is opened or
     // counted, for what is wrong with them.
@@ -97,6 +99,10 @@ int replace(bool matchCase, const QString &source, const QString &output, const 
         find->SetReplaceScope(automation::kReplaceScopeAll);
         find->SetMatchCase(matchCase);
         find->SetMatchWholeWord(false);
+        if (auto *where = dynamic_cast<automation::PlacesFindReplace *>(find.get())) {
+            where->SetReplaceInLinkAddresses(places.linkAddresses);
+            where->SetReplaceInDocumentProperties(places.documentProperties);
+        }
         QString error;
         try {
             find->Execute();
@@ -105,11 +111,23 @@ int replace(bool matchCase, const QString &source, const QString &output, const 
             allDone = false;
         }
         const auto *native = dynamic_cast<const pubengine::NativeFindReplace *>(find.get());
+        const auto *counting = dynamic_cast<const automation::CountingFindReplace *>(find.get());
         anyLeft |= native && native->lastLeft() > 0;
-        printUtf8(stdout, QStringLiteral("“%1” → “%2”: %3 replaced, %4 left\n")
-                              .arg(pairs[i], pairs[i + 1])
-                              .arg(native ? native->lastReplaced() : 0)
-                              .arg(native ? native->lastLeft() : 0));
+        PairResult pair;
+        pair.find = pairs[i];
+        pair.replacement = pairs[i + 1];
+        pair.applied = true;
+        pair.searchedLinks = places.linkAddresses;
+        pair.searchedProperties = places.documentProperties;
+        if (counting) {
+            const automation::ExecuteCounts counts = counting->lastCounts();
+            pair.replaced = counts.replaced;
+            pair.inLinks = counts.inLinks;
+            pair.inProperties = counts.inProperties;
+            pair.left = counts.left;
+            pair.leftReason = error.isEmpty() ? counts.leftReason : QString();
+        }
+        printUtf8(stdout, pairText(pair, false) + u'\n');
         if (!error.isEmpty())
             printUtf8(stderr, error + u'\n');
     }
@@ -140,6 +158,7 @@ int main(int argc, char **argv)
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
     bool matchCase = false;
+    pubengine::Places places;
     bool text = false;
     QStringList positional;
     bool options = true;
@@ -148,6 +167,10 @@ int main(int argc, char **argv)
             options = false;
         } else if (options && a == QLatin1String("--match-case")) {
             matchCase = true;
+        } else if (options && a == QLatin1String("--in-links")) {
+            places.linkAddresses = true;
+        } else if (options && a == QLatin1String("--in-properties")) {
+            places.documentProperties = true;
         } else if (options && a == QLatin1String("--text")) {
             text = true;
         } else if (options && (a == QLatin1String("--help") || a == QLatin1String("-h"))) {
@@ -161,13 +184,14 @@ int main(int argc, char **argv)
     }
     try {
         if (text) {
-            if (positional.size() != 1 || matchCase)
+            if (positional.size() != 1 || matchCase || places.linkAddresses ||
+                places.documentProperties)
                 return usage(stderr, kUsage);
             return printText(positional[0]);
         }
         if (positional.size() < 4 || positional.size() % 2 != 0)
             return usage(stderr, kUsage);
-        return replace(matchCase, positional[0], positional[1], positional.mid(2));
+        return replace(matchCase, places, positional[0], positional[1], positional.mid(2));
     } catch (const std::exception &e) {
         printUtf8(stderr, QString::fromUtf8(e.what()) + u'\n');
         return kFailed;
