@@ -3,7 +3,7 @@
 #include "cli/batchrun.h"
 #include "pubengine/publication.h"
 #include "pubengine/server.h"
-#include "run/reportformat.h"
+#include "sets/setslist.h"
 
 #include <QString>
 #include <QStringList>
@@ -37,7 +37,8 @@ int usage(std::FILE *to, int code)
                       "Replaces every occurrence of each FIND by its REPLACE in the publication "
                       "SOURCE,\npairs in order, and writes the result to OUTPUT. --text prints "
                       "the text of every story.\nExit status: 0 done, 1 the publication could "
-                      "not be read, edited as asked or written,\n2 wrong usage.\n"));
+                      "not be read, edited as asked or written,\n2 wrong usage (also a FIND or "
+                      "REPLACE a publication cannot hold).\n"));
     return code;
 }
 
@@ -61,87 +62,20 @@ int printText(const QString &source)
     return kOk;
 }
 
-std::u16string toU16(const QString &s)
+int replace(bool matchCase, bool inLinks, bool inProperties, const QString &source,
+            const QString &output, const QStringList &pairs)
 {
-    return std::u16string(reinterpret_cast<const char16_t *>(s.utf16()), s.size());
-}
-
-int replace(bool matchCase, pubengine::Places places, const QString &source, const QString &output,
-            const QStringList &pairs)
-{
-    // Texts the engine would refuse are refused before anything is opened or
-    // counted, for what is wrong with them.
+    // Texts the engine would refuse are a usage error, before anything is opened.
+    SetsPairs texts;
     for (qsizetype i = 0; i + 1 < pairs.size(); i += 2) {
-        for (const bool isFind : {true, false}) {
-            const std::string problem =
-                pubengine::unsupportedText(toU16(pairs[i + (isFind ? 0 : 1)]), isFind);
-            if (!problem.empty()) {
-                printUtf8(stderr, QStringLiteral("Cannot replace “%1” by “%2” in “%3”: %4. “%5” "
-                                                 "was not written.\n")
-                                      .arg(pairs[i], pairs[i + 1], source,
-                                           QString::fromStdString(problem), output));
-                return kFailed;
-            }
-        }
+        texts.find << pairs[i];
+        texts.replace << pairs[i + 1];
     }
-    automation::Registry registry;
-    registry.Register(QString::fromUtf8(automation::kPublisherProgId),
-                      pubengine::makePublisherServer());
-    auto app = registry.CreateObject(QString::fromUtf8(automation::kPublisherProgId));
-    app->Open(source, false, false, 1);
-    bool allDone = true;
-    bool anyLeft = false;
-    for (qsizetype i = 0; i + 1 < pairs.size(); i += 2) {
-        auto find = app->ActiveDocument()->Find();
-        find->Clear();
-        find->SetFindText(pairs[i]);
-        find->SetReplaceWithText(pairs[i + 1]);
-        find->SetReplaceScope(automation::kReplaceScopeAll);
-        find->SetMatchCase(matchCase);
-        find->SetMatchWholeWord(false);
-        if (auto *where = dynamic_cast<automation::PlacesFindReplace *>(find.get())) {
-            where->SetReplaceInLinkAddresses(places.linkAddresses);
-            where->SetReplaceInDocumentProperties(places.documentProperties);
-        }
-        QString error;
-        try {
-            find->Execute();
-        } catch (const std::exception &e) {
-            error = QString::fromUtf8(e.what());
-            allDone = false;
-        }
-        const auto *native = dynamic_cast<const pubengine::NativeFindReplace *>(find.get());
-        const auto *counting = dynamic_cast<const automation::CountingFindReplace *>(find.get());
-        anyLeft |= native && native->lastLeft() > 0;
-        PairResult pair;
-        pair.find = pairs[i];
-        pair.replacement = pairs[i + 1];
-        pair.applied = true;
-        pair.searchedLinks = places.linkAddresses;
-        pair.searchedProperties = places.documentProperties;
-        if (counting) {
-            const automation::ExecuteCounts counts = counting->lastCounts();
-            pair.replaced = counts.replaced;
-            pair.inLinks = counts.inLinks;
-            pair.inProperties = counts.inProperties;
-            pair.left = counts.left;
-            pair.leftReason = error.isEmpty() ? counts.leftReason : QString();
-        }
-        printUtf8(stdout, pairText(pair, false) + u'\n');
-        if (!error.isEmpty())
-            printUtf8(stderr, error + u'\n');
+    if (const QString refusal = pairsRefusal(texts); !refusal.isEmpty()) {
+        printUtf8(stderr, refusal + QStringLiteral(" “%1” was not written.\n").arg(output));
+        return kUsage;
     }
-    if (!allDone) {
-        app->Quit();
-        printUtf8(stderr, anyLeft ? QStringLiteral("“%1” was not written, because not every "
-                                                   "occurrence could be replaced.\n")
-                                        .arg(output)
-                                  : QStringLiteral("“%1” was not written.\n").arg(output));
-        return kFailed;
-    }
-    app->ActiveDocument()->SaveAs(output, automation::kFormatPublication, false);
-    app->Quit();
-    return kOk;
+    return cli::runOneFile(matchCase, inLinks, inProperties, source, output, pairs);
 }
 
 } // namespace
@@ -158,7 +92,8 @@ int main(int argc, char **argv)
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
     bool matchCase = false;
-    pubengine::Places places;
+    bool inLinks = false;
+    bool inProperties = false;
     bool text = false;
     QStringList positional;
     bool options = true;
@@ -168,9 +103,9 @@ int main(int argc, char **argv)
         } else if (options && a == QLatin1String("--match-case")) {
             matchCase = true;
         } else if (options && a == QLatin1String("--in-links")) {
-            places.linkAddresses = true;
+            inLinks = true;
         } else if (options && a == QLatin1String("--in-properties")) {
-            places.documentProperties = true;
+            inProperties = true;
         } else if (options && a == QLatin1String("--text")) {
             text = true;
         } else if (options && (a == QLatin1String("--help") || a == QLatin1String("-h"))) {
@@ -184,14 +119,14 @@ int main(int argc, char **argv)
     }
     try {
         if (text) {
-            if (positional.size() != 1 || matchCase || places.linkAddresses ||
-                places.documentProperties)
+            if (positional.size() != 1 || matchCase || inLinks || inProperties)
                 return usage(stderr, kUsage);
             return printText(positional[0]);
         }
         if (positional.size() < 4 || positional.size() % 2 != 0)
             return usage(stderr, kUsage);
-        return replace(matchCase, places, positional[0], positional[1], positional.mid(2));
+        return replace(matchCase, inLinks, inProperties, positional[0], positional[1],
+                       positional.mid(2));
     } catch (const std::exception &e) {
         printUtf8(stderr, QString::fromUtf8(e.what()) + u'\n');
         return kFailed;

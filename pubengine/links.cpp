@@ -26,7 +26,7 @@ std::optional<std::vector<std::u16string>> readStrings(const Bytes &rest)
     std::vector<std::u16string> strings;
     std::size_t next = 4 * std::size_t(count);
     for (std::uint32_t i = 0; i < count; ++i) {
-        if (readU32(rest, kStringTableHeader + 4 * i) != next || next + 2 > size)
+        if (readU32(rest, kStringTableHeader + 4 * std::size_t(i)) != next || next + 2 > size)
             return std::nullopt;
         const std::size_t at = kStringTableHeader + next;
         const std::uint16_t length = readU16(rest, at);

@@ -7,6 +7,7 @@
 #include <gsf/gsf-msole-utils.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <map>
 
@@ -44,11 +45,17 @@ std::size_t roundUp4(std::size_t n)
     return (n + 3) & ~std::size_t(3);
 }
 
+// GLib's iconv returns (GIConv)-1 for a conversion it cannot open.
+bool opened(GIConv conv)
+{
+    return reinterpret_cast<std::intptr_t>(conv) != -1;
+}
+
 struct IconvCloser {
     GIConv conv;
     ~IconvCloser()
     {
-        if (conv != reinterpret_cast<GIConv>(-1))
+        if (opened(conv))
             g_iconv_close(conv);
     }
 };
@@ -58,7 +65,7 @@ struct IconvCloser {
 std::optional<Bytes> convert(GIConv conv, const void *data, std::size_t size)
 {
     const IconvCloser closer{conv};
-    if (conv == reinterpret_cast<GIConv>(-1))
+    if (!opened(conv))
         return std::nullopt;
     gsize written = 0;
     GError *error = nullptr;
@@ -108,6 +115,12 @@ std::optional<Bytes> encode(std::u16string_view text, int codePage)
         return utf16;
     return convert(gsf_msole_iconv_open_codepages_for_export(codePage, "UTF-16LE"), utf16.data(),
                    utf16.size());
+}
+
+std::u16string digitsOf(std::uint32_t n)
+{
+    const std::string digits = std::to_string(n);
+    return {digits.begin(), digits.end()};
 }
 
 std::string toUtf8(const std::u16string &s)
@@ -218,10 +231,7 @@ void PropertySetStream::parseSection(std::size_t section, std::size_t offset)
         else if (auto n = names.find(id); known && n != names.end())
             t.name = n->second;
         else
-            t.name = u"property " + [&] {
-                const std::string digits = std::to_string(id);
-                return std::u16string(digits.begin(), digits.end());
-            }();
+            t.name = u"property " + digitsOf(id);
         m_texts.push_back(std::move(t));
     }
 }

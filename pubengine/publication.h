@@ -2,6 +2,7 @@
 // A publication held in memory: its compound file and its parsed text stream.
 // Edits change only the text stream; saving rebuilds it, re-reads and checks
 // the result, and writes the whole file atomically or not at all.
+#include "fsutil/fileid.h"
 #include "pubengine/compound.h"
 #include "pubengine/propertyset.h"
 #include "pubengine/quill.h"
@@ -10,6 +11,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -68,9 +70,8 @@ private:
 
     QString m_name;
     QString m_path;
-    bool m_haveIdentity = false;
-    std::uint64_t m_device = 0;
-    std::uint64_t m_inode = 0;
+    // The file it was opened from, which a save never overwrites.
+    std::optional<FileId> m_source;
     std::vector<PropertySetStream> &propertySets();
 
     std::unique_ptr<CompoundFile> m_compound;
