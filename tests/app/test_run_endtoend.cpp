@@ -11,6 +11,7 @@
 #include "tests/support/recordingserver.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/tempsettings.h"
+#include "widgets/changelist.h"
 #include "widgets/controls.h"
 #include "widgets/doclistview.h"
 #include "widgets/form2.h"
@@ -395,23 +396,24 @@ TEST_F(FirstMinute, loadSamplesTypeAPairStartReplacingGivesResultsAndChangesInCo
 
     EXPECT_EQ(dialogs.texts("notice"), QStringList{"Done."});
     EXPECT_EQ(dialogs.count("error"), 0) << dialogs.texts("error").join("\n").toStdString();
-    const RunReport &report = form->lastReport();
-    ASSERT_EQ(report.documents.size(), samples.size());
-    for (const DocumentResult &d : report.documents) {
+    ASSERT_NE(form->reportWindow(), nullptr);
+    ReportWindow &report = *form->reportWindow();
+    ASSERT_EQ(report.documentCount(), samples.size());
+    for (int i = 0; i < report.documentCount(); ++i) {
+        const DocumentResult &d = report.document(i);
         SCOPED_TRACE(d.source.toStdString());
         EXPECT_EQ(d.outcome, Outcome::Written);
         EXPECT_EQ(storiesText(pubengine::Publication::open(d.output)),
                   engineText(d.source, {{"2026", "2027"}}, false));
         ASSERT_EQ(d.pairs.size(), 1);
         EXPECT_GT(d.pairs[0].replaced, 0);
-        ASSERT_EQ(d.pairs[0].changes.size(), d.pairs[0].replaced);
-        for (const automation::Change &c : d.pairs[0].changes) {
-            EXPECT_EQ(c.before.text, "2026");
-            EXPECT_EQ(c.after.text, "2027");
-            EXPECT_FALSE((c.before.lead + c.before.trail).isEmpty());
-        }
+        // The changes in context, as the selected row lists them.
+        report.selectDocument(i);
+        EXPECT_TRUE(report.detailText().contains("2027")) << report.detailText().toStdString();
+        const QString changes = report.changeList()->text();
+        EXPECT_EQ(changes.count("[2026]"), d.pairs[0].replaced) << changes.toStdString();
+        EXPECT_EQ(changes.count("[2027]"), d.pairs[0].replaced) << changes.toStdString();
     }
-    EXPECT_NE(form->reportWindow(), nullptr);
 }
 
 TEST_F(Window, ReplaceInChoosesWhereThePairsApplyAndIsKept)
