@@ -29,6 +29,8 @@
 #include <QRadioButton>
 #include <QTabBar>
 
+#include <algorithm>
+
 namespace vantrelle {
 
 namespace {
@@ -115,6 +117,21 @@ void Form1::buildControls()
     Check2 = new CheckBox(QStringLiteral("Match Case"), Frame1);
     Check2->setObjectName(QStringLiteral("Check2"));
     place(Check2, 240, 300, 1455, 255);
+    // Where the pairs apply, seen before every run: story text is always
+    // searched; link addresses and document properties only when chosen.
+    label(Label5, "Label5", "Replace in:", Frame1);
+    Label5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(Label5, 3720, 300, 960, 255);
+    Combo3 = new QComboBox(Frame1);
+    Combo3->setObjectName(QStringLiteral("Combo3"));
+    Combo3->addItems({QStringLiteral("text only"), QStringLiteral("text and link addresses"),
+                      QStringLiteral("text, links and properties")});
+    Combo3->setToolTip(QStringLiteral(
+        "Where the pairs apply: the text only; also the addresses of web, e-mail and file "
+        "links; or also the document properties (title, subject, author, keywords, comments, "
+        "company, manager, category and your own)."));
+    Label5->setBuddy(Combo3);
+    place(Combo3, 4740, 255, 2940, 345);
 
     TabControl1 = new TabControl(this);
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
@@ -193,6 +210,7 @@ void Form1::buildControls()
 void Form1::connectHandlers()
 {
     connect(Check2, &QCheckBox::stateChanged, this, [this] { Check2_Click(); });
+    connect(Combo3, &QComboBox::currentIndexChanged, this, [this] { Combo3_Click(); });
     connect(TabControl1, &QTabWidget::currentChanged, this,
             [this](int index) { TabControl1_SelectedChanged(index); });
     // Selecting an option raises its click, also when the program selects it.
@@ -255,6 +273,9 @@ void Form1::Form_Load()
     guard.run(132, [&] { ListView1->setHeaderText(QStringLiteral("Publisher File(s)")); });
     guard.run(134, [&] { ListView1->setColumnWidth(0, twipsX(ListView1, 7000)); });
     guard.run(136, [&] { setCheckValue(Check2, settings.number(keys::Check2)); });
+    guard.run(136, [&] {
+        Combo3->setCurrentIndex(std::clamp(settings.number(keys::ReplaceIn), 0, Combo3->count() - 1));
+    });
     guard.run(138, [&] { TabControl1->setSelectedIndex(settings.number(keys::TabControl1)); });
     // The dialog's own start-up restores the stored separator.
     guard.run(140, [&] { loadSetsDialog(); });
@@ -293,6 +314,11 @@ QString Form1::GetDesktopFolder()
 void Form1::Check2_Click()
 {
     m_services.settings.set(keys::Check2, QString::number(checkValue(Check2)));
+}
+
+void Form1::Combo3_Click()
+{
+    m_services.settings.set(keys::ReplaceIn, QString::number(Combo3->currentIndex()));
 }
 
 void Form1::TabControl1_SelectedChanged(int index)

@@ -73,6 +73,8 @@ public:
     PushButton *PushButton8 = nullptr; // Load Sample/Example Files
     QGroupBox *Frame1 = nullptr;       // Match Option
     QCheckBox *Check2 = nullptr;       // Match Case
+    QLabel *Label5 = nullptr;          // Replace in:
+    QComboBox *Combo3 = nullptr;       // text only / ... link addresses / ... properties
     TabControl *TabControl1 = nullptr;
     QLabel *Label1 = nullptr;
     QPlainTextEdit *Text1 = nullptr; // find what
@@ -105,6 +107,7 @@ public:
 
     // Start-up and settings (form1.cpp).
     void Check2_Click();
+    void Combo3_Click();
     void TabControl1_SelectedChanged(int index);
     void Option1_Click();
     void Option2_Click();

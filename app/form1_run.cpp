@@ -211,6 +211,8 @@ RunRequest Form1::runRequest(bool preview) const
     request.findList = m_sets->pairs().find;
     request.replaceList = m_sets->pairs().replace;
     request.matchCase = checkValue(Check2);
+    request.inLinks = Combo3->currentIndex() >= 1;
+    request.inProperties = Combo3->currentIndex() >= 2;
     request.useFolder = Option1->isChecked();
     request.folder = Text3->text();
     return request;

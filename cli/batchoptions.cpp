@@ -184,6 +184,14 @@ const QList<OptionInfo> &options()
          QStringLiteral("Each result beside its source, named NAME_replaced.pub.")},
         {QStringLiteral("match-case"), {}, {}, OptionGroup::Other, false,
          QStringLiteral("Match letter case.")},
+        {QStringLiteral("in-links"), {}, {}, OptionGroup::Other, false,
+         QStringLiteral("Also replace in the addresses of web, e-mail and file links (links to "
+                        "a page are left alone), counted apart.")},
+        {QStringLiteral("in-properties"), {}, {}, OptionGroup::Other, false,
+         QStringLiteral("Also replace in the document properties (title, subject, author, "
+                        "keywords, comments, company, manager, category, your own text "
+                        "properties), counted apart. A replacement a property's code page "
+                        "cannot hold is refused and the document is not written.")},
         {QStringLiteral("ext"), {}, QStringLiteral("EXT"), OptionGroup::Other, true,
          QStringLiteral("The extension searched for in folders (default pub).")},
         {QStringLiteral("dry-run"), {}, {}, OptionGroup::Other, true,
@@ -311,6 +319,8 @@ BatchOptions parseBatchOptions(const QStringList &args)
         }
     }
     request.matchCase = parser.isSet(QStringLiteral("match-case")) ? kMatchCaseTicked : 0;
+    request.inLinks = parser.isSet(QStringLiteral("in-links"));
+    request.inProperties = parser.isSet(QStringLiteral("in-properties"));
     request.useFolder = !beside;
     request.folder = beside ? QString() : absolute(outDir);
     request.preview = parser.isSet(QStringLiteral("dry-run"));
@@ -349,7 +359,8 @@ QString helpText()
     return QStringLiteral(
         R"(usage: vantrelle-replace [OPTIONS] (--pair FIND REPLACE ... | --sets FILE)
                          (--out-dir DIR | --beside) SOURCE...
-       vantrelle-replace [--match-case] SOURCE OUTPUT FIND REPLACE [FIND REPLACE ...]
+       vantrelle-replace [--match-case] [--in-links] [--in-properties]
+                         SOURCE OUTPUT FIND REPLACE [FIND REPLACE ...]
        vantrelle-replace --text SOURCE
 
 Finds and replaces text in publications (.pub). The first form edits every
@@ -383,6 +394,9 @@ Options:
 )") + optionLines(OptionGroup::Other) +
            optionLines(OptionGroup::Exit) + optionLines(OptionGroup::Text) +
            QStringLiteral(R"(
+Text in WordArt is never edited: occurrences there are counted as left, and
+the result is still written.
+
 Each report row holds the source, the output, the outcome (written, nothing
 to replace, failed, skipped, not reached; "would be written" in a dry run),
 replacements made and occurrences left, each pair's counts with the reason

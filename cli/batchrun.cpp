@@ -355,8 +355,8 @@ public:
 
 } // namespace
 
-int runOneFile(bool matchCase, const QString &source, const QString &output,
-               const QStringList &pairs)
+int runOneFile(bool matchCase, bool inLinks, bool inProperties, const QString &source,
+               const QString &output, const QStringList &pairs)
 {
     RunRequest request;
     request.documents = {source};
@@ -367,6 +367,8 @@ int runOneFile(bool matchCase, const QString &source, const QString &output,
         request.replaceList << pairs[i + 1];
     }
     request.matchCase = matchCase ? kMatchCaseTicked : 0;
+    request.inLinks = inLinks;
+    request.inProperties = inProperties;
     automation::Registry registry;
     registry.Register(QString::fromLatin1(automation::kPublisherProgId),
                       pubengine::makePublisherServer());

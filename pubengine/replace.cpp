@@ -170,7 +170,7 @@ ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_v
             const std::size_t k = matches[m].story;
             const std::uint32_t at = matches[m].pos - starts[k];
             result.changes.push_back(
-                {k, at, contextAround(story(k), at, len), {}, !accepted[m], reasons[m]});
+                {k, at, contextAround(story(k), at, len), {}, !accepted[m], reasons[m], {}});
         }
     };
     std::vector<PositionMap::Edit> edits;

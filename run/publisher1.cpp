@@ -81,6 +81,15 @@ public:
         guard.reach(first + 10);
         step(matchCase ? first + 12 : first + 14, [&] { find->SetMatchCase(matchCase); });
         step(first + 16, [&] { find->SetMatchWholeWord(false); });
+        if (context.inLinks || context.inProperties) {
+            step(first + 16, [&] {
+                auto *places = dynamic_cast<automation::PlacesFindReplace *>(find.get());
+                if (!places)
+                    throw Failure(kPlacesNotOffered);
+                places->SetReplaceInLinkAddresses(context.inLinks);
+                places->SetReplaceInDocumentProperties(context.inProperties);
+            });
+        }
         bool executed = false;
         step(first + 18, [&] {
             executed = true;

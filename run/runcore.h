@@ -41,6 +41,9 @@ struct RunRequest {
     // The one-document form: the result's path, in place of the naming from
     // the source and the folder.
     QString output;
+    // Also replace in link addresses and document properties.
+    bool inLinks = false;
+    bool inProperties = false;
 
     // The pairs the run applies, in order.
     QStringList finds() const;
@@ -58,12 +61,18 @@ enum class Outcome {
 struct PairResult {
     QString find;
     QString replacement;
+    // In the text of the stories.
     qint64 replaced = 0;
     qint64 left = 0;
     QString leftReason;
     bool applied = false; // its Execute ran
     // Each occurrence replaced or left, as far as the engine listed them.
     QList<automation::Change> changes;
+    // In link addresses and document properties, when the run searched them.
+    qint64 inLinks = 0;
+    qint64 inProperties = 0;
+    bool searchedLinks = false;
+    bool searchedProperties = false;
 };
 
 struct DocumentResult {
@@ -78,6 +87,7 @@ struct DocumentResult {
     QStringList errors;
     qint64 milliseconds = 0;
 
+    // Everywhere: stories, link addresses and document properties.
     qint64 replaced() const;
     qint64 left() const;
     // Changes listed over all pairs; fewer than replaced() + left() when the

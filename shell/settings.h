@@ -38,9 +38,14 @@ inline constexpr SettingKey Snapshot{"Snapshot", SettingKey::Text, ""};
 inline constexpr SettingKey LastFileFolder{"LastFileFolder", SettingKey::Text, ""};
 inline constexpr SettingKey LastSetsFolder{"LastSetsFolder", SettingKey::Text, ""};
 
-inline constexpr SettingKey all[] = {Check2,     TabControl1, Form2Text2,     OutputFolder,
-                                     Option1,    Option2,     LastFolderDot,  Extension,
-                                     LastFolder, Snapshot,    LastFileFolder, LastSetsFolder};
+// Where a run replaces: 0 the text only, 1 also link addresses, 2 also link
+// addresses and document properties.
+inline constexpr SettingKey ReplaceIn{"ReplaceIn", SettingKey::Number, "0"};
+
+inline constexpr SettingKey all[] = {Check2,     TabControl1,    Form2Text2,     OutputFolder,
+                                     Option1,    Option2,        LastFolderDot,  Extension,
+                                     LastFolder, Snapshot,       LastFileFolder, LastSetsFolder,
+                                     ReplaceIn};
 } // namespace keys
 
 inline constexpr char kSettingsApplication[] = "Quillorn";

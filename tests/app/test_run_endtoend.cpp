@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -413,5 +414,33 @@ TEST_F(FirstMinute, loadSamplesTypeAPairStartReplacingGivesResultsAndChangesInCo
         ASSERT_EQ(lines.size(), d.pairs[0].replaced);
         for (const QString &line : lines)
             EXPECT_TRUE(line.contains("[2026]") && line.contains("[2027]")) << line.toStdString();
+    }
+}
+
+TEST_F(Window, ReplaceInChoosesWhereThePairsApplyAndIsKept)
+{
+    const QList<QPair<QString, QString>> pairs{{"poi.apache.org", "example.org"},
+                                               {"Nick Burch", "A. Author"}};
+    const struct {
+        int replaceIn;
+        pubengine::Places places;
+    } rows[] = {{0, {false, false}}, {1, {true, false}}, {2, {true, true}}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.replaceIn);
+        form->ListView1->clear();
+        form->sets().clear();
+        QDir(path("out")).removeRecursively();
+        const QString source = addCopy("Sample.pub");
+        resultsTo("out");
+        form->Combo3->setCurrentIndex(row.replaceIn);
+        enterPairs(Entry::AddSet, pairs);
+        click(form->PushButton7);
+        EXPECT_EQ(dialogs.count("error"), 0) << dialogs.texts("error").join("\n").toStdString();
+        EXPECT_EQ(settings->number(keys::ReplaceIn), row.replaceIn);
+
+        auto pub = pubengine::Publication::open(source);
+        for (const auto &[find, replacement] : pairs)
+            pub.replaceAll(find, replacement, false, 0, row.places);
+        EXPECT_EQ(test::readFile(path("out/Sample.pub")), pub.toBytes());
     }
 }
