@@ -25,7 +25,8 @@ const QStringList kValueOptions = {QStringLiteral("--sets"),    QStringLiteral("
                                    QStringLiteral("--report")};
 const QStringList kBatchFlags = {QStringLiteral("--beside"), QStringLiteral("--dry-run"),
                                  QStringLiteral("--quiet"), QStringLiteral("-q"),
-                                 QStringLiteral("--show-changes")};
+                                 QStringLiteral("--show-changes"),
+                                 QStringLiteral("--include-results")};
 
 bool isValueOption(const QString &arg)
 {
@@ -200,6 +201,7 @@ BatchOptions parseBatchOptions(const QStringList &args)
         {QStringLiteral("ext"), QString(), QStringLiteral("EXT")},
         {QStringLiteral("dry-run"), QString()},
         {QStringLiteral("show-changes"), QString()},
+        {QStringLiteral("include-results"), QString()},
         {{QStringLiteral("j"), QStringLiteral("jobs")}, QString(), QStringLiteral("N")},
         {QStringLiteral("report"), QString(), QStringLiteral("FILE")},
         {{QStringLiteral("q"), QStringLiteral("quiet")}, QString()},
@@ -211,16 +213,21 @@ BatchOptions parseBatchOptions(const QStringList &args)
     RunRequest &request = options_.request;
     const QString setsPath = singleValue(parser, QStringLiteral("sets"));
     const bool haveSets = parser.isSet(QStringLiteral("sets"));
-    if (haveSets == !finds.isEmpty())
+    if (!haveSets && finds.isEmpty())
+        throw UsageError(QStringLiteral("Say what to replace: --pair FIND REPLACE (once or more) "
+                                        "or --sets FILE."));
+    if (haveSets && !finds.isEmpty())
         throw UsageError(QStringLiteral("Give the texts to replace either with --pair FIND REPLACE "
                                         "(once or more) or with --sets FILE, not both."));
     if (parser.isSet(QStringLiteral("separator")) && !haveSets)
         throw UsageError(QStringLiteral("--separator goes with --sets."));
     const bool beside = parser.isSet(QStringLiteral("beside"));
     const QString outDir = singleValue(parser, QStringLiteral("out-dir"));
-    if (beside == parser.isSet(QStringLiteral("out-dir")))
-        throw UsageError(QStringLiteral("Say where the results go: --out-dir DIR or --beside "
-                                        "(one of the two)."));
+    if (!beside && !parser.isSet(QStringLiteral("out-dir")))
+        throw UsageError(QStringLiteral("Say where the results go: --out-dir DIR or --beside."));
+    if (beside && parser.isSet(QStringLiteral("out-dir")))
+        throw UsageError(QStringLiteral("--out-dir and --beside cannot both be given: results go "
+                                        "into one folder or beside their sources."));
     if (!beside && !FolderExists(absolute(outDir)))
         throw UsageError(QStringLiteral("The folder %1 does not exist.").arg(outDir));
 
@@ -258,6 +265,7 @@ BatchOptions parseBatchOptions(const QStringList &args)
     options_.reportPath = reportValue(parser);
     options_.quiet = parser.isSet(QStringLiteral("quiet"));
     options_.showChanges = parser.isSet(QStringLiteral("show-changes"));
+    options_.includeResults = parser.isSet(QStringLiteral("include-results"));
     if (options_.showChanges && options_.reportPath == QLatin1String("-"))
         throw UsageError(QStringLiteral("--show-changes and --report - both print on standard "
                                         "output; give the report a file name."));
@@ -319,6 +327,9 @@ document is reported as skipped.
 Options:
   --match-case         Match letter case.
   --ext EXT            The extension searched for in folders (default pub).
+  --include-results    Also edit files that look like results of an earlier
+                       run (NAME_replaced.pub beside NAME.pub); without it they
+                       are left out with a note on standard error.
   --dry-run            Count only: write and delete nothing. The counts and
                        refusals are those a real run would have.
   -j, --jobs N         Edit N publications at a time, 1 to 256 (default: the

@@ -46,6 +46,8 @@ struct BatchOptions {
     bool quiet = false;
     // Each replacement in its context on standard output.
     bool showChanges = false;
+    // Files that look like an earlier run's results are edited too.
+    bool includeResults = false;
 };
 
 // The batch form's options (args without the program name). Reads the sets
