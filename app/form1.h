@@ -94,6 +94,8 @@ public:
     PushButton *PushButton14 = nullptr; // browse for the output folder
     QRadioButton *Option2 = nullptr;    // Save results in folder of original file
     PushButton *PushButton7 = nullptr;  // Start Replacing
+    PushButton *CountButton = nullptr;  // Count Only: Start Replacing's count without writing
+    QLabel *SetsCount = nullptr;        // "12 pairs" on the sets tab
     ProgressBar *ProgressBar1 = nullptr;
     CommonDialog *CommonDialog1 = nullptr; // file pickers: add files, save sets
 
@@ -171,13 +173,23 @@ private:
     RunRequest runRequest(bool preview) const;
     // The notice for a run with nothing to find; empty when there is something.
     QString missingFindText() const;
+    // The notice for a find or replace text no publication can hold; empty
+    // when every text can be used (form1_access.cpp).
+    QString unusableText() const;
+
+    // Keyboard and screen-reader access (form1_access.cpp).
+    void buildAccessControls();
+    void connectAccessHandlers();
+    void updateSetsCount();
+    // After an adding: offers to leave out the rows from firstNew on that
+    // look like results of an earlier run.
+    void leaveOutEarlierResults(int firstNew);
 
     Form1Services m_services;
     WindowPointer m_pointer{this};
     Form2 *m_form2 = nullptr;
     // The sets; Combo1 and Combo2 show its two columns.
     SetsModel *m_sets = nullptr;
-    int m_setsSelection = -1;
     bool m_runInProgress = false;
     RunReport m_lastReport;
     // Set when the window closes; a run that is yielding stops at its next document.

@@ -138,6 +138,8 @@ void Form1::startRun(bool preview)
         guard.run(160, [&] { dialogs.notice(QStringLiteral("No files added.")); });
     } else if (const QString missing = missingFindText(); !missing.isEmpty()) {
         dialogs.notice(missing);
+    } else if (const QString unusable = unusableText(); !unusable.isEmpty()) {
+        dialogs.notice(unusable);
     } else {
         guard.run(108, [&] { screenDocumentList(); });
         const bool goOn = guard.test(

@@ -351,3 +351,118 @@ TEST_F(Window, NeverWritesThroughALinkNamedLikeTheResult)
     ASSERT_EQ(report.documents[0].errors.size(), 1);
     EXPECT_TRUE(report.documents[0].errors[0].contains("symbolic link"));
 }
+
+namespace {
+
+// Presses Tab where the focus is until it reaches the control.
+bool tabTo(QWidget *control)
+{
+    for (int i = 0; i < 40 && QApplication::focusWidget() != control; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    return QApplication::focusWidget() == control;
+}
+
+} // namespace
+
+TEST_F(Window, KeyboardOnlyFromStartUpToAWrittenResult)
+{
+    QDir(dir.path()).mkpath("out");
+    QDir(dir.path()).mkpath("in");
+    const QString source = path("in/Sample.pub");
+    ASSERT_TRUE(QFile::copy(kCorpus + "/Sample.pub", source));
+    form->activateWindow();
+    QApplication::setActiveWindow(form.get());
+    if (!QApplication::focusWidget())
+        QTest::keyClick(form.get(), Qt::Key_Tab);
+
+    ASSERT_TRUE(tabTo(form->ListView1));
+    ASSERT_TRUE(tabTo(form->PushButton3));
+    dialogs.openAnswers.push_back({source});
+    QTest::keyClick(form->PushButton3, Qt::Key_Space);
+    ASSERT_EQ(form->ListView1->count(), 1);
+
+    ASSERT_TRUE(tabTo(form->Text1));
+    QTest::keyClicks(form->Text1, "page two");
+    QTest::keyClick(form->Text1, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form->Text2);
+    QTest::keyClicks(form->Text2, "page 2");
+    ASSERT_TRUE(tabTo(form->Option1));
+    QTest::keyClick(form->Option1, Qt::Key_Space);
+    ASSERT_TRUE(tabTo(form->Text3));
+    QTest::keyClick(form->Text3, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(form->Text3, path("out") + "/");
+    ASSERT_TRUE(tabTo(form->PushButton7));
+    QTest::keyClick(form->PushButton7, Qt::Key_Space);
+
+    EXPECT_EQ(form->Text1->toPlainText(), "page two");
+    EXPECT_EQ(dialogs.texts("notice"), QStringList{"Done."});
+    EXPECT_EQ(storiesText(pubengine::Publication::open(path("out/Sample.pub"))),
+              engineText(source, {{"page two", "page 2"}}, false));
+}
+
+TEST_F(Window, TextsAPublicationCannotHoldAreRefusedBeforeTheRunNamingBoxAndCharacter)
+{
+    const QString source = addCopy("Sample.pub");
+    resultsTo("out");
+    const struct {
+        const char *find;
+        const char *replacement;
+        const char *notice; // empty: the run goes ahead
+    } rows[] = {
+        {"page\n", "x", "“Find what” holds a line break"},
+        {"page", "x\u2029", "“Replace with” holds a line break"},
+        {"page", "\x07", "“Replace with” holds the control character U+0007"},
+        {"page\ttwo", "x", ""}, // a tab is text
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.find);
+        dialogs.shown.clear();
+        form->Text1->setPlainText(QString::fromUtf8(row.find));
+        form->Text2->setPlainText(QString::fromUtf8(row.replacement));
+        click(form->PushButton7);
+        const QStringList notices = dialogs.texts("notice");
+        ASSERT_EQ(notices.size(), 1);
+        EXPECT_TRUE(notices[0].startsWith(QString::fromUtf8(*row.notice ? row.notice : "Done.")))
+            << notices[0].toStdString();
+        EXPECT_EQ(dialogs.count("error"), 0);
+        EXPECT_EQ(filesUnder("out").isEmpty(), *row.notice != 0);
+    }
+    // Ctrl+Tab types the tab that Tab no longer does.
+    form->Text1->clear();
+    QTest::keyClick(form->Text1, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(form->Text1->toPlainText(), "\t");
+    EXPECT_TRUE(QFile::exists(source));
+}
+
+TEST_F(Window, ASecondRunOnTheSameFolderProcessesTheOriginalsOnly)
+{
+    addCopy("Sample.pub");
+    addCopy("Sample2.pub");
+    form->ListView1->clear();
+    click(form->Option2);
+    type(form->Text1, "page");
+    type(form->Text2, "leaf");
+    const auto addFolder = [this] {
+        dialogs.inputAnswers.push_back("pub");
+        dialogs.folderAnswers.push_back(path("in"));
+        click(form->PushButton6);
+    };
+    addFolder();
+    click(form->PushButton7);
+    ASSERT_EQ(filesUnder("in").size(), 4);
+
+    click(form->PushButton2);
+    dialogs.shown.clear();
+    dialogs.questionAnswers.push_back(true);
+    addFolder();
+    EXPECT_EQ(dialogs.texts("question"),
+              QStringList{"2 files look like results of an earlier run. Leave them out?"});
+    ASSERT_EQ(form->ListView1->count(), 2);
+    click(form->PushButton7);
+    EXPECT_EQ(dialogs.texts("notice"), QStringList{"Done."});
+    EXPECT_EQ(form->lastReport().count(Outcome::Written), 2);
+    QStringList files = filesUnder("in");
+    files.sort();
+    EXPECT_EQ(files, (QStringList{"Sample.pub", "Sample2.pub", "Sample2_replaced.pub",
+                                  "Sample_replaced.pub"}));
+}
