@@ -1,6 +1,7 @@
 """Driving the running Vantrelle over AT-SPI as a keyboard user does: finding
 its windows and texts, pressing keys. Shared by the accessibility check and
 the screenshot tool."""
+import os
 import subprocess
 import sys
 import time
@@ -55,8 +56,9 @@ def has_text(node, start, depth=0):
 
 
 def notice_shown(text):
-    """The program's window that shows the text, or None."""
-    return next((w for w in application() or [] if w is not None and has_text(w, text)), None)
+    """The program's message box that shows the text, or None."""
+    return next((w for w in application() or [] if w is not None and
+                 w.getRole() in (R.ROLE_ALERT, R.ROLE_DIALOG) and has_text(w, text)), None)
 
 
 def point_at(win):
@@ -64,7 +66,10 @@ def point_at(win):
     the pointer is moved onto it (no click) and the X focus set to the window
     under the pointer. Qt takes no focus that only follows the pointer."""
     box = win.queryComponent().getExtents(R.DESKTOP_COORDS)
-    pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + 5, R.MOUSE_ABS)
+    # Qt gives places before its own scaling; the screen has them scaled.
+    scale = float(os.environ.get("QT_SCALE_FACTOR", "1"))
+    pyatspi.Registry.generateMouseEvent(int((box.x + box.width / 2) * scale),
+                                        int((box.y + 5) * scale), R.MOUSE_ABS)
     time.sleep(0.3)
     where = subprocess.run(["xdotool", "getmouselocation", "--shell"], capture_output=True,
                            text=True, check=True).stdout

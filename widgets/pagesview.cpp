@@ -138,10 +138,14 @@ PagesView::PagesView(QWidget *parent) : QWidget(parent)
     bar->addWidget(m_pageOf);
     bar->addWidget(m_next);
     bar->addStretch();
-    bar->addWidget(zoomOut);
-    bar->addWidget(m_zoomText);
-    bar->addWidget(zoomIn);
-    bar->addWidget(fit);
+    // The zoom goes beside the line on what differs, which wraps: one row of
+    // every control would not fit a small or scaled screen.
+    auto *zoomBar = new QHBoxLayout;
+    zoomBar->addWidget(m_differs, 1);
+    zoomBar->addWidget(zoomOut);
+    zoomBar->addWidget(m_zoomText);
+    zoomBar->addWidget(zoomIn);
+    zoomBar->addWidget(fit);
 
     auto *sides = new QHBoxLayout;
     for (std::size_t i = 0; i < m_sides.size(); ++i) {
@@ -151,7 +155,7 @@ PagesView::PagesView(QWidget *parent) : QWidget(parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addLayout(bar);
-    layout->addWidget(m_differs);
+    layout->addLayout(zoomBar);
     layout->addLayout(sides, 1);
     setZoom(0);
     showPage();
