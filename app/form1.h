@@ -171,11 +171,9 @@ private:
     void showReport();
     // What the controls ask of a run, read once at its start.
     RunRequest runRequest(bool preview) const;
-    // The notice for a run with nothing to find; empty when there is something.
-    QString missingFindText() const;
-    // The notice for a find or replace text no publication can hold; empty
-    // when every text can be used (form1_access.cpp).
-    QString unusableText() const;
+    // The notice for a run with nothing to find or with a text a publication
+    // cannot hold (which box, which character, where); empty when it can run.
+    QString textsRefusal() const;
 
     // Keyboard and screen-reader access (form1_access.cpp).
     void buildAccessControls();

@@ -2,8 +2,7 @@
 // mnemonics, label buddies and accessible names, Tab out of the text boxes,
 // a visible focus in the document list; and the controls a new user looks
 // for: Count Only beside Start Replacing and the number of pairs on the sets
-// tab. Also the texts no publication can hold, refused before a run, and the
-// earlier run's results left out of an adding.
+// tab; and the earlier run's results left out of an adding.
 #include "app/form1.h"
 
 #include "doclist/adding.h"
@@ -58,32 +57,6 @@ protected:
 private:
     QWidget *m_list;
 };
-
-// What a character is called in a notice; empty for one a publication's text
-// can hold. Tab is text; other control characters mark structure in a story.
-QString unusableCharacter(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u == u'\n' || u == u'\r' || u == u'\v' || u == 0x2028)
-        return QStringLiteral("a line break");
-    if (u == 0x2029)
-        return QStringLiteral("a paragraph break");
-    if (u != u'\t' && c.category() == QChar::Other_Control)
-        return QStringLiteral("the control character U+%1")
-            .arg(QString::number(u, 16).toUpper().rightJustified(4, QLatin1Char('0')));
-    return {};
-}
-
-QString unusableIn(const QString &text, const QString &where)
-{
-    for (const QChar c : text) {
-        if (const QString name = unusableCharacter(c); !name.isEmpty())
-            return QStringLiteral("%1 holds %2, which the text of a publication cannot hold. "
-                                  "Remove it and start again; nothing was changed.")
-                .arg(where, name);
-    }
-    return {};
-}
 
 QString withoutMnemonic(QString caption)
 {
@@ -174,29 +147,6 @@ void Form1::updateSetsCount()
     const int pairs = m_sets->rowCount();
     SetsCount->setText(pairs == 1 ? QStringLiteral("1 pair") : QStringLiteral("%1 pairs").arg(pairs));
     SetsCount->setAccessibleName(QStringLiteral("Sets: ") + SetsCount->text());
-}
-
-QString Form1::unusableText() const
-{
-    if (TabControl1->selectedIndex() == 0) {
-        QString problem = unusableIn(Text1->toPlainText(), QStringLiteral("“Find what”"));
-        if (problem.isEmpty())
-            problem = unusableIn(Text2->toPlainText(), QStringLiteral("“Replace with”"));
-        return problem;
-    }
-    const SetsPairs pairs = m_sets->pairs();
-    for (qsizetype i = 0; i < pairs.find.size(); ++i) {
-        for (const auto &[text, side] : {std::pair{pairs.find.at(i), "find text"},
-                                         std::pair{pairs.replace.at(i), "replace text"}}) {
-            const QString where = QStringLiteral("The %1 of set %2 (“%3”)")
-                                      .arg(QLatin1String(side))
-                                      .arg(i + 1)
-                                      .arg(pairs.find.at(i));
-            if (QString problem = unusableIn(text, where); !problem.isEmpty())
-                return problem;
-        }
-    }
-    return {};
 }
 
 void Form1::leaveOutEarlierResults(int firstNew)

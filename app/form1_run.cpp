@@ -11,6 +11,7 @@
 #include "shell/apptitle.h"
 #include "shell/dialogs.h"
 #include "shell/errorreport.h"
+#include "shell/pairtext.h"
 #include "shell/settings.h"
 #include "widgets/controls.h"
 #include "widgets/doclistview.h"
@@ -27,6 +28,7 @@
 
 #include <cmath>
 #include <optional>
+#include <tuple>
 
 namespace vantrelle {
 
@@ -136,10 +138,8 @@ void Form1::startRun(bool preview)
         });
     } else if (!guard.test(106, [&] { return ListView1->count() >= 1; })) {
         guard.run(160, [&] { dialogs.notice(QStringLiteral("No files added.")); });
-    } else if (const QString missing = missingFindText(); !missing.isEmpty()) {
-        dialogs.notice(missing);
-    } else if (const QString unusable = unusableText(); !unusable.isEmpty()) {
-        dialogs.notice(unusable);
+    } else if (const QString refusal = textsRefusal(); !refusal.isEmpty()) {
+        dialogs.notice(refusal);
     } else {
         guard.run(108, [&] { screenDocumentList(); });
         const bool goOn = guard.test(
@@ -191,13 +191,25 @@ RunRequest Form1::runRequest(bool preview) const
     return request;
 }
 
-QString Form1::missingFindText() const
+QString Form1::textsRefusal() const
 {
     const int tab = TabControl1->selectedIndex();
     if (tab == 0 && Text1->toPlainText().isEmpty())
         return QString::fromLatin1(kNothingToFind);
     if (tab == 1 && m_sets->rowCount() == 0)
         return QString::fromLatin1(kNoSets);
+    if (tab == 1)
+        return pairsRefusal(m_sets->pairs(), QStringLiteral("in the sets list"));
+    if (tab != 0)
+        return {};
+    for (const auto &[box, text, role] :
+         {std::tuple{"Find what", Text1->toPlainText(), PairTextRole::Find},
+          std::tuple{"Replace with", Text2->toPlainText(), PairTextRole::Replace}}) {
+        if (const auto fault = pairTextFault(text, role))
+            return describePairTextFault(QStringLiteral("The text in “%1”").arg(QLatin1String(box)),
+                                         *fault) +
+                   QLatin1Char('.');
+    }
     return {};
 }
 

@@ -46,30 +46,11 @@ QString absolute(const QString &path)
     return QDir::cleanPath(QDir::current().absoluteFilePath(path));
 }
 
-// Stories use control characters as paragraph, line and field marks; one in a
-// find or replace text would find or make structure, not text.
-void checkText(const QString &text, const QString &what)
+// Texts a publication cannot hold are a usage error, before any document is opened.
+void checkPairs(const SetsPairs &pairs, const QString &from)
 {
-    for (const QChar c : text) {
-        if (c.category() == QChar::Other_Control && c != QLatin1Char('\t'))
-            throw UsageError(QStringLiteral("%1 holds the control character U+%2; only tab is "
-                                            "allowed in find and replace texts.")
-                                 .arg(what, QString::number(c.unicode(), 16)
-                                                .toUpper()
-                                                .rightJustified(4, QLatin1Char('0'))));
-    }
-}
-
-void checkPairs(const QStringList &finds, const QStringList &replacements, const QString &from)
-{
-    for (qsizetype i = 0; i < finds.size(); ++i) {
-        const QString pair = QStringLiteral("pair %1 %2").arg(i + 1).arg(from);
-        if (finds[i].isEmpty())
-            throw UsageError(QStringLiteral("The find text of %1is empty.").arg(pair));
-        checkText(finds[i], QStringLiteral("The find text of %1").arg(pair.trimmed()));
-        checkText(replacements[i],
-                  QStringLiteral("The replacement of %1(“%2”)").arg(pair, finds[i]));
-    }
+    if (const QString refusal = pairsRefusal(pairs, from); !refusal.isEmpty())
+        throw UsageError(refusal);
 }
 
 // The sets file read the way Load Sets reads it: its encodings, its separator
@@ -236,12 +217,12 @@ BatchOptions parseBatchOptions(const QStringList &args)
                                       ? singleValue(parser, QStringLiteral("separator"))
                                       : QString::fromLatin1(kSetsSeparator);
         const SetsPairs sets = readSets(absolute(setsPath), separator);
-        checkPairs(sets.find, sets.replace, QStringLiteral("of %1 ").arg(setsPath));
+        checkPairs(sets, QStringLiteral("of %1").arg(setsPath));
         request.tab = 1;
         request.findList = sets.find;
         request.replaceList = sets.replace;
     } else {
-        checkPairs(finds, replacements, QString());
+        checkPairs({finds, replacements}, QString());
         // One pair runs as the window's single pair, more as its sets.
         request.tab = finds.size() == 1 ? 0 : 1;
         request.findText = finds.first();
@@ -315,7 +296,9 @@ What to replace (one of):
                        one pair per line, FIND SEP REPLACE, in UTF-8, UTF-16
                        or Windows-1252; at most 32,767 pairs.
   --separator SEP      The separator of the sets file (default ::).
-FIND may not be empty; FIND and REPLACE may hold no control character but tab.
+FIND may not be empty. FIND and REPLACE may hold only what the text of a
+publication can: no line or paragraph break, no control character but tab,
+no unpaired surrogate and no noncharacter (wrong usage, exit status 2).
 
 Where the results go (one of):
   --out-dir DIR        Every result into DIR under its source's name.

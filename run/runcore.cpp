@@ -152,6 +152,7 @@ QList<PlannedOutput> planOutputs(const RunRequest &request)
         PlannedOutput planned;
         planned.path = OutputPathFor(source, request.useFolder, request.folder, kSeparator);
         planned.refusal = outputs.refusal(source, planned.path);
+        planned.sources = outputs.sources();
         if (!planned.refusal)
             outputs.recordOutput(source, planned.path);
         plan << planned;
@@ -167,10 +168,18 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
     timer.start();
     DocumentResult result;
     result.source = source;
-    if (output.refusal) {
+    std::optional<QString> refusal = output.refusal;
+    // Whatever spelling reached it, a source is never deleted as a stale
+    // result: looked at again here, as the list's files may have changed
+    // since the plan.
+    if (!refusal && output.sources) {
+        if (const std::optional<QString> document = output.sources->documentAt(output.path))
+            refusal = replacesDocumentNotice(source, *document);
+    }
+    if (refusal) {
         result.outcome = Outcome::Skipped;
-        result.errors << *output.refusal;
-        dialogs.notice(*output.refusal);
+        result.errors << *refusal;
+        dialogs.notice(*refusal);
         return result;
     }
     result.output = output.path;

@@ -3,6 +3,7 @@
 // the output of every document decided once, and the loop that hands each
 // document to the publication editor, tells an observer how it goes and
 // collects what happened to every document.
+#include "run/outputpath.h"
 #include "run/publisher1.h"
 
 #include <QDateTime>
@@ -10,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 namespace vantrelle {
@@ -117,6 +119,9 @@ public:
 struct PlannedOutput {
     QString path;
     std::optional<QString> refusal;
+    // The run's documents by file identity, asked again just before a stale
+    // result is deleted.
+    std::shared_ptr<const RunSources> sources;
 };
 QList<PlannedOutput> planOutputs(const RunRequest &request);
 

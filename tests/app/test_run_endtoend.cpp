@@ -409,9 +409,9 @@ TEST_F(Window, TextsAPublicationCannotHoldAreRefusedBeforeTheRunNamingBoxAndChar
         const char *replacement;
         const char *notice; // empty: the run goes ahead
     } rows[] = {
-        {"page\n", "x", "“Find what” holds a line break"},
-        {"page", "x\u2029", "“Replace with” holds a line break"},
-        {"page", "\x07", "“Replace with” holds the control character U+0007"},
+        {"page\n", "x", "The text in “Find what” holds a line or paragraph break (U+000A)"},
+        {"page", "x\u2029", "The text in “Replace with” holds a line or paragraph break"},
+        {"page", "\x07", "The text in “Replace with” holds the control character U+0007"},
         {"page\ttwo", "x", ""}, // a tab is text
     };
     for (const auto &row : rows) {

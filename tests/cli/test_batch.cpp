@@ -312,12 +312,16 @@ TEST_F(BatchFixture, BadCommandLinesWriteNothing)
     QDir().mkpath(path("out"));
     test::writeFile(path("big.txt"), QByteArray("a::b\r\n").repeated(kMaxSets + 1));
     test::writeFile(path("ctl.txt"), "one::two\r\nx::y\x01z\r\n");
+    // The lone surrogate goes in UTF-16, the only way a sets file can carry one.
+    test::writeFile(path("half.txt"), QByteArray("\xFF\xFE" "e\0:\0:\0\x00\xD8", 10));
     const QString out = path("out");
     const struct {
         QStringList args;
         const char *says;
     } cases[] = {
-        {{"--pair", "", "x", "--out-dir", out}, "find text of pair 1 is empty"},
+        {{"--pair", "", "x", "--out-dir", out}, "find text is empty"},
+        {{"--pair", "a", "b", "--pair", "c", "d\u2028", "--out-dir", out}, "of pair 2 (“c”)"},
+        {{"--sets", path("half.txt"), "--out-dir", out}, "surrogate U+D800"},
         {{"--pair", "a", "line\nbreak", "--out-dir", out}, "U+000A"},
         {{"--sets", path("ctl.txt"), "--out-dir", out}, "U+0001"},
         {{"--sets", path("missing.txt"), "--out-dir", out}, "was not found"},
@@ -338,7 +342,8 @@ TEST_F(BatchFixture, BadCommandLinesWriteNothing)
         EXPECT_EQ(ran.status, 2);
         EXPECT_TRUE(ran.err.contains(c.says)) << ran.err.constData();
     }
-    EXPECT_EQ(filesBelow(path(".")), (QStringList{"big.txt", "ctl.txt", "in/Sample.pub"}));
+    EXPECT_EQ(filesBelow(path(".")),
+              (QStringList{"big.txt", "ctl.txt", "half.txt", "in/Sample.pub"}));
 }
 
 TEST_F(BatchFixture, SetsFileIsReadAsLoadSetsReadsIt)

@@ -153,7 +153,7 @@ TEST(CommandLine, replacesPrintsCountsAndUsesExitCodes)
     QProcess refused;
     refused.start(tool, {corpusFile("Sample.pub"), dir.filePath("break.pub"), "page", "a\nb"});
     refused.waitForFinished(60000);
-    EXPECT_EQ(refused.exitCode(), 1);
+    EXPECT_EQ(refused.exitCode(), 2);
     EXPECT_TRUE(refused.readAllStandardOutput().isEmpty());
     EXPECT_TRUE(refused.readAllStandardError().contains("line or paragraph break"));
 }
