@@ -55,7 +55,7 @@ QList<QRectF> differingAreas(const QImage &before, const QImage &after, int cell
     std::vector<char> differs(std::size_t(columns) * std::size_t(rows), 0);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c)
-            differs[std::size_t(r * columns + c)] = cellDiffers(a, b, c * cell, r * cell, cell);
+            differs[(std::size_t(r) * std::size_t(columns)) + std::size_t(c)] = cellDiffers(a, b, c * cell, r * cell, cell);
 
     // Cells with one clean cell between them make one area: the gap between two
     // letters of a changed word is no reason to mark it twice.
@@ -83,7 +83,7 @@ QList<QRectF> differingAreas(const QImage &before, const QImage &after, int cell
                     const int nc = c + dc;
                     if (nr < 0 || nc < 0 || nr >= rows || nc >= columns)
                         continue;
-                    const auto n = std::size_t(nr * columns + nc);
+                    const std::size_t n = (std::size_t(nr) * std::size_t(columns)) + std::size_t(nc);
                     if (differs[n] && !seen[n]) {
                         seen[n] = 1;
                         stack.push_back(int(n));
