@@ -5,7 +5,6 @@
 #include "shell/settings.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/tempsettings.h"
-#include "widgets/windowkit.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -100,17 +99,6 @@ TEST(Settings, AWriteThatCannotLandIsSaidOnceAndTheValueKeptInMemory)
     EXPECT_TRUE(said[0].contains(ini)) << said[0].toStdString();
     EXPECT_TRUE(said[0].contains("cannot be written")) << said[0].toStdString();
     EXPECT_EQ(store.get(keys::Check2), "1");
-}
-
-TEST(WindowPlace, AWindowFitsTheAvailableAreaAtAnySize)
-{
-    const QRect screen(0, 0, 853, 682); // 1280x1024 at scale 1.5
-    for (const QSize preferred : {QSize(1000, 700), QSize(1200, 800), QSize(400, 300)}) {
-        const QRect r = fittedRect(preferred, QSize(300, 200), screen);
-        EXPECT_TRUE(screen.contains(r)) << preferred.width();
-        EXPECT_EQ(r.center(), screen.center());
-        EXPECT_EQ(r.size(), preferred.boundedTo(screen.size() - QSize(16, 40)));
-    }
 }
 
 TEST(PairText, NamesTheFirstCharacterAPublicationCannotHold)
