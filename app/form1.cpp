@@ -205,6 +205,7 @@ void Form1::buildControls()
 
     CommonDialog1 = new CommonDialog(m_services.dialogs, this);
     CommonDialog1->setObjectName(QStringLiteral("CommonDialog1"));
+    buildAccessControls();
 }
 
 void Form1::connectHandlers()
@@ -240,6 +241,7 @@ void Form1::connectHandlers()
     connectDocListHandlers();
     connectSetsHandlers();
     connectRunHandlers();
+    connectAccessHandlers();
 }
 
 Form2 *Form1::loadSetsDialog()
@@ -255,6 +257,8 @@ void Form1::Form_Load()
 {
     Guard guard(m_services.dialogs, loc::Form1_Form_Load);
     SettingsStore &settings = m_services.settings;
+    settings.onWriteFailure = [this](const QString &text) { m_services.dialogs.notice(text); };
+    setWindowPlaceStore(&settings);
 
     guard.run(100, [&] { ApplySkin(this); });
     if (guard.test(102, [&] { return DoesFileExist(handCursorPath()); })) {

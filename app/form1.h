@@ -96,6 +96,8 @@ public:
     PushButton *PushButton14 = nullptr; // browse for the output folder
     QRadioButton *Option2 = nullptr;    // Save results in folder of original file
     PushButton *PushButton7 = nullptr;  // Start Replacing
+    PushButton *CountButton = nullptr;  // Count Only: Start Replacing's count without writing
+    QLabel *SetsCount = nullptr;        // "12 pairs" on the sets tab
     ProgressBar *ProgressBar1 = nullptr;
     CommonDialog *CommonDialog1 = nullptr; // file pickers: add files, save sets
 
@@ -177,12 +179,19 @@ private:
     // cannot hold (which box, which character, where); empty when it can run.
     QString textsRefusal() const;
 
+    // Keyboard and screen-reader access (form1_access.cpp).
+    void buildAccessControls();
+    void connectAccessHandlers();
+    void updateSetsCount();
+    // After an adding: offers to leave out the rows from firstNew on that
+    // look like results of an earlier run.
+    void leaveOutEarlierResults(int firstNew);
+
     Form1Services m_services;
     WindowPointer m_pointer{this};
     Form2 *m_form2 = nullptr;
     // The sets; Combo1 and Combo2 show its two columns.
     SetsModel *m_sets = nullptr;
-    int m_setsSelection = -1;
     bool m_runInProgress = false;
     RunReport m_lastReport;
     RunRequest m_lastRequest;

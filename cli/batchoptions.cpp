@@ -194,6 +194,10 @@ const QList<OptionInfo> &options()
                         "cannot hold is refused and the document is not written.")},
         {QStringLiteral("ext"), {}, QStringLiteral("EXT"), OptionGroup::Other, true,
          QStringLiteral("The extension searched for in folders (default pub).")},
+        {QStringLiteral("include-results"), {}, {}, OptionGroup::Other, true,
+         QStringLiteral("Also edit files that look like results of an earlier run "
+                        "(NAME_replaced.pub beside NAME.pub); without it they are left out "
+                        "with a note on standard error.")},
         {QStringLiteral("dry-run"), {}, {}, OptionGroup::Other, true,
          QStringLiteral("Count only: write and delete nothing. The counts and refusals are "
                         "those a real run would have.")},
@@ -285,16 +289,21 @@ BatchOptions parseBatchOptions(const QStringList &args)
     RunRequest &request = options_.request;
     const QString setsPath = singleValue(parser, QStringLiteral("sets"));
     const bool haveSets = parser.isSet(QStringLiteral("sets"));
-    if (haveSets == !finds.isEmpty())
+    if (!haveSets && finds.isEmpty())
+        throw UsageError(QStringLiteral("Say what to replace: --pair FIND REPLACE (once or more) "
+                                        "or --sets FILE."));
+    if (haveSets && !finds.isEmpty())
         throw UsageError(QStringLiteral("Give the texts to replace either with --pair FIND REPLACE "
                                         "(once or more) or with --sets FILE, not both."));
     if (parser.isSet(QStringLiteral("separator")) && !haveSets)
         throw UsageError(QStringLiteral("--separator goes with --sets."));
     const bool beside = parser.isSet(QStringLiteral("beside"));
     const QString outDir = singleValue(parser, QStringLiteral("out-dir"));
-    if (beside == parser.isSet(QStringLiteral("out-dir")))
-        throw UsageError(QStringLiteral("Say where the results go: --out-dir DIR or --beside "
-                                        "(one of the two)."));
+    if (!beside && !parser.isSet(QStringLiteral("out-dir")))
+        throw UsageError(QStringLiteral("Say where the results go: --out-dir DIR or --beside."));
+    if (beside && parser.isSet(QStringLiteral("out-dir")))
+        throw UsageError(QStringLiteral("--out-dir and --beside cannot both be given: results go "
+                                        "into one folder or beside their sources."));
     if (!beside && !FolderExists(absolute(outDir)))
         throw UsageError(QStringLiteral("The folder %1 does not exist.").arg(outDir));
 
@@ -334,6 +343,7 @@ BatchOptions parseBatchOptions(const QStringList &args)
     options_.reportPath = reportValue(parser);
     options_.quiet = parser.isSet(QStringLiteral("quiet"));
     options_.showChanges = parser.isSet(QStringLiteral("show-changes"));
+    options_.includeResults = parser.isSet(QStringLiteral("include-results"));
     if (options_.showChanges && options_.reportPath == QLatin1String("-"))
         throw UsageError(QStringLiteral("--show-changes and --report - both print on standard "
                                         "output; give the report a file name."));

@@ -171,33 +171,35 @@ TEST_F(MainWindow, EveryControlHasItsCaptionPlaceAndFont)
     Form1 &f = *form;
     const std::vector<Row> rows = {
         {f.ListView1, "", &f, 120, 120, 7800, 1335},
-        {f.PushButton3, "Add Publisher File(s)", &f, 120, 1550, 3840, 405},
-        {f.PushButton6, "Add All Publisher File(s) In Folder", &f, 4080, 1550, 3840, 405},
-        {f.PushButton2, "Clear List", &f, 120, 2060, 3840, 405},
-        {f.PushButton8, "Load Sample/Example Files", &f, 4080, 2060, 3840, 405},
+        {f.PushButton3, "&Add Publisher File(s)", &f, 120, 1550, 3840, 405},
+        {f.PushButton6, "Add All Publisher File(s) In &Folder", &f, 4080, 1550, 3840, 405},
+        {f.PushButton2, "C&lear List", &f, 120, 2060, 3840, 405},
+        {f.PushButton8, "Load Sa&mple/Example Files", &f, 4080, 2060, 3840, 405},
         {f.Frame1, "Match Option", &f, 120, 2530, 7800, 735},
-        {f.Check2, "Match Case", f.Frame1, 240, 300, 1455, 255},
+        {f.Check2, "Match &Case", f.Frame1, 240, 300, 1455, 255},
         {f.TabControl1, "", &f, 120, 3370, 7800, 3345},
-        {f.Label1, " Find what (exact case):", f.TabControl1, 240, 480, 5415, 255},
+        {f.Label1, " Find &what (exact case):", f.TabControl1, 240, 480, 5415, 255},
         {f.Text1, "", f.TabControl1, 240, 720, 7290, 1020},
-        {f.Label2, " Replace with:", f.TabControl1, 240, 1800, 6015, 255},
+        {f.Label2, " Re&place with:", f.TabControl1, 240, 1800, 6015, 255},
         {f.Text2, "", f.TabControl1, 240, 2040, 7290, 1020},
-        {f.Label3, " Find what (exact case):", f.TabControl1, 240, 495, 5415, 255},
+        {f.Label3, " Find &what (exact case):", f.TabControl1, 240, 495, 5415, 255},
+        {f.SetsCount, "0 pairs", f.TabControl1, 5700, 495, 1860, 255},
         {f.Combo1, "", f.TabControl1, 240, 810, 7320, 345},
-        {f.Label4, " Replace with:", f.TabControl1, 240, 1320, 6015, 255},
+        {f.Label4, " Re&place with:", f.TabControl1, 240, 1320, 6015, 255},
         {f.Combo2, "", f.TabControl1, 240, 1600, 7320, 345},
-        {f.PushButton1, "Add Set", f.TabControl1, 240, 2100, 3600, 405},
-        {f.PushButton10, "Load Sets", f.TabControl1, 3960, 2100, 1740, 405},
-        {f.PushButton9, "Save Sets", f.TabControl1, 5820, 2100, 1740, 405},
-        {f.PushButton4, "Remove Selected Set", f.TabControl1, 240, 2640, 3600, 405},
-        {f.PushButton5, "Clear Sets", f.TabControl1, 3960, 2640, 3600, 405},
+        {f.PushButton1, "Add S&et", f.TabControl1, 240, 2100, 3600, 405},
+        {f.PushButton10, "L&oad Sets", f.TabControl1, 3960, 2100, 1740, 405},
+        {f.PushButton9, "Sa&ve Sets", f.TabControl1, 5820, 2100, 1740, 405},
+        {f.PushButton4, "&Remove Selected Set", f.TabControl1, 240, 2640, 3600, 405},
+        {f.PushButton5, "Clear Se&ts", f.TabControl1, 3960, 2640, 3600, 405},
         {f.Frame2, "Save Option", &f, 120, 6780, 7800, 1815},
-        {f.Option1, "Save results to this folder:", f.Frame2, 240, 300, 3615, 255},
+        {f.Option1, "Save results to t&his folder:", f.Frame2, 240, 300, 3615, 255},
         {f.Frame3, "", f.Frame2, 480, 510, 6840, 810},
         {f.Text3, "", f.Frame3, 240, 300, 5670, 345},
         {f.PushButton14, "...", f.Frame3, 6000, 300, 600, 345},
-        {f.Option2, "Save results in folder of original file", f.Frame2, 240, 1410, 3615, 255},
-        {f.PushButton7, "Start Replacing", &f, 120, 8710, 7800, 405},
+        {f.Option2, "Save results in folder of ori&ginal file", f.Frame2, 240, 1410, 3615, 255},
+        {f.PushButton7, "&Start Replacing", &f, 120, 8710, 5820, 405},
+        {f.CountButton, "Cou&nt Only", &f, 6060, 8710, 1860, 405},
         {f.ProgressBar1, "Progress Bar", &f, 120, 9230, 7800, 405},
     };
     for (const Row &row : rows) {
@@ -291,8 +293,8 @@ TEST_F(MainWindow, DamagedValuesCostOnlyTheirOwnControl)
     ASSERT_EQ(errors.size(), 2);
     EXPECT_EQ(errors[0],
               QStringLiteral("Type mismatch\r\nin Hobmarrow2021/08/31.Form1.Form_Load at "
-                             "line 136\r\rPlease email screenshot of this message to ") +
-                  kSupportAddress);
+                             "line 136\r\r") +
+                  supportSentence());
     EXPECT_TRUE(errors[1].startsWith(
         "Type mismatch\r\nin Hobmarrow2021/08/31.Form1.Form_Load at line 144\r\r"));
 
