@@ -29,6 +29,8 @@
 #include <QRadioButton>
 #include <QTabBar>
 
+#include <algorithm>
+
 namespace vantrelle {
 
 namespace {
@@ -80,7 +82,7 @@ Form1::~Form1() = default;
 
 void Form1::buildControls()
 {
-    setFixedSize(twipsX(this, 8040), twipsY(this, 9735));
+    setFixedSize(twipsX(this, 8040), twipsY(this, 10095));
     const QFont buttonFont = designButtonFont();
 
     ListView1 = new DocListView(this);
@@ -111,11 +113,11 @@ void Form1::buildControls()
 
     Frame1 = new Frame(QStringLiteral("Match Option"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    place(Frame1, 120, 2530, 7800, 735);
+    place(Frame1, 120, 2530, 7800, 1095);
     Check2 = new CheckBox(QStringLiteral("Match Case"), Frame1);
     Check2->setObjectName(QStringLiteral("Check2"));
     place(Check2, 240, 300, 1455, 255);
-    // Beside Match Case on its row, which has room for them.
+    // Beside Match Case on its row.
     CheckWholeWord = new CheckBox(QStringLiteral("Whole words"), Frame1);
     CheckWholeWord->setObjectName(QStringLiteral("CheckWholeWord"));
     CheckWholeWord->setToolTip(QStringLiteral("Find only whole words: “the” no longer finds "
@@ -127,11 +129,27 @@ void Form1::buildControls()
         "Read each find text as a regular expression. In the replacement, $0 stands for what "
         "was found, $1 to $9 for its groups and $$ for a dollar sign."));
     place(CheckRegex, 3630, 300, 2415, 255);
+    // Where the pairs apply, seen before every run, on the frame's second
+    // row: story text is always searched; link addresses and document
+    // properties only when chosen.
+    label(Label5, "Label5", "Replace in:", Frame1);
+    Label5->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    place(Label5, 240, 660, 1020, 255);
+    Combo3 = new QComboBox(Frame1);
+    Combo3->setObjectName(QStringLiteral("Combo3"));
+    Combo3->addItems({QStringLiteral("text only"), QStringLiteral("text and link addresses"),
+                      QStringLiteral("text, links and properties")});
+    Combo3->setToolTip(QStringLiteral(
+        "Where the pairs apply: the text only; also the addresses of web, e-mail and file "
+        "links; or also the document properties (title, subject, author, keywords, comments, "
+        "company, manager, category and your own)."));
+    Label5->setBuddy(Combo3);
+    place(Combo3, 1320, 615, 2940, 345);
 
     TabControl1 = new TabControl(this);
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
     TabControl1->tabBar()->setFont(buttonFont);
-    place(TabControl1, 120, 3370, 7800, 3345);
+    place(TabControl1, 120, 3730, 7800, 3345);
     TabControl1->addTab(new QWidget, QStringLiteral("Find and replace"));
     TabControl1->addTab(new QWidget, QStringLiteral("Multiple find and replace (sets)"));
     // The design measures the tab's controls from the tab control's corner.
@@ -172,7 +190,7 @@ void Form1::buildControls()
 
     Frame2 = new Frame(QStringLiteral("Save Option"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    place(Frame2, 120, 6780, 7800, 1815);
+    place(Frame2, 120, 7140, 7800, 1815);
     Option1 = new QRadioButton(QStringLiteral("Save results to this folder:"), Frame2);
     Option1->setObjectName(QStringLiteral("Option1"));
     place(Option1, 240, 300, 3615, 255);
@@ -189,17 +207,18 @@ void Form1::buildControls()
     place(Option2, 240, 1410, 3615, 255);
 
     button(PushButton7, "PushButton7", "Start Replacing", this);
-    place(PushButton7, 120, 8710, 7800, 405);
+    place(PushButton7, 120, 9070, 7800, 405);
     ProgressBar1 = new ProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setText(QStringLiteral("Progress Bar"));
-    place(ProgressBar1, 120, 9230, 7800, 405);
+    place(ProgressBar1, 120, 9590, 7800, 405);
 
     for (QFrame *box : std::initializer_list<QFrame *>{ListView1, Text1, Text2})
         keepFrameWhole(box);
 
     CommonDialog1 = new CommonDialog(m_services.dialogs, this);
     CommonDialog1->setObjectName(QStringLiteral("CommonDialog1"));
+    buildAccessControls();
 }
 
 void Form1::connectHandlers()
@@ -207,6 +226,7 @@ void Form1::connectHandlers()
     connect(Check2, &QCheckBox::stateChanged, this, [this] { Check2_Click(); });
     connect(CheckWholeWord, &QCheckBox::stateChanged, this, [this] { CheckWholeWord_Click(); });
     connect(CheckRegex, &QCheckBox::stateChanged, this, [this] { CheckRegex_Click(); });
+    connect(Combo3, &QComboBox::currentIndexChanged, this, [this] { Combo3_Click(); });
     connect(TabControl1, &QTabWidget::currentChanged, this,
             [this](int index) { TabControl1_SelectedChanged(index); });
     // Selecting an option raises its click, also when the program selects it.
@@ -236,6 +256,7 @@ void Form1::connectHandlers()
     connectDocListHandlers();
     connectSetsHandlers();
     connectRunHandlers();
+    connectAccessHandlers();
 }
 
 Form2 *Form1::loadSetsDialog()
@@ -251,6 +272,8 @@ void Form1::Form_Load()
 {
     Guard guard(m_services.dialogs, loc::Form1_Form_Load);
     SettingsStore &settings = m_services.settings;
+    settings.onWriteFailure = [this](const QString &text) { m_services.dialogs.notice(text); };
+    setWindowPlaceStore(&settings);
 
     guard.run(100, [&] { ApplySkin(this); });
     if (guard.test(102, [&] { return DoesFileExist(handCursorPath()); })) {
@@ -273,6 +296,9 @@ void Form1::Form_Load()
         setCheckValue(CheckWholeWord, settings.number(keys::CheckWholeWord));
     });
     guard.run(136, [&] { setCheckValue(CheckRegex, settings.number(keys::CheckRegex)); });
+    guard.run(136, [&] {
+        Combo3->setCurrentIndex(std::clamp(settings.number(keys::ReplaceIn), 0, Combo3->count() - 1));
+    });
     guard.run(138, [&] { TabControl1->setSelectedIndex(settings.number(keys::TabControl1)); });
     // The dialog's own start-up restores the stored separator.
     guard.run(140, [&] { loadSetsDialog(); });
@@ -321,6 +347,11 @@ void Form1::CheckWholeWord_Click()
 void Form1::CheckRegex_Click()
 {
     m_services.settings.set(keys::CheckRegex, QString::number(checkValue(CheckRegex)));
+}
+
+void Form1::Combo3_Click()
+{
+    m_services.settings.set(keys::ReplaceIn, QString::number(Combo3->currentIndex()));
 }
 
 void Form1::TabControl1_SelectedChanged(int index)

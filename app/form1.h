@@ -75,6 +75,8 @@ public:
     QCheckBox *Check2 = nullptr;       // Match Case
     QCheckBox *CheckWholeWord = nullptr; // Whole words
     QCheckBox *CheckRegex = nullptr;     // Regular expression
+    QLabel *Label5 = nullptr;          // Replace in:
+    QComboBox *Combo3 = nullptr;       // text only / ... link addresses / ... properties
     TabControl *TabControl1 = nullptr;
     QLabel *Label1 = nullptr;
     QPlainTextEdit *Text1 = nullptr; // find what
@@ -96,6 +98,8 @@ public:
     PushButton *PushButton14 = nullptr; // browse for the output folder
     QRadioButton *Option2 = nullptr;    // Save results in folder of original file
     PushButton *PushButton7 = nullptr;  // Start Replacing
+    PushButton *CountButton = nullptr;  // Count Only: Start Replacing's count without writing
+    QLabel *SetsCount = nullptr;        // "12 pairs" on the sets tab
     ProgressBar *ProgressBar1 = nullptr;
     CommonDialog *CommonDialog1 = nullptr; // file pickers: add files, save sets
 
@@ -109,6 +113,7 @@ public:
     void Check2_Click();
     void CheckWholeWord_Click();
     void CheckRegex_Click();
+    void Combo3_Click();
     void TabControl1_SelectedChanged(int index);
     void Option1_Click();
     void Option2_Click();
@@ -178,12 +183,19 @@ private:
     // cannot hold (which box, which character, where); empty when it can run.
     QString textsRefusal() const;
 
+    // Keyboard and screen-reader access (form1_access.cpp).
+    void buildAccessControls();
+    void connectAccessHandlers();
+    void updateSetsCount();
+    // After an adding: offers to leave out the rows from firstNew on that
+    // look like results of an earlier run.
+    void leaveOutEarlierResults(int firstNew);
+
     Form1Services m_services;
     WindowPointer m_pointer{this};
     Form2 *m_form2 = nullptr;
     // The sets; Combo1 and Combo2 show its two columns.
     SetsModel *m_sets = nullptr;
-    int m_setsSelection = -1;
     bool m_runInProgress = false;
     RunReport m_lastReport;
     RunRequest m_lastRequest;

@@ -33,6 +33,7 @@ void Form1::PushButton3_Click()
 {
     Dialogs &dialogs = m_services.dialogs;
     Guard guard(dialogs, loc::Form1_PushButton3_Click);
+    const int before = ListView1->count();
     guard.run(100, [&] {
         CommonDialog1->FileName.clear();
         CommonDialog1->DialogTitle = QString::fromLatin1(Adding::kAddFilesTitle);
@@ -63,6 +64,7 @@ void Form1::PushButton3_Click()
     for (const QString &row : std::as_const(rows))
         guard.run(108, [&] { ListView1->append(row); });
     guard.run(110, [&] { Main::ValidateListFiles(*ListView1, dialogs); });
+    guard.run(110, [&] { leaveOutEarlierResults(before + 1); });
 }
 
 void Form1::PushButton6_Click()
@@ -70,6 +72,7 @@ void Form1::PushButton6_Click()
     Dialogs &dialogs = m_services.dialogs;
     SettingsStore &settings = m_services.settings;
     Guard guard(dialogs, loc::Form1_PushButton6_Click);
+    const int before = ListView1->count();
     QString extension;
     guard.run(100, [&] {
         extension = dialogs.inputBox(QString::fromLatin1(Adding::kExtensionPrompt),
@@ -96,6 +99,7 @@ void Form1::PushButton6_Click()
         guard.run(116, [&] { MousePointer().set(kPointerDefault); });
     }
     guard.run(118, [&] { Main::ValidateListFiles(*ListView1, dialogs); });
+    guard.run(118, [&] { leaveOutEarlierResults(before + 1); });
 }
 
 void Form1::PushButton2_Click()
@@ -108,12 +112,16 @@ void Form1::PushButton2_Click()
 
 void Form1::ListView1_OLEDragDrop(const QStringList &paths)
 {
+    const int before = ListView1->count();
     Adding::DropPaths(*ListView1, paths, m_services.dialogs);
+    leaveOutEarlierResults(before + 1);
 }
 
 void Form1::OpenPaths(const QStringList &paths)
 {
+    const int before = ListView1->count();
     Adding::DropPaths(*ListView1, paths, m_services.dialogs, QStringLiteral("*.pub"));
+    leaveOutEarlierResults(before + 1);
 }
 
 } // namespace vantrelle

@@ -213,6 +213,8 @@ RunRequest Form1::runRequest(bool preview) const
     request.matchCase = checkValue(Check2);
     request.wholeWord = checkValue(CheckWholeWord) == kMatchCaseTicked;
     request.regex = checkValue(CheckRegex) == kMatchCaseTicked;
+    request.inLinks = Combo3->currentIndex() >= 1;
+    request.inProperties = Combo3->currentIndex() >= 2;
     request.useFolder = Option1->isChecked();
     request.folder = Text3->text();
     return request;

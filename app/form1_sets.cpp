@@ -18,22 +18,21 @@ namespace vantrelle {
 void Form1::connectSetsHandlers()
 {
     // The lists are pick-only views of the one sets model: a selection changes
-    // only by a pick or by a handler, and appending keeps it as it was (a list
-    // without a selection would otherwise select its first new entry).
+    // only by a pick or by a handler; appending shows the last pair added, so
+    // the user sees that it went in.
     Combo1->setEditable(false);
     Combo2->setEditable(false);
     Combo1->setModel(m_sets);
     Combo1->setModelColumn(SetsModel::FindColumn);
     Combo2->setModel(m_sets);
     Combo2->setModelColumn(SetsModel::ReplaceColumn);
-    connect(m_sets, &QAbstractItemModel::rowsAboutToBeInserted, this,
-            [this] { m_setsSelection = Combo1->currentIndex(); });
-    connect(m_sets, &QAbstractItemModel::rowsInserted, this, [this] {
-        const QSignalBlocker quiet1(Combo1);
-        const QSignalBlocker quiet2(Combo2);
-        Combo1->setCurrentIndex(m_setsSelection);
-        Combo2->setCurrentIndex(m_setsSelection);
-    });
+    connect(m_sets, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex &, int, int last) {
+                const QSignalBlocker quiet1(Combo1);
+                const QSignalBlocker quiet2(Combo2);
+                Combo1->setCurrentIndex(last);
+                Combo2->setCurrentIndex(last);
+            });
     connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
     connect(PushButton4, &QPushButton::clicked, this, [this] { PushButton4_Click(); });
     connect(PushButton5, &QPushButton::clicked, this, [this] { PushButton5_Click(); });

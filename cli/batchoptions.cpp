@@ -194,8 +194,20 @@ const QList<OptionInfo> &options()
                         "sign). A match stays inside a line; ^ and $ are a line's start and end. "
                         "An invalid expression, one that matches an empty text and a $ not "
                         "followed by a digit or $ are wrong usage.")},
+        {QStringLiteral("in-links"), {}, {}, OptionGroup::Other, false,
+         QStringLiteral("Also replace in the addresses of web, e-mail and file links (links to "
+                        "a page are left alone), counted apart.")},
+        {QStringLiteral("in-properties"), {}, {}, OptionGroup::Other, false,
+         QStringLiteral("Also replace in the document properties (title, subject, author, "
+                        "keywords, comments, company, manager, category, your own text "
+                        "properties), counted apart. A replacement a property's code page "
+                        "cannot hold is refused and the document is not written.")},
         {QStringLiteral("ext"), {}, QStringLiteral("EXT"), OptionGroup::Other, true,
          QStringLiteral("The extension searched for in folders (default pub).")},
+        {QStringLiteral("include-results"), {}, {}, OptionGroup::Other, true,
+         QStringLiteral("Also edit files that look like results of an earlier run "
+                        "(NAME_replaced.pub beside NAME.pub); without it they are left out "
+                        "with a note on standard error.")},
         {QStringLiteral("dry-run"), {}, {}, OptionGroup::Other, true,
          QStringLiteral("Count only: write and delete nothing. The counts and refusals are "
                         "those a real run would have.")},
@@ -287,22 +299,29 @@ BatchOptions parseBatchOptions(const QStringList &args)
     RunRequest &request = options_.request;
     const QString setsPath = singleValue(parser, QStringLiteral("sets"));
     const bool haveSets = parser.isSet(QStringLiteral("sets"));
-    if (haveSets == !finds.isEmpty())
+    if (!haveSets && finds.isEmpty())
+        throw UsageError(QStringLiteral("Say what to replace: --pair FIND REPLACE (once or more) "
+                                        "or --sets FILE."));
+    if (haveSets && !finds.isEmpty())
         throw UsageError(QStringLiteral("Give the texts to replace either with --pair FIND REPLACE "
                                         "(once or more) or with --sets FILE, not both."));
     if (parser.isSet(QStringLiteral("separator")) && !haveSets)
         throw UsageError(QStringLiteral("--separator goes with --sets."));
     const bool beside = parser.isSet(QStringLiteral("beside"));
     const QString outDir = singleValue(parser, QStringLiteral("out-dir"));
-    if (beside == parser.isSet(QStringLiteral("out-dir")))
-        throw UsageError(QStringLiteral("Say where the results go: --out-dir DIR or --beside "
-                                        "(one of the two)."));
+    if (!beside && !parser.isSet(QStringLiteral("out-dir")))
+        throw UsageError(QStringLiteral("Say where the results go: --out-dir DIR or --beside."));
+    if (beside && parser.isSet(QStringLiteral("out-dir")))
+        throw UsageError(QStringLiteral("--out-dir and --beside cannot both be given: results go "
+                                        "into one folder or beside their sources."));
     if (!beside && !FolderExists(absolute(outDir)))
         throw UsageError(QStringLiteral("The folder %1 does not exist.").arg(outDir));
 
     request.matchCase = parser.isSet(QStringLiteral("match-case")) ? kMatchCaseTicked : 0;
     request.wholeWord = parser.isSet(QStringLiteral("whole-word"));
     request.regex = parser.isSet(QStringLiteral("regex"));
+    request.inLinks = parser.isSet(QStringLiteral("in-links"));
+    request.inProperties = parser.isSet(QStringLiteral("in-properties"));
     if (haveSets) {
         const QString separator = parser.isSet(QStringLiteral("separator"))
                                       ? singleValue(parser, QStringLiteral("separator"))
@@ -336,6 +355,7 @@ BatchOptions parseBatchOptions(const QStringList &args)
     options_.reportPath = reportValue(parser);
     options_.quiet = parser.isSet(QStringLiteral("quiet"));
     options_.showChanges = parser.isSet(QStringLiteral("show-changes"));
+    options_.includeResults = parser.isSet(QStringLiteral("include-results"));
     if (options_.showChanges && options_.reportPath == QLatin1String("-"))
         throw UsageError(QStringLiteral("--show-changes and --report - both print on standard "
                                         "output; give the report a file name."));
@@ -361,7 +381,8 @@ QString helpText()
     return QStringLiteral(
         R"(usage: vantrelle-replace [OPTIONS] (--pair FIND REPLACE ... | --sets FILE)
                          (--out-dir DIR | --beside) SOURCE...
-       vantrelle-replace [--match-case] SOURCE OUTPUT FIND REPLACE [FIND REPLACE ...]
+       vantrelle-replace [--match-case] [--in-links] [--in-properties]
+                         SOURCE OUTPUT FIND REPLACE [FIND REPLACE ...]
        vantrelle-replace --text SOURCE
 
 Finds and replaces text in publications (.pub). The first form edits every
@@ -395,6 +416,9 @@ Options:
 )") + optionLines(OptionGroup::Other) +
            optionLines(OptionGroup::Exit) + optionLines(OptionGroup::Text) +
            QStringLiteral(R"(
+Text in WordArt is never edited: occurrences there are counted as left, and
+the result is still written.
+
 Each report row holds the source, the output, the outcome (written, nothing
 to replace, failed, skipped, not reached; "would be written" in a dry run),
 replacements made and occurrences left, each pair's counts with the reason

@@ -46,6 +46,8 @@ struct BatchOptions {
     bool quiet = false;
     // Each replacement in its context on standard output.
     bool showChanges = false;
+    // Files that look like an earlier run's results are edited too.
+    bool includeResults = false;
 };
 
 // Where an option is listed in the help, and what it does to the form.

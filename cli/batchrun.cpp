@@ -84,6 +84,17 @@ QStringList gatherDocuments(const BatchOptions &options, Dialogs &dialogs)
                                      guard, 112, &listings);
     }
     Main::ValidateListFiles(list, dialogs);
+    if (!options.includeResults) {
+        const QList<int> results = Adding::EarlierResultRows(list);
+        if (!results.isEmpty())
+            dialogs.notice(results.size() == 1
+                               ? QStringLiteral("1 file left out: it looks like the result of an "
+                                                "earlier run (--include-results edits it too).")
+                               : QStringLiteral("%1 files left out: they look like results of an "
+                                                "earlier run (--include-results edits them too).")
+                                     .arg(results.size()));
+        Adding::RemoveRows(list, results);
+    }
     return list.rows();
 }
 
@@ -150,13 +161,13 @@ public:
                         .arg(left / 60)
                         .arg(left % 60, 2, 10, QLatin1Char('0'));
         }
-        printText(stderr, line);
+        printLine(stderr, line.toUtf8());
     }
     // Before another message, so it doesn't run into the line.
     void clear()
     {
         if (m_shown)
-            printText(stderr, QStringLiteral("\r\033[K"));
+            printLine(stderr, QByteArrayLiteral("\r\033[K"));
         m_shown = false;
         m_lastShow.invalidate();
     }
@@ -259,8 +270,13 @@ public:
         m_done = index + 1;
         if (m_report)
             m_report->add(d);
-        if (m_options.showChanges)
-            printText(stdout, changesText(d, m_colour));
+        if (m_options.showChanges) {
+            const QString changes = changesText(d, m_colour);
+            // Both may be one terminal: the line goes before the changes.
+            if (!changes.isEmpty())
+                m_progress.clear();
+            printText(stdout, changes);
+        }
         if (d.outcome == Outcome::Failed || d.outcome == Outcome::Skipped) {
             m_progress.clear();
             printText(stderr, kTool + d.source + QStringLiteral(": ") +
@@ -355,8 +371,8 @@ public:
 
 } // namespace
 
-int runOneFile(bool matchCase, const QString &source, const QString &output,
-               const QStringList &pairs)
+int runOneFile(bool matchCase, bool inLinks, bool inProperties, const QString &source,
+               const QString &output, const QStringList &pairs)
 {
     RunRequest request;
     request.documents = {source};
@@ -367,6 +383,8 @@ int runOneFile(bool matchCase, const QString &source, const QString &output,
         request.replaceList << pairs[i + 1];
     }
     request.matchCase = matchCase ? kMatchCaseTicked : 0;
+    request.inLinks = inLinks;
+    request.inProperties = inProperties;
     automation::Registry registry;
     registry.Register(QString::fromLatin1(automation::kPublisherProgId),
                       pubengine::makePublisherServer());

@@ -30,8 +30,8 @@ void printUtf8(std::FILE *to, const QString &text)
 int usage(std::FILE *to, int code)
 {
     printUtf8(to, QStringLiteral(
-                      "usage: vantrelle-replace [--match-case] SOURCE OUTPUT FIND REPLACE "
-                      "[FIND REPLACE ...]\n"
+                      "usage: vantrelle-replace [--match-case] [--in-links] [--in-properties] "
+                      "SOURCE OUTPUT\n                         FIND REPLACE [FIND REPLACE ...]\n"
                       "       vantrelle-replace --text SOURCE\n"
                       "\n"
                       "Replaces every occurrence of each FIND by its REPLACE in the publication "
@@ -62,7 +62,8 @@ int printText(const QString &source)
     return kOk;
 }
 
-int replace(bool matchCase, const QString &source, const QString &output, const QStringList &pairs)
+int replace(bool matchCase, bool inLinks, bool inProperties, const QString &source,
+            const QString &output, const QStringList &pairs)
 {
     // Texts the engine would refuse are a usage error, before anything is opened.
     SetsPairs texts;
@@ -74,7 +75,7 @@ int replace(bool matchCase, const QString &source, const QString &output, const 
         printUtf8(stderr, refusal + QStringLiteral(" “%1” was not written.\n").arg(output));
         return kUsage;
     }
-    return cli::runOneFile(matchCase, source, output, pairs);
+    return cli::runOneFile(matchCase, inLinks, inProperties, source, output, pairs);
 }
 
 } // namespace
@@ -91,6 +92,8 @@ int main(int argc, char **argv)
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
     bool matchCase = false;
+    bool inLinks = false;
+    bool inProperties = false;
     bool text = false;
     QStringList positional;
     bool options = true;
@@ -99,6 +102,10 @@ int main(int argc, char **argv)
             options = false;
         } else if (options && a == QLatin1String("--match-case")) {
             matchCase = true;
+        } else if (options && a == QLatin1String("--in-links")) {
+            inLinks = true;
+        } else if (options && a == QLatin1String("--in-properties")) {
+            inProperties = true;
         } else if (options && a == QLatin1String("--text")) {
             text = true;
         } else if (options && (a == QLatin1String("--help") || a == QLatin1String("-h"))) {
@@ -112,13 +119,14 @@ int main(int argc, char **argv)
     }
     try {
         if (text) {
-            if (positional.size() != 1 || matchCase)
+            if (positional.size() != 1 || matchCase || inLinks || inProperties)
                 return usage(stderr, kUsage);
             return printText(positional[0]);
         }
         if (positional.size() < 4 || positional.size() % 2 != 0)
             return usage(stderr, kUsage);
-        return replace(matchCase, positional[0], positional[1], positional.mid(2));
+        return replace(matchCase, inLinks, inProperties, positional[0], positional[1],
+                       positional.mid(2));
     } catch (const std::exception &e) {
         printUtf8(stderr, QString::fromUtf8(e.what()) + u'\n');
         return kFailed;

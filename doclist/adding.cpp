@@ -7,6 +7,9 @@
 #include "fsutil/paths.h"
 #include "shell/errorreport.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace vantrelle::Adding {
 
 namespace {
@@ -97,6 +100,44 @@ void DropPaths(DocumentList &list, const QStringList &paths, Dialogs &dialogs,
         }
     }
     guard.run(110, [&] { Main::ValidateListFiles(list, dialogs); });
+}
+
+bool LooksLikeEarlierResult(const QString &path)
+{
+    static const QString suffix = QStringLiteral("_replaced");
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString base = dot > 0 ? name.left(dot) : name;
+    if (!base.endsWith(suffix) || base.size() == suffix.size())
+        return false;
+    const QString original = base.chopped(suffix.size()) + (dot > 0 ? name.mid(dot) : QString());
+    return QFileInfo::exists(info.dir().filePath(original));
+}
+
+QList<int> EarlierResultRows(const DocumentList &list, int firstNew)
+{
+    QList<int> rows;
+    for (int i = std::max(firstNew, 1); i <= list.count(); ++i) {
+        if (LooksLikeEarlierResult(list.rowText(i)))
+            rows << i;
+    }
+    return rows;
+}
+
+QString EarlierResultsQuestion(qsizetype count)
+{
+    if (count == 1)
+        return QStringLiteral("1 file looks like the result of an earlier run. Leave it out?");
+    return QStringLiteral("%1 files look like results of an earlier run. Leave them out?")
+        .arg(count);
+}
+
+void RemoveRows(DocumentList &list, const QList<int> &rows)
+{
+    // From the highest down, so each index still names its row.
+    for (qsizetype k = rows.size() - 1; k >= 0; --k)
+        list.remove(rows.at(k));
 }
 
 } // namespace vantrelle::Adding

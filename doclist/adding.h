@@ -48,5 +48,15 @@ bool IsDroppedFolder(const QString &path);
 void DropPaths(DocumentList &list, const QStringList &paths, Dialogs &dialogs,
                const QString &folderPattern = QStringLiteral("*.*"));
 
+// True for NAME_replaced.EXT (or NAME_replaced) with NAME.EXT (NAME) beside
+// it: what a run that saves results beside their originals leaves behind.
+bool LooksLikeEarlierResult(const QString &path);
+// The rows (1-based) from firstNew on that look like earlier results.
+QList<int> EarlierResultRows(const DocumentList &list, int firstNew = 1);
+// "12 files look like results of an earlier run. Leave them out?"
+QString EarlierResultsQuestion(qsizetype count);
+// Removes the rows, given in ascending order.
+void RemoveRows(DocumentList &list, const QList<int> &rows);
+
 } // namespace Adding
 } // namespace vantrelle

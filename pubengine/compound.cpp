@@ -140,30 +140,31 @@ bool sameShape(const Node &node, const cfb::Directory &dir, std::size_t entry)
     return true;
 }
 
-void writeTree(const Node &node, GsfOutfile *out, const StreamPath &path, std::size_t depth,
-               bool onPath, ByteView data, bool &written)
+void writeTree(const Node &node, GsfOutfile *out, const CompoundFile::StreamEdits &edits,
+               StreamPath &at, std::size_t &written)
 {
     for (const Node &c : node.children) {
-        const bool childOnPath = onPath && depth < path.size() && path[depth] == c.name;
+        at.push_back(c.name);
         GPtr<GsfOutput> oc(gsf_outfile_new_child(out, c.name.c_str(), c.storage));
         if (!oc)
             throw Failure("the compound file cannot be written");
         if (c.storage) {
-            writeTree(c, GSF_OUTFILE(oc.get()), path, depth + 1, childOnPath, data, written);
+            writeTree(c, GSF_OUTFILE(oc.get()), edits, at, written);
         } else {
-            const bool replaced = childOnPath && depth + 1 == path.size();
-            const ByteView bytes = replaced ? data : ByteView(c.data);
+            const auto edit = edits.find(at);
+            const ByteView bytes = edit != edits.end() ? ByteView(edit->second) : ByteView(c.data);
             if (!bytes.empty() && !gsf_output_write(oc.get(), bytes.size(), bytes.data()))
                 throw Failure("the compound file cannot be written");
-            written |= replaced;
+            written += edit != edits.end();
         }
         if (!gsf_output_close(oc.get()))
             throw Failure("the compound file cannot be written");
+        at.pop_back();
     }
 }
 
-void compareTrees(const Node &a, const Node &b, const StreamPath &except, std::size_t depth,
-                  bool onPath, const std::string &prefix, std::vector<std::string> &out)
+void compareTrees(const Node &a, const Node &b, const std::vector<StreamPath> &except,
+                  StreamPath &at, const std::string &prefix, std::vector<std::string> &out)
 {
     for (const Node &c : a.children) {
         const std::string path = prefix + c.name;
@@ -174,11 +175,12 @@ void compareTrees(const Node &a, const Node &b, const StreamPath &except, std::s
             out.push_back(path);
             continue;
         }
-        const bool childOnPath = onPath && depth < except.size() && except[depth] == c.name;
+        at.push_back(c.name);
         if (c.storage)
-            compareTrees(c, *it, except, depth + 1, childOnPath, path + "/", out);
-        else if (!(childOnPath && depth + 1 == except.size()) && c.data != it->data)
+            compareTrees(c, *it, except, at, path + "/", out);
+        else if (std::find(except.begin(), except.end(), at) == except.end() && c.data != it->data)
             out.push_back(path);
+        at.pop_back();
     }
     if (a.children.size() != b.children.size())
         out.push_back(prefix + "*");
@@ -233,22 +235,28 @@ std::optional<Bytes> CompoundFile::readStream(const StreamPath &path, std::size_
 
 QByteArray CompoundFile::rewrite(const StreamPath &path, ByteView data) const
 {
+    return rewrite(StreamEdits{{path, Bytes(data.begin(), data.end())}});
+}
+
+QByteArray CompoundFile::rewrite(const StreamEdits &edits) const
+{
     LogCapture capture;
     GPtr<GsfOutput> sink(gsf_output_memory_new());
     GPtr<GsfOutfile> out(gsf_outfile_msole_new(sink.get()));
     if (!sink || !out)
         throw Failure("the compound file cannot be written");
-    bool written = false;
+    std::size_t written = 0;
     try {
-        writeTree(m_impl->root, out.get(), path, 0, true, data, written);
+        StreamPath at;
+        writeTree(m_impl->root, out.get(), edits, at, written);
     } catch (...) {
         gsf_output_close(GSF_OUTPUT(out.get()));
         throw;
     }
     if (!gsf_output_close(GSF_OUTPUT(out.get())))
         throw Failure("the compound file cannot be written");
-    if (!written)
-        throw Failure("the compound file lost the stream being replaced");
+    if (written != edits.size())
+        throw Failure("the compound file lost a stream being replaced");
     if (!gsf_output_is_closed(sink.get()))
         gsf_output_close(sink.get());
     const guint8 *bytes = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get()));
@@ -264,9 +272,16 @@ QByteArray CompoundFile::rewrite(const StreamPath &path, ByteView data) const
 std::vector<std::string> CompoundFile::differences(const CompoundFile &other,
                                                    const StreamPath &except) const
 {
+    return differences(other, std::vector<StreamPath>{except});
+}
+
+std::vector<std::string> CompoundFile::differences(const CompoundFile &other,
+                                                   const std::vector<StreamPath> &except) const
+{
     std::vector<std::string> out =
         cfb::entryDifferences(m_impl->directory, other.m_impl->directory);
-    compareTrees(m_impl->root, other.m_impl->root, except, 0, true, "", out);
+    StreamPath at;
+    compareTrees(m_impl->root, other.m_impl->root, except, at, "", out);
     return out;
 }
 

@@ -3,12 +3,13 @@
 // libgsf. Opening reads every stream in full and refuses a file that libgsf
 // complains about or whose directory lists more than libgsf could read, so
 // that nothing of the source can go missing unnoticed. The engine only ever
-// replaces one stream: rewrite() copies every other stream byte for byte and
+// replaces a few streams: rewrite() copies every other stream byte for byte and
 // keeps every entry's stored name, class id, state bits and times.
 #include "pubengine/bytes.h"
 
 #include <QByteArray>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,11 +33,16 @@ public:
 
     // A new compound file with the stream at path holding data.
     QByteArray rewrite(const StreamPath &path, ByteView data) const;
+    // The same with several streams given new data.
+    using StreamEdits = std::map<StreamPath, Bytes>;
+    QByteArray rewrite(const StreamEdits &edits) const;
 
     // Paths of the entries that other does not hold exactly as this file
     // does (stream data, stored name, class id, state bits, times), leaving
     // out the stream at except. Empty when the two match.
     std::vector<std::string> differences(const CompoundFile &other, const StreamPath &except) const;
+    std::vector<std::string> differences(const CompoundFile &other,
+                                         const std::vector<StreamPath> &except) const;
 
 private:
     struct Impl;

@@ -186,4 +186,20 @@ void Matcher::findRegex(std::u16string_view text, std::vector<TextMatch> &out) c
     }
 }
 
+std::u16string replaceMatches(std::u16string_view text, const std::vector<TextMatch> &matches,
+                              std::vector<std::size_t> &starts)
+{
+    std::u16string out;
+    starts.clear();
+    std::size_t done = 0;
+    for (const TextMatch &m : matches) {
+        out.append(text.substr(done, m.position - done));
+        starts.push_back(out.size());
+        out.append(m.replacement);
+        done = m.position + m.length;
+    }
+    out.append(text.substr(done));
+    return out;
+}
+
 } // namespace vantrelle::pubengine

@@ -74,4 +74,9 @@ private:
     std::vector<Piece> m_pieces;
 };
 
+// text with each of matches (findAll's, on this text) replaced by its own
+// replacement; starts receives where each replacement begins in the result.
+std::u16string replaceMatches(std::u16string_view text, const std::vector<TextMatch> &matches,
+                              std::vector<std::size_t> &starts);
+
 } // namespace vantrelle::pubengine

@@ -1,6 +1,7 @@
 #include "pubengine/publication.h"
 
 #include "pubengine/compound.h"
+#include "pubengine/wordart.h"
 
 #include "fsutil/fileid.h"
 
@@ -18,6 +19,9 @@ namespace vantrelle::pubengine {
 namespace {
 
 const std::vector<std::string> kQuillPath{"Quill", "QuillSub", "CONTENTS"};
+const std::vector<std::string> kDrawingPath{"Escher", "EscherStm"};
+const std::vector<StreamPath> kPropertyPaths{{"\x05SummaryInformation"},
+                                             {"\x05DocumentSummaryInformation"}};
 
 std::u16string toU16(const QString &s)
 {
@@ -126,6 +130,8 @@ void Publication::load(QByteArray bytes)
                               "Publisher and save it again");
         if (!stream)
             throw FormatError("it is not a publication (its container holds no publication)");
+        if (const std::optional<Bytes> drawing = m_compound->readStream(kDrawingPath, std::size_t(size)))
+            m_wordArt = wordArtTexts(*drawing);
         try {
             m_quill = QuillStream::parse(*stream);
             const std::vector<std::string> problems = m_quill.invariantViolations();
@@ -143,14 +149,86 @@ void Publication::load(QByteArray bytes)
     }
 }
 
+std::vector<PropertySetStream> &Publication::propertySets()
+{
+    if (m_propertiesRead)
+        return m_propertySets;
+    for (const StreamPath &path : kPropertyPaths) {
+        if (const std::optional<Bytes> bytes =
+                m_compound->readStream(path, std::size_t(kMaxFileSize))) {
+            try {
+                m_propertySets.push_back(PropertySetStream::parse(*bytes));
+            } catch (const FormatError &e) {
+                throw Failure(std::string("its document properties cannot be read (") + e.what() +
+                              ")");
+            }
+            m_propertyPaths.push_back(path);
+        }
+    }
+    m_propertiesRead = true;
+    return m_propertySets;
+}
+
 ReplaceResult Publication::replaceAll(const QString &find, const QString &replacement,
-                                      MatchOptions options, std::size_t listLimit)
+                                      MatchOptions options, std::size_t listLimit, Places places,
+                                      bool countOnly)
 {
     try {
-        return m_quill.replaceAll(Matcher(toU16(find), toU16(replacement), options), listLimit);
+        const Matcher matcher(toU16(find), toU16(replacement), options);
+        std::optional<QuillStream> scratchText;
+        std::vector<PropertySetStream> scratchProperties;
+        QuillStream &quill = countOnly ? scratchText.emplace(m_quill) : m_quill;
+        std::vector<PropertySetStream> *sets = nullptr;
+        if (places.documentProperties) {
+            sets = &propertySets();
+            if (countOnly) {
+                scratchProperties = *sets;
+                sets = &scratchProperties;
+            }
+        }
+        ReplaceResult result = quill.replaceAll(matcher, listLimit);
+        auto room = [&] { return listLimit - std::min(listLimit, result.changes.size()); };
+        std::vector<ReplaceChange> more;
+        if (places.linkAddresses)
+            result.inLinks = quill.replaceInLinks(matcher, more, room());
+        result.changes.insert(result.changes.end(), more.begin(), more.end());
+        more.clear();
+        if (sets) {
+            for (PropertySetStream &set : *sets)
+                result.inProperties += set.replaceAll(matcher, more, room() - more.size());
+        }
+        result.changes.insert(result.changes.end(), more.begin(), more.end());
+        for (const std::u16string &text : m_wordArt) {
+            const std::vector<TextMatch> at = matcher.findAll(text);
+            result.left[static_cast<int>(LeftReason::WordArt)] += at.size();
+            for (std::size_t k = 0; k < at.size() && room() > 0; ++k) {
+                ReplaceChange c;
+                c.before = c.after = contextAround(text, at[k].position, at[k].length);
+                c.left = true;
+                c.reason = LeftReason::WordArt;
+                c.place = u"WordArt";
+                result.changes.push_back(std::move(c));
+            }
+        }
+        return result;
     } catch (const std::exception &e) {
         fail(QStringLiteral("Cannot replace “%1” in").arg(find), e);
     }
+}
+
+std::vector<std::pair<QString, QString>> Publication::documentProperties()
+{
+    std::vector<std::pair<QString, QString>> out;
+    try {
+        for (const PropertySetStream &set : propertySets()) {
+            for (const PropertySetStream::TextProperty &p : set.textProperties())
+                out.emplace_back(QString::fromUtf16(p.name.data(), qsizetype(p.name.size())),
+                                 QString::fromUtf16(p.value.data(), qsizetype(p.value.size())));
+        }
+    } catch (const std::exception &e) {
+        fail(QStringLiteral("Cannot read"), e);
+    }
+    return out;
 }
 
 QByteArray Publication::toBytes() const
@@ -165,14 +243,23 @@ QByteArray Publication::toBytes() const
         if (!problems.empty())
             throw Failure("the rebuilt text stream failed its checks (" + problems.front() +
                           "); nothing was written");
-        QByteArray out = m_compound->rewrite(kQuillPath, stream);
+        CompoundFile::StreamEdits edits{{kQuillPath, stream}};
+        for (std::size_t i = 0; i < m_propertySets.size(); ++i) {
+            if (m_propertySets[i].changed())
+                edits.emplace(m_propertyPaths[i], m_propertySets[i].bytes());
+        }
+        QByteArray out = m_compound->rewrite(edits);
         const CompoundFile written(out);
-        const std::optional<Bytes> back = written.readStream(kQuillPath, std::size_t(out.size()));
-        if (!back || *back != stream)
-            throw Failure("the written compound file does not hold the rebuilt text stream");
-        // Nothing but the text may change: every other part, name and class id
-        // must come out as it went in.
-        const std::vector<std::string> changed = m_compound->differences(written, kQuillPath);
+        std::vector<StreamPath> editedPaths;
+        for (const auto &[path, bytes] : edits) {
+            const std::optional<Bytes> back = written.readStream(path, std::size_t(out.size()));
+            if (!back || *back != bytes)
+                throw Failure("the written compound file does not hold the edited streams");
+            editedPaths.push_back(path);
+        }
+        // Nothing but what was edited may change: every other part, name and
+        // class id must come out as it went in.
+        const std::vector<std::string> changed = m_compound->differences(written, editedPaths);
         if (!changed.empty())
             throw Failure("the written file would not keep its part \"" + changed.front() +
                           "\" unchanged; nothing was written");
@@ -229,6 +316,7 @@ QString leftReasonText(LeftReason reason)
         "it would remove all the text of a hyperlink or placeholder",
         "it would remove the whole formatted text of a stretch this program cannot remove yet "
         "(replace it by at least one character instead)",
+        "in WordArt, which is not edited",
     };
     return QString::fromUtf8(reasons[static_cast<int>(reason)]);
 }
@@ -243,9 +331,11 @@ QString describeLeft(const ReplaceResult &result, const QString &find)
         if (result.left[r] == 0)
             continue;
         const QString reason = leftReasonText(static_cast<LeftReason>(r));
-        parts << (total == result.left[r]
-                      ? QStringLiteral("because %1").arg(reason)
-                      : QStringLiteral("%1 because %2").arg(result.left[r]).arg(reason));
+        // Where an occurrence is needs no "because".
+        const QString why = static_cast<LeftReason>(r) == LeftReason::WordArt
+                                ? reason
+                                : QStringLiteral("because %1").arg(reason);
+        parts << (total == result.left[r] ? why : QStringLiteral("%1 %2").arg(result.left[r]).arg(why));
     }
     return QStringLiteral("%1 %2 of “%3” %4 left unchanged %5.")
         .arg(total)

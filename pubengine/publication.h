@@ -3,6 +3,8 @@
 // Edits change only the text stream; saving rebuilds it, re-reads and checks
 // the result, and writes the whole file atomically or not at all.
 #include "fsutil/fileid.h"
+#include "pubengine/compound.h"
+#include "pubengine/propertyset.h"
 #include "pubengine/quill.h"
 
 #include <QByteArray>
@@ -10,10 +12,20 @@
 
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace vantrelle::pubengine {
 
-class CompoundFile;
+
+// Where, beyond the text of the stories, a replacement also applies.
+struct Places {
+    // The addresses of web, e-mail and file links.
+    bool linkAddresses = false;
+    // The text properties of the summary information (title, author, company,
+    // the user's own properties and the others).
+    bool documentProperties = false;
+};
 
 class Publication {
 public:
@@ -34,15 +46,23 @@ public:
 
     // Every occurrence, pairs applied one after another by repeated calls.
     // Occurrences the rules leave are counted in the result, not thrown;
-    // texts the Matcher refuses throw.
+    // texts the Matcher refuses throw. Occurrences in WordArt are counted as
+    // left. With countOnly the publication stays as it is.
     // The result lists the first listLimit occurrences with their surroundings.
     ReplaceResult replaceAll(const QString &find, const QString &replacement,
-                             MatchOptions options, std::size_t listLimit = 0);
+                             MatchOptions options, std::size_t listLimit = 0, Places places = {},
+                             bool countOnly = false);
     ReplaceResult replaceAll(const QString &find, const QString &replacement, bool matchCase,
-                             std::size_t listLimit = 0)
+                             std::size_t listLimit = 0, Places places = {},
+                             bool countOnly = false)
     {
-        return replaceAll(find, replacement, MatchOptions{matchCase}, listLimit);
+        return replaceAll(find, replacement, MatchOptions{matchCase}, listLimit, places,
+                          countOnly);
     }
+
+    // The text properties of both summary-information streams, as names and
+    // values; throws Failure when they are damaged.
+    std::vector<std::pair<QString, QString>> documentProperties();
 
     // The rebuilt, re-read and checked compound file. Throws when a check fails.
     QByteArray toBytes() const;
@@ -59,8 +79,16 @@ private:
     QString m_path;
     // The file it was opened from, which a save never overwrites.
     std::optional<FileId> m_source;
+    std::vector<PropertySetStream> &propertySets();
+
     std::unique_ptr<CompoundFile> m_compound;
     QuillStream m_quill;
+    // Read when first asked for: they only matter when document properties
+    // are edited.
+    std::vector<StreamPath> m_propertyPaths;
+    std::vector<PropertySetStream> m_propertySets;
+    bool m_propertiesRead = false;
+    std::vector<std::u16string> m_wordArt;
 };
 
 // "2 occurrences of “x” were left unchanged: …" for a result with left

@@ -45,6 +45,14 @@ QuillStream QuillStream::parse(ByteView stream)
 {
     QuillStream q;
     q.m_file = ChunkFile::parse(stream);
+    // Publisher 2002 to 2010 save publications without text with a text
+    // stream but no story table; nothing in them can be edited, so they are
+    // kept as they came.
+    if (q.m_file.find(ChunkKind::StoryLengths) < 0 &&
+        (q.m_file.find(ChunkKind::Text) >= 0 || q.m_file.find(ChunkKind::StoryIds) >= 0)) {
+        q.m_storyless = Bytes(stream.begin(), stream.end());
+        return q;
+    }
     q.parseStories();
     q.parseFormattingPages(ChunkKind::CharacterPage, q.m_charPages);
     q.parseFormattingPages(ChunkKind::ParagraphPage, q.m_paraPages);
@@ -443,6 +451,8 @@ void QuillStream::encodeInto(ChunkFile &file, const ChunkFile::Layout *layout) c
 
 Bytes QuillStream::build() const
 {
+    if (m_storyless)
+        return *m_storyless;
     ChunkFile file = m_file;
     encodeInto(file, nullptr);
     const ChunkFile::Layout layout = file.layout();

@@ -8,6 +8,7 @@
 #include "pubengine/matcher.h"
 #include "pubengine/properties.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,9 +35,10 @@ struct Token {
 };
 
 // Why an occurrence was left unchanged. WholePage is no longer given: a
-// formatting page an edit empties is removed.
-enum class LeftReason { Field, WholeToken, WholePage };
-inline constexpr int kLeftReasonCount = 3;
+// formatting page an edit empties is removed. WordArt is text the engine
+// finds but never edits; it alone does not keep a result from being saved.
+enum class LeftReason { Field, WholeToken, WholePage, WordArt };
+inline constexpr int kLeftReasonCount = 4;
 
 // One occurrence a replacement made or left, with the text around it.
 struct ReplaceChange {
@@ -48,15 +50,34 @@ struct ReplaceChange {
     ContextText after;
     bool left = false;
     LeftReason reason = LeftReason::Field; // when left
+    // Empty in a story; otherwise where else it was, such as "link address"
+    // or "document property Title" (story and position then mean nothing).
+    std::u16string place;
 };
 
 struct ReplaceResult {
+    // In the stories' text.
     std::size_t replaced = 0;
+    // In the addresses of links, and in document properties, when asked.
+    std::size_t inLinks = 0;
+    std::size_t inProperties = 0;
     std::array<std::size_t, kLeftReasonCount> left{};
-    // The first occurrences, replaced or left, in text order, as many as asked.
+    // The first occurrences, replaced or left, in text order, as many as asked;
+    // then those in link addresses, document properties and WordArt.
     std::vector<ReplaceChange> changes;
 
-    std::size_t leftTotal() const { return left[0] + left[1] + left[2]; }
+    std::size_t leftTotal() const
+    {
+        std::size_t n = 0;
+        for (std::size_t l : left)
+            n += l;
+        return n;
+    }
+    // Left occurrences that keep the result from being what was asked for.
+    std::size_t leftBlocking() const
+    {
+        return leftTotal() - left[static_cast<int>(LeftReason::WordArt)];
+    }
 };
 
 // Stories longer than this are refused after an edit unless the source
@@ -89,6 +110,9 @@ public:
     std::vector<std::uint32_t> cellEnds(std::size_t story) const;
 
     const ChunkFile &chunkFile() const { return m_file; }
+    // True for a stream without a story table: it has no stories to edit and
+    // is written back as it was read.
+    bool storyless() const { return m_storyless.has_value(); }
 
     // Replaces every match of matcher in every story (see replace.cpp for
     // the rules). Throws Failure for what the matcher throws and for an edit
@@ -104,6 +128,14 @@ public:
     {
         return replaceAll(Matcher(find, replacement, {matchCase}), listLimit);
     }
+
+    // Replaces every occurrence of find in the addresses of web, e-mail and
+    // file links (links to a page of the publication are left alone) and
+    // returns how many. Throws Failure when an address would become empty or
+    // too long, or is stored in a way the engine does not edit. Lists up to
+    // listLimit occurrences in changes.
+    std::size_t replaceInLinks(const Matcher &matcher, std::vector<ReplaceChange> &changes,
+                               std::size_t listLimit);
 
     // Cross-structure consistency; an empty list means sound.
     std::vector<std::string> invariantViolations() const;
@@ -167,6 +199,7 @@ private:
     std::vector<TokenTable> m_tokens;
     std::vector<CellTable> m_cells;
     std::uint32_t m_longestSourceStory = 0;
+    std::optional<Bytes> m_storyless;
 };
 
 } // namespace vantrelle::pubengine

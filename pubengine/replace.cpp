@@ -145,7 +145,7 @@ ReplaceResult QuillStream::replaceAll(const Matcher &matcher, std::size_t listLi
             const std::size_t k = matches[m].story;
             const std::uint32_t at = matches[m].pos - starts[k];
             result.changes.push_back(
-                {k, at, contextAround(story(k), at, matches[m].len), {}, !accepted[m], reasons[m]});
+                {k, at, contextAround(story(k), at, matches[m].len), {}, !accepted[m], reasons[m], {}});
         }
     };
     std::vector<PositionMap::Edit> edits;

@@ -33,7 +33,8 @@ struct Session {
 
 class EngineFindReplace final : public NativeFindReplace,
                                 public automation::CountingFindReplace,
-                                public automation::PatternFindReplace {
+                                public automation::PatternFindReplace,
+                                public automation::PlacesFindReplace {
 public:
     explicit EngineFindReplace(std::shared_ptr<Session> session) : m_session(std::move(session)) {}
 
@@ -45,6 +46,7 @@ public:
         m_matchCase = false;
         m_wholeWord = false;
         m_regex = false;
+        m_places = {};
     }
     void SetFindText(const QString &text) override { m_find = text; }
     void SetReplaceWithText(const QString &text) override { m_replacement = text; }
@@ -52,10 +54,14 @@ public:
     void SetMatchCase(bool on) override { m_matchCase = on; }
     void SetMatchWholeWord(bool on) override { m_wholeWord = on; }
     void SetMatchRegularExpression(bool on) override { m_regex = on; }
+    void SetReplaceInLinkAddresses(bool on) override { m_places.linkAddresses = on; }
+    void SetReplaceInDocumentProperties(bool on) override { m_places.documentProperties = on; }
 
     bool Execute() override
     {
         m_replaced = 0;
+        m_inLinks = 0;
+        m_inProperties = 0;
         m_left = 0;
         m_leftReason.clear();
         m_changes.clear();
@@ -67,7 +73,8 @@ public:
                 result =
                     pub.replaceAll(m_find, m_replacement, options,
                                    std::size_t(std::max<qint64>(
-                                       0, automation::kMaxChangesPerDocument - m_session->listed)));
+                                       0, automation::kMaxChangesPerDocument - m_session->listed)),
+                                   m_places);
             } catch (const Failure &e) {
                 m_session->failedEdit = e.description();
                 throw;
@@ -75,30 +82,40 @@ public:
             m_replaced = result.replaced;
             listChanges(result);
         } else if (m_scope == kReplaceScopeNone) {
-            // Find only: count on a scratch copy so the document stays as it is.
-            QuillStream scratch = pub.quill();
-            result = scratch.replaceAll(Matcher(m_find.toStdU16String(),
-                                                m_replacement.toStdU16String(), options));
+            // Find only: the document stays as it is. The replacement is
+            // still checked, so a count refuses what a run would refuse.
+            result = pub.replaceAll(m_find, m_replacement, options, 0, m_places, true);
         } else {
             throw Failure(QStringLiteral("Cannot search “%1”: only replacing every occurrence is "
                                          "supported (scope %2).")
                               .arg(pub.name())
                               .arg(m_scope));
         }
+        m_inLinks = result.inLinks;
+        m_inProperties = result.inProperties;
         m_left = result.leftTotal();
         m_leftReason = describeLeft(result, m_find);
-        if (m_scope == automation::kReplaceScopeAll && m_left > 0) {
+        // Occurrences in WordArt are told, not failed: the result is still
+        // everything that was asked of the editable text.
+        if (m_scope == automation::kReplaceScopeAll && result.leftBlocking() > 0) {
             m_session->failedEdit = QStringLiteral("In “%1”, %2").arg(pub.name(), m_leftReason);
             throw Failure(m_session->failedEdit);
         }
-        return result.replaced + result.leftTotal() > 0;
+        return result.replaced + result.inLinks + result.inProperties + result.leftTotal() > 0;
     }
 
     std::size_t lastReplaced() const override { return m_replaced; }
     std::size_t lastLeft() const override { return m_left; }
     automation::ExecuteCounts lastCounts() const override
     {
-        return {qint64(m_replaced), qint64(m_left), m_leftReason, m_changes};
+        automation::ExecuteCounts counts;
+        counts.replaced = qint64(m_replaced);
+        counts.inLinks = qint64(m_inLinks);
+        counts.inProperties = qint64(m_inProperties);
+        counts.left = qint64(m_left);
+        counts.leftReason = m_leftReason;
+        counts.changes = m_changes;
+        return counts;
     }
 
 private:
@@ -112,7 +129,7 @@ private:
         };
         for (const ReplaceChange &c : result.changes) {
             m_changes.append({int(c.story), c.position, context(c.before), context(c.after),
-                              c.left ? leftReasonText(c.reason) : QString()});
+                              c.left ? leftReasonText(c.reason) : QString(), text(c.place)});
         }
         m_session->listed += m_changes.size();
     }
@@ -124,7 +141,10 @@ private:
     bool m_matchCase = false;
     bool m_wholeWord = false;
     bool m_regex = false;
+    Places m_places;
     std::size_t m_replaced = 0;
+    std::size_t m_inLinks = 0;
+    std::size_t m_inProperties = 0;
     std::size_t m_left = 0;
     QString m_leftReason;
     QList<automation::Change> m_changes;

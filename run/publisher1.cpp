@@ -95,6 +95,15 @@ public:
             find->SetMatchWholeWord(context.wholeWord);
             setRegularExpression(*find, context.regex);
         });
+        if (context.inLinks || context.inProperties) {
+            step(first + 16, [&] {
+                auto *places = dynamic_cast<automation::PlacesFindReplace *>(find.get());
+                if (!places)
+                    throw Failure(kPlacesNotOffered);
+                places->SetReplaceInLinkAddresses(context.inLinks);
+                places->SetReplaceInDocumentProperties(context.inProperties);
+            });
+        }
         bool executed = false;
         step(first + 18, [&] {
             executed = true;

@@ -28,7 +28,15 @@ struct EditorContext {
     bool regex = false;
     // Count only: every step but the save.
     bool preview = false;
+    // Also replace in link addresses and in document properties; only a
+    // server that offers automation::PlacesFindReplace can.
+    bool inLinks = false;
+    bool inProperties = false;
 };
+
+inline constexpr char kPlacesNotOffered[] =
+    "This publishing program cannot replace in link addresses or document properties; turn "
+    "those options off to use it.";
 
 // What one call did. counts has one entry per pair whose Execute ran; a
 // server that cannot count leaves them at zero.

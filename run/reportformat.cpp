@@ -63,6 +63,8 @@ QJsonArray changesJson(const DocumentResult &document)
                                {QStringLiteral("after"), contextJson(c.after)}};
             if (!c.leftReason.isEmpty())
                 change.insert(QStringLiteral("left"), c.leftReason);
+            if (!c.place.isEmpty())
+                change.insert(QStringLiteral("place"), c.place);
             changes.append(change);
         }
     }
@@ -98,6 +100,14 @@ QString pairText(const PairResult &pair, bool preview)
     const QString counts = preview ? QStringLiteral("would replace %1, %2 would be left")
                                    : QStringLiteral("%1 replaced, %2 left");
     line += counts.arg(pair.replaced).arg(pair.left);
+    // Counted apart, where they were searched, so a "0" says they were.
+    QStringList elsewhere;
+    if (pair.searchedLinks)
+        elsewhere << QStringLiteral("%1 in link addresses").arg(pair.inLinks);
+    if (pair.searchedProperties)
+        elsewhere << QStringLiteral("%1 in document properties").arg(pair.inProperties);
+    if (!elsewhere.isEmpty())
+        line += QStringLiteral("; ") + elsewhere.join(QStringLiteral(", "));
     if (!pair.leftReason.isEmpty())
         line += QStringLiteral(" (%1)").arg(pair.leftReason);
     return line;
@@ -105,7 +115,10 @@ QString pairText(const PairResult &pair, bool preview)
 
 QString formatChange(const automation::Change &change, bool colour)
 {
-    QString line = QStringLiteral("story %1, position %2: ").arg(change.story).arg(change.position);
+    QString line = change.place.isEmpty() ? QStringLiteral("story %1, position %2: ")
+                                                .arg(change.story)
+                                                .arg(change.position)
+                                          : change.place + QStringLiteral(": ");
     line += contextText(change.before, colour ? "\x1b[1;31m" : nullptr);
     if (!change.leftReason.isEmpty())
         return line + QStringLiteral(" left unchanged: ") + change.leftReason;
@@ -181,12 +194,17 @@ QJsonObject documentJson(const DocumentResult &document, bool preview)
 {
     QJsonArray pairs;
     for (const PairResult &p : document.pairs) {
-        pairs.append(QJsonObject{{QStringLiteral("find"), p.find},
-                                 {QStringLiteral("replacement"), p.replacement},
-                                 {QStringLiteral("applied"), p.applied},
-                                 {QStringLiteral("replaced"), p.replaced},
-                                 {QStringLiteral("left"), p.left},
-                                 {QStringLiteral("leftReason"), p.leftReason}});
+        QJsonObject pair{{QStringLiteral("find"), p.find},
+                         {QStringLiteral("replacement"), p.replacement},
+                         {QStringLiteral("applied"), p.applied},
+                         {QStringLiteral("replaced"), p.replaced},
+                         {QStringLiteral("left"), p.left},
+                         {QStringLiteral("leftReason"), p.leftReason}};
+        if (p.searchedLinks)
+            pair.insert(QStringLiteral("inLinkAddresses"), p.inLinks);
+        if (p.searchedProperties)
+            pair.insert(QStringLiteral("inDocumentProperties"), p.inProperties);
+        pairs.append(pair);
     }
     return QJsonObject{{QStringLiteral("source"), document.source},
                        {QStringLiteral("output"), document.output},

@@ -51,15 +51,17 @@ private:
 QString pairText(const PairResult &pair, bool preview);
 
 // One document: source, output, outcome, replaced, left, pairs (find,
-// replacement, replaced, left, leftReason, applied), changes (pair, story,
-// position, before and after as lead/text/trail, left when left),
+// replacement, replaced, left, leftReason, applied, and inLinkAddresses and
+// inDocumentProperties when searched), changes (pair, story, position, before
+// and after as lead/text/trail, left when left, place outside the stories),
 // changesNotListed, errors, milliseconds.
 QJsonObject documentJson(const DocumentResult &document, bool preview);
 // One compact line of JSON for a document, ending in a line feed.
 QByteArray documentJsonLine(const DocumentResult &document, bool preview);
 
 // One change on one line: "story 1, position 118: “…as [555-1234] and…” →
-// “…as [555-9876] and…”", the changed part in brackets, and with colour also
+// “…as [555-9876] and…”" ("link address: …" and the like outside the
+// stories), the changed part in brackets, and with colour also
 // in bold red (before) and green (after) for a terminal. An occurrence left
 // reads "… left unchanged: why". Line breaks inside a paragraph show as ↵.
 QString formatChange(const automation::Change &change, bool colour);

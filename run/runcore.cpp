@@ -94,7 +94,8 @@ template <typename F> qint64 sumOverPairs(const QList<PairResult> &pairs, F valu
 
 qint64 DocumentResult::replaced() const
 {
-    return sumOverPairs(pairs, [](const PairResult &p) { return p.replaced; });
+    return sumOverPairs(pairs,
+                        [](const PairResult &p) { return p.replaced + p.inLinks + p.inProperties; });
 }
 
 qint64 DocumentResult::left() const
@@ -209,8 +210,9 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
 
     CollectingDialogs collecting(dialogs, result.errors);
     Guard guard(collecting, loc::Form1_Pushbutton7_Click);
-    const EditorContext editor{collecting,         registry,      request.matchCase,
-                               request.wholeWord, request.regex, request.preview};
+    const EditorContext editor{collecting,        registry,        request.matchCase,
+                               request.wholeWord, request.regex,   request.preview,
+                               request.inLinks,   request.inProperties};
     // A stale result goes first, so none can pass for this run's.
     if (!request.preview)
         guard.run(138, [&] { DeleteFileQuiet(output.path); });
@@ -236,9 +238,13 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
         PairResult pair;
         pair.find = finds[i];
         pair.replacement = replacements.value(i);
+        pair.searchedLinks = request.inLinks;
+        pair.searchedProperties = request.inProperties;
         if (i < edit.counts.size()) {
             pair.applied = true;
             pair.replaced = edit.counts[i].replaced;
+            pair.inLinks = edit.counts[i].inLinks;
+            pair.inProperties = edit.counts[i].inProperties;
             pair.left = edit.counts[i].left;
             pair.leftReason = edit.counts[i].leftReason;
             pair.changes = std::move(edit.counts[i].changes);

@@ -45,6 +45,9 @@ struct RunRequest {
     // The one-document form: the result's path, in place of the naming from
     // the source and the folder.
     QString output;
+    // Also replace in link addresses and document properties.
+    bool inLinks = false;
+    bool inProperties = false;
 
     // How the find texts match, as the editor applies it.
     MatchOptions matching() const;
@@ -64,12 +67,18 @@ enum class Outcome {
 struct PairResult {
     QString find;
     QString replacement;
+    // In the text of the stories.
     qint64 replaced = 0;
     qint64 left = 0;
     QString leftReason;
     bool applied = false; // its Execute ran
     // Each occurrence replaced or left, as far as the engine listed them.
     QList<automation::Change> changes;
+    // In link addresses and document properties, when the run searched them.
+    qint64 inLinks = 0;
+    qint64 inProperties = 0;
+    bool searchedLinks = false;
+    bool searchedProperties = false;
 };
 
 struct DocumentResult {
@@ -86,6 +95,7 @@ struct DocumentResult {
     // How the run matched its find texts, for the reports.
     MatchOptions matching;
 
+    // Everywhere: stories, link addresses and document properties.
     qint64 replaced() const;
     qint64 left() const;
     // Changes listed over all pairs; fewer than replaced() + left() when the

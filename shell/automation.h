@@ -55,18 +55,26 @@ struct Change {
     ChangeContext after;
     // Empty for a replacement; otherwise why the occurrence was left.
     QString leftReason;
+    // Empty in a story; otherwise where else the occurrence was ("link
+    // address", "document property Title", "WordArt"), and story and
+    // position mean nothing.
+    QString place;
 };
 
 // The most changes a server lists per open document; the counts go on.
 inline constexpr qint64 kMaxChangesPerDocument = 1000;
 
 struct ExecuteCounts {
+    // In the text of the stories.
     qint64 replaced = 0;
     // Occurrences found but left as they were, and why, in plain words.
     qint64 left = 0;
     QString leftReason;
     // In text order, up to the document's listing limit.
     QList<Change> changes;
+    // In link addresses and in document properties, when asked for.
+    qint64 inLinks = 0;
+    qint64 inProperties = 0;
 };
 
 class CountingFindReplace {
@@ -83,6 +91,17 @@ class PatternFindReplace {
 public:
     virtual ~PatternFindReplace() = default;
     virtual void SetMatchRegularExpression(bool on) = 0;
+};
+
+// Where beyond the text of the stories an Execute also replaces, for servers
+// that can (the native engine can; the publishing program's own server
+// cannot). Asked for with dynamic_cast like CountingFindReplace; Clear turns
+// both off.
+class PlacesFindReplace {
+public:
+    virtual ~PlacesFindReplace() = default;
+    virtual void SetReplaceInLinkAddresses(bool on) = 0;
+    virtual void SetReplaceInDocumentProperties(bool on) = 0;
 };
 
 class Document {

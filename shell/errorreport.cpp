@@ -6,12 +6,19 @@
 
 namespace vantrelle {
 
+QString supportSentence()
+{
+    const QString contact = QString::fromUtf8(VANTRELLE_SUPPORT_CONTACT);
+    if (contact.contains(QLatin1Char('@')) && !contact.contains(QLatin1Char(' ')))
+        return QStringLiteral("Please email screenshot of this message to ") + contact;
+    return QStringLiteral("Please report this with a screenshot of this message: ") + contact +
+           QLatin1Char('.');
+}
+
 QString errorReportText(const QString &description, const QString &location, int line)
 {
     return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ") +
-           QString::number(line) + QStringLiteral("\r\r") +
-           QStringLiteral("Please email screenshot of this message to ") +
-           QLatin1String(kSupportAddress);
+           QString::number(line) + QStringLiteral("\r\r") + supportSentence();
 }
 
 void ReportApplicationError(Dialogs &dialogs, const QString &description, const QString &location,

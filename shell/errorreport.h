@@ -12,7 +12,9 @@ namespace vantrelle {
 
 class Dialogs;
 
-inline constexpr char kSupportAddress[] = "support@vantrelle.example";
+// The error box's last sentence: where to report, from the build setting
+// VANTRELLE_SUPPORT_CONTACT (an e-mail address, or a sentence).
+QString supportSentence();
 
 // Location texts of the guarded procedures. Spelling and case are part of the
 // report the user sends us, so they stay exactly as they are.

@@ -2,8 +2,8 @@
 
 #include "fsutil/failure.h"
 
+#include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 
 #include <cmath>
 
@@ -57,6 +57,11 @@ void SettingsStore::set(const SettingKey &key, const QString &value)
 {
     m_settings->setValue(groupKey(key), value);
     m_settings->sync();
+    if (m_settings->status() == QSettings::NoError || m_writeFailed)
+        return;
+    m_writeFailed = true;
+    if (onWriteFailure)
+        onWriteFailure(settingsWriteFailureText(fileName(), m_settings->status()));
 }
 
 bool SettingsStore::contains(const SettingKey &key) const
@@ -67,6 +72,26 @@ bool SettingsStore::contains(const SettingKey &key) const
 QString SettingsStore::fileName() const
 {
     return m_settings->fileName();
+}
+
+QString settingsWriteFailureText(const QString &file, QSettings::Status status)
+{
+    const QFileInfo info(file);
+    QString why;
+    if (status == QSettings::FormatError)
+        why = QStringLiteral("its contents cannot be read");
+    else if (!info.dir().exists())
+        why = QStringLiteral("its folder %1 does not exist and cannot be made")
+                  .arg(QDir::toNativeSeparators(info.absolutePath()));
+    else if (info.exists() && !info.isWritable())
+        why = QStringLiteral("the file is read-only");
+    else
+        why = QStringLiteral("you have no permission to write in its folder %1")
+                  .arg(QDir::toNativeSeparators(info.absolutePath()));
+    return QStringLiteral("Your choices cannot be kept for the next start: the settings file %1 "
+                          "cannot be written (%2). They stay in force until you close the "
+                          "program.")
+        .arg(QDir::toNativeSeparators(file), why);
 }
 
 int settingToInt(const QString &text)

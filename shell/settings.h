@@ -2,11 +2,12 @@
 // The per-user settings store: text values under application "Quillorn",
 // section "Vantrelle". Every write goes to disk at once; nothing is kept for
 // the end of the program.
+#include <QSettings>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
-class QSettings;
 
 namespace vantrelle {
 
@@ -40,11 +41,19 @@ inline constexpr SettingKey Snapshot{"Snapshot", SettingKey::Text, ""};
 // of the last sets file saved or picked.
 inline constexpr SettingKey LastFileFolder{"LastFileFolder", SettingKey::Text, ""};
 inline constexpr SettingKey LastSetsFolder{"LastSetsFolder", SettingKey::Text, ""};
+// Where the report and pages windows were last: "x,y,width,height".
+inline constexpr SettingKey ReportWindowPlace{"ReportWindow.Place", SettingKey::Text, ""};
+inline constexpr SettingKey PagesWindowPlace{"PagesWindow.Place", SettingKey::Text, ""};
 
-inline constexpr SettingKey all[] = {
-    Check2,        TabControl1, Form2Text2, OutputFolder,   Option1,        Option2,
-    LastFolderDot, Extension,   LastFolder, Snapshot,       LastFileFolder, LastSetsFolder,
-    CheckWholeWord, CheckRegex};
+// Where a run replaces: 0 the text only, 1 also link addresses, 2 also link
+// addresses and document properties.
+inline constexpr SettingKey ReplaceIn{"ReplaceIn", SettingKey::Number, "0"};
+
+inline constexpr SettingKey all[] = {Check2,     TabControl1,    Form2Text2,     OutputFolder,
+                                     Option1,    Option2,        LastFolderDot,  Extension,
+                                     LastFolder, Snapshot,       LastFileFolder, LastSetsFolder,
+                                     ReplaceIn,  ReportWindowPlace, PagesWindowPlace,
+                                     CheckWholeWord, CheckRegex};
 } // namespace keys
 
 inline constexpr char kSettingsApplication[] = "Quillorn";
@@ -73,14 +82,21 @@ public:
 
     QString fileName() const;
 
+    // Called once, at the first write that does not reach the file, with a
+    // sentence naming the file and why; the values stay in memory.
+    std::function<void(const QString &)> onWriteFailure;
+
 private:
     std::unique_ptr<QSettings> m_settings;
+    bool m_writeFailed = false;
 };
 
 // Text conversions of stored values; both throw "Type mismatch" on text that
 // is not a number (or, for booleans, not "True"/"False").
 int settingToInt(const QString &text);
 bool settingToBool(const QString &text);
+// The notice for a settings file that cannot be written, and why.
+QString settingsWriteFailureText(const QString &file, QSettings::Status status);
 // Stores the folder that holds the file, for the next dialog to start in.
 void rememberFolderOf(SettingsStore &settings, const SettingKey &key, const QString &file);
 

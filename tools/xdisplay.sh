@@ -1,5 +1,6 @@
 # Sourced by the scripts that show the program on a virtual display.
 #   start_display          starts Xvfb on a free-looking display; sets $display
+#                          ($screen_size, 1600x1200 unless set, is its size)
 #   start_program ARGS...  starts a program there with $program_home as HOME; sets $app
 #   wait_for_window        waits (20 s at most) until the window named Vantrelle shows
 #   stop_display           ends the program and Xvfb
@@ -9,7 +10,7 @@ program_home="$(mktemp -d)"
 
 start_display() {
   display=":$((100 + RANDOM % 100))"
-  Xvfb "$display" -screen 0 1600x1200x24 -noreset >/dev/null 2>&1 &
+  Xvfb "$display" -screen 0 "${screen_size:-1600x1200}x24" -noreset >/dev/null 2>&1 &
   xvfb=$!
   for _ in $(seq 50); do xwininfo -display "$display" -root >/dev/null 2>&1 && return 0; sleep 0.1; done
   echo "Xvfb did not start on $display" >&2

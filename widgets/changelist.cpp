@@ -55,6 +55,8 @@ ChangeList::ChangeList(QWidget *parent) : QWidget(parent)
     m_summary->setWordWrap(true);
     m_list = new QTextBrowser(this);
     m_list->setOpenLinks(false);
+    m_list->setTabChangesFocus(true);
+    m_list->setAccessibleName(tr("Changes"));
     m_copy = new QPushButton(tr("Copy Changes as &Text"), this);
     m_copy->setObjectName(QStringLiteral("copyChanges"));
     m_pages = new QPushButton(this);
@@ -65,7 +67,9 @@ ChangeList::ChangeList(QWidget *parent) : QWidget(parent)
     connect(m_pages, &QPushButton::clicked, this, &ChangeList::showPages);
 
     auto *top = new QHBoxLayout;
-    top->addWidget(new QLabel(tr("Show:"), this));
+    auto *show = new QLabel(tr("S&how:"), this);
+    show->setBuddy(m_filter);
+    top->addWidget(show);
     top->addWidget(m_filter, 1);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_copy);

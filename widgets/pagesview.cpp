@@ -1,5 +1,10 @@
 #include "widgets/pagesview.h"
 
+#include "shell/settings.h"
+#include "widgets/windowkit.h"
+
+#include "widgets/pagediff.h"
+
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -7,7 +12,11 @@
 #include <QLabel>
 #include <QPdfPageNavigator>
 #include <QPdfView>
+#include <QEvent>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -19,6 +28,77 @@ namespace {
 constexpr qreal kZoomStep = 1.25;
 constexpr qreal kZoomMin = 0.1;
 constexpr qreal kZoomMax = 8.0;
+// Pages are compared drawn this wide; enough to tell a changed word.
+constexpr int kCompareWidth = 480;
+// Long publications are compared up to here; later pages are shown unmarked.
+constexpr int kComparePages = 200;
+
+// Tints the areas that differ on the page a QPdfView shows. The view draws
+// one page at a time, centred, below its document margin; the page's place
+// is worked out the same way from its size and the zoom.
+class DifferenceMarks : public QWidget {
+public:
+    DifferenceMarks(QPdfView *view, std::function<QList<QRectF>()> areas)
+        : QWidget(view->viewport()), m_view(view), m_areas(std::move(areas))
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        view->viewport()->installEventFilter(this);
+        for (QScrollBar *bar : {view->horizontalScrollBar(), view->verticalScrollBar()})
+            connect(bar, &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));
+        connect(view, &QPdfView::zoomFactorChanged, this, qOverload<>(&QWidget::update));
+        setGeometry(view->viewport()->rect());
+    }
+
+    QRect pageRect() const
+    {
+        const QPdfDocument *document = m_view->document();
+        const int page = m_view->pageNavigator()->currentPage();
+        if (!document || page < 0 || page >= document->pageCount())
+            return {};
+        const QMargins margins = m_view->documentMargins();
+        const qreal resolution = screen() ? screen()->logicalDotsPerInch() / 72.0 : 96.0 / 72.0;
+        QSizeF size = document->pagePointSize(page) * resolution;
+        if (m_view->zoomMode() == QPdfView::ZoomMode::FitToWidth)
+            size *= (m_view->viewport()->width() - margins.left() - margins.right()) / size.width();
+        else
+            size *= m_view->zoomFactor();
+        const QSize pageSize = size.toSize();
+        const int total = pageSize.width() + margins.left() + margins.right();
+        const int x = (std::max(total, m_view->viewport()->width()) - pageSize.width()) / 2;
+        return QRect(QPoint(x, margins.top()), pageSize)
+            .translated(-m_view->horizontalScrollBar()->value(),
+                        -m_view->verticalScrollBar()->value());
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Resize)
+            setGeometry(static_cast<QWidget *>(watched)->rect());
+        return QWidget::eventFilter(watched, event);
+    }
+    void paintEvent(QPaintEvent *) override
+    {
+        const QRect page = pageRect();
+        if (page.isEmpty())
+            return;
+        QPainter painter(this);
+        const QColor edge(220, 30, 30);
+        painter.setPen(QPen(edge, 2));
+        QColor tint = edge;
+        tint.setAlpha(40);
+        painter.setBrush(tint);
+        for (const QRectF &area : m_areas()) {
+            const QRectF r(page.x() + area.x() * page.width(), page.y() + area.y() * page.height(),
+                           area.width() * page.width(), area.height() * page.height());
+            painter.drawRect(r.adjusted(-3, -3, 3, 3));
+        }
+    }
+
+private:
+    QPdfView *m_view;
+    std::function<QList<QRectF>()> m_areas;
+};
 
 } // namespace
 
@@ -38,6 +118,9 @@ PagesView::PagesView(QWidget *parent) : QWidget(parent)
     auto *zoomIn = new QPushButton(tr("Zoom &in"), this);
     auto *fit = new QPushButton(tr("&Fit width"), this);
     m_zoomText = new QLabel(this);
+    m_differs = new QLabel(this);
+    m_differs->setObjectName(QStringLiteral("differs"));
+    m_differs->setWordWrap(true);
     connect(m_previous, &QPushButton::clicked, this, [this] { setPage(m_page - 1); });
     connect(m_next, &QPushButton::clicked, this, [this] { setPage(m_page + 1); });
     connect(m_pageBox, &QSpinBox::valueChanged, this, [this](int v) { setPage(v - 1); });
@@ -55,10 +138,14 @@ PagesView::PagesView(QWidget *parent) : QWidget(parent)
     bar->addWidget(m_pageOf);
     bar->addWidget(m_next);
     bar->addStretch();
-    bar->addWidget(zoomOut);
-    bar->addWidget(m_zoomText);
-    bar->addWidget(zoomIn);
-    bar->addWidget(fit);
+    // The zoom goes beside the line on what differs, which wraps: one row of
+    // every control would not fit a small or scaled screen.
+    auto *zoomBar = new QHBoxLayout;
+    zoomBar->addWidget(m_differs, 1);
+    zoomBar->addWidget(zoomOut);
+    zoomBar->addWidget(m_zoomText);
+    zoomBar->addWidget(zoomIn);
+    zoomBar->addWidget(fit);
 
     auto *sides = new QHBoxLayout;
     for (std::size_t i = 0; i < m_sides.size(); ++i) {
@@ -68,6 +155,7 @@ PagesView::PagesView(QWidget *parent) : QWidget(parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addLayout(bar);
+    layout->addLayout(zoomBar);
     layout->addLayout(sides, 1);
     setZoom(0);
     showPage();
@@ -88,6 +176,7 @@ QWidget *PagesView::makeSide(Side &side, const QString &heading)
     side.stack = new QStackedWidget(box);
     side.stack->addWidget(side.view);
     side.stack->addWidget(side.absent);
+    side.marks = new DifferenceMarks(side.view, [this] { return differingAreas(m_page); });
     // Paging inside one side (keys, wheel at a page's end) moves both.
     connect(side.view->pageNavigator(), &QPdfPageNavigator::currentPageChanged, this,
             [this](int p) {
@@ -116,8 +205,53 @@ void PagesView::setDocuments(const QByteArray &before, const QString &beforeTitl
 {
     loadSide(*m_sides[0], before, beforeTitle);
     loadSide(*m_sides[1], after, afterTitle);
+    compareSides();
     m_page = -1;
-    setPage(0);
+    setPage(std::max(0, firstDifferingPage()));
+}
+
+void PagesView::compareSides()
+{
+    m_areas.clear();
+    const int count = std::min(pageCount(), kComparePages);
+    const int common = std::min(sidePageCount(0), sidePageCount(1));
+    QList<int> differing;
+    for (int page = 0; page < count; ++page) {
+        QList<QRectF> areas;
+        if (page >= common) {
+            areas << QRectF(0, 0, 1, 1);
+        } else {
+            const QSizeF points = m_sides[0]->document.pagePointSize(page);
+            const QSize size(kCompareWidth,
+                             qRound(kCompareWidth * points.height() / std::max(points.width(), 1.0)));
+            areas = vantrelle::differingAreas(m_sides[0]->document.render(page, size),
+                                              m_sides[1]->document.render(page, size));
+        }
+        if (!areas.isEmpty())
+            differing << page + 1;
+        m_areas << areas;
+    }
+    QStringList pages;
+    for (const int page : std::as_const(differing))
+        pages << QString::number(page);
+    m_differs->setText(differing.isEmpty()
+                           ? tr("The drawings of the pages before and after do not differ.")
+                           : tr("Marked in red: where the pages differ (%1 %2).")
+                                 .arg(differing.size() == 1 ? tr("page") : tr("pages"),
+                                      pages.join(QStringLiteral(", "))));
+}
+
+int PagesView::firstDifferingPage() const
+{
+    for (int page = 0; page < m_areas.size(); ++page)
+        if (!m_areas.at(page).isEmpty())
+            return page;
+    return -1;
+}
+
+QList<QRectF> PagesView::differingAreas(int page) const
+{
+    return m_areas.value(page);
 }
 
 int PagesView::sidePageCount(int side) const
@@ -165,6 +299,8 @@ void PagesView::showPage()
     m_pageOf->setText(tr("of %1").arg(count));
     m_previous->setEnabled(m_page > 0);
     m_next->setEnabled(m_page + 1 < count);
+    for (const auto &side : m_sides)
+        side->marks->update();
 }
 
 void PagesView::setZoom(qreal factor)
@@ -202,7 +338,7 @@ PagesDialog::PagesDialog(const QString &source, const QString &output, QWidget *
     layout->addLayout(top);
     layout->addWidget(m_view, 1);
     layout->addWidget(buttons);
-    resize(1200, 800);
+    keepWindowOnScreen(this, keys::PagesWindowPlace, QSize(1200, 800));
 
     if (!program.isEmpty())
         m_rendering.setProgram(program);

@@ -6,7 +6,9 @@
 
 #include <QBuffer>
 #include <QDialog>
+#include <QList>
 #include <QPdfDocument>
+#include <QRectF>
 #include <QWidget>
 
 #include <array>
@@ -39,6 +41,11 @@ public:
     void setZoom(qreal factor);
     // The page count of one side (0 before, 1 after); -1 when it did not load.
     int sidePageCount(int side) const;
+    // Zero-based; -1 when the drawings of the two sides do not differ.
+    int firstDifferingPage() const;
+    // Where a page's drawings differ, as fractions of the page; a page only
+    // one side has differs whole.
+    QList<QRectF> differingAreas(int page) const;
 
 private:
     struct Side {
@@ -48,10 +55,12 @@ private:
         QStackedWidget *stack = nullptr;
         QPdfView *view = nullptr;
         QLabel *absent = nullptr;
+        QWidget *marks = nullptr;
     };
     QWidget *makeSide(Side &side, const QString &heading);
     void loadSide(Side &side, const QByteArray &pdf, const QString &title);
     void showPage();
+    void compareSides();
 
     std::array<std::unique_ptr<Side>, 2> m_sides;
     int m_page = 0;
@@ -61,6 +70,9 @@ private:
     QPushButton *m_previous = nullptr;
     QPushButton *m_next = nullptr;
     QLabel *m_zoomText = nullptr;
+    QLabel *m_differs = nullptr;
+    // Per page, the areas that differ.
+    QList<QList<QRectF>> m_areas;
 };
 
 // Draws a document's source and result with LibreOffice, then shows them in

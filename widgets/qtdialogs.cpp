@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QDir>
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -139,9 +141,37 @@ QString QtDialogs::pickFolder(const QString &title, const QString &initialFolder
     return QFileDialog::getExistingDirectory(m_owner, title, initialFolder);
 }
 
+static QString noFileManagerText(const QString &folder)
+{
+    return QStringLiteral("No file manager opened the folder %1. Open it yourself, or install a "
+                          "file manager.")
+        .arg(QDir::toNativeSeparators(folder));
+}
+
 void QtDialogs::openFolder(const QString &path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // QDesktopServices only learns whether xdg-open started; its exit status
+    // says whether anything answered.
+    auto *opener = new QProcess;
+    QObject::connect(opener, &QProcess::finished, opener,
+                     [this, opener, path](int code, QProcess::ExitStatus status) {
+        opener->deleteLater();
+        if (status != QProcess::NormalExit || code != 0)
+            notice(noFileManagerText(path));
+    });
+    QObject::connect(opener, &QProcess::errorOccurred, opener,
+                     [this, opener, path](QProcess::ProcessError e) {
+        if (e != QProcess::FailedToStart)
+            return;
+        opener->deleteLater();
+        notice(noFileManagerText(path));
+    });
+    opener->start(QStringLiteral("xdg-open"), {QUrl::fromLocalFile(path).toString()});
+#else
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        notice(noFileManagerText(path));
+#endif
 }
 
 } // namespace vantrelle

@@ -4,6 +4,8 @@
 #include "run/reportformat.h"
 #include "shell/apptitle.h"
 #include "shell/dialogs.h"
+#include "shell/settings.h"
+#include "widgets/windowkit.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
@@ -210,7 +212,7 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     setObjectName(QStringLiteral("ReportWindow"));
     setModal(false);
     setSizeGripEnabled(true);
-    resize(1000, 700);
+    keepWindowOnScreen(this, keys::ReportWindowPlace, QSize(1000, 700));
 
     m_sorted->setSourceModel(m_model);
     m_sorted->setSortRole(kSortRole);
@@ -233,6 +235,9 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // One Tab stop: the arrows move inside, Tab moves on to the next control.
+    m_table->setTabKeyNavigation(false);
+    m_table->setAccessibleName(QStringLiteral("Documents"));
     m_table->setTextElideMode(Qt::ElideMiddle);
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
@@ -247,6 +252,8 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     m_detail = new QPlainTextEdit;
     m_detail->setObjectName(QStringLiteral("detail"));
     m_detail->setReadOnly(true);
+    m_detail->setTabChangesFocus(true);
+    m_detail->setAccessibleName(QStringLiteral("Details of the selected document"));
     m_changes = new ChangeList;
     m_changes->setObjectName(QStringLiteral("changes"));
     auto *details = new QSplitter(Qt::Horizontal);
@@ -262,7 +269,7 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     m_open = new QPushButton(QStringLiteral("&Open Output Folder"), this);
     m_copy = new QPushButton(QStringLiteral("&Copy Table"), this);
     m_save = new QPushButton(QStringLiteral("&Save as CSV…"), this);
-    auto *close = new QPushButton(QStringLiteral("Close"), this);
+    auto *close = new QPushButton(QStringLiteral("C&lose"), this);
     // Enter opens the folder wherever the focus is; Esc closes (QDialog).
     m_open->setDefault(true);
     for (QPushButton *b : {m_copy, m_save, close})
@@ -420,9 +427,12 @@ void ReportWindow::saveCsv()
     FileDialogRequest request;
     request.title = QStringLiteral("Save Report as CSV");
     request.filter = QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*|");
-    const QString path = m_dialogs.saveFile(request);
+    QString path = m_dialogs.saveFile(request);
     if (path.isEmpty())
         return;
+    // A name typed without an extension gets the one the filter offered.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
     if (QFileInfo::exists(path) &&
         !m_dialogs.question(QStringLiteral("Are you sure you wish to overwrite ") + path +
                                 QStringLiteral(" ?"),

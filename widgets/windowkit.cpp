@@ -4,6 +4,10 @@
 #include "widgets/appearance.h"
 #include "widgets/windowpointer.h"
 
+#include "shell/settings.h"
+
+#include <QEvent>
+#include <QScreen>
 #include <QWidget>
 
 namespace vantrelle {
@@ -34,6 +38,85 @@ void loadHandPointer(WindowPointer &pointer)
     if (!hand)
         throw Failure("Invalid picture");
     pointer.setCustomCursor(*hand);
+}
+
+namespace {
+
+SettingsStore *g_placeStore = nullptr;
+
+// Places the window at its first showing and records its place at each hiding.
+class WindowPlacer : public QObject {
+public:
+    WindowPlacer(QWidget *window, const SettingKey &key, const QSize &preferred)
+        : QObject(window), m_window(window), m_key(key), m_preferred(preferred)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Show && !m_placed) {
+            m_placed = true;
+            place();
+        } else if (watched == m_window && event->type() == QEvent::Hide && g_placeStore) {
+            const QRect r = m_window->geometry();
+            g_placeStore->set(m_key, QStringLiteral("%1,%2,%3,%4")
+                                         .arg(r.x())
+                                         .arg(r.y())
+                                         .arg(r.width())
+                                         .arg(r.height()));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void place()
+    {
+        const QScreen *screen = m_window->screen();
+        if (!screen)
+            return;
+        const QRect available = screen->availableGeometry();
+        if (g_placeStore) {
+            const QStringList parts = g_placeStore->get(m_key).split(QLatin1Char(','));
+            if (parts.size() == 4) {
+                const QRect stored(parts[0].toInt(), parts[1].toInt(), parts[2].toInt(),
+                                   parts[3].toInt());
+                if (stored.isValid() && available.contains(stored)) {
+                    m_window->setGeometry(stored);
+                    return;
+                }
+            }
+        }
+        m_window->setGeometry(
+            fittedRect(m_preferred, m_window->minimumSizeHint(), available));
+    }
+
+    QWidget *m_window;
+    const SettingKey &m_key;
+    QSize m_preferred;
+    bool m_placed = false;
+};
+
+} // namespace
+
+void setWindowPlaceStore(SettingsStore *store)
+{
+    g_placeStore = store;
+}
+
+QRect fittedRect(const QSize &preferred, const QSize &minimum, const QRect &available)
+{
+    // A little room is left for the frame the window manager adds.
+    const QSize room = available.size() - QSize(16, 40);
+    const QSize size = preferred.boundedTo(room).expandedTo(minimum.boundedTo(available.size()));
+    QRect rect(QPoint(0, 0), size);
+    rect.moveCenter(available.center());
+    return rect;
+}
+
+void keepWindowOnScreen(QWidget *window, const SettingKey &key, const QSize &preferred)
+{
+    window->installEventFilter(new WindowPlacer(window, key, preferred));
 }
 
 } // namespace vantrelle

@@ -161,7 +161,7 @@ TEST_F(MainWindow, EveryControlHasItsCaptionPlaceAndFont)
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
 
-    EXPECT_EQ(form->size(), designRect(form.get(), 0, 0, 8040, 9735).size());
+    EXPECT_EQ(form->size(), designRect(form.get(), 0, 0, 8040, 10095).size());
     struct Row {
         QWidget *control;
         QString caption;
@@ -171,34 +171,40 @@ TEST_F(MainWindow, EveryControlHasItsCaptionPlaceAndFont)
     Form1 &f = *form;
     const std::vector<Row> rows = {
         {f.ListView1, "", &f, 120, 120, 7800, 1335},
-        {f.PushButton3, "Add Publisher File(s)", &f, 120, 1550, 3840, 405},
-        {f.PushButton6, "Add All Publisher File(s) In Folder", &f, 4080, 1550, 3840, 405},
-        {f.PushButton2, "Clear List", &f, 120, 2060, 3840, 405},
-        {f.PushButton8, "Load Sample/Example Files", &f, 4080, 2060, 3840, 405},
-        {f.Frame1, "Match Option", &f, 120, 2530, 7800, 735},
-        {f.Check2, "Match Case", f.Frame1, 240, 300, 1455, 255},
-        {f.TabControl1, "", &f, 120, 3370, 7800, 3345},
-        {f.Label1, " Find what (exact case):", f.TabControl1, 240, 480, 5415, 255},
+        {f.PushButton3, "&Add Publisher File(s)", &f, 120, 1550, 3840, 405},
+        {f.PushButton6, "Add All Publisher File(s) In &Folder", &f, 4080, 1550, 3840, 405},
+        {f.PushButton2, "C&lear List", &f, 120, 2060, 3840, 405},
+        {f.PushButton8, "Load Sa&mple/Example Files", &f, 4080, 2060, 3840, 405},
+        {f.Frame1, "Match Option", &f, 120, 2530, 7800, 1095},
+        {f.Check2, "Match &Case", f.Frame1, 240, 300, 1455, 255},
+        {f.CheckWholeWord, "Whole wor&ds", f.Frame1, 1815, 300, 1695, 255},
+        {f.CheckRegex, "Regular e&xpression", f.Frame1, 3630, 300, 2415, 255},
+        {f.Label5, "Replace &in:", f.Frame1, 240, 660, 1020, 255},
+        {f.Combo3, "", f.Frame1, 1320, 615, 2940, 345},
+        {f.TabControl1, "", &f, 120, 3730, 7800, 3345},
+        {f.Label1, " Find &what (exact case):", f.TabControl1, 240, 480, 5415, 255},
         {f.Text1, "", f.TabControl1, 240, 720, 7290, 1020},
-        {f.Label2, " Replace with:", f.TabControl1, 240, 1800, 6015, 255},
+        {f.Label2, " Re&place with:", f.TabControl1, 240, 1800, 6015, 255},
         {f.Text2, "", f.TabControl1, 240, 2040, 7290, 1020},
-        {f.Label3, " Find what (exact case):", f.TabControl1, 240, 495, 5415, 255},
+        {f.Label3, " Find &what (exact case):", f.TabControl1, 240, 495, 5415, 255},
+        {f.SetsCount, "0 pairs", f.TabControl1, 5700, 495, 1860, 255},
         {f.Combo1, "", f.TabControl1, 240, 810, 7320, 345},
-        {f.Label4, " Replace with:", f.TabControl1, 240, 1320, 6015, 255},
+        {f.Label4, " Re&place with:", f.TabControl1, 240, 1320, 6015, 255},
         {f.Combo2, "", f.TabControl1, 240, 1600, 7320, 345},
-        {f.PushButton1, "Add Set", f.TabControl1, 240, 2100, 3600, 405},
-        {f.PushButton10, "Load Sets", f.TabControl1, 3960, 2100, 1740, 405},
-        {f.PushButton9, "Save Sets", f.TabControl1, 5820, 2100, 1740, 405},
-        {f.PushButton4, "Remove Selected Set", f.TabControl1, 240, 2640, 3600, 405},
-        {f.PushButton5, "Clear Sets", f.TabControl1, 3960, 2640, 3600, 405},
-        {f.Frame2, "Save Option", &f, 120, 6780, 7800, 1815},
-        {f.Option1, "Save results to this folder:", f.Frame2, 240, 300, 3615, 255},
+        {f.PushButton1, "Add S&et", f.TabControl1, 240, 2100, 3600, 405},
+        {f.PushButton10, "L&oad Sets", f.TabControl1, 3960, 2100, 1740, 405},
+        {f.PushButton9, "Sa&ve Sets", f.TabControl1, 5820, 2100, 1740, 405},
+        {f.PushButton4, "&Remove Selected Set", f.TabControl1, 240, 2640, 3600, 405},
+        {f.PushButton5, "Clear Se&ts", f.TabControl1, 3960, 2640, 3600, 405},
+        {f.Frame2, "Save Option", &f, 120, 7140, 7800, 1815},
+        {f.Option1, "Save results to t&his folder:", f.Frame2, 240, 300, 3615, 255},
         {f.Frame3, "", f.Frame2, 480, 510, 6840, 810},
         {f.Text3, "", f.Frame3, 240, 300, 5670, 345},
         {f.PushButton14, "...", f.Frame3, 6000, 300, 600, 345},
-        {f.Option2, "Save results in folder of original file", f.Frame2, 240, 1410, 3615, 255},
-        {f.PushButton7, "Start Replacing", &f, 120, 8710, 7800, 405},
-        {f.ProgressBar1, "Progress Bar", &f, 120, 9230, 7800, 405},
+        {f.Option2, "Save results in folder of ori&ginal file", f.Frame2, 240, 1410, 3615, 255},
+        {f.PushButton7, "&Start Replacing", &f, 120, 9070, 5820, 405},
+        {f.CountButton, "Cou&nt Only", &f, 6060, 9070, 1860, 405},
+        {f.ProgressBar1, "Progress Bar", &f, 120, 9590, 7800, 405},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.control->objectName().toStdString());
@@ -215,6 +221,15 @@ TEST_F(MainWindow, EveryControlHasItsCaptionPlaceAndFont)
         else if (auto *p = qobject_cast<ProgressBar *>(row.control))
             caption = p->text();
         EXPECT_EQ(caption, row.caption);
+    }
+    // The Match Option row's controls neither overlap nor clip their texts.
+    const QList<QWidget *> options{f.Check2, f.CheckWholeWord, f.CheckRegex, f.Label5, f.Combo3};
+    for (QWidget *a : options) {
+        SCOPED_TRACE(a->objectName().toStdString());
+        EXPECT_GE(a->width(), a->sizeHint().width());
+        EXPECT_TRUE(f.Frame1->contentsRect().contains(a->geometry()));
+        for (QWidget *b : options)
+            EXPECT_TRUE(a == b || !a->geometry().intersects(b->geometry())) << b->objectName().toStdString();
     }
     EXPECT_EQ(f.ListView1->toolTip(), "Drag and drop files here. Double-click item to remove it. "
                                       "Move | line to right and out of window to reveal full "
@@ -291,8 +306,8 @@ TEST_F(MainWindow, DamagedValuesCostOnlyTheirOwnControl)
     ASSERT_EQ(errors.size(), 2);
     EXPECT_EQ(errors[0],
               QStringLiteral("Type mismatch\r\nin Hobmarrow2021/08/31.Form1.Form_Load at "
-                             "line 136\r\rPlease email screenshot of this message to ") +
-                  kSupportAddress);
+                             "line 136\r\r") +
+                  supportSentence());
     EXPECT_TRUE(errors[1].startsWith(
         "Type mismatch\r\nin Hobmarrow2021/08/31.Form1.Form_Load at line 144\r\r"));
 

@@ -21,6 +21,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -529,4 +530,116 @@ TEST_F(Window, WholeWordsAndRegularExpressionsGiveWhatTheToolGives)
                           "regular expression “(ab” is not valid: missing closing parenthesis, "
                           "at position 3, after “(ab”."});
     EXPECT_TRUE(filesUnder("out").isEmpty());
+}
+
+TEST_F(Window, ReplaceInChoosesWhereThePairsApplyAndIsKept)
+{
+    const QList<QPair<QString, QString>> pairs{{"poi.apache.org", "example.org"},
+                                               {"Nick Burch", "A. Author"}};
+    const struct {
+        int replaceIn;
+        pubengine::Places places;
+    } rows[] = {{0, {false, false}}, {1, {true, false}}, {2, {true, true}}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.replaceIn);
+        form->ListView1->clear();
+        form->sets().clear();
+        QDir(path("out")).removeRecursively();
+        const QString source = addCopy("Sample.pub");
+        resultsTo("out");
+        form->Combo3->setCurrentIndex(row.replaceIn);
+        enterPairs(Entry::AddSet, pairs);
+        click(form->PushButton7);
+        EXPECT_EQ(dialogs.count("error"), 0) << dialogs.texts("error").join("\n").toStdString();
+        EXPECT_EQ(settings->number(keys::ReplaceIn), row.replaceIn);
+
+        auto pub = pubengine::Publication::open(source);
+        for (const auto &[find, replacement] : pairs)
+            pub.replaceAll(find, replacement, false, 0, row.places);
+        EXPECT_EQ(test::readFile(path("out/Sample.pub")), pub.toBytes());
+    }
+}
+
+namespace {
+
+// Presses Tab where the focus is until it reaches the control.
+bool tabTo(QWidget *control)
+{
+    for (int i = 0; i < 40 && QApplication::focusWidget() != control; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    return QApplication::focusWidget() == control;
+}
+
+} // namespace
+
+TEST_F(Window, KeyboardOnlyFromStartUpToAWrittenResult)
+{
+    QDir(dir.path()).mkpath("out");
+    QDir(dir.path()).mkpath("in");
+    const QString source = path("in/Sample.pub");
+    ASSERT_TRUE(QFile::copy(kCorpus + "/Sample.pub", source));
+    form->activateWindow();
+    QApplication::setActiveWindow(form.get());
+    if (!QApplication::focusWidget())
+        QTest::keyClick(form.get(), Qt::Key_Tab);
+
+    ASSERT_TRUE(tabTo(form->ListView1));
+    ASSERT_TRUE(tabTo(form->PushButton3));
+    dialogs.openAnswers.push_back({source});
+    QTest::keyClick(form->PushButton3, Qt::Key_Space);
+    ASSERT_EQ(form->ListView1->count(), 1);
+
+    ASSERT_TRUE(tabTo(form->Text1));
+    QTest::keyClick(form->Text1, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(form->Text1->toPlainText(), "\t"); // Ctrl+Tab types the tab
+    form->Text1->clear();
+    QTest::keyClicks(form->Text1, "page two");
+    QTest::keyClick(form->Text1, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form->Text2);
+    QTest::keyClicks(form->Text2, "page 2");
+    ASSERT_TRUE(tabTo(form->Option1));
+    QTest::keyClick(form->Option1, Qt::Key_Space);
+    ASSERT_TRUE(tabTo(form->Text3));
+    QTest::keyClick(form->Text3, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(form->Text3, path("out") + "/");
+    ASSERT_TRUE(tabTo(form->PushButton7));
+    QTest::keyClick(form->PushButton7, Qt::Key_Space);
+
+    EXPECT_EQ(form->Text1->toPlainText(), "page two");
+    EXPECT_EQ(dialogs.texts("notice"), QStringList{"Done."});
+    EXPECT_EQ(storiesText(pubengine::Publication::open(path("out/Sample.pub"))),
+              engineText(source, {{"page two", "page 2"}}, false));
+}
+
+TEST_F(Window, ASecondRunOnTheSameFolderProcessesTheOriginalsOnly)
+{
+    addCopy("Sample.pub");
+    addCopy("Sample2.pub");
+    form->ListView1->clear();
+    click(form->Option2);
+    type(form->Text1, "page");
+    type(form->Text2, "leaf");
+    const auto addFolder = [this] {
+        dialogs.inputAnswers.push_back("pub");
+        dialogs.folderAnswers.push_back(path("in"));
+        click(form->PushButton6);
+    };
+    addFolder();
+    click(form->PushButton7);
+    ASSERT_EQ(filesUnder("in").size(), 4);
+
+    click(form->PushButton2);
+    dialogs.shown.clear();
+    dialogs.questionAnswers.push_back(true);
+    addFolder();
+    EXPECT_EQ(dialogs.texts("question"),
+              QStringList{"2 files look like results of an earlier run. Leave them out?"});
+    ASSERT_EQ(form->ListView1->count(), 2);
+    click(form->PushButton7);
+    EXPECT_EQ(dialogs.texts("notice"), QStringList{"Done."});
+    EXPECT_EQ(form->lastReport().count(Outcome::Written), 2);
+    QStringList files = filesUnder("in");
+    files.sort();
+    EXPECT_EQ(files, (QStringList{"Sample.pub", "Sample2.pub", "Sample2_replaced.pub",
+                                  "Sample_replaced.pub"}));
 }

@@ -6,6 +6,9 @@
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/tempsettings.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 using namespace vantrelle;
@@ -14,8 +17,9 @@ TEST(ErrorReport, TextIsByteExact)
 {
     const QString text = errorReportText("Type mismatch", loc::Form1_Form_Load, 136);
     EXPECT_EQ(text, QString("Type mismatch\r\nin Hobmarrow2021/08/31.Form1.Form_Load at line "
-                            "136\r\rPlease email screenshot of this message to ") +
-                        kSupportAddress);
+                            "136\r\r") +
+                        supportSentence());
+    EXPECT_FALSE(text.contains("vantrelle.example"));
 }
 
 TEST(ErrorReport, GuardReportsEachFailureAndGoesOn)
@@ -78,6 +82,23 @@ TEST(Settings, Conversions)
     EXPECT_TRUE(settingToBool("1"));
     EXPECT_FALSE(settingToBool("0"));
     EXPECT_THROW(settingToBool("maybe"), Failure);
+}
+
+TEST(Settings, AWriteThatCannotLandIsSaidOnceAndTheValueKeptInMemory)
+{
+    QTemporaryDir dir;
+    QFile(dir.filePath("file")).open(QIODevice::WriteOnly);
+    // A folder that is a file cannot be made, even by root.
+    const QString ini = dir.filePath("file/settings.ini");
+    SettingsStore store(ini);
+    QStringList said;
+    store.onWriteFailure = [&](const QString &text) { said << text; };
+    store.set(keys::Check2, "1");
+    store.set(keys::TabControl1, "1");
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].contains(ini)) << said[0].toStdString();
+    EXPECT_TRUE(said[0].contains("cannot be written")) << said[0].toStdString();
+    EXPECT_EQ(store.get(keys::Check2), "1");
 }
 
 TEST(PairText, NamesTheFirstCharacterAPublicationCannotHold)

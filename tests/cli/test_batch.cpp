@@ -329,6 +329,9 @@ TEST_F(BatchFixture, BadCommandLinesWriteNothing)
         {{"--sets", path("missing.txt"), "--out-dir", out}, "was not found"},
         {{"--sets", path("big.txt"), "--out-dir", out}, "1 line of the file was not loaded"},
         {{"--pair", "a", "b"}, "--out-dir DIR or --beside"},
+        {{"--pair", "a", "b", "--beside", "--out-dir", out}, "cannot both be given"},
+        {{"--beside", "--dry-run"}, "Say what to replace"},
+        {{"--pair", "a", "b", "--sets", path("ctl.txt"), "--beside"}, "not both"},
         {{"--pair", "a", "b", "--out-dir", path("nowhere")}, "does not exist"},
         {{"--pair", "a", "b", "--beside", "--jobs", "0"}, "--jobs"},
         {{"--pair", "a", "b", "--beside", "--report", path("r.txt")}, ".json or .csv"},
@@ -405,6 +408,27 @@ TEST_F(BatchFixture, ShowChangesPrintsEachReplacementInItsContext)
         runTool({"--show-changes", "--report", "-", "--pair", "a", "b", "--beside", path("in")})
             .status,
         2);
+}
+
+TEST_F(BatchFixture, EarlierResultsAreLeftOutWithANoteUnlessAskedFor)
+{
+    copy("Sample.pub", "in/Sample.pub");
+    copy("Sample.pub", "in/Sample_replaced.pub");
+    copy("Sample2.pub", "in/Other_replaced.pub"); // no Other.pub: an original
+    const struct {
+        QStringList extra;
+        int documents;
+        bool note;
+        int status; // Sample.pub's result would replace a listed document
+    } cases[] = {{{}, 2, true, 0}, {{"--include-results"}, 3, false, 1}};
+    for (const auto &c : cases) {
+        const Ran ran = runTool(QStringList{"--pair", "page", "leaf", "--beside", "--dry-run",
+                                            "--report", path("r.json")} +
+                                c.extra + QStringList{path("in")});
+        EXPECT_EQ(ran.status, c.status) << ran.err.constData();
+        EXPECT_EQ(reportRows(path("r.json")).size(), c.documents);
+        EXPECT_EQ(ran.err.contains("1 file left out"), c.note) << ran.err.constData();
+    }
 }
 
 namespace {

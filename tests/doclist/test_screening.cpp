@@ -1,6 +1,10 @@
+#include "doclist/adding.h"
 #include "doclist/documentlist.h"
 #include "doclist/screening.h"
 #include "tests/support/scripteddialogs.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -101,4 +105,28 @@ TEST(Screening, ARowTooLongForTheExtensionIsReportedAndFlagged)
     EXPECT_TRUE(dialogs.texts("error")[0].startsWith(
         "Overflow\r\nin Hobmarrow2021/08/31.Main.ValidateListFiles at line "));
     EXPECT_EQ(list.rows(), QStringList{"/a.pub"});
+}
+
+TEST(EarlierResults, OnlyAResultBesideItsOriginalLooksLikeOne)
+{
+    QTemporaryDir dir;
+    for (const char *name : {"a.pub", "a_replaced.pub", "a_replaced_replaced.pub", "b_replaced.pub",
+                             "c", "c_replaced", "x.y.pub", "x.y_replaced.pub", "_replaced.pub"})
+        QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
+    const struct {
+        const char *name;
+        bool result;
+    } rows[] = {
+        {"a.pub", false},          {"a_replaced.pub", true}, {"a_replaced_replaced.pub", true},
+        {"b_replaced.pub", false}, {"c_replaced", true},     {"x.y_replaced.pub", true},
+        {"_replaced.pub", false},
+    };
+    MemoryDocumentList list;
+    for (const auto &row : rows) {
+        EXPECT_EQ(Adding::LooksLikeEarlierResult(dir.filePath(row.name)), row.result) << row.name;
+        list.append(dir.filePath(row.name));
+    }
+    EXPECT_EQ(Adding::EarlierResultRows(list, 3), (QList<int>{3, 5, 6}));
+    Adding::RemoveRows(list, Adding::EarlierResultRows(list));
+    EXPECT_EQ(list.count(), 3);
 }

@@ -137,6 +137,22 @@ TEST(Variants, publicationWithoutTextOpensFindsNothingAndSaves)
     EXPECT_EQ(Publication::open(dir.filePath(QStringLiteral("out.pub"))).quill().build(), stream);
 }
 
+// Publisher 2002 to 2010 leave the story table out of publications without
+// text; with the text and its tables still there, such a file opens as one
+// without stories and comes out as it went in.
+TEST(Variants, publicationWithoutStoryTableOpensFindsNothingAndKeepsItsText)
+{
+    ChunkFile file = ChunkFile::parse(
+        Publication::open(corpusFile(QStringLiteral("Sample.pub"))).quill().build());
+    file.removeChunk(static_cast<std::size_t>(file.find(ChunkKind::StoryLengths)));
+    const Bytes stream = file.build();
+    Publication pub = Publication::fromBytes(withQuill("Sample.pub", stream), "metadata.pub");
+    EXPECT_TRUE(pub.quill().storyless());
+    const ReplaceResult r = pub.replaceAll(QStringLiteral("page"), QStringLiteral("leaf"), false);
+    EXPECT_EQ(r.replaced + r.leftTotal(), 0u);
+    EXPECT_EQ(Publication::fromBytes(pub.toBytes(), "out.pub").quill().build(), stream);
+}
+
 TEST(Variants, storiesGrowOnlyAsLongAsReadersKeepUnlessOneAlreadyIs)
 {
     const std::u16string atLimit(kLongestStory - 2, u'x'); // "ab\r" with a replaced

@@ -59,6 +59,9 @@ TEST(PagesView, bothSidesShowTheSamePageAndAShorterSideSaysSo)
                       QStringLiteral("After: a.pub"));
     view.show();
     EXPECT_EQ(view.pageCount(), 3);
+    // It opens on the first page that differs: the one only one side has.
+    EXPECT_EQ(shown(view), (QStringList{"3", "No page 3 here: this side ends at page 2."}));
+    view.setPage(0);
     EXPECT_EQ(shown(view), (QStringList{"1", "1"}));
     view.setPage(1);
     EXPECT_EQ(shown(view), (QStringList{"2", "2"}));

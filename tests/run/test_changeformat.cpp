@@ -10,9 +10,9 @@ using namespace vantrelle;
 
 namespace {
 
-automation::Change change(QString before, QString after, QString left = {})
+automation::Change change(QString before, QString after, QString left = {}, QString place = {})
 {
-    return {2, 118, {"call ", before, " today"}, {"call ", after, " today"}, left};
+    return {2, 118, {"call ", before, " today"}, {"call ", after, " today"}, left, place};
 }
 
 } // namespace
@@ -33,7 +33,11 @@ TEST(ChangeFormat, oneLinePerChangeWithTheChangedPartMarked)
         {change("a", "b"), true,
          "story 2, position 118: “call \x1b[1;31m[a]\x1b[0m today” → “call \x1b[1;32m[b]\x1b[0m "
          "today”"},
-        {{0, 0, {"line\none\t", "x", "\vtwo"}, {"line\none\t", "y", "\vtwo"}, {}},
+        {change("acme", "apex", {}, "link address"), false,
+         "link address: “call [acme] today” → “call [apex] today”"},
+        {change("acme", "acme", "in WordArt, which is not edited", "WordArt"), false,
+         "WordArt: “call [acme] today” left unchanged: in WordArt, which is not edited"},
+        {{0, 0, {"line\none\t", "x", "\vtwo"}, {"line\none\t", "y", "\vtwo"}, {}, {}},
          false,
          "story 0, position 0: “line↵one [x]↵two” → “line↵one [y]↵two”"},
     };

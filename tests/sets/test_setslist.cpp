@@ -3,6 +3,7 @@
 #include "sets/setslist.h"
 #include "setsfixture.h"
 
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -39,16 +40,20 @@ TEST_F(SetsList, AddSetRefusesTextWithoutDoubleColonAndIgnoresCancel)
                            "You must use :: to separate the find text from the replace text"}));
 }
 
-TEST_F(SetsList, AddingLeavesTheSelectionAsItWas)
+TEST_F(SetsList, TheListsShowTheLastPairAddedAndTheTabCountsThePairs)
 {
+    EXPECT_EQ(window.SetsCount->text(), "0 pairs");
     addSet(QStringLiteral("a::b"));
-    EXPECT_EQ(window.Combo1->currentIndex(), -1);
-    EXPECT_EQ(window.Combo2->currentIndex(), -1);
-    window.Combo1->setCurrentIndex(0);
-    window.Combo2->setCurrentIndex(0);
+    EXPECT_EQ(window.Combo1->currentText(), "a");
+    EXPECT_EQ(window.Combo2->currentText(), "b");
+    EXPECT_EQ(window.SetsCount->text(), "1 pair");
     addSet(QStringLiteral("c::d"));
-    EXPECT_EQ(window.Combo1->currentIndex(), 0);
-    EXPECT_EQ(window.Combo2->currentIndex(), 0);
+    EXPECT_EQ(window.Combo1->currentText(), "c");
+    EXPECT_EQ(window.Combo2->currentText(), "d");
+    window.PushButton4->click();
+    EXPECT_EQ(window.SetsCount->text(), "1 pair");
+    window.PushButton5->click();
+    EXPECT_EQ(window.SetsCount->text(), "0 pairs");
 }
 
 TEST_F(SetsList, PickInOneListSelectsTheSamePairInTheOtherAndRemoveTakesThatPair)
@@ -58,6 +63,8 @@ TEST_F(SetsList, PickInOneListSelectsTheSamePairInTheOtherAndRemoveTakesThatPair
     for (const char *typed : {"a::1", "b::2", "c::3", "d::4"})
         addSet(QString::fromLatin1(typed));
 
+    window.Combo1->setCurrentIndex(-1);
+    window.Combo2->setCurrentIndex(-1);
     window.PushButton4_Click(); // nothing selected: nothing happens
     EXPECT_EQ(pairs().size(), 4);
 

@@ -1,0 +1,166 @@
+// What makes the window workable from the keyboard and by a screen reader:
+// mnemonics, label buddies and accessible names, Tab out of the text boxes,
+// a visible focus in the document list; and the controls a new user looks
+// for: Count Only beside Start Replacing and the number of pairs on the sets
+// tab; and the earlier run's results left out of an adding.
+#include "app/form1.h"
+
+#include "doclist/adding.h"
+#include "sets/setslist.h"
+#include "shell/dialogs.h"
+#include "widgets/controls.h"
+#include "widgets/doclistview.h"
+#include "widgets/windowkit.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+namespace vantrelle {
+
+namespace {
+
+// Ctrl+Tab types a tab into a text box whose Tab moves the focus on, as in
+// Qt's own editors; the list draws its frame in the highlight colour while it
+// has the focus, since an empty list has no row to show it on.
+class KeyboardAccess : public QObject {
+public:
+    KeyboardAccess(QWidget *list, QObject *parent) : QObject(parent), m_list(list) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            auto *edit = qobject_cast<QPlainTextEdit *>(watched);
+            if (edit && key->key() == Qt::Key_Tab && key->modifiers() == Qt::ControlModifier) {
+                edit->insertPlainText(QStringLiteral("\t"));
+                return true;
+            }
+        } else if (watched == m_list &&
+                   (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+            auto *frame = static_cast<QFrame *>(m_list);
+            QPalette palette = frame->palette();
+            const QColor edge = event->type() == QEvent::FocusIn
+                                    ? palette.color(QPalette::Highlight)
+                                    : palette.color(QPalette::Window).darker(140);
+            palette.setColor(QPalette::WindowText, edge);
+            frame->setPalette(palette);
+            frame->setLineWidth(event->type() == QEvent::FocusIn ? 2 : 1);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *m_list;
+};
+
+QString withoutMnemonic(QString caption)
+{
+    return caption.remove(QLatin1Char('&')).trimmed();
+}
+
+} // namespace
+
+void Form1::buildAccessControls()
+{
+    // Count Only takes the right end of Start Replacing's row.
+    place(PushButton7, 120, 9070, 5820, 405);
+    CountButton = new PushButton(QStringLiteral("Cou&nt Only"), this);
+    CountButton->setObjectName(QStringLiteral("CountButton"));
+    CountButton->setFont(PushButton7->font());
+    CountButton->setAutoDefault(false);
+    CountButton->setFocusPolicy(Qt::TabFocus);
+    CountButton->setToolTip(QStringLiteral("Count the occurrences in every listed document "
+                                           "without writing anything (%1).")
+                                .arg(QString::fromLatin1(kCountShortcut)));
+    place(CountButton, 6060, 9070, 1860, 405);
+    setTabOrder(PushButton7, CountButton);
+
+    SetsCount = new QLabel;
+    SetsCount->setObjectName(QStringLiteral("SetsCount"));
+    SetsCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    TabControl1->placeOnTab(1, SetsCount, twipsRect(this, 5700, 495, 1860, 255));
+
+    // Mnemonics that do not clash: A F L M C D X I W P S N E O V R T H G.
+    const std::pair<QAbstractButton *, const char *> captions[] = {
+        {PushButton3, "&Add Publisher File(s)"},
+        {PushButton6, "Add All Publisher File(s) In &Folder"},
+        {PushButton2, "C&lear List"},
+        {PushButton8, "Load Sa&mple/Example Files"},
+        {Check2, "Match &Case"},
+        {CheckWholeWord, "Whole wor&ds"},
+        {CheckRegex, "Regular e&xpression"},
+        {PushButton7, "&Start Replacing"},
+        {PushButton1, "Add S&et"},
+        {PushButton10, "L&oad Sets"},
+        {PushButton9, "Sa&ve Sets"},
+        {PushButton4, "&Remove Selected Set"},
+        {PushButton5, "Clear Se&ts"},
+        {Option1, "Save results to t&his folder:"},
+        {Option2, "Save results in folder of ori&ginal file"},
+    };
+    for (const auto &[button, caption] : captions)
+        button->setText(QString::fromUtf8(caption));
+    const std::pair<QLabel *, QWidget *> buddies[] = {
+        {Label1, Text1}, {Label2, Text2}, {Label3, Combo1}, {Label4, Combo2}, {Label5, Combo3}};
+    Label1->setText(QStringLiteral(" Find &what (exact case):"));
+    Label2->setText(QStringLiteral(" Re&place with:"));
+    Label3->setText(Label1->text());
+    Label4->setText(Label2->text());
+    Label5->setText(QStringLiteral("Replace &in:"));
+    for (const auto &[label, box] : buddies) {
+        label->setBuddy(box);
+        box->setAccessibleName(withoutMnemonic(label->text()).chopped(1));
+    }
+    for (PushButton *b : {PushButton3, PushButton6, PushButton2, PushButton8, PushButton7,
+                          CountButton, PushButton1, PushButton10, PushButton9, PushButton4,
+                          PushButton5})
+        b->setAccessibleName(withoutMnemonic(b->text()));
+    for (QAbstractButton *b : {Check2, CheckWholeWord, CheckRegex})
+        b->setAccessibleName(withoutMnemonic(b->text()));
+    ListView1->setAccessibleName(QStringLiteral("Publisher File(s)"));
+    Text3->setAccessibleName(QStringLiteral("Output folder"));
+    PushButton14->setAccessibleName(QStringLiteral("Browse for the output folder"));
+    ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
+    TabControl1->setAccessibleName(QStringLiteral("What to find"));
+
+    Text1->setTabChangesFocus(true);
+    Text2->setTabChangesFocus(true);
+    auto *keys = new KeyboardAccess(ListView1, this);
+    Text1->installEventFilter(keys);
+    Text2->installEventFilter(keys);
+    ListView1->installEventFilter(keys);
+    ListView1->setFocusPolicy(Qt::StrongFocus);
+}
+
+void Form1::connectAccessHandlers()
+{
+    connect(CountButton, &QPushButton::clicked, this, [this] { ListView1_CountOccurrences(); });
+    connect(CountButton, &PushButton::mouseMoved, this, [this] { hoverPushButton(); });
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(m_sets, signal, this, [this] { updateSetsCount(); });
+    connect(m_sets, &QAbstractItemModel::modelReset, this, [this] { updateSetsCount(); });
+    updateSetsCount();
+}
+
+void Form1::updateSetsCount()
+{
+    const int pairs = m_sets->rowCount();
+    SetsCount->setText(pairs == 1 ? QStringLiteral("1 pair") : QStringLiteral("%1 pairs").arg(pairs));
+    SetsCount->setAccessibleName(QStringLiteral("Sets: ") + SetsCount->text());
+}
+
+void Form1::leaveOutEarlierResults(int firstNew)
+{
+    const QList<int> rows = Adding::EarlierResultRows(*ListView1, firstNew);
+    if (rows.isEmpty())
+        return;
+    if (m_services.dialogs.question(Adding::EarlierResultsQuestion(rows.size()), true))
+        Adding::RemoveRows(*ListView1, rows);
+}
+
+} // namespace vantrelle
