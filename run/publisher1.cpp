@@ -82,14 +82,17 @@ public:
         step(matchCase ? first + 12 : first + 14, [&] { find->SetMatchCase(matchCase); });
         step(first + 16, [&] { find->SetMatchWholeWord(false); });
         bool executed = false;
+        bool found = false;
         step(first + 18, [&] {
             executed = true;
-            find->Execute();
+            found = find->Execute();
         });
         if (!executed)
             return;
         const auto *counting = dynamic_cast<const automation::CountingFindReplace *>(find.get());
         result.counts << (counting ? counting->lastCounts() : automation::ExecuteCounts{});
+        result.found << found;
+        result.counted = result.counted && counting;
     }
 
     // Nothing is saved after a failed step: the result would not be what

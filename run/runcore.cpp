@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vantrelle {
@@ -23,7 +24,7 @@ public:
     }
     bool runErrorReport(const QString &text) override
     {
-        m_errors << text;
+        m_errors << errorReportDescription(text);
         return m_inner.runErrorReport(text);
     }
 
@@ -86,6 +87,11 @@ qint64 DocumentResult::left() const
     return sumOverPairs(pairs, [](const PairResult &p) { return p.left; });
 }
 
+bool DocumentResult::counted() const
+{
+    return std::all_of(pairs.begin(), pairs.end(), [](const PairResult &p) { return p.counted; });
+}
+
 qint64 DocumentResult::changesListed() const
 {
     return sumOverPairs(pairs, [](const PairResult &p) { return qint64(p.changes.size()); });
@@ -100,8 +106,10 @@ int RunReport::count(Outcome outcome) const
 qint64 RunReport::replaced() const
 {
     qint64 n = 0;
-    for (const DocumentResult &d : documents)
-        n += d.replaced();
+    for (const DocumentResult &d : documents) {
+        if (d.outcome == Outcome::Written || d.outcome == Outcome::NothingFound)
+            n += d.replaced();
+    }
     return n;
 }
 
@@ -115,15 +123,22 @@ QString RunReport::summary() const
     };
     add(Outcome::Written, preview ? "would be written" : "written");
     add(Outcome::NothingFound, "with nothing to replace");
-    add(Outcome::Failed, "failed");
+    add(Outcome::Failed, preview ? "would fail" : "failed");
     add(Outcome::Skipped, "skipped");
     add(Outcome::NotReached, "not reached");
     QString text = plural(documents.size(), "document", "documents");
     if (!parts.isEmpty())
         text += QStringLiteral(": ") + parts.join(QStringLiteral(", "));
-    return text + QStringLiteral("; ") +
-           plural(replaced(), preview ? "replacement would be made" : "replacement",
-                  preview ? "replacements would be made" : "replacements");
+    text += QStringLiteral("; ") + plural(replaced(),
+                                          preview ? "replacement would be made" : "replacement",
+                                          preview ? "replacements would be made" : "replacements");
+    const auto uncounted = std::count_if(documents.begin(), documents.end(), [](const auto &d) {
+        return d.outcome == Outcome::Written && !d.counted();
+    });
+    if (uncounted > 0)
+        text += QStringLiteral(" (and the counts of %1 not known)")
+                    .arg(plural(uncounted, "document", "documents"));
+    return text;
 }
 
 QString outcomeText(Outcome outcome, bool preview)
@@ -134,7 +149,7 @@ QString outcomeText(Outcome outcome, bool preview)
     case Outcome::NothingFound:
         return QStringLiteral("nothing to replace");
     case Outcome::Failed:
-        return QStringLiteral("failed");
+        return preview ? QStringLiteral("would fail") : QStringLiteral("failed");
     case Outcome::Skipped:
         return QStringLiteral("skipped");
     case Outcome::NotReached:
@@ -214,6 +229,8 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
         pair.replacement = replacements.value(i);
         if (i < edit.counts.size()) {
             pair.applied = true;
+            pair.counted = edit.counted;
+            pair.found = edit.found.value(i);
             pair.replaced = edit.counts[i].replaced;
             pair.left = edit.counts[i].left;
             pair.leftReason = edit.counts[i].leftReason;
@@ -221,13 +238,25 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
         }
         result.pairs << pair;
     }
-    const bool done = edited && !edit.failed && (edit.saved || request.preview);
+    bool done = edited && !edit.failed && (edit.saved || request.preview);
+    // Count tells what the run would meet: a result it could not write.
+    if (done && request.preview) {
+        if (const std::optional<QString> why = outputUnwritable(output.path)) {
+            result.errors << *why;
+            done = false;
+        }
+    }
     if (!done) {
         result.outcome = Outcome::Failed;
         if (!request.preview)
             result.output.clear();
-    } else {
+    } else if (edit.counted) {
         result.outcome = result.replaced() > 0 ? Outcome::Written : Outcome::NothingFound;
+    } else {
+        // A server that cannot count tells only whether anything was found.
+        const bool found = std::any_of(result.pairs.begin(), result.pairs.end(),
+                                       [](const PairResult &p) { return p.found; });
+        result.outcome = found ? Outcome::Written : Outcome::NothingFound;
     }
     result.milliseconds = timer.elapsed();
     return result;

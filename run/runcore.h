@@ -59,6 +59,10 @@ struct PairResult {
     bool applied = false; // its Execute ran
     // Each occurrence replaced or left, as far as the engine listed them.
     QList<automation::Change> changes;
+    // False when the server cannot count (the publishing program itself):
+    // replaced and left are then not known, only whether anything was found.
+    bool counted = true;
+    bool found = false;
 };
 
 struct DocumentResult {
@@ -75,6 +79,8 @@ struct DocumentResult {
 
     qint64 replaced() const;
     qint64 left() const;
+    // False when some pair's counts are not known.
+    bool counted() const;
     // Changes listed over all pairs; fewer than replaced() + left() when the
     // engine stopped listing or cannot list.
     qint64 changesListed() const;
@@ -87,6 +93,8 @@ struct RunReport {
     QList<DocumentResult> documents;
 
     int count(Outcome outcome) const;
+    // Replacements in the documents written (or that would be): a failed
+    // document's count is what it would have made, so it is not added.
     qint64 replaced() const;
     // "12 documents: 10 written, 1 with nothing to replace, 1 failed; 174 replacements"
     QString summary() const;

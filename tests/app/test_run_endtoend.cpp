@@ -14,6 +14,7 @@
 #include "widgets/doclistview.h"
 #include "widgets/form2.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -350,4 +351,30 @@ TEST_F(Window, NeverWritesThroughALinkNamedLikeTheResult)
     EXPECT_EQ(report.documents[0].outcome, Outcome::Failed);
     ASSERT_EQ(report.documents[0].errors.size(), 1);
     EXPECT_TRUE(report.documents[0].errors[0].contains("symbolic link"));
+}
+
+// Count promises only what the run can do: into a folder nobody may change,
+// both say the document fails, and why.
+TEST_F(Window, CountAndRunAgreeOnAFolderThatCannotBeWritten)
+{
+    addCopy("Sample.pub");
+    QDir(dir.path()).mkpath("out");
+    const QByteArray out = QFile::encodeName(path("out"));
+    if (mount("tmpfs", out.constData(), "tmpfs", MS_RDONLY, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a read-only folder here";
+    const std::unique_ptr<const char, int (*)(const char *)> unmount(out.constData(), umount);
+    resultsTo("out");
+    type(form->Text1, "page");
+    for (const bool count : {true, false}) {
+        if (count)
+            form->ListView1->findChild<QAction *>("CountOccurrences")->trigger();
+        else
+            click(form->PushButton7);
+        const RunReport &report = form->lastReport();
+        ASSERT_EQ(report.documents.size(), 1);
+        EXPECT_EQ(report.documents[0].outcome, Outcome::Failed) << count;
+        EXPECT_EQ(report.replaced(), 0);
+        EXPECT_TRUE(report.documents[0].errors.join("").contains("Read-only file system"))
+            << report.documents[0].errors.join("").toStdString();
+    }
 }
