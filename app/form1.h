@@ -48,6 +48,8 @@ inline constexpr char kNothingToFind[] =
 inline constexpr char kNoSets[] =
     "There is nothing to find: the sets list is empty. Add a set or load sets first.";
 inline constexpr char kStopQuestion[] = "Stop after this document?";
+inline constexpr char kBusyAdding[] =
+    "Files are still being added from the folder. Start again when they are all in the list.";
 inline constexpr char kCountShortcut[] = "Ctrl+Shift+C";
 
 struct Form1Services {
@@ -180,6 +182,8 @@ private:
     SetsModel *m_sets = nullptr;
     int m_setsSelection = -1;
     bool m_runInProgress = false;
+    // "Add All Publisher File(s) In Folder" is walking a folder tree.
+    bool m_walkInProgress = false;
     RunReport m_lastReport;
     // Set when the window closes; a run that is yielding stops at its next document.
     bool m_closing = false;
