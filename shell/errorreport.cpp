@@ -14,6 +14,12 @@ QString errorReportText(const QString &description, const QString &location, int
            QLatin1String(kSupportAddress);
 }
 
+QString errorReportDescription(const QString &reportText)
+{
+    const qsizetype at = reportText.lastIndexOf(QStringLiteral("\r\nin Hobmarrow"));
+    return at < 0 ? reportText : reportText.left(at);
+}
+
 void ReportApplicationError(Dialogs &dialogs, const QString &description, const QString &location,
                             int line)
 {
