@@ -295,15 +295,18 @@ no unpaired surrogate and no noncharacter (wrong usage, exit status 2).
 Where the results go (one of):
   --out-dir DIR        Every result into DIR under its source's name.
   --beside             Each result beside its source, named NAME_replaced.pub.
-Sources are never overwritten. A result that would replace another listed
-document, or a result written earlier in the same run, is not written; that
-document is reported as skipped.
+Sources are never overwritten or deleted, whatever name reaches them (a link,
+a bind mount, another letter case): a result that would be its source gets the
+_replaced name. A result that would replace another listed document (a hard
+link to a source, say), or a result written earlier in the same run, is not
+written; that document is reported as skipped.
 
 Options:
   --match-case         Match letter case.
   --ext EXT            The extension searched for in folders (default pub).
   --dry-run            Count only: write and delete nothing. The counts and
-                       refusals are those a real run would have.
+                       refusals are those a real run would have; a result
+                       that could not be written "would fail".
   -j, --jobs N         Edit N publications at a time, 1 to 256 (default: the
                        number of processors). Results and reports keep the
                        list order.
