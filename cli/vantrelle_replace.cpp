@@ -74,48 +74,7 @@ int replace(bool matchCase, const QString &source, const QString &output, const 
         printUtf8(stderr, refusal + QStringLiteral(" “%1” was not written.\n").arg(output));
         return kUsage;
     }
-    automation::Registry registry;
-    registry.Register(QString::fromUtf8(automation::kPublisherProgId),
-                      pubengine::makePublisherServer());
-    auto app = registry.CreateObject(QString::fromUtf8(automation::kPublisherProgId));
-    app->Open(source, false, false, 1);
-    bool allDone = true;
-    bool anyLeft = false;
-    for (qsizetype i = 0; i + 1 < pairs.size(); i += 2) {
-        auto find = app->ActiveDocument()->Find();
-        find->Clear();
-        find->SetFindText(pairs[i]);
-        find->SetReplaceWithText(pairs[i + 1]);
-        find->SetReplaceScope(automation::kReplaceScopeAll);
-        find->SetMatchCase(matchCase);
-        find->SetMatchWholeWord(false);
-        QString error;
-        try {
-            find->Execute();
-        } catch (const std::exception &e) {
-            error = QString::fromUtf8(e.what());
-            allDone = false;
-        }
-        const auto *native = dynamic_cast<const pubengine::NativeFindReplace *>(find.get());
-        anyLeft |= native && native->lastLeft() > 0;
-        printUtf8(stdout, QStringLiteral("“%1” → “%2”: %3 replaced, %4 left\n")
-                              .arg(pairs[i], pairs[i + 1])
-                              .arg(native ? native->lastReplaced() : 0)
-                              .arg(native ? native->lastLeft() : 0));
-        if (!error.isEmpty())
-            printUtf8(stderr, error + u'\n');
-    }
-    if (!allDone) {
-        app->Quit();
-        printUtf8(stderr, anyLeft ? QStringLiteral("“%1” was not written, because not every "
-                                                   "occurrence could be replaced.\n")
-                                        .arg(output)
-                                  : QStringLiteral("“%1” was not written.\n").arg(output));
-        return kFailed;
-    }
-    app->ActiveDocument()->SaveAs(output, automation::kFormatPublication, false);
-    app->Quit();
-    return kOk;
+    return cli::runOneFile(matchCase, source, output, pairs);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "run/reportformat.h"
 
 #include <QJsonArray>
+#include <QIODevice>
 #include <QJsonDocument>
 
 namespace vantrelle {
@@ -97,22 +98,66 @@ QString formatChange(const automation::Change &change, bool colour)
            contextText(change.after, colour ? "\x1b[1;32m" : nullptr);
 }
 
-QByteArray reportCsv(const RunReport &report)
+ReportFormat reportFormatFor(const QString &path)
 {
-    QStringList lines;
-    lines << QStringLiteral("Document,Outcome,Replacements,Left,Output,Milliseconds,Pairs,Errors");
-    for (const DocumentResult &d : report.documents) {
+    return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? ReportFormat::Csv
+                                                                      : ReportFormat::Json;
+}
+
+ReportWriter::ReportWriter(QIODevice &to, ReportFormat format, bool preview)
+    : m_to(to), m_format(format), m_preview(preview)
+{
+    if (format == ReportFormat::Csv)
+        write("\xEF\xBB\xBF" "Document,Outcome,Replacements,Left,Output,Milliseconds,Pairs,Errors\r\n");
+    else if (format == ReportFormat::Json)
+        write("{\n    \"documents\": [");
+}
+
+void ReportWriter::write(const QByteArray &bytes)
+{
+    m_ok = m_ok && m_to.write(bytes) == bytes.size();
+}
+
+void ReportWriter::add(const DocumentResult &d)
+{
+    switch (m_format) {
+    case ReportFormat::Csv: {
         const QStringList fields = {csvField(d.source),
-                                    csvField(outcomeText(d.outcome, report.preview)),
+                                    csvField(outcomeText(d.outcome, m_preview)),
                                     QString::number(d.replaced()),
                                     QString::number(d.left()),
                                     csvField(d.output),
                                     QString::number(d.milliseconds),
-                                    csvField(pairsText(d, report.preview)),
+                                    csvField(pairsText(d, m_preview)),
                                     csvField(d.errors.join(QLatin1Char('\n')))};
-        lines << fields.join(QLatin1Char(','));
+        write(fields.join(QLatin1Char(',')).toUtf8() + "\r\n");
+        break;
     }
-    return QByteArray("\xEF\xBB\xBF") + lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+    case ReportFormat::Json: {
+        // Indented as one member of the run's array.
+        QByteArray text = QJsonDocument(documentJson(d, m_preview)).toJson(QJsonDocument::Indented);
+        text.chop(1);
+        text.replace("\n", "\n        ");
+        write((m_first ? "\n        " : ",\n        ") + text);
+        break;
+    }
+    case ReportFormat::JsonLines:
+        write(documentJsonLine(d, m_preview));
+        break;
+    }
+    m_first = false;
+}
+
+void ReportWriter::finish(const RunReport &report)
+{
+    if (m_format != ReportFormat::Json)
+        return;
+    const QJsonObject run{{QStringLiteral("preview"), report.preview},
+                          {QStringLiteral("started"), report.started.toString(Qt::ISODateWithMs)},
+                          {QStringLiteral("ended"), report.ended.toString(Qt::ISODateWithMs)},
+                          {QStringLiteral("summary"), report.summary()}};
+    // "{\n" comes off: the members follow the documents.
+    write("\n    ],\n" + QJsonDocument(run).toJson(QJsonDocument::Indented).mid(2));
 }
 
 QJsonObject documentJson(const DocumentResult &document, bool preview)
@@ -143,19 +188,6 @@ QJsonObject documentJson(const DocumentResult &document, bool preview)
 QByteArray documentJsonLine(const DocumentResult &document, bool preview)
 {
     return QJsonDocument(documentJson(document, preview)).toJson(QJsonDocument::Compact) + '\n';
-}
-
-QByteArray reportJson(const RunReport &report)
-{
-    QJsonArray documents;
-    for (const DocumentResult &d : report.documents)
-        documents.append(documentJson(d, report.preview));
-    const QJsonObject run{{QStringLiteral("preview"), report.preview},
-                          {QStringLiteral("started"), report.started.toString(Qt::ISODateWithMs)},
-                          {QStringLiteral("ended"), report.ended.toString(Qt::ISODateWithMs)},
-                          {QStringLiteral("summary"), report.summary()},
-                          {QStringLiteral("documents"), documents}};
-    return QJsonDocument(run).toJson(QJsonDocument::Indented);
 }
 
 } // namespace vantrelle

@@ -63,16 +63,18 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     RunReport report;
+    QList<DocumentResult> rows;
 
-    void setReport(const RunReport &r)
+    void setReport(const RunReport &r, QList<DocumentResult> &&documents)
     {
         beginResetModel();
         report = r;
+        rows = std::move(documents);
         endResetModel();
     }
     int rowCount(const QModelIndex &parent = {}) const override
     {
-        return parent.isValid() ? 0 : int(report.documents.size());
+        return parent.isValid() ? 0 : int(rows.size());
     }
     int columnCount(const QModelIndex &parent = {}) const override
     {
@@ -104,7 +106,7 @@ public:
     {
         if (!index.isValid())
             return {};
-        const DocumentResult &d = report.documents.at(index.row());
+        const DocumentResult &d = rows.at(index.row());
         switch (role) {
         case Qt::DisplayRole:
             return display(d, index.row(), index.column());
@@ -289,9 +291,24 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
 
 ReportWindow::~ReportWindow() = default;
 
-void ReportWindow::setReport(const RunReport &report)
+void ReportWindow::beginReport()
 {
-    m_model->setReport(report);
+    m_pending.clear();
+}
+
+void ReportWindow::addDocument(const DocumentResult &document)
+{
+    DocumentResult &row = m_pending.emplace_back(document);
+    // The changes are listed again when the row is selected: kept for every
+    // document they would grow with the run.
+    for (PairResult &pair : row.pairs)
+        pair.changes = {};
+}
+
+void ReportWindow::endReport(const RunReport &report)
+{
+    m_model->setReport(report, std::move(m_pending));
+    m_pending = {};
     setWindowTitle((report.preview ? QStringLiteral("Count (nothing written) — ")
                                    : QStringLiteral("Run report — ")) +
                    QString::fromLatin1(kProductName));
@@ -299,8 +316,8 @@ void ReportWindow::setReport(const RunReport &report)
     m_times->setText(runTimesText(report));
     // The first document with an output, so Enter opens a folder at once.
     int first = 0;
-    for (int i = 0; i < report.documents.size(); ++i) {
-        if (!report.documents[i].output.isEmpty()) {
+    for (int i = 0; i < documentCount(); ++i) {
+        if (!document(i).output.isEmpty()) {
             first = i;
             break;
         }
@@ -312,6 +329,16 @@ void ReportWindow::setReport(const RunReport &report)
 const RunReport &ReportWindow::report() const
 {
     return m_model->report;
+}
+
+const DocumentResult &ReportWindow::document(int index) const
+{
+    return m_model->rows.at(index);
+}
+
+int ReportWindow::documentCount() const
+{
+    return int(m_model->rows.size());
 }
 
 void ReportWindow::selectDocument(int index)
@@ -333,8 +360,14 @@ void ReportWindow::showSelection()
 {
     m_detail->setPlainText(detailText());
     const int row = selectedDocument();
-    m_changes->setDocument(row < 0 ? DocumentResult() : report().documents.at(row),
-                           report().preview);
+    DocumentResult shown = row < 0 ? DocumentResult() : document(row);
+    // A document where nothing was found has nothing to list.
+    if (row >= 0 && m_changesSource && hasCounts(shown) && shown.replaced() + shown.left() > 0) {
+        const QList<PairResult> counted = m_changesSource(shown);
+        for (qsizetype i = 0; i < shown.pairs.size() && i < counted.size(); ++i)
+            shown.pairs[i].changes = counted[i].changes;
+    }
+    m_changes->setDocument(shown, report().preview);
     m_open->setEnabled(!outputFolder().isEmpty());
 }
 
@@ -343,15 +376,15 @@ QString ReportWindow::detailText() const
     const int row = selectedDocument();
     if (row < 0)
         return {};
-    return documentDetailText(report().documents.at(row), report().preview);
+    return documentDetailText(document(row), report().preview);
 }
 
 QString ReportWindow::outputFolder() const
 {
     const int row = selectedDocument();
-    if (row < 0 || report().documents.at(row).output.isEmpty())
+    if (row < 0 || document(row).output.isEmpty())
         return {};
-    return QFileInfo(report().documents.at(row).output).absolutePath();
+    return QFileInfo(document(row).output).absolutePath();
 }
 
 void ReportWindow::openOutputFolder()
@@ -395,10 +428,16 @@ void ReportWindow::saveCsv()
                                 QStringLiteral(" ?"),
                             true))
         return;
-    const QByteArray bytes = reportCsv(report());
     // Whole or nothing: a failed save leaves the file that was there.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        ReportWriter csv(file, ReportFormat::Csv, report().preview);
+        for (const DocumentResult &d : m_model->rows)
+            csv.add(d);
+        written = csv.ok() && file.commit();
+    }
+    if (!written)
         m_dialogs.notice(QStringLiteral("The report could not be saved to %1: %2")
                              .arg(path, file.errorString()));
 }

@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -29,8 +31,20 @@ public:
     explicit ReportWindow(Dialogs &dialogs, QWidget *parent = nullptr);
     ~ReportWindow() override;
 
-    void setReport(const RunReport &report);
+    // A run's report, a row at a time: begun, each document in list order,
+    // ended with the run's totals. The report shown stays until the end.
+    void beginReport();
+    void addDocument(const DocumentResult &document);
+    void endReport(const RunReport &totals);
     const RunReport &report() const;
+    // The row of the document at index (list order): its outcome, counts
+    // and errors, without its changes.
+    const DocumentResult &document(int index) const;
+    int documentCount() const;
+    // Lists a document's changes when the user selects it; without one the
+    // changes pane stays empty.
+    using ChangesSource = std::function<QList<PairResult>(const DocumentResult &)>;
+    void setChangesSource(ChangesSource source) { m_changesSource = std::move(source); }
 
     // The table as it is shown (in its current order), a header line first,
     // fields separated by tabs.
@@ -60,6 +74,9 @@ private:
     int selectedDocument() const;
 
     Dialogs &m_dialogs;
+    ChangesSource m_changesSource;
+    // The rows of the run going on, shown when it ends.
+    QList<DocumentResult> m_pending;
     ReportModel *m_model;
     QSortFilterProxyModel *m_sorted;
     QLabel *m_summary;
