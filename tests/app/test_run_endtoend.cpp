@@ -11,6 +11,7 @@
 #include "tests/support/recordingserver.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/tempsettings.h"
+#include "widgets/changelist.h"
 #include "widgets/controls.h"
 #include "widgets/doclistview.h"
 #include "widgets/form2.h"
@@ -407,9 +408,12 @@ TEST_F(FirstMinute, loadSamplesTypeAPairStartReplacingGivesResultsAndChangesInCo
                   engineText(d.source, {{"2026", "2027"}}, false));
         ASSERT_EQ(d.pairs.size(), 1);
         EXPECT_GT(d.pairs[0].replaced, 0);
-        // The changes are listed when the user selects the row.
+        // Selected, the row lists each change in its context.
         report.selectDocument(i);
-        EXPECT_TRUE(report.detailText().contains("2027")) << report.detailText().toStdString();
+        const QStringList lines = report.changeList()->text().split('\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), d.pairs[0].replaced);
+        for (const QString &line : lines)
+            EXPECT_TRUE(line.contains("[2026]") && line.contains("[2027]")) << line.toStdString();
     }
 }
 
