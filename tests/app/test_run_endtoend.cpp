@@ -15,7 +15,6 @@
 #include "widgets/controls.h"
 #include "widgets/doclistview.h"
 #include "widgets/form2.h"
-#include "widgets/changelist.h"
 #include "widgets/reportwindow.h"
 
 #include <QAction>
