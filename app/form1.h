@@ -48,6 +48,8 @@ inline constexpr char kNothingToFind[] =
 inline constexpr char kNoSets[] =
     "There is nothing to find: the sets list is empty. Add a set or load sets first.";
 inline constexpr char kStopQuestion[] = "Stop after this document?";
+inline constexpr char kBusyAdding[] =
+    "Files are still being added from the folder. Start again when they are all in the list.";
 inline constexpr char kCountShortcut[] = "Ctrl+Shift+C";
 
 struct Form1Services {
@@ -193,6 +195,8 @@ private:
     // The sets; Combo1 and Combo2 show its two columns.
     SetsModel *m_sets = nullptr;
     bool m_runInProgress = false;
+    // "Add All Publisher File(s) In Folder" is walking a folder tree.
+    bool m_walkInProgress = false;
     RunReport m_lastReport;
     RunRequest m_lastRequest;
     // Set when the window closes; a run that is yielding stops at its next document.

@@ -200,7 +200,8 @@ const QList<OptionInfo> &options()
                         "with a note on standard error.")},
         {QStringLiteral("dry-run"), {}, {}, OptionGroup::Other, true,
          QStringLiteral("Count only: write and delete nothing. The counts and refusals are "
-                        "those a real run would have.")},
+                        "those a real run would have; a result that could not be written "
+                        "\"would fail\".")},
         {QStringLiteral("jobs"), QStringLiteral("j"), QStringLiteral("N"), OptionGroup::Other,
          true,
          QStringLiteral("Edit N publications at a time, 1 to 256 (default: the number of "
@@ -396,9 +397,11 @@ no unpaired surrogate and no noncharacter (wrong usage, exit status 2).
 
 Where the results go (one of):
 )") + optionLines(OptionGroup::Where) +
-           QStringLiteral(R"(Sources are never overwritten. A result that would replace another listed
-document, or a result written earlier in the same run, is not written; that
-document is reported as skipped.
+           QStringLiteral(R"(Sources are never overwritten or deleted, whatever name reaches them (a link,
+a bind mount, another letter case): a result that would be its source gets the
+_replaced name. A result that would replace another listed document (a hard
+link to a source, say), or a result written earlier in the same run, is not
+written; that document is reported as skipped.
 
 Options:
 )") + optionLines(OptionGroup::Other) +

@@ -73,12 +73,11 @@ ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_v
                                       bool matchCase, std::size_t listLimit)
 {
     ReplaceResult result;
-    if (const auto fault = pairTextFault(QStringView(find.data(), qsizetype(find.size())),
-                                         PairTextRole::Find))
-        throw Failure(describePairTextFault(QStringLiteral("the find text"), *fault));
     if (const auto fault =
-            pairTextFault(QStringView(replacement.data(), qsizetype(replacement.size())),
-                          PairTextRole::Replace))
+            pairTextFault(QStringView(find.data(), qsizetype(find.size())), PairTextRole::Find))
+        throw Failure(describePairTextFault(QStringLiteral("the find text"), *fault));
+    if (const auto fault = pairTextFault(
+            QStringView(replacement.data(), qsizetype(replacement.size())), PairTextRole::Replace))
         throw Failure(describePairTextFault(QStringLiteral("the replace text"), *fault));
     if (replacement.size() > 0x3FFFFFFF || m_text.size() > 0x3FFFFFFF)
         throw Failure("the replacement text is too long");

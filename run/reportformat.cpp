@@ -78,6 +78,9 @@ QString pairText(const PairResult &pair, bool preview)
     QString line = QStringLiteral("“%1” → “%2”: ").arg(pair.find, pair.replacement);
     if (!pair.applied)
         return line + QStringLiteral("not applied");
+    if (!pair.counted)
+        return line + (pair.found ? QStringLiteral("found, counts not known")
+                                  : QStringLiteral("not found"));
     // The counts are filled in apart: a find text may hold "%1" itself.
     const QString counts = preview ? QStringLiteral("would replace %1, %2 would be left")
                                    : QStringLiteral("%1 replaced, %2 left");
@@ -177,6 +180,7 @@ QJsonObject documentJson(const DocumentResult &document, bool preview)
         QJsonObject pair{{QStringLiteral("find"), p.find},
                          {QStringLiteral("replacement"), p.replacement},
                          {QStringLiteral("applied"), p.applied},
+                         {QStringLiteral("counted"), p.counted},
                          {QStringLiteral("replaced"), p.replaced},
                          {QStringLiteral("left"), p.left},
                          {QStringLiteral("leftReason"), p.leftReason}};

@@ -73,6 +73,10 @@ struct PairResult {
     qint64 inProperties = 0;
     bool searchedLinks = false;
     bool searchedProperties = false;
+    // False when the server cannot count (the publishing program itself):
+    // replaced and left are then not known, only whether anything was found.
+    bool counted = true;
+    bool found = false;
 };
 
 struct DocumentResult {
@@ -90,6 +94,8 @@ struct DocumentResult {
     // Everywhere: stories, link addresses and document properties.
     qint64 replaced() const;
     qint64 left() const;
+    // False when some pair's counts are not known.
+    bool counted() const;
     // Changes listed over all pairs; fewer than replaced() + left() when the
     // engine stopped listing or cannot list.
     qint64 changesListed() const;
@@ -113,6 +119,8 @@ struct RunReport {
 private:
     int m_outcomes[5] = {};
     qint64 m_replaced = 0;
+    // Written by a server that cannot count (the publishing program).
+    qint64 m_uncounted = 0;
 };
 
 QString outcomeText(Outcome outcome, bool preview);

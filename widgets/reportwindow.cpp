@@ -143,9 +143,13 @@ private:
         case ReportWindow::Result:
             return outcomeText(d.outcome, report.preview);
         case ReportWindow::Replacements:
-            return hasCounts(d) ? QVariant(d.replaced()) : QVariant(QString());
         case ReportWindow::Left:
-            return hasCounts(d) ? QVariant(d.left()) : QVariant(QString());
+            if (!hasCounts(d))
+                return QString();
+            // The publishing program itself tells only whether it found anything.
+            if (!d.counted())
+                return QStringLiteral("not known");
+            return column == ReportWindow::Replacements ? d.replaced() : d.left();
         case ReportWindow::Output:
             return d.output;
         }

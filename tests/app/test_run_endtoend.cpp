@@ -15,9 +15,9 @@
 #include "widgets/controls.h"
 #include "widgets/doclistview.h"
 #include "widgets/form2.h"
-#include "widgets/changelist.h"
 #include "widgets/reportwindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -527,4 +527,30 @@ TEST_F(Window, ASecondRunOnTheSameFolderProcessesTheOriginalsOnly)
     files.sort();
     EXPECT_EQ(files, (QStringList{"Sample.pub", "Sample2.pub", "Sample2_replaced.pub",
                                   "Sample_replaced.pub"}));
+}
+
+// Count promises only what the run can do: into a folder nobody may change,
+// both say the document fails, and why.
+TEST_F(Window, CountAndRunAgreeOnAFolderThatCannotBeWritten)
+{
+    addCopy("Sample.pub");
+    QDir(dir.path()).mkpath("out");
+    const QByteArray out = QFile::encodeName(path("out"));
+    if (mount("tmpfs", out.constData(), "tmpfs", MS_RDONLY, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a read-only folder here";
+    const std::unique_ptr<const char, int (*)(const char *)> unmount(out.constData(), umount);
+    resultsTo("out");
+    type(form->Text1, "page");
+    for (const bool count : {true, false}) {
+        if (count)
+            form->ListView1->findChild<QAction *>("CountOccurrences")->trigger();
+        else
+            click(form->PushButton7);
+        ASSERT_EQ(form->reportWindow()->documentCount(), 1);
+        const DocumentResult &d = form->reportWindow()->document(0);
+        EXPECT_EQ(d.outcome, Outcome::Failed) << count;
+        EXPECT_EQ(form->lastReport().replaced(), 0);
+        EXPECT_TRUE(d.errors.join("").contains("Read-only file system"))
+            << d.errors.join("").toStdString();
+    }
 }
