@@ -2,6 +2,7 @@
 
 #include "fsutil/failure.h"
 #include "fsutil/paths.h"
+#include "render/pdfexport.h"
 #include "run/publisher1.h"
 #include "sets/setsfile.h"
 #include "sets/setslist.h"
@@ -22,10 +23,11 @@ constexpr int kMaxJobs = 256;
 const QStringList kValueOptions = {QStringLiteral("--sets"),    QStringLiteral("--separator"),
                                    QStringLiteral("--out-dir"), QStringLiteral("--ext"),
                                    QStringLiteral("--jobs"),    QStringLiteral("-j"),
-                                   QStringLiteral("--report")};
+                                   QStringLiteral("--report"),    QStringLiteral("--pdf-dir"),
+                                   QStringLiteral("--pdf-timeout")};
 const QStringList kBatchFlags = {QStringLiteral("--beside"), QStringLiteral("--dry-run"),
                                  QStringLiteral("--quiet"), QStringLiteral("-q"),
-                                 QStringLiteral("--show-changes")};
+                                 QStringLiteral("--show-changes"), QStringLiteral("--pdf")};
 
 bool isValueOption(const QString &arg)
 {
@@ -141,6 +143,42 @@ QString reportValue(const QCommandLineParser &parser)
     return full;
 }
 
+// Checked before anything runs, LibreOffice's presence included: a run that
+// cannot make the PDFs asked for should not write the results either.
+void readPdfOptions(const QCommandLineParser &parser, BatchOptions &options)
+{
+    const bool beside = parser.isSet(QStringLiteral("pdf"));
+    const bool inFolder = parser.isSet(QStringLiteral("pdf-dir"));
+    const QString folder = singleValue(parser, QStringLiteral("pdf-dir"));
+    const QString timeout = singleValue(parser, QStringLiteral("pdf-timeout"));
+    if (beside && inFolder)
+        throw UsageError(QStringLiteral("--pdf puts each PDF beside its result, --pdf-dir DIR "
+                                        "puts them all in DIR: give one of the two."));
+    if (!beside && !inFolder) {
+        if (parser.isSet(QStringLiteral("pdf-timeout")))
+            throw UsageError(QStringLiteral("--pdf-timeout goes with --pdf or --pdf-dir."));
+        return;
+    }
+    if (options.request.preview)
+        throw UsageError(QStringLiteral("--dry-run writes no results, so there is nothing to "
+                                        "make PDFs of; leave out --pdf or --pdf-dir."));
+    if (inFolder && !FolderExists(absolute(folder)))
+        throw UsageError(QStringLiteral("The folder %1 given with --pdf-dir does not exist.")
+                             .arg(folder));
+    if (parser.isSet(QStringLiteral("pdf-timeout"))) {
+        bool ok = false;
+        options.pdfTimeoutSeconds = timeout.toInt(&ok);
+        if (!ok || options.pdfTimeoutSeconds < 1)
+            throw UsageError(QStringLiteral("--pdf-timeout needs a whole number of seconds, "
+                                            "not “%1”.")
+                                 .arg(timeout));
+    }
+    if (const QString hint = pdfExportMissingHint(); !hint.isEmpty())
+        throw UsageError(hint);
+    options.pdf = true;
+    options.pdfFolder = inFolder ? absolute(folder) : QString();
+}
+
 } // namespace
 
 Form commandForm(const QStringList &args)
@@ -200,6 +238,9 @@ BatchOptions parseBatchOptions(const QStringList &args)
         {QStringLiteral("ext"), QString(), QStringLiteral("EXT")},
         {QStringLiteral("dry-run"), QString()},
         {QStringLiteral("show-changes"), QString()},
+        {QStringLiteral("pdf"), QString()},
+        {QStringLiteral("pdf-dir"), QString(), QStringLiteral("DIR")},
+        {QStringLiteral("pdf-timeout"), QString(), QStringLiteral("SECONDS")},
         {{QStringLiteral("j"), QStringLiteral("jobs")}, QString(), QStringLiteral("N")},
         {QStringLiteral("report"), QString(), QStringLiteral("FILE")},
         {{QStringLiteral("q"), QStringLiteral("quiet")}, QString()},
@@ -261,6 +302,8 @@ BatchOptions parseBatchOptions(const QStringList &args)
     if (options_.showChanges && options_.reportPath == QLatin1String("-"))
         throw UsageError(QStringLiteral("--show-changes and --report - both print on standard "
                                         "output; give the report a file name."));
+
+    readPdfOptions(parser, options_);
 
     if (parser.positionalArguments().isEmpty())
         throw UsageError(QStringLiteral("Name at least one publication or folder."));
@@ -331,6 +374,14 @@ Options:
   --show-changes       Print each replacement in its context on standard
                        output, the changed part in [brackets] (and in colour
                        on a terminal): the first 1,000 of each document.
+  --pdf                After the run, save a PDF of every result written,
+                       NAME.pdf beside NAME.pub, with LibreOffice (package
+                       libreoffice-draw), in as many processes as --jobs.
+                       An existing NAME.pdf is replaced.
+  --pdf-dir DIR        The same, every PDF into DIR.
+  --pdf-timeout S      End LibreOffice when one document takes longer than S
+                       seconds (default 120); that PDF is reported as failed
+                       and the others go on.
   -q, --quiet          No progress line and no summary.
   -h, --help           This text.
   --version            The version.
@@ -338,7 +389,9 @@ Options:
 Each report row holds the source, the output, the outcome (written, nothing
 to replace, failed, skipped, not reached; "would be written" in a dry run),
 replacements made and occurrences left, each pair's counts with the reason
-for what was left, the error text and the milliseconds taken.
+for what was left, the error text and the milliseconds taken; with --pdf or
+--pdf-dir also the PDF's path and outcome (written, failed with LibreOffice's
+reason, not reached). With --report - the lines come once the PDFs are made.
 
 Progress: a live line on standard error (done/total, rate, time left) when it
 is a terminal; nothing when it is not. Failed and skipped documents are named
@@ -350,10 +403,10 @@ done (the rest "not reached") and exits with status 130.
 
 Exit status:
   0    every document written, or nothing to replace in it
-  1    at least one document failed or was skipped (the others were still
-       processed); for the second form: the publication could not be read,
+  1    at least one document failed or was skipped, or a PDF failed (the
+       others were still processed); for the second form: the publication could not be read,
        edited as asked or written
-  2    wrong usage (nothing was written)
+  2    wrong usage, or --pdf without LibreOffice (nothing was written)
   130  interrupted
 
 Examples:

@@ -46,6 +46,10 @@ struct BatchOptions {
     bool quiet = false;
     // Each replacement in its context on standard output.
     bool showChanges = false;
+    // A PDF of every written result: beside it, or into pdfFolder when set.
+    bool pdf = false;
+    QString pdfFolder;
+    int pdfTimeoutSeconds = 120;
 };
 
 // The batch form's options (args without the program name). Reads the sets

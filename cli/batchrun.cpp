@@ -6,16 +6,19 @@
 #include "doclist/screening.h"
 #include "fsutil/paths.h"
 #include "pubengine/server.h"
+#include "run/pdfplan.h"
 #include "run/reportformat.h"
 #include "shell/automation.h"
 #include "shell/dialogs.h"
 #include "shell/errorreport.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
 #include <QThreadPool>
+#include <QTimer>
 
 #include <atomic>
 #include <chrono>
@@ -153,7 +156,7 @@ class ProgressLine {
 public:
     explicit ProgressLine(bool on) : m_on(on) { m_clock.start(); }
 
-    void show(qsizetype done, qsizetype total)
+    void show(qsizetype done, qsizetype total, const QString &what = QStringLiteral("documents"))
     {
         if (!m_on || (m_shown && m_lastShow.isValid() && m_lastShow.elapsed() < 200))
             return;
@@ -162,8 +165,9 @@ public:
         const double seconds = double(m_clock.elapsed()) / 1000.0;
         const double rate = seconds > 0 ? double(done) / seconds : 0.0;
         const QLocale english(QLocale::English);
-        QString line = QStringLiteral("\r\033[K%1/%2 documents")
-                           .arg(english.toString(qint64(done)), english.toString(qint64(total)));
+        QString line = QStringLiteral("\r\033[K%1/%2 %3")
+                           .arg(english.toString(qint64(done)), english.toString(qint64(total)),
+                                what);
         if (done > 0 && rate > 0) {
             const qint64 left = std::llround(double(total - done) / rate);
             line += QStringLiteral(", %1/s, %2:%3 left")
@@ -315,6 +319,39 @@ QString firstErrorLine(const DocumentResult &document)
     return text.section(QLatin1Char('\n'), 0, 0);
 }
 
+// The PDFs of the results written, made on this thread with the event loop
+// turning (LibreOffice works in processes of its own); a stop signal ends
+// the conversions under way and leaves the rest not reached.
+void makePdfs(const BatchOptions &options, RunReport &report, ProgressLine &progress)
+{
+    const PdfPlan plan = planPdfs(report, options.pdfFolder);
+    std::optional<QCoreApplication> app;
+    static int argc = 1;
+    static char name[] = "vantrelle-replace";
+    static char *argv[] = {name, nullptr};
+    if (!QCoreApplication::instance())
+        app.emplace(argc, argv);
+    const StopSignals stopSignals;
+    PdfExport pdfs;
+    pdfs.setJobs(options.jobs);
+    pdfs.setTimeout(std::chrono::seconds(options.pdfTimeoutSeconds));
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &pdfs, [&] {
+        if (stopRequested())
+            pdfs.stop();
+        progress.show(pdfs.doneCount(), plan.jobs.size(), QStringLiteral("PDFs"));
+    });
+    watch.start(100);
+    applyPdfResults(report, plan, pdfs.run(plan.jobs));
+    progress.clear();
+    for (const int i : plan.documents) {
+        const DocumentResult &d = report.documents[i];
+        if (d.pdf.state == PdfState::Failed)
+            printText(stderr, kTool + d.source + QStringLiteral(": PDF ") +
+                                  pdfOutcomeText(d.pdf) + u'\n');
+    }
+}
+
 } // namespace
 
 std::optional<int> runBatchIfAsked(int argc, char **argv)
@@ -352,6 +389,8 @@ int runBatch(const BatchOptions &options)
     request.documents = gatherDocuments(options, console);
     const bool terminal = isatty(STDERR_FILENO) == 1;
     const bool toStdout = options.reportPath == QLatin1String("-");
+    // With PDFs the lines wait for them, so that each line holds its PDF.
+    const bool streamLines = toStdout && !options.pdf;
     const bool colourOut = isatty(fileno(stdout)) != 0;
     if (request.documents.isEmpty() && !options.quiet)
         printText(stderr, kTool + QStringLiteral("No publications were found in the sources "
@@ -379,7 +418,7 @@ int runBatch(const BatchOptions &options)
         };
         while (std::optional<DocumentResult> result = run.next(waiting)) {
             const DocumentResult &d = report.documents.emplace_back(std::move(*result));
-            if (toStdout)
+            if (streamLines)
                 printLine(stdout, documentJsonLine(d, request.preview));
             if (options.showChanges)
                 printText(stdout, changesText(d, colourOut));
@@ -398,9 +437,16 @@ int runBatch(const BatchOptions &options)
         DocumentResult notReached;
         notReached.source = request.documents[i];
         report.documents << notReached;
-        if (toStdout)
+        if (streamLines)
             printLine(stdout, documentJsonLine(notReached, request.preview));
     }
+    if (options.pdf && !interrupted) {
+        makePdfs(options, report, progress);
+        interrupted = stopRequested();
+    }
+    if (toStdout && !streamLines)
+        for (const DocumentResult &d : std::as_const(report.documents))
+            printLine(stdout, documentJsonLine(d, request.preview));
     report.ended = QDateTime::currentDateTime();
 
     bool reportWritten = true;
@@ -414,7 +460,11 @@ int runBatch(const BatchOptions &options)
 
     if (interrupted)
         return kExitInterrupted;
-    const bool allDone = report.count(Outcome::Failed) == 0 && report.count(Outcome::Skipped) == 0;
+    const bool pdfsDone = std::none_of(
+        report.documents.begin(), report.documents.end(),
+        [](const DocumentResult &d) { return d.pdf.state == PdfState::Failed; });
+    const bool allDone = report.count(Outcome::Failed) == 0 &&
+                         report.count(Outcome::Skipped) == 0 && pdfsDone;
     return allDone && reportWritten ? kExitDone : kExitFailed;
 }
 

@@ -69,6 +69,13 @@ QString contextText(const automation::ChangeContext &context, const char *colour
 
 } // namespace
 
+QString pdfOutcomeText(const PdfResult &pdf)
+{
+    if (pdf.state == PdfState::Failed && !pdf.message.isEmpty())
+        return pdfStateText(pdf.state) + QStringLiteral(": ") + pdf.message;
+    return pdfStateText(pdf.state);
+}
+
 QString pairText(const PairResult &pair, bool preview)
 {
     // Quoted, so a deletion ("x" → "") and blanks at either end can be seen.
@@ -97,7 +104,8 @@ QString formatChange(const automation::Change &change, bool colour)
 QByteArray reportCsv(const RunReport &report)
 {
     QStringList lines;
-    lines << QStringLiteral("Document,Outcome,Replacements,Left,Output,Milliseconds,Pairs,Errors");
+    lines << QStringLiteral("Document,Outcome,Replacements,Left,Output,Milliseconds,Pairs,Errors,"
+                          "PDF,PDF outcome");
     for (const DocumentResult &d : report.documents) {
         const QStringList fields = {csvField(d.source),
                                     csvField(outcomeText(d.outcome, report.preview)),
@@ -106,7 +114,10 @@ QByteArray reportCsv(const RunReport &report)
                                     csvField(d.output),
                                     QString::number(d.milliseconds),
                                     csvField(pairsText(d, report.preview)),
-                                    csvField(d.errors.join(QLatin1Char('\n')))};
+                                    csvField(d.errors.join(QLatin1Char('\n'))),
+                                    csvField(d.pdf.state == PdfState::None ? QString()
+                                                                           : d.pdf.path),
+                                    csvField(pdfOutcomeText(d.pdf))};
         lines << fields.join(QLatin1Char(','));
     }
     return QByteArray("\xEF\xBB\xBF") + lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
@@ -123,7 +134,7 @@ QJsonObject documentJson(const DocumentResult &document, bool preview)
                                  {QStringLiteral("left"), p.left},
                                  {QStringLiteral("leftReason"), p.leftReason}});
     }
-    return QJsonObject{{QStringLiteral("source"), document.source},
+    QJsonObject json{{QStringLiteral("source"), document.source},
                        {QStringLiteral("output"), document.output},
                        {QStringLiteral("outcome"), outcomeText(document.outcome, preview)},
                        {QStringLiteral("replaced"), document.replaced()},
@@ -133,7 +144,13 @@ QJsonObject documentJson(const DocumentResult &document, bool preview)
                        {QStringLiteral("changesNotListed"),
                         document.replaced() + document.left() - document.changesListed()},
                        {QStringLiteral("errors"), QJsonArray::fromStringList(document.errors)},
-                       {QStringLiteral("milliseconds"), document.milliseconds}};
+                     {QStringLiteral("milliseconds"), document.milliseconds}};
+    if (document.pdf.state != PdfState::None)
+        json.insert(QStringLiteral("pdf"),
+                    QJsonObject{{QStringLiteral("path"), document.pdf.path},
+                                {QStringLiteral("outcome"), pdfStateText(document.pdf.state)},
+                                {QStringLiteral("message"), document.pdf.message}});
+    return json;
 }
 
 QByteArray documentJsonLine(const DocumentResult &document, bool preview)

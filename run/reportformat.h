@@ -13,6 +13,10 @@ namespace vantrelle {
 // spreadsheet programs read names outside ASCII.
 QByteArray reportCsv(const RunReport &report);
 
+// The PDF's outcome in a few words: "written", "failed: why", "not reached";
+// empty when none was asked for.
+QString pdfOutcomeText(const PdfResult &pdf);
+
 // One pair of a document: "find → replacement: 3 replaced, 1 left (why)", or
 // "would replace 3" in a count.
 QString pairText(const PairResult &pair, bool preview);
@@ -20,7 +24,8 @@ QString pairText(const PairResult &pair, bool preview);
 // One document: source, output, outcome, replaced, left, pairs (find,
 // replacement, replaced, left, leftReason, applied), changes (pair, story,
 // position, before and after as lead/text/trail, left when left),
-// changesNotListed, errors, milliseconds.
+// changesNotListed, errors, milliseconds, and pdf (path, outcome, message)
+// when a PDF was asked for.
 QJsonObject documentJson(const DocumentResult &document, bool preview);
 // The whole run: preview, started, ended, summary and the documents.
 QByteArray reportJson(const RunReport &report);

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vantrelle {
@@ -121,9 +122,20 @@ QString RunReport::summary() const
     QString text = plural(documents.size(), "document", "documents");
     if (!parts.isEmpty())
         text += QStringLiteral(": ") + parts.join(QStringLiteral(", "));
-    return text + QStringLiteral("; ") +
-           plural(replaced(), preview ? "replacement would be made" : "replacement",
-                  preview ? "replacements would be made" : "replacements");
+    text += QStringLiteral("; ") +
+            plural(replaced(), preview ? "replacement would be made" : "replacement",
+                   preview ? "replacements would be made" : "replacements");
+    QStringList pdfs;
+    for (const PdfState state : {PdfState::Written, PdfState::Failed, PdfState::NotReached}) {
+        const auto n = std::count_if(documents.begin(), documents.end(),
+                                     [&](const DocumentResult &d) { return d.pdf.state == state; });
+        if (n > 0)
+            pdfs << QLocale(QLocale::English).toString(qint64(n)) + QLatin1Char(' ') +
+                        pdfStateText(state);
+    }
+    if (!pdfs.isEmpty())
+        text += QStringLiteral("; PDFs: ") + pdfs.join(QStringLiteral(", "));
+    return text;
 }
 
 QString outcomeText(Outcome outcome, bool preview)

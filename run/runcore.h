@@ -3,6 +3,7 @@
 // the output of every document decided once, and the loop that hands each
 // document to the publication editor, tells an observer how it goes and
 // collects what happened to every document.
+#include "render/pdfexport.h"
 #include "run/publisher1.h"
 
 #include <QDateTime>
@@ -70,6 +71,8 @@ struct DocumentResult {
     // notice of the output checks.
     QStringList errors;
     qint64 milliseconds = 0;
+    // The result's PDF, when one was asked for.
+    PdfResult pdf;
 
     qint64 replaced() const;
     qint64 left() const;
