@@ -14,6 +14,7 @@
 #include "shell/settings.h"
 #include "widgets/controls.h"
 #include "widgets/doclistview.h"
+#include "widgets/pdfsaving.h"
 #include "widgets/reportwindow.h"
 
 #include <QAction>
@@ -151,6 +152,8 @@ void Form1::startRun(bool preview)
                 m_lastReport = runDocuments(request, dialogs, m_services.registry, view);
             }
             m_escape->setEnabled(false);
+            if (!m_closing && !preview && CheckPdf->isEnabled() && CheckPdf->isChecked())
+                savePdfsWithProgress(this, m_lastReport);
             if (!m_closing) {
                 guard.run(158, [&] { dialogs.notice(QStringLiteral("Done.")); });
                 if (!m_lastReport.documents.isEmpty())

@@ -38,9 +38,13 @@ inline constexpr SettingKey Snapshot{"Snapshot", SettingKey::Text, ""};
 inline constexpr SettingKey LastFileFolder{"LastFileFolder", SettingKey::Text, ""};
 inline constexpr SettingKey LastSetsFolder{"LastSetsFolder", SettingKey::Text, ""};
 
+// "Also save a PDF of each result" on the main window.
+inline constexpr SettingKey SavePdfs{"SavePdfs", SettingKey::Boolean, "False"};
+
 inline constexpr SettingKey all[] = {Check2,     TabControl1, Form2Text2,     OutputFolder,
                                      Option1,    Option2,     LastFolderDot,  Extension,
-                                     LastFolder, Snapshot,    LastFileFolder, LastSetsFolder};
+                                     LastFolder, Snapshot,    LastFileFolder, LastSetsFolder,
+                                     SavePdfs};
 } // namespace keys
 
 inline constexpr char kSettingsApplication[] = "Quillorn";

@@ -1,5 +1,6 @@
 #include "widgets/reportwindow.h"
 #include "widgets/changelist.h"
+#include "widgets/pdfsaving.h"
 
 #include "run/reportformat.h"
 #include "shell/apptitle.h"
@@ -13,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
@@ -97,6 +99,8 @@ public:
         case ReportWindow::Output:
             return report.preview ? QStringLiteral("Output (not written)")
                                   : QStringLiteral("Output");
+        case ReportWindow::Pdf:
+            return QStringLiteral("PDF");
         }
         return {};
     }
@@ -111,12 +115,16 @@ public:
         case kSortRole:
             return sortKey(d, index.row(), index.column());
         case Qt::DecorationRole:
+            if (index.column() == ReportWindow::Pdf && d.pdf.state == PdfState::Failed)
+                return icon(Outcome::Failed);
             return index.column() == ReportWindow::Result ? icon(d.outcome) : QVariant();
         case Qt::ToolTipRole:
             if (index.column() == ReportWindow::Result && !d.errors.isEmpty())
                 return d.errors.join(QLatin1Char('\n'));
             if (index.column() == ReportWindow::Document || index.column() == ReportWindow::Output)
                 return display(d, index.row(), index.column());
+            if (index.column() == ReportWindow::Pdf && d.pdf.state != PdfState::None)
+                return d.pdf.path + QLatin1Char('\n') + pdfOutcomeText(d.pdf);
             return {};
         case Qt::TextAlignmentRole:
             if (index.column() == ReportWindow::Position ||
@@ -144,6 +152,8 @@ private:
             return hasCounts(d) ? QVariant(d.left()) : QVariant(QString());
         case ReportWindow::Output:
             return d.output;
+        case ReportWindow::Pdf:
+            return pdfStateText(d.pdf.state);
         }
         return {};
     }
@@ -190,6 +200,9 @@ QString documentDetailText(const DocumentResult &document, bool preview)
     lines << (preview ? QStringLiteral("Output (not written): ") : QStringLiteral("Output: ")) +
                  output;
     lines << QStringLiteral("Outcome: ") + outcomeText(document.outcome, preview);
+    if (document.pdf.state != PdfState::None)
+        lines << QStringLiteral("PDF: ") + document.pdf.path + QStringLiteral(" (") +
+                     pdfOutcomeText(document.pdf) + QLatin1Char(')');
     // What went wrong comes before the counts: it is what the reader looks for.
     if (!document.errors.isEmpty())
         lines << QString() << QStringLiteral("Errors:") << document.errors;
@@ -260,10 +273,18 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     m_open = new QPushButton(QStringLiteral("&Open Output Folder"), this);
     m_copy = new QPushButton(QStringLiteral("&Copy Table"), this);
     m_save = new QPushButton(QStringLiteral("&Save as CSV…"), this);
+    m_pdf = new QPushButton(QStringLiteral("Save &PDFs of the Results…"), this);
+    m_pdf->setObjectName(QStringLiteral("savePdfs"));
+    auto *pdfMenu = new QMenu(m_pdf);
+    pdfMenu->addAction(QStringLiteral("&Beside Each Result"), this, [this] { savePdfs(); })
+        ->setObjectName(QStringLiteral("pdfsBeside"));
+    pdfMenu->addAction(QStringLiteral("Into a &Folder…"), this, [this] { savePdfsIntoFolder(); })
+        ->setObjectName(QStringLiteral("pdfsIntoFolder"));
+    m_pdf->setMenu(pdfMenu);
     auto *close = new QPushButton(QStringLiteral("Close"), this);
     // Enter opens the folder wherever the focus is; Esc closes (QDialog).
     m_open->setDefault(true);
-    for (QPushButton *b : {m_copy, m_save, close})
+    for (QPushButton *b : {m_copy, m_save, m_pdf, close})
         b->setAutoDefault(false);
     connect(m_open, &QPushButton::clicked, this, [this] { openOutputFolder(); });
     connect(m_copy, &QPushButton::clicked, this, [this] { copyTable(); });
@@ -274,6 +295,7 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     buttons->addWidget(m_open);
     buttons->addWidget(m_copy);
     buttons->addWidget(m_save);
+    buttons->addWidget(m_pdf);
     buttons->addStretch();
     buttons->addWidget(close);
 
@@ -291,12 +313,7 @@ ReportWindow::~ReportWindow() = default;
 
 void ReportWindow::setReport(const RunReport &report)
 {
-    m_model->setReport(report);
-    setWindowTitle((report.preview ? QStringLiteral("Count (nothing written) — ")
-                                   : QStringLiteral("Run report — ")) +
-                   QString::fromLatin1(kProductName));
-    m_summary->setText(report.summary());
-    m_times->setText(runTimesText(report));
+    showReport(report);
     // The first document with an output, so Enter opens a folder at once.
     int first = 0;
     for (int i = 0; i < report.documents.size(); ++i) {
@@ -307,6 +324,40 @@ void ReportWindow::setReport(const RunReport &report)
     }
     selectDocument(first);
     showSelection();
+}
+
+void ReportWindow::showReport(const RunReport &report)
+{
+    m_model->setReport(report);
+    setWindowTitle((report.preview ? QStringLiteral("Count (nothing written) — ")
+                                   : QStringLiteral("Run report — ")) +
+                   QString::fromLatin1(kProductName));
+    m_summary->setText(report.summary());
+    m_times->setText(runTimesText(report));
+    const QString obstacle = pdfSavingObstacle(report);
+    m_pdf->setEnabled(obstacle.isEmpty());
+    m_pdf->setToolTip(obstacle.isEmpty()
+                          ? QStringLiteral("Save a PDF of every result with LibreOffice, beside "
+                                           "it or into a folder you choose.")
+                          : obstacle);
+}
+
+void ReportWindow::savePdfs(const QString &folder)
+{
+    RunReport updated = report();
+    savePdfsWithProgress(this, updated, folder);
+    const int row = selectedDocument();
+    showReport(updated);
+    selectDocument(row);
+    showSelection();
+}
+
+void ReportWindow::savePdfsIntoFolder()
+{
+    const QString folder = m_dialogs.pickFolder(QStringLiteral("Save the PDFs into this folder"),
+                                                outputFolder());
+    if (!folder.isEmpty())
+        savePdfs(folder);
 }
 
 const RunReport &ReportWindow::report() const

@@ -1,0 +1,51 @@
+#include "widgets/pdfsaving.h"
+
+#include "render/pdfexport.h"
+#include "run/pdfplan.h"
+
+#include <QFileInfo>
+#include <QProgressDialog>
+#include <QThread>
+
+namespace vantrelle {
+
+QString pdfSavingObstacle(const RunReport &report)
+{
+    if (const QString hint = pdfExportMissingHint(); !hint.isEmpty())
+        return hint;
+    if (report.preview)
+        return QObject::tr("A count writes no results, so there is nothing to make PDFs of.");
+    if (planPdfs(report).jobs.isEmpty())
+        return QObject::tr("The run wrote no result that is still there to make a PDF of.");
+    return {};
+}
+
+void savePdfsWithProgress(QWidget *parent, RunReport &report, const QString &folder)
+{
+    const PdfPlan plan = planPdfs(report, folder);
+    const auto total = int(plan.jobs.size());
+    QProgressDialog progress(QObject::tr("Starting LibreOffice…"), QObject::tr("Cancel"), 0, total,
+                             parent);
+    progress.setWindowTitle(QObject::tr("Saving PDFs"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setMinimumWidth(480);
+
+    PdfExport pdfs;
+    pdfs.setJobs(QThread::idealThreadCount());
+    QObject::connect(&pdfs, &PdfExport::converting, &progress, [&](int index) {
+        progress.setLabelText(QObject::tr("Converting “%1” (%2 of %3)")
+                                  .arg(QFileInfo(plan.jobs[index].source).fileName())
+                                  .arg(pdfs.doneCount() + 1)
+                                  .arg(total));
+    });
+    QObject::connect(&pdfs, &PdfExport::documentDone, &progress,
+                     [&] { progress.setValue(pdfs.doneCount()); });
+    QObject::connect(&progress, &QProgressDialog::canceled, &pdfs, &PdfExport::stop);
+    progress.show();
+    applyPdfResults(report, plan, pdfs.run(plan.jobs));
+}
+
+} // namespace vantrelle
