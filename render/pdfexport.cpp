@@ -1,17 +1,21 @@
 #include "render/pdfexport.h"
 #include "render/pdfrendering.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSaveFile>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <csignal>
 #include <unistd.h>
 
@@ -48,7 +52,32 @@ bool wholePdf(const QByteArray &bytes)
     return bytes.startsWith("%PDF-") && end >= 0 && end >= bytes.size() - 1024;
 }
 
+// Copies a folder and everything below it; false when any of it fails.
+bool copyTree(const QString &from, const QString &to)
+{
+    if (!QDir().mkpath(to))
+        return false;
+    QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System,
+                    QDirIterator::Subdirectories);
+    const QDir source(from);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString target = QDir(to).filePath(source.relativeFilePath(path));
+        const bool ok = it.fileInfo().isDir() ? QDir().mkpath(target) : QFile::copy(path, target);
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
+
+QString defaultProfileTemplate()
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    return cache.isEmpty() ? QString()
+                           : cache + QStringLiteral("/vantrelle/libreoffice-pdf-profile");
+}
 
 QString pdfStateText(PdfState state)
 {
@@ -247,6 +276,10 @@ void PdfExport::startWorker(Worker &worker)
     process.setChildProcessModifier([] { ::setsid(); });
     process.setProgram(libreOfficeProgram(m_program));
     const QString profile = m_temp->filePath(QStringLiteral("profile-%1").arg(worker.number));
+    // A half-copied profile is worse than none: LibreOffice makes a new one.
+    if (!m_profileTemplate.isEmpty() && !QFileInfo::exists(profile) &&
+        QFileInfo(m_profileTemplate).isDir() && !copyTree(m_profileTemplate, profile))
+        QDir(profile).removeRecursively();
     process.setArguments(QStringList{QStringLiteral("-env:UserInstallation=") +
                                          QUrl::fromLocalFile(profile).toString(),
                                      QStringLiteral("--headless"), QStringLiteral("--norestore"),
@@ -448,8 +481,25 @@ void PdfExport::finishIfDone()
         if (worker->process)
             return;
     m_running = false;
+    keepProfile();
     m_temp.reset();
     emit finished();
+}
+
+void PdfExport::keepProfile()
+{
+    // Only a profile LibreOffice made a PDF with is worth keeping.
+    const bool wrote = std::any_of(m_results.begin(), m_results.end(), [](const PdfResult &r) {
+        return r.state == PdfState::Written;
+    });
+    if (!m_temp || !wrote || m_profileTemplate.isEmpty() || QFileInfo::exists(m_profileTemplate))
+        return;
+    const QString profile = m_temp->filePath(QStringLiteral("profile-0"));
+    // Copied beside it and renamed, so another export never sees half of it.
+    const QString partial = m_profileTemplate + QStringLiteral(".part-%1").arg(QCoreApplication::applicationPid());
+    if (!QFileInfo(profile).isDir() || !copyTree(profile, partial) ||
+        !QDir().rename(partial, m_profileTemplate))
+        QDir(partial).removeRecursively();
 }
 
 } // namespace vantrelle

@@ -38,6 +38,9 @@ QString pdfPathFor(const QString &result, const QString &folder = {});
 // How to get LibreOffice for PDFs; empty when it can be started.
 QString pdfExportMissingHint(const QString &program = {});
 
+// In the user's cache folder.
+QString defaultProfileTemplate();
+
 struct PdfJob {
     QString source;
     QString pdf;
@@ -56,6 +59,9 @@ public:
     void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
     // Where the private temporary folder goes; the system's unless set.
     void setWorkFolder(const QString &folder) { m_workFolder = folder; }
+    // A LibreOffice profile kept between exports: each process starts from a
+    // copy, which saves LibreOffice making a new one. Empty: none kept.
+    void setProfileTemplate(const QString &folder) { m_profileTemplate = folder; }
 
     // Starts converting; finished() follows exactly once, also when
     // LibreOffice is missing (every job failed with the hint) or jobs is empty.
@@ -92,11 +98,13 @@ private:
     void fail(int index, const QString &message);
     void endProcess(Worker &worker);
     void finishIfDone();
+    void keepProfile();
     QString inputPath(int index) const;
     QString outputPath(int index) const;
 
     QString m_program;
     QString m_workFolder;
+    QString m_profileTemplate = defaultProfileTemplate();
     int m_jobs = 1;
     std::chrono::milliseconds m_timeout{std::chrono::minutes(2)};
     QList<PdfJob> m_list;
