@@ -52,6 +52,13 @@ bool wholePdf(const QByteArray &bytes)
     return bytes.startsWith("%PDF-") && end >= 0 && end >= bytes.size() - 1024;
 }
 
+// " It said: …" with what LibreOffice wrote, or nothing when it wrote nothing.
+QString saidText(const QStringList &said)
+{
+    const QString text = said.join(QLatin1Char(' ')).simplified();
+    return text.isEmpty() ? QString() : QObject::tr(" It said: %1").arg(text);
+}
+
 // Copies a folder and everything below it; false when any of it fails.
 bool copyTree(const QString &from, const QString &to)
 {
@@ -411,6 +418,7 @@ void PdfExport::processEnded(Worker &worker)
                 reason = process->exitStatus() == QProcess::CrashExit
                              ? tr("LibreOffice crashed.")
                              : tr("LibreOffice ended with exit code %1.").arg(process->exitCode());
+                reason += saidText(worker.said);
             }
             fail(worker.batch.takeFirst(), reason);
             m_pending = worker.batch + m_pending;
@@ -426,17 +434,10 @@ void PdfExport::processEnded(Worker &worker)
 
 void PdfExport::settle(Worker &worker, qsizetype count, const QString &message)
 {
-    const QString said = worker.said.join(QLatin1Char(' ')).simplified();
-    for (qsizetype k = 0; k < count && !worker.batch.isEmpty(); ++k) {
-        const int index = worker.batch.takeFirst();
-        QString reason = message;
-        if (reason.isEmpty()) {
-            reason = tr("LibreOffice could not convert it.");
-            if (!said.isEmpty())
-                reason += tr(" It said: %1").arg(said);
-        }
-        settleOne(index, reason);
-    }
+    const QString reason =
+        message.isEmpty() ? tr("LibreOffice could not convert it.") + saidText(worker.said) : message;
+    for (qsizetype k = 0; k < count && !worker.batch.isEmpty(); ++k)
+        settleOne(worker.batch.takeFirst(), reason);
     worker.said.clear();
 }
 

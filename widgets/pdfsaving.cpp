@@ -11,13 +11,22 @@ namespace vantrelle {
 
 QString pdfSavingObstacle(const RunReport &report)
 {
-    if (const QString hint = pdfExportMissingHint(); !hint.isEmpty())
+    if (QString hint = pdfExportMissingHint(); !hint.isEmpty())
         return hint;
     if (report.preview)
         return QObject::tr("A count writes no results, so there is nothing to make PDFs of.");
     if (planPdfs(report).jobs.isEmpty())
         return QObject::tr("The run wrote no result that is still there to make a PDF of.");
     return {};
+}
+
+QStringList existingPdfs(const RunReport &report, const QString &folder)
+{
+    QStringList existing;
+    for (const PdfJob &job : planPdfs(report, folder).jobs)
+        if (QFileInfo::exists(job.pdf))
+            existing << job.pdf;
+    return existing;
 }
 
 void savePdfsWithProgress(QWidget *parent, RunReport &report, const QString &folder)
@@ -27,7 +36,8 @@ void savePdfsWithProgress(QWidget *parent, RunReport &report, const QString &fol
     QProgressDialog progress(QObject::tr("Starting LibreOffice…"), QObject::tr("Cancel"), 0, total,
                              parent);
     progress.setWindowTitle(QObject::tr("Saving PDFs"));
-    progress.setWindowModality(Qt::WindowModal);
+    // Nothing else may start meanwhile: a run would replace the report.
+    progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(0);
     progress.setAutoClose(false);
     progress.setAutoReset(false);

@@ -13,6 +13,9 @@ namespace vantrelle {
 // the conversions under way: what is written stays, the rest is not reached.
 void savePdfsWithProgress(QWidget *parent, RunReport &report, const QString &folder = {});
 
+// The PDFs that saving would replace.
+QStringList existingPdfs(const RunReport &report, const QString &folder = {});
+
 // Why PDFs cannot be saved for report (LibreOffice missing, a count, no
 // result written); empty when they can.
 QString pdfSavingObstacle(const RunReport &report);

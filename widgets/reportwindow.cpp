@@ -344,6 +344,16 @@ void ReportWindow::showReport(const RunReport &report)
 
 void ReportWindow::savePdfs(const QString &folder)
 {
+    const QStringList existing = existingPdfs(report(), folder);
+    if (!existing.isEmpty() &&
+        !m_dialogs.question(existing.size() == 1
+                                ? QStringLiteral("%1 already exists. Replace it?").arg(existing[0])
+                                : QStringLiteral("%1 PDFs already exist, such as %2. Replace "
+                                                 "them?")
+                                      .arg(existing.size())
+                                      .arg(existing[0]),
+                            false))
+        return;
     RunReport updated = report();
     savePdfsWithProgress(this, updated, folder);
     const int row = selectedDocument();

@@ -404,6 +404,11 @@ TEST_F(Window, ThePdfOptionAndTheReportWindowsPdfButtonSaveAPdfOfEveryResult)
         expectShowsReplacement(path(QStringLiteral("pdfs/%1.pdf").arg(name)));
     EXPECT_TRUE(report->detailText().contains("PDF: " + path("pdfs/Sample.pdf") + " (written)"))
         << report->detailText().toStdString();
+    // PDFs already there are replaced only when the user says so.
+    dialogs.questionAnswers.push_back(false);
+    report->pdfButton()->menu()->findChild<QAction *>("pdfsBeside")->trigger();
+    EXPECT_TRUE(dialogs.texts("question").last().startsWith("2 PDFs already exist"));
+    EXPECT_TRUE(report->detailText().contains(path("pdfs/Sample.pdf")));
 }
 
 TEST_F(Window, WithoutLibreOfficeBothWaysToPdfsAreOffAndSayWhatToInstall)
