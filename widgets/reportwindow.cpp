@@ -273,7 +273,7 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     m_open = new QPushButton(QStringLiteral("&Open Output Folder"), this);
     m_copy = new QPushButton(QStringLiteral("&Copy Table"), this);
     m_save = new QPushButton(QStringLiteral("&Save as CSV…"), this);
-    m_pdf = new QPushButton(QStringLiteral("Save &PDFs of the Results…"), this);
+    m_pdf = new QPushButton(QStringLiteral("Save &PDFs of the results…"), this);
     m_pdf->setObjectName(QStringLiteral("savePdfs"));
     auto *pdfMenu = new QMenu(m_pdf);
     pdfMenu->addAction(QStringLiteral("&Beside Each Result"), this, [this] { savePdfs(); })

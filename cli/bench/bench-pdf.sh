@@ -76,8 +76,8 @@ for r in $(seq 1 "$repeat"); do
   s=$(awk "BEGIN { printf \"%.2f\", $t1 - $t0 }")
   v=$(awk "BEGIN { printf \"%.2f\", $t2 - $t1 }")
   echo "run $r: soffice alone ${s} s, vantrelle-replace --jobs $jobs ${v} s"
-  best_soffice=$(awk "BEGIN { b = \"$best_soffice\"; print (b == \"\" || $s < b) ? $s : b }")
-  best_tool=$(awk "BEGIN { b = \"$best_tool\"; print (b == \"\" || $v < b) ? $v : b }")
+  best_soffice=$(awk "BEGIN { b = \"$best_soffice\"; print (b == \"\" || $s < b + 0) ? $s : b }")
+  best_tool=$(awk "BEGIN { b = \"$best_tool\"; print (b == \"\" || $v < b + 0) ? $v : b }")
 done
 ratio=$(awk "BEGIN { printf \"%.2f\", $best_soffice / $best_tool }")
 echo "$count publications: soffice alone $best_soffice s, vantrelle-replace --jobs $jobs $best_tool s: ${ratio}x faster"
