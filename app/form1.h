@@ -147,7 +147,7 @@ public:
     void RecordSampleFiles();
     void AddSampleFiles();
     bool runInProgress() const { return m_runInProgress; }
-    // What the last run did to every document.
+    // The totals of the last run; its documents are the report window's rows.
     const RunReport &lastReport() const { return m_lastReport; }
     // The report of the last run that reached its loop; null before one.
     ReportWindow *reportWindow() const { return m_reportWindow; }
@@ -169,10 +169,12 @@ private:
     // Start Replacing and Count occurrences.
     void startRun(bool preview);
     void showReport();
+    ReportWindow *reportWindow(bool create);
     // What the controls ask of a run, read once at its start.
     RunRequest runRequest(bool preview) const;
-    // The notice for a run with nothing to find; empty when there is something.
-    QString missingFindText() const;
+    // The notice for a run with nothing to find or with a text a publication
+    // cannot hold (which box, which character, where); empty when it can run.
+    QString textsRefusal() const;
 
     Form1Services m_services;
     WindowPointer m_pointer{this};
@@ -182,6 +184,7 @@ private:
     int m_setsSelection = -1;
     bool m_runInProgress = false;
     RunReport m_lastReport;
+    RunRequest m_lastRequest;
     // Set when the window closes; a run that is yielding stops at its next document.
     bool m_closing = false;
     // Set when the user chose to stop; the run stops after its current document.

@@ -63,8 +63,13 @@ void Form1::PushButton1_Click()
         guard.run(106, [&] { m_services.dialogs.notice(QString::fromLatin1(kSetsFull)); });
         return;
     }
+    const SetsPairs pair{{pieces.value(0)}, {pieces.value(1)}};
+    if (const QString refusal = pairsRefusal(pair, {}, EmptyFind::Allowed); !refusal.isEmpty()) {
+        guard.run(112, [&] { m_services.dialogs.notice(refusal); });
+        return;
+    }
     // Both texts go in as one pair, so the two lists stay equal in length.
-    guard.run(108, [&] { m_sets->append({{pieces.value(0)}, {pieces.value(1)}}); });
+    guard.run(108, [&] { m_sets->append(pair); });
     guard.reach(110);
 }
 

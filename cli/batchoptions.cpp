@@ -19,27 +19,29 @@ namespace {
 const QString kPair = QStringLiteral("--pair");
 // A thread per job; far more than the processors only adds threads.
 constexpr int kMaxJobs = 256;
-// Options that take the next argument as their value.
-const QStringList kValueOptions = {QStringLiteral("--sets"),    QStringLiteral("--separator"),
-                                   QStringLiteral("--out-dir"), QStringLiteral("--ext"),
-                                   QStringLiteral("--jobs"),    QStringLiteral("-j"),
-                                   QStringLiteral("--report"),    QStringLiteral("--pdf-dir"),
-                                   QStringLiteral("--pdf-timeout")};
-const QStringList kBatchFlags = {QStringLiteral("--beside"), QStringLiteral("--dry-run"),
-                                 QStringLiteral("--quiet"), QStringLiteral("-q"),
-                                 QStringLiteral("--show-changes"), QStringLiteral("--pdf")};
 
 bool isValueOption(const QString &arg)
 {
-    return kValueOptions.contains(arg);
+    for (const OptionInfo &option : options()) {
+        if (!option.value.isEmpty() && !option.twoValues &&
+            (arg == QLatin1String("--") + option.name ||
+             (!option.shortName.isEmpty() && arg == QLatin1Char('-') + option.shortName)))
+            return true;
+    }
+    return false;
 }
 
 bool isBatchOption(const QString &arg)
 {
-    if (arg == kPair || kBatchFlags.contains(arg) || isValueOption(arg))
-        return true;
     const qsizetype eq = arg.indexOf(QLatin1Char('='));
-    return arg.startsWith(QLatin1String("--")) && eq > 2 && isValueOption(arg.left(eq));
+    const QString name = arg.startsWith(QLatin1String("--")) && eq > 2 ? arg.left(eq) : arg;
+    for (const OptionInfo &option : options()) {
+        if (option.batchOnly && (name == QLatin1String("--") + option.name ||
+                                 (!option.shortName.isEmpty() &&
+                                  name == QLatin1Char('-') + option.shortName)))
+            return true;
+    }
+    return false;
 }
 
 QString absolute(const QString &path)
@@ -47,30 +49,11 @@ QString absolute(const QString &path)
     return QDir::cleanPath(QDir::current().absoluteFilePath(path));
 }
 
-// Stories use control characters as paragraph, line and field marks; one in a
-// find or replace text would find or make structure, not text.
-void checkText(const QString &text, const QString &what)
+// Texts a publication cannot hold are a usage error, before any document is opened.
+void checkPairs(const SetsPairs &pairs, const QString &from)
 {
-    for (const QChar c : text) {
-        if (c.category() == QChar::Other_Control && c != QLatin1Char('\t'))
-            throw UsageError(QStringLiteral("%1 holds the control character U+%2; only tab is "
-                                            "allowed in find and replace texts.")
-                                 .arg(what, QString::number(c.unicode(), 16)
-                                                .toUpper()
-                                                .rightJustified(4, QLatin1Char('0'))));
-    }
-}
-
-void checkPairs(const QStringList &finds, const QStringList &replacements, const QString &from)
-{
-    for (qsizetype i = 0; i < finds.size(); ++i) {
-        const QString pair = QStringLiteral("pair %1 %2").arg(i + 1).arg(from);
-        if (finds[i].isEmpty())
-            throw UsageError(QStringLiteral("The find text of %1is empty.").arg(pair));
-        checkText(finds[i], QStringLiteral("The find text of %1").arg(pair.trimmed()));
-        checkText(replacements[i],
-                  QStringLiteral("The replacement of %1(“%2”)").arg(pair, finds[i]));
-    }
+    if (const QString refusal = pairsRefusal(pairs, from); !refusal.isEmpty())
+        throw UsageError(refusal);
 }
 
 // The sets file read the way Load Sets reads it: its encodings, its separator
@@ -143,6 +126,46 @@ QString reportValue(const QCommandLineParser &parser)
     return full;
 }
 
+// The option column of the help; longer entries put their text on the next
+// line.
+constexpr int kHelpColumn = 23;
+constexpr int kHelpWidth = 79;
+
+QString wrapped(const QString &text, int indent)
+{
+    QString out;
+    QString line;
+    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && indent + line.size() + 1 + word.size() > kHelpWidth) {
+            out += QString(indent, QLatin1Char(' ')) + line + u'\n';
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    return out + QString(indent, QLatin1Char(' ')) + line + u'\n';
+}
+
+QString optionLines(OptionGroup group)
+{
+    QString out;
+    for (const OptionInfo &option : options()) {
+        if (option.group != group)
+            continue;
+        QString tag = QStringLiteral("  ");
+        if (!option.shortName.isEmpty())
+            tag += QLatin1Char('-') + option.shortName + QStringLiteral(", ");
+        tag += QStringLiteral("--") + option.name;
+        if (!option.value.isEmpty())
+            tag += QLatin1Char(' ') + option.value;
+        const QString text = wrapped(option.help, kHelpColumn);
+        if (tag.size() < kHelpColumn)
+            out += tag.leftJustified(kHelpColumn) + text.mid(kHelpColumn);
+        else
+            out += tag + u'\n' + text;
+    }
+    return out;
+}
+
 // Checked before anything runs, LibreOffice's presence included: a run that
 // cannot make the PDFs asked for should not write the results either.
 void readPdfOptions(const QCommandLineParser &parser, BatchOptions &options)
@@ -181,6 +204,61 @@ void readPdfOptions(const QCommandLineParser &parser, BatchOptions &options)
 
 } // namespace
 
+const QList<OptionInfo> &options()
+{
+    static const QList<OptionInfo> table = {
+        {QStringLiteral("pair"), {}, QStringLiteral("FIND REPLACE"), OptionGroup::What, true,
+         QStringLiteral("A pair; repeat for more, applied in the order given."), true},
+        {QStringLiteral("sets"), {}, QStringLiteral("FILE"), OptionGroup::What, true,
+         QStringLiteral("Pairs from a sets file, read as Load Sets reads it: one pair per line, "
+                        "FIND SEP REPLACE, in UTF-8, UTF-16 or Windows-1252; at most 32,767 "
+                        "pairs.")},
+        {QStringLiteral("separator"), {}, QStringLiteral("SEP"), OptionGroup::What, true,
+         QStringLiteral("The separator of the sets file (default ::).")},
+        {QStringLiteral("out-dir"), {}, QStringLiteral("DIR"), OptionGroup::Where, true,
+         QStringLiteral("Every result into DIR under its source's name.")},
+        {QStringLiteral("beside"), {}, {}, OptionGroup::Where, true,
+         QStringLiteral("Each result beside its source, named NAME_replaced.pub.")},
+        {QStringLiteral("match-case"), {}, {}, OptionGroup::Other, false,
+         QStringLiteral("Match letter case.")},
+        {QStringLiteral("ext"), {}, QStringLiteral("EXT"), OptionGroup::Other, true,
+         QStringLiteral("The extension searched for in folders (default pub).")},
+        {QStringLiteral("dry-run"), {}, {}, OptionGroup::Other, true,
+         QStringLiteral("Count only: write and delete nothing. The counts and refusals are "
+                        "those a real run would have.")},
+        {QStringLiteral("jobs"), QStringLiteral("j"), QStringLiteral("N"), OptionGroup::Other,
+         true,
+         QStringLiteral("Edit N publications at a time, 1 to 256 (default: the number of "
+                        "processors). Results and reports keep the list order.")},
+        {QStringLiteral("report"), {}, QStringLiteral("FILE"), OptionGroup::Other, true,
+         QStringLiteral("Write a report of every document as each one is done: FILE.json (the "
+                        "run as one JSON object) or FILE.csv (one line per document); - prints "
+                        "it as JSON lines on standard output.")},
+        {QStringLiteral("show-changes"), {}, {}, OptionGroup::Other, true,
+         QStringLiteral("Print each replacement in its context on standard output, the changed "
+                        "part in [brackets] (and in colour on a terminal): the first 1,000 of "
+                        "each document.")},
+        {QStringLiteral("pdf"), {}, {}, OptionGroup::Other, true,
+         QStringLiteral("After the run, save a PDF of every result written, NAME.pdf beside "
+                        "NAME.pub, with LibreOffice (package libreoffice-draw), in as many "
+                        "processes as --jobs. An existing NAME.pdf is replaced.")},
+        {QStringLiteral("pdf-dir"), {}, QStringLiteral("DIR"), OptionGroup::Other, true,
+         QStringLiteral("The same, every PDF into DIR.")},
+        {QStringLiteral("pdf-timeout"), {}, QStringLiteral("S"), OptionGroup::Other, true,
+         QStringLiteral("End LibreOffice when one document takes longer than S seconds "
+                        "(default 120); that PDF is reported as failed and the others go on.")},
+        {QStringLiteral("quiet"), QStringLiteral("q"), {}, OptionGroup::Other, true,
+         QStringLiteral("No progress line and no summary.")},
+        {QStringLiteral("help"), QStringLiteral("h"), {}, OptionGroup::Exit, false,
+         QStringLiteral("This text.")},
+        {QStringLiteral("version"), {}, {}, OptionGroup::Exit, false,
+         QStringLiteral("The version.")},
+        {QStringLiteral("text"), {}, {}, OptionGroup::Text, false,
+         QStringLiteral("With one SOURCE and nothing else: print the text of every story.")},
+    };
+    return table;
+}
+
 Form commandForm(const QStringList &args)
 {
     bool batch = false;
@@ -209,10 +287,10 @@ BatchOptions parseBatchOptions(const QStringList &args)
     QStringList finds;
     QStringList replacements;
     QStringList rest;
-    bool options = true;
+    bool beforeEnd = true; // before "--"
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
-        if (options && arg == kPair) {
+        if (beforeEnd && arg == kPair) {
             if (i + 2 >= args.size())
                 throw UsageError(QStringLiteral("--pair needs two texts: FIND and REPLACE."));
             finds << args[i + 1];
@@ -221,30 +299,23 @@ BatchOptions parseBatchOptions(const QStringList &args)
             continue;
         }
         if (arg == QLatin1String("--"))
-            options = false;
+            beforeEnd = false;
         rest << arg;
-        if (options && isValueOption(arg) && i + 1 < args.size())
+        if (beforeEnd && isValueOption(arg) && i + 1 < args.size())
             rest << args[++i];
     }
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({
-        {QStringLiteral("sets"), QString(), QStringLiteral("FILE")},
-        {QStringLiteral("separator"), QString(), QStringLiteral("SEP")},
-        {QStringLiteral("out-dir"), QString(), QStringLiteral("DIR")},
-        {QStringLiteral("beside"), QString()},
-        {QStringLiteral("match-case"), QString()},
-        {QStringLiteral("ext"), QString(), QStringLiteral("EXT")},
-        {QStringLiteral("dry-run"), QString()},
-        {QStringLiteral("show-changes"), QString()},
-        {QStringLiteral("pdf"), QString()},
-        {QStringLiteral("pdf-dir"), QString(), QStringLiteral("DIR")},
-        {QStringLiteral("pdf-timeout"), QString(), QStringLiteral("SECONDS")},
-        {{QStringLiteral("j"), QStringLiteral("jobs")}, QString(), QStringLiteral("N")},
-        {QStringLiteral("report"), QString(), QStringLiteral("FILE")},
-        {{QStringLiteral("q"), QStringLiteral("quiet")}, QString()},
-    });
+    for (const OptionInfo &option : options()) {
+        if (option.twoValues || option.group == OptionGroup::Exit ||
+            option.group == OptionGroup::Text)
+            continue;
+        QStringList names{option.name};
+        if (!option.shortName.isEmpty())
+            names.prepend(option.shortName);
+        parser.addOption(QCommandLineOption(names, QString(), option.value));
+    }
     if (!parser.parse(QStringList{QStringLiteral("vantrelle-replace")} + rest))
         throw UsageError(parser.errorText());
 
@@ -270,12 +341,12 @@ BatchOptions parseBatchOptions(const QStringList &args)
                                       ? singleValue(parser, QStringLiteral("separator"))
                                       : QString::fromLatin1(kSetsSeparator);
         const SetsPairs sets = readSets(absolute(setsPath), separator);
-        checkPairs(sets.find, sets.replace, QStringLiteral("of %1 ").arg(setsPath));
+        checkPairs(sets, QStringLiteral("of %1").arg(setsPath));
         request.tab = 1;
         request.findList = sets.find;
         request.replaceList = sets.replace;
     } else {
-        checkPairs(finds, replacements, QString());
+        checkPairs({finds, replacements}, QString());
         // One pair runs as the window's single pair, more as its sets.
         request.tab = finds.size() == 1 ? 0 : 1;
         request.findText = finds.first();
@@ -345,53 +416,27 @@ Sources (first form):
                        out with a note on standard error.
 
 What to replace (one of):
-  --pair FIND REPLACE  A pair; repeat for more, applied in the order given.
-  --sets FILE          Pairs from a sets file, read as Load Sets reads it:
-                       one pair per line, FIND SEP REPLACE, in UTF-8, UTF-16
-                       or Windows-1252; at most 32,767 pairs.
-  --separator SEP      The separator of the sets file (default ::).
-FIND may not be empty; FIND and REPLACE may hold no control character but tab.
+)") + optionLines(OptionGroup::What) +
+           QStringLiteral(R"(FIND may not be empty. FIND and REPLACE may hold only what the text of a
+publication can: no line or paragraph break, no control character but tab,
+no unpaired surrogate and no noncharacter (wrong usage, exit status 2).
 
 Where the results go (one of):
-  --out-dir DIR        Every result into DIR under its source's name.
-  --beside             Each result beside its source, named NAME_replaced.pub.
-Sources are never overwritten. A result that would replace another listed
+)") + optionLines(OptionGroup::Where) +
+           QStringLiteral(R"(Sources are never overwritten. A result that would replace another listed
 document, or a result written earlier in the same run, is not written; that
 document is reported as skipped.
 
 Options:
-  --match-case         Match letter case.
-  --ext EXT            The extension searched for in folders (default pub).
-  --dry-run            Count only: write and delete nothing. The counts and
-                       refusals are those a real run would have.
-  -j, --jobs N         Edit N publications at a time, 1 to 256 (default: the
-                       number of processors). Results and reports keep the
-                       list order.
-  --report FILE        Write a report of every document: FILE.json (the run as
-                       one JSON object) or FILE.csv (one line per document).
-  --report -           Print the report as JSON lines on standard output, one
-                       line per document as it is done.
-  --show-changes       Print each replacement in its context on standard
-                       output, the changed part in [brackets] (and in colour
-                       on a terminal): the first 1,000 of each document.
-  --pdf                After the run, save a PDF of every result written,
-                       NAME.pdf beside NAME.pub, with LibreOffice (package
-                       libreoffice-draw), in as many processes as --jobs.
-                       An existing NAME.pdf is replaced.
-  --pdf-dir DIR        The same, every PDF into DIR.
-  --pdf-timeout S      End LibreOffice when one document takes longer than S
-                       seconds (default 120); that PDF is reported as failed
-                       and the others go on.
-  -q, --quiet          No progress line and no summary.
-  -h, --help           This text.
-  --version            The version.
-
+)") + optionLines(OptionGroup::Other) +
+           optionLines(OptionGroup::Exit) + optionLines(OptionGroup::Text) +
+           QStringLiteral(R"(
 Each report row holds the source, the output, the outcome (written, nothing
 to replace, failed, skipped, not reached; "would be written" in a dry run),
 replacements made and occurrences left, each pair's counts with the reason
 for what was left, the error text and the milliseconds taken; with --pdf or
 --pdf-dir also the PDF's path and outcome (written, failed with LibreOffice's
-reason, not reached). With --report - the lines come once the PDFs are made.
+reason, not reached), and the rows come once the PDFs are made.
 
 Progress: a live line on standard error (done/total, rate, time left) when it
 is a terminal; nothing when it is not. Failed and skipped documents are named

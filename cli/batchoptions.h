@@ -52,6 +52,31 @@ struct BatchOptions {
     int pdfTimeoutSeconds = 120;
 };
 
+// Where an option is listed in the help, and what it does to the form.
+enum class OptionGroup {
+    What,  // what to replace
+    Where, // where the results go
+    Other,
+    Exit,  // answered before anything else: the help and the version
+    Text,  // the form that prints a publication's text
+};
+
+// One option of the tool. The parser, --help and the test that holds the man
+// page and the README to them all read the table of these, so a new option
+// is one more entry.
+struct OptionInfo {
+    QString name;      // the long name, without "--"
+    QString shortName; // the one-letter name, or empty
+    QString value;     // the value's name in the help; empty for a switch
+    OptionGroup group;
+    // Only the batch form knows it, so giving it makes a batch command line.
+    bool batchOnly;
+    QString help;
+    // --pair: FIND and REPLACE, two arguments.
+    bool twoValues = false;
+};
+const QList<OptionInfo> &options();
+
 // The batch form's options (args without the program name). Reads the sets
 // file. Throws UsageError.
 BatchOptions parseBatchOptions(const QStringList &args);

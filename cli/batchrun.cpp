@@ -7,27 +7,26 @@
 #include "fsutil/paths.h"
 #include "pubengine/server.h"
 #include "run/pdfplan.h"
+#include "run/publisher1.h"
 #include "run/reportformat.h"
 #include "shell/automation.h"
 #include "shell/dialogs.h"
 #include "shell/errorreport.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
-#include <QThreadPool>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cmath>
-#include <condition_variable>
 #include <csignal>
 #include <cstdio>
-#include <map>
-#include <mutex>
 #include <optional>
 
 #include <unistd.h>
@@ -51,25 +50,6 @@ void printText(std::FILE *to, QString text)
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     printLine(to, text.toUtf8());
 }
-
-// What the window would show, where nothing may be shown: workers collect
-// their reports into the document's result and show nothing.
-class SilentDialogs : public Dialogs {
-public:
-    void notice(const QString &) override {}
-    bool question(const QString &, bool yesIsDefault) override { return yesIsDefault; }
-    void errorReport(const QString &) override {}
-    bool runErrorReport(const QString &text) override
-    {
-        errorReport(text);
-        return false;
-    }
-    QString inputBox(const QString &, const QString &initialText) override { return initialText; }
-    QStringList openFiles(const FileDialogRequest &) override { return {}; }
-    QString saveFile(const FileDialogRequest &) override { return {}; }
-    QString pickFolder(const QString &, const QString &) override { return {}; }
-    void openFolder(const QString &) override {}
-};
 
 // Gathering the documents with no one at the screen: messages go to standard
 // error and every question gets its default button's answer, the one Enter
@@ -193,88 +173,6 @@ private:
     QElapsedTimer m_lastShow;
 };
 
-// The documents handed to workers one at a time, in list order, until the
-// list ends or a stop signal comes; each result is taken back in list order.
-// Workers share the request, the plan and the registry, all read only; each
-// editor instance is a fresh engine.
-class ParallelRun {
-public:
-    ParallelRun(const RunRequest &request, const QList<PlannedOutput> &plan, int jobs)
-        : m_request(request), m_plan(plan)
-    {
-        m_registry.Register(QString::fromLatin1(automation::kPublisherProgId),
-                            pubengine::makePublisherServer());
-        m_pool.setMaxThreadCount(jobs);
-        m_workers = int(std::min<qsizetype>(jobs, plan.size()));
-        for (int w = 0; w < m_workers; ++w)
-            m_pool.start([this] { work(); });
-    }
-    ~ParallelRun() { m_pool.waitForDone(); }
-    ParallelRun(const ParallelRun &) = delete;
-    ParallelRun &operator=(const ParallelRun &) = delete;
-
-    // The next result in list order; nothing once no more will come. Calls
-    // waiting each time it has waited a while without one.
-    template <class F> std::optional<DocumentResult> next(F &&waiting)
-    {
-        std::unique_lock lock(m_mutex);
-        for (;;) {
-            if (const auto ready = m_done.find(m_taken); ready != m_done.end()) {
-                DocumentResult result = std::move(ready->second);
-                m_done.erase(ready);
-                ++m_taken;
-                return result;
-            }
-            if (m_workers == 0)
-                return std::nullopt;
-            if (!m_changed.wait_for(lock, std::chrono::milliseconds(100),
-                                    [&] { return m_workers == 0 || m_done.count(m_taken) > 0; })) {
-                lock.unlock();
-                waiting();
-                lock.lock();
-            }
-        }
-    }
-
-private:
-    void work()
-    {
-        SilentDialogs dialogs;
-        while (!stopRequested()) {
-            const qsizetype i = m_next.fetch_add(1);
-            if (i >= m_plan.size())
-                break;
-            DocumentResult result;
-            try {
-                result = processDocument(m_request, m_request.documents[i], m_plan[i], dialogs,
-                                         m_registry);
-            } catch (...) {
-                result.source = m_request.documents[i];
-                result.outcome = Outcome::Failed;
-                result.errors << describeCurrentException();
-            }
-            const std::lock_guard lock(m_mutex);
-            m_done.emplace(i, std::move(result));
-            m_changed.notify_one();
-        }
-        const std::lock_guard lock(m_mutex);
-        --m_workers;
-        m_changed.notify_one();
-    }
-
-    const RunRequest &m_request;
-    const QList<PlannedOutput> &m_plan;
-    automation::Registry m_registry;
-    std::atomic<qsizetype> m_next{0};
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    // Results done but not yet taken: a few, however long the list.
-    std::map<qsizetype, DocumentResult> m_done;
-    qsizetype m_taken = 0;
-    int m_workers = 0;
-    QThreadPool m_pool;
-};
-
 // The document's name, then one line per change it lists, and how many more
 // were counted than listed.
 QString changesText(const DocumentResult &document, bool colour)
@@ -295,19 +193,6 @@ QString changesText(const DocumentResult &document, bool colour)
     return document.source + QStringLiteral(":\n") + text;
 }
 
-bool writeReport(const QString &path, const RunReport &report)
-{
-    const QByteArray bytes = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)
-                                 ? reportCsv(report)
-                                 : reportJson(report);
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    printText(stderr, kTool + QStringLiteral("The report %1 could not be written: %2.\n")
-                                  .arg(path, file.errorString()));
-    return false;
-}
-
 // The first line of a document's first error: the description, without the
 // location the window's box adds.
 QString firstErrorLine(const DocumentResult &document)
@@ -317,39 +202,6 @@ QString firstErrorLine(const DocumentResult &document)
     QString text = document.errors.first();
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return text.section(QLatin1Char('\n'), 0, 0);
-}
-
-// The PDFs of the results written, made on this thread with the event loop
-// turning (LibreOffice works in processes of its own); a stop signal ends
-// the conversions under way and leaves the rest not reached.
-void makePdfs(const BatchOptions &options, RunReport &report, ProgressLine &progress)
-{
-    const PdfPlan plan = planPdfs(report, options.pdfFolder);
-    std::optional<QCoreApplication> app;
-    static int argc = 1;
-    static char name[] = "vantrelle-replace";
-    static char *argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        app.emplace(argc, argv);
-    const StopSignals stopSignals;
-    PdfExport pdfs;
-    pdfs.setJobs(options.jobs);
-    pdfs.setTimeout(std::chrono::seconds(options.pdfTimeoutSeconds));
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, &pdfs, [&] {
-        if (stopRequested())
-            pdfs.stop();
-        progress.show(pdfs.doneCount(), plan.jobs.size(), QStringLiteral("PDFs"));
-    });
-    watch.start(100);
-    applyPdfResults(report, plan, pdfs.run(plan.jobs));
-    progress.clear();
-    for (const int i : plan.documents) {
-        const DocumentResult &d = report.documents[i];
-        if (d.pdf.state == PdfState::Failed)
-            printText(stderr, kTool + d.source + QStringLiteral(": PDF ") +
-                                  pdfOutcomeText(d.pdf) + u'\n');
-    }
 }
 
 } // namespace
@@ -382,90 +234,216 @@ std::optional<int> runBatchIfAsked(int argc, char **argv)
     return runBatch(options);
 }
 
+namespace {
+
+// The tool's side of a run: the progress line, the stop notice, and each
+// document's report line, changes and failure as the document finishes.
+class ConsoleRun final : public RunObserver {
+public:
+    ConsoleRun(const BatchOptions &options, qsizetype total, ReportWriter *report)
+        : m_options(options), m_total(total), m_report(report),
+          m_progress(isatty(STDERR_FILENO) == 1 && !options.quiet),
+          m_colour(isatty(fileno(stdout)) != 0)
+    {
+    }
+    bool stopRequested() override { return cli::stopRequested(); }
+    void yield() override { waiting(); }
+    void waiting() override
+    {
+        // Said once, so that whoever pressed Ctrl-C knows the run heard it.
+        if (stopRequested() && !m_stopNoticed && !m_options.quiet) {
+            m_stopNoticed = true;
+            m_progress.clear();
+            printText(stderr, kTool + QStringLiteral("Stopping: the documents being edited "
+                                                     "are finished first.\n"));
+        }
+        m_progress.show(m_done, m_total);
+    }
+    void documentFinished(int index, const DocumentResult &d) override
+    {
+        m_done = index + 1;
+        if (m_options.pdf) {
+            // Its line waits for its PDF; the changes are not needed for that.
+            DocumentResult &held = m_held.emplace_back(d);
+            for (PairResult &pair : held.pairs)
+                pair.changes = {};
+        } else if (m_report) {
+            m_report->add(d);
+        }
+        if (m_options.showChanges)
+            printText(stdout, changesText(d, m_colour));
+        if (d.outcome == Outcome::Failed || d.outcome == Outcome::Skipped) {
+            m_progress.clear();
+            printText(stderr, kTool + d.source + QStringLiteral(": ") +
+                                  outcomeText(d.outcome, m_options.request.preview) +
+                                  QStringLiteral(": ") + firstErrorLine(d) + u'\n');
+        }
+        if (d.outcome != Outcome::NotReached)
+            waiting();
+    }
+    void idle() override { m_progress.clear(); }
+    QList<DocumentResult> &held() { return m_held; }
+    ProgressLine &progress() { return m_progress; }
+
+private:
+    const BatchOptions &m_options;
+    qsizetype m_total;
+    qsizetype m_done = 0;
+    ReportWriter *m_report;
+    ProgressLine m_progress;
+    bool m_colour;
+    bool m_stopNoticed = false;
+    QList<DocumentResult> m_held;
+};
+
+// The PDFs of the results written, made on this thread with the event loop
+// turning (LibreOffice works in processes of its own); a stop signal ends
+// the conversions under way and leaves the rest not reached.
+void makePdfs(const BatchOptions &options, QList<DocumentResult> &documents,
+              ProgressLine &progress)
+{
+    const PdfPlan plan = planPdfs(documents, options.pdfFolder);
+    std::optional<QCoreApplication> app;
+    static int argc = 1;
+    static char name[] = "vantrelle-replace";
+    static char *argv[] = {name, nullptr};
+    if (!QCoreApplication::instance())
+        app.emplace(argc, argv);
+    PdfExport pdfs;
+    pdfs.setJobs(options.jobs);
+    pdfs.setTimeout(std::chrono::seconds(options.pdfTimeoutSeconds));
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &pdfs, [&] {
+        if (stopRequested())
+            pdfs.stop();
+        progress.show(pdfs.doneCount(), plan.jobs.size(), QStringLiteral("PDFs"));
+    });
+    watch.start(100);
+    applyPdfResults(documents, plan, pdfs.run(plan.jobs));
+    progress.clear();
+    for (const int i : plan.documents) {
+        const DocumentResult &d = documents[i];
+        if (d.pdf.state == PdfState::Failed)
+            printText(stderr, kTool + d.source + QStringLiteral(": PDF ") +
+                                  pdfOutcomeText(d.pdf) + u'\n');
+    }
+}
+
+} // namespace
+
 int runBatch(const BatchOptions &options)
 {
+    // From the first moment on, so that a stop while the sources are still
+    // walked ends with a report too.
+    const StopSignals stopSignals;
     ConsoleDialogs console;
     RunRequest request = options.request;
     request.documents = gatherDocuments(options, console);
-    const bool terminal = isatty(STDERR_FILENO) == 1;
-    const bool toStdout = options.reportPath == QLatin1String("-");
-    // With PDFs the lines wait for them, so that each line holds its PDF.
-    const bool streamLines = toStdout && !options.pdf;
-    const bool colourOut = isatty(fileno(stdout)) != 0;
     if (request.documents.isEmpty() && !options.quiet)
         printText(stderr, kTool + QStringLiteral("No publications were found in the sources "
                                                  "given.\n"));
 
-    RunReport report;
-    report.preview = request.preview;
-    report.started = QDateTime::currentDateTime();
-    const QList<PlannedOutput> plan = planOutputs(request);
-    ProgressLine progress(terminal && !options.quiet);
-    bool interrupted = false;
-    {
-        const StopSignals stopSignals;
-        ParallelRun run(request, plan, options.jobs);
-        bool stopNoticed = false;
-        // Said once, so that whoever pressed Ctrl-C knows the run heard it.
-        const auto waiting = [&] {
-            if (stopRequested() && !stopNoticed && !options.quiet) {
-                stopNoticed = true;
-                progress.clear();
-                printText(stderr, kTool + QStringLiteral("Stopping: the documents being edited "
-                                                         "are finished first.\n"));
-            }
-            progress.show(report.documents.size(), plan.size());
-        };
-        while (std::optional<DocumentResult> result = run.next(waiting)) {
-            const DocumentResult &d = report.documents.emplace_back(std::move(*result));
-            if (streamLines)
-                printLine(stdout, documentJsonLine(d, request.preview));
-            if (options.showChanges)
-                printText(stdout, changesText(d, colourOut));
-            if (d.outcome == Outcome::Failed || d.outcome == Outcome::Skipped) {
-                progress.clear();
-                printText(stderr, kTool + d.source + QStringLiteral(": ") +
-                                      outcomeText(d.outcome, request.preview) +
-                                      QStringLiteral(": ") + firstErrorLine(d) + u'\n');
-            }
-            waiting();
+    // The report grows in an unnamed file as the documents finish and takes
+    // its name when the run ends, stopped or not; a report that cannot be
+    // begun is said before anything is edited.
+    QSaveFile reportFile(options.reportPath);
+    QFile standardOutput;
+    std::optional<ReportWriter> report;
+    if (options.reportPath == QLatin1String("-")) {
+        if (!standardOutput.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return kExitFailed;
+        report.emplace(standardOutput, ReportFormat::JsonLines, request.preview);
+    } else if (!options.reportPath.isEmpty()) {
+        if (!reportFile.open(QIODevice::WriteOnly)) {
+            printText(stderr, kTool + QStringLiteral("The report %1 cannot be written: %2. "
+                                                     "Nothing was edited.\n")
+                                          .arg(options.reportPath, reportFile.errorString()));
+            return kExitFailed;
         }
+        report.emplace(reportFile, reportFormatFor(options.reportPath), request.preview);
+    }
+
+    automation::Registry registry;
+    registry.Register(QString::fromLatin1(automation::kPublisherProgId),
+                      pubengine::makePublisherServer());
+    ConsoleRun observer(options, request.documents.size(), report ? &*report : nullptr);
+    const RunReport totals = runDocuments(request, console, registry, observer, options.jobs);
+    bool interrupted = stopRequested();
+    QString summary = totals.summary();
+    if (options.pdf) {
+        if (!interrupted)
+            makePdfs(options, observer.held(), observer.progress());
         interrupted = stopRequested();
+        if (report)
+            for (const DocumentResult &d : std::as_const(observer.held()))
+                report->add(d);
+        if (const QString pdfs = pdfSummary(observer.held()); !pdfs.isEmpty())
+            summary += QStringLiteral("; ") + pdfs;
     }
-    progress.clear();
-    for (qsizetype i = report.documents.size(); i < request.documents.size(); ++i) {
-        DocumentResult notReached;
-        notReached.source = request.documents[i];
-        report.documents << notReached;
-        if (streamLines)
-            printLine(stdout, documentJsonLine(notReached, request.preview));
-    }
-    if (options.pdf && !interrupted) {
-        makePdfs(options, report, progress);
-        interrupted = stopRequested();
-    }
-    if (toStdout && !streamLines)
-        for (const DocumentResult &d : std::as_const(report.documents))
-            printLine(stdout, documentJsonLine(d, request.preview));
-    report.ended = QDateTime::currentDateTime();
+    const bool pdfsDone = std::none_of(
+        observer.held().begin(), observer.held().end(),
+        [](const DocumentResult &d) { return d.pdf.state == PdfState::Failed; });
 
     bool reportWritten = true;
-    if (!options.reportPath.isEmpty() && !toStdout)
-        reportWritten = writeReport(options.reportPath, report);
+    if (report) {
+        report->finish(totals);
+        reportWritten = report->ok() && (options.reportPath == QLatin1String("-") ||
+                                         reportFile.commit());
+        if (!reportWritten)
+            printText(stderr, kTool + QStringLiteral("The report %1 could not be written: %2.\n")
+                                          .arg(options.reportPath, reportFile.errorString()));
+    }
     if (interrupted && !options.quiet)
-        printText(stderr, kTool + QStringLiteral("Interrupted: ") + report.summary() +
+        printText(stderr, kTool + QStringLiteral("Interrupted: ") + summary +
                               QStringLiteral(".\n"));
-    else if (terminal && !options.quiet)
-        printText(stderr, report.summary() + u'\n');
+    else if (isatty(STDERR_FILENO) == 1 && !options.quiet)
+        printText(stderr, summary + u'\n');
 
     if (interrupted)
         return kExitInterrupted;
-    const bool pdfsDone = std::none_of(
-        report.documents.begin(), report.documents.end(),
-        [](const DocumentResult &d) { return d.pdf.state == PdfState::Failed; });
-    const bool allDone = report.count(Outcome::Failed) == 0 &&
-                         report.count(Outcome::Skipped) == 0 && pdfsDone;
+    const bool allDone =
+        totals.count(Outcome::Failed) == 0 && totals.count(Outcome::Skipped) == 0 && pdfsDone;
     return allDone && reportWritten ? kExitDone : kExitFailed;
+}
+
+namespace {
+
+// The one document's result, kept for the counts the one-file form prints.
+class OneDocument final : public RunObserver {
+public:
+    void documentFinished(int, const DocumentResult &d) override { result = d; }
+    DocumentResult result;
+};
+
+} // namespace
+
+int runOneFile(bool matchCase, const QString &source, const QString &output,
+               const QStringList &pairs)
+{
+    RunRequest request;
+    request.documents = {source};
+    request.output = QDir::cleanPath(QDir::current().absoluteFilePath(output));
+    request.tab = 1;
+    for (qsizetype i = 0; i + 1 < pairs.size(); i += 2) {
+        request.findList << pairs[i];
+        request.replaceList << pairs[i + 1];
+    }
+    request.matchCase = matchCase ? kMatchCaseTicked : 0;
+    automation::Registry registry;
+    registry.Register(QString::fromLatin1(automation::kPublisherProgId),
+                      pubengine::makePublisherServer());
+    SilentDialogs silent;
+    OneDocument one;
+    runDocuments(request, silent, registry, one);
+    const DocumentResult &d = one.result;
+    for (const PairResult &pair : d.pairs) {
+        if (pair.applied)
+            printText(stdout, pairText(pair, false) + u'\n');
+    }
+    if (d.outcome == Outcome::Written || d.outcome == Outcome::NothingFound)
+        return kExitDone;
+    printText(stderr, firstErrorLine(d) + QStringLiteral("\n“%1” was not written.\n").arg(output));
+    return kExitFailed;
 }
 
 } // namespace vantrelle::cli

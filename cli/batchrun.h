@@ -1,7 +1,7 @@
 #pragma once
-// The batch form's run: the documents gathered from the sources as the
-// window gathers them, edited in parallel with the run core's naming, checks
-// and outcomes, reported in list order.
+// The tool's runs: the batch form's documents gathered from the sources as
+// the window gathers them, and the one-file form's one document, both edited
+// by the run core and reported in list order as each document finishes.
 #include "cli/batchoptions.h"
 
 #include <optional>
@@ -14,5 +14,11 @@ std::optional<int> runBatchIfAsked(int argc, char **argv);
 
 // Returns the exit status.
 int runBatch(const BatchOptions &options);
+
+// The one-file form: SOURCE edited into OUTPUT with the pairs (FIND, REPLACE,
+// ...) through the same run as the batch form; prints each pair's counts.
+// Returns the exit status.
+int runOneFile(bool matchCase, const QString &source, const QString &output,
+               const QStringList &pairs);
 
 } // namespace vantrelle::cli

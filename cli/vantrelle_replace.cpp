@@ -3,6 +3,7 @@
 #include "cli/batchrun.h"
 #include "pubengine/publication.h"
 #include "pubengine/server.h"
+#include "sets/setslist.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,7 +37,8 @@ int usage(std::FILE *to, int code)
                       "Replaces every occurrence of each FIND by its REPLACE in the publication "
                       "SOURCE,\npairs in order, and writes the result to OUTPUT. --text prints "
                       "the text of every story.\nExit status: 0 done, 1 the publication could "
-                      "not be read, edited as asked or written,\n2 wrong usage.\n"));
+                      "not be read, edited as asked or written,\n2 wrong usage (also a FIND or "
+                      "REPLACE a publication cannot hold).\n"));
     return code;
 }
 
@@ -60,70 +62,19 @@ int printText(const QString &source)
     return kOk;
 }
 
-std::u16string toU16(const QString &s)
-{
-    return std::u16string(reinterpret_cast<const char16_t *>(s.utf16()), s.size());
-}
-
 int replace(bool matchCase, const QString &source, const QString &output, const QStringList &pairs)
 {
-    // Texts the engine would refuse are refused before anything is opened or
-    // counted, for what is wrong with them.
+    // Texts the engine would refuse are a usage error, before anything is opened.
+    SetsPairs texts;
     for (qsizetype i = 0; i + 1 < pairs.size(); i += 2) {
-        for (const bool isFind : {true, false}) {
-            const std::string problem =
-                pubengine::unsupportedText(toU16(pairs[i + (isFind ? 0 : 1)]), isFind);
-            if (!problem.empty()) {
-                printUtf8(stderr, QStringLiteral("Cannot replace “%1” by “%2” in “%3”: %4. “%5” "
-                                                 "was not written.\n")
-                                      .arg(pairs[i], pairs[i + 1], source,
-                                           QString::fromStdString(problem), output));
-                return kFailed;
-            }
-        }
+        texts.find << pairs[i];
+        texts.replace << pairs[i + 1];
     }
-    automation::Registry registry;
-    registry.Register(QString::fromUtf8(automation::kPublisherProgId),
-                      pubengine::makePublisherServer());
-    auto app = registry.CreateObject(QString::fromUtf8(automation::kPublisherProgId));
-    app->Open(source, false, false, 1);
-    bool allDone = true;
-    bool anyLeft = false;
-    for (qsizetype i = 0; i + 1 < pairs.size(); i += 2) {
-        auto find = app->ActiveDocument()->Find();
-        find->Clear();
-        find->SetFindText(pairs[i]);
-        find->SetReplaceWithText(pairs[i + 1]);
-        find->SetReplaceScope(automation::kReplaceScopeAll);
-        find->SetMatchCase(matchCase);
-        find->SetMatchWholeWord(false);
-        QString error;
-        try {
-            find->Execute();
-        } catch (const std::exception &e) {
-            error = QString::fromUtf8(e.what());
-            allDone = false;
-        }
-        const auto *native = dynamic_cast<const pubengine::NativeFindReplace *>(find.get());
-        anyLeft |= native && native->lastLeft() > 0;
-        printUtf8(stdout, QStringLiteral("“%1” → “%2”: %3 replaced, %4 left\n")
-                              .arg(pairs[i], pairs[i + 1])
-                              .arg(native ? native->lastReplaced() : 0)
-                              .arg(native ? native->lastLeft() : 0));
-        if (!error.isEmpty())
-            printUtf8(stderr, error + u'\n');
+    if (const QString refusal = pairsRefusal(texts); !refusal.isEmpty()) {
+        printUtf8(stderr, refusal + QStringLiteral(" “%1” was not written.\n").arg(output));
+        return kUsage;
     }
-    if (!allDone) {
-        app->Quit();
-        printUtf8(stderr, anyLeft ? QStringLiteral("“%1” was not written, because not every "
-                                                   "occurrence could be replaced.\n")
-                                        .arg(output)
-                                  : QStringLiteral("“%1” was not written.\n").arg(output));
-        return kFailed;
-    }
-    app->ActiveDocument()->SaveAs(output, automation::kFormatPublication, false);
-    app->Quit();
-    return kOk;
+    return cli::runOneFile(matchCase, source, output, pairs);
 }
 
 } // namespace

@@ -63,7 +63,7 @@ bool walkable(FolderSource &source, const QString &folder)
            source.isRoot(folder);
 }
 
-using Identities = QSet<std::pair<quint64, quint64>>;
+using Identities = QSet<FileId>;
 
 // One level per call, as deep as the tree; `seen` spans the whole walk.
 void walkLevel(QStringList &folders, bool recurse, Dialogs &dialogs, FolderSource &source,
@@ -219,14 +219,14 @@ void FolderSource::forEachSubFolder(const QString &folder,
         listings->record(folder, std::move(files));
 }
 
-std::optional<std::pair<quint64, quint64>> FolderSource::identity(const QString &folder)
+std::optional<FileId> FolderSource::identity(const QString &folder)
 {
     const EntryStatus status = statusOf(folder);
     // A closing separator asks for a directory: a file there has no identity
     // as a folder.
     if (!status.resolved || (folder.endsWith(kSeparator) && !status.directory))
         return std::nullopt;
-    return std::pair<quint64, quint64>(status.device, status.inode);
+    return status.id;
 }
 
 void FolderSource::yield()

@@ -73,7 +73,7 @@ public:
                                   const std::function<void(const QString &)> &visit);
     // The real directory behind a path (device and inode), so that a link
     // back up the tree is not walked again; nothing when it can't be told.
-    virtual std::optional<std::pair<quint64, quint64>> identity(const QString &folder);
+    virtual std::optional<FileId> identity(const QString &folder);
     // Lets pending window events run.
     virtual void yield();
 

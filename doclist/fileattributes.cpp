@@ -95,8 +95,7 @@ EntryStatus StatusOf(const QString &path)
     status.attributes = attributesOf(name, own, nullptr, &target, &status.resolved);
     if (status.resolved) {
         status.directory = S_ISDIR(target.st_mode);
-        status.device = quint64(target.st_dev);
-        status.inode = quint64(target.st_ino);
+        status.id = FileIdOf(path);
     }
     return status;
 }

@@ -14,7 +14,11 @@
 // So an ordinary file is 32, an ordinary hidden file ".x" is 34, a read-only
 // hidden file is 35, a hidden folder is 18, and 22 or 1046 never occur on
 // their own here.
+#include "fsutil/fileid.h"
+
 #include <QString>
+
+#include <optional>
 
 namespace vantrelle {
 
@@ -50,17 +54,17 @@ struct FileProbe {
 };
 FileProbe ProbeFile(const QString &path);
 
-// Everything the folder walk asks of a path, from one status query (two for a
-// link): whether the entry is there (FileAttributes would not throw), its
-// attribute number, and where it leads once links are followed.
+// Everything the folder walk asks of a path: whether the entry is there
+// (FileAttributes would not throw), its attribute number, and where it leads
+// once links are followed.
 struct EntryStatus {
     bool present = false;
     int attributes = -1;
     // The path, links followed, leads to something; directory when that is one.
     bool resolved = false;
     bool directory = false;
-    quint64 device = 0;
-    quint64 inode = 0;
+    // The file it leads to; nothing when it leads nowhere.
+    std::optional<FileId> id;
 };
 EntryStatus StatusOf(const QString &path);
 

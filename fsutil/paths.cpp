@@ -104,17 +104,10 @@ void ForceDeleteFile(const QString &path)
     const QFileInfo info(path);
     if (info.isDir() && !info.isSymLink())
         throw Failure(QStringLiteral("Permission denied: %1 is a folder").arg(path));
+    // Here a file's own mode never decides whether it can be deleted (its
+    // folder's does), so the mode is never touched: a delete that fails
+    // leaves the file exactly as it was.
     QFile file(path);
-    if (file.remove())
-        return;
-    // A read-only file can be removed once it is writable again; a link is
-    // removed itself or not at all, since a permission change would reach
-    // its target.
-    if (!info.isSymLink()) {
-        file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
-        if (file.remove())
-            return;
-    }
     if (!file.remove())
         throw Failure(QStringLiteral("Permission denied: %1 (%2)").arg(path, file.errorString()));
 }
@@ -130,8 +123,7 @@ void DeleteFileQuiet(const QString &path)
     if (info.isDir() && !info.isSymLink())
         return;
     try {
-        if (!QFile::remove(path))
-            ForceDeleteFile(path);
+        ForceDeleteFile(path);
     } catch (...) {
         // Quiet by design: a stale output that cannot go is overwritten or reported later.
     }

@@ -28,9 +28,11 @@ bool FolderExists(const QString &path);
 bool DoesFileExist(const QString &path);
 bool CheckFileExists(const QString &path);
 // Lets pending events run once, then deletes exactly that file (also a
-// read-only one). Never expands patterns, never removes a folder, never throws.
+// read-only one). Never expands patterns, never removes a folder, never
+// changes a mode, never throws.
 void DeleteFileQuiet(const QString &path);
-// Deletes a file whatever its permission bits; throws on failure.
+// Deletes a file whatever its permission bits (a link itself, never its
+// target); throws on failure, leaving everything as it was.
 void ForceDeleteFile(const QString &path);
 // Folder number 0 is the user's desktop. Empty when the platform has none.
 QString GetSpecialFolderPath(int folder);

@@ -2,6 +2,8 @@
 
 #include "pubengine/compound.h"
 
+#include "fsutil/fileid.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,16 +43,6 @@ QString kindOf(mode_t mode)
     throw Failure(QStringLiteral("Cannot open “%1”: it is not a regular file but %2; only "
                                  "publication files can be opened.")
                       .arg(name, kindOf(mode)));
-}
-
-bool fileIdentity(const QString &path, std::uint64_t &device, std::uint64_t &inode)
-{
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return false;
-    device = st.st_dev;
-    inode = st.st_ino;
-    return true;
 }
 
 } // namespace
@@ -99,9 +91,7 @@ Publication Publication::open(const QString &path)
                                      "than any publication this engine edits.")
                           .arg(pub.m_name)
                           .arg(kMaxFileSize / (1024ll * 1024)));
-    pub.m_haveIdentity = true;
-    pub.m_device = st.st_dev;
-    pub.m_inode = st.st_ino;
+    pub.m_source = FileIdOf(fd);
     // readAll sizes its buffer by the file (a read of the limit would reserve
     // the whole limit for every document); a file that grew meanwhile is
     // caught by the size check below.
@@ -195,10 +185,7 @@ QByteArray Publication::toBytes() const
 void Publication::saveAs(const QString &path) const
 {
     const QString target = QDir::toNativeSeparators(path);
-    std::uint64_t device = 0;
-    std::uint64_t inode = 0;
-    if (m_haveIdentity && fileIdentity(path, device, inode) && device == m_device &&
-        inode == m_inode)
+    if (m_source && m_source == FileIdOf(path))
         throw Failure(QStringLiteral("Cannot save “%1” as “%2”: that is the file it was opened "
                                      "from, which is never overwritten.")
                           .arg(m_name, target));

@@ -2,12 +2,14 @@
 // A publication held in memory: its compound file and its parsed text stream.
 // Edits change only the text stream; saving rebuilds it, re-reads and checks
 // the result, and writes the whole file atomically or not at all.
+#include "fsutil/fileid.h"
 #include "pubengine/quill.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace vantrelle::pubengine {
 
@@ -50,9 +52,8 @@ private:
 
     QString m_name;
     QString m_path;
-    bool m_haveIdentity = false;
-    std::uint64_t m_device = 0;
-    std::uint64_t m_inode = 0;
+    // The file it was opened from, which a save never overwrites.
+    std::optional<FileId> m_source;
     std::unique_ptr<CompoundFile> m_compound;
     QuillStream m_quill;
 };

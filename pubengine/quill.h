@@ -63,11 +63,6 @@ struct ReplaceResult {
 // bits, and no known publication holds a longer story.
 inline constexpr std::uint32_t kLongestStory = 32767;
 
-// Why a find (isFind) or replace text cannot be used, in plain words; empty
-// when it can. The text of a publication holds no control characters but
-// tab, and breaks are structure, not text to replace.
-std::string unsupportedText(std::u16string_view text, bool isFind);
-
 // Which kinds of token stand for what. Unknown kinds count as fields, whose
 // text the engine never touches.
 TokenRole tokenRole(std::int32_t kind);
@@ -96,7 +91,7 @@ public:
 
     // Replaces every occurrence of find in every story (see replace.cpp for
     // the rules). Throws Failure for an empty find, for texts that
-    // unsupportedText() refuses and for an edit that makes a story longer
+    // pairTextFault() refuses and for an edit that makes a story longer
     // than kLongestStory when the source held none that long.
     // Meant for streams without invariant violations: Publication checks
     // them on open. The result lists the first listLimit occurrences with

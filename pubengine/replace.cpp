@@ -10,9 +10,9 @@
 // * a formatting page left without runs is removed with its bin-table entry.
 #include "pubengine/casefold.h"
 #include "pubengine/quill.h"
+#include "shell/pairtext.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <set>
 
 namespace vantrelle::pubengine {
@@ -60,16 +60,6 @@ private:
 
 namespace {
 
-bool isBreak(char16_t c)
-{
-    return c == u'\r' || c == u'\n' || c == u'\v' || c == 0x2028 || c == 0x2029;
-}
-
-bool isControl(char16_t c)
-{
-    return (c < 0x20 && c != u'\t') || c == 0x7F || c == 0xFFFE || c == 0xFFFF;
-}
-
 bool overlaps(std::uint64_t a0, std::uint64_t a1, std::uint64_t b0, std::uint64_t b1)
 {
     if (b0 == b1) // an empty span is hit when the match surrounds its position
@@ -79,36 +69,17 @@ bool overlaps(std::uint64_t a0, std::uint64_t a1, std::uint64_t b0, std::uint64_
 
 } // namespace
 
-std::string unsupportedText(std::u16string_view text, bool isFind)
-{
-    const std::string which = isFind ? "the find text" : "the replace text";
-    if (isFind && text.empty())
-        return "there is nothing to find: the find text is empty";
-    for (char16_t c : text) {
-        if (isBreak(c))
-            return which + " holds a line or paragraph break; texts with breaks cannot be "
-                           "replaced";
-    }
-    for (char16_t c : text) {
-        if (isControl(c)) {
-            char code[8];
-            std::snprintf(code, sizeof code, "U+%04X", unsigned(c));
-            return which + " holds the control character " + code +
-                   ", which the text of a publication cannot hold";
-        }
-    }
-    return {};
-}
-
 ReplaceResult QuillStream::replaceAll(std::u16string_view find, std::u16string_view replacement,
                                       bool matchCase, std::size_t listLimit)
 {
     ReplaceResult result;
-    for (const std::string &problem :
-         {unsupportedText(find, true), unsupportedText(replacement, false)}) {
-        if (!problem.empty())
-            throw Failure(problem);
-    }
+    if (const auto fault = pairTextFault(QStringView(find.data(), qsizetype(find.size())),
+                                         PairTextRole::Find))
+        throw Failure(describePairTextFault(QStringLiteral("the find text"), *fault));
+    if (const auto fault =
+            pairTextFault(QStringView(replacement.data(), qsizetype(replacement.size())),
+                          PairTextRole::Replace))
+        throw Failure(describePairTextFault(QStringLiteral("the replace text"), *fault));
     if (replacement.size() > 0x3FFFFFFF || m_text.size() > 0x3FFFFFFF)
         throw Failure("the replacement text is too long");
 

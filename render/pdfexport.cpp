@@ -128,7 +128,9 @@ struct PdfExport::Worker {
     QString endReason;
 };
 
-PdfExport::PdfExport(QObject *parent) : QObject(parent) {}
+PdfExport::PdfExport(QObject *parent) : QObject(parent)
+{
+}
 
 PdfExport::~PdfExport()
 {
@@ -243,8 +245,7 @@ void PdfExport::dispatch()
         if (worker->process || m_pending.isEmpty() || idle == 0)
             continue;
         // An equal share for each process waiting, so all start at once.
-        const qsizetype share =
-            std::min(kMaxBatch, (m_pending.size() + idle - 1) / idle);
+        const qsizetype share = std::min(kMaxBatch, (m_pending.size() + idle - 1) / idle);
         --idle;
         worker->batch = m_pending.mid(0, share);
         m_pending.remove(0, share);
@@ -434,8 +435,9 @@ void PdfExport::processEnded(Worker &worker)
 
 void PdfExport::settle(Worker &worker, qsizetype count, const QString &message)
 {
-    const QString reason =
-        message.isEmpty() ? tr("LibreOffice could not convert it.") + saidText(worker.said) : message;
+    const QString reason = message.isEmpty()
+                               ? tr("LibreOffice could not convert it.") + saidText(worker.said)
+                               : message;
     for (qsizetype k = 0; k < count && !worker.batch.isEmpty(); ++k)
         settleOne(worker.batch.takeFirst(), reason);
     worker.said.clear();
@@ -490,14 +492,14 @@ void PdfExport::finishIfDone()
 void PdfExport::keepProfile()
 {
     // Only a profile LibreOffice made a PDF with is worth keeping.
-    const bool wrote = std::any_of(m_results.begin(), m_results.end(), [](const PdfResult &r) {
-        return r.state == PdfState::Written;
-    });
+    const bool wrote = std::any_of(m_results.begin(), m_results.end(),
+                                   [](const PdfResult &r) { return r.state == PdfState::Written; });
     if (!m_temp || !wrote || m_profileTemplate.isEmpty() || QFileInfo::exists(m_profileTemplate))
         return;
     const QString profile = m_temp->filePath(QStringLiteral("profile-0"));
     // Copied beside it and renamed, so another export never sees half of it.
-    const QString partial = m_profileTemplate + QStringLiteral(".part-%1").arg(QCoreApplication::applicationPid());
+    const QString partial =
+        m_profileTemplate + QStringLiteral(".part-%1").arg(QCoreApplication::applicationPid());
     if (!QFileInfo(profile).isDir() || !copyTree(profile, partial) ||
         !QDir().rename(partial, m_profileTemplate))
         QDir(partial).removeRecursively();

@@ -7,42 +7,16 @@
 
 namespace vantrelle {
 
-namespace {
-
-// An identity for a path: the canonical path of an existing file (links
-// resolved), or the canonical folder and the name of a file not written yet,
-// so that a result keeps its identity once it exists.
-QString fileKey(const QString &path)
-{
-    if (path.isEmpty())
-        return QString();
-    const QFileInfo info(path);
-    QString canonical = info.canonicalFilePath();
-    if (!canonical.isEmpty())
-        return canonical;
-    const QString folder = info.absoluteDir().canonicalPath();
-    if (!folder.isEmpty())
-        return folder + QLatin1Char('/') + info.fileName();
-    return QDir::cleanPath(info.absoluteFilePath());
-}
-
-} // namespace
-
 QString JoinOutput(const QString &folder, const QString &source, QChar sep)
 {
     return folder + sep + GetFileNameOfPath(source, sep);
-}
-
-bool NamesSameFile(const QString &a, const QString &b)
-{
-    return fileKey(a) == fileKey(b);
 }
 
 bool OutputIsSource(const QString &source, const QString &output, QChar sep)
 {
     if (CollapseBackslashes(source, sep) == output)
         return true;
-    return sep == kSeparator && NamesSameFile(source, output);
+    return sep == kSeparator && SameFile(source, output);
 }
 
 QString ReplacedOutputName(const QString &output, const QString &source, QChar sep)
@@ -61,35 +35,74 @@ QString OutputPathFor(const QString &source, bool useFolder, const QString &fold
     return output;
 }
 
-RunOutputGuard::RunOutputGuard(const QStringList &documents) : m_documents(documents)
+RunSources::RunSources(const QStringList &documents)
 {
-    for (const QString &d : documents)
-        m_documentKeys.insert(fileKey(d));
+    m_files.reserve(documents.size());
+    for (const QString &d : documents) {
+        if (const std::optional<FileId> id = FileIdOf(d))
+            m_files.insert(*id, d); // the first of several names wins
+    }
+}
+
+std::optional<QString> RunSources::documentAt(const QString &path) const
+{
+    const std::optional<FileId> id = FileIdOf(path);
+    if (!id)
+        return std::nullopt;
+    const auto found = m_files.constFind(*id);
+    if (found == m_files.constEnd())
+        return std::nullopt;
+    return found.value();
+}
+
+QString replacesDocumentNotice(const QString &source, const QString &document)
+{
+    return QStringLiteral("The result of %1 would replace %2, which is a document in the list. "
+                          "%1 was not processed.")
+        .arg(source, document);
+}
+
+RunOutputGuard::RunOutputGuard(const QStringList &documents)
+    : m_sources(std::make_shared<const RunSources>(documents))
+{
+}
+
+QStringList RunOutputGuard::outputKeys(const QString &output) const
+{
+    QStringList keys;
+    if (const std::optional<FileId> id = FileIdOf(output))
+        keys << QStringLiteral("file %1 %2").arg(id->device).arg(id->inode);
+    const QFileInfo info(output);
+    const QString folderText = info.absolutePath();
+    auto real = m_realFolders.constFind(folderText);
+    if (real == m_realFolders.constEnd()) {
+        QString canonical = QFileInfo(folderText).canonicalFilePath();
+        if (canonical.isEmpty())
+            canonical = QDir::cleanPath(folderText);
+        real = m_realFolders.insert(folderText, canonical);
+    }
+    keys << QStringLiteral("path ") + real.value() + QLatin1Char('/') + info.fileName();
+    return keys;
 }
 
 std::optional<QString> RunOutputGuard::refusal(const QString &source, const QString &output) const
 {
-    const QString key = fileKey(output);
-    if (m_documentKeys.contains(key)) {
-        QString document = output;
-        for (const QString &d : m_documents)
-            if (fileKey(d) == key)
-                document = d;
-        return QStringLiteral("The result of %1 would replace %2, which is a document in the "
-                              "list. %1 was not processed.")
-            .arg(source, document);
+    if (const std::optional<QString> document = m_sources->documentAt(output))
+        return replacesDocumentNotice(source, *document);
+    for (const QString &key : outputKeys(output)) {
+        const auto earlier = m_outputs.constFind(key);
+        if (earlier != m_outputs.constEnd())
+            return QStringLiteral("The result of %1 would replace %2, the result of %3 written "
+                                  "in this run. %1 was not processed.")
+                .arg(source, output, earlier.value());
     }
-    const auto earlier = m_outputs.constFind(key);
-    if (earlier != m_outputs.constEnd())
-        return QStringLiteral("The result of %1 would replace %2, the result of %3 written in "
-                              "this run. %1 was not processed.")
-            .arg(source, output, earlier.value());
     return std::nullopt;
 }
 
 void RunOutputGuard::recordOutput(const QString &source, const QString &output)
 {
-    m_outputs.insert(fileKey(output), source);
+    for (const QString &key : outputKeys(output))
+        m_outputs.insert(key, source);
 }
 
 } // namespace vantrelle

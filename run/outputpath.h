@@ -2,11 +2,14 @@
 // Where a run writes the result of one document, and the checks that keep a
 // run from destroying anything it should not: its sources, the other
 // documents of the list, and the results it wrote before.
+#include "fsutil/fileid.h"
+
 #include <QChar>
-#include <QSet>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 namespace vantrelle {
@@ -16,7 +19,8 @@ namespace vantrelle {
 QString JoinOutput(const QString &folder, const QString &source, QChar sep);
 
 // True when writing to output would write to the source itself: the same
-// text, or another spelling of the same file (a link, "./", doubled separators).
+// text, or another name of the same file (a link, a bind mount, another
+// letter case on a file system that ignores it, "./", doubled separators).
 bool OutputIsSource(const QString &source, const QString &output, QChar sep);
 
 // The sibling name used when the output would be the source: the suffix goes
@@ -28,11 +32,22 @@ QString ReplacedOutputName(const QString &output, const QString &source, QChar s
 // or of each source's own folder.
 QString OutputPathFor(const QString &source, bool useFolder, const QString &folderText, QChar sep);
 
-// True when both texts name one file: the same file once links, "." and
-// ".." are resolved, or the same place in one folder for a file not there yet.
-bool NamesSameFile(const QString &a, const QString &b);
+// The files of a run's documents, each looked up once when the run starts.
+class RunSources {
+public:
+    explicit RunSources(const QStringList &documents);
+    // The document of the list that path names, by file identity; nothing
+    // when path names none of them (or nothing at all).
+    std::optional<QString> documentAt(const QString &path) const;
 
-// Remembers the documents of one run and the outputs written so far, and
+private:
+    QHash<FileId, QString> m_files; // -> the first document naming that file
+};
+
+// "The result of a.pub would replace b.pub, which is a document in the list. …"
+QString replacesDocumentNotice(const QString &source, const QString &document);
+
+// Remembers the documents of one run and the outputs planned so far, and
 // tells when an output must not be written.
 class RunOutputGuard {
 public:
@@ -44,10 +59,17 @@ public:
     std::optional<QString> refusal(const QString &source, const QString &output) const;
     void recordOutput(const QString &source, const QString &output);
 
+    std::shared_ptr<const RunSources> sources() const { return m_sources; }
+
 private:
-    QSet<QString> m_documentKeys;
-    QStringList m_documents;
+    // A result is known by its folder's real path and its name, so two
+    // spellings of a place not written yet still collide; one that exists
+    // already is known by its file too.
+    QStringList outputKeys(const QString &output) const;
+
+    std::shared_ptr<const RunSources> m_sources;
     QHash<QString, QString> m_outputs; // output key -> the source that wrote it
+    mutable QHash<QString, QString> m_realFolders; // folder text -> its real path
 };
 
 } // namespace vantrelle

@@ -1,16 +1,17 @@
 #include "run/pdfplan.h"
 
 #include <QFileInfo>
+#include <QLocale>
+
+#include <algorithm>
 
 namespace vantrelle {
 
-PdfPlan planPdfs(const RunReport &report, const QString &folder)
+PdfPlan planPdfs(const QList<DocumentResult> &documents, const QString &folder)
 {
     PdfPlan plan;
-    if (report.preview)
-        return plan;
-    for (int i = 0; i < report.documents.size(); ++i) {
-        const DocumentResult &d = report.documents[i];
+    for (int i = 0; i < documents.size(); ++i) {
+        const DocumentResult &d = documents[i];
         const bool written = d.outcome == Outcome::Written || d.outcome == Outcome::NothingFound;
         if (!written || !QFileInfo(d.output).isFile())
             continue;
@@ -20,10 +21,25 @@ PdfPlan planPdfs(const RunReport &report, const QString &folder)
     return plan;
 }
 
-void applyPdfResults(RunReport &report, const PdfPlan &plan, const QList<PdfResult> &results)
+void applyPdfResults(QList<DocumentResult> &documents, const PdfPlan &plan,
+                     const QList<PdfResult> &results)
 {
     for (qsizetype k = 0; k < plan.documents.size() && k < results.size(); ++k)
-        report.documents[plan.documents[k]].pdf = results[k];
+        documents[plan.documents[k]].pdf = results[k];
+}
+
+QString pdfSummary(const QList<DocumentResult> &documents)
+{
+    QStringList parts;
+    for (const PdfState state : {PdfState::Written, PdfState::Failed, PdfState::NotReached}) {
+        const auto n = std::count_if(documents.begin(), documents.end(),
+                                     [&](const DocumentResult &d) { return d.pdf.state == state; });
+        if (n > 0)
+            parts << QLocale(QLocale::English).toString(qint64(n)) + QLatin1Char(' ') +
+                         pdfStateText(state);
+    }
+    return parts.isEmpty() ? QString()
+                           : QStringLiteral("PDFs: ") + parts.join(QStringLiteral(", "));
 }
 
 } // namespace vantrelle

@@ -1,6 +1,7 @@
 #include "run/reportformat.h"
 
 #include <QJsonArray>
+#include <QIODevice>
 #include <QJsonDocument>
 
 namespace vantrelle {
@@ -101,26 +102,70 @@ QString formatChange(const automation::Change &change, bool colour)
            contextText(change.after, colour ? "\x1b[1;32m" : nullptr);
 }
 
-QByteArray reportCsv(const RunReport &report)
+ReportFormat reportFormatFor(const QString &path)
 {
-    QStringList lines;
-    lines << QStringLiteral("Document,Outcome,Replacements,Left,Output,Milliseconds,Pairs,Errors,"
-                          "PDF,PDF outcome");
-    for (const DocumentResult &d : report.documents) {
+    return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? ReportFormat::Csv
+                                                                      : ReportFormat::Json;
+}
+
+ReportWriter::ReportWriter(QIODevice &to, ReportFormat format, bool preview)
+    : m_to(to), m_format(format), m_preview(preview)
+{
+    if (format == ReportFormat::Csv)
+        write("\xEF\xBB\xBF" "Document,Outcome,Replacements,Left,Output,Milliseconds,Pairs,Errors,"
+              "PDF,PDF outcome\r\n");
+    else if (format == ReportFormat::Json)
+        write("{\n    \"documents\": [");
+}
+
+void ReportWriter::write(const QByteArray &bytes)
+{
+    m_ok = m_ok && m_to.write(bytes) == bytes.size();
+}
+
+void ReportWriter::add(const DocumentResult &d)
+{
+    switch (m_format) {
+    case ReportFormat::Csv: {
         const QStringList fields = {csvField(d.source),
-                                    csvField(outcomeText(d.outcome, report.preview)),
+                                    csvField(outcomeText(d.outcome, m_preview)),
                                     QString::number(d.replaced()),
                                     QString::number(d.left()),
                                     csvField(d.output),
                                     QString::number(d.milliseconds),
-                                    csvField(pairsText(d, report.preview)),
+                                    csvField(pairsText(d, m_preview)),
                                     csvField(d.errors.join(QLatin1Char('\n'))),
                                     csvField(d.pdf.state == PdfState::None ? QString()
                                                                            : d.pdf.path),
                                     csvField(pdfOutcomeText(d.pdf))};
-        lines << fields.join(QLatin1Char(','));
+        write(fields.join(QLatin1Char(',')).toUtf8() + "\r\n");
+        break;
     }
-    return QByteArray("\xEF\xBB\xBF") + lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+    case ReportFormat::Json: {
+        // Indented as one member of the run's array.
+        QByteArray text = QJsonDocument(documentJson(d, m_preview)).toJson(QJsonDocument::Indented);
+        text.chop(1);
+        text.replace("\n", "\n        ");
+        write((m_first ? "\n        " : ",\n        ") + text);
+        break;
+    }
+    case ReportFormat::JsonLines:
+        write(documentJsonLine(d, m_preview));
+        break;
+    }
+    m_first = false;
+}
+
+void ReportWriter::finish(const RunReport &report)
+{
+    if (m_format != ReportFormat::Json)
+        return;
+    const QJsonObject run{{QStringLiteral("preview"), report.preview},
+                          {QStringLiteral("started"), report.started.toString(Qt::ISODateWithMs)},
+                          {QStringLiteral("ended"), report.ended.toString(Qt::ISODateWithMs)},
+                          {QStringLiteral("summary"), report.summary()}};
+    // "{\n" comes off: the members follow the documents.
+    write("\n    ],\n" + QJsonDocument(run).toJson(QJsonDocument::Indented).mid(2));
 }
 
 QJsonObject documentJson(const DocumentResult &document, bool preview)
@@ -135,15 +180,15 @@ QJsonObject documentJson(const DocumentResult &document, bool preview)
                                  {QStringLiteral("leftReason"), p.leftReason}});
     }
     QJsonObject json{{QStringLiteral("source"), document.source},
-                       {QStringLiteral("output"), document.output},
-                       {QStringLiteral("outcome"), outcomeText(document.outcome, preview)},
-                       {QStringLiteral("replaced"), document.replaced()},
-                       {QStringLiteral("left"), document.left()},
-                       {QStringLiteral("pairs"), pairs},
-                       {QStringLiteral("changes"), changesJson(document)},
-                       {QStringLiteral("changesNotListed"),
-                        document.replaced() + document.left() - document.changesListed()},
-                       {QStringLiteral("errors"), QJsonArray::fromStringList(document.errors)},
+                     {QStringLiteral("output"), document.output},
+                     {QStringLiteral("outcome"), outcomeText(document.outcome, preview)},
+                     {QStringLiteral("replaced"), document.replaced()},
+                     {QStringLiteral("left"), document.left()},
+                     {QStringLiteral("pairs"), pairs},
+                     {QStringLiteral("changes"), changesJson(document)},
+                     {QStringLiteral("changesNotListed"),
+                      document.replaced() + document.left() - document.changesListed()},
+                     {QStringLiteral("errors"), QJsonArray::fromStringList(document.errors)},
                      {QStringLiteral("milliseconds"), document.milliseconds}};
     if (document.pdf.state != PdfState::None)
         json.insert(QStringLiteral("pdf"),
@@ -156,19 +201,6 @@ QJsonObject documentJson(const DocumentResult &document, bool preview)
 QByteArray documentJsonLine(const DocumentResult &document, bool preview)
 {
     return QJsonDocument(documentJson(document, preview)).toJson(QJsonDocument::Compact) + '\n';
-}
-
-QByteArray reportJson(const RunReport &report)
-{
-    QJsonArray documents;
-    for (const DocumentResult &d : report.documents)
-        documents.append(documentJson(d, report.preview));
-    const QJsonObject run{{QStringLiteral("preview"), report.preview},
-                          {QStringLiteral("started"), report.started.toString(Qt::ISODateWithMs)},
-                          {QStringLiteral("ended"), report.ended.toString(Qt::ISODateWithMs)},
-                          {QStringLiteral("summary"), report.summary()},
-                          {QStringLiteral("documents"), documents}};
-    return QJsonDocument(run).toJson(QJsonDocument::Indented);
 }
 
 } // namespace vantrelle

@@ -6,12 +6,45 @@
 #include <QByteArray>
 #include <QJsonObject>
 
+class QIODevice;
+
 namespace vantrelle {
 
-// RFC 4180: a header line, one line per document, CR LF line ends, fields
-// with a comma, quote or line break quoted. UTF-8 with a byte-order mark, so
-// spreadsheet programs read names outside ASCII.
-QByteArray reportCsv(const RunReport &report);
+enum class ReportFormat {
+    // RFC 4180: a header line, one line per document, CR LF line ends, fields
+    // with a comma, quote or line break quoted. UTF-8 with a byte-order mark,
+    // so spreadsheet programs read names outside ASCII.
+    Csv,
+    // The whole run as one object: documents, ended, preview, started, summary.
+    Json,
+    // One compact object per document and line.
+    JsonLines,
+};
+
+// By the name's extension: .csv, otherwise JSON.
+ReportFormat reportFormatFor(const QString &path);
+
+// A report written as the documents finish, in the order given, so that no
+// document waits in memory for the end of the run.
+class ReportWriter {
+public:
+    // Writes the start (the CSV header).
+    ReportWriter(QIODevice &to, ReportFormat format, bool preview);
+    void add(const DocumentResult &document);
+    // Writes the end (the JSON object's totals).
+    void finish(const RunReport &totals);
+    // False once a write failed.
+    bool ok() const { return m_ok; }
+
+private:
+    void write(const QByteArray &bytes);
+
+    QIODevice &m_to;
+    ReportFormat m_format;
+    bool m_preview;
+    bool m_first = true;
+    bool m_ok = true;
+};
 
 // The PDF's outcome in a few words: "written", "failed: why", "not reached";
 // empty when none was asked for.
@@ -27,8 +60,6 @@ QString pairText(const PairResult &pair, bool preview);
 // changesNotListed, errors, milliseconds, and pdf (path, outcome, message)
 // when a PDF was asked for.
 QJsonObject documentJson(const DocumentResult &document, bool preview);
-// The whole run: preview, started, ended, summary and the documents.
-QByteArray reportJson(const RunReport &report);
 // One compact line of JSON for a document, ending in a line feed.
 QByteArray documentJsonLine(const DocumentResult &document, bool preview);
 

@@ -7,9 +7,19 @@
 
 #include <QElapsedTimer>
 #include <QLocale>
+#include <QThreadPool>
 
-#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
+#include <map>
+#include <memory>
+#include <mutex>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace vantrelle {
 
@@ -92,18 +102,22 @@ qint64 DocumentResult::changesListed() const
     return sumOverPairs(pairs, [](const PairResult &p) { return qint64(p.changes.size()); });
 }
 
+void RunReport::add(const DocumentResult &document)
+{
+    ++documents;
+    ++m_outcomes[int(document.outcome)];
+    if (document.outcome == Outcome::Written || document.outcome == Outcome::NothingFound)
+        m_replaced += document.replaced();
+}
+
 int RunReport::count(Outcome outcome) const
 {
-    return int(std::count_if(documents.begin(), documents.end(),
-                             [outcome](const DocumentResult &d) { return d.outcome == outcome; }));
+    return m_outcomes[int(outcome)];
 }
 
 qint64 RunReport::replaced() const
 {
-    qint64 n = 0;
-    for (const DocumentResult &d : documents)
-        n += d.replaced();
-    return n;
+    return m_replaced;
 }
 
 QString RunReport::summary() const
@@ -119,23 +133,12 @@ QString RunReport::summary() const
     add(Outcome::Failed, "failed");
     add(Outcome::Skipped, "skipped");
     add(Outcome::NotReached, "not reached");
-    QString text = plural(documents.size(), "document", "documents");
+    QString text = plural(documents, "document", "documents");
     if (!parts.isEmpty())
         text += QStringLiteral(": ") + parts.join(QStringLiteral(", "));
-    text += QStringLiteral("; ") +
-            plural(replaced(), preview ? "replacement would be made" : "replacement",
-                   preview ? "replacements would be made" : "replacements");
-    QStringList pdfs;
-    for (const PdfState state : {PdfState::Written, PdfState::Failed, PdfState::NotReached}) {
-        const auto n = std::count_if(documents.begin(), documents.end(),
-                                     [&](const DocumentResult &d) { return d.pdf.state == state; });
-        if (n > 0)
-            pdfs << QLocale(QLocale::English).toString(qint64(n)) + QLatin1Char(' ') +
-                        pdfStateText(state);
-    }
-    if (!pdfs.isEmpty())
-        text += QStringLiteral("; PDFs: ") + pdfs.join(QStringLiteral(", "));
-    return text;
+    return text + QStringLiteral("; ") +
+           plural(replaced(), preview ? "replacement would be made" : "replacement",
+                  preview ? "replacements would be made" : "replacements");
 }
 
 QString outcomeText(Outcome outcome, bool preview)
@@ -162,8 +165,11 @@ QList<PlannedOutput> planOutputs(const RunRequest &request)
     RunOutputGuard outputs(request.documents);
     for (const QString &source : request.documents) {
         PlannedOutput planned;
-        planned.path = OutputPathFor(source, request.useFolder, request.folder, kSeparator);
+        planned.path = request.output.isEmpty()
+                           ? OutputPathFor(source, request.useFolder, request.folder, kSeparator)
+                           : request.output;
         planned.refusal = outputs.refusal(source, planned.path);
+        planned.sources = outputs.sources();
         if (!planned.refusal)
             outputs.recordOutput(source, planned.path);
         plan << planned;
@@ -179,10 +185,18 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
     timer.start();
     DocumentResult result;
     result.source = source;
-    if (output.refusal) {
+    std::optional<QString> refusal = output.refusal;
+    // Whatever spelling reached it, a source is never deleted as a stale
+    // result: looked at again here, as the list's files may have changed
+    // since the plan.
+    if (!refusal && output.sources) {
+        if (const std::optional<QString> document = output.sources->documentAt(output.path))
+            refusal = replacesDocumentNotice(source, *document);
+    }
+    if (refusal) {
         result.outcome = Outcome::Skipped;
-        result.errors << *output.refusal;
-        dialogs.notice(*output.refusal);
+        result.errors << *refusal;
+        dialogs.notice(*refusal);
         return result;
     }
     result.output = output.path;
@@ -236,9 +250,164 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
     return result;
 }
 
-RunReport runDocuments(const RunRequest &request, Dialogs &dialogs, automation::Registry &registry,
-                       RunObserver &observer)
+namespace {
+
+// Where the loop's results come from, in list order: the calling thread
+// editing each document when asked, or workers that run ahead of it.
+class DocumentSource {
+public:
+    virtual ~DocumentSource() = default;
+    // No document is begun after this; those begun are finished.
+    virtual void stop() = 0;
+    // The result of document i, or nothing once the run has stopped before it.
+    virtual std::optional<DocumentResult> next(qsizetype i, RunObserver &observer) = 0;
+};
+
+class InlineSource final : public DocumentSource {
+public:
+    InlineSource(const RunRequest &request, const QList<PlannedOutput> &plan, Dialogs &dialogs,
+                 automation::Registry &registry)
+        : m_request(request), m_plan(plan), m_dialogs(dialogs), m_registry(registry)
+    {
+    }
+    void stop() override { m_stopped = true; }
+    std::optional<DocumentResult> next(qsizetype i, RunObserver &) override
+    {
+        if (m_stopped)
+            return std::nullopt;
+        return processDocument(m_request, m_request.documents[i], m_plan[i], m_dialogs,
+                               m_registry);
+    }
+
+private:
+    const RunRequest &m_request;
+    const QList<PlannedOutput> &m_plan;
+    Dialogs &m_dialogs;
+    automation::Registry &m_registry;
+    bool m_stopped = false;
+};
+
+// The documents handed to workers one at a time in list order, so those begun
+// are always the first ones of the list; each result taken back in list
+// order. Workers share the request, the plan and the registry, all read only;
+// each editor instance is a fresh engine.
+class ParallelSource final : public DocumentSource {
+public:
+    ParallelSource(const RunRequest &request, const QList<PlannedOutput> &plan,
+                   automation::Registry &registry, int jobs)
+        : m_request(request), m_plan(plan), m_registry(registry), m_lead(2 * qsizetype(jobs) + 2)
+    {
+        m_pool.setMaxThreadCount(jobs);
+        m_workers = int(std::min<qsizetype>(jobs, plan.size()));
+        for (int w = 0; w < m_workers; ++w)
+            m_pool.start([this] { work(); });
+    }
+    ~ParallelSource() override
+    {
+        stop();
+        m_pool.waitForDone();
+    }
+    ParallelSource(const ParallelSource &) = delete;
+    ParallelSource &operator=(const ParallelSource &) = delete;
+
+    void stop() override { m_stopped = true; }
+    std::optional<DocumentResult> next(qsizetype i, RunObserver &observer) override
+    {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            if (const auto ready = m_done.find(i); ready != m_done.end()) {
+                DocumentResult result = std::move(ready->second);
+                m_done.erase(ready);
+                m_taken = i + 1;
+                m_room.notify_all();
+                return result;
+            }
+            if (m_workers == 0)
+                return std::nullopt;
+            if (!m_changed.wait_for(lock, std::chrono::milliseconds(100),
+                                    [&] { return m_workers == 0 || m_done.count(i) > 0; })) {
+                lock.unlock();
+                if (observer.stopRequested())
+                    stop();
+                observer.waiting();
+                lock.lock();
+            }
+        }
+    }
+
+private:
+    void work()
+    {
+        SilentDialogs dialogs;
+        while (!m_stopped) {
+            const qsizetype i = m_next.fetch_add(1);
+            if (i >= m_plan.size())
+                break;
+            {
+                // Results wait for the caller in memory: only a few may.
+                std::unique_lock lock(m_mutex);
+                m_room.wait(lock, [&] { return i < m_taken + m_lead; });
+            }
+            DocumentResult result;
+            try {
+                result = processDocument(m_request, m_request.documents[i], m_plan[i], dialogs,
+                                         m_registry);
+            } catch (...) {
+                result.source = m_request.documents[i];
+                result.outcome = Outcome::Failed;
+                result.errors << describeCurrentException();
+            }
+            const std::lock_guard lock(m_mutex);
+            m_done.emplace(i, std::move(result));
+            m_changed.notify_one();
+        }
+        const std::lock_guard lock(m_mutex);
+        --m_workers;
+        m_changed.notify_one();
+    }
+
+    const RunRequest &m_request;
+    const QList<PlannedOutput> &m_plan;
+    automation::Registry &m_registry;
+    std::atomic<bool> m_stopped{false};
+    std::atomic<qsizetype> m_next{0};
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::condition_variable m_room;
+    // Results done but not yet taken: a few, however long the list.
+    std::map<qsizetype, DocumentResult> m_done;
+    qsizetype m_taken = 0;
+    const qsizetype m_lead;
+    int m_workers = 0;
+    QThreadPool m_pool;
+};
+
+} // namespace
+
+namespace {
+
+// Each document allocates and frees buffers of a publication's size. By
+// default the allocator maps those above 128 KB afresh and trims freed
+// memory at once, so every document faults its pages in again (about 80
+// faults a document, a fifth of the tool's CPU); kept, they are reused.
+void keepDocumentBuffers()
 {
+#ifdef __GLIBC__
+    static const bool once = [] {
+        mallopt(M_MMAP_THRESHOLD, 4 << 20);
+        mallopt(M_TRIM_THRESHOLD, 32 << 20);
+        return true;
+    }();
+    Q_UNUSED(once);
+#endif
+}
+
+} // namespace
+
+RunReport runDocuments(const RunRequest &request, Dialogs &dialogs, automation::Registry &registry,
+                       RunObserver &observer, int jobs)
+{
+    keepDocumentBuffers();
     RunReport report;
     report.preview = request.preview;
     report.started = QDateTime::currentDateTime();
@@ -248,10 +417,16 @@ RunReport runDocuments(const RunRequest &request, Dialogs &dialogs, automation::
     const qsizetype n = request.documents.size();
     guard.reach(112);
     const QList<PlannedOutput> plan = planOutputs(request);
-    for (qsizetype i = 0; i < n; ++i) {
+    std::unique_ptr<DocumentSource> documents;
+    if (jobs > 0)
+        documents = std::make_unique<ParallelSource>(request, plan, registry, jobs);
+    else
+        documents = std::make_unique<InlineSource>(request, plan, runDialogs, registry);
+    qsizetype i = 0;
+    for (; i < n; ++i) {
         const QString &source = request.documents[i];
         if (observer.stopRequested())
-            break;
+            documents->stop();
         guard.run(114, [&] { observer.busy(); });
         guard.reach(116);
         guard.run(118, [&] {
@@ -263,15 +438,20 @@ RunReport runDocuments(const RunRequest &request, Dialogs &dialogs, automation::
         guard.run(122, [&] { observer.yield(); });
         // The window may have been closed while it yielded.
         if (observer.stopRequested())
+            documents->stop();
+        std::optional<DocumentResult> result = documents->next(i, observer);
+        if (!result)
             break;
-        report.documents << processDocument(request, source, plan[i], runDialogs, registry);
-        observer.documentFinished(int(i), report.documents.last());
+        report.add(*result);
+        observer.documentFinished(int(i), *result);
         guard.run(148, [&] { observer.busy(); });
     }
-    for (qsizetype i = report.documents.size(); i < n; ++i) {
+    documents.reset();
+    for (; i < n; ++i) {
         DocumentResult notReached;
         notReached.source = request.documents[i];
-        report.documents << notReached;
+        report.add(notReached);
+        observer.documentFinished(int(i), notReached);
     }
     guard.reach(150);
     guard.run(152, [&] { observer.idle(); });

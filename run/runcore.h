@@ -1,8 +1,11 @@
 #pragma once
 // The replacement run without a window: a request fixed when the run starts,
-// the output of every document decided once, and the loop that hands each
-// document to the publication editor, tells an observer how it goes and
-// collects what happened to every document.
+// the output of every document decided once, and the one loop that hands
+// each document to the publication editor (in the calling thread, or to
+// worker threads) and tells an observer what happened to each, in list order.
+// Nothing of a finished document is kept but the totals, so a run's memory
+// does not grow with its list.
+#include "run/outputpath.h"
 #include "render/pdfexport.h"
 #include "run/publisher1.h"
 
@@ -11,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 namespace vantrelle {
@@ -35,6 +39,9 @@ struct RunRequest {
     QString folder;
     // Count what a run would do, write and delete nothing.
     bool preview = false;
+    // The one-document form: the result's path, in place of the naming from
+    // the source and the folder.
+    QString output;
 
     // The pairs the run applies, in order.
     QStringList finds() const;
@@ -81,16 +88,24 @@ struct DocumentResult {
     qint64 changesListed() const;
 };
 
+// The totals of a run; the documents themselves went to the observer.
 struct RunReport {
     bool preview = false;
     QDateTime started;
     QDateTime ended;
-    QList<DocumentResult> documents;
+    qsizetype documents = 0;
 
+    void add(const DocumentResult &document);
     int count(Outcome outcome) const;
+    // Replacements in the results written (or that would be): a failed
+    // document's counts wrote nothing.
     qint64 replaced() const;
     // "12 documents: 10 written, 1 with nothing to replace, 1 failed; 174 replacements"
     QString summary() const;
+
+private:
+    int m_outcomes[5] = {};
+    qint64 m_replaced = 0;
 };
 
 QString outcomeText(Outcome outcome, bool preview);
@@ -107,9 +122,13 @@ public:
     // Pending window events run once per document.
     virtual void yield() {}
     // Asked before each document; true ends the run there and leaves the
-    // rest not reached.
+    // rest not reached. Documents that workers have begun are finished.
     virtual bool stopRequested() { return false; }
+    // Every document of the list once, in list order, the ones not reached
+    // too. The result is not kept after the call.
     virtual void documentFinished(int, const DocumentResult &) {}
+    // Now and then while the caller waits for workers.
+    virtual void waiting() {}
     // The pointer and the progress bar back at rest.
     virtual void idle() {}
 };
@@ -120,6 +139,9 @@ public:
 struct PlannedOutput {
     QString path;
     std::optional<QString> refusal;
+    // The run's documents by file identity, asked again just before a stale
+    // result is deleted.
+    std::shared_ptr<const RunSources> sources;
 };
 QList<PlannedOutput> planOutputs(const RunRequest &request);
 
@@ -130,8 +152,12 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
                                automation::Registry &registry);
 
 // The loop over every document of the request, in list order, each exactly
-// once. Failures are reported through dialogs and never end the run.
+// once. Failures never end the run. With jobs 0 each document is edited in
+// the calling thread, between the observer's yields, and its reports go to
+// dialogs; with jobs >= 1 that many worker threads edit the documents, each
+// one on its own, their reports kept only in the results, and registry must
+// be safe to use from them.
 RunReport runDocuments(const RunRequest &request, Dialogs &dialogs, automation::Registry &registry,
-                       RunObserver &observer);
+                       RunObserver &observer, int jobs = 0);
 
 } // namespace vantrelle

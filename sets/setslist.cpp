@@ -1,5 +1,7 @@
 #include "setslist.h"
 
+#include "shell/pairtext.h"
+
 #include <QLocale>
 
 namespace vantrelle {
@@ -10,6 +12,27 @@ QString setsNotLoadedMessage(int lines)
     return QStringLiteral("The sets list holds at most 32,767 pairs. ") + count +
            (lines == 1 ? QStringLiteral(" line of the file was not loaded.")
                        : QStringLiteral(" lines of the file were not loaded."));
+}
+
+QString pairsRefusal(const SetsPairs &pairs, const QString &from, EmptyFind empty)
+{
+    const PairTextRole findRole =
+        empty == EmptyFind::Refused ? PairTextRole::Find : PairTextRole::Replace;
+    // A lone pair typed by itself needs no number.
+    const bool numbered = pairs.size() > 1 || !from.isEmpty();
+    for (qsizetype i = 0; i < pairs.size(); ++i) {
+        QString of = numbered ? QStringLiteral(" of pair %1").arg(i + 1) : QString();
+        if (!from.isEmpty())
+            of += QLatin1Char(' ') + from;
+        if (const auto fault = pairTextFault(pairs.find[i], findRole))
+            return describePairTextFault(QStringLiteral("The find text") + of, *fault) +
+                   QLatin1Char('.');
+        if (const auto fault = pairTextFault(pairs.replace.value(i), PairTextRole::Replace))
+            return describePairTextFault(
+                       QStringLiteral("The replace text%1 (“%2”)").arg(of, pairs.find[i]), *fault) +
+                   QLatin1Char('.');
+    }
+    return {};
 }
 
 int SetsModel::rowCount(const QModelIndex &parent) const

@@ -29,6 +29,15 @@ struct SetsPairs {
     qsizetype size() const { return find.size(); }
 };
 
+// The first pair whose find or replace text a publication cannot hold, as a
+// sentence: "The replace text of pair 3 of sets.txt (“a”) holds …". from
+// names where the pairs come from ("of sets.txt") or is empty. Empty when
+// every pair can be used. The lists themselves may hold an empty find text
+// (a run refuses it), so adding pairs asks with EmptyFind::Allowed.
+enum class EmptyFind { Refused, Allowed };
+QString pairsRefusal(const SetsPairs &pairs, const QString &from = {},
+                     EmptyFind empty = EmptyFind::Refused);
+
 class SetsModel : public QAbstractTableModel {
     Q_OBJECT
 public:

@@ -67,4 +67,19 @@ protected:
     Dialogs &m_inner;
 };
 
+// Shows nothing and answers every question with its default button, where no
+// one is at the screen: the run's workers, whose reports are kept in the
+// document's result, and the command line.
+class SilentDialogs : public Dialogs {
+public:
+    void notice(const QString &) override {}
+    bool question(const QString &, bool yesIsDefault) override { return yesIsDefault; }
+    void errorReport(const QString &) override {}
+    QString inputBox(const QString &, const QString &initialText) override { return initialText; }
+    QStringList openFiles(const FileDialogRequest &) override { return {}; }
+    QString saveFile(const FileDialogRequest &) override { return {}; }
+    QString pickFolder(const QString &, const QString &) override { return {}; }
+    void openFolder(const QString &) override {}
+};
+
 } // namespace vantrelle

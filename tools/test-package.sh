@@ -5,12 +5,12 @@
 #
 #   tools/test-package.sh [--build DIR] [--corpus DIR]
 #
-# The corpus folder (default ../shared/corpus beside the clone, or
-# $VANTRELLE_CORPUS_DIR) must hold 60685.pub. Needs root or sudo.
+# The publication is an installed sample, or 60685.pub of the corpus folder
+# given with --corpus. Needs root or sudo.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build"
-corpus="${VANTRELLE_CORPUS_DIR:-$root/../shared/corpus}"
+corpus=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --build) build="$(realpath -m "$2")"; shift 2 ;;
@@ -18,18 +18,23 @@ while [ $# -gt 0 ]; do
     *) echo "unknown argument: $1 (use --build DIR, --corpus DIR)" >&2; exit 2 ;;
   esac
 done
-publication="$corpus/60685.pub"
-[ -f "$publication" ] || {
-  echo "no publication at $publication: give the corpus folder with --corpus DIR" >&2
-  exit 2
-}
+sample=/usr/share/vantrelle/Samples/Spring-Fair-Flyer.pub
+publication="$sample"
+if [ -n "$corpus" ]; then
+  publication="$corpus/60685.pub"
+  [ -f "$publication" ] || {
+    echo "no publication at $publication: give the corpus folder with --corpus DIR" >&2
+    exit 2
+  }
+fi
 step() { printf '[package] %s\n' "$*"; }
 sudo_cmd=""
 [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
 
 step "building vantrelle and vantrelle-replace in $build"
 cmake -S "$root" -B "$build" >/dev/null
-cmake --build "$build" -j"$(nproc)" --target vantrelle vantrelle-replace >/dev/null
+cmake --build "$build" -j"$(nproc)" --target vantrelle vantrelle-replace samples \
+  >/dev/null
 rm -rf "$build/package"
 step "making the .deb"
 (cd "$build" && cpack -G DEB -B "$build/package" >/dev/null)
@@ -50,7 +55,7 @@ step "installing $(basename "$deb")"
 $sudo_cmd apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends "$deb" \
   >/dev/null
 test -x /usr/bin/vantrelle && test -x /usr/bin/vantrelle-replace
-test -f /usr/share/vantrelle/HAND-M.CUR && test -d /usr/share/vantrelle/Samples
+test -f /usr/share/vantrelle/HAND-M.CUR && test -f "$sample"
 
 step "validating the desktop entry and the metainfo"
 desktop-file-validate /usr/share/applications/org.vantrelle.Vantrelle.desktop
@@ -67,6 +72,13 @@ stop_display
 step "running the installed vantrelle-replace"
 text="$(/usr/bin/vantrelle-replace --text "$publication")"
 [ -n "$text" ] || { echo "vantrelle-replace printed no text" >&2; exit 1; }
+work="$(mktemp -d)"
+counts="$(/usr/bin/vantrelle-replace "$sample" "$work/out.pub" 2026 2027)"
+grep -q ': [1-9][0-9]* replaced' <<<"$counts" || {
+  echo "vantrelle-replace changed nothing in the installed sample" >&2
+  exit 1
+}
+rm -rf "$work"
 
 step "purging the package"
 $sudo_cmd apt-get purge -y -qq vantrelle >/dev/null

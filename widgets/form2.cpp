@@ -186,6 +186,18 @@ void Form2::PushButton1_Click()
     SetsPairs pairs;
     guard.run(106, [&] { text = ReadTextFile(path); });
     guard.run(108, [&] { pairs = pairsFromText(text, separator); });
+    // A pair a publication cannot hold loads nothing, so no run meets it later.
+    QString refusal;
+    guard.run(110, [&] {
+        refusal = pairsRefusal(pairs, QStringLiteral("of ") + QFileInfo(path).fileName(),
+                               EmptyFind::Allowed);
+    });
+    if (!refusal.isEmpty()) {
+        guard.run(112, [&] {
+            m_dialogs.notice(refusal + QStringLiteral(" No pairs were loaded."));
+        });
+        return;
+    }
     // Pairs past the lists' limit are left out, and the user is told how many.
     int notLoaded = 0;
     guard.run(120, [&] { notLoaded = int(pairs.size()) - m_sets.append(pairs); });

@@ -9,29 +9,29 @@
 
 namespace vantrelle {
 
-QString pdfSavingObstacle(const RunReport &report)
+QString pdfSavingObstacle(const QList<DocumentResult> &documents, bool preview)
 {
     if (QString hint = pdfExportMissingHint(); !hint.isEmpty())
         return hint;
-    if (report.preview)
+    if (preview)
         return QObject::tr("A count writes no results, so there is nothing to make PDFs of.");
-    if (planPdfs(report).jobs.isEmpty())
+    if (planPdfs(documents).jobs.isEmpty())
         return QObject::tr("The run wrote no result that is still there to make a PDF of.");
     return {};
 }
 
-QStringList existingPdfs(const RunReport &report, const QString &folder)
+QStringList existingPdfs(const QList<DocumentResult> &documents, const QString &folder)
 {
     QStringList existing;
-    for (const PdfJob &job : planPdfs(report, folder).jobs)
+    for (const PdfJob &job : planPdfs(documents, folder).jobs)
         if (QFileInfo::exists(job.pdf))
             existing << job.pdf;
     return existing;
 }
 
-void savePdfsWithProgress(QWidget *parent, RunReport &report, const QString &folder)
+void savePdfsWithProgress(QWidget *parent, QList<DocumentResult> &documents, const QString &folder)
 {
-    const PdfPlan plan = planPdfs(report, folder);
+    const PdfPlan plan = planPdfs(documents, folder);
     const auto total = int(plan.jobs.size());
     QProgressDialog progress(QObject::tr("Starting LibreOffice…"), QObject::tr("Cancel"), 0, total,
                              parent);
@@ -55,7 +55,7 @@ void savePdfsWithProgress(QWidget *parent, RunReport &report, const QString &fol
                      [&] { progress.setValue(pdfs.doneCount()); });
     QObject::connect(&progress, &QProgressDialog::canceled, &pdfs, &PdfExport::stop);
     progress.show();
-    applyPdfResults(report, plan, pdfs.run(plan.jobs));
+    applyPdfResults(documents, plan, pdfs.run(plan.jobs));
 }
 
 } // namespace vantrelle

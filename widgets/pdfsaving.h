@@ -8,16 +8,18 @@ class QWidget;
 
 namespace vantrelle {
 
-// Saves a PDF of every result report's run wrote, beside it or in folder
-// when one is given, and puts each outcome into the report. A cancel ends
-// the conversions under way: what is written stays, the rest is not reached.
-void savePdfsWithProgress(QWidget *parent, RunReport &report, const QString &folder = {});
+// Saves a PDF of every result the run of documents wrote, beside it or in
+// folder when one is given, and puts each outcome into its row. A cancel
+// ends the conversions under way: what is written stays, the rest is not
+// reached.
+void savePdfsWithProgress(QWidget *parent, QList<DocumentResult> &documents,
+                          const QString &folder = {});
 
 // The PDFs that saving would replace.
-QStringList existingPdfs(const RunReport &report, const QString &folder = {});
+QStringList existingPdfs(const QList<DocumentResult> &documents, const QString &folder = {});
 
-// Why PDFs cannot be saved for report (LibreOffice missing, a count, no
-// result written); empty when they can.
-QString pdfSavingObstacle(const RunReport &report);
+// Why PDFs cannot be saved (LibreOffice missing, a count, no result
+// written); empty when they can.
+QString pdfSavingObstacle(const QList<DocumentResult> &documents, bool preview);
 
 } // namespace vantrelle

@@ -2,6 +2,7 @@
 #include "widgets/changelist.h"
 #include "widgets/pdfsaving.h"
 
+#include "run/pdfplan.h"
 #include "run/reportformat.h"
 #include "shell/apptitle.h"
 #include "shell/dialogs.h"
@@ -65,16 +66,18 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     RunReport report;
+    QList<DocumentResult> rows;
 
-    void setReport(const RunReport &r)
+    void setReport(const RunReport &r, QList<DocumentResult> &&documents)
     {
         beginResetModel();
         report = r;
+        rows = std::move(documents);
         endResetModel();
     }
     int rowCount(const QModelIndex &parent = {}) const override
     {
-        return parent.isValid() ? 0 : int(report.documents.size());
+        return parent.isValid() ? 0 : int(rows.size());
     }
     int columnCount(const QModelIndex &parent = {}) const override
     {
@@ -108,7 +111,7 @@ public:
     {
         if (!index.isValid())
             return {};
-        const DocumentResult &d = report.documents.at(index.row());
+        const DocumentResult &d = rows.at(index.row());
         switch (role) {
         case Qt::DisplayRole:
             return display(d, index.row(), index.column());
@@ -311,13 +314,32 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
 
 ReportWindow::~ReportWindow() = default;
 
-void ReportWindow::setReport(const RunReport &report)
+void ReportWindow::beginReport()
 {
-    showReport(report);
+    m_pending.clear();
+}
+
+void ReportWindow::addDocument(const DocumentResult &document)
+{
+    DocumentResult &row = m_pending.emplace_back(document);
+    // The changes are listed again when the row is selected: kept for every
+    // document they would grow with the run.
+    for (PairResult &pair : row.pairs)
+        pair.changes = {};
+}
+
+void ReportWindow::endReport(const RunReport &report)
+{
+    m_model->setReport(report, std::move(m_pending));
+    m_pending = {};
+    setWindowTitle((report.preview ? QStringLiteral("Count (nothing written) — ")
+                                   : QStringLiteral("Run report — ")) +
+                   QString::fromLatin1(kProductName));
+    showTotals();
     // The first document with an output, so Enter opens a folder at once.
     int first = 0;
-    for (int i = 0; i < report.documents.size(); ++i) {
-        if (!report.documents[i].output.isEmpty()) {
+    for (int i = 0; i < documentCount(); ++i) {
+        if (!document(i).output.isEmpty()) {
             first = i;
             break;
         }
@@ -326,15 +348,14 @@ void ReportWindow::setReport(const RunReport &report)
     showSelection();
 }
 
-void ReportWindow::showReport(const RunReport &report)
+void ReportWindow::showTotals()
 {
-    m_model->setReport(report);
-    setWindowTitle((report.preview ? QStringLiteral("Count (nothing written) — ")
-                                   : QStringLiteral("Run report — ")) +
-                   QString::fromLatin1(kProductName));
-    m_summary->setText(report.summary());
-    m_times->setText(runTimesText(report));
-    const QString obstacle = pdfSavingObstacle(report);
+    const RunReport &totals = report();
+    const QString pdfs = pdfSummary(m_model->rows);
+    m_summary->setText(totals.summary() +
+                       (pdfs.isEmpty() ? QString() : QStringLiteral("; ") + pdfs));
+    m_times->setText(runTimesText(totals));
+    const QString obstacle = pdfSavingObstacle(m_model->rows, totals.preview);
     m_pdf->setEnabled(obstacle.isEmpty());
     m_pdf->setToolTip(obstacle.isEmpty()
                           ? QStringLiteral("Save a PDF of every result with LibreOffice, beside "
@@ -342,10 +363,10 @@ void ReportWindow::showReport(const RunReport &report)
                           : obstacle);
 }
 
-void ReportWindow::savePdfs(const QString &folder)
+void ReportWindow::savePdfs(const QString &folder, bool askBeforeReplacing)
 {
-    const QStringList existing = existingPdfs(report(), folder);
-    if (!existing.isEmpty() &&
+    const QStringList existing = existingPdfs(m_model->rows, folder);
+    if (askBeforeReplacing && !existing.isEmpty() &&
         !m_dialogs.question(existing.size() == 1
                                 ? QStringLiteral("%1 already exists. Replace it?").arg(existing[0])
                                 : QStringLiteral("%1 PDFs already exist, such as %2. Replace "
@@ -354,18 +375,19 @@ void ReportWindow::savePdfs(const QString &folder)
                                       .arg(existing[0]),
                             false))
         return;
-    RunReport updated = report();
-    savePdfsWithProgress(this, updated, folder);
+    QList<DocumentResult> rows = m_model->rows;
+    savePdfsWithProgress(this, rows, folder);
     const int row = selectedDocument();
-    showReport(updated);
+    m_model->setReport(report(), std::move(rows));
+    showTotals();
     selectDocument(row);
     showSelection();
 }
 
 void ReportWindow::savePdfsIntoFolder()
 {
-    const QString folder = m_dialogs.pickFolder(QStringLiteral("Save the PDFs into this folder"),
-                                                outputFolder());
+    const QString folder =
+        m_dialogs.pickFolder(QStringLiteral("Save the PDFs into this folder"), outputFolder());
     if (!folder.isEmpty())
         savePdfs(folder);
 }
@@ -373,6 +395,16 @@ void ReportWindow::savePdfsIntoFolder()
 const RunReport &ReportWindow::report() const
 {
     return m_model->report;
+}
+
+const DocumentResult &ReportWindow::document(int index) const
+{
+    return m_model->rows.at(index);
+}
+
+int ReportWindow::documentCount() const
+{
+    return int(m_model->rows.size());
 }
 
 void ReportWindow::selectDocument(int index)
@@ -394,8 +426,14 @@ void ReportWindow::showSelection()
 {
     m_detail->setPlainText(detailText());
     const int row = selectedDocument();
-    m_changes->setDocument(row < 0 ? DocumentResult() : report().documents.at(row),
-                           report().preview);
+    DocumentResult shown = row < 0 ? DocumentResult() : document(row);
+    // A document where nothing was found has nothing to list.
+    if (row >= 0 && m_changesSource && hasCounts(shown) && shown.replaced() + shown.left() > 0) {
+        const QList<PairResult> counted = m_changesSource(shown);
+        for (qsizetype i = 0; i < shown.pairs.size() && i < counted.size(); ++i)
+            shown.pairs[i].changes = counted[i].changes;
+    }
+    m_changes->setDocument(shown, report().preview);
     m_open->setEnabled(!outputFolder().isEmpty());
 }
 
@@ -404,15 +442,15 @@ QString ReportWindow::detailText() const
     const int row = selectedDocument();
     if (row < 0)
         return {};
-    return documentDetailText(report().documents.at(row), report().preview);
+    return documentDetailText(document(row), report().preview);
 }
 
 QString ReportWindow::outputFolder() const
 {
     const int row = selectedDocument();
-    if (row < 0 || report().documents.at(row).output.isEmpty())
+    if (row < 0 || document(row).output.isEmpty())
         return {};
-    return QFileInfo(report().documents.at(row).output).absolutePath();
+    return QFileInfo(document(row).output).absolutePath();
 }
 
 void ReportWindow::openOutputFolder()
@@ -456,10 +494,16 @@ void ReportWindow::saveCsv()
                                 QStringLiteral(" ?"),
                             true))
         return;
-    const QByteArray bytes = reportCsv(report());
     // Whole or nothing: a failed save leaves the file that was there.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        ReportWriter csv(file, ReportFormat::Csv, report().preview);
+        for (const DocumentResult &d : m_model->rows)
+            csv.add(d);
+        written = csv.ok() && file.commit();
+    }
+    if (!written)
         m_dialogs.notice(QStringLiteral("The report could not be saved to %1: %2")
                              .arg(path, file.errorString()));
 }

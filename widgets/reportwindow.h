@@ -9,6 +9,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -30,8 +32,20 @@ public:
     explicit ReportWindow(Dialogs &dialogs, QWidget *parent = nullptr);
     ~ReportWindow() override;
 
-    void setReport(const RunReport &report);
+    // A run's report, a row at a time: begun, each document in list order,
+    // ended with the run's totals. The report shown stays until the end.
+    void beginReport();
+    void addDocument(const DocumentResult &document);
+    void endReport(const RunReport &totals);
     const RunReport &report() const;
+    // The row of the document at index (list order): its outcome, counts
+    // and errors, without its changes.
+    const DocumentResult &document(int index) const;
+    int documentCount() const;
+    // Lists a document's changes when the user selects it; without one the
+    // changes pane stays empty.
+    using ChangesSource = std::function<QList<PairResult>(const DocumentResult &)>;
+    void setChangesSource(ChangesSource source) { m_changesSource = std::move(source); }
 
     // The table as it is shown (in its current order), a header line first,
     // fields separated by tabs.
@@ -48,8 +62,9 @@ public:
     void openOutputFolder();
     void copyTable();
     void saveCsv();
-    // "Save PDFs of the results…": beside each result, or into folder.
-    void savePdfs(const QString &folder = {});
+    // "Save PDFs of the results…": beside each result, or into folder;
+    // PDFs already there are replaced only when the user agrees.
+    void savePdfs(const QString &folder = {}, bool askBeforeReplacing = true);
     // Asks for the folder, then saves into it.
     void savePdfsIntoFolder();
 
@@ -63,10 +78,14 @@ public:
 
 private:
     void showSelection();
-    void showReport(const RunReport &report);
+    // The summary with the PDFs' outcomes, the times, the PDF button.
+    void showTotals();
     int selectedDocument() const;
 
     Dialogs &m_dialogs;
+    ChangesSource m_changesSource;
+    // The rows of the run going on, shown when it ends.
+    QList<DocumentResult> m_pending;
     ReportModel *m_model;
     QSortFilterProxyModel *m_sorted;
     QLabel *m_summary;

@@ -1,31 +1,39 @@
 #!/bin/sh
-# Times vantrelle-replace's batch form on COUNT copies of one publication
-# (folders of 1,000) with one and with two jobs, its peak memory at 1,000 and
-# at COUNT documents, and a floor that only reads each file, writes it to a
-# temporary file, syncs it and renames it, with one and with two writers.
+# vantrelle-replace's batch form on COUNT copies of one publication (folders
+# of 1,000):
+# - one job against two: outputs and reports byte for byte the same;
+# - two jobs against a floor that only reads each file, writes it to a
+#   temporary file, syncs it and renames it with two writers, the two timed in
+#   alternation, REPEAT rounds; the median of the rounds' ratios counts;
+# - peak memory with a pair found hundreds of times in each document, at
+#   1,000 documents, at 10,000 and at COUNT (tool, and with --window the
+#   window's run through app/bench/run-bench as well).
 #
-# Usage: bench-batch.sh [--build DIR] [--corpus FILE] [--count N]
+# Usage: bench-batch.sh [--build DIR] [--corpus FILE] [--count N] [--repeat N] [--window]
 #   --build DIR    a build made with -DVANTRELLE_BENCH=ON (default: build)
-#   --corpus FILE  the publication to copy (default: ../shared/corpus/Sample.pub
-#                  beside the repository, or $VANTRELLE_CORPUS_DIR/Sample.pub)
-#   --count N      how many copies (default 10000)
-#   --repeat N     runs of each measurement; the best counts (default 3)
-# Needs /usr/bin/time (Debian package "time") and about 2 x N x the file's size
-# of free space in /tmp.
+#   --corpus FILE  the publication to copy (default: ../shared/corpus/60685.pub
+#                  beside the repository, or $VANTRELLE_CORPUS_DIR/60685.pub)
+#   --count N      how many copies (default 10000; 100000 for the memory goal)
+#   --repeat N     rounds of the timing (default 5)
+#   --window       measure the window's peak memory too
+# Copies past 10,000 are hard links, so a large COUNT needs room for the
+# results only (about N x the file's size in /tmp). Needs /usr/bin/time.
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
 build="$repo/build"
-corpus="${VANTRELLE_CORPUS_DIR:-$repo/../shared/corpus}/Sample.pub"
+corpus="${VANTRELLE_CORPUS_DIR:-$repo/../shared/corpus}/60685.pub"
 count=10000
-repeat=3
+repeat=5
+window=no
 while [ $# -gt 0 ]; do
   case "$1" in
     --build) build=${2:?--build needs a folder}; shift 2 ;;
     --corpus) corpus=${2:?--corpus needs a file}; shift 2 ;;
     --count) count=${2:?--count needs a number}; shift 2 ;;
     --repeat) repeat=${2:?--repeat needs a number}; shift 2 ;;
+    --window) window=yes; shift ;;
     *) echo "bench-batch.sh: unknown argument $1 (see the top of this script)" >&2; exit 2 ;;
   esac
 done
@@ -60,54 +68,87 @@ for k in $(seq -w 1 "$folders"); do
   n=$(( left < 1000 ? left : 1000 ))
   left=$(( left - n ))
   # Names differ across folders, so one output folder takes them all.
-  (cd "$work/src/d$k" && seq -f "d$k-%04g.pub" 1 "$n" |
-    xargs sh -c 'tee "$@" < "$0" > /dev/null' "$corpus")
+  if [ "$k" -le 10 ]; then
+    (cd "$work/src/d$k" && seq -f "d$k-%04g.pub" 1 "$n" |
+      xargs sh -c 'tee "$@" < "$0" > /dev/null' "$corpus")
+  else
+    (cd "$work/src/d$k" && seq -f "%04g" 1 "$n" | xargs -I{} ln "$work/src/d01/d01-{}.pub" "d$k-{}.pub")
+  fi
 done
-first=$(ls -d "$work"/src/d* | head -1)
-find "$work/src" -name '*.pub' | sort > "$work/all.list"
 
-# run NAME COMMAND...: timed with a fresh output folder and the disk settled,
-# REPEAT times; the best wall time counts (the disk is shared and its sync
-# time varies), with the CPU time of that run and the highest peak of all.
-run() {
-  name=$1
-  shift
-  best= best_cpu= peak=0
-  for _ in $(seq 1 "$repeat"); do
-    rm -rf "$work/out"
-    mkdir "$work/out"
-    sync
-    /usr/bin/time -v -o "$work/$name.time" "$@" > /dev/null
-    seconds=$(sed -n 's/.*Elapsed (wall clock) time.*: //p' "$work/$name.time" |
-      awk -F: '{ s = 0; for (i = 1; i <= NF; i++) s = s * 60 + $i; print s }')
-    cpu=$(sed -n 's/.*\(User\|System\) time (seconds): //p' "$work/$name.time" |
-      awk '{ s += $1 } END { print s }')
-    rss=$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$work/$name.time")
-    if [ -z "$best" ] || awk -v a="$seconds" -v b="$best" 'BEGIN { exit !(a < b) }'; then
-      best=$seconds best_cpu=$cpu
-    fi
-    [ "$rss" -gt "$peak" ] && peak=$rss
-  done
-  written=$(find "$work/out" -type f | wc -l)
-  printf '%-16s %8.2f s wall %8.2f s cpu %8d KiB peak %6d files\n' \
-    "$name" "$best" "$best_cpu" "$peak" "$written"
-  eval "seconds_$name=$best rss_$name=$peak"
+# measure COMMAND...: one run with a fresh output folder; sets seconds, cpu
+# and rss (KiB).
+measure() {
+  rm -rf "$work/out"
+  mkdir "$work/out"
+  sync
+  /usr/bin/time -v -o "$work/time.txt" "$@" > /dev/null
+  seconds=$(sed -n 's/.*Elapsed (wall clock) time.*: //p' "$work/time.txt" |
+    awk -F: '{ s = 0; for (i = 1; i <= NF; i++) s = s * 60 + $i; print s }')
+  cpu=$(sed -n 's/.*\(User\|System\) time (seconds): //p' "$work/time.txt" | awk '{ s += $1 } END { print s }')
+  rss=$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$work/time.txt")
 }
 
-echo "documents: $count ($(stat -c %s "$corpus") bytes each), processors: $(nproc), best of $repeat"
-set -- --pair page leaf --out-dir "$work/out" --quiet
-run tool_jobs1 "$tool" "$@" --jobs 1 "$work/src"
-run tool_jobs2 "$tool" "$@" --jobs 2 "$work/src"
-run tool_jobs2_1000 "$tool" "$@" --jobs 2 "$first"
-run floor_writers1 "$floor" 1 "$work/out" "$work/all.list"
-run floor_writers2 "$floor" 2 "$work/out" "$work/all.list"
-# The same with the temporary file the tool's saves use (QSaveFile: O_TMPFILE,
-# then linked in), to tell the save primitive's cost from the tool's own.
-run floor_unnamed2 "$floor" --unnamed 2 "$work/out" "$work/all.list"
+echo "documents: $count ($(stat -c %s "$corpus") bytes each), processors: $(nproc)"
+speed_set="--pair the THE --out-dir $work/out --quiet"
+# The first 2,000 documents are timed (folders d01 and d02).
+timed=$(ls -d "$work"/src/d* | head -2)
+find $timed -name '*.pub' | sort > "$work/timed.list"
+ntimed=$(wc -l < "$work/timed.list")
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
-echo "speed-up, 2 jobs over 1:              $(ratio "$seconds_tool_jobs1" "$seconds_tool_jobs2")x"
-echo "2 jobs over the floor with 2 writers: $(ratio "$seconds_tool_jobs2" "$seconds_floor_writers2")x"
-echo "2 jobs over the unnamed-file floor:    $(ratio "$seconds_tool_jobs2" "$seconds_floor_unnamed2")x"
-echo "floor, 1 writer over 2:               $(ratio "$seconds_floor_writers1" "$seconds_floor_writers2")x"
-echo "peak memory, $count over 1,000 documents: $(ratio "$rss_tool_jobs2" "$rss_tool_jobs2_1000")x"
+# One job against two: the same bytes. Milliseconds, times and the output
+# folder's name are all that may differ in the reports.
+for jobs in 1 2; do
+  rm -rf "$work/out$jobs"
+  mkdir "$work/out$jobs"
+  "$tool" --pair the THE --out-dir "$work/out$jobs" --quiet --jobs "$jobs" \
+    --report "$work/report$jobs.json" $timed > /dev/null || true
+  sed -e "s|$work/out$jobs|OUT|g" -e 's/"milliseconds": [0-9]*/"milliseconds": 0/' \
+    -e '/"started"\|"ended"/d' "$work/report$jobs.json" > "$work/report$jobs.txt"
+done
+if diff -r -q "$work/out1" "$work/out2" > /dev/null && cmp -s "$work/report1.txt" "$work/report2.txt"; then
+  echo "--jobs 1 and --jobs 2 over $ntimed documents: outputs and reports byte-identical"
+else
+  echo "--jobs 1 and --jobs 2 over $ntimed documents: OUTPUTS OR REPORTS DIFFER"
+  identical=no
+fi
+rm -rf "$work/out1" "$work/out2"
+
+# Two jobs against the two-writer floor, in alternation.
+ratios=
+for round in $(seq 1 "$repeat"); do
+  measure "$tool" $speed_set --jobs 2 $timed
+  tool_s=$seconds tool_cpu=$cpu
+  measure "$floor" 2 "$work/out" "$work/timed.list"
+  floor_s=$seconds floor_cpu=$cpu
+  r=$(awk -v a="$tool_s" -v b="$floor_s" 'BEGIN { printf "%.2f", a / b }')
+  ratios="$ratios $r"
+  printf 'round %d: tool %6.2f s (cpu %6.2f)  floor %6.2f s (cpu %6.2f)  ratio %s\n' \
+    "$round" "$tool_s" "$tool_cpu" "$floor_s" "$floor_cpu" "$r"
+done
+median=$(printf '%s\n' $ratios | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }')
+echo "--jobs 2 over the two-writer floor, $ntimed documents: median ${median}x (rounds:$ratios)"
+
+# Peak memory at 1,000, 10,000 and COUNT documents, "e" found hundreds of
+# times in each.
+for n in 1000 10000 "$count"; do
+  [ "$n" -le "$count" ] || continue
+  measure "$tool" --pair e E --out-dir "$work/out" --quiet --jobs 2 \
+    $(ls -d "$work"/src/d* | head -n $(( (n + 999) / 1000 )))
+  echo "tool, $n documents: peak $rss KiB, $seconds s"
+  eval "tool_rss_$n=$rss"
+  if [ "$window" = yes ]; then
+    rm -rf "$work/out"
+    /usr/bin/time -v -o "$work/time.txt" "$build/app/bench/run-bench" "$corpus" "$n" e E > /dev/null
+    rss=$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$work/time.txt")
+    echo "window, $n documents: peak $rss KiB"
+    eval "window_rss_$n=$rss"
+  fi
+done
+eval "last_tool=\$tool_rss_$count"
+echo "tool peak memory, $count over 1,000 documents: $(awk -v a="$last_tool" -v b="$tool_rss_1000" 'BEGIN { printf "%.2f", a / b }')x"
+if [ "$window" = yes ]; then
+  eval "last_window=\$window_rss_$count"
+  echo "window peak memory, $count over 1,000 documents: $(awk -v a="$last_window" -v b="$window_rss_1000" 'BEGIN { printf "%.2f", a / b }')x"
+fi
+[ "${identical:-yes}" = yes ]

@@ -6,6 +6,7 @@
 #include "pubengine/publication.h"
 #include "pubengine/server.h"
 #include "sets/setslist.h"
+#include "shell/apptitle.h"
 #include "shell/automation.h"
 #include "shell/settings.h"
 #include "tests/support/files.h"
@@ -76,6 +77,10 @@ struct Window : ::testing::Test {
     {
         if (!QFile::exists(kCorpus + "/Sample.pub"))
             GTEST_SKIP() << "corpus not found at " << VANTRELLE_CORPUS_DIR;
+        open();
+    }
+    void open()
+    {
         registry.Register(automation::kPublisherProgId, pubengine::makePublisherServer());
         form = std::make_unique<Form1>(Form1Services{dialogs, *settings, registry});
         form->show();
@@ -140,7 +145,6 @@ struct Window : ::testing::Test {
         return out;
     }
 };
-
 
 // What a reader of a result's PDF sees: its two pages, the replacement and
 // not the replaced text.
@@ -242,12 +246,12 @@ TEST_F(Window, DamagedDocumentsGetOneReportEachAndNoOutput)
     EXPECT_EQ(filesUnder("out"), (QStringList{"good1.pub", "good2.pub"}));
     EXPECT_EQ(filesUnder("in").size(), 4);
     EXPECT_EQ(dialogs.texts("notice"), QStringList{"Done."});
-    const RunReport &report = form->lastReport();
-    ASSERT_EQ(report.documents.size(), 4);
-    EXPECT_EQ(report.documents[1].outcome, Outcome::Failed);
-    EXPECT_EQ(report.documents[2].outcome, Outcome::Failed);
-    EXPECT_EQ(report.documents[0].output, path("out/good1.pub"));
-    EXPECT_EQ(report.documents[1].output, QString());
+    const ReportWindow &report = *form->reportWindow();
+    ASSERT_EQ(report.documentCount(), 4);
+    EXPECT_EQ(report.document(1).outcome, Outcome::Failed);
+    EXPECT_EQ(report.document(2).outcome, Outcome::Failed);
+    EXPECT_EQ(report.document(0).output, path("out/good1.pub"));
+    EXPECT_EQ(report.document(1).output, QString());
     EXPECT_EQ(test::readFile(good1), test::readFile(kCorpus + "/Sample.pub"));
 }
 
@@ -267,10 +271,10 @@ TEST_F(Window, ARefusedReplacementWritesNoOutputAndAskedQuietRunsShowNoMoreBoxes
     EXPECT_EQ(dialogs.count("error"), 1);
     EXPECT_TRUE(dialogs.texts("error")[0].contains("left unchanged"));
     EXPECT_EQ(filesUnder("out"), QStringList{"Sample.pub"});
-    const RunReport &report = form->lastReport();
-    EXPECT_EQ(report.documents[1].outcome, Outcome::Failed);
-    EXPECT_EQ(report.documents[1].errors.size(), 1); // counted though not shown
-    EXPECT_EQ(report.documents[2].outcome, Outcome::Written);
+    const ReportWindow &report = *form->reportWindow();
+    EXPECT_EQ(report.document(1).outcome, Outcome::Failed);
+    EXPECT_EQ(report.document(1).errors.size(), 1); // counted though not shown
+    EXPECT_EQ(report.document(2).outcome, Outcome::Written);
 
     // The next run shows its errors again.
     dialogs.quietAfter = 0;
@@ -368,11 +372,77 @@ TEST_F(Window, NeverWritesThroughALinkNamedLikeTheResult)
     struct stat st {};
     ASSERT_EQ(stat(QFile::encodeName(target).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0444u);
-    const RunReport &report = form->lastReport();
-    ASSERT_EQ(report.documents.size(), 1);
-    EXPECT_EQ(report.documents[0].outcome, Outcome::Failed);
-    ASSERT_EQ(report.documents[0].errors.size(), 1);
-    EXPECT_TRUE(report.documents[0].errors[0].contains("symbolic link"));
+    const ReportWindow &report = *form->reportWindow();
+    ASSERT_EQ(report.documentCount(), 1);
+    EXPECT_EQ(report.document(0).outcome, Outcome::Failed);
+    ASSERT_EQ(report.document(0).errors.size(), 1);
+    EXPECT_TRUE(report.document(0).errors[0].contains("symbolic link"));
+}
+
+namespace {
+
+// A new user's first minute, in a program folder holding the samples the
+// build wrote.
+struct FirstMinute : Window {
+    QTemporaryDir program;
+    void SetUp() override
+    {
+        QDir(program.path()).mkdir("Samples");
+        for (const QFileInfo &f :
+             QDir(QStringLiteral(VANTRELLE_SAMPLES_DIR)).entryInfoList({"*.pub"}, QDir::Files))
+            QFile::copy(f.filePath(), program.path() + "/Samples/" + f.fileName());
+        setProgramFolderForTesting(program.path());
+        open();
+        form->Form_Load(); // the first start records the samples
+    }
+    void TearDown() override { setProgramFolderForTesting(QString()); }
+};
+
+} // namespace
+
+TEST_F(FirstMinute, loadSamplesTypeAPairStartReplacingGivesResultsAndChangesInContext)
+{
+    dialogs.questionAnswers = {false}; // do not open the samples folder
+    click(form->PushButton8);
+    const QStringList samples = QDir(program.path() + "/Samples").entryList({"*.pub"});
+    ASSERT_GE(samples.size(), 3);
+    ASSERT_EQ(form->ListView1->count(), samples.size());
+
+    resultsTo("out");
+    type(form->Text1, "2026");
+    type(form->Text2, "2027");
+    click(form->PushButton7);
+
+    EXPECT_EQ(dialogs.texts("notice"), QStringList{"Done."});
+    EXPECT_EQ(dialogs.count("error"), 0) << dialogs.texts("error").join("\n").toStdString();
+    // The run keeps only the rows; the changes are listed by counting again.
+    ReportWindow *window = form->reportWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(window->documentCount(), samples.size());
+    for (int i = 0; i < window->documentCount(); ++i) {
+        const DocumentResult &d = window->document(i);
+        SCOPED_TRACE(d.source.toStdString());
+        EXPECT_EQ(d.outcome, Outcome::Written);
+        EXPECT_EQ(storiesText(pubengine::Publication::open(d.output)),
+                  engineText(d.source, {{"2026", "2027"}}, false));
+        ASSERT_EQ(d.pairs.size(), 1);
+        EXPECT_GT(d.pairs[0].replaced, 0);
+        RunRequest count;
+        count.preview = true;
+        count.findText = "2026";
+        count.replaceText = "2027";
+        count.documents = {d.source};
+        const DocumentResult counted =
+            processDocument(count, d.source, PlannedOutput{d.output, {}}, dialogs, registry);
+        ASSERT_EQ(counted.pairs.size(), 1);
+        ASSERT_EQ(counted.pairs[0].changes.size(), d.pairs[0].replaced);
+        for (const automation::Change &c : counted.pairs[0].changes) {
+            EXPECT_EQ(c.before.text, "2026");
+            EXPECT_EQ(c.after.text, "2027");
+            EXPECT_FALSE((c.before.lead + c.before.trail).isEmpty());
+        }
+    }
+    EXPECT_NE(form->reportWindow(), nullptr);
 }
 
 TEST_F(Window, ThePdfOptionAndTheReportWindowsPdfButtonSaveAPdfOfEveryResult)
@@ -418,7 +488,8 @@ TEST_F(Window, WithoutLibreOfficeBothWaysToPdfsAreOffAndSayWhatToInstall)
     form = std::make_unique<Form1>(Form1Services{dialogs, *settings, registry});
     form->Form_Load();
     ReportWindow report(dialogs);
-    report.setReport(RunReport{});
+    report.beginReport();
+    report.endReport(RunReport{});
     qputenv("PATH", path);
     EXPECT_FALSE(form->CheckPdf->isEnabled());
     EXPECT_FALSE(report.pdfButton()->isEnabled());

@@ -1,6 +1,7 @@
 #include "fsutil/failure.h"
 #include "shell/apptitle.h"
 #include "shell/errorreport.h"
+#include "shell/pairtext.h"
 #include "shell/settings.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/tempsettings.h"
@@ -77,4 +78,53 @@ TEST(Settings, Conversions)
     EXPECT_TRUE(settingToBool("1"));
     EXPECT_FALSE(settingToBool("0"));
     EXPECT_THROW(settingToBool("maybe"), Failure);
+}
+
+TEST(PairText, NamesTheFirstCharacterAPublicationCannotHold)
+{
+    using Kind = PairTextFault::Kind;
+    const QString smile = QString::fromUtf16(u"\U0001F600");
+    const struct {
+        QString text;
+        PairTextRole role;
+        std::optional<Kind> kind;
+        qsizetype index;
+        qsizetype position;
+        const char *code;
+    } cases[] = {
+        {"", PairTextRole::Find, Kind::Empty, 0, 0, ""},
+        {"", PairTextRole::Replace, std::nullopt, 0, 0, ""},
+        {"a\tb é", PairTextRole::Find, std::nullopt, 0, 0, ""},
+        {smile + "x", PairTextRole::Find, std::nullopt, 0, 0, ""},
+        {"ab\ncd\x01", PairTextRole::Find, Kind::Break, 2, 3, "U+000A"},
+        {QString(QChar(0x2029)), PairTextRole::Replace, Kind::Break, 0, 1, "U+2029"},
+        {QString(QChar(0x85)), PairTextRole::Replace, Kind::Break, 0, 1, "U+0085"},
+        {smile + "\x7F", PairTextRole::Replace, Kind::Control, 2, 2, "U+007F"},
+        {"x" + QString(QChar(0x9F)), PairTextRole::Find, Kind::Control, 1, 2, "U+009F"},
+        {"e" + QString(QChar(0xD800)), PairTextRole::Replace, Kind::Surrogate, 1, 2, "U+D800"},
+        {QString(QChar(0xDC00)) + smile, PairTextRole::Find, Kind::Surrogate, 0, 1, "U+DC00"},
+        {"a" + QString(QChar(0xFFFE)), PairTextRole::Find, Kind::Noncharacter, 1, 2, "U+FFFE"},
+        {QString(QChar(0xFDD0)), PairTextRole::Replace, Kind::Noncharacter, 0, 1, "U+FDD0"},
+        {smile + QString::fromUtf16(u"\U0001FFFF"), PairTextRole::Find, Kind::Noncharacter, 2,
+         2, "U+1FFFF"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text.toStdString() + " " + c.code);
+        const std::optional<PairTextFault> fault = pairTextFault(c.text, c.role);
+        ASSERT_EQ(fault.has_value(), c.kind.has_value());
+        if (!fault)
+            continue;
+        EXPECT_EQ(fault->kind, *c.kind);
+        EXPECT_EQ(fault->index, c.index);
+        EXPECT_EQ(fault->position, c.position);
+        if (*c.kind != Kind::Empty) {
+            EXPECT_TRUE(fault->what().contains(QStringLiteral("%1) at character %2")
+                                                   .arg(QLatin1String(c.code))
+                                                   .arg(c.position)) ||
+                        fault->what().contains(QStringLiteral("%1 at character %2")
+                                                   .arg(QLatin1String(c.code))
+                                                   .arg(c.position)))
+                << fault->what().toStdString();
+        }
+    }
 }

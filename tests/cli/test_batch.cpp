@@ -10,6 +10,7 @@
 #include "tests/support/tempsettings.h"
 #include "widgets/controls.h"
 #include "widgets/doclistview.h"
+#include "widgets/reportwindow.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -145,7 +147,7 @@ TEST_F(BatchFixture, FolderTreeGivesTheWindowsOutputsAndReport)
     form.Option1->setChecked(true);
     form.Text3->setText(path("window"));
     form.PushButton7_Click();
-    ASSERT_EQ(form.lastReport().documents.size(), 5);
+    ASSERT_EQ(form.reportWindow()->documentCount(), 5);
 
     const Ran ran = runTool({"--pair", finds[0], replacements[0], "--pair", finds[1],
                              replacements[1], "--match-case", "--out-dir", path("out"), "--report",
@@ -158,9 +160,9 @@ TEST_F(BatchFixture, FolderTreeGivesTheWindowsOutputsAndReport)
 
     // The same documents in the same order, with the same outcomes and counts.
     const QJsonArray rows = reportRows(path("report.json"));
-    ASSERT_EQ(rows.size(), form.lastReport().documents.size());
+    ASSERT_EQ(rows.size(), form.reportWindow()->documentCount());
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        const DocumentResult &window = form.lastReport().documents[i];
+        const DocumentResult &window = form.reportWindow()->document(i);
         const QJsonObject row = rows[i].toObject();
         EXPECT_EQ(row["source"].toString(), window.source);
         EXPECT_EQ(row["outcome"].toString(), outcomeText(window.outcome, false));
@@ -312,12 +314,16 @@ TEST_F(BatchFixture, BadCommandLinesWriteNothing)
     QDir().mkpath(path("out"));
     test::writeFile(path("big.txt"), QByteArray("a::b\r\n").repeated(kMaxSets + 1));
     test::writeFile(path("ctl.txt"), "one::two\r\nx::y\x01z\r\n");
+    // The lone surrogate goes in UTF-16, the only way a sets file can carry one.
+    test::writeFile(path("half.txt"), QByteArray("\xFF\xFE" "e\0:\0:\0\x00\xD8", 10));
     const QString out = path("out");
     const struct {
         QStringList args;
         const char *says;
     } cases[] = {
-        {{"--pair", "", "x", "--out-dir", out}, "find text of pair 1 is empty"},
+        {{"--pair", "", "x", "--out-dir", out}, "find text is empty"},
+        {{"--pair", "a", "b", "--pair", "c", "d\u2028", "--out-dir", out}, "of pair 2 (“c”)"},
+        {{"--sets", path("half.txt"), "--out-dir", out}, "surrogate U+D800"},
         {{"--pair", "a", "line\nbreak", "--out-dir", out}, "U+000A"},
         {{"--sets", path("ctl.txt"), "--out-dir", out}, "U+0001"},
         {{"--sets", path("missing.txt"), "--out-dir", out}, "was not found"},
@@ -335,7 +341,8 @@ TEST_F(BatchFixture, BadCommandLinesWriteNothing)
         EXPECT_EQ(ran.status, 2);
         EXPECT_TRUE(ran.err.contains(c.says)) << ran.err.constData();
     }
-    EXPECT_EQ(filesBelow(path(".")), (QStringList{"big.txt", "ctl.txt", "in/Sample.pub"}));
+    EXPECT_EQ(filesBelow(path(".")),
+              (QStringList{"big.txt", "ctl.txt", "half.txt", "in/Sample.pub"}));
 }
 
 TEST_F(BatchFixture, SetsFileIsReadAsLoadSetsReadsIt)
@@ -393,4 +400,58 @@ TEST_F(BatchFixture, ShowChangesPrintsEachReplacementInItsContext)
         runTool({"--show-changes", "--report", "-", "--pair", "a", "b", "--beside", path("in")})
             .status,
         2);
+}
+
+namespace {
+
+// The options named in a text: "-j", "--jobs", each with its value's name.
+using OptionNames = QMap<QString, QString>;
+
+void addNames(OptionNames &names, const QString &tag)
+{
+    static const QRegularExpression option(QStringLiteral(R"((?:^|[\s`,(])(--?[a-z][a-z-]*)(?: ([A-Z](?:[A-Z ]*[A-Z])?|-(?=\s|$|`)))?)"));
+    for (auto it = option.globalMatch(tag); it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured(1) != "--" && !names.contains(m.captured(1)))
+            names.insert(m.captured(1), m.captured(2).trimmed());
+    }
+}
+
+} // namespace
+
+// --help is made from the tool's table of options; the man page and the
+// README must name the same options with the same values.
+TEST(ToolOptions, HelpManPageAndReadmeNameTheSameOptions)
+{
+    const QString help = QString::fromUtf8(runTool({"--help"}).out);
+    OptionNames fromHelp;
+    for (const QString &line : help.split('\n')) {
+        if (line.startsWith("  -"))
+            addNames(fromHelp, line.left(22));
+    }
+
+    const QString source = QStringLiteral(VANTRELLE_SOURCE_DIR);
+    QString man = QString::fromUtf8(test::readFile(source + "/cli/vantrelle-replace.1"));
+    man = man.section(".SH OPTIONS", 1).section("\n.SH ", 0, 0);
+    man.replace(QRegularExpression(R"(\\f[BIR])"), "").replace("\\-", "-").replace("\"", "");
+    OptionNames fromMan;
+    const QStringList manLines = man.split('\n');
+    for (qsizetype i = 0; i + 1 < manLines.size(); ++i) {
+        if (manLines[i] == ".TP")
+            addNames(fromMan, manLines[i + 1].section(' ', 1).replace(", ", " ").replace("  ", " "));
+    }
+    EXPECT_EQ(fromMan, fromHelp);
+
+    const QString readme = QString::fromUtf8(test::readFile(source + "/README.md"))
+                               .section("## The command-line tool", 1)
+                               .section("\n### ", 0, 0);
+    OptionNames fromReadme;
+    addNames(fromReadme, readme);
+    for (auto it = fromHelp.begin(); it != fromHelp.end(); ++it) {
+        if (it.key().startsWith("--")) {
+            EXPECT_TRUE(fromReadme.contains(it.key())) << it.key().toStdString();
+        }
+    }
+    for (auto it = fromReadme.begin(); it != fromReadme.end(); ++it)
+        EXPECT_TRUE(fromHelp.contains(it.key())) << it.key().toStdString();
 }

@@ -73,9 +73,9 @@ TEST_F(PdfCli, everyResultGetsAPdfShowingTheReplacement)
     copy("Sample3.pub", "in/Sample3.pub");
     copy("Simple.pub", "in/Simple.pub");
     QDir(dir.path()).mkpath(QStringLiteral("pdfs"));
-    const Ran ran = runTool({"--pair", "first page", "opening leaf", "--out-dir", path("out"),
-                             "--pdf-dir", path("pdfs"), "-j", "2", "--report",
-                             path("report.json"), path("in")});
+    const Ran ran =
+        runTool({"--pair", "first page", "opening leaf", "--out-dir", path("out"), "--pdf-dir",
+                 path("pdfs"), "-j", "2", "--report", path("report.json"), path("in")});
     ASSERT_EQ(ran.status, 0) << ran.err.constData();
     const QJsonArray rows = reportRows(path("report.json"));
     ASSERT_EQ(rows.size(), 3);
@@ -99,12 +99,13 @@ TEST_F(PdfCli, aHungOrFailingConversionIsReportedAndTheOthersStillGetTheirPdf)
     for (const char *name : {"a", "hang", "b", "crash", "c"})
         copy("Sample.pub", QStringLiteral("in/%1.pub").arg(name));
     QDir(dir.path()).mkpath(QStringLiteral("bin"));
-    ASSERT_TRUE(QFile::link(QStringLiteral(VANTRELLE_SOURCE_DIR "/tests/support/soffice-standin.sh"),
-                            path("bin/soffice")));
-    const Ran ran = runTool({"--pair", "first", "1st", "--out-dir", path("out"), "--pdf",
-                             "--pdf-timeout", "2", "-j", "2", "--report", path("report.json"),
-                             path("in")},
-                            path("bin") + QStringLiteral(":/usr/bin:/bin"));
+    ASSERT_TRUE(
+        QFile::link(QStringLiteral(VANTRELLE_SOURCE_DIR "/tests/support/soffice-standin.sh"),
+                    path("bin/soffice")));
+    const Ran ran =
+        runTool({"--pair", "first", "1st", "--out-dir", path("out"), "--pdf", "--pdf-timeout", "2",
+                 "-j", "2", "--report", path("report.json"), path("in")},
+                path("bin") + QStringLiteral(":/usr/bin:/bin"));
     EXPECT_EQ(ran.status, 1);
     EXPECT_TRUE(ran.err.contains("hang.pub: PDF failed: LibreOffice did not finish within 2"))
         << ran.err.constData();
@@ -124,9 +125,8 @@ TEST_F(PdfCli, withoutLibreOfficeNothingRunsAndTheToolSaysWhatToInstall)
 {
     copy("Sample.pub", "in/Sample.pub");
     QDir(dir.path()).mkpath(QStringLiteral("empty"));
-    const Ran ran = runTool({"--pair", "first", "1st", "--out-dir", path("out"), "--pdf",
-                             path("in")},
-                            path("empty"));
+    const Ran ran = runTool(
+        {"--pair", "first", "1st", "--out-dir", path("out"), "--pdf", path("in")}, path("empty"));
     EXPECT_EQ(ran.status, 2);
     EXPECT_TRUE(ran.err.contains("install the package libreoffice-draw")) << ran.err.constData();
     EXPECT_TRUE(QDir(path("out")).isEmpty());

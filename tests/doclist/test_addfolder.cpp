@@ -408,11 +408,11 @@ TEST(FolderStatus, TheDiskAnswersEachKindOfPathAsAFreshStatusQueryWould)
     t.link(t.path("A/f.pub"), "A/tof");
     t.link(t.path("A/missing"), "A/dangling");
     t.dir("A/.hidden");
-    auto statId = [](const QString &path) -> std::optional<std::pair<quint64, quint64>> {
+    auto statId = [](const QString &path) -> std::optional<FileId> {
         struct stat st {};
         if (::stat(QFile::encodeName(path).constData(), &st) != 0)
             return std::nullopt;
-        return std::pair<quint64, quint64>(st.st_dev, st.st_ino);
+        return FileId{quint64(st.st_dev), quint64(st.st_ino)};
     };
     FolderSource disk;
     disk.rememberStatuses(true);

@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace vantrelle;
 
 namespace {
@@ -115,6 +119,44 @@ TEST(FileProbes, DeleteFileQuietDeletesExactlyThatFile)
     DeleteFileQuiet(dir.filePath("sub"));
     EXPECT_TRUE(QFileInfo(dir.filePath("sub")).isDir());
     EXPECT_NO_THROW(DeleteFileQuiet(""));
+}
+
+// A delete the folder refuses leaves the file as it was, mode included. Tried
+// as an ordinary user, since root may delete anywhere.
+TEST(FileProbes, RefusedDeleteChangesNoMode)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "acting as another user needs root";
+    constexpr uid_t kNobody = 65534;
+    QTemporaryDir dir;
+    const QByteArray top = QFile::encodeName(dir.path());
+    const QByteArray folder = top + "/locked";
+    const QByteArray file = folder + "/old_replaced.pub";
+    QDir().mkpath(QFile::decodeName(folder));
+    test::writeFile(QFile::decodeName(file));
+    ASSERT_EQ(::chmod(top.constData(), 0755), 0);
+    ASSERT_EQ(::chown(folder.constData(), kNobody, kNobody), 0);
+    ASSERT_EQ(::chown(file.constData(), kNobody, kNobody), 0);
+    ASSERT_EQ(::chmod(file.constData(), 0444), 0);
+    ASSERT_EQ(::chmod(folder.constData(), 0555), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+            ::_exit(2);
+        try {
+            ForceDeleteFile(QFile::decodeName(file));
+        } catch (const Failure &) {
+            ::_exit(0);
+        }
+        ::_exit(3);
+    }
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    struct stat st {};
+    ASSERT_EQ(::stat(file.constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
+    ::chmod(folder.constData(), 0755);
 }
 
 TEST(FileProbes, DesktopFolderIsKnown)

@@ -70,6 +70,7 @@ QStringList texts(const ContextText &c)
 // shows around it before and, where it went, after.
 TEST(Context, equalsTheTextAroundEachChangeBeforeAndAfter)
 {
+    REQUIRE_CORPUS();
     const struct {
         const char *file, *find, *replacement;
         bool matchCase;

@@ -28,6 +28,7 @@ QString words(QString s)
 
 TEST(Corpus, everyPublicationOpensAndRebuildsChunkForChunk)
 {
+    REQUIRE_CORPUS();
     const QStringList files = corpusPublications();
     ASSERT_GE(files.size(), 15) << "corpus not found in " << corpusDir().toStdString();
     for (const QString &path : files) {
@@ -49,6 +50,7 @@ TEST(Corpus, everyPublicationOpensAndRebuildsChunkForChunk)
 
 TEST(Corpus, savedCopyKeepsEveryOtherStreamAndTheTree)
 {
+    REQUIRE_CORPUS();
     for (const QString &path : corpusPublications()) {
         SCOPED_TRACE(path.toStdString());
         const Publication pub = Publication::open(path);
@@ -73,6 +75,7 @@ TEST(Corpus, savedCopyKeepsEveryOtherStreamAndTheTree)
 
 TEST(Corpus, textMatchesTheExpectedText)
 {
+    REQUIRE_CORPUS();
     for (const char *name : {"Sample", "Sample2", "Sample3", "Sample4"}) {
         SCOPED_TRACE(name);
         const Publication pub = Publication::open(corpusFile(QString::fromLatin1(name) + ".pub"));
@@ -89,6 +92,7 @@ TEST(Corpus, textMatchesTheExpectedText)
 
 TEST(Corpus, savedCopyReadsTheSameInPub2raw)
 {
+    REQUIRE_CORPUS();
     for (const QString &path : corpusPublications()) {
         SCOPED_TRACE(path.toStdString());
         const QStringList before = pub2raw(path);
@@ -103,6 +107,7 @@ TEST(Corpus, savedCopyReadsTheSameInPub2raw)
 
 TEST(Corpus, damagedFileFailsCleanlyNamingTheFile)
 {
+    REQUIRE_CORPUS();
     try {
         Publication::open(corpusFile(QStringLiteral("bad-fuzzed-1.pub")));
         FAIL() << "the damaged file was accepted";

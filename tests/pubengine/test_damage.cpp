@@ -39,6 +39,7 @@ bool exercise(const QByteArray &bytes, const QString &name)
 
 TEST(Damage, truncatedFilesFailCleanly)
 {
+    REQUIRE_CORPUS();
     for (const QString &path : corpusPublications()) {
         const QByteArray bytes = readFile(path);
         const QString name = QFileInfo(path).fileName();
@@ -51,6 +52,7 @@ TEST(Damage, truncatedFilesFailCleanly)
 
 TEST(Damage, truncatedFilesAreRefusedOrLoseNothing)
 {
+    REQUIRE_CORPUS();
     for (const QString &path : corpusPublications()) {
         // Four unused sectors at the end: cuts there lose nothing and must pass.
         const QByteArray bytes = readFile(path) + QByteArray(4 * 512, '\0');
@@ -84,6 +86,7 @@ TEST(Damage, truncatedFilesAreRefusedOrLoseNothing)
 
 TEST(Damage, garbledFilesFailCleanlyOrStaySound)
 {
+    REQUIRE_CORPUS();
     std::mt19937 random(20240607);
     for (const QString &path : corpusPublications()) {
         const QByteArray original = readFile(path);

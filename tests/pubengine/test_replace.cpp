@@ -33,6 +33,7 @@ class CorpusReplace : public testing::TestWithParam<Case> {};
 
 TEST_P(CorpusReplace, outputHasTheExpectedTextAndStructure)
 {
+    REQUIRE_CORPUS();
     const Case &c = GetParam();
     const QString source = corpusFile(QString::fromLatin1(c.file));
     Publication pub = Publication::open(source);
@@ -112,6 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Replace, matchOverASpanEdgeMergesIntoTheFirstSpan)
 {
+    REQUIRE_CORPUS();
     Publication pub = Publication::open(corpusFile(QStringLiteral("LinkAt10.pub")));
     EXPECT_EQ(pub.replaceAll(QStringLiteral("0L"), QStringLiteral("ZZ"), true).replaced, 1u);
     const QuillStream q = QuillStream::parse(pub.quill().build());
@@ -126,6 +128,7 @@ TEST(Replace, matchOverASpanEdgeMergesIntoTheFirstSpan)
 
 TEST(Replace, occurrencesLeftAreCountedAndDescribed)
 {
+    REQUIRE_CORPUS();
     Publication pub = Publication::open(corpusFile(QStringLiteral("LinkAt10And20And30.pub")));
     // "0LINK1" swallows the whole first link from before its start.
     const ReplaceResult r = pub.replaceAll(QStringLiteral("0LINK1"), QStringLiteral("-"), true);
@@ -138,6 +141,7 @@ TEST(Replace, occurrencesLeftAreCountedAndDescribed)
 
 TEST(Replace, staleStructuresAreCaughtByTheChecks)
 {
+    REQUIRE_CORPUS();
     // An edit that grows the stream past a block boundary moves every
     // formatting page; then put back the old bin tables, tokens and cells.
     Publication pub = Publication::open(corpusFile(QStringLiteral("Sample.pub")));

@@ -51,6 +51,7 @@ TEST(Server, isNeverRunningAndNamesItselfApartFromThePublishingProgram)
 
 TEST(Server, replacesInOrderAndSavesWhatItWasAskedTo)
 {
+    REQUIRE_CORPUS();
     QTemporaryDir dir;
     auto app = newEngine();
     app->Open(corpusFile(QStringLiteral("Sample.pub")), false, true, 1);
@@ -72,6 +73,7 @@ TEST(Server, replacesInOrderAndSavesWhatItWasAskedTo)
 
 TEST(Server, executeFailsForBreaksEmptyFindsAndLeftOccurrencesAndNothingIsSaved)
 {
+    REQUIRE_CORPUS();
     auto app = newEngine();
     app->Open(corpusFile(QStringLiteral("LinkAt10And20And30.pub")), false, true, 1);
     EXPECT_THROW(prepare(*app, QStringLiteral("LINK\r"), QStringLiteral("x"))->Execute(), Failure);
@@ -99,6 +101,7 @@ TEST(Server, executeFailsForBreaksEmptyFindsAndLeftOccurrencesAndNothingIsSaved)
 
 TEST(Server, openFailureLeavesNoDocumentAndSaveNeverOverwritesTheSource)
 {
+    REQUIRE_CORPUS();
     QTemporaryDir dir;
     const QString source = dir.filePath(QStringLiteral("source.pub"));
     ASSERT_TRUE(QFile::copy(corpusFile(QStringLiteral("Sample.pub")), source));
@@ -120,6 +123,7 @@ TEST(Server, openFailureLeavesNoDocumentAndSaveNeverOverwritesTheSource)
 
 TEST(CommandLine, replacesPrintsCountsAndUsesExitCodes)
 {
+    REQUIRE_CORPUS();
     QTemporaryDir dir;
     const QString tool = QStringLiteral(VANTRELLE_REPLACE_TOOL);
     const QString out = dir.filePath(QStringLiteral("out.pub"));
@@ -153,13 +157,14 @@ TEST(CommandLine, replacesPrintsCountsAndUsesExitCodes)
     QProcess refused;
     refused.start(tool, {corpusFile("Sample.pub"), dir.filePath("break.pub"), "page", "a\nb"});
     refused.waitForFinished(60000);
-    EXPECT_EQ(refused.exitCode(), 1);
+    EXPECT_EQ(refused.exitCode(), 2);
     EXPECT_TRUE(refused.readAllStandardOutput().isEmpty());
     EXPECT_TRUE(refused.readAllStandardError().contains("line or paragraph break"));
 }
 
 TEST(Server, listsChangesUpToTheLimitPerOpenDocumentWhileCountingAll)
 {
+    REQUIRE_CORPUS();
     auto app = newEngine();
     QTemporaryDir dir;
     const QString many = dir.filePath(QStringLiteral("many.pub"));

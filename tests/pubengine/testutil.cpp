@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -11,6 +12,11 @@ QString corpusDir()
 {
     const QByteArray env = qgetenv("VANTRELLE_CORPUS_DIR");
     return env.isEmpty() ? QStringLiteral(VANTRELLE_CORPUS_DIR) : QString::fromLocal8Bit(env);
+}
+
+bool haveCorpus()
+{
+    return QFileInfo(corpusFile(QStringLiteral("Sample.pub"))).isFile();
 }
 
 QString corpusFile(const QString &name)

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <gtest/gtest.h>
 
 #include <map>
 #include <string>
@@ -14,6 +15,15 @@
 namespace vantrelle::pubengine::test {
 
 QString corpusDir();
+bool haveCorpus();
+// The first statement of a test that reads the corpus: where it is absent
+// (a plain clone) the test skips, with the reason every corpus test gives.
+#define REQUIRE_CORPUS()                                                                           \
+    do {                                                                                           \
+        if (!::vantrelle::pubengine::test::haveCorpus())                                           \
+            GTEST_SKIP() << "corpus not found at "                                                 \
+                         << ::vantrelle::pubengine::test::corpusDir().toStdString();               \
+    } while (false)
 QString corpusFile(const QString &name);
 // Every publication of the corpus except the damaged one.
 QStringList corpusPublications();

@@ -13,6 +13,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "tests/support/corpus.h"
+
 #include <gtest/gtest.h>
 
 using namespace vantrelle;
@@ -88,6 +90,7 @@ TEST(PagesView, aDrawingThatIsNoPdfSaysItCannotBeShown)
 
 TEST(PagesDialog, drawsSourceAndResultWithLibreOffice)
 {
+    VANTRELLE_REQUIRE_CORPUS();
     if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
         GTEST_SKIP() << "LibreOffice is not installed";
     const QString source = QStringLiteral(VANTRELLE_CORPUS_DIR "/Sample3.pub");

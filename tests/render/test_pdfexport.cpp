@@ -42,7 +42,7 @@ struct Export {
 
 TEST(PdfExport, eachFailureIsReportedForItsDocumentAndTheOthersGetTheirPdf)
 {
-    const QStringList names = {"a",     "unreadable", "b", "hang", "c",
+    const QStringList names = {"a",     "unreadable", "b", "hang",       "c",
                                "crash", "d",          "e", "crash again"};
     struct Want {
         PdfState state;

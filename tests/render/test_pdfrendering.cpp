@@ -2,10 +2,12 @@
 // ways it goes wrong (missing, hanging, failing, stopped).
 #include "pubengine/publication.h"
 #include "render/pdfrendering.h"
+#include "samples/samples.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QPdfDocument>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -13,6 +15,8 @@
 #include <QTest>
 
 #include "tests/support/files.h"
+
+#include "tests/support/corpus.h"
 
 #include <gtest/gtest.h>
 
@@ -73,6 +77,7 @@ QString standIn(const QString &folder, const QByteArray &body)
 
 TEST(PdfRendering, aPublicationBeforeAndAfterAReplacementHasTheSamePages)
 {
+    VANTRELLE_REQUIRE_CORPUS();
     if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
         GTEST_SKIP() << "LibreOffice is not installed (package " << kLibreOfficePackage << ")";
     QTemporaryDir dir;
@@ -98,6 +103,42 @@ TEST(PdfRendering, aPublicationBeforeAndAfterAReplacementHasTheSamePages)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
+// Each sample is drawn page for page, no page blank, before and after the
+// replacement a new user tries first.
+TEST(PdfRendering, everySampleIsDrawnWithItsPagesBeforeAndAfterAReplacement)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
+        GTEST_SKIP() << "LibreOffice is not installed (package " << kLibreOfficePackage << ")";
+    QTemporaryDir dir;
+    PdfRendering r;
+    for (const samples::Sample &s : samples::all()) {
+        SCOPED_TRACE(s.fileName.toStdString());
+        const QString source = QStringLiteral(VANTRELLE_SAMPLES_DIR "/") + s.fileName;
+        auto pub = pubengine::Publication::open(source);
+        ASSERT_GT(pub.replaceAll(QStringLiteral("2026"), QStringLiteral("2027"), true).replaced,
+                  0u);
+        pub.saveAs(dir.filePath(s.fileName));
+        for (const QString &path : {source, dir.filePath(s.fileName)}) {
+            const Drawn d = draw(r, path);
+            ASSERT_TRUE(d.ok) << d.message.toStdString();
+            QBuffer buffer;
+            buffer.setData(d.pdf);
+            buffer.open(QIODevice::ReadOnly);
+            QPdfDocument doc;
+            doc.load(&buffer);
+            ASSERT_EQ(doc.pageCount(), int(s.document.pages.size()));
+            for (int page = 0; page < doc.pageCount(); ++page) {
+                const QImage image = doc.render(page, QSize(200, 283));
+                int inked = 0;
+                for (int y = 0; y < image.height(); ++y)
+                    for (int x = 0; x < image.width(); ++x)
+                        inked += qGray(image.pixel(x, y)) < 160;
+                EXPECT_GT(inked, 50) << "page " << page << " of " << path.toStdString();
+            }
+        }
+    }
+}
+
 TEST(PdfRendering, everyWayItFailsSaysWhyAndLeavesNothing)
 {
     enum class Then { Wait, Stop };
@@ -111,15 +152,15 @@ TEST(PdfRendering, everyWayItFailsSaysWhyAndLeavesNothing)
         {"hanging",
          "echo $$ > \"$(dirname \"$0\")/pids\"; sleep 300 & echo $! >> \"$(dirname \"$0\")/pids\"; "
          "wait\n",
-         Then::Wait, "did not finish drawing “Sample.pub” within 3 seconds"},
+         Then::Wait, "did not finish drawing “Letterhead.pub” within 3 seconds"},
         {"stopped",
          "echo $$ > \"$(dirname \"$0\")/pids\"; sleep 300 & echo $! >> \"$(dirname \"$0\")/pids\"; "
          "wait\n",
          Then::Stop, "was stopped"},
         {"failing", "echo 'Error: source file could not be loaded' >&2; exit 1\n", Then::Wait,
-         "could not draw “Sample.pub” (exit code 1). It said: Error: source file could not be "
+         "could not draw “Letterhead.pub” (exit code 1). It said: Error: source file could not be "
          "loaded"},
-        {"no pdf", "exit 0\n", Then::Wait, "could not draw “Sample.pub”"},
+        {"no pdf", "exit 0\n", Then::Wait, "could not draw “Letterhead.pub”"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -132,13 +173,14 @@ TEST(PdfRendering, everyWayItFailsSaysWhyAndLeavesNothing)
         r.setTimeout(std::chrono::seconds(3));
         EXPECT_EQ(r.missingHint().isEmpty(), !c.script.isEmpty());
         const QString pids = bin.filePath(QStringLiteral("pids"));
-        const Drawn d = draw(r, QStringLiteral(VANTRELLE_CORPUS_DIR "/Sample.pub"), 20000, [&] {
-            if (c.then != Then::Stop)
-                return;
-            for (int i = 0; i < 100 && test::readFile(pids).count('\n') < 2; ++i)
-                QTest::qWait(100);
-            r.stop();
-        });
+        const Drawn d =
+            draw(r, QStringLiteral(VANTRELLE_SAMPLES_DIR "/Letterhead.pub"), 20000, [&] {
+                if (c.then != Then::Stop)
+                    return;
+                for (int i = 0; i < 100 && test::readFile(pids).count('\n') < 2; ++i)
+                    QTest::qWait(100);
+                r.stop();
+            });
         EXPECT_FALSE(d.ok);
         EXPECT_TRUE(d.pdf.isEmpty());
         EXPECT_TRUE(d.message.contains(QString::fromUtf8(c.says))) << d.message.toStdString();

@@ -151,6 +151,38 @@ TEST_F(RunFixture, SetsTabSendsEveryPair)
     EXPECT_EQ(saved(), QStringList{path("a_replaced.pub")});
 }
 
+TEST_F(RunFixture, TextsAPublicationCannotHoldStopTheRunBeforeAnythingIsOpened)
+{
+    test::writeFile(path("a.pub"));
+    form->ListView1->append(path("a.pub"));
+    form->Option2->setChecked(true);
+    const struct {
+        int tab;
+        QString find, replace;
+        const char *says;
+    } cases[] = {
+        {0, "a\nb", "c", "The text in “Find what” holds a line or paragraph break (U+000A) at "
+                         "character 2"},
+        {0, "a", QString("x") + QChar(0xD800), "“Replace with” holds half of a character"},
+        {1, "ok", QString("\x01"), "replace text of pair 2 in the sets list (“ok”)"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.says);
+        form->TabControl1->setSelectedIndex(c.tab);
+        form->Text1->setPlainText(c.find);
+        form->Text2->setPlainText(c.replace);
+        form->sets().clear();
+        form->sets().append({{"fine", c.find}, {"well", c.replace}});
+        dialogs.shown.clear();
+        form->PushButton7_Click();
+        ASSERT_EQ(dialogs.texts("notice").size(), 1);
+        EXPECT_TRUE(dialogs.texts("notice")[0].contains(QString::fromUtf8(c.says)))
+            << dialogs.texts("notice")[0].toStdString();
+    }
+    EXPECT_TRUE(log.calls.isEmpty());
+    EXPECT_FALSE(form->runInProgress());
+}
+
 TEST_F(RunFixture, DeclinedWarningTouchesNothingAndALaterRunStarts)
 {
     test::writeFile(path("a.pub"));

@@ -21,7 +21,12 @@ struct Observed : RunObserver {
     void progressValue(int v) override { seen << QString::number(v); }
     void progressText(const QString &t) override { seen << t; }
     bool stopRequested() override { return started == stopBefore; }
-    void documentFinished(int, const DocumentResult &) override { ++started; }
+    QList<DocumentResult> documents;
+    void documentFinished(int, const DocumentResult &d) override
+    {
+        ++started;
+        documents << d;
+    }
 };
 
 struct RunCore : ::testing::Test {
@@ -65,14 +70,14 @@ TEST_F(RunCore, EveryOutcomeInListOrder)
     Observed observer;
     const RunReport report = runDocuments(request, dialogs, registry, observer);
 
-    ASSERT_EQ(report.documents.size(), 3);
-    EXPECT_EQ(report.documents[0].outcome, Outcome::Written);
-    EXPECT_EQ(report.documents[0].replaced(), 2);
-    EXPECT_EQ(report.documents[0].output, dir.filePath("found_replaced.pub"));
-    EXPECT_EQ(report.documents[1].outcome, Outcome::NothingFound);
-    EXPECT_EQ(report.documents[2].outcome, Outcome::Failed);
-    EXPECT_EQ(report.documents[2].output, QString());
-    EXPECT_EQ(report.documents[2].errors.size(), 1);
+    ASSERT_EQ(observer.documents.size(), 3);
+    EXPECT_EQ(observer.documents[0].outcome, Outcome::Written);
+    EXPECT_EQ(observer.documents[0].replaced(), 2);
+    EXPECT_EQ(observer.documents[0].output, dir.filePath("found_replaced.pub"));
+    EXPECT_EQ(observer.documents[1].outcome, Outcome::NothingFound);
+    EXPECT_EQ(observer.documents[2].outcome, Outcome::Failed);
+    EXPECT_EQ(observer.documents[2].output, QString());
+    EXPECT_EQ(observer.documents[2].errors.size(), 1);
     EXPECT_EQ(dialogs.count("error"), 1);
     EXPECT_EQ(report.summary(), "3 documents: 1 written, 1 with nothing to replace, 1 failed; "
                                 "2 replacements");
@@ -96,11 +101,11 @@ TEST_F(RunCore, SkippedOutputsAndAStopLeaveTheRestNotReached)
     const RunReport report = runDocuments(request, dialogs, registry, observer);
 
     QStringList outcomes;
-    for (const DocumentResult &d : report.documents)
+    for (const DocumentResult &d : observer.documents)
         outcomes << outcomeText(d.outcome, false);
     EXPECT_EQ(outcomes,
               (QStringList{"nothing to replace", "skipped", "nothing to replace", "not reached"}));
-    EXPECT_TRUE(report.documents[1].errors[0].contains(dir.filePath("a.pub")));
+    EXPECT_TRUE(observer.documents[1].errors[0].contains(dir.filePath("a.pub")));
     EXPECT_EQ(dialogs.count("notice"), 1);
     EXPECT_EQ(log.calls.filter("SaveAs(").size(), 2);
 }
@@ -115,7 +120,7 @@ TEST_F(RunCore, APreviewNeverDeletesOrSaves)
     const RunReport report = runDocuments(request, dialogs, registry, observer);
     EXPECT_EQ(test::readFile(dir.filePath("a_replaced.pub")), "earlier result");
     EXPECT_TRUE(log.calls.filter("SaveAs(").isEmpty());
-    EXPECT_EQ(report.documents[0].outcome, Outcome::Written);
-    EXPECT_EQ(report.documents[0].pairs[0].leftReason, "why");
+    EXPECT_EQ(observer.documents[0].outcome, Outcome::Written);
+    EXPECT_EQ(observer.documents[0].pairs[0].leftReason, "why");
     EXPECT_EQ(report.summary(), "1 document: 1 would be written; 5 replacements would be made");
 }

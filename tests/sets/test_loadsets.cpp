@@ -170,6 +170,17 @@ TEST_F(LoadSets, BlankSeparatorCrOnlyAndEmptyFiles)
     EXPECT_EQ(dialogs.shown.size(), 0u);
 }
 
+TEST_F(LoadSets, APairAPublicationCannotHoldLoadsNothing)
+{
+    addPairs({"kept"}, {"first"});
+    // "a::b", then "e::" and a lone surrogate: the UTF-16 a file can carry.
+    load(QByteArray::fromHex("FFFE61003A003A0062000A0065003A003A0000D8"));
+    EXPECT_EQ(pairs(), QStringList{"kept->first"});
+    ASSERT_EQ(dialogs.texts("notice").size(), 1);
+    EXPECT_TRUE(dialogs.texts("notice")[0].contains("pair 2 of load.txt (“e”)"));
+    EXPECT_TRUE(dialogs.texts("notice")[0].contains("U+D800"));
+}
+
 TEST_F(LoadSets, ByteOrderMarksAreDroppedAndBigEndianIsRead)
 {
     load(QByteArray::fromHex("FFFE68003A003A00690021000D000A00")); // little-endian: h -> i!

@@ -1,0 +1,43 @@
+#pragma once
+// What a find or replace text may hold: what the text of a publication can
+// hold. The window, the sets, the command line and the engine all ask here,
+// so a text is refused the same way wherever it comes from, before anything
+// is opened.
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace vantrelle {
+
+enum class PairTextRole { Find, Replace };
+
+// The first thing wrong with a text.
+struct PairTextFault {
+    enum class Kind {
+        Empty,        // a find text with nothing to find
+        Break,        // a line, paragraph or page break: structure, not text
+        Control,      // a control character other than tab
+        Surrogate,    // half of a character without its other half
+        Noncharacter, // a code point Unicode keeps out of interchanged text
+    };
+    Kind kind = Kind::Empty;
+    // Index of the offending UTF-16 unit, for putting the cursor there.
+    qsizetype index = 0;
+    // 1-based position in characters (a pair of surrogates counts once), for people.
+    qsizetype position = 0;
+    // The code point, or the lone surrogate unit.
+    char32_t character = 0;
+
+    // "holds a line or paragraph break (U+000A) at character 4; texts with
+    // breaks cannot be replaced", to follow the name of the text.
+    QString what() const;
+};
+
+std::optional<PairTextFault> pairTextFault(QStringView text, PairTextRole role);
+
+// subject followed by the fault, as one sentence without the final stop:
+// "The find text holds the control character U+0001 at character 2; …".
+QString describePairTextFault(const QString &subject, const PairTextFault &fault);
+
+} // namespace vantrelle
