@@ -186,7 +186,7 @@ ReportWindow *Form1::reportWindow(bool create)
             request.preview = true;
             request.documents = {document.source};
             SilentDialogs silent;
-            return processDocument(request, document.source, PlannedOutput{document.output, {}},
+            return processDocument(request, document.source, PlannedOutput{document.output, {}, {}},
                                    silent, m_services.registry)
                 .pairs;
         });

@@ -107,6 +107,8 @@ struct Story {
         QString target;
     };
     std::vector<Token> tokens;
+    // A table's story: the index of each cell's closing mark but the last.
+    std::vector<std::uint32_t> cellEnds;
 };
 
 struct QuillChunk {
@@ -470,6 +472,15 @@ Bytes quillStream(const std::vector<Story> &stories, const std::vector<CharForma
     chunks.push_back(chunk("FONT", 0, "FONT", fonts.chunk()));
 
     for (std::size_t k = 0; k < stories.size(); ++k) {
+        if (stories[k].cellEnds.empty())
+            continue;
+        std::vector<std::uint32_t> ends = stories[k].cellEnds;
+        ends.push_back(static_cast<std::uint32_t>(stories[k].text.size()));
+        chunks.push_back(
+            chunk("TCD ", k, "PLC ",
+                  positionTable(0, 0xFF00, ends))); // GUESS: the constant of every file seen
+    }
+    for (std::size_t k = 0; k < stories.size(); ++k) {
         const Story &s = stories[k];
         if (s.tokens.empty())
             continue;
@@ -539,7 +550,13 @@ Bytes quillStream(const std::vector<Story> &stories, const std::vector<CharForma
 
 // ---- Contents: the document, its pages and shapes ----
 
-enum ContentsChunk : std::uint16_t { kShape = 0x01, kPage = 0x43, kDocument = 0x44 };
+enum ContentsChunk : std::uint16_t {
+    kShape = 0x01,
+    kTable = 0x10,
+    kPage = 0x43,
+    kDocument = 0x44,
+    kCells = 0x63
+};
 
 struct ContentsEntry {
     std::uint16_t type;
@@ -619,12 +636,15 @@ Bytes clientRecord(std::uint16_t type, const Record &r)
     return escherRecord(0, type, r.bytes());
 }
 
+// The drawing's shape type for a table, as in every table seen.
+constexpr std::uint16_t kTableShape = 201;
+
 struct Shape {
     std::uint32_t spid;
     std::uint16_t shapeType;
     std::uint32_t seq;
     Rect rect;
-    std::uint32_t textId = 0; // text boxes
+    std::uint32_t textId = 0; // text boxes and tables
     QString wordArtText;      // WordArt
     QString wordArtFont;
 };
@@ -687,7 +707,7 @@ Bytes shapeContainer(const Shape &s, const Document &doc)
                    .u32(3, 0x20, static_cast<std::uint32_t>(emu(s.rect.x + s.rect.width - cx)))
                    .u32(4, 0x20, static_cast<std::uint32_t>(emu(s.rect.y + s.rect.height - cy)))));
     append(body, clientRecord(0xF011, Record().u32(1, 0x68, s.seq)));
-    if (s.textId)
+    if (s.textId && s.shapeType != kTableShape)
         append(body, clientRecord(0xF00D, Record().u32(1, 0x20, s.textId)));
     return container(kSpContainer, body);
 }
@@ -1039,6 +1059,62 @@ QByteArray write(const Document &doc)
             const auto textId = static_cast<std::uint32_t>(stories.size());
             const std::uint32_t s = addShape(box.rect, textId);
             shapes.push_back({++spid, 202, s, box.rect, textId, {}, {}}); // text box
+        }
+        for (const Table &table : page.tables) {
+            const int columns = std::max(table.columns, 1);
+            const int rows =
+                int((table.cells.size() + std::size_t(columns) - 1) / std::size_t(columns));
+            if (rows == 0 || table.cells.size() != std::size_t(rows) * std::size_t(columns))
+                refuse(QStringLiteral("a table does not fill its rows"));
+            TextBox cells{table.rect, table.cells};
+            Story story = storyOf(cells, formats);
+            for (std::size_t k = 0, at = 0; k + 1 < table.cells.size(); ++k) {
+                at = story.text.find(u'\r', at);
+                story.cellEnds.push_back(static_cast<std::uint32_t>(at++));
+            }
+            stories.push_back(std::move(story));
+            const auto textId = static_cast<std::uint32_t>(stories.size());
+            const std::uint32_t tableSeq = nextSequence();
+            const std::uint32_t cellsSeq = nextSequence();
+            // Column widths, then row heights, each with its offset.
+            Record sizes;
+            auto addSizes = [&sizes](int n, double total) {
+                for (int i = 0; i < n; ++i)
+                    sizes.nest(0, 0x88,
+                               Record()
+                                   .u32(1, 0x20, static_cast<std::uint32_t>(emu(total * i / n)))
+                                   .u32(2, 0x20, static_cast<std::uint32_t>(emu(total / n))));
+            };
+            addSizes(columns, table.rect.width);
+            addSizes(rows, table.rect.height);
+            contents[tableSeq] = {
+                kTable, pageSeq,
+                Record()
+                    .u32(0x27, 0x20, textId)
+                    .u32(0x66, 0x20, std::uint32_t(rows))
+                    .u32(0x67, 0x20, std::uint32_t(columns))
+                    .u32(0x68, 0x20, static_cast<std::uint32_t>(emu(table.rect.width)))
+                    .u32(0x69, 0x20, static_cast<std::uint32_t>(emu(table.rect.height)))
+                    .u32(0x6B, 0x70, cellsSeq)
+                    .nest(0x6D, 0x90, sizes)
+                    .bytes()};
+            Record cellList;
+            for (int r = 0; r < rows; ++r)
+                for (int c = 0; c < columns; ++c)
+                    cellList.nest(0, 0x88,
+                                  Record()
+                                      .u32(1, 0x20, std::uint32_t(r))
+                                      .u32(2, 0x20, std::uint32_t(r))
+                                      .u32(3, 0x20, std::uint32_t(c))
+                                      .u32(4, 0x20, std::uint32_t(c)));
+            contents[cellsSeq] = {kCells, tableSeq,
+                                  Record()
+                                      .u16(1, 0x18, static_cast<std::uint16_t>(rows * columns))
+                                      .nest(2, 0xA0, cellList)
+                                      .bytes()};
+            shapeList.u32(0, 0x70, tableSeq);
+            ++count;
+            shapes.push_back({++spid, kTableShape, tableSeq, table.rect, textId, {}, {}});
         }
         for (const WordArt &art : page.wordArt) {
             checkText(art.text, "a WordArt text");

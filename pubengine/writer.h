@@ -57,8 +57,17 @@ struct WordArt {
     QString font = QStringLiteral("Arial");
 };
 
+// A table of equal columns and rows, one paragraph in each cell, given row
+// by row.
+struct Table {
+    Rect rect;
+    int columns = 1;
+    std::vector<Paragraph> cells;
+};
+
 struct Page {
     std::vector<TextBox> boxes;
+    std::vector<Table> tables; // their stories follow the boxes'
     std::vector<WordArt> wordArt;
 };
 

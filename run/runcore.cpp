@@ -304,7 +304,13 @@ public:
     }
     ~ParallelSource() override
     {
-        stop();
+        {
+            // Only when the caller gave up taking results: nothing more is begun.
+            const std::lock_guard lock(m_mutex);
+            m_stopped = true;
+            m_abandoned = true;
+            m_room.notify_all();
+        }
         m_pool.waitForDone();
     }
     ParallelSource(const ParallelSource &) = delete;
@@ -346,7 +352,11 @@ private:
             {
                 // Results wait for the caller in memory: only a few may.
                 std::unique_lock lock(m_mutex);
-                m_room.wait(lock, [&] { return i < m_taken + m_lead; });
+                m_room.wait(lock, [&] { return i < m_taken + m_lead || m_abandoned; });
+                // A document taken is edited even after a stop, so that those
+                // edited are always the first ones of the list.
+                if (m_abandoned)
+                    break;
             }
             DocumentResult result;
             try {
@@ -370,6 +380,7 @@ private:
     const QList<PlannedOutput> &m_plan;
     automation::Registry &m_registry;
     std::atomic<bool> m_stopped{false};
+    bool m_abandoned = false;
     std::atomic<qsizetype> m_next{0};
     std::mutex m_mutex;
     std::condition_variable m_changed;

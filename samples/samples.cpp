@@ -128,6 +128,14 @@ Document newsletter()
                      link(QStringLiteral("riverside.example.org"),
                           QStringLiteral("https://riverside.example.org/"), body)}),
           paragraph({run(QStringLiteral("The next issue appears in June 2026."), italic(body))})}});
+    two.tables.push_back({{50, 330, 495, 80},
+                          2,
+                          {paragraph({run(QStringLiteral("Event"), format(11, true))}),
+                           paragraph({run(QStringLiteral("Date"), format(11, true))}),
+                           paragraph({run(QStringLiteral("Summer street party"), body)}),
+                           paragraph({run(QStringLiteral("27 June 2026"), body)}),
+                           paragraph({run(QStringLiteral("Garden trail"), body)}),
+                           paragraph({run(QStringLiteral("12 July 2026"), body)})}});
     two.boxes.push_back(footer(2));
     d.pages.push_back(std::move(one));
     d.pages.push_back(std::move(two));

@@ -131,7 +131,7 @@ echo "--jobs 2 over the two-writer floor, $ntimed documents: median ${median}x (
 
 # Peak memory at 1,000, 10,000 and COUNT documents, "e" found hundreds of
 # times in each.
-for n in 1000 10000 "$count"; do
+for n in $(printf '%s\n' 1000 10000 "$count" | sort -n -u); do
   [ "$n" -le "$count" ] || continue
   measure "$tool" --pair e E --out-dir "$work/out" --quiet --jobs 2 \
     $(ls -d "$work"/src/d* | head -n $(( (n + 999) / 1000 )))

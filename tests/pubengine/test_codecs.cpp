@@ -249,11 +249,12 @@ TEST(Replace, refusesBreaksAndEmptyFindAndNeverSplitsSurrogates)
     EXPECT_THROW(q.replaceAll(u"a", u"b\nc", true), vantrelle::Failure);
     EXPECT_THROW(q.replaceAll(u"a", u"b\vc", true), vantrelle::Failure);
     EXPECT_THROW(q.replaceAll(u"", u"x", true), vantrelle::Failure);
-    // The high half alone occurs inside the pair and once unpaired.
-    EXPECT_EQ(q.replaceAll(u"\xD83D", u"?", true).replaced, 1u);
+    // Half a character is no text to find, even where the story holds one
+    // unpaired; a whole pair is found and replaced whole.
+    EXPECT_THROW(q.replaceAll(u"\xD83D", u"?", true), vantrelle::Failure);
     EXPECT_EQ(q.replaceAll(u"\U0001F600", u"smile", false).replaced, 1u);
     const QuillStream back = reparse(q);
-    EXPECT_EQ(qs(back.story(0)), QStringLiteral("asmileb ?\r"));
+    EXPECT_EQ(qs(back.story(0)), QString::fromStdU16String(u"asmileb \xD83D\r"));
 }
 
 TEST(Replace, deletingAllTheTextOfFormattingPagesRemovesThePages)

@@ -90,12 +90,15 @@ QString storyText(const w::TextBox &box)
     return box.paragraphs.empty() ? QStringLiteral("\r") : s;
 }
 
-std::vector<const w::TextBox *> boxes(const w::Document &d)
+// Every story in the order written: each page's boxes, then its tables.
+std::vector<w::TextBox> stories(const w::Document &d)
 {
-    std::vector<const w::TextBox *> out;
-    for (const w::Page &p : d.pages)
-        for (const w::TextBox &b : p.boxes)
-            out.push_back(&b);
+    std::vector<w::TextBox> out;
+    for (const w::Page &p : d.pages) {
+        out.insert(out.end(), p.boxes.begin(), p.boxes.end());
+        for (const w::Table &t : p.tables)
+            out.push_back({t.rect, t.cells});
+    }
     return out;
 }
 
@@ -111,9 +114,14 @@ std::vector<RawPage> parseTrace(const QStringList &trace)
 {
     std::vector<RawPage> pages;
     QString attrs;
+    bool inTable = false; // tables are compared through their text
     for (const QString &raw : trace) {
         const QString l = raw.trimmed();
-        if (l.startsWith("startPage"))
+        if (l.startsWith("startTableObject") || l.startsWith("endTableObject"))
+            inTable = l.startsWith("start");
+        else if (inTable)
+            continue;
+        else if (l.startsWith("startPage"))
             pages.emplace_back();
         else if (l.startsWith("startTextObject") && !pages.empty())
             pages.back().emplace_back();
@@ -178,10 +186,10 @@ void expectPoiReads(const w::Document &d, const QString &path, const Pairs &pair
     const std::optional<QStringList> lines = vantrelle::test::readWithPoi(path);
     ASSERT_TRUE(lines) << "Apache POI could not read " << path.toStdString();
     QStringList paragraphs, links;
-    for (const w::TextBox *b : boxes(d)) {
-        for (const QString &p : storyText(*b).split(u'\r', Qt::SkipEmptyParts))
+    for (const w::TextBox &b : stories(d)) {
+        for (const QString &p : storyText(b).split(u'\r', Qt::SkipEmptyParts))
             paragraphs << substitute(p, pairs, true);
-        for (const w::Paragraph &p : b->paragraphs)
+        for (const w::Paragraph &p : b.paragraphs)
             for (const w::Run &r : p.runs)
                 if (!r.link.isEmpty())
                     links << r.link;
@@ -205,14 +213,14 @@ void expectPoiReads(const w::Document &d, const QString &path, const Pairs &pair
 void expectEngineReads(const w::Document &d, const QString &path)
 {
     const Publication pub = Publication::open(path);
-    const std::vector<const w::TextBox *> all = boxes(d);
+    const std::vector<w::TextBox> all = stories(d);
     ASSERT_EQ(pub.quill().storyCount(), all.size());
     const std::vector<TextRun> runs = pub.quill().characterRuns();
     for (std::size_t k = 0; k < all.size(); ++k) {
-        EXPECT_EQ(qs(pub.quill().story(k)), storyText(*all[k])) << "story " << k;
+        EXPECT_EQ(qs(pub.quill().story(k)), storyText(all[k])) << "story " << k;
         std::uint32_t at = pub.quill().storyStart(k);
         std::vector<std::pair<QString, QString>> links;
-        for (const w::Paragraph &p : all[k]->paragraphs) {
+        for (const w::Paragraph &p : all[k].paragraphs) {
             for (const w::Run &r : p.runs) {
                 const auto run = std::find_if(runs.begin(), runs.end(), [&](const TextRun &t) {
                     return t.start <= at && at < t.end;
@@ -344,8 +352,8 @@ TEST(Writer, damagedAndTruncatedCopiesAreRefusedNamingTheFile)
     }
 }
 
-// What no reader shows: the WordArt's text in the drawing, and refusals.
-TEST(Writer, wordArtTextIsInTheDrawingAndBadModelsAreRefused)
+// What no reader shows: the WordArt's text in the drawing.
+TEST(Writer, wordArtTextIsInTheDrawing)
 {
     const CompoundFile file(w::write(fixture()));
     const Bytes escher = *file.readStream({"Escher", "EscherStm"}, 1 << 20);
@@ -377,10 +385,4 @@ TEST(Writer, wordArtTextIsInTheDrawingAndBadModelsAreRefused)
     };
     walk(0, escher.size());
     EXPECT_EQ(texts, QStringList{"WordArt 2026"});
-
-    w::Document none;
-    EXPECT_THROW(w::write(none), vantrelle::Failure);
-    w::Document control = fixture();
-    control.pages[0].boxes[0].paragraphs[0].runs[1].text = "a\rb";
-    EXPECT_THROW(w::write(control), vantrelle::Failure);
 }
