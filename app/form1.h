@@ -97,6 +97,7 @@ public:
     QLineEdit *Text3 = nullptr;         // output folder
     PushButton *PushButton14 = nullptr; // browse for the output folder
     QRadioButton *Option2 = nullptr;    // Save results in folder of original file
+    QCheckBox *CheckPdf = nullptr;      // Also save a PDF of each result
     PushButton *PushButton7 = nullptr;  // Start Replacing
     PushButton *CountButton = nullptr;  // Count Only: Start Replacing's count without writing
     QLabel *SetsCount = nullptr;        // "12 pairs" on the sets tab
@@ -115,6 +116,7 @@ public:
     void TabControl1_SelectedChanged(int index);
     void Option1_Click();
     void Option2_Click();
+    void CheckPdf_Click();
     void Text3_Change();
     void PushButton14_Click();
     void SetApplicationTitle();

@@ -164,6 +164,8 @@ void Form1::startRun(bool preview)
             }
             m_reportWindow->endReport(m_lastReport);
             m_escape->setEnabled(false);
+            if (!m_closing && !preview && CheckPdf->isEnabled() && CheckPdf->isChecked())
+                m_reportWindow->savePdfs({}, false);
             if (!m_closing) {
                 guard.run(158, [&] { dialogs.notice(QStringLiteral("Done.")); });
                 if (m_lastReport.documents > 0)

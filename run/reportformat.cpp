@@ -72,6 +72,13 @@ QString contextText(const automation::ChangeContext &context, const char *colour
 
 } // namespace
 
+QString pdfOutcomeText(const PdfResult &pdf)
+{
+    if (pdf.state == PdfState::Failed && !pdf.message.isEmpty())
+        return pdfStateText(pdf.state) + QStringLiteral(": ") + pdf.message;
+    return pdfStateText(pdf.state);
+}
+
 QString pairText(const PairResult &pair, bool preview)
 {
     // Quoted, so a deletion ("x" → "") and blanks at either end can be seen.
@@ -121,7 +128,8 @@ ReportWriter::ReportWriter(QIODevice &to, ReportFormat format, bool preview)
     : m_to(to), m_format(format), m_preview(preview)
 {
     if (format == ReportFormat::Csv)
-        write("\xEF\xBB\xBF" "Document,Outcome,Replacements,Left,Output,Milliseconds,Pairs,Errors\r\n");
+        write("\xEF\xBB\xBF" "Document,Outcome,Replacements,Left,Output,Milliseconds,Pairs,Errors,"
+              "PDF,PDF outcome\r\n");
     else if (format == ReportFormat::Json)
         write("{\n    \"documents\": [");
 }
@@ -142,7 +150,10 @@ void ReportWriter::add(const DocumentResult &d)
                                     csvField(d.output),
                                     QString::number(d.milliseconds),
                                     csvField(pairsText(d, m_preview)),
-                                    csvField(d.errors.join(QLatin1Char('\n')))};
+                                    csvField(d.errors.join(QLatin1Char('\n'))),
+                                    csvField(d.pdf.state == PdfState::None ? QString()
+                                                                           : d.pdf.path),
+                                    csvField(pdfOutcomeText(d.pdf))};
         write(fields.join(QLatin1Char(',')).toUtf8() + "\r\n");
         break;
     }
@@ -190,17 +201,23 @@ QJsonObject documentJson(const DocumentResult &document, bool preview)
             pair.insert(QStringLiteral("inDocumentProperties"), p.inProperties);
         pairs.append(pair);
     }
-    return QJsonObject{{QStringLiteral("source"), document.source},
-                       {QStringLiteral("output"), document.output},
-                       {QStringLiteral("outcome"), outcomeText(document.outcome, preview)},
-                       {QStringLiteral("replaced"), document.replaced()},
-                       {QStringLiteral("left"), document.left()},
-                       {QStringLiteral("pairs"), pairs},
-                       {QStringLiteral("changes"), changesJson(document)},
-                       {QStringLiteral("changesNotListed"),
-                        document.replaced() + document.left() - document.changesListed()},
-                       {QStringLiteral("errors"), QJsonArray::fromStringList(document.errors)},
-                       {QStringLiteral("milliseconds"), document.milliseconds}};
+    QJsonObject json{{QStringLiteral("source"), document.source},
+                     {QStringLiteral("output"), document.output},
+                     {QStringLiteral("outcome"), outcomeText(document.outcome, preview)},
+                     {QStringLiteral("replaced"), document.replaced()},
+                     {QStringLiteral("left"), document.left()},
+                     {QStringLiteral("pairs"), pairs},
+                     {QStringLiteral("changes"), changesJson(document)},
+                     {QStringLiteral("changesNotListed"),
+                      document.replaced() + document.left() - document.changesListed()},
+                     {QStringLiteral("errors"), QJsonArray::fromStringList(document.errors)},
+                     {QStringLiteral("milliseconds"), document.milliseconds}};
+    if (document.pdf.state != PdfState::None)
+        json.insert(QStringLiteral("pdf"),
+                    QJsonObject{{QStringLiteral("path"), document.pdf.path},
+                                {QStringLiteral("outcome"), pdfStateText(document.pdf.state)},
+                                {QStringLiteral("message"), document.pdf.message}});
+    return json;
 }
 
 QByteArray documentJsonLine(const DocumentResult &document, bool preview)

@@ -6,6 +6,7 @@
 // Nothing of a finished document is kept but the totals, so a run's memory
 // does not grow with its list.
 #include "run/outputpath.h"
+#include "render/pdfexport.h"
 #include "run/publisher1.h"
 
 #include <QDateTime>
@@ -90,6 +91,8 @@ struct DocumentResult {
     // notice of the output checks.
     QStringList errors;
     qint64 milliseconds = 0;
+    // The result's PDF, when one was asked for.
+    PdfResult pdf;
 
     // Everywhere: stories, link addresses and document properties.
     qint64 replaced() const;
