@@ -4,6 +4,7 @@
 
 #include "fsutil/failure.h"
 #include "fsutil/paths.h"
+#include "render/pdfexport.h"
 #include "run/publisher1.h"
 #include "sets/setslist.h"
 #include "shell/apptitle.h"
@@ -205,6 +206,9 @@ void Form1::buildControls()
     Option2 = new QRadioButton(QStringLiteral("Save results in folder of original file"), Frame2);
     Option2->setObjectName(QStringLiteral("Option2"));
     place(Option2, 240, 1410, 3615, 255);
+    CheckPdf = new CheckBox(QStringLiteral("Also save a PDF of each result"), Frame2);
+    CheckPdf->setObjectName(QStringLiteral("CheckPdf"));
+    place(CheckPdf, 4080, 1410, 3480, 255);
 
     button(PushButton7, "PushButton7", "Start Replacing", this);
     place(PushButton7, 120, 9070, 7800, 405);
@@ -238,6 +242,7 @@ void Form1::connectHandlers()
         if (on)
             Option2_Click();
     });
+    connect(CheckPdf, &QCheckBox::toggled, this, [this] { CheckPdf_Click(); });
     connect(Text3, &QLineEdit::textChanged, this, [this] { Text3_Change(); });
     connect(PushButton14, &QPushButton::clicked, this, [this] { PushButton14_Click(); });
     connect(PushButton7, &QPushButton::clicked, this, [this] { PushButton7_Click(); });
@@ -312,6 +317,14 @@ void Form1::Form_Load()
     });
     guard.run(144, [&] { setOptionValue(Option1, settings.boolean(keys::Option1)); });
     guard.run(146, [&] { setOptionValue(Option2, settings.boolean(keys::Option2)); });
+    CheckPdf->setChecked(settings.boolean(keys::SavePdfs));
+    // Kept as chosen, but out of use until LibreOffice is there.
+    const QString pdfHint = pdfExportMissingHint();
+    CheckPdf->setEnabled(pdfHint.isEmpty());
+    CheckPdf->setToolTip(pdfHint.isEmpty()
+                             ? QStringLiteral("After each run, save NAME.pdf beside every result "
+                                              "NAME.pub, made by LibreOffice.")
+                             : pdfHint);
     if (guard.test(148, [&] { return Option1->isChecked(); }))
         guard.run(150, [&] { Frame3->setEnabled(true); });
     else
@@ -369,6 +382,11 @@ void Form1::Option1_Click()
 void Form1::Option2_Click()
 {
     Option1_Click();
+}
+
+void Form1::CheckPdf_Click()
+{
+    m_services.settings.set(keys::SavePdfs, boolText(CheckPdf->isChecked()));
 }
 
 void Form1::Text3_Change()

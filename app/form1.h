@@ -48,6 +48,8 @@ inline constexpr char kNothingToFind[] =
 inline constexpr char kNoSets[] =
     "There is nothing to find: the sets list is empty. Add a set or load sets first.";
 inline constexpr char kStopQuestion[] = "Stop after this document?";
+inline constexpr char kBusyAdding[] =
+    "Files are still being added from the folder. Start again when they are all in the list.";
 inline constexpr char kCountShortcut[] = "Ctrl+Shift+C";
 
 struct Form1Services {
@@ -97,6 +99,7 @@ public:
     QLineEdit *Text3 = nullptr;         // output folder
     PushButton *PushButton14 = nullptr; // browse for the output folder
     QRadioButton *Option2 = nullptr;    // Save results in folder of original file
+    QCheckBox *CheckPdf = nullptr;      // Also save a PDF of each result
     PushButton *PushButton7 = nullptr;  // Start Replacing
     PushButton *CountButton = nullptr;  // Count Only: Start Replacing's count without writing
     QLabel *SetsCount = nullptr;        // "12 pairs" on the sets tab
@@ -117,6 +120,7 @@ public:
     void TabControl1_SelectedChanged(int index);
     void Option1_Click();
     void Option2_Click();
+    void CheckPdf_Click();
     void Text3_Change();
     void PushButton14_Click();
     void SetApplicationTitle();
@@ -197,6 +201,8 @@ private:
     // The sets; Combo1 and Combo2 show its two columns.
     SetsModel *m_sets = nullptr;
     bool m_runInProgress = false;
+    // "Add All Publisher File(s) In Folder" is walking a folder tree.
+    bool m_walkInProgress = false;
     RunReport m_lastReport;
     RunRequest m_lastRequest;
     // Set when the window closes; a run that is yielding stops at its next document.

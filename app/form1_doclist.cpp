@@ -89,6 +89,7 @@ void Form1::PushButton6_Click()
     if (!folder.isEmpty()) {
         guard.run(106, [&] { settings.set(keys::LastFolder, folder); });
         guard.run(108, [&] { MousePointer().set(kPointerHourglass); });
+        m_walkInProgress = true;
         QStringList folderSet{folder + kSeparator};
         // The walk keeps what it read of each folder; the add takes the files from it.
         AddFolder::FolderListings listings;
@@ -96,6 +97,7 @@ void Form1::PushButton6_Click()
                   [&] { AddFolder::GetSubDirectories2016(folderSet, true, dialogs, &listings); });
         Adding::AppendFolderSetFiles(*ListView1, folderSet, QStringLiteral("*.") + extension, guard,
                                      112, &listings);
+        m_walkInProgress = false;
         guard.run(116, [&] { MousePointer().set(kPointerDefault); });
     }
     guard.run(118, [&] { Main::ValidateListFiles(*ListView1, dialogs); });

@@ -129,6 +129,11 @@ void Form1::startRun(bool preview)
     guard.reach(100);
     if (m_runInProgress)
         return;
+    // The list is still growing: a run now would take only part of it.
+    if (m_walkInProgress) {
+        dialogs.notice(QString::fromLatin1(kBusyAdding));
+        return;
+    }
     guard.run(102, [&] { m_runInProgress = true; });
 
     const bool folderUsable = guard.test(104, [&] {
@@ -159,6 +164,8 @@ void Form1::startRun(bool preview)
             }
             m_reportWindow->endReport(m_lastReport);
             m_escape->setEnabled(false);
+            if (!m_closing && !preview && CheckPdf->isEnabled() && CheckPdf->isChecked())
+                m_reportWindow->savePdfs({}, false);
             if (!m_closing) {
                 guard.run(158, [&] { dialogs.notice(QStringLiteral("Done.")); });
                 if (m_lastReport.documents > 0)

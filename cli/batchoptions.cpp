@@ -2,6 +2,7 @@
 
 #include "fsutil/failure.h"
 #include "fsutil/paths.h"
+#include "render/pdfexport.h"
 #include "run/publisher1.h"
 #include "sets/setsfile.h"
 #include "sets/setslist.h"
@@ -166,6 +167,42 @@ QString optionLines(OptionGroup group)
     return out;
 }
 
+// Checked before anything runs, LibreOffice's presence included: a run that
+// cannot make the PDFs asked for should not write the results either.
+void readPdfOptions(const QCommandLineParser &parser, BatchOptions &options)
+{
+    const bool beside = parser.isSet(QStringLiteral("pdf"));
+    const bool inFolder = parser.isSet(QStringLiteral("pdf-dir"));
+    const QString folder = singleValue(parser, QStringLiteral("pdf-dir"));
+    const QString timeout = singleValue(parser, QStringLiteral("pdf-timeout"));
+    if (beside && inFolder)
+        throw UsageError(QStringLiteral("--pdf puts each PDF beside its result, --pdf-dir DIR "
+                                        "puts them all in DIR: give one of the two."));
+    if (!beside && !inFolder) {
+        if (parser.isSet(QStringLiteral("pdf-timeout")))
+            throw UsageError(QStringLiteral("--pdf-timeout goes with --pdf or --pdf-dir."));
+        return;
+    }
+    if (options.request.preview)
+        throw UsageError(QStringLiteral("--dry-run writes no results, so there is nothing to "
+                                        "make PDFs of; leave out --pdf or --pdf-dir."));
+    if (inFolder && !FolderExists(absolute(folder)))
+        throw UsageError(QStringLiteral("The folder %1 given with --pdf-dir does not exist.")
+                             .arg(folder));
+    if (parser.isSet(QStringLiteral("pdf-timeout"))) {
+        bool ok = false;
+        options.pdfTimeoutSeconds = timeout.toInt(&ok);
+        if (!ok || options.pdfTimeoutSeconds < 1)
+            throw UsageError(QStringLiteral("--pdf-timeout needs a whole number of seconds, "
+                                            "not “%1”.")
+                                 .arg(timeout));
+    }
+    if (const QString hint = pdfExportMissingHint(); !hint.isEmpty())
+        throw UsageError(hint);
+    options.pdf = true;
+    options.pdfFolder = inFolder ? absolute(folder) : QString();
+}
+
 } // namespace
 
 const QList<OptionInfo> &options()
@@ -210,7 +247,8 @@ const QList<OptionInfo> &options()
                         "with a note on standard error.")},
         {QStringLiteral("dry-run"), {}, {}, OptionGroup::Other, true,
          QStringLiteral("Count only: write and delete nothing. The counts and refusals are "
-                        "those a real run would have.")},
+                        "those a real run would have; a result that could not be written "
+                        "\"would fail\".")},
         {QStringLiteral("jobs"), QStringLiteral("j"), QStringLiteral("N"), OptionGroup::Other,
          true,
          QStringLiteral("Edit N publications at a time, 1 to 256 (default: the number of "
@@ -223,6 +261,15 @@ const QList<OptionInfo> &options()
          QStringLiteral("Print each replacement in its context on standard output, the changed "
                         "part in [brackets] (and in colour on a terminal): the first 1,000 of "
                         "each document.")},
+        {QStringLiteral("pdf"), {}, {}, OptionGroup::Other, true,
+         QStringLiteral("After the run, save a PDF of every result written, NAME.pdf beside "
+                        "NAME.pub, with LibreOffice (package libreoffice-draw), in as many "
+                        "processes as --jobs. An existing NAME.pdf is replaced.")},
+        {QStringLiteral("pdf-dir"), {}, QStringLiteral("DIR"), OptionGroup::Other, true,
+         QStringLiteral("The same, every PDF into DIR.")},
+        {QStringLiteral("pdf-timeout"), {}, QStringLiteral("S"), OptionGroup::Other, true,
+         QStringLiteral("End LibreOffice when one document takes longer than S seconds "
+                        "(default 120); that PDF is reported as failed and the others go on.")},
         {QStringLiteral("quiet"), QStringLiteral("q"), {}, OptionGroup::Other, true,
          QStringLiteral("No progress line and no summary.")},
         {QStringLiteral("help"), QStringLiteral("h"), {}, OptionGroup::Exit, false,
@@ -360,6 +407,8 @@ BatchOptions parseBatchOptions(const QStringList &args)
         throw UsageError(QStringLiteral("--show-changes and --report - both print on standard "
                                         "output; give the report a file name."));
 
+    readPdfOptions(parser, options_);
+
     if (parser.positionalArguments().isEmpty())
         throw UsageError(QStringLiteral("Name at least one publication or folder."));
     for (const QString &source : parser.positionalArguments()) {
@@ -408,9 +457,11 @@ no unpaired surrogate and no noncharacter (wrong usage, exit status 2).
 
 Where the results go (one of):
 )") + optionLines(OptionGroup::Where) +
-           QStringLiteral(R"(Sources are never overwritten. A result that would replace another listed
-document, or a result written earlier in the same run, is not written; that
-document is reported as skipped.
+           QStringLiteral(R"(Sources are never overwritten or deleted, whatever name reaches them (a link,
+a bind mount, another letter case): a result that would be its source gets the
+_replaced name. A result that would replace another listed document (a hard
+link to a source, say), or a result written earlier in the same run, is not
+written; that document is reported as skipped.
 
 Options:
 )") + optionLines(OptionGroup::Other) +
@@ -423,7 +474,9 @@ Each report row holds the source, the output, the outcome (written, nothing
 to replace, failed, skipped, not reached; "would be written" in a dry run),
 replacements made and occurrences left, each pair's counts with the reason
 for what was left, the error text, the milliseconds taken and the matching
-used (match case or any case, whole words, regular expression).
+used (match case or any case, whole words, regular expression); with --pdf or
+--pdf-dir also the PDF's path and outcome (written, failed with LibreOffice's
+reason, not reached), and the rows come once the PDFs are made.
 
 Progress: a live line on standard error (done/total, rate, time left) when it
 is a terminal; nothing when it is not. Failed and skipped documents are named
@@ -435,10 +488,10 @@ done (the rest "not reached") and exits with status 130.
 
 Exit status:
   0    every document written, or nothing to replace in it
-  1    at least one document failed or was skipped (the others were still
-       processed); for the second form: the publication could not be read,
+  1    at least one document failed or was skipped, or a PDF failed (the
+       others were still processed); for the second form: the publication could not be read,
        edited as asked or written
-  2    wrong usage (nothing was written)
+  2    wrong usage, or --pdf without LibreOffice (nothing was written)
   130  interrupted
 
 Examples:

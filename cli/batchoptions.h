@@ -48,6 +48,10 @@ struct BatchOptions {
     bool showChanges = false;
     // Files that look like an earlier run's results are edited too.
     bool includeResults = false;
+    // A PDF of every written result: beside it, or into pdfFolder when set.
+    bool pdf = false;
+    QString pdfFolder;
+    int pdfTimeoutSeconds = 120;
 };
 
 // Where an option is listed in the help, and what it does to the form.

@@ -6,19 +6,23 @@
 #include "doclist/screening.h"
 #include "fsutil/paths.h"
 #include "pubengine/server.h"
+#include "run/pdfplan.h"
 #include "run/publisher1.h"
 #include "run/reportformat.h"
 #include "shell/automation.h"
 #include "shell/dialogs.h"
 #include "shell/errorreport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
+#include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <csignal>
@@ -143,7 +147,7 @@ class ProgressLine {
 public:
     explicit ProgressLine(bool on) : m_on(on) { m_clock.start(); }
 
-    void show(qsizetype done, qsizetype total)
+    void show(qsizetype done, qsizetype total, const QString &what = QStringLiteral("documents"))
     {
         if (!m_on || (m_shown && m_lastShow.isValid() && m_lastShow.elapsed() < 200))
             return;
@@ -152,8 +156,9 @@ public:
         const double seconds = double(m_clock.elapsed()) / 1000.0;
         const double rate = seconds > 0 ? double(done) / seconds : 0.0;
         const QLocale english(QLocale::English);
-        QString line = QStringLiteral("\r\033[K%1/%2 documents")
-                           .arg(english.toString(qint64(done)), english.toString(qint64(total)));
+        QString line = QStringLiteral("\r\033[K%1/%2 %3")
+                           .arg(english.toString(qint64(done)), english.toString(qint64(total)),
+                                what);
         if (done > 0 && rate > 0) {
             const qint64 left = std::llround(double(total - done) / rate);
             line += QStringLiteral(", %1/s, %2:%3 left")
@@ -268,8 +273,14 @@ public:
     void documentFinished(int index, const DocumentResult &d) override
     {
         m_done = index + 1;
-        if (m_report)
+        if (m_options.pdf) {
+            // Its line waits for its PDF; the changes are not needed for that.
+            DocumentResult &held = m_held.emplace_back(d);
+            for (PairResult &pair : held.pairs)
+                pair.changes = {};
+        } else if (m_report) {
             m_report->add(d);
+        }
         if (m_options.showChanges) {
             const QString changes = changesText(d, m_colour);
             // Both may be one terminal: the line goes before the changes.
@@ -287,6 +298,8 @@ public:
             waiting();
     }
     void idle() override { m_progress.clear(); }
+    QList<DocumentResult> &held() { return m_held; }
+    ProgressLine &progress() { return m_progress; }
 
 private:
     const BatchOptions &m_options;
@@ -296,7 +309,41 @@ private:
     ProgressLine m_progress;
     bool m_colour;
     bool m_stopNoticed = false;
+    QList<DocumentResult> m_held;
 };
+
+// The PDFs of the results written, made on this thread with the event loop
+// turning (LibreOffice works in processes of its own); a stop signal ends
+// the conversions under way and leaves the rest not reached.
+void makePdfs(const BatchOptions &options, QList<DocumentResult> &documents,
+              ProgressLine &progress)
+{
+    const PdfPlan plan = planPdfs(documents, options.pdfFolder);
+    std::optional<QCoreApplication> app;
+    static int argc = 1;
+    static char name[] = "vantrelle-replace";
+    static char *argv[] = {name, nullptr};
+    if (!QCoreApplication::instance())
+        app.emplace(argc, argv);
+    PdfExport pdfs;
+    pdfs.setJobs(options.jobs);
+    pdfs.setTimeout(std::chrono::seconds(options.pdfTimeoutSeconds));
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &pdfs, [&] {
+        if (stopRequested())
+            pdfs.stop();
+        progress.show(pdfs.doneCount(), plan.jobs.size(), QStringLiteral("PDFs"));
+    });
+    watch.start(100);
+    applyPdfResults(documents, plan, pdfs.run(plan.jobs));
+    progress.clear();
+    for (const int i : plan.documents) {
+        const DocumentResult &d = documents[i];
+        if (d.pdf.state == PdfState::Failed)
+            printText(stderr, kTool + d.source + QStringLiteral(": PDF ") +
+                                  pdfOutcomeText(d.pdf) + u'\n');
+    }
+}
 
 } // namespace
 
@@ -337,7 +384,21 @@ int runBatch(const BatchOptions &options)
                       pubengine::makePublisherServer());
     ConsoleRun observer(options, request.documents.size(), report ? &*report : nullptr);
     const RunReport totals = runDocuments(request, console, registry, observer, options.jobs);
-    const bool interrupted = stopRequested();
+    bool interrupted = stopRequested();
+    QString summary = totals.summary();
+    if (options.pdf) {
+        if (!interrupted)
+            makePdfs(options, observer.held(), observer.progress());
+        interrupted = stopRequested();
+        if (report)
+            for (const DocumentResult &d : std::as_const(observer.held()))
+                report->add(d);
+        if (const QString pdfs = pdfSummary(observer.held()); !pdfs.isEmpty())
+            summary += QStringLiteral("; ") + pdfs;
+    }
+    const bool pdfsDone = std::none_of(
+        observer.held().begin(), observer.held().end(),
+        [](const DocumentResult &d) { return d.pdf.state == PdfState::Failed; });
 
     bool reportWritten = true;
     if (report) {
@@ -349,14 +410,15 @@ int runBatch(const BatchOptions &options)
                                           .arg(options.reportPath, reportFile.errorString()));
     }
     if (interrupted && !options.quiet)
-        printText(stderr, kTool + QStringLiteral("Interrupted: ") + totals.summary() +
+        printText(stderr, kTool + QStringLiteral("Interrupted: ") + summary +
                               QStringLiteral(".\n"));
     else if (isatty(STDERR_FILENO) == 1 && !options.quiet)
-        printText(stderr, totals.summary() + u'\n');
+        printText(stderr, summary + u'\n');
 
     if (interrupted)
         return kExitInterrupted;
-    const bool allDone = totals.count(Outcome::Failed) == 0 && totals.count(Outcome::Skipped) == 0;
+    const bool allDone =
+        totals.count(Outcome::Failed) == 0 && totals.count(Outcome::Skipped) == 0 && pdfsDone;
     return allDone && reportWritten ? kExitDone : kExitFailed;
 }
 

@@ -35,6 +35,20 @@ QString lastLines(const QByteArray &output)
 
 } // namespace
 
+QString libreOfficeProgram(const QString &program)
+{
+    if (!program.isEmpty())
+        return QFileInfo(program).isExecutable() ? program : QString();
+    return QStandardPaths::findExecutable(QStringLiteral("soffice"));
+}
+
+QString libreOfficeMissingHint(const QString &purpose)
+{
+    return QObject::tr("%1, which is not installed. On Debian or Ubuntu, install the package %2 "
+                       "(sudo apt install %2), then try again.")
+        .arg(purpose, QLatin1String(kLibreOfficePackage));
+}
+
 PdfRendering::PdfRendering(QObject *parent) : QObject(parent)
 {
     m_timer.setSingleShot(true);
@@ -56,18 +70,14 @@ PdfRendering::~PdfRendering()
 
 QString PdfRendering::resolvedProgram() const
 {
-    if (!m_program.isEmpty())
-        return QFileInfo(m_program).isExecutable() ? m_program : QString();
-    return QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    return libreOfficeProgram(m_program);
 }
 
 QString PdfRendering::missingHint() const
 {
     if (!resolvedProgram().isEmpty())
         return {};
-    return tr("The pages are drawn by LibreOffice, which is not installed. On Debian or Ubuntu, "
-              "install the package %1 (sudo apt install %1), then try again.")
-        .arg(QLatin1String(kLibreOfficePackage));
+    return libreOfficeMissingHint(tr("The pages are drawn by LibreOffice"));
 }
 
 void PdfRendering::start(const QString &publication)

@@ -19,6 +19,12 @@ namespace vantrelle {
 // The Debian package that brings LibreOffice's publication import and PDF export.
 inline constexpr char kLibreOfficePackage[] = "libreoffice-draw";
 
+// "soffice" as found on PATH, or program when given; empty when it cannot be
+// started.
+QString libreOfficeProgram(const QString &program = {});
+// How to get LibreOffice, after purpose ("The pages are drawn by LibreOffice").
+QString libreOfficeMissingHint(const QString &purpose);
+
 class PdfRendering : public QObject {
     Q_OBJECT
 public:

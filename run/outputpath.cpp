@@ -3,7 +3,13 @@
 #include "fsutil/paths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace vantrelle {
 
@@ -33,6 +39,35 @@ QString OutputPathFor(const QString &source, bool useFolder, const QString &fold
     if (OutputIsSource(source, output, sep))
         output = ReplacedOutputName(output, source, sep);
     return output;
+}
+
+std::optional<QString> outputUnwritable(const QString &output)
+{
+    const QFileInfo info(output);
+    const QString folder = info.absolutePath();
+    const auto cannot = [&](const QString &why) {
+        return QStringLiteral("Cannot save as “%1”: %2.")
+            .arg(QDir::toNativeSeparators(output), why);
+    };
+    const QByteArray folderName = QFile::encodeName(folder);
+    struct stat folderStatus {};
+    if (::stat(folderName.constData(), &folderStatus) != 0 || !S_ISDIR(folderStatus.st_mode))
+        return cannot(QStringLiteral("the folder %1 does not exist").arg(folder));
+    if (::access(folderName.constData(), W_OK | X_OK) != 0)
+        return cannot(QStringLiteral("the folder %1 cannot be written (%2)")
+                          .arg(folder, qt_error_string(errno)));
+    struct stat own {};
+    if (::lstat(QFile::encodeName(output).constData(), &own) != 0)
+        return std::nullopt;
+    if (S_ISDIR(own.st_mode))
+        return cannot(QStringLiteral("a folder has that name"));
+    // In a folder such as /tmp only the owner of a name may remove it.
+    const uid_t me = ::geteuid();
+    if ((folderStatus.st_mode & S_ISVTX) && me != 0 && own.st_uid != me &&
+        folderStatus.st_uid != me)
+        return cannot(QStringLiteral("another user's file has that name in a folder where only "
+                                     "its owner may remove it"));
+    return std::nullopt;
 }
 
 RunSources::RunSources(const QStringList &documents)

@@ -32,6 +32,12 @@ QString ReplacedOutputName(const QString &output, const QString &source, QChar s
 // or of each source's own folder.
 QString OutputPathFor(const QString &source, bool useFolder, const QString &folderText, QChar sep);
 
+// Why a result could not be written at output, in plain words; nothing when
+// it could. The run deletes what stands at the name first, so the folder must
+// exist and let the user add and remove names there, and no folder may have
+// the result's name.
+std::optional<QString> outputUnwritable(const QString &output);
+
 // The files of a run's documents, each looked up once when the run starts.
 class RunSources {
 public:
@@ -68,7 +74,7 @@ private:
     QStringList outputKeys(const QString &output) const;
 
     std::shared_ptr<const RunSources> m_sources;
-    QHash<QString, QString> m_outputs; // output key -> the source that wrote it
+    QHash<QString, QString> m_outputs;             // output key -> the source that wrote it
     mutable QHash<QString, QString> m_realFolders; // folder text -> its real path
 };
 

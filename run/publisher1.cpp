@@ -105,14 +105,17 @@ public:
             });
         }
         bool executed = false;
+        bool found = false;
         step(first + 18, [&] {
             executed = true;
-            find->Execute();
+            found = find->Execute();
         });
         if (!executed)
             return;
         const auto *counting = dynamic_cast<const automation::CountingFindReplace *>(find.get());
         result.counts << (counting ? counting->lastCounts() : automation::ExecuteCounts{});
+        result.found << found;
+        result.counted = result.counted && counting;
     }
 
     // Nothing is saved after a failed step: the result would not be what

@@ -39,12 +39,15 @@ inline constexpr char kPlacesNotOffered[] =
     "those options off to use it.";
 
 // What one call did. counts has one entry per pair whose Execute ran; a
-// server that cannot count leaves them at zero.
+// server that cannot count leaves them at zero and counted false.
 struct EditResult {
     bool opened = false;
     bool failed = false; // some step was reported
     bool saved = false;
     QList<automation::ExecuteCounts> counts;
+    // What each of those Executes returned: true when anything was found.
+    QList<bool> found;
+    bool counted = true;
 };
 
 namespace Publisher1 {

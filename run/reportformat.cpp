@@ -90,12 +90,22 @@ QString contextText(const automation::ChangeContext &context, const char *colour
 
 } // namespace
 
+QString pdfOutcomeText(const PdfResult &pdf)
+{
+    if (pdf.state == PdfState::Failed && !pdf.message.isEmpty())
+        return pdfStateText(pdf.state) + QStringLiteral(": ") + pdf.message;
+    return pdfStateText(pdf.state);
+}
+
 QString pairText(const PairResult &pair, bool preview)
 {
     // Quoted, so a deletion ("x" → "") and blanks at either end can be seen.
     QString line = QStringLiteral("“%1” → “%2”: ").arg(pair.find, pair.replacement);
     if (!pair.applied)
         return line + QStringLiteral("not applied");
+    if (!pair.counted)
+        return line + (pair.found ? QStringLiteral("found, counts not known")
+                                  : QStringLiteral("not found"));
     // The counts are filled in apart: a find text may hold "%1" itself.
     const QString counts = preview ? QStringLiteral("would replace %1, %2 would be left")
                                    : QStringLiteral("%1 replaced, %2 left");
@@ -136,8 +146,8 @@ ReportWriter::ReportWriter(QIODevice &to, ReportFormat format, bool preview)
     : m_to(to), m_format(format), m_preview(preview)
 {
     if (format == ReportFormat::Csv)
-        write("\xEF\xBB\xBF"
-              "Document,Outcome,Replacements,Left,Output,Milliseconds,Pairs,Errors,Matching\r\n");
+        write("\xEF\xBB\xBF" "Document,Outcome,Replacements,Left,Output,Milliseconds,Pairs,Errors,"
+              "Matching,PDF,PDF outcome\r\n");
     else if (format == ReportFormat::Json)
         write("{\n    \"documents\": [");
 }
@@ -159,7 +169,10 @@ void ReportWriter::add(const DocumentResult &d)
                                     QString::number(d.milliseconds),
                                     csvField(pairsText(d, m_preview)),
                                     csvField(d.errors.join(QLatin1Char('\n'))),
-                                    csvField(matchingText(d.matching))};
+                                    csvField(matchingText(d.matching)),
+                                    csvField(d.pdf.state == PdfState::None ? QString()
+                                                                           : d.pdf.path),
+                                    csvField(pdfOutcomeText(d.pdf))};
         write(fields.join(QLatin1Char(',')).toUtf8() + "\r\n");
         break;
     }
@@ -197,6 +210,7 @@ QJsonObject documentJson(const DocumentResult &document, bool preview)
         QJsonObject pair{{QStringLiteral("find"), p.find},
                          {QStringLiteral("replacement"), p.replacement},
                          {QStringLiteral("applied"), p.applied},
+                         {QStringLiteral("counted"), p.counted},
                          {QStringLiteral("replaced"), p.replaced},
                          {QStringLiteral("left"), p.left},
                          {QStringLiteral("leftReason"), p.leftReason}};
@@ -206,18 +220,24 @@ QJsonObject documentJson(const DocumentResult &document, bool preview)
             pair.insert(QStringLiteral("inDocumentProperties"), p.inProperties);
         pairs.append(pair);
     }
-    return QJsonObject{{QStringLiteral("source"), document.source},
-                       {QStringLiteral("output"), document.output},
-                       {QStringLiteral("outcome"), outcomeText(document.outcome, preview)},
-                       {QStringLiteral("replaced"), document.replaced()},
-                       {QStringLiteral("left"), document.left()},
-                       {QStringLiteral("pairs"), pairs},
-                       {QStringLiteral("changes"), changesJson(document)},
-                       {QStringLiteral("changesNotListed"),
-                        document.replaced() + document.left() - document.changesListed()},
-                       {QStringLiteral("errors"), QJsonArray::fromStringList(document.errors)},
-                       {QStringLiteral("milliseconds"), document.milliseconds},
-                       {QStringLiteral("matching"), matchingJson(document.matching)}};
+    QJsonObject json{{QStringLiteral("source"), document.source},
+                     {QStringLiteral("output"), document.output},
+                     {QStringLiteral("outcome"), outcomeText(document.outcome, preview)},
+                     {QStringLiteral("replaced"), document.replaced()},
+                     {QStringLiteral("left"), document.left()},
+                     {QStringLiteral("pairs"), pairs},
+                     {QStringLiteral("changes"), changesJson(document)},
+                     {QStringLiteral("changesNotListed"),
+                      document.replaced() + document.left() - document.changesListed()},
+                     {QStringLiteral("errors"), QJsonArray::fromStringList(document.errors)},
+                     {QStringLiteral("milliseconds"), document.milliseconds},
+                     {QStringLiteral("matching"), matchingJson(document.matching)}};
+    if (document.pdf.state != PdfState::None)
+        json.insert(QStringLiteral("pdf"),
+                    QJsonObject{{QStringLiteral("path"), document.pdf.path},
+                                {QStringLiteral("outcome"), pdfStateText(document.pdf.state)},
+                                {QStringLiteral("message"), document.pdf.message}});
+    return json;
 }
 
 QByteArray documentJsonLine(const DocumentResult &document, bool preview)

@@ -46,6 +46,10 @@ private:
     bool m_ok = true;
 };
 
+// The PDF's outcome in a few words: "written", "failed: why", "not reached";
+// empty when none was asked for.
+QString pdfOutcomeText(const PdfResult &pdf);
+
 // One pair of a document: "find → replacement: 3 replaced, 1 left (why)", or
 // "would replace 3" in a count.
 QString pairText(const PairResult &pair, bool preview);
@@ -54,7 +58,8 @@ QString pairText(const PairResult &pair, bool preview);
 // replacement, replaced, left, leftReason, applied, and inLinkAddresses and
 // inDocumentProperties when searched), changes (pair, story, position, before
 // and after as lead/text/trail, left when left, place outside the stories),
-// changesNotListed, errors, milliseconds.
+// changesNotListed, errors, milliseconds, and pdf (path, outcome, message)
+// when a PDF was asked for.
 QJsonObject documentJson(const DocumentResult &document, bool preview);
 // One compact line of JSON for a document, ending in a line feed.
 QByteArray documentJsonLine(const DocumentResult &document, bool preview);

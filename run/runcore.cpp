@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QThreadPool>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -34,7 +35,7 @@ public:
     }
     bool runErrorReport(const QString &text) override
     {
-        m_errors << text;
+        m_errors << errorReportDescription(text);
         return m_inner.runErrorReport(text);
     }
 
@@ -103,6 +104,11 @@ qint64 DocumentResult::left() const
     return sumOverPairs(pairs, [](const PairResult &p) { return p.left; });
 }
 
+bool DocumentResult::counted() const
+{
+    return std::all_of(pairs.begin(), pairs.end(), [](const PairResult &p) { return p.counted; });
+}
+
 qint64 DocumentResult::changesListed() const
 {
     return sumOverPairs(pairs, [](const PairResult &p) { return qint64(p.changes.size()); });
@@ -114,6 +120,8 @@ void RunReport::add(const DocumentResult &document)
     ++m_outcomes[int(document.outcome)];
     if (document.outcome == Outcome::Written || document.outcome == Outcome::NothingFound)
         m_replaced += document.replaced();
+    if (document.outcome == Outcome::Written && !document.counted())
+        ++m_uncounted;
 }
 
 int RunReport::count(Outcome outcome) const
@@ -136,15 +144,19 @@ QString RunReport::summary() const
     };
     add(Outcome::Written, preview ? "would be written" : "written");
     add(Outcome::NothingFound, "with nothing to replace");
-    add(Outcome::Failed, "failed");
+    add(Outcome::Failed, preview ? "would fail" : "failed");
     add(Outcome::Skipped, "skipped");
     add(Outcome::NotReached, "not reached");
     QString text = plural(documents, "document", "documents");
     if (!parts.isEmpty())
         text += QStringLiteral(": ") + parts.join(QStringLiteral(", "));
-    return text + QStringLiteral("; ") +
-           plural(replaced(), preview ? "replacement would be made" : "replacement",
-                  preview ? "replacements would be made" : "replacements");
+    text += QStringLiteral("; ") + plural(replaced(),
+                                          preview ? "replacement would be made" : "replacement",
+                                          preview ? "replacements would be made" : "replacements");
+    if (m_uncounted > 0)
+        text += QStringLiteral(" (and the counts of %1 not known)")
+                    .arg(plural(m_uncounted, "document", "documents"));
+    return text;
 }
 
 QString outcomeText(Outcome outcome, bool preview)
@@ -155,7 +167,7 @@ QString outcomeText(Outcome outcome, bool preview)
     case Outcome::NothingFound:
         return QStringLiteral("nothing to replace");
     case Outcome::Failed:
-        return QStringLiteral("failed");
+        return preview ? QStringLiteral("would fail") : QStringLiteral("failed");
     case Outcome::Skipped:
         return QStringLiteral("skipped");
     case Outcome::NotReached:
@@ -242,6 +254,8 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
         pair.searchedProperties = request.inProperties;
         if (i < edit.counts.size()) {
             pair.applied = true;
+            pair.counted = edit.counted;
+            pair.found = edit.found.value(i);
             pair.replaced = edit.counts[i].replaced;
             pair.inLinks = edit.counts[i].inLinks;
             pair.inProperties = edit.counts[i].inProperties;
@@ -251,13 +265,25 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
         }
         result.pairs << pair;
     }
-    const bool done = edited && !edit.failed && (edit.saved || request.preview);
+    bool done = edited && !edit.failed && (edit.saved || request.preview);
+    // Count tells what the run would meet: a result it could not write.
+    if (done && request.preview) {
+        if (const std::optional<QString> why = outputUnwritable(output.path)) {
+            result.errors << *why;
+            done = false;
+        }
+    }
     if (!done) {
         result.outcome = Outcome::Failed;
         if (!request.preview)
             result.output.clear();
-    } else {
+    } else if (edit.counted) {
         result.outcome = result.replaced() > 0 ? Outcome::Written : Outcome::NothingFound;
+    } else {
+        // A server that cannot count tells only whether anything was found.
+        const bool found = std::any_of(result.pairs.begin(), result.pairs.end(),
+                                       [](const PairResult &p) { return p.found; });
+        result.outcome = found ? Outcome::Written : Outcome::NothingFound;
     }
     result.milliseconds = timer.elapsed();
     return result;

@@ -6,6 +6,7 @@
 // Nothing of a finished document is kept but the totals, so a run's memory
 // does not grow with its list.
 #include "run/outputpath.h"
+#include "render/pdfexport.h"
 #include "run/publisher1.h"
 #include "shell/pairtext.h"
 
@@ -79,6 +80,10 @@ struct PairResult {
     qint64 inProperties = 0;
     bool searchedLinks = false;
     bool searchedProperties = false;
+    // False when the server cannot count (the publishing program itself):
+    // replaced and left are then not known, only whether anything was found.
+    bool counted = true;
+    bool found = false;
 };
 
 struct DocumentResult {
@@ -94,10 +99,14 @@ struct DocumentResult {
     qint64 milliseconds = 0;
     // How the run matched its find texts, for the reports.
     MatchOptions matching;
+    // The result's PDF, when one was asked for.
+    PdfResult pdf;
 
     // Everywhere: stories, link addresses and document properties.
     qint64 replaced() const;
     qint64 left() const;
+    // False when some pair's counts are not known.
+    bool counted() const;
     // Changes listed over all pairs; fewer than replaced() + left() when the
     // engine stopped listing or cannot list.
     qint64 changesListed() const;
@@ -121,6 +130,8 @@ struct RunReport {
 private:
     int m_outcomes[5] = {};
     qint64 m_replaced = 0;
+    // Written by a server that cannot count (the publishing program).
+    qint64 m_uncounted = 0;
 };
 
 QString outcomeText(Outcome outcome, bool preview);

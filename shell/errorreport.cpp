@@ -21,6 +21,12 @@ QString errorReportText(const QString &description, const QString &location, int
            QString::number(line) + QStringLiteral("\r\r") + supportSentence();
 }
 
+QString errorReportDescription(const QString &reportText)
+{
+    const qsizetype at = reportText.lastIndexOf(QStringLiteral("\r\nin Hobmarrow"));
+    return at < 0 ? reportText : reportText.left(at);
+}
+
 void ReportApplicationError(Dialogs &dialogs, const QString &description, const QString &location,
                             int line)
 {

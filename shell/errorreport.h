@@ -50,6 +50,10 @@ inline constexpr char Form2_PushButton3_Click[] = "in Hobmarrow2021/08/31.Form2.
 
 // The text of the report box.
 QString errorReportText(const QString &description, const QString &location, int line);
+// The failure's own words in a report box's text, without the place in the
+// window's code and the request to write, for reports read away from the
+// window; any other text unchanged.
+QString errorReportDescription(const QString &reportText);
 
 // Shows the report box through the dialogs seam.
 void ReportApplicationError(Dialogs &dialogs, const QString &description, const QString &location,

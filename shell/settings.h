@@ -49,10 +49,13 @@ inline constexpr SettingKey PagesWindowPlace{"PagesWindow.Place", SettingKey::Te
 // addresses and document properties.
 inline constexpr SettingKey ReplaceIn{"ReplaceIn", SettingKey::Number, "0"};
 
+// "Also save a PDF of each result" on the main window.
+inline constexpr SettingKey SavePdfs{"SavePdfs", SettingKey::Boolean, "False"};
+
 inline constexpr SettingKey all[] = {Check2,     TabControl1,    Form2Text2,     OutputFolder,
                                      Option1,    Option2,        LastFolderDot,  Extension,
                                      LastFolder, Snapshot,       LastFileFolder, LastSetsFolder,
-                                     ReplaceIn,  ReportWindowPlace, PagesWindowPlace,
+                                     ReplaceIn,  ReportWindowPlace, PagesWindowPlace, SavePdfs,
                                      CheckWholeWord, CheckRegex};
 } // namespace keys
 

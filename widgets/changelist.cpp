@@ -119,7 +119,11 @@ QString ChangeList::text() const
 void ChangeList::refresh()
 {
     const QLocale locale;
-    const QString becomes = m_preview ? tr("would become") : tr("became");
+    // A failed document's changes were made in memory only.
+    const QString becomes = m_document.outcome == Outcome::Failed
+                                ? tr("would have become (not written)")
+                            : m_preview ? tr("would become")
+                                        : tr("became");
     QStringList items;
     qint64 listed = 0;
     qint64 total = 0;

@@ -24,15 +24,6 @@ constexpr int kScrollDownAbove = 364;
 
 } // namespace
 
-bool ListContains(const DocumentList &list, const QString &text)
-{
-    bool found = false;
-    for (int i = 1; i <= list.count(); ++i)
-        if (list.rowText(i) == text)
-            found = true;
-    return found;
-}
-
 int DocListModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_rows.size());

@@ -193,9 +193,8 @@ void Form2::PushButton1_Click()
                                EmptyFind::Allowed);
     });
     if (!refusal.isEmpty()) {
-        guard.run(112, [&] {
-            m_dialogs.notice(refusal + QStringLiteral(" No pairs were loaded."));
-        });
+        guard.run(112,
+                  [&] { m_dialogs.notice(refusal + QStringLiteral(" No pairs were loaded.")); });
         return;
     }
     // Pairs past the lists' limit are left out, and the user is told how many.

@@ -1,6 +1,8 @@
 #include "widgets/reportwindow.h"
 #include "widgets/changelist.h"
+#include "widgets/pdfsaving.h"
 
+#include "run/pdfplan.h"
 #include "run/reportformat.h"
 #include "shell/apptitle.h"
 #include "shell/dialogs.h"
@@ -15,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
@@ -101,6 +104,8 @@ public:
         case ReportWindow::Output:
             return report.preview ? QStringLiteral("Output (not written)")
                                   : QStringLiteral("Output");
+        case ReportWindow::Pdf:
+            return QStringLiteral("PDF");
         }
         return {};
     }
@@ -115,12 +120,16 @@ public:
         case kSortRole:
             return sortKey(d, index.row(), index.column());
         case Qt::DecorationRole:
+            if (index.column() == ReportWindow::Pdf && d.pdf.state == PdfState::Failed)
+                return icon(Outcome::Failed);
             return index.column() == ReportWindow::Result ? icon(d.outcome) : QVariant();
         case Qt::ToolTipRole:
             if (index.column() == ReportWindow::Result && !d.errors.isEmpty())
                 return d.errors.join(QLatin1Char('\n'));
             if (index.column() == ReportWindow::Document || index.column() == ReportWindow::Output)
                 return display(d, index.row(), index.column());
+            if (index.column() == ReportWindow::Pdf && d.pdf.state != PdfState::None)
+                return d.pdf.path + QLatin1Char('\n') + pdfOutcomeText(d.pdf);
             return {};
         case Qt::TextAlignmentRole:
             if (index.column() == ReportWindow::Position ||
@@ -143,11 +152,17 @@ private:
         case ReportWindow::Result:
             return outcomeText(d.outcome, report.preview);
         case ReportWindow::Replacements:
-            return hasCounts(d) ? QVariant(d.replaced()) : QVariant(QString());
         case ReportWindow::Left:
-            return hasCounts(d) ? QVariant(d.left()) : QVariant(QString());
+            if (!hasCounts(d))
+                return QString();
+            // The publishing program itself tells only whether it found anything.
+            if (!d.counted())
+                return QStringLiteral("not known");
+            return column == ReportWindow::Replacements ? d.replaced() : d.left();
         case ReportWindow::Output:
             return d.output;
+        case ReportWindow::Pdf:
+            return pdfStateText(d.pdf.state);
         }
         return {};
     }
@@ -194,6 +209,9 @@ QString documentDetailText(const DocumentResult &document, bool preview)
     lines << (preview ? QStringLiteral("Output (not written): ") : QStringLiteral("Output: ")) +
                  output;
     lines << QStringLiteral("Outcome: ") + outcomeText(document.outcome, preview);
+    if (document.pdf.state != PdfState::None)
+        lines << QStringLiteral("PDF: ") + document.pdf.path + QStringLiteral(" (") +
+                     pdfOutcomeText(document.pdf) + QLatin1Char(')');
     // What went wrong comes before the counts: it is what the reader looks for.
     if (!document.errors.isEmpty())
         lines << QString() << QStringLiteral("Errors:") << document.errors;
@@ -269,10 +287,18 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     m_open = new QPushButton(QStringLiteral("&Open Output Folder"), this);
     m_copy = new QPushButton(QStringLiteral("&Copy Table"), this);
     m_save = new QPushButton(QStringLiteral("&Save as CSV…"), this);
+    m_pdf = new QPushButton(QStringLiteral("Save P&DFs of the results…"), this);
+    m_pdf->setObjectName(QStringLiteral("savePdfs"));
+    auto *pdfMenu = new QMenu(m_pdf);
+    pdfMenu->addAction(QStringLiteral("&Beside Each Result"), this, [this] { savePdfs(); })
+        ->setObjectName(QStringLiteral("pdfsBeside"));
+    pdfMenu->addAction(QStringLiteral("Into a &Folder…"), this, [this] { savePdfsIntoFolder(); })
+        ->setObjectName(QStringLiteral("pdfsIntoFolder"));
+    m_pdf->setMenu(pdfMenu);
     auto *close = new QPushButton(QStringLiteral("C&lose"), this);
     // Enter opens the folder wherever the focus is; Esc closes (QDialog).
     m_open->setDefault(true);
-    for (QPushButton *b : {m_copy, m_save, close})
+    for (QPushButton *b : {m_copy, m_save, m_pdf, close})
         b->setAutoDefault(false);
     connect(m_open, &QPushButton::clicked, this, [this] { openOutputFolder(); });
     connect(m_copy, &QPushButton::clicked, this, [this] { copyTable(); });
@@ -283,6 +309,7 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     buttons->addWidget(m_open);
     buttons->addWidget(m_copy);
     buttons->addWidget(m_save);
+    buttons->addWidget(m_pdf);
     buttons->addStretch();
     buttons->addWidget(close);
 
@@ -319,8 +346,7 @@ void ReportWindow::endReport(const RunReport &report)
     setWindowTitle((report.preview ? QStringLiteral("Count (nothing written) — ")
                                    : QStringLiteral("Run report — ")) +
                    QString::fromLatin1(kProductName));
-    m_summary->setText(report.summary());
-    m_times->setText(runTimesText(report));
+    showTotals();
     // The first document with an output, so Enter opens a folder at once.
     int first = 0;
     for (int i = 0; i < documentCount(); ++i) {
@@ -331,6 +357,50 @@ void ReportWindow::endReport(const RunReport &report)
     }
     selectDocument(first);
     showSelection();
+}
+
+void ReportWindow::showTotals()
+{
+    const RunReport &totals = report();
+    const QString pdfs = pdfSummary(m_model->rows);
+    m_summary->setText(totals.summary() +
+                       (pdfs.isEmpty() ? QString() : QStringLiteral("; ") + pdfs));
+    m_times->setText(runTimesText(totals));
+    const QString obstacle = pdfSavingObstacle(m_model->rows, totals.preview);
+    m_pdf->setEnabled(obstacle.isEmpty());
+    m_pdf->setToolTip(obstacle.isEmpty()
+                          ? QStringLiteral("Save a PDF of every result with LibreOffice, beside "
+                                           "it or into a folder you choose.")
+                          : obstacle);
+}
+
+void ReportWindow::savePdfs(const QString &folder, bool askBeforeReplacing)
+{
+    const QStringList existing = existingPdfs(m_model->rows, folder);
+    if (askBeforeReplacing && !existing.isEmpty() &&
+        !m_dialogs.question(existing.size() == 1
+                                ? QStringLiteral("%1 already exists. Replace it?").arg(existing[0])
+                                : QStringLiteral("%1 PDFs already exist, such as %2. Replace "
+                                                 "them?")
+                                      .arg(existing.size())
+                                      .arg(existing[0]),
+                            false))
+        return;
+    QList<DocumentResult> rows = m_model->rows;
+    savePdfsWithProgress(this, rows, folder);
+    const int row = selectedDocument();
+    m_model->setReport(report(), std::move(rows));
+    showTotals();
+    selectDocument(row);
+    showSelection();
+}
+
+void ReportWindow::savePdfsIntoFolder()
+{
+    const QString folder =
+        m_dialogs.pickFolder(QStringLiteral("Save the PDFs into this folder"), outputFolder());
+    if (!folder.isEmpty())
+        savePdfs(folder);
 }
 
 const RunReport &ReportWindow::report() const

@@ -2,7 +2,8 @@
 // The run report window: what the last run (or count) did to every document.
 // A summary line, the run's times, a sortable table with one row per
 // document, the details of the selected row, and ways to take the report
-// elsewhere: open the output's folder, copy the table, save it as CSV.
+// elsewhere: open the output's folder, copy the table, save it as CSV, save
+// a PDF of every result.
 // Non-modal and reused: each run shows its report in place of the last one.
 #include "run/runcore.h"
 
@@ -26,7 +27,7 @@ class ReportWindow : public QDialog {
     Q_OBJECT
 public:
     // Columns of the table, left to right.
-    enum Column { Position, Document, Result, Replacements, Left, Output, ColumnCount };
+    enum Column { Position, Document, Result, Replacements, Left, Output, Pdf, ColumnCount };
 
     explicit ReportWindow(Dialogs &dialogs, QWidget *parent = nullptr);
     ~ReportWindow() override;
@@ -61,16 +62,24 @@ public:
     void openOutputFolder();
     void copyTable();
     void saveCsv();
+    // "Save PDFs of the results…": beside each result, or into folder;
+    // PDFs already there are replaced only when the user agrees.
+    void savePdfs(const QString &folder = {}, bool askBeforeReplacing = true);
+    // Asks for the folder, then saves into it.
+    void savePdfsIntoFolder();
 
     QTableView *table() const { return m_table; }
     QLabel *summaryLabel() const { return m_summary; }
     QLabel *timesLabel() const { return m_times; }
     QPushButton *openButton() const { return m_open; }
+    QPushButton *pdfButton() const { return m_pdf; }
     // The selected document's changes and its pages button.
     ChangeList *changeList() const { return m_changes; }
 
 private:
     void showSelection();
+    // The summary with the PDFs' outcomes, the times, the PDF button.
+    void showTotals();
     int selectedDocument() const;
 
     Dialogs &m_dialogs;
@@ -87,6 +96,7 @@ private:
     QPushButton *m_open;
     QPushButton *m_copy;
     QPushButton *m_save;
+    QPushButton *m_pdf;
 };
 
 // "Started 2026-12-07 12:51:31, ended 12:52:10, took 39.2 s".

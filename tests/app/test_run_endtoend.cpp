@@ -1,6 +1,7 @@
 // "Start Replacing" as a user drives it: the real window (offscreen), the real
 // engine and real publications. Each result is compared with what the engine
-// alone makes of the same source and pairs.
+// alone makes of the same source and pairs; the PDFs of the results, as
+// LibreOffice makes them, show the replacements.
 #include "app/form1.h"
 #include "pubengine/publication.h"
 #include "pubengine/server.h"
@@ -8,7 +9,9 @@
 #include "sets/setslist.h"
 #include "shell/apptitle.h"
 #include "shell/automation.h"
+#include "shell/settings.h"
 #include "tests/support/files.h"
+#include "tests/support/pdffiles.h"
 #include "tests/support/recordingserver.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/tempsettings.h"
@@ -16,17 +19,23 @@
 #include "widgets/controls.h"
 #include "widgets/doclistview.h"
 #include "widgets/form2.h"
-#include "widgets/changelist.h"
 #include "widgets/reportwindow.h"
 
+#include <QAbstractItemModel>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -139,6 +148,17 @@ struct Window : ::testing::Test {
         return out;
     }
 };
+
+// What a reader of a result's PDF sees: its two pages, the replacement and
+// not the replaced text.
+void expectShowsReplacement(const QString &pdf)
+{
+    SCOPED_TRACE(pdf.toStdString());
+    const test::PdfSeen seen = test::readPdf(pdf);
+    EXPECT_EQ(seen.pages, 2);
+    EXPECT_TRUE(seen.text.contains(QStringLiteral("opening leaf")));
+    EXPECT_FALSE(seen.text.contains(QStringLiteral("first page")));
+}
 
 } // namespace
 
@@ -642,4 +662,82 @@ TEST_F(Window, ASecondRunOnTheSameFolderProcessesTheOriginalsOnly)
     files.sort();
     EXPECT_EQ(files, (QStringList{"Sample.pub", "Sample2.pub", "Sample2_replaced.pub",
                                   "Sample_replaced.pub"}));
+}
+
+// Count promises only what the run can do: into a folder nobody may change,
+// both say the document fails, and why.
+TEST_F(Window, CountAndRunAgreeOnAFolderThatCannotBeWritten)
+{
+    addCopy("Sample.pub");
+    QDir(dir.path()).mkpath("out");
+    const QByteArray out = QFile::encodeName(path("out"));
+    if (mount("tmpfs", out.constData(), "tmpfs", MS_RDONLY, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a read-only folder here";
+    const std::unique_ptr<const char, int (*)(const char *)> unmount(out.constData(), umount);
+    resultsTo("out");
+    type(form->Text1, "page");
+    for (const bool count : {true, false}) {
+        if (count)
+            form->ListView1->findChild<QAction *>("CountOccurrences")->trigger();
+        else
+            click(form->PushButton7);
+        ASSERT_EQ(form->reportWindow()->documentCount(), 1);
+        const DocumentResult &d = form->reportWindow()->document(0);
+        EXPECT_EQ(d.outcome, Outcome::Failed) << count;
+        EXPECT_EQ(form->lastReport().replaced(), 0);
+        EXPECT_TRUE(d.errors.join("").contains("Read-only file system"))
+            << d.errors.join("").toStdString();
+    }
+}
+
+TEST_F(Window, ThePdfOptionAndTheReportWindowsPdfButtonSaveAPdfOfEveryResult)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
+        GTEST_SKIP() << "LibreOffice is not installed";
+    ASSERT_TRUE(form->CheckPdf->isEnabled());
+    click(form->CheckPdf);
+    EXPECT_EQ(settings->get(keys::SavePdfs), QStringLiteral("True"));
+    addCopy("Sample.pub");
+    addCopy("Sample3.pub");
+    resultsTo("out");
+    enterPairs(Entry::Typed, {{"first page", "opening leaf"}});
+    click(form->PushButton7);
+    for (const char *name : {"Sample", "Sample3"})
+        expectShowsReplacement(path(QStringLiteral("out/%1.pdf").arg(name)));
+    ASSERT_NE(form->reportWindow(), nullptr);
+    const QAbstractItemModel *table = form->reportWindow()->table()->model();
+    for (int row = 0; row < 2; ++row)
+        EXPECT_EQ(table->index(row, ReportWindow::Pdf).data().toString(), "written");
+    EXPECT_TRUE(form->reportWindow()->summaryLabel()->text().contains("PDFs: 2 written"));
+
+    ReportWindow *report = form->reportWindow();
+    ASSERT_TRUE(report->pdfButton()->isEnabled());
+    QDir(dir.path()).mkpath("pdfs");
+    dialogs.folderAnswers.push_back(path("pdfs"));
+    report->pdfButton()->menu()->findChild<QAction *>("pdfsIntoFolder")->trigger();
+    for (const char *name : {"Sample", "Sample3"})
+        expectShowsReplacement(path(QStringLiteral("pdfs/%1.pdf").arg(name)));
+    EXPECT_TRUE(report->detailText().contains("PDF: " + path("pdfs/Sample.pdf") + " (written)"))
+        << report->detailText().toStdString();
+    // PDFs already there are replaced only when the user says so.
+    dialogs.questionAnswers.push_back(false);
+    report->pdfButton()->menu()->findChild<QAction *>("pdfsBeside")->trigger();
+    EXPECT_TRUE(dialogs.texts("question").last().startsWith("2 PDFs already exist"));
+    EXPECT_TRUE(report->detailText().contains(path("pdfs/Sample.pdf")));
+}
+
+TEST_F(Window, WithoutLibreOfficeBothWaysToPdfsAreOffAndSayWhatToInstall)
+{
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", dir.path().toUtf8());
+    form = std::make_unique<Form1>(Form1Services{dialogs, *settings, registry});
+    form->Form_Load();
+    ReportWindow report(dialogs);
+    report.beginReport();
+    report.endReport(RunReport{});
+    qputenv("PATH", path);
+    EXPECT_FALSE(form->CheckPdf->isEnabled());
+    EXPECT_FALSE(report.pdfButton()->isEnabled());
+    for (const QString &tip : {form->CheckPdf->toolTip(), report.pdfButton()->toolTip()})
+        EXPECT_TRUE(tip.contains("install the package libreoffice-draw")) << tip.toStdString();
 }

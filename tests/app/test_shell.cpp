@@ -22,6 +22,15 @@ TEST(ErrorReport, TextIsByteExact)
     EXPECT_FALSE(text.contains("vantrelle.example"));
 }
 
+TEST(ErrorReport, DescriptionComesBackWithoutTheWindowsPlace)
+{
+    for (const QString &description : {QString("Disk full"), QString("two\r\nlines"), QString()})
+        EXPECT_EQ(
+            errorReportDescription(errorReportText(description, loc::Form1_Pushbutton7_Click, 142)),
+            description);
+    EXPECT_EQ(errorReportDescription("a notice"), "a notice");
+}
+
 TEST(ErrorReport, GuardReportsEachFailureAndGoesOn)
 {
     test::ScriptedDialogs dialogs;
@@ -126,8 +135,8 @@ TEST(PairText, NamesTheFirstCharacterAPublicationCannotHold)
         {QString(QChar(0xDC00)) + smile, PairTextRole::Find, Kind::Surrogate, 0, 1, "U+DC00"},
         {"a" + QString(QChar(0xFFFE)), PairTextRole::Find, Kind::Noncharacter, 1, 2, "U+FFFE"},
         {QString(QChar(0xFDD0)), PairTextRole::Replace, Kind::Noncharacter, 0, 1, "U+FDD0"},
-        {smile + QString::fromUtf16(u"\U0001FFFF"), PairTextRole::Find, Kind::Noncharacter, 2,
-         2, "U+1FFFF"},
+        {smile + QString::fromUtf16(u"\U0001FFFF"), PairTextRole::Find, Kind::Noncharacter, 2, 2,
+         "U+1FFFF"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text.toStdString() + " " + c.code);

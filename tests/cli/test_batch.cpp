@@ -1,6 +1,7 @@
 // vantrelle-replace's batch form, run as a program on real publications in
 // real folders, against the window's run on the same folder.
 #include "app/form1.h"
+#include "fsutil/fileid.h"
 #include "pubengine/publication.h"
 #include "pubengine/server.h"
 #include "sets/setslist.h"
@@ -20,6 +21,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -29,6 +31,10 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <sys/mount.h>
 #include <unistd.h>
 
 using namespace vantrelle;
@@ -169,6 +175,102 @@ TEST_F(BatchFixture, FolderTreeGivesTheWindowsOutputsAndReport)
         EXPECT_EQ(row["replaced"].toInteger(), window.replaced());
         EXPECT_EQ(QFileInfo(row["output"].toString()).fileName(),
                   QFileInfo(window.output).fileName());
+    }
+}
+
+// Every spelling that reaches a source from the output folder: the source
+// keeps its bytes, in the window and in the tool alike; a result that would be
+// the source itself is written beside it as _replaced, one that is the source
+// under another name is skipped with the reason.
+TEST_F(BatchFixture, NoSpellingOfASourceLetsARunChangeIt)
+{
+    const QByteArray original = test::readFile(kCorpus + "/Sample.pub");
+    struct Row {
+        const char *name;
+        bool beside;
+        QString folder;             // the output folder, as typed
+        const char *result;         // where the result lands; empty: skipped
+        std::function<bool()> make; // false: this machine cannot make the spelling
+    };
+    std::vector<std::unique_ptr<const char, int (*)(const char *)>> mounts;
+    int n = 0;
+    const auto row = [&](const char *name, bool beside, const QString &folder, const char *result,
+                         std::function<bool(const QString &)> make) {
+        const QString root = path(QString::number(++n));
+        copy("Sample.pub", QString::number(n) + "/a/Sample.pub");
+        return Row{name, beside, beside ? QString() : root + "/" + folder, result,
+                   [=] { return make(root); }};
+    };
+    const Row rows[] = {
+        row("bind mount", false, "b/", "a/Sample_replaced.pub",
+            [&](const QString &root) {
+                const QByteArray b = QFile::encodeName(root + "/b");
+                QDir().mkpath(root + "/b");
+                if (::mount(QFile::encodeName(root + "/a").constData(), b.constData(), nullptr,
+                            MS_BIND, nullptr) != 0)
+                    return false;
+                mounts.emplace_back(qstrdup(b.constData()), [](const char *at) {
+                    const int done = ::umount2(at, MNT_DETACH);
+                    delete[] at;
+                    return done;
+                });
+                return true;
+            }),
+        row("symlinked folder", false, "l/", "a/Sample_replaced.pub",
+            [](const QString &root) { return QFile::link(root + "/a", root + "/l"); }),
+        row("hard link under the result's name", true, "", "",
+            [](const QString &root) {
+                return ::link(QFile::encodeName(root + "/a/Sample.pub").constData(),
+                              QFile::encodeName(root + "/a/Sample_replaced.pub").constData()) == 0;
+            }),
+        row("dot segments", false, "a/../a/./", "a/Sample_replaced.pub",
+            [](const QString &) { return true; }),
+        row("trailing separators", false, "a//", "a/Sample_replaced.pub",
+            [](const QString &) { return true; }),
+    };
+    for (int i = 0; i < n; ++i) {
+        const Row &r = rows[i];
+        SCOPED_TRACE(r.name);
+        if (!r.make()) {
+            std::printf("note: %s cannot be made here; that row is left out\n", r.name);
+            continue;
+        }
+        const QString root = path(QString::number(i + 1));
+        const QString source = root + "/a/Sample.pub";
+
+        test::ScriptedDialogs dialogs;
+        test::TempSettings settings;
+        automation::Registry registry;
+        registry.Register(automation::kPublisherProgId, pubengine::makePublisherServer());
+        Form1 form({dialogs, *settings, registry});
+        form.ListView1->append(source);
+        (r.beside ? form.Option2 : form.Option1)->setChecked(true);
+        form.Text3->setText(r.folder);
+        form.Text1->setPlainText("page");
+        form.PushButton7_Click();
+        ASSERT_EQ(form.reportWindow()->documentCount(), 1);
+        const DocumentResult &window = form.reportWindow()->document(0);
+
+        QStringList args{"--pair", "page", "leaf", "--report", root + "/r.json", source};
+        args += r.beside ? QStringList{"--beside"} : QStringList{"--out-dir", r.folder};
+        const Ran ran = runTool(args);
+        const QJsonObject tool = reportRows(root + "/r.json")[0].toObject();
+
+        EXPECT_EQ(test::readFile(source), original);
+        if (*r.result) {
+            EXPECT_EQ(window.outcome, Outcome::Written);
+            EXPECT_TRUE(SameFile(window.output, root + "/" + r.result))
+                << window.output.toStdString();
+            EXPECT_EQ(ran.status, 0) << ran.err.constData();
+            EXPECT_EQ(tool["outcome"].toString(), "written");
+            EXPECT_NE(test::readFile(root + "/" + r.result), original);
+        } else {
+            EXPECT_EQ(window.outcome, Outcome::Skipped);
+            EXPECT_TRUE(dialogs.texts("notice").join("").contains("is a document in the list"));
+            EXPECT_EQ(ran.status, 1);
+            EXPECT_EQ(tool["outcome"].toString(), "skipped");
+            EXPECT_TRUE(ran.err.contains("is a document in the list")) << ran.err.constData();
+        }
     }
 }
 
@@ -315,7 +417,9 @@ TEST_F(BatchFixture, BadCommandLinesWriteNothing)
     test::writeFile(path("big.txt"), QByteArray("a::b\r\n").repeated(kMaxSets + 1));
     test::writeFile(path("ctl.txt"), "one::two\r\nx::y\x01z\r\n");
     // The lone surrogate goes in UTF-16, the only way a sets file can carry one.
-    test::writeFile(path("half.txt"), QByteArray("\xFF\xFE" "e\0:\0:\0\x00\xD8", 10));
+    test::writeFile(path("half.txt"), QByteArray("\xFF\xFE"
+                                                 "e\0:\0:\0\x00\xD8",
+                                                 10));
     const QString out = path("out");
     const struct {
         QStringList args;

@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "tests/support/files.h"
 
@@ -161,8 +162,9 @@ TEST_F(RunFixture, TextsAPublicationCannotHoldStopTheRunBeforeAnythingIsOpened)
         QString find, replace;
         const char *says;
     } cases[] = {
-        {0, "a\nb", "c", "The text in “Find what” holds a line or paragraph break (U+000A) at "
-                         "character 2"},
+        {0, "a\nb", "c",
+         "The text in “Find what” holds a line or paragraph break (U+000A) at "
+         "character 2"},
         {0, "a", QString("x") + QChar(0xD800), "“Replace with” holds half of a character"},
         {1, "ok", QString("\x01"), "replace text of pair 2 in the sets list (“ok”)"},
     };
@@ -181,6 +183,25 @@ TEST_F(RunFixture, TextsAPublicationCannotHoldStopTheRunBeforeAnythingIsOpened)
     }
     EXPECT_TRUE(log.calls.isEmpty());
     EXPECT_FALSE(form->runInProgress());
+}
+
+TEST_F(RunFixture, StartAndCountWaitForAFolderWalk)
+{
+    QDir(dir.path()).mkpath("in/sub");
+    test::writeFile(path("in/sub/a.pub"));
+    dialogs.inputAnswers = {"pub"};
+    dialogs.folderAnswers = {path("in")};
+    // Pressed while the walk lets the window's events run.
+    QTimer::singleShot(0, form.get(), [&] {
+        form->PushButton7_Click();
+        form->ListView1_CountOccurrences();
+    });
+    form->PushButton6_Click();
+    EXPECT_EQ(dialogs.texts("notice"), QStringList(2, QString::fromLatin1(kBusyAdding)));
+    EXPECT_TRUE(log.calls.filter("Open(").isEmpty());
+    EXPECT_EQ(form->ListView1->count(), 1);
+    form->PushButton7_Click();
+    EXPECT_EQ(log.calls.filter("Open(").size(), 1);
 }
 
 TEST_F(RunFixture, DeclinedWarningTouchesNothingAndALaterRunStarts)

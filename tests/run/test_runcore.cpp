@@ -6,6 +6,7 @@
 #include "tests/support/recordingserver.h"
 #include "tests/support/scripteddialogs.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -123,4 +124,50 @@ TEST_F(RunCore, APreviewNeverDeletesOrSaves)
     EXPECT_EQ(observer.documents[0].outcome, Outcome::Written);
     EXPECT_EQ(observer.documents[0].pairs[0].leftReason, "why");
     EXPECT_EQ(report.summary(), "1 document: 1 would be written; 5 replacements would be made");
+}
+
+// What a report may promise: a failed document adds nothing to the totals, a
+// server that cannot count says so, Count fails where the run would.
+TEST_F(RunCore, TotalsCountOnlyWhatIsOrWouldBeWritten)
+{
+    struct Case {
+        const char *name;
+        bool counting;
+        bool executeResult;
+        bool saveFails;
+        bool preview;
+        bool folderIsTaken; // a folder has the result's name
+        const char *outcome;
+        const char *summary;
+    } cases[] = {
+        {"save fails", true, true, true, false, false, "failed",
+         "1 document: 1 failed; 0 replacements"},
+        {"count where a folder has the name", true, true, false, true, true, "would fail",
+         "1 document: 1 would fail; 0 replacements would be made"},
+        {"no counts, found", false, true, false, false, false, "written",
+         "1 document: 1 written; 0 replacements (and the counts of 1 document not known)"},
+        {"no counts, nothing found", false, false, false, false, false, "nothing to replace",
+         "1 document: 1 with nothing to replace; 0 replacements"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir folder;
+        request.documents = {folder.filePath("a.pub")};
+        test::writeFile(request.documents[0]);
+        if (c.folderIsTaken)
+            QDir(folder.path()).mkdir("a_replaced.pub");
+        request.preview = c.preview;
+        log = {};
+        log.counting = c.counting;
+        log.executeResult = c.executeResult;
+        log.counts = {{3, 0, {}, {}}};
+        if (c.saveFails)
+            log.failing = {"SaveAs"};
+        Observed observer;
+        const RunReport report = runDocuments(request, dialogs, registry, observer);
+        EXPECT_EQ(outcomeText(observer.documents[0].outcome, c.preview), c.outcome);
+        EXPECT_EQ(report.summary(), c.summary);
+        EXPECT_EQ(observer.documents[0].errors.join("").contains("a folder has that name"),
+                  c.folderIsTaken);
+    }
 }

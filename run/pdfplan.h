@@ -1,0 +1,26 @@
+#pragma once
+// Which results of a run get a PDF, where it goes, and its outcome put back
+// into the documents' rows: shared by the window and the command-line tool.
+#include "render/pdfexport.h"
+#include "run/runcore.h"
+
+namespace vantrelle {
+
+struct PdfPlan {
+    QList<PdfJob> jobs;
+    // The row of each job.
+    QList<int> documents;
+};
+
+// Every result the run wrote (with or without replacements) and that is still
+// there: NAME.pdf beside it, or in folder when one is given.
+PdfPlan planPdfs(const QList<DocumentResult> &documents, const QString &folder = {});
+
+// Each planned row gets its job's result.
+void applyPdfResults(QList<DocumentResult> &documents, const PdfPlan &plan,
+                     const QList<PdfResult> &results);
+
+// "PDFs: 10 written, 1 failed"; empty when no PDF was asked for.
+QString pdfSummary(const QList<DocumentResult> &documents);
+
+} // namespace vantrelle
