@@ -133,6 +133,7 @@ QByteArray withWordArt(const std::u16string &text)
 
 TEST(Places, linkAddressesChangeOnEveryLinkWithTheOldOneAndTheTextStaysAsItWas)
 {
+    REQUIRE_CORPUS();
     const QString source = corpusFile(QStringLiteral("Sample.pub"));
     Publication pub = Publication::open(source);
     const std::vector<QString> before = describe(pub.quill());
@@ -164,6 +165,7 @@ TEST(Places, linkAddressesChangeOnEveryLinkWithTheOldOneAndTheTextStaysAsItWas)
 
 TEST(Places, documentPropertiesChangeAsOtherReadersSeeThemAndNothingElseDoes)
 {
+    REQUIRE_CORPUS();
     const QString source = corpusFile(QStringLiteral("Sample.pub"));
     const std::map<std::string, std::string> original = gsfProperties(readFile(source));
     ASSERT_EQ(original.at("dc:creator"), "\"Nick Burch\"");
@@ -204,6 +206,7 @@ TEST(Places, documentPropertiesChangeAsOtherReadersSeeThemAndNothingElseDoes)
 
 TEST(Places, aReplacementThePropertysCodePageCannotHoldIsRefused)
 {
+    REQUIRE_CORPUS();
     Publication pub = Publication::open(corpusFile(QStringLiteral("Sample.pub")));
     try {
         pub.replaceAll(QStringLiteral("Nick"), QStringLiteral("Ник"), true, 0, {false, true});
@@ -218,6 +221,7 @@ TEST(Places, aReplacementThePropertysCodePageCannotHoldIsRefused)
 
 TEST(Places, wordArtIsCountedAsLeftNamedAndTheResultStillWritten)
 {
+    REQUIRE_CORPUS();
     QTemporaryDir dir;
     const QString source =
         writeTemp(dir, QStringLiteral("wordart.pub"), withWordArt(u"Acme Widgets since 1999"));
@@ -238,6 +242,7 @@ TEST(Places, wordArtIsCountedAsLeftNamedAndTheResultStillWritten)
 
 TEST(Places, addressesPropertiesAndWordArtMatchAsTheTextDoes)
 {
+    REQUIRE_CORPUS();
     QTemporaryDir dir;
     const QString sample = corpusFile(QStringLiteral("Sample.pub"));
     const QString wordArt =

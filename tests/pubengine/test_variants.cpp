@@ -142,6 +142,7 @@ TEST(Variants, publicationWithoutTextOpensFindsNothingAndSaves)
 // without stories and comes out as it went in.
 TEST(Variants, publicationWithoutStoryTableOpensFindsNothingAndKeepsItsText)
 {
+    REQUIRE_CORPUS();
     ChunkFile file = ChunkFile::parse(
         Publication::open(corpusFile(QStringLiteral("Sample.pub"))).quill().build());
     file.removeChunk(static_cast<std::size_t>(file.find(ChunkKind::StoryLengths)));
