@@ -288,6 +288,7 @@ void PdfExport::startWorker(Worker &worker)
     if (!m_profileTemplate.isEmpty() && !QFileInfo::exists(profile) &&
         QFileInfo(m_profileTemplate).isDir() && !copyTree(m_profileTemplate, profile))
         QDir(profile).removeRecursively();
+    prepareLibreOfficeProfile(profile);
     process.setArguments(QStringList{QStringLiteral("-env:UserInstallation=") +
                                          QUrl::fromLocalFile(profile).toString(),
                                      QStringLiteral("--headless"), QStringLiteral("--norestore"),

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -47,6 +48,37 @@ QString libreOfficeMissingHint(const QString &purpose)
     return QObject::tr("%1, which is not installed. On Debian or Ubuntu, install the package %2 "
                        "(sudo apt install %2), then try again.")
         .arg(purpose, QLatin1String(kLibreOfficePackage));
+}
+
+bool prepareLibreOfficeProfile(const QString &profile)
+{
+    // Until its profile records that this version has been seen, LibreOffice
+    // draws about a hundred test pictures at every start (three quarters of a
+    // start's time, ~1 GB of memory touched), and a headless start never
+    // records it. Any version at or above the installed one will do; a high
+    // one still does after LibreOffice is upgraded. The profile is ours alone.
+    static const QByteArray item = QByteArrayLiteral(
+        "<item oor:path=\"/org.openoffice.Setup/Product\"><prop oor:name=\"ooSetupLastVersion\" "
+        "oor:op=\"fuse\"><value>99.9</value></prop></item>\n");
+    static const QByteArray end = QByteArrayLiteral("</oor:items>");
+    const QString path = profile + QStringLiteral("/user/registrymodifications.xcu");
+    QByteArray text;
+    if (QFile file(path); file.open(QIODevice::ReadOnly))
+        text = file.readAll();
+    if (text.contains("\"ooSetupLastVersion\""))
+        return true;
+    const qsizetype at = text.lastIndexOf(end);
+    if (at < 0)
+        text = QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                 "<oor:items xmlns:oor=\"http://openoffice.org/2001/registry\" "
+                                 "xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
+                                 "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\">\n") +
+               item + end + '\n';
+    else
+        text.insert(at, item);
+    QSaveFile file(path);
+    return QDir().mkpath(profile + QStringLiteral("/user")) && file.open(QIODevice::WriteOnly) &&
+           file.write(text) == text.size() && file.commit();
 }
 
 PdfRendering::PdfRendering(QObject *parent) : QObject(parent)
@@ -105,13 +137,14 @@ void PdfRendering::start(const QString &publication)
         return;
     }
 
+    const QString profile = m_temp->filePath(QStringLiteral("profile"));
+    prepareLibreOfficeProfile(profile);
     m_process = std::make_unique<QProcess>();
     // A group of its own, so a stop reaches every process LibreOffice starts.
     m_process->setChildProcessModifier([] { ::setsid(); });
     m_process->setProgram(program);
     m_process->setArguments(
-        {QStringLiteral("-env:UserInstallation=") +
-             QUrl::fromLocalFile(m_temp->filePath(QStringLiteral("profile"))).toString(),
+        {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile).toString(),
          QStringLiteral("--headless"), QStringLiteral("--norestore"),
          QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"),
          m_temp->filePath(QStringLiteral("out")), input});

@@ -24,6 +24,11 @@ inline constexpr char kLibreOfficePackage[] = "libreoffice-draw";
 QString libreOfficeProgram(const QString &program = {});
 // How to get LibreOffice, after purpose ("The pages are drawn by LibreOffice").
 QString libreOfficeMissingHint(const QString &purpose);
+// Readies a private LibreOffice profile folder (new or copied) so that a
+// headless start skips work meant for a first start after an upgrade; false
+// when its settings file cannot be written (LibreOffice then starts slower,
+// nothing worse).
+bool prepareLibreOfficeProfile(const QString &profile);
 
 class PdfRendering : public QObject {
     Q_OBJECT

@@ -9,10 +9,12 @@
 #include <QFile>
 #include <QImage>
 #include <QPdfDocument>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include "tests/support/files.h"
 
@@ -197,4 +199,39 @@ TEST(PdfRendering, everyWayItFailsSaysWhyAndLeavesNothing)
             EXPECT_FALSE(alive(pid.toLongLong())) << pid.constData();
         }
     }
+}
+
+// The private profile is marked so LibreOffice skips the self-test it would
+// otherwise run at every headless start; a copied profile keeps its settings.
+TEST(PdfRendering, aPreparedProfileKeepsItsSettingsAndStartsWithoutTheSelfTest)
+{
+    QTemporaryDir dir;
+    const QString copied = dir.filePath(QStringLiteral("copied"));
+    QDir().mkpath(copied + QStringLiteral("/user"));
+    test::writeFile(copied + QStringLiteral("/user/registrymodifications.xcu"),
+                    "<?xml version=\"1.0\"?>\n<oor:items>\n<item oor:path=\"/kept\"/>\n</oor:items>\n");
+    for (const QString &profile : {dir.filePath(QStringLiteral("new")), copied}) {
+        SCOPED_TRACE(profile.toStdString());
+        ASSERT_TRUE(prepareLibreOfficeProfile(profile));
+        ASSERT_TRUE(prepareLibreOfficeProfile(profile)); // once is enough
+        const QByteArray text =
+            test::readFile(profile + QStringLiteral("/user/registrymodifications.xcu"));
+        EXPECT_EQ(text.count("ooSetupLastVersion"), 1);
+        EXPECT_TRUE(text.trimmed().endsWith("</oor:items>"));
+        EXPECT_EQ(text.contains("/kept"), profile == copied);
+    }
+
+    if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
+        GTEST_SKIP() << "LibreOffice is not installed (package " << kLibreOfficePackage << ")";
+    const QString profile = dir.filePath(QStringLiteral("new"));
+    samples::writeAll(dir.path());
+    QProcess lo;
+    lo.start(QStringLiteral("soffice"),
+             {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile).toString(),
+              QStringLiteral("--headless"), QStringLiteral("--norestore"),
+              QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"),
+              dir.path(), dir.filePath(samples::all().front().fileName)});
+    ASSERT_TRUE(lo.waitForFinished(120000));
+    EXPECT_FALSE(QDir(dir.path()).entryList({QStringLiteral("*.pdf")}).isEmpty());
+    EXPECT_FALSE(QFile::exists(profile + QStringLiteral("/user/GraphicsRenderTests.log")));
 }
