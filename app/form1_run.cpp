@@ -210,8 +210,7 @@ RunRequest Form1::runRequest(bool preview) const
 {
     RunRequest request;
     request.preview = preview;
-    for (int i = 1; i <= ListView1->count(); ++i)
-        request.documents << ListView1->rowText(i);
+    request.documents = ListView1->rows();
     request.tab = TabControl1->selectedIndex();
     request.findText = Text1->toPlainText();
     request.replaceText = Text2->toPlainText();

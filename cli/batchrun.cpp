@@ -71,7 +71,7 @@ public:
 // The documents of the sources in the order given: a folder's files as "Add
 // All Publisher File(s) In Folder" finds them, a file as it is, then the
 // list screened as the window screens it.
-QStringList gatherDocuments(const BatchOptions &options, Dialogs &dialogs)
+PathList gatherDocuments(const BatchOptions &options, Dialogs &dialogs)
 {
     MemoryDocumentList list;
     Guard guard(dialogs, loc::Form1_PushButton6_Click);

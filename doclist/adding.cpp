@@ -135,9 +135,7 @@ QString EarlierResultsQuestion(qsizetype count)
 
 void RemoveRows(DocumentList &list, const QList<int> &rows)
 {
-    // From the highest down, so each index still names its row.
-    for (qsizetype k = rows.size() - 1; k >= 0; --k)
-        list.remove(rows.at(k));
+    list.removeRows(rows);
 }
 
 } // namespace vantrelle::Adding

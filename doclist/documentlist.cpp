@@ -11,4 +11,13 @@ bool ListContains(const DocumentList &list, const QString &text)
     return false;
 }
 
+void MemoryDocumentList::removeRows(const QList<int> &ascending)
+{
+    QList<qsizetype> rows;
+    rows.reserve(ascending.size());
+    for (const int index : ascending)
+        rows << index - 1;
+    m_rows.removeRows(rows);
+}
+
 } // namespace vantrelle

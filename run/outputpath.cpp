@@ -5,11 +5,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <limits>
+#include <utility>
 
 namespace vantrelle {
 
@@ -70,24 +74,62 @@ std::optional<QString> outputUnwritable(const QString &output)
     return std::nullopt;
 }
 
-RunSources::RunSources(const QStringList &documents)
+HashedIndexes::HashedIndexes(qsizetype expected)
 {
-    m_files.reserve(documents.size());
-    for (const QString &d : documents) {
-        if (const std::optional<FileId> id = FileIdOf(d))
-            m_files.insert(*id, d); // the first of several names wins
+    if (expected > 0)
+        grow(expected + expected / 4 + 1);
+}
+
+void HashedIndexes::grow(qsizetype capacity)
+{
+    const QList<Slot> old = std::exchange(m_slots, QList<Slot>(capacity));
+    for (const Slot &slot : old) {
+        if (slot.indexPlusOne == 0)
+            continue;
+        qsizetype s = slot.hash % m_slots.size();
+        while (m_slots[s].indexPlusOne != 0)
+            s = (s + 1) % m_slots.size();
+        m_slots[s] = slot;
     }
 }
 
-std::optional<QString> RunSources::documentAt(const QString &path) const
+void HashedIndexes::insert(size_t hash, qsizetype index)
+{
+    Q_ASSERT(index >= 0 && index < qsizetype(std::numeric_limits<quint32>::max()));
+    // At most four in five slots taken, so a search soon meets an empty one.
+    if ((m_count + 1) * 5 > m_slots.size() * 4)
+        grow(std::max<qsizetype>(16, m_slots.size() * 2));
+    const quint32 h = fold(hash);
+    qsizetype s = h % m_slots.size();
+    while (m_slots[s].indexPlusOne != 0)
+        s = (s + 1) % m_slots.size();
+    m_slots[s] = {h, quint32(index + 1)};
+    ++m_count;
+}
+
+void RunSources::makeTable() const
+{
+    m_files = HashedIndexes(m_documents.size());
+    qsizetype i = 0;
+    for (const QString &d : m_documents) {
+        // The first of several names of one file wins.
+        if (const std::optional<FileId> id = FileIdOf(d)) {
+            const auto same = [&](qsizetype j) { return FileIdOf(m_documents.at(j)) == id; };
+            if (!m_files.find(qHash(*id), same))
+                m_files.insert(qHash(*id), i);
+        }
+        ++i;
+    }
+}
+
+std::optional<qsizetype> RunSources::documentAt(const QString &path) const
 {
     const std::optional<FileId> id = FileIdOf(path);
     if (!id)
         return std::nullopt;
-    const auto found = m_files.constFind(*id);
-    if (found == m_files.constEnd())
-        return std::nullopt;
-    return found.value();
+    std::call_once(m_made, [this] { makeTable(); });
+    return m_files.find(qHash(*id),
+                        [&](qsizetype i) { return FileIdOf(m_documents.at(i)) == id; });
 }
 
 QString replacesDocumentNotice(const QString &source, const QString &document)
@@ -97,47 +139,95 @@ QString replacesDocumentNotice(const QString &source, const QString &document)
         .arg(source, document);
 }
 
-RunOutputGuard::RunOutputGuard(const QStringList &documents)
-    : m_sources(std::make_shared<const RunSources>(documents))
+QString replacesResultNotice(const QString &source, const QString &output,
+                             const QString &earlierSource)
 {
+    return QStringLiteral("The result of %1 would replace %2, the result of %3 written "
+                          "in this run. %1 was not processed.")
+        .arg(source, output, earlierSource);
 }
 
-QStringList RunOutputGuard::outputKeys(const QString &output) const
-{
-    QStringList keys;
-    if (const std::optional<FileId> id = FileIdOf(output))
-        keys << QStringLiteral("file %1 %2").arg(id->device).arg(id->inode);
-    const QFileInfo info(output);
-    const QString folderText = info.absolutePath();
-    auto real = m_realFolders.constFind(folderText);
-    if (real == m_realFolders.constEnd()) {
-        QString canonical = QFileInfo(folderText).canonicalFilePath();
-        if (canonical.isEmpty())
-            canonical = QDir::cleanPath(folderText);
-        real = m_realFolders.insert(folderText, canonical);
+namespace {
+
+// The keys of an output, each folder's real path looked up once.
+class OutputKeys {
+public:
+    QStringList operator()(const QString &output)
+    {
+        QStringList keys;
+        if (const std::optional<FileId> id = FileIdOf(output))
+            keys << QStringLiteral("file %1 %2").arg(id->device).arg(id->inode);
+        const QFileInfo info(output);
+        const QString folderText = info.absolutePath();
+        auto real = m_realFolders.constFind(folderText);
+        if (real == m_realFolders.constEnd()) {
+            QString canonical = QFileInfo(folderText).canonicalFilePath();
+            if (canonical.isEmpty())
+                canonical = QDir::cleanPath(folderText);
+            real = m_realFolders.insert(folderText, canonical);
+        }
+        keys << QStringLiteral("path ") + real.value() + QLatin1Char('/') + info.fileName();
+        return keys;
     }
-    keys << QStringLiteral("path ") + real.value() + QLatin1Char('/') + info.fileName();
-    return keys;
+
+private:
+    QHash<QString, QString> m_realFolders; // folder text -> its real path
+};
+
+quint32 keyHash(const QString &key)
+{
+    const size_t h = qHash(key);
+    return quint32(h ^ (quint64(h) >> 32));
 }
 
-std::optional<QString> RunOutputGuard::refusal(const QString &source, const QString &output) const
+} // namespace
+
+QString OutputRefusal::text(const RunSources &sources, qsizetype i, const QString &output) const
 {
-    if (const std::optional<QString> document = m_sources->documentAt(output))
-        return replacesDocumentNotice(source, *document);
-    for (const QString &key : outputKeys(output)) {
-        const auto earlier = m_outputs.constFind(key);
-        if (earlier != m_outputs.constEnd())
-            return QStringLiteral("The result of %1 would replace %2, the result of %3 written "
-                                  "in this run. %1 was not processed.")
-                .arg(source, output, earlier.value());
+    const QString source = sources.document(i);
+    const QString document = sources.document(other);
+    return earlierResult ? replacesResultNotice(source, output, document)
+                         : replacesDocumentNotice(source, document);
+}
+
+QHash<qsizetype, OutputRefusal> refusedOutputs(const RunSources &sources,
+                                               const std::function<QString(const QString &)> &outputOf)
+{
+    OutputKeys keysOf;
+    QSet<quint32> shared;
+    {
+        QList<quint32> hashes;
+        hashes.reserve(sources.documents().size());
+        for (const QString &source : sources.documents())
+            for (const QString &key : keysOf(outputOf(source)))
+                hashes << keyHash(key);
+        std::sort(hashes.begin(), hashes.end());
+        for (qsizetype k = 1; k < hashes.size(); ++k)
+            if (hashes[k] == hashes[k - 1])
+                shared.insert(hashes[k]);
     }
-    return std::nullopt;
-}
 
-void RunOutputGuard::recordOutput(const QString &source, const QString &output)
-{
-    for (const QString &key : outputKeys(output))
-        m_outputs.insert(key, source);
+    QHash<qsizetype, OutputRefusal> refused;
+    QHash<QString, qsizetype> written; // the keys that may collide -> the document that took it
+    qsizetype i = 0;
+    for (const QString &source : sources.documents()) {
+        const QString output = outputOf(source);
+        std::optional<OutputRefusal> refusal;
+        if (const std::optional<qsizetype> document = sources.documentAt(output))
+            refusal = OutputRefusal{*document, false};
+        QStringList keys = keysOf(output);
+        keys.removeIf([&](const QString &key) { return !shared.contains(keyHash(key)); });
+        for (qsizetype k = 0; !refusal && k < keys.size(); ++k)
+            if (const auto earlier = written.constFind(keys[k]); earlier != written.constEnd())
+                refusal = OutputRefusal{earlier.value(), true};
+        if (refusal)
+            refused.insert(i, *refusal);
+        else
+            for (const QString &key : std::as_const(keys))
+                written.insert(key, i);
+        ++i;
+    }
+    return refused;
 }
 
 } // namespace vantrelle

@@ -3,13 +3,16 @@
 // run from destroying anything it should not: its sources, the other
 // documents of the list, and the results it wrote before.
 #include "fsutil/fileid.h"
+#include "fsutil/pathlist.h"
 
 #include <QChar>
 #include <QHash>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 namespace vantrelle {
@@ -38,44 +41,88 @@ QString OutputPathFor(const QString &source, bool useFolder, const QString &fold
 // the result's name.
 std::optional<QString> outputUnwritable(const QString &output);
 
-// The files of a run's documents, each looked up once when the run starts.
-class RunSources {
+// Document indexes filed under 32-bit hashes of what they stand for, 8 bytes
+// an entry, where a QHash of the keys themselves costs ten times as much: a
+// run may list 100,000 documents. Hashes may coincide, so every index found
+// is a candidate to check.
+class HashedIndexes {
 public:
-    explicit RunSources(const QStringList &documents);
-    // The document of the list that path names, by file identity; nothing
-    // when path names none of them (or nothing at all).
-    std::optional<QString> documentAt(const QString &path) const;
+    explicit HashedIndexes(qsizetype expected = 0);
+    void insert(size_t hash, qsizetype index);
+    // Calls found(index) for each index filed under hash, oldest first, until
+    // it returns true; returns that index.
+    template <typename Found>
+    std::optional<qsizetype> find(size_t hash, Found found) const
+    {
+        if (m_slots.isEmpty())
+            return std::nullopt;
+        const quint32 h = fold(hash);
+        for (qsizetype s = h % m_slots.size();; s = (s + 1) % m_slots.size()) {
+            const Slot &slot = m_slots[s];
+            if (slot.indexPlusOne == 0)
+                return std::nullopt;
+            if (slot.hash == h && found(qsizetype(slot.indexPlusOne - 1)))
+                return qsizetype(slot.indexPlusOne - 1);
+        }
+    }
 
 private:
-    QHash<FileId, QString> m_files; // -> the first document naming that file
+    struct Slot {
+        quint32 hash = 0;
+        quint32 indexPlusOne = 0; // 0: empty
+    };
+    static quint32 fold(size_t hash) { return quint32(hash ^ (quint64(hash) >> 32)); }
+    void grow(qsizetype capacity);
+
+    QList<Slot> m_slots;
+    qsizetype m_count = 0;
+};
+
+// The files of a run's documents by identity. Only a name that already
+// names a file can be one of them, so the table is made the first time such a
+// name is asked about (each document looked up once then): a run into an
+// empty folder never needs it. documentAt() may be called from several
+// threads at once.
+class RunSources {
+public:
+    explicit RunSources(const PathList &documents) : m_documents(documents) {}
+    // The first document of the list that path names, by file identity;
+    // nothing when path names none of them (or nothing at all).
+    std::optional<qsizetype> documentAt(const QString &path) const;
+    QString document(qsizetype index) const { return m_documents.at(index); }
+    const PathList &documents() const { return m_documents; }
+
+private:
+    void makeTable() const;
+
+    PathList m_documents;
+    mutable std::once_flag m_made;
+    mutable HashedIndexes m_files; // by file identity
 };
 
 // "The result of a.pub would replace b.pub, which is a document in the list. …"
 QString replacesDocumentNotice(const QString &source, const QString &document);
+// "The result of b.pub would replace out/a.pub, the result of a.pub written in this run. …"
+QString replacesResultNotice(const QString &source, const QString &output,
+                             const QString &earlierSource);
 
-// Remembers the documents of one run and the outputs planned so far, and
-// tells when an output must not be written.
-class RunOutputGuard {
-public:
-    explicit RunOutputGuard(const QStringList &documents);
-
-    // A notice for the user when writing output for source would replace
-    // another document of the list or an earlier result of this run;
-    // nothing when the output may be written.
-    std::optional<QString> refusal(const QString &source, const QString &output) const;
-    void recordOutput(const QString &source, const QString &output);
-
-    std::shared_ptr<const RunSources> sources() const { return m_sources; }
-
-private:
-    // A result is known by its folder's real path and its name, so two
-    // spellings of a place not written yet still collide; one that exists
-    // already is known by its file too.
-    QStringList outputKeys(const QString &output) const;
-
-    std::shared_ptr<const RunSources> m_sources;
-    QHash<QString, QString> m_outputs;             // output key -> the source that wrote it
-    mutable QHash<QString, QString> m_realFolders; // folder text -> its real path
+// Why a document's result must not be written: it would replace another
+// document of the list, or the result of an earlier document of the run.
+struct OutputRefusal {
+    qsizetype other = 0;
+    bool earlierResult = false;
+    // The notice for the user about document i, whose result would be output.
+    QString text(const RunSources &sources, qsizetype i, const QString &output) const;
 };
+
+// Every document whose output must not be written, by index, in one look at
+// the list in order: an output that names a document of the list, or that
+// an earlier document's output already takes. A result is known by its
+// folder's real path and its name, so two spellings of a place not written
+// yet still collide; one that exists already is known by its file too.
+// Keys are first counted by hash alone, so only those that occur twice are
+// kept whole: a long list costs a few bytes a document for a moment.
+QHash<qsizetype, OutputRefusal> refusedOutputs(const RunSources &sources,
+                                               const std::function<QString(const QString &)> &outputOf);
 
 } // namespace vantrelle

@@ -176,23 +176,27 @@ QString outcomeText(Outcome outcome, bool preview)
     return QStringLiteral("not reached");
 }
 
-QList<PlannedOutput> planOutputs(const RunRequest &request)
+OutputPlan::OutputPlan(const RunRequest &request)
+    : m_request(request), m_sources(std::make_shared<const RunSources>(request.documents)),
+      m_refused(refusedOutputs(*m_sources, [this](const QString &source) { return pathFor(source); }))
 {
-    QList<PlannedOutput> plan;
-    plan.reserve(request.documents.size());
-    RunOutputGuard outputs(request.documents);
-    for (const QString &source : request.documents) {
-        PlannedOutput planned;
-        planned.path = request.output.isEmpty()
-                           ? OutputPathFor(source, request.useFolder, request.folder, kSeparator)
-                           : request.output;
-        planned.refusal = outputs.refusal(source, planned.path);
-        planned.sources = outputs.sources();
-        if (!planned.refusal)
-            outputs.recordOutput(source, planned.path);
-        plan << planned;
-    }
-    return plan;
+}
+
+QString OutputPlan::pathFor(const QString &source) const
+{
+    return m_request.output.isEmpty()
+               ? OutputPathFor(source, m_request.useFolder, m_request.folder, kSeparator)
+               : m_request.output;
+}
+
+PlannedOutput OutputPlan::at(qsizetype i) const
+{
+    PlannedOutput planned;
+    planned.path = pathFor(m_request.documents[i]);
+    if (const auto refused = m_refused.constFind(i); refused != m_refused.constEnd())
+        planned.refusal = refused.value().text(*m_sources, i, planned.path);
+    planned.sources = m_sources;
+    return planned;
 }
 
 DocumentResult processDocument(const RunRequest &request, const QString &source,
@@ -209,8 +213,8 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
     // result: looked at again here, as the list's files may have changed
     // since the plan.
     if (!refusal && output.sources) {
-        if (const std::optional<QString> document = output.sources->documentAt(output.path))
-            refusal = replacesDocumentNotice(source, *document);
+        if (const std::optional<qsizetype> document = output.sources->documentAt(output.path))
+            refusal = replacesDocumentNotice(source, output.sources->document(*document));
     }
     if (refusal) {
         result.outcome = Outcome::Skipped;
@@ -304,7 +308,7 @@ public:
 
 class InlineSource final : public DocumentSource {
 public:
-    InlineSource(const RunRequest &request, const QList<PlannedOutput> &plan, Dialogs &dialogs,
+    InlineSource(const RunRequest &request, const OutputPlan &plan, Dialogs &dialogs,
                  automation::Registry &registry)
         : m_request(request), m_plan(plan), m_dialogs(dialogs), m_registry(registry)
     {
@@ -314,13 +318,13 @@ public:
     {
         if (m_stopped)
             return std::nullopt;
-        return processDocument(m_request, m_request.documents[i], m_plan[i], m_dialogs,
+        return processDocument(m_request, m_request.documents[i], m_plan.at(i), m_dialogs,
                                m_registry);
     }
 
 private:
     const RunRequest &m_request;
-    const QList<PlannedOutput> &m_plan;
+    const OutputPlan &m_plan;
     Dialogs &m_dialogs;
     automation::Registry &m_registry;
     bool m_stopped = false;
@@ -332,12 +336,12 @@ private:
 // each editor instance is a fresh engine.
 class ParallelSource final : public DocumentSource {
 public:
-    ParallelSource(const RunRequest &request, const QList<PlannedOutput> &plan,
+    ParallelSource(const RunRequest &request, const OutputPlan &plan,
                    automation::Registry &registry, int jobs)
         : m_request(request), m_plan(plan), m_registry(registry), m_lead(2 * qsizetype(jobs) + 2)
     {
         m_pool.setMaxThreadCount(jobs);
-        m_workers = int(std::min<qsizetype>(jobs, plan.size()));
+        m_workers = int(std::min<qsizetype>(jobs, request.documents.size()));
         for (int w = 0; w < m_workers; ++w)
             m_pool.start([this] { work(); });
     }
@@ -386,7 +390,7 @@ private:
         SilentDialogs dialogs;
         while (!m_stopped) {
             const qsizetype i = m_next.fetch_add(1);
-            if (i >= m_plan.size())
+            if (i >= m_request.documents.size())
                 break;
             {
                 // Results wait for the caller in memory: only a few may.
@@ -399,8 +403,8 @@ private:
             }
             DocumentResult result;
             try {
-                result = processDocument(m_request, m_request.documents[i], m_plan[i], dialogs,
-                                         m_registry);
+                result = processDocument(m_request, m_request.documents[i], m_plan.at(i),
+                                         dialogs, m_registry);
             } catch (...) {
                 result.source = m_request.documents[i];
                 result.outcome = Outcome::Failed;
@@ -416,7 +420,7 @@ private:
     }
 
     const RunRequest &m_request;
-    const QList<PlannedOutput> &m_plan;
+    const OutputPlan &m_plan;
     automation::Registry &m_registry;
     std::atomic<bool> m_stopped{false};
     bool m_abandoned = false;
@@ -466,7 +470,7 @@ RunReport runDocuments(const RunRequest &request, Dialogs &dialogs, automation::
 
     const qsizetype n = request.documents.size();
     guard.reach(112);
-    const QList<PlannedOutput> plan = planOutputs(request);
+    const OutputPlan plan(request);
     std::unique_ptr<DocumentSource> documents;
     if (jobs > 0)
         documents = std::make_unique<ParallelSource>(request, plan, registry, jobs);

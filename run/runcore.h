@@ -25,7 +25,7 @@ class Dialogs;
 // Everything a run reads from the window, read once at Start: edits made
 // while the run yields take effect in the next run.
 struct RunRequest {
-    QStringList documents;
+    PathList documents;
     // 0: the single pair; 1: the sets; any other tab runs no editor.
     int tab = 0;
     QString findText;
@@ -159,9 +159,9 @@ public:
     virtual void idle() {}
 };
 
-// The output of every document in list order: the path, or nothing with the
-// notice saying why it must not be written (it would replace another document
-// of the list or a result written earlier in the run).
+// The output of one document: the path, or nothing with the notice saying
+// why it must not be written (it would replace another document of the list
+// or a result written earlier in the run).
 struct PlannedOutput {
     QString path;
     std::optional<QString> refusal;
@@ -169,7 +169,23 @@ struct PlannedOutput {
     // result is deleted.
     std::shared_ptr<const RunSources> sources;
 };
-QList<PlannedOutput> planOutputs(const RunRequest &request);
+
+// The outputs of a request's documents, decided when the run starts in one
+// pass over the list. Only the refusals are kept: a path is named again when
+// asked, the same each time, so a long list costs a few bytes a document.
+// at() may be called from several threads at once.
+class OutputPlan {
+public:
+    explicit OutputPlan(const RunRequest &request);
+    PlannedOutput at(qsizetype i) const;
+
+private:
+    QString pathFor(const QString &source) const;
+
+    const RunRequest &m_request;
+    std::shared_ptr<const RunSources> m_sources;
+    QHash<qsizetype, OutputRefusal> m_refused;
+};
 
 // One document: the stale result removed (unless previewing), the editor run
 // with the request's pairs. Reports go to dialogs.

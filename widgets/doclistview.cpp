@@ -52,7 +52,7 @@ QVariant DocListModel::headerData(int section, Qt::Orientation orientation, int 
 
 void DocListModel::setText(int row, const QString &text)
 {
-    m_rows[row] = text;
+    m_rows.replace(row, text);
     const QModelIndex changed = index(row, 0);
     emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
 }
@@ -76,6 +76,18 @@ void DocListModel::removeRow(int row)
     beginRemoveRows(QModelIndex(), row, row);
     m_rows.removeAt(row);
     endRemoveRows();
+}
+
+void DocListModel::removeRowsAt(const QList<qsizetype> &ascending)
+{
+    if (ascending.size() == 1) {
+        removeRow(int(ascending.first()));
+        return;
+    }
+    // Many rows at once (the screening's): one change for the view.
+    beginResetModel();
+    m_rows.removeRows(ascending);
+    endResetModel();
 }
 
 void DocListModel::clear()
@@ -160,6 +172,15 @@ QModelIndex DocListView::rowIndex(int index) const
 void DocListView::remove(int index)
 {
     m_rows->removeRow(index - 1);
+}
+
+void DocListView::removeRows(const QList<int> &ascending)
+{
+    QList<qsizetype> rows;
+    rows.reserve(ascending.size());
+    for (const int index : ascending)
+        rows << index - 1;
+    m_rows->removeRowsAt(rows);
 }
 
 void DocListView::clear()

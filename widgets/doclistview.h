@@ -15,9 +15,9 @@ class QMimeData;
 
 namespace vantrelle {
 
-// The list's rows as bare texts. A large tree adds a hundred thousand rows;
-// a text each, with no item object around it, keeps that near the cost of
-// the texts themselves.
+// The list's rows as bare texts. A large tree adds a hundred thousand rows:
+// kept as a compact path list, with no item object around each, they cost a
+// few bytes a row.
 class DocListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -30,15 +30,18 @@ public:
                         int role = Qt::DisplayRole) const override;
 
     // 0-based, as the view counts.
-    const QString &text(int row) const { return m_rows.at(row); }
+    QString text(int row) const { return m_rows.at(row); }
+    const PathList &rows() const { return m_rows; }
     void setText(int row, const QString &text);
     void append(const QStringList &texts);
     void removeRow(int row);
+    // 0-based rows in ascending order.
+    void removeRowsAt(const QList<qsizetype> &ascending);
     void clear();
     void setHeaderText(const QString &text);
 
 private:
-    QStringList m_rows;
+    PathList m_rows;
     QString m_header;
 };
 
@@ -52,7 +55,10 @@ public:
     int count() const override;
     QString rowText(int index) const override;
     void remove(int index) override;
+    void removeRows(const QList<int> &ascending) override;
     void clear() override;
+    // Every row, sharing the list's storage.
+    const PathList &rows() const { return m_rows->rows(); }
 
     // The one column, "Publisher File(s)", 7000 twips wide.
     void createColumn();

@@ -43,7 +43,7 @@ DocumentResult runOn(const QString &name, const QStringList &finds, const QStrin
     request.folder = folder;
     request.preview = preview;
     test::ScriptedDialogs dialogs;
-    return processDocument(request, request.documents[0], planOutputs(request)[0], dialogs,
+    return processDocument(request, request.documents[0], OutputPlan(request).at(0), dialogs,
                            registry);
 }
 

@@ -312,7 +312,7 @@ TEST_F(ListFixture, RowsAppendedTogetherFollowTheRowsThereInOrder)
 
     MemoryDocumentList memory({"/m.pub"});
     memory.appendRows({"/n.pub", "/o.pub"});
-    EXPECT_EQ(memory.rows(), QStringList({"/m.pub", "/n.pub", "/o.pub"}));
+    EXPECT_EQ(memory.rows().toStringList(), QStringList({"/m.pub", "/n.pub", "/o.pub"}));
 }
 
 TEST_F(ListFixture, RowsAppendedTogetherReachTheViewInOneChangeAndStayPlainText)

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "tests/support/files.h"
@@ -68,35 +69,42 @@ TEST(OutputNaming, AnotherSpellingOfTheSourceIsTheSource)
               dir.filePath("sub/a.pub"));
 }
 
-TEST(RunOutputGuardTest, RefusesOtherDocumentsAndEarlierResults)
+TEST(RefusedOutputsTest, RefusesOtherDocumentsAndEarlierResults)
 {
     QTemporaryDir dir;
-    QDir(dir.path()).mkpath("x");
-    QDir(dir.path()).mkpath("y");
-    QDir(dir.path()).mkpath("out");
+    for (const char *folder : {"x", "y", "z", "out"})
+        QDir(dir.path()).mkpath(folder);
     const QString a = dir.filePath("x/a.pub"), b = dir.filePath("y/a.pub"),
+                  c = dir.filePath("z/a.pub"), other = dir.filePath("x/other.pub"),
                   listed = dir.filePath("out/a.pub");
-    test::writeFile(a);
-    test::writeFile(b);
-    test::writeFile(listed);
-    RunOutputGuard guard({a, b, listed});
+    for (const QString &f : {a, b, c, other, listed})
+        test::writeFile(f);
+    const auto intoOut = [&](const QString &source) {
+        return dir.filePath("out//") + QFileInfo(source).fileName();
+    };
 
     // The chosen folder holds a document of the list with the same name.
-    const auto refused = guard.refusal(a, dir.filePath("out//a.pub"));
-    ASSERT_TRUE(refused.has_value());
-    EXPECT_TRUE(refused->contains(a));
-    EXPECT_TRUE(refused->contains(listed));
+    const RunSources withListed(PathList{a, listed});
+    const auto refused = refusedOutputs(withListed, intoOut);
+    ASSERT_TRUE(refused.contains(0));
+    const QString text = refused[0].text(withListed, 0, intoOut(a));
+    EXPECT_TRUE(text.contains(a));
+    EXPECT_TRUE(text.contains(listed));
 
-    RunOutputGuard second({a, b});
-    const QString out = dir.filePath("out/a.pub");
-    QFile::remove(out);
-    EXPECT_FALSE(second.refusal(a, out).has_value());
-    second.recordOutput(a, out);
-    const auto duplicate = second.refusal(b, out);
-    ASSERT_TRUE(duplicate.has_value());
-    EXPECT_TRUE(duplicate->contains(a));
-    EXPECT_TRUE(duplicate->contains(b));
+    // Three results under one name, spelt two ways: the first is written.
+    QFile::remove(listed);
+    const RunSources three(PathList{a, other, b, c});
+    const auto spelt = [&](const QString &source) {
+        return source == c ? dir.filePath("out/./a.pub") : intoOut(source);
+    };
+    const auto duplicates = refusedOutputs(three, spelt);
+    EXPECT_EQ(duplicates.size(), 2);
+    ASSERT_TRUE(duplicates.contains(2) && duplicates.contains(3));
+    EXPECT_EQ(duplicates[3].other, 0);
+    EXPECT_TRUE(duplicates[2].earlierResult);
     // Also when the first result exists by now.
-    test::writeFile(out);
-    EXPECT_TRUE(second.refusal(b, dir.filePath("out/./a.pub")).has_value());
+    test::writeFile(listed);
+    const RunSources two(PathList{a, b});
+    const auto existing = refusedOutputs(two, spelt);
+    EXPECT_EQ(existing.keys(), QList<qsizetype>{1});
 }
