@@ -59,6 +59,21 @@ void putText(QByteArray &bytes, bool wide, const QString &previous, const QStrin
             bytes.append(char(c.unicode()));
 }
 
+// Turns current (the text before) into the next text of a block; returns
+// where the one after begins.
+const char *nextText(const char *p, bool wide, QString &current)
+{
+    const qsizetype shared = takeCount(p);
+    const qsizetype rest = takeCount(p);
+    current.truncate(shared);
+    if (wide) {
+        current.append(reinterpret_cast<const QChar *>(p), rest);
+        return p + rest * 2;
+    }
+    current.append(QLatin1String(p, rest));
+    return p + rest;
+}
+
 } // namespace
 
 PathList::PathList(std::initializer_list<QString> texts)
@@ -93,16 +108,7 @@ QStringList PathList::decode(const Block &block)
     const char *p = block.bytes.constData();
     const char *end = p + block.bytes.size();
     while (p < end) {
-        const qsizetype shared = takeCount(p);
-        const qsizetype rest = takeCount(p);
-        current.truncate(shared);
-        if (block.wide) {
-            current.append(reinterpret_cast<const QChar *>(p), rest);
-            p += rest * 2;
-        } else {
-            current.append(QLatin1String(p, rest));
-            p += rest;
-        }
+        p = nextText(p, block.wide, current);
         texts << current;
     }
     return texts;
@@ -122,16 +128,7 @@ QString PathList::at(qsizetype i) const
     QString current;
     const char *p = block.bytes.constData();
     for (;; --k) {
-        const qsizetype shared = takeCount(p);
-        const qsizetype rest = takeCount(p);
-        current.truncate(shared);
-        if (block.wide) {
-            current.append(reinterpret_cast<const QChar *>(p), rest);
-            p += rest * 2;
-        } else {
-            current.append(QLatin1String(p, rest));
-            p += rest;
-        }
+        p = nextText(p, block.wide, current);
         if (k == 0)
             return current;
     }
