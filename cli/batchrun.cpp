@@ -275,9 +275,7 @@ public:
         m_done = index + 1;
         if (m_options.pdf) {
             // Its line waits for its PDF; the changes are not needed for that.
-            DocumentResult &held = m_held.emplace_back(d);
-            for (PairResult &pair : held.pairs)
-                pair.changes = {};
+            m_held.append(d);
         } else if (m_report) {
             m_report->add(d);
         }
@@ -298,7 +296,7 @@ public:
             waiting();
     }
     void idle() override { m_progress.clear(); }
-    QList<DocumentResult> &held() { return m_held; }
+    DocumentRows &held() { return m_held; }
     ProgressLine &progress() { return m_progress; }
 
 private:
@@ -309,13 +307,13 @@ private:
     ProgressLine m_progress;
     bool m_colour;
     bool m_stopNoticed = false;
-    QList<DocumentResult> m_held;
+    DocumentRows m_held;
 };
 
 // The PDFs of the results written, made on this thread with the event loop
 // turning (LibreOffice works in processes of its own); a stop signal ends
 // the conversions under way and leaves the rest not reached.
-void makePdfs(const BatchOptions &options, QList<DocumentResult> &documents,
+void makePdfs(const BatchOptions &options, DocumentRows &documents,
               ProgressLine &progress)
 {
     const PdfPlan plan = planPdfs(documents, options.pdfFolder);
@@ -338,7 +336,7 @@ void makePdfs(const BatchOptions &options, QList<DocumentResult> &documents,
     applyPdfResults(documents, plan, pdfs.run(plan.jobs));
     progress.clear();
     for (const int i : plan.documents) {
-        const DocumentResult &d = documents[i];
+        const DocumentResult d = documents.at(i);
         if (d.pdf.state == PdfState::Failed)
             printText(stderr, kTool + d.source + QStringLiteral(": PDF ") +
                                   pdfOutcomeText(d.pdf) + u'\n');
@@ -396,9 +394,9 @@ int runBatch(const BatchOptions &options)
         if (const QString pdfs = pdfSummary(observer.held()); !pdfs.isEmpty())
             summary += QStringLiteral("; ") + pdfs;
     }
-    const bool pdfsDone = std::none_of(
-        observer.held().begin(), observer.held().end(),
-        [](const DocumentResult &d) { return d.pdf.state == PdfState::Failed; });
+    bool pdfsDone = true;
+    for (const DocumentResult &d : std::as_const(observer.held()))
+        pdfsDone = pdfsDone && d.pdf.state != PdfState::Failed;
 
     bool reportWritten = true;
     if (report) {

@@ -1,4 +1,5 @@
 #include "fsutil/pathlist.h"
+#include "fsutil/varint.h"
 
 #include <algorithm>
 
@@ -9,28 +10,6 @@ namespace {
 // Texts a block holds: enough that a block's first text, kept whole, costs
 // little a text; few enough that finding one decodes little.
 constexpr qsizetype kBlockTexts = 32;
-
-void putCount(QByteArray &bytes, qsizetype n)
-{
-    while (n >= 0x80) {
-        bytes.append(char((n & 0x7f) | 0x80));
-        n >>= 7;
-    }
-    bytes.append(char(n));
-}
-
-qsizetype takeCount(const char *&p)
-{
-    qsizetype n = 0;
-    int shift = 0;
-    for (;;) {
-        const auto byte = static_cast<unsigned char>(*p++);
-        n |= qsizetype(byte & 0x7f) << shift;
-        if (!(byte & 0x80))
-            return n;
-        shift += 7;
-    }
-}
 
 bool fitsOneByte(const QString &text)
 {
@@ -49,8 +28,8 @@ qsizetype sharedLength(const QString &a, const QString &b)
 void putText(QByteArray &bytes, bool wide, const QString &previous, const QString &text)
 {
     const qsizetype shared = sharedLength(previous, text);
-    putCount(bytes, shared);
-    putCount(bytes, text.size() - shared);
+    varint::put(bytes, shared);
+    varint::put(bytes, text.size() - shared);
     const QStringView rest = QStringView(text).mid(shared);
     if (wide)
         bytes.append(reinterpret_cast<const char *>(rest.utf16()), rest.size() * 2);
@@ -63,8 +42,8 @@ void putText(QByteArray &bytes, bool wide, const QString &previous, const QStrin
 // where the one after begins.
 const char *nextText(const char *p, bool wide, QString &current)
 {
-    const qsizetype shared = takeCount(p);
-    const qsizetype rest = takeCount(p);
+    const qsizetype shared = qsizetype(varint::take(p));
+    const qsizetype rest = qsizetype(varint::take(p));
     current.truncate(shared);
     if (wide) {
         current.append(reinterpret_cast<const QChar *>(p), rest);

@@ -1,5 +1,7 @@
 #include "run/pdfplan.h"
 
+#include <QHash>
+
 #include <QFileInfo>
 #include <QLocale>
 
@@ -7,35 +9,37 @@
 
 namespace vantrelle {
 
-PdfPlan planPdfs(const QList<DocumentResult> &documents, const QString &folder)
+PdfPlan planPdfs(const DocumentRows &documents, const QString &folder)
 {
     PdfPlan plan;
     for (int i = 0; i < documents.size(); ++i) {
-        const DocumentResult &d = documents[i];
-        const bool written = d.outcome == Outcome::Written || d.outcome == Outcome::NothingFound;
-        if (!written || !QFileInfo(d.output).isFile())
+        const Outcome outcome = documents.outcome(i);
+        const bool written = outcome == Outcome::Written || outcome == Outcome::NothingFound;
+        const QString output = written ? documents.output(i) : QString();
+        if (!written || !QFileInfo(output).isFile())
             continue;
-        plan.jobs << PdfJob{d.output, pdfPathFor(d.output, folder)};
+        plan.jobs << PdfJob{output, pdfPathFor(output, folder)};
         plan.documents << i;
     }
     return plan;
 }
 
-void applyPdfResults(QList<DocumentResult> &documents, const PdfPlan &plan,
+void applyPdfResults(DocumentRows &documents, const PdfPlan &plan,
                      const QList<PdfResult> &results)
 {
     for (qsizetype k = 0; k < plan.documents.size() && k < results.size(); ++k)
-        documents[plan.documents[k]].pdf = results[k];
+        documents.setPdf(plan.documents[k], results[k]);
 }
 
-QString pdfSummary(const QList<DocumentResult> &documents)
+QString pdfSummary(const DocumentRows &documents)
 {
+    QHash<PdfState, qint64> counts;
+    for (const DocumentResult &d : documents)
+        ++counts[d.pdf.state];
     QStringList parts;
     for (const PdfState state : {PdfState::Written, PdfState::Failed, PdfState::NotReached}) {
-        const auto n = std::count_if(documents.begin(), documents.end(),
-                                     [&](const DocumentResult &d) { return d.pdf.state == state; });
-        if (n > 0)
-            parts << QLocale(QLocale::English).toString(qint64(n)) + QLatin1Char(' ') +
+        if (const qint64 n = counts.value(state); n > 0)
+            parts << QLocale(QLocale::English).toString(n) + QLatin1Char(' ') +
                          pdfStateText(state);
     }
     return parts.isEmpty() ? QString()

@@ -2,6 +2,7 @@
 // Which results of a run get a PDF, where it goes, and its outcome put back
 // into the documents' rows: shared by the window and the command-line tool.
 #include "render/pdfexport.h"
+#include "run/documentrows.h"
 #include "run/runcore.h"
 
 namespace vantrelle {
@@ -14,13 +15,13 @@ struct PdfPlan {
 
 // Every result the run wrote (with or without replacements) and that is still
 // there: NAME.pdf beside it, or in folder when one is given.
-PdfPlan planPdfs(const QList<DocumentResult> &documents, const QString &folder = {});
+PdfPlan planPdfs(const DocumentRows &documents, const QString &folder = {});
 
 // Each planned row gets its job's result.
-void applyPdfResults(QList<DocumentResult> &documents, const PdfPlan &plan,
+void applyPdfResults(DocumentRows &documents, const PdfPlan &plan,
                      const QList<PdfResult> &results);
 
 // "PDFs: 10 written, 1 failed"; empty when no PDF was asked for.
-QString pdfSummary(const QList<DocumentResult> &documents);
+QString pdfSummary(const DocumentRows &documents);
 
 } // namespace vantrelle

@@ -9,7 +9,7 @@
 
 namespace vantrelle {
 
-QString pdfSavingObstacle(const QList<DocumentResult> &documents, bool preview)
+QString pdfSavingObstacle(const DocumentRows &documents, bool preview)
 {
     if (QString hint = pdfExportMissingHint(); !hint.isEmpty())
         return hint;
@@ -20,7 +20,7 @@ QString pdfSavingObstacle(const QList<DocumentResult> &documents, bool preview)
     return {};
 }
 
-QStringList existingPdfs(const QList<DocumentResult> &documents, const QString &folder)
+QStringList existingPdfs(const DocumentRows &documents, const QString &folder)
 {
     QStringList existing;
     for (const PdfJob &job : planPdfs(documents, folder).jobs)
@@ -29,7 +29,7 @@ QStringList existingPdfs(const QList<DocumentResult> &documents, const QString &
     return existing;
 }
 
-void savePdfsWithProgress(QWidget *parent, QList<DocumentResult> &documents, const QString &folder)
+void savePdfsWithProgress(QWidget *parent, DocumentRows &documents, const QString &folder)
 {
     const PdfPlan plan = planPdfs(documents, folder);
     const auto total = int(plan.jobs.size());

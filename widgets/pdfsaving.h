@@ -2,7 +2,7 @@
 // The PDFs of a run's results saved from the window: a progress dialog that
 // names the document and can be cancelled, the event loop turning while
 // LibreOffice works in its own processes.
-#include "run/runcore.h"
+#include "run/documentrows.h"
 
 class QWidget;
 
@@ -12,14 +12,14 @@ namespace vantrelle {
 // folder when one is given, and puts each outcome into its row. A cancel
 // ends the conversions under way: what is written stays, the rest is not
 // reached.
-void savePdfsWithProgress(QWidget *parent, QList<DocumentResult> &documents,
+void savePdfsWithProgress(QWidget *parent, DocumentRows &documents,
                           const QString &folder = {});
 
 // The PDFs that saving would replace.
-QStringList existingPdfs(const QList<DocumentResult> &documents, const QString &folder = {});
+QStringList existingPdfs(const DocumentRows &documents, const QString &folder = {});
 
 // Why PDFs cannot be saved (LibreOffice missing, a count, no result
 // written); empty when they can.
-QString pdfSavingObstacle(const QList<DocumentResult> &documents, bool preview);
+QString pdfSavingObstacle(const DocumentRows &documents, bool preview);
 
 } // namespace vantrelle

@@ -68,9 +68,9 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     RunReport report;
-    QList<DocumentResult> rows;
+    DocumentRows rows;
 
-    void setReport(const RunReport &r, QList<DocumentResult> &&documents)
+    void setReport(const RunReport &r, DocumentRows &&documents)
     {
         beginResetModel();
         report = r;
@@ -113,7 +113,7 @@ public:
     {
         if (!index.isValid())
             return {};
-        const DocumentResult &d = rows.at(index.row());
+        const DocumentResult d = rows.at(index.row());
         switch (role) {
         case Qt::DisplayRole:
             return display(d, index.row(), index.column());
@@ -332,11 +332,9 @@ void ReportWindow::beginReport()
 
 void ReportWindow::addDocument(const DocumentResult &document)
 {
-    DocumentResult &row = m_pending.emplace_back(document);
     // The changes are listed again when the row is selected: kept for every
     // document they would grow with the run.
-    for (PairResult &pair : row.pairs)
-        pair.changes = {};
+    m_pending.append(document);
 }
 
 void ReportWindow::endReport(const RunReport &report)
@@ -350,7 +348,7 @@ void ReportWindow::endReport(const RunReport &report)
     // The first document with an output, so Enter opens a folder at once.
     int first = 0;
     for (int i = 0; i < documentCount(); ++i) {
-        if (!document(i).output.isEmpty()) {
+        if (!m_model->rows.output(i).isEmpty()) {
             first = i;
             break;
         }
@@ -386,7 +384,7 @@ void ReportWindow::savePdfs(const QString &folder, bool askBeforeReplacing)
                                       .arg(existing[0]),
                             false))
         return;
-    QList<DocumentResult> rows = m_model->rows;
+    DocumentRows rows = m_model->rows;
     savePdfsWithProgress(this, rows, folder);
     const int row = selectedDocument();
     m_model->setReport(report(), std::move(rows));
@@ -408,7 +406,7 @@ const RunReport &ReportWindow::report() const
     return m_model->report;
 }
 
-const DocumentResult &ReportWindow::document(int index) const
+DocumentResult ReportWindow::document(int index) const
 {
     return m_model->rows.at(index);
 }

@@ -5,6 +5,7 @@
 // elsewhere: open the output's folder, copy the table, save it as CSV, save
 // a PDF of every result.
 // Non-modal and reused: each run shows its report in place of the last one.
+#include "run/documentrows.h"
 #include "run/runcore.h"
 
 #include <QDialog>
@@ -40,7 +41,7 @@ public:
     const RunReport &report() const;
     // The row of the document at index (list order): its outcome, counts
     // and errors, without its changes.
-    const DocumentResult &document(int index) const;
+    DocumentResult document(int index) const;
     int documentCount() const;
     // Lists a document's changes when the user selects it; without one the
     // changes pane stays empty.
@@ -85,7 +86,7 @@ private:
     Dialogs &m_dialogs;
     ChangesSource m_changesSource;
     // The rows of the run going on, shown when it ends.
-    QList<DocumentResult> m_pending;
+    DocumentRows m_pending;
     ReportModel *m_model;
     QSortFilterProxyModel *m_sorted;
     QLabel *m_summary;
