@@ -157,7 +157,7 @@ void Form1::startRun(bool preview)
             m_lastRequest = runRequest(preview);
             m_stopAsked = false;
             m_escape->setEnabled(true);
-            reportWindow(true)->beginReport();
+            reportWindow(true)->beginReport(m_lastRequest.documents);
             {
                 RunView view(*this, m_lastRequest.documents.size());
                 m_lastReport = runDocuments(m_lastRequest, dialogs, m_services.registry, view);

@@ -52,7 +52,15 @@ void DocumentRows::append(const DocumentResult &d)
             m_pairs << shape;
         }
     }
-    m_sources.append(d.source);
+    const qsizetype i = m_rows.size();
+    if (!m_sources.isEmpty() || i >= m_expected.size() || m_expected.at(i) != d.source) {
+        // Not the list expected: from here on every source is kept.
+        if (m_sources.isEmpty())
+            for (qsizetype k = 0; k < i; ++k)
+                m_sources.append(m_expected.at(k));
+        m_expected.clear();
+        m_sources.append(d.source);
+    }
     m_outputs.append(d.output);
     Row row;
     row.outcome = d.outcome;
@@ -93,7 +101,7 @@ DocumentResult DocumentRows::at(qsizetype i) const
         return whole.value();
     const Row &row = m_rows.at(i);
     DocumentResult d;
-    d.source = m_sources.at(i);
+    d.source = source(i);
     d.output = m_outputs.at(i);
     d.outcome = row.outcome;
     d.milliseconds = row.milliseconds;

@@ -18,6 +18,13 @@ namespace vantrelle {
 
 class DocumentRows {
 public:
+    // Results whose sources are these, in this order, keep no copy of the
+    // path (the run's list is held anyway). Before the first append.
+    void expectSources(const PathList &sources)
+    {
+        m_expected = sources;
+        m_rows.reserve(sources.size());
+    }
     void append(const DocumentResult &document);
     qsizetype size() const { return m_rows.size(); }
     bool isEmpty() const { return m_rows.isEmpty(); }
@@ -25,7 +32,10 @@ public:
 
     DocumentResult at(qsizetype i) const;
     // Single fields, without building the whole result (a table's cells).
-    QString source(qsizetype i) const { return m_sources.at(i); }
+    QString source(qsizetype i) const
+    {
+        return m_sources.isEmpty() && i < m_expected.size() ? m_expected.at(i) : m_sources.at(i);
+    }
     QString output(qsizetype i) const { return m_outputs.at(i); }
     Outcome outcome(qsizetype i) const { return m_rows.at(i).outcome; }
     void setPdf(qsizetype i, const PdfResult &pdf);
@@ -57,7 +67,8 @@ private:
     // True when the result can be kept as a row.
     bool fits(const DocumentResult &document) const;
 
-    PathList m_sources;
+    PathList m_expected;
+    PathList m_sources; // empty while every source is the expected one
     PathList m_outputs;
     QList<Row> m_rows;
     QByteArray m_counts;

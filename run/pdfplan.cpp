@@ -9,19 +9,38 @@
 
 namespace vantrelle {
 
+namespace {
+
+// The result of row i that can have a PDF; empty when it has none.
+QString pdfSource(const DocumentRows &documents, qsizetype i)
+{
+    const Outcome outcome = documents.outcome(i);
+    if (outcome != Outcome::Written && outcome != Outcome::NothingFound)
+        return {};
+    const QString output = documents.output(i);
+    return QFileInfo(output).isFile() ? output : QString();
+}
+
+} // namespace
+
 PdfPlan planPdfs(const DocumentRows &documents, const QString &folder)
 {
     PdfPlan plan;
     for (int i = 0; i < documents.size(); ++i) {
-        const Outcome outcome = documents.outcome(i);
-        const bool written = outcome == Outcome::Written || outcome == Outcome::NothingFound;
-        const QString output = written ? documents.output(i) : QString();
-        if (!written || !QFileInfo(output).isFile())
-            continue;
-        plan.jobs << PdfJob{output, pdfPathFor(output, folder)};
-        plan.documents << i;
+        if (const QString output = pdfSource(documents, i); !output.isEmpty()) {
+            plan.jobs << PdfJob{output, pdfPathFor(output, folder)};
+            plan.documents << i;
+        }
     }
     return plan;
+}
+
+bool anyPdfToMake(const DocumentRows &documents)
+{
+    for (int i = 0; i < documents.size(); ++i)
+        if (!pdfSource(documents, i).isEmpty())
+            return true;
+    return false;
 }
 
 void applyPdfResults(DocumentRows &documents, const PdfPlan &plan,

@@ -17,6 +17,8 @@ struct PdfPlan {
 // there: NAME.pdf beside it, or in folder when one is given.
 PdfPlan planPdfs(const DocumentRows &documents, const QString &folder = {});
 
+// True when planPdfs() would plan anything; stops at the first.
+bool anyPdfToMake(const DocumentRows &documents);
 // Each planned row gets its job's result.
 void applyPdfResults(DocumentRows &documents, const PdfPlan &plan,
                      const QList<PdfResult> &results);

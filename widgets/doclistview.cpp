@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QUrl>
 
 namespace vantrelle {
@@ -103,18 +105,29 @@ void DocListModel::setHeaderText(const QString &text)
     emit headerDataChanged(Qt::Horizontal, 0, 0);
 }
 
-DocListView::DocListView(QWidget *parent) : QTreeView(parent), m_rows(new DocListModel(this))
+DocListView::DocListView(QWidget *parent) : QTableView(parent), m_rows(new DocListModel(this))
 {
     setModel(m_rows);
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    // Every row is one line of text: the view need not measure each of a
-    // hundred thousand rows to lay them out.
-    setUniformRowHeights(true);
+    // A list with a header: no grid, no row numbers, one line a row, as
+    // high as a list's line; Tab leaves the list.
+    setShowGrid(false);
+    setWordWrap(false);
+    setTabKeyNavigation(false);
+    setCornerButtonEnabled(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    QStyleOptionViewItem line;
+    initViewItemOption(&line);
+    line.text = QStringLiteral("Xg");
+    line.features |= QStyleOptionViewItem::HasDisplay;
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(
+        style()->sizeFromContents(QStyle::CT_ItemViewItem, &line, QSize(), this).height());
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setHighlightSections(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setAllColumnsShowFocus(true);
     // Rows never leave the list by drag and drop; files come in.
     setDragEnabled(false);
     setDragDropMode(QAbstractItemView::DropOnly);
@@ -232,7 +245,7 @@ void DocListView::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    QTreeView::keyPressEvent(event);
+    QTableView::keyPressEvent(event);
 }
 
 void DocListView::mouseDoubleClickEvent(QMouseEvent *event)
@@ -244,7 +257,7 @@ void DocListView::mouseDoubleClickEvent(QMouseEvent *event)
 void DocListView::mousePressEvent(QMouseEvent *event)
 {
     m_isDragging = true;
-    QTreeView::mousePressEvent(event);
+    QTableView::mousePressEvent(event);
     if (indexAt(event->position().toPoint()).isValid())
         rowClicked();
     else
@@ -264,7 +277,7 @@ void DocListView::mouseMoveEvent(QMouseEvent *event)
 {
     onPointerMove();
     if (!m_isDragging) {
-        QTreeView::mouseMoveEvent(event);
+        QTableView::mouseMoveEvent(event);
         return;
     }
     // The pressed row itself follows the pointer; the view's own drag-select
@@ -298,7 +311,7 @@ void DocListView::mouseReleaseEvent(QMouseEvent *event)
 {
     m_isDragging = false;
     setCursor(Qt::ArrowCursor);
-    QTreeView::mouseReleaseEvent(event);
+    QTableView::mouseReleaseEvent(event);
 }
 
 void DocListView::contextMenuEvent(QContextMenuEvent *event)

@@ -7,7 +7,8 @@
 #include <QAbstractListModel>
 #include <QPersistentModelIndex>
 #include <QPoint>
-#include <QTreeView>
+#include <QHeaderView>
+#include <QTableView>
 
 #include <functional>
 
@@ -45,7 +46,9 @@ private:
     QString m_header;
 };
 
-class DocListView : public QTreeView, public DocumentList {
+// A one-column table rather than a tree: a tree view keeps a layout item of
+// about 40 bytes for every row, a table's (hidden) row header 8.
+class DocListView : public QTableView, public DocumentList {
     Q_OBJECT
 public:
     explicit DocListView(QWidget *parent = nullptr);
@@ -60,6 +63,8 @@ public:
     // Every row, sharing the list's storage.
     const PathList &rows() const { return m_rows->rows(); }
 
+    // The column's header, "Publisher File(s)".
+    QHeaderView *header() const { return horizontalHeader(); }
     // The one column, "Publisher File(s)", 7000 twips wide.
     void createColumn();
     void setHeaderText(const QString &text);

@@ -15,7 +15,7 @@ QString pdfSavingObstacle(const DocumentRows &documents, bool preview)
         return hint;
     if (preview)
         return QObject::tr("A count writes no results, so there is nothing to make PDFs of.");
-    if (planPdfs(documents).jobs.isEmpty())
+    if (!anyPdfToMake(documents))
         return QObject::tr("The run wrote no result that is still there to make a PDF of.");
     return {};
 }

@@ -325,9 +325,10 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
 
 ReportWindow::~ReportWindow() = default;
 
-void ReportWindow::beginReport()
+void ReportWindow::beginReport(const PathList &documents)
 {
     m_pending.clear();
+    m_pending.expectSources(documents);
 }
 
 void ReportWindow::addDocument(const DocumentResult &document)

@@ -35,7 +35,9 @@ public:
 
     // A run's report, a row at a time: begun, each document in list order,
     // ended with the run's totals. The report shown stays until the end.
-    void beginReport();
+    // documents: the run's list, when the rows come in its order (they then
+    // keep no copy of its paths).
+    void beginReport(const PathList &documents = {});
     void addDocument(const DocumentResult &document);
     void endReport(const RunReport &totals);
     const RunReport &report() const;

@@ -329,8 +329,10 @@ TEST_F(ListFixture, RowsAppendedTogetherReachTheViewInOneChangeAndStayPlainText)
     // Flat rows with no children and nothing to expand.
     EXPECT_FALSE(view.model()->hasChildren(view.rowIndex(1)));
     EXPECT_EQ(view.model()->rowCount(view.rowIndex(1)), 0);
-    EXPECT_TRUE(view.uniformRowHeights());
-    EXPECT_FALSE(view.rootIsDecorated());
+    // A list, not a table: one line a row, no row numbers.
+    EXPECT_EQ(view.rowHeight(0), view.rowHeight(3));
+    EXPECT_LT(view.rowHeight(0), 2 * view.fontMetrics().height());
+    EXPECT_TRUE(view.verticalHeader()->isHidden());
     // Out of range asks give nothing rather than a neighbour's text.
     EXPECT_EQ(view.rowText(0), QString());
     EXPECT_EQ(view.rowText(5), QString());

@@ -82,6 +82,9 @@ TEST(DocumentRows, giveBackEveryResultAsItWentInWithoutItsChanges)
     in.last().pdf = {PdfState::Failed, QStringLiteral("/d/h.pdf"), QStringLiteral("crashed")};
 
     DocumentRows rows;
+    // The first two are the run's list as expected, the third is not.
+    rows.expectSources(PathList{QStringLiteral("/d/a.pub"), QStringLiteral("/d/b.pub"),
+                                QStringLiteral("/d/other.pub")});
     for (const DocumentResult &d : in)
         rows.append(d);
     const PdfResult pdf{PdfState::Written, QStringLiteral("/d/b.pdf"), {}};
@@ -94,5 +97,6 @@ TEST(DocumentRows, giveBackEveryResultAsItWentInWithoutItsChanges)
         EXPECT_EQ(describe(rows.at(i)), describe(in[i]));
         EXPECT_EQ(rows.outcome(i), in[i].outcome);
         EXPECT_EQ(rows.output(i), in[i].output);
+        EXPECT_EQ(rows.source(i), in[i].source);
     }
 }
