@@ -2,6 +2,7 @@
 
 #include "fsutil/varint.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace vantrelle {
@@ -124,6 +125,33 @@ DocumentResult DocumentRows::at(qsizetype i) const
         d.pairs << pair;
     }
     return d;
+}
+
+DocumentRows::Totals DocumentRows::totals(qsizetype i) const
+{
+    Totals t;
+    if (const auto whole = m_whole.constFind(i); whole != m_whole.constEnd()) {
+        const DocumentResult &d = whole.value();
+        t.replaced = d.replaced();
+        t.left = d.left();
+        t.counted = d.counted();
+        t.applied = std::any_of(d.pairs.begin(), d.pairs.end(),
+                                [](const PairResult &p) { return p.applied; });
+        return t;
+    }
+    const char *p = m_counts.constData() + m_rows.at(i).counts;
+    const auto pairs = qsizetype(varint::take(p));
+    for (qsizetype k = 0; k < pairs; ++k) {
+        const auto flags = quint8(*p++);
+        t.applied = t.applied || (flags & Applied);
+        t.counted = t.counted && (flags & Counted);
+        t.replaced += qint64(varint::take(p));
+        t.left += qint64(varint::take(p));
+        t.replaced += qint64(varint::take(p)); // in links
+        t.replaced += qint64(varint::take(p)); // in properties
+        varint::take(p);                       // the reason
+    }
+    return t;
 }
 
 void DocumentRows::setPdf(qsizetype i, const PdfResult &pdf)

@@ -38,6 +38,17 @@ public:
     }
     QString output(qsizetype i) const { return m_outputs.at(i); }
     Outcome outcome(qsizetype i) const { return m_rows.at(i).outcome; }
+    // What DocumentResult's replaced(), left() and counted() say, and whether
+    // any pair was applied.
+    struct Totals {
+        qint64 replaced = 0;
+        qint64 left = 0;
+        bool counted = true;
+        bool applied = false;
+    };
+    Totals totals(qsizetype i) const;
+    QStringList errors(qsizetype i) const { return m_whole.value(i).errors; }
+    PdfResult pdf(qsizetype i) const { return m_whole.value(i).pdf; }
     void setPdf(qsizetype i, const PdfResult &pdf);
 
     class const_iterator {

@@ -109,32 +109,39 @@ public:
         }
         return {};
     }
+    // Each cell reads only its own field: a sort asks for one field of every
+    // row, many times over.
     QVariant data(const QModelIndex &index, int role) const override
     {
         if (!index.isValid())
             return {};
-        const DocumentResult d = rows.at(index.row());
+        const int row = index.row();
+        const int column = index.column();
         switch (role) {
         case Qt::DisplayRole:
-            return display(d, index.row(), index.column());
+            return display(row, column);
         case kSortRole:
-            return sortKey(d, index.row(), index.column());
+            return sortKey(row, column);
         case Qt::DecorationRole:
-            if (index.column() == ReportWindow::Pdf && d.pdf.state == PdfState::Failed)
+            if (column == ReportWindow::Pdf && rows.pdf(row).state == PdfState::Failed)
                 return icon(Outcome::Failed);
-            return index.column() == ReportWindow::Result ? icon(d.outcome) : QVariant();
+            return column == ReportWindow::Result ? icon(rows.outcome(row)) : QVariant();
         case Qt::ToolTipRole:
-            if (index.column() == ReportWindow::Result && !d.errors.isEmpty())
-                return d.errors.join(QLatin1Char('\n'));
-            if (index.column() == ReportWindow::Document || index.column() == ReportWindow::Output)
-                return display(d, index.row(), index.column());
-            if (index.column() == ReportWindow::Pdf && d.pdf.state != PdfState::None)
-                return d.pdf.path + QLatin1Char('\n') + pdfOutcomeText(d.pdf);
+            if (column == ReportWindow::Result) {
+                const QStringList errors = rows.errors(row);
+                return errors.isEmpty() ? QVariant() : errors.join(QLatin1Char('\n'));
+            }
+            if (column == ReportWindow::Document || column == ReportWindow::Output)
+                return display(row, column);
+            if (column == ReportWindow::Pdf) {
+                const PdfResult pdf = rows.pdf(row);
+                if (pdf.state != PdfState::None)
+                    return pdf.path + QLatin1Char('\n') + pdfOutcomeText(pdf);
+            }
             return {};
         case Qt::TextAlignmentRole:
-            if (index.column() == ReportWindow::Position ||
-                index.column() == ReportWindow::Replacements ||
-                index.column() == ReportWindow::Left)
+            if (column == ReportWindow::Position || column == ReportWindow::Replacements ||
+                column == ReportWindow::Left)
                 return int(Qt::AlignRight | Qt::AlignVCenter);
             return {};
         }
@@ -142,42 +149,48 @@ public:
     }
 
 private:
-    QVariant display(const DocumentResult &d, int row, int column) const
+    QVariant display(int row, int column) const
     {
         switch (column) {
         case ReportWindow::Position:
             return row + 1;
         case ReportWindow::Document:
-            return d.source;
+            return rows.source(row);
         case ReportWindow::Result:
-            return outcomeText(d.outcome, report.preview);
+            return outcomeText(rows.outcome(row), report.preview);
         case ReportWindow::Replacements:
-        case ReportWindow::Left:
-            if (!hasCounts(d))
+        case ReportWindow::Left: {
+            // A document the editor never got to count in shows no numbers, not zeros.
+            const DocumentRows::Totals t = rows.totals(row);
+            if (!t.applied)
                 return QString();
             // The publishing program itself tells only whether it found anything.
-            if (!d.counted())
+            if (!t.counted)
                 return QStringLiteral("not known");
-            return column == ReportWindow::Replacements ? d.replaced() : d.left();
+            return column == ReportWindow::Replacements ? t.replaced : t.left;
+        }
         case ReportWindow::Output:
-            return d.output;
+            return rows.output(row);
         case ReportWindow::Pdf:
-            return pdfStateText(d.pdf.state);
+            return pdfStateText(rows.pdf(row).state);
         }
         return {};
     }
-    QVariant sortKey(const DocumentResult &d, int row, int column) const
+    QVariant sortKey(int row, int column) const
     {
         switch (column) {
         case ReportWindow::Replacements:
-            return hasCounts(d) ? d.replaced() : qint64(-1);
-        case ReportWindow::Left:
-            return hasCounts(d) ? d.left() : qint64(-1);
+        case ReportWindow::Left: {
+            const DocumentRows::Totals t = rows.totals(row);
+            if (!t.applied)
+                return qint64(-1);
+            return column == ReportWindow::Replacements ? t.replaced : t.left;
+        }
         case ReportWindow::Result:
             // Failures first when sorted ascending: they need looking at.
-            return int(d.outcome) == int(Outcome::Failed) ? -1 : int(d.outcome);
+            return rows.outcome(row) == Outcome::Failed ? -1 : int(rows.outcome(row));
         }
-        return display(d, row, column);
+        return display(row, column);
     }
     static QVariant icon(Outcome outcome)
     {
