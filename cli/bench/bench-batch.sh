@@ -20,43 +20,20 @@
 # results only (about N x the file's size in /tmp). Needs /usr/bin/time.
 set -eu
 
-here=$(cd "$(dirname "$0")" && pwd)
-repo=$(cd "$here/../.." && pwd)
-build="$repo/build"
-corpus="${VANTRELLE_CORPUS_DIR:-$repo/../shared/corpus}/60685.pub"
+. "$(dirname "$0")/options.sh"
+corpus="$corpus_dir/60685.pub"
 count=10000
 repeat=5
 window=no
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --build) build=${2:?--build needs a folder}; shift 2 ;;
-    --corpus) corpus=${2:?--corpus needs a file}; shift 2 ;;
-    --count) count=${2:?--count needs a number}; shift 2 ;;
-    --repeat) repeat=${2:?--repeat needs a number}; shift 2 ;;
-    --window) window=yes; shift ;;
-    *) echo "bench-batch.sh: unknown argument $1 (see the top of this script)" >&2; exit 2 ;;
-  esac
-done
-
+parse_options "build corpus count repeat window" "$@"
+need_positive count repeat
 tool="$build/cli/vantrelle-replace"
 floor="$build/cli/bench/vantrelle_bench_floor"
-if [ ! -f "$corpus" ]; then
-  echo "bench-batch.sh: the publication to copy, $corpus, was not found; give one with --corpus FILE" >&2
-  exit 2
-fi
+[ -f "$corpus" ] || { echo "$me: the publication to copy, $corpus, was not found; give one with --corpus FILE" >&2; exit 2; }
 for program in "$tool" "$floor"; do
-  if [ ! -x "$program" ]; then
-    echo "bench-batch.sh: $program is missing; build with -DVANTRELLE_BENCH=ON and give it with --build DIR" >&2
-    exit 2
-  fi
+  [ -x "$program" ] || { echo "$me: $program is missing; build with -DVANTRELLE_BENCH=ON and give it with --build DIR" >&2; exit 2; }
 done
-if [ ! -x /usr/bin/time ]; then
-  echo "bench-batch.sh: /usr/bin/time is missing (apt-get install time)" >&2
-  exit 2
-fi
-for n in "$count" "$repeat"; do
-  case "$n" in *[!0-9]* | '' | 0) echo "bench-batch.sh: --count and --repeat need positive numbers" >&2; exit 2 ;; esac
-done
+[ -x /usr/bin/time ] || { echo "$me: /usr/bin/time is missing (apt-get install time)" >&2; exit 2; }
 folders=$(( (count + 999) / 1000 ))
 
 work=$(mktemp -d /tmp/vantrelle-batch-XXXXXX)
@@ -145,10 +122,13 @@ for n in $(printf '%s\n' 1000 10000 "$count" | sort -n -u); do
     eval "window_rss_$n=$rss"
   fi
 done
-eval "last_tool=\$tool_rss_$count"
-echo "tool peak memory, $count over 1,000 documents: $(awk -v a="$last_tool" -v b="$tool_rss_1000" 'BEGIN { printf "%.2f", a / b }')x"
-if [ "$window" = yes ]; then
-  eval "last_window=\$window_rss_$count"
-  echo "window peak memory, $count over 1,000 documents: $(awk -v a="$last_window" -v b="$window_rss_1000" 'BEGIN { printf "%.2f", a / b }')x"
+# The ratios need the 1,000-document figure: only for COUNT of 1,000 or more.
+if [ "$count" -ge 1000 ]; then
+  eval "last_tool=\$tool_rss_$count"
+  echo "tool peak memory, $count over 1,000 documents: $(awk -v a="$last_tool" -v b="$tool_rss_1000" 'BEGIN { printf "%.2f", a / b }')x"
+  if [ "$window" = yes ]; then
+    eval "last_window=\$window_rss_$count"
+    echo "window peak memory, $count over 1,000 documents: $(awk -v a="$last_window" -v b="$window_rss_1000" 'BEGIN { printf "%.2f", a / b }')x"
+  fi
 fi
 [ "${identical:-yes}" = yes ]

@@ -13,27 +13,15 @@
 #   --repeat N     rounds of the three runs (default 3)
 set -eu
 
-here=$(cd "$(dirname "$0")" && pwd)
-repo=$(cd "$here/../.." && pwd)
-build="$repo/build"
-corpus="${VANTRELLE_CORPUS_DIR:-$repo/../shared/corpus}/60685.pub"
+. "$(dirname "$0")/options.sh"
+corpus="$corpus_dir/60685.pub"
 count=1000
 repeat=3
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --build) build=${2:?--build needs a folder}; shift 2 ;;
-    --corpus) corpus=${2:?--corpus needs a file}; shift 2 ;;
-    --count) count=${2:?--count needs a number}; shift 2 ;;
-    --repeat) repeat=${2:?--repeat needs a number}; shift 2 ;;
-    *) echo "bench-matching.sh: unknown argument $1 (see the top of this script)" >&2; exit 2 ;;
-  esac
-done
+parse_options "build corpus count repeat" "$@"
 tool="$build/cli/vantrelle-replace"
-[ -x "$tool" ] || { echo "bench-matching.sh: $tool is missing; build it first" >&2; exit 2; }
-[ -f "$corpus" ] || { echo "bench-matching.sh: $corpus was not found; give one with --corpus FILE" >&2; exit 2; }
-for n in "$count" "$repeat"; do
-  case "$n" in *[!0-9]* | '' | 0) echo "bench-matching.sh: --count and --repeat need positive numbers" >&2; exit 2 ;; esac
-done
+[ -x "$tool" ] || { echo "$me: $tool is missing; build it first" >&2; exit 2; }
+[ -f "$corpus" ] || { echo "$me: $corpus was not found; give one with --corpus FILE" >&2; exit 2; }
+need_positive count repeat
 
 work=$(mktemp -d /tmp/vantrelle-matching-XXXXXX)
 trap 'rm -rf "$work"' EXIT

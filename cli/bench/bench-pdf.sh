@@ -15,29 +15,16 @@
 # Needs LibreOffice (package libreoffice-draw).
 set -eu
 
-here=$(cd "$(dirname "$0")" && pwd)
-repo=$(cd "$here/../.." && pwd)
-build="$repo/build"
-corpus="${VANTRELLE_CORPUS_DIR:-$repo/../shared/corpus}"
+. "$(dirname "$0")/options.sh"
+corpus="$corpus_dir"
 count=50
 jobs=2
 repeat=1
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --build) build=${2:?--build needs a folder}; shift 2 ;;
-    --corpus) corpus=${2:?--corpus needs a folder}; shift 2 ;;
-    --count) count=${2:?--count needs a number}; shift 2 ;;
-    --jobs) jobs=${2:?--jobs needs a number}; shift 2 ;;
-    --repeat) repeat=${2:?--repeat needs a number}; shift 2 ;;
-    *) echo "bench-pdf.sh: unknown argument $1 (see the top of this script)" >&2; exit 2 ;;
-  esac
-done
+parse_options "build corpus count jobs repeat" "$@"
 tool="$build/cli/vantrelle-replace"
-[ -x "$tool" ] || { echo "bench-pdf.sh: $tool is missing; build it and give the build with --build DIR" >&2; exit 2; }
-command -v soffice >/dev/null || { echo "bench-pdf.sh: soffice is missing (apt-get install libreoffice-draw)" >&2; exit 2; }
-for n in "$count" "$jobs" "$repeat"; do
-  case "$n" in *[!0-9]* | '' | 0) echo "bench-pdf.sh: --count, --jobs and --repeat need positive numbers" >&2; exit 2 ;; esac
-done
+[ -x "$tool" ] || { echo "$me: $tool is missing; build it and give the build with --build DIR" >&2; exit 2; }
+command -v soffice >/dev/null || { echo "$me: soffice is missing (apt-get install libreoffice-draw)" >&2; exit 2; }
+need_positive count jobs repeat
 
 work=$(mktemp -d /tmp/vantrelle-pdf-bench-XXXXXX)
 trap 'rm -rf "$work"' EXIT

@@ -8,24 +8,15 @@
 # Usage: interrupt-batch.sh [--build DIR] [--corpus FILE] [--count N] [--times N]
 set -eu
 
-here=$(cd "$(dirname "$0")" && pwd)
-repo=$(cd "$here/../.." && pwd)
-build="$repo/build"
-corpus="${VANTRELLE_CORPUS_DIR:-$repo/../shared/corpus}/Sample.pub"
+. "$(dirname "$0")/options.sh"
+corpus="$corpus_dir/Sample.pub"
 count=3000
 times=10
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --build) build=${2:?}; shift 2 ;;
-    --corpus) corpus=${2:?}; shift 2 ;;
-    --count) count=${2:?}; shift 2 ;;
-    --times) times=${2:?}; shift 2 ;;
-    *) echo "interrupt-batch.sh: unknown argument $1 (see the top of this script)" >&2; exit 2 ;;
-  esac
-done
+parse_options "build corpus count times" "$@"
+need_positive count times
 tool="$build/cli/vantrelle-replace"
-[ -x "$tool" ] || { echo "interrupt-batch.sh: $tool is missing" >&2; exit 2; }
-[ -f "$corpus" ] || { echo "interrupt-batch.sh: $corpus was not found" >&2; exit 2; }
+[ -x "$tool" ] || { echo "$me: $tool is missing" >&2; exit 2; }
+[ -f "$corpus" ] || { echo "$me: $corpus was not found" >&2; exit 2; }
 
 work=$(mktemp -d /tmp/vantrelle-interrupt-XXXXXX)
 trap 'rm -rf "$work"' EXIT
