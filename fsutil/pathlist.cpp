@@ -212,9 +212,10 @@ bool PathList::operator==(const PathList &other) const
 {
     if (size() != other.size())
         return false;
-    for (qsizetype b = 0; b < m_blocks.size() && b < other.m_blocks.size(); ++b)
-        if (decode(m_blocks[b]) != decode(other.m_blocks[b]))
-            return toStringList() == other.toStringList();
+    // Block by block, however each list happens to be cut into blocks.
+    for (auto a = begin(), b = other.begin(); a != end(); ++a, ++b)
+        if (*a != *b)
+            return false;
     return true;
 }
 

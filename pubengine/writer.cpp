@@ -154,16 +154,20 @@ Bytes stringTable(const std::vector<Bytes> &entries)
     return out;
 }
 
+// The place of value in a table of distinct values, added at the end when new.
+template <typename T>
+std::size_t indexOf(std::vector<T> &table, const T &value)
+{
+    const auto it = std::find(table.begin(), table.end(), value);
+    if (it != table.end())
+        return static_cast<std::size_t>(it - table.begin());
+    table.push_back(value);
+    return table.size() - 1;
+}
+
 class FontTable {
 public:
-    std::size_t index(const QString &name)
-    {
-        const auto it = std::find(m_names.begin(), m_names.end(), name);
-        if (it != m_names.end())
-            return static_cast<std::size_t>(it - m_names.begin());
-        m_names.push_back(name);
-        return m_names.size() - 1;
-    }
+    std::size_t index(const QString &name) { return indexOf(m_names, name); }
     Bytes chunk() const
     {
         std::vector<Bytes> entries;
@@ -183,14 +187,7 @@ private:
 
 class Palette {
 public:
-    std::size_t index(std::uint32_t rgb)
-    {
-        const auto it = std::find(m_colours.begin(), m_colours.end(), rgb);
-        if (it != m_colours.end())
-            return static_cast<std::size_t>(it - m_colours.begin());
-        m_colours.push_back(rgb);
-        return m_colours.size() - 1;
-    }
+    std::size_t index(std::uint32_t rgb) { return indexOf(m_colours, rgb); }
     Bytes chunk() const
     {
         Bytes out;
