@@ -26,7 +26,17 @@ bool OutputIsSource(const QString &source, const QString &output, QChar sep)
 {
     if (CollapseBackslashes(source, sep) == output)
         return true;
-    return sep == kSeparator && SameFile(source, output);
+    if (sep != kSeparator || GetFileNameOfPath(source, sep) != GetFileNameOfPath(output, sep))
+        return false;
+    // Two folders are one spelling of a place only if they are one folder;
+    // asking that first spares the real-path lookup for every result written
+    // elsewhere.
+    const QString sourceFolder = GetFolderOfPath(source, sep);
+    const QString outputFolder = GetFolderOfPath(output, sep);
+    if (!SameFile(sourceFolder, outputFolder))
+        return false;
+    return QFileInfo(sourceFolder).canonicalFilePath() ==
+           QFileInfo(outputFolder).canonicalFilePath();
 }
 
 QString ReplacedOutputName(const QString &output, const QString &source, QChar sep)
@@ -132,8 +142,14 @@ std::optional<qsizetype> RunSources::documentAt(const QString &path) const
                         [&](qsizetype i) { return FileIdOf(m_documents.at(i)) == id; });
 }
 
-QString replacesDocumentNotice(const QString &source, const QString &document)
+QString replacesDocumentNotice(const QString &source, const QString &output,
+                               const QString &document)
 {
+    if (document == source || SameFile(document, source))
+        return QStringLiteral("The result of %1 would replace %2, which is the same file as the "
+                              "document itself, reached by another path (a link or a mount). "
+                              "%1 was not processed, so that it is not lost.")
+            .arg(source, output);
     return QStringLiteral("The result of %1 would replace %2, which is a document in the list. "
                           "%1 was not processed.")
         .arg(source, document);
@@ -187,7 +203,7 @@ QString OutputRefusal::text(const RunSources &sources, qsizetype i, const QStrin
     const QString source = sources.document(i);
     const QString document = sources.document(other);
     return earlierResult ? replacesResultNotice(source, output, document)
-                         : replacesDocumentNotice(source, document);
+                         : replacesDocumentNotice(source, output, document);
 }
 
 QHash<qsizetype, OutputRefusal> refusedOutputs(const RunSources &sources,

@@ -21,9 +21,12 @@ namespace vantrelle {
 // before the doubled separators are collapsed.
 QString JoinOutput(const QString &folder, const QString &source, QChar sep);
 
-// True when writing to output would write to the source itself: the same
-// text, or another name of the same file (a link, a bind mount, another
-// letter case on a file system that ignores it, "./", doubled separators).
+// True when output spells the source's own path: the same text once doubled
+// separators are collapsed, or the same real path once links, "./" and ".."
+// are resolved. The naming rule asks this; a name that reaches the source
+// some other way (a bind mount, another letter case on a file system that
+// ignores it, a hard link) is caught by file identity before anything is
+// deleted, and that document is skipped.
 bool OutputIsSource(const QString &source, const QString &output, QChar sep);
 
 // The sibling name used when the output would be the source: the suffix goes
@@ -100,8 +103,10 @@ private:
     mutable HashedIndexes m_files; // by file identity
 };
 
-// "The result of a.pub would replace b.pub, which is a document in the list. …"
-QString replacesDocumentNotice(const QString &source, const QString &document);
+// "The result of a.pub would replace b.pub, which is a document in the list. …",
+// or, where output is the source itself under another path, says so.
+QString replacesDocumentNotice(const QString &source, const QString &output,
+                               const QString &document);
 // "The result of b.pub would replace out/a.pub, the result of a.pub written in this run. …"
 QString replacesResultNotice(const QString &source, const QString &output,
                              const QString &earlierSource);

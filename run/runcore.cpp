@@ -214,7 +214,8 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
     // since the plan.
     if (!refusal && output.sources) {
         if (const std::optional<qsizetype> document = output.sources->documentAt(output.path))
-            refusal = replacesDocumentNotice(source, output.sources->document(*document));
+            refusal =
+                replacesDocumentNotice(source, output.path, output.sources->document(*document));
     }
     if (refusal) {
         result.outcome = Outcome::Skipped;
