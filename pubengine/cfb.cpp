@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace vantrelle::pubengine::cfb {
@@ -13,6 +14,10 @@ namespace {
 constexpr std::uint8_t kSignature[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
 constexpr std::uint32_t kEndOfChain = 0xFFFFFFFE;
 constexpr std::uint32_t kNoStream = 0xFFFFFFFF;
+constexpr std::uint32_t kFreeSector = 0xFFFFFFFF;
+constexpr std::uint32_t kFatSector = 0xFFFFFFFD;
+constexpr std::uint32_t kDifatSector = 0xFFFFFFFC;
+constexpr std::uint32_t kMiniCutoff = 4096;
 constexpr std::size_t kEntrySize = 128;
 constexpr std::size_t kHeaderDifat = 109;
 constexpr std::size_t kMiniSector = 64;
@@ -48,13 +53,16 @@ struct Reader {
 
     std::size_t offsetOf(std::uint32_t sector) const { return (std::size_t(sector) + 1) << shift; }
 
-    // The sectors of a chain; each must be in the file, and the chain must
-    // end without looping.
+    // The sectors of a chain, at most limit of them; each must be in the
+    // file, and the chain must end without looping. What lies past the
+    // sectors a stream's size needs is never read, so a damaged tail there
+    // costs nothing.
     std::vector<std::uint32_t> chain(std::uint32_t start, const std::vector<std::uint32_t> &table,
-                                     std::size_t available, const char *what) const
+                                     std::size_t available, const char *what,
+                                     std::uint64_t limit = UINT64_MAX) const
     {
         std::vector<std::uint32_t> out;
-        while (start != kEndOfChain) {
+        while (start != kEndOfChain && out.size() < limit) {
             if (start >= table.size() || start >= available)
                 damaged(std::string(what) + " runs past the end of the file; it was probably "
                                             "cut short while being copied or saved");
@@ -109,15 +117,15 @@ std::string visibleName(const std::array<std::uint8_t, 128> &raw)
 
 // The order the format keeps a storage's entries in: shorter names first,
 // then unit by unit, upper-cased.
-bool nameLess(const Entry &a, const Entry &b)
+bool nameLess(const std::array<std::uint8_t, 128> &a, const std::array<std::uint8_t, 128> &b)
 {
-    const std::uint16_t la = readU16(a.raw, kNameLength);
-    const std::uint16_t lb = readU16(b.raw, kNameLength);
+    const std::uint16_t la = readU16(a, kNameLength);
+    const std::uint16_t lb = readU16(b, kNameLength);
     if (la != lb)
         return la < lb;
     for (std::size_t i = 0; i + 1 < std::min<std::size_t>(la, 64); i += 2) {
-        const char16_t ua = QChar(char16_t(readU16(a.raw, i))).toUpper().unicode();
-        const char16_t ub = QChar(char16_t(readU16(b.raw, i))).toUpper().unicode();
+        const char16_t ua = QChar(char16_t(readU16(a, i))).toUpper().unicode();
+        const char16_t ub = QChar(char16_t(readU16(b, i))).toUpper().unicode();
         if (ua != ub)
             return ua < ub;
     }
@@ -237,6 +245,8 @@ Directory read(ByteView file)
             if (e.raw[kType] != kTypeStorage && e.raw[kType] != kTypeStream)
                 damaged("its directory holds an entry of an unknown kind");
             e.storage = e.raw[kType] == kTypeStorage;
+            if (!e.storage && entryU32(e, kChild) != kNoStream)
+                damaged("one of its parts is listed as holding others");
             e.name = visibleName(e.raw);
             at = entryU32(e, kRight);
             dir.entries[parent].children.push_back(dir.entries.size());
@@ -250,7 +260,8 @@ Directory read(ByteView file)
     Entry &rootEntry = dir.entries.front();
     const std::uint64_t miniSize = entryU32(rootEntry, kSize);
     const std::vector<std::uint32_t> miniSectors =
-        r.chain(entryU32(rootEntry, kStart), r.fat, r.present, "its store of small parts");
+        r.chain(entryU32(rootEntry, kStart), r.fat, r.present, "its store of small parts",
+                (miniSize + r.sectorSize - 1) / r.sectorSize);
     if (miniSectors.size() * r.sectorSize < miniSize)
         damaged("its store of small parts is shorter than declared");
     const std::size_t miniPresent = static_cast<std::size_t>(miniSize / kMiniSector);
@@ -259,6 +270,7 @@ Directory read(ByteView file)
     if (miniFatStart != kEndOfChain && miniFatStart != kNoStream)
         miniFat =
             r.table(r.gather(r.chain(miniFatStart, r.fat, r.present, "its table of small parts")));
+    Bytes miniStream;
     std::uint64_t total = 0;
     for (std::size_t i = 1; i < dir.entries.size(); ++i) {
         Entry &e = dir.entries[i];
@@ -275,51 +287,27 @@ Directory read(ByteView file)
             continue;
         const std::string what = "its part \"" + e.name + "\"";
         const bool small = e.size < cutoff;
+        const std::size_t unit = small ? kMiniSector : r.sectorSize;
+        const std::uint64_t needed = (e.size + unit - 1) / unit;
         const std::vector<std::uint32_t> sectors =
-            small ? r.chain(entryU32(e, kStart), miniFat, miniPresent, what.c_str())
-                  : r.chain(entryU32(e, kStart), r.fat, r.present, what.c_str());
-        if (sectors.size() * (small ? kMiniSector : r.sectorSize) < e.size)
+            small ? r.chain(entryU32(e, kStart), miniFat, miniPresent, what.c_str(), needed)
+                  : r.chain(entryU32(e, kStart), r.fat, r.present, what.c_str(), needed);
+        if (sectors.size() * unit < e.size)
             damaged(what + " is shorter than declared; the file was probably cut short");
+        if (small) {
+            if (miniStream.empty())
+                miniStream = r.gather(miniSectors);
+            e.data.reserve(sectors.size() * kMiniSector);
+            for (std::uint32_t s : sectors) {
+                const auto from = miniStream.begin() + std::ptrdiff_t(s * kMiniSector);
+                e.data.insert(e.data.end(), from, from + kMiniSector);
+            }
+        } else {
+            e.data = r.gather(sectors);
+        }
+        e.data.resize(static_cast<std::size_t>(e.size));
     }
     return dir;
-}
-
-void restoreEntries(Bytes &written, const Directory &source)
-{
-    Directory out = read(written);
-    std::vector<std::pair<std::size_t, std::size_t>> pairs;
-    matchTrees(
-        source, out, 0, 0, [](const Entry &a, const Entry &b) { return a.name == b.name; }, pairs);
-    for (const auto &[s, o] : pairs) {
-        Entry &e = out.entries[o];
-        const auto &from = source.entries[s].raw;
-        std::copy(from.begin(), from.begin() + kType, e.raw.begin());
-        std::copy(from.begin() + kClassId, from.begin() + kTimesEnd, e.raw.begin() + kClassId);
-    }
-    auto setU32 = [](Entry &e, std::size_t at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            e.raw[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-    };
-    // Each storage's entries as a chain in name order, the way libgsf links them.
-    for (Entry &parent : out.entries) {
-        if (!parent.storage)
-            continue;
-        std::vector<std::size_t> kids = parent.children;
-        std::stable_sort(kids.begin(), kids.end(), [&](std::size_t a, std::size_t b) {
-            return nameLess(out.entries[a], out.entries[b]);
-        });
-        setU32(parent, kChild, kids.empty() ? kNoStream : out.entrySlots[kids.front()]);
-        for (std::size_t i = 0; i < kids.size(); ++i) {
-            Entry &e = out.entries[kids[i]];
-            setU32(e, kLeft, kNoStream);
-            setU32(e, kRight, i + 1 < kids.size() ? out.entrySlots[kids[i + 1]] : kNoStream);
-            e.raw[kColour] = kBlack;
-        }
-    }
-    for (std::size_t i = 0; i < out.entries.size(); ++i)
-        std::copy(out.entries[i].raw.begin(), out.entries[i].raw.end(),
-                  written.begin() +
-                      static_cast<std::ptrdiff_t>(out.slotOffsets[out.entrySlots[i]]));
 }
 
 std::vector<std::string> entryDifferences(const Directory &a, const Directory &b)
@@ -339,6 +327,223 @@ std::vector<std::string> entryDifferences(const Directory &a, const Directory &b
             out.push_back(a.entries[x].name);
     }
     return out;
+}
+
+void setName(std::array<std::uint8_t, 128> &raw, const std::u16string &name)
+{
+    if (name.size() > 31)
+        throw Failure("the part name \"" + QString::fromStdU16String(name).toStdString() +
+                      "\" is too long for a compound file");
+    std::fill_n(raw.begin(), kNameLength + 2, 0);
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        raw[2 * i] = static_cast<std::uint8_t>(name[i]);
+        raw[2 * i + 1] = static_cast<std::uint8_t>(name[i] >> 8);
+    }
+    const auto length = static_cast<std::uint16_t>(2 * (name.size() + 1));
+    raw[kNameLength] = static_cast<std::uint8_t>(length);
+    raw[kNameLength + 1] = static_cast<std::uint8_t>(length >> 8);
+}
+
+namespace {
+
+// One version 3 file: a header, then the directory, the table of small
+// parts, the store of small parts, each large stream, the allocation table
+// and its extension, each run of sectors in one piece.
+class Layout {
+public:
+    explicit Layout(const Node &root)
+    {
+        m_nodes.push_back(&root);
+        for (std::size_t i = 0; i < m_nodes.size(); ++i) {
+            const Node &node = *m_nodes[i];
+            if (!node.storage)
+                continue;
+            std::vector<const Node *> kids;
+            for (const Node &c : node.children)
+                kids.push_back(&c);
+            std::stable_sort(kids.begin(), kids.end(), [](const Node *a, const Node *b) {
+                return nameLess(a->raw, b->raw);
+            });
+            for (std::size_t k = 1; k < kids.size(); ++k)
+                if (!nameLess(kids[k - 1]->raw, kids[k]->raw))
+                    throw Failure("two parts of one folder have the same name");
+            m_firstKid.resize(m_nodes.size(), kNoStream);
+            m_right.resize(m_nodes.size(), kNoStream);
+            for (const Node *k : kids) {
+                const auto slot = static_cast<std::uint32_t>(m_nodes.size());
+                if (m_firstKid[i] == kNoStream)
+                    m_firstKid[i] = slot;
+                else
+                    m_right.back() = slot;
+                m_nodes.push_back(k);
+                m_right.push_back(kNoStream);
+            }
+        }
+        m_firstKid.resize(m_nodes.size(), kNoStream);
+        m_right.resize(m_nodes.size(), kNoStream);
+        if (m_nodes.size() >= kNoStream / 2)
+            throw Failure("the compound file would hold too many parts");
+    }
+
+    Bytes write() const
+    {
+        // Where each stream's data goes: the store of small parts by 64-byte
+        // sectors, or sectors of its own.
+        std::vector<std::uint32_t> start(m_nodes.size(), kEndOfChain);
+        std::uint64_t miniSectors = 0;
+        std::uint64_t bigSectors = 0;
+        for (std::size_t i = 1; i < m_nodes.size(); ++i) {
+            const std::size_t size = m_nodes[i]->data.size();
+            if (m_nodes[i]->storage || size == 0)
+                continue;
+            if (size > 0xFFFFFFFFu)
+                throw Failure("a part is too large for a compound file");
+            if (size < kMiniCutoff) {
+                start[i] = static_cast<std::uint32_t>(miniSectors);
+                miniSectors += (size + kMiniSector - 1) / kMiniSector;
+            } else {
+                bigSectors += (size + kSector - 1) / kSector;
+            }
+        }
+        const std::uint64_t dirSectors = (m_nodes.size() + 3) / 4;
+        const std::uint64_t miniFatSectors = (miniSectors + 127) / 128;
+        const std::uint64_t miniStreamSectors = (miniSectors * kMiniSector + kSector - 1) / kSector;
+        const std::uint64_t content = dirSectors + miniFatSectors + miniStreamSectors + bigSectors;
+        // The allocation table covers itself and its extension too.
+        std::uint64_t fatSectors = 0;
+        std::uint64_t difatSectors = 0;
+        while (fatSectors * 128 < content + fatSectors + difatSectors) {
+            ++fatSectors;
+            difatSectors = fatSectors > kHeaderDifat ? (fatSectors - kHeaderDifat + 126) / 127 : 0;
+        }
+        const std::uint64_t total = content + fatSectors + difatSectors;
+        if (total >= kDifatSector)
+            throw Failure("the compound file would be too large");
+
+        Bytes out((total + 1) * kSector, 0);
+        std::vector<std::uint32_t> fat(fatSectors * 128, kFreeSector);
+        std::uint32_t next = 0;
+        const auto chain = [&](std::uint64_t count) {
+            const std::uint32_t first = count ? next : kEndOfChain;
+            for (std::uint64_t k = 0; k < count; ++k, ++next)
+                fat[next] = k + 1 < count ? next + 1 : kEndOfChain;
+            return first;
+        };
+        const std::uint32_t dirStart = chain(dirSectors);
+        const std::uint32_t miniFatStart = chain(miniFatSectors);
+        const std::uint32_t miniStreamStart = chain(miniStreamSectors);
+        for (std::size_t i = 1; i < m_nodes.size(); ++i) {
+            const std::size_t size = m_nodes[i]->data.size();
+            if (!m_nodes[i]->storage && size >= kMiniCutoff) {
+                start[i] = chain((size + kSector - 1) / kSector);
+                std::copy(m_nodes[i]->data.begin(), m_nodes[i]->data.end(),
+                          out.begin() + std::ptrdiff_t(offsetOf(start[i])));
+            } else if (!m_nodes[i]->storage && size > 0) {
+                std::copy(m_nodes[i]->data.begin(), m_nodes[i]->data.end(),
+                          out.begin() + std::ptrdiff_t(offsetOf(miniStreamStart) +
+                                                       start[i] * kMiniSector));
+            }
+        }
+        const std::uint32_t fatStart = next;
+        for (std::uint64_t k = 0; k < fatSectors; ++k)
+            fat[next++] = kFatSector;
+        const std::uint32_t difatStart = difatSectors ? next : kEndOfChain;
+        for (std::uint64_t k = 0; k < difatSectors; ++k)
+            fat[next++] = kDifatSector;
+
+        // The table of small parts.
+        std::vector<std::uint32_t> miniFat(miniFatSectors * 128, kFreeSector);
+        for (std::size_t i = 1; i < m_nodes.size(); ++i) {
+            const std::size_t size = m_nodes[i]->data.size();
+            if (m_nodes[i]->storage || size == 0 || size >= kMiniCutoff)
+                continue;
+            const std::size_t count = (size + kMiniSector - 1) / kMiniSector;
+            for (std::size_t k = 0; k < count; ++k)
+                miniFat[start[i] + k] = k + 1 < count ? start[i] + k + 1 : kEndOfChain;
+        }
+        putTable(out, miniFatStart, miniFat);
+        putTable(out, fatStart, fat);
+
+        // The directory; unused slots say they hold nothing.
+        for (std::size_t slot = 0; slot < dirSectors * 4; ++slot) {
+            const std::size_t at = offsetOf(dirStart) + slot * kEntrySize;
+            if (slot >= m_nodes.size()) {
+                for (std::size_t f : {kLeft, kRight, kChild})
+                    writeU32(out, at + f, kNoStream);
+                continue;
+            }
+            const Node &node = *m_nodes[slot];
+            std::copy(node.raw.begin(), node.raw.begin() + kType, out.begin() + std::ptrdiff_t(at));
+            std::copy(node.raw.begin() + kClassId, node.raw.begin() + kTimesEnd,
+                      out.begin() + std::ptrdiff_t(at + kClassId));
+            out[at + kType] = slot == 0 ? kTypeRoot : node.storage ? kTypeStorage : kTypeStream;
+            out[at + kColour] = kBlack;
+            // Siblings as a chain to the right in name order, each black, as
+            // libgsf and the publishing program's files have them.
+            writeU32(out, at + kLeft, kNoStream);
+            writeU32(out, at + kRight, m_right[slot]);
+            writeU32(out, at + kChild, m_firstKid[slot]);
+            if (slot == 0) {
+                writeU32(out, at + kStart, miniSectors ? miniStreamStart : kEndOfChain);
+                writeU32(out, at + kSize, static_cast<std::uint32_t>(miniSectors * kMiniSector));
+            } else if (!node.storage) {
+                writeU32(out, at + kStart, start[slot]);
+                writeU32(out, at + kSize, static_cast<std::uint32_t>(node.data.size()));
+            }
+        }
+
+        // The header and the allocation table's own sectors.
+        std::copy(std::begin(kSignature), std::end(kSignature), out.begin());
+        writeU16(out, 0x18, 0x003E);
+        writeU16(out, 0x1A, 3);
+        writeU16(out, 0x1C, 0xFFFE);
+        writeU16(out, 0x1E, 9);
+        writeU16(out, 0x20, 6);
+        writeU32(out, 0x2C, static_cast<std::uint32_t>(fatSectors));
+        writeU32(out, 0x30, dirStart);
+        writeU32(out, 0x38, kMiniCutoff);
+        writeU32(out, 0x3C, miniFatStart);
+        writeU32(out, 0x40, static_cast<std::uint32_t>(miniFatSectors));
+        writeU32(out, 0x44, difatStart);
+        writeU32(out, 0x48, static_cast<std::uint32_t>(difatSectors));
+        for (std::size_t k = 0; k < kHeaderDifat; ++k)
+            writeU32(out, 0x4C + 4 * k,
+                     k < fatSectors ? fatStart + static_cast<std::uint32_t>(k) : kFreeSector);
+        for (std::uint64_t d = 0; d < difatSectors; ++d) {
+            const std::size_t at = offsetOf(difatStart + static_cast<std::uint32_t>(d));
+            for (std::size_t k = 0; k < 127; ++k) {
+                const std::uint64_t fatIndex = kHeaderDifat + d * 127 + k;
+                writeU32(out, at + 4 * k,
+                         fatIndex < fatSectors ? fatStart + static_cast<std::uint32_t>(fatIndex)
+                                               : kFreeSector);
+            }
+            writeU32(out, at + 4 * 127,
+                     d + 1 < difatSectors ? difatStart + static_cast<std::uint32_t>(d + 1)
+                                          : kEndOfChain);
+        }
+        return out;
+    }
+
+private:
+    static constexpr std::size_t kSector = 512;
+    static std::size_t offsetOf(std::uint32_t sector) { return (std::size_t(sector) + 1) * kSector; }
+    static void putTable(Bytes &out, std::uint32_t first, const std::vector<std::uint32_t> &table)
+    {
+        for (std::size_t k = 0; k < table.size(); ++k)
+            writeU32(out, offsetOf(first + static_cast<std::uint32_t>(k / 128)) + 4 * (k % 128),
+                     table[k]);
+    }
+
+    std::vector<const Node *> m_nodes; // by directory slot, a storage before its kids
+    std::vector<std::uint32_t> m_firstKid; // by slot: its first kid in name order
+    std::vector<std::uint32_t> m_right;    // by slot: its next sibling in name order
+};
+
+} // namespace
+
+Bytes write(const Node &root)
+{
+    return Layout(root).write();
 }
 
 } // namespace vantrelle::pubengine::cfb

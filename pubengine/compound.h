@@ -1,10 +1,9 @@
 #pragma once
-// A compound file (the container of a publication) read from memory through
-// libgsf. Opening reads every stream in full and refuses a file that libgsf
-// complains about or whose directory lists more than libgsf could read, so
-// that nothing of the source can go missing unnoticed. The engine only ever
-// replaces a few streams: rewrite() copies every other stream byte for byte and
-// keeps every entry's stored name, class id, state bits and times.
+// A compound file (the container of a publication) read from memory. Opening
+// reads every stream in full and refuses a file whose directory or chains are
+// damaged, so that nothing of the source can go missing unnoticed. The engine
+// only ever replaces a few streams: rewrite() copies every other stream byte
+// for byte and keeps every entry's stored name, class id, state bits and times.
 #include "pubengine/bytes.h"
 
 #include <QByteArray>

@@ -1,12 +1,9 @@
 #include "pubengine/writer.h"
 
 #include "pubengine/bytes.h"
+#include "pubengine/cfb.h"
 #include "pubengine/publication.h"
 
-#include <gsf/gsf-outfile-msole.h>
-#include <gsf/gsf-outfile.h>
-#include <gsf/gsf-output-memory.h>
-#include <gsf/gsf-utils.h>
 
 #include <QDateTime>
 #include <QSaveFile>
@@ -870,69 +867,31 @@ struct Node {
     std::vector<Node> children;
 };
 
-struct Unref {
-    void operator()(gpointer p) const
-    {
-        if (p)
-            g_object_unref(p);
-    }
-};
-template <typename T> using GPtr = std::unique_ptr<T, Unref>;
-
-void writeNode(const Node &node, GsfOutfile *out)
+cfb::Node cfbNode(const Node &node)
 {
-    for (const Node &c : node.children) {
-        GPtr<GsfOutput> child(gsf_outfile_new_child(out, c.name.c_str(), c.storage));
-        if (!child)
-            refuse(QStringLiteral("the compound file cannot be built"));
-        if (c.clsid)
-            gsf_outfile_msole_set_class_id(GSF_OUTFILE_MSOLE(child.get()), c.clsid->data());
-        if (c.storage)
-            writeNode(c, GSF_OUTFILE(child.get()));
-        else if (!c.data.empty() && !gsf_output_write(child.get(), c.data.size(), c.data.data()))
-            refuse(QStringLiteral("the compound file cannot be built"));
-        if (!gsf_output_close(child.get()))
-            refuse(QStringLiteral("the compound file cannot be built"));
-    }
+    cfb::Node out;
+    cfb::setName(out.raw, QString::fromStdString(node.name).toStdU16String());
+    if (node.clsid)
+        std::copy(node.clsid->begin(), node.clsid->end(), out.raw.begin() + 0x50);
+    out.storage = node.storage;
+    out.data = node.data;
+    for (const Node &c : node.children)
+        out.children.push_back(cfbNode(c));
+    return out;
 }
 
-// The root's modification time is the publication's date for readers;
-// libgsf leaves it empty. A storage's creation time stays empty, as the
-// compound-file format asks of the root.
-void setRootModified(QByteArray &file, std::uint64_t time)
-{
-    Bytes b(file.begin(), file.end());
-    const std::uint32_t sectorSize = 1u << readU16(b, 0x1E);
-    const std::size_t root = (std::size_t(readU32(b, 0x30)) + 1) * sectorSize;
-    writeU32(b, root + 0x6C, static_cast<std::uint32_t>(time));
-    writeU32(b, root + 0x70, static_cast<std::uint32_t>(time >> 32));
-    std::copy(b.begin(), b.end(), file.begin());
-}
-
+// The root's modification time is the publication's date for readers. A
+// storage's creation time stays empty, as the compound-file format asks of
+// the root.
 QByteArray compoundFile(const Node &root, std::uint64_t modified)
 {
-    static const bool initialised = [] {
-        gsf_init();
-        return true;
-    }();
-    (void)initialised;
-    GPtr<GsfOutput> sink(gsf_output_memory_new());
-    GPtr<GsfOutfile> out(gsf_outfile_msole_new(sink.get()));
-    if (!sink || !out)
-        refuse(QStringLiteral("the compound file cannot be built"));
-    gsf_outfile_msole_set_class_id(GSF_OUTFILE_MSOLE(out.get()), root.clsid->data());
-    writeNode(root, out.get());
-    if (!gsf_output_close(GSF_OUTPUT(out.get())))
-        refuse(QStringLiteral("the compound file cannot be built"));
-    if (!gsf_output_is_closed(sink.get()))
-        gsf_output_close(sink.get());
-    const guint8 *bytes = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get()));
-    const gsf_off_t size = gsf_output_size(sink.get());
-    if (!bytes || size <= 0)
-        refuse(QStringLiteral("the compound file cannot be built"));
-    QByteArray file(reinterpret_cast<const char *>(bytes), static_cast<qsizetype>(size));
-    setRootModified(file, modified);
-    return file;
+    cfb::Node top = cfbNode(root);
+    cfb::setName(top.raw, u"Root Entry");
+    for (int i = 0; i < 8; ++i)
+        top.raw[0x6C + i] = static_cast<std::uint8_t>(modified >> (8 * i));
+    const Bytes file = cfb::write(top);
+    return QByteArray(reinterpret_cast<const char *>(file.data()),
+                      static_cast<qsizetype>(file.size()));
 }
 
 // ---- from the model ----

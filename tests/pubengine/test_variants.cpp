@@ -191,7 +191,7 @@ TEST(Variants, refusalsSayWhatIsWrong)
     const QByteArray sample = readFile(corpusFile(QStringLiteral("Sample.pub")));
     QByteArray old = sample;
     patchEntry(old, "Quill", [](RawEntry &raw) { raw[8] = 'x'; });
-    // libgsf only warns about a stream with children, and reads on.
+    // A stream listed as holding other parts.
     QByteArray warned = sample;
     patchEntry(warned, "Envelope", [](RawEntry &raw) { raw[0x4C] = 1; });
     const struct {
@@ -211,7 +211,7 @@ TEST(Variants, refusalsSayWhatIsWrong)
     }
 }
 
-TEST(Variants, libgsfWarningsCountOnlyForTheOpenOnTheirThread)
+TEST(Variants, damageCountsOnlyForTheOpenOfTheDamagedFile)
 {
     REQUIRE_CORPUS();
     const QByteArray sample = readFile(corpusFile(QStringLiteral("Sample.pub")));
