@@ -222,10 +222,10 @@ const QList<OptionInfo> &options()
          QStringLiteral("Each result beside its source, named NAME_replaced.pub.")},
         {QStringLiteral("match-case"), {}, {}, OptionGroup::Other, false,
          QStringLiteral("Match letter case.")},
-        {QStringLiteral("whole-word"), {}, {}, OptionGroup::Other, true,
+        {QStringLiteral("whole-word"), {}, {}, OptionGroup::Other, false,
          QStringLiteral("Match whole words only, by Unicode's word boundaries: \"the\" no "
                         "longer finds \"other\" or \"anthem\".")},
-        {QStringLiteral("regex"), {}, {}, OptionGroup::Other, true,
+        {QStringLiteral("regex"), {}, {}, OptionGroup::Other, false,
          QStringLiteral("Read each FIND as a regular expression (Perl-like, PCRE2) and each "
                         "REPLACE with $0 (the match), $1 to $9 (its groups) and $$ (a dollar "
                         "sign). A match stays inside a line; ^ and $ are a line's start and end. "

@@ -431,8 +431,8 @@ public:
 
 } // namespace
 
-int runOneFile(bool matchCase, bool inLinks, bool inProperties, const QString &source,
-               const QString &output, const QStringList &pairs)
+int runOneFile(const MatchOptions &matching, bool inLinks, bool inProperties,
+               const QString &source, const QString &output, const QStringList &pairs)
 {
     RunRequest request;
     request.documents = {source};
@@ -442,7 +442,9 @@ int runOneFile(bool matchCase, bool inLinks, bool inProperties, const QString &s
         request.findList << pairs[i];
         request.replaceList << pairs[i + 1];
     }
-    request.matchCase = matchCase ? kMatchCaseTicked : 0;
+    request.matchCase = matching.matchCase ? kMatchCaseTicked : 0;
+    request.wholeWord = matching.wholeWord;
+    request.regex = matching.regex;
     request.inLinks = inLinks;
     request.inProperties = inProperties;
     automation::Registry registry;

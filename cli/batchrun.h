@@ -16,10 +16,10 @@ std::optional<int> runBatchIfAsked(int argc, char **argv);
 int runBatch(const BatchOptions &options);
 
 // The one-file form: SOURCE edited into OUTPUT with the pairs (FIND, REPLACE,
-// ...) through the same run as the batch form, also in link addresses and
-// document properties when asked; prints each pair's counts. Returns the
-// exit status.
-int runOneFile(bool matchCase, bool inLinks, bool inProperties, const QString &source,
-               const QString &output, const QStringList &pairs);
+// ...) through the same run as the batch form, matched as asked, also in
+// link addresses and document properties when asked; prints each pair's
+// counts. Returns the exit status.
+int runOneFile(const MatchOptions &matching, bool inLinks, bool inProperties,
+               const QString &source, const QString &output, const QStringList &pairs);
 
 } // namespace vantrelle::cli

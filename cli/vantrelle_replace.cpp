@@ -30,12 +30,14 @@ void printUtf8(std::FILE *to, const QString &text)
 int usage(std::FILE *to, int code)
 {
     printUtf8(to, QStringLiteral(
-                      "usage: vantrelle-replace [--match-case] [--in-links] [--in-properties] "
-                      "SOURCE OUTPUT\n                         FIND REPLACE [FIND REPLACE ...]\n"
+                      "usage: vantrelle-replace [--match-case] [--whole-word] [--regex] [--in-links]\n"
+                      "                         [--in-properties] SOURCE OUTPUT FIND REPLACE\n"
+                      "                         [FIND REPLACE ...]\n"
                       "       vantrelle-replace --text SOURCE\n"
                       "\n"
                       "Replaces every occurrence of each FIND by its REPLACE in the publication "
-                      "SOURCE,\npairs in order, and writes the result to OUTPUT. --text prints "
+                      "SOURCE,\npairs in order, and writes the result to OUTPUT; the options are "
+                      "those of the batch form\n(vantrelle-replace --help). --text prints "
                       "the text of every story.\nExit status: 0 done, 1 the publication could "
                       "not be read, edited as asked or written,\n2 wrong usage (also a FIND or "
                       "REPLACE a publication cannot hold).\n"));
@@ -62,8 +64,8 @@ int printText(const QString &source)
     return kOk;
 }
 
-int replace(bool matchCase, bool inLinks, bool inProperties, const QString &source,
-            const QString &output, const QStringList &pairs)
+int replace(const MatchOptions &matching, bool inLinks, bool inProperties,
+            const QString &source, const QString &output, const QStringList &pairs)
 {
     // Texts the engine would refuse are a usage error, before anything is opened.
     SetsPairs texts;
@@ -71,11 +73,12 @@ int replace(bool matchCase, bool inLinks, bool inProperties, const QString &sour
         texts.find << pairs[i];
         texts.replace << pairs[i + 1];
     }
-    if (const QString refusal = pairsRefusal(texts); !refusal.isEmpty()) {
+    if (const QString refusal = pairsRefusal(texts, {}, EmptyFind::Refused, matching);
+        !refusal.isEmpty()) {
         printUtf8(stderr, refusal + QStringLiteral(" “%1” was not written.\n").arg(output));
         return kUsage;
     }
-    return cli::runOneFile(matchCase, inLinks, inProperties, source, output, pairs);
+    return cli::runOneFile(matching, inLinks, inProperties, source, output, pairs);
 }
 
 } // namespace
@@ -91,7 +94,7 @@ int main(int argc, char **argv)
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
-    bool matchCase = false;
+    MatchOptions matching;
     bool inLinks = false;
     bool inProperties = false;
     bool text = false;
@@ -101,7 +104,11 @@ int main(int argc, char **argv)
         if (options && a == QLatin1String("--")) {
             options = false;
         } else if (options && a == QLatin1String("--match-case")) {
-            matchCase = true;
+            matching.matchCase = true;
+        } else if (options && a == QLatin1String("--whole-word")) {
+            matching.wholeWord = true;
+        } else if (options && a == QLatin1String("--regex")) {
+            matching.regex = true;
         } else if (options && a == QLatin1String("--in-links")) {
             inLinks = true;
         } else if (options && a == QLatin1String("--in-properties")) {
@@ -119,13 +126,13 @@ int main(int argc, char **argv)
     }
     try {
         if (text) {
-            if (positional.size() != 1 || matchCase || inLinks || inProperties)
+            if (positional.size() != 1 || matching != MatchOptions{} || inLinks || inProperties)
                 return usage(stderr, kUsage);
             return printText(positional[0]);
         }
         if (positional.size() < 4 || positional.size() % 2 != 0)
             return usage(stderr, kUsage);
-        return replace(matchCase, inLinks, inProperties, positional[0], positional[1],
+        return replace(matching, inLinks, inProperties, positional[0], positional[1],
                        positional.mid(2));
     } catch (const std::exception &e) {
         printUtf8(stderr, QString::fromUtf8(e.what()) + u'\n');

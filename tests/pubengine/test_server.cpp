@@ -145,6 +145,15 @@ TEST(CommandLine, replacesPrintsCountsAndUsesExitCodes)
     EXPECT_TRUE(printed.contains("leaf"));
     EXPECT_TRUE(printed.contains("\n\n")); // stories apart
 
+    // The batch form's ways of matching.
+    EXPECT_EQ(run({"--whole-word", corpusFile("Sample.pub"), out, "pag", "x"}, &printed), 0);
+    EXPECT_TRUE(printed.contains("0 replaced")) << printed.constData();
+    EXPECT_EQ(run({"--regex", "--match-case", corpusFile("Sample.pub"), out, "p(a)ge", "le$1f"},
+                  &printed),
+              0);
+    EXPECT_TRUE(printed.contains("6 replaced")) << printed.constData();
+    EXPECT_EQ(run({"--regex", corpusFile("Sample.pub"), out, "(", "x"}), 2);
+
     EXPECT_EQ(run({corpusFile("Sample.pub"), out}), 2);
     EXPECT_EQ(run({corpusFile("Sample.pub"), out, "odd"}), 2);
     EXPECT_EQ(run({"--bogus", corpusFile("Sample.pub"), out, "a", "b"}), 2);
