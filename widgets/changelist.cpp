@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -204,7 +205,9 @@ ChangesDialog::ChangesDialog(const DocumentResult &document, bool preview, QWidg
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);
     layout->addWidget(buttons);
-    resize(900, 600);
+    // Room for long contexts, but never larger than the screen it opens on.
+    const QSize room = screen()->availableGeometry().size() * 9 / 10;
+    resize(QSize(900, 600).boundedTo(room));
 }
 
 } // namespace vantrelle
