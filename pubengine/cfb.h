@@ -7,8 +7,8 @@
 //
 // Our own rather than libgsf's: in a batch run libgsf's GObject layer took
 // about a third of the engine's CPU time, and its reader looked up the local
-// time zone from disk for every directory entry (GLib 2.74), ten file-system
-// calls a publication.
+// time zone on disk for every directory entry (GLib 2.74), some twenty
+// file-system calls a publication.
 #include "pubengine/bytes.h"
 
 #include <array>
