@@ -509,15 +509,17 @@ public:
         for (std::size_t k = 0; k < kHeaderDifat; ++k)
             writeU32(out, 0x4C + 4 * k,
                      k < fatSectors ? fatStart + static_cast<std::uint32_t>(k) : kFreeSector);
+        // Each sector of the extension lists 127 more and links to the next.
+        constexpr std::size_t kPerDifat = kSector / 4 - 1;
         for (std::uint64_t d = 0; d < difatSectors; ++d) {
             const std::size_t at = offsetOf(difatStart + static_cast<std::uint32_t>(d));
-            for (std::size_t k = 0; k < 127; ++k) {
-                const std::uint64_t fatIndex = kHeaderDifat + d * 127 + k;
+            for (std::size_t k = 0; k < kPerDifat; ++k) {
+                const std::uint64_t fatIndex = kHeaderDifat + d * kPerDifat + k;
                 writeU32(out, at + 4 * k,
                          fatIndex < fatSectors ? fatStart + static_cast<std::uint32_t>(fatIndex)
                                                : kFreeSector);
             }
-            writeU32(out, at + 4 * 127,
+            writeU32(out, at + 4 * kPerDifat,
                      d + 1 < difatSectors ? difatStart + static_cast<std::uint32_t>(d + 1)
                                           : kEndOfChain);
         }
