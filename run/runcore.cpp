@@ -43,7 +43,8 @@ private:
     QStringList &m_errors;
 };
 
-// Error reports of a run, shown until the user asks for no more of them.
+// Error reports and notices of a run, each shown until the user asks for no
+// more of them: a folder of hundreds of skipped documents is one box.
 class RunDialogs final : public ForwardingDialogs {
 public:
     using ForwardingDialogs::ForwardingDialogs;
@@ -53,9 +54,16 @@ public:
             m_quiet = m_inner.runErrorReport(text);
         return m_quiet;
     }
+    bool runNotice(const QString &text) override
+    {
+        if (!m_noticesQuiet)
+            m_noticesQuiet = m_inner.runNotice(text);
+        return m_noticesQuiet;
+    }
 
 private:
     bool m_quiet = false;
+    bool m_noticesQuiet = false;
 };
 
 QString plural(qint64 n, const char *one, const char *many)
@@ -220,7 +228,7 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
     if (refusal) {
         result.outcome = Outcome::Skipped;
         result.errors << *refusal;
-        dialogs.notice(*refusal);
+        dialogs.runNotice(*refusal);
         return result;
     }
     result.output = output.path;

@@ -33,6 +33,14 @@ public:
         errorReport(text);
         return false;
     }
+    // A notice about one document during a run (a document skipped, say),
+    // with a check box "Don't show further notices during this run"; true
+    // when the user ticked it.
+    virtual bool runNotice(const QString &text)
+    {
+        notice(text);
+        return false;
+    }
     // Single-line prompt with OK and Cancel; empty on cancel.
     virtual QString inputBox(const QString &prompt, const QString &initialText) = 0;
     // Full paths of the chosen files; empty on cancel.
@@ -54,6 +62,7 @@ public:
     bool question(const QString &text, bool yes) override { return m_inner.question(text, yes); }
     void errorReport(const QString &text) override { runErrorReport(text); }
     bool runErrorReport(const QString &text) override { return m_inner.runErrorReport(text); }
+    bool runNotice(const QString &text) override { return m_inner.runNotice(text); }
     QString inputBox(const QString &p, const QString &t) override { return m_inner.inputBox(p, t); }
     QStringList openFiles(const FileDialogRequest &r) override { return m_inner.openFiles(r); }
     QString saveFile(const FileDialogRequest &r) override { return m_inner.saveFile(r); }

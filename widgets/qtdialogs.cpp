@@ -84,6 +84,16 @@ void QtDialogs::notice(const QString &text)
     box.exec();
 }
 
+bool QtDialogs::runNotice(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), displayText(text), QMessageBox::Ok,
+                    m_owner);
+    // The box takes ownership of the check box.
+    box.setCheckBox(new QCheckBox(QString::fromLatin1(kDontShowFurtherNotices)));
+    box.exec();
+    return box.checkBox()->isChecked();
+}
+
 bool QtDialogs::question(const QString &text, bool yesIsDefault)
 {
     if (isLong(text))

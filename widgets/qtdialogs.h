@@ -7,6 +7,7 @@ class QWidget;
 namespace vantrelle {
 
 inline constexpr char kDontShowFurtherErrors[] = "Don't show further errors during this run";
+inline constexpr char kDontShowFurtherNotices[] = "Don't show further notices during this run";
 
 // The Qt implementation used by the program.
 class QtDialogs : public Dialogs {
@@ -15,6 +16,7 @@ public:
     void setOwner(QWidget *owner) { m_owner = owner; }
 
     void notice(const QString &text) override;
+    bool runNotice(const QString &text) override;
     bool question(const QString &text, bool yesIsDefault) override;
     void errorReport(const QString &text) override;
     bool runErrorReport(const QString &text) override;

@@ -286,6 +286,15 @@ TEST_F(RunFixture, NeverWritesOverAListedDocumentOrAnEarlierResult)
     EXPECT_TRUE(notices[1].contains(path("z/b.pub")) && notices[1].contains(path("out/b.pub")));
     EXPECT_EQ(notices[2], kDone);
     EXPECT_EQ(test::readFile(path("out/b.pub")), "listed");
+
+    // Ticking "Don't show further notices" in the first keeps the second
+    // to the report, for this run only.
+    for (const int quietAfter : {1, 0}) {
+        dialogs.shown.clear();
+        dialogs.noticesQuietAfter = quietAfter;
+        form->PushButton7_Click();
+        EXPECT_EQ(dialogs.count("notice"), quietAfter ? 2 : 3);
+    }
 }
 
 TEST_F(RunFixture, SourceReachedThroughALinkIsNeverTheOutput)

@@ -43,7 +43,14 @@ public:
         errorReport(text);
         return quietAfter > 0 && count("error") >= quietAfter;
     }
-    QString inputBox(const QString &prompt, const QString &initialText) override
+    // The same for a run's notices ("Don't show further notices").
+    int noticesQuietAfter = 0;
+    bool runNotice(const QString &text) override
+    {
+        notice(text);
+        return noticesQuietAfter > 0 && count("notice") >= noticesQuietAfter;
+    }
+        QString inputBox(const QString &prompt, const QString &initialText) override
     {
         shown.push_back({"input", prompt, initialText});
         return take(inputAnswers, QString());
