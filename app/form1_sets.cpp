@@ -63,7 +63,9 @@ void Form1::PushButton1_Click()
         return;
     }
     const SetsPairs pair{{pieces.value(0)}, {pieces.value(1)}};
-    if (const QString refusal = pairsRefusal(pair, {}, EmptyFind::Allowed); !refusal.isEmpty()) {
+    if (const QString refusal =
+            pairsRefusal(pair, {}, EmptyFind::Allowed, runRequest(false).matching());
+        !refusal.isEmpty()) {
         guard.run(112, [&] { m_services.dialogs.notice(refusal); });
         return;
     }

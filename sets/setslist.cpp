@@ -32,6 +32,9 @@ QString pairsRefusal(const SetsPairs &pairs, const QString &from, EmptyFind empt
             return describePairTextFault(
                        QStringLiteral("The replace text%1 (“%2”)").arg(of, pairs.find[i]), *fault) +
                    QLatin1Char('.');
+        // An empty find the list may hold is the run's to refuse.
+        if (pairs.find[i].isEmpty() && empty == EmptyFind::Allowed)
+            continue;
         if (const QString refusal = patternRefusal(pairs.find[i], pairs.replace.value(i), options);
             !refusal.isEmpty())
             return QStringLiteral("The texts%1 cannot be used: %2.").arg(of, refusal);

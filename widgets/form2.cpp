@@ -190,7 +190,7 @@ void Form2::PushButton1_Click()
     QString refusal;
     guard.run(110, [&] {
         refusal = pairsRefusal(pairs, QStringLiteral("of ") + QFileInfo(path).fileName(),
-                               EmptyFind::Allowed);
+                               EmptyFind::Allowed, m_matching());
     });
     if (!refusal.isEmpty()) {
         guard.run(112,

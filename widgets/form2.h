@@ -1,11 +1,13 @@
 #pragma once
 // Form2, the "Load Sets" dialog: a file and a separator; Load appends the
 // file's pairs to the sets lists.
+#include "shell/pairtext.h"
 #include "widgets/windowpointer.h"
 
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -36,6 +38,9 @@ public:
     void hoverPushButton();
     void hoverSurface();
     WindowPointer &MousePointer() { return m_pointer; }
+    // How the main window's pairs are matched now: with regular expressions
+    // ticked, a file whose patterns cannot be used loads nothing.
+    void setMatching(std::function<MatchOptions()> matching) { m_matching = std::move(matching); }
 
     std::array<QLabel *, 2> Label1{}; // "File To Load:", "Separator:"
     QLineEdit *Text1 = nullptr;       // the file to load
@@ -54,6 +59,7 @@ private:
     SettingsStore &m_settings;
     SetsModel &m_sets;
     WindowPointer m_pointer{this};
+    std::function<MatchOptions()> m_matching = [] { return MatchOptions{}; };
 };
 
 // The text of the "?" message.

@@ -230,6 +230,25 @@ TEST_F(LoadSets, SavedSetsLoadBackUnchangedInEveryScript)
     }
 }
 
+// With "Regular expression" ticked, Add Set and Load refuse a pattern the run
+// could not use, naming it; unticked, the same texts are plain and go in.
+TEST_F(LoadSets, TickedRegularExpressionsAreCheckedAsTheyComeIn)
+{
+    for (const bool regex : {true, false}) {
+        SCOPED_TRACE(regex ? "ticked" : "not ticked");
+        window.PushButton5_Click();
+        dialogs.shown.clear();
+        window.CheckRegex->setChecked(regex);
+        dialogs.inputAnswers.push_back("(a::x");
+        window.PushButton1_Click();
+        load("b(::y\n::z\n");
+        EXPECT_EQ(pairs().size(), regex ? 0 : 3) << pairs().join('|').toStdString();
+        const QString said = dialogs.texts("notice").join(' ');
+        EXPECT_EQ(said.contains("cannot be used") && said.contains("No pairs were loaded"), regex)
+            << said.toStdString();
+    }
+}
+
 TEST_F(LoadSets, LoadStopsAtTheLimitAndSaysHowManyLinesWereLeftOut)
 {
     QStringList fill;
