@@ -85,8 +85,8 @@ int replace(const MatchOptions &matching, bool inLinks, bool inProperties,
 
 int main(int argc, char **argv)
 {
-    // The container library warns about damaged files on its own; the tool
-    // reports every failure itself, naming the file.
+    // GLib-based code under the engine (libgsf's code pages) may warn on its
+    // own; the tool reports every failure itself, naming the file.
     g_log_set_default_handler([](const gchar *, GLogLevelFlags, const gchar *, gpointer) {},
                               nullptr);
     if (const std::optional<int> status = cli::runBatchIfAsked(argc, argv))
