@@ -236,9 +236,45 @@ QString documentDetailText(const DocumentResult &document, bool preview)
     return lines.join(QLatin1Char('\n'));
 }
 
+namespace {
+
+// A sort compares two rows' keys each time, and a path key is decoded from
+// the compact rows (about 0.6 µs): 100,000 rows took two seconds. So a sort
+// reads every row's key once and compares those; re-sorts while rows come in
+// during a run compare as Qt does.
+class KeyedSortProxy final : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+    void sort(int column, Qt::SortOrder order) override
+    {
+        if (column >= 0 && sourceModel()) {
+            const int n = sourceModel()->rowCount();
+            m_keys.reserve(n);
+            for (int r = 0; r < n; ++r)
+                m_keys << sourceModel()->index(r, column).data(sortRole());
+        }
+        QSortFilterProxyModel::sort(column, order);
+        m_keys.clear();
+    }
+
+protected:
+    bool lessThan(const QModelIndex &left, const QModelIndex &right) const override
+    {
+        if (left.row() >= m_keys.size() || right.row() >= m_keys.size())
+            return QSortFilterProxyModel::lessThan(left, right);
+        return QVariant::compare(m_keys[left.row()], m_keys[right.row()]) ==
+               QPartialOrdering::Less;
+    }
+
+private:
+    QList<QVariant> m_keys;
+};
+
+} // namespace
+
 ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     : QDialog(parent), m_dialogs(dialogs), m_model(new ReportModel(this)),
-      m_sorted(new QSortFilterProxyModel(this))
+      m_sorted(new KeyedSortProxy(this))
 {
     setObjectName(QStringLiteral("ReportWindow"));
     setModal(false);

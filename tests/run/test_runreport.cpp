@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
@@ -26,6 +27,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSortFilterProxyModel>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -351,4 +353,36 @@ TEST_F(ReportFixture, CsvAndCopiedTableCarryEveryRow)
     window->selectDocument(0);
     QTest::keyClick(window->table(), Qt::Key_Return);
     EXPECT_EQ(dialogs.texts("openFolder"), QStringList{path("out")});
+}
+
+// Clicking a column's header orders the rows as Qt's own sorting of the same
+// keys would, for every column both ways.
+TEST_F(ReportFixture, HeaderSortsEveryColumnAsQtWould)
+{
+    add("Sample.pub", "b.pub");
+    add("60685.pub", "a.pub");
+    add("bad-fuzzed-1.pub", "c.pub");
+    add("51318.pub", "B.pub");
+    add("Sample.pub", "sub/a.pub");
+    form->Text1->setPlainText("e");
+    form->PushButton7_Click();
+    QTableView *table = form->reportWindow()->table();
+    auto *shown = qobject_cast<QSortFilterProxyModel *>(table->model());
+    ASSERT_NE(shown, nullptr);
+    QSortFilterProxyModel oracle;
+    oracle.setSourceModel(shown->sourceModel());
+    oracle.setSortRole(shown->sortRole());
+    const auto order = [](const QSortFilterProxyModel &m) {
+        QList<int> rows;
+        for (int r = 0; r < m.rowCount(); ++r)
+            rows << m.mapToSource(m.index(r, 0)).row();
+        return rows;
+    };
+    for (int column = 0; column < shown->columnCount(); ++column) {
+        for (const Qt::SortOrder way : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+            table->horizontalHeader()->setSortIndicator(column, way);
+            oracle.sort(column, way);
+            EXPECT_EQ(order(*shown), order(oracle)) << column << " " << way;
+        }
+    }
 }
