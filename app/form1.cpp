@@ -268,7 +268,7 @@ Form2 *Form1::loadSetsDialog()
 {
     if (!m_form2) {
         m_form2 = new Form2(m_services.dialogs, m_services.settings, *m_sets, this);
-        m_form2->setMatching([this] { return runRequest(false).matching(); });
+        m_form2->setMatching([this] { return matching(); });
         m_form2->Form_Load();
     }
     return m_form2;

@@ -183,6 +183,8 @@ private:
     ReportWindow *reportWindow(bool create);
     // What the controls ask of a run, read once at its start.
     RunRequest runRequest(bool preview) const;
+    // How the three Match Option boxes ask texts to be matched now.
+    MatchOptions matching() const;
     // The notice for a run with nothing to find or with a text a publication
     // cannot hold (which box, which character, where); empty when it can run.
     QString textsRefusal() const;

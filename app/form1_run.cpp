@@ -217,13 +217,19 @@ RunRequest Form1::runRequest(bool preview) const
     request.findList = m_sets->pairs().find;
     request.replaceList = m_sets->pairs().replace;
     request.matchCase = checkValue(Check2);
-    request.wholeWord = checkValue(CheckWholeWord) == kMatchCaseTicked;
-    request.regex = checkValue(CheckRegex) == kMatchCaseTicked;
+    request.wholeWord = matching().wholeWord;
+    request.regex = matching().regex;
     request.inLinks = Combo3->currentIndex() >= 1;
     request.inProperties = Combo3->currentIndex() >= 2;
     request.useFolder = Option1->isChecked();
     request.folder = Text3->text();
     return request;
+}
+
+MatchOptions Form1::matching() const
+{
+    return {checkValue(Check2) == kMatchCaseTicked, checkValue(CheckWholeWord) == kMatchCaseTicked,
+            checkValue(CheckRegex) == kMatchCaseTicked};
 }
 
 QString Form1::textsRefusal() const
@@ -233,7 +239,7 @@ QString Form1::textsRefusal() const
         return QString::fromLatin1(kNothingToFind);
     if (tab == 1 && m_sets->rowCount() == 0)
         return QString::fromLatin1(kNoSets);
-    const MatchOptions options = runRequest(false).matching();
+    const MatchOptions options = matching();
     if (tab == 1)
         return pairsRefusal(m_sets->pairs(), QStringLiteral("in the sets list"),
                             EmptyFind::Refused, options);

@@ -63,8 +63,7 @@ void Form1::PushButton1_Click()
         return;
     }
     const SetsPairs pair{{pieces.value(0)}, {pieces.value(1)}};
-    if (const QString refusal =
-            pairsRefusal(pair, {}, EmptyFind::Allowed, runRequest(false).matching());
+    if (const QString refusal = pairsRefusal(pair, {}, EmptyFind::Allowed, matching());
         !refusal.isEmpty()) {
         guard.run(112, [&] { m_services.dialogs.notice(refusal); });
         return;
