@@ -457,11 +457,14 @@ no unpaired surrogate and no noncharacter (wrong usage, exit status 2).
 
 Where the results go (one of):
 )") + optionLines(OptionGroup::Where) +
-           QStringLiteral(R"(Sources are never overwritten or deleted, whatever name reaches them (a link,
-a bind mount, another letter case): a result that would be its source gets the
-_replaced name. A result that would replace another listed document (a hard
-link to a source, say), or a result written earlier in the same run, is not
-written; that document is reported as skipped.
+           QStringLiteral(R"(Sources are never overwritten or deleted, whatever name reaches them. A
+folder that spells the source's own (through a symbolic link, with ./ or ..)
+gives the result the _replaced name. A result name that reaches a source
+another way (a bind mount, another letter case on a file system that ignores
+case, a hard link), another listed document, or a result written earlier in
+the same run is not written; that document is reported as skipped, with the
+reason. An older result is never deleted first: the new one replaces it only
+once it is whole, so a failed edit leaves it as it was.
 
 Options:
 )") + optionLines(OptionGroup::Other) +

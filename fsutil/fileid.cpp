@@ -1,8 +1,13 @@
 #include "fsutil/fileid.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <sys/stat.h>
+#include <sys/vfs.h>
+
+#include <algorithm>
+#include <array>
 
 namespace vantrelle {
 
@@ -11,6 +16,31 @@ namespace {
 FileId idOf(const struct stat &st)
 {
     return FileId{quint64(st.st_dev), quint64(st.st_ino)};
+}
+
+// File systems whose inode numbers belong to a lookup, not to a file (the
+// kernel's magic numbers, linux/magic.h): FUSE (fusefat, exFAT and NTFS
+// drivers, GVfs, sshfs), FAT, exFAT, NTFS, SMB and CIFS, 9p and VirtualBox
+// shares.
+constexpr std::array<unsigned long, 10> kNumberedByName = {
+    0x65735546, // FUSE
+    0x4d44,     // MSDOS / vfat
+    0x2011BAB0, // exFAT
+    0x5346544e, // NTFS
+    0x7366746e, // ntfs3
+    0xFF534D42, // CIFS
+    0xFE534D42, // SMB2
+    0x517B,     // SMB
+    0x01021997, // 9p
+    0x786f4256, // vboxsf
+};
+
+QString otherCase(const QString &name)
+{
+    QString swapped = name;
+    for (QChar &c : swapped)
+        c = c.isUpper() ? c.toLower() : c.toUpper();
+    return swapped;
 }
 
 } // namespace
@@ -31,10 +61,61 @@ std::optional<FileId> FileIdOf(int descriptor)
     return idOf(st);
 }
 
+bool InodesIdentifyFiles(const QString &path)
+{
+    struct statfs fs {};
+    if (::statfs(QFile::encodeName(path).constData(), &fs) != 0)
+        return false;
+    if (std::find(kNumberedByName.begin(), kNumberedByName.end(),
+                  static_cast<unsigned long>(fs.f_type)) != kNumberedByName.end())
+        return false;
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    const QString swapped = otherCase(name);
+    return swapped == name || !QFileInfo::exists(info.absolutePath() + u'/' + swapped);
+}
+
+std::optional<FileStamp> FileStampOf(const QString &path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return FileStamp{qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+bool SameStampAndBytes(const QString &a, const QString &b)
+{
+    const std::optional<FileStamp> stamp = FileStampOf(a);
+    if (!stamp || stamp != FileStampOf(b))
+        return false;
+    QFile first(a);
+    QFile second(b);
+    if (!first.open(QIODevice::ReadOnly) || !second.open(QIODevice::ReadOnly))
+        return false;
+    constexpr qint64 kChunk = 64 * 1024;
+    for (;;) {
+        const QByteArray x = first.read(kChunk);
+        const QByteArray y = second.read(kChunk);
+        if (x != y)
+            return false;
+        if (x.isEmpty())
+            return !first.error() && !second.error();
+    }
+}
+
 bool SameFile(const QString &a, const QString &b)
 {
     const std::optional<FileId> first = FileIdOf(a);
-    return first && first == FileIdOf(b);
+    const std::optional<FileId> second = FileIdOf(b);
+    if (!first || !second)
+        return false;
+    if (first == second)
+        return true;
+    if (InodesIdentifyFiles(a) && InodesIdentifyFiles(b))
+        return false;
+    const QString real = QFileInfo(a).canonicalFilePath();
+    return (!real.isEmpty() && real == QFileInfo(b).canonicalFilePath()) ||
+           SameStampAndBytes(a, b);
 }
 
 } // namespace vantrelle

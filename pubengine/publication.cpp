@@ -272,7 +272,7 @@ QByteArray Publication::toBytes() const
 void Publication::saveAs(const QString &path) const
 {
     const QString target = QDir::toNativeSeparators(path);
-    if (m_source && m_source == FileIdOf(path))
+    if ((m_source && m_source == FileIdOf(path)) || (!m_path.isEmpty() && SameFile(m_path, path)))
         throw Failure(QStringLiteral("Cannot save “%1” as “%2”: that is the file it was opened "
                                      "from, which is never overwritten.")
                           .arg(m_name, target));

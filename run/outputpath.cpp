@@ -132,14 +132,35 @@ void RunSources::makeTable() const
     }
 }
 
+void RunSources::makeStampTable() const
+{
+    m_stamps = HashedIndexes(m_documents.size());
+    qsizetype i = 0;
+    for (const QString &d : m_documents) {
+        if (const std::optional<FileStamp> stamp = FileStampOf(d))
+            m_stamps.insert(qHash(*stamp), i);
+        ++i;
+    }
+}
+
 std::optional<qsizetype> RunSources::documentAt(const QString &path) const
 {
     const std::optional<FileId> id = FileIdOf(path);
     if (!id)
         return std::nullopt;
     std::call_once(m_made, [this] { makeTable(); });
-    return m_files.find(qHash(*id),
-                        [&](qsizetype i) { return FileIdOf(m_documents.at(i)) == id; });
+    if (const std::optional<qsizetype> found = m_files.find(
+            qHash(*id), [&](qsizetype i) { return FileIdOf(m_documents.at(i)) == id; }))
+        return found;
+    if (InodesIdentifyFiles(path))
+        return std::nullopt;
+    const std::optional<FileStamp> stamp = FileStampOf(path);
+    if (!stamp)
+        return std::nullopt;
+    std::call_once(m_stampsMade, [this] { makeStampTable(); });
+    return m_stamps.find(qHash(*stamp), [&](qsizetype i) {
+        return SameStampAndBytes(m_documents.at(i), path);
+    });
 }
 
 QString replacesDocumentNotice(const QString &source, const QString &output,
@@ -147,8 +168,9 @@ QString replacesDocumentNotice(const QString &source, const QString &output,
 {
     if (document == source || SameFile(document, source))
         return QStringLiteral("The result of %1 would replace %2, which is the same file as the "
-                              "document itself, reached by another path (a link or a mount). "
-                              "%1 was not processed, so that it is not lost.")
+                              "document itself, reached by another path (a link, a mount or "
+                              "another letter case). %1 was not processed, so that it is not "
+                              "lost.")
             .arg(source, output);
     return QStringLiteral("The result of %1 would replace %2, which is a document in the list. "
                           "%1 was not processed.")

@@ -26,7 +26,7 @@ QString JoinOutput(const QString &folder, const QString &source, QChar sep);
 // are resolved. The naming rule asks this; a name that reaches the source
 // some other way (a bind mount, another letter case on a file system that
 // ignores it, a hard link) is caught by file identity before anything is
-// deleted, and that document is skipped.
+// written, and that document is skipped.
 bool OutputIsSource(const QString &source, const QString &output, QChar sep);
 
 // The sibling name used when the output would be the source: the suffix goes
@@ -39,9 +39,9 @@ QString ReplacedOutputName(const QString &output, const QString &source, QChar s
 QString OutputPathFor(const QString &source, bool useFolder, const QString &folderText, QChar sep);
 
 // Why a result could not be written at output, in plain words; nothing when
-// it could. The run deletes what stands at the name first, so the folder must
-// exist and let the user add and remove names there, and no folder may have
-// the result's name.
+// it could. A result takes its name by a rename over whatever stands there,
+// so the folder must exist and let the user add and replace names there, and
+// no folder may have the result's name.
 std::optional<QString> outputUnwritable(const QString &output);
 
 // Document indexes filed under 32-bit hashes of what they stand for, 8 bytes
@@ -84,23 +84,29 @@ private:
 // The files of a run's documents by identity. Only a name that already
 // names a file can be one of them, so the table is made the first time such a
 // name is asked about (each document looked up once then): a run into an
-// empty folder never needs it. documentAt() may be called from several
-// threads at once.
+// empty folder never needs it. Where inode numbers prove nothing, a second
+// table by size and time finds the documents whose bytes a file may share,
+// made the first time such a file is met. documentAt() may be called from
+// several threads at once.
 class RunSources {
 public:
     explicit RunSources(const PathList &documents) : m_documents(documents) {}
-    // The first document of the list that path names, by file identity;
-    // nothing when path names none of them (or nothing at all).
+    // The first document of the list that path names, by file identity (or,
+    // where identity proves nothing, by size, time and bytes); nothing when
+    // path names none of them (or nothing at all).
     std::optional<qsizetype> documentAt(const QString &path) const;
     QString document(qsizetype index) const { return m_documents.at(index); }
     const PathList &documents() const { return m_documents; }
 
 private:
     void makeTable() const;
+    void makeStampTable() const;
 
     PathList m_documents;
     mutable std::once_flag m_made;
     mutable HashedIndexes m_files; // by file identity
+    mutable std::once_flag m_stampsMade;
+    mutable HashedIndexes m_stamps; // by size and time
 };
 
 // "The result of a.pub would replace b.pub, which is a document in the list. …",

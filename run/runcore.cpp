@@ -217,9 +217,9 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
     result.source = source;
     result.matching = request.matching();
     std::optional<QString> refusal = output.refusal;
-    // Whatever spelling reached it, a source is never deleted as a stale
-    // result: looked at again here, as the list's files may have changed
-    // since the plan.
+    // Whatever spelling reached it, a source is never replaced by a result:
+    // looked at again here, as the list's files may have changed since the
+    // plan.
     if (!refusal && output.sources) {
         if (const std::optional<qsizetype> document = output.sources->documentAt(output.path))
             refusal =
@@ -238,9 +238,9 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
     const EditorContext editor{collecting,        registry,        request.matchCase,
                                request.wholeWord, request.regex,   request.preview,
                                request.inLinks,   request.inProperties};
-    // A stale result goes first, so none can pass for this run's.
-    if (!request.preview)
-        guard.run(138, [&] { DeleteFileQuiet(output.path); });
+    // An older result is not deleted first: the new one takes its name by a
+    // rename once it is whole and checked, so a failed edit leaves the older
+    // one as it was, and nothing is gone before its replacement exists.
     EditResult edit;
     bool edited = false;
     if (guard.test(140, [&] { return request.tab == 0; })) {

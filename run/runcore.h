@@ -187,7 +187,7 @@ private:
     QHash<qsizetype, OutputRefusal> m_refused;
 };
 
-// One document: the stale result removed (unless previewing), the editor run
+// One document: its output checked against the sources again, the editor run
 // with the request's pairs. Reports go to dialogs.
 DocumentResult processDocument(const RunRequest &request, const QString &source,
                                const PlannedOutput &output, Dialogs &dialogs,

@@ -178,11 +178,36 @@ TEST_F(BatchFixture, FolderTreeGivesTheWindowsOutputsAndReport)
     }
 }
 
+// A FAT image mounted with fusefat at root/m, holding m/Docs/Sample.pub: it
+// ignores letter case and gives each spelling of a name its own inode number.
+bool mountFat(const QString &root, const QString &source,
+              std::vector<std::unique_ptr<const char, int (*)(const char *)>> &mounts)
+{
+    const QString image = root + "/fat.img";
+    const QString at = root + "/m";
+    QDir().mkpath(at);
+    const auto quietly = [](const QString &program, const QStringList &args) {
+        QProcess p;
+        p.setStandardOutputFile(QProcess::nullDevice());
+        p.setStandardErrorFile(QProcess::nullDevice());
+        p.start(program, args);
+        return p.waitForFinished() && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    };
+    if (!quietly("mkfs.vfat", {"-C", image, "4096"}) || !quietly("fusefat", {"-o", "rw+", image, at}))
+        return false;
+    mounts.emplace_back(qstrdup(QFile::encodeName(at).constData()), [](const char *where) {
+        const int done = QProcess::execute("fusermount", {"-u", "-z", QFile::decodeName(where)});
+        delete[] where;
+        return done;
+    });
+    return QDir(at).mkdir("Docs") && QFile::copy(source, at + "/Docs/Sample.pub");
+}
+
 // Every spelling that reaches a source from the output folder: the source
 // keeps its bytes, in the window and in the tool alike; a folder that spells
 // the source's own (links and dots resolved) gets the _replaced name, a name
-// that is the source's file by another way (a mount, a hard link) is skipped
-// with the reason.
+// that is the source's file by another way (a mount, a hard link, another
+// letter case) is skipped with the reason.
 TEST_F(BatchFixture, NoSpellingOfASourceLetsARunChangeIt)
 {
     const QByteArray original = test::readFile(kCorpus + "/Sample.pub");
@@ -192,15 +217,20 @@ TEST_F(BatchFixture, NoSpellingOfASourceLetsARunChangeIt)
         QString folder;             // the output folder, as typed
         const char *result;         // where the result lands; empty: skipped
         std::function<bool()> make; // false: this machine cannot make the spelling
+        const char *source;         // the source, as listed
     };
     std::vector<std::unique_ptr<const char, int (*)(const char *)>> mounts;
     int n = 0;
     const auto row = [&](const char *name, bool beside, const QString &folder, const char *result,
-                         std::function<bool(const QString &)> make) {
+                         std::function<bool(const QString &)> make,
+                         const char *source = "a/Sample.pub") {
         const QString root = path(QString::number(++n));
         copy("Sample.pub", QString::number(n) + "/a/Sample.pub");
-        return Row{name, beside, beside ? QString() : root + "/" + folder, result,
-                   [=] { return make(root); }};
+        return Row{name,   beside, beside ? QString() : root + "/" + folder, result,
+                   [=] { return make(root); }, source};
+    };
+    const auto fat = [&](const QString &root) {
+        return mountFat(root, kCorpus + "/Sample.pub", mounts);
     };
     const Row rows[] = {
         row("bind mount", false, "b/", "",
@@ -228,16 +258,24 @@ TEST_F(BatchFixture, NoSpellingOfASourceLetsARunChangeIt)
             [](const QString &) { return true; }),
         row("trailing separators", false, "a//", "a/Sample_replaced.pub",
             [](const QString &) { return true; }),
+        row("FAT: the folder in other letter case", false, "m/DOCS/", "", fat,
+            "m/Docs/Sample.pub"),
+        row("FAT: the name and folder in other letter case", false, "m/docs", "", fat,
+            "m/DOCS/SAMPLE.PUB"),
+        row("FAT: beside the source", true, "", "m/Docs/Sample_replaced.pub", fat,
+            "m/Docs/Sample.pub"),
     };
     for (int i = 0; i < n; ++i) {
         const Row &r = rows[i];
         SCOPED_TRACE(r.name);
         if (!r.make()) {
-            std::printf("note: %s cannot be made here; that row is left out\n", r.name);
+            std::printf("note: %s cannot be made here (no mount, or no fusefat and "
+                        "mkfs.vfat); that row is left out\n",
+                        r.name);
             continue;
         }
         const QString root = path(QString::number(i + 1));
-        const QString source = root + "/a/Sample.pub";
+        const QString source = root + "/" + r.source;
 
         test::ScriptedDialogs dialogs;
         test::TempSettings settings;
@@ -327,6 +365,8 @@ TEST_F(BatchFixture, OutcomesOfARunInExitStatusFilesAndReport)
         copy("Sample2.pub", "in/sub/Sample2.pub");
         copy("bad-fuzzed-1.pub", "bad.pub");
         QDir().mkpath(path("out"));
+        // The damaged document's older result: a failed edit leaves it as it was.
+        test::writeFile(path("out/bad.pub"), "older result");
         const QStringList before = filesBelow(path("."));
         QStringList args;
         for (const QString &a : c.options)
@@ -347,6 +387,7 @@ TEST_F(BatchFixture, OutcomesOfARunInExitStatusFilesAndReport)
             EXPECT_EQ(row["output"].toString().isEmpty(), !done);
         }
         EXPECT_EQ(outcomes, c.outcomes);
+        EXPECT_EQ(test::readFile(path("out/bad.pub")), "older result");
     }
 }
 
