@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#ifdef VANTRELLE_TEST_GSF
 #include <gsf/gsf-clip-data.h>
 #include <gsf/gsf-doc-meta-data.h>
 #include <gsf/gsf-infile-msole.h>
@@ -18,6 +19,7 @@
 #include <gsf/gsf-input-memory.h>
 #include <gsf/gsf-msole-utils.h>
 #include <gsf/gsf-utils.h>
+#endif
 
 #include <gtest/gtest.h>
 
@@ -64,6 +66,7 @@ std::optional<QString> poiLinks(const QString &path)
                 QStringLiteral(VANTRELLE_SOURCE_DIR "/tests/support/PubLinks.java"), path});
 }
 
+#ifdef VANTRELLE_TEST_GSF
 // libgsf's reading of both summary streams: property name → value, the
 // thumbnail as its bytes.
 std::map<std::string, std::string> gsfProperties(const QByteArray &file)
@@ -103,6 +106,7 @@ std::map<std::string, std::string> gsfProperties(const QByteArray &file)
     g_object_unref(input);
     return out;
 }
+#endif
 
 // Sample.pub with a WordArt shape holding text appended to its drawing stream.
 QByteArray withWordArt(const std::u16string &text)
@@ -166,6 +170,9 @@ TEST(Places, linkAddressesChangeOnEveryLinkWithTheOldOneAndTheTextStaysAsItWas)
 TEST(Places, documentPropertiesChangeAsOtherReadersSeeThemAndNothingElseDoes)
 {
     REQUIRE_CORPUS();
+#ifndef VANTRELLE_TEST_GSF
+    GTEST_SKIP() << "built without libgsf: the properties are not checked with it";
+#else
     const QString source = corpusFile(QStringLiteral("Sample.pub"));
     const std::map<std::string, std::string> original = gsfProperties(readFile(source));
     ASSERT_EQ(original.at("dc:creator"), "\"Nick Burch\"");
@@ -202,6 +209,7 @@ TEST(Places, documentPropertiesChangeAsOtherReadersSeeThemAndNothingElseDoes)
             EXPECT_EQ(ole->trimmed(), author);
         }
     }
+#endif
 }
 
 TEST(Places, aReplacementThePropertysCodePageCannotHoldIsRefused)
