@@ -40,6 +40,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "tests/support/skip.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/mount.h>
@@ -79,7 +81,7 @@ struct Window : ::testing::Test {
     void SetUp() override
     {
         if (!QFile::exists(kCorpus + "/Sample.pub"))
-            GTEST_SKIP() << "corpus not found at " << VANTRELLE_CORPUS_DIR;
+            VANTRELLE_SKIP("corpus not found at " VANTRELLE_CORPUS_DIR);
         open();
     }
     void open()
@@ -693,7 +695,7 @@ TEST_F(Window, CountAndRunAgreeOnAFolderThatCannotBeWritten)
 TEST_F(Window, ThePdfOptionAndTheReportWindowsPdfButtonSaveAPdfOfEveryResult)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
-        GTEST_SKIP() << "LibreOffice is not installed";
+        VANTRELLE_SKIP("LibreOffice is not installed");
     ASSERT_TRUE(form->CheckPdf->isEnabled());
     click(form->CheckPdf);
     EXPECT_EQ(settings->get(keys::SavePdfs), QStringLiteral("True"));
