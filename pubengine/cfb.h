@@ -39,7 +39,8 @@ struct Directory {
 };
 
 // Throws FormatError, in plain words, when the directory or any chain is
-// damaged or the file ends before the data its entries declare.
+// damaged (a loop, a sector held by two chains, an early end) or the file
+// ends before the data its entries declare.
 Directory read(ByteView file);
 
 // An entry to write: raw holds its stored name and name length, class id,
@@ -54,9 +55,12 @@ struct Node {
 // Sets the stored name of raw; names have at most 31 units.
 void setName(std::array<std::uint8_t, 128> &raw, const std::u16string &name);
 
-// A compound file of 512-byte sectors holding root (the root storage) and
-// everything below it; each storage's entries ordered by name as the format
-// asks. Throws Failure when the tree cannot be stored.
+// A compound file of 512-byte sectors (version 3) holding root (the root
+// storage) and everything below it; each storage's entries ordered by name as
+// the format asks. A version 4 source is written in version 3 too: its only
+// gain, streams past 4 GiB, no publication needs, and version 3 is what
+// libmspub, Apache POI and olefile all read. Kinds 3 and 4 keep their kind.
+// Throws Failure when the tree cannot be stored.
 Bytes write(const Node &root);
 
 // The entries of a and b that differ in name, class id, state bits or times,

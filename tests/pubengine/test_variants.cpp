@@ -191,9 +191,9 @@ TEST(Variants, refusalsSayWhatIsWrong)
     const QByteArray sample = readFile(corpusFile(QStringLiteral("Sample.pub")));
     QByteArray old = sample;
     patchEntry(old, "Quill", [](RawEntry &raw) { raw[8] = 'x'; });
-    // A stream listed as holding other parts.
+    // The directory reaches an empty entry.
     QByteArray warned = sample;
-    patchEntry(warned, "Envelope", [](RawEntry &raw) { raw[0x4C] = 1; });
+    patchEntry(warned, "Envelope", [](RawEntry &raw) { raw[0x42] = 0; });
     const struct {
         QByteArray bytes;
         const char *says;
@@ -216,7 +216,7 @@ TEST(Variants, damageCountsOnlyForTheOpenOfTheDamagedFile)
     REQUIRE_CORPUS();
     const QByteArray sample = readFile(corpusFile(QStringLiteral("Sample.pub")));
     QByteArray warned = sample;
-    patchEntry(warned, "Envelope", [](RawEntry &raw) { raw[0x4C] = 1; });
+    patchEntry(warned, "Envelope", [](RawEntry &raw) { raw[0x42] = 0; });
     std::atomic<int> wrong{0};
     auto openMany = [&](const QByteArray &bytes, bool accept) {
         for (int i = 0; i < 40; ++i) {
