@@ -170,29 +170,43 @@ bool nameLess(const std::array<std::uint8_t, 128> &a, const std::array<std::uint
     return false;
 }
 
-// Pairs each entry of a with the entry of b at the same place, by name.
-template <typename Same>
-void matchTrees(const Directory &a, const Directory &b, std::size_t ia, std::size_t ib,
-                const Same &same, std::vector<std::pair<std::size_t, std::size_t>> &pairs)
+// Walks a and b side by side, pairing entries by stored name and kind.
+void compareTrees(const Directory &a, std::size_t ia, const Directory &b, std::size_t ib,
+                  const std::vector<std::vector<std::string>> &except, std::vector<std::string> &at,
+                  std::vector<std::string> &out)
 {
-    pairs.emplace_back(ia, ib);
-    const auto &ca = a.entries[ia].children;
-    const auto &cb = b.entries[ib].children;
-    if (ca.size() != cb.size())
-        throw Failure("the written file does not hold the same parts as the original");
-    for (std::size_t x : ca) {
-        std::size_t found = cb.size();
-        for (std::size_t y = 0; y < cb.size(); ++y) {
-            if (same(a.entries[x], b.entries[cb[y]])) {
-                if (found != cb.size())
-                    throw Failure("the original holds two parts of the same name in one folder");
-                found = y;
-            }
+    const auto pathOf = [&at] {
+        std::string path;
+        for (const std::string &name : at)
+            path += (path.empty() ? "" : "/") + name;
+        return path;
+    };
+    const auto &kidsB = b.entries[ib].children;
+    for (std::size_t x : a.entries[ia].children) {
+        const Entry &c = a.entries[x];
+        at.push_back(c.name);
+        const auto it = std::find_if(kidsB.begin(), kidsB.end(), [&](std::size_t y) {
+            const Entry &d = b.entries[y];
+            return d.storage == c.storage &&
+                   std::equal(c.raw.begin(), c.raw.begin() + kType, d.raw.begin());
+        });
+        if (it == kidsB.end()) {
+            out.push_back(pathOf());
+        } else {
+            const Entry &d = b.entries[*it];
+            if (!std::equal(c.raw.begin() + kClassId, c.raw.begin() + kTimesEnd,
+                            d.raw.begin() + kClassId))
+                out.push_back(pathOf());
+            else if (c.storage)
+                compareTrees(a, x, b, *it, except, at, out);
+            else if (std::find(except.begin(), except.end(), at) == except.end() &&
+                     c.data != d.data)
+                out.push_back(pathOf());
         }
-        if (found == cb.size())
-            throw Failure("the written file does not hold the same parts as the original");
-        matchTrees(a, b, x, cb[found], same, pairs);
+        at.pop_back();
     }
+    if (a.entries[ia].children.size() != kidsB.size())
+        out.push_back(pathOf() + (at.empty() ? "*" : "/*"));
 }
 
 } // namespace
@@ -370,22 +384,16 @@ Directory read(ByteView file)
     return dir;
 }
 
-std::vector<std::string> entryDifferences(const Directory &a, const Directory &b)
+std::vector<std::string> differences(const Directory &a, const Directory &b,
+                                     const std::vector<std::vector<std::string>> &except)
 {
-    std::vector<std::pair<std::size_t, std::size_t>> pairs;
-    matchTrees(
-        a, b, 0, 0,
-        [](const Entry &x, const Entry &y) {
-            return std::equal(x.raw.begin(), x.raw.begin() + kType, y.raw.begin());
-        },
-        pairs);
     std::vector<std::string> out;
-    for (const auto &[x, y] : pairs) {
-        const auto &ra = a.entries[x].raw;
-        const auto &rb = b.entries[y].raw;
-        if (!std::equal(ra.begin() + kClassId, ra.begin() + kTimesEnd, rb.begin() + kClassId))
-            out.push_back(a.entries[x].name);
-    }
+    const auto &ra = a.entries[0].raw;
+    if (!std::equal(ra.begin() + kClassId, ra.begin() + kTimesEnd,
+                    b.entries[0].raw.begin() + kClassId))
+        out.emplace_back("Root Entry");
+    std::vector<std::string> at;
+    compareTrees(a, 0, b, 0, except, at, out);
     return out;
 }
 
@@ -542,7 +550,10 @@ public:
                                                                             : kTypeStream;
             out[at + kColour] = kBlack;
             // Siblings as a chain to the right in name order, each black, as
-            // libgsf and the publishing program's files have them.
+            // libgsf writes them. The publishing program's files hold
+            // balanced trees (left children, red nodes); readers follow the
+            // links without asking for balance (olefile strict, libmspub and
+            // Apache POI read this shape).
             writeU32(out, at + kLeft, kNoStream);
             writeU32(out, at + kRight, m_right[slot]);
             writeU32(out, at + kChild, m_firstKid[slot]);

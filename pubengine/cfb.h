@@ -63,8 +63,11 @@ void setName(std::array<std::uint8_t, 128> &raw, const std::u16string &name);
 // Throws Failure when the tree cannot be stored.
 Bytes write(const Node &root);
 
-// The entries of a and b that differ in name, class id, state bits or times,
-// as paths; empty when every entry matches. Both trees must have the same shape.
-std::vector<std::string> entryDifferences(const Directory &a, const Directory &b);
+// Paths of the entries of a that b does not hold exactly so (stored name and
+// kind, class id, state bits, times, and a stream's bytes unless its path is
+// in except); "folder/*" when a folder of b holds other entries too. Empty
+// when the two match.
+std::vector<std::string> differences(const Directory &a, const Directory &b,
+                                     const std::vector<std::vector<std::string>> &except);
 
 } // namespace vantrelle::pubengine::cfb
