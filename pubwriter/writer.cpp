@@ -1,4 +1,4 @@
-#include "pubengine/writer.h"
+#include "pubwriter/writer.h"
 
 #include "pubengine/bytes.h"
 #include "pubengine/cfb.h"

@@ -5,7 +5,7 @@
 #include "app/form1.h"
 #include "pubengine/publication.h"
 #include "pubengine/server.h"
-#include "pubengine/writer.h"
+#include "pubwriter/writer.h"
 #include "sets/setslist.h"
 #include "shell/apptitle.h"
 #include "shell/automation.h"

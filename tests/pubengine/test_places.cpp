@@ -3,7 +3,7 @@
 // libmspub) where they read the part concerned.
 #include "pubengine/compound.h"
 #include "pubengine/publication.h"
-#include "pubengine/writer.h"
+#include "pubwriter/writer.h"
 #include "tests/support/poi/poireader.h"
 #include "testutil.h"
 

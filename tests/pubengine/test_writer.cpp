@@ -3,7 +3,7 @@
 // read again. The fixtures are made here, so these tests need no corpus.
 #include "pubengine/compound.h"
 #include "pubengine/publication.h"
-#include "pubengine/writer.h"
+#include "pubwriter/writer.h"
 #include "samples/samples.h"
 #include "tests/support/poi/poireader.h"
 #include "tests/support/qtprinters.h"
