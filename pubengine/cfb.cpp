@@ -190,19 +190,16 @@ void compareTrees(const Directory &a, std::size_t ia, const Directory &b, std::s
             return d.storage == c.storage &&
                    std::equal(c.raw.begin(), c.raw.begin() + kType, d.raw.begin());
         });
-        if (it == kidsB.end()) {
+        const Entry *d = it == kidsB.end() ? nullptr : &b.entries[*it];
+        const bool same = d &&
+                          std::equal(c.raw.begin() + kClassId, c.raw.begin() + kTimesEnd,
+                                     d->raw.begin() + kClassId) &&
+                          (c.storage || c.data == d->data ||
+                           std::find(except.begin(), except.end(), at) != except.end());
+        if (!same)
             out.push_back(pathOf());
-        } else {
-            const Entry &d = b.entries[*it];
-            if (!std::equal(c.raw.begin() + kClassId, c.raw.begin() + kTimesEnd,
-                            d.raw.begin() + kClassId))
-                out.push_back(pathOf());
-            else if (c.storage)
-                compareTrees(a, x, b, *it, except, at, out);
-            else if (std::find(except.begin(), except.end(), at) == except.end() &&
-                     c.data != d.data)
-                out.push_back(pathOf());
-        }
+        else if (c.storage)
+            compareTrees(a, x, b, *it, except, at, out);
         at.pop_back();
     }
     if (a.entries[ia].children.size() != kidsB.size())

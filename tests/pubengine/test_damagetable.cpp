@@ -35,7 +35,7 @@ struct Container {
     static std::size_t offsetOf(std::uint32_t s) { return (std::size_t(s) + 1) * 512; }
     std::size_t fatAt(std::uint32_t s) const
     {
-        return offsetOf(u32(0x4C + 4 * (s / 128))) + 4 * (s % 128);
+        return offsetOf(u32(0x4C + 4 * (s / 128))) + 4 * std::size_t(s % 128);
     }
     std::uint32_t fat(std::uint32_t s) const { return u32(fatAt(s)); }
     void setFat(std::uint32_t s, std::uint32_t v) { set(fatAt(s), v); }
@@ -48,7 +48,7 @@ struct Container {
     }
     std::size_t miniFatAt(std::uint32_t s) const
     {
-        return offsetOf(chain(u32(0x3C))[s / 128]) + 4 * (s % 128);
+        return offsetOf(chain(u32(0x3C))[s / 128]) + 4 * std::size_t(s % 128);
     }
     // Where the first entry called name lies in the file.
     std::size_t entryAt(const std::string &name) const
@@ -130,7 +130,7 @@ TEST(DamageTable, damageInAnyChainOrTheDirectoryIsRefusedByName)
              c.set(at + 0x44, c.u32(c.entryAt("Escher") + 0x4C));
          }},
         {"an empty entry in the tree",
-         [](Container &c) { c.bytes[qsizetype(c.entryAt("EscherStm") + 0x42)] = 0; }},
+         [](Container &c) { c.bytes[qsizetype(c.entryAt("EscherStm")) + 0x42] = 0; }},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);

@@ -156,7 +156,7 @@ Bytes layOut(const cfb::Directory &dir, const Shape &shape)
         if (f.entry->storage || f.data.empty())
             continue;
         if (f.data.size() < 4096) {
-            std::copy(f.data.begin(), f.data.end(), miniStream.begin() + f.start * 64);
+            std::copy(f.data.begin(), f.data.end(), miniStream.begin() + std::size_t(f.start) * 64);
             continue;
         }
         const auto c = chain((f.data.size() + ss - 1) / ss);
