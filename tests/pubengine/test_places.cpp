@@ -198,18 +198,16 @@ TEST(Places, documentPropertiesChangeAsOtherReadersSeeThemAndNothingElseDoes)
         EXPECT_EQ(Publication::open(out).documentProperties(),
                   (std::vector<std::pair<QString, QString>>{{"Author", author}}));
         const std::optional<QString> trace = run(QStringLiteral("pub2raw"), {out});
-        if (trace) {
-            EXPECT_TRUE(trace->contains(QStringLiteral("dc:creator: ") + author));
-        }
+        VANTRELLE_REQUIRE_ORACLE(trace, "pub2raw (libmspub-tools)");
+        EXPECT_TRUE(trace->contains(QStringLiteral("dc:creator: ") + author));
         const std::optional<QString> ole =
             run(QStringLiteral("/usr/bin/python3"),
                 {QStringLiteral("-c"),
                  QStringLiteral("import olefile,sys; print(olefile.OleFileIO(sys.argv[1])."
                                 "get_metadata().author.decode('cp1252'))"),
                  out});
-        if (ole) {
-            EXPECT_EQ(ole->trimmed(), author);
-        }
+        VANTRELLE_REQUIRE_ORACLE(ole, "olefile (python3-olefile)");
+        EXPECT_EQ(ole->trimmed(), author);
     }
 #endif
 }
