@@ -57,7 +57,7 @@ std::optional<Bytes> encodeWith(std::u16string_view text, int codePage)
     const int n = WideCharToMultiByte(UINT(codePage), 0, in, inSize, nullptr, 0, nullptr, nullptr);
     if (n <= 0)
         return std::nullopt;
-    Bytes out(std::size_t(n));
+    Bytes out(static_cast<std::size_t>(n));
     WideCharToMultiByte(UINT(codePage), 0, in, inSize, reinterpret_cast<LPSTR>(out.data()), n,
                         nullptr, nullptr);
     return out;
