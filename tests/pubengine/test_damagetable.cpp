@@ -146,3 +146,32 @@ TEST(DamageTable, damageInAnyChainOrTheDirectoryIsRefusedByName)
         }
     }
 }
+
+// What the text does not depend on is kept rather than refused: an entry of
+// kind 3 or 4 keeps its kind, a stream's child field is not followed.
+TEST(DamageTable, entriesTheTextDoesNotNeedAreKept)
+{
+    REQUIRE_CORPUS();
+    const Container sample{readFile(corpusFile(QStringLiteral("Sample.pub")))};
+    const struct {
+        const char *what;
+        std::size_t field;
+        std::uint32_t value, written;
+    } rows[] = {
+        {"kind 3", 0x42, 3, 3},
+        {"kind 4", 0x42, 4, 4},
+        {"a stream's child field", 0x4C, 1, kFree},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        Container c = sample;
+        const std::size_t at = c.entryAt("Envelope") + row.field;
+        if (row.field == 0x42)
+            c.bytes[qsizetype(at)] = char(row.value);
+        else
+            c.set(at, row.value);
+        const Container out{Publication::fromBytes(c.bytes, QStringLiteral("kept.pub")).toBytes()};
+        const std::uint32_t written = out.u32(out.entryAt("Envelope") + row.field);
+        EXPECT_EQ(row.field == 0x42 ? written & 0xFF : written, row.written);
+    }
+}
