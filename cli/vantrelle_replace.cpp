@@ -8,8 +8,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <glib.h>
-
 #include <cstdio>
 #include <exception>
 
@@ -85,10 +83,6 @@ int replace(const MatchOptions &matching, bool inLinks, bool inProperties,
 
 int main(int argc, char **argv)
 {
-    // GLib-based code under the engine (libgsf's code pages) may warn on its
-    // own; the tool reports every failure itself, naming the file.
-    g_log_set_default_handler([](const gchar *, GLogLevelFlags, const gchar *, gpointer) {},
-                              nullptr);
     if (const std::optional<int> status = cli::runBatchIfAsked(argc, argv))
         return *status;
     QStringList args;

@@ -36,6 +36,7 @@ constexpr std::size_t kSize = 0x78;
 
 constexpr std::uint8_t kTypeStorage = 1;
 constexpr std::uint8_t kTypeStream = 2;
+constexpr std::uint8_t kTypeProperty = 4;
 constexpr std::uint8_t kTypeRoot = 5;
 constexpr std::uint8_t kBlack = 1;
 
@@ -44,45 +45,81 @@ constexpr std::uint8_t kBlack = 1;
     throw FormatError("the file is damaged: " + what);
 }
 
+const char *const kCutShort = " runs past the end of the file; it was probably cut short while "
+                              "being copied or saved";
+
+// Which chain holds each sector, so that a loop or two chains sharing a
+// sector is caught: either would have a part read from another's bytes.
+struct Claims {
+    std::vector<std::uint32_t> by; // by sector: 1 + the chain's number, 0 when free
+    std::vector<std::string> names;
+
+    explicit Claims(std::size_t sectors) : by(sectors, 0) {}
+
+    std::uint32_t open(const std::string &what)
+    {
+        names.push_back(what);
+        return static_cast<std::uint32_t>(names.size());
+    }
+    void take(std::uint32_t sector, std::uint32_t chain)
+    {
+        const std::uint32_t holder = by[sector];
+        if (holder == chain)
+            damaged(names[chain - 1] + " loops back on itself");
+        if (holder != 0)
+            damaged(names[chain - 1] + " shares its place in the file with " + names[holder - 1]);
+        by[sector] = chain;
+    }
+};
+
 struct Reader {
     ByteView file;
     std::uint32_t shift = 9;
     std::size_t sectorSize = 512;
-    std::size_t present = 0; // whole sectors the file holds after its header
+    // Sectors after the header, a short last one included: some writers do
+    // not pad the file's end, and what a part needs of that sector is checked.
+    std::size_t present = 0;
     std::vector<std::uint32_t> fat;
 
     std::size_t offsetOf(std::uint32_t sector) const { return (std::size_t(sector) + 1) << shift; }
 
-    // The sectors of a chain, at most limit of them; each must be in the
-    // file, and the chain must end without looping. What lies past the
-    // sectors a stream's size needs is never read, so a damaged tail there
-    // costs nothing.
-    std::vector<std::uint32_t> chain(std::uint32_t start, const std::vector<std::uint32_t> &table,
-                                     std::size_t available, const char *what,
-                                     std::uint64_t limit = UINT64_MAX) const
+    // A whole chain, to its end mark; every sector in the file (or in the
+    // store of small parts) and held by no other chain.
+    static std::vector<std::uint32_t> chain(std::uint32_t start,
+                                            const std::vector<std::uint32_t> &table,
+                                            std::size_t available, Claims &claims,
+                                            const std::string &what)
     {
+        const std::uint32_t id = claims.open(what);
         std::vector<std::uint32_t> out;
-        while (start != kEndOfChain && out.size() < limit) {
+        while (start != kEndOfChain) {
+            if (start >= kDifatSector)
+                damaged(what + " breaks off without its end mark");
             if (start >= table.size() || start >= available)
-                damaged(std::string(what) + " runs past the end of the file; it was probably "
-                                            "cut short while being copied or saved");
-            if (out.size() >= table.size())
-                damaged(std::string(what) + " loops back on itself");
+                damaged(what + kCutShort);
+            claims.take(start, id);
             out.push_back(start);
             start = table[start];
         }
         return out;
     }
 
-    Bytes gather(const std::vector<std::uint32_t> &sectors) const
+    // The first size bytes of a chain's sectors; each byte must be in the file.
+    Bytes gather(const std::vector<std::uint32_t> &sectors, std::size_t size,
+                 const std::string &what) const
     {
-        Bytes out(sectors.size() * sectorSize);
+        if (size > sectors.size() * sectorSize)
+            damaged(what + " is shorter than declared; the file was probably cut short");
+        Bytes out(size);
         // Chains mostly run through consecutive sectors: one copy a run.
-        for (std::size_t k = 0, end = 0; k < sectors.size(); k = end) {
+        for (std::size_t k = 0, end = 0; k * sectorSize < size; k = end) {
             for (end = k + 1; end < sectors.size() && sectors[end] == sectors[end - 1] + 1;)
                 ++end;
-            std::memcpy(out.data() + k * sectorSize, file.data() + offsetOf(sectors[k]),
-                        (end - k) * sectorSize);
+            const std::size_t bytes = std::min(size, end * sectorSize) - k * sectorSize;
+            const std::size_t from = offsetOf(sectors[k]);
+            if (from + bytes > file.size())
+                damaged(what + kCutShort);
+            std::memcpy(out.data() + k * sectorSize, file.data() + from, bytes);
         }
         return out;
     }
@@ -133,29 +170,40 @@ bool nameLess(const std::array<std::uint8_t, 128> &a, const std::array<std::uint
     return false;
 }
 
-// Pairs each entry of a with the entry of b at the same place, by name.
-template <typename Same>
-void matchTrees(const Directory &a, const Directory &b, std::size_t ia, std::size_t ib,
-                const Same &same, std::vector<std::pair<std::size_t, std::size_t>> &pairs)
+// Walks a and b side by side, pairing entries by stored name and kind.
+void compareTrees(const Directory &a, std::size_t ia, const Directory &b, std::size_t ib,
+                  const std::vector<std::vector<std::string>> &except, std::vector<std::string> &at,
+                  std::vector<std::string> &out)
 {
-    pairs.emplace_back(ia, ib);
-    const auto &ca = a.entries[ia].children;
-    const auto &cb = b.entries[ib].children;
-    if (ca.size() != cb.size())
-        throw Failure("the written file does not hold the same parts as the original");
-    for (std::size_t x : ca) {
-        std::size_t found = cb.size();
-        for (std::size_t y = 0; y < cb.size(); ++y) {
-            if (same(a.entries[x], b.entries[cb[y]])) {
-                if (found != cb.size())
-                    throw Failure("the original holds two parts of the same name in one folder");
-                found = y;
-            }
-        }
-        if (found == cb.size())
-            throw Failure("the written file does not hold the same parts as the original");
-        matchTrees(a, b, x, cb[found], same, pairs);
+    const auto pathOf = [&at] {
+        std::string path;
+        for (const std::string &name : at)
+            path += (path.empty() ? "" : "/") + name;
+        return path;
+    };
+    const auto &kidsB = b.entries[ib].children;
+    for (std::size_t x : a.entries[ia].children) {
+        const Entry &c = a.entries[x];
+        at.push_back(c.name);
+        const auto it = std::find_if(kidsB.begin(), kidsB.end(), [&](std::size_t y) {
+            const Entry &d = b.entries[y];
+            return d.storage == c.storage &&
+                   std::equal(c.raw.begin(), c.raw.begin() + kType, d.raw.begin());
+        });
+        const Entry *d = it == kidsB.end() ? nullptr : &b.entries[*it];
+        const bool same = d &&
+                          std::equal(c.raw.begin() + kClassId, c.raw.begin() + kTimesEnd,
+                                     d->raw.begin() + kClassId) &&
+                          (c.storage || c.data == d->data ||
+                           std::find(except.begin(), except.end(), at) != except.end());
+        if (!same)
+            out.push_back(pathOf());
+        else if (c.storage)
+            compareTrees(a, x, b, *it, except, at, out);
+        at.pop_back();
     }
+    if (a.entries[ia].children.size() != kidsB.size())
+        out.push_back(pathOf() + (at.empty() ? "*" : "/*"));
 }
 
 } // namespace
@@ -171,46 +219,50 @@ Directory read(ByteView file)
     if (r.shift != 9 && r.shift != 12)
         damaged("its header names an impossible sector size");
     r.sectorSize = std::size_t(1) << r.shift;
-    r.present = file.size() >> r.shift;
-    r.present = r.present > 0 ? r.present - 1 : 0;
+    r.present = file.size() > r.sectorSize ? (file.size() - 1) / r.sectorSize : 0;
     if (readU16(file, 0x20) != 6)
         damaged("its header names an impossible mini-sector size");
+    Claims claims(r.present);
 
-    // The allocation table's own sectors: 109 in the header, the rest in a chain.
+    // The allocation table's own sectors: 109 in the header, the rest in a
+    // chain of extension sectors.
     const std::uint32_t fatSectors = readU32(file, 0x2C);
     if (fatSectors > r.present)
         damaged("its header claims more allocation sectors than the file holds");
     std::vector<std::uint32_t> fatList;
     for (std::size_t i = 0; i < std::min<std::size_t>(fatSectors, kHeaderDifat); ++i)
         fatList.push_back(readU32(file, 0x4C + 4 * i));
+    const std::uint32_t difatChain = claims.open("its allocation table's extension");
     std::uint32_t difat = readU32(file, 0x44);
-    std::size_t difatSeen = 0;
     while (fatList.size() < fatSectors) {
-        if (difat >= r.present || ++difatSeen > r.present)
-            damaged("its allocation table runs past the end of the file; it was probably cut "
-                    "short while being copied or saved");
+        if (difat >= r.present)
+            damaged(std::string("its allocation table") + kCutShort);
+        claims.take(difat, difatChain);
         const std::size_t at = r.offsetOf(difat);
         const std::size_t perSector = r.sectorSize / 4 - 1;
+        if (at + r.sectorSize > file.size())
+            damaged(std::string("its allocation table") + kCutShort);
         for (std::size_t i = 0; i < perSector && fatList.size() < fatSectors; ++i)
             fatList.push_back(readU32(file, at + 4 * i));
         difat = readU32(file, at + 4 * perSector);
     }
+    const std::uint32_t fatChain = claims.open("its allocation table");
     for (std::uint32_t s : fatList) {
         if (s >= r.present)
-            damaged("its allocation table runs past the end of the file; it was probably cut "
-                    "short while being copied or saved");
+            damaged(std::string("its allocation table") + kCutShort);
+        claims.take(s, fatChain);
     }
-    r.fat = r.table(r.gather(fatList));
+    r.fat = r.table(r.gather(fatList, fatList.size() * r.sectorSize, "its allocation table"));
 
     Directory dir;
     const std::vector<std::uint32_t> dirSectors =
-        r.chain(readU32(file, 0x30), r.fat, r.present, "its directory");
+        r.chain(readU32(file, 0x30), r.fat, r.present, claims, "its directory");
     for (std::uint32_t s : dirSectors) {
         for (std::size_t k = 0; k < r.sectorSize / kEntrySize; ++k)
             dir.slotOffsets.push_back(r.offsetOf(s) + k * kEntrySize);
     }
     auto slot = [&](std::uint32_t n) {
-        if (n >= dir.slotOffsets.size())
+        if (n >= dir.slotOffsets.size() || dir.slotOffsets[n] + kEntrySize > file.size())
             damaged("its directory points at an entry it does not hold");
         Entry e;
         std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(dir.slotOffsets[n]), kEntrySize,
@@ -243,11 +295,14 @@ Directory read(ByteView file)
             const std::uint32_t n = stack.back();
             stack.pop_back();
             Entry e = slot(n);
-            if (e.raw[kType] != kTypeStorage && e.raw[kType] != kTypeStream)
+            // Kinds 3 and 4 are kept as they are, their bytes read like a
+            // stream's; only an empty or unheard-of kind is damage.
+            const std::uint8_t type = e.raw[kType];
+            if (type == 0 || type > kTypeProperty)
                 damaged("its directory holds an entry of an unknown kind");
-            e.storage = e.raw[kType] == kTypeStorage;
-            if (!e.storage && entryU32(e, kChild) != kNoStream)
-                damaged("one of its parts is listed as holding others");
+            e.storage = type == kTypeStorage;
+            // A stream's child field means nothing to any reader: not
+            // followed, and written as none.
             e.name = visibleName(e.raw);
             at = entryU32(e, kRight);
             dir.entries[parent].children.push_back(dir.entries.size());
@@ -256,22 +311,37 @@ Directory read(ByteView file)
         }
     }
 
-    // Every stream's data must be in the file in full.
+    // The store of small parts and its table. The store's size is taken as
+    // stored: a small part's bytes must lie within it and within the file.
     const std::uint32_t cutoff = readU32(file, 0x38);
     Entry &rootEntry = dir.entries.front();
     const std::uint64_t miniSize = entryU32(rootEntry, kSize);
+    // Without small parts the root's start is not always an end mark.
     const std::vector<std::uint32_t> miniSectors =
-        r.chain(entryU32(rootEntry, kStart), r.fat, r.present, "its store of small parts",
-                (miniSize + r.sectorSize - 1) / r.sectorSize);
+        miniSize == 0 ? std::vector<std::uint32_t>{}
+                      : r.chain(entryU32(rootEntry, kStart), r.fat, r.present, claims,
+                                "its store of small parts");
     if (miniSectors.size() * r.sectorSize < miniSize)
         damaged("its store of small parts is shorter than declared");
-    const std::size_t miniPresent = static_cast<std::size_t>(miniSize / kMiniSector);
+    std::size_t miniPresent = static_cast<std::size_t>(miniSize);
+    for (std::size_t k = 0; k < miniSectors.size(); ++k) {
+        const std::size_t from = r.offsetOf(miniSectors[k]);
+        if (from + r.sectorSize > file.size())
+            miniPresent = std::min(miniPresent,
+                                   k * r.sectorSize + (file.size() - std::min(file.size(), from)));
+    }
     const std::uint32_t miniFatStart = readU32(file, 0x3C);
     std::vector<std::uint32_t> miniFat;
-    if (miniFatStart != kEndOfChain && miniFatStart != kNoStream)
+    if (miniFatStart != kEndOfChain && miniFatStart != kNoStream) {
+        const std::vector<std::uint32_t> sectors =
+            r.chain(miniFatStart, r.fat, r.present, claims, "its table of small parts");
         miniFat =
-            r.table(r.gather(r.chain(miniFatStart, r.fat, r.present, "its table of small parts")));
+            r.table(r.gather(sectors, sectors.size() * r.sectorSize, "its table of small parts"));
+    }
     Bytes miniStream;
+    Claims miniClaims((miniSize + kMiniSector - 1) / kMiniSector);
+
+    // Every stream's data must be in the file in full.
     std::uint64_t total = 0;
     for (std::size_t i = 1; i < dir.entries.size(); ++i) {
         Entry &e = dir.entries[i];
@@ -287,45 +357,40 @@ Directory read(ByteView file)
         if (e.size == 0)
             continue;
         const std::string what = "its part \"" + e.name + "\"";
-        const bool small = e.size < cutoff;
-        const std::size_t unit = small ? kMiniSector : r.sectorSize;
-        const std::uint64_t needed = (e.size + unit - 1) / unit;
-        const std::vector<std::uint32_t> sectors =
-            small ? r.chain(entryU32(e, kStart), miniFat, miniPresent, what.c_str(), needed)
-                  : r.chain(entryU32(e, kStart), r.fat, r.present, what.c_str(), needed);
-        if (sectors.size() * unit < e.size)
-            damaged(what + " is shorter than declared; the file was probably cut short");
-        if (small) {
-            if (miniStream.empty())
-                miniStream = r.gather(miniSectors);
-            e.data.resize(sectors.size() * kMiniSector);
-            for (std::size_t k = 0; k < sectors.size(); ++k)
-                std::memcpy(e.data.data() + k * kMiniSector,
-                            miniStream.data() + std::size_t(sectors[k]) * kMiniSector, kMiniSector);
-        } else {
-            e.data = r.gather(sectors);
+        const auto size = static_cast<std::size_t>(e.size);
+        if (e.size >= cutoff) {
+            e.data =
+                r.gather(r.chain(entryU32(e, kStart), r.fat, r.present, claims, what), size, what);
+            continue;
         }
-        e.data.resize(static_cast<std::size_t>(e.size));
+        const std::vector<std::uint32_t> sectors =
+            Reader::chain(entryU32(e, kStart), miniFat, miniClaims.by.size(), miniClaims, what);
+        if (sectors.size() * kMiniSector < e.size)
+            damaged(what + " is shorter than declared; the file was probably cut short");
+        if (miniStream.empty())
+            miniStream = r.gather(miniSectors, miniPresent, "its store of small parts");
+        e.data.resize(size);
+        for (std::size_t k = 0; k * kMiniSector < size; ++k) {
+            const std::size_t bytes = std::min(kMiniSector, size - k * kMiniSector);
+            const std::size_t from = std::size_t(sectors[k]) * kMiniSector;
+            if (from + bytes > miniPresent)
+                damaged(what + kCutShort);
+            std::memcpy(e.data.data() + k * kMiniSector, miniStream.data() + from, bytes);
+        }
     }
     return dir;
 }
 
-std::vector<std::string> entryDifferences(const Directory &a, const Directory &b)
+std::vector<std::string> differences(const Directory &a, const Directory &b,
+                                     const std::vector<std::vector<std::string>> &except)
 {
-    std::vector<std::pair<std::size_t, std::size_t>> pairs;
-    matchTrees(
-        a, b, 0, 0,
-        [](const Entry &x, const Entry &y) {
-            return std::equal(x.raw.begin(), x.raw.begin() + kType, y.raw.begin());
-        },
-        pairs);
     std::vector<std::string> out;
-    for (const auto &[x, y] : pairs) {
-        const auto &ra = a.entries[x].raw;
-        const auto &rb = b.entries[y].raw;
-        if (!std::equal(ra.begin() + kClassId, ra.begin() + kTimesEnd, rb.begin() + kClassId))
-            out.push_back(a.entries[x].name);
-    }
+    const auto &ra = a.entries[0].raw;
+    if (!std::equal(ra.begin() + kClassId, ra.begin() + kTimesEnd,
+                    b.entries[0].raw.begin() + kClassId))
+        out.emplace_back("Root Entry");
+    std::vector<std::string> at;
+    compareTrees(a, 0, b, 0, except, at, out);
     return out;
 }
 
@@ -361,9 +426,8 @@ public:
             std::vector<const Node *> kids;
             for (const Node &c : node.children)
                 kids.push_back(&c);
-            std::stable_sort(kids.begin(), kids.end(), [](const Node *a, const Node *b) {
-                return nameLess(a->raw, b->raw);
-            });
+            std::stable_sort(kids.begin(), kids.end(),
+                             [](const Node *a, const Node *b) { return nameLess(a->raw, b->raw); });
             for (std::size_t k = 1; k < kids.size(); ++k)
                 if (!nameLess(kids[k - 1]->raw, kids[k]->raw))
                     throw Failure("two parts of one folder have the same name");
@@ -440,8 +504,8 @@ public:
                           out.begin() + std::ptrdiff_t(offsetOf(start[i])));
             } else if (!m_nodes[i]->storage && size > 0) {
                 std::copy(m_nodes[i]->data.begin(), m_nodes[i]->data.end(),
-                          out.begin() + std::ptrdiff_t(offsetOf(miniStreamStart) +
-                                                       start[i] * kMiniSector));
+                          out.begin() +
+                              std::ptrdiff_t(offsetOf(miniStreamStart) + start[i] * kMiniSector));
             }
         }
         const std::uint32_t fatStart = next;
@@ -476,10 +540,17 @@ public:
             std::copy(node.raw.begin(), node.raw.begin() + kType, out.begin() + std::ptrdiff_t(at));
             std::copy(node.raw.begin() + kClassId, node.raw.begin() + kTimesEnd,
                       out.begin() + std::ptrdiff_t(at + kClassId));
-            out[at + kType] = slot == 0 ? kTypeRoot : node.storage ? kTypeStorage : kTypeStream;
+            const std::uint8_t kept = node.raw[kType];
+            out[at + kType] = slot == 0                                     ? kTypeRoot
+                              : node.storage                                ? kTypeStorage
+                              : kept > kTypeStream && kept <= kTypeProperty ? kept
+                                                                            : kTypeStream;
             out[at + kColour] = kBlack;
             // Siblings as a chain to the right in name order, each black, as
-            // libgsf and the publishing program's files have them.
+            // libgsf writes them. The publishing program's files hold
+            // balanced trees (left children, red nodes); readers follow the
+            // links without asking for balance (olefile strict, libmspub and
+            // Apache POI read this shape).
             writeU32(out, at + kLeft, kNoStream);
             writeU32(out, at + kRight, m_right[slot]);
             writeU32(out, at + kChild, m_firstKid[slot]);
@@ -528,7 +599,10 @@ public:
 
 private:
     static constexpr std::size_t kSector = 512;
-    static std::size_t offsetOf(std::uint32_t sector) { return (std::size_t(sector) + 1) * kSector; }
+    static std::size_t offsetOf(std::uint32_t sector)
+    {
+        return (std::size_t(sector) + 1) * kSector;
+    }
     static void putTable(Bytes &out, std::uint32_t first, const std::vector<std::uint32_t> &table)
     {
         for (std::size_t k = 0; k < table.size(); ++k)
@@ -536,7 +610,7 @@ private:
                      table[k]);
     }
 
-    std::vector<const Node *> m_nodes; // by directory slot, a storage before its kids
+    std::vector<const Node *> m_nodes;     // by directory slot, a storage before its kids
     std::vector<std::uint32_t> m_firstKid; // by slot: its first kid in name order
     std::vector<std::uint32_t> m_right;    // by slot: its next sibling in name order
 };

@@ -39,7 +39,8 @@ struct Directory {
 };
 
 // Throws FormatError, in plain words, when the directory or any chain is
-// damaged or the file ends before the data its entries declare.
+// damaged (a loop, a sector held by two chains, an early end) or the file
+// ends before the data its entries declare.
 Directory read(ByteView file);
 
 // An entry to write: raw holds its stored name and name length, class id,
@@ -54,13 +55,19 @@ struct Node {
 // Sets the stored name of raw; names have at most 31 units.
 void setName(std::array<std::uint8_t, 128> &raw, const std::u16string &name);
 
-// A compound file of 512-byte sectors holding root (the root storage) and
-// everything below it; each storage's entries ordered by name as the format
-// asks. Throws Failure when the tree cannot be stored.
+// A compound file of 512-byte sectors (version 3) holding root (the root
+// storage) and everything below it; each storage's entries ordered by name as
+// the format asks. A version 4 source is written in version 3 too: its only
+// gain, streams past 4 GiB, no publication needs, and version 3 is what
+// libmspub, Apache POI and olefile all read. Kinds 3 and 4 keep their kind.
+// Throws Failure when the tree cannot be stored.
 Bytes write(const Node &root);
 
-// The entries of a and b that differ in name, class id, state bits or times,
-// as paths; empty when every entry matches. Both trees must have the same shape.
-std::vector<std::string> entryDifferences(const Directory &a, const Directory &b);
+// Paths of the entries of a that b does not hold exactly so (stored name and
+// kind, class id, state bits, times, and a stream's bytes unless its path is
+// in except); "folder/*" when a folder of b holds other entries too. Empty
+// when the two match.
+std::vector<std::string> differences(const Directory &a, const Directory &b,
+                                     const std::vector<std::vector<std::string>> &except);
 
 } // namespace vantrelle::pubengine::cfb

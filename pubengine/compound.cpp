@@ -41,33 +41,6 @@ cfb::Node nodeOf(const cfb::Directory &dir, std::size_t entry,
     return node;
 }
 
-void compareTrees(const cfb::Directory &a, std::size_t ia, const cfb::Directory &b,
-                  std::size_t ib, const std::vector<StreamPath> &except, StreamPath &at,
-                  const std::string &prefix, std::vector<std::string> &out)
-{
-    const auto &kidsB = b.entries[ib].children;
-    for (std::size_t x : a.entries[ia].children) {
-        const cfb::Entry &c = a.entries[x];
-        const std::string path = prefix + c.name;
-        const auto it = std::find_if(kidsB.begin(), kidsB.end(), [&](std::size_t y) {
-            return b.entries[y].name == c.name && b.entries[y].storage == c.storage;
-        });
-        if (it == kidsB.end()) {
-            out.push_back(path);
-            continue;
-        }
-        at.push_back(c.name);
-        if (c.storage)
-            compareTrees(a, x, b, *it, except, at, path + "/", out);
-        else if (std::find(except.begin(), except.end(), at) == except.end() &&
-                 c.data != b.entries[*it].data)
-            out.push_back(path);
-        at.pop_back();
-    }
-    if (a.entries[ia].children.size() != kidsB.size())
-        out.push_back(prefix + "*");
-}
-
 } // namespace
 
 struct CompoundFile::Impl {
@@ -129,11 +102,7 @@ std::vector<std::string> CompoundFile::differences(const CompoundFile &other,
 std::vector<std::string> CompoundFile::differences(const CompoundFile &other,
                                                    const std::vector<StreamPath> &except) const
 {
-    std::vector<std::string> out =
-        cfb::entryDifferences(m_impl->directory, other.m_impl->directory);
-    StreamPath at;
-    compareTrees(m_impl->directory, 0, other.m_impl->directory, 0, except, at, "", out);
-    return out;
+    return cfb::differences(m_impl->directory, other.m_impl->directory, except);
 }
 
 } // namespace vantrelle::pubengine

@@ -17,6 +17,13 @@ namespace vantrelle::pubengine {
 
 using StreamPath = std::vector<std::string>;
 
+// Stream names that start with a control character. Its escape is octal,
+// which ends after three digits: in "\x05DocumentSummaryInformation" the hex
+// escape would take the D as well and name "]ocumentSummaryInformation".
+inline constexpr char kSummaryStream[] = "\005SummaryInformation";
+inline constexpr char kDocumentSummaryStream[] = "\005DocumentSummaryInformation";
+inline constexpr char kCompObjStream[] = "\001CompObj";
+
 class CompoundFile {
 public:
     // Throws FormatError, in plain words, when the bytes are no compound file

@@ -20,8 +20,7 @@ namespace {
 
 const std::vector<std::string> kQuillPath{"Quill", "QuillSub", "CONTENTS"};
 const std::vector<std::string> kDrawingPath{"Escher", "EscherStm"};
-const std::vector<StreamPath> kPropertyPaths{{"\x05SummaryInformation"},
-                                             {"\x05DocumentSummaryInformation"}};
+const std::vector<StreamPath> kPropertyPaths{{kSummaryStream}, {kDocumentSummaryStream}};
 
 std::u16string toU16(const QString &s)
 {

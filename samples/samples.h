@@ -1,7 +1,7 @@
 #pragma once
 // The sample publications shipped for new users to try the program on: what
 // they hold is ours, made by the publication writer at build time.
-#include "pubengine/writer.h"
+#include "pubwriter/writer.h"
 
 #include <QString>
 

@@ -5,7 +5,7 @@
 #include "app/form1.h"
 #include "pubengine/publication.h"
 #include "pubengine/server.h"
-#include "pubengine/writer.h"
+#include "pubwriter/writer.h"
 #include "sets/setslist.h"
 #include "shell/apptitle.h"
 #include "shell/automation.h"
@@ -39,6 +39,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include "tests/support/skip.h"
 
 #include <gtest/gtest.h>
 
@@ -79,7 +81,7 @@ struct Window : ::testing::Test {
     void SetUp() override
     {
         if (!QFile::exists(kCorpus + "/Sample.pub"))
-            GTEST_SKIP() << "corpus not found at " << VANTRELLE_CORPUS_DIR;
+            VANTRELLE_SKIP("corpus not found at " VANTRELLE_CORPUS_DIR);
         open();
     }
     void open()
@@ -693,7 +695,7 @@ TEST_F(Window, CountAndRunAgreeOnAFolderThatCannotBeWritten)
 TEST_F(Window, ThePdfOptionAndTheReportWindowsPdfButtonSaveAPdfOfEveryResult)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
-        GTEST_SKIP() << "LibreOffice is not installed";
+        VANTRELLE_SKIP("LibreOffice is not installed");
     ASSERT_TRUE(form->CheckPdf->isEnabled());
     click(form->CheckPdf);
     EXPECT_EQ(settings->get(keys::SavePdfs), QStringLiteral("True"));

@@ -28,6 +28,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "tests/support/skip.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -105,7 +107,7 @@ struct BatchFixture : ::testing::Test {
     void SetUp() override
     {
         if (!QFile::exists(kCorpus + "/Sample.pub"))
-            GTEST_SKIP() << "corpus not found at " << VANTRELLE_CORPUS_DIR;
+            VANTRELLE_SKIP("corpus not found at " VANTRELLE_CORPUS_DIR);
     }
     QString path(const QString &name) const { return dir.filePath(name); }
     void copy(const char *corpusName, const QString &to)

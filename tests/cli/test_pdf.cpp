@@ -12,6 +12,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "tests/support/skip.h"
+
 #include <gtest/gtest.h>
 
 using namespace vantrelle;
@@ -51,7 +53,7 @@ struct PdfCli : ::testing::Test {
     void SetUp() override
     {
         if (!QFile::exists(kCorpus + "/Sample.pub"))
-            GTEST_SKIP() << "corpus not found at " << VANTRELLE_CORPUS_DIR;
+            VANTRELLE_SKIP("corpus not found at " VANTRELLE_CORPUS_DIR);
         QDir(dir.path()).mkpath(QStringLiteral("in"));
         QDir(dir.path()).mkpath(QStringLiteral("out"));
     }
@@ -68,7 +70,7 @@ struct PdfCli : ::testing::Test {
 TEST_F(PdfCli, everyResultGetsAPdfShowingTheReplacement)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
-        GTEST_SKIP() << "LibreOffice is not installed";
+        VANTRELLE_SKIP("LibreOffice is not installed");
     copy("Sample.pub", "in/Sample.pub");
     copy("Sample3.pub", "in/Sample3.pub");
     copy("Simple.pub", "in/Simple.pub");

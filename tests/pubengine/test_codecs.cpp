@@ -1,6 +1,8 @@
 // The encodings on small synthetic streams: property records, the chunk
 // framing, and the structures a replacement must keep consistent.
 #include "pubengine/casefold.h"
+#include "pubengine/matcher.h"
+#include "pubengine/propertyset.h"
 #include "pubengine/quill.h"
 #include "testutil.h"
 
@@ -285,5 +287,75 @@ TEST(Replace, deletingAllTheTextOfFormattingPagesRemovesThePages)
         const QuillStream back = reparse(q);
         EXPECT_EQ(runs(back), expected);
         EXPECT_EQ(back.chunkFile().chunks().size(), chunks - finds.size());
+    }
+}
+
+// A text property in the section's code page, read and edited through the
+// system's conversion (ICU here); a code page that cannot hold the new text
+// is refused by the property's name and the code page.
+TEST(PropertyCodePages, textInEachCodePageIsReadAndEdited)
+{
+    const struct {
+        int codePage;
+        const char *encodedBefore, *encodedAfter; // the value's bytes
+        std::u16string before, find, replacement;
+    } rows[] = {
+        {1252, "Caf\xE9", "Caf\xE8", u"Café", u"é", u"è"},
+        {1251, "\xCF\xF0\xE8\xE2\xE5\xF2", "\xCF\xEE\xEA\xE0", u"Привет", u"Привет", u"Пока"},
+        {932, "\x93\xFA\x96\x7B\x8C\xEA", "\x93\x8C\x8B\x9E\x8C\xEA", u"日本語", u"日本", u"東京"},
+        {65001,
+         "Gr\xC3\xBC\xC3\x9F"
+         "e",
+         "Gru\xC3\x9F"
+         "e",
+         u"Grüße", u"ü", u"u"},
+        {1253, "abc", nullptr, u"abc", u"b", u"Ж"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.codePage);
+        const auto stream = [&](const std::string &value) {
+            Bytes section;
+            appendU32(section, 0); // size, set below
+            appendU32(section, 2);
+            appendU32(section, 1); // the code page
+            appendU32(section, 24);
+            appendU32(section, 2); // the title
+            appendU32(section, 32);
+            appendU32(section, 2); // VT_I2
+            appendU16(section, static_cast<std::uint16_t>(row.codePage));
+            appendU16(section, 0);
+            appendU32(section, 0x1E);
+            appendU32(section, static_cast<std::uint32_t>(value.size() + 1));
+            section.insert(section.end(), value.begin(), value.end());
+            section.resize(section.size() + 4 - value.size() % 4, 0);
+            writeU32(section, 0, static_cast<std::uint32_t>(section.size()));
+            Bytes out{0xFE, 0xFF, 0, 0, 6, 0, 2, 0};
+            out.resize(24, 0);
+            appendU32(out, 1);
+            for (std::uint8_t b : {0xE0, 0x85, 0x9F, 0xF2, 0xF9, 0x4F, 0x68, 0x10, 0xAB, 0x91, 0x08,
+                                   0x00, 0x2B, 0x27, 0xB3, 0xD9})
+                out.push_back(b);
+            appendU32(out, 48);
+            out.insert(out.end(), section.begin(), section.end());
+            return out;
+        };
+        PropertySetStream set = PropertySetStream::parse(stream(row.encodedBefore));
+        ASSERT_EQ(set.textProperties().size(), 1u);
+        EXPECT_EQ(set.textProperties()[0].value, row.before);
+        std::vector<ReplaceChange> changes;
+        const Matcher matcher(row.find, row.replacement, MatchOptions{});
+        if (!row.encodedAfter) {
+            try {
+                set.replaceAll(matcher, changes, 10);
+                ADD_FAILURE() << "no refusal";
+            } catch (const vantrelle::Failure &e) {
+                EXPECT_TRUE(e.description().contains(
+                    QStringLiteral("the document property Title is stored in code page 1253")))
+                    << e.what();
+            }
+            continue;
+        }
+        EXPECT_EQ(set.replaceAll(matcher, changes, 10), 1u);
+        EXPECT_EQ(set.bytes(), stream(row.encodedAfter));
     }
 }

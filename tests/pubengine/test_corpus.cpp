@@ -58,15 +58,11 @@ TEST(Corpus, savedCopyKeepsEveryOtherStreamAndTheTree)
         const CompoundFile original(readFile(path));
         const CompoundFile copy(saved);
         for (const std::vector<std::string> &stream : {std::vector<std::string>{"Contents"},
-                                                       {"\x05SummaryInformation"},
-                                                       {"\x05"
-                                                        "DocumentSummaryInformation"},
-                                                       {"\x01"
-                                                        "CompObj"},
+                                                       {kSummaryStream},
+                                                       {kDocumentSummaryStream},
+                                                       {kCompObjStream},
                                                        {"Escher", "EscherStm"},
-                                                       {"Quill", "QuillSub",
-                                                        "\x01"
-                                                        "CompObj"}}) {
+                                                       {"Quill", "QuillSub", kCompObjStream}}) {
             EXPECT_EQ(original.readStream(stream, 1 << 24), copy.readStream(stream, 1 << 24))
                 << stream.back();
         }

@@ -6,7 +6,7 @@
 
 #include <QString>
 #include <QStringList>
-#include <gtest/gtest.h>
+#include "tests/support/skip.h"
 
 #include <map>
 #include <string>
@@ -21,8 +21,8 @@ bool haveCorpus();
 #define REQUIRE_CORPUS()                                                                           \
     do {                                                                                           \
         if (!::vantrelle::pubengine::test::haveCorpus())                                           \
-            GTEST_SKIP() << "corpus not found at "                                                 \
-                         << ::vantrelle::pubengine::test::corpusDir().toStdString();               \
+            VANTRELLE_SKIP("corpus not found at " +                                                \
+                           ::vantrelle::pubengine::test::corpusDir().toStdString());               \
     } while (false)
 QString corpusFile(const QString &name);
 // Every publication of the corpus except the damaged one.

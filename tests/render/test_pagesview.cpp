@@ -95,7 +95,7 @@ TEST(PagesDialog, drawsSourceAndResultWithLibreOffice)
 {
     VANTRELLE_REQUIRE_CORPUS();
     if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
-        GTEST_SKIP() << "LibreOffice is not installed";
+        VANTRELLE_SKIP("LibreOffice is not installed");
     const QString source = QStringLiteral(VANTRELLE_CORPUS_DIR "/Sample3.pub");
     PagesDialog dialog(source, QStringLiteral(VANTRELLE_CORPUS_DIR "/Sample3_2010.pub"));
     QSignalSpy ended(&dialog, &PagesDialog::drawingEnded);

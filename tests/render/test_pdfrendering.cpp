@@ -81,7 +81,7 @@ TEST(PdfRendering, aPublicationBeforeAndAfterAReplacementHasTheSamePages)
 {
     VANTRELLE_REQUIRE_CORPUS();
     if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
-        GTEST_SKIP() << "LibreOffice is not installed (package " << kLibreOfficePackage << ")";
+        VANTRELLE_SKIP(std::string("LibreOffice is not installed (package ") + kLibreOfficePackage + ")");
     QTemporaryDir dir;
     const QString source = QStringLiteral(VANTRELLE_CORPUS_DIR "/Sample2.pub");
     const QString output = dir.filePath(QStringLiteral("Sample2 “after”.pub"));
@@ -110,7 +110,7 @@ TEST(PdfRendering, aPublicationBeforeAndAfterAReplacementHasTheSamePages)
 TEST(PdfRendering, everySampleIsDrawnWithItsPagesBeforeAndAfterAReplacement)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
-        GTEST_SKIP() << "LibreOffice is not installed (package " << kLibreOfficePackage << ")";
+        VANTRELLE_SKIP(std::string("LibreOffice is not installed (package ") + kLibreOfficePackage + ")");
     QTemporaryDir dir;
     PdfRendering r;
     for (const samples::Sample &s : samples::all()) {
@@ -222,7 +222,7 @@ TEST(PdfRendering, aPreparedProfileKeepsItsSettingsAndStartsWithoutTheSelfTest)
     }
 
     if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
-        GTEST_SKIP() << "LibreOffice is not installed (package " << kLibreOfficePackage << ")";
+        VANTRELLE_SKIP(std::string("LibreOffice is not installed (package ") + kLibreOfficePackage + ")");
     const QString profile = dir.filePath(QStringLiteral("new"));
     samples::writeAll(dir.path());
     QProcess lo;

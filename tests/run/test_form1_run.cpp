@@ -26,6 +26,8 @@
 
 #include "tests/support/files.h"
 
+#include "tests/support/skip.h"
+
 #include <gtest/gtest.h>
 
 using namespace vantrelle;
@@ -327,7 +329,7 @@ TEST(RunEndToEnd, ThreeCopiesOfARealPublication)
 {
     const QString sample = QStringLiteral(VANTRELLE_CORPUS_DIR "/Sample.pub");
     if (!QFile::exists(sample))
-        GTEST_SKIP() << "corpus not found at " << VANTRELLE_CORPUS_DIR;
+        VANTRELLE_SKIP("corpus not found at " VANTRELLE_CORPUS_DIR);
     test::ScriptedDialogs dialogs;
     test::TempSettings settings;
     automation::Registry registry;

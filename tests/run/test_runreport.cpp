@@ -34,6 +34,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "tests/support/skip.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -87,7 +89,7 @@ struct ReportFixture : ::testing::Test {
     void SetUp() override
     {
         if (!QFile::exists(kCorpus + "/Sample.pub"))
-            GTEST_SKIP() << "corpus not found at " << kCorpus.toStdString();
+            VANTRELLE_SKIP("corpus not found at " + kCorpus.toStdString());
         registry.Register(automation::kPublisherProgId, server);
         form = std::make_unique<Form1>(Form1Services{dialogs, *settings, registry});
         QDir(dir.path()).mkpath("in");

@@ -5,10 +5,10 @@
 #include <QFileInfo>
 #include <QString>
 
-#include <gtest/gtest.h>
+#include "tests/support/skip.h"
 
 #define VANTRELLE_REQUIRE_CORPUS()                                                                 \
     do {                                                                                           \
         if (!QFileInfo::exists(QStringLiteral(VANTRELLE_CORPUS_DIR "/Sample.pub")))                \
-            GTEST_SKIP() << "corpus not found at " VANTRELLE_CORPUS_DIR;                           \
+            VANTRELLE_SKIP("corpus not found at " VANTRELLE_CORPUS_DIR);                           \
     } while (false)

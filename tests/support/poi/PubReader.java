@@ -33,6 +33,9 @@ public class PubReader {
                 put("category", dsi.getCategory());
                 put("manager", dsi.getManager());
                 put("company", dsi.getCompany());
+                if (dsi.getCustomProperties() != null)
+                    for (java.util.Map.Entry<String, Object> e : dsi.getCustomProperties().entrySet())
+                        put("custom", e.getKey() + "=" + e.getValue());
             }
             for (QCBit bit : doc.getQuillContents().getBits()) {
                 if (bit instanceof QCTextBit) {

@@ -2,7 +2,8 @@
 // Apache POI's publisher module as an independent reader: PubReader.java run
 // with the system's Java in single-file mode. Its output is one "key=value"
 // line per item: title, subject, author, keywords, comments, category,
-// manager, company, then "paragraph=" for every paragraph of the text and
+// manager, company, "custom=NAME=VALUE" for each of the user's own
+// properties, then "paragraph=" for every paragraph of the text and
 // "link=" for every link address, in the file's order.
 #include <QFileInfo>
 #include <QProcess>

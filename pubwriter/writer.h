@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace vantrelle::pubengine::writer {
@@ -74,6 +75,7 @@ struct Page {
 struct Properties {
     QString title, subject, author, keywords, comments; // summary information
     QString company, manager, category;                 // document summary information
+    std::vector<std::pair<QString, QString>> custom;    // the user's own: name, text
 };
 
 struct Document {

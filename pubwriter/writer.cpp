@@ -1,7 +1,8 @@
-#include "pubengine/writer.h"
+#include "pubwriter/writer.h"
 
 #include "pubengine/bytes.h"
 #include "pubengine/cfb.h"
+#include "pubengine/compound.h"
 #include "pubengine/publication.h"
 
 
@@ -755,30 +756,59 @@ std::uint64_t fileTime(const QDateTime &t)
 }
 
 constexpr std::uint16_t kCodePageUtf8 = 65001;
+constexpr std::uint8_t kUserDefinedFmtid[16] = {0x05, 0xD5, 0xCD, 0xD5, 0x9C, 0x2E, 0x1B, 0x10,
+                                                0x93, 0x97, 0x08, 0x00, 0x2B, 0x2C, 0xF9, 0xAE};
 
-Bytes propertySet(const std::array<std::uint8_t, 16> &fmtid, std::vector<PropertyValue> values,
-                  const std::vector<std::pair<std::uint32_t, std::uint64_t>> &times,
-                  std::size_t minimumSize)
+using PropertyList = std::vector<std::pair<std::uint32_t, Bytes>>;
+
+// A text in the set's code page (UTF-8), NUL-terminated and padded to 4 bytes.
+Bytes setText(const QString &text, bool typed)
 {
-    Bytes section;
-    std::vector<std::pair<std::uint32_t, Bytes>> props;
+    const QByteArray utf8 = text.toUtf8();
+    Bytes b;
+    if (typed)
+        appendU32(b, 0x1E); // VT_LPSTR, in the set's code page
+    appendU32(b, static_cast<std::uint32_t>(utf8.size() + 1));
+    b.insert(b.end(), utf8.begin(), utf8.end());
+    b.push_back(0);
+    if (typed)
+        while (b.size() % 4)
+            b.push_back(0);
+    return b;
+}
+
+// One section: its size, its table of ids and offsets, then the values,
+// the code page first.
+Bytes section(PropertyList props)
+{
     Bytes cp;
     appendU32(cp, 2); // VT_I2
     appendU16(cp, kCodePageUtf8);
     appendU16(cp, 0);
-    props.emplace_back(1, cp);
+    props.emplace(props.begin(), 1, cp);
+    const std::uint32_t tableSize = 8 + 8 * static_cast<std::uint32_t>(props.size());
+    Bytes table, data;
+    for (const auto &[id, b] : props) {
+        appendU32(table, id);
+        appendU32(table, tableSize + static_cast<std::uint32_t>(data.size()));
+        append(data, b);
+    }
+    Bytes out;
+    appendU32(out, tableSize + static_cast<std::uint32_t>(data.size()));
+    appendU32(out, static_cast<std::uint32_t>(props.size()));
+    append(out, table);
+    append(out, data);
+    return out;
+}
+
+Bytes propertySet(const std::array<std::uint8_t, 16> &fmtid, std::vector<PropertyValue> values,
+                  const std::vector<std::pair<std::uint32_t, std::uint64_t>> &times,
+                  std::size_t minimumSize, const std::vector<std::pair<QString, QString>> &custom = {})
+{
+    PropertyList props;
     for (const PropertyValue &v : values) {
-        if (v.text.isEmpty())
-            continue;
-        const QByteArray utf8 = v.text.toUtf8();
-        Bytes b;
-        appendU32(b, 0x1E); // VT_LPSTR, in the set's code page
-        appendU32(b, static_cast<std::uint32_t>(utf8.size() + 1));
-        b.insert(b.end(), utf8.begin(), utf8.end());
-        b.push_back(0);
-        while (b.size() % 4)
-            b.push_back(0);
-        props.emplace_back(v.id, std::move(b));
+        if (!v.text.isEmpty())
+            props.emplace_back(v.id, setText(v.text, true));
     }
     for (const auto &[id, t] : times) {
         Bytes b;
@@ -787,27 +817,40 @@ Bytes propertySet(const std::array<std::uint8_t, 16> &fmtid, std::vector<Propert
         appendU32(b, static_cast<std::uint32_t>(t >> 32));
         props.emplace_back(id, std::move(b));
     }
-    const std::uint32_t tableSize = 8 + 8 * static_cast<std::uint32_t>(props.size());
-    Bytes table, data;
-    for (const auto &[id, b] : props) {
-        appendU32(table, id);
-        appendU32(table, tableSize + static_cast<std::uint32_t>(data.size()));
-        append(data, b);
+    std::vector<Bytes> sections{section(std::move(props))};
+    if (!custom.empty()) {
+        // The user's own properties: a second section whose dictionary
+        // (id 0) names the values, ids from 2 on.
+        PropertyList own(1); // the dictionary, filled below
+        Bytes dictionary;
+        appendU32(dictionary, static_cast<std::uint32_t>(custom.size()));
+        for (std::uint32_t k = 0; k < custom.size(); ++k) {
+            appendU32(dictionary, k + 2);
+            append(dictionary, setText(custom[k].first, false));
+            own.emplace_back(k + 2, setText(custom[k].second, true));
+        }
+        while (dictionary.size() % 4)
+            dictionary.push_back(0);
+        own.front().second = std::move(dictionary);
+        sections.push_back(section(std::move(own)));
     }
-    appendU32(section, tableSize + static_cast<std::uint32_t>(data.size()));
-    appendU32(section, static_cast<std::uint32_t>(props.size()));
-    append(section, table);
-    append(section, data);
 
     Bytes out;
     appendU16(out, 0xFFFE);
     appendU16(out, 0);
     appendU32(out, 0x00020006);     // written on Windows NT 6.0
     out.resize(out.size() + 16, 0); // class id
-    appendU32(out, 1);
-    out.insert(out.end(), fmtid.begin(), fmtid.end());
-    appendU32(out, 0x30);
-    append(out, section);
+    appendU32(out, static_cast<std::uint32_t>(sections.size()));
+    std::size_t offset = 28 + 20 * sections.size();
+    for (std::size_t k = 0; k < sections.size(); ++k) {
+        out.insert(out.end(), fmtid.begin(), fmtid.end());
+        if (k == 1)
+            std::copy(std::begin(kUserDefinedFmtid), std::end(kUserDefinedFmtid), out.end() - 16);
+        appendU32(out, static_cast<std::uint32_t>(offset));
+        offset += sections[k].size();
+    }
+    for (const Bytes &s : sections)
+        append(out, s);
     // libmspub reads the second stream at the first stream's property
     // offsets and gives up on the whole file when they lie past its end.
     if (out.size() < minimumSize)
@@ -1108,24 +1151,21 @@ QByteArray write(const Document &doc)
                                       {{12, fileTime(saved)}, {13, fileTime(saved)}}, 0);
     const Bytes docSummary =
         propertySet(kDocSummaryFmtid, {{2, pr.category}, {0x0E, pr.manager}, {0x0F, pr.company}},
-                    {}, summary.size());
+                    {}, summary.size(), pr.custom);
 
     Node root{"", true, {}, &kPublicationClsid, {}};
     root.children.push_back(
-        {"\x01"
-         "CompObj",
+        {kCompObjStream,
          false,
          compObj(kPublicationClsid, "Microsoft Publisher 3.0", "MSPublisher.3", 0),
          nullptr,
          {}});
-    root.children.push_back({"\x05"
-                             "DocumentSummaryInformation",
+    root.children.push_back({kDocumentSummaryStream,
                              false,
                              docSummary,
                              nullptr,
                              {}});
-    root.children.push_back({"\x05"
-                             "SummaryInformation",
+    root.children.push_back({kSummaryStream,
                              false,
                              summary,
                              nullptr,
@@ -1136,8 +1176,7 @@ QByteArray write(const Document &doc)
     escher.children.push_back({"EscherStm", false, escherStream(shapes, doc), nullptr, {}});
     root.children.push_back(std::move(escher));
     Node sub{"QuillSub", true, {}, &kStoryGroupClsid, {}};
-    sub.children.push_back({"\x01"
-                            "CompObj",
+    sub.children.push_back({kCompObjStream,
                             false,
                             compObj(kStoryGroupClsid, "Quill96 Story Group Class", nullptr, 1),
                             nullptr,
