@@ -54,14 +54,17 @@ Pub97Stream Pub97Stream::parse(Bytes contents)
 void Pub97Stream::parseHeader()
 {
     const ByteView d(m_data);
-    if (d.size() < 0x1A || readU32(d, 0) != kMagic)
-        throw FormatError("its Contents stream is of no kind this program knows");
-    const std::uint16_t version = readU16(d, 4);
-    if (version == kVersion20)
+    const bool known = d.size() >= 0x1A && readU32(d, 0) == kMagic;
+    if (known && readU16(d, 4) == kVersion20)
         refuseVersion("Publisher 2.0");
-    if (version != kVersion95And97)
-        refuseVersion("Publisher 97 or earlier in a layout this program does not know");
-    m_version = readU16(d, 0x0C) == 0x7D ? 95 : 97;
+    // A Contents stream without a text stream beside it is older than
+    // Publisher 98; 95 and 97 tell themselves apart here.
+    const std::uint16_t layout = known ? readU16(d, 0x0C) : 0;
+    if (!known || readU16(d, 4) != kVersion95And97 || (layout != 0x7D && layout != 0x88))
+        throw FormatError(std::string("this publication was made by Publisher 97 or earlier in a "
+                                      "layout this program does not know; it cannot be edited. ") +
+                          kOlderAdvice);
+    m_version = layout == 0x7D ? 95 : 97;
     if (readU32(d, 8) != d.size())
         throw FormatError("the length the Contents stream records differs from its size");
     m_tb = readU32(d, 0x12);
