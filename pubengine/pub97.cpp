@@ -106,6 +106,9 @@ void Pub97Stream::parseHeader()
                 page.offsets.push_back(d[base + 4 * (count + 1) + i]);
             m_pages[kind].push_back(std::move(page));
         }
+        const std::size_t bin = m_bins[kind];
+        const std::size_t count = readU16(d, bin + 4, "a table of formatting pages");
+        requireRange(d, bin, 0x16 + 4 * (count + 1) + 2 * count, "a table of formatting pages");
     }
 }
 
@@ -148,6 +151,7 @@ void Pub97Stream::parseChunks()
             parseFonts(c.offset, extent(c.offset));
             fontsRead = true;
         } else if (type == kTextChunk) {
+            requireRange(d, c.offset, 8, "the text chunk");
             if (m_textChunk != 0)
                 throw FormatError("it holds two text chunks");
             m_textChunk = c.offset;

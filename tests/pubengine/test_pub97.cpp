@@ -118,16 +118,6 @@ QString allText(const Publication &pub)
     return out;
 }
 
-QString failureOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const vantrelle::Failure &e) {
-        return e.description();
-    }
-    return {};
-}
-
 enum class Room { Same, InSlack, PastSlack };
 
 } // namespace
