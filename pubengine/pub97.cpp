@@ -64,7 +64,6 @@ void Pub97Stream::parseHeader()
         throw FormatError(std::string("this publication was made by Publisher 97 or earlier in a "
                                       "layout this program does not know; it cannot be edited. ") +
                           kOlderAdvice);
-    m_version = layout == 0x7D ? 95 : 97;
     if (readU32(d, 8) != d.size())
         throw FormatError("the length the Contents stream records differs from its size");
     m_tb = readU32(d, 0x12);

@@ -27,8 +27,6 @@ public:
     static Pub97Stream parse(Bytes contents);
 
     const Bytes &bytes() const { return m_data; }
-    // 95 or 97.
-    int version() const { return m_version; }
 
     std::size_t storyCount() const { return m_stories.size(); }
     // A story's text: paragraph ends as '\r', line breaks as '\v', fields as
@@ -92,7 +90,6 @@ private:
     const Run &runAt(std::uint32_t pos) const;
 
     Bytes m_data;
-    int m_version = 97;
     std::size_t m_tb = 0;
     std::uint32_t m_textStart = 0;
     std::uint32_t m_textEnd = 0;

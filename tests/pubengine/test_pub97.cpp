@@ -232,6 +232,9 @@ TEST(Pub97, whatCannotBeEditedIsRefusedOrLeftWithItsReason)
         {withContents(essai, older), "e", "E", {"“p.pub”", "Publisher 2.0", "not supported"}},
         {flat, "e", "E", {"“p.pub”", "Publisher 1.0", "not supported"}},
         {readFile(pub97(QStringLiteral("essaiv3.PUB"))), "page #", "x", {}, 0, 1},
+        // "=1", a paragraph end made text, and the next cell's "2": a match
+        // over the cell mark between them.
+        {patched(patched(essai, "=1", 'a'), "=1", 'b', 1), "b2", "x", {"“p.pub”", "cell's mark"}},
         // Text in a symbol font is found and left; the rest is still edited.
         {withCharset(essai, 2), "texte", "TEXTE", {}, 2},
     };
