@@ -267,8 +267,14 @@ void Pub97Stream::decode()
                 ++end;
             const int number = run.codePage ? run.codePage : 1252;
             auto found = decoders.find(number);
-            if (found == decoders.end())
+            if (found == decoders.end()) {
                 found = decoders.emplace(number, QStringDecoder(codePageName(number))).first;
+                // Qt converts these code pages through ICU; a build without it
+                // would read nothing, and a count of nothing would be wrong.
+                if (!found->second.isValid())
+                    throw FormatError(std::string("this system cannot convert the code page ") +
+                                      codePageDescription(number) + " of its text");
+            }
             QStringDecoder &decoder = found->second;
             decoder.resetState();
             const QString s = decoder.decode(
