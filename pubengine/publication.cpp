@@ -276,10 +276,13 @@ std::pair<StreamPath, Bytes> Publication::textStreamEdit() const
     if (m_pub97) {
         const Pub97Stream check = Pub97Stream::parse(m_pub97->bytes());
         problems = check.invariantViolations();
-        for (std::size_t k = 0; k < check.storyCount(); ++k) {
-            if (k >= m_pub97->storyCount() || check.story(k) != m_pub97->story(k))
-                problems.emplace_back("the rebuilt text differs from the edited text");
-        }
+        bool same = check.storyCount() == m_pub97->storyCount();
+        for (std::size_t k = 0; same && k < check.storyCount(); ++k)
+            same = check.story(k) == m_pub97->story(k);
+        if (!same)
+            problems.emplace_back("the rebuilt text differs from the edited text");
+        if (problems.empty())
+            return {kContentsPath, m_pub97->bytes()};
     } else {
         const Bytes stream = m_quill.build();
         const QuillStream check = QuillStream::parse(stream);
@@ -289,10 +292,8 @@ std::pair<StreamPath, Bytes> Publication::textStreamEdit() const
         if (problems.empty())
             return {kQuillPath, stream};
     }
-    if (!problems.empty())
-        throw Failure("the rebuilt text stream failed its checks (" + problems.front() +
-                      "); nothing was written");
-    return {kContentsPath, m_pub97->bytes()};
+    throw Failure("the rebuilt text stream failed its checks (" + problems.front() +
+                  "); nothing was written");
 }
 
 QByteArray Publication::toBytes() const
