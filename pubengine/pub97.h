@@ -71,9 +71,10 @@ private:
     struct Run {
         std::uint32_t begin = 0; // text-relative
         std::uint32_t end = 0;
-        int codePage = 0; // 0: none the engine writes
+        int codePage = 0; // 0: none known, read as Western
         bool editable = false;
     };
+    // Text-relative bytes [a, b) replaced by bytes.
     struct ByteEdit {
         std::uint32_t a = 0;
         std::uint32_t b = 0;
@@ -84,7 +85,6 @@ private:
     void parseHeader();
     void parseChunks();
     void parseFonts(std::size_t at, std::size_t end);
-    void parseTextTables(std::size_t at, std::size_t end);
     void decode();
     Bytes applied(const std::vector<ByteEdit> &edits) const;
     const Run &runAt(std::uint32_t pos) const;
@@ -99,10 +99,12 @@ private:
     std::uint32_t m_bins[3] = {};
     std::vector<Page> m_pages[3];
     std::uint32_t m_directory = 0;
-    // Offsets of every chunk-directory entry's offset field, and the offsets.
+    // Where each chunk of the directory lies, in directory order.
     std::vector<std::uint32_t> m_chunkOffsets;
+    // The character set of each font, by font index.
     std::vector<std::uint8_t> m_charsets;
     std::size_t m_textChunk = 0; // 0: none
+    // The text chunk's length and every table of text positions.
     std::vector<KeyTable> m_keyTables;
     std::vector<Run> m_runs;
     std::vector<Story> m_stories;
