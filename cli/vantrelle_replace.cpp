@@ -45,12 +45,11 @@ int usage(std::FILE *to, int code)
 int printText(const QString &source)
 {
     const pubengine::Publication pub = pubengine::Publication::open(source);
-    const pubengine::QuillStream &q = pub.quill();
     QString out;
-    for (std::size_t k = 0; k < q.storyCount(); ++k) {
+    for (std::size_t k = 0; k < pub.storyCount(); ++k) {
         if (k > 0)
             out += u'\n';
-        const std::u16string_view story = q.story(k);
+        const std::u16string_view story = pub.story(k);
         QString text = QString::fromUtf16(story.data(), static_cast<qsizetype>(story.size()));
         for (QChar &c : text) {
             if (c == u'\r' || c == u'\v')

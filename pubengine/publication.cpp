@@ -19,6 +19,7 @@ namespace vantrelle::pubengine {
 namespace {
 
 const std::vector<std::string> kQuillPath{"Quill", "QuillSub", "CONTENTS"};
+const std::vector<std::string> kContentsPath{"Contents"};
 const std::vector<std::string> kDrawingPath{"Escher", "EscherStm"};
 const std::vector<StreamPath> kPropertyPaths{{kSummaryStream}, {kDocumentSummaryStream}};
 
@@ -121,12 +122,17 @@ void Publication::load(QByteArray bytes)
 {
     try {
         const qsizetype size = bytes.size();
+        refuseFlatPublication(
+            ByteView(reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(size)));
         m_compound = std::make_unique<CompoundFile>(std::move(bytes));
         std::optional<Bytes> stream = m_compound->readStream(kQuillPath, std::size_t(size));
-        if (!stream && m_compound->readStream({"Contents"}, std::size_t(size)))
-            throw FormatError("this publication was made by Publisher 97 or earlier; those "
-                              "versions are not supported. Open it in a later version of "
-                              "Publisher and save it again");
+        if (!stream) {
+            if (std::optional<Bytes> contents =
+                    m_compound->readStream(kContentsPath, std::size_t(size))) {
+                loadPub97(std::move(*contents));
+                return;
+            }
+        }
         if (!stream)
             throw FormatError("it is not a publication (its container holds no publication)");
         if (const std::optional<Bytes> drawing = m_compound->readStream(kDrawingPath, std::size_t(size)))
@@ -146,6 +152,32 @@ void Publication::load(QByteArray bytes)
     } catch (const std::exception &e) {
         fail(QStringLiteral("Cannot read"), e);
     }
+}
+
+void Publication::loadPub97(Bytes contents)
+{
+    try {
+        m_pub97 = Pub97Stream::parse(std::move(contents));
+        if (const std::vector<std::string> problems = m_pub97->invariantViolations();
+            !problems.empty())
+            throw FormatError(problems.front());
+    } catch (const FormatError &e) {
+        const std::string what = e.what();
+        if (what.starts_with("this publication was made by"))
+            throw;
+        throw FormatError("the file is damaged, or stores its text in a way this program does "
+                          "not know (" + what + ")");
+    }
+}
+
+std::size_t Publication::storyCount() const
+{
+    return m_pub97 ? m_pub97->storyCount() : m_quill.storyCount();
+}
+
+std::u16string_view Publication::story(std::size_t k) const
+{
+    return m_pub97 ? std::u16string_view(m_pub97->story(k)) : m_quill.story(k);
 }
 
 std::vector<PropertySetStream> &Publication::propertySets()
@@ -175,6 +207,7 @@ ReplaceResult Publication::replaceAll(const QString &find, const QString &replac
     try {
         const Matcher matcher(toU16(find), toU16(replacement), options);
         std::optional<QuillStream> scratchText;
+        std::optional<Pub97Stream> scratch97;
         std::vector<PropertySetStream> scratchProperties;
         QuillStream &quill = countOnly ? scratchText.emplace(m_quill) : m_quill;
         std::vector<PropertySetStream> *sets = nullptr;
@@ -185,10 +218,15 @@ ReplaceResult Publication::replaceAll(const QString &find, const QString &replac
                 sets = &scratchProperties;
             }
         }
-        ReplaceResult result = quill.replaceAll(matcher, listLimit);
+        ReplaceResult result;
+        if (m_pub97)
+            result = (countOnly ? scratch97.emplace(*m_pub97) : *m_pub97)
+                         .replaceAll(matcher, listLimit);
+        else
+            result = quill.replaceAll(matcher, listLimit);
         auto room = [&] { return listLimit - std::min(listLimit, result.changes.size()); };
         std::vector<ReplaceChange> more;
-        if (places.linkAddresses)
+        if (places.linkAddresses && !m_pub97)
             result.inLinks = quill.replaceInLinks(matcher, more, room());
         result.changes.insert(result.changes.end(), more.begin(), more.end());
         more.clear();
@@ -230,19 +268,37 @@ std::vector<std::pair<QString, QString>> Publication::documentProperties()
     return out;
 }
 
+std::pair<StreamPath, Bytes> Publication::textStreamEdit() const
+{
+    // Re-read what is about to be written and hold it to every invariant.
+    std::vector<std::string> problems;
+    if (m_pub97) {
+        const Pub97Stream check = Pub97Stream::parse(m_pub97->bytes());
+        problems = check.invariantViolations();
+        bool same = check.storyCount() == m_pub97->storyCount();
+        for (std::size_t k = 0; same && k < check.storyCount(); ++k)
+            same = check.story(k) == m_pub97->story(k);
+        if (!same)
+            problems.emplace_back("the rebuilt text differs from the edited text");
+        if (problems.empty())
+            return {kContentsPath, m_pub97->bytes()};
+    } else {
+        const Bytes stream = m_quill.build();
+        const QuillStream check = QuillStream::parse(stream);
+        problems = check.invariantViolations();
+        if (check.text() != m_quill.text())
+            problems.emplace_back("the rebuilt text differs from the edited text");
+        if (problems.empty())
+            return {kQuillPath, stream};
+    }
+    throw Failure("the rebuilt text stream failed its checks (" + problems.front() +
+                  "); nothing was written");
+}
+
 QByteArray Publication::toBytes() const
 {
     try {
-        const Bytes stream = m_quill.build();
-        // Re-read what is about to be written and hold it to every invariant.
-        const QuillStream check = QuillStream::parse(stream);
-        std::vector<std::string> problems = check.invariantViolations();
-        if (check.text() != m_quill.text())
-            problems.emplace_back("the rebuilt text differs from the edited text");
-        if (!problems.empty())
-            throw Failure("the rebuilt text stream failed its checks (" + problems.front() +
-                          "); nothing was written");
-        CompoundFile::StreamEdits edits{{kQuillPath, stream}};
+        CompoundFile::StreamEdits edits{textStreamEdit()};
         for (std::size_t i = 0; i < m_propertySets.size(); ++i) {
             if (m_propertySets[i].changed())
                 edits.emplace(m_propertyPaths[i], m_propertySets[i].bytes());
@@ -316,6 +372,8 @@ QString leftReasonText(LeftReason reason)
         "it would remove the whole formatted text of a stretch this program cannot remove yet "
         "(replace it by at least one character instead)",
         "in WordArt, which is not edited",
+        "in text whose font has no code page this program writes (a symbol font, or one "
+        "without a known character set), which is not edited",
     };
     return QString::fromUtf8(reasons[static_cast<int>(reason)]);
 }
@@ -331,7 +389,8 @@ QString describeLeft(const ReplaceResult &result, const QString &find)
             continue;
         const QString reason = leftReasonText(static_cast<LeftReason>(r));
         // Where an occurrence is needs no "because".
-        const QString why = static_cast<LeftReason>(r) == LeftReason::WordArt
+        const QString why = static_cast<LeftReason>(r) == LeftReason::WordArt ||
+                                    static_cast<LeftReason>(r) == LeftReason::NoCodePage
                                 ? reason
                                 : QStringLiteral("because %1").arg(reason);
         parts << (total == result.left[r] ? why : QStringLiteral("%1 %2").arg(result.left[r]).arg(why));

@@ -4,6 +4,7 @@
 // the result, and writes the whole file atomically or not at all.
 #include "fsutil/fileid.h"
 #include "pubengine/compound.h"
+#include "pubengine/pub97.h"
 #include "pubengine/propertyset.h"
 #include "pubengine/quill.h"
 
@@ -42,7 +43,11 @@ public:
     ~Publication();
 
     const QString &name() const { return m_name; }
+    // The text stream of Publisher 98 and later; empty for Publisher 95 and 97.
     const QuillStream &quill() const { return m_quill; }
+    // The stories of any version, paragraph ends as '\r'.
+    std::size_t storyCount() const;
+    std::u16string_view story(std::size_t k) const;
 
     // Every occurrence, pairs applied one after another by repeated calls.
     // Occurrences the rules leave are counted in the result, not thrown;
@@ -73,6 +78,9 @@ public:
 private:
     Publication();
     void load(QByteArray bytes);
+    void loadPub97(Bytes contents);
+    // The text stream to write, re-read and checked.
+    std::pair<StreamPath, Bytes> textStreamEdit() const;
     [[noreturn]] void fail(const QString &what, const std::exception &e) const;
 
     QString m_name;
@@ -83,6 +91,8 @@ private:
 
     std::unique_ptr<CompoundFile> m_compound;
     QuillStream m_quill;
+    // Publisher 95 and 97 keep their text in `Contents` instead.
+    std::optional<Pub97Stream> m_pub97;
     // Read when first asked for: they only matter when document properties
     // are edited.
     std::vector<StreamPath> m_propertyPaths;

@@ -35,10 +35,12 @@ struct Token {
 };
 
 // Why an occurrence was left unchanged. WholePage is no longer given: a
-// formatting page an edit empties is removed. WordArt is text the engine
-// finds but never edits; it alone does not keep a result from being saved.
-enum class LeftReason { Field, WholeToken, WholePage, WordArt };
-inline constexpr int kLeftReasonCount = 4;
+// formatting page an edit empties is removed. WordArt, and NoCodePage (text
+// of Publisher 95 and 97 in a symbol font or one without a known code
+// page), are text the engine finds but never edits; they alone do not keep
+// a result from being saved.
+enum class LeftReason { Field, WholeToken, WholePage, WordArt, NoCodePage };
+inline constexpr int kLeftReasonCount = 5;
 
 // One occurrence a replacement made or left, with the text around it.
 struct ReplaceChange {
@@ -76,7 +78,8 @@ struct ReplaceResult {
     // Left occurrences that keep the result from being what was asked for.
     std::size_t leftBlocking() const
     {
-        return leftTotal() - left[static_cast<int>(LeftReason::WordArt)];
+        return leftTotal() - left[static_cast<int>(LeftReason::WordArt)] -
+               left[static_cast<int>(LeftReason::NoCodePage)];
     }
 };
 

@@ -133,3 +133,31 @@ TEST_F(PdfCli, withoutLibreOfficeNothingRunsAndTheToolSaysWhatToInstall)
     EXPECT_TRUE(ran.err.contains("install the package libreoffice-draw")) << ran.err.constData();
     EXPECT_TRUE(QDir(path("out")).isEmpty());
 }
+
+TEST_F(PdfCli, aPublisher97ResultIsDrawnWithItsReplacementAndListsItsChanges)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
+        GTEST_SKIP() << "LibreOffice is not installed";
+    if (!QFile::exists(kCorpus + "/pub97/essai97.pub"))
+        GTEST_SKIP() << "Publisher 95 and 97 corpus not found at " << VANTRELLE_CORPUS_DIR;
+    copy("pub97/essai97.pub", "in/essai97.pub");
+    QDir(dir.path()).mkpath(QStringLiteral("pdfs"));
+    const QStringList pair{"--pair", "texte 2", "chapter two", "--pair", "verytight", "vt"};
+    const Ran dry = runTool(pair + QStringList{"--dry-run", "--out-dir", path("out"), "--report",
+                                               path("dry.json"), path("in")});
+    ASSERT_EQ(dry.status, 0) << dry.err.constData();
+    const QJsonArray changes = reportRows(path("dry.json"))[0][QStringLiteral("changes")].toArray();
+    ASSERT_EQ(changes.size(), 2);
+    EXPECT_EQ(changes[1][QStringLiteral("before")][QStringLiteral("text")].toString(), "verytight");
+    EXPECT_EQ(changes[1][QStringLiteral("before")][QStringLiteral("trail")].toString(), "loose");
+    EXPECT_EQ(changes[1][QStringLiteral("after")][QStringLiteral("text")].toString(), "vt");
+
+    const Ran ran = runTool(pair + QStringList{"--out-dir", path("out"), "--pdf-dir",
+                                               path("pdfs"), path("in")});
+    ASSERT_EQ(ran.status, 0) << ran.err.constData();
+    const test::PdfSeen seen = test::readPdf(path("pdfs/essai97.pdf"));
+    EXPECT_EQ(seen.pages, 5); // as LibreOffice draws the source
+    EXPECT_TRUE(seen.text.contains(QStringLiteral("chapter two"))) << seen.text.toStdString();
+    EXPECT_TRUE(seen.text.contains(QStringLiteral("vtloose")));
+    EXPECT_FALSE(seen.text.contains(QStringLiteral("texte 2")));
+}

@@ -54,16 +54,6 @@ QByteArray withQuill(const QString &corpusName, const Bytes &stream)
     return CompoundFile(readFile(corpusFile(corpusName))).rewrite(kQuill, stream);
 }
 
-QString failureOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const vantrelle::Failure &e) {
-        return e.description();
-    }
-    return {};
-}
-
 } // namespace
 
 TEST(Variants, storedNamesClassIdsAndTimesComeOutByteForByte)

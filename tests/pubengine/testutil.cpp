@@ -49,6 +49,16 @@ QString qs(std::u16string_view s)
     return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+QString failureOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const vantrelle::Failure &e) {
+        return e.description();
+    }
+    return {};
+}
+
 namespace {
 
 struct Entry {

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include "tests/support/skip.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -71,5 +72,8 @@ QStringList substituteTrace(const QStringList &trace,
                             const std::vector<std::pair<QString, QString>> &pairs, bool matchCase);
 
 QString qs(std::u16string_view s);
+
+// The description of the Failure action throws; empty when it throws none.
+QString failureOf(const std::function<void()> &action);
 
 } // namespace vantrelle::pubengine::test
