@@ -161,6 +161,16 @@ PagesView::PagesView(QWidget *parent) : QWidget(parent)
     showPage();
 }
 
+PagesView::~PagesView()
+{
+    // The sides' documents go before the views that show them, and a closing
+    // document makes its view signal: nothing of that may reach back here.
+    for (const auto &side : m_sides) {
+        disconnect(side->view->verticalScrollBar(), nullptr, this, nullptr);
+        disconnect(side->view->pageNavigator(), nullptr, this, nullptr);
+    }
+}
+
 QWidget *PagesView::makeSide(Side &side, const QString &heading)
 {
     auto *box = new QWidget(this);
@@ -176,10 +186,14 @@ QWidget *PagesView::makeSide(Side &side, const QString &heading)
     side.stack->addWidget(side.view);
     side.stack->addWidget(side.absent);
     side.marks = new DifferenceMarks(side.view, [this] { return differingAreas(m_page); });
+    // The view's scroll range settles as it is shown, resized and zoomed:
+    // the mark is brought back into view each time, until the user scrolls.
     connect(side.view->verticalScrollBar(), &QScrollBar::rangeChanged, this, [this] {
         if (m_scrollPending)
             scrollToMarks();
     });
+    connect(side.view->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this] { m_scrollPending = false; });
     // Paging inside one side (keys, wheel at a page's end) moves both.
     connect(side.view->pageNavigator(), &QPdfPageNavigator::currentPageChanged, this,
             [this](int p) {
@@ -290,22 +304,17 @@ void PagesView::scrollToMarks()
     qreal top = 1;
     for (const QRectF &area : areas)
         top = std::min(top, area.top());
-    bool placed = true;
     for (const auto &side : m_sides) {
-        if (side->stack->currentWidget() != side->view)
+        if (!side->view->isVisible())
             continue;
         const QRect page = static_cast<DifferenceMarks *>(side->marks)->pageRect();
-        QScrollBar *bar = side->view->verticalScrollBar();
-        const int viewHeight = side->view->viewport()->height();
-        if (page.isEmpty() || (bar->maximum() == 0 && page.height() > viewHeight)) {
-            placed = false; // not laid out yet: again when the range is known
+        if (page.isEmpty())
             continue;
-        }
         // A little of the page above the mark stays in view, for its context.
+        QScrollBar *bar = side->view->verticalScrollBar();
         const int markY = page.y() + bar->value() + qRound(top * page.height());
-        bar->setValue(markY - viewHeight / 4);
+        bar->setValue(markY - side->view->viewport()->height() / 4);
     }
-    m_scrollPending = !placed;
 }
 
 void PagesView::showPage()

@@ -28,6 +28,7 @@ class PagesView : public QWidget {
     Q_OBJECT
 public:
     explicit PagesView(QWidget *parent = nullptr);
+    ~PagesView() override;
 
     // Shows two PDF drawings of the files at the two paths, which head the
     // sides ("Before: …", "After: …"). It opens on the first page that
@@ -64,8 +65,7 @@ private:
     QWidget *makeSide(Side &side, const QString &heading);
     void loadSide(Side &side, const QByteArray &pdf, const QString &path);
     void showPage();
-    // Brings the page's first marked area into view, once the views know
-    // their scroll range.
+    // Brings the page's first marked area into view on the sides shown.
     void scrollToMarks();
     void compareSides();
 
@@ -78,6 +78,7 @@ private:
     QPushButton *m_next = nullptr;
     QLabel *m_zoomText = nullptr;
     QLabel *m_differs = nullptr;
+    // The page was opened and the user has not scrolled it since.
     bool m_scrollPending = false;
     // Per page, the areas that differ.
     QList<QList<QRectF>> m_areas;

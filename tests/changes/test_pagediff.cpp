@@ -97,13 +97,14 @@ TEST(PagesView, OpensOnTheFirstPageThatDiffersWithItsAreaMarked)
 // their paths are.
 TEST(PagesView, OpensScrolledToTheMarkWithBothSidesAligned)
 {
+    // As the dialog does it: the drawings first, then the view is shown.
     PagesView view;
-    view.resize(900, 500);
-    view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     const QString longPath = "/home/someone/" + QString("a-long-folder-name/").repeated(12) +
                              "Neighbourhood-Newsletter.pub";
     view.setDocuments(twoPages({}), longPath, twoPages(QRect(280, 780, 40, 30)), "/tmp/a.pub");
+    view.resize(900, 500);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     QTest::qWait(50);
     const QList<QPdfView *> sides = view.findChildren<QPdfView *>();
     ASSERT_EQ(sides.size(), 2);
