@@ -64,7 +64,8 @@ fi
 
 # ctest's "N tests failed out of M" and its list of tests that did not run,
 # each skipped test's reason from ctest's log (gtest's line after "Skipped",
-# a script's "SKIP: ..."), and the steps' "N passed, N failed".
+# a script's "SKIP: ..." or else its last line), and the steps' "N passed, N
+# failed".
 passed=0
 failed=0
 skipped=0
@@ -81,10 +82,12 @@ for f in "$logs"/ctest-*; do
     awk -v build="$name" -v logfile="$logs/log-$name" '
       BEGIN {
         while ((getline line < logfile) > 0) {
-          if (line ~ /^[0-9]+\/[0-9]+ Testing: /) { test = line; sub(/^[^:]*: /, "", test); after = 0 }
+          if (line ~ /^[0-9]+\/[0-9]+ Testing: /) { test = line; sub(/^[^:]*: /, "", test); after = 0; last = "" }
           else if (after) { why[test] = line; after = 0 }
           else if (line ~ /: Skipped$/) after = 1
           else if (line ~ /^SKIP: /) why[test] = substr(line, 7)
+          else if (line == "<end of output>") { if (!(test in why) && last != "") why[test] = last }
+          else if (line != "") last = line
         }
       }
       { print (($0 in why) ? why[$0] : "no reason given") " (" build " build)" }')$'\n'
