@@ -342,6 +342,8 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     m_table->setColumnWidth(Result, 150);
     m_table->setColumnWidth(Replacements, 100);
     m_table->setColumnWidth(Left, 50);
+    // Wide enough for a result's file name; the folders before it give way.
+    m_table->setColumnWidth(Output, 260);
 
     m_detail = new QPlainTextEdit;
     m_detail->setObjectName(QStringLiteral("detail"));
