@@ -21,6 +21,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -83,7 +85,7 @@ Form1::~Form1() = default;
 
 void Form1::buildControls()
 {
-    setFixedSize(twipsX(this, 8040), twipsY(this, 10095));
+    setFixedSize(twipsX(this, 8040), twipsY(this, 9735));
     const QFont buttonFont = designButtonFont();
 
     ListView1 = new DocListView(this);
@@ -150,7 +152,7 @@ void Form1::buildControls()
     TabControl1 = new TabControl(this);
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
     TabControl1->tabBar()->setFont(buttonFont);
-    place(TabControl1, 120, 3730, 7800, 3345);
+    place(TabControl1, 120, 3730, 7800, 2985);
     TabControl1->addTab(new QWidget, QStringLiteral("Find and replace"));
     TabControl1->addTab(new QWidget, QStringLiteral("Multiple find and replace (sets)"));
     // The design measures the tab's controls from the tab control's corner.
@@ -161,12 +163,12 @@ void Form1::buildControls()
     onTab(0, Label1, 240, 480, 5415, 255);
     Text1 = new QPlainTextEdit;
     Text1->setObjectName(QStringLiteral("Text1"));
-    onTab(0, Text1, 240, 720, 7290, 1020);
+    onTab(0, Text1, 240, 720, 7290, 840);
     label(Label2, "Label2", " Replace with:", nullptr);
-    onTab(0, Label2, 240, 1800, 6015, 255);
+    onTab(0, Label2, 240, 1620, 6015, 255);
     Text2 = new QPlainTextEdit;
     Text2->setObjectName(QStringLiteral("Text2"));
-    onTab(0, Text2, 240, 2040, 7290, 1020);
+    onTab(0, Text2, 240, 1860, 7290, 840);
 
     label(Label3, "Label3", " Find what (exact case):", nullptr);
     onTab(1, Label3, 240, 495, 5415, 255);
@@ -174,24 +176,24 @@ void Form1::buildControls()
     Combo1->setObjectName(QStringLiteral("Combo1"));
     onTab(1, Combo1, 240, 810, 7320, 345);
     label(Label4, "Label4", " Replace with:", nullptr);
-    onTab(1, Label4, 240, 1320, 6015, 255);
+    onTab(1, Label4, 240, 1230, 6015, 255);
     Combo2 = new QComboBox;
     Combo2->setObjectName(QStringLiteral("Combo2"));
-    onTab(1, Combo2, 240, 1600, 7320, 345);
+    onTab(1, Combo2, 240, 1500, 7320, 345);
     button(PushButton1, "PushButton1", "Add Set", nullptr);
-    onTab(1, PushButton1, 240, 2100, 3600, 405);
+    onTab(1, PushButton1, 240, 1950, 3600, 405);
     button(PushButton10, "PushButton10", "Load Sets", nullptr);
-    onTab(1, PushButton10, 3960, 2100, 1740, 405);
+    onTab(1, PushButton10, 3960, 1950, 1740, 405);
     button(PushButton9, "PushButton9", "Save Sets", nullptr);
-    onTab(1, PushButton9, 5820, 2100, 1740, 405);
+    onTab(1, PushButton9, 5820, 1950, 1740, 405);
     button(PushButton4, "PushButton4", "Remove Selected Set", nullptr);
-    onTab(1, PushButton4, 240, 2640, 3600, 405);
+    onTab(1, PushButton4, 240, 2430, 3600, 405);
     button(PushButton5, "PushButton5", "Clear Sets", nullptr);
-    onTab(1, PushButton5, 3960, 2640, 3600, 405);
+    onTab(1, PushButton5, 3960, 2430, 3600, 405);
 
     Frame2 = new Frame(QStringLiteral("Save Option"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    place(Frame2, 120, 7140, 7800, 1815);
+    place(Frame2, 120, 6780, 7800, 1815);
     Option1 = new QRadioButton(QStringLiteral("Save results to this folder:"), Frame2);
     Option1->setObjectName(QStringLiteral("Option1"));
     place(Option1, 240, 300, 3615, 255);
@@ -211,11 +213,11 @@ void Form1::buildControls()
     place(CheckPdf, 4080, 1410, 3480, 255);
 
     button(PushButton7, "PushButton7", "Start Replacing", this);
-    place(PushButton7, 120, 9070, 7800, 405);
+    place(PushButton7, 120, 8710, 7800, 405);
     ProgressBar1 = new ProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setText(QStringLiteral("Progress Bar"));
-    place(ProgressBar1, 120, 9590, 7800, 405);
+    place(ProgressBar1, 120, 9230, 7800, 405);
 
     for (QFrame *box : std::initializer_list<QFrame *>{ListView1, Text1, Text2})
         keepFrameWhole(box);
@@ -342,7 +344,11 @@ void Form1::SetApplicationTitle()
 
 QString Form1::GetDesktopFolder()
 {
-    const QString desktop = GetSpecialFolderPath(0);
+    // A fresh account may have no Desktop folder: the home folder then, so
+    // that the first Start does not stop at a folder that is not there.
+    QString desktop = GetSpecialFolderPath(0);
+    if (desktop.isEmpty() || !QFileInfo(desktop).isDir())
+        desktop = QDir::homePath();
     if (desktop.isEmpty())
         throw Failure("Invalid procedure call or argument");
     return desktop + kSeparator;

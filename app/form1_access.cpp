@@ -68,7 +68,7 @@ QString withoutMnemonic(QString caption)
 void Form1::buildAccessControls()
 {
     // Count Only takes the right end of Start Replacing's row.
-    place(PushButton7, 120, 9070, 5820, 405);
+    place(PushButton7, 120, 8710, 5820, 405);
     CountButton = new PushButton(QStringLiteral("Cou&nt Only"), this);
     CountButton->setObjectName(QStringLiteral("CountButton"));
     CountButton->setFont(PushButton7->font());
@@ -77,7 +77,7 @@ void Form1::buildAccessControls()
     CountButton->setToolTip(QStringLiteral("Count the occurrences in every listed document "
                                            "without writing anything (%1).")
                                 .arg(QString::fromLatin1(kCountShortcut)));
-    place(CountButton, 6060, 9070, 1860, 405);
+    place(CountButton, 6060, 8710, 1860, 405);
     setTabOrder(PushButton7, CountButton);
 
     SetsCount = new QLabel;

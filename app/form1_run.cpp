@@ -143,7 +143,9 @@ void Form1::startRun(bool preview)
     });
     if (!folderUsable) {
         guard.run(162, [&] {
-            dialogs.notice(QStringLiteral("Folder does not exist. Please select another folder."));
+            dialogs.notice(QStringLiteral("The folder “%1” does not exist. Please select another "
+                                          "folder.")
+                               .arg(Text3->text()));
         });
     } else if (!guard.test(106, [&] { return ListView1->count() >= 1; })) {
         guard.run(160, [&] { dialogs.notice(QStringLiteral("No files added.")); });

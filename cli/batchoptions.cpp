@@ -187,7 +187,8 @@ void readPdfOptions(const QCommandLineParser &parser, BatchOptions &options)
         throw UsageError(QStringLiteral("--dry-run writes no results, so there is nothing to "
                                         "make PDFs of; leave out --pdf or --pdf-dir."));
     if (inFolder && !FolderExists(absolute(folder)))
-        throw UsageError(QStringLiteral("The folder %1 given with --pdf-dir does not exist.")
+        throw UsageError(QStringLiteral("The folder %1 given with --pdf-dir does not exist; "
+                                        "the tool does not make it (mkdir -p it first).")
                              .arg(folder));
     if (parser.isSet(QStringLiteral("pdf-timeout"))) {
         bool ok = false;
@@ -217,7 +218,8 @@ const QList<OptionInfo> &options()
         {QStringLiteral("separator"), {}, QStringLiteral("SEP"), OptionGroup::What, true,
          QStringLiteral("The separator of the sets file (default ::).")},
         {QStringLiteral("out-dir"), {}, QStringLiteral("DIR"), OptionGroup::Where, true,
-         QStringLiteral("Every result into DIR under its source's name.")},
+         QStringLiteral("Every result into DIR under its source's name. DIR must exist: a "
+                        "mistyped name is not made into a new folder.")},
         {QStringLiteral("beside"), {}, {}, OptionGroup::Where, true,
          QStringLiteral("Each result beside its source, named NAME_replaced.pub.")},
         {QStringLiteral("match-case"), {}, {}, OptionGroup::Other, false,
@@ -266,7 +268,7 @@ const QList<OptionInfo> &options()
                         "NAME.pub, with LibreOffice (package libreoffice-draw), in as many "
                         "processes as --jobs. An existing NAME.pdf is replaced.")},
         {QStringLiteral("pdf-dir"), {}, QStringLiteral("DIR"), OptionGroup::Other, true,
-         QStringLiteral("The same, every PDF into DIR.")},
+         QStringLiteral("The same, every PDF into DIR, which must exist.")},
         {QStringLiteral("pdf-timeout"), {}, QStringLiteral("S"), OptionGroup::Other, true,
          QStringLiteral("End LibreOffice when one document takes longer than S seconds "
                         "(default 120); that PDF is reported as failed and the others go on.")},
@@ -362,7 +364,9 @@ BatchOptions parseBatchOptions(const QStringList &args)
         throw UsageError(QStringLiteral("--out-dir and --beside cannot both be given: results go "
                                         "into one folder or beside their sources."));
     if (!beside && !FolderExists(absolute(outDir)))
-        throw UsageError(QStringLiteral("The folder %1 does not exist.").arg(outDir));
+        throw UsageError(QStringLiteral("The folder %1 given with --out-dir does not exist; "
+                                        "the tool does not make it (mkdir -p it first).")
+                             .arg(outDir));
 
     request.matchCase = parser.isSet(QStringLiteral("match-case")) ? kMatchCaseTicked : 0;
     request.wholeWord = parser.isSet(QStringLiteral("whole-word"));
@@ -430,8 +434,9 @@ QString helpText()
     return QStringLiteral(
         R"(usage: vantrelle-replace [OPTIONS] (--pair FIND REPLACE ... | --sets FILE)
                          (--out-dir DIR | --beside) SOURCE...
-       vantrelle-replace [--match-case] [--in-links] [--in-properties]
-                         SOURCE OUTPUT FIND REPLACE [FIND REPLACE ...]
+       vantrelle-replace [--match-case] [--whole-word] [--regex] [--in-links]
+                         [--in-properties] SOURCE OUTPUT FIND REPLACE
+                         [FIND REPLACE ...]
        vantrelle-replace --text SOURCE
 
 Finds and replaces text in publications (.pub). The first form edits every
@@ -482,8 +487,9 @@ used (match case or any case, whole words, regular expression); with --pdf or
 reason, not reached), and the rows come once the PDFs are made.
 
 Progress: a live line on standard error (done/total, rate, time left) when it
-is a terminal; nothing when it is not. Failed and skipped documents are named
-on standard error.
+is a terminal. Failed and skipped documents are named on standard error, and
+the run ends with one line of totals there, terminal or not (--quiet: only
+what went wrong).
 
 A result is written whole or not at all. Ctrl-C (or SIGTERM) stops handing
 out documents, lets those being edited finish, writes the report of what was

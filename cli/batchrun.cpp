@@ -410,7 +410,8 @@ int runBatch(const BatchOptions &options)
     if (interrupted && !options.quiet)
         printText(stderr, kTool + QStringLiteral("Interrupted: ") + summary +
                               QStringLiteral(".\n"));
-    else if (isatty(STDERR_FILENO) == 1 && !options.quiet)
+    else if (!options.quiet)
+        // Also when standard error is a log: a script's log shows what happened.
         printText(stderr, summary + u'\n');
 
     if (interrupted)

@@ -235,8 +235,15 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
 
     CollectingDialogs collecting(dialogs, result.errors);
     Guard guard(collecting, loc::Form1_Pushbutton7_Click);
-    const EditorContext editor{collecting,        registry,        request.matchCase,
-                               request.wholeWord, request.regex,   request.preview,
+    // A result the user may not write fails this document with the reason,
+    // as Count says it would; it is no fault of the program to report. The
+    // document is still counted, so its row tells what was not written.
+    std::optional<QString> unwritable;
+    if (!request.preview)
+        unwritable = outputUnwritable(output.path);
+    const EditorContext editor{collecting,        registry,
+                               request.matchCase, request.wholeWord,
+                               request.regex,     request.preview || unwritable.has_value(),
                                request.inLinks,   request.inProperties};
     // An older result is not deleted first: the new one takes its name by a
     // rename once it is whole and checked, so a failed edit leaves the older
@@ -279,6 +286,10 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
         result.pairs << pair;
     }
     bool done = edited && !edit.failed && (edit.saved || request.preview);
+    if (unwritable) {
+        result.errors << *unwritable;
+        done = false;
+    }
     // Count tells what the run would meet: a result it could not write.
     if (done && request.preview) {
         if (const std::optional<QString> why = outputUnwritable(output.path)) {

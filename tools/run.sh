@@ -18,7 +18,7 @@ step "checking the Debian packages in tools/packages.txt"
 bash tools/install-deps.sh
 step "configuring the build in build/"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-step "building vantrelle and vantrelle-replace (about a minute the first time; log: build/run-build.log)"
+step "building vantrelle and vantrelle-replace (the first time some minutes: see the README; log: build/run-build.log)"
 if ! cmake --build build -j"$(nproc)" --target vantrelle vantrelle-replace >build/run-build.log 2>&1; then
   grep -E -B2 -A6 'error|Error' build/run-build.log | head -n 60 >&2
   echo "the build failed; the whole output is in build/run-build.log" >&2

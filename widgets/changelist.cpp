@@ -157,7 +157,8 @@ void ChangeList::refresh()
                               "listed, to keep long runs small.")
                                .arg(locale.toString(listed), locale.toString(total)));
     else
-        m_summary->setText(tr("%1 occurrences.").arg(locale.toString(total)));
+        m_summary->setText(total == 1 ? tr("1 occurrence.")
+                                      : tr("%1 occurrences.").arg(locale.toString(total)));
     m_copy->setEnabled(listed > 0);
 }
 

@@ -111,6 +111,16 @@ Form2::Form2(Dialogs &dialogs, SettingsStore &settings, SetsModel &sets, QWidget
     button(PushButton3, "PushButton3", "?", 7320, 600, 600, 345);
     button(PushButton1, "PushButton1", "Load", 120, 1080, 3840, 400);
     button(PushButton2, "PushButton2", "Cancel", 4080, 1080, 3840, 405);
+    // A screen reader reads the boxes by their labels and the two small
+    // buttons by what they do, not as "..." and "?".
+    Label1[0]->setBuddy(Text1);
+    Label1[1]->setBuddy(Text2);
+    Text1->setAccessibleName(QStringLiteral("File To Load"));
+    Text2->setAccessibleName(QStringLiteral("Separator"));
+    PushButton16->setAccessibleName(QStringLiteral("Browse for the file to load"));
+    PushButton16->setToolTip(PushButton16->accessibleName());
+    PushButton3->setAccessibleName(QStringLiteral("Separator examples"));
+    PushButton3->setToolTip(PushButton3->accessibleName());
 
     connect(Text2, &QLineEdit::textChanged, this, [this] { Text2_Change(); });
     connect(PushButton16, &QPushButton::clicked, this, [this] { PushButton16_Click(); });

@@ -150,7 +150,7 @@ PagesView::PagesView(QWidget *parent) : QWidget(parent)
     auto *sides = new QHBoxLayout;
     for (std::size_t i = 0; i < m_sides.size(); ++i) {
         m_sides[i] = std::make_unique<Side>();
-        sides->addWidget(makeSide(*m_sides[i], i == 0 ? tr("Before") : tr("After")), 1);
+        sides->addWidget(makeSide(*m_sides[i], i == 0 ? tr("Before: ") : tr("After: ")), 1);
     }
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(heading);
@@ -161,12 +161,21 @@ PagesView::PagesView(QWidget *parent) : QWidget(parent)
     showPage();
 }
 
+PagesView::~PagesView()
+{
+    // The sides' documents go before the views that show them, and a closing
+    // document makes its view signal: nothing of that may reach back here.
+    for (const auto &side : m_sides) {
+        disconnect(side->view->verticalScrollBar(), nullptr, this, nullptr);
+        disconnect(side->view->pageNavigator(), nullptr, this, nullptr);
+    }
+}
+
 QWidget *PagesView::makeSide(Side &side, const QString &heading)
 {
     auto *box = new QWidget(this);
-    side.title = new QLabel(heading, box);
-    side.title->setTextFormat(Qt::PlainText);
-    side.title->setWordWrap(true);
+    side.title = new PathLabel(box);
+    side.title->setPath(heading, QString());
     side.view = new QPdfView(box);
     side.view->setPageMode(QPdfView::PageMode::SinglePage);
     side.view->setDocument(&side.document);
@@ -177,6 +186,14 @@ QWidget *PagesView::makeSide(Side &side, const QString &heading)
     side.stack->addWidget(side.view);
     side.stack->addWidget(side.absent);
     side.marks = new DifferenceMarks(side.view, [this] { return differingAreas(m_page); });
+    // The view's scroll range settles as it is shown, resized and zoomed:
+    // the mark is brought back into view each time, until the user scrolls.
+    connect(side.view->verticalScrollBar(), &QScrollBar::rangeChanged, this, [this] {
+        if (m_scrollPending)
+            scrollToMarks();
+    });
+    connect(side.view->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this] { m_scrollPending = false; });
     // Paging inside one side (keys, wheel at a page's end) moves both.
     connect(side.view->pageNavigator(), &QPdfPageNavigator::currentPageChanged, this,
             [this](int p) {
@@ -190,21 +207,22 @@ QWidget *PagesView::makeSide(Side &side, const QString &heading)
     return box;
 }
 
-void PagesView::loadSide(Side &side, const QByteArray &pdf, const QString &title)
+void PagesView::loadSide(Side &side, const QByteArray &pdf, const QString &path)
 {
     side.document.close();
     side.buffer.close();
     side.buffer.setData(pdf);
     side.buffer.open(QIODevice::ReadOnly);
     side.document.load(&side.buffer);
-    side.title->setText(title);
+    side.title->setPath(&side == m_sides[0].get() ? tr("Before: ") : tr("After: "),
+                        QDir::toNativeSeparators(path));
 }
 
-void PagesView::setDocuments(const QByteArray &before, const QString &beforeTitle,
-                             const QByteArray &after, const QString &afterTitle)
+void PagesView::setDocuments(const QByteArray &before, const QString &beforePath,
+                             const QByteArray &after, const QString &afterPath)
 {
-    loadSide(*m_sides[0], before, beforeTitle);
-    loadSide(*m_sides[1], after, afterTitle);
+    loadSide(*m_sides[0], before, beforePath);
+    loadSide(*m_sides[1], after, afterPath);
     compareSides();
     m_page = -1;
     setPage(std::max(0, firstDifferingPage()));
@@ -272,6 +290,31 @@ void PagesView::setPage(int page)
         return;
     m_page = page;
     showPage();
+    m_scrollPending = true;
+    scrollToMarks();
+}
+
+void PagesView::scrollToMarks()
+{
+    const QList<QRectF> areas = differingAreas(m_page);
+    if (areas.isEmpty()) {
+        m_scrollPending = false;
+        return;
+    }
+    qreal top = 1;
+    for (const QRectF &area : areas)
+        top = std::min(top, area.top());
+    for (const auto &side : m_sides) {
+        if (!side->view->isVisible())
+            continue;
+        const QRect page = static_cast<DifferenceMarks *>(side->marks)->pageRect();
+        if (page.isEmpty())
+            continue;
+        // A little of the page above the mark stays in view, for its context.
+        QScrollBar *bar = side->view->verticalScrollBar();
+        const int markY = page.y() + bar->value() + qRound(top * page.height());
+        bar->setValue(markY - side->view->viewport()->height() / 4);
+    }
 }
 
 void PagesView::showPage()
@@ -368,8 +411,7 @@ void PagesDialog::drawNext(bool ok, const QByteArray &pdf, const QString &messag
         m_rendering.start(m_output);
         return;
     }
-    m_view->setDocuments(m_before, tr("Before: %1").arg(QDir::toNativeSeparators(m_source)), pdf,
-                         tr("After: %1").arg(QDir::toNativeSeparators(m_output)));
+    m_view->setDocuments(m_before, m_source, pdf, m_output);
     m_before.clear();
     m_status->hide();
     m_stop->hide();

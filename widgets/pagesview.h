@@ -22,14 +22,19 @@ class QStackedWidget;
 
 namespace vantrelle {
 
+class PathLabel;
+
 class PagesView : public QWidget {
     Q_OBJECT
 public:
     explicit PagesView(QWidget *parent = nullptr);
+    ~PagesView() override;
 
-    // Shows two PDF drawings; the titles name what each side is.
-    void setDocuments(const QByteArray &before, const QString &beforeTitle, const QByteArray &after,
-                      const QString &afterTitle);
+    // Shows two PDF drawings of the files at the two paths, which head the
+    // sides ("Before: …", "After: …"). It opens on the first page that
+    // differs, scrolled to its first marked area.
+    void setDocuments(const QByteArray &before, const QString &beforePath, const QByteArray &after,
+                      const QString &afterPath);
 
     // Zero-based; both sides show it (a side without it says so).
     int page() const { return m_page; }
@@ -51,15 +56,17 @@ private:
     struct Side {
         QBuffer buffer;
         QPdfDocument document;
-        QLabel *title = nullptr;
+        PathLabel *title = nullptr;
         QStackedWidget *stack = nullptr;
         QPdfView *view = nullptr;
         QLabel *absent = nullptr;
         QWidget *marks = nullptr;
     };
     QWidget *makeSide(Side &side, const QString &heading);
-    void loadSide(Side &side, const QByteArray &pdf, const QString &title);
+    void loadSide(Side &side, const QByteArray &pdf, const QString &path);
     void showPage();
+    // Brings the page's first marked area into view on the sides shown.
+    void scrollToMarks();
     void compareSides();
 
     std::array<std::unique_ptr<Side>, 2> m_sides;
@@ -71,6 +78,8 @@ private:
     QPushButton *m_next = nullptr;
     QLabel *m_zoomText = nullptr;
     QLabel *m_differs = nullptr;
+    // The page was opened and the user has not scrolled it since.
+    bool m_scrollPending = false;
     // Per page, the areas that differ.
     QList<QList<QRectF>> m_areas;
 };

@@ -77,17 +77,24 @@ QString qtFilterFromPipes(const QString &pipeFilter)
     return filters.join(QStringLiteral(";;"));
 }
 
+QWidget *QtDialogs::parent() const
+{
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    return m_owner;
+}
+
 void QtDialogs::notice(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, applicationTitle(), displayText(text), QMessageBox::Ok,
-                    m_owner);
+                    parent());
     box.exec();
 }
 
 bool QtDialogs::runNotice(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, applicationTitle(), displayText(text), QMessageBox::Ok,
-                    m_owner);
+                    parent());
     // The box takes ownership of the check box.
     box.setCheckBox(new QCheckBox(QString::fromLatin1(kDontShowFurtherNotices)));
     box.exec();
@@ -97,9 +104,9 @@ bool QtDialogs::runNotice(const QString &text)
 bool QtDialogs::question(const QString &text, bool yesIsDefault)
 {
     if (isLong(text))
-        return scrollableQuestion(m_owner, text, yesIsDefault);
+        return scrollableQuestion(parent(), text, yesIsDefault);
     QMessageBox box(QMessageBox::NoIcon, applicationTitle(), displayText(text),
-                    QMessageBox::Yes | QMessageBox::No, m_owner);
+                    QMessageBox::Yes | QMessageBox::No, parent());
     box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
@@ -107,14 +114,14 @@ bool QtDialogs::question(const QString &text, bool yesIsDefault)
 void QtDialogs::errorReport(const QString &text)
 {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Application Error"), displayText(text),
-                    QMessageBox::Ok, m_owner);
+                    QMessageBox::Ok, parent());
     box.exec();
 }
 
 bool QtDialogs::runErrorReport(const QString &text)
 {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Application Error"), displayText(text),
-                    QMessageBox::Ok, m_owner);
+                    QMessageBox::Ok, parent());
     // The box takes ownership of the check box.
     box.setCheckBox(new QCheckBox(QString::fromLatin1(kDontShowFurtherErrors)));
     box.exec();
@@ -124,7 +131,7 @@ bool QtDialogs::runErrorReport(const QString &text)
 QString QtDialogs::inputBox(const QString &prompt, const QString &initialText)
 {
     bool ok = false;
-    const QString answer = QInputDialog::getText(m_owner, applicationTitle(), displayText(prompt),
+    const QString answer = QInputDialog::getText(parent(), applicationTitle(), displayText(prompt),
                                                  QLineEdit::Normal, initialText, &ok);
     return ok ? answer : QString();
 }
@@ -133,22 +140,22 @@ QStringList QtDialogs::openFiles(const FileDialogRequest &request)
 {
     const QString filter = qtFilterFromPipes(request.filter);
     if (request.multiSelect)
-        return QFileDialog::getOpenFileNames(m_owner, request.title, request.folder, filter);
+        return QFileDialog::getOpenFileNames(parent(), request.title, request.folder, filter);
     const QString one =
-        QFileDialog::getOpenFileName(m_owner, request.title, request.folder, filter);
+        QFileDialog::getOpenFileName(parent(), request.title, request.folder, filter);
     return one.isEmpty() ? QStringList() : QStringList{one};
 }
 
 QString QtDialogs::saveFile(const FileDialogRequest &request)
 {
-    return QFileDialog::getSaveFileName(m_owner, request.title, request.folder,
+    return QFileDialog::getSaveFileName(parent(), request.title, request.folder,
                                         qtFilterFromPipes(request.filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 
 QString QtDialogs::pickFolder(const QString &title, const QString &initialFolder)
 {
-    return QFileDialog::getExistingDirectory(m_owner, title, initialFolder);
+    return QFileDialog::getExistingDirectory(parent(), title, initialFolder);
 }
 
 static QString noFileManagerText(const QString &folder)

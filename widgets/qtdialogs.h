@@ -27,6 +27,10 @@ public:
     void openFolder(const QString &path) override;
 
 private:
+    // The window the user is in (the report window, say), so that focus goes
+    // back to it when the box closes; the owner when none is active.
+    QWidget *parent() const;
+
     QWidget *m_owner = nullptr;
 };
 

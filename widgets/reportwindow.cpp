@@ -24,6 +24,7 @@
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -59,6 +60,25 @@ QString plainField(QString text)
             c = QLatin1Char(' ');
     return text;
 }
+
+// Paths keep their file name in view: a narrow column shortens the folders.
+class PathDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QStyle *style = option->widget ? option->widget->style() : QApplication::style();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr,
+                                              option->widget) + 1;
+        int width = option->rect.width() - 2 * margin;
+        if (!option->icon.isNull())
+            width -= option->decorationSize.width() + 2 * margin;
+        option->text = elideFolderPart(option->text, option->fontMetrics, width);
+    }
+};
 
 } // namespace
 
@@ -167,6 +187,10 @@ private:
             // The publishing program itself tells only whether it found anything.
             if (!t.counted)
                 return QStringLiteral("not known");
+            // A failed document's replacements were made in memory only.
+            if (column == ReportWindow::Replacements && t.replaced > 0 && !report.preview &&
+                rows.outcome(row) == Outcome::Failed)
+                return QStringLiteral("%1 not written").arg(t.replaced);
             return column == ReportWindow::Replacements ? t.replaced : t.left;
         }
         case ReportWindow::Output:
@@ -306,6 +330,9 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     m_table->setTabKeyNavigation(false);
     m_table->setAccessibleName(QStringLiteral("Documents"));
     m_table->setTextElideMode(Qt::ElideMiddle);
+    auto *paths = new PathDelegate(m_table);
+    m_table->setItemDelegateForColumn(Document, paths);
+    m_table->setItemDelegateForColumn(Output, paths);
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
@@ -315,6 +342,8 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     m_table->setColumnWidth(Result, 150);
     m_table->setColumnWidth(Replacements, 100);
     m_table->setColumnWidth(Left, 50);
+    // Wide enough for a result's file name; the folders before it give way.
+    m_table->setColumnWidth(Output, 260);
 
     m_detail = new QPlainTextEdit;
     m_detail->setObjectName(QStringLiteral("detail"));

@@ -7,6 +7,9 @@
 #include "shell/settings.h"
 
 #include <QEvent>
+#include <QFontMetrics>
+
+#include <algorithm>
 #include <QScreen>
 #include <QWidget>
 
@@ -117,6 +120,53 @@ QRect fittedRect(const QSize &preferred, const QSize &minimum, const QRect &avai
 void keepWindowOnScreen(QWidget *window, const SettingKey &key, const QSize &preferred)
 {
     window->installEventFilter(new WindowPlacer(window, key, preferred));
+}
+
+QString elideFolderPart(const QString &path, const QFontMetrics &metrics, int width)
+{
+    if (metrics.horizontalAdvance(path) <= width)
+        return path;
+    const qsizetype cut =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1;
+    const QString name = path.mid(cut);
+    const int room = width - metrics.horizontalAdvance(name);
+    const QString folder = metrics.elidedText(path.left(cut), Qt::ElideMiddle, room);
+    if (cut == 0 || folder.isEmpty())
+        return metrics.elidedText(name, Qt::ElideMiddle, width);
+    return folder + name;
+}
+
+PathLabel::PathLabel(QWidget *parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setWordWrap(false);
+}
+
+void PathLabel::setPath(const QString &lead, const QString &path)
+{
+    m_lead = lead;
+    m_path = path;
+    setToolTip(lead + path);
+    shorten();
+}
+
+QSize PathLabel::minimumSizeHint() const
+{
+    // Any width: the path is shortened to fit.
+    return {0, QLabel::minimumSizeHint().height()};
+}
+
+void PathLabel::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    shorten();
+}
+
+void PathLabel::shorten()
+{
+    const QFontMetrics metrics = fontMetrics();
+    const int room = contentsRect().width() - metrics.horizontalAdvance(m_lead);
+    setText(m_lead + elideFolderPart(m_path, metrics, std::max(room, 0)));
 }
 
 } // namespace vantrelle

@@ -1,8 +1,10 @@
 #pragma once
 // What the two windows share: placing controls by the design's twips, and
 // the hand pointer loaded from beside the program.
+#include <QLabel>
 #include <QRect>
 
+class QFontMetrics;
 class QSize;
 class QWidget;
 
@@ -31,5 +33,29 @@ void setWindowPlaceStore(SettingsStore *store);
 void keepWindowOnScreen(QWidget *window, const SettingKey &key, const QSize &preferred);
 // The rectangle for a window of the preferred size within the area.
 QRect fittedRect(const QSize &preferred, const QSize &minimum, const QRect &available);
+
+// path shortened to width by leaving out the middle of its folder part, so
+// the file name stays whole; the name itself is shortened only when it alone
+// is too wide.
+QString elideFolderPart(const QString &path, const QFontMetrics &metrics, int width);
+
+// One line, a lead ("Before: ") and a path shortened in its folders to the
+// label's width; the whole path is its tool tip. Two such labels side by side
+// stay one line high whatever their paths.
+class PathLabel : public QLabel {
+public:
+    explicit PathLabel(QWidget *parent = nullptr);
+    void setPath(const QString &lead, const QString &path);
+    QString path() const { return m_path; }
+    QSize minimumSizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void shorten();
+    QString m_lead;
+    QString m_path;
+};
 
 } // namespace vantrelle

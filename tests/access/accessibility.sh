@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The accessibility check: the real program on a virtual display with its
 # accessibility bridge on, walked over AT-SPI by walk_accessible.py.
-#   accessibility.sh PROGRAM PUBLICATION
+#   accessibility.sh PROGRAM PUBLICATION [INSTEAD]
+# INSTEAD is walked where PUBLICATION is absent (the build's sample on a
+# plain clone).
 # Exits 77 (skipped) where Xvfb, a session bus or pyatspi are missing.
 set -euo pipefail
 # Debian's Python, where python3-pyatspi installs.
@@ -10,6 +12,7 @@ here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
 program="$1" publication="$2"
 if [ "${3:-}" != "--inside" ]; then
+  [ -f "$publication" ] || publication="${3:-$publication}"
   for need in Xvfb xwininfo xdotool dbus-run-session; do
     command -v "$need" >/dev/null || { echo "SKIP: $need is not installed"; exit 77; }
   done

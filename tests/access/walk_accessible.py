@@ -66,6 +66,9 @@ def check_window(win, label):
     for acc in elements:
         if not acc.name.strip():
             failures.append(f"{label}: a {acc.getRoleName()} without a name")
+        elif not any(c.isalnum() for c in acc.name):
+            # "..." or "?" says nothing of what the control does.
+            failures.append(f"{label}: a {acc.getRoleName()} read as \"{acc.name}\"")
     reached = set()
     for _ in range(len(elements) + 5):
         key(TAB)

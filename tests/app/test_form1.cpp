@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QAccessible>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTabBar>
@@ -36,6 +37,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 using namespace vantrelle;
@@ -98,6 +100,32 @@ QString desktopWithSeparator()
     return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QLatin1Char('/');
 }
 
+// A home folder of the test's own, with or without a Desktop folder in it.
+class TempHome {
+public:
+    explicit TempHome(bool withDesktop)
+        : m_home(qgetenv("HOME")), m_xdg(qgetenv("XDG_CONFIG_HOME"))
+    {
+        qputenv("HOME", m_dir.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", m_dir.filePath(QStringLiteral(".config")).toUtf8());
+        if (withDesktop)
+            QDir(m_dir.path()).mkdir(QStringLiteral("Desktop"));
+    }
+    ~TempHome()
+    {
+        qputenv("HOME", m_home);
+        qputenv("XDG_CONFIG_HOME", m_xdg);
+    }
+    TempHome(const TempHome &) = delete;
+    TempHome &operator=(const TempHome &) = delete;
+    QString path(const QString &name = {}) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_home;
+    QByteArray m_xdg;
+};
+
 QRect designRect(const QWidget *w, int l, int t, int width, int h)
 {
     auto x = [w](int v) { return qRound(v * w->logicalDpiX() / 1440.0); };
@@ -109,6 +137,7 @@ QRect designRect(const QWidget *w, int l, int t, int width, int h)
 
 TEST_F(MainWindow, FirstStartShowsTheDesignDefaults)
 {
+    const TempHome home(true);
     auto form = start();
     EXPECT_EQ(form->windowTitle(), "Vantrelle");
     EXPECT_EQ(applicationTitle(), "Vantrelle");
@@ -153,6 +182,47 @@ TEST_F(MainWindow, FirstStartShowsTheDesignDefaults)
     EXPECT_FALSE(values.contains("Check2"));
     EXPECT_FALSE(values.contains("TabControl1"));
     EXPECT_FALSE(values.contains("LastFolderDot"));
+    EXPECT_EQ(desktopWithSeparator(), home.path(QStringLiteral("Desktop/")));
+}
+
+// A fresh account without a Desktop folder starts on its home folder, one
+// that Start accepts.
+TEST_F(MainWindow, WithoutADesktopFolderTheOutputFolderIsHome)
+{
+    const TempHome home(false);
+    auto form = start();
+    EXPECT_EQ(form->Text3->text(), home.path() + QLatin1Char('/'));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// What a screen reader reads in Load Sets: each box by its label, the two
+// small buttons by what they do rather than "..." and "?".
+TEST_F(MainWindow, LoadSetsBoxesAndButtonsHaveNamesAScreenReaderReads)
+{
+    auto form = start();
+    Form2 *sets = form->loadSetsDialog();
+    const struct {
+        QWidget *control;
+        const char *name;
+        QLabel *label;
+    } rows[] = {
+        {sets->Text1, "File To Load", sets->Label1[0]},
+        {sets->Text2, "Separator", sets->Label1[1]},
+        {sets->PushButton16, "Browse for the file to load", nullptr},
+        {sets->PushButton3, "Separator examples", nullptr},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        QAccessibleInterface *read = QAccessible::queryAccessibleInterface(row.control);
+        ASSERT_NE(read, nullptr);
+        EXPECT_EQ(read->text(QAccessible::Name), row.name);
+        if (!row.label)
+            continue;
+        const auto labels = read->relations(QAccessible::Label);
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](const auto &relation) {
+            return relation.first->object() == row.label;
+        }));
+    }
 }
 
 TEST_F(MainWindow, EveryControlHasItsCaptionPlaceAndFont)
@@ -161,7 +231,7 @@ TEST_F(MainWindow, EveryControlHasItsCaptionPlaceAndFont)
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
 
-    EXPECT_EQ(form->size(), designRect(form.get(), 0, 0, 8040, 10095).size());
+    EXPECT_EQ(form->size(), designRect(form.get(), 0, 0, 8040, 9735).size());
     struct Row {
         QWidget *control;
         QString caption;
@@ -181,30 +251,30 @@ TEST_F(MainWindow, EveryControlHasItsCaptionPlaceAndFont)
         {f.CheckRegex, "Regular e&xpression", f.Frame1, 3630, 300, 2415, 255},
         {f.Label5, "Replace &in:", f.Frame1, 240, 660, 1020, 255},
         {f.Combo3, "", f.Frame1, 1320, 615, 2940, 345},
-        {f.TabControl1, "", &f, 120, 3730, 7800, 3345},
+        {f.TabControl1, "", &f, 120, 3730, 7800, 2985},
         {f.Label1, " Find &what (exact case):", f.TabControl1, 240, 480, 5415, 255},
-        {f.Text1, "", f.TabControl1, 240, 720, 7290, 1020},
-        {f.Label2, " Re&place with:", f.TabControl1, 240, 1800, 6015, 255},
-        {f.Text2, "", f.TabControl1, 240, 2040, 7290, 1020},
+        {f.Text1, "", f.TabControl1, 240, 720, 7290, 840},
+        {f.Label2, " Re&place with:", f.TabControl1, 240, 1620, 6015, 255},
+        {f.Text2, "", f.TabControl1, 240, 1860, 7290, 840},
         {f.Label3, " Find &what (exact case):", f.TabControl1, 240, 495, 5415, 255},
         {f.SetsCount, "0 pairs", f.TabControl1, 5700, 495, 1860, 255},
         {f.Combo1, "", f.TabControl1, 240, 810, 7320, 345},
-        {f.Label4, " Re&place with:", f.TabControl1, 240, 1320, 6015, 255},
-        {f.Combo2, "", f.TabControl1, 240, 1600, 7320, 345},
-        {f.PushButton1, "Add S&et", f.TabControl1, 240, 2100, 3600, 405},
-        {f.PushButton10, "L&oad Sets", f.TabControl1, 3960, 2100, 1740, 405},
-        {f.PushButton9, "Sa&ve Sets", f.TabControl1, 5820, 2100, 1740, 405},
-        {f.PushButton4, "&Remove Selected Set", f.TabControl1, 240, 2640, 3600, 405},
-        {f.PushButton5, "Clear Se&ts", f.TabControl1, 3960, 2640, 3600, 405},
-        {f.Frame2, "Save Option", &f, 120, 7140, 7800, 1815},
+        {f.Label4, " Re&place with:", f.TabControl1, 240, 1230, 6015, 255},
+        {f.Combo2, "", f.TabControl1, 240, 1500, 7320, 345},
+        {f.PushButton1, "Add S&et", f.TabControl1, 240, 1950, 3600, 405},
+        {f.PushButton10, "L&oad Sets", f.TabControl1, 3960, 1950, 1740, 405},
+        {f.PushButton9, "Sa&ve Sets", f.TabControl1, 5820, 1950, 1740, 405},
+        {f.PushButton4, "&Remove Selected Set", f.TabControl1, 240, 2430, 3600, 405},
+        {f.PushButton5, "Clear Se&ts", f.TabControl1, 3960, 2430, 3600, 405},
+        {f.Frame2, "Save Option", &f, 120, 6780, 7800, 1815},
         {f.Option1, "Save results to t&his folder:", f.Frame2, 240, 300, 3615, 255},
         {f.Frame3, "", f.Frame2, 480, 510, 6840, 810},
         {f.Text3, "", f.Frame3, 240, 300, 5670, 345},
         {f.PushButton14, "...", f.Frame3, 6000, 300, 600, 345},
         {f.Option2, "Save results in folder of ori&ginal file", f.Frame2, 240, 1410, 3615, 255},
-        {f.PushButton7, "&Start Replacing", &f, 120, 9070, 5820, 405},
-        {f.CountButton, "Cou&nt Only", &f, 6060, 9070, 1860, 405},
-        {f.ProgressBar1, "Progress Bar", &f, 120, 9590, 7800, 405},
+        {f.PushButton7, "&Start Replacing", &f, 120, 8710, 5820, 405},
+        {f.CountButton, "Cou&nt Only", &f, 6060, 8710, 1860, 405},
+        {f.ProgressBar1, "Progress Bar", &f, 120, 9230, 7800, 405},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.control->objectName().toStdString());

@@ -38,6 +38,11 @@ TEST(WholeAtScale, BoxesAndFramesKeepEveryEdge)
     const QImage image = form.grab().toImage();
     const qreal ratio = image.devicePixelRatio();
     SCOPED_TRACE(ratio);
+    // Up to 1.5x the window and a title bar of 30 px fit a 1280x1024 screen.
+    if (ratio <= 1.5) {
+        EXPECT_LE((form.frameGeometry().width()) * ratio, 1280);
+        EXPECT_LE((form.height() + 30) * ratio, 1024);
+    }
     for (QWidget *box :
          std::initializer_list<QWidget *>{form.ListView1, form.Text1, form.Text2, form.Frame3}) {
         SCOPED_TRACE(box->objectName().toStdString());

@@ -5,9 +5,14 @@
 #include "shell/settings.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/tempsettings.h"
+#include "widgets/qtdialogs.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -156,5 +161,30 @@ TEST(PairText, NamesTheFirstCharacterAPublicationCannotHold)
                                                    .arg(c.position)))
                 << fault->what().toStdString();
         }
+    }
+}
+
+// A box opened from a second window (the report window) belongs to it, so
+// focus goes back there when it closes, not to the main window.
+TEST(QtDialogs, ABoxBelongsToTheWindowTheUserIsIn)
+{
+    QWidget main;
+    QWidget report;
+    QtDialogs dialogs(&main);
+    for (QWidget *w : {&main, &report}) {
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    }
+    for (QWidget *w : {&main, &report}) {
+        QApplication::setActiveWindow(w);
+        QWidget *owner = nullptr;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            owner = box->parentWidget();
+            box->accept();
+        });
+        dialogs.notice(QStringLiteral("The report could not be saved."));
+        EXPECT_EQ(owner, w);
     }
 }

@@ -6,7 +6,10 @@
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
+#include <QPdfView>
+#include <QScrollBar>
 #include <QPdfWriter>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -87,4 +90,34 @@ TEST(PagesView, OpensOnTheFirstPageThatDiffersWithItsAreaMarked)
     view.setDocuments(before, "before", before, "after");
     EXPECT_EQ(view.page(), 0);
     EXPECT_EQ(view.firstDifferingPage(), -1);
+}
+
+// A change in the footer: the view opens scrolled so that its red mark is
+// in sight on both sides, and the sides start at one height however long
+// their paths are.
+TEST(PagesView, OpensScrolledToTheMarkWithBothSidesAligned)
+{
+    // As the dialog does it: the drawings first, then the view is shown.
+    PagesView view;
+    const QString longPath = "/home/someone/" + QString("a-long-folder-name/").repeated(12) +
+                             "Neighbourhood-Newsletter.pub";
+    view.setDocuments(twoPages({}), longPath, twoPages(QRect(280, 780, 40, 30)), "/tmp/a.pub");
+    view.resize(900, 500);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QTest::qWait(50);
+    const QList<QPdfView *> sides = view.findChildren<QPdfView *>();
+    ASSERT_EQ(sides.size(), 2);
+    EXPECT_EQ(sides[0]->mapTo(&view, QPoint()).y(), sides[1]->mapTo(&view, QPoint()).y());
+    for (QPdfView *side : sides) {
+        EXPECT_GT(side->verticalScrollBar()->value(), 0);
+        const QImage seen = side->viewport()->grab().toImage();
+        int red = 0;
+        for (int y = 0; y < seen.height(); ++y)
+            for (int x = 0; x < seen.width(); ++x) {
+                const QColor c = seen.pixelColor(x, y);
+                red += c.red() > 180 && c.green() < 80 && c.blue() < 80;
+            }
+        EXPECT_GT(red, 20) << "no red mark in sight";
+    }
 }

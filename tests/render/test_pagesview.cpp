@@ -55,8 +55,8 @@ QStringList shown(const PagesView &view)
 TEST(PagesView, bothSidesShowTheSamePageAndAShorterSideSaysSo)
 {
     PagesView view;
-    view.setDocuments(pdfWithPages(3), QStringLiteral("Before: a.pub"), pdfWithPages(2),
-                      QStringLiteral("After: a.pub"));
+    view.setDocuments(pdfWithPages(3), QStringLiteral("a.pub"), pdfWithPages(2),
+                      QStringLiteral("a_replaced.pub"));
     view.show();
     EXPECT_EQ(view.pageCount(), 3);
     // It opens on the first page that differs: the one only one side has.

@@ -144,6 +144,9 @@ TEST_F(RunCore, TotalsCountOnlyWhatIsOrWouldBeWritten)
          "1 document: 1 failed; 0 replacements"},
         {"count where a folder has the name", true, true, false, true, true, "would fail",
          "1 document: 1 would fail; 0 replacements would be made"},
+        // No error box: the user's folder, not the program, is at fault.
+        {"run where a folder has the name", true, true, false, false, true, "failed",
+         "1 document: 1 failed; 0 replacements"},
         {"no counts, found", false, true, false, false, false, "written",
          "1 document: 1 written; 0 replacements (and the counts of 1 document not known)"},
         {"no counts, nothing found", false, false, false, false, false, "nothing to replace",
@@ -169,5 +172,10 @@ TEST_F(RunCore, TotalsCountOnlyWhatIsOrWouldBeWritten)
         EXPECT_EQ(report.summary(), c.summary);
         EXPECT_EQ(observer.documents[0].errors.join("").contains("a folder has that name"),
                   c.folderIsTaken);
+        EXPECT_EQ(dialogs.count("error"), c.saveFails ? 1 : 0);
+        dialogs.shown.clear();
+        // Counted all the same, for the row's "not written".
+        EXPECT_EQ(observer.documents[0].pairs[0].replaced, c.counting ? 3 : 0);
+        EXPECT_EQ(log.calls.filter("SaveAs(").isEmpty(), c.preview || c.folderIsTaken);
     }
 }
