@@ -1,6 +1,7 @@
 // vantrelle-replace: find and replace text in one publication from the
 // command line, through the same automation server the window program uses.
 #include "cli/batchrun.h"
+#include "cli/console.h"
 #include "pubengine/publication.h"
 #include "pubengine/server.h"
 #include "sets/setslist.h"
@@ -8,7 +9,9 @@
 #include <QString>
 #include <QStringList>
 
+#ifndef Q_OS_WIN
 #include <glib.h>
+#endif
 
 #include <cstdio>
 #include <exception>
@@ -85,15 +88,16 @@ int replace(const MatchOptions &matching, bool inLinks, bool inProperties,
 
 int main(int argc, char **argv)
 {
+#ifndef Q_OS_WIN
     // GLib-based code under the engine (libgsf's code pages) may warn on its
     // own; the tool reports every failure itself, naming the file.
     g_log_set_default_handler([](const gchar *, GLogLevelFlags, const gchar *, gpointer) {},
                               nullptr);
+#endif
+    const cli::ConsoleSetup console;
     if (const std::optional<int> status = cli::runBatchIfAsked(argc, argv))
         return *status;
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
+    const QStringList args = cli::commandArguments(argc, argv);
     MatchOptions matching;
     bool inLinks = false;
     bool inProperties = false;

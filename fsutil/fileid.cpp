@@ -31,10 +31,4 @@ std::optional<FileId> FileIdOf(int descriptor)
     return idOf(st);
 }
 
-bool SameFile(const QString &a, const QString &b)
-{
-    const std::optional<FileId> first = FileIdOf(a);
-    return first && first == FileIdOf(b);
-}
-
 } // namespace vantrelle

@@ -4,7 +4,11 @@
 
 #include <QString>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <gsf/gsf-msole-utils.h>
+#endif
 
 #include <algorithm>
 #include <cstdint>
@@ -45,6 +49,7 @@ std::size_t roundUp4(std::size_t n)
     return (n + 3) & ~std::size_t(3);
 }
 
+#ifndef Q_OS_WIN
 // GLib's iconv returns (GIConv)-1 for a conversion it cannot open.
 bool opened(GIConv conv)
 {
@@ -81,6 +86,8 @@ std::optional<Bytes> convert(GIConv conv, const void *data, std::size_t size)
     return bytes;
 }
 
+#endif
+
 std::u16string fromUtf16Bytes(const std::uint8_t *data, std::size_t size)
 {
     std::u16string s(size / 2, u'\0');
@@ -97,6 +104,47 @@ Bytes toUtf16Bytes(std::u16string_view s)
     return out;
 }
 
+#ifdef Q_OS_WIN
+// Windows' own mapping of its code pages; nullopt when the text does not fit
+// the target or the code page is unknown.
+std::optional<std::u16string> decode(const std::uint8_t *data, std::size_t size, int codePage)
+{
+    if (codePage == kUtf16CodePage)
+        return fromUtf16Bytes(data, size);
+    if (size == 0)
+        return std::u16string();
+    const auto *bytes = reinterpret_cast<const char *>(data);
+    const int n = MultiByteToWideChar(UINT(codePage), MB_ERR_INVALID_CHARS, bytes, int(size),
+                                      nullptr, 0);
+    if (n <= 0)
+        return std::nullopt;
+    std::u16string out(std::size_t(n), u'\0');
+    MultiByteToWideChar(UINT(codePage), MB_ERR_INVALID_CHARS, bytes, int(size),
+                        reinterpret_cast<wchar_t *>(out.data()), n);
+    return out;
+}
+
+std::optional<Bytes> encode(std::u16string_view text, int codePage)
+{
+    if (codePage == kUtf16CodePage)
+        return toUtf16Bytes(text);
+    if (text.empty())
+        return Bytes();
+    const auto *wide = reinterpret_cast<const wchar_t *>(text.data());
+    // UTF-8 and UTF-7 take no "default character used" flag.
+    const bool exact = codePage != CP_UTF8 && codePage != CP_UTF7;
+    BOOL lossy = FALSE;
+    const DWORD flags = exact ? WC_NO_BEST_FIT_CHARS : 0;
+    const int n = WideCharToMultiByte(UINT(codePage), flags, wide, int(text.size()), nullptr, 0,
+                                      nullptr, exact ? &lossy : nullptr);
+    if (n <= 0 || lossy)
+        return std::nullopt;
+    Bytes out(std::size_t(n), 0);
+    WideCharToMultiByte(UINT(codePage), flags, wide, int(text.size()),
+                        reinterpret_cast<char *>(out.data()), n, nullptr, nullptr);
+    return out;
+}
+#else
 std::optional<std::u16string> decode(const std::uint8_t *data, std::size_t size, int codePage)
 {
     if (codePage == kUtf16CodePage)
@@ -116,6 +164,8 @@ std::optional<Bytes> encode(std::u16string_view text, int codePage)
     return convert(gsf_msole_iconv_open_codepages_for_export(codePage, "UTF-16LE"), utf16.data(),
                    utf16.size());
 }
+
+#endif
 
 std::u16string digitsOf(std::uint32_t n)
 {

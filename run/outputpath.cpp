@@ -1,14 +1,17 @@
 #include "outputpath.h"
 
 #include "fsutil/paths.h"
+#include "fsutil/windowsfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -63,6 +66,18 @@ std::optional<QString> outputUnwritable(const QString &output)
         return QStringLiteral("Cannot save as “%1”: %2.")
             .arg(QDir::toNativeSeparators(output), why);
     };
+#ifdef Q_OS_WIN
+    // Whether Windows lets this user write is up to the folder's access
+    // list, which only the write itself asks; the names it refuses are known.
+    if (const QString reserved = ReservedNameReason(output); !reserved.isEmpty())
+        return cannot(reserved);
+    const QFileInfo folderInfo(folder);
+    if (!folderInfo.isDir())
+        return cannot(QStringLiteral("the folder %1 does not exist").arg(folder));
+    if (info.isDir())
+        return cannot(QStringLiteral("a folder has that name"));
+    return std::nullopt;
+#else
     const QByteArray folderName = QFile::encodeName(folder);
     struct stat folderStatus {};
     if (::stat(folderName.constData(), &folderStatus) != 0 || !S_ISDIR(folderStatus.st_mode))
@@ -82,6 +97,7 @@ std::optional<QString> outputUnwritable(const QString &output)
         return cannot(QStringLiteral("another user's file has that name in a folder where only "
                                      "its owner may remove it"));
     return std::nullopt;
+#endif
 }
 
 HashedIndexes::HashedIndexes(qsizetype expected)
