@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#ifndef Q_OS_WIN
 #include <gsf/gsf-clip-data.h>
 #include <gsf/gsf-doc-meta-data.h>
 #include <gsf/gsf-infile-msole.h>
@@ -18,6 +19,7 @@
 #include <gsf/gsf-input-memory.h>
 #include <gsf/gsf-msole-utils.h>
 #include <gsf/gsf-utils.h>
+#endif
 
 #include <gtest/gtest.h>
 
@@ -66,6 +68,14 @@ std::optional<QString> poiLinks(const QString &path)
 
 // libgsf's reading of both summary streams: property name → value, the
 // thumbnail as its bytes.
+#ifdef Q_OS_WIN
+constexpr const char *kNoGsf = "libgsf, the other reader of properties here, is not built for "
+                               "Windows: checked on Linux";
+std::map<std::string, std::string> gsfProperties(const QByteArray &)
+{
+    return {};
+}
+#else
 std::map<std::string, std::string> gsfProperties(const QByteArray &file)
 {
     std::map<std::string, std::string> out;
@@ -103,6 +113,7 @@ std::map<std::string, std::string> gsfProperties(const QByteArray &file)
     g_object_unref(input);
     return out;
 }
+#endif
 
 // Sample.pub with a WordArt shape holding text appended to its drawing stream.
 QByteArray withWordArt(const std::u16string &text)
@@ -166,6 +177,9 @@ TEST(Places, linkAddressesChangeOnEveryLinkWithTheOldOneAndTheTextStaysAsItWas)
 TEST(Places, documentPropertiesChangeAsOtherReadersSeeThemAndNothingElseDoes)
 {
     REQUIRE_CORPUS();
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << kNoGsf;
+#endif
     const QString source = corpusFile(QStringLiteral("Sample.pub"));
     const std::map<std::string, std::string> original = gsfProperties(readFile(source));
     ASSERT_EQ(original.at("dc:creator"), "\"Nick Burch\"");
