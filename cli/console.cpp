@@ -62,7 +62,6 @@ QStringList commandArguments(int argc, char **argv)
 }
 
 ConsoleSetup::ConsoleSetup() = default;
-ConsoleSetup::~ConsoleSetup() = default;
 
 bool isTerminal(std::FILE *stream)
 {

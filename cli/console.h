@@ -17,7 +17,11 @@ QStringList commandArguments(int argc, char **argv);
 class ConsoleSetup {
 public:
     ConsoleSetup();
+#ifdef Q_OS_WIN
     ~ConsoleSetup();
+#else
+    ~ConsoleSetup() = default;
+#endif
     ConsoleSetup(const ConsoleSetup &) = delete;
     ConsoleSetup &operator=(const ConsoleSetup &) = delete;
 

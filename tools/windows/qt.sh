@@ -88,6 +88,11 @@ nice -n 19 cmake --build "$work/build" -j2
 echo "== built in $((SECONDS - start)) s"
 rm -rf "$prefix"
 cmake --install "$work/build" >/dev/null
+# Qt's toolchain file names the MinGW one it was built with; a copy inside
+# the prefix keeps the cache usable from any clone.
+cp "$here/mingw-w64.cmake" "$prefix/lib/cmake/Qt6/mingw-w64.cmake"
+sed -i "s|$here/mingw-w64.cmake|\${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake|" \
+    "$prefix/lib/cmake/Qt6/qt.toolchain.cmake"
 # LGPL: the licence texts go with every copy of the DLLs.
 mkdir -p "$prefix/licenses"
 cp "$src"/LICENSES/* "$prefix/licenses/" 2>/dev/null || cp "$src"/LICENSE.* "$prefix/licenses/"
