@@ -11,8 +11,8 @@ namespace vantrelle {
 
 namespace {
 
-constexpr DWORD kKnownBits = kAttrReadOnly | kAttrHidden | 4 | kAttrDirectory | kAttrArchive |
-                             kAttrReparsePoint;
+constexpr DWORD kKnownBits =
+    kAttrReadOnly | kAttrHidden | 4 | kAttrDirectory | kAttrArchive | kAttrReparsePoint;
 
 // The entry itself, a closing separator aside ("C:/" stays the root).
 std::optional<DWORD> attributesOf(const QString &path)

@@ -45,12 +45,11 @@ std::optional<FileId> FileIdOf(const QString &path)
 #ifdef VANTRELLE_BROKEN_PATH_IDENTITY
     // A deliberate fault for tools/test-windows.sh --broken: identity from
     // the path's text, which the tests must catch.
-    const QByteArray digest =
-        QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256);
+    const QByteArray digest = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256);
     FileId id;
     std::memcpy(&id.inode, digest.constData(), sizeof id.inode);
-    return ReservedNameReason(path).isEmpty() && GetFileAttributesW(LongPath(path).c_str()) !=
-                                                     INVALID_FILE_ATTRIBUTES
+    return ReservedNameReason(path).isEmpty() &&
+                   GetFileAttributesW(LongPath(path).c_str()) != INVALID_FILE_ATTRIBUTES
                ? std::optional<FileId>(id)
                : std::nullopt;
 #else

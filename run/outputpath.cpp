@@ -29,7 +29,8 @@ bool OutputIsSource(const QString &source, const QString &output, QChar sep)
 {
     if (CollapseBackslashes(source, sep) == output)
         return true;
-    if (sep != kSeparator || GetFileNameOfPath(source, sep) != GetFileNameOfPath(output, sep))
+    if (sep != kSeparator ||
+        GetFileNameOfPath(source, sep).compare(GetFileNameOfPath(output, sep), kNameCase) != 0)
         return false;
     // Two folders are one spelling of a place only if they are one folder;
     // asking that first spares the real-path lookup for every result written
@@ -38,8 +39,9 @@ bool OutputIsSource(const QString &source, const QString &output, QChar sep)
     const QString outputFolder = GetFolderOfPath(output, sep);
     if (!SameFile(sourceFolder, outputFolder))
         return false;
-    return QFileInfo(sourceFolder).canonicalFilePath() ==
-           QFileInfo(outputFolder).canonicalFilePath();
+    return QFileInfo(sourceFolder)
+               .canonicalFilePath()
+               .compare(QFileInfo(outputFolder).canonicalFilePath(), kNameCase) == 0;
 }
 
 QString ReplacedOutputName(const QString &output, const QString &source, QChar sep)
@@ -188,7 +190,7 @@ public:
     {
         QStringList keys;
         if (const std::optional<FileId> id = FileIdOf(output))
-            keys << QStringLiteral("file %1 %2").arg(id->device).arg(id->inode);
+            keys << QStringLiteral("file %1 %2 %3").arg(id->device).arg(id->inode).arg(id->inodeHigh);
         const QFileInfo info(output);
         const QString folderText = info.absolutePath();
         auto real = m_realFolders.constFind(folderText);
@@ -198,7 +200,9 @@ public:
                 canonical = QDir::cleanPath(folderText);
             real = m_realFolders.insert(folderText, canonical);
         }
-        keys << QStringLiteral("path ") + real.value() + QLatin1Char('/') + info.fileName();
+        const QString path = real.value() + QLatin1Char('/') + info.fileName();
+        // Names that differ only in letter case are one file where case is ignored.
+        keys << QStringLiteral("path ") + (kNameCase == Qt::CaseInsensitive ? path.toCaseFolded() : path);
         return keys;
     }
 
