@@ -77,9 +77,10 @@ fi
 "$wineserver" -w
 "$wine" "$work/build/fakepub.exe" /regserver || give_up "The fake server did not register."
 
-# The adapter is built only on Windows, with Qt for Windows, which cannot be
-# had here; compiling it against this machine's Qt headers at least keeps it
-# in step with the automation model and the client's header.
+# The adapter is built with Qt for Windows by tools/build-windows.sh (which
+# takes a while the first time); compiling it against this machine's Qt
+# headers keeps it in step with the automation model and the client's header
+# without that build.
 adapter=0
 if c++ -std=c++20 -fsyntax-only -fPIC -Wall -Wextra -Werror -I. \
     $(pkg-config --cflags Qt6Core) run/comserver.cpp >"$work/adapter.log" 2>&1; then
