@@ -9,10 +9,6 @@
 #include <QString>
 #include <QStringList>
 
-#ifndef Q_OS_WIN
-#include <glib.h>
-#endif
-
 #include <cstdio>
 #include <exception>
 
@@ -88,12 +84,6 @@ int replace(const MatchOptions &matching, bool inLinks, bool inProperties,
 
 int main(int argc, char **argv)
 {
-#ifndef Q_OS_WIN
-    // GLib-based code under the engine (libgsf's code pages) may warn on its
-    // own; the tool reports every failure itself, naming the file.
-    g_log_set_default_handler([](const gchar *, GLogLevelFlags, const gchar *, gpointer) {},
-                              nullptr);
-#endif
     const cli::ConsoleSetup console;
     if (const std::optional<int> status = cli::runBatchIfAsked(argc, argv))
         return *status;

@@ -1,14 +1,9 @@
 #include "pubengine/propertyset.h"
 
+#include "pubengine/codepage.h"
 #include "pubengine/matcher.h"
 
 #include <QString>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#else
-#include <gsf/gsf-msole-utils.h>
-#endif
 
 #include <algorithm>
 #include <cstdint>
@@ -48,124 +43,6 @@ std::size_t roundUp4(std::size_t n)
 {
     return (n + 3) & ~std::size_t(3);
 }
-
-#ifndef Q_OS_WIN
-// GLib's iconv returns (GIConv)-1 for a conversion it cannot open.
-bool opened(GIConv conv)
-{
-    return reinterpret_cast<std::intptr_t>(conv) != -1;
-}
-
-struct IconvCloser {
-    GIConv conv;
-    ~IconvCloser()
-    {
-        if (opened(conv))
-            g_iconv_close(conv);
-    }
-};
-
-// Converts with libgsf's mapping of Windows code pages; nullopt when the
-// text does not fit the target or the code page is unknown.
-std::optional<Bytes> convert(GIConv conv, const void *data, std::size_t size)
-{
-    const IconvCloser closer{conv};
-    if (!opened(conv))
-        return std::nullopt;
-    gsize written = 0;
-    GError *error = nullptr;
-    gchar *out = g_convert_with_iconv(static_cast<const gchar *>(data), gssize(size), conv,
-                                      nullptr, &written, &error);
-    if (!out) {
-        g_clear_error(&error);
-        return std::nullopt;
-    }
-    Bytes bytes(reinterpret_cast<const std::uint8_t *>(out),
-                reinterpret_cast<const std::uint8_t *>(out) + written);
-    g_free(out);
-    return bytes;
-}
-
-#endif
-
-std::u16string fromUtf16Bytes(const std::uint8_t *data, std::size_t size)
-{
-    std::u16string s(size / 2, u'\0');
-    for (std::size_t i = 0; i < s.size(); ++i)
-        s[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
-    return s;
-}
-
-Bytes toUtf16Bytes(std::u16string_view s)
-{
-    Bytes out;
-    for (char16_t c : s)
-        appendU16(out, c);
-    return out;
-}
-
-#ifdef Q_OS_WIN
-// Windows' own mapping of its code pages; nullopt when the text does not fit
-// the target or the code page is unknown.
-std::optional<std::u16string> decode(const std::uint8_t *data, std::size_t size, int codePage)
-{
-    if (codePage == kUtf16CodePage)
-        return fromUtf16Bytes(data, size);
-    if (size == 0)
-        return std::u16string();
-    const auto *bytes = reinterpret_cast<const char *>(data);
-    const int n = MultiByteToWideChar(UINT(codePage), MB_ERR_INVALID_CHARS, bytes, int(size),
-                                      nullptr, 0);
-    if (n <= 0)
-        return std::nullopt;
-    std::u16string out(std::size_t(n), u'\0');
-    MultiByteToWideChar(UINT(codePage), MB_ERR_INVALID_CHARS, bytes, int(size),
-                        reinterpret_cast<wchar_t *>(out.data()), n);
-    return out;
-}
-
-std::optional<Bytes> encode(std::u16string_view text, int codePage)
-{
-    if (codePage == kUtf16CodePage)
-        return toUtf16Bytes(text);
-    if (text.empty())
-        return Bytes();
-    const auto *wide = reinterpret_cast<const wchar_t *>(text.data());
-    // UTF-8 and UTF-7 take no "default character used" flag.
-    const bool exact = codePage != CP_UTF8 && codePage != CP_UTF7;
-    BOOL lossy = FALSE;
-    const DWORD flags = exact ? WC_NO_BEST_FIT_CHARS : 0;
-    const int n = WideCharToMultiByte(UINT(codePage), flags, wide, int(text.size()), nullptr, 0,
-                                      nullptr, exact ? &lossy : nullptr);
-    if (n <= 0 || lossy)
-        return std::nullopt;
-    Bytes out(std::size_t(n), 0);
-    WideCharToMultiByte(UINT(codePage), flags, wide, int(text.size()),
-                        reinterpret_cast<char *>(out.data()), n, nullptr, nullptr);
-    return out;
-}
-#else
-std::optional<std::u16string> decode(const std::uint8_t *data, std::size_t size, int codePage)
-{
-    if (codePage == kUtf16CodePage)
-        return fromUtf16Bytes(data, size);
-    const std::optional<Bytes> utf16 =
-        convert(gsf_msole_iconv_open_codepage_for_import("UTF-16LE", codePage), data, size);
-    if (!utf16)
-        return std::nullopt;
-    return fromUtf16Bytes(utf16->data(), utf16->size());
-}
-
-std::optional<Bytes> encode(std::u16string_view text, int codePage)
-{
-    const Bytes utf16 = toUtf16Bytes(text);
-    if (codePage == kUtf16CodePage)
-        return utf16;
-    return convert(gsf_msole_iconv_open_codepages_for_export(codePage, "UTF-16LE"), utf16.data(),
-                   utf16.size());
-}
-
-#endif
 
 std::u16string digitsOf(std::uint32_t n)
 {
@@ -247,7 +124,7 @@ void PropertySetStream::parseSection(std::size_t section, std::size_t offset)
                 const std::size_t bytes = codePage == kUtf16CodePage ? 2 * std::size_t(length)
                                                                       : std::size_t(length);
                 requireRange(sec, p + 8, bytes, "a property name");
-                if (auto name = decode(&sec[p + 8], bytes, codePage))
+                if (auto name = decodeCodePage(sec.subspan(p + 8, bytes), codePage))
                     dictionary[id] = untilNul(*name);
                 p += 8 + (codePage == kUtf16CodePage ? roundUp4(bytes) : bytes);
             }
@@ -267,8 +144,7 @@ void PropertySetStream::parseSection(std::size_t section, std::size_t offset)
         if (at + 8 + roundUp4(bytes) > size)
             continue; // without its padding: only ever copied
         const std::optional<std::u16string> value =
-            wide ? std::optional(fromUtf16Bytes(&sec[at + 8], bytes))
-                 : decode(&sec[at + 8], bytes, codePage);
+            decodeCodePage(sec.subspan(at + 8, bytes), wide ? kUtf16CodePage : codePage);
         if (!value)
             continue; // not text in its code page: only ever copied
         Text t;
@@ -344,7 +220,7 @@ std::size_t PropertySetStream::replaceAll(const Matcher &matcher,
         const std::u16string after = replaceMatches(t.value, at, starts);
         const std::u16string place = u"document property " + t.name;
         const std::optional<Bytes> encoded =
-            t.wide ? toUtf16Bytes(after) : encode(after, t.codePage);
+            encodeCodePage(after, t.wide ? kUtf16CodePage : t.codePage);
         if (!encoded)
             throw Failure("the document property " + toUtf8(t.name) + " is stored in code page " +
                           std::to_string(t.codePage) +
