@@ -32,6 +32,14 @@ fi
 linux_tool="$PWD/build/cli/vantrelle-replace"
 wtool() { timeout 300 "$wine" "$bin/vantrelle-replace.exe" "$@"; }
 
+# The samples written by the engine on Windows (the tests read them too) are
+# the Linux build's, byte for byte.
+samples="$PWD/$windows_build/app/Samples"
+rm -rf "$samples"
+"$wine" "$bin/make-samples.exe" "$(winpath "$samples")" >/dev/null 2>&1 || true
+check "samples written on Windows equal those written on Linux" \
+    diff -r build/app/Samples "$samples"
+
 # The engine's and the run core's tests.
 for test in fsutil_tests run_tests pubengine_tests; do
     timeout 900 "$wine" "$bin/$test.exe" --gtest_color=no >"$work/$test.out" 2>&1 || true
@@ -43,11 +51,6 @@ for test in fsutil_tests run_tests pubengine_tests; do
     failed=$((failed + f))
 done
 
-# The samples written by the engine on Windows are the Linux build's, byte for byte.
-samples="$work/samples"
-"$wine" "$bin/make-samples.exe" "$(winpath "$samples")" >/dev/null 2>&1 || true
-check "samples written on Windows equal those written on Linux" \
-    diff -r build/app/Samples "$samples"
 
 # The tool on the samples and on the corpus: results byte for byte the Linux
 # tool's, reports equal but for path spellings.
@@ -85,7 +88,7 @@ fi
 # the source keeps its bytes; a spelling of its own folder gets the _replaced
 # name, its file reached another way is skipped with the reason.
 spell="$work/spell"
-original="$work/samples/Letterhead.pub"
+original="$samples/Letterhead.pub"
 spelling() { # spelling NAME EXPECTED(result path | skipped | kept) OUTPUT-OPTIONS...
     local name="$1" expected="$2" row="$spell/$((++rows))"
     shift 2
