@@ -40,7 +40,17 @@ options=(
 key="$( { printf '%s\n' "$version" "${options[@]}"; cat "$here/mingw-w64.cmake"; } |
     sha256sum | cut -c1-12)"
 prefix="$cache/qt-$upstream-$key"
+# Qt's toolchain file names the MinGW one it was built with; a copy inside
+# the prefix keeps the cache usable from any clone.
+relocate_toolchain() {
+    local file="$prefix/lib/cmake/Qt6/qt.toolchain.cmake"
+    cp "$here/mingw-w64.cmake" "$prefix/lib/cmake/Qt6/mingw-w64.cmake"
+    sed -i 's|^set(__qt_initially_configured_toolchain_file ".*")$|set(__qt_initially_configured_toolchain_file "${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake")|' \
+        "$file"
+}
 if [[ -f "$prefix/.complete" ]]; then
+    grep -q 'CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake' "$prefix/lib/cmake/Qt6/qt.toolchain.cmake" ||
+        relocate_toolchain
     echo "$prefix"
     exit 0
 fi
@@ -88,11 +98,7 @@ nice -n 19 cmake --build "$work/build" -j2
 echo "== built in $((SECONDS - start)) s"
 rm -rf "$prefix"
 cmake --install "$work/build" >/dev/null
-# Qt's toolchain file names the MinGW one it was built with; a copy inside
-# the prefix keeps the cache usable from any clone.
-cp "$here/mingw-w64.cmake" "$prefix/lib/cmake/Qt6/mingw-w64.cmake"
-sed -i "s|$here/mingw-w64.cmake|\${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake|" \
-    "$prefix/lib/cmake/Qt6/qt.toolchain.cmake"
+relocate_toolchain
 # LGPL: the licence texts go with every copy of the DLLs.
 mkdir -p "$prefix/licenses"
 cp "$src"/LICENSES/* "$prefix/licenses/" 2>/dev/null || cp "$src"/LICENSE.* "$prefix/licenses/"
