@@ -31,6 +31,10 @@ options=(
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF
     -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_freetype=OFF -DFEATURE_zstd=OFF
     -DFEATURE_icu=OFF
+    # 6.4.2 builds the DirectWrite 3 font database into Gui only with Direct2D,
+    # but the windows platform plugin uses it whenever directwrite3 is on: it
+    # then fails to link. The plugin falls back to the GDI font database.
+    -DFEATURE_directwrite3=OFF
     # Debian's source leaves out src/3rdparty/wintab, which tablet events need.
     -DFEATURE_tabletevent=OFF
     # The windows platform plugin of 6.4.2 does not compile without OpenGL;
