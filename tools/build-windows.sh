@@ -57,7 +57,8 @@ nice -n 10 cmake --build "$out" -j2
 bin="$out/bin"
 mkdir -p "$bin/platforms" "$bin/styles" "$bin/licenses/qt" "$bin/licenses/mingw-w64"
 cp "$qt"/bin/Qt6{Core,Gui,Widgets,Test}.dll "$bin/"
-cp "$qt"/plugins/platforms/q{windows,offscreen}.dll "$bin/platforms/"
+# Qt 6.4 builds no offscreen plugin for Windows; minimal serves headless runs.
+cp "$qt"/plugins/platforms/q{windows,minimal}.dll "$bin/platforms/"
 cp "$qt"/plugins/styles/*.dll "$bin/styles/" 2>/dev/null || true
 cp "$qt"/licenses/* "$bin/licenses/qt/"
 for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do

@@ -23,7 +23,7 @@ if [[ ! -x "$bin/vantrelle-replace.exe" ]]; then
     failed=$((failed + 1))
     return
 fi
-export QT_QPA_PLATFORM=offscreen
+export QT_QPA_PLATFORM=minimal
 # The Linux tool and samples the Windows ones are compared with.
 if [[ ! -x build/cli/vantrelle-replace || ! -d build/app/Samples ]]; then
     cmake -S . -B build -DVANTRELLE_BENCH=OFF >/dev/null
