@@ -1,4 +1,5 @@
 #include "cli/batchrun.h"
+#include "cli/console.h"
 
 #include "doclist/addfolder.h"
 #include "doclist/adding.h"
@@ -29,7 +30,9 @@
 #include <cstdio>
 #include <optional>
 
-#include <unistd.h>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace vantrelle::cli {
 
@@ -115,6 +118,41 @@ bool stopRequested()
     return g_stopSignal.load(std::memory_order_relaxed) != 0;
 }
 
+#ifdef Q_OS_WIN
+std::atomic<bool> g_runOver{false};
+
+// Ctrl+C and Ctrl+Break raise the flag as SIGINT does. Closing the console
+// window (or logging off) ends the process once this handler returns, so it
+// waits for the run to finish its documents and its report (Windows allows a
+// few seconds).
+BOOL WINAPI onConsoleEvent(DWORD event)
+{
+    g_stopSignal.store(SIGINT, std::memory_order_relaxed);
+    if (event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT)
+        return TRUE;
+    while (!g_runOver.load())
+        Sleep(20);
+    return TRUE;
+}
+
+// The console's events only raise the flag while a run is on.
+class StopSignals {
+public:
+    StopSignals()
+    {
+        g_stopSignal.store(0);
+        g_runOver.store(false);
+        SetConsoleCtrlHandler(onConsoleEvent, TRUE);
+    }
+    ~StopSignals()
+    {
+        g_runOver.store(true);
+        SetConsoleCtrlHandler(onConsoleEvent, FALSE);
+    }
+    StopSignals(const StopSignals &) = delete;
+    StopSignals &operator=(const StopSignals &) = delete;
+};
+#else
 // SIGINT and SIGTERM only raise the flag while a run is on; the defaults
 // come back after it.
 class StopSignals {
@@ -141,6 +179,7 @@ private:
     struct sigaction m_oldInt = {};
     struct sigaction m_oldTerm = {};
 };
+#endif
 
 // The live line on a terminal: done/total, rate and time left.
 class ProgressLine {
@@ -219,9 +258,7 @@ QString firstErrorLine(const DocumentResult &document)
 
 std::optional<int> runBatchIfAsked(int argc, char **argv)
 {
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
+    const QStringList args = commandArguments(argc, argv);
     switch (commandForm(args)) {
     case Form::OneFile:
         return std::nullopt;
@@ -253,8 +290,7 @@ class ConsoleRun final : public RunObserver {
 public:
     ConsoleRun(const BatchOptions &options, qsizetype total, ReportWriter *report)
         : m_options(options), m_total(total), m_report(report),
-          m_progress(isatty(STDERR_FILENO) == 1 && !options.quiet),
-          m_colour(isatty(fileno(stdout)) != 0)
+          m_progress(isTerminal(stderr) && !options.quiet), m_colour(isTerminal(stdout))
     {
     }
     bool stopRequested() override { return cli::stopRequested(); }

@@ -1,6 +1,7 @@
 // vantrelle-replace: find and replace text in one publication from the
 // command line, through the same automation server the window program uses.
 #include "cli/batchrun.h"
+#include "cli/console.h"
 #include "pubengine/publication.h"
 #include "pubengine/server.h"
 #include "sets/setslist.h"
@@ -82,11 +83,10 @@ int replace(const MatchOptions &matching, bool inLinks, bool inProperties,
 
 int main(int argc, char **argv)
 {
+    const cli::ConsoleSetup console;
     if (const std::optional<int> status = cli::runBatchIfAsked(argc, argv))
         return *status;
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
+    const QStringList args = cli::commandArguments(argc, argv);
     MatchOptions matching;
     bool inLinks = false;
     bool inProperties = false;

@@ -5,6 +5,7 @@
 #include "shell/errorreport.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSet>
 
@@ -12,17 +13,83 @@
 #include <cstring>
 #include <memory>
 
+#ifdef Q_OS_WIN
+#include "fsutil/windowsfile.h"
+
+#include <windows.h>
+#else
 #include <dirent.h>
 #include <sys/stat.h>
+#endif
 
 namespace vantrelle::AddFolder {
 
 namespace {
 
+#ifdef Q_OS_WIN
+// Windows lists names in UTF-16; they are kept as UTF-8 between listing and use.
+QString decodeListed(const QByteArray &name)
+{
+    return QString::fromUtf8(name);
+}
+#else
+QString decodeListed(const QByteArray &name)
+{
+    return QFile::decodeName(name);
+}
+#endif
+
+QString withSeparator(const QString &folder)
+{
+    return folder.endsWith(kSeparator) ? folder : folder + kSeparator;
+}
+
+// One entry of a folder listing: its name (encoded as decodeListed reads
+// it) and what the listing itself tells of it.
+struct ListedEntry {
+    const char *name;
+    bool directory; // links to folders included
+    bool regular;   // known to be a regular file without asking further
+    bool special;   // a named pipe, socket or device
+};
+
 constexpr qsizetype kPathLimit = 260;
 constexpr int kSystemHiddenFolder = 22;
 constexpr int kSystemHiddenLink = 1046;
 
+#ifdef Q_OS_WIN
+[[noreturn]] void throwListing(DWORD error)
+{
+    if (error == ERROR_ACCESS_DENIED)
+        throw ListingFailure(kPermissionDenied, QStringLiteral("Permission denied"));
+    if (error == ERROR_PATH_NOT_FOUND || error == ERROR_FILE_NOT_FOUND ||
+        error == ERROR_DIRECTORY || error == ERROR_INVALID_NAME)
+        throw ListingFailure(kPathNotFound, QStringLiteral("Path not found"));
+    throw ListingFailure(kOtherListingError, WindowsErrorText(error));
+}
+
+// Lists a folder (path ending in a separator); the error code when it
+// cannot be listed, 0 when it was.
+DWORD listFolder(const QString &folder, const std::function<void(const ListedEntry &)> &visit)
+{
+    WIN32_FIND_DATAW data{};
+    const HANDLE find = FindFirstFileExW(LongPath(folder + u'*').c_str(), FindExInfoBasic, &data,
+                                         FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    if (find == INVALID_HANDLE_VALUE)
+        return GetLastError();
+    do {
+        const QByteArray name = QString::fromWCharArray(data.cFileName).toUtf8();
+        if (name == "." || name == "..")
+            continue;
+        const bool directory = data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+        const bool reparse = data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT;
+        visit({name.constData(), directory, !directory && !reparse, false});
+    } while (FindNextFileW(find, &data));
+    const DWORD error = GetLastError();
+    FindClose(find);
+    return error == ERROR_NO_MORE_FILES ? 0 : error;
+}
+#else
 struct DirCloser {
     void operator()(DIR *d) const { ::closedir(d); }
 };
@@ -55,6 +122,26 @@ bool isSpecialEntry(const dirent *entry)
     return entry->d_type == DT_FIFO || entry->d_type == DT_SOCK || entry->d_type == DT_CHR ||
            entry->d_type == DT_BLK;
 }
+
+// Lists a folder (path ending in a separator); errno when it cannot be
+// listed or the listing broke off, 0 when it was.
+int listFolder(const QString &folder, const std::function<void(const ListedEntry &)> &visit)
+{
+    const QByteArray path = QFile::encodeName(folder);
+    DirHandle dir(::opendir(path.constData()));
+    if (!dir)
+        return errno;
+    for (;;) {
+        errno = 0;
+        const dirent *entry = ::readdir(dir.get());
+        if (!entry)
+            return errno;
+        visit({entry->d_name, isDirectoryEntry(path, entry), entry->d_type == DT_REG,
+               isSpecialEntry(entry)});
+    }
+}
+
+#endif
 
 bool walkable(FolderSource &source, const QString &folder)
 {
@@ -188,33 +275,29 @@ int FolderSource::attributes(const QString &folder)
 
 bool FolderSource::isRoot(const QString &folder)
 {
+#ifdef Q_OS_WIN
+    // "C:/" or a share's top, "//server/share/".
+    static const QRegularExpression root(QStringLiteral("^([A-Za-z]:|//[^/]+/[^/]+)/*$"));
+    return root.match(folder).hasMatch();
+#else
     return !folder.isEmpty() && folder.count(kSeparator) == folder.size();
+#endif
 }
 
 void FolderSource::forEachSubFolder(const QString &folder,
                                     const std::function<void(const QString &)> &visit)
 {
-    QByteArray path = QFile::encodeName(folder);
-    if (!path.endsWith('/'))
-        path += '/';
-    DirHandle dir(::opendir(path.constData()));
-    if (!dir)
-        throwListing(errno);
     QByteArray files;
-    for (;;) {
-        errno = 0;
-        const dirent *entry = ::readdir(dir.get());
-        if (!entry)
-            break;
-        if (isDirectoryEntry(path, entry)) {
-            visit(QFile::decodeName(entry->d_name));
-        } else if (listings && !isSpecialEntry(entry)) {
-            files.append(entry->d_type == DT_REG ? '\1' : '\0');
-            files.append(entry->d_name, qsizetype(std::strlen(entry->d_name)) + 1);
+    const auto error = listFolder(withSeparator(folder), [&](const ListedEntry &entry) {
+        if (entry.directory) {
+            visit(decodeListed(entry.name));
+        } else if (listings && !entry.special) {
+            files.append(entry.regular ? '\1' : '\0');
+            files.append(entry.name, qsizetype(std::strlen(entry.name)) + 1);
         }
-    }
-    if (errno != 0)
-        throwListing(errno);
+    });
+    if (error != 0)
+        throwListing(error);
     if (listings)
         listings->record(folder, std::move(files));
 }
@@ -254,11 +337,6 @@ void GetSubDirectories2016(QStringList &folders, bool recurse, Dialogs &dialogs,
 
 namespace {
 
-QString withSeparator(const QString &folder)
-{
-    return folder.endsWith(kSeparator) ? folder : folder + kSeparator;
-}
-
 bool matches(QStringView name, QStringView pattern)
 {
     if (matchWildcard(name, pattern))
@@ -280,7 +358,7 @@ QString joined(const QString &prefix, const char *name, qsizetype size)
     if (ascii)
         path.append(QLatin1StringView(name, size));
     else
-        path.append(QFile::decodeName(QByteArray::fromRawData(name, size)));
+        path.append(decodeListed(QByteArray::fromRawData(name, size)));
     return path;
 }
 
@@ -327,13 +405,11 @@ void ForEachFileInFolder(const QString &folder, const QString &pattern,
         }
         return;
     }
-    const QByteArray path = QFile::encodeName(base);
-    DirHandle dir(::opendir(path.constData()));
-    if (!dir)
-        return;
-    while (const dirent *entry = ::readdir(dir.get()))
-        if (!isDirectoryEntry(path, entry) && !isSpecialEntry(entry))
-            offer(base, prefix, entry->d_name, entry->d_type == DT_REG, pattern, take);
+    // A folder that cannot be listed simply offers nothing.
+    listFolder(base, [&](const ListedEntry &entry) {
+        if (!entry.directory && !entry.special)
+            offer(base, prefix, entry.name, entry.regular, pattern, take);
+    });
 }
 
 QList<ListedFile> ListFilesInFolder(const QString &folder, const QString &pattern,

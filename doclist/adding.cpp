@@ -109,7 +109,7 @@ bool LooksLikeEarlierResult(const QString &path)
     const QString name = info.fileName();
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     const QString base = dot > 0 ? name.left(dot) : name;
-    if (!base.endsWith(suffix) || base.size() == suffix.size())
+    if (!base.endsWith(suffix, kNameCase) || base.size() == suffix.size())
         return false;
     const QString original = base.chopped(suffix.size()) + (dot > 0 ? name.mid(dot) : QString());
     return QFileInfo::exists(info.dir().filePath(original));

@@ -16,20 +16,23 @@
 
 namespace vantrelle {
 
+// On Windows: the volume's serial number and the 128-bit file id (ReFS uses
+// all of it; NTFS only the low half).
 struct FileId {
     quint64 device = 0;
     quint64 inode = 0;
+    quint64 inodeHigh = 0;
     friend bool operator==(const FileId &, const FileId &) = default;
 };
 
 inline size_t qHash(const FileId &id, size_t seed = 0) noexcept
 {
-    return qHashMulti(seed, id.device, id.inode);
+    return qHashMulti(seed, id.device, id.inode, id.inodeHigh);
 }
 
 // The file a path leads to, links followed; nothing when no file is there.
 std::optional<FileId> FileIdOf(const QString &path);
-// The file behind an open descriptor.
+// The file behind an open descriptor (a C runtime one on Windows).
 std::optional<FileId> FileIdOf(int descriptor);
 
 // False where device and inode may not tell files apart at path: a file

@@ -1,12 +1,17 @@
 #include "paths.h"
 
 #include "fsutil/failure.h"
+#include "fsutil/windowsfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace vantrelle {
 
@@ -104,12 +109,31 @@ void ForceDeleteFile(const QString &path)
     const QFileInfo info(path);
     if (info.isDir() && !info.isSymLink())
         throw Failure(QStringLiteral("Permission denied: %1 is a folder").arg(path));
+#ifdef Q_OS_WIN
+    // As on Linux, a file's read-only attribute does not keep it: Windows
+    // refuses to delete such a file, so the attribute is cleared for the
+    // delete and put back when the delete fails anyway.
+    const std::wstring name = LongPath(path);
+    const DWORD attributes = GetFileAttributesW(name.c_str());
+    const bool readOnly =
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    if (readOnly)
+        SetFileAttributesW(name.c_str(), attributes & ~DWORD(FILE_ATTRIBUTE_READONLY));
+    if (!DeleteFileW(name.c_str())) {
+        const DWORD error = GetLastError();
+        if (readOnly)
+            SetFileAttributesW(name.c_str(), attributes);
+        throw Failure(
+            QStringLiteral("Permission denied: %1 (%2)").arg(path, WindowsErrorText(error)));
+    }
+#else
     // Here a file's own mode never decides whether it can be deleted (its
     // folder's does), so the mode is never touched: a delete that fails
     // leaves the file exactly as it was.
     QFile file(path);
     if (!file.remove())
         throw Failure(QStringLiteral("Permission denied: %1 (%2)").arg(path, file.errorString()));
+#endif
 }
 
 void DeleteFileQuiet(const QString &path)

@@ -8,6 +8,13 @@
 namespace vantrelle {
 
 inline constexpr QChar kSeparator = QLatin1Char('/');
+// How the file system compares names: Windows ignores letter case
+// ("A.pub" and "a.PUB" are one file), Linux does not.
+#ifdef Q_OS_WIN
+inline constexpr Qt::CaseSensitivity kNameCase = Qt::CaseInsensitive;
+#else
+inline constexpr Qt::CaseSensitivity kNameCase = Qt::CaseSensitive;
+#endif
 
 // Text after the last separator; the whole text when there is none.
 QString GetFileNameOfPath(const QString &path, QChar sep = kSeparator);

@@ -54,11 +54,17 @@ std::optional<Bytes> encodeWith(std::u16string_view text, int codePage)
         return Bytes();
     const auto *in = reinterpret_cast<LPCWCH>(text.data());
     const int inSize = static_cast<int>(text.size());
-    const int n = WideCharToMultiByte(UINT(codePage), 0, in, inSize, nullptr, 0, nullptr, nullptr);
-    if (n <= 0)
+    // A character the code page lacks must fail, not become "?" or a look-alike;
+    // UTF-8 and UTF-7 take no such flag (and lack no character).
+    const bool exact = codePage != CP_UTF8 && codePage != CP_UTF7;
+    const DWORD flags = exact ? WC_NO_BEST_FIT_CHARS : 0;
+    BOOL lossy = FALSE;
+    const int n = WideCharToMultiByte(UINT(codePage), flags, in, inSize, nullptr, 0, nullptr,
+                                      exact ? &lossy : nullptr);
+    if (n <= 0 || lossy)
         return std::nullopt;
     Bytes out(static_cast<std::size_t>(n));
-    WideCharToMultiByte(UINT(codePage), 0, in, inSize, reinterpret_cast<LPSTR>(out.data()), n,
+    WideCharToMultiByte(UINT(codePage), flags, in, inSize, reinterpret_cast<LPSTR>(out.data()), n,
                         nullptr, nullptr);
     return out;
 }

@@ -4,15 +4,22 @@
 #include "pubengine/wordart.h"
 
 #include "fsutil/fileid.h"
+#include "fsutil/windowsfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace vantrelle::pubengine {
 
@@ -27,6 +34,42 @@ std::u16string toU16(const QString &s)
 {
     return std::u16string(reinterpret_cast<const char16_t *>(s.utf16()), s.size());
 }
+
+#ifdef Q_OS_WIN
+// Opened sharing reading only: a program that holds the file open to write it
+// fails the document with a sharing violation ("in use by another program")
+// instead of handing over half of its bytes. Returns a C runtime descriptor.
+int openForReading(const QString &path, const QString &name)
+{
+    const auto cannot = [&](const QString &why) {
+        return Failure(QStringLiteral("Cannot open “%1”: %2.").arg(name, why));
+    };
+    if (const QString reserved = ReservedNameReason(path); !reserved.isEmpty())
+        throw cannot(reserved);
+    const HANDLE handle = CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        throw cannot(WindowsErrorText(GetLastError()));
+    BY_HANDLE_FILE_INFORMATION info{};
+    QString irregular;
+    if (GetFileType(handle) != FILE_TYPE_DISK)
+        irregular = QStringLiteral("a device");
+    else if (GetFileInformationByHandle(handle, &info) &&
+             (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        irregular = QStringLiteral("a folder");
+    const int fd = irregular.isEmpty()
+                       ? _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_BINARY)
+                       : -1;
+    if (fd < 0) {
+        CloseHandle(handle);
+        throw cannot(irregular.isEmpty() ? QStringLiteral("no descriptor for it")
+                                         : QStringLiteral("it is not a regular file but %1; only "
+                                                          "publication files can be opened")
+                                               .arg(irregular));
+    }
+    return fd;
+}
+#else
 
 // What a path that is no regular file is, for the refusal.
 QString kindOf(mode_t mode)
@@ -48,6 +91,7 @@ QString kindOf(mode_t mode)
                                  "publication files can be opened.")
                       .arg(name, kindOf(mode)));
 }
+#endif
 
 } // namespace
 
@@ -71,6 +115,9 @@ Publication Publication::open(const QString &path)
     Publication pub;
     pub.m_path = path;
     pub.m_name = QDir::toNativeSeparators(path);
+#ifdef Q_OS_WIN
+    const int fd = openForReading(path, pub.m_name);
+#else
     // A named pipe or a device would block the read or never end: look
     // first, open without blocking, and look again at what was opened.
     const QByteArray native = QFile::encodeName(path);
@@ -85,6 +132,7 @@ Publication Publication::open(const QString &path)
         ::close(fd);
         refuseIrregular(pub.m_name, st.st_mode);
     }
+#endif
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -327,6 +375,11 @@ QByteArray Publication::toBytes() const
 void Publication::saveAs(const QString &path) const
 {
     const QString target = QDir::toNativeSeparators(path);
+#ifdef Q_OS_WIN
+    if (const QString reserved = ReservedNameReason(path); !reserved.isEmpty())
+        throw Failure(
+            QStringLiteral("Cannot save “%1” as “%2”: %3.").arg(m_name, target, reserved));
+#endif
     if ((m_source && m_source == FileIdOf(path)) || (!m_path.isEmpty() && SameFile(m_path, path)))
         throw Failure(QStringLiteral("Cannot save “%1” as “%2”: that is the file it was opened "
                                      "from, which is never overwritten.")
@@ -346,6 +399,11 @@ void Publication::saveAs(const QString &path) const
     // fails with the system's reason ("No space left on device"); through
     // QSaveFile's buffer the failure only shows as an unknown error.
     QString reason;
+#ifdef Q_OS_WIN
+    // QSaveFile writes unbuffered, so a refused write has the system's reason.
+    if (file.write(bytes) != bytes.size())
+        reason = file.errorString();
+#else
     for (qsizetype done = 0; done < bytes.size() && reason.isEmpty();) {
         const ssize_t n = ::write(file.handle(), bytes.constData() + done,
                                   static_cast<std::size_t>(bytes.size() - done));
@@ -356,6 +414,7 @@ void Publication::saveAs(const QString &path) const
         else if (errno != EINTR)
             reason = qt_error_string(errno);
     }
+#endif
     if (reason.isEmpty() && !file.commit())
         reason = file.errorString();
     if (!reason.isEmpty()) {

@@ -1,5 +1,6 @@
 #include "render/pdfexport.h"
 #include "render/pdfrendering.h"
+#include "render/processgroup.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,8 +17,6 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <csignal>
-#include <unistd.h>
 
 namespace vantrelle {
 
@@ -281,7 +280,7 @@ void PdfExport::startWorker(Worker &worker)
     worker.process = std::make_unique<QProcess>();
     QProcess &process = *worker.process;
     // A group of its own, so ending it reaches every process LibreOffice starts.
-    process.setChildProcessModifier([] { ::setsid(); });
+    ownGroup(process);
     process.setProgram(libreOfficeProgram(m_program));
     const QString profile = m_temp->filePath(QStringLiteral("profile-%1").arg(worker.number));
     // A half-copied profile is worse than none: LibreOffice makes a new one.
@@ -358,8 +357,7 @@ void PdfExport::endProcess(Worker &worker)
     // The caller settles the batch; the process must not end it a second time.
     if (worker.process)
         worker.process->disconnect(this);
-    if (worker.group > 0)
-        ::kill(-pid_t(worker.group), SIGKILL);
+    killProcessGroup(worker.group);
     // Waiting here keeps a stop synchronous: once it returns nothing runs.
     if (worker.process && worker.process->state() != QProcess::NotRunning)
         worker.process->waitForFinished(kKillWaitMs);
@@ -371,8 +369,7 @@ void PdfExport::processEnded(Worker &worker)
         return;
     worker.timer.stop();
     // LibreOffice may leave helpers behind when its first process ends.
-    if (worker.group > 0)
-        ::kill(-pid_t(worker.group), SIGKILL);
+    killProcessGroup(worker.group);
     worker.group = 0;
     std::unique_ptr<QProcess> process = std::move(worker.process);
     process->disconnect(this);

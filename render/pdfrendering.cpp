@@ -1,4 +1,5 @@
 #include "render/pdfrendering.h"
+#include "render/processgroup.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,8 +9,6 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include <csignal>
-#include <unistd.h>
 
 namespace vantrelle {
 
@@ -141,7 +140,7 @@ void PdfRendering::start(const QString &publication)
     prepareLibreOfficeProfile(profile);
     m_process = std::make_unique<QProcess>();
     // A group of its own, so a stop reaches every process LibreOffice starts.
-    m_process->setChildProcessModifier([] { ::setsid(); });
+    ownGroup(*m_process);
     m_process->setProgram(program);
     m_process->setArguments(
         {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile).toString(),
@@ -171,8 +170,7 @@ void PdfRendering::stop()
 void PdfRendering::endProcess()
 {
     m_timer.stop();
-    if (m_group > 0)
-        ::kill(-pid_t(m_group), SIGKILL);
+    killProcessGroup(m_group);
     // Waiting here keeps a stop synchronous: once it returns nothing runs.
     if (m_process && m_process->state() != QProcess::NotRunning)
         m_process->waitForFinished(kKillWaitMs);
@@ -202,8 +200,7 @@ void PdfRendering::processEnded()
         return;
     m_timer.stop();
     // LibreOffice may leave helpers behind when its first process ends.
-    if (m_group > 0)
-        ::kill(-pid_t(m_group), SIGKILL);
+    killProcessGroup(m_group);
     m_group = 0;
     const bool started = m_process->error() != QProcess::FailedToStart;
     const QByteArray output = started ? m_process->readAll() : QByteArray();

@@ -1,14 +1,17 @@
 #include "outputpath.h"
 
 #include "fsutil/paths.h"
+#include "fsutil/windowsfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -26,7 +29,8 @@ bool OutputIsSource(const QString &source, const QString &output, QChar sep)
 {
     if (CollapseBackslashes(source, sep) == output)
         return true;
-    if (sep != kSeparator || GetFileNameOfPath(source, sep) != GetFileNameOfPath(output, sep))
+    if (sep != kSeparator ||
+        GetFileNameOfPath(source, sep).compare(GetFileNameOfPath(output, sep), kNameCase) != 0)
         return false;
     // Two folders are one spelling of a place only if they are one folder;
     // asking that first spares the real-path lookup for every result written
@@ -35,8 +39,9 @@ bool OutputIsSource(const QString &source, const QString &output, QChar sep)
     const QString outputFolder = GetFolderOfPath(output, sep);
     if (!SameFile(sourceFolder, outputFolder))
         return false;
-    return QFileInfo(sourceFolder).canonicalFilePath() ==
-           QFileInfo(outputFolder).canonicalFilePath();
+    return QFileInfo(sourceFolder)
+               .canonicalFilePath()
+               .compare(QFileInfo(outputFolder).canonicalFilePath(), kNameCase) == 0;
 }
 
 QString ReplacedOutputName(const QString &output, const QString &source, QChar sep)
@@ -63,6 +68,18 @@ std::optional<QString> outputUnwritable(const QString &output)
         return QStringLiteral("Cannot save as “%1”: %2.")
             .arg(QDir::toNativeSeparators(output), why);
     };
+#ifdef Q_OS_WIN
+    // Whether Windows lets this user write is up to the folder's access
+    // list, which only the write itself asks; the names it refuses are known.
+    if (const QString reserved = ReservedNameReason(output); !reserved.isEmpty())
+        return cannot(reserved);
+    const QFileInfo folderInfo(folder);
+    if (!folderInfo.isDir())
+        return cannot(QStringLiteral("the folder %1 does not exist").arg(folder));
+    if (info.isDir())
+        return cannot(QStringLiteral("a folder has that name"));
+    return std::nullopt;
+#else
     const QByteArray folderName = QFile::encodeName(folder);
     struct stat folderStatus {};
     if (::stat(folderName.constData(), &folderStatus) != 0 || !S_ISDIR(folderStatus.st_mode))
@@ -82,6 +99,7 @@ std::optional<QString> outputUnwritable(const QString &output)
         return cannot(QStringLiteral("another user's file has that name in a folder where only "
                                      "its owner may remove it"));
     return std::nullopt;
+#endif
 }
 
 HashedIndexes::HashedIndexes(qsizetype expected)
@@ -194,7 +212,7 @@ public:
     {
         QStringList keys;
         if (const std::optional<FileId> id = FileIdOf(output))
-            keys << QStringLiteral("file %1 %2").arg(id->device).arg(id->inode);
+            keys << QStringLiteral("file %1 %2 %3").arg(id->device).arg(id->inode).arg(id->inodeHigh);
         const QFileInfo info(output);
         const QString folderText = info.absolutePath();
         auto real = m_realFolders.constFind(folderText);
@@ -204,7 +222,9 @@ public:
                 canonical = QDir::cleanPath(folderText);
             real = m_realFolders.insert(folderText, canonical);
         }
-        keys << QStringLiteral("path ") + real.value() + QLatin1Char('/') + info.fileName();
+        const QString path = real.value() + QLatin1Char('/') + info.fileName();
+        // Names that differ only in letter case are one file where case is ignored.
+        keys << QStringLiteral("path ") + (kNameCase == Qt::CaseInsensitive ? path.toCaseFolded() : path);
         return keys;
     }
 

@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the program needs (tools/packages.txt) and,
-# with --tests, those its tests and tools need too (tools/packages-test.txt).
+# with --tests, those its tests and tools need too (tools/packages-test.txt),
+# with --windows those of the Windows build (tools/packages-windows.txt).
 # Does nothing when every one of them is installed already; apt's output goes
 # to a log that is shown only when the install fails.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 lists=("$here/packages.txt")
-[ "${1:-}" = --tests ] && lists+=("$here/packages-test.txt")
+for option in "$@"; do
+  case "$option" in
+  --tests) lists+=("$here/packages-test.txt") ;;
+  --windows) lists+=("$here/packages-windows.txt") ;;
+  *) echo "install-deps.sh: unknown option $option" >&2; exit 2 ;;
+  esac
+done
 mapfile -t packages < <(cat "${lists[@]}" | grep -v '^#' | grep -v '^$')
 
 missing=()

@@ -5,7 +5,9 @@
 #   bash tools/test.sh --full   also the long steps, as CI runs it: the suite
 #                               again with AddressSanitizer and
 #                               UndefinedBehaviorSanitizer, clang-tidy, the
-#                               Windows client under Wine, the Debian package
+#                               Windows build (Qt for Windows built once and
+#                               cached) and its tests under Wine, the Debian
+#                               package
 # Ends with a line counting the skipped tests by reason and one line of
 # totals, "N passed, N failed, N skipped"; exits non-zero on any failure.
 set -euo pipefail
@@ -50,7 +52,8 @@ suite normal build
 full_steps=(
   sanitizer_suite
   "bash tools/tidy.sh build"
-  "bash tools/test-windows.sh"
+  "bash tools/build-windows.sh"
+  "bash tools/test-windows.sh --engine"
   "bash tools/test-package.sh"
 )
 if ((full)); then

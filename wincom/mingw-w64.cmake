@@ -1,14 +1,6 @@
-# Cross-compiling for 64-bit Windows with Debian's mingw-w64 (POSIX threads,
-# so std::thread works). Everything is linked statically: the programs then
-# run under Wine with no MinGW runtime DLLs beside them.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Cross-compiling for 64-bit Windows with Debian's mingw-w64, as the program's
+# Windows build does, but everything linked statically: the COM client's
+# tests then run under Wine with no MinGW runtime DLLs beside them.
+include(${CMAKE_CURRENT_LIST_DIR}/../tools/windows/mingw-w64.cmake)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")

@@ -1,17 +1,21 @@
 #include "fsutil/failure.h"
 #include "fsutil/paths.h"
+#include "fsutil/windowsfile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "tests/support/files.h"
 
 #include <gtest/gtest.h>
 
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 using namespace vantrelle;
 
@@ -74,6 +78,31 @@ TEST(PathText, CollapsePosixHasNoNetworkPrefix)
     EXPECT_EQ(CollapseBackslashes("/plain/path"), "/plain/path");
 }
 
+TEST(PathText, NamesWindowsReserves)
+{
+    const struct {
+        const char *path;
+        const char *says; // empty: a name Windows takes
+    } cases[] = {
+        {R"(C:\Flyers\CON.pub)", "the name CON for a device"},
+        {"/srv/flyers/con.PUB", "the name CON for a device"},
+        {"com1", "the name COM1 for a device"},
+        {"LPT9.old.pub", "the name LPT9 for a device"},
+        {"nul .pub", "the name NUL for a device"},
+        {"CONSOLE.pub", ""},
+        {"COM0.pub", ""},
+        {"icon.pub", ""},
+        {"a.pub.", "dots and spaces at the end"},
+        {"a.pub ", "dots and spaces at the end"},
+        {"C:/flyers/..", ""},
+    };
+    for (const auto &c : cases) {
+        const QString reason = ReservedNameReason(QString::fromUtf8(c.path));
+        EXPECT_TRUE(*c.says ? reason.contains(QLatin1String(c.says)) : reason.isEmpty())
+            << c.path << ": " << reason.toStdString();
+    }
+}
+
 TEST(PathText, PositionsPast32767Overflow)
 {
     const QString longPath = QString(40000, QLatin1Char('a')) + "/x.pub";
@@ -121,6 +150,30 @@ TEST(FileProbes, DeleteFileQuietDeletesExactlyThatFile)
     EXPECT_NO_THROW(DeleteFileQuiet(""));
 }
 
+#ifdef Q_OS_WIN
+// A delete Windows refuses (the file is held open by another program) leaves
+// the file as it was, its read-only attribute included.
+TEST(FileProbes, RefusedDeleteChangesNoMode)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("old_replaced.pub");
+    test::writeFile(path);
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner));
+    QFile holder(path);
+    ASSERT_TRUE(holder.open(QIODevice::ReadOnly));
+    try {
+        ForceDeleteFile(path);
+        ADD_FAILURE() << "deleted a file another program holds open";
+    } catch (const Failure &e) {
+        EXPECT_TRUE(e.description().contains("in use by another program"))
+            << e.description().toStdString();
+    }
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_FALSE(QFileInfo(path).isWritable());
+    holder.close();
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+#else
 // A delete the folder refuses leaves the file as it was, mode included. Tried
 // as an ordinary user, since root may delete anywhere.
 TEST(FileProbes, RefusedDeleteChangesNoMode)
@@ -158,6 +211,7 @@ TEST(FileProbes, RefusedDeleteChangesNoMode)
     EXPECT_EQ(st.st_mode & 07777, 0444u);
     ::chmod(folder.constData(), 0755);
 }
+#endif
 
 TEST(FileProbes, DesktopFolderIsKnown)
 {

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Builds Vantrelle for Windows on Debian 12: installs the cross tools (apt),
+# builds Qt for Windows from Debian's source package unless the cache holds
+# it (tools/windows/qt.sh: ${XDG_CACHE_HOME:-~/.cache}/vantrelle/), builds
+# GoogleTest for Windows from /usr/src/googletest the same way, then
+# vantrelle-replace.exe, make-samples.exe and the engine's and the run core's
+# tests into build-windows/bin, with Qt's and MinGW's runtime DLLs and their
+# licence texts beside them. tools/test-windows.sh --engine runs the tests
+# under Wine.
+#
+#   tools/build-windows.sh [--broken NAME]   NAME: PATH_IDENTITY builds file
+#                                            identity from path text, a fault
+#                                            the tests must catch
+set -euo pipefail
+cd "$(dirname "$0")/.."
+broken=""
+if [[ "${1:-}" == --broken ]]; then
+    broken="${2:?--broken needs a fault name}"
+fi
+out="build-windows"
+[[ -n "$broken" ]] && out="build-windows-broken"
+
+bash tools/install-deps.sh --windows
+cache="${XDG_CACHE_HOME:-$HOME/.cache}/vantrelle"
+start=$SECONDS
+qt="$(bash tools/windows/qt.sh)"
+echo "Qt for Windows: $qt ($((SECONDS - start)) s)"
+
+# GoogleTest: Debian ships its source only for this system's compiler.
+gtest_version="$(dpkg-query -W -f='${Version}' libgtest-dev)"
+gtest_key="$( { echo "$gtest_version"; cat tools/windows/mingw-w64.cmake; } | sha256sum | cut -c1-12)"
+gtest="$cache/googletest-${gtest_version%%-*}-$gtest_key"
+if [[ ! -f "$gtest/.complete" ]]; then
+    work="$(mktemp -d)"
+    trap 'rm -rf "$work"' EXIT
+    cmake -S /usr/src/googletest -B "$work" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$PWD/tools/windows/mingw-w64.cmake" \
+        -DCMAKE_INSTALL_PREFIX="$gtest" >"$work/log" 2>&1 &&
+        nice -n 10 cmake --build "$work" -j2 >>"$work/log" 2>&1 &&
+        cmake --install "$work" >>"$work/log" 2>&1 || { cat "$work/log" >&2; exit 1; }
+    touch "$gtest/.complete"
+fi
+
+launcher=()
+if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
+start=$SECONDS
+# qt-cmake chains Qt's toolchain (find paths inside Qt's prefix) to MinGW's.
+"$qt/bin/qt-cmake" -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DGTest_DIR="$gtest/lib/cmake/GTest" \
+    -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$PWD/$out/bin" \
+    -DVANTRELLE_BENCH=OFF -DVANTRELLE_BROKEN="$broken" "${launcher[@]}" >/dev/null
+nice -n 10 cmake --build "$out" -j2
+
+# Beside the programs: the DLLs they load, and the licences that go with them.
+bin="$out/bin"
+mkdir -p "$bin/platforms" "$bin/styles" "$bin/licenses/qt" "$bin/licenses/mingw-w64"
+cp "$qt"/bin/Qt6{Core,Gui,Widgets,Test}.dll "$bin/"
+# Qt 6.4 builds no offscreen plugin for Windows; minimal serves headless runs.
+cp "$qt"/plugins/platforms/q{windows,minimal}.dll "$bin/platforms/"
+cp "$qt"/plugins/styles/*.dll "$bin/styles/" 2>/dev/null || true
+cp "$qt"/licenses/* "$bin/licenses/qt/"
+for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
+    cp "$(x86_64-w64-mingw32-g++-posix -print-file-name="$dll")" "$bin/"
+done
+cp /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright "$bin/licenses/mingw-w64/gcc-runtime.txt"
+cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$bin/licenses/mingw-w64/winpthreads.txt"
+echo "Windows build: $((SECONDS - start)) s; programs and DLLs in $bin"

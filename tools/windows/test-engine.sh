@@ -1,0 +1,146 @@
+# Sourced by tools/test-windows.sh --engine, in its fresh Wine prefix ($wine,
+# $work, $windows_build): the Windows build's tests. Adds to $passed and
+# $failed; prints PASS, FAIL and SKIP lines.
+bin="$windows_build/bin"
+check() { # check NAME COMMAND...: one PASS or FAIL line
+    local name="$1"
+    shift
+    if "$@" >"$work/check.log" 2>&1; then
+        echo "PASS $name"
+        passed=$((passed + 1))
+    else
+        echo "FAIL $name"
+        sed 's/^/  /' "$work/check.log" | head -n 20
+        failed=$((failed + 1))
+    fi
+}
+winpath() { # an absolute Linux path as Wine's Z: drive spells it
+    local p="${1//\//\\}"
+    echo "Z:$p"
+}
+if [[ ! -x "$bin/vantrelle-replace.exe" ]]; then
+    echo "FAIL no Windows build in $windows_build: run tools/build-windows.sh first"
+    failed=$((failed + 1))
+    return
+fi
+export QT_QPA_PLATFORM=minimal
+# The Linux tool and samples the Windows ones are compared with.
+if [[ ! -x build/cli/vantrelle-replace || ! -d build/app/Samples ]]; then
+    cmake -S . -B build -DVANTRELLE_BENCH=OFF >/dev/null
+    cmake --build build -j"$(nproc)" --target vantrelle-replace samples >/dev/null
+fi
+linux_tool="$PWD/build/cli/vantrelle-replace"
+wtool() { timeout 300 "$wine" "$bin/vantrelle-replace.exe" "$@"; }
+
+# The samples written by the engine on Windows (the tests read them too) are
+# the Linux build's, byte for byte.
+samples="$PWD/$windows_build/app/Samples"
+rm -rf "$samples"
+"$wine" "$bin/make-samples.exe" "$(winpath "$samples")" >/dev/null 2>&1 || true
+check "samples written on Windows equal those written on Linux" \
+    diff -r build/app/Samples "$samples"
+
+# The engine's and the run core's tests.
+for test in fsutil_tests run_tests pubengine_tests; do
+    timeout 900 "$wine" "$bin/$test.exe" --gtest_color=no >"$work/$test.out" 2>&1 || true
+    python3 tools/windows/gtest-lines.py "$test" <"$work/$test.out" >"$work/$test.lines"
+    head -n -1 "$work/$test.lines"
+    read -r p f < <(tail -n 1 "$work/$test.lines")
+    echo "$test under Wine: $p passed, $f failed"
+    passed=$((passed + p))
+    failed=$((failed + f))
+done
+
+
+# The tool on the samples and on the corpus: results byte for byte the Linux
+# tool's, reports equal but for path spellings.
+compare_runs() { # compare_runs NAME SOURCE_FOLDER OPTIONS...
+    local name="$1" sources="$2"
+    shift 2
+    local l="$work/runs/$name/linux" w="$work/runs/$name/windows" files=()
+    mkdir -p "$l" "$w"
+    mapfile -t files < <(find "$sources" -maxdepth 1 -name '*.pub' | sort)
+    local wfiles=()
+    for f in "${files[@]}"; do wfiles+=("$(winpath "$f")"); done
+    "$linux_tool" "$@" --out-dir "$l" --report "$l/report.json" "${files[@]}" >/dev/null 2>&1 || true
+    wtool "$@" --out-dir "$(winpath "$w")" --report "$(winpath "$w/report.json")" \
+        "${wfiles[@]}" >/dev/null 2>&1 || true
+    check "$name: results byte for byte the Linux tool's" \
+        diff -r --exclude=report.json "$l" "$w"
+    check "$name: report equal but for path spellings" \
+        python3 tools/windows/same-report.py "$l/report.json" "$w/report.json" \
+        "$sources" "$l" "$w"
+}
+compare_runs "samples --pair 2026 2027" build/app/Samples --pair 2026 2027
+corpus="${VANTRELLE_CORPUS_DIR:-../shared/corpus}"
+if [[ -d "$corpus" ]]; then
+    corpus="$(cd "$corpus" && pwd)"
+    compare_runs "corpus, links and properties" "$corpus" --pair e E --pair the THE \
+        --in-links --in-properties
+    compare_runs "corpus, whole words matching case" "$corpus" --pair The A --whole-word \
+        --match-case
+    compare_runs "corpus, regular expression" "$corpus" --regex --pair '(\w)(\w)' '\2\1'
+else
+    echo "SKIP tool on the corpus: no corpus of real publications at $corpus"
+fi
+
+# Path spellings Windows has, in place of the Linux table's mounts and links:
+# the source keeps its bytes; a spelling of its own folder gets the _replaced
+# name, its file reached another way is skipped with the reason.
+spell="$work/spell"
+original="$samples/Letterhead.pub"
+spelling() { # spelling NAME EXPECTED(result path | skipped | kept) OUTPUT-OPTIONS...
+    local name="$1" expected="$2" row="$spell/$((++rows))"
+    shift 2
+    mkdir -p "$row/a"
+    cp "$original" "$row/a/Letterhead.pub"
+    local options=("${@//@/$(winpath "$row")}")
+    wtool --pair 2026 2027 --report "$(winpath "$row/r.json")" "${options[@]}" \
+        "$(winpath "$row/a/Letterhead.pub")" >"$row/out" 2>&1 || true
+    {
+        cmp "$original" "$row/a/Letterhead.pub" || { echo "the source changed"; return 1; }
+        case "$expected" in
+        skipped) grep -q '"outcome": "skipped"' "$row/r.json" &&
+            grep -q "the same file as the document itself" "$row/r.json" ;;
+        kept) grep -q "the same file as the document itself" "$row/r.json" ||
+            ! cmp -s "$original" "$row/a/Letterhead_replaced.pub" ;;
+        *) grep -q '"outcome": "written"' "$row/r.json" && ! cmp -s "$original" "$row/$expected" ;;
+        esac || { cat "$row/out" "$row/r.json"; return 1; }
+    } >"$row/check" 2>&1
+}
+rows=0
+check "spelling: the folder in other letter case" \
+    spelling case a/Letterhead_replaced.pub --out-dir '@\A'
+check "spelling: the name in other letter case beside it" \
+    spelling besidecase a/Letterhead_replaced.pub --out-dir '@\a\..\A\.'
+check "spelling: forward slashes and a doubled separator" \
+    spelling slashes a/Letterhead_replaced.pub --out-dir "$(winpath "$spell")/3//a/"
+# A second drive letter for the same folder, as subst makes one: either
+# reading of it keeps the source.
+mkdir -p "$spell/4"
+ln -sfn "$spell/4" "$WINEPREFIX/dosdevices/y:"
+check "spelling: a subst drive (Y:) for the source's folder" \
+    spelling subst kept --out-dir 'Y:\a'
+check "spelling: a hard link under the result's name is skipped" bash -c "
+    mkdir -p '$spell/9/a' && cp '$original' '$spell/9/a/Letterhead.pub' &&
+    ln '$spell/9/a/Letterhead.pub' '$spell/9/a/Letterhead_replaced.pub'"
+check "spelling: ... and the source keeps its bytes" bash -c "
+    timeout 300 '$wine' '$bin/vantrelle-replace.exe' --pair 2026 2027 --beside \
+        --report '$(winpath "$spell/9/r.json")' '$(winpath "$spell/9/a/Letterhead.pub")' \
+        >/dev/null 2>&1; cmp '$original' '$spell/9/a/Letterhead.pub' &&
+    grep -q 'the same file as the document itself' '$spell/9/r.json'"
+long="$spell/long/$(printf 'folder-with-a-long-name-%02d/' {1..12})"
+mkdir -p "$long"
+cp "$original" "$long/Letterhead.pub"
+check "a path of ${#long} characters is read and written" bash -c "
+    timeout 300 '$wine' '$bin/vantrelle-replace.exe' --pair 2026 2027 --beside \
+        '$(winpath "$long/Letterhead.pub")' >/dev/null 2>&1;
+    cmp '$work/runs/samples --pair 2026 2027/linux/Letterhead.pub' '$long/Letterhead_replaced.pub'"
+mkdir -p "$spell/con"
+cp "$original" "$spell/con/CON.pub"
+check "a source named CON.pub is refused with the reason" bash -c "
+    timeout 300 '$wine' '$bin/vantrelle-replace.exe' --pair 2026 2027 --out-dir '$(winpath "$work")' \
+        --report '$(winpath "$spell/con/r.json")' '$(winpath "$spell/con/CON.pub")' >/dev/null 2>&1;
+    grep -q 'Windows reserves the name CON' '$spell/con/r.json'"
+echo "SKIP Ctrl+C and closing the console: a headless Wine has no console to send them"
+echo "SKIP a second spelling of a share: Wine serves no shares"
