@@ -5,10 +5,9 @@
 
 #include "pubengine/pub97codepage.h"
 
-#include <QStringDecoder>
+#include "pubengine/codepage.h"
 
 #include <algorithm>
-#include <map>
 
 namespace vantrelle::pubengine {
 
@@ -238,7 +237,6 @@ void Pub97Stream::decode()
     const std::uint32_t length = m_textEnd - m_textStart;
     const std::uint8_t *text = d.data() + m_textStart;
     Story story;
-    std::map<int, QStringDecoder> decoders;
     for (std::uint32_t p = 0; p < length;) {
         const std::uint8_t c = text[p];
         auto unit = [&](char16_t u, std::uint32_t size) {
@@ -266,23 +264,17 @@ void Pub97Stream::decode()
             while (end < length && end < std::max(run.end, p + 1) && text[end] >= 0x20)
                 ++end;
             const int number = run.codePage ? run.codePage : 1252;
-            auto found = decoders.find(number);
-            if (found == decoders.end()) {
-                found = decoders.emplace(number, QStringDecoder(codePageName(number))).first;
-                // Qt converts these code pages through ICU; a build without it
-                // would read nothing, and a count of nothing would be wrong.
-                if (!found->second.isValid())
-                    throw FormatError(std::string("this system cannot convert the code page ") +
-                                      codePageDescription(number) + " of its text");
-            }
-            QStringDecoder &decoder = found->second;
-            decoder.resetState();
-            const QString s = decoder.decode(
-                QByteArrayView(reinterpret_cast<const char *>(text + p), qsizetype(end - p)));
-            for (qsizetype i = 0; i < s.size(); ++i) {
-                story.text.push_back(s[i].unicode());
+            // The system's own tables (ICU through Qt, or Windows'); text it
+            // cannot read would be counted as nothing, and that count be wrong.
+            const std::optional<std::u16string> s =
+                decodeCodePage(ByteView(text + p, end - p), number);
+            if (!s)
+                throw FormatError(std::string("this system cannot convert the code page ") +
+                                  codePageDescription(number) + " of its text");
+            for (std::size_t i = 0; i < s->size(); ++i) {
+                story.text.push_back((*s)[i]);
                 // Double-byte text maps as a whole; it is never edited.
-                story.units.push_back(s.size() == qsizetype(end - p)
+                story.units.push_back(s->size() == std::size_t(end - p)
                                           ? Unit{p + std::uint32_t(i), p + std::uint32_t(i) + 1}
                                           : Unit{p, end});
             }

@@ -10,21 +10,21 @@ struct Entry {
 };
 
 const Entry kPages[] = {
-    {0, {1252, "windows-1252", "Windows-1252 (Western European)", true}},
-    {238, {1250, "windows-1250", "Windows-1250 (Central European)", true}},
-    {204, {1251, "windows-1251", "Windows-1251 (Cyrillic)", true}},
-    {161, {1253, "windows-1253", "Windows-1253 (Greek)", true}},
-    {162, {1254, "windows-1254", "Windows-1254 (Turkish)", true}},
-    {177, {1255, "windows-1255", "Windows-1255 (Hebrew)", true}},
-    {178, {1256, "windows-1256", "Windows-1256 (Arabic)", true}},
-    {186, {1257, "windows-1257", "Windows-1257 (Baltic)", true}},
-    {163, {1258, "windows-1258", "Windows-1258 (Vietnamese)", true}},
-    {222, {874, "windows-874", "Windows-874 (Thai)", true}},
-    {255, {437, "IBM437", "OEM 437", false}},
-    {128, {932, "Shift_JIS", "Windows-932 (Japanese)", false}},
-    {129, {949, "windows-949", "Windows-949 (Korean)", false}},
-    {134, {936, "GBK", "Windows-936 (Simplified Chinese)", false}},
-    {136, {950, "Big5", "Windows-950 (Traditional Chinese)", false}},
+    {0, {1252, "Windows-1252 (Western European)", true}},
+    {238, {1250, "Windows-1250 (Central European)", true}},
+    {204, {1251, "Windows-1251 (Cyrillic)", true}},
+    {161, {1253, "Windows-1253 (Greek)", true}},
+    {162, {1254, "Windows-1254 (Turkish)", true}},
+    {177, {1255, "Windows-1255 (Hebrew)", true}},
+    {178, {1256, "Windows-1256 (Arabic)", true}},
+    {186, {1257, "Windows-1257 (Baltic)", true}},
+    {163, {1258, "Windows-1258 (Vietnamese)", true}},
+    {222, {874, "Windows-874 (Thai)", true}},
+    {255, {437, "OEM 437", false}},
+    {128, {932, "Windows-932 (Japanese)", false}},
+    {129, {949, "Windows-949 (Korean)", false}},
+    {134, {936, "Windows-936 (Simplified Chinese)", false}},
+    {136, {950, "Windows-950 (Traditional Chinese)", false}},
 };
 
 const CodePage *byNumber(int number)
@@ -45,11 +45,6 @@ const CodePage *codePageOfCharset(std::uint8_t charset)
             return &e.page;
     }
     return nullptr;
-}
-
-const char *codePageName(int number)
-{
-    return byNumber(number)->name;
 }
 
 const char *codePageDescription(int number)

@@ -7,8 +7,6 @@ namespace vantrelle::pubengine {
 
 struct CodePage {
     int number = 0;
-    // The name the converters know it by.
-    const char *name = "";
     // "Windows-1252 (Western European)".
     const char *description = "";
     // Single-byte code pages are read and written; the double-byte and OEM
@@ -18,8 +16,6 @@ struct CodePage {
 
 // Null for the symbol, default and unknown character sets.
 const CodePage *codePageOfCharset(std::uint8_t charset);
-// The converter name of a code page codePageOfCharset() gives, or of 1252.
-const char *codePageName(int number);
 const char *codePageDescription(int number);
 
 } // namespace vantrelle::pubengine

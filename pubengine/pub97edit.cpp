@@ -12,11 +12,9 @@
 
 #include "pubengine/pub97codepage.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "pubengine/codepage.h"
 
 #include <algorithm>
-#include <map>
 
 namespace vantrelle::pubengine {
 
@@ -98,7 +96,6 @@ ReplaceResult Pub97Stream::replaceAll(const Matcher &matcher, std::size_t listLi
     };
     std::vector<Found> found;
     std::vector<ByteEdit> edits;
-    std::map<int, QStringEncoder> encoders;
     const std::uint8_t *text = m_data.data() + m_textStart;
     for (std::size_t k = 0; k < m_stories.size(); ++k) {
         const Story &story = m_stories[k];
@@ -129,24 +126,15 @@ ReplaceResult Pub97Stream::replaceAll(const Matcher &matcher, std::size_t listLi
             ByteEdit edit{a, b, {}};
             for (std::size_t i = 0; i < m.replacement.size(); ++i) {
                 const Run &run = runAt(a + std::min<std::uint32_t>(std::uint32_t(i), b - a - 1));
-                auto enc = encoders.find(run.codePage);
-                if (enc == encoders.end())
-                    enc = encoders
-                              .emplace(run.codePage,
-                                       QStringEncoder(codePageName(run.codePage)))
-                              .first;
-                QStringEncoder &encoder = enc->second;
-                encoder.resetState();
-                const QChar c(m.replacement[i]);
-                const QByteArray byte = encoder.encode(QStringView(&c, 1));
-                const bool held =
-                    !c.isSurrogate() && !encoder.hasError() && byte.size() == 1 &&
-                    (std::uint8_t(byte[0]) >= 0x20 || byte[0] == '\t') &&
-                    QStringDecoder(codePageName(run.codePage)).decode(byte) == QString(c);
+                const char16_t c = m.replacement[i];
+                const std::optional<Bytes> byte =
+                    encodeCodePage(std::u16string_view(&c, 1), run.codePage);
+                const bool held = !QChar::isSurrogate(c) && byte && byte->size() == 1 &&
+                                  ((*byte)[0] >= 0x20 || (*byte)[0] == '\t');
                 if (!held) {
-                    char32_t whole = c.unicode();
-                    if (c.isHighSurrogate() && i + 1 < m.replacement.size())
-                        whole = QChar::surrogateToUcs4(c, QChar(m.replacement[i + 1]));
+                    char32_t whole = c;
+                    if (QChar::isHighSurrogate(c) && i + 1 < m.replacement.size())
+                        whole = QChar::surrogateToUcs4(c, m.replacement[i + 1]);
                     throw Failure(QStringLiteral("the replacement “%1” holds %2, which the code "
                                                  "page of the text it replaces, %3, cannot hold; "
                                                  "nothing was changed")
@@ -155,7 +143,7 @@ ReplaceResult Pub97Stream::replaceAll(const Matcher &matcher, std::size_t listLi
                                            character(whole),
                                            QString::fromUtf8(codePageDescription(run.codePage))));
                 }
-                edit.bytes.push_back(std::uint8_t(byte[0]));
+                edit.bytes.push_back((*byte)[0]);
             }
             edits.push_back(std::move(edit));
             found.push_back(f);
