@@ -2,7 +2,8 @@
 # Builds Vantrelle for Windows on Debian 12: installs the cross tools (apt),
 # builds Qt for Windows from Debian's source package unless the cache holds
 # it (tools/windows/qt.sh: ${XDG_CACHE_HOME:-~/.cache}/vantrelle/), builds
-# GoogleTest for Windows from /usr/src/googletest the same way, then
+# GoogleTest (from /usr/src/googletest) and PCRE2 (from Debian's source)
+# for Windows the same way, then
 # vantrelle-replace.exe, make-samples.exe and the engine's and the run core's
 # tests into build-windows/bin, with Qt's and MinGW's runtime DLLs and their
 # licence texts beside them. tools/test-windows.sh --engine runs the tests
@@ -26,20 +27,48 @@ start=$SECONDS
 qt="$(bash tools/windows/qt.sh)"
 echo "Qt for Windows: $qt ($((SECONDS - start)) s)"
 
-# GoogleTest: Debian ships its source only for this system's compiler.
-gtest_version="$(dpkg-query -W -f='${Version}' libgtest-dev)"
-gtest_key="$( { echo "$gtest_version"; cat tools/windows/mingw-w64.cmake; } | sha256sum | cut -c1-12)"
-gtest="$cache/googletest-${gtest_version%%-*}-$gtest_key"
-if [[ ! -f "$gtest/.complete" ]]; then
+# A library built for Windows with CMake into the cache, once for each
+# version and toolchain: cached NAME VERSION SOURCE [CMAKE OPTIONS...] sets
+# $built to its prefix. SOURCE "deb:PACKAGE" is Debian's source package.
+cached() {
+    local name="$1" version="$2" source="$3"
+    shift 3
+    local key
+    key="$( { echo "$version" "$@"; cat tools/windows/mingw-w64.cmake; } | sha256sum | cut -c1-12)"
+    built="$cache/$name-${version%%-*}-$key"
+    [[ -f "$built/.complete" ]] && return 0
+    local work
     work="$(mktemp -d)"
-    trap 'rm -rf "$work"' EXIT
-    cmake -S /usr/src/googletest -B "$work" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    if [[ "$source" == deb:* ]]; then
+        bash tools/windows/debsource.sh "${source#deb:}" "$version" "$work/src" "$work" \
+            >"$work/log" 2>&1 || { cat "$work/log" >&2; exit 1; }
+        source="$work/src"
+    fi
+    cmake -S "$source" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$PWD/tools/windows/mingw-w64.cmake" \
-        -DCMAKE_INSTALL_PREFIX="$gtest" >"$work/log" 2>&1 &&
-        nice -n 10 cmake --build "$work" -j2 >>"$work/log" 2>&1 &&
-        cmake --install "$work" >>"$work/log" 2>&1 || { cat "$work/log" >&2; exit 1; }
-    touch "$gtest/.complete"
-fi
+        -DCMAKE_INSTALL_PREFIX="$built" "$@" >>"$work/log" 2>&1 &&
+        nice -n 10 cmake --build "$work/build" -j2 >>"$work/log" 2>&1 &&
+        cmake --install "$work/build" >>"$work/log" 2>&1 || { cat "$work/log" >&2; exit 1; }
+    # Its licence goes with every copy of what it built.
+    cp "$source"/LICEN[CS]E* "$built/" 2>/dev/null || true
+    rm -rf "$work"
+    touch "$built/.complete"
+}
+
+# GoogleTest: Debian ships its source only for this system's compiler.
+cached googletest "$(dpkg-query -W -f='${Version}' libgtest-dev)" /usr/src/googletest
+gtest="$built"
+# PCRE2's 16-bit library, which the engine's regular expressions call
+# directly (Qt for Windows keeps its own copy inside Qt6Core, out of reach).
+pcre2_version="$(dpkg-query -W -f='${Version}' libpcre2-dev)"
+# The release's own source (a security update's may only be on its mirror).
+cached pcre2 "${pcre2_version%%+deb*}" deb:pcre2 \
+    -DBUILD_SHARED_LIBS=OFF -DBUILD_STATIC_LIBS=ON -DPCRE2_BUILD_PCRE2_8=OFF \
+    -DPCRE2_BUILD_PCRE2_16=ON -DPCRE2_SUPPORT_JIT=ON -DPCRE2_BUILD_PCRE2GREP=OFF \
+    -DPCRE2_BUILD_TESTS=OFF
+pcre2="$built"
+# Only the Windows libraries' pkg-config files, never this machine's.
+export PKG_CONFIG_LIBDIR="$pcre2/lib/pkgconfig"
 
 launcher=()
 if command -v ccache >/dev/null; then
@@ -66,4 +95,5 @@ for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
 done
 cp /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright "$bin/licenses/mingw-w64/gcc-runtime.txt"
 cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$bin/licenses/mingw-w64/winpthreads.txt"
+cp "$pcre2"/LICENCE "$bin/licenses/pcre2.txt"
 echo "Windows build: $((SECONDS - start)) s; programs and DLLs in $bin"

@@ -70,24 +70,7 @@ echo "== $(date -u +%FT%TZ) Qt $version, options key $key"
 # The source package, through apt lists of our own.
 src="$work/src"
 if [[ ! -f "$src/.unpacked" ]]; then
-    apt_dir="$work/apt"
-    mkdir -p "$apt_dir/sources.list.d" "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
-    cat >"$apt_dir/sources.list.d/debian-src.sources" <<SOURCES
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SOURCES
-    apt_private=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$apt_dir/sources.list.d"
-        -o Dir::State::Lists="$apt_dir/lists" -o Dir::Cache="$apt_dir/cache"
-        -o APT::Sandbox::User=root)
-    apt-get "${apt_private[@]}" update
-    rm -rf "$src" "$work/download"
-    mkdir -p "$work/download"
-    (cd "$work/download" && apt-get "${apt_private[@]}" source --download-only "qt6-base=$version")
-    dpkg-source --no-check -x "$work/download"/qt6-base_*.dsc "$src"
-    rm -rf "$work/download" "$apt_dir"
+    bash "$here/debsource.sh" qt6-base "$version" "$src" "$work"
     touch "$src/.unpacked"
 fi
 
