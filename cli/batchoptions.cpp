@@ -231,6 +231,11 @@ const QList<OptionInfo> &options()
                         "sign). A match stays inside a line; ^ and $ are a line's start and end. "
                         "An invalid expression, one that matches an empty text and a $ not "
                         "followed by a digit or $ are wrong usage.")},
+        {QStringLiteral("keep-case"), {}, {}, OptionGroup::Other, false,
+         QStringLiteral("Find any case and write each REPLACE in the case of what it replaces: "
+                        "all lower, ALL UPPER, Capitalised or Each Word Capitalised (acme, "
+                        "Acme, ACME -> apex, Apex, APEX); any other mix as typed. With --regex, "
+                        "the whole replacement once its groups are in.")},
         {QStringLiteral("in-links"), {}, {}, OptionGroup::Other, false,
          QStringLiteral("Also replace in the addresses of web, e-mail and file links (links to "
                         "a page are left alone), counted apart.")},
@@ -367,6 +372,7 @@ BatchOptions parseBatchOptions(const QStringList &args)
     request.matchCase = parser.isSet(QStringLiteral("match-case")) ? kMatchCaseTicked : 0;
     request.wholeWord = parser.isSet(QStringLiteral("whole-word"));
     request.regex = parser.isSet(QStringLiteral("regex"));
+    request.keepCase = parser.isSet(QStringLiteral("keep-case"));
     request.inLinks = parser.isSet(QStringLiteral("in-links"));
     request.inProperties = parser.isSet(QStringLiteral("in-properties"));
     if (haveSets) {

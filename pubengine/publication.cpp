@@ -171,7 +171,7 @@ std::vector<PropertySetStream> &Publication::propertySets()
 
 ReplaceResult Publication::replaceAll(const QString &find, const QString &replacement,
                                       MatchOptions options, std::size_t listLimit, Places places,
-                                      bool countOnly)
+                                      bool countOnly, const std::vector<ChosenChange> *choices)
 {
     try {
         const Matcher matcher(toU16(find), toU16(replacement), options);
@@ -186,7 +186,7 @@ ReplaceResult Publication::replaceAll(const QString &find, const QString &replac
                 sets = &scratchProperties;
             }
         }
-        ReplaceResult result = quill.replaceAll(matcher, listLimit);
+        ReplaceResult result = quill.replaceAll(matcher, listLimit, choices);
         auto room = [&] { return listLimit - std::min(listLimit, result.changes.size()); };
         std::vector<ReplaceChange> more;
         if (places.linkAddresses)

@@ -26,15 +26,21 @@ template <class T> T &need(const std::shared_ptr<T> &object)
     return *object;
 }
 
-// Only the native engine reads regular expressions; asking another server
-// for one fails rather than letting it search for the pattern as plain text.
-void setRegularExpression(FindReplace &find, bool on)
+// Only the native engine reads regular expressions and keeps case; asking
+// another server for either fails rather than letting it search for the
+// pattern as plain text or write the replacement as typed.
+void setPattern(FindReplace &find, bool regex, bool keepCase)
 {
-    if (auto *pattern = dynamic_cast<automation::PatternFindReplace *>(&find))
-        pattern->SetMatchRegularExpression(on);
-    else if (on)
+    if (auto *pattern = dynamic_cast<automation::PatternFindReplace *>(&find)) {
+        pattern->SetMatchRegularExpression(regex);
+        pattern->SetKeepCase(keepCase);
+    } else if (regex) {
         throw Failure("This publishing program cannot read find texts as regular expressions; "
                       "nothing was searched.");
+    } else if (keepCase) {
+        throw Failure("This publishing program cannot keep the case of what it finds; nothing "
+                      "was searched.");
+    }
 }
 
 // One call's guard and what it has learnt so far.
@@ -93,7 +99,7 @@ public:
         step(matchCase ? first + 12 : first + 14, [&] { find->SetMatchCase(matchCase); });
         step(first + 16, [&] {
             find->SetMatchWholeWord(context.wholeWord);
-            setRegularExpression(*find, context.regex);
+            setPattern(*find, context.regex, context.keepCase);
         });
         if (context.inLinks || context.inProperties) {
             step(first + 16, [&] {

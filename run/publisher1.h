@@ -26,6 +26,9 @@ struct EditorContext {
     // Each find text a regular expression; needs a server that offers
     // automation::PatternFindReplace.
     bool regex = false;
+    // Any case, the replacement in the case of what it replaces; the same
+    // server only.
+    bool keepCase = false;
     // Count only: every step but the save.
     bool preview = false;
     // Also replace in link addresses and in document properties; only a

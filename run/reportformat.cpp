@@ -18,7 +18,7 @@ QString csvField(const QString &text)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-// "any case", "match case, whole words, regular expression"
+// "any case", "match case, whole words, regular expression", "any case, keep case"
 QString matchingText(const MatchOptions &m)
 {
     QStringList words{m.matchCase ? QStringLiteral("match case") : QStringLiteral("any case")};
@@ -26,6 +26,8 @@ QString matchingText(const MatchOptions &m)
         words << QStringLiteral("whole words");
     if (m.regex)
         words << QStringLiteral("regular expression");
+    if (m.keepCase)
+        words << QStringLiteral("keep case");
     return words.join(QStringLiteral(", "));
 }
 
@@ -33,7 +35,8 @@ QJsonObject matchingJson(const MatchOptions &m)
 {
     return QJsonObject{{QStringLiteral("matchCase"), m.matchCase},
                        {QStringLiteral("wholeWords"), m.wholeWord},
-                       {QStringLiteral("regularExpression"), m.regex}};
+                       {QStringLiteral("regularExpression"), m.regex},
+                       {QStringLiteral("keepCase"), m.keepCase}};
 }
 
 QString pairsText(const DocumentResult &document, bool preview)

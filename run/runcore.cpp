@@ -81,7 +81,7 @@ QStringList RunRequest::finds() const
 
 MatchOptions RunRequest::matching() const
 {
-    return {matchCase == kMatchCaseTicked, wholeWord, regex};
+    return {matchCase == kMatchCaseTicked && !keepCase, wholeWord, regex, keepCase};
 }
 
 QStringList RunRequest::replacements() const
@@ -235,9 +235,9 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
 
     CollectingDialogs collecting(dialogs, result.errors);
     Guard guard(collecting, loc::Form1_Pushbutton7_Click);
-    const EditorContext editor{collecting,        registry,        request.matchCase,
-                               request.wholeWord, request.regex,   request.preview,
-                               request.inLinks,   request.inProperties};
+    const EditorContext editor{collecting,      registry,         request.matchCase,
+                               request.wholeWord, request.regex,  request.keepCase,
+                               request.preview,   request.inLinks, request.inProperties};
     // An older result is not deleted first: the new one takes its name by a
     // rename once it is whole and checked, so a failed edit leaves the older
     // one as it was, and nothing is gone before its replacement exists.

@@ -37,6 +37,8 @@ struct RunRequest {
     // Matches only whole words; each find text a regular expression.
     bool wholeWord = false;
     bool regex = false;
+    // "Keep case": any case, each replacement in the case of what it replaces.
+    bool keepCase = false;
     // True: results go to folder ("Save results to this folder:"); false:
     // beside each source.
     bool useFolder = true;

@@ -517,7 +517,10 @@ TEST_F(BatchFixture, SetsFileIsReadAsLoadSetsReadsIt)
     EXPECT_EQ(pairs[1]["replacement"], "Pot");
     EXPECT_EQ(row["replaced"].toInteger(), 6 + pairs[1]["replaced"].toInteger());
     EXPECT_EQ(row["matching"].toObject(),
-              (QJsonObject{{"matchCase", true}, {"wholeWords", false}, {"regularExpression", false}}));
+              (QJsonObject{{"matchCase", true},
+                           {"wholeWords", false},
+                           {"regularExpression", false},
+                           {"keepCase", false}}));
     EXPECT_TRUE(storyText(path("in/Sample_replaced.pub")).contains("Pot"));
 }
 
