@@ -130,9 +130,10 @@ public:
     // Meant for streams without invariant violations: Publication checks
     // them on open. The result lists the first listLimit occurrences with
     // their surroundings.
-    // With choices, every occurrence must be one of them, found again where
-    // and as it was reviewed (else Failure, nothing changed), and only those
-    // with apply are replaced, by the same edit as a full replacement.
+    // With choices, only the occurrences among them marked apply are
+    // replaced, by the same edit as a full replacement; each choice must be
+    // found again where and as it was reviewed (else Failure, nothing
+    // changed).
     ReplaceResult replaceAll(const Matcher &matcher, std::size_t listLimit = 0,
                              const std::vector<ChosenChange> *choices = nullptr);
     // Plain text, every occurrence; throws for texts Matcher refuses.

@@ -112,8 +112,8 @@ ReplaceResult QuillStream::replaceAll(const Matcher &matcher, std::size_t listLi
         }
     }
     if (choices) {
-        // A review holds every occurrence; one that moved, changed or was
-        // never reviewed means the text is not the one reviewed.
+        // An occurrence not among the choices stays as it is; a choice whose
+        // text is not there any more means the text is not the one reviewed.
         std::map<std::pair<std::size_t, std::uint32_t>, const ChosenChange *> reviewed;
         for (const ChosenChange &c : *choices)
             reviewed.emplace(std::pair{c.story, c.position}, &c);
@@ -122,10 +122,10 @@ ReplaceResult QuillStream::replaceAll(const Matcher &matcher, std::size_t listLi
             const std::uint32_t at = m.pos - starts[m.story];
             const std::u16string_view found(m_text.data() + m.pos, m.len);
             const auto it = reviewed.find({m.story, at});
-            if (it == reviewed.end() || it->second->found != found)
-                throw Failure(QStringLiteral("the occurrence %1 is not one that was reviewed; "
-                                             "nothing was changed")
-                                  .arg(storyPlace(m.story, at, found)));
+            if (it == reviewed.end())
+                continue;
+            if (it->second->found != found)
+                break; // told below
             if (it->second->apply)
                 chosen.push_back(std::move(m));
             reviewed.erase(it);

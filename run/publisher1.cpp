@@ -86,7 +86,7 @@ public:
     // FindReplace, and its Execute. The counts are read even when Execute
     // fails: the engine fails it for occurrences it had to leave.
     void applyPair(const std::shared_ptr<automation::FindReplace> &find, const QString &findText,
-                   const QString &replaceText, int first)
+                   const QString &replaceText, int first, qsizetype pair = 0)
     {
         if (!find)
             return;
@@ -108,6 +108,17 @@ public:
                     throw Failure(kPlacesNotOffered);
                 places->SetReplaceInLinkAddresses(context.inLinks);
                 places->SetReplaceInDocumentProperties(context.inProperties);
+            });
+        }
+        if (context.listEveryChange || context.choices) {
+            step(first + 16, [&] {
+                auto *review = dynamic_cast<automation::ReviewFindReplace *>(find.get());
+                if (!review)
+                    throw Failure("This publishing program cannot replace reviewed changes one "
+                                  "by one; nothing was searched.");
+                review->SetListEveryChange(context.listEveryChange);
+                if (context.choices)
+                    review->SetChosenChanges(context.choices->value(pair));
             });
         }
         bool executed = false;
@@ -184,7 +195,7 @@ EditResult ReplaceByFileXYCombo(const EditorContext &context, const QString &sou
     for (qsizetype i = 0; i < count; ++i) {
         std::shared_ptr<automation::FindReplace> find;
         edit.step(106, [&] { find = need(need(edit.app).ActiveDocument()).Find(); });
-        edit.applyPair(find, findList.value(i), replaceList.value(i), 106);
+        edit.applyPair(find, findList.value(i), replaceList.value(i), 106, i);
         edit.guard.reach(126);
     }
     edit.save(128, output);

@@ -35,6 +35,11 @@ struct EditorContext {
     // server that offers automation::PlacesFindReplace can.
     bool inLinks = false;
     bool inProperties = false;
+    // List every change; replace only the chosen ones of each pair (by the
+    // pair's index). Both need a server that offers
+    // automation::ReviewFindReplace.
+    bool listEveryChange = false;
+    const QList<QList<automation::ChosenChange>> *choices = nullptr;
 };
 
 inline constexpr char kPlacesNotOffered[] =
