@@ -231,7 +231,7 @@ QStringList readPlan(const QString &path, RunRequest &request)
     QStringList sources;
     QJsonArray pairs;
     QJsonObject matching;
-    for (const QJsonValue &value : documents) {
+    for (const auto &value : documents) {
         const QJsonObject doc = value.toObject();
         const QString source = doc[QLatin1String("source")].toString();
         const QJsonObject stamp = doc[QLatin1String("sourceStamp")].toObject();
@@ -262,7 +262,7 @@ QStringList readPlan(const QString &path, RunRequest &request)
                                                 Qt::ISODateWithMs),
                           stamp[QLatin1String("sha256")].toString().toLatin1()};
         reviewed.pairs.resize(pairs.size());
-        for (const QJsonValue &c : doc[QLatin1String("changes")].toArray()) {
+        for (const auto &c : doc[QLatin1String("changes")].toArray()) {
             const QJsonObject change = c.toObject();
             const qsizetype pair = change[QLatin1String("pair")].toInt(-1);
             if (change[QLatin1String("apply")] != QJsonValue(true) || pair < 0 ||
@@ -276,7 +276,7 @@ QStringList readPlan(const QString &path, RunRequest &request)
         sources << source;
     }
     request.tab = 1;
-    for (const QJsonValue &p : pairs) {
+    for (const auto &p : pairs) {
         request.findList << p[QLatin1String("find")].toString();
         request.replaceList << p[QLatin1String("replacement")].toString();
         request.inLinks = p[QLatin1String("links")].toBool();

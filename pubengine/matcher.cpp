@@ -92,8 +92,8 @@ constexpr std::size_t kJitStackMax = std::size_t(16) << 20; // the JIT's stack
 struct RegexMatch {
     bool found = false;
     const PCRE2_SIZE *ovector = nullptr;
-    std::size_t start(int group) const { return ovector[2 * group]; }
-    std::size_t end(int group) const { return ovector[2 * group + 1]; }
+    std::size_t start(int group) const { return ovector[std::ptrdiff_t(2) * group]; }
+    std::size_t end(int group) const { return ovector[std::ptrdiff_t(2) * group + 1]; }
 };
 
 // Matches through the JIT, and through the interpreter (whose frames live on
@@ -110,7 +110,7 @@ public:
         pcre2_set_match_limit(m_context.get(), kMatchLimit);
         pcre2_set_heap_limit(m_context.get(), kHeapLimitKiB);
         thread_local const std::unique_ptr<pcre2_jit_stack, decltype(&pcre2_jit_stack_free)>
-            stack(pcre2_jit_stack_create(32 * 1024, kJitStackMax, nullptr), pcre2_jit_stack_free);
+            stack(pcre2_jit_stack_create(std::size_t(32) * 1024, kJitStackMax, nullptr), pcre2_jit_stack_free);
         pcre2_jit_stack_assign(m_context.get(), nullptr, stack.get());
     }
 
