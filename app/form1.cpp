@@ -132,6 +132,12 @@ void Form1::buildControls()
         "Read each find text as a regular expression. In the replacement, $0 stands for what "
         "was found, $1 to $9 for its groups and $$ for a dollar sign."));
     place(CheckRegex, 3630, 300, 2415, 255);
+    CheckKeepCase = new CheckBox(QStringLiteral("Keep case"), Frame1);
+    CheckKeepCase->setObjectName(QStringLiteral("CheckKeepCase"));
+    CheckKeepCase->setToolTip(QStringLiteral(
+        "Find any case and write each replacement in the case of what it replaces: "
+        "acme → apex, Acme → Apex, ACME → APEX."));
+    place(CheckKeepCase, 6165, 300, 1515, 255);
     // Where the pairs apply, seen before every run, on the frame's second
     // row: story text is always searched; link addresses and document
     // properties only when chosen.
@@ -232,6 +238,9 @@ void Form1::connectHandlers()
     connect(Check2, &QCheckBox::stateChanged, this, [this] { Check2_Click(); });
     connect(CheckWholeWord, &QCheckBox::stateChanged, this, [this] { CheckWholeWord_Click(); });
     connect(CheckRegex, &QCheckBox::stateChanged, this, [this] { CheckRegex_Click(); });
+    connect(CheckKeepCase, &QCheckBox::stateChanged, this, [this] {
+        m_services.settings.set(keys::CheckKeepCase, QString::number(checkValue(CheckKeepCase)));
+    });
     connect(Combo3, &QComboBox::currentIndexChanged, this, [this] { Combo3_Click(); });
     connect(TabControl1, &QTabWidget::currentChanged, this,
             [this](int index) { TabControl1_SelectedChanged(index); });
@@ -304,6 +313,7 @@ void Form1::Form_Load()
         setCheckValue(CheckWholeWord, settings.number(keys::CheckWholeWord));
     });
     guard.run(136, [&] { setCheckValue(CheckRegex, settings.number(keys::CheckRegex)); });
+    guard.run(136, [&] { setCheckValue(CheckKeepCase, settings.number(keys::CheckKeepCase)); });
     guard.run(136, [&] {
         Combo3->setCurrentIndex(std::clamp(settings.number(keys::ReplaceIn), 0, Combo3->count() - 1));
     });

@@ -77,6 +77,7 @@ public:
     QCheckBox *Check2 = nullptr;       // Match Case
     QCheckBox *CheckWholeWord = nullptr; // Whole words
     QCheckBox *CheckRegex = nullptr;     // Regular expression
+    QCheckBox *CheckKeepCase = nullptr;  // Keep case
     QLabel *Label5 = nullptr;          // Replace in:
     QComboBox *Combo3 = nullptr;       // text only / ... link addresses / ... properties
     TabControl *TabControl1 = nullptr;

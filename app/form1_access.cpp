@@ -85,7 +85,7 @@ void Form1::buildAccessControls()
     SetsCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     TabControl1->placeOnTab(1, SetsCount, twipsRect(this, 5700, 495, 1860, 255));
 
-    // Mnemonics that do not clash: A F L M C D X I W P S N E O V R T H G.
+    // Mnemonics that do not clash: A F L M C D X K I W P S N E O V R T H G.
     const std::pair<QAbstractButton *, const char *> captions[] = {
         {PushButton3, "&Add Publisher File(s)"},
         {PushButton6, "Add All Publisher File(s) In &Folder"},
@@ -94,6 +94,7 @@ void Form1::buildAccessControls()
         {Check2, "Match &Case"},
         {CheckWholeWord, "Whole wor&ds"},
         {CheckRegex, "Regular e&xpression"},
+        {CheckKeepCase, "&Keep case"},
         {PushButton7, "&Start Replacing"},
         {PushButton1, "Add S&et"},
         {PushButton10, "L&oad Sets"},
@@ -120,7 +121,7 @@ void Form1::buildAccessControls()
                           CountButton, PushButton1, PushButton10, PushButton9, PushButton4,
                           PushButton5})
         b->setAccessibleName(withoutMnemonic(b->text()));
-    for (QAbstractButton *b : {Check2, CheckWholeWord, CheckRegex})
+    for (QAbstractButton *b : {Check2, CheckWholeWord, CheckRegex, CheckKeepCase})
         b->setAccessibleName(withoutMnemonic(b->text()));
     ListView1->setAccessibleName(QStringLiteral("Publisher File(s)"));
     Text3->setAccessibleName(QStringLiteral("Output folder"));

@@ -221,6 +221,7 @@ RunRequest Form1::runRequest(bool preview) const
     request.matchCase = checkValue(Check2);
     request.wholeWord = matching().wholeWord;
     request.regex = matching().regex;
+    request.keepCase = matching().keepCase;
     request.inLinks = Combo3->currentIndex() >= 1;
     request.inProperties = Combo3->currentIndex() >= 2;
     request.useFolder = Option1->isChecked();
@@ -230,8 +231,10 @@ RunRequest Form1::runRequest(bool preview) const
 
 MatchOptions Form1::matching() const
 {
-    return {checkValue(Check2) == kMatchCaseTicked, checkValue(CheckWholeWord) == kMatchCaseTicked,
-            checkValue(CheckRegex) == kMatchCaseTicked};
+    const bool keepCase = checkValue(CheckKeepCase) == kMatchCaseTicked;
+    return {checkValue(Check2) == kMatchCaseTicked && !keepCase,
+            checkValue(CheckWholeWord) == kMatchCaseTicked,
+            checkValue(CheckRegex) == kMatchCaseTicked, keepCase};
 }
 
 QString Form1::textsRefusal() const

@@ -7,9 +7,15 @@
 #include "sets/setsfile.h"
 #include "sets/setslist.h"
 
+#include "run/reportformat.h"
+
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QThread>
 
 namespace vantrelle::cli {
@@ -204,6 +210,87 @@ void readPdfOptions(const QCommandLineParser &parser, BatchOptions &options)
     options.pdfFolder = inFolder ? absolute(folder) : QString();
 }
 
+// The documents of a plan (the JSON report of a dry run, one object or JSON
+// lines), read into request: the pairs and matching they were counted with and
+// the changes whose entries hold "apply": true. Returns the plan's sources.
+QStringList readPlan(const QString &path, RunRequest &request)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw UsageError(QStringLiteral("The plan %1 cannot be read: %2.")
+                             .arg(path, file.errorString()));
+    const QByteArray bytes = file.readAll();
+    QJsonArray documents = QJsonDocument::fromJson(bytes)[QLatin1String("documents")].toArray();
+    if (documents.isEmpty()) {
+        for (const QByteArray &line : bytes.split('\n'))
+            if (const QJsonDocument d = QJsonDocument::fromJson(line); d.isObject())
+                documents.append(d.object());
+    }
+    if (documents.isEmpty())
+        throw UsageError(QStringLiteral("%1 is no plan: it lists no documents.").arg(path));
+    auto review = std::make_shared<Review>();
+    QStringList sources;
+    QJsonArray pairs;
+    QJsonObject matching;
+    for (const auto &value : documents) {
+        const QJsonObject doc = value.toObject();
+        const QString source = doc[QLatin1String("source")].toString();
+        const QJsonObject stamp = doc[QLatin1String("sourceStamp")].toObject();
+        QJsonArray docPairs = doc[QLatin1String("pairs")].toArray();
+        for (QJsonValueRef p : docPairs) {
+            const QJsonObject o = p.toObject();
+            p = QJsonObject{{QStringLiteral("find"), o[QLatin1String("find")]},
+                            {QStringLiteral("replacement"), o[QLatin1String("replacement")]},
+                            {QStringLiteral("links"), o.contains(QLatin1String("inLinkAddresses"))},
+                            {QStringLiteral("properties"),
+                             o.contains(QLatin1String("inDocumentProperties"))}};
+        }
+        if (sources.isEmpty()) {
+            pairs = docPairs;
+            matching = doc[QLatin1String("matching")].toObject();
+        }
+        if (stamp.isEmpty() || doc[QLatin1String("changesNotListed")].toInteger() != 0)
+            throw UsageError(QStringLiteral("The plan does not list every change of %1; make it "
+                                            "with --dry-run --report FILE.json.")
+                                 .arg(source));
+        if (docPairs != pairs || doc[QLatin1String("matching")].toObject() != matching)
+            throw UsageError(QStringLiteral("The plan's documents were counted with different "
+                                            "pairs or options (%1).")
+                                 .arg(source));
+        ReviewedDocument &reviewed = (*review)[source];
+        reviewed.stamp = {stamp[QLatin1String("size")].toInteger(-1),
+                          QDateTime::fromString(stamp[QLatin1String("modified")].toString(),
+                                                Qt::ISODateWithMs),
+                          stamp[QLatin1String("sha256")].toString().toLatin1()};
+        reviewed.pairs.resize(pairs.size());
+        for (const auto &c : doc[QLatin1String("changes")].toArray()) {
+            const QJsonObject change = c.toObject();
+            const qsizetype pair = change[QLatin1String("pair")].toInt(-1);
+            if (change[QLatin1String("apply")] != QJsonValue(true) || pair < 0 ||
+                pair >= pairs.size())
+                continue;
+            reviewed.pairs[pair].append(
+                {change[QLatin1String("story")].toInt(),
+                 change[QLatin1String("position")].toInteger(),
+                 change[QLatin1String("before")][QLatin1String("text")].toString(), true});
+        }
+        sources << source;
+    }
+    request.tab = 1;
+    for (const auto &p : pairs) {
+        request.findList << p[QLatin1String("find")].toString();
+        request.replaceList << p[QLatin1String("replacement")].toString();
+        request.inLinks = p[QLatin1String("links")].toBool();
+        request.inProperties = p[QLatin1String("properties")].toBool();
+    }
+    request.matchCase = matching[QLatin1String("matchCase")].toBool() ? kMatchCaseTicked : 0;
+    request.wholeWord = matching[QLatin1String("wholeWords")].toBool();
+    request.regex = matching[QLatin1String("regularExpression")].toBool();
+    request.keepCase = matching[QLatin1String("keepCase")].toBool();
+    request.review = std::move(review);
+    return sources;
+}
+
 } // namespace
 
 const QList<OptionInfo> &options()
@@ -217,6 +304,13 @@ const QList<OptionInfo> &options()
                         "pairs.")},
         {QStringLiteral("separator"), {}, QStringLiteral("SEP"), OptionGroup::What, true,
          QStringLiteral("The separator of the sets file (default ::).")},
+        {QStringLiteral("apply"), {}, QStringLiteral("PLAN"), OptionGroup::What, true,
+         QStringLiteral("Replace exactly the changes whose entries in PLAN (the JSON report "
+                        "of a --dry-run, which then lists every change with an id and each "
+                        "source's size, time and SHA-256) still hold \"apply\": true, with "
+                        "the plan's pairs and matching, in the plan's documents unless SOURCEs "
+                        "are named. A source changed since the dry run, or whose entries no "
+                        "longer match it, is not written and the reason is given (exit 1).")},
         {QStringLiteral("out-dir"), {}, QStringLiteral("DIR"), OptionGroup::Where, true,
          QStringLiteral("Every result into DIR under its source's name. DIR must exist: a "
                         "mistyped name is not made into a new folder.")},
@@ -233,6 +327,11 @@ const QList<OptionInfo> &options()
                         "sign). A match stays inside a line; ^ and $ are a line's start and end. "
                         "An invalid expression, one that matches an empty text and a $ not "
                         "followed by a digit or $ are wrong usage.")},
+        {QStringLiteral("keep-case"), {}, {}, OptionGroup::Other, false,
+         QStringLiteral("Find any case and write each REPLACE in the case of what it replaces: "
+                        "all lower, ALL UPPER, Capitalised or Each Word Capitalised (acme, "
+                        "Acme, ACME -> apex, Apex, APEX); any other mix as typed. With --regex, "
+                        "the whole replacement once its groups are in.")},
         {QStringLiteral("in-links"), {}, {}, OptionGroup::Other, false,
          QStringLiteral("Also replace in the addresses of web, e-mail and file links (links to "
                         "a page are left alone), counted apart.")},
@@ -348,7 +447,11 @@ BatchOptions parseBatchOptions(const QStringList &args)
     RunRequest &request = options_.request;
     const QString setsPath = singleValue(parser, QStringLiteral("sets"));
     const bool haveSets = parser.isSet(QStringLiteral("sets"));
-    if (!haveSets && finds.isEmpty())
+    const bool apply = parser.isSet(QStringLiteral("apply"));
+    if (apply && (haveSets || !finds.isEmpty()))
+        throw UsageError(QStringLiteral("--apply takes the pairs from the plan; give no --pair "
+                                        "or --sets."));
+    if (!apply && !haveSets && finds.isEmpty())
         throw UsageError(QStringLiteral("Say what to replace: --pair FIND REPLACE (once or more) "
                                         "or --sets FILE."));
     if (haveSets && !finds.isEmpty())
@@ -371,9 +474,18 @@ BatchOptions parseBatchOptions(const QStringList &args)
     request.matchCase = parser.isSet(QStringLiteral("match-case")) ? kMatchCaseTicked : 0;
     request.wholeWord = parser.isSet(QStringLiteral("whole-word"));
     request.regex = parser.isSet(QStringLiteral("regex"));
+    request.keepCase = parser.isSet(QStringLiteral("keep-case"));
     request.inLinks = parser.isSet(QStringLiteral("in-links"));
     request.inProperties = parser.isSet(QStringLiteral("in-properties"));
-    if (haveSets) {
+    QStringList planSources;
+    if (apply) {
+        for (const char *flag : {"match-case", "whole-word", "regex", "keep-case", "in-links",
+                                 "in-properties"})
+            if (parser.isSet(QString::fromLatin1(flag)))
+                throw UsageError(QStringLiteral("--apply matches as the plan says; give no --%1.")
+                                     .arg(QString::fromLatin1(flag)));
+        planSources = readPlan(absolute(singleValue(parser, QStringLiteral("apply"))), request);
+    } else if (haveSets) {
         const QString separator = parser.isSet(QStringLiteral("separator"))
                                       ? singleValue(parser, QStringLiteral("separator"))
                                       : QString::fromLatin1(kSetsSeparator);
@@ -396,6 +508,9 @@ BatchOptions parseBatchOptions(const QStringList &args)
     request.useFolder = !beside;
     request.folder = beside ? QString() : absolute(outDir);
     request.preview = parser.isSet(QStringLiteral("dry-run"));
+    if (apply && request.preview)
+        throw UsageError(QStringLiteral("--apply writes what the plan chose; it goes without "
+                                        "--dry-run."));
 
     options_.extension = parser.isSet(QStringLiteral("ext"))
                              ? singleValue(parser, QStringLiteral("ext"))
@@ -404,6 +519,10 @@ BatchOptions parseBatchOptions(const QStringList &args)
         throw UsageError(QStringLiteral("--ext needs an extension, such as pub."));
     options_.jobs = jobsValue(parser);
     options_.reportPath = reportValue(parser);
+    // A JSON report of a dry run is a plan for --apply.
+    request.forReview = request.preview && !options_.reportPath.isEmpty() &&
+                        (options_.reportPath == QLatin1String("-") ||
+                         reportFormatFor(options_.reportPath) != ReportFormat::Csv);
     options_.quiet = parser.isSet(QStringLiteral("quiet"));
     options_.showChanges = parser.isSet(QStringLiteral("show-changes"));
     options_.includeResults = parser.isSet(QStringLiteral("include-results"));
@@ -413,7 +532,10 @@ BatchOptions parseBatchOptions(const QStringList &args)
 
     readPdfOptions(parser, options_);
 
-    if (parser.positionalArguments().isEmpty())
+    options_.sources = planSources;
+    if (!parser.positionalArguments().isEmpty())
+        options_.sources.clear();
+    else if (!apply)
         throw UsageError(QStringLiteral("Name at least one publication or folder."));
     for (const QString &source : parser.positionalArguments()) {
         const QString path = absolute(source);
@@ -434,9 +556,11 @@ QString helpText()
     return QStringLiteral(
         R"(usage: vantrelle-replace [OPTIONS] (--pair FIND REPLACE ... | --sets FILE)
                          (--out-dir DIR | --beside) SOURCE...
-       vantrelle-replace [--match-case] [--whole-word] [--regex] [--in-links]
-                         [--in-properties] SOURCE OUTPUT FIND REPLACE
-                         [FIND REPLACE ...]
+       vantrelle-replace [OPTIONS] --apply PLAN (--out-dir DIR | --beside)
+                         [SOURCE...]
+       vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]
+                         [--in-links] [--in-properties]
+                         SOURCE OUTPUT FIND REPLACE [FIND REPLACE ...]
        vantrelle-replace --text SOURCE
 
 Finds and replaces text in publications (.pub). The first form edits every

@@ -482,6 +482,7 @@ int runOneFile(const MatchOptions &matching, bool inLinks, bool inProperties,
     request.matchCase = matching.matchCase ? kMatchCaseTicked : 0;
     request.wholeWord = matching.wholeWord;
     request.regex = matching.regex;
+    request.keepCase = matching.keepCase;
     request.inLinks = inLinks;
     request.inProperties = inProperties;
     automation::Registry registry;

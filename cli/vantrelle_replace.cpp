@@ -29,8 +29,9 @@ void printUtf8(std::FILE *to, const QString &text)
 int usage(std::FILE *to, int code)
 {
     printUtf8(to, QStringLiteral(
-                      "usage: vantrelle-replace [--match-case] [--whole-word] [--regex] [--in-links]\n"
-                      "                         [--in-properties] SOURCE OUTPUT FIND REPLACE\n"
+                      "usage: vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]\n"
+                      "                         [--in-links] [--in-properties] SOURCE OUTPUT FIND\n"
+                      "                         REPLACE\n"
                       "                         [FIND REPLACE ...]\n"
                       "       vantrelle-replace --text SOURCE\n"
                       "\n"
@@ -102,6 +103,8 @@ int main(int argc, char **argv)
             matching.wholeWord = true;
         } else if (options && a == QLatin1String("--regex")) {
             matching.regex = true;
+        } else if (options && a == QLatin1String("--keep-case")) {
+            matching.keepCase = true;
         } else if (options && a == QLatin1String("--in-links")) {
             inLinks = true;
         } else if (options && a == QLatin1String("--in-properties")) {

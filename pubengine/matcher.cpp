@@ -3,8 +3,14 @@
 #include "fsutil/failure.h"
 #include "pubengine/casefold.h"
 
+#define PCRE2_CODE_UNIT_WIDTH 16
+#include <pcre2.h>
+
 #include <QTextBoundaryFinder>
 
+#include <array>
+#include <memory>
+#include <new>
 #include <optional>
 
 namespace vantrelle::pubengine {
@@ -52,13 +58,104 @@ public:
     }
 
 private:
+    static bool separator(char16_t c) { return QChar(c).isSpace() || QChar(c).isPunct(); }
     bool at(std::size_t pos)
     {
         m_finder->setPosition(qsizetype(pos));
-        return m_finder->isAtBoundary();
+        if (m_finder->isAtBoundary())
+            return true;
+        // Qt's breaker for Thai (libthai's dictionary) keeps the spaces and
+        // punctuation after a word in the word's segment ("ไทย "); the word
+        // still ends where they begin.
+        if (pos == 0 || pos >= m_text.size() || separator(m_text[pos - 1]) ||
+            !separator(m_text[pos]))
+            return false;
+        const qsizetype end = m_finder->toNextBoundary();
+        for (std::size_t i = pos; i < std::size_t(end); ++i) {
+            if (!separator(m_text[i]))
+                return false;
+        }
+        return true;
     }
     std::u16string_view m_text;
     std::optional<QTextBoundaryFinder> m_finder;
+};
+
+// The limits of one match of a regular expression on one line. A story holds
+// at most 32,767 characters (kLongestStory) but a source may hold longer
+// ones; these let a simple pattern repeat across such a line and stop a
+// runaway one within seconds.
+constexpr std::uint32_t kMatchLimit = 10'000'000;             // backtracking steps
+constexpr std::uint32_t kHeapLimitKiB = 512 * 1024;           // the interpreter's memory
+constexpr std::size_t kJitStackMax = std::size_t(16) << 20; // the JIT's stack
+
+struct RegexMatch {
+    bool found = false;
+    const PCRE2_SIZE *ovector = nullptr;
+    std::size_t start(int group) const { return ovector[std::ptrdiff_t(2) * group]; }
+    std::size_t end(int group) const { return ovector[std::ptrdiff_t(2) * group + 1]; }
+};
+
+// Matches through the JIT, and through the interpreter (whose frames live on
+// the heap) for a line the JIT's stack cannot hold.
+class RegexMatcher {
+public:
+    explicit RegexMatcher(const pcre2_code *code)
+        : m_code(code), m_data(pcre2_match_data_create_from_pattern(code, nullptr),
+                               pcre2_match_data_free),
+          m_context(pcre2_match_context_create(nullptr), pcre2_match_context_free)
+    {
+        if (!m_data || !m_context)
+            throw std::bad_alloc();
+        pcre2_set_match_limit(m_context.get(), kMatchLimit);
+        pcre2_set_heap_limit(m_context.get(), kHeapLimitKiB);
+        thread_local const std::unique_ptr<pcre2_jit_stack, decltype(&pcre2_jit_stack_free)>
+            stack(pcre2_jit_stack_create(std::size_t(32) * 1024, kJitStackMax, nullptr), pcre2_jit_stack_free);
+        pcre2_jit_stack_assign(m_context.get(), nullptr, stack.get());
+    }
+
+    RegexMatch next(QStringView line, std::size_t from, std::u16string_view pattern)
+    {
+        const auto subject = reinterpret_cast<PCRE2_SPTR>(line.utf16());
+        int rc = pcre2_match(m_code, subject, std::size_t(line.size()), from, PCRE2_NO_UTF_CHECK,
+                             m_data.get(), m_context.get());
+        if (rc == PCRE2_ERROR_JIT_STACKLIMIT)
+            rc = pcre2_match(m_code, subject, std::size_t(line.size()), from,
+                             PCRE2_NO_UTF_CHECK | PCRE2_NO_JIT, m_data.get(), m_context.get());
+        if (rc == PCRE2_ERROR_NOMATCH)
+            return {};
+        if (rc < 0)
+            throw Failure(QStringLiteral("the regular expression %1 was stopped on a line of %2 "
+                                         "characters: it %3; nothing was changed. Simplify it, "
+                                         "for example with fewer nested repeats")
+                              .arg(quoted(pattern))
+                              .arg(line.size())
+                              .arg(limitHit(rc)));
+        return {true, pcre2_get_ovector_pointer(m_data.get())};
+    }
+
+private:
+    static QString limitHit(int rc)
+    {
+        switch (rc) {
+        case PCRE2_ERROR_MATCHLIMIT:
+        case PCRE2_ERROR_DEPTHLIMIT:
+            return QStringLiteral("needed more than %L1 steps (the match limit)").arg(kMatchLimit);
+        case PCRE2_ERROR_HEAPLIMIT:
+            return QStringLiteral("needed more than %1 MiB of memory (the heap limit)")
+                .arg(kHeapLimitKiB / 1024);
+        default: {
+            std::array<PCRE2_UCHAR, 256> message{};
+            pcre2_get_error_message(rc, message.data(), message.size());
+            return QStringLiteral("failed (%1)")
+                .arg(QString::fromUtf16(reinterpret_cast<const char16_t *>(message.data())));
+        }
+        }
+    }
+
+    const pcre2_code *m_code;
+    std::unique_ptr<pcre2_match_data, decltype(&pcre2_match_data_free)> m_data;
+    std::unique_ptr<pcre2_match_context, decltype(&pcre2_match_context_free)> m_context;
 };
 
 } // namespace
@@ -79,12 +176,27 @@ Matcher::Matcher(std::u16string_view find, std::u16string_view replacement,
 {
     if (const std::string problem = refusal(find, replacement, options); !problem.empty())
         throw Failure(problem);
+    if (options.keepCase)
+        m_options.matchCase = options.matchCase = false;
     if (!options.regex) {
         m_foldedFind = options.matchCase ? m_find : foldCase(m_find);
         return;
     }
-    m_regex = findExpression(view(find), options.matchCase);
-    m_regex.optimize();
+    // Compiled by PCRE2 itself, with the options Qt gives the same pattern
+    // (findExpression, which the checks use): Qt's own matching stops JIT
+    // matching at a 512 KiB stack, about 24,000 repeats of a group, and does
+    // not say which limit it met.
+    int error = 0;
+    PCRE2_SIZE errorAt = 0;
+    const std::uint32_t flags =
+        PCRE2_UTF | PCRE2_UCP | (options.matchCase ? 0 : PCRE2_CASELESS);
+    m_regex.reset(pcre2_compile(reinterpret_cast<PCRE2_SPTR>(find.data()), find.size(), flags,
+                                &error, &errorAt, nullptr),
+                  pcre2_code_free);
+    if (!m_regex)
+        throw Failure(QStringLiteral("the regular expression %1 cannot be compiled")
+                          .arg(quoted(find)));
+    pcre2_jit_compile(m_regex.get(), PCRE2_JIT_COMPLETE);
     Piece literal;
     for (std::size_t i = 0; i < replacement.size(); ++i) {
         if (replacement[i] != u'$') {
@@ -129,7 +241,9 @@ void Matcher::findPlain(std::u16string_view text, std::vector<TextMatch> &out) c
             from = i + 1;
             continue;
         }
-        out.push_back({i, len, m_replacement});
+        out.push_back({i, len,
+                       m_options.keepCase ? keptCase(m_replacement, text.substr(i, len))
+                                          : m_replacement});
         from = i + len;
     }
 }
@@ -139,6 +253,7 @@ void Matcher::findRegex(std::u16string_view text, std::vector<TextMatch> &out) c
     const std::optional<QString> clean = withoutLoneSurrogates(text);
     const QStringView subject = clean ? QStringView(*clean) : view(text);
     WordBoundaries words(text);
+    RegexMatcher regex(m_regex.get());
     std::size_t lineStart = 0;
     while (lineStart <= text.size()) {
         std::size_t lineEnd = lineStart;
@@ -147,24 +262,18 @@ void Matcher::findRegex(std::u16string_view text, std::vector<TextMatch> &out) c
         const QStringView line = subject.mid(qsizetype(lineStart), qsizetype(lineEnd - lineStart));
         qsizetype from = 0;
         while (from <= line.size()) {
-            const QRegularExpressionMatch m = m_regex.match(line, from);
-            if (!m.isValid())
-                throw Failure(QStringLiteral("the regular expression %1 needed more steps than "
-                                             "allowed (the match limit) and was stopped; nothing "
-                                             "was changed. Simplify it, for example with fewer "
-                                             "nested repeats")
-                                  .arg(quoted(m_find)));
-            if (!m.hasMatch())
+            const RegexMatch m = regex.next(line, std::size_t(from), m_find);
+            if (!m.found)
                 break;
-            const std::size_t start = lineStart + std::size_t(m.capturedStart());
-            const std::size_t end = lineStart + std::size_t(m.capturedEnd());
+            const std::size_t start = lineStart + m.start(0);
+            const std::size_t end = lineStart + m.end(0);
             if (start == end)
                 throw Failure(QStringLiteral("the regular expression %1 matched an empty text, "
                                              "which would insert the replacement between "
                                              "characters; make it match at least one character")
                                   .arg(quoted(m_find)));
             if (m_options.wholeWord && !words.around(start, end)) {
-                from = m.capturedStart() + 1;
+                from = qsizetype(m.start(0)) + 1;
                 if (from < line.size() && line[from].isLowSurrogate())
                     ++from;
                 continue;
@@ -173,17 +282,78 @@ void Matcher::findRegex(std::u16string_view text, std::vector<TextMatch> &out) c
             for (const Piece &piece : m_pieces) {
                 if (piece.group < 0) {
                     match.replacement += piece.text;
-                } else if (m.capturedStart(piece.group) >= 0) {
+                } else if (m.start(piece.group) != PCRE2_UNSET) {
                     // From the text itself, so a lone surrogate moves unchanged.
-                    match.replacement += text.substr(lineStart + m.capturedStart(piece.group),
-                                                     std::size_t(m.capturedLength(piece.group)));
+                    match.replacement += text.substr(lineStart + m.start(piece.group),
+                                                     m.end(piece.group) - m.start(piece.group));
                 }
             }
+            if (m_options.keepCase)
+                match.replacement = keptCase(match.replacement, text.substr(start, end - start));
             out.push_back(std::move(match));
-            from = m.capturedEnd();
+            from = qsizetype(m.end(0));
         }
         lineStart = lineEnd + 1;
     }
+}
+
+namespace {
+
+// A letter that begins a word: after no letter, mark or digit.
+bool beginsWord(QStringView text, qsizetype i)
+{
+    if (i == 0)
+        return true;
+    const QChar before = text[i - 1].isLowSurrogate() && i > 1 ? text[i - 2] : text[i - 1];
+    return !before.isLetterOrNumber() && !before.isMark();
+}
+
+// Each word's first letter in title case and every other letter in lower
+// case; only the text's first letter counts as a word's when firstOnly.
+QString capitalised(QStringView text, bool firstOnly)
+{
+    QString out;
+    bool first = true;
+    for (qsizetype i = 0; i < text.size();) {
+        const bool pair =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const char32_t c = pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
+        const qsizetype n = pair ? 2 : 1;
+        const QString one = text.mid(i, n).toString();
+        const bool starts = QChar::isLetter(c) && (firstOnly ? first : beginsWord(text, i));
+        if (QChar::isLetter(c))
+            first = false;
+        out += starts ? QString::fromUcs4(std::array{QChar::toTitleCase(c)}.data(), 1) : one.toLower();
+        i += n;
+    }
+    return out;
+}
+
+} // namespace
+
+std::u16string keptCase(std::u16string_view replacement, std::u16string_view found)
+{
+    const QString f = view(found).toString();
+    const QString lower = f.toLower();
+    const QString upper = f.toUpper();
+    if (lower == upper)
+        return std::u16string(replacement); // no cased letter
+    QStringView r = view(replacement);
+    QString out;
+    qsizetype cased = 0;
+    for (const QChar c : f)
+        cased += c.isUpper() || c.isLower() || c.isTitleCase();
+    if (f == lower)
+        out = r.toString().toLower();
+    else if (f == upper && cased > 1)
+        out = r.toString().toUpper();
+    else if (f == capitalised(f, true))
+        out = capitalised(r, true);
+    else if (f == capitalised(f, false))
+        out = capitalised(r, false);
+    else
+        return std::u16string(replacement);
+    return out.toStdU16String();
 }
 
 std::u16string replaceMatches(std::u16string_view text, const std::vector<TextMatch> &matches,

@@ -17,14 +17,19 @@
 //   match, $1 to $9 the groups (one digit; "$12" is group 1 and "2"), $$ a
 //   dollar sign. A group that took no part in the match gives no text. Any
 //   other "$" is refused, as is a group the expression does not have.
+// * keep case: matching ignores case, and each replacement (a regular
+//   expression's too, once its groups are in) is written in the case pattern
+//   of the text it replaces (see keptCase).
 #include "shell/pairtext.h"
 
-#include <QRegularExpression>
-
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// PCRE2's compiled pattern (pcre2_code_16), used by matcher.cpp alone.
+struct pcre2_real_code_16;
 
 namespace vantrelle::pubengine {
 
@@ -70,9 +75,15 @@ private:
     std::u16string m_find;
     std::u16string m_foldedFind;
     std::u16string m_replacement;
-    QRegularExpression m_regex;
+    // PCRE2's compiled pattern, shared by copies.
+    std::shared_ptr<pcre2_real_code_16> m_regex;
     std::vector<Piece> m_pieces;
 };
+
+// replacement in the case pattern of found: all lower, ALL UPPER (two cased
+// letters or more), First upper and the rest lower, Each Word Capitalised;
+// any other pattern, or none (no cased letter), leaves it as typed.
+std::u16string keptCase(std::u16string_view replacement, std::u16string_view found);
 
 // text with each of matches (findAll's, on this text) replaced by its own
 // replacement; starts receives where each replacement begins in the result.

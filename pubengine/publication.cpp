@@ -250,7 +250,7 @@ std::vector<PropertySetStream> &Publication::propertySets()
 
 ReplaceResult Publication::replaceAll(const QString &find, const QString &replacement,
                                       MatchOptions options, std::size_t listLimit, Places places,
-                                      bool countOnly)
+                                      bool countOnly, const std::vector<ChosenChange> *choices)
 {
     try {
         const Matcher matcher(toU16(find), toU16(replacement), options);
@@ -267,11 +267,16 @@ ReplaceResult Publication::replaceAll(const QString &find, const QString &replac
             }
         }
         ReplaceResult result;
-        if (m_pub97)
+        if (m_pub97) {
+            // A review's choices name positions in the later formats' stories.
+            if (choices)
+                throw Failure("choosing single changes is not offered for publications of "
+                              "Publisher 95 and 97 yet; replace all of them, or none");
             result = (countOnly ? scratch97.emplace(*m_pub97) : *m_pub97)
                          .replaceAll(matcher, listLimit);
-        else
-            result = quill.replaceAll(matcher, listLimit);
+        } else {
+            result = quill.replaceAll(matcher, listLimit, choices);
+        }
         auto room = [&] { return listLimit - std::min(listLimit, result.changes.size()); };
         std::vector<ReplaceChange> more;
         if (places.linkAddresses && !m_pub97)

@@ -54,9 +54,12 @@ public:
     // texts the Matcher refuses throw. Occurrences in WordArt are counted as
     // left. With countOnly the publication stays as it is.
     // The result lists the first listLimit occurrences with their surroundings.
+    // With choices, only the chosen occurrences in the stories are replaced
+    // (QuillStream::replaceAll says how they are checked).
     ReplaceResult replaceAll(const QString &find, const QString &replacement,
                              MatchOptions options, std::size_t listLimit = 0, Places places = {},
-                             bool countOnly = false);
+                             bool countOnly = false,
+                             const std::vector<ChosenChange> *choices = nullptr);
     ReplaceResult replaceAll(const QString &find, const QString &replacement, bool matchCase,
                              std::size_t listLimit = 0, Places places = {},
                              bool countOnly = false)

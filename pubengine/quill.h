@@ -83,6 +83,15 @@ struct ReplaceResult {
     }
 };
 
+// A reviewed occurrence: where it is (story, story-relative position in the
+// text its pair meets) and what was found there, and whether to replace it.
+struct ChosenChange {
+    std::size_t story = 0;
+    std::uint32_t position = 0;
+    std::u16string found;
+    bool apply = true;
+};
+
 // Stories longer than this are refused after an edit unless the source
 // already holds one: readers of the format keep paragraph positions in 16
 // bits, and no known publication holds a longer story.
@@ -124,7 +133,12 @@ public:
     // Meant for streams without invariant violations: Publication checks
     // them on open. The result lists the first listLimit occurrences with
     // their surroundings.
-    ReplaceResult replaceAll(const Matcher &matcher, std::size_t listLimit = 0);
+    // With choices, only the occurrences among them marked apply are
+    // replaced, by the same edit as a full replacement; each choice must be
+    // found again where and as it was reviewed (else Failure, nothing
+    // changed).
+    ReplaceResult replaceAll(const Matcher &matcher, std::size_t listLimit = 0,
+                             const std::vector<ChosenChange> *choices = nullptr);
     // Plain text, every occurrence; throws for texts Matcher refuses.
     ReplaceResult replaceAll(std::u16string_view find, std::u16string_view replacement,
                              bool matchCase, std::size_t listLimit = 0)

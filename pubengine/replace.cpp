@@ -11,6 +11,7 @@
 #include "pubengine/quill.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 namespace vantrelle::pubengine {
@@ -67,7 +68,20 @@ bool overlaps(std::uint64_t a0, std::uint64_t a1, std::uint64_t b0, std::uint64_
 
 } // namespace
 
-ReplaceResult QuillStream::replaceAll(const Matcher &matcher, std::size_t listLimit)
+namespace {
+
+QString storyPlace(std::size_t story, std::uint32_t position, std::u16string_view found)
+{
+    return QStringLiteral("“%1” at story %2, position %3")
+        .arg(QStringView(found.data(), qsizetype(found.size())))
+        .arg(story)
+        .arg(position);
+}
+
+} // namespace
+
+ReplaceResult QuillStream::replaceAll(const Matcher &matcher, std::size_t listLimit,
+                                      const std::vector<ChosenChange> *choices)
 {
     ReplaceResult result;
     if (m_text.size() > 0x3FFFFFFF)
@@ -96,6 +110,33 @@ ReplaceResult QuillStream::replaceAll(const Matcher &matcher, std::size_t listLi
             matches.push_back({k, static_cast<std::uint32_t>(starts[k] + m.position),
                                static_cast<std::uint32_t>(m.length), std::move(m.replacement)});
         }
+    }
+    if (choices) {
+        // An occurrence not among the choices stays as it is; a choice whose
+        // text is not there any more means the text is not the one reviewed.
+        std::map<std::pair<std::size_t, std::uint32_t>, const ChosenChange *> reviewed;
+        for (const ChosenChange &c : *choices)
+            reviewed.emplace(std::pair{c.story, c.position}, &c);
+        std::vector<Match> chosen;
+        for (Match &m : matches) {
+            const std::uint32_t at = m.pos - starts[m.story];
+            const std::u16string_view found(m_text.data() + m.pos, m.len);
+            const auto it = reviewed.find({m.story, at});
+            if (it == reviewed.end())
+                continue;
+            if (it->second->found != found)
+                break; // told below
+            if (it->second->apply)
+                chosen.push_back(std::move(m));
+            reviewed.erase(it);
+        }
+        if (!reviewed.empty()) {
+            const ChosenChange &c = *reviewed.begin()->second;
+            throw Failure(QStringLiteral("the reviewed occurrence %1 is no longer there; nothing "
+                                         "was changed")
+                              .arg(storyPlace(c.story, c.position, c.found)));
+        }
+        matches = std::move(chosen);
     }
     if (matches.empty())
         return result;

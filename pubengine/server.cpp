@@ -3,6 +3,7 @@
 #include "pubengine/publication.h"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace vantrelle::pubengine {
@@ -20,6 +21,7 @@ struct Session {
     QString failedEdit;
     // Changes listed for the open publication so far, against the limit.
     qint64 listed = 0;
+    qint64 listLimit = automation::kMaxChangesPerDocument;
 
     Publication &active()
     {
@@ -34,7 +36,8 @@ struct Session {
 class EngineFindReplace final : public NativeFindReplace,
                                 public automation::CountingFindReplace,
                                 public automation::PatternFindReplace,
-                                public automation::PlacesFindReplace {
+                                public automation::PlacesFindReplace,
+                                public automation::ReviewFindReplace {
 public:
     explicit EngineFindReplace(std::shared_ptr<Session> session) : m_session(std::move(session)) {}
 
@@ -46,7 +49,9 @@ public:
         m_matchCase = false;
         m_wholeWord = false;
         m_regex = false;
+        m_keepCase = false;
         m_places = {};
+        m_choices.reset();
     }
     void SetFindText(const QString &text) override { m_find = text; }
     void SetReplaceWithText(const QString &text) override { m_replacement = text; }
@@ -54,6 +59,19 @@ public:
     void SetMatchCase(bool on) override { m_matchCase = on; }
     void SetMatchWholeWord(bool on) override { m_wholeWord = on; }
     void SetMatchRegularExpression(bool on) override { m_regex = on; }
+    void SetKeepCase(bool on) override { m_keepCase = on; }
+    void SetListEveryChange(bool on) override
+    {
+        m_session->listLimit = on ? std::numeric_limits<qint64>::max()
+                                  : automation::kMaxChangesPerDocument;
+    }
+    void SetChosenChanges(const QList<automation::ChosenChange> &changes) override
+    {
+        auto &chosen = m_choices.emplace();
+        for (const automation::ChosenChange &c : changes)
+            chosen.push_back({std::size_t(c.story), std::uint32_t(c.position),
+                              c.found.toStdU16String(), c.apply});
+    }
     void SetReplaceInLinkAddresses(bool on) override { m_places.linkAddresses = on; }
     void SetReplaceInDocumentProperties(bool on) override { m_places.documentProperties = on; }
 
@@ -66,15 +84,15 @@ public:
         m_leftReason.clear();
         m_changes.clear();
         Publication &pub = m_session->active();
-        const MatchOptions options{m_matchCase, m_wholeWord, m_regex};
+        const MatchOptions options{m_matchCase, m_wholeWord, m_regex, m_keepCase};
         ReplaceResult result;
         if (m_scope == automation::kReplaceScopeAll) {
             try {
                 result =
                     pub.replaceAll(m_find, m_replacement, options,
                                    std::size_t(std::max<qint64>(
-                                       0, automation::kMaxChangesPerDocument - m_session->listed)),
-                                   m_places);
+                                       0, m_session->listLimit - m_session->listed)),
+                                   m_places, false, m_choices ? &*m_choices : nullptr);
             } catch (const Failure &e) {
                 m_session->failedEdit = e.description();
                 throw;
@@ -141,7 +159,9 @@ private:
     bool m_matchCase = false;
     bool m_wholeWord = false;
     bool m_regex = false;
+    bool m_keepCase = false;
     Places m_places;
+    std::optional<std::vector<ChosenChange>> m_choices;
     std::size_t m_replaced = 0;
     std::size_t m_inLinks = 0;
     std::size_t m_inProperties = 0;
@@ -192,6 +212,7 @@ public:
         m_session->publication.reset();
         m_session->failedEdit.clear();
         m_session->listed = 0;
+        m_session->listLimit = automation::kMaxChangesPerDocument;
         m_session->publication.emplace(Publication::open(fileName));
         return std::make_shared<EngineDocument>(m_session);
     }

@@ -26,15 +26,21 @@ template <class T> T &need(const std::shared_ptr<T> &object)
     return *object;
 }
 
-// Only the native engine reads regular expressions; asking another server
-// for one fails rather than letting it search for the pattern as plain text.
-void setRegularExpression(FindReplace &find, bool on)
+// Only the native engine reads regular expressions and keeps case; asking
+// another server for either fails rather than letting it search for the
+// pattern as plain text or write the replacement as typed.
+void setPattern(FindReplace &find, bool regex, bool keepCase)
 {
-    if (auto *pattern = dynamic_cast<automation::PatternFindReplace *>(&find))
-        pattern->SetMatchRegularExpression(on);
-    else if (on)
+    if (auto *pattern = dynamic_cast<automation::PatternFindReplace *>(&find)) {
+        pattern->SetMatchRegularExpression(regex);
+        pattern->SetKeepCase(keepCase);
+    } else if (regex) {
         throw Failure("This publishing program cannot read find texts as regular expressions; "
                       "nothing was searched.");
+    } else if (keepCase) {
+        throw Failure("This publishing program cannot keep the case of what it finds; nothing "
+                      "was searched.");
+    }
 }
 
 // One call's guard and what it has learnt so far.
@@ -80,7 +86,7 @@ public:
     // FindReplace, and its Execute. The counts are read even when Execute
     // fails: the engine fails it for occurrences it had to leave.
     void applyPair(const std::shared_ptr<automation::FindReplace> &find, const QString &findText,
-                   const QString &replaceText, int first)
+                   const QString &replaceText, int first, qsizetype pair = 0)
     {
         if (!find)
             return;
@@ -93,7 +99,7 @@ public:
         step(matchCase ? first + 12 : first + 14, [&] { find->SetMatchCase(matchCase); });
         step(first + 16, [&] {
             find->SetMatchWholeWord(context.wholeWord);
-            setRegularExpression(*find, context.regex);
+            setPattern(*find, context.regex, context.keepCase);
         });
         if (context.inLinks || context.inProperties) {
             step(first + 16, [&] {
@@ -102,6 +108,17 @@ public:
                     throw Failure(kPlacesNotOffered);
                 places->SetReplaceInLinkAddresses(context.inLinks);
                 places->SetReplaceInDocumentProperties(context.inProperties);
+            });
+        }
+        if (context.listEveryChange || context.choices) {
+            step(first + 16, [&] {
+                auto *review = dynamic_cast<automation::ReviewFindReplace *>(find.get());
+                if (!review)
+                    throw Failure("This publishing program cannot replace reviewed changes one "
+                                  "by one; nothing was searched.");
+                review->SetListEveryChange(context.listEveryChange);
+                if (context.choices)
+                    review->SetChosenChanges(context.choices->value(pair));
             });
         }
         bool executed = false;
@@ -178,7 +195,7 @@ EditResult ReplaceByFileXYCombo(const EditorContext &context, const QString &sou
     for (qsizetype i = 0; i < count; ++i) {
         std::shared_ptr<automation::FindReplace> find;
         edit.step(106, [&] { find = need(need(edit.app).ActiveDocument()).Find(); });
-        edit.applyPair(find, findList.value(i), replaceList.value(i), 106);
+        edit.applyPair(find, findList.value(i), replaceList.value(i), 106, i);
         edit.guard.reach(126);
     }
     edit.save(128, output);

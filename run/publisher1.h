@@ -26,12 +26,20 @@ struct EditorContext {
     // Each find text a regular expression; needs a server that offers
     // automation::PatternFindReplace.
     bool regex = false;
+    // Any case, the replacement in the case of what it replaces; the same
+    // server only.
+    bool keepCase = false;
     // Count only: every step but the save.
     bool preview = false;
     // Also replace in link addresses and in document properties; only a
     // server that offers automation::PlacesFindReplace can.
     bool inLinks = false;
     bool inProperties = false;
+    // List every change; replace only the chosen ones of each pair (by the
+    // pair's index). Both need a server that offers
+    // automation::ReviewFindReplace.
+    bool listEveryChange = false;
+    const QList<QList<automation::ChosenChange>> *choices = nullptr;
 };
 
 inline constexpr char kPlacesNotOffered[] =

@@ -18,7 +18,7 @@ QString csvField(const QString &text)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-// "any case", "match case, whole words, regular expression"
+// "any case", "match case, whole words, regular expression", "any case, keep case"
 QString matchingText(const MatchOptions &m)
 {
     QStringList words{m.matchCase ? QStringLiteral("match case") : QStringLiteral("any case")};
@@ -26,6 +26,8 @@ QString matchingText(const MatchOptions &m)
         words << QStringLiteral("whole words");
     if (m.regex)
         words << QStringLiteral("regular expression");
+    if (m.keepCase)
+        words << QStringLiteral("keep case");
     return words.join(QStringLiteral(", "));
 }
 
@@ -33,7 +35,8 @@ QJsonObject matchingJson(const MatchOptions &m)
 {
     return QJsonObject{{QStringLiteral("matchCase"), m.matchCase},
                        {QStringLiteral("wholeWords"), m.wholeWord},
-                       {QStringLiteral("regularExpression"), m.regex}};
+                       {QStringLiteral("regularExpression"), m.regex},
+                       {QStringLiteral("keepCase"), m.keepCase}};
 }
 
 QString pairsText(const DocumentResult &document, bool preview)
@@ -54,9 +57,11 @@ QJsonObject contextJson(const automation::ChangeContext &context)
 QJsonArray changesJson(const DocumentResult &document)
 {
     QJsonArray changes;
+    qint64 id = 0;
     for (qsizetype i = 0; i < document.pairs.size(); ++i) {
         for (const automation::Change &c : document.pairs[i].changes) {
-            QJsonObject change{{QStringLiteral("pair"), i},
+            QJsonObject change{{QStringLiteral("id"), id++},
+                               {QStringLiteral("pair"), i},
                                {QStringLiteral("story"), c.story},
                                {QStringLiteral("position"), c.position},
                                {QStringLiteral("before"), contextJson(c.before)},
@@ -65,6 +70,9 @@ QJsonArray changesJson(const DocumentResult &document)
                 change.insert(QStringLiteral("left"), c.leftReason);
             if (!c.place.isEmpty())
                 change.insert(QStringLiteral("place"), c.place);
+            // What --apply reads: a change in a story that was made.
+            if (c.place.isEmpty() && c.leftReason.isEmpty())
+                change.insert(QStringLiteral("apply"), true);
             changes.append(change);
         }
     }
@@ -232,6 +240,13 @@ QJsonObject documentJson(const DocumentResult &document, bool preview)
                      {QStringLiteral("errors"), QJsonArray::fromStringList(document.errors)},
                      {QStringLiteral("milliseconds"), document.milliseconds},
                      {QStringLiteral("matching"), matchingJson(document.matching)}};
+    if (document.stamp.size >= 0)
+        json.insert(QStringLiteral("sourceStamp"),
+                    QJsonObject{{QStringLiteral("size"), document.stamp.size},
+                                {QStringLiteral("modified"),
+                                 document.stamp.modified.toString(Qt::ISODateWithMs)},
+                                {QStringLiteral("sha256"),
+                                 QString::fromLatin1(document.stamp.sha256)}});
     if (document.pdf.state != PdfState::None)
         json.insert(QStringLiteral("pdf"),
                     QJsonObject{{QStringLiteral("path"), document.pdf.path},

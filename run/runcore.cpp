@@ -5,7 +5,10 @@
 #include "shell/dialogs.h"
 #include "shell/errorreport.h"
 
+#include <QCryptographicHash>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QThreadPool>
 
@@ -74,6 +77,21 @@ QString plural(qint64 n, const char *one, const char *many)
 
 } // namespace
 
+SourceStamp SourceStamp::of(const QString &path)
+{
+    SourceStamp stamp;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return stamp;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file))
+        return stamp;
+    stamp.size = file.size();
+    stamp.modified = QFileInfo(file).lastModified().toUTC();
+    stamp.sha256 = hash.result().toHex();
+    return stamp;
+}
+
 QStringList RunRequest::finds() const
 {
     return tab == 0 ? QStringList{findText} : tab == 1 ? findList : QStringList();
@@ -81,7 +99,7 @@ QStringList RunRequest::finds() const
 
 MatchOptions RunRequest::matching() const
 {
-    return {matchCase == kMatchCaseTicked, wholeWord, regex};
+    return {matchCase == kMatchCaseTicked && !keepCase, wholeWord, regex, keepCase};
 }
 
 QStringList RunRequest::replacements() const
@@ -232,6 +250,25 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
         return result;
     }
     result.output = output.path;
+    const ReviewedDocument *reviewed = nullptr;
+    if (request.review) {
+        const auto it = request.review->constFind(source);
+        const QString why = it == request.review->constEnd() ? QStringLiteral("it is not in the review")
+                            : SourceStamp::of(source) != it->stamp
+                                ? QString::fromLatin1(kChangedSinceReview)
+                                : QString();
+        if (!why.isEmpty()) {
+            const QString notice = QStringLiteral("“%1” was not written: %2.").arg(source, why);
+            result.outcome = Outcome::Skipped;
+            result.output.clear();
+            result.errors << notice;
+            dialogs.runNotice(notice);
+            return result;
+        }
+        reviewed = &*it;
+    }
+    if (request.forReview)
+        result.stamp = SourceStamp::of(source);
 
     CollectingDialogs collecting(dialogs, result.errors);
     Guard guard(collecting, loc::Form1_Pushbutton7_Click);
@@ -241,10 +278,17 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
     std::optional<QString> unwritable;
     if (!request.preview)
         unwritable = outputUnwritable(output.path);
-    const EditorContext editor{collecting,        registry,
-                               request.matchCase, request.wholeWord,
-                               request.regex,     request.preview || unwritable.has_value(),
-                               request.inLinks,   request.inProperties};
+    const EditorContext editor{collecting,
+                               registry,
+                               request.matchCase,
+                               request.wholeWord,
+                               request.regex,
+                               request.keepCase,
+                               request.preview || unwritable.has_value(),
+                               request.inLinks,
+                               request.inProperties,
+                               request.forReview,
+                               reviewed ? &reviewed->pairs : nullptr};
     // An older result is not deleted first: the new one takes its name by a
     // rename once it is whole and checked, so a failed edit leaves the older
     // one as it was, and nothing is gone before its replacement exists.

@@ -11,6 +11,7 @@
 #include "shell/pairtext.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,28 @@
 namespace vantrelle {
 
 class Dialogs;
+
+// A source as a review saw it: a source whose size, time or bytes differ is
+// not the one reviewed.
+struct SourceStamp {
+    qint64 size = -1;
+    QDateTime modified;
+    QByteArray sha256; // hex
+    bool operator==(const SourceStamp &) const = default;
+    // Empty when the file cannot be read.
+    static SourceStamp of(const QString &path);
+};
+
+// The decisions of a review, by source: the stamp it was reviewed at and, per
+// pair, the occurrences of the stories listed then with whether to replace
+// each. An occurrence not listed is not replaced.
+struct ReviewedDocument {
+    SourceStamp stamp;
+    QList<QList<automation::ChosenChange>> pairs;
+};
+using Review = QHash<QString, ReviewedDocument>;
+
+inline constexpr char kChangedSinceReview[] = "changed since it was reviewed";
 
 // Everything a run reads from the window, read once at Start: edits made
 // while the run yields take effect in the next run.
@@ -37,6 +60,8 @@ struct RunRequest {
     // Matches only whole words; each find text a regular expression.
     bool wholeWord = false;
     bool regex = false;
+    // "Keep case": any case, each replacement in the case of what it replaces.
+    bool keepCase = false;
     // True: results go to folder ("Save results to this folder:"); false:
     // beside each source.
     bool useFolder = true;
@@ -49,6 +74,12 @@ struct RunRequest {
     // Also replace in link addresses and document properties.
     bool inLinks = false;
     bool inProperties = false;
+    // A count for a review: every change listed (no per-document limit) and
+    // each source's stamp taken.
+    bool forReview = false;
+    // Replace only what a review chose; a source not in it, or changed
+    // since, is skipped with the reason.
+    std::shared_ptr<const Review> review;
 
     // How the find texts match, as the editor applies it.
     MatchOptions matching() const;
@@ -101,6 +132,8 @@ struct DocumentResult {
     MatchOptions matching;
     // The result's PDF, when one was asked for.
     PdfResult pdf;
+    // The source as counted, in a count for a review.
+    SourceStamp stamp;
 
     // Everywhere: stories, link addresses and document properties.
     qint64 replaced() const;

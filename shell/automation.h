@@ -91,6 +91,9 @@ class PatternFindReplace {
 public:
     virtual ~PatternFindReplace() = default;
     virtual void SetMatchRegularExpression(bool on) = 0;
+    // Any case found, each replacement in the case pattern of what it
+    // replaces (MatchOptions::keepCase).
+    virtual void SetKeepCase(bool on) = 0;
 };
 
 // Where beyond the text of the stories an Execute also replaces, for servers
@@ -102,6 +105,29 @@ public:
     virtual ~PlacesFindReplace() = default;
     virtual void SetReplaceInLinkAddresses(bool on) = 0;
     virtual void SetReplaceInDocumentProperties(bool on) = 0;
+};
+
+// One occurrence a review decided on: where it was listed (Change's story
+// and position) and the text found there, and whether to replace it.
+struct ChosenChange {
+    int story = 0;
+    qint64 position = 0;
+    QString found;
+    bool apply = true;
+};
+
+// Replacing only reviewed occurrences, and listing every occurrence for a
+// review, for servers that can (the native engine). Asked for with
+// dynamic_cast like CountingFindReplace; Clear forgets the choices.
+class ReviewFindReplace {
+public:
+    virtual ~ReviewFindReplace() = default;
+    // Lists every occurrence of the open document, past kMaxChangesPerDocument.
+    virtual void SetListEveryChange(bool on) = 0;
+    // The next Execute replaces in the stories exactly the occurrences with
+    // apply, and fails, changing nothing, when the occurrences it meets are
+    // not the ones listed.
+    virtual void SetChosenChanges(const QList<ChosenChange> &changes) = 0;
 };
 
 class Document {

@@ -18,6 +18,10 @@ struct MatchOptions {
     // Each find text a regular expression, each replacement with $0 to $9
     // and $$ (see pubengine/matcher.h for the rules).
     bool regex = false;
+    // Matching ignores case (matchCase does not apply) and each replacement
+    // takes the case pattern of what it replaces: lower, UPPER, Capitalised,
+    // Each Word Capitalised, or else as typed.
+    bool keepCase = false;
 
     bool operator==(const MatchOptions &) const = default;
 };

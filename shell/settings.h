@@ -23,9 +23,11 @@ struct SettingKey {
 // Every key the program stores, with its type and default.
 namespace keys {
 inline constexpr SettingKey Check2{"Check2", SettingKey::Number, "0"};
-// The "Whole words" and "Regular expression" boxes, stored like Check2.
+// The "Whole words", "Regular expression" and "Keep case" boxes, stored like
+// Check2.
 inline constexpr SettingKey CheckWholeWord{"CheckWholeWord", SettingKey::Number, "0"};
 inline constexpr SettingKey CheckRegex{"CheckRegex", SettingKey::Number, "0"};
+inline constexpr SettingKey CheckKeepCase{"CheckKeepCase", SettingKey::Number, "0"};
 inline constexpr SettingKey TabControl1{"TabControl1", SettingKey::Number, "0"};
 inline constexpr SettingKey Form2Text2{"Form2.Text2", SettingKey::Text, "::"};
 inline constexpr SettingKey OutputFolder{"Output Folder", SettingKey::Text, ""};
@@ -56,7 +58,7 @@ inline constexpr SettingKey all[] = {Check2,     TabControl1,    Form2Text2,    
                                      Option1,    Option2,        LastFolderDot,  Extension,
                                      LastFolder, Snapshot,       LastFileFolder, LastSetsFolder,
                                      ReplaceIn,  ReportWindowPlace, PagesWindowPlace, SavePdfs,
-                                     CheckWholeWord, CheckRegex};
+                                     CheckWholeWord, CheckRegex, CheckKeepCase};
 } // namespace keys
 
 inline constexpr char kSettingsApplication[] = "Quillorn";

@@ -495,7 +495,9 @@ TEST_F(Window, WholeWordsAndRegularExpressionsGiveWhatTheToolGives)
         page.boxes.push_back({{50, 50, 400, 200},
                               {w::paragraph({w::run(anthem)}),
                                w::paragraph({w::run("Their phone: "),
-                                             w::link("555-0100", "https://example.org/call")})}});
+                                             w::link("555-0100", "https://example.org/call")}),
+                               w::paragraph({w::run("acme, Acme, ACME, Acme Ltd")}),
+                               w::paragraph({w::run("ภาษาไทย ไทย.")})}});
         written.pages.push_back(page);
         w::writeFile(written, path("made/Written.pub"));
     }
@@ -507,6 +509,7 @@ TEST_F(Window, WholeWordsAndRegularExpressionsGiveWhatTheToolGives)
         QStringList documents;
         Pairs pairs;
         const char *expected; // in the first document's text
+        bool keepCase = false;
     } rows[] = {
         {"every occurrence", false, false, false, Entry::Typed, {"Anthem.pub", "Sample2.pub"},
          {{"the", "THE"}}, "THE anTHEm, togeTHEr with THE oTHEr choirs, THEn THEir song"},
@@ -522,6 +525,12 @@ TEST_F(Window, WholeWordsAndRegularExpressionsGiveWhatTheToolGives)
          {{R"((\d{3})-(\d{4}))", "$1 $2"}}, "Call 555 0100 or 555 0199 today"},
         {"regex sets", true, true, true, Entry::AddSet, {"Anthem.pub", "Sample3.pub"},
          {{R"(th(e|is))", "[$0]"}, {R"((\w)(\w*)s\b)", "$2$1s"}}, "The anthem, together with [the]"},
+        {"Thai, whole words", false, true, false, Entry::AddSet, {"Written.pub"},
+         {{"ไทย", "Thai"}}, "ภาษาThai Thai."},
+        {"keep case", true, false, false, Entry::Typed, {"Written.pub"}, {{"acme", "apex"}},
+         "apex, Apex, APEX, Apex Ltd", true},
+        {"keep case, regex", false, false, true, Entry::Typed, {"Written.pub"},
+         {{"acme( ltd)?", "apex$1"}}, "apex, Apex, APEX, Apex Ltd", true},
     };
     const auto origin = [&](const QString &name) {
         return QFile::exists(path("made/" + name)) ? path("made/" + name) : corpusDir() + "/" + name;
@@ -544,6 +553,7 @@ TEST_F(Window, WholeWordsAndRegularExpressionsGiveWhatTheToolGives)
         form->Check2->setChecked(row.matchCase);
         form->CheckWholeWord->setChecked(row.wholeWord);
         form->CheckRegex->setChecked(row.regex);
+        form->CheckKeepCase->setChecked(row.keepCase);
         enterPairs(row.entry, row.pairs);
         dialogs.shown.clear();
         click(form->PushButton7);
@@ -558,7 +568,8 @@ TEST_F(Window, WholeWordsAndRegularExpressionsGiveWhatTheToolGives)
 
         QStringList args;
         for (const auto &[flag, on] : {std::pair{"--match-case", row.matchCase},
-                                       {"--whole-word", row.wholeWord}, {"--regex", row.regex}})
+                                       {"--whole-word", row.wholeWord}, {"--regex", row.regex},
+                                       {"--keep-case", row.keepCase}})
             if (on)
                 args << flag;
         for (const auto &[find, replacement] : row.pairs)

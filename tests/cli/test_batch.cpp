@@ -522,7 +522,10 @@ TEST_F(BatchFixture, SetsFileIsReadAsLoadSetsReadsIt)
     EXPECT_EQ(pairs[1]["replacement"], "Pot");
     EXPECT_EQ(row["replaced"].toInteger(), 6 + pairs[1]["replaced"].toInteger());
     EXPECT_EQ(row["matching"].toObject(),
-              (QJsonObject{{"matchCase", true}, {"wholeWords", false}, {"regularExpression", false}}));
+              (QJsonObject{{"matchCase", true},
+                           {"wholeWords", false},
+                           {"regularExpression", false},
+                           {"keepCase", false}}));
     EXPECT_TRUE(storyText(path("in/Sample_replaced.pub")).contains("Pot"));
 }
 
@@ -636,4 +639,68 @@ TEST(ToolOptions, HelpManPageAndReadmeNameTheSameOptions)
     }
     for (auto it = fromReadme.begin(); it != fromReadme.end(); ++it)
         EXPECT_TRUE(fromHelp.contains(it.key())) << it.key().toStdString();
+}
+
+TEST_F(BatchFixture, APlanFromADryRunWritesExactlyTheChangesItStillHolds)
+{
+    copy("Sample.pub", "in/Sample.pub");
+    copy("Sample2.pub", "in/Sample2.pub");
+    const QStringList pair{"--pair", "page", "leaf"};
+    ASSERT_EQ(runTool(QStringList{"-q", "--dry-run", "--report", path("plan.json"), "--out-dir",
+                                  path("in")} + pair + QStringList{path("in")})
+                  .status,
+              0);
+    QDir().mkpath(path("plain"));
+    ASSERT_EQ(runTool(QStringList{"-q", "--out-dir", path("plain")} + pair + QStringList{path("in")})
+                  .status,
+              0);
+    const auto apply = [&](const QString &plan, const QString &out) {
+        QDir().mkpath(path(out));
+        return runTool({"-q", "--apply", path(plan), "--out-dir", path(out)});
+    };
+    // Untouched: the bytes of a plain run.
+    EXPECT_EQ(apply("plan.json", "all").status, 0);
+    for (const char *name : {"Sample.pub", "Sample2.pub"})
+        EXPECT_EQ(test::readFile(path("all/") + name), test::readFile(path("plain/") + name));
+
+    // Every other change dropped from the plan, as `jq` would: the engine's
+    // own result of the changes kept.
+    QJsonObject plan = QJsonDocument::fromJson(test::readFile(path("plan.json"))).object();
+    QJsonArray documents = plan["documents"].toArray();
+    for (QJsonValueRef d : documents) {
+        QJsonObject doc = d.toObject();
+        QJsonArray kept;
+        for (const QJsonValue &c : doc["changes"].toArray())
+            if (c["id"].toInt() % 2 == 1)
+                kept.append(c);
+        doc["changes"] = kept;
+        d = doc;
+    }
+    plan["documents"] = documents;
+    test::writeFile(path("half.json"), QJsonDocument(plan).toJson());
+    EXPECT_EQ(apply("half.json", "half").status, 0);
+    for (const QJsonValue &d : documents) {
+        std::vector<pubengine::ChosenChange> chosen;
+        for (const QJsonValue &c : d["changes"].toArray())
+            chosen.push_back({std::size_t(c["story"].toInt()), std::uint32_t(c["position"].toInt()),
+                              c["before"]["text"].toString().toStdU16String(), true});
+        auto pub = pubengine::Publication::open(d["source"].toString());
+        pub.replaceAll("page", "leaf", MatchOptions{}, 0, {}, false, &chosen);
+        const std::u16string &text = pub.quill().text();
+        const QString name = QFileInfo(d["source"].toString()).fileName();
+        EXPECT_EQ(storyText(path("half/") + name),
+                  QString::fromUtf16(text.data(), qsizetype(text.size())));
+        EXPECT_NE(storyText(path("half/") + name), storyText(path("plain/") + name));
+    }
+
+    // A source touched since: not written, with the reason; the other is.
+    QFile touch(path("in/Sample2.pub"));
+    ASSERT_TRUE(touch.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(touch.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                  QFileDevice::FileModificationTime));
+    touch.close();
+    const Ran touched = apply("plan.json", "touched");
+    EXPECT_EQ(touched.status, 1);
+    EXPECT_TRUE(touched.err.contains("changed since it was reviewed")) << touched.err.constData();
+    EXPECT_EQ(filesBelow(path("touched")), QStringList{"Sample.pub"});
 }

@@ -12,6 +12,7 @@ namespace {
 constexpr MatchOptions kPlain{};
 constexpr MatchOptions kWhole{false, true, false};
 constexpr MatchOptions kRegex{false, false, true};
+constexpr MatchOptions kKeep{true, false, false, true};
 
 // The text with every match replaced, or what was thrown.
 std::u16string applied(std::u16string_view text, std::u16string_view find,
@@ -56,6 +57,18 @@ TEST(Matcher, findsWhatEachOptionMeans)
         // A lone surrogate never stops a regular expression and moves unchanged.
         {u"a\xD800z", u"a(.)z", u"[$1]", kRegex, u"[\xD800]"},
         {u"\U0001F600x", u"x", u"y", kWhole, u"\U0001F600y"},
+        // Thai has no spaces between words: libthai's dictionary splits
+        // "ภาษาไทย" in two, and the space or stop after a word ends it.
+        {u"ภาษาไทย ไทย. ไทยๆ", u"ไทย", u"T", kWhole, u"ภาษาT T. ไทยๆ"},
+        {u"ภาษาไทย ไทย.", u"ไทย.", u"T", kWhole, u"ภาษาไทย T"},
+        {u"don't", u"don", u"x", kWhole, u"don't"},
+        // Keep case: the replacement takes the found text's pattern.
+        {u"acme, Acme, ACME, Acme Ltd, aCME", u"acme", u"apex", kKeep,
+         u"apex, Apex, APEX, Apex Ltd, apex"},
+        {u"acme ltd, Acme Ltd, ACME LTD, AcMe ltd, A", u"acme ltd|a\\b", u"apex limited",
+         {true, false, true, true}, u"apex limited, Apex Limited, APEX LIMITED, apex limited, Apex limited"},
+        {u"Straße", u"(s)traße", u"$1treet", {false, false, true, true}, u"Street"},
+        {u"STRASSE 1", u"strasse", u"straße", kKeep, u"STRASSE 1"},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(applied(c.text, c.find, c.replacement, c.options), c.expected)
@@ -95,6 +108,15 @@ TEST(Matcher, failsRatherThanInsertOrHang)
     const std::u16string hard = std::u16string(40, u'a') + u"!";
     EXPECT_NE(applied(hard, u"(a|aa)+(b|c)", u"x", kRegex).find(u"match limit"),
               std::u16string::npos);
+}
+
+TEST(Matcher, repeatsAcrossTheLongestLines)
+{
+    // Beyond the JIT's stack: the interpreter takes over.
+    for (const std::u16string_view pattern : {u"(a)+$", u"(a|aa)+$"}) {
+        EXPECT_EQ(applied(u"x" + std::u16string(40000, u'a'), pattern, u"b", kRegex), u"xb")
+            << pattern.size();
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Publications made by the writer, read by every independent reader we have
 // (the engine, libmspub's pub2raw, Apache POI), then edited by the engine and
 // read again. The fixtures are made here, so these tests need no corpus.
+#include "fsutil/failure.h"
 #include "pubengine/compound.h"
 #include "pubengine/publication.h"
 #include "pubwriter/writer.h"
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -385,4 +387,82 @@ TEST(Writer, wordArtTextIsInTheDrawing)
     };
     walk(0, escher.size());
     EXPECT_EQ(texts, QStringList{"WordArt 2026"});
+}
+
+TEST(Writer, chosenChangesAreTheOnlyOnesMadeWithRunsAndLinksIntact)
+{
+    QTemporaryDir dir;
+    const QString source = writeTo(dir, fixture(), "source.pub");
+    const QString e = QStringLiteral("e");
+    for (const QString &replacement : {QStringLiteral("EEE"), QString()}) {
+        SCOPED_TRACE(replacement.toStdString());
+        Publication counted = Publication::open(source);
+        const QuillStream before = counted.quill();
+        std::vector<ChosenChange> every;
+        for (const ReplaceChange &c : counted.replaceAll(e, replacement, true, 100000).changes)
+            if (c.place.empty())
+                every.push_back({c.story, c.position, c.before.text, true});
+        ASSERT_GT(every.size(), 10u);
+        auto run = [&](const std::vector<ChosenChange> &choices) {
+            Publication pub = Publication::open(source);
+            pub.replaceAll(e, replacement, MatchOptions{true}, 0, {}, false, &choices);
+            return pub;
+        };
+        // Every change taken: the bytes of a plain run; none: the source's.
+        Publication plain = Publication::open(source);
+        plain.replaceAll(e, replacement, true);
+        EXPECT_EQ(run(every).toBytes(), plain.toBytes());
+        std::vector<ChosenChange> none = every;
+        for (ChosenChange &c : none)
+            c.apply = false;
+        EXPECT_EQ(run(none).toBytes(), Publication::open(source).toBytes());
+
+        std::vector<ChosenChange> alternate = every;
+        std::set<std::pair<std::size_t, std::uint32_t>> taken;
+        for (std::size_t i = 0; i < alternate.size(); ++i) {
+            alternate[i].apply = i % 2 == 0;
+            if (alternate[i].apply)
+                taken.emplace(alternate[i].story, alternate[i].position);
+        }
+        const QString out = dir.filePath("alternate.pub");
+        run(alternate).saveAs(out);
+        const Publication back = Publication::open(out);
+        // The expected text, and where each source position went.
+        for (std::size_t k = 0; k < before.storyCount(); ++k) {
+            const QString story = qs(before.story(k));
+            QString expected;
+            std::vector<std::uint32_t> moved;
+            for (qsizetype i = 0; i <= story.size(); ++i) {
+                moved.push_back(std::uint32_t(expected.size()));
+                if (i < story.size())
+                    expected += taken.count({k, std::uint32_t(i)}) ? replacement : story.mid(i, 1);
+            }
+            EXPECT_EQ(qs(back.quill().story(k)), expected) << "story " << k;
+            const std::vector<Token> was = before.tokens(k), now = back.quill().tokens(k);
+            ASSERT_EQ(now.size(), was.size());
+            for (std::size_t t = 0; t < was.size(); ++t) {
+                EXPECT_EQ(now[t].target, was[t].target);
+                EXPECT_EQ(now[t].start, moved[was[t].start]);
+                EXPECT_EQ(now[t].start + now[t].length, moved[was[t].start + was[t].length]);
+            }
+        }
+        const std::vector<TextRun> runsBefore = before.characterRuns();
+        const std::vector<TextRun> runsAfter = back.quill().characterRuns();
+        ASSERT_EQ(runsAfter.size(), runsBefore.size());
+        for (std::size_t r = 0; r < runsBefore.size(); ++r)
+            EXPECT_EQ(runsAfter[r].record, runsBefore[r].record);
+        EXPECT_EQ(pub2raw(out).filter("openSpan").size(), pub2raw(source).filter("openSpan").size());
+
+        // Changes left out of the choices are not made; a choice that no
+        // longer fits the text refuses, changing nothing.
+        std::vector<ChosenChange> onlyTaken(alternate.begin(), alternate.end());
+        std::erase_if(onlyTaken, [](const ChosenChange &c) { return !c.apply; });
+        EXPECT_EQ(run(onlyTaken).toBytes(), Publication::open(out).toBytes());
+        std::vector<ChosenChange> stale = every;
+        stale[3].found += u'x';
+        EXPECT_THROW(run(stale), vantrelle::Failure);
+        stale[3].found = every[3].found;
+        stale[3].position += 1;
+        EXPECT_THROW(run(stale), vantrelle::Failure);
+    }
 }
