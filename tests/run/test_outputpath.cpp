@@ -60,10 +60,12 @@ TEST(OutputNaming, AnotherSpellingOfTheSourceIsTheSource)
               dir.path() + "/./a_replaced.pub");
     EXPECT_EQ(OutputPathFor(source, true, dir.path() + "/sub/../", kSeparator),
               dir.path() + "/sub/../a_replaced.pub");
+#ifndef Q_OS_WIN // QFile::link makes a shortcut there, which is no folder
     // Through a link to the folder.
     ASSERT_TRUE(QFile::link(dir.path(), dir.filePath("link")));
     EXPECT_EQ(OutputPathFor(source, true, dir.filePath("link") + "/", kSeparator),
               dir.filePath("link") + "/a_replaced.pub");
+#endif
     // A different folder keeps the name.
     EXPECT_EQ(OutputPathFor(source, true, dir.filePath("sub"), kSeparator),
               dir.filePath("sub/a.pub"));

@@ -1,6 +1,14 @@
-// One QApplication for the whole test binary, on the offscreen platform so
-// windows can be created and driven without a display.
+// One application object for the whole test binary: a QApplication on the
+// offscreen platform, so windows can be created and driven without a
+// display, or for tests of the layers below the window a QCoreApplication,
+// which needs no display driver at all (Wine without one has none).
+#ifdef VANTRELLE_TEST_CORE
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
+#else
 #include <QApplication>
+using TestApplication = QApplication;
+#endif
 
 #include <gtest/gtest.h>
 
@@ -8,7 +16,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
