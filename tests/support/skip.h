@@ -14,6 +14,10 @@ namespace vantrelle::test {
 
 inline bool skipsMustFail()
 {
+#ifdef Q_OS_WIN
+    // The oracles are Linux programs; a Windows build's tests run without them.
+    return false;
+#endif
     return qgetenv("CI") == "true" &&
            QFileInfo::exists(QStringLiteral(VANTRELLE_SOURCE_DIR "/../shared"));
 }

@@ -24,7 +24,9 @@ def normalise(value, folders):
 
 
 linux, windows = sys.argv[1], sys.argv[2]
-folders = [(f"<{i}>", f.rstrip("/")) for i, f in enumerate(sys.argv[3:])]
+# The sources, then each side's own output folder, which stand for one place.
+folders = [("<sources>" if i == 0 else "<out>", f.rstrip("/"))
+           for i, f in enumerate(sys.argv[3:])]
 a = normalise(json.load(open(linux, encoding="utf-8")), folders)
 b = normalise(json.load(open(windows, encoding="utf-8")), folders)
 if a != b:

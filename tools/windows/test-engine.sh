@@ -41,8 +41,22 @@ check "samples written on Windows equal those written on Linux" \
     diff -r build/app/Samples "$samples"
 
 # The engine's and the run core's tests.
+# Left out under Wine, each with its reason: tests that run the Linux readers
+# (olefile, pub2raw, Apache POI) on what they wrote, one that needs a
+# symbolic link, and Thai word breaks, which need ICU (Qt for Windows is built
+# without it).
+linux_readers="Writer.everyReaderReadsWhatWasWritten:Writer.engineEditsKeepEveryReaderInAgreement"
+linux_readers+=":Unusual.*:Pub97.editsReadBackByLibmspubAsAskedAndUndoToTheSameStream"
+linux_readers+=":Container.writtenTreeReadsBackHereAndInOlefile"
+symlink="Server.openFailureLeavesNoDocumentAndSaveNeverOverwritesTheSource"
+thai="Matcher.findsWhatEachOptionMeans"
+for t in ${linux_readers//:/ }; do echo "SKIP pubengine_tests $t: runs the Linux readers"; done
+echo "SKIP pubengine_tests $symlink: needs a symbolic link (QFile::link makes a shortcut)"
+echo "SKIP pubengine_tests $thai: Thai word breaks need ICU, which Qt for Windows is built without"
+declare -A filters=([pubengine_tests]="-$linux_readers:$symlink:$thai")
 for test in fsutil_tests run_tests pubengine_tests; do
-    timeout 900 "$wine" "$bin/$test.exe" --gtest_color=no >"$work/$test.out" 2>&1 || true
+    timeout 900 "$wine" "$bin/$test.exe" --gtest_color=no --gtest_filter="${filters[$test]:-*}" \
+        >"$work/$test.out" 2>&1 || true
     python3 tools/windows/gtest-lines.py "$test" <"$work/$test.out" >"$work/$test.lines"
     head -n -1 "$work/$test.lines"
     read -r p f < <(tail -n 1 "$work/$test.lines")
