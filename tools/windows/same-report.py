@@ -17,7 +17,7 @@ def normalise(value, folders):
     if isinstance(value, str):
         text = value.replace("\\", "/")
         for placeholder, folder in folders:
-            for spelling in (folder, "Z:" + folder, "z:" + folder):
+            for spelling in ("Z:" + folder, "z:" + folder, folder):
                 text = text.replace(spelling, placeholder)
         return text
     return value
