@@ -85,7 +85,7 @@ compare_runs() { # compare_runs NAME SOURCE_FOLDER OPTIONS...
         python3 tools/windows/same-report.py "$l/report.json" "$w/report.json" \
         "$sources" "$l" "$w"
 }
-compare_runs "samples --pair 2026 2027" build/app/Samples --pair 2026 2027
+compare_runs "samples --pair 2026 2027" "$PWD/build/app/Samples" --pair 2026 2027
 corpus="${VANTRELLE_CORPUS_DIR:-../shared/corpus}"
 if [[ -d "$corpus" ]]; then
     corpus="$(cd "$corpus" && pwd)"
