@@ -16,7 +16,7 @@ bool SameStampAndBytes(const QString &a, const QString &b)
     QFile second(b);
     if (!first.open(QIODevice::ReadOnly) || !second.open(QIODevice::ReadOnly))
         return false;
-    constexpr qint64 kChunk = 64 * 1024;
+    constexpr qint64 kChunk = qint64(64) * 1024;
     for (;;) {
         const QByteArray x = first.read(kChunk);
         const QByteArray y = second.read(kChunk);
