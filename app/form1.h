@@ -153,6 +153,9 @@ public:
     // "Count occurrences…" on the list (menu or shortcut): the run of Start
     // Replacing that writes and deletes nothing.
     void ListView1_CountOccurrences();
+    // "Write the Ticked Changes" after a count: the count's run again, writing
+    // in each document counted exactly the changes still ticked.
+    void WriteTickedChanges();
     // Esc: during a run, asks whether to stop after the current document.
     void Form_Escape();
     void PushButton8_Click();
@@ -180,6 +183,8 @@ private:
     class RunView;
     // Start Replacing and Count occurrences.
     void startRun(bool preview);
+    // The run loop with the report window, for a request fixed already.
+    void performRun(RunRequest request, Guard &guard);
     void showReport();
     ReportWindow *reportWindow(bool create);
     // What the controls ask of a run, read once at its start.
@@ -208,6 +213,9 @@ private:
     bool m_walkInProgress = false;
     RunReport m_lastReport;
     RunRequest m_lastRequest;
+    // The last count's decisions, ticked in the report window; null after a
+    // run that wrote.
+    std::shared_ptr<Review> m_review;
     // Set when the window closes; a run that is yielding stops at its next document.
     bool m_closing = false;
     // Set when the user chose to stop; the run stops after its current document.

@@ -69,6 +69,11 @@ public:
     bool stopRequested() override { return m_form.m_closing || m_stopNow; }
     void documentFinished(int, const DocumentResult &document) override
     {
+        // A count that would fail or skip a document leaves it out of the
+        // review: a run would meet the same.
+        if (m_form.m_review &&
+            (document.outcome == Outcome::Written || document.outcome == Outcome::NothingFound))
+            m_form.m_review->insert(document.source, ReviewedDocument::of(document));
         m_form.m_reportWindow->addDocument(document);
         m_stopNow = m_form.m_stopAsked;
     }
@@ -155,28 +160,61 @@ void Form1::startRun(bool preview)
         guard.run(108, [&] { screenDocumentList(); });
         const bool goOn = guard.test(
             110, [&] { return !Publisher1::WarnIfPublisherOpen(dialogs, m_services.registry); });
-        if (goOn) {
-            m_lastRequest = runRequest(preview);
-            m_stopAsked = false;
-            m_escape->setEnabled(true);
-            reportWindow(true)->beginReport(m_lastRequest.documents);
-            {
-                RunView view(*this, m_lastRequest.documents.size());
-                m_lastReport = runDocuments(m_lastRequest, dialogs, m_services.registry, view);
-            }
-            m_reportWindow->endReport(m_lastReport);
-            m_escape->setEnabled(false);
-            if (!m_closing && !preview && CheckPdf->isEnabled() && CheckPdf->isChecked())
-                m_reportWindow->savePdfs({}, false);
-            if (!m_closing) {
-                guard.run(158, [&] { dialogs.notice(QStringLiteral("Done.")); });
-                if (m_lastReport.documents > 0)
-                    showReport();
-            }
-        }
+        if (goOn)
+            performRun(runRequest(preview), guard);
     }
     guard.reach(164);
     m_runInProgress = false;
+}
+
+void Form1::WriteTickedChanges()
+{
+    Guard guard(m_services.dialogs, loc::Form1_Pushbutton7_Click);
+    if (m_runInProgress || !m_review)
+        return;
+    m_runInProgress = true;
+    if (!Publisher1::WarnIfPublisherOpen(m_services.dialogs, m_services.registry)) {
+        // The count's request: the decisions were made on its pairs, options
+        // and output, whatever the window says now.
+        RunRequest request = m_lastRequest;
+        request.preview = false;
+        request.forReview = false;
+        request.review = std::make_shared<const Review>(*m_review);
+        PathList counted;
+        for (qsizetype i = 0; i < m_lastRequest.documents.size(); ++i) {
+            if (m_review->contains(m_lastRequest.documents[i]))
+                counted.append(m_lastRequest.documents[i]);
+        }
+        request.documents = std::move(counted);
+        performRun(std::move(request), guard);
+    }
+    m_runInProgress = false;
+}
+
+void Form1::performRun(RunRequest request, Guard &guard)
+{
+    Dialogs &dialogs = m_services.dialogs;
+    m_lastRequest = std::move(request);
+    const bool preview = m_lastRequest.preview;
+    m_review = m_lastRequest.forReview ? std::make_shared<Review>() : nullptr;
+    m_stopAsked = false;
+    m_escape->setEnabled(true);
+    reportWindow(true)->beginReport(m_lastRequest.documents);
+    {
+        RunView view(*this, m_lastRequest.documents.size());
+        m_lastReport = runDocuments(m_lastRequest, dialogs, m_services.registry, view);
+    }
+    m_reportWindow->endReport(m_lastReport);
+    m_escape->setEnabled(false);
+    if (m_review && !m_review->isEmpty())
+        m_reportWindow->setReview(m_review, [this] { WriteTickedChanges(); });
+    if (!m_closing && !preview && CheckPdf->isEnabled() && CheckPdf->isChecked())
+        m_reportWindow->savePdfs({}, false);
+    if (!m_closing) {
+        guard.run(158, [&] { dialogs.notice(QStringLiteral("Done.")); });
+        if (m_lastReport.documents > 0)
+            showReport();
+    }
 }
 
 ReportWindow *Form1::reportWindow(bool create)
@@ -212,6 +250,8 @@ RunRequest Form1::runRequest(bool preview) const
 {
     RunRequest request;
     request.preview = preview;
+    // A count is a review: every change listed, each source's stamp taken.
+    request.forReview = preview;
     request.documents = ListView1->rows();
     request.tab = TabControl1->selectedIndex();
     request.findText = Text1->toPlainText();

@@ -92,6 +92,21 @@ SourceStamp SourceStamp::of(const QString &path)
     return stamp;
 }
 
+ReviewedDocument ReviewedDocument::of(const DocumentResult &counted)
+{
+    ReviewedDocument reviewed;
+    reviewed.stamp = counted.stamp;
+    for (const PairResult &pair : counted.pairs) {
+        QList<automation::ChosenChange> &chosen = reviewed.pairs.emplace_back();
+        for (const automation::Change &c : pair.changes) {
+            // Links and properties are not chosen one by one.
+            if (c.place.isEmpty())
+                chosen.append({c.story, c.position, c.before.text, true});
+        }
+    }
+    return reviewed;
+}
+
 QStringList RunRequest::finds() const
 {
     return tab == 0 ? QStringList{findText} : tab == 1 ? findList : QStringList();

@@ -40,6 +40,9 @@ struct SourceStamp {
 struct ReviewedDocument {
     SourceStamp stamp;
     QList<QList<automation::ChosenChange>> pairs;
+    // A count for a review as the user first sees it: every occurrence in
+    // the stories, in the order listed, each to be replaced.
+    static ReviewedDocument of(const struct DocumentResult &counted);
 };
 using Review = QHash<QString, ReviewedDocument>;
 

@@ -3,17 +3,24 @@
 #include "run/reportformat.h"
 #include "widgets/pagesview.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextBrowser>
+#include <QStyledItemDelegate>
+#include <QTextDocument>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace vantrelle {
@@ -24,6 +31,10 @@ namespace {
 // colour is never the only sign.
 constexpr char kBeforeColour[] = "#a31515";
 constexpr char kAfterColour[] = "#0b6e0b";
+// On a change's item: its pair, and its place in the review's list of that
+// pair (-1 when it cannot be chosen: left, or in a link or a property).
+constexpr int kPairRole = Qt::UserRole + 2;
+constexpr int kChoiceRole = Qt::UserRole + 3;
 
 QString html(QString text)
 {
@@ -41,10 +52,90 @@ QString contextHtml(const automation::ChangeContext &context, const char *colour
         .arg(html(context.lead), QLatin1String(colour), part, html(context.trail));
 }
 
+QString contextText(const automation::ChangeContext &context)
+{
+    return context.lead + context.text + context.trail;
+}
+
 QString pairLabel(const PairResult &pair)
 {
     return QStringLiteral("“%1” → “%2”").arg(pair.find, pair.replacement);
 }
+
+// Items drawn from their HTML, wrapped to the view's width.
+class RichTextDelegate : public QStyledItemDelegate {
+public:
+    explicit RichTextDelegate(QTreeWidget *view) : QStyledItemDelegate(view), m_view(view) {}
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        const QString text = index.data(ChangeList::kHtmlRole).toString();
+        if (text.isEmpty()) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        opt.text.clear();
+        QStyle *style = opt.widget ? opt.widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+        const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, opt.widget);
+        QTextDocument doc;
+        doc.setDefaultFont(opt.font);
+        doc.setHtml(text);
+        doc.setTextWidth(area.width());
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.palette = opt.palette;
+        if (opt.state & QStyle::State_Selected)
+            context.palette.setColor(QPalette::Text,
+                                     opt.palette.color(QPalette::Active, QPalette::HighlightedText));
+        painter->save();
+        painter->translate(area.topLeft());
+        painter->setClipRect(QRect(QPoint(), area.size()));
+        doc.documentLayout()->draw(painter, context);
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        const QString text = index.data(ChangeList::kHtmlRole).toString();
+        if (text.isEmpty())
+            return QStyledItemDelegate::sizeHint(option, index);
+        int depth = 1;
+        for (QModelIndex p = index.parent(); p.isValid(); p = p.parent())
+            ++depth;
+        // Room for the indentation and a check box.
+        const int width = m_view->viewport()->width() - depth * m_view->indentation() -
+                          2 * option.fontMetrics.height();
+        QTextDocument doc;
+        doc.setDefaultFont(option.font);
+        doc.setHtml(text);
+        doc.setTextWidth(std::max(width, 200));
+        return {int(doc.idealWidth()), int(doc.size().height()) + 2};
+    }
+
+private:
+    QTreeWidget *m_view;
+};
+
+// Rows wrap at the view's width, so they are measured again when it changes.
+class RelayoutOnResize : public QObject {
+public:
+    explicit RelayoutOnResize(QTreeWidget *view) : QObject(view), m_view(view)
+    {
+        view->viewport()->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize)
+            m_view->doItemsLayout();
+        return false;
+    }
+
+private:
+    QTreeWidget *m_view;
+};
 
 } // namespace
 
@@ -54,18 +145,35 @@ ChangeList::ChangeList(QWidget *parent) : QWidget(parent)
     m_filter->setAccessibleName(tr("Pair"));
     m_summary = new QLabel(this);
     m_summary->setWordWrap(true);
-    m_list = new QTextBrowser(this);
-    m_list->setOpenLinks(false);
-    m_list->setTabChangesFocus(true);
-    m_list->setAccessibleName(tr("Changes"));
+    m_tree = new QTreeWidget(this);
+    m_tree->setObjectName(QStringLiteral("changeTree"));
+    m_tree->setHeaderHidden(true);
+    m_tree->setColumnCount(1);
+    m_tree->setUniformRowHeights(false);
+    m_tree->setWordWrap(true);
+    m_tree->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_tree->setItemDelegate(new RichTextDelegate(m_tree));
+    new RelayoutOnResize(m_tree);
+    m_tree->setAccessibleName(tr("Changes"));
+    m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
     m_copy = new QPushButton(tr("Copy Changes as &Text"), this);
     m_copy->setObjectName(QStringLiteral("copyChanges"));
+    m_tick = new QPushButton(tr("T&ick or Untick"), this);
+    m_tick->setObjectName(QStringLiteral("tickMenu"));
+    m_tickMenu = new QMenu(m_tick);
+    m_tick->setMenu(m_tickMenu);
     m_pages = new QPushButton(this);
     connect(m_filter, &QComboBox::activated, this,
             [this](int index) { setPairFilter(m_filter->itemData(index).toInt()); });
     connect(m_copy, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(text()); });
     connect(m_pages, &QPushButton::clicked, this, &ChangeList::showPages);
+    connect(m_tree, &QTreeWidget::itemChanged, this, &ChangeList::itemTicked);
+    connect(m_tickMenu, &QMenu::aboutToShow, this, &ChangeList::fillTickMenu);
+    connect(m_tree, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        if (m_tick->isVisible())
+            m_tickMenu->popup(m_tree->viewport()->mapToGlobal(at));
+    });
 
     auto *top = new QHBoxLayout;
     auto *show = new QLabel(tr("S&how:"), this);
@@ -74,13 +182,14 @@ ChangeList::ChangeList(QWidget *parent) : QWidget(parent)
     top->addWidget(m_filter, 1);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_copy);
+    bottom->addWidget(m_tick);
     bottom->addStretch();
     bottom->addWidget(m_pages);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(top);
     layout->addWidget(m_summary);
-    layout->addWidget(m_list, 1);
+    layout->addWidget(m_tree, 1);
     layout->addLayout(bottom);
     setDocument({}, false);
 }
@@ -96,6 +205,12 @@ void ChangeList::setDocument(const DocumentResult &document, bool preview)
         m_filter->addItem(pairLabel(document.pairs[i]), int(i));
     refresh();
     updatePagesButton();
+}
+
+void ChangeList::setReview(Review *review)
+{
+    m_review = review;
+    refresh();
 }
 
 void ChangeList::setPairFilter(int pair)
@@ -117,6 +232,14 @@ QString ChangeList::text() const
     return lines.isEmpty() ? QString() : lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
+ReviewedDocument *ChangeList::reviewed() const
+{
+    if (!m_review || !m_preview)
+        return nullptr;
+    const auto it = m_review->find(m_document.source);
+    return it == m_review->end() ? nullptr : &*it;
+}
+
 void ChangeList::refresh()
 {
     const QLocale locale;
@@ -125,41 +248,179 @@ void ChangeList::refresh()
                                 ? tr("would have become (not written)")
                             : m_preview ? tr("would become")
                                         : tr("became");
-    QStringList items;
+    ReviewedDocument *review = reviewed();
+    // The listing is the count's own only while the source is unchanged.
+    if (review && review->pairs.size() != m_document.pairs.size())
+        review = nullptr;
+    for (qsizetype i = 0; review && i < m_document.pairs.size(); ++i) {
+        qsizetype k = 0;
+        for (const automation::Change &c : m_document.pairs[i].changes) {
+            if (!c.place.isEmpty())
+                continue;
+            const QList<automation::ChosenChange> &chosen = review->pairs[i];
+            if (k >= chosen.size() || chosen[k].story != c.story ||
+                chosen[k].position != c.position || chosen[k].found != c.before.text) {
+                review = nullptr;
+                break;
+            }
+            ++k;
+        }
+    }
+    m_filling = true;
+    m_tree->clear();
     qint64 listed = 0;
     qint64 total = 0;
+    qint64 ticked = 0;
+    qint64 choices = 0;
     for (qsizetype i = 0; i < m_document.pairs.size(); ++i) {
         if (m_pair >= 0 && m_pair != i)
             continue;
         const PairResult &pair = m_document.pairs[i];
         total += pair.replaced + pair.left;
+        if (pair.changes.isEmpty())
+            continue;
+        auto *group = new QTreeWidgetItem(m_tree);
+        group->setText(0, tr("%1: %2").arg(pairLabel(pair)).arg(
+                              pair.changes.size() == 1
+                                  ? tr("1 occurrence")
+                                  : tr("%1 occurrences").arg(locale.toString(pair.changes.size()))));
+        group->setData(0, kPairRole, int(i));
+        group->setData(0, kChoiceRole, -1);
+        qsizetype k = 0;
         for (const automation::Change &c : pair.changes) {
             ++listed;
-            // One arg() call: a find text may hold "%2" itself.
-            QString item = QStringLiteral("<p><small>%1 · story %2, position %3</small><br>")
-                               .arg(html(pairLabel(pair)), QString::number(c.story),
-                                    QString::number(c.position));
+            const QString where =
+                c.place.isEmpty() ? tr("story %1, position %2").arg(c.story).arg(c.position)
+                                  : c.place;
+            QString item = QStringLiteral("<small>%1</small><br>").arg(html(where));
+            QString plain = where + QStringLiteral(": ") + contextText(c.before);
             item += contextHtml(c.before, kBeforeColour);
-            if (c.leftReason.isEmpty())
-                item +=
-                    QStringLiteral("<br>%1: ").arg(becomes) + contextHtml(c.after, kAfterColour);
-            else
-                item += QStringLiteral("<br><i>%1</i>")
-                            .arg(html(tr("left unchanged: %1").arg(c.leftReason)));
-            items << item + QStringLiteral("</p>");
+            if (c.leftReason.isEmpty()) {
+                item += QStringLiteral("<br>%1: ").arg(becomes) + contextHtml(c.after, kAfterColour);
+                plain += QStringLiteral(", %1: ").arg(becomes) + contextText(c.after);
+            } else {
+                const QString left = tr("left unchanged: %1").arg(c.leftReason);
+                item += QStringLiteral("<br><i>%1</i>").arg(html(left));
+                plain += QStringLiteral(", ") + left;
+            }
+            auto *row = new QTreeWidgetItem(group);
+            row->setText(0, plain);
+            row->setData(0, kHtmlRole, item);
+            row->setData(0, kPairRole, int(i));
+            const bool choosable = review && c.place.isEmpty() && c.leftReason.isEmpty();
+            row->setData(0, kChoiceRole, choosable ? int(k) : -1);
+            if (choosable) {
+                const bool apply = review->pairs[i][k].apply;
+                row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
+                row->setCheckState(0, apply ? Qt::Checked : Qt::Unchecked);
+                ++choices;
+                ticked += apply;
+            }
+            if (c.place.isEmpty())
+                ++k;
         }
+        if (choices > 0)
+            group->setFlags(group->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
+        group->setExpanded(true);
     }
-    m_list->setHtml(items.join(QString()));
+    m_filling = false;
     if (total == 0)
         m_summary->setText(m_document.pairs.isEmpty() ? QString() : tr("Nothing was found."));
     else if (listed < total)
         m_summary->setText(tr("%1 of %2 occurrences are listed; the others were counted but not "
                               "listed, to keep long runs small.")
                                .arg(locale.toString(listed), locale.toString(total)));
+    else if (choices > 0)
+        m_summary->setText(tr("%1 of %2 changes ticked: “Write the Ticked Changes” replaces "
+                              "these and leaves the others.")
+                               .arg(locale.toString(ticked), locale.toString(choices)));
     else
         m_summary->setText(total == 1 ? tr("1 occurrence.")
                                       : tr("%1 occurrences.").arg(locale.toString(total)));
     m_copy->setEnabled(listed > 0);
+    m_tick->setVisible(reviewed() != nullptr);
+    m_tick->setEnabled(choices > 0);
+}
+
+void ChangeList::itemTicked(QTreeWidgetItem *item)
+{
+    ReviewedDocument *review = reviewed();
+    const int k = item->data(0, kChoiceRole).toInt();
+    if (m_filling || !review || k < 0)
+        return;
+    review->pairs[item->data(0, kPairRole).toInt()][k].apply = item->checkState(0) == Qt::Checked;
+    // Only the summary: the tree itself already shows the tick.
+    const QLocale locale;
+    qint64 ticked = 0;
+    qint64 choices = 0;
+    for (int g = 0; g < m_tree->topLevelItemCount(); ++g) {
+        const QTreeWidgetItem *group = m_tree->topLevelItem(g);
+        for (int c = 0; c < group->childCount(); ++c) {
+            if (group->child(c)->flags() & Qt::ItemIsUserCheckable) {
+                ++choices;
+                ticked += group->child(c)->checkState(0) == Qt::Checked;
+            }
+        }
+    }
+    m_summary->setText(tr("%1 of %2 changes ticked: “Write the Ticked Changes” replaces these "
+                          "and leaves the others.")
+                           .arg(locale.toString(ticked), locale.toString(choices)));
+    emit ticksChanged();
+}
+
+int ChangeList::currentPair() const
+{
+    if (m_pair >= 0)
+        return m_pair;
+    const QTreeWidgetItem *item = m_tree->currentItem();
+    return item ? item->data(0, kPairRole).toInt() : -1;
+}
+
+void ChangeList::fillTickMenu()
+{
+    m_tickMenu->clear();
+    const QString name = QFileInfo(m_document.source).fileName();
+    m_tickMenu->addAction(tr("&Tick Every Change in %1").arg(name), this,
+                          [this] { tickDocument(-1, true); });
+    m_tickMenu->addAction(tr("&Untick Every Change in %1").arg(name), this,
+                          [this] { tickDocument(-1, false); });
+    const int pair = currentPair();
+    if (pair < 0 || pair >= m_document.pairs.size())
+        return;
+    const QString label = pairLabel(m_document.pairs[pair]);
+    m_tickMenu->addSeparator();
+    m_tickMenu->addAction(tr("Tick %1 in E&very Document").arg(label), this,
+                          [this, pair] { tickPairEverywhere(pair, true); });
+    m_tickMenu->addAction(tr("Untick %1 in Every &Document").arg(label), this,
+                          [this, pair] { tickPairEverywhere(pair, false); });
+}
+
+void ChangeList::tickDocument(int pair, bool tick)
+{
+    ReviewedDocument *review = reviewed();
+    if (!review)
+        return;
+    for (qsizetype i = 0; i < review->pairs.size(); ++i) {
+        if (pair >= 0 && pair != i)
+            continue;
+        for (automation::ChosenChange &c : review->pairs[i])
+            c.apply = tick;
+    }
+    refresh();
+    emit ticksChanged();
+}
+
+void ChangeList::tickPairEverywhere(int pair, bool tick)
+{
+    if (!reviewed())
+        return;
+    for (ReviewedDocument &document : *m_review) {
+        if (pair < document.pairs.size())
+            for (automation::ChosenChange &c : document.pairs[pair])
+                c.apply = tick;
+    }
+    refresh();
+    emit ticksChanged();
 }
 
 void ChangeList::setRenderProgram(const QString &program)

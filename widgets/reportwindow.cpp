@@ -373,10 +373,24 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     pdfMenu->addAction(QStringLiteral("Into a &Folder…"), this, [this] { savePdfsIntoFolder(); })
         ->setObjectName(QStringLiteral("pdfsIntoFolder"));
     m_pdf->setMenu(pdfMenu);
+    m_write = new QPushButton(QStringLiteral("&Write the Ticked Changes"), this);
+    m_write->setObjectName(QStringLiteral("writeTicked"));
+    m_write->setToolTip(QStringLiteral("Write the results with the ticked changes only. A "
+                                       "document changed since it was counted is not written."));
+    m_write->hide();
+    m_ticks = new QLabel(this);
+    m_ticks->setObjectName(QStringLiteral("ticks"));
+    m_ticks->hide();
+    connect(m_write, &QPushButton::clicked, this, [this] {
+        // The run that follows shows its own report here, without the review.
+        if (const std::function<void()> write = m_writeTicked)
+            write();
+    });
+    connect(m_changes, &ChangeList::ticksChanged, this, [this] { showTicks(); });
     auto *close = new QPushButton(QStringLiteral("C&lose"), this);
     // Enter opens the folder wherever the focus is; Esc closes (QDialog).
     m_open->setDefault(true);
-    for (QPushButton *b : {m_copy, m_save, m_pdf, close})
+    for (QPushButton *b : {m_copy, m_save, m_pdf, m_write, close})
         b->setAutoDefault(false);
     connect(m_open, &QPushButton::clicked, this, [this] { openOutputFolder(); });
     connect(m_copy, &QPushButton::clicked, this, [this] { copyTable(); });
@@ -389,6 +403,8 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     buttons->addWidget(m_save);
     buttons->addWidget(m_pdf);
     buttons->addStretch();
+    buttons->addWidget(m_ticks);
+    buttons->addWidget(m_write);
     buttons->addWidget(close);
 
     auto *layout = new QVBoxLayout(this);
@@ -405,6 +421,7 @@ ReportWindow::~ReportWindow() = default;
 
 void ReportWindow::beginReport(const PathList &documents)
 {
+    setReview(nullptr, {});
     m_pending.clear();
     m_pending.expectSources(documents);
 }
@@ -434,6 +451,34 @@ void ReportWindow::endReport(const RunReport &report)
     }
     selectDocument(first);
     showSelection();
+}
+
+void ReportWindow::setReview(std::shared_ptr<Review> review, std::function<void()> write)
+{
+    m_review = std::move(review);
+    m_writeTicked = std::move(write);
+    m_changes->setReview(m_review.get());
+    m_write->setVisible(m_review != nullptr);
+    m_ticks->setVisible(m_review != nullptr);
+    showTicks();
+}
+
+void ReportWindow::showTicks()
+{
+    if (!m_review)
+        return;
+    qint64 ticked = 0;
+    qint64 total = 0;
+    for (const ReviewedDocument &document : std::as_const(*m_review)) {
+        for (const QList<automation::ChosenChange> &pair : document.pairs) {
+            total += pair.size();
+            ticked += std::count_if(pair.begin(), pair.end(),
+                                    [](const automation::ChosenChange &c) { return c.apply; });
+        }
+    }
+    const QLocale locale;
+    m_ticks->setText(QStringLiteral("%1 of %2 ticked").arg(locale.toString(ticked),
+                                                           locale.toString(total)));
 }
 
 void ReportWindow::showTotals()

@@ -11,6 +11,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QPlainTextEdit;
@@ -50,6 +51,11 @@ public:
     using ChangesSource = std::function<QList<PairResult>(const DocumentResult &)>;
     void setChangesSource(ChangesSource source) { m_changesSource = std::move(source); }
 
+    // After a count for a review: the decisions that the change lists tick,
+    // and what "Write the Ticked Changes" does. A null review hides the button.
+    void setReview(std::shared_ptr<Review> review, std::function<void()> write);
+    QPushButton *writeButton() const { return m_write; }
+
     // The table as it is shown (in its current order), a header line first,
     // fields separated by tabs.
     QString tableText() const;
@@ -84,6 +90,7 @@ private:
     // The summary with the PDFs' outcomes, the times, the PDF button.
     void showTotals();
     int selectedDocument() const;
+    void showTicks();
 
     Dialogs &m_dialogs;
     ChangesSource m_changesSource;
@@ -100,6 +107,10 @@ private:
     QPushButton *m_copy;
     QPushButton *m_save;
     QPushButton *m_pdf;
+    QPushButton *m_write;
+    QLabel *m_ticks;
+    std::shared_ptr<Review> m_review;
+    std::function<void()> m_writeTicked;
 };
 
 // "Started 2026-12-07 12:51:31, ended 12:52:10, took 39.2 s".

@@ -39,6 +39,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include "tests/support/skip.h"
 
@@ -807,4 +808,126 @@ TEST_F(Window, WithoutLibreOfficeBothWaysToPdfsAreOffAndSayWhatToInstall)
     EXPECT_FALSE(report.pdfButton()->isEnabled());
     for (const QString &tip : {form->CheckPdf->toolTip(), report.pdfButton()->toolTip()})
         EXPECT_TRUE(tip.contains("install the package libreoffice-draw")) << tip.toStdString();
+}
+
+namespace {
+
+// story with every occurrence of find replaced but the first skip of them
+// (skip counts down across a document's stories).
+QString replacedBut(QString story, const QString &find, const QString &replacement, int &skip)
+{
+    for (qsizetype at = story.indexOf(find, 0, Qt::CaseInsensitive); at >= 0;
+         at = story.indexOf(find, at, Qt::CaseInsensitive)) {
+        if (skip > 0) {
+            --skip;
+            at += find.size();
+            continue;
+        }
+        story.replace(at, find.size(), replacement);
+        at += replacement.size();
+    }
+    return story;
+}
+
+QString storyOf(const pubengine::Publication &pub, std::size_t k)
+{
+    const std::u16string_view s = pub.story(k);
+    return QString::fromUtf16(s.data(), qsizetype(s.size()));
+}
+
+// Two documents counted for "the" → "XYZW", the report window open.
+struct ReviewInWindow : Window {
+    QString first;
+    QString second;
+    void SetUp() override
+    {
+        Window::SetUp();
+        if (IsSkipped())
+            return;
+        first = addCopy("Sample.pub");
+        second = addCopy("Sample2.pub");
+        resultsTo("out");
+        enterPairs(Entry::Typed, {{"the", "XYZW"}});
+        form->ListView1->findChild<QAction *>("CountOccurrences")->trigger();
+        ASSERT_NE(form->reportWindow(), nullptr);
+    }
+};
+
+} // namespace
+
+// Count, then with the keyboard untick the first two changes of one
+// document, and from the tick menu every change of the other: Write the
+// Ticked Changes writes exactly what is still ticked.
+TEST_F(ReviewInWindow, WritesExactlyTheTickedChanges)
+{
+    ReportWindow &report = *form->reportWindow();
+    ASSERT_TRUE(report.writeButton()->isVisible());
+    ChangeList &list = *report.changeList();
+
+    report.selectDocument(0);
+    QTreeWidget *tree = list.tree();
+    ASSERT_GE(tree->topLevelItemCount(), 1);
+    QTreeWidgetItem *group = tree->topLevelItem(0);
+    ASSERT_GE(group->childCount(), 3);
+    const int listed = group->childCount();
+    tree->setFocus();
+    tree->setCurrentItem(group->child(0));
+    QTest::keyClick(tree, Qt::Key_Space);
+    QTest::keyClick(tree, Qt::Key_Down);
+    QTest::keyClick(tree, Qt::Key_Space);
+    EXPECT_EQ(group->child(0)->checkState(0), Qt::Unchecked);
+    EXPECT_EQ(group->child(1)->checkState(0), Qt::Unchecked);
+    EXPECT_EQ(group->child(2)->checkState(0), Qt::Checked);
+    EXPECT_EQ(group->checkState(0), Qt::PartiallyChecked);
+
+    report.selectDocument(1);
+    QMenu *menu = list.findChild<QPushButton *>("tickMenu")->menu();
+    emit menu->aboutToShow();
+    const QList<QAction *> actions = menu->actions();
+    const auto untick = std::find_if(actions.begin(), actions.end(), [](QAction *a) {
+        return a->text().startsWith("&Untick Every Change in");
+    });
+    ASSERT_NE(untick, actions.end());
+    (*untick)->trigger();
+    // Selecting the first document again shows its ticks as they were left.
+    report.selectDocument(0);
+    EXPECT_EQ(list.tree()->topLevelItem(0)->child(0)->checkState(0), Qt::Unchecked);
+
+    click(report.writeButton());
+    EXPECT_EQ(dialogs.texts("notice"), (QStringList{"Done.", "Done."}));
+    ASSERT_EQ(report.documentCount(), 2);
+    EXPECT_FALSE(report.writeButton()->isVisible());
+    EXPECT_EQ(report.document(0).outcome, Outcome::Written);
+    EXPECT_EQ(report.document(0).replaced(), listed - 2);
+    EXPECT_EQ(report.document(1).outcome, Outcome::NothingFound);
+
+    const auto source = pubengine::Publication::open(first);
+    const auto result = pubengine::Publication::open(path("out/Sample.pub"));
+    ASSERT_EQ(result.storyCount(), source.storyCount());
+    int spared = 2;
+    for (std::size_t k = 0; k < source.storyCount(); ++k)
+        EXPECT_EQ(storyOf(result, k), replacedBut(storyOf(source, k), "the", "XYZW", spared));
+    EXPECT_EQ(storiesText(pubengine::Publication::open(path("out/Sample2.pub"))),
+              storiesText(pubengine::Publication::open(second)));
+    if (!QStandardPaths::findExecutable("pub2raw").isEmpty()) {
+        QProcess pub2raw;
+        pub2raw.start("pub2raw", {path("out/Sample.pub")});
+        ASSERT_TRUE(pub2raw.waitForFinished(60'000));
+        EXPECT_EQ(QString::fromUtf8(pub2raw.readAllStandardOutput()).count("XYZW"), listed - 2);
+    }
+}
+
+// A source touched after its count is not written, with the reason; the
+// others are.
+TEST_F(ReviewInWindow, ASourceChangedSinceItWasCountedIsNotWritten)
+{
+    QFile::remove(second);
+    ASSERT_TRUE(QFile::copy(corpusDir() + "/Sample3.pub", second));
+
+    click(form->reportWindow()->writeButton());
+    const ReportWindow &report = *form->reportWindow();
+    EXPECT_EQ(report.document(0).outcome, Outcome::Written);
+    EXPECT_EQ(report.document(1).outcome, Outcome::Skipped);
+    EXPECT_TRUE(report.document(1).errors.join("").contains("changed since it was reviewed"));
+    EXPECT_EQ(filesUnder("out"), QStringList{"Sample.pub"});
 }

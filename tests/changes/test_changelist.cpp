@@ -20,7 +20,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
-#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTreeWidget>
 
 #include "tests/support/corpus.h"
 
@@ -47,24 +48,41 @@ DocumentResult runOn(const QString &name, const QStringList &finds, const QStrin
                            registry);
 }
 
+// Every change item, as the delegate draws it.
+QList<QTreeWidgetItem *> changeItems(const ChangeList &list)
+{
+    QList<QTreeWidgetItem *> items;
+    for (int g = 0; g < list.tree()->topLevelItemCount(); ++g)
+        for (int c = 0; c < list.tree()->topLevelItem(g)->childCount(); ++c)
+            items << list.tree()->topLevelItem(g)->child(c);
+    return items;
+}
+
 // Every run of text shown bold and underlined.
 QStringList marked(const ChangeList &list)
 {
     QStringList parts;
-    const QTextDocument *doc = list.findChild<QTextBrowser *>()->document();
-    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat f = it.fragment().charFormat();
-            if (f.fontWeight() >= QFont::Bold && f.fontUnderline())
-                parts << it.fragment().text();
+    for (const QTreeWidgetItem *item : changeItems(list)) {
+        QTextDocument doc;
+        doc.setHtml(item->data(0, ChangeList::kHtmlRole).toString());
+        for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+            for (auto it = b.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat f = it.fragment().charFormat();
+                if (f.fontWeight() >= QFont::Bold && f.fontUnderline())
+                    parts << it.fragment().text();
+            }
         }
     }
     return parts;
 }
 
+// What a screen reader reads.
 QString shownText(const ChangeList &list)
 {
-    return list.findChild<QTextBrowser *>()->toPlainText();
+    QStringList lines;
+    for (const QTreeWidgetItem *item : changeItems(list))
+        lines << item->text(0);
+    return lines.join('\n');
 }
 
 } // namespace
