@@ -7,7 +7,9 @@
 #   alternation, REPEAT rounds; the median of the rounds' ratios counts;
 # - peak memory with a pair found hundreds of times in each document, at
 #   1,000 documents, at 10,000 and at COUNT (tool, and with --window the
-#   window's run through app/bench/run-bench as well).
+#   window's run through app/bench/run-bench as well); and of a review's
+#   plan (--dry-run --report plan.json, every change listed) at the same
+#   counts.
 #
 # Usage: bench-batch.sh [--build DIR] [--corpus FILE] [--count N] [--repeat N] [--window]
 #   --build DIR    a build made with -DVANTRELLE_BENCH=ON (default: build)
@@ -114,6 +116,11 @@ for n in $(printf '%s\n' 1000 10000 "$count" | sort -n -u); do
     $(ls -d "$work"/src/d* | head -n $(( (n + 999) / 1000 )))
   echo "tool, $n documents: peak $rss KiB, $seconds s"
   eval "tool_rss_$n=$rss"
+  measure "$tool" --pair the THE --dry-run --report "$work/plan.json" --quiet --jobs 2 \
+    $(ls -d "$work"/src/d* | head -n $(( (n + 999) / 1000 )))
+  echo "plan, $n documents: peak $rss KiB, $seconds s, $(stat -c %s "$work/plan.json") bytes"
+  eval "plan_rss_$n=$rss"
+  rm -f "$work/plan.json"
   if [ "$window" = yes ]; then
     rm -rf "$work/out"
     /usr/bin/time -v -o "$work/time.txt" "$build/app/bench/run-bench" "$corpus" "$n" e E > /dev/null
@@ -126,6 +133,8 @@ done
 if [ "$count" -ge 1000 ]; then
   eval "last_tool=\$tool_rss_$count"
   echo "tool peak memory, $count over 1,000 documents: $(awk -v a="$last_tool" -v b="$tool_rss_1000" 'BEGIN { printf "%.2f", a / b }')x"
+  eval "last_plan=\$plan_rss_$count"
+  echo "plan peak memory, $count over 1,000 documents: $(awk -v a="$last_plan" -v b="$plan_rss_1000" 'BEGIN { printf "%.2f", a / b }')x"
   if [ "$window" = yes ]; then
     eval "last_window=\$window_rss_$count"
     echo "window peak memory, $count over 1,000 documents: $(awk -v a="$last_window" -v b="$window_rss_1000" 'BEGIN { printf "%.2f", a / b }')x"
