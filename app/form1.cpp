@@ -21,9 +21,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -92,66 +92,66 @@ void Form1::buildControls()
     ListView1->setObjectName(QStringLiteral("ListView1"));
     place(ListView1, 120, 120, 7800, 1335);
 
-    auto button = [&buttonFont](PushButton *&b, const char *name, const char *caption,
+    auto button = [&buttonFont](PushButton *&b, const char *name, const QString &caption,
                                 QWidget *parent) {
-        b = new PushButton(QString::fromUtf8(caption), parent);
+        b = new PushButton(caption, parent);
         b->setObjectName(QString::fromLatin1(name));
         b->setFont(buttonFont);
         b->setAutoDefault(false);
         b->setFocusPolicy(Qt::TabFocus);
     };
-    auto label = [](QLabel *&l, const char *name, const char *caption, QWidget *parent) {
-        l = new QLabel(QString::fromUtf8(caption), parent);
+    auto label = [](QLabel *&l, const char *name, const QString &caption, QWidget *parent) {
+        l = new QLabel(caption, parent);
         l->setObjectName(QString::fromLatin1(name));
     };
 
-    button(PushButton3, "PushButton3", "Add Publisher File(s)", this);
+    button(PushButton3, "PushButton3", tr("Add Publisher File(s)"), this);
     place(PushButton3, 120, 1550, 3840, 405);
-    button(PushButton6, "PushButton6", "Add All Publisher File(s) In Folder", this);
+    button(PushButton6, "PushButton6", tr("Add All Publisher File(s) In Folder"), this);
     place(PushButton6, 4080, 1550, 3840, 405);
-    button(PushButton2, "PushButton2", "Clear List", this);
+    button(PushButton2, "PushButton2", tr("Clear List"), this);
     place(PushButton2, 120, 2060, 3840, 405);
-    button(PushButton8, "PushButton8", "Load Sample/Example Files", this);
+    button(PushButton8, "PushButton8", tr("Load Sample/Example Files"), this);
     place(PushButton8, 4080, 2060, 3840, 405);
 
-    Frame1 = new Frame(QStringLiteral("Match Option"), this);
+    Frame1 = new Frame(tr("Match Option"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     place(Frame1, 120, 2530, 7800, 1095);
-    Check2 = new CheckBox(QStringLiteral("Match Case"), Frame1);
+    Check2 = new CheckBox(tr("Match Case"), Frame1);
     Check2->setObjectName(QStringLiteral("Check2"));
     place(Check2, 240, 300, 1455, 255);
     // Beside Match Case on its row.
-    CheckWholeWord = new CheckBox(QStringLiteral("Whole words"), Frame1);
+    CheckWholeWord = new CheckBox(tr("Whole words"), Frame1);
     CheckWholeWord->setObjectName(QStringLiteral("CheckWholeWord"));
-    CheckWholeWord->setToolTip(QStringLiteral("Find only whole words: “the” no longer finds "
-                                              "“other” or “anthem”."));
+    CheckWholeWord->setToolTip(tr("Find only whole words: “the” no longer finds "
+                                  "“other” or “anthem”."));
     place(CheckWholeWord, 1815, 300, 1695, 255);
-    CheckRegex = new CheckBox(QStringLiteral("Regular expression"), Frame1);
+    CheckRegex = new CheckBox(tr("Regular expression"), Frame1);
     CheckRegex->setObjectName(QStringLiteral("CheckRegex"));
-    CheckRegex->setToolTip(QStringLiteral(
-        "Read each find text as a regular expression. In the replacement, $0 stands for what "
-        "was found, $1 to $9 for its groups and $$ for a dollar sign."));
+    CheckRegex->setToolTip(
+        tr("Read each find text as a regular expression. In the replacement, $0 stands for what "
+           "was found, $1 to $9 for its groups and $$ for a dollar sign."));
     place(CheckRegex, 3630, 300, 2415, 255);
-    CheckKeepCase = new CheckBox(QStringLiteral("Keep case"), Frame1);
+    CheckKeepCase = new CheckBox(tr("Keep case"), Frame1);
     CheckKeepCase->setObjectName(QStringLiteral("CheckKeepCase"));
-    CheckKeepCase->setToolTip(QStringLiteral(
-        "Find any case and write each replacement in the case of what it replaces: "
-        "acme → apex, Acme → Apex, ACME → APEX."));
+    CheckKeepCase->setToolTip(
+        tr("Find any case and write each replacement in the case of what it replaces: "
+           "acme → apex, Acme → Apex, ACME → APEX."));
     place(CheckKeepCase, 6165, 300, 1515, 255);
     // Where the pairs apply, seen before every run, on the frame's second
     // row: story text is always searched; link addresses and document
     // properties only when chosen.
-    label(Label5, "Label5", "Replace in:", Frame1);
+    label(Label5, "Label5", tr("Replace in:"), Frame1);
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     place(Label5, 240, 660, 1020, 255);
     Combo3 = new QComboBox(Frame1);
     Combo3->setObjectName(QStringLiteral("Combo3"));
-    Combo3->addItems({QStringLiteral("text only"), QStringLiteral("text and link addresses"),
-                      QStringLiteral("text, links and properties")});
-    Combo3->setToolTip(QStringLiteral(
-        "Where the pairs apply: the text only; also the addresses of web, e-mail and file "
-        "links; or also the document properties (title, subject, author, keywords, comments, "
-        "company, manager, category and your own)."));
+    Combo3->addItems(
+        {tr("text only"), tr("text and link addresses"), tr("text, links and properties")});
+    Combo3->setToolTip(
+        tr("Where the pairs apply: the text only; also the addresses of web, e-mail and file "
+           "links; or also the document properties (title, subject, author, keywords, comments, "
+           "company, manager, category and your own)."));
     Label5->setBuddy(Combo3);
     place(Combo3, 1320, 615, 2940, 345);
 
@@ -159,48 +159,48 @@ void Form1::buildControls()
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
     TabControl1->tabBar()->setFont(buttonFont);
     place(TabControl1, 120, 3730, 7800, 2985);
-    TabControl1->addTab(new QWidget, QStringLiteral("Find and replace"));
-    TabControl1->addTab(new QWidget, QStringLiteral("Multiple find and replace (sets)"));
+    TabControl1->addTab(new QWidget, tr("Find and replace"));
+    TabControl1->addTab(new QWidget, tr("Multiple find and replace (sets)"));
     // The design measures the tab's controls from the tab control's corner.
     auto onTab = [this](int tab, QWidget *control, int l, int t, int w, int h) {
         TabControl1->placeOnTab(tab, control, twipsRect(this, l, t, w, h));
     };
-    label(Label1, "Label1", " Find what (exact case):", nullptr);
+    label(Label1, "Label1", tr(" Find what (exact case):"), nullptr);
     onTab(0, Label1, 240, 480, 5415, 255);
     Text1 = new QPlainTextEdit;
     Text1->setObjectName(QStringLiteral("Text1"));
     onTab(0, Text1, 240, 720, 7290, 840);
-    label(Label2, "Label2", " Replace with:", nullptr);
+    label(Label2, "Label2", tr(" Replace with:"), nullptr);
     onTab(0, Label2, 240, 1620, 6015, 255);
     Text2 = new QPlainTextEdit;
     Text2->setObjectName(QStringLiteral("Text2"));
     onTab(0, Text2, 240, 1860, 7290, 840);
 
-    label(Label3, "Label3", " Find what (exact case):", nullptr);
+    label(Label3, "Label3", tr(" Find what (exact case):"), nullptr);
     onTab(1, Label3, 240, 495, 5415, 255);
     Combo1 = new QComboBox;
     Combo1->setObjectName(QStringLiteral("Combo1"));
     onTab(1, Combo1, 240, 810, 7320, 345);
-    label(Label4, "Label4", " Replace with:", nullptr);
+    label(Label4, "Label4", tr(" Replace with:"), nullptr);
     onTab(1, Label4, 240, 1230, 6015, 255);
     Combo2 = new QComboBox;
     Combo2->setObjectName(QStringLiteral("Combo2"));
     onTab(1, Combo2, 240, 1500, 7320, 345);
-    button(PushButton1, "PushButton1", "Add Set", nullptr);
+    button(PushButton1, "PushButton1", tr("Add Set"), nullptr);
     onTab(1, PushButton1, 240, 1950, 3600, 405);
-    button(PushButton10, "PushButton10", "Load Sets", nullptr);
+    button(PushButton10, "PushButton10", tr("Load Sets"), nullptr);
     onTab(1, PushButton10, 3960, 1950, 1740, 405);
-    button(PushButton9, "PushButton9", "Save Sets", nullptr);
+    button(PushButton9, "PushButton9", tr("Save Sets"), nullptr);
     onTab(1, PushButton9, 5820, 1950, 1740, 405);
-    button(PushButton4, "PushButton4", "Remove Selected Set", nullptr);
+    button(PushButton4, "PushButton4", tr("Remove Selected Set"), nullptr);
     onTab(1, PushButton4, 240, 2430, 3600, 405);
-    button(PushButton5, "PushButton5", "Clear Sets", nullptr);
+    button(PushButton5, "PushButton5", tr("Clear Sets"), nullptr);
     onTab(1, PushButton5, 3960, 2430, 3600, 405);
 
-    Frame2 = new Frame(QStringLiteral("Save Option"), this);
+    Frame2 = new Frame(tr("Save Option"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     place(Frame2, 120, 6780, 7800, 1815);
-    Option1 = new QRadioButton(QStringLiteral("Save results to this folder:"), Frame2);
+    Option1 = new QRadioButton(tr("Save results to this folder:"), Frame2);
     Option1->setObjectName(QStringLiteral("Option1"));
     place(Option1, 240, 300, 3615, 255);
     Frame3 = new Frame(QString(), Frame2);
@@ -209,20 +209,20 @@ void Form1::buildControls()
     Text3 = new QLineEdit(Frame3);
     Text3->setObjectName(QStringLiteral("Text3"));
     place(Text3, 240, 300, 5670, 345);
-    button(PushButton14, "PushButton14", "...", Frame3);
+    button(PushButton14, "PushButton14", QStringLiteral("..."), Frame3);
     place(PushButton14, 6000, 300, 600, 345);
-    Option2 = new QRadioButton(QStringLiteral("Save results in folder of original file"), Frame2);
+    Option2 = new QRadioButton(tr("Save results in folder of original file"), Frame2);
     Option2->setObjectName(QStringLiteral("Option2"));
     place(Option2, 240, 1410, 3615, 255);
-    CheckPdf = new CheckBox(QStringLiteral("Also save a PDF of each result"), Frame2);
+    CheckPdf = new CheckBox(tr("Also save a PDF of each result"), Frame2);
     CheckPdf->setObjectName(QStringLiteral("CheckPdf"));
     place(CheckPdf, 4080, 1410, 3480, 255);
 
-    button(PushButton7, "PushButton7", "Start Replacing", this);
+    button(PushButton7, "PushButton7", tr("Start Replacing"), this);
     place(PushButton7, 120, 8710, 7800, 405);
     ProgressBar1 = new ProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setText(QStringLiteral("Progress Bar"));
+    ProgressBar1->setText(tr("Progress Bar"));
     place(ProgressBar1, 120, 9230, 7800, 405);
 
     for (QFrame *box : std::initializer_list<QFrame *>{ListView1, Text1, Text2})
@@ -306,16 +306,15 @@ void Form1::Form_Load()
         QApplication::setWindowIcon(icon);
         SetApplicationTitle();
     });
-    guard.run(132, [&] { ListView1->setHeaderText(QStringLiteral("Publisher File(s)")); });
+    guard.run(132, [&] { ListView1->setHeaderText(tr("Publisher File(s)")); });
     guard.run(134, [&] { ListView1->setColumnWidth(0, twipsX(ListView1, 7000)); });
     guard.run(136, [&] { setCheckValue(Check2, settings.number(keys::Check2)); });
-    guard.run(136, [&] {
-        setCheckValue(CheckWholeWord, settings.number(keys::CheckWholeWord));
-    });
+    guard.run(136, [&] { setCheckValue(CheckWholeWord, settings.number(keys::CheckWholeWord)); });
     guard.run(136, [&] { setCheckValue(CheckRegex, settings.number(keys::CheckRegex)); });
     guard.run(136, [&] { setCheckValue(CheckKeepCase, settings.number(keys::CheckKeepCase)); });
     guard.run(136, [&] {
-        Combo3->setCurrentIndex(std::clamp(settings.number(keys::ReplaceIn), 0, Combo3->count() - 1));
+        Combo3->setCurrentIndex(
+            std::clamp(settings.number(keys::ReplaceIn), 0, Combo3->count() - 1));
     });
     guard.run(138, [&] { TabControl1->setSelectedIndex(settings.number(keys::TabControl1)); });
     // The dialog's own start-up restores the stored separator.
@@ -334,10 +333,9 @@ void Form1::Form_Load()
     // Kept as chosen, but out of use until LibreOffice is there.
     const QString pdfHint = pdfExportMissingHint();
     CheckPdf->setEnabled(pdfHint.isEmpty());
-    CheckPdf->setToolTip(pdfHint.isEmpty()
-                             ? QStringLiteral("After each run, save NAME.pdf beside every result "
-                                              "NAME.pub, made by LibreOffice.")
-                             : pdfHint);
+    CheckPdf->setToolTip(pdfHint.isEmpty() ? tr("After each run, save NAME.pdf beside every result "
+                                                "NAME.pub, made by LibreOffice.")
+                                           : pdfHint);
     if (guard.test(148, [&] { return Option1->isChecked(); }))
         guard.run(150, [&] { Frame3->setEnabled(true); });
     else
@@ -417,7 +415,7 @@ void Form1::PushButton14_Click()
     QString chosen;
     guard.run(100, [&] {
         const QString last = m_services.settings.get(keys::LastFolderDot);
-        chosen = m_services.dialogs.pickFolder(QStringLiteral("Please select folder:"), last);
+        chosen = m_services.dialogs.pickFolder(tr("Please select folder:"), last);
     });
     guard.reach(102);
     if (chosen.isEmpty())

@@ -43,13 +43,17 @@ class Registry;
 }
 
 // What the window needs from outside; tests pass doubles.
-inline constexpr char kNothingToFind[] =
-    "There is nothing to find: type the text to find in \"Find what\" first.";
-inline constexpr char kNoSets[] =
-    "There is nothing to find: the sets list is empty. Add a set or load sets first.";
-inline constexpr char kStopQuestion[] = "Stop after this document?";
-inline constexpr char kBusyAdding[] =
-    "Files are still being added from the folder. Start again when they are all in the list.";
+// The window's notices, in English; shown through tr().
+inline constexpr const char *kNothingToFind = QT_TRANSLATE_NOOP(
+    "vantrelle::Form1", "There is nothing to find: type the text to find in \"Find what\" first.");
+inline constexpr const char *kNoSets =
+    QT_TRANSLATE_NOOP("vantrelle::Form1", "There is nothing to find: the sets list is empty. "
+                                          "Add a set or load sets first.");
+inline constexpr const char *kStopQuestion =
+    QT_TRANSLATE_NOOP("vantrelle::Form1", "Stop after this document?");
+inline constexpr const char *kBusyAdding =
+    QT_TRANSLATE_NOOP("vantrelle::Form1", "Files are still being added from the folder. Start "
+                                          "again when they are all in the list.");
 inline constexpr char kCountShortcut[] = "Ctrl+Shift+C";
 
 struct Form1Services {
@@ -69,17 +73,17 @@ public:
 
     // Controls, named as in the window design.
     DocListView *ListView1 = nullptr;
-    PushButton *PushButton3 = nullptr; // Add Publisher File(s)
-    PushButton *PushButton6 = nullptr; // Add All Publisher File(s) In Folder
-    PushButton *PushButton2 = nullptr; // Clear List
-    PushButton *PushButton8 = nullptr; // Load Sample/Example Files
-    QGroupBox *Frame1 = nullptr;       // Match Option
-    QCheckBox *Check2 = nullptr;       // Match Case
+    PushButton *PushButton3 = nullptr;   // Add Publisher File(s)
+    PushButton *PushButton6 = nullptr;   // Add All Publisher File(s) In Folder
+    PushButton *PushButton2 = nullptr;   // Clear List
+    PushButton *PushButton8 = nullptr;   // Load Sample/Example Files
+    QGroupBox *Frame1 = nullptr;         // Match Option
+    QCheckBox *Check2 = nullptr;         // Match Case
     QCheckBox *CheckWholeWord = nullptr; // Whole words
     QCheckBox *CheckRegex = nullptr;     // Regular expression
     QCheckBox *CheckKeepCase = nullptr;  // Keep case
-    QLabel *Label5 = nullptr;          // Replace in:
-    QComboBox *Combo3 = nullptr;       // text only / ... link addresses / ... properties
+    QLabel *Label5 = nullptr;            // Replace in:
+    QComboBox *Combo3 = nullptr;         // text only / ... link addresses / ... properties
     TabControl *TabControl1 = nullptr;
     QLabel *Label1 = nullptr;
     QPlainTextEdit *Text1 = nullptr; // find what

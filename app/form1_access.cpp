@@ -69,13 +69,13 @@ void Form1::buildAccessControls()
 {
     // Count Only takes the right end of Start Replacing's row.
     place(PushButton7, 120, 8710, 5820, 405);
-    CountButton = new PushButton(QStringLiteral("Cou&nt Only"), this);
+    CountButton = new PushButton(tr("Cou&nt Only"), this);
     CountButton->setObjectName(QStringLiteral("CountButton"));
     CountButton->setFont(PushButton7->font());
     CountButton->setAutoDefault(false);
     CountButton->setFocusPolicy(Qt::TabFocus);
-    CountButton->setToolTip(QStringLiteral("Count the occurrences in every listed document "
-                                           "without writing anything (%1).")
+    CountButton->setToolTip(tr("Count the occurrences in every listed document "
+                               "without writing anything (%1).")
                                 .arg(QString::fromLatin1(kCountShortcut)));
     place(CountButton, 6060, 8710, 1860, 405);
     setTabOrder(PushButton7, CountButton);
@@ -87,47 +87,47 @@ void Form1::buildAccessControls()
 
     // Mnemonics that do not clash: A F L M C D X K I W P S N E O V R T H G.
     const std::pair<QAbstractButton *, const char *> captions[] = {
-        {PushButton3, "&Add Publisher File(s)"},
-        {PushButton6, "Add All Publisher File(s) In &Folder"},
-        {PushButton2, "C&lear List"},
-        {PushButton8, "Load Sa&mple/Example Files"},
-        {Check2, "Match &Case"},
-        {CheckWholeWord, "Whole wor&ds"},
-        {CheckRegex, "Regular e&xpression"},
-        {CheckKeepCase, "&Keep case"},
-        {PushButton7, "&Start Replacing"},
-        {PushButton1, "Add S&et"},
-        {PushButton10, "L&oad Sets"},
-        {PushButton9, "Sa&ve Sets"},
-        {PushButton4, "&Remove Selected Set"},
-        {PushButton5, "Clear Se&ts"},
-        {Option1, "Save results to t&his folder:"},
-        {Option2, "Save results in folder of ori&ginal file"},
+        {PushButton3, QT_TR_NOOP("&Add Publisher File(s)")},
+        {PushButton6, QT_TR_NOOP("Add All Publisher File(s) In &Folder")},
+        {PushButton2, QT_TR_NOOP("C&lear List")},
+        {PushButton8, QT_TR_NOOP("Load Sa&mple/Example Files")},
+        {Check2, QT_TR_NOOP("Match &Case")},
+        {CheckWholeWord, QT_TR_NOOP("Whole wor&ds")},
+        {CheckRegex, QT_TR_NOOP("Regular e&xpression")},
+        {CheckKeepCase, QT_TR_NOOP("&Keep case")},
+        {PushButton7, QT_TR_NOOP("&Start Replacing")},
+        {PushButton1, QT_TR_NOOP("Add S&et")},
+        {PushButton10, QT_TR_NOOP("L&oad Sets")},
+        {PushButton9, QT_TR_NOOP("Sa&ve Sets")},
+        {PushButton4, QT_TR_NOOP("&Remove Selected Set")},
+        {PushButton5, QT_TR_NOOP("Clear Se&ts")},
+        {Option1, QT_TR_NOOP("Save results to t&his folder:")},
+        {Option2, QT_TR_NOOP("Save results in folder of ori&ginal file")},
     };
     for (const auto &[button, caption] : captions)
-        button->setText(QString::fromUtf8(caption));
+        button->setText(tr(caption));
     const std::pair<QLabel *, QWidget *> buddies[] = {
         {Label1, Text1}, {Label2, Text2}, {Label3, Combo1}, {Label4, Combo2}, {Label5, Combo3}};
-    Label1->setText(QStringLiteral(" Find &what (exact case):"));
-    Label2->setText(QStringLiteral(" Re&place with:"));
+    Label1->setText(tr(" Find &what (exact case):"));
+    Label2->setText(tr(" Re&place with:"));
     Label3->setText(Label1->text());
     Label4->setText(Label2->text());
-    Label5->setText(QStringLiteral("Replace &in:"));
+    Label5->setText(tr("Replace &in:"));
     for (const auto &[label, box] : buddies) {
         label->setBuddy(box);
-        box->setAccessibleName(withoutMnemonic(label->text()).chopped(1));
+        box->setAccessibleName(withoutMnemonic(label->text()).chopped(1).trimmed());
     }
-    for (PushButton *b : {PushButton3, PushButton6, PushButton2, PushButton8, PushButton7,
-                          CountButton, PushButton1, PushButton10, PushButton9, PushButton4,
-                          PushButton5})
+    for (PushButton *b :
+         {PushButton3, PushButton6, PushButton2, PushButton8, PushButton7, CountButton, PushButton1,
+          PushButton10, PushButton9, PushButton4, PushButton5})
         b->setAccessibleName(withoutMnemonic(b->text()));
     for (QAbstractButton *b : {Check2, CheckWholeWord, CheckRegex, CheckKeepCase})
         b->setAccessibleName(withoutMnemonic(b->text()));
-    ListView1->setAccessibleName(QStringLiteral("Publisher File(s)"));
-    Text3->setAccessibleName(QStringLiteral("Output folder"));
-    PushButton14->setAccessibleName(QStringLiteral("Browse for the output folder"));
-    ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
-    TabControl1->setAccessibleName(QStringLiteral("What to find"));
+    ListView1->setAccessibleName(tr("Publisher File(s)"));
+    Text3->setAccessibleName(tr("Output folder"));
+    PushButton14->setAccessibleName(tr("Browse for the output folder"));
+    ProgressBar1->setAccessibleName(tr("Progress"));
+    TabControl1->setAccessibleName(tr("What to find"));
 
     Text1->setTabChangesFocus(true);
     Text2->setTabChangesFocus(true);
@@ -151,8 +151,8 @@ void Form1::connectAccessHandlers()
 void Form1::updateSetsCount()
 {
     const int pairs = m_sets->rowCount();
-    SetsCount->setText(pairs == 1 ? QStringLiteral("1 pair") : QStringLiteral("%1 pairs").arg(pairs));
-    SetsCount->setAccessibleName(QStringLiteral("Sets: ") + SetsCount->text());
+    SetsCount->setText(tr("%n pairs", nullptr, pairs));
+    SetsCount->setAccessibleName(tr("Sets: %1").arg(SetsCount->text()));
 }
 
 void Form1::leaveOutEarlierResults(int firstNew)

@@ -89,7 +89,7 @@ private:
 
 void Form1::connectRunHandlers()
 {
-    auto *count = new QAction(QStringLiteral("Count occurrences…"), ListView1);
+    auto *count = new QAction(tr("Count occurrences…"), ListView1);
     count->setObjectName(QStringLiteral("CountOccurrences"));
     count->setShortcut(QKeySequence(QString::fromLatin1(kCountShortcut)));
     count->setShortcutContext(Qt::WindowShortcut);
@@ -98,8 +98,8 @@ void Form1::connectRunHandlers()
     ListView1->addAction(count);
     // The design fixes the list's own tooltip; its header tells of the count.
     ListView1->header()->setToolTip(
-        QStringLiteral("Right-click the list or press %1 to count the occurrences without "
-                       "writing anything.")
+        tr("Right-click the list or press %1 to count the occurrences without "
+           "writing anything.")
             .arg(QString::fromLatin1(kCountShortcut)));
 
     // Only while a run goes: otherwise Esc stays with the controls.
@@ -123,7 +123,7 @@ void Form1::Form_Escape()
 {
     if (!m_runInProgress || m_stopAsked)
         return;
-    if (m_services.dialogs.question(QString::fromLatin1(kStopQuestion), true))
+    if (m_services.dialogs.question(tr(kStopQuestion), true))
         m_stopAsked = true;
 }
 
@@ -136,7 +136,7 @@ void Form1::startRun(bool preview)
         return;
     // The list is still growing: a run now would take only part of it.
     if (m_walkInProgress) {
-        dialogs.notice(QString::fromLatin1(kBusyAdding));
+        dialogs.notice(tr(kBusyAdding));
         return;
     }
     guard.run(102, [&] { m_runInProgress = true; });
@@ -148,12 +148,12 @@ void Form1::startRun(bool preview)
     });
     if (!folderUsable) {
         guard.run(162, [&] {
-            dialogs.notice(QStringLiteral("The folder “%1” does not exist. Please select another "
-                                          "folder.")
+            dialogs.notice(tr("The folder “%1” does not exist. Please select another "
+                              "folder.")
                                .arg(Text3->text()));
         });
     } else if (!guard.test(106, [&] { return ListView1->count() >= 1; })) {
-        guard.run(160, [&] { dialogs.notice(QStringLiteral("No files added.")); });
+        guard.run(160, [&] { dialogs.notice(tr("No files added.")); });
     } else if (const QString refusal = textsRefusal(); !refusal.isEmpty()) {
         dialogs.notice(refusal);
     } else {
@@ -211,7 +211,7 @@ void Form1::performRun(RunRequest request, Guard &guard)
     if (!m_closing && !preview && CheckPdf->isEnabled() && CheckPdf->isChecked())
         m_reportWindow->savePdfs({}, false);
     if (!m_closing) {
-        guard.run(158, [&] { dialogs.notice(QStringLiteral("Done.")); });
+        guard.run(158, [&] { dialogs.notice(tr("Done.")); });
         if (m_lastReport.documents > 0)
             showReport();
     }
@@ -281,28 +281,24 @@ QString Form1::textsRefusal() const
 {
     const int tab = TabControl1->selectedIndex();
     if (tab == 0 && Text1->toPlainText().isEmpty())
-        return QString::fromLatin1(kNothingToFind);
+        return tr(kNothingToFind);
     if (tab == 1 && m_sets->rowCount() == 0)
-        return QString::fromLatin1(kNoSets);
+        return tr(kNoSets);
     const MatchOptions options = matching();
     if (tab == 1)
-        return pairsRefusal(m_sets->pairs(), QStringLiteral("in the sets list"),
-                            EmptyFind::Refused, options);
+        return pairsRefusal(m_sets->pairs(), tr("in the sets list"), EmptyFind::Refused, options);
     if (tab != 0)
         return {};
     for (const auto &[box, text, role] :
-         {std::tuple{"Find what", Text1->toPlainText(), PairTextRole::Find},
-          std::tuple{"Replace with", Text2->toPlainText(), PairTextRole::Replace}}) {
+         {std::tuple{tr("Find what"), Text1->toPlainText(), PairTextRole::Find},
+          std::tuple{tr("Replace with"), Text2->toPlainText(), PairTextRole::Replace}}) {
         if (const auto fault = pairTextFault(text, role))
-            return describePairTextFault(QStringLiteral("The text in “%1”").arg(QLatin1String(box)),
-                                         *fault) +
+            return describePairTextFault(tr("The text in “%1”").arg(box), *fault) +
                    QLatin1Char('.');
     }
-    if (const QString refusal =
-            patternRefusal(Text1->toPlainText(), Text2->toPlainText(), options);
+    if (const QString refusal = patternRefusal(Text1->toPlainText(), Text2->toPlainText(), options);
         !refusal.isEmpty())
-        return QStringLiteral("The texts in “Find what” and “Replace with” cannot be used: %1.")
-            .arg(refusal);
+        return tr("The texts in “Find what” and “Replace with” cannot be used: %1.").arg(refusal);
     return {};
 }
 
@@ -336,8 +332,8 @@ void Form1::AddSampleFiles()
             ListView1->append(part);
     }
     const bool open = m_services.dialogs.question(
-        QStringLiteral("Would you like this software to open the folder where these sample files "
-                       "are stored (so that you can view them before working with them)?"),
+        tr("Would you like this software to open the folder where these sample files "
+           "are stored (so that you can view them before working with them)?"),
         false);
     if (open)
         m_services.dialogs.openFolder(samplesFolder() + kSeparator);

@@ -107,9 +107,9 @@ void Form1::PushButton9_Click()
     QString chosen;
     guard.run(100, [&] { chosen.clear(); });
     guard.run(102, [&] { request.multiSelect = false; });
-    guard.run(104, [&] { request.title = QStringLiteral("Save"); });
+    guard.run(104, [&] { request.title = tr("Save"); });
     guard.run(106, [&] {
-        request.filter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
+        request.filter = tr("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
         request.folder = m_services.settings.get(keys::LastSetsFolder, QString());
     });
     guard.run(108, [&] { chosen = m_services.dialogs.saveFile(request); });

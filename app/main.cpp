@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "pubengine/server.h"
 #include "shell/automation.h"
+#include "shell/language.h"
 #include "shell/settings.h"
 #include "widgets/qtdialogs.h"
 
@@ -30,6 +31,7 @@ int main(int argc, char **argv)
     const std::unique_ptr<QCoreApplication> app =
         asksOnlyForText(raw) ? std::make_unique<QCoreApplication>(argc, argv)
                              : std::make_unique<QApplication>(argc, argv);
+    installTranslations();
     const CommandLine commandLine = parseCommandLine(QCoreApplication::arguments());
     if (!commandLine.message.isEmpty())
         std::fputs(commandLine.message.toLocal8Bit().constData(),

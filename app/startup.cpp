@@ -14,20 +14,22 @@ namespace vantrelle {
 CommandLine parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Finds and replaces text in many publications in one run."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "vantrelle::Startup", "Finds and replaces text in many publications in one run."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("paths"),
-        QStringLiteral("Publications to add to the list, and folders whose .pub files "
-                       "(subfolders included) to add."),
-        QStringLiteral("[FILE|FOLDER...]"));
+        QCoreApplication::translate("vantrelle::Startup",
+                                    "Publications to add to the list, and folders whose .pub "
+                                    "files (subfolders included) to add."),
+        QCoreApplication::translate("vantrelle::Startup", "[FILE|FOLDER...]"));
 
     CommandLine result;
     if (!parser.parse(arguments)) {
         result.exitCode = 2;
-        result.message = parser.errorText() + QStringLiteral("\nSee --help.\n");
+        result.message = QCoreApplication::translate("vantrelle::Startup", "%1\nSee --help.\n")
+                             .arg(parser.errorText());
         return result;
     }
     if (parser.isSet(help) || parser.isSet(version)) {
@@ -41,8 +43,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
     for (const QString &argument : parser.positionalArguments()) {
         const QFileInfo info(argument);
         if (!info.exists()) {
-            result.message +=
-                QStringLiteral("No such file or folder, not added: %1\n").arg(argument);
+            result.message += QCoreApplication::translate("vantrelle::Startup",
+                                                          "No such file or folder, not added: %1\n")
+                                  .arg(argument);
             continue;
         }
         result.paths << info.absoluteFilePath();

@@ -10,6 +10,7 @@
 #include "run/reportformat.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +20,11 @@
 #include <QThread>
 
 namespace vantrelle::cli {
+
+// The context of the tool's texts, for their translations.
+class CliText {
+    Q_DECLARE_TR_FUNCTIONS(vantrelle::cli::CliText)
+};
 
 namespace {
 
@@ -42,9 +48,9 @@ bool isBatchOption(const QString &arg)
     const qsizetype eq = arg.indexOf(QLatin1Char('='));
     const QString name = arg.startsWith(QLatin1String("--")) && eq > 2 ? arg.left(eq) : arg;
     for (const OptionInfo &option : options()) {
-        if (option.batchOnly && (name == QLatin1String("--") + option.name ||
-                                 (!option.shortName.isEmpty() &&
-                                  name == QLatin1Char('-') + option.shortName)))
+        if (option.batchOnly &&
+            (name == QLatin1String("--") + option.name ||
+             (!option.shortName.isEmpty() && name == QLatin1Char('-') + option.shortName)))
             return true;
     }
     return false;
@@ -69,23 +75,23 @@ void checkPairs(const SetsPairs &pairs, const QString &from, const RunRequest &r
 SetsPairs readSets(const QString &path, const QString &separator)
 {
     if (separator.isEmpty())
-        throw UsageError(QStringLiteral("The separator given with --separator is empty."));
+        throw UsageError(CliText::tr("The separator given with --separator is empty."));
     if (!QFileInfo(path).isFile())
-        throw UsageError(QStringLiteral("The sets file %1 was not found.").arg(path));
+        throw UsageError(CliText::tr("The sets file %1 was not found.").arg(path));
     QString text;
     try {
         text = ReadTextFile(path);
     } catch (const Failure &e) {
-        throw UsageError(QStringLiteral("The sets file %1 cannot be read: %2")
+        throw UsageError(CliText::tr("The sets file %1 cannot be read: %2")
                              .arg(path, QString::fromUtf8(e.what())));
     }
     SetsModel model;
     const SetsPairs pairs = pairsFromText(text, separator);
     const int notLoaded = int(pairs.size()) - model.append(pairs);
     if (notLoaded > 0)
-        throw UsageError(setsNotLoadedMessage(notLoaded) + QStringLiteral(" Split the file."));
+        throw UsageError(CliText::tr("%1 Split the file.").arg(setsNotLoadedMessage(notLoaded)));
     if (model.pairs().size() == 0)
-        throw UsageError(QStringLiteral("The sets file %1 holds no line with the separator “%2”.")
+        throw UsageError(CliText::tr("The sets file %1 holds no line with the separator “%2”.")
                              .arg(path, separator));
     return model.pairs();
 }
@@ -94,7 +100,7 @@ QString singleValue(const QCommandLineParser &parser, const QString &name)
 {
     const QStringList values = parser.values(name);
     if (values.size() > 1)
-        throw UsageError(QStringLiteral("--%1 is given more than once.").arg(name));
+        throw UsageError(CliText::tr("--%1 is given more than once.").arg(name));
     return values.value(0);
 }
 
@@ -106,7 +112,7 @@ int jobsValue(const QCommandLineParser &parser)
     bool ok = false;
     const int jobs = text.toInt(&ok);
     if (!ok || jobs < 1 || jobs > kMaxJobs)
-        throw UsageError(QStringLiteral("--jobs needs a whole number from 1 to %1, not “%2”.")
+        throw UsageError(CliText::tr("--jobs needs a whole number from 1 to %1, not “%2”.")
                              .arg(kMaxJobs)
                              .arg(text));
     return jobs;
@@ -116,20 +122,20 @@ QString reportValue(const QCommandLineParser &parser)
 {
     QString path = singleValue(parser, QStringLiteral("report"));
     if (parser.isSet(QStringLiteral("report")) && path.isEmpty())
-        throw UsageError(QStringLiteral("--report needs a file name, or - for standard output."));
+        throw UsageError(CliText::tr("--report needs a file name, or - for standard output."));
     if (path.isEmpty() || path == QLatin1String("-"))
         return path;
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("json") && suffix != QLatin1String("csv"))
-        throw UsageError(QStringLiteral("The report %1 must end in .json or .csv (or be - for "
-                                        "JSON lines on standard output).")
+        throw UsageError(CliText::tr("The report %1 must end in .json or .csv (or be - for "
+                                     "JSON lines on standard output).")
                              .arg(path));
     QString full = absolute(path);
     if (!QFileInfo(full).absoluteDir().exists())
-        throw UsageError(QStringLiteral("The folder of the report %1 does not exist.")
+        throw UsageError(CliText::tr("The folder of the report %1 does not exist.")
                              .arg(QDir::toNativeSeparators(full)));
     if (QFileInfo(full).isDir())
-        throw UsageError(QStringLiteral("The report %1 is a folder.").arg(full));
+        throw UsageError(CliText::tr("The report %1 is a folder.").arg(full));
     return full;
 }
 
@@ -182,26 +188,26 @@ void readPdfOptions(const QCommandLineParser &parser, BatchOptions &options)
     const QString folder = singleValue(parser, QStringLiteral("pdf-dir"));
     const QString timeout = singleValue(parser, QStringLiteral("pdf-timeout"));
     if (beside && inFolder)
-        throw UsageError(QStringLiteral("--pdf puts each PDF beside its result, --pdf-dir DIR "
-                                        "puts them all in DIR: give one of the two."));
+        throw UsageError(CliText::tr("--pdf puts each PDF beside its result, --pdf-dir DIR "
+                                     "puts them all in DIR: give one of the two."));
     if (!beside && !inFolder) {
         if (parser.isSet(QStringLiteral("pdf-timeout")))
-            throw UsageError(QStringLiteral("--pdf-timeout goes with --pdf or --pdf-dir."));
+            throw UsageError(CliText::tr("--pdf-timeout goes with --pdf or --pdf-dir."));
         return;
     }
     if (options.request.preview)
-        throw UsageError(QStringLiteral("--dry-run writes no results, so there is nothing to "
-                                        "make PDFs of; leave out --pdf or --pdf-dir."));
+        throw UsageError(CliText::tr("--dry-run writes no results, so there is nothing to "
+                                     "make PDFs of; leave out --pdf or --pdf-dir."));
     if (inFolder && !FolderExists(absolute(folder)))
-        throw UsageError(QStringLiteral("The folder %1 given with --pdf-dir does not exist; "
-                                        "the tool does not make it (mkdir -p it first).")
+        throw UsageError(CliText::tr("The folder %1 given with --pdf-dir does not exist; "
+                                     "the tool does not make it (mkdir -p it first).")
                              .arg(folder));
     if (parser.isSet(QStringLiteral("pdf-timeout"))) {
         bool ok = false;
         options.pdfTimeoutSeconds = timeout.toInt(&ok);
         if (!ok || options.pdfTimeoutSeconds < 1)
-            throw UsageError(QStringLiteral("--pdf-timeout needs a whole number of seconds, "
-                                            "not “%1”.")
+            throw UsageError(CliText::tr("--pdf-timeout needs a whole number of seconds, "
+                                         "not “%1”.")
                                  .arg(timeout));
     }
     if (const QString hint = pdfExportMissingHint(); !hint.isEmpty())
@@ -217,8 +223,8 @@ QStringList readPlan(const QString &path, RunRequest &request)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw UsageError(QStringLiteral("The plan %1 cannot be read: %2.")
-                             .arg(path, file.errorString()));
+        throw UsageError(
+            CliText::tr("The plan %1 cannot be read: %2.").arg(path, file.errorString()));
     const QByteArray bytes = file.readAll();
     QJsonArray documents = QJsonDocument::fromJson(bytes)[QLatin1String("documents")].toArray();
     if (documents.isEmpty()) {
@@ -227,7 +233,7 @@ QStringList readPlan(const QString &path, RunRequest &request)
                 documents.append(d.object());
     }
     if (documents.isEmpty())
-        throw UsageError(QStringLiteral("%1 is no plan: it lists no documents.").arg(path));
+        throw UsageError(CliText::tr("%1 is no plan: it lists no documents.").arg(path));
     auto review = std::make_shared<Review>();
     QStringList sources;
     QJsonArray pairs;
@@ -239,29 +245,29 @@ QStringList readPlan(const QString &path, RunRequest &request)
         QJsonArray docPairs = doc[QLatin1String("pairs")].toArray();
         for (QJsonValueRef p : docPairs) {
             const QJsonObject o = p.toObject();
-            p = QJsonObject{{QStringLiteral("find"), o[QLatin1String("find")]},
-                            {QStringLiteral("replacement"), o[QLatin1String("replacement")]},
-                            {QStringLiteral("links"), o.contains(QLatin1String("inLinkAddresses"))},
-                            {QStringLiteral("properties"),
-                             o.contains(QLatin1String("inDocumentProperties"))}};
+            p = QJsonObject{
+                {QStringLiteral("find"), o[QLatin1String("find")]},
+                {QStringLiteral("replacement"), o[QLatin1String("replacement")]},
+                {QStringLiteral("links"), o.contains(QLatin1String("inLinkAddresses"))},
+                {QStringLiteral("properties"), o.contains(QLatin1String("inDocumentProperties"))}};
         }
         if (sources.isEmpty()) {
             pairs = docPairs;
             matching = doc[QLatin1String("matching")].toObject();
         }
         if (stamp.isEmpty() || doc[QLatin1String("changesNotListed")].toInteger() != 0)
-            throw UsageError(QStringLiteral("The plan does not list every change of %1; make it "
-                                            "with --dry-run --report FILE.json.")
+            throw UsageError(CliText::tr("The plan does not list every change of %1; make it "
+                                         "with --dry-run --report FILE.json.")
                                  .arg(source));
         if (docPairs != pairs || doc[QLatin1String("matching")].toObject() != matching)
-            throw UsageError(QStringLiteral("The plan's documents were counted with different "
-                                            "pairs or options (%1).")
+            throw UsageError(CliText::tr("The plan's documents were counted with different "
+                                         "pairs or options (%1).")
                                  .arg(source));
         ReviewedDocument &reviewed = (*review)[source];
-        reviewed.stamp = {stamp[QLatin1String("size")].toInteger(-1),
-                          QDateTime::fromString(stamp[QLatin1String("modified")].toString(),
-                                                Qt::ISODateWithMs),
-                          stamp[QLatin1String("sha256")].toString().toLatin1()};
+        reviewed.stamp = {
+            stamp[QLatin1String("size")].toInteger(-1),
+            QDateTime::fromString(stamp[QLatin1String("modified")].toString(), Qt::ISODateWithMs),
+            stamp[QLatin1String("sha256")].toString().toLatin1()};
         reviewed.pairs.resize(pairs.size());
         for (const auto &c : doc[QLatin1String("changes")].toArray()) {
             const QJsonObject change = c.toObject();
@@ -296,89 +302,180 @@ QStringList readPlan(const QString &path, RunRequest &request)
 const QList<OptionInfo> &options()
 {
     static const QList<OptionInfo> table = {
-        {QStringLiteral("pair"), {}, QStringLiteral("FIND REPLACE"), OptionGroup::What, true,
-         QStringLiteral("A pair; repeat for more, applied in the order given."), true},
-        {QStringLiteral("sets"), {}, QStringLiteral("FILE"), OptionGroup::What, true,
-         QStringLiteral("Pairs from a sets file, read as Load Sets reads it: one pair per line, "
-                        "FIND SEP REPLACE, in UTF-8, UTF-16 or Windows-1252; at most 32,767 "
-                        "pairs.")},
-        {QStringLiteral("separator"), {}, QStringLiteral("SEP"), OptionGroup::What, true,
-         QStringLiteral("The separator of the sets file (default ::).")},
-        {QStringLiteral("apply"), {}, QStringLiteral("PLAN"), OptionGroup::What, true,
-         QStringLiteral("Replace exactly the changes whose entries in PLAN (the JSON report "
-                        "of a --dry-run, which then lists every change with an id and each "
-                        "source's size, time and SHA-256) still hold \"apply\": true, with "
-                        "the plan's pairs and matching, in the plan's documents unless SOURCEs "
-                        "are named. A source changed since the dry run, or whose entries no "
-                        "longer match it, is not written and the reason is given (exit 1).")},
-        {QStringLiteral("out-dir"), {}, QStringLiteral("DIR"), OptionGroup::Where, true,
-         QStringLiteral("Every result into DIR under its source's name. DIR must exist: a "
-                        "mistyped name is not made into a new folder.")},
-        {QStringLiteral("beside"), {}, {}, OptionGroup::Where, true,
-         QStringLiteral("Each result beside its source, named NAME_replaced.pub.")},
-        {QStringLiteral("match-case"), {}, {}, OptionGroup::Other, false,
-         QStringLiteral("Match letter case.")},
-        {QStringLiteral("whole-word"), {}, {}, OptionGroup::Other, false,
-         QStringLiteral("Match whole words only, by Unicode's word boundaries: \"the\" no "
-                        "longer finds \"other\" or \"anthem\".")},
-        {QStringLiteral("regex"), {}, {}, OptionGroup::Other, false,
-         QStringLiteral("Read each FIND as a regular expression (Perl-like, PCRE2) and each "
-                        "REPLACE with $0 (the match), $1 to $9 (its groups) and $$ (a dollar "
-                        "sign). A match stays inside a line; ^ and $ are a line's start and end. "
-                        "An invalid expression, one that matches an empty text and a $ not "
-                        "followed by a digit or $ are wrong usage.")},
-        {QStringLiteral("keep-case"), {}, {}, OptionGroup::Other, false,
-         QStringLiteral("Find any case and write each REPLACE in the case of what it replaces: "
-                        "all lower, ALL UPPER, Capitalised or Each Word Capitalised (acme, "
-                        "Acme, ACME -> apex, Apex, APEX); any other mix as typed. With --regex, "
-                        "the whole replacement once its groups are in.")},
-        {QStringLiteral("in-links"), {}, {}, OptionGroup::Other, false,
-         QStringLiteral("Also replace in the addresses of web, e-mail and file links (links to "
-                        "a page are left alone), counted apart.")},
-        {QStringLiteral("in-properties"), {}, {}, OptionGroup::Other, false,
-         QStringLiteral("Also replace in the document properties (title, subject, author, "
-                        "keywords, comments, company, manager, category, your own text "
-                        "properties), counted apart. A replacement a property's code page "
-                        "cannot hold is refused and the document is not written.")},
-        {QStringLiteral("ext"), {}, QStringLiteral("EXT"), OptionGroup::Other, true,
-         QStringLiteral("The extension searched for in folders (default pub).")},
-        {QStringLiteral("include-results"), {}, {}, OptionGroup::Other, true,
-         QStringLiteral("Also edit files that look like results of an earlier run "
-                        "(NAME_replaced.pub beside NAME.pub); without it they are left out "
-                        "with a note on standard error.")},
-        {QStringLiteral("dry-run"), {}, {}, OptionGroup::Other, true,
-         QStringLiteral("Count only: write and delete nothing. The counts and refusals are "
-                        "those a real run would have; a result that could not be written "
-                        "\"would fail\".")},
-        {QStringLiteral("jobs"), QStringLiteral("j"), QStringLiteral("N"), OptionGroup::Other,
+        {QStringLiteral("pair"),
+         {},
+         QStringLiteral("FIND REPLACE"),
+         OptionGroup::What,
          true,
-         QStringLiteral("Edit N publications at a time, 1 to 256 (default: the number of "
-                        "processors). Results and reports keep the list order.")},
-        {QStringLiteral("report"), {}, QStringLiteral("FILE"), OptionGroup::Other, true,
-         QStringLiteral("Write a report of every document as each one is done: FILE.json (the "
-                        "run as one JSON object) or FILE.csv (one line per document); - prints "
-                        "it as JSON lines on standard output.")},
-        {QStringLiteral("show-changes"), {}, {}, OptionGroup::Other, true,
-         QStringLiteral("Print each replacement in its context on standard output, the changed "
-                        "part in [brackets] (and in colour on a terminal): the first 1,000 of "
-                        "each document.")},
-        {QStringLiteral("pdf"), {}, {}, OptionGroup::Other, true,
-         QStringLiteral("After the run, save a PDF of every result written, NAME.pdf beside "
-                        "NAME.pub, with LibreOffice (package libreoffice-draw), in as many "
-                        "processes as --jobs. An existing NAME.pdf is replaced.")},
-        {QStringLiteral("pdf-dir"), {}, QStringLiteral("DIR"), OptionGroup::Other, true,
-         QStringLiteral("The same, every PDF into DIR, which must exist.")},
-        {QStringLiteral("pdf-timeout"), {}, QStringLiteral("S"), OptionGroup::Other, true,
-         QStringLiteral("End LibreOffice when one document takes longer than S seconds "
-                        "(default 120); that PDF is reported as failed and the others go on.")},
-        {QStringLiteral("quiet"), QStringLiteral("q"), {}, OptionGroup::Other, true,
-         QStringLiteral("No progress line and no summary.")},
-        {QStringLiteral("help"), QStringLiteral("h"), {}, OptionGroup::Exit, false,
-         QStringLiteral("This text.")},
-        {QStringLiteral("version"), {}, {}, OptionGroup::Exit, false,
-         QStringLiteral("The version.")},
-        {QStringLiteral("text"), {}, {}, OptionGroup::Text, false,
-         QStringLiteral("With one SOURCE and nothing else: print the text of every story.")},
+         CliText::tr("A pair; repeat for more, applied in the order given."),
+         true},
+        {QStringLiteral("sets"),
+         {},
+         QStringLiteral("FILE"),
+         OptionGroup::What,
+         true,
+         CliText::tr("Pairs from a sets file, read as Load Sets reads it: one pair per line, "
+                     "FIND SEP REPLACE, in UTF-8, UTF-16 or Windows-1252; at most 32,767 "
+                     "pairs.")},
+        {QStringLiteral("separator"),
+         {},
+         QStringLiteral("SEP"),
+         OptionGroup::What,
+         true,
+         CliText::tr("The separator of the sets file (default ::).")},
+        {QStringLiteral("apply"),
+         {},
+         QStringLiteral("PLAN"),
+         OptionGroup::What,
+         true,
+         CliText::tr("Replace exactly the changes whose entries in PLAN (the JSON report "
+                     "of a --dry-run, which then lists every change with an id and each "
+                     "source's size, time and SHA-256) still hold \"apply\": true, with "
+                     "the plan's pairs and matching, in the plan's documents unless SOURCEs "
+                     "are named. A source changed since the dry run, or whose entries no "
+                     "longer match it, is not written and the reason is given (exit 1).")},
+        {QStringLiteral("out-dir"),
+         {},
+         QStringLiteral("DIR"),
+         OptionGroup::Where,
+         true,
+         CliText::tr("Every result into DIR under its source's name. DIR must exist: a "
+                     "mistyped name is not made into a new folder.")},
+        {QStringLiteral("beside"),
+         {},
+         {},
+         OptionGroup::Where,
+         true,
+         CliText::tr("Each result beside its source, named NAME_replaced.pub.")},
+        {QStringLiteral("match-case"),
+         {},
+         {},
+         OptionGroup::Other,
+         false,
+         CliText::tr("Match letter case.")},
+        {QStringLiteral("whole-word"),
+         {},
+         {},
+         OptionGroup::Other,
+         false,
+         CliText::tr("Match whole words only, by Unicode's word boundaries: \"the\" no "
+                     "longer finds \"other\" or \"anthem\".")},
+        {QStringLiteral("regex"),
+         {},
+         {},
+         OptionGroup::Other,
+         false,
+         CliText::tr("Read each FIND as a regular expression (Perl-like, PCRE2) and each "
+                     "REPLACE with $0 (the match), $1 to $9 (its groups) and $$ (a dollar "
+                     "sign). A match stays inside a line; ^ and $ are a line's start and end. "
+                     "An invalid expression, one that matches an empty text and a $ not "
+                     "followed by a digit or $ are wrong usage.")},
+        {QStringLiteral("keep-case"),
+         {},
+         {},
+         OptionGroup::Other,
+         false,
+         CliText::tr("Find any case and write each REPLACE in the case of what it replaces: "
+                     "all lower, ALL UPPER, Capitalised or Each Word Capitalised (acme, "
+                     "Acme, ACME -> apex, Apex, APEX); any other mix as typed. With --regex, "
+                     "the whole replacement once its groups are in.")},
+        {QStringLiteral("in-links"),
+         {},
+         {},
+         OptionGroup::Other,
+         false,
+         CliText::tr("Also replace in the addresses of web, e-mail and file links (links to "
+                     "a page are left alone), counted apart.")},
+        {QStringLiteral("in-properties"),
+         {},
+         {},
+         OptionGroup::Other,
+         false,
+         CliText::tr("Also replace in the document properties (title, subject, author, "
+                     "keywords, comments, company, manager, category, your own text "
+                     "properties), counted apart. A replacement a property's code page "
+                     "cannot hold is refused and the document is not written.")},
+        {QStringLiteral("ext"),
+         {},
+         QStringLiteral("EXT"),
+         OptionGroup::Other,
+         true,
+         CliText::tr("The extension searched for in folders (default pub).")},
+        {QStringLiteral("include-results"),
+         {},
+         {},
+         OptionGroup::Other,
+         true,
+         CliText::tr("Also edit files that look like results of an earlier run "
+                     "(NAME_replaced.pub beside NAME.pub); without it they are left out "
+                     "with a note on standard error.")},
+        {QStringLiteral("dry-run"),
+         {},
+         {},
+         OptionGroup::Other,
+         true,
+         CliText::tr("Count only: write and delete nothing. The counts and refusals are "
+                     "those a real run would have; a result that could not be written "
+                     "\"would fail\".")},
+        {QStringLiteral("jobs"), QStringLiteral("j"), QStringLiteral("N"), OptionGroup::Other, true,
+         CliText::tr("Edit N publications at a time, 1 to 256 (default: the number of "
+                     "processors). Results and reports keep the list order.")},
+        {QStringLiteral("report"),
+         {},
+         QStringLiteral("FILE"),
+         OptionGroup::Other,
+         true,
+         CliText::tr("Write a report of every document as each one is done: FILE.json (the "
+                     "run as one JSON object) or FILE.csv (one line per document); - prints "
+                     "it as JSON lines on standard output.")},
+        {QStringLiteral("show-changes"),
+         {},
+         {},
+         OptionGroup::Other,
+         true,
+         CliText::tr("Print each replacement in its context on standard output, the changed "
+                     "part in [brackets] (and in colour on a terminal): the first 1,000 of "
+                     "each document.")},
+        {QStringLiteral("pdf"),
+         {},
+         {},
+         OptionGroup::Other,
+         true,
+         CliText::tr("After the run, save a PDF of every result written, NAME.pdf beside "
+                     "NAME.pub, with LibreOffice (package libreoffice-draw), in as many "
+                     "processes as --jobs. An existing NAME.pdf is replaced.")},
+        {QStringLiteral("pdf-dir"),
+         {},
+         QStringLiteral("DIR"),
+         OptionGroup::Other,
+         true,
+         CliText::tr("The same, every PDF into DIR, which must exist.")},
+        {QStringLiteral("pdf-timeout"),
+         {},
+         QStringLiteral("S"),
+         OptionGroup::Other,
+         true,
+         CliText::tr("End LibreOffice when one document takes longer than S seconds "
+                     "(default 120); that PDF is reported as failed and the others go on.")},
+        {QStringLiteral("quiet"),
+         QStringLiteral("q"),
+         {},
+         OptionGroup::Other,
+         true,
+         CliText::tr("No progress line and no summary.")},
+        {QStringLiteral("help"),
+         QStringLiteral("h"),
+         {},
+         OptionGroup::Exit,
+         false,
+         CliText::tr("This text.")},
+        {QStringLiteral("version"), {}, {}, OptionGroup::Exit, false, CliText::tr("The version.")},
+        {QStringLiteral("text"),
+         {},
+         {},
+         OptionGroup::Text,
+         false,
+         CliText::tr("With one SOURCE and nothing else: print the text of every story.")},
     };
     return table;
 }
@@ -416,7 +513,7 @@ BatchOptions parseBatchOptions(const QStringList &args)
         const QString &arg = args[i];
         if (beforeEnd && arg == kPair) {
             if (i + 2 >= args.size())
-                throw UsageError(QStringLiteral("--pair needs two texts: FIND and REPLACE."));
+                throw UsageError(CliText::tr("--pair needs two texts: FIND and REPLACE."));
             finds << args[i + 1];
             replacements << args[i + 2];
             i += 2;
@@ -449,26 +546,26 @@ BatchOptions parseBatchOptions(const QStringList &args)
     const bool haveSets = parser.isSet(QStringLiteral("sets"));
     const bool apply = parser.isSet(QStringLiteral("apply"));
     if (apply && (haveSets || !finds.isEmpty()))
-        throw UsageError(QStringLiteral("--apply takes the pairs from the plan; give no --pair "
-                                        "or --sets."));
+        throw UsageError(CliText::tr("--apply takes the pairs from the plan; give no --pair "
+                                     "or --sets."));
     if (!apply && !haveSets && finds.isEmpty())
-        throw UsageError(QStringLiteral("Say what to replace: --pair FIND REPLACE (once or more) "
-                                        "or --sets FILE."));
+        throw UsageError(CliText::tr("Say what to replace: --pair FIND REPLACE (once or more) "
+                                     "or --sets FILE."));
     if (haveSets && !finds.isEmpty())
-        throw UsageError(QStringLiteral("Give the texts to replace either with --pair FIND REPLACE "
-                                        "(once or more) or with --sets FILE, not both."));
+        throw UsageError(CliText::tr("Give the texts to replace either with --pair FIND REPLACE "
+                                     "(once or more) or with --sets FILE, not both."));
     if (parser.isSet(QStringLiteral("separator")) && !haveSets)
-        throw UsageError(QStringLiteral("--separator goes with --sets."));
+        throw UsageError(CliText::tr("--separator goes with --sets."));
     const bool beside = parser.isSet(QStringLiteral("beside"));
     const QString outDir = singleValue(parser, QStringLiteral("out-dir"));
     if (!beside && !parser.isSet(QStringLiteral("out-dir")))
-        throw UsageError(QStringLiteral("Say where the results go: --out-dir DIR or --beside."));
+        throw UsageError(CliText::tr("Say where the results go: --out-dir DIR or --beside."));
     if (beside && parser.isSet(QStringLiteral("out-dir")))
-        throw UsageError(QStringLiteral("--out-dir and --beside cannot both be given: results go "
-                                        "into one folder or beside their sources."));
+        throw UsageError(CliText::tr("--out-dir and --beside cannot both be given: results go "
+                                     "into one folder or beside their sources."));
     if (!beside && !FolderExists(absolute(outDir)))
-        throw UsageError(QStringLiteral("The folder %1 given with --out-dir does not exist; "
-                                        "the tool does not make it (mkdir -p it first).")
+        throw UsageError(CliText::tr("The folder %1 given with --out-dir does not exist; "
+                                     "the tool does not make it (mkdir -p it first).")
                              .arg(outDir));
 
     request.matchCase = parser.isSet(QStringLiteral("match-case")) ? kMatchCaseTicked : 0;
@@ -479,10 +576,10 @@ BatchOptions parseBatchOptions(const QStringList &args)
     request.inProperties = parser.isSet(QStringLiteral("in-properties"));
     QStringList planSources;
     if (apply) {
-        for (const char *flag : {"match-case", "whole-word", "regex", "keep-case", "in-links",
-                                 "in-properties"})
+        for (const char *flag :
+             {"match-case", "whole-word", "regex", "keep-case", "in-links", "in-properties"})
             if (parser.isSet(QString::fromLatin1(flag)))
-                throw UsageError(QStringLiteral("--apply matches as the plan says; give no --%1.")
+                throw UsageError(CliText::tr("--apply matches as the plan says; give no --%1.")
                                      .arg(QString::fromLatin1(flag)));
         planSources = readPlan(absolute(singleValue(parser, QStringLiteral("apply"))), request);
     } else if (haveSets) {
@@ -490,7 +587,7 @@ BatchOptions parseBatchOptions(const QStringList &args)
                                       ? singleValue(parser, QStringLiteral("separator"))
                                       : QString::fromLatin1(kSetsSeparator);
         const SetsPairs sets = readSets(absolute(setsPath), separator);
-        checkPairs(sets, QStringLiteral("of %1").arg(setsPath), request);
+        checkPairs(sets, CliText::tr("of %1").arg(setsPath), request);
         request.tab = 1;
         request.findList = sets.find;
         request.replaceList = sets.replace;
@@ -509,14 +606,14 @@ BatchOptions parseBatchOptions(const QStringList &args)
     request.folder = beside ? QString() : absolute(outDir);
     request.preview = parser.isSet(QStringLiteral("dry-run"));
     if (apply && request.preview)
-        throw UsageError(QStringLiteral("--apply writes what the plan chose; it goes without "
-                                        "--dry-run."));
+        throw UsageError(CliText::tr("--apply writes what the plan chose; it goes without "
+                                     "--dry-run."));
 
     options_.extension = parser.isSet(QStringLiteral("ext"))
                              ? singleValue(parser, QStringLiteral("ext"))
                              : QStringLiteral("pub");
     if (options_.extension.isEmpty())
-        throw UsageError(QStringLiteral("--ext needs an extension, such as pub."));
+        throw UsageError(CliText::tr("--ext needs an extension, such as pub."));
     options_.jobs = jobsValue(parser);
     options_.reportPath = reportValue(parser);
     // A JSON report of a dry run is a plan for --apply.
@@ -527,8 +624,8 @@ BatchOptions parseBatchOptions(const QStringList &args)
     options_.showChanges = parser.isSet(QStringLiteral("show-changes"));
     options_.includeResults = parser.isSet(QStringLiteral("include-results"));
     if (options_.showChanges && options_.reportPath == QLatin1String("-"))
-        throw UsageError(QStringLiteral("--show-changes and --report - both print on standard "
-                                        "output; give the report a file name."));
+        throw UsageError(CliText::tr("--show-changes and --report - both print on standard "
+                                     "output; give the report a file name."));
 
     readPdfOptions(parser, options_);
 
@@ -536,11 +633,11 @@ BatchOptions parseBatchOptions(const QStringList &args)
     if (!parser.positionalArguments().isEmpty())
         options_.sources.clear();
     else if (!apply)
-        throw UsageError(QStringLiteral("Name at least one publication or folder."));
+        throw UsageError(CliText::tr("Name at least one publication or folder."));
     for (const QString &source : parser.positionalArguments()) {
         const QString path = absolute(source);
         if (!QFileInfo::exists(path))
-            throw UsageError(QStringLiteral("%1 was not found.").arg(source));
+            throw UsageError(CliText::tr("%1 was not found.").arg(source));
         options_.sources << path;
     }
     return options_;
@@ -553,8 +650,8 @@ QString versionText()
 
 QString helpText()
 {
-    return QStringLiteral(
-        R"(usage: vantrelle-replace [OPTIONS] (--pair FIND REPLACE ... | --sets FILE)
+    return CliText::tr(
+               R"(usage: vantrelle-replace [OPTIONS] (--pair FIND REPLACE ... | --sets FILE)
                          (--out-dir DIR | --beside) SOURCE...
        vantrelle-replace [OPTIONS] --apply PLAN (--out-dir DIR | --beside)
                          [SOURCE...]
@@ -580,13 +677,13 @@ Sources (first form):
 
 What to replace (one of):
 )") + optionLines(OptionGroup::What) +
-           QStringLiteral(R"(FIND may not be empty. FIND and REPLACE may hold only what the text of a
+           CliText::tr(R"(FIND may not be empty. FIND and REPLACE may hold only what the text of a
 publication can: no line or paragraph break, no control character but tab,
 no unpaired surrogate and no noncharacter (wrong usage, exit status 2).
 
 Where the results go (one of):
 )") + optionLines(OptionGroup::Where) +
-           QStringLiteral(R"(Sources are never overwritten or deleted, whatever name reaches them. A
+           CliText::tr(R"(Sources are never overwritten or deleted, whatever name reaches them. A
 folder that spells the source's own (through a symbolic link, with ./ or ..)
 gives the result the _replaced name. A result name that reaches a source
 another way (a bind mount, another letter case on a file system that ignores
@@ -597,8 +694,7 @@ once it is whole, so a failed edit leaves it as it was.
 
 Options:
 )") + optionLines(OptionGroup::Other) +
-           optionLines(OptionGroup::Exit) + optionLines(OptionGroup::Text) +
-           QStringLiteral(R"(
+           optionLines(OptionGroup::Exit) + optionLines(OptionGroup::Text) + CliText::tr(R"(
 Text in WordArt is never edited: occurrences there are counted as left, and
 the result is still written.
 

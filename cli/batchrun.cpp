@@ -63,9 +63,9 @@ public:
     void notice(const QString &text) override { printText(stderr, kTool + text + u'\n'); }
     bool question(const QString &text, bool yesIsDefault) override
     {
-        printText(stderr, kTool + text +
-                              (yesIsDefault ? QStringLiteral(" Yes (the default).\n")
-                                            : QStringLiteral(" No (the default).\n")));
+        printText(stderr, kTool + (yesIsDefault ? RunText::tr("%1 Yes (the default).\n")
+                                                : RunText::tr("%1 No (the default).\n"))
+                                      .arg(text));
         return yesIsDefault;
     }
     void errorReport(const QString &text) override { notice(text); }
@@ -94,12 +94,9 @@ PathList gatherDocuments(const BatchOptions &options, Dialogs &dialogs)
     if (!options.includeResults) {
         const QList<int> results = Adding::EarlierResultRows(list);
         if (!results.isEmpty())
-            dialogs.notice(results.size() == 1
-                               ? QStringLiteral("1 file left out: it looks like the result of an "
-                                                "earlier run (--include-results edits it too).")
-                               : QStringLiteral("%1 files left out: they look like results of an "
-                                                "earlier run (--include-results edits them too).")
-                                     .arg(results.size()));
+            dialogs.notice(RunText::tr("%n file(s) left out: they look like results of an "
+                                       "earlier run (--include-results edits them too).",
+                                       nullptr, int(results.size())));
         Adding::RemoveRows(list, results);
     }
     return list.rows();
@@ -186,7 +183,7 @@ class ProgressLine {
 public:
     explicit ProgressLine(bool on) : m_on(on) { m_clock.start(); }
 
-    void show(qsizetype done, qsizetype total, const QString &what = QStringLiteral("documents"))
+    void show(qsizetype done, qsizetype total, const QString &what = RunText::tr("documents"))
     {
         if (!m_on || (m_shown && m_lastShow.isValid() && m_lastShow.elapsed() < 200))
             return;
@@ -195,12 +192,12 @@ public:
         const double seconds = double(m_clock.elapsed()) / 1000.0;
         const double rate = seconds > 0 ? double(done) / seconds : 0.0;
         const QLocale english(QLocale::English);
-        QString line = QStringLiteral("\r\033[K%1/%2 %3")
-                           .arg(english.toString(qint64(done)), english.toString(qint64(total)),
-                                what);
+        QString line =
+            QStringLiteral("\r\033[K%1/%2 %3")
+                .arg(english.toString(qint64(done)), english.toString(qint64(total)), what);
         if (done > 0 && rate > 0) {
             const qint64 left = std::llround(double(total - done) / rate);
-            line += QStringLiteral(", %1/s, %2:%3 left")
+            line += RunText::tr(", %1/s, %2:%3 left")
                         .arg(rate, 0, 'f', 1)
                         .arg(left / 60)
                         .arg(left % 60, 2, 10, QLatin1Char('0'));
@@ -239,7 +236,7 @@ QString changesText(const DocumentResult &document, bool colour)
         return {};
     const qint64 rest = document.replaced() + document.left() - listed;
     if (rest > 0)
-        text += QStringLiteral("  … and %1 more, counted but not listed\n").arg(rest);
+        text += RunText::tr("  … and %1 more, counted but not listed\n").arg(rest);
     return document.source + QStringLiteral(":\n") + text;
 }
 
@@ -276,7 +273,7 @@ std::optional<int> runBatchIfAsked(int argc, char **argv)
         options = parseBatchOptions(args);
     } catch (const UsageError &e) {
         printText(stderr, kTool + QString::fromUtf8(e.what()) +
-                              QStringLiteral("\nTry 'vantrelle-replace --help'.\n"));
+                              RunText::tr("\nTry 'vantrelle-replace --help'.\n"));
         return kExitUsage;
     }
     return runBatch(options);
@@ -301,8 +298,8 @@ public:
         if (stopRequested() && !m_stopNoticed && !m_options.quiet) {
             m_stopNoticed = true;
             m_progress.clear();
-            printText(stderr, kTool + QStringLiteral("Stopping: the documents being edited "
-                                                     "are finished first.\n"));
+            printText(stderr, kTool + RunText::tr("Stopping: the documents being edited "
+                                                  "are finished first.\n"));
         }
         m_progress.show(m_done, m_total);
     }
@@ -325,7 +322,7 @@ public:
         if (d.outcome == Outcome::Failed || d.outcome == Outcome::Skipped) {
             m_progress.clear();
             printText(stderr, kTool + d.source + QStringLiteral(": ") +
-                                  outcomeText(d.outcome, m_options.request.preview) +
+                                  outcomeText(d.outcome, m_options.request.preview, Words::Shown) +
                                   QStringLiteral(": ") + firstErrorLine(d) + u'\n');
         }
         if (d.outcome != Outcome::NotReached)
@@ -349,8 +346,7 @@ private:
 // The PDFs of the results written, made on this thread with the event loop
 // turning (LibreOffice works in processes of its own); a stop signal ends
 // the conversions under way and leaves the rest not reached.
-void makePdfs(const BatchOptions &options, DocumentRows &documents,
-              ProgressLine &progress)
+void makePdfs(const BatchOptions &options, DocumentRows &documents, ProgressLine &progress)
 {
     const PdfPlan plan = planPdfs(documents, options.pdfFolder);
     std::optional<QCoreApplication> app;
@@ -366,7 +362,7 @@ void makePdfs(const BatchOptions &options, DocumentRows &documents,
     QObject::connect(&watch, &QTimer::timeout, &pdfs, [&] {
         if (stopRequested())
             pdfs.stop();
-        progress.show(pdfs.doneCount(), plan.jobs.size(), QStringLiteral("PDFs"));
+        progress.show(pdfs.doneCount(), plan.jobs.size(), RunText::tr("PDFs"));
     });
     watch.start(100);
     applyPdfResults(documents, plan, pdfs.run(plan.jobs));
@@ -374,8 +370,10 @@ void makePdfs(const BatchOptions &options, DocumentRows &documents,
     for (const int i : plan.documents) {
         const DocumentResult d = documents.at(i);
         if (d.pdf.state == PdfState::Failed)
-            printText(stderr, kTool + d.source + QStringLiteral(": PDF ") +
-                                  pdfOutcomeText(d.pdf) + u'\n');
+            printText(
+                stderr,
+                kTool +
+                    RunText::tr("%1: PDF %2\n").arg(d.source, pdfOutcomeText(d.pdf, Words::Shown)));
     }
 }
 
@@ -390,8 +388,8 @@ int runBatch(const BatchOptions &options)
     RunRequest request = options.request;
     request.documents = gatherDocuments(options, console);
     if (request.documents.isEmpty() && !options.quiet)
-        printText(stderr, kTool + QStringLiteral("No publications were found in the sources "
-                                                 "given.\n"));
+        printText(stderr, kTool + RunText::tr("No publications were found in the sources "
+                                              "given.\n"));
 
     // The report grows in an unnamed file as the documents finish and takes
     // its name when the run ends, stopped or not; a report that cannot be
@@ -405,8 +403,8 @@ int runBatch(const BatchOptions &options)
         report.emplace(standardOutput, ReportFormat::JsonLines, request.preview);
     } else if (!options.reportPath.isEmpty()) {
         if (!reportFile.open(QIODevice::WriteOnly)) {
-            printText(stderr, kTool + QStringLiteral("The report %1 cannot be written: %2. "
-                                                     "Nothing was edited.\n")
+            printText(stderr, kTool + RunText::tr("The report %1 cannot be written: %2. "
+                                                  "Nothing was edited.\n")
                                           .arg(options.reportPath, reportFile.errorString()));
             return kExitFailed;
         }
@@ -437,15 +435,14 @@ int runBatch(const BatchOptions &options)
     bool reportWritten = true;
     if (report) {
         report->finish(totals);
-        reportWritten = report->ok() && (options.reportPath == QLatin1String("-") ||
-                                         reportFile.commit());
+        reportWritten =
+            report->ok() && (options.reportPath == QLatin1String("-") || reportFile.commit());
         if (!reportWritten)
-            printText(stderr, kTool + QStringLiteral("The report %1 could not be written: %2.\n")
+            printText(stderr, kTool + RunText::tr("The report %1 could not be written: %2.\n")
                                           .arg(options.reportPath, reportFile.errorString()));
     }
     if (interrupted && !options.quiet)
-        printText(stderr, kTool + QStringLiteral("Interrupted: ") + summary +
-                              QStringLiteral(".\n"));
+        printText(stderr, kTool + RunText::tr("Interrupted: %1.\n").arg(summary));
     else if (!options.quiet)
         // Also when standard error is a log: a script's log shows what happened.
         printText(stderr, summary + u'\n');
@@ -468,8 +465,8 @@ public:
 
 } // namespace
 
-int runOneFile(const MatchOptions &matching, bool inLinks, bool inProperties,
-               const QString &source, const QString &output, const QStringList &pairs)
+int runOneFile(const MatchOptions &matching, bool inLinks, bool inProperties, const QString &source,
+               const QString &output, const QStringList &pairs)
 {
     RunRequest request;
     request.documents = {source};
@@ -494,11 +491,11 @@ int runOneFile(const MatchOptions &matching, bool inLinks, bool inProperties,
     const DocumentResult &d = one.result;
     for (const PairResult &pair : d.pairs) {
         if (pair.applied)
-            printText(stdout, pairText(pair, false) + u'\n');
+            printText(stdout, pairText(pair, false, Words::Shown) + u'\n');
     }
     if (d.outcome == Outcome::Written || d.outcome == Outcome::NothingFound)
         return kExitDone;
-    printText(stderr, firstErrorLine(d) + QStringLiteral("\n“%1” was not written.\n").arg(output));
+    printText(stderr, RunText::tr("%1\n“%2” was not written.\n").arg(firstErrorLine(d), output));
     return kExitFailed;
 }
 

@@ -5,7 +5,9 @@
 #include "pubengine/publication.h"
 #include "pubengine/server.h"
 #include "sets/setslist.h"
+#include "shell/language.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -28,19 +30,21 @@ void printUtf8(std::FILE *to, const QString &text)
 
 int usage(std::FILE *to, int code)
 {
-    printUtf8(to, QStringLiteral(
-                      "usage: vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]\n"
-                      "                         [--in-links] [--in-properties] SOURCE OUTPUT FIND\n"
-                      "                         REPLACE\n"
-                      "                         [FIND REPLACE ...]\n"
-                      "       vantrelle-replace --text SOURCE\n"
-                      "\n"
-                      "Replaces every occurrence of each FIND by its REPLACE in the publication "
-                      "SOURCE,\npairs in order, and writes the result to OUTPUT; the options are "
-                      "those of the batch form\n(vantrelle-replace --help). --text prints "
-                      "the text of every story.\nExit status: 0 done, 1 the publication could "
-                      "not be read, edited as asked or written,\n2 wrong usage (also a FIND or "
-                      "REPLACE a publication cannot hold).\n"));
+    printUtf8(to,
+              QCoreApplication::translate(
+                  "vantrelle::cli::CliText",
+                  "usage: vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]\n"
+                  "                         [--in-links] [--in-properties] SOURCE OUTPUT FIND\n"
+                  "                         REPLACE\n"
+                  "                         [FIND REPLACE ...]\n"
+                  "       vantrelle-replace --text SOURCE\n"
+                  "\n"
+                  "Replaces every occurrence of each FIND by its REPLACE in the publication "
+                  "SOURCE,\npairs in order, and writes the result to OUTPUT; the options are "
+                  "those of the batch form\n(vantrelle-replace --help). --text prints "
+                  "the text of every story.\nExit status: 0 done, 1 the publication could "
+                  "not be read, edited as asked or written,\n2 wrong usage (also a FIND or "
+                  "REPLACE a publication cannot hold).\n"));
     return code;
 }
 
@@ -63,8 +67,8 @@ int printText(const QString &source)
     return kOk;
 }
 
-int replace(const MatchOptions &matching, bool inLinks, bool inProperties,
-            const QString &source, const QString &output, const QStringList &pairs)
+int replace(const MatchOptions &matching, bool inLinks, bool inProperties, const QString &source,
+            const QString &output, const QStringList &pairs)
 {
     // Texts the engine would refuse are a usage error, before anything is opened.
     SetsPairs texts;
@@ -74,7 +78,9 @@ int replace(const MatchOptions &matching, bool inLinks, bool inProperties,
     }
     if (const QString refusal = pairsRefusal(texts, {}, EmptyFind::Refused, matching);
         !refusal.isEmpty()) {
-        printUtf8(stderr, refusal + QStringLiteral(" “%1” was not written.\n").arg(output));
+        printUtf8(stderr, QCoreApplication::translate("vantrelle::cli::CliText",
+                                                      "%1 “%2” was not written.\n")
+                              .arg(refusal, output));
         return kUsage;
     }
     return cli::runOneFile(matching, inLinks, inProperties, source, output, pairs);
@@ -85,6 +91,9 @@ int replace(const MatchOptions &matching, bool inLinks, bool inProperties,
 int main(int argc, char **argv)
 {
     const cli::ConsoleSetup console;
+    // For the user's language; the tool has no other use for it.
+    const QCoreApplication app(argc, argv);
+    installTranslations();
     if (const std::optional<int> status = cli::runBatchIfAsked(argc, argv))
         return *status;
     const QStringList args = cli::commandArguments(argc, argv);
@@ -114,7 +123,9 @@ int main(int argc, char **argv)
         } else if (options && (a == QLatin1String("--help") || a == QLatin1String("-h"))) {
             return usage(stdout, kOk);
         } else if (options && a.startsWith(u'-') && a.size() > 1) {
-            printUtf8(stderr, QStringLiteral("vantrelle-replace: unknown option %1\n").arg(a));
+            printUtf8(stderr, QCoreApplication::translate("vantrelle::cli::CliText",
+                                                          "vantrelle-replace: unknown option %1\n")
+                                  .arg(a));
             return usage(stderr, kUsage);
         } else {
             positional << a;

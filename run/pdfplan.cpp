@@ -3,7 +3,6 @@
 #include <QHash>
 
 #include <QFileInfo>
-#include <QLocale>
 
 #include <algorithm>
 
@@ -43,8 +42,7 @@ bool anyPdfToMake(const DocumentRows &documents)
     return false;
 }
 
-void applyPdfResults(DocumentRows &documents, const PdfPlan &plan,
-                     const QList<PdfResult> &results)
+void applyPdfResults(DocumentRows &documents, const PdfPlan &plan, const QList<PdfResult> &results)
 {
     for (qsizetype k = 0; k < plan.documents.size() && k < results.size(); ++k)
         documents.setPdf(plan.documents[k], results[k]);
@@ -56,13 +54,14 @@ QString pdfSummary(const DocumentRows &documents)
     for (const DocumentResult &d : documents)
         ++counts[d.pdf.state];
     QStringList parts;
-    for (const PdfState state : {PdfState::Written, PdfState::Failed, PdfState::NotReached}) {
+    for (const auto &[state, words] :
+         {std::pair{PdfState::Written, QT_TRANSLATE_N_NOOP("vantrelle::RunText", "%Ln written")},
+          {PdfState::Failed, QT_TRANSLATE_N_NOOP("vantrelle::RunText", "%Ln failed")},
+          {PdfState::NotReached, QT_TRANSLATE_N_NOOP("vantrelle::RunText", "%Ln not reached")}}) {
         if (const qint64 n = counts.value(state); n > 0)
-            parts << QLocale(QLocale::English).toString(n) + QLatin1Char(' ') +
-                         pdfStateText(state);
+            parts << RunText::tr(words, nullptr, int(n));
     }
-    return parts.isEmpty() ? QString()
-                           : QStringLiteral("PDFs: ") + parts.join(QStringLiteral(", "));
+    return parts.isEmpty() ? QString() : RunText::tr("PDFs: %1").arg(parts.join(RunText::tr(", ")));
 }
 
 } // namespace vantrelle

@@ -1,7 +1,7 @@
 #include "run/reportformat.h"
 
-#include <QJsonArray>
 #include <QIODevice>
+#include <QJsonArray>
 #include <QJsonDocument>
 
 namespace vantrelle {
@@ -98,32 +98,51 @@ QString contextText(const automation::ChangeContext &context, const char *colour
 
 } // namespace
 
-QString pdfOutcomeText(const PdfResult &pdf)
+QString pdfOutcomeText(const PdfResult &pdf, Words words)
 {
+    QString state;
+    switch (pdf.state) {
+    case PdfState::None:
+        return {};
+    case PdfState::Written:
+        state = wordsFor(words, QT_TRANSLATE_NOOP("vantrelle::RunText", "written"));
+        break;
+    case PdfState::Failed:
+        state = wordsFor(words, QT_TRANSLATE_NOOP("vantrelle::RunText", "failed"));
+        break;
+    case PdfState::NotReached:
+        state = wordsFor(words, QT_TRANSLATE_NOOP("vantrelle::RunText", "not reached"));
+        break;
+    }
     if (pdf.state == PdfState::Failed && !pdf.message.isEmpty())
-        return pdfStateText(pdf.state) + QStringLiteral(": ") + pdf.message;
-    return pdfStateText(pdf.state);
+        return state + QStringLiteral(": ") + pdf.message;
+    return state;
 }
 
-QString pairText(const PairResult &pair, bool preview)
+QString pairText(const PairResult &pair, bool preview, Words words)
 {
+    const auto say = [words](const char *text) { return wordsFor(words, text); };
     // Quoted, so a deletion ("x" → "") and blanks at either end can be seen.
     QString line = QStringLiteral("“%1” → “%2”: ").arg(pair.find, pair.replacement);
     if (!pair.applied)
-        return line + QStringLiteral("not applied");
+        return line + say(QT_TRANSLATE_NOOP("vantrelle::RunText", "not applied"));
     if (!pair.counted)
-        return line + (pair.found ? QStringLiteral("found, counts not known")
-                                  : QStringLiteral("not found"));
+        return line + (pair.found
+                           ? say(QT_TRANSLATE_NOOP("vantrelle::RunText", "found, counts not known"))
+                           : say(QT_TRANSLATE_NOOP("vantrelle::RunText", "not found")));
     // The counts are filled in apart: a find text may hold "%1" itself.
-    const QString counts = preview ? QStringLiteral("would replace %1, %2 would be left")
-                                   : QStringLiteral("%1 replaced, %2 left");
+    const QString counts =
+        preview ? say(QT_TRANSLATE_NOOP("vantrelle::RunText", "would replace %1, %2 would be left"))
+                : say(QT_TRANSLATE_NOOP("vantrelle::RunText", "%1 replaced, %2 left"));
     line += counts.arg(pair.replaced).arg(pair.left);
     // Counted apart, where they were searched, so a "0" says they were.
     QStringList elsewhere;
     if (pair.searchedLinks)
-        elsewhere << QStringLiteral("%1 in link addresses").arg(pair.inLinks);
+        elsewhere << say(QT_TRANSLATE_NOOP("vantrelle::RunText", "%1 in link addresses"))
+                         .arg(pair.inLinks);
     if (pair.searchedProperties)
-        elsewhere << QStringLiteral("%1 in document properties").arg(pair.inProperties);
+        elsewhere << say(QT_TRANSLATE_NOOP("vantrelle::RunText", "%1 in document properties"))
+                         .arg(pair.inProperties);
     if (!elsewhere.isEmpty())
         line += QStringLiteral("; ") + elsewhere.join(QStringLiteral(", "));
     if (!pair.leftReason.isEmpty())
@@ -133,13 +152,13 @@ QString pairText(const PairResult &pair, bool preview)
 
 QString formatChange(const automation::Change &change, bool colour)
 {
-    QString line = change.place.isEmpty() ? QStringLiteral("story %1, position %2: ")
-                                                .arg(change.story)
-                                                .arg(change.position)
-                                          : change.place + QStringLiteral(": ");
+    QString line =
+        change.place.isEmpty()
+            ? RunText::tr("story %1, position %2: ").arg(change.story).arg(change.position)
+            : change.place + QStringLiteral(": ");
     line += contextText(change.before, colour ? "\x1b[1;31m" : nullptr);
     if (!change.leftReason.isEmpty())
-        return line + QStringLiteral(" left unchanged: ") + change.leftReason;
+        return line + RunText::tr(" left unchanged: %1").arg(change.leftReason);
     return line + QStringLiteral(" → ") +
            contextText(change.after, colour ? "\x1b[1;32m" : nullptr);
 }
@@ -147,14 +166,15 @@ QString formatChange(const automation::Change &change, bool colour)
 ReportFormat reportFormatFor(const QString &path)
 {
     return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? ReportFormat::Csv
-                                                                      : ReportFormat::Json;
+                                                                     : ReportFormat::Json;
 }
 
 ReportWriter::ReportWriter(QIODevice &to, ReportFormat format, bool preview)
     : m_to(to), m_format(format), m_preview(preview)
 {
     if (format == ReportFormat::Csv)
-        write("\xEF\xBB\xBF" "Document,Outcome,Replacements,Left,Output,Milliseconds,Pairs,Errors,"
+        write("\xEF\xBB\xBF"
+              "Document,Outcome,Replacements,Left,Output,Milliseconds,Pairs,Errors,"
               "Matching,PDF,PDF outcome\r\n");
     else if (format == ReportFormat::Json)
         write("{\n    \"documents\": [");
@@ -169,18 +189,18 @@ void ReportWriter::add(const DocumentResult &d)
 {
     switch (m_format) {
     case ReportFormat::Csv: {
-        const QStringList fields = {csvField(d.source),
-                                    csvField(outcomeText(d.outcome, m_preview)),
-                                    QString::number(d.replaced()),
-                                    QString::number(d.left()),
-                                    csvField(d.output),
-                                    QString::number(d.milliseconds),
-                                    csvField(pairsText(d, m_preview)),
-                                    csvField(d.errors.join(QLatin1Char('\n'))),
-                                    csvField(matchingText(d.matching)),
-                                    csvField(d.pdf.state == PdfState::None ? QString()
-                                                                           : d.pdf.path),
-                                    csvField(pdfOutcomeText(d.pdf))};
+        const QStringList fields = {
+            csvField(d.source),
+            csvField(outcomeText(d.outcome, m_preview)),
+            QString::number(d.replaced()),
+            QString::number(d.left()),
+            csvField(d.output),
+            QString::number(d.milliseconds),
+            csvField(pairsText(d, m_preview)),
+            csvField(d.errors.join(QLatin1Char('\n'))),
+            csvField(matchingText(d.matching)),
+            csvField(d.pdf.state == PdfState::None ? QString() : d.pdf.path),
+            csvField(pdfOutcomeText(d.pdf))};
         write(fields.join(QLatin1Char(',')).toUtf8() + "\r\n");
         break;
     }
@@ -241,12 +261,12 @@ QJsonObject documentJson(const DocumentResult &document, bool preview)
                      {QStringLiteral("milliseconds"), document.milliseconds},
                      {QStringLiteral("matching"), matchingJson(document.matching)}};
     if (document.stamp.size >= 0)
-        json.insert(QStringLiteral("sourceStamp"),
-                    QJsonObject{{QStringLiteral("size"), document.stamp.size},
-                                {QStringLiteral("modified"),
-                                 document.stamp.modified.toString(Qt::ISODateWithMs)},
-                                {QStringLiteral("sha256"),
-                                 QString::fromLatin1(document.stamp.sha256)}});
+        json.insert(
+            QStringLiteral("sourceStamp"),
+            QJsonObject{
+                {QStringLiteral("size"), document.stamp.size},
+                {QStringLiteral("modified"), document.stamp.modified.toString(Qt::ISODateWithMs)},
+                {QStringLiteral("sha256"), QString::fromLatin1(document.stamp.sha256)}});
     if (document.pdf.state != PdfState::None)
         json.insert(QStringLiteral("pdf"),
                     QJsonObject{{QStringLiteral("path"), document.pdf.path},

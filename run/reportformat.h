@@ -48,11 +48,11 @@ private:
 
 // The PDF's outcome in a few words: "written", "failed: why", "not reached";
 // empty when none was asked for.
-QString pdfOutcomeText(const PdfResult &pdf);
+QString pdfOutcomeText(const PdfResult &pdf, Words words = Words::Machine);
 
 // One pair of a document: "find → replacement: 3 replaced, 1 left (why)", or
 // "would replace 3" in a count.
-QString pairText(const PairResult &pair, bool preview);
+QString pairText(const PairResult &pair, bool preview, Words words = Words::Machine);
 
 // One document: source, output, outcome, replaced, left, pairs (find,
 // replacement, replaced, left, leftReason, applied, and inLinkAddresses and

@@ -5,16 +5,17 @@
 #include "shell/dialogs.h"
 #include "shell/errorreport.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QThreadPool>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <climits>
 #include <cmath>
 #include <condition_variable>
 #include <map>
@@ -68,12 +69,6 @@ private:
     bool m_quiet = false;
     bool m_noticesQuiet = false;
 };
-
-QString plural(qint64 n, const char *one, const char *many)
-{
-    return QLocale(QLocale::English).toString(n) + QLatin1Char(' ') +
-           QString::fromLatin1(n == 1 ? one : many);
-}
 
 } // namespace
 
@@ -136,8 +131,8 @@ template <typename F> qint64 sumOverPairs(const QList<PairResult> &pairs, F valu
 
 qint64 DocumentResult::replaced() const
 {
-    return sumOverPairs(pairs,
-                        [](const PairResult &p) { return p.replaced + p.inLinks + p.inProperties; });
+    return sumOverPairs(
+        pairs, [](const PairResult &p) { return p.replaced + p.inLinks + p.inProperties; });
 }
 
 qint64 DocumentResult::left() const
@@ -180,46 +175,61 @@ QString RunReport::summary() const
     QStringList parts;
     const auto add = [&](Outcome o, const char *words) {
         if (const int n = count(o))
-            parts << QLocale(QLocale::English).toString(n) + QLatin1Char(' ') +
-                         QString::fromLatin1(words);
+            parts << RunText::tr(words, nullptr, n);
     };
-    add(Outcome::Written, preview ? "would be written" : "written");
-    add(Outcome::NothingFound, "with nothing to replace");
-    add(Outcome::Failed, preview ? "would fail" : "failed");
-    add(Outcome::Skipped, "skipped");
-    add(Outcome::NotReached, "not reached");
-    QString text = plural(documents, "document", "documents");
-    if (!parts.isEmpty())
-        text += QStringLiteral(": ") + parts.join(QStringLiteral(", "));
-    text += QStringLiteral("; ") + plural(replaced(),
-                                          preview ? "replacement would be made" : "replacement",
-                                          preview ? "replacements would be made" : "replacements");
+    add(Outcome::Written, preview
+                              ? QT_TRANSLATE_N_NOOP("vantrelle::RunText", "%Ln would be written")
+                              : QT_TRANSLATE_N_NOOP("vantrelle::RunText", "%Ln written"));
+    add(Outcome::NothingFound,
+        QT_TRANSLATE_N_NOOP("vantrelle::RunText", "%Ln with nothing to replace"));
+    add(Outcome::Failed, preview ? QT_TRANSLATE_N_NOOP("vantrelle::RunText", "%Ln would fail")
+                                 : QT_TRANSLATE_N_NOOP("vantrelle::RunText", "%Ln failed"));
+    add(Outcome::Skipped, QT_TRANSLATE_N_NOOP("vantrelle::RunText", "%Ln skipped"));
+    add(Outcome::NotReached, QT_TRANSLATE_N_NOOP("vantrelle::RunText", "%Ln not reached"));
+    const QString documentCount = RunText::tr("%Ln document(s)", nullptr, int(documents));
+    const int n = int(std::min<qint64>(replaced(), INT_MAX));
+    const QString replacements = preview
+                                     ? RunText::tr("%Ln replacement(s) would be made", nullptr, n)
+                                     : RunText::tr("%Ln replacement(s)", nullptr, n);
+    QString text = parts.isEmpty()
+                       ? RunText::tr("%1; %2").arg(documentCount, replacements)
+                       : RunText::tr("%1: %2; %3")
+                             .arg(documentCount, parts.join(RunText::tr(", ")), replacements);
     if (m_uncounted > 0)
-        text += QStringLiteral(" (and the counts of %1 not known)")
-                    .arg(plural(m_uncounted, "document", "documents"));
+        text = RunText::tr("%1 (and the counts of %Ln document(s) not known)", nullptr,
+                           int(m_uncounted))
+                   .arg(text);
     return text;
 }
 
-QString outcomeText(Outcome outcome, bool preview)
+QString wordsFor(Words words, const char *text)
+{
+    return words == Words::Shown ? RunText::tr(text) : QString::fromUtf8(text);
+}
+
+QString outcomeText(Outcome outcome, bool preview, Words words)
 {
     switch (outcome) {
     case Outcome::Written:
-        return preview ? QStringLiteral("would be written") : QStringLiteral("written");
+        return wordsFor(words, preview ? QT_TRANSLATE_NOOP("vantrelle::RunText", "would be written")
+                                       : QT_TRANSLATE_NOOP("vantrelle::RunText", "written"));
     case Outcome::NothingFound:
-        return QStringLiteral("nothing to replace");
+        return wordsFor(words, QT_TRANSLATE_NOOP("vantrelle::RunText", "nothing to replace"));
     case Outcome::Failed:
-        return preview ? QStringLiteral("would fail") : QStringLiteral("failed");
+        return wordsFor(words, preview ? QT_TRANSLATE_NOOP("vantrelle::RunText", "would fail")
+                                       : QT_TRANSLATE_NOOP("vantrelle::RunText", "failed"));
     case Outcome::Skipped:
-        return QStringLiteral("skipped");
+        return wordsFor(words, QT_TRANSLATE_NOOP("vantrelle::RunText", "skipped"));
     case Outcome::NotReached:
         break;
     }
-    return QStringLiteral("not reached");
+    return wordsFor(words, QT_TRANSLATE_NOOP("vantrelle::RunText", "not reached"));
 }
 
 OutputPlan::OutputPlan(const RunRequest &request)
     : m_request(request), m_sources(std::make_shared<const RunSources>(request.documents)),
-      m_refused(refusedOutputs(*m_sources, [this](const QString &source) { return pathFor(source); }))
+      m_refused(
+          refusedOutputs(*m_sources, [this](const QString &source) { return pathFor(source); }))
 {
 }
 
@@ -268,12 +278,12 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
     const ReviewedDocument *reviewed = nullptr;
     if (request.review) {
         const auto it = request.review->constFind(source);
-        const QString why = it == request.review->constEnd() ? QStringLiteral("it is not in the review")
-                            : SourceStamp::of(source) != it->stamp
-                                ? QString::fromLatin1(kChangedSinceReview)
-                                : QString();
+        const QString why =
+            it == request.review->constEnd()       ? RunText::tr("it is not in the review")
+            : SourceStamp::of(source) != it->stamp ? RunText::tr(kChangedSinceReview)
+                                                   : QString();
         if (!why.isEmpty()) {
-            const QString notice = QStringLiteral("“%1” was not written: %2.").arg(source, why);
+            const QString notice = RunText::tr("“%1” was not written: %2.").arg(source, why);
             result.outcome = Outcome::Skipped;
             result.output.clear();
             result.errors << notice;
@@ -482,8 +492,8 @@ private:
             }
             DocumentResult result;
             try {
-                result = processDocument(m_request, m_request.documents[i], m_plan.at(i),
-                                         dialogs, m_registry);
+                result = processDocument(m_request, m_request.documents[i], m_plan.at(i), dialogs,
+                                         m_registry);
             } catch (...) {
                 result.source = m_request.documents[i];
                 result.outcome = Outcome::Failed;
@@ -566,7 +576,7 @@ RunReport runDocuments(const RunRequest &request, Dialogs &dialogs, automation::
             observer.progressValue(int(std::floor(double(i + 1) / double(n) * 100.0)));
         });
         guard.run(120, [&] {
-            observer.progressText(QStringLiteral("Processing: ") + GetFileNameOfPath(source));
+            observer.progressText(RunText::tr("Processing: %1").arg(GetFileNameOfPath(source)));
         });
         guard.run(122, [&] { observer.yield(); });
         // The window may have been closed while it yielded.
@@ -590,7 +600,7 @@ RunReport runDocuments(const RunRequest &request, Dialogs &dialogs, automation::
     guard.reach(150);
     guard.run(152, [&] { observer.idle(); });
     guard.run(154, [&] { observer.progressValue(0); });
-    guard.run(156, [&] { observer.progressText(QStringLiteral("Progress Bar")); });
+    guard.run(156, [&] { observer.progressText(RunText::tr("Progress Bar")); });
     report.ended = QDateTime::currentDateTime();
     return report;
 }

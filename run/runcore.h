@@ -5,11 +5,12 @@
 // worker threads) and tells an observer what happened to each, in list order.
 // Nothing of a finished document is kept but the totals, so a run's memory
 // does not grow with its list.
-#include "run/outputpath.h"
 #include "render/pdfexport.h"
+#include "run/outputpath.h"
 #include "run/publisher1.h"
 #include "shell/pairtext.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHash>
 #include <QList>
@@ -46,7 +47,8 @@ struct ReviewedDocument {
 };
 using Review = QHash<QString, ReviewedDocument>;
 
-inline constexpr char kChangedSinceReview[] = "changed since it was reviewed";
+inline constexpr const char *kChangedSinceReview =
+    QT_TRANSLATE_NOOP("vantrelle::RunText", "changed since it was reviewed");
 
 // Everything a run reads from the window, read once at Start: edits made
 // while the run yields take effect in the next run.
@@ -160,7 +162,8 @@ struct RunReport {
     // Replacements in the results written (or that would be): a failed
     // document's counts wrote nothing.
     qint64 replaced() const;
-    // "12 documents: 10 written, 1 with nothing to replace, 1 failed; 174 replacements"
+    // "12 documents: 10 written, 1 with nothing to replace, 1 failed; 174
+    // replacements", in the user's language.
     QString summary() const;
 
 private:
@@ -170,7 +173,20 @@ private:
     qint64 m_uncounted = 0;
 };
 
-QString outcomeText(Outcome outcome, bool preview);
+// The context of the run's texts, for their translations.
+class RunText {
+    Q_DECLARE_TR_FUNCTIONS(vantrelle::RunText)
+};
+
+// Whom words are for: files other programs read (CSV, JSON) keep the English
+// ones, whatever the user's language; a person reads them in it.
+enum class Words { Machine, Shown };
+
+// "written", "nothing to replace", "would fail"...
+QString outcomeText(Outcome outcome, bool preview, Words words = Words::Machine);
+// The word said in English for a file, or translated for a person; text is
+// marked with QT_TRANSLATE_NOOP("vantrelle::RunText", ...).
+QString wordsFor(Words words, const char *text);
 
 // What the run tells the one who started it. Every member has a default
 // that does nothing, so an observer names only what it shows.

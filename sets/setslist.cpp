@@ -2,16 +2,20 @@
 
 #include "shell/pairtext.h"
 
-#include <QLocale>
+#include <QCoreApplication>
 
 namespace vantrelle {
 
+// The context of the texts below, for their translations.
+class SetsText {
+    Q_DECLARE_TR_FUNCTIONS(vantrelle::SetsText)
+};
+
 QString setsNotLoadedMessage(int lines)
 {
-    const QString count = QLocale(QLocale::English).toString(lines);
-    return QStringLiteral("The sets list holds at most 32,767 pairs. ") + count +
-           (lines == 1 ? QStringLiteral(" line of the file was not loaded.")
-                       : QStringLiteral(" lines of the file were not loaded."));
+    return SetsText::tr("The sets list holds at most 32,767 pairs. %n line(s) of the file were "
+                        "not loaded.",
+                        nullptr, lines);
 }
 
 QString pairsRefusal(const SetsPairs &pairs, const QString &from, EmptyFind empty,
@@ -22,22 +26,23 @@ QString pairsRefusal(const SetsPairs &pairs, const QString &from, EmptyFind empt
     // A lone pair typed by itself needs no number.
     const bool numbered = pairs.size() > 1 || !from.isEmpty();
     for (qsizetype i = 0; i < pairs.size(); ++i) {
-        QString of = numbered ? QStringLiteral(" of pair %1").arg(i + 1) : QString();
+        // " of pair 3 in the sets list", said after the name of a text.
+        QString of = numbered ? SetsText::tr(" of pair %1").arg(i + 1) : QString();
         if (!from.isEmpty())
             of += QLatin1Char(' ') + from;
         if (const auto fault = pairTextFault(pairs.find[i], findRole))
-            return describePairTextFault(QStringLiteral("The find text") + of, *fault) +
+            return describePairTextFault(SetsText::tr("The find text%1").arg(of), *fault) +
                    QLatin1Char('.');
         if (const auto fault = pairTextFault(pairs.replace.value(i), PairTextRole::Replace))
             return describePairTextFault(
-                       QStringLiteral("The replace text%1 (“%2”)").arg(of, pairs.find[i]), *fault) +
+                       SetsText::tr("The replace text%1 (“%2”)").arg(of, pairs.find[i]), *fault) +
                    QLatin1Char('.');
         // An empty find the list may hold is the run's to refuse.
         if (pairs.find[i].isEmpty() && empty == EmptyFind::Allowed)
             continue;
         if (const QString refusal = patternRefusal(pairs.find[i], pairs.replace.value(i), options);
             !refusal.isEmpty())
-            return QStringLiteral("The texts%1 cannot be used: %2.").arg(of, refusal);
+            return SetsText::tr("The texts%1 cannot be used: %2.").arg(of, refusal);
     }
     return {};
 }

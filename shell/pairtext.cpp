@@ -1,6 +1,7 @@
 #include "shell/pairtext.h"
 
 #include <QChar>
+#include <QCoreApplication>
 
 namespace vantrelle {
 
@@ -10,6 +11,11 @@ bool isBreak(char32_t c)
            c == 0x2029;
 }
 
+// The context of the texts below, for their translations.
+class PairText {
+    Q_DECLARE_TR_FUNCTIONS(vantrelle::PairText)
+};
+
 namespace {
 
 QString codeText(char32_t c)
@@ -18,33 +24,6 @@ QString codeText(char32_t c)
 }
 
 } // namespace
-
-QString PairTextFault::what() const
-{
-    const QString code = codeText(character);
-    const QString at = QStringLiteral(" at character %1").arg(position);
-    switch (kind) {
-    case Kind::Empty:
-        return QStringLiteral("is empty: there is nothing to find");
-    case Kind::Break:
-        return QStringLiteral("holds a line or paragraph break (%1)%2; texts with breaks cannot "
-                              "be replaced")
-            .arg(code, at);
-    case Kind::Control:
-        return QStringLiteral("holds the control character %1%2, which the text of a publication "
-                              "cannot hold (tab is the only one allowed)")
-            .arg(code, at);
-    case Kind::Surrogate:
-        return QStringLiteral("holds half of a character (the unpaired surrogate %1)%2, which "
-                              "the text of a publication cannot hold")
-            .arg(code, at);
-    case Kind::Noncharacter:
-        return QStringLiteral("holds the noncharacter %1%2, which the text of a publication "
-                              "cannot hold")
-            .arg(code, at);
-    }
-    return {};
-}
 
 std::optional<PairTextFault> pairTextFault(QStringView text, PairTextRole role)
 {
@@ -80,7 +59,35 @@ std::optional<PairTextFault> pairTextFault(QStringView text, PairTextRole role)
 
 QString describePairTextFault(const QString &subject, const PairTextFault &fault)
 {
-    return subject + QLatin1Char(' ') + fault.what();
+    const QString code = codeText(fault.character);
+    switch (fault.kind) {
+    case PairTextFault::Kind::Empty:
+        return PairText::tr("%1 is empty: there is nothing to find").arg(subject);
+    case PairTextFault::Kind::Break:
+        return PairText::tr(
+                   "%1 holds a line or paragraph break (%2) at character %3; texts with breaks "
+                   "cannot be replaced")
+            .arg(subject, code)
+            .arg(fault.position);
+    case PairTextFault::Kind::Control:
+        return PairText::tr(
+                   "%1 holds the control character %2 at character %3, which the text of a "
+                   "publication cannot hold (tab is the only one allowed)")
+            .arg(subject, code)
+            .arg(fault.position);
+    case PairTextFault::Kind::Surrogate:
+        return PairText::tr(
+                   "%1 holds half of a character (the unpaired surrogate %2) at character %3, "
+                   "which the text of a publication cannot hold")
+            .arg(subject, code)
+            .arg(fault.position);
+    case PairTextFault::Kind::Noncharacter:
+        return PairText::tr("%1 holds the noncharacter %2 at character %3, which the text of a "
+                            "publication cannot hold")
+            .arg(subject, code)
+            .arg(fault.position);
+    }
+    return {};
 }
 
 QRegularExpression findExpression(QStringView find, bool matchCase)
@@ -99,17 +106,16 @@ QString patternRefusal(QStringView find, QStringView replacement, const MatchOpt
     const QRegularExpression regex = findExpression(find, options.matchCase);
     if (!regex.isValid()) {
         const qsizetype at = std::max<qsizetype>(0, regex.patternErrorOffset());
-        const QString where = at == 0 ? QStringLiteral("at its start")
-                                      : QStringLiteral("at position %1, after %2")
-                                            .arg(at)
-                                            .arg(quoted(find.left(at)));
-        return QStringLiteral("the regular expression %1 is not valid: %2, %3")
+        const QString where =
+            at == 0 ? PairText::tr("at its start")
+                    : PairText::tr("at position %1, after %2").arg(at).arg(quoted(find.left(at)));
+        return PairText::tr("the regular expression %1 is not valid: %2, %3")
             .arg(quoted(find), regex.errorString(), where);
     }
     if (regex.match(QString()).hasMatch())
-        return QStringLiteral("the regular expression %1 matches an empty text, which would "
-                              "insert the replacement between characters; make it match at "
-                              "least one character (+ instead of *, for example)")
+        return PairText::tr("the regular expression %1 matches an empty text, which would "
+                            "insert the replacement between characters; make it match at "
+                            "least one character (+ instead of *, for example)")
             .arg(quoted(find));
     for (qsizetype i = 0; i < replacement.size(); ++i) {
         if (replacement[i] != u'$')
@@ -120,19 +126,19 @@ QString patternRefusal(QStringView find, QStringView replacement, const MatchOpt
             continue;
         }
         if (next.unicode() < u'0' || next.unicode() > u'9')
-            return QStringLiteral("the replacement %1 holds a “$” that is not followed by a "
-                                  "group number 0 to 9; write $$ for a dollar sign")
+            return PairText::tr("the replacement %1 holds a “$” that is not followed by a "
+                                "group number 0 to 9; write $$ for a dollar sign")
                 .arg(quoted(replacement));
         const int group = next.unicode() - u'0';
         if (group > regex.captureCount())
-            return QStringLiteral("the replacement %1 refers to group %2, but the regular "
-                                  "expression %3 has %4")
+            return PairText::tr(
+                       "the replacement %1 refers to group %2, but the regular expression %3 has "
+                       "%4")
                 .arg(quoted(replacement))
                 .arg(group)
-                .arg(quoted(find),
-                     regex.captureCount() == 1
-                         ? QStringLiteral("one group")
-                         : QStringLiteral("%1 groups").arg(regex.captureCount()));
+                .arg(quoted(find), regex.captureCount() == 1
+                                       ? PairText::tr("one group")
+                                       : PairText::tr("%n groups", nullptr, regex.captureCount()));
         ++i;
     }
     return {};

@@ -47,16 +47,13 @@ struct PairTextFault {
     qsizetype position = 0;
     // The code point, or the lone surrogate unit.
     char32_t character = 0;
-
-    // "holds a line or paragraph break (U+000A) at character 4; texts with
-    // breaks cannot be replaced", to follow the name of the text.
-    QString what() const;
 };
 
 std::optional<PairTextFault> pairTextFault(QStringView text, PairTextRole role);
 
-// subject followed by the fault, as one sentence without the final stop:
-// "The find text holds the control character U+0001 at character 2; …".
+// The fault of the text named by subject, as one sentence without the final
+// stop, in the user's language: "The find text holds the control character
+// U+0001 at character 2, …".
 QString describePairTextFault(const QString &subject, const PairTextFault &fault);
 
 // The regular expression a find text stands for: Unicode classes, case as

@@ -45,41 +45,38 @@ QString trimBlanks(const QString &text)
 
 QString loadSetsHelpText()
 {
-    const QStringList lines = {
-        QStringLiteral("If the text file you are loading looks like this:"),
-        QString(),
-        QStringLiteral("hi::hello"),
-        QStringLiteral("peter::pete"),
-        QString(),
-        QStringLiteral("then use :: as a Separator"),
-        QString(),
-        QStringLiteral("If the text file you are loading looks like this:"),
-        QString(),
-        QStringLiteral("hi,hello"),
-        QStringLiteral("peter,pete"),
-        QString(),
-        QStringLiteral("then use , as a Separator"),
-        QString(),
-        QStringLiteral(
-            "NOTE: The 'Save Sets' feature in this software always saves in this format:"),
-        QString(),
-        QStringLiteral("hi::hello"),
-        QStringLiteral("peter::pete"),
-    };
-    return lines.join(QStringLiteral("\r\n"));
+    return Form2::tr("If the text file you are loading looks like this:\n"
+                     "\n"
+                     "hi::hello\n"
+                     "peter::pete\n"
+                     "\n"
+                     "then use :: as a Separator\n"
+                     "\n"
+                     "If the text file you are loading looks like this:\n"
+                     "\n"
+                     "hi,hello\n"
+                     "peter,pete\n"
+                     "\n"
+                     "then use , as a Separator\n"
+                     "\n"
+                     "NOTE: The 'Save Sets' feature in this software always saves in this format:\n"
+                     "\n"
+                     "hi::hello\n"
+                     "peter::pete")
+        .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
 Form2::Form2(Dialogs &dialogs, SettingsStore &settings, SetsModel &sets, QWidget *parent)
     : QDialog(parent), m_dialogs(dialogs), m_settings(settings), m_sets(sets)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Load Sets"));
+    setWindowTitle(tr("Load Sets"));
     setFont(designFont());
     setFixedSize(twipsX(this, 8040), twipsY(this, 1605));
     setMouseTracking(true);
 
-    auto label = [this](int index, const char *caption, int l, int t, int w, int h) {
-        auto *l1 = new QLabel(QString::fromLatin1(caption), this);
+    auto label = [this](int index, const QString &caption, int l, int t, int w, int h) {
+        auto *l1 = new QLabel(caption, this);
         l1->setObjectName(QStringLiteral("Label1_%1").arg(index));
         l1->setMouseTracking(true);
         l1->installEventFilter(this);
@@ -94,32 +91,32 @@ Form2::Form2(Dialogs &dialogs, SettingsStore &settings, SetsModel &sets, QWidget
         b->setObjectName(QString::fromLatin1(name));
         place(b, l, t, w, h);
     };
-    auto button = [this](PushButton *&b, const char *name, const char *caption, int l, int t, int w,
-                         int h) {
-        b = new PushButton(QString::fromLatin1(caption), this);
+    auto button = [this](PushButton *&b, const char *name, const QString &caption, int l, int t,
+                         int w, int h) {
+        b = new PushButton(caption, this);
         b->setObjectName(QString::fromLatin1(name));
         b->setFont(designButtonFont());
         b->setAutoDefault(false);
         place(b, l, t, w, h);
         connect(b, &PushButton::mouseMoved, this, [this] { hoverPushButton(); });
     };
-    label(0, "File To Load:", 120, 180, 1050, 225);
+    label(0, tr("File To Load:"), 120, 180, 1050, 225);
     box(Text1, "Text1", 1320, 120, 5880, 345);
-    button(PushButton16, "PushButton16", "...", 7320, 120, 600, 345);
-    label(1, "Separator:", 120, 660, 900, 225);
+    button(PushButton16, "PushButton16", QStringLiteral("..."), 7320, 120, 600, 345);
+    label(1, tr("Separator:"), 120, 660, 900, 225);
     box(Text2, "Text2", 1320, 600, 5880, 345);
-    button(PushButton3, "PushButton3", "?", 7320, 600, 600, 345);
-    button(PushButton1, "PushButton1", "Load", 120, 1080, 3840, 400);
-    button(PushButton2, "PushButton2", "Cancel", 4080, 1080, 3840, 405);
+    button(PushButton3, "PushButton3", QStringLiteral("?"), 7320, 600, 600, 345);
+    button(PushButton1, "PushButton1", tr("Load"), 120, 1080, 3840, 400);
+    button(PushButton2, "PushButton2", tr("Cancel"), 4080, 1080, 3840, 405);
     // A screen reader reads the boxes by their labels and the two small
     // buttons by what they do, not as "..." and "?".
     Label1[0]->setBuddy(Text1);
     Label1[1]->setBuddy(Text2);
-    Text1->setAccessibleName(QStringLiteral("File To Load"));
-    Text2->setAccessibleName(QStringLiteral("Separator"));
-    PushButton16->setAccessibleName(QStringLiteral("Browse for the file to load"));
+    Text1->setAccessibleName(tr("File To Load"));
+    Text2->setAccessibleName(tr("Separator"));
+    PushButton16->setAccessibleName(tr("Browse for the file to load"));
     PushButton16->setToolTip(PushButton16->accessibleName());
-    PushButton3->setAccessibleName(QStringLiteral("Separator examples"));
+    PushButton3->setAccessibleName(tr("Separator examples"));
     PushButton3->setToolTip(PushButton3->accessibleName());
 
     connect(Text2, &QLineEdit::textChanged, this, [this] { Text2_Change(); });
@@ -153,9 +150,9 @@ void Form2::PushButton16_Click()
     FileDialogRequest request;
     QString chosen;
     guard.run(100, [&] { chosen.clear(); });
-    guard.run(102, [&] { request.title = QStringLiteral("Select Text File"); });
+    guard.run(102, [&] { request.title = tr("Select Text File"); });
     guard.run(104, [&] {
-        request.filter = QStringLiteral("Text files (*.txt)|*.txt|All files (*)|*|");
+        request.filter = tr("Text files (*.txt)|*.txt|All files (*)|*|");
         request.folder = m_settings.get(keys::LastSetsFolder, QString());
     });
     guard.run(106, [&] {
@@ -179,16 +176,14 @@ void Form2::PushButton1_Click()
 {
     Guard guard(m_dialogs, loc::Form2_PushButton1_Click);
     if (guard.test(100, [&] { return Text2->text().isEmpty(); })) {
-        guard.run(130, [&] {
-            m_dialogs.notice(QStringLiteral("You must enter separating character(s)."));
-        });
+        guard.run(130, [&] { m_dialogs.notice(tr("You must enter separating character(s).")); });
         return;
     }
     if (guard.test(102, [&] { return trimBlanks(Text1->text()).isEmpty(); }))
         return;
     const QString path = Text1->text();
     if (guard.test(104, [&] { return !fileFound(path); })) {
-        guard.run(128, [&] { m_dialogs.notice(path + QStringLiteral(" not found.")); });
+        guard.run(128, [&] { m_dialogs.notice(tr("%1 not found.").arg(path)); });
         return;
     }
     const QString separator = Text2->text();
@@ -199,12 +194,11 @@ void Form2::PushButton1_Click()
     // A pair a publication cannot hold loads nothing, so no run meets it later.
     QString refusal;
     guard.run(110, [&] {
-        refusal = pairsRefusal(pairs, QStringLiteral("of ") + QFileInfo(path).fileName(),
+        refusal = pairsRefusal(pairs, tr("of %1").arg(QFileInfo(path).fileName()),
                                EmptyFind::Allowed, m_matching());
     });
     if (!refusal.isEmpty()) {
-        guard.run(112,
-                  [&] { m_dialogs.notice(refusal + QStringLiteral(" No pairs were loaded.")); });
+        guard.run(112, [&] { m_dialogs.notice(tr("%1 No pairs were loaded.").arg(refusal)); });
         return;
     }
     // Pairs past the lists' limit are left out, and the user is told how many.

@@ -153,13 +153,14 @@ TEST(PairText, NamesTheFirstCharacterAPublicationCannotHold)
         EXPECT_EQ(fault->index, c.index);
         EXPECT_EQ(fault->position, c.position);
         if (*c.kind != Kind::Empty) {
-            EXPECT_TRUE(fault->what().contains(QStringLiteral("%1) at character %2")
-                                                   .arg(QLatin1String(c.code))
-                                                   .arg(c.position)) ||
-                        fault->what().contains(QStringLiteral("%1 at character %2")
-                                                   .arg(QLatin1String(c.code))
-                                                   .arg(c.position)))
-                << fault->what().toStdString();
+            const QString what = describePairTextFault(QStringLiteral("The text"), *fault);
+            EXPECT_TRUE(what.contains(QStringLiteral("%1) at character %2")
+                                          .arg(QLatin1String(c.code))
+                                          .arg(c.position)) ||
+                        what.contains(QStringLiteral("%1 at character %2")
+                                          .arg(QLatin1String(c.code))
+                                          .arg(c.position)))
+                << what.toStdString();
         }
     }
 }

@@ -10,6 +10,8 @@ using TestApplication = QCoreApplication;
 using TestApplication = QApplication;
 #endif
 
+#include "shell/language.h"
+
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
@@ -17,6 +19,9 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     TestApplication app(argc, argv);
+    // The texts the tests look for are the English ones, whatever the
+    // machine's language.
+    vantrelle::installTranslations({QStringLiteral("en")});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

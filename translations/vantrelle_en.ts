@@ -1,0 +1,121 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>vantrelle::Form1</name>
+    <message numerus="yes">
+        <source>%n pairs</source>
+        <translation>
+            <numerusform>%n pair</numerusform>
+            <numerusform>%n pairs</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::PairText</name>
+    <message numerus="yes">
+        <source>%n groups</source>
+        <translation>
+            <numerusform>%n group</numerusform>
+            <numerusform>%n groups</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::RunText</name>
+    <message numerus="yes">
+        <source>%Ln written</source>
+        <translation>
+            <numerusform>%Ln written</numerusform>
+            <numerusform>%Ln written</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln failed</source>
+        <translation>
+            <numerusform>%Ln failed</numerusform>
+            <numerusform>%Ln failed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln not reached</source>
+        <translation>
+            <numerusform>%Ln not reached</numerusform>
+            <numerusform>%Ln not reached</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln would be written</source>
+        <translation>
+            <numerusform>%Ln would be written</numerusform>
+            <numerusform>%Ln would be written</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln with nothing to replace</source>
+        <translation>
+            <numerusform>%Ln with nothing to replace</numerusform>
+            <numerusform>%Ln with nothing to replace</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln would fail</source>
+        <translation>
+            <numerusform>%Ln would fail</numerusform>
+            <numerusform>%Ln would fail</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln skipped</source>
+        <translation>
+            <numerusform>%Ln skipped</numerusform>
+            <numerusform>%Ln skipped</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln document(s)</source>
+        <translation>
+            <numerusform>%Ln document</numerusform>
+            <numerusform>%Ln documents</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln replacement(s) would be made</source>
+        <translation>
+            <numerusform>%Ln replacement would be made</numerusform>
+            <numerusform>%Ln replacements would be made</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln replacement(s)</source>
+        <translation>
+            <numerusform>%Ln replacement</numerusform>
+            <numerusform>%Ln replacements</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and the counts of %Ln document(s) not known)</source>
+        <translation>
+            <numerusform>%1 (and the counts of %Ln document not known)</numerusform>
+            <numerusform>%1 (and the counts of %Ln documents not known)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) left out: they look like results of an earlier run (--include-results edits them too).</source>
+        <translation>
+            <numerusform>%n file left out: it looks like the result of an earlier run (--include-results edits it too).</numerusform>
+            <numerusform>%n files left out: they look like results of an earlier run (--include-results edits them too).</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::SetsText</name>
+    <message numerus="yes">
+        <source>The sets list holds at most 32,767 pairs. %n line(s) of the file were not loaded.</source>
+        <translation>
+            <numerusform>The sets list holds at most 32,767 pairs. %n line of the file was not loaded.</numerusform>
+            <numerusform>The sets list holds at most 32,767 pairs. %n lines of the file were not loaded.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
