@@ -7,6 +7,7 @@
 #include "fsutil/paths.h"
 #include "shell/errorreport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -127,10 +128,10 @@ QList<int> EarlierResultRows(const DocumentList &list, int firstNew)
 
 QString EarlierResultsQuestion(qsizetype count)
 {
-    if (count == 1)
-        return QStringLiteral("1 file looks like the result of an earlier run. Leave it out?");
-    return QStringLiteral("%1 files look like results of an earlier run. Leave them out?")
-        .arg(count);
+    return QCoreApplication::translate("vantrelle::Adding",
+                                       "%n file(s) look like results of an earlier run. Leave "
+                                       "them out?",
+                                       nullptr, int(count));
 }
 
 void RemoveRows(DocumentList &list, const QList<int> &rows)

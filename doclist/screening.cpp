@@ -5,6 +5,7 @@
 #include "shell/dialogs.h"
 #include "shell/errorreport.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 namespace vantrelle::Main {
@@ -21,10 +22,12 @@ bool HasExpectedExtension(const QString &rowText)
 
 QString ScreeningQuestion(const QString &flaggedRows)
 {
-    return QStringLiteral("These files: ") + kCrLf + kCrLf + flaggedRows + kCrLf +
-           QStringLiteral("do not appear to be in the expected file format because of their "
-                          "file extension.") +
-           kCrLf + kCrLf + QStringLiteral("Would you like to remove them from list?");
+    // The rows come with their own line ends.
+    return QCoreApplication::translate("vantrelle::Main",
+                                       "These files: \r\n\r\n%1\r\ndo not appear to be in the "
+                                       "expected file format because of their file extension."
+                                       "\r\n\r\nWould you like to remove them from list?")
+        .arg(flaggedRows);
 }
 
 void ValidateListFiles(DocumentList &list, Dialogs &dialogs)

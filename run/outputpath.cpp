@@ -3,6 +3,7 @@
 #include "fsutil/paths.h"
 #include "fsutil/windowsfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +20,11 @@
 #include <utility>
 
 namespace vantrelle {
+
+// The context of the texts below, for their translations.
+class OutputText {
+    Q_DECLARE_TR_FUNCTIONS(vantrelle::OutputText)
+};
 
 QString JoinOutput(const QString &folder, const QString &source, QChar sep)
 {
@@ -65,7 +71,7 @@ std::optional<QString> outputUnwritable(const QString &output)
     const QFileInfo info(output);
     const QString folder = info.absolutePath();
     const auto cannot = [&](const QString &why) {
-        return QStringLiteral("Cannot save as “%1”: %2.")
+        return OutputText::tr("Cannot save as “%1”: %2.")
             .arg(QDir::toNativeSeparators(output), why);
     };
 #ifdef Q_OS_WIN
@@ -75,28 +81,28 @@ std::optional<QString> outputUnwritable(const QString &output)
         return cannot(reserved);
     const QFileInfo folderInfo(folder);
     if (!folderInfo.isDir())
-        return cannot(QStringLiteral("the folder %1 does not exist").arg(folder));
+        return cannot(OutputText::tr("the folder %1 does not exist").arg(folder));
     if (info.isDir())
-        return cannot(QStringLiteral("a folder has that name"));
+        return cannot(OutputText::tr("a folder has that name"));
     return std::nullopt;
 #else
     const QByteArray folderName = QFile::encodeName(folder);
     struct stat folderStatus {};
     if (::stat(folderName.constData(), &folderStatus) != 0 || !S_ISDIR(folderStatus.st_mode))
-        return cannot(QStringLiteral("the folder %1 does not exist").arg(folder));
+        return cannot(OutputText::tr("the folder %1 does not exist").arg(folder));
     if (::access(folderName.constData(), W_OK | X_OK) != 0)
-        return cannot(QStringLiteral("the folder %1 cannot be written (%2)")
+        return cannot(OutputText::tr("the folder %1 cannot be written (%2)")
                           .arg(folder, qt_error_string(errno)));
     struct stat own {};
     if (::lstat(QFile::encodeName(output).constData(), &own) != 0)
         return std::nullopt;
     if (S_ISDIR(own.st_mode))
-        return cannot(QStringLiteral("a folder has that name"));
+        return cannot(OutputText::tr("a folder has that name"));
     // In a folder such as /tmp only the owner of a name may remove it.
     const uid_t me = ::geteuid();
     if ((folderStatus.st_mode & S_ISVTX) && me != 0 && own.st_uid != me &&
         folderStatus.st_uid != me)
-        return cannot(QStringLiteral("another user's file has that name in a folder where only "
+        return cannot(OutputText::tr("another user's file has that name in a folder where only "
                                      "its owner may remove it"));
     return std::nullopt;
 #endif
@@ -176,21 +182,20 @@ std::optional<qsizetype> RunSources::documentAt(const QString &path) const
     if (!stamp)
         return std::nullopt;
     std::call_once(m_stampsMade, [this] { makeStampTable(); });
-    return m_stamps.find(qHash(*stamp), [&](qsizetype i) {
-        return SameStampAndBytes(m_documents.at(i), path);
-    });
+    return m_stamps.find(qHash(*stamp),
+                         [&](qsizetype i) { return SameStampAndBytes(m_documents.at(i), path); });
 }
 
 QString replacesDocumentNotice(const QString &source, const QString &output,
                                const QString &document)
 {
     if (document == source || SameFile(document, source))
-        return QStringLiteral("The result of %1 would replace %2, which is the same file as the "
+        return OutputText::tr("The result of %1 would replace %2, which is the same file as the "
                               "document itself, reached by another path (a link, a mount or "
                               "another letter case). %1 was not processed, so that it is not "
                               "lost.")
             .arg(source, output);
-    return QStringLiteral("The result of %1 would replace %2, which is a document in the list. "
+    return OutputText::tr("The result of %1 would replace %2, which is a document in the list. "
                           "%1 was not processed.")
         .arg(source, document);
 }
@@ -198,7 +203,7 @@ QString replacesDocumentNotice(const QString &source, const QString &output,
 QString replacesResultNotice(const QString &source, const QString &output,
                              const QString &earlierSource)
 {
-    return QStringLiteral("The result of %1 would replace %2, the result of %3 written "
+    return OutputText::tr("The result of %1 would replace %2, the result of %3 written "
                           "in this run. %1 was not processed.")
         .arg(source, output, earlierSource);
 }
@@ -212,7 +217,10 @@ public:
     {
         QStringList keys;
         if (const std::optional<FileId> id = FileIdOf(output))
-            keys << QStringLiteral("file %1 %2 %3").arg(id->device).arg(id->inode).arg(id->inodeHigh);
+            keys << QStringLiteral("file %1 %2 %3")
+                        .arg(id->device)
+                        .arg(id->inode)
+                        .arg(id->inodeHigh);
         const QFileInfo info(output);
         const QString folderText = info.absolutePath();
         auto real = m_realFolders.constFind(folderText);
@@ -224,7 +232,8 @@ public:
         }
         const QString path = real.value() + QLatin1Char('/') + info.fileName();
         // Names that differ only in letter case are one file where case is ignored.
-        keys << QStringLiteral("path ") + (kNameCase == Qt::CaseInsensitive ? path.toCaseFolded() : path);
+        keys << QStringLiteral("path ") +
+                    (kNameCase == Qt::CaseInsensitive ? path.toCaseFolded() : path);
         return keys;
     }
 
@@ -248,8 +257,8 @@ QString OutputRefusal::text(const RunSources &sources, qsizetype i, const QStrin
                          : replacesDocumentNotice(source, output, document);
 }
 
-QHash<qsizetype, OutputRefusal> refusedOutputs(const RunSources &sources,
-                                               const std::function<QString(const QString &)> &outputOf)
+QHash<qsizetype, OutputRefusal>
+refusedOutputs(const RunSources &sources, const std::function<QString(const QString &)> &outputOf)
 {
     OutputKeys keysOf;
     QSet<quint32> shared;

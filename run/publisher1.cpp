@@ -5,6 +5,8 @@
 #include "shell/dialogs.h"
 #include "shell/errorreport.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 namespace vantrelle {
@@ -217,7 +219,8 @@ bool WarnIfPublisherOpen(Dialogs &dialogs, automation::Registry &registry)
 {
     if (!IsPublisherRunning(registry))
         return false;
-    const bool proceed = dialogs.question(QString::fromLatin1(kPublisherOpenQuestion), false);
+    const bool proceed = dialogs.question(
+        QCoreApplication::translate("vantrelle::IsInstalled", kPublisherOpenQuestion), false);
     return !proceed;
 }
 
@@ -235,7 +238,8 @@ void CheckPublisherInstalled(Dialogs &dialogs, automation::Registry &registry)
     }
     try {
         if (!app)
-            dialogs.notice(QString::fromLatin1(kNotInstalledNotice));
+            dialogs.notice(
+                QCoreApplication::translate("vantrelle::IsInstalled", kNotInstalledNotice));
     } catch (...) {
         // Nothing of this check may reach start-up.
     }

@@ -83,11 +83,12 @@ void CheckPublisherInstalled(Dialogs &dialogs, automation::Registry &registry);
 } // namespace IsInstalled
 
 inline constexpr char kPublisherRunningName[] = "Microsoft Publisher";
-inline constexpr char kNotInstalledNotice[] =
-    "Publisher is not installed on this computer. You need to have it installed to use this "
-    "software without error.";
-inline constexpr char kPublisherOpenQuestion[] =
-    "Publisher may be open. It is recommended that you close Publisher first.\r\n\r\n"
-    "Would you like to proceed anyway?";
+// In English; shown translated (context "vantrelle::IsInstalled").
+inline constexpr const char *kNotInstalledNotice = QT_TRANSLATE_NOOP(
+    "vantrelle::IsInstalled", "Publisher is not installed on this computer. You need to have it "
+                              "installed to use this software without error.");
+inline constexpr const char *kPublisherOpenQuestion = QT_TRANSLATE_NOOP(
+    "vantrelle::IsInstalled", "Publisher may be open. It is recommended that you close Publisher "
+                              "first.\r\n\r\nWould you like to proceed anyway?");
 
 } // namespace vantrelle

@@ -5,6 +5,7 @@
 #include "sets/cp1252.h"
 #include "shell/dialogs.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -65,8 +66,9 @@ QByteArray encodeSetsFile(const QStringList &find, const QStringList &replace)
 void SaveSetsToFile(Dialogs &dialogs, const QString &path, const SetsPairs &pairs)
 {
     if (DoesFileExist(path) &&
-        !dialogs.question(QStringLiteral("Are you sure you wish to overwrite ") + path +
-                              QStringLiteral(" ?"),
+        !dialogs.question(QCoreApplication::translate("vantrelle::SetsText",
+                                                      "Are you sure you wish to overwrite %1 ?")
+                              .arg(path),
                           true))
         return;
     const QByteArray bytes = encodeSetsFile(pairs.find, pairs.replace);

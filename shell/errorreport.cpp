@@ -2,6 +2,8 @@
 
 #include "shell/dialogs.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 
 namespace vantrelle {
@@ -10,9 +12,12 @@ QString supportSentence()
 {
     const QString contact = QString::fromUtf8(VANTRELLE_SUPPORT_CONTACT);
     if (contact.contains(QLatin1Char('@')) && !contact.contains(QLatin1Char(' ')))
-        return QStringLiteral("Please email screenshot of this message to ") + contact;
-    return QStringLiteral("Please report this with a screenshot of this message: ") + contact +
-           QLatin1Char('.');
+        return QCoreApplication::translate("vantrelle::ErrorReport",
+                                           "Please email screenshot of this message to %1")
+            .arg(contact);
+    return QCoreApplication::translate("vantrelle::ErrorReport",
+                                       "Please report this with a screenshot of this message: %1.")
+        .arg(contact);
 }
 
 QString errorReportText(const QString &description, const QString &location, int line)

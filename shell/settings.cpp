@@ -2,6 +2,7 @@
 
 #include "fsutil/failure.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -79,18 +80,21 @@ QString settingsWriteFailureText(const QString &file, QSettings::Status status)
     const QFileInfo info(file);
     QString why;
     if (status == QSettings::FormatError)
-        why = QStringLiteral("its contents cannot be read");
+        why = QCoreApplication::translate("vantrelle::Settings", "its contents cannot be read");
     else if (!info.dir().exists())
-        why = QStringLiteral("its folder %1 does not exist and cannot be made")
+        why = QCoreApplication::translate("vantrelle::Settings",
+                                          "its folder %1 does not exist and cannot be made")
                   .arg(QDir::toNativeSeparators(info.absolutePath()));
     else if (info.exists() && !info.isWritable())
-        why = QStringLiteral("the file is read-only");
+        why = QCoreApplication::translate("vantrelle::Settings", "the file is read-only");
     else
-        why = QStringLiteral("you have no permission to write in its folder %1")
+        why = QCoreApplication::translate("vantrelle::Settings",
+                                          "you have no permission to write in its folder %1")
                   .arg(QDir::toNativeSeparators(info.absolutePath()));
-    return QStringLiteral("Your choices cannot be kept for the next start: the settings file %1 "
-                          "cannot be written (%2). They stay in force until you close the "
-                          "program.")
+    return QCoreApplication::translate(
+               "vantrelle::Settings",
+               "Your choices cannot be kept for the next start: the settings file %1 cannot be "
+               "written (%2). They stay in force until you close the program.")
         .arg(QDir::toNativeSeparators(file), why);
 }
 

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>vantrelle::Adding</name>
+    <message numerus="yes">
+        <source>%n file(s) look like results of an earlier run. Leave them out?</source>
+        <translation>
+            <numerusform>%n file looks like the result of an earlier run. Leave it out?</numerusform>
+            <numerusform>%n files look like results of an earlier run. Leave them out?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::ChangeList</name>
+    <message numerus="yes">
+        <source>%Ln occurrence(s)</source>
+        <translation>
+            <numerusform>%Ln occurrence</numerusform>
+            <numerusform>%Ln occurrences</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln occurrence(s).</source>
+        <translation>
+            <numerusform>%Ln occurrence.</numerusform>
+            <numerusform>%Ln occurrences.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>vantrelle::Form1</name>
     <message numerus="yes">
         <source>%n pairs</source>
@@ -12,12 +39,32 @@
     </message>
 </context>
 <context>
+    <name>vantrelle::PagesView</name>
+    <message numerus="yes">
+        <source>Marked in red: where the pages differ (page(s) %1).</source>
+        <translation>
+            <numerusform>Marked in red: where the pages differ (page %1).</numerusform>
+            <numerusform>Marked in red: where the pages differ (pages %1).</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>vantrelle::PairText</name>
     <message numerus="yes">
         <source>%n groups</source>
         <translation>
             <numerusform>%n group</numerusform>
             <numerusform>%n groups</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::ReportWindow</name>
+    <message numerus="yes">
+        <source>%n PDFs already exist, such as %1. Replace them?</source>
+        <translation>
+            <numerusform>%n PDF already exists, such as %1. Replace it?</numerusform>
+            <numerusform>%n PDFs already exist, such as %1. Replace them?</numerusform>
         </translation>
     </message>
 </context>

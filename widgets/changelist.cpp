@@ -88,8 +88,8 @@ public:
         QAbstractTextDocumentLayout::PaintContext context;
         context.palette = opt.palette;
         if (opt.state & QStyle::State_Selected)
-            context.palette.setColor(QPalette::Text,
-                                     opt.palette.color(QPalette::Active, QPalette::HighlightedText));
+            context.palette.setColor(
+                QPalette::Text, opt.palette.color(QPalette::Active, QPalette::HighlightedText));
         painter->save();
         painter->translate(area.topLeft());
         painter->setClipRect(QRect(QPoint(), area.size()));
@@ -280,23 +280,22 @@ void ChangeList::refresh()
         if (pair.changes.isEmpty())
             continue;
         auto *group = new QTreeWidgetItem(m_tree);
-        group->setText(0, tr("%1: %2").arg(pairLabel(pair)).arg(
-                              pair.changes.size() == 1
-                                  ? tr("1 occurrence")
-                                  : tr("%1 occurrences").arg(locale.toString(pair.changes.size()))));
+        group->setText(0, tr("%1: %2").arg(pairLabel(pair), tr("%Ln occurrence(s)", nullptr,
+                                                               int(pair.changes.size()))));
         group->setData(0, kPairRole, int(i));
         group->setData(0, kChoiceRole, -1);
         qsizetype k = 0;
         for (const automation::Change &c : pair.changes) {
             ++listed;
-            const QString where =
-                c.place.isEmpty() ? tr("story %1, position %2").arg(c.story).arg(c.position)
-                                  : c.place;
+            const QString where = c.place.isEmpty()
+                                      ? tr("story %1, position %2").arg(c.story).arg(c.position)
+                                      : c.place;
             QString item = QStringLiteral("<small>%1</small><br>").arg(html(where));
             QString plain = where + QStringLiteral(": ") + contextText(c.before);
             item += contextHtml(c.before, kBeforeColour);
             if (c.leftReason.isEmpty()) {
-                item += QStringLiteral("<br>%1: ").arg(becomes) + contextHtml(c.after, kAfterColour);
+                item +=
+                    QStringLiteral("<br>%1: ").arg(becomes) + contextHtml(c.after, kAfterColour);
                 plain += QStringLiteral(", %1: ").arg(becomes) + contextText(c.after);
             } else {
                 const QString left = tr("left unchanged: %1").arg(c.leftReason);
@@ -335,8 +334,7 @@ void ChangeList::refresh()
                               "these and leaves the others.")
                                .arg(locale.toString(ticked), locale.toString(choices)));
     else
-        m_summary->setText(total == 1 ? tr("1 occurrence.")
-                                      : tr("%1 occurrences.").arg(locale.toString(total)));
+        m_summary->setText(tr("%Ln occurrence(s).", nullptr, int(total)));
     m_copy->setEnabled(listed > 0);
     m_tick->setVisible(reviewed() != nullptr);
     m_tick->setEnabled(choices > 0);

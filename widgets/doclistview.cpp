@@ -136,14 +136,14 @@ DocListView::DocListView(QWidget *parent) : QTableView(parent), m_rows(new DocLi
     setDropIndicatorShown(false);
     setMouseTracking(true);
     header()->setStretchLastSection(false);
-    setToolTip(QStringLiteral("Drag and drop files here. Double-click item to remove it. Move | "
-                              "line to right and out of window to reveal full names."));
+    setToolTip(tr("Drag and drop files here. Double-click item to remove it. Move | "
+                  "line to right and out of window to reveal full names."));
     cursorPosition = [] { return QCursor::pos(); };
 }
 
 void DocListView::createColumn()
 {
-    setHeaderText(QStringLiteral("Publisher File(s)"));
+    setHeaderText(tr("Publisher File(s)"));
     setColumnWidth(0, qRound(kColumnTwips * logicalDpiX() / 1440.0));
 }
 

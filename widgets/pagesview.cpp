@@ -7,13 +7,13 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPdfPageNavigator>
 #include <QPdfView>
-#include <QEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -240,8 +240,8 @@ void PagesView::compareSides()
             areas << QRectF(0, 0, 1, 1);
         } else {
             const QSizeF points = m_sides[0]->document.pagePointSize(page);
-            const QSize size(kCompareWidth,
-                             qRound(kCompareWidth * points.height() / std::max(points.width(), 1.0)));
+            const QSize size(kCompareWidth, qRound(kCompareWidth * points.height() /
+                                                   std::max(points.width(), 1.0)));
             areas = vantrelle::differingAreas(m_sides[0]->document.render(page, size),
                                               m_sides[1]->document.render(page, size));
         }
@@ -254,9 +254,9 @@ void PagesView::compareSides()
         pages << QString::number(page);
     m_differs->setText(differing.isEmpty()
                            ? tr("The drawings of the pages before and after do not differ.")
-                           : tr("Marked in red: where the pages differ (%1 %2).")
-                                 .arg(differing.size() == 1 ? tr("page") : tr("pages"),
-                                      pages.join(QStringLiteral(", "))));
+                           : tr("Marked in red: where the pages differ (page(s) %1).", nullptr,
+                                int(differing.size()))
+                                 .arg(pages.join(QStringLiteral(", "))));
 }
 
 int PagesView::firstDifferingPage() const

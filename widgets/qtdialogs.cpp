@@ -6,13 +6,13 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QDir>
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -96,7 +96,7 @@ bool QtDialogs::runNotice(const QString &text)
     QMessageBox box(QMessageBox::NoIcon, applicationTitle(), displayText(text), QMessageBox::Ok,
                     parent());
     // The box takes ownership of the check box.
-    box.setCheckBox(new QCheckBox(QString::fromLatin1(kDontShowFurtherNotices)));
+    box.setCheckBox(new QCheckBox(tr(kDontShowFurtherNotices)));
     box.exec();
     return box.checkBox()->isChecked();
 }
@@ -113,17 +113,17 @@ bool QtDialogs::question(const QString &text, bool yesIsDefault)
 
 void QtDialogs::errorReport(const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Application Error"), displayText(text),
+    QMessageBox box(QMessageBox::Warning, tr("Application Error"), displayText(text),
                     QMessageBox::Ok, parent());
     box.exec();
 }
 
 bool QtDialogs::runErrorReport(const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Application Error"), displayText(text),
+    QMessageBox box(QMessageBox::Warning, tr("Application Error"), displayText(text),
                     QMessageBox::Ok, parent());
     // The box takes ownership of the check box.
-    box.setCheckBox(new QCheckBox(QString::fromLatin1(kDontShowFurtherErrors)));
+    box.setCheckBox(new QCheckBox(tr(kDontShowFurtherErrors)));
     box.exec();
     return box.checkBox()->isChecked();
 }
@@ -160,8 +160,8 @@ QString QtDialogs::pickFolder(const QString &title, const QString &initialFolder
 
 static QString noFileManagerText(const QString &folder)
 {
-    return QStringLiteral("No file manager opened the folder %1. Open it yourself, or install a "
-                          "file manager.")
+    return QtDialogs::tr("No file manager opened the folder %1. Open it yourself, or install a "
+                         "file manager.")
         .arg(QDir::toNativeSeparators(folder));
 }
 
@@ -173,17 +173,17 @@ void QtDialogs::openFolder(const QString &path)
     auto *opener = new QProcess;
     QObject::connect(opener, &QProcess::finished, opener,
                      [this, opener, path](int code, QProcess::ExitStatus status) {
-        opener->deleteLater();
-        if (status != QProcess::NormalExit || code != 0)
-            notice(noFileManagerText(path));
-    });
+                         opener->deleteLater();
+                         if (status != QProcess::NormalExit || code != 0)
+                             notice(noFileManagerText(path));
+                     });
     QObject::connect(opener, &QProcess::errorOccurred, opener,
                      [this, opener, path](QProcess::ProcessError e) {
-        if (e != QProcess::FailedToStart)
-            return;
-        opener->deleteLater();
-        notice(noFileManagerText(path));
-    });
+                         if (e != QProcess::FailedToStart)
+                             return;
+                         opener->deleteLater();
+                         notice(noFileManagerText(path));
+                     });
     opener->start(QStringLiteral("xdg-open"), {QUrl::fromLocalFile(path).toString()});
 #else
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))

@@ -2,15 +2,22 @@
 // The dialogs seam answered by real Qt message boxes and file dialogs.
 #include "shell/dialogs.h"
 
+#include <QCoreApplication>
+
 class QWidget;
 
 namespace vantrelle {
 
-inline constexpr char kDontShowFurtherErrors[] = "Don't show further errors during this run";
-inline constexpr char kDontShowFurtherNotices[] = "Don't show further notices during this run";
+// In English; shown translated (context "vantrelle::QtDialogs").
+inline constexpr const char *kDontShowFurtherErrors =
+    QT_TRANSLATE_NOOP("vantrelle::QtDialogs", "Don't show further errors during this run");
+inline constexpr const char *kDontShowFurtherNotices =
+    QT_TRANSLATE_NOOP("vantrelle::QtDialogs", "Don't show further notices during this run");
 
 // The Qt implementation used by the program.
 class QtDialogs : public Dialogs {
+    Q_DECLARE_TR_FUNCTIONS(vantrelle::QtDialogs)
+
 public:
     explicit QtDialogs(QWidget *owner = nullptr) : m_owner(owner) {}
     void setOwner(QWidget *owner) { m_owner = owner; }

@@ -40,9 +40,9 @@ constexpr int kSortRole = Qt::UserRole;
 QString durationText(qint64 ms)
 {
     if (ms < 60'000)
-        return QLocale(QLocale::English).toString(ms / 1000.0, 'f', 1) + QStringLiteral(" s");
+        return ReportWindow::tr("%1 s").arg(QLocale().toString(ms / 1000.0, 'f', 1));
     const qint64 seconds = ms / 1000;
-    return QStringLiteral("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
+    return ReportWindow::tr("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
 }
 
 // A document the editor never got to count in shows no numbers, not zeros.
@@ -71,8 +71,8 @@ protected:
     {
         QStyledItemDelegate::initStyleOption(option, index);
         const QStyle *style = option->widget ? option->widget->style() : QApplication::style();
-        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr,
-                                              option->widget) + 1;
+        const int margin =
+            style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option->widget) + 1;
         int width = option->rect.width() - 2 * margin;
         if (!option->icon.isNull())
             width -= option->decorationSize.width() + 2 * margin;
@@ -113,17 +113,17 @@ public:
         case ReportWindow::Position:
             return QStringLiteral("#");
         case ReportWindow::Document:
-            return QStringLiteral("Document");
+            return ReportWindow::tr("Document");
         case ReportWindow::Result:
-            return QStringLiteral("Outcome");
+            return ReportWindow::tr("Outcome");
         case ReportWindow::Replacements:
-            return report.preview ? QStringLiteral("Would replace")
-                                  : QStringLiteral("Replacements");
+            return report.preview ? ReportWindow::tr("Would replace")
+                                  : ReportWindow::tr("Replacements");
         case ReportWindow::Left:
-            return QStringLiteral("Left");
+            return ReportWindow::tr("Left");
         case ReportWindow::Output:
-            return report.preview ? QStringLiteral("Output (not written)")
-                                  : QStringLiteral("Output");
+            return report.preview ? ReportWindow::tr("Output (not written)")
+                                  : ReportWindow::tr("Output");
         case ReportWindow::Pdf:
             return QStringLiteral("PDF");
         }
@@ -156,7 +156,7 @@ public:
             if (column == ReportWindow::Pdf) {
                 const PdfResult pdf = rows.pdf(row);
                 if (pdf.state != PdfState::None)
-                    return pdf.path + QLatin1Char('\n') + pdfOutcomeText(pdf);
+                    return pdf.path + QLatin1Char('\n') + pdfOutcomeText(pdf, Words::Shown);
             }
             return {};
         case Qt::TextAlignmentRole:
@@ -177,7 +177,7 @@ private:
         case ReportWindow::Document:
             return rows.source(row);
         case ReportWindow::Result:
-            return outcomeText(rows.outcome(row), report.preview);
+            return outcomeText(rows.outcome(row), report.preview, Words::Shown);
         case ReportWindow::Replacements:
         case ReportWindow::Left: {
             // A document the editor never got to count in shows no numbers, not zeros.
@@ -186,17 +186,17 @@ private:
                 return QString();
             // The publishing program itself tells only whether it found anything.
             if (!t.counted)
-                return QStringLiteral("not known");
+                return ReportWindow::tr("not known");
             // A failed document's replacements were made in memory only.
             if (column == ReportWindow::Replacements && t.replaced > 0 && !report.preview &&
                 rows.outcome(row) == Outcome::Failed)
-                return QStringLiteral("%1 not written").arg(t.replaced);
+                return ReportWindow::tr("%1 not written").arg(t.replaced);
             return column == ReportWindow::Replacements ? t.replaced : t.left;
         }
         case ReportWindow::Output:
             return rows.output(row);
         case ReportWindow::Pdf:
-            return pdfStateText(rows.pdf(row).state);
+            return pdfOutcomeText(PdfResult{rows.pdf(row).state, {}, {}}, Words::Shown);
         }
         return {};
     }
@@ -233,7 +233,7 @@ QString runTimesText(const RunReport &report)
     const QString endFormat = report.started.date() == report.ended.date()
                                   ? QStringLiteral("HH:mm:ss")
                                   : QStringLiteral("yyyy-MM-dd HH:mm:ss");
-    return QStringLiteral("Started %1, ended %2, took %3")
+    return ReportWindow::tr("Started %1, ended %2, took %3")
         .arg(started, report.ended.toString(endFormat),
              durationText(report.started.msecsTo(report.ended)));
 }
@@ -241,21 +241,23 @@ QString runTimesText(const RunReport &report)
 QString documentDetailText(const DocumentResult &document, bool preview)
 {
     QStringList lines;
-    lines << QStringLiteral("Document: ") + document.source;
-    const QString output = document.output.isEmpty() ? QStringLiteral("none") : document.output;
-    lines << (preview ? QStringLiteral("Output (not written): ") : QStringLiteral("Output: ")) +
-                 output;
-    lines << QStringLiteral("Outcome: ") + outcomeText(document.outcome, preview);
+    lines << ReportWindow::tr("Document: %1").arg(document.source);
+    const QString output = document.output.isEmpty() ? ReportWindow::tr("none") : document.output;
+    lines << (preview ? ReportWindow::tr("Output (not written): %1")
+                      : ReportWindow::tr("Output: %1"))
+                 .arg(output);
+    lines << ReportWindow::tr("Outcome: %1")
+                 .arg(outcomeText(document.outcome, preview, Words::Shown));
     if (document.pdf.state != PdfState::None)
-        lines << QStringLiteral("PDF: ") + document.pdf.path + QStringLiteral(" (") +
-                     pdfOutcomeText(document.pdf) + QLatin1Char(')');
+        lines << ReportWindow::tr("PDF: %1 (%2)")
+                     .arg(document.pdf.path, pdfOutcomeText(document.pdf, Words::Shown));
     // What went wrong comes before the counts: it is what the reader looks for.
     if (!document.errors.isEmpty())
-        lines << QString() << QStringLiteral("Errors:") << document.errors;
+        lines << QString() << ReportWindow::tr("Errors:") << document.errors;
     if (document.outcome != Outcome::NotReached && document.outcome != Outcome::Skipped) {
-        lines << QString() << QStringLiteral("Pairs (%1 ms):").arg(document.milliseconds);
+        lines << QString() << ReportWindow::tr("Pairs (%1 ms):").arg(document.milliseconds);
         for (const PairResult &pair : document.pairs)
-            lines << QStringLiteral("  ") + pairText(pair, preview);
+            lines << QStringLiteral("  ") + pairText(pair, preview, Words::Shown);
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -286,8 +288,7 @@ protected:
     {
         if (left.row() >= m_keys.size() || right.row() >= m_keys.size())
             return QSortFilterProxyModel::lessThan(left, right);
-        return QVariant::compare(m_keys[left.row()], m_keys[right.row()]) ==
-               QPartialOrdering::Less;
+        return QVariant::compare(m_keys[left.row()], m_keys[right.row()]) == QPartialOrdering::Less;
     }
 
 private:
@@ -328,7 +329,7 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // One Tab stop: the arrows move inside, Tab moves on to the next control.
     m_table->setTabKeyNavigation(false);
-    m_table->setAccessibleName(QStringLiteral("Documents"));
+    m_table->setAccessibleName(ReportWindow::tr("Documents"));
     m_table->setTextElideMode(Qt::ElideMiddle);
     auto *paths = new PathDelegate(m_table);
     m_table->setItemDelegateForColumn(Document, paths);
@@ -349,7 +350,7 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     m_detail->setObjectName(QStringLiteral("detail"));
     m_detail->setReadOnly(true);
     m_detail->setTabChangesFocus(true);
-    m_detail->setAccessibleName(QStringLiteral("Details of the selected document"));
+    m_detail->setAccessibleName(ReportWindow::tr("Details of the selected document"));
     m_changes = new ChangeList;
     m_changes->setObjectName(QStringLiteral("changes"));
     auto *details = new QSplitter(Qt::Horizontal);
@@ -362,21 +363,21 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     split->addWidget(details);
     split->setSizes({250, 350});
 
-    m_open = new QPushButton(QStringLiteral("&Open Output Folder"), this);
-    m_copy = new QPushButton(QStringLiteral("&Copy Table"), this);
-    m_save = new QPushButton(QStringLiteral("&Save as CSV…"), this);
-    m_pdf = new QPushButton(QStringLiteral("Save P&DFs of the results…"), this);
+    m_open = new QPushButton(ReportWindow::tr("&Open Output Folder"), this);
+    m_copy = new QPushButton(ReportWindow::tr("&Copy Table"), this);
+    m_save = new QPushButton(ReportWindow::tr("&Save as CSV…"), this);
+    m_pdf = new QPushButton(ReportWindow::tr("Save P&DFs of the results…"), this);
     m_pdf->setObjectName(QStringLiteral("savePdfs"));
     auto *pdfMenu = new QMenu(m_pdf);
-    pdfMenu->addAction(QStringLiteral("&Beside Each Result"), this, [this] { savePdfs(); })
+    pdfMenu->addAction(ReportWindow::tr("&Beside Each Result"), this, [this] { savePdfs(); })
         ->setObjectName(QStringLiteral("pdfsBeside"));
-    pdfMenu->addAction(QStringLiteral("Into a &Folder…"), this, [this] { savePdfsIntoFolder(); })
+    pdfMenu->addAction(ReportWindow::tr("Into a &Folder…"), this, [this] { savePdfsIntoFolder(); })
         ->setObjectName(QStringLiteral("pdfsIntoFolder"));
     m_pdf->setMenu(pdfMenu);
-    m_write = new QPushButton(QStringLiteral("&Write the Ticked Changes"), this);
+    m_write = new QPushButton(ReportWindow::tr("&Write the Ticked Changes"), this);
     m_write->setObjectName(QStringLiteral("writeTicked"));
-    m_write->setToolTip(QStringLiteral("Write the results with the ticked changes only. A "
-                                       "document changed since it was counted is not written."));
+    m_write->setToolTip(ReportWindow::tr("Write the results with the ticked changes only. A "
+                                         "document changed since it was counted is not written."));
     m_write->hide();
     m_ticks = new QLabel(this);
     m_ticks->setObjectName(QStringLiteral("ticks"));
@@ -387,7 +388,7 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
             write();
     });
     connect(m_changes, &ChangeList::ticksChanged, this, [this] { showTicks(); });
-    auto *close = new QPushButton(QStringLiteral("C&lose"), this);
+    auto *close = new QPushButton(ReportWindow::tr("C&lose"), this);
     // Enter opens the folder wherever the focus is; Esc closes (QDialog).
     m_open->setDefault(true);
     for (QPushButton *b : {m_copy, m_save, m_pdf, m_write, close})
@@ -437,9 +438,8 @@ void ReportWindow::endReport(const RunReport &report)
 {
     m_model->setReport(report, std::move(m_pending));
     m_pending = {};
-    setWindowTitle((report.preview ? QStringLiteral("Count (nothing written) — ")
-                                   : QStringLiteral("Run report — ")) +
-                   QString::fromLatin1(kProductName));
+    setWindowTitle((report.preview ? tr("Count (nothing written) — %1") : tr("Run report — %1"))
+                       .arg(QString::fromLatin1(kProductName)));
     showTotals();
     // The first document with an output, so Enter opens a folder at once.
     int first = 0;
@@ -477,22 +477,21 @@ void ReportWindow::showTicks()
         }
     }
     const QLocale locale;
-    m_ticks->setText(QStringLiteral("%1 of %2 ticked").arg(locale.toString(ticked),
-                                                           locale.toString(total)));
+    m_ticks->setText(tr("%1 of %2 ticked").arg(locale.toString(ticked), locale.toString(total)));
 }
 
 void ReportWindow::showTotals()
 {
     const RunReport &totals = report();
     const QString pdfs = pdfSummary(m_model->rows);
-    m_summary->setText(totals.summary() +
-                       (pdfs.isEmpty() ? QString() : QStringLiteral("; ") + pdfs));
+    m_summary->setText(pdfs.isEmpty() ? totals.summary()
+                                      : tr("%1; %2").arg(totals.summary(), pdfs));
     m_times->setText(runTimesText(totals));
     const QString obstacle = pdfSavingObstacle(m_model->rows, totals.preview);
     m_pdf->setEnabled(obstacle.isEmpty());
     m_pdf->setToolTip(obstacle.isEmpty()
-                          ? QStringLiteral("Save a PDF of every result with LibreOffice, beside "
-                                           "it or into a folder you choose.")
+                          ? ReportWindow::tr("Save a PDF of every result with LibreOffice, beside "
+                                             "it or into a folder you choose.")
                           : obstacle);
 }
 
@@ -501,10 +500,9 @@ void ReportWindow::savePdfs(const QString &folder, bool askBeforeReplacing)
     const QStringList existing = existingPdfs(m_model->rows, folder);
     if (askBeforeReplacing && !existing.isEmpty() &&
         !m_dialogs.question(existing.size() == 1
-                                ? QStringLiteral("%1 already exists. Replace it?").arg(existing[0])
-                                : QStringLiteral("%1 PDFs already exist, such as %2. Replace "
-                                                 "them?")
-                                      .arg(existing.size())
+                                ? tr("%1 already exists. Replace it?").arg(existing[0])
+                                : tr("%n PDFs already exist, such as %1. Replace them?", nullptr,
+                                     int(existing.size()))
                                       .arg(existing[0]),
                             false))
         return;
@@ -520,7 +518,7 @@ void ReportWindow::savePdfs(const QString &folder, bool askBeforeReplacing)
 void ReportWindow::savePdfsIntoFolder()
 {
     const QString folder =
-        m_dialogs.pickFolder(QStringLiteral("Save the PDFs into this folder"), outputFolder());
+        m_dialogs.pickFolder(ReportWindow::tr("Save the PDFs into this folder"), outputFolder());
     if (!folder.isEmpty())
         savePdfs(folder);
 }
@@ -617,8 +615,8 @@ void ReportWindow::copyTable()
 void ReportWindow::saveCsv()
 {
     FileDialogRequest request;
-    request.title = QStringLiteral("Save Report as CSV");
-    request.filter = QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*|");
+    request.title = ReportWindow::tr("Save Report as CSV");
+    request.filter = ReportWindow::tr("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*|");
     QString path = m_dialogs.saveFile(request);
     if (path.isEmpty())
         return;
@@ -626,9 +624,7 @@ void ReportWindow::saveCsv()
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".csv");
     if (QFileInfo::exists(path) &&
-        !m_dialogs.question(QStringLiteral("Are you sure you wish to overwrite ") + path +
-                                QStringLiteral(" ?"),
-                            true))
+        !m_dialogs.question(tr("Are you sure you wish to overwrite %1 ?").arg(path), true))
         return;
     // Whole or nothing: a failed save leaves the file that was there.
     QSaveFile file(path);
@@ -640,7 +636,7 @@ void ReportWindow::saveCsv()
         written = csv.ok() && file.commit();
     }
     if (!written)
-        m_dialogs.notice(QStringLiteral("The report could not be saved to %1: %2")
+        m_dialogs.notice(ReportWindow::tr("The report could not be saved to %1: %2")
                              .arg(path, file.errorString()));
 }
 
