@@ -24,9 +24,10 @@ QString ScreeningQuestion(const QString &flaggedRows)
 {
     // The rows come with their own line ends.
     return QCoreApplication::translate("vantrelle::Main",
-                                       "These files: \r\n\r\n%1\r\ndo not appear to be in the "
+                                       "These files: \n\n%1\ndo not appear to be in the "
                                        "expected file format because of their file extension."
-                                       "\r\n\r\nWould you like to remove them from list?")
+                                       "\n\nWould you like to remove them from list?")
+        .replace(QLatin1Char('\n'), kCrLf)
         .arg(flaggedRows);
 }
 

@@ -220,7 +220,9 @@ bool WarnIfPublisherOpen(Dialogs &dialogs, automation::Registry &registry)
     if (!IsPublisherRunning(registry))
         return false;
     const bool proceed = dialogs.question(
-        QCoreApplication::translate("vantrelle::IsInstalled", kPublisherOpenQuestion), false);
+        QCoreApplication::translate("vantrelle::IsInstalled", kPublisherOpenQuestion)
+            .replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
+        false);
     return !proceed;
 }
 

@@ -83,12 +83,13 @@ void CheckPublisherInstalled(Dialogs &dialogs, automation::Registry &registry);
 } // namespace IsInstalled
 
 inline constexpr char kPublisherRunningName[] = "Microsoft Publisher";
-// In English; shown translated (context "vantrelle::IsInstalled").
+// In English; shown translated (context "vantrelle::IsInstalled"), with
+// Windows line ends.
 inline constexpr const char *kNotInstalledNotice = QT_TRANSLATE_NOOP(
     "vantrelle::IsInstalled", "Publisher is not installed on this computer. You need to have it "
                               "installed to use this software without error.");
 inline constexpr const char *kPublisherOpenQuestion = QT_TRANSLATE_NOOP(
     "vantrelle::IsInstalled", "Publisher may be open. It is recommended that you close Publisher "
-                              "first.\r\n\r\nWould you like to proceed anyway?");
+                              "first.\n\nWould you like to proceed anyway?");
 
 } // namespace vantrelle

@@ -366,6 +366,7 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     m_open = new QPushButton(ReportWindow::tr("&Open Output Folder"), this);
     m_copy = new QPushButton(ReportWindow::tr("&Copy Table"), this);
     m_save = new QPushButton(ReportWindow::tr("&Save as CSV…"), this);
+    m_save->setObjectName(QStringLiteral("saveCsv"));
     m_pdf = new QPushButton(ReportWindow::tr("Save P&DFs of the results…"), this);
     m_pdf->setObjectName(QStringLiteral("savePdfs"));
     auto *pdfMenu = new QMenu(m_pdf);

@@ -173,7 +173,8 @@ TEST_F(EditorFixture, RunningInstanceWarning)
     EXPECT_FALSE(Publisher1::WarnIfPublisherOpen(dialogs, registry));
     EXPECT_TRUE(Publisher1::WarnIfPublisherOpen(dialogs, registry));
     EXPECT_EQ(dialogs.texts("question"),
-              (QStringList{kPublisherOpenQuestion, kPublisherOpenQuestion}));
+              QStringList(2, QString::fromLatin1(kPublisherOpenQuestion)
+                                 .replace(QLatin1Char('\n'), QStringLiteral("\r\n"))));
     EXPECT_EQ(dialogs.shown[0].extra, "no");
 
     log.failing = {"name"};

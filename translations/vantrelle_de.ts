@@ -1,0 +1,1905 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>QObject</name>
+    <message>
+        <source> It said: %1</source>
+        <translation> Die Meldung: %1</translation>
+    </message>
+    <message>
+        <source>PDFs are made by LibreOffice</source>
+        <translation>PDFs werden von LibreOffice erstellt</translation>
+    </message>
+    <message>
+        <source>%1, which is not installed. On Debian or Ubuntu, install the package %2 (sudo apt install %2), then try again.</source>
+        <translation>%1, das nicht installiert ist. Installieren Sie unter Debian oder Ubuntu das Paket %2 (sudo apt install %2) und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>A count writes no results, so there is nothing to make PDFs of.</source>
+        <translation>Beim Zählen werden keine Ergebnisse geschrieben, es gibt also nichts, wovon PDFs erstellt werden könnten.</translation>
+    </message>
+    <message>
+        <source>The run wrote no result that is still there to make a PDF of.</source>
+        <translation>Der Lauf hat kein Ergebnis geschrieben, das noch vorhanden ist und von dem ein PDF erstellt werden könnte.</translation>
+    </message>
+    <message>
+        <source>Starting LibreOffice…</source>
+        <translation>LibreOffice wird gestartet…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Saving PDFs</source>
+        <translation>PDFs speichern</translation>
+    </message>
+    <message>
+        <source>Converting “%1” (%2 of %3)</source>
+        <translation>„%1“ wird umgewandelt (%2 von %3)</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::Adding</name>
+    <message numerus="yes">
+        <source>%n file(s) look like results of an earlier run. Leave them out?</source>
+        <translation>
+            <numerusform>%n Datei sieht wie das Ergebnis eines früheren Laufs aus. Weglassen?</numerusform>
+            <numerusform>%n Dateien sehen wie Ergebnisse eines früheren Laufs aus. Weglassen?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::ChangeList</name>
+    <message>
+        <source>Pair</source>
+        <translation>Paar</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Copy Changes as &amp;Text</source>
+        <translation>Änderungen als &amp;Text kopieren</translation>
+    </message>
+    <message>
+        <source>T&amp;ick or Untick</source>
+        <translation>&amp;Häkchen setzen oder entfernen</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>&amp;Zeigen:</translation>
+    </message>
+    <message>
+        <source>Every pair</source>
+        <translation>Alle Paare</translation>
+    </message>
+    <message>
+        <source>would have become (not written)</source>
+        <translation>wäre geworden (nicht geschrieben)</translation>
+    </message>
+    <message>
+        <source>would become</source>
+        <translation>würde zu</translation>
+    </message>
+    <message>
+        <source>became</source>
+        <translation>wurde zu</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>story %1, position %2</source>
+        <translation>Textabschnitt %1, Position %2</translation>
+    </message>
+    <message>
+        <source>left unchanged: %1</source>
+        <translation>unverändert gelassen: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was found.</source>
+        <translation>Nichts gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 occurrences are listed; the others were counted but not listed, to keep long runs small.</source>
+        <translation>%1 von %2 Vorkommen sind aufgeführt; die übrigen wurden gezählt, aber nicht aufgeführt, damit lange Läufe klein bleiben.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 changes ticked: “Write the Ticked Changes” replaces these and leaves the others.</source>
+        <translation>%1 von %2 Änderungen angehakt: „Angehakte Änderungen schreiben“ ersetzt diese und lässt die übrigen stehen.</translation>
+    </message>
+    <message>
+        <source>&amp;Tick Every Change in %1</source>
+        <translation>Alle Änderungen in %1 &amp;anhaken</translation>
+    </message>
+    <message>
+        <source>&amp;Untick Every Change in %1</source>
+        <translation>Häkchen aller Änderungen in %1 &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Tick %1 in E&amp;very Document</source>
+        <translation>%1 in &amp;jedem Dokument anhaken</translation>
+    </message>
+    <message>
+        <source>Untick %1 in Every &amp;Document</source>
+        <translation>Häkchen von %1 in jedem &amp;Dokument entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Pages before and after</source>
+        <translation>Seiten vorher und &amp;nachher</translation>
+    </message>
+    <message>
+        <source>Pages before and after: install %1 first</source>
+        <translation>Seiten vorher und nachher: zuerst %1 installieren</translation>
+    </message>
+    <message>
+        <source>Draw the pages of the source and the result with LibreOffice and show them side by side.</source>
+        <translation>Die Seiten der Quelle und des Ergebnisses mit LibreOffice zeichnen und nebeneinander zeigen.</translation>
+    </message>
+    <message>
+        <source>There is no result to look at: the run wrote none for this document.</source>
+        <translation>Es gibt kein Ergebnis zum Ansehen: Der Lauf hat für dieses Dokument keines geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln occurrence(s)</source>
+        <translation>
+            <numerusform>%Ln Vorkommen</numerusform>
+            <numerusform>%Ln Vorkommen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln occurrence(s).</source>
+        <translation>
+            <numerusform>%Ln Vorkommen.</numerusform>
+            <numerusform>%Ln Vorkommen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::ChangesDialog</name>
+    <message>
+        <source>Changes in %1</source>
+        <translation>Änderungen in %1</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::DocListView</name>
+    <message>
+        <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
+        <translation>Dateien hierher ziehen und ablegen. Doppelklick auf einen Eintrag entfernt ihn. Die Linie | nach rechts aus dem Fenster ziehen, um ganze Namen zu sehen.</translation>
+    </message>
+    <message>
+        <source>Publisher File(s)</source>
+        <translation>Publisher-Datei(en)</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::ErrorReport</name>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <translation>Bitte senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an %1</translation>
+    </message>
+    <message>
+        <source>Please report this with a screenshot of this message: %1.</source>
+        <translation>Bitte melden Sie dies mit einem Bildschirmfoto dieser Meldung: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::Form1</name>
+    <message>
+        <source>Add Publisher File(s)</source>
+        <translation>Publisher-Datei(en) hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add All Publisher File(s) In Folder</source>
+        <translation>Dateien aus Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Load Sample/Example Files</source>
+        <translation>Beispieldateien laden</translation>
+    </message>
+    <message>
+        <source>Match Option</source>
+        <translation>Suchoptionen</translation>
+    </message>
+    <message>
+        <source>Match Case</source>
+        <translation>Groß/klein</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation>Ganze Wörter</translation>
+    </message>
+    <message>
+        <source>Find only whole words: “the” no longer finds “other” or “anthem”.</source>
+        <translation>Nur ganze Wörter finden: „the“ findet dann weder „other“ noch „anthem“.</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation>Regulärer Ausdruck</translation>
+    </message>
+    <message>
+        <source>Read each find text as a regular expression. In the replacement, $0 stands for what was found, $1 to $9 for its groups and $$ for a dollar sign.</source>
+        <translation>Jeden Suchtext als regulären Ausdruck lesen. In der Ersetzung steht $0 für das Gefundene, $1 bis $9 für seine Gruppen und $$ für ein Dollarzeichen.</translation>
+    </message>
+    <message>
+        <source>Keep case</source>
+        <translation>Angleichen</translation>
+    </message>
+    <message>
+        <source>Find any case and write each replacement in the case of what it replaces: acme → apex, Acme → Apex, ACME → APEX.</source>
+        <translation>Jede Schreibung finden und jede Ersetzung so schreiben wie das Ersetzte: acme → apex, Acme → Apex, ACME → APEX.</translation>
+    </message>
+    <message>
+        <source>Replace in:</source>
+        <translation>Ersetzen in:</translation>
+    </message>
+    <message>
+        <source>text only</source>
+        <translation>nur Text</translation>
+    </message>
+    <message>
+        <source>text and link addresses</source>
+        <translation>Text und Linkadressen</translation>
+    </message>
+    <message>
+        <source>text, links and properties</source>
+        <translation>Text, Links und Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Where the pairs apply: the text only; also the addresses of web, e-mail and file links; or also the document properties (title, subject, author, keywords, comments, company, manager, category and your own).</source>
+        <translation>Wo die Paare gelten: nur im Text; auch in den Adressen von Web-, E-Mail- und Dateilinks; oder auch in den Dokumenteigenschaften (Titel, Thema, Autor, Stichwörter, Kommentare, Firma, Manager, Kategorie und eigene).</translation>
+    </message>
+    <message>
+        <source>Find and replace</source>
+        <translation>Suchen und Ersetzen</translation>
+    </message>
+    <message>
+        <source>Multiple find and replace (sets)</source>
+        <translation>Mehrfach ersetzen (Sätze)</translation>
+    </message>
+    <message>
+        <source> Find what (exact case):</source>
+        <translation> Suchen nach (exakte Schreibung):</translation>
+    </message>
+    <message>
+        <source> Replace with:</source>
+        <translation> Ersetzen durch:</translation>
+    </message>
+    <message>
+        <source>Add Set</source>
+        <translation>Satz hinzufügen</translation>
+    </message>
+    <message>
+        <source>Load Sets</source>
+        <translation>Sätze laden</translation>
+    </message>
+    <message>
+        <source>Save Sets</source>
+        <translation>Sätze speichern</translation>
+    </message>
+    <message>
+        <source>Remove Selected Set</source>
+        <translation>Gewählten Satz entfernen</translation>
+    </message>
+    <message>
+        <source>Clear Sets</source>
+        <translation>Sätze leeren</translation>
+    </message>
+    <message>
+        <source>Save Option</source>
+        <translation>Speicheroption</translation>
+    </message>
+    <message>
+        <source>Save results to this folder:</source>
+        <translation>In diesem Ordner speichern:</translation>
+    </message>
+    <message>
+        <source>Save results in folder of original file</source>
+        <translation>Im Ordner des Originals speichern</translation>
+    </message>
+    <message>
+        <source>Also save a PDF of each result</source>
+        <translation>Zu jedem Ergebnis auch ein PDF</translation>
+    </message>
+    <message>
+        <source>Start Replacing</source>
+        <translation>Ersetzen starten</translation>
+    </message>
+    <message>
+        <source>Progress Bar</source>
+        <translation>Fortschrittsanzeige</translation>
+    </message>
+    <message>
+        <source>Publisher File(s)</source>
+        <translation>Publisher-Datei(en)</translation>
+    </message>
+    <message>
+        <source>After each run, save NAME.pdf beside every result NAME.pub, made by LibreOffice.</source>
+        <translation>Nach jedem Lauf neben jedem Ergebnis NAME.pub eine NAME.pdf speichern, erstellt von LibreOffice.</translation>
+    </message>
+    <message>
+        <source>Please select folder:</source>
+        <translation>Bitte einen Ordner wählen:</translation>
+    </message>
+    <message>
+        <source>There is nothing to find: type the text to find in &quot;Find what&quot; first.</source>
+        <translation>Es gibt nichts zu suchen: Geben Sie zuerst den Suchtext in „Suchen nach“ ein.</translation>
+    </message>
+    <message>
+        <source>There is nothing to find: the sets list is empty. Add a set or load sets first.</source>
+        <translation>Es gibt nichts zu suchen: Die Satzliste ist leer. Fügen Sie zuerst einen Satz hinzu oder laden Sie Sätze.</translation>
+    </message>
+    <message>
+        <source>Stop after this document?</source>
+        <translation>Nach diesem Dokument anhalten?</translation>
+    </message>
+    <message>
+        <source>Files are still being added from the folder. Start again when they are all in the list.</source>
+        <translation>Es werden noch Dateien aus dem Ordner hinzugefügt. Starten Sie erneut, wenn alle in der Liste sind.</translation>
+    </message>
+    <message>
+        <source>Cou&amp;nt Only</source>
+        <translation>Nur &amp;zählen</translation>
+    </message>
+    <message>
+        <source>Count the occurrences in every listed document without writing anything (%1).</source>
+        <translation>Die Vorkommen in jedem aufgeführten Dokument zählen, ohne etwas zu schreiben (%1).</translation>
+    </message>
+    <message>
+        <source>&amp;Add Publisher File(s)</source>
+        <translation>Publisher-Datei(en) &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add All Publisher File(s) In &amp;Folder</source>
+        <translation>Dateien aus &amp;Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear List</source>
+        <translation>&amp;Liste leeren</translation>
+    </message>
+    <message>
+        <source>Load Sa&amp;mple/Example Files</source>
+        <translation>&amp;Beispieldateien laden</translation>
+    </message>
+    <message>
+        <source>Match &amp;Case</source>
+        <translation>&amp;Groß/klein</translation>
+    </message>
+    <message>
+        <source>Whole wor&amp;ds</source>
+        <translation>Ganze &amp;Wörter</translation>
+    </message>
+    <message>
+        <source>Regular e&amp;xpression</source>
+        <translation>Regulärer A&amp;usdruck</translation>
+    </message>
+    <message>
+        <source>&amp;Keep case</source>
+        <translation>&amp;Angleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Start Replacing</source>
+        <translation>Ersetzen &amp;starten</translation>
+    </message>
+    <message>
+        <source>Add S&amp;et</source>
+        <translation>Satz hinzu&amp;fügen</translation>
+    </message>
+    <message>
+        <source>L&amp;oad Sets</source>
+        <translation>Sätze la&amp;den</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Sets</source>
+        <translation>Sätze spei&amp;chern</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Selected Set</source>
+        <translation>Gewählten Satz entfe&amp;rnen</translation>
+    </message>
+    <message>
+        <source>Clear Se&amp;ts</source>
+        <translation>Sä&amp;tze leeren</translation>
+    </message>
+    <message>
+        <source>Save results to t&amp;his folder:</source>
+        <translation>In diesem Ordner s&amp;peichern:</translation>
+    </message>
+    <message>
+        <source>Save results in folder of ori&amp;ginal file</source>
+        <translation>I&amp;m Ordner des Originals speichern</translation>
+    </message>
+    <message>
+        <source> Find &amp;what (exact case):</source>
+        <translation> Suchen &amp;nach (exakte Schreibung):</translation>
+    </message>
+    <message>
+        <source> Re&amp;place with:</source>
+        <translation> &amp;Ersetzen durch:</translation>
+    </message>
+    <message>
+        <source>Replace &amp;in:</source>
+        <translation>Ersetzen &amp;in:</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Zielordner</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>Zielordner auswählen</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>What to find</source>
+        <translation>Was gesucht wird</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs</source>
+        <translation>
+            <numerusform>%n Paar</numerusform>
+            <numerusform>%n Paare</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sets: %1</source>
+        <translation>Sätze: %1</translation>
+    </message>
+    <message>
+        <source>Count occurrences…</source>
+        <translation>Vorkommen zählen…</translation>
+    </message>
+    <message>
+        <source>Right-click the list or press %1 to count the occurrences without writing anything.</source>
+        <translation>Mit einem Rechtsklick auf die Liste oder mit %1 die Vorkommen zählen, ohne etwas zu schreiben.</translation>
+    </message>
+    <message>
+        <source>The folder “%1” does not exist. Please select another folder.</source>
+        <translation>Der Ordner „%1“ existiert nicht. Bitte wählen Sie einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>No files added.</source>
+        <translation>Keine Dateien hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fertig.</translation>
+    </message>
+    <message>
+        <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
+        <translation>Soll das Programm den Ordner öffnen, in dem die Beispieldateien liegen (damit Sie sie ansehen können, bevor Sie damit arbeiten)?</translation>
+    </message>
+    <message>
+        <source>in the sets list</source>
+        <translation>in der Satzliste</translation>
+    </message>
+    <message>
+        <source>Find what</source>
+        <translation>Suchen nach</translation>
+    </message>
+    <message>
+        <source>Replace with</source>
+        <translation>Ersetzen durch</translation>
+    </message>
+    <message>
+        <source>The text in “%1”</source>
+        <translation>Der Text in „%1“</translation>
+    </message>
+    <message>
+        <source>The texts in “Find what” and “Replace with” cannot be used: %1.</source>
+        <translation>Die Texte in „Suchen nach“ und „Ersetzen durch“ können nicht verwendet werden: %1.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*|</source>
+        <translation>Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*|</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::Form2</name>
+    <message>
+        <source>If the text file you are loading looks like this:
+
+hi::hello
+peter::pete
+
+then use :: as a Separator
+
+If the text file you are loading looks like this:
+
+hi,hello
+peter,pete
+
+then use , as a Separator
+
+NOTE: The &apos;Save Sets&apos; feature in this software always saves in this format:
+
+hi::hello
+peter::pete</source>
+        <translation>Wenn die Textdatei, die Sie laden, so aussieht:
+
+hi::hello
+peter::pete
+
+dann verwenden Sie :: als Trennzeichen
+
+Wenn die Textdatei, die Sie laden, so aussieht:
+
+hi,hello
+peter,pete
+
+dann verwenden Sie , als Trennzeichen
+
+HINWEIS: „Sätze speichern“ speichert in diesem Programm immer in diesem Format:
+
+hi::hello
+peter::pete</translation>
+    </message>
+    <message>
+        <source>Load Sets</source>
+        <translation>Sätze laden</translation>
+    </message>
+    <message>
+        <source>File To Load:</source>
+        <translation>Zu ladende Datei:</translation>
+    </message>
+    <message>
+        <source>Separator:</source>
+        <translation>Trennzeichen:</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>File To Load</source>
+        <translation>Zu ladende Datei</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Trennzeichen</translation>
+    </message>
+    <message>
+        <source>Browse for the file to load</source>
+        <translation>Zu ladende Datei auswählen</translation>
+    </message>
+    <message>
+        <source>Separator examples</source>
+        <translation>Beispiele für Trennzeichen</translation>
+    </message>
+    <message>
+        <source>Select Text File</source>
+        <translation>Textdatei auswählen</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*)|*|</source>
+        <translation>Textdateien (*.txt)|*.txt|Alle Dateien (*)|*|</translation>
+    </message>
+    <message>
+        <source>You must enter separating character(s).</source>
+        <translation>Sie müssen ein oder mehrere Trennzeichen eingeben.</translation>
+    </message>
+    <message>
+        <source>%1 not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>von %1</translation>
+    </message>
+    <message>
+        <source>%1 No pairs were loaded.</source>
+        <translation>%1 Es wurden keine Paare geladen.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::IsInstalled</name>
+    <message>
+        <source>Publisher is not installed on this computer. You need to have it installed to use this software without error.</source>
+        <translation>Publisher ist auf diesem Computer nicht installiert. Es muss installiert sein, damit dieses Programm fehlerfrei arbeitet.</translation>
+    </message>
+    <message>
+        <source>Publisher may be open. It is recommended that you close Publisher first.
+
+Would you like to proceed anyway?</source>
+        <translation>Publisher ist möglicherweise geöffnet. Es wird empfohlen, Publisher zuerst zu schließen.
+
+Trotzdem fortfahren?</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::Main</name>
+    <message>
+        <source>These files: 
+
+%1
+do not appear to be in the expected file format because of their file extension.
+
+Would you like to remove them from list?</source>
+        <translation>Diese Dateien: 
+
+%1
+scheinen ihrer Dateiendung nach nicht im erwarteten Dateiformat zu sein.
+
+Möchten Sie sie aus der Liste entfernen?</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::OutputText</name>
+    <message>
+        <source>Cannot save as “%1”: %2.</source>
+        <translation>Kann nicht als „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>der Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>a folder has that name</source>
+        <translation>ein Ordner hat diesen Namen</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written (%2)</source>
+        <translation>in den Ordner %1 kann nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>another user&apos;s file has that name in a folder where only its owner may remove it</source>
+        <translation>eine Datei eines anderen Benutzers hat diesen Namen, in einem Ordner, in dem nur ihr Besitzer sie entfernen darf</translation>
+    </message>
+    <message>
+        <source>The result of %1 would replace %2, which is the same file as the document itself, reached by another path (a link, a mount or another letter case). %1 was not processed, so that it is not lost.</source>
+        <translation>Das Ergebnis von %1 würde %2 ersetzen, und das ist dieselbe Datei wie das Dokument selbst, über einen anderen Pfad erreicht (eine Verknüpfung, ein Einhängepunkt oder eine andere Groß-/Kleinschreibung). %1 wurde nicht bearbeitet, damit es nicht verloren geht.</translation>
+    </message>
+    <message>
+        <source>The result of %1 would replace %2, which is a document in the list. %1 was not processed.</source>
+        <translation>Das Ergebnis von %1 würde %2 ersetzen, ein Dokument der Liste. %1 wurde nicht bearbeitet.</translation>
+    </message>
+    <message>
+        <source>The result of %1 would replace %2, the result of %3 written in this run. %1 was not processed.</source>
+        <translation>Das Ergebnis von %1 würde %2 ersetzen, das in diesem Lauf geschriebene Ergebnis von %3. %1 wurde nicht bearbeitet.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::PagesDialog</name>
+    <message>
+        <source>Pages of %1 before and after</source>
+        <translation>Seiten von %1 vorher und nachher</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <source>LibreOffice is drawing the pages of “%1” as it was before…</source>
+        <translation>LibreOffice zeichnet die Seiten von „%1“, wie es vorher war…</translation>
+    </message>
+    <message>
+        <source>LibreOffice is drawing the pages of the result “%1”…</source>
+        <translation>LibreOffice zeichnet die Seiten des Ergebnisses „%1“…</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::PagesView</name>
+    <message>
+        <source>Pages before and after, as LibreOffice draws it. Your publishing program may lay them out a little differently.</source>
+        <translation>Seiten vorher und nachher, wie LibreOffice sie zeichnet. Ihr Publishing-Programm setzt sie möglicherweise etwas anders.</translation>
+    </message>
+    <message>
+        <source>&amp;Previous page</source>
+        <translation>&amp;Vorige Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Next page</source>
+        <translation>&amp;Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>&amp;Fit width</source>
+        <translation>An &amp;Breite anpassen</translation>
+    </message>
+    <message>
+        <source>Before: </source>
+        <translation>Vorher: </translation>
+    </message>
+    <message>
+        <source>After: </source>
+        <translation>Nachher: </translation>
+    </message>
+    <message>
+        <source>The drawings of the pages before and after do not differ.</source>
+        <translation>Die Zeichnungen der Seiten vorher und nachher unterscheiden sich nicht.</translation>
+    </message>
+    <message>
+        <source>These pages could not be shown.</source>
+        <translation>Diese Seiten konnten nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>No page %1 here: this side ends at page %2.</source>
+        <translation>Hier gibt es keine Seite %1: Diese Seite endet bei Seite %2.</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>von %1</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Page width</source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message numerus="yes">
+        <source>Marked in red: where the pages differ (page(s) %1).</source>
+        <translation>
+            <numerusform>Rot markiert: wo sich die Seiten unterscheiden (Seite %1).</numerusform>
+            <numerusform>Rot markiert: wo sich die Seiten unterscheiden (Seiten %1).</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::PairText</name>
+    <message>
+        <source>%1 is empty: there is nothing to find</source>
+        <translation>%1 ist leer: Es gibt nichts zu suchen</translation>
+    </message>
+    <message>
+        <source>%1 holds a line or paragraph break (%2) at character %3; texts with breaks cannot be replaced</source>
+        <translation>%1 enthält einen Zeilen- oder Absatzumbruch (%2) bei Zeichen %3; Texte mit Umbrüchen können nicht ersetzt werden</translation>
+    </message>
+    <message>
+        <source>%1 holds the control character %2 at character %3, which the text of a publication cannot hold (tab is the only one allowed)</source>
+        <translation>%1 enthält das Steuerzeichen %2 bei Zeichen %3, das der Text einer Publikation nicht enthalten kann (nur der Tabulator ist erlaubt)</translation>
+    </message>
+    <message>
+        <source>%1 holds half of a character (the unpaired surrogate %2) at character %3, which the text of a publication cannot hold</source>
+        <translation>%1 enthält ein halbes Zeichen (das ungepaarte Surrogat %2) bei Zeichen %3, das der Text einer Publikation nicht enthalten kann</translation>
+    </message>
+    <message>
+        <source>%1 holds the noncharacter %2 at character %3, which the text of a publication cannot hold</source>
+        <translation>%1 enthält das Nichtzeichen %2 bei Zeichen %3, das der Text einer Publikation nicht enthalten kann</translation>
+    </message>
+    <message>
+        <source>at its start</source>
+        <translation>an seinem Anfang</translation>
+    </message>
+    <message>
+        <source>at position %1, after %2</source>
+        <translation>an Position %1, nach %2</translation>
+    </message>
+    <message>
+        <source>the regular expression %1 is not valid: %2, %3</source>
+        <translation>der reguläre Ausdruck %1 ist ungültig: %2, %3</translation>
+    </message>
+    <message>
+        <source>the regular expression %1 matches an empty text, which would insert the replacement between characters; make it match at least one character (+ instead of *, for example)</source>
+        <translation>der reguläre Ausdruck %1 passt auf einen leeren Text, womit die Ersetzung zwischen die Zeichen eingefügt würde; er muss mindestens ein Zeichen erfassen (zum Beispiel + statt *)</translation>
+    </message>
+    <message>
+        <source>the replacement %1 holds a “$” that is not followed by a group number 0 to 9; write $$ for a dollar sign</source>
+        <translation>die Ersetzung %1 enthält ein „$“ ohne folgende Gruppennummer 0 bis 9; schreiben Sie $$ für ein Dollarzeichen</translation>
+    </message>
+    <message>
+        <source>the replacement %1 refers to group %2, but the regular expression %3 has %4</source>
+        <translation>die Ersetzung %1 verweist auf Gruppe %2, aber der reguläre Ausdruck %3 hat %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups</source>
+        <translation>
+            <numerusform>%n Gruppe</numerusform>
+            <numerusform>%n Gruppen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one group</source>
+        <translation>eine Gruppe</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::PdfExport</name>
+    <message>
+        <source>No temporary folder can be made in %1 to convert “%2”.</source>
+        <translation>In %1 kann kein temporärer Ordner angelegt werden, um „%2“ umzuwandeln.</translation>
+    </message>
+    <message>
+        <source>Another result&apos;s PDF has the same name, %1; this one was not written.</source>
+        <translation>Das PDF eines anderen Ergebnisses hat denselben Namen, %1; dieses wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read, or no temporary copy of it can be made.</source>
+        <translation>„%1“ kann nicht gelesen werden, oder es kann keine temporäre Kopie davon angelegt werden.</translation>
+    </message>
+    <message>
+        <source>LibreOffice did not finish within %1 seconds, so it was stopped; the publication may be very large, or LibreOffice stuck on it.</source>
+        <translation>LibreOffice wurde nicht innerhalb von %1 Sekunden fertig und wurde deshalb beendet; die Publikation ist vielleicht sehr groß, oder LibreOffice hing daran fest.</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not be started: %1</source>
+        <translation>LibreOffice konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>LibreOffice crashed.</source>
+        <translation>LibreOffice ist abgestürzt.</translation>
+    </message>
+    <message>
+        <source>LibreOffice ended with exit code %1.</source>
+        <translation>LibreOffice endete mit dem Exit-Code %1.</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not convert it.</source>
+        <translation>LibreOffice konnte es nicht umwandeln.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written to %1: %2</source>
+        <translation>Das PDF konnte nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::PdfRendering</name>
+    <message>
+        <source>LibreOffice did not finish drawing “%1” within %2 seconds, so it was stopped. The publication may be very large, or LibreOffice may be stuck; try again, or open it in LibreOffice Draw yourself.</source>
+        <translation>LibreOffice hat „%1“ nicht innerhalb von %2 Sekunden fertig gezeichnet und wurde deshalb beendet. Die Publikation ist vielleicht sehr groß, oder LibreOffice hängt fest; versuchen Sie es erneut, oder öffnen Sie sie selbst in LibreOffice Draw.</translation>
+    </message>
+    <message>
+        <source>The pages are drawn by LibreOffice</source>
+        <translation>Die Seiten werden von LibreOffice gezeichnet</translation>
+    </message>
+    <message>
+        <source>Cannot draw the pages of “%1”: the file cannot be read, or no temporary copy of it can be made in %2.</source>
+        <translation>Die Seiten von „%1“ können nicht gezeichnet werden: Die Datei kann nicht gelesen werden, oder in %2 kann keine temporäre Kopie davon angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Drawing the pages of “%1” was stopped.</source>
+        <translation>Das Zeichnen der Seiten von „%1“ wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not be started to draw “%1”: %2</source>
+        <translation>LibreOffice konnte nicht gestartet werden, um „%1“ zu zeichnen: %2</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not draw “%1” (exit code %2).</source>
+        <translation>LibreOffice konnte „%1“ nicht zeichnen (Exit-Code %2).</translation>
+    </message>
+    <message>
+        <source> It said: %1</source>
+        <translation> Die Meldung: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::QtDialogs</name>
+    <message>
+        <source>Application Error</source>
+        <translation>Anwendungsfehler</translation>
+    </message>
+    <message>
+        <source>No file manager opened the folder %1. Open it yourself, or install a file manager.</source>
+        <translation>Kein Dateimanager hat den Ordner %1 geöffnet. Öffnen Sie ihn selbst, oder installieren Sie einen Dateimanager.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show further errors during this run</source>
+        <translation>Während dieses Laufs keine weiteren Fehler zeigen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show further notices during this run</source>
+        <translation>Während dieses Laufs keine weiteren Hinweise zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::ReportWindow</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Dokument</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Would replace</source>
+        <translation>Würde ersetzen</translation>
+    </message>
+    <message>
+        <source>Replacements</source>
+        <translation>Ersetzungen</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Übrig</translation>
+    </message>
+    <message>
+        <source>Output (not written)</source>
+        <translation>Ausgabe (nicht geschrieben)</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 not written</source>
+        <translation>%1 nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>Started %1, ended %2, took %3</source>
+        <translation>Begonnen %1, beendet %2, Dauer %3</translation>
+    </message>
+    <message>
+        <source>Document: %1</source>
+        <translation>Dokument: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Output (not written): %1</source>
+        <translation>Ausgabe (nicht geschrieben): %1</translation>
+    </message>
+    <message>
+        <source>Output: %1</source>
+        <translation>Ausgabe: %1</translation>
+    </message>
+    <message>
+        <source>Outcome: %1</source>
+        <translation>Ergebnis: %1</translation>
+    </message>
+    <message>
+        <source>PDF: %1 (%2)</source>
+        <translation>PDF: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Errors:</source>
+        <translation>Fehler:</translation>
+    </message>
+    <message>
+        <source>Pairs (%1 ms):</source>
+        <translation>Paare (%1 ms):</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Dokumente</translation>
+    </message>
+    <message>
+        <source>Details of the selected document</source>
+        <translation>Einzelheiten zum gewählten Dokument</translation>
+    </message>
+    <message>
+        <source>&amp;Open Output Folder</source>
+        <translation>Zielordner ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Table</source>
+        <translation>Tabelle &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV…</source>
+        <translation>Als CSV &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>Save P&amp;DFs of the results…</source>
+        <translation>&amp;PDFs der Ergebnisse speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Beside Each Result</source>
+        <translation>&amp;Neben jedem Ergebnis</translation>
+    </message>
+    <message>
+        <source>Into a &amp;Folder…</source>
+        <translation>In einen &amp;Ordner…</translation>
+    </message>
+    <message>
+        <source>&amp;Write the Ticked Changes</source>
+        <translation>Angehakte Änderungen schrei&amp;ben</translation>
+    </message>
+    <message>
+        <source>Write the results with the ticked changes only. A document changed since it was counted is not written.</source>
+        <translation>Die Ergebnisse nur mit den angehakten Änderungen schreiben. Ein Dokument, das sich seit dem Zählen geändert hat, wird nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Sch&amp;ließen</translation>
+    </message>
+    <message>
+        <source>Count (nothing written) — %1</source>
+        <translation>Zählung (nichts geschrieben) — %1</translation>
+    </message>
+    <message>
+        <source>Run report — %1</source>
+        <translation>Laufbericht — %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 ticked</source>
+        <translation>%1 von %2 angehakt</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Save a PDF of every result with LibreOffice, beside it or into a folder you choose.</source>
+        <translation>Mit LibreOffice von jedem Ergebnis ein PDF speichern, daneben oder in einem Ordner Ihrer Wahl.</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 existiert bereits. Ersetzen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n PDFs already exist, such as %1. Replace them?</source>
+        <translation>
+            <numerusform>%n PDF existiert bereits, etwa %1. Ersetzen?</numerusform>
+            <numerusform>%n PDFs existieren bereits, etwa %1. Ersetzen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the PDFs into this folder</source>
+        <translation>Die PDFs in diesem Ordner speichern</translation>
+    </message>
+    <message>
+        <source>Save Report as CSV</source>
+        <translation>Bericht als CSV speichern</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)|*.csv|All Files (*.*)|*.*|</source>
+        <translation>CSV-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*|</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Möchten Sie %1 wirklich überschreiben?</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>Der Bericht konnte nicht unter %1 gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::RunText</name>
+    <message numerus="yes">
+        <source>%Ln written</source>
+        <translation>
+            <numerusform>%Ln geschrieben</numerusform>
+            <numerusform>%Ln geschrieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln failed</source>
+        <translation>
+            <numerusform>%Ln fehlgeschlagen</numerusform>
+            <numerusform>%Ln fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln not reached</source>
+        <translation>
+            <numerusform>%Ln nicht erreicht</numerusform>
+            <numerusform>%Ln nicht erreicht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>PDFs: %1</source>
+        <translation>PDFs: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>geschrieben</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>nicht erreicht</translation>
+    </message>
+    <message>
+        <source>not applied</source>
+        <translation>nicht angewandt</translation>
+    </message>
+    <message>
+        <source>found, counts not known</source>
+        <translation>gefunden, Anzahl unbekannt</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>would replace %1, %2 would be left</source>
+        <translation>würde %1 ersetzen, %2 blieben übrig</translation>
+    </message>
+    <message>
+        <source>%1 replaced, %2 left</source>
+        <translation>%1 ersetzt, %2 übrig</translation>
+    </message>
+    <message>
+        <source>%1 in link addresses</source>
+        <translation>%1 in Linkadressen</translation>
+    </message>
+    <message>
+        <source>%1 in document properties</source>
+        <translation>%1 in Dokumenteigenschaften</translation>
+    </message>
+    <message>
+        <source>story %1, position %2: </source>
+        <translation>Textabschnitt %1, Position %2: </translation>
+    </message>
+    <message>
+        <source> left unchanged: %1</source>
+        <translation> unverändert gelassen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln would be written</source>
+        <translation>
+            <numerusform>%Ln würde geschrieben</numerusform>
+            <numerusform>%Ln würden geschrieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln with nothing to replace</source>
+        <translation>
+            <numerusform>%Ln ohne etwas zu ersetzen</numerusform>
+            <numerusform>%Ln ohne etwas zu ersetzen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln would fail</source>
+        <translation>
+            <numerusform>%Ln würde fehlschlagen</numerusform>
+            <numerusform>%Ln würden fehlschlagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln skipped</source>
+        <translation>
+            <numerusform>%Ln übersprungen</numerusform>
+            <numerusform>%Ln übersprungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln document(s)</source>
+        <translation>
+            <numerusform>%Ln Dokument</numerusform>
+            <numerusform>%Ln Dokumente</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln replacement(s) would be made</source>
+        <translation>
+            <numerusform>%Ln Ersetzung würde vorgenommen</numerusform>
+            <numerusform>%Ln Ersetzungen würden vorgenommen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln replacement(s)</source>
+        <translation>
+            <numerusform>%Ln Ersetzung</numerusform>
+            <numerusform>%Ln Ersetzungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3</source>
+        <translation>%1: %2; %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and the counts of %Ln document(s) not known)</source>
+        <translation>
+            <numerusform>%1 (und die Anzahlen von %Ln Dokument unbekannt)</numerusform>
+            <numerusform>%1 (und die Anzahlen von %Ln Dokumenten unbekannt)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>would be written</source>
+        <translation>würde geschrieben</translation>
+    </message>
+    <message>
+        <source>nothing to replace</source>
+        <translation>nichts zu ersetzen</translation>
+    </message>
+    <message>
+        <source>would fail</source>
+        <translation>würde fehlschlagen</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>übersprungen</translation>
+    </message>
+    <message>
+        <source>it is not in the review</source>
+        <translation>es ist nicht in der Durchsicht</translation>
+    </message>
+    <message>
+        <source>“%1” was not written: %2.</source>
+        <translation>„%1“ wurde nicht geschrieben: %2.</translation>
+    </message>
+    <message>
+        <source>Processing: %1</source>
+        <translation>In Bearbeitung: %1</translation>
+    </message>
+    <message>
+        <source>Progress Bar</source>
+        <translation>Fortschrittsanzeige</translation>
+    </message>
+    <message>
+        <source>changed since it was reviewed</source>
+        <translation>seit der Durchsicht geändert</translation>
+    </message>
+    <message>
+        <source>%1 Yes (the default).
+</source>
+        <translation>%1 Ja (die Vorgabe).
+</translation>
+    </message>
+    <message>
+        <source>%1 No (the default).
+</source>
+        <translation>%1 Nein (die Vorgabe).
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) left out: they look like results of an earlier run (--include-results edits them too).</source>
+        <translation>
+            <numerusform>%n Datei weggelassen: Sie sieht wie das Ergebnis eines früheren Laufs aus (--include-results bearbeitet sie auch).</numerusform>
+            <numerusform>%n Dateien weggelassen: Sie sehen wie Ergebnisse eines früheren Laufs aus (--include-results bearbeitet sie auch).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>documents</source>
+        <translation>Dokumente</translation>
+    </message>
+    <message>
+        <source>, %1/s, %2:%3 left</source>
+        <translation>, %1/s, noch %2:%3</translation>
+    </message>
+    <message>
+        <source>  … and %1 more, counted but not listed
+</source>
+        <translation>  … und %1 weitere, gezählt, aber nicht aufgeführt
+</translation>
+    </message>
+    <message>
+        <source>
+Try &apos;vantrelle-replace --help&apos;.
+</source>
+        <translation>
+Siehe &apos;vantrelle-replace --help&apos;.
+</translation>
+    </message>
+    <message>
+        <source>Stopping: the documents being edited are finished first.
+</source>
+        <translation>Anhalten: Die Dokumente in Bearbeitung werden zuerst fertiggestellt.
+</translation>
+    </message>
+    <message>
+        <source>PDFs</source>
+        <translation>PDFs</translation>
+    </message>
+    <message>
+        <source>%1: PDF %2
+</source>
+        <translation>%1: PDF %2
+</translation>
+    </message>
+    <message>
+        <source>No publications were found in the sources given.
+</source>
+        <translation>In den angegebenen Quellen wurden keine Publikationen gefunden.
+</translation>
+    </message>
+    <message>
+        <source>The report %1 cannot be written: %2. Nothing was edited.
+</source>
+        <translation>Der Bericht %1 kann nicht geschrieben werden: %2. Es wurde nichts bearbeitet.
+</translation>
+    </message>
+    <message>
+        <source>The report %1 could not be written: %2.
+</source>
+        <translation>Der Bericht %1 konnte nicht geschrieben werden: %2.
+</translation>
+    </message>
+    <message>
+        <source>Interrupted: %1.
+</source>
+        <translation>Unterbrochen: %1.
+</translation>
+    </message>
+    <message>
+        <source>%1
+“%2” was not written.
+</source>
+        <translation>%1
+„%2“ wurde nicht geschrieben.
+</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::SetsText</name>
+    <message numerus="yes">
+        <source>The sets list holds at most 32,767 pairs. %n line(s) of the file were not loaded.</source>
+        <translation>
+            <numerusform>Die Satzliste fasst höchstens 32.767 Paare. %n Zeile der Datei wurde nicht geladen.</numerusform>
+            <numerusform>Die Satzliste fasst höchstens 32.767 Paare. %n Zeilen der Datei wurden nicht geladen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> of pair %1</source>
+        <translation> von Paar %1</translation>
+    </message>
+    <message>
+        <source>The find text%1</source>
+        <translation>Der Suchtext%1</translation>
+    </message>
+    <message>
+        <source>The replace text%1 (“%2”)</source>
+        <translation>Der Ersetzungstext%1 („%2“)</translation>
+    </message>
+    <message>
+        <source>The texts%1 cannot be used: %2.</source>
+        <translation>Die Texte%1 können nicht verwendet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Möchten Sie %1 wirklich überschreiben?</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::Settings</name>
+    <message>
+        <source>its contents cannot be read</source>
+        <translation>ihr Inhalt kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>its folder %1 does not exist and cannot be made</source>
+        <translation>ihr Ordner %1 existiert nicht und kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>you have no permission to write in its folder %1</source>
+        <translation>Sie dürfen in ihren Ordner %1 nicht schreiben</translation>
+    </message>
+    <message>
+        <source>Your choices cannot be kept for the next start: the settings file %1 cannot be written (%2). They stay in force until you close the program.</source>
+        <translation>Ihre Einstellungen können nicht für den nächsten Start aufbewahrt werden: Die Einstellungsdatei %1 kann nicht geschrieben werden (%2). Sie gelten, bis Sie das Programm schließen.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::Startup</name>
+    <message>
+        <source>Finds and replaces text in many publications in one run.</source>
+        <translation>Sucht und ersetzt Text in vielen Publikationen in einem Lauf.</translation>
+    </message>
+    <message>
+        <source>Publications to add to the list, and folders whose .pub files (subfolders included) to add.</source>
+        <translation>Publikationen, die in die Liste aufgenommen werden, und Ordner, deren .pub-Dateien (mit Unterordnern) aufgenommen werden.</translation>
+    </message>
+    <message>
+        <source>[FILE|FOLDER...]</source>
+        <translation>[DATEI|ORDNER...]</translation>
+    </message>
+    <message>
+        <source>%1
+See --help.
+</source>
+        <translation>%1
+Siehe --help.
+</translation>
+    </message>
+    <message>
+        <source>No such file or folder, not added: %1
+</source>
+        <translation>Keine solche Datei und kein solcher Ordner, nicht hinzugefügt: %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::cli::CliText</name>
+    <message>
+        <source>The separator given with --separator is empty.</source>
+        <translation>Das mit --separator angegebene Trennzeichen ist leer.</translation>
+    </message>
+    <message>
+        <source>The sets file %1 was not found.</source>
+        <translation>Die Satzdatei %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The sets file %1 cannot be read: %2</source>
+        <translation>Die Satzdatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 Split the file.</source>
+        <translation>%1 Teilen Sie die Datei auf.</translation>
+    </message>
+    <message>
+        <source>The sets file %1 holds no line with the separator “%2”.</source>
+        <translation>Die Satzdatei %1 enthält keine Zeile mit dem Trennzeichen „%2“.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>--%1 ist mehr als einmal angegeben.</translation>
+    </message>
+    <message>
+        <source>--jobs needs a whole number from 1 to %1, not “%2”.</source>
+        <translation>--jobs braucht eine ganze Zahl von 1 bis %1, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>--report needs a file name, or - for standard output.</source>
+        <translation>--report braucht einen Dateinamen oder - für die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>The report %1 must end in .json or .csv (or be - for JSON lines on standard output).</source>
+        <translation>Der Bericht %1 muss auf .json oder .csv enden (oder - sein für JSON-Zeilen auf der Standardausgabe).</translation>
+    </message>
+    <message>
+        <source>The folder of the report %1 does not exist.</source>
+        <translation>Der Ordner des Berichts %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The report %1 is a folder.</source>
+        <translation>Der Bericht %1 ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>--pdf puts each PDF beside its result, --pdf-dir DIR puts them all in DIR: give one of the two.</source>
+        <translation>--pdf legt jedes PDF neben sein Ergebnis, --pdf-dir DIR legt alle in DIR: Geben Sie eines von beiden an.</translation>
+    </message>
+    <message>
+        <source>--pdf-timeout goes with --pdf or --pdf-dir.</source>
+        <translation>--pdf-timeout gehört zu --pdf oder --pdf-dir.</translation>
+    </message>
+    <message>
+        <source>--dry-run writes no results, so there is nothing to make PDFs of; leave out --pdf or --pdf-dir.</source>
+        <translation>--dry-run schreibt keine Ergebnisse, es gibt also nichts, wovon PDFs erstellt werden könnten; lassen Sie --pdf oder --pdf-dir weg.</translation>
+    </message>
+    <message>
+        <source>The folder %1 given with --pdf-dir does not exist; the tool does not make it (mkdir -p it first).</source>
+        <translation>Der mit --pdf-dir angegebene Ordner %1 existiert nicht; das Werkzeug legt ihn nicht an (zuerst mit mkdir -p anlegen).</translation>
+    </message>
+    <message>
+        <source>--pdf-timeout needs a whole number of seconds, not “%1”.</source>
+        <translation>--pdf-timeout braucht eine ganze Zahl von Sekunden, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>The plan %1 cannot be read: %2.</source>
+        <translation>Der Plan %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is no plan: it lists no documents.</source>
+        <translation>%1 ist kein Plan: Er führt keine Dokumente auf.</translation>
+    </message>
+    <message>
+        <source>The plan does not list every change of %1; make it with --dry-run --report FILE.json.</source>
+        <translation>Der Plan führt nicht jede Änderung von %1 auf; erstellen Sie ihn mit --dry-run --report DATEI.json.</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s documents were counted with different pairs or options (%1).</source>
+        <translation>Die Dokumente des Plans wurden mit verschiedenen Paaren oder Optionen gezählt (%1).</translation>
+    </message>
+    <message>
+        <source>A pair; repeat for more, applied in the order given.</source>
+        <translation>Ein Paar; für weitere wiederholen, angewandt in der angegebenen Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>Pairs from a sets file, read as Load Sets reads it: one pair per line, FIND SEP REPLACE, in UTF-8, UTF-16 or Windows-1252; at most 32,767 pairs.</source>
+        <translation>Paare aus einer Satzdatei, gelesen wie „Sätze laden“ sie liest: ein Paar pro Zeile, FIND SEP REPLACE, in UTF-8, UTF-16 oder Windows-1252; höchstens 32.767 Paare.</translation>
+    </message>
+    <message>
+        <source>The separator of the sets file (default ::).</source>
+        <translation>Das Trennzeichen der Satzdatei (Vorgabe ::).</translation>
+    </message>
+    <message>
+        <source>Replace exactly the changes whose entries in PLAN (the JSON report of a --dry-run, which then lists every change with an id and each source&apos;s size, time and SHA-256) still hold &quot;apply&quot;: true, with the plan&apos;s pairs and matching, in the plan&apos;s documents unless SOURCEs are named. A source changed since the dry run, or whose entries no longer match it, is not written and the reason is given (exit 1).</source>
+        <translation>Genau die Änderungen ersetzen, deren Einträge in PLAN (dem JSON-Bericht eines --dry-run, der dann jede Änderung mit einer id und Größe, Zeit und SHA-256 jeder Quelle aufführt) noch &quot;apply&quot;: true haben, mit den Paaren und der Suchweise des Plans, in den Dokumenten des Plans, sofern keine SOURCE genannt ist. Eine seit dem Probelauf geänderte Quelle oder eine, zu der ihre Einträge nicht mehr passen, wird nicht geschrieben, mit Angabe des Grundes (Exit-Status 1).</translation>
+    </message>
+    <message>
+        <source>Every result into DIR under its source&apos;s name. DIR must exist: a mistyped name is not made into a new folder.</source>
+        <translation>Jedes Ergebnis unter dem Namen seiner Quelle nach DIR. DIR muss existieren: Aus einem vertippten Namen wird kein neuer Ordner.</translation>
+    </message>
+    <message>
+        <source>Each result beside its source, named NAME_replaced.pub.</source>
+        <translation>Jedes Ergebnis neben seine Quelle, mit dem Namen NAME_replaced.pub.</translation>
+    </message>
+    <message>
+        <source>Match letter case.</source>
+        <translation>Groß-/Kleinschreibung beachten.</translation>
+    </message>
+    <message>
+        <source>Match whole words only, by Unicode&apos;s word boundaries: &quot;the&quot; no longer finds &quot;other&quot; or &quot;anthem&quot;.</source>
+        <translation>Nur ganze Wörter finden, nach den Wortgrenzen von Unicode: &quot;the&quot; findet dann weder &quot;other&quot; noch &quot;anthem&quot;.</translation>
+    </message>
+    <message>
+        <source>Read each FIND as a regular expression (Perl-like, PCRE2) and each REPLACE with $0 (the match), $1 to $9 (its groups) and $$ (a dollar sign). A match stays inside a line; ^ and $ are a line&apos;s start and end. An invalid expression, one that matches an empty text and a $ not followed by a digit or $ are wrong usage.</source>
+        <translation>Jedes FIND als regulären Ausdruck lesen (wie Perl, PCRE2) und jedes REPLACE mit $0 (der Treffer), $1 bis $9 (seine Gruppen) und $$ (ein Dollarzeichen). Ein Treffer bleibt innerhalb einer Zeile; ^ und $ sind Anfang und Ende einer Zeile. Ein ungültiger Ausdruck, einer, der auf einen leeren Text passt, und ein $ ohne folgende Ziffer oder $ sind falsche Verwendung.</translation>
+    </message>
+    <message>
+        <source>Find any case and write each REPLACE in the case of what it replaces: all lower, ALL UPPER, Capitalised or Each Word Capitalised (acme, Acme, ACME -&gt; apex, Apex, APEX); any other mix as typed. With --regex, the whole replacement once its groups are in.</source>
+        <translation>Jede Schreibung finden und jedes REPLACE so schreiben wie das Ersetzte: alles klein, ALLES GROSS, Großer Anfang oder Jedes Wort Groß (acme, Acme, ACME -&gt; apex, Apex, APEX); jede andere Mischung wie eingegeben. Mit --regex die ganze Ersetzung, wenn ihre Gruppen eingesetzt sind.</translation>
+    </message>
+    <message>
+        <source>Also replace in the addresses of web, e-mail and file links (links to a page are left alone), counted apart.</source>
+        <translation>Auch in den Adressen von Web-, E-Mail- und Dateilinks ersetzen (Links auf eine Seite bleiben, wie sie sind), getrennt gezählt.</translation>
+    </message>
+    <message>
+        <source>Also replace in the document properties (title, subject, author, keywords, comments, company, manager, category, your own text properties), counted apart. A replacement a property&apos;s code page cannot hold is refused and the document is not written.</source>
+        <translation>Auch in den Dokumenteigenschaften ersetzen (Titel, Thema, Autor, Stichwörter, Kommentare, Firma, Manager, Kategorie, eigene Texteigenschaften), getrennt gezählt. Eine Ersetzung, die die Codepage einer Eigenschaft nicht fassen kann, wird abgelehnt, und das Dokument wird nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>The extension searched for in folders (default pub).</source>
+        <translation>Die in Ordnern gesuchte Dateiendung (Vorgabe pub).</translation>
+    </message>
+    <message>
+        <source>Also edit files that look like results of an earlier run (NAME_replaced.pub beside NAME.pub); without it they are left out with a note on standard error.</source>
+        <translation>Auch Dateien bearbeiten, die wie Ergebnisse eines früheren Laufs aussehen (NAME_replaced.pub neben NAME.pub); ohne diese Option werden sie mit einem Hinweis auf der Standardfehlerausgabe weggelassen.</translation>
+    </message>
+    <message>
+        <source>Count only: write and delete nothing. The counts and refusals are those a real run would have; a result that could not be written &quot;would fail&quot;.</source>
+        <translation>Nur zählen: nichts schreiben und nichts löschen. Die Anzahlen und Ablehnungen sind die eines echten Laufs; ein Ergebnis, das nicht geschrieben werden könnte, &quot;würde fehlschlagen&quot;.</translation>
+    </message>
+    <message>
+        <source>Edit N publications at a time, 1 to 256 (default: the number of processors). Results and reports keep the list order.</source>
+        <translation>N Publikationen gleichzeitig bearbeiten, 1 bis 256 (Vorgabe: die Zahl der Prozessoren). Ergebnisse und Berichte behalten die Reihenfolge der Liste.</translation>
+    </message>
+    <message>
+        <source>Write a report of every document as each one is done: FILE.json (the run as one JSON object) or FILE.csv (one line per document); - prints it as JSON lines on standard output.</source>
+        <translation>Einen Bericht über jedes Dokument schreiben, sobald es fertig ist: FILE.json (der Lauf als ein JSON-Objekt) oder FILE.csv (eine Zeile pro Dokument); - gibt ihn als JSON-Zeilen auf der Standardausgabe aus.</translation>
+    </message>
+    <message>
+        <source>Print each replacement in its context on standard output, the changed part in [brackets] (and in colour on a terminal): the first 1,000 of each document.</source>
+        <translation>Jede Ersetzung in ihrem Zusammenhang auf der Standardausgabe zeigen, den geänderten Teil in [Klammern] (und im Terminal farbig): die ersten 1.000 jedes Dokuments.</translation>
+    </message>
+    <message>
+        <source>After the run, save a PDF of every result written, NAME.pdf beside NAME.pub, with LibreOffice (package libreoffice-draw), in as many processes as --jobs. An existing NAME.pdf is replaced.</source>
+        <translation>Nach dem Lauf von jedem geschriebenen Ergebnis ein PDF speichern, NAME.pdf neben NAME.pub, mit LibreOffice (Paket libreoffice-draw), in so vielen Prozessen wie --jobs. Eine vorhandene NAME.pdf wird ersetzt.</translation>
+    </message>
+    <message>
+        <source>The same, every PDF into DIR, which must exist.</source>
+        <translation>Ebenso, jedes PDF nach DIR, das existieren muss.</translation>
+    </message>
+    <message>
+        <source>End LibreOffice when one document takes longer than S seconds (default 120); that PDF is reported as failed and the others go on.</source>
+        <translation>LibreOffice beenden, wenn ein Dokument länger als S Sekunden dauert (Vorgabe 120); dieses PDF wird als fehlgeschlagen gemeldet, die übrigen gehen weiter.</translation>
+    </message>
+    <message>
+        <source>No progress line and no summary.</source>
+        <translation>Keine Fortschrittszeile und keine Zusammenfassung.</translation>
+    </message>
+    <message>
+        <source>This text.</source>
+        <translation>Dieser Text.</translation>
+    </message>
+    <message>
+        <source>The version.</source>
+        <translation>Die Version.</translation>
+    </message>
+    <message>
+        <source>With one SOURCE and nothing else: print the text of every story.</source>
+        <translation>Mit einer SOURCE und sonst nichts: den Text jedes Textabschnitts ausgeben.</translation>
+    </message>
+    <message>
+        <source>--pair needs two texts: FIND and REPLACE.</source>
+        <translation>--pair braucht zwei Texte: FIND und REPLACE.</translation>
+    </message>
+    <message>
+        <source>--apply takes the pairs from the plan; give no --pair or --sets.</source>
+        <translation>--apply nimmt die Paare aus dem Plan; geben Sie kein --pair und kein --sets an.</translation>
+    </message>
+    <message>
+        <source>Say what to replace: --pair FIND REPLACE (once or more) or --sets FILE.</source>
+        <translation>Geben Sie an, was ersetzt werden soll: --pair FIND REPLACE (ein- oder mehrmals) oder --sets FILE.</translation>
+    </message>
+    <message>
+        <source>Give the texts to replace either with --pair FIND REPLACE (once or more) or with --sets FILE, not both.</source>
+        <translation>Geben Sie die zu ersetzenden Texte entweder mit --pair FIND REPLACE (ein- oder mehrmals) oder mit --sets FILE an, nicht mit beidem.</translation>
+    </message>
+    <message>
+        <source>--separator goes with --sets.</source>
+        <translation>--separator gehört zu --sets.</translation>
+    </message>
+    <message>
+        <source>Say where the results go: --out-dir DIR or --beside.</source>
+        <translation>Geben Sie an, wohin die Ergebnisse kommen: --out-dir DIR oder --beside.</translation>
+    </message>
+    <message>
+        <source>--out-dir and --beside cannot both be given: results go into one folder or beside their sources.</source>
+        <translation>--out-dir und --beside können nicht beide angegeben werden: Ergebnisse kommen in einen Ordner oder neben ihre Quellen.</translation>
+    </message>
+    <message>
+        <source>The folder %1 given with --out-dir does not exist; the tool does not make it (mkdir -p it first).</source>
+        <translation>Der mit --out-dir angegebene Ordner %1 existiert nicht; das Werkzeug legt ihn nicht an (zuerst mit mkdir -p anlegen).</translation>
+    </message>
+    <message>
+        <source>--apply matches as the plan says; give no --%1.</source>
+        <translation>--apply sucht, wie der Plan es sagt; geben Sie kein --%1 an.</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>von %1</translation>
+    </message>
+    <message>
+        <source>--apply writes what the plan chose; it goes without --dry-run.</source>
+        <translation>--apply schreibt, was der Plan gewählt hat; es geht nicht mit --dry-run.</translation>
+    </message>
+    <message>
+        <source>--ext needs an extension, such as pub.</source>
+        <translation>--ext braucht eine Dateiendung, etwa pub.</translation>
+    </message>
+    <message>
+        <source>--show-changes and --report - both print on standard output; give the report a file name.</source>
+        <translation>--show-changes und --report - schreiben beide auf die Standardausgabe; geben Sie dem Bericht einen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>Name at least one publication or folder.</source>
+        <translation>Nennen Sie mindestens eine Publikation oder einen Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>usage: vantrelle-replace [OPTIONS] (--pair FIND REPLACE ... | --sets FILE)
+                         (--out-dir DIR | --beside) SOURCE...
+       vantrelle-replace [OPTIONS] --apply PLAN (--out-dir DIR | --beside)
+                         [SOURCE...]
+       vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]
+                         [--in-links] [--in-properties]
+                         SOURCE OUTPUT FIND REPLACE [FIND REPLACE ...]
+       vantrelle-replace --text SOURCE
+
+Finds and replaces text in publications (.pub). The first form edits every
+publication named and every one found in the folders named, with the rules of
+the Vantrelle window; the second edits one publication into OUTPUT and prints
+its counts; the third prints the text of every story.
+
+Sources (first form):
+  SOURCE...            Publications and folders. A folder is searched with all
+                       its subfolders like &quot;Add All Publisher File(s) In
+                       Folder&quot;: files ending in .EXT, not those starting with
+                       &quot;~&quot; and not hidden ones (starting with &quot;.&quot;), each real
+                       folder once. Files named
+                       directly are taken as given, except that names whose
+                       extension does not look like a publication&apos;s are left
+                       out with a note on standard error.
+
+What to replace (one of):
+</source>
+        <translation>Aufruf: vantrelle-replace [OPTIONEN] (--pair FIND REPLACE ... | --sets FILE)
+                          (--out-dir DIR | --beside) SOURCE...
+        vantrelle-replace [OPTIONEN] --apply PLAN (--out-dir DIR | --beside)
+                          [SOURCE...]
+        vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]
+                          [--in-links] [--in-properties]
+                          SOURCE OUTPUT FIND REPLACE [FIND REPLACE ...]
+        vantrelle-replace --text SOURCE
+
+Sucht und ersetzt Text in Publikationen (.pub). Die erste Form bearbeitet jede
+genannte Publikation und jede in den genannten Ordnern gefundene, nach den
+Regeln des Vantrelle-Fensters; die zweite bearbeitet eine Publikation nach
+OUTPUT und gibt ihre Anzahlen aus; die dritte gibt den Text jedes
+Textabschnitts aus.
+
+Quellen (erste Form):
+  SOURCE...            Publikationen und Ordner. Ein Ordner wird mit allen
+                       Unterordnern durchsucht wie bei „Alle Publisher-Dateien
+                       im Ordner hinzufügen“: Dateien mit der Endung .EXT,
+                       nicht die mit „~“ am Anfang und keine versteckten (mit
+                       „.“ am Anfang), jeder echte Ordner einmal. Direkt
+                       genannte Dateien werden genommen, wie sie sind, außer
+                       dass Namen, deren Endung nicht nach einer Publikation
+                       aussieht, mit einem Hinweis auf der
+                       Standardfehlerausgabe weggelassen werden.
+
+Was ersetzt wird (eines davon):
+</translation>
+    </message>
+    <message>
+        <source>FIND may not be empty. FIND and REPLACE may hold only what the text of a
+publication can: no line or paragraph break, no control character but tab,
+no unpaired surrogate and no noncharacter (wrong usage, exit status 2).
+
+Where the results go (one of):
+</source>
+        <translation>FIND darf nicht leer sein. FIND und REPLACE dürfen nur enthalten, was der Text
+einer Publikation enthalten kann: keinen Zeilen- oder Absatzumbruch, kein
+Steuerzeichen außer dem Tabulator, kein ungepaartes Surrogat und kein
+Nichtzeichen (falsche Verwendung, Exit-Status 2).
+
+Wohin die Ergebnisse kommen (eines davon):
+</translation>
+    </message>
+    <message>
+        <source>Sources are never overwritten or deleted, whatever name reaches them. A
+folder that spells the source&apos;s own (through a symbolic link, with ./ or ..)
+gives the result the _replaced name. A result name that reaches a source
+another way (a bind mount, another letter case on a file system that ignores
+case, a hard link), another listed document, or a result written earlier in
+the same run is not written; that document is reported as skipped, with the
+reason. An older result is never deleted first: the new one replaces it only
+once it is whole, so a failed edit leaves it as it was.
+
+Options:
+</source>
+        <translation>Quellen werden nie überschrieben oder gelöscht, unter welchem Namen auch immer
+sie erreicht werden. Ein Ordner, der den eigenen Ordner der Quelle bezeichnet
+(über eine symbolische Verknüpfung, mit ./ oder ..), gibt dem Ergebnis den
+Namen mit _replaced. Ein Ergebnisname, der eine Quelle auf anderem Weg erreicht
+(ein Bind-Mount, eine andere Groß-/Kleinschreibung auf einem Dateisystem, das
+sie nicht unterscheidet, ein harter Link), ein anderes Dokument der Liste oder
+ein früher im selben Lauf geschriebenes Ergebnis wird nicht geschrieben; das
+Dokument wird mit dem Grund als übersprungen gemeldet. Ein älteres Ergebnis
+wird nie vorher gelöscht: Das neue ersetzt es erst, wenn es vollständig ist,
+ein fehlgeschlagenes Bearbeiten lässt es also, wie es war.
+
+Optionen:
+</translation>
+    </message>
+    <message>
+        <source>
+Text in WordArt is never edited: occurrences there are counted as left, and
+the result is still written.
+
+Each report row holds the source, the output, the outcome (written, nothing
+to replace, failed, skipped, not reached; &quot;would be written&quot; in a dry run),
+replacements made and occurrences left, each pair&apos;s counts with the reason
+for what was left, the error text, the milliseconds taken and the matching
+used (match case or any case, whole words, regular expression); with --pdf or
+--pdf-dir also the PDF&apos;s path and outcome (written, failed with LibreOffice&apos;s
+reason, not reached), and the rows come once the PDFs are made.
+
+Progress: a live line on standard error (done/total, rate, time left) when it
+is a terminal. Failed and skipped documents are named on standard error, and
+the run ends with one line of totals there, terminal or not (--quiet: only
+what went wrong).
+
+A result is written whole or not at all. Ctrl-C (or SIGTERM) stops handing
+out documents, lets those being edited finish, writes the report of what was
+done (the rest &quot;not reached&quot;) and exits with status 130.
+
+Exit status:
+  0    every document written, or nothing to replace in it
+  1    at least one document failed or was skipped, or a PDF failed (the
+       others were still processed); for the second form: the publication could not be read,
+       edited as asked or written
+  2    wrong usage, or --pdf without LibreOffice (nothing was written)
+  130  interrupted
+
+Examples:
+  vantrelle-replace --pair &quot;555-0100&quot; &quot;555-0199&quot; --out-dir /srv/new /srv/flyers
+  vantrelle-replace --sets phone.txt --beside /srv/flyers
+  vantrelle-replace --regex --pair &apos;(\d{3})-(\d{4})&apos; &apos;$1 $2&apos; --beside /srv/flyers
+  vantrelle-replace --dry-run --report counts.csv --pair Acme Apex --out-dir /tmp /srv/flyers
+</source>
+        <translation>
+Text in WordArt wird nie bearbeitet: Vorkommen dort werden als übrig gezählt,
+und das Ergebnis wird trotzdem geschrieben.
+
+Jede Zeile des Berichts enthält die Quelle, die Ausgabe, das Ergebnis (in den
+Berichtsdateien immer englisch: written, nothing to replace, failed, skipped,
+not reached; &quot;would be written&quot; bei --dry-run), die vorgenommenen Ersetzungen
+und die übrigen Vorkommen, die Anzahlen jedes Paares mit dem Grund für das
+Übrige, den Fehlertext, die benötigten Millisekunden und die Suchweise
+(match case oder any case, whole words, regular expression); mit --pdf oder
+--pdf-dir auch Pfad und Ergebnis des PDFs (written, failed mit dem Grund von
+LibreOffice, not reached), und die Zeilen kommen, sobald die PDFs erstellt sind.
+
+Fortschritt: eine laufende Zeile auf der Standardfehlerausgabe (fertig/gesamt,
+Tempo, verbleibende Zeit), wenn sie ein Terminal ist. Fehlgeschlagene und
+übersprungene Dokumente werden auf der Standardfehlerausgabe genannt, und der
+Lauf endet dort mit einer Zeile der Summen, Terminal oder nicht (--quiet: nur,
+was schiefging).
+
+Ein Ergebnis wird ganz oder gar nicht geschrieben. Strg+C (oder SIGTERM) gibt
+keine weiteren Dokumente aus, lässt die in Bearbeitung fertig werden, schreibt
+den Bericht über das Erledigte (der Rest &quot;not reached&quot;) und endet mit Status 130.
+
+Exit-Status:
+  0    jedes Dokument geschrieben, oder nichts darin zu ersetzen
+  1    mindestens ein Dokument fehlgeschlagen oder übersprungen, oder ein PDF
+       fehlgeschlagen (die übrigen wurden trotzdem bearbeitet); bei der zweiten
+       Form: die Publikation konnte nicht gelesen, wie verlangt bearbeitet oder
+       geschrieben werden
+  2    falsche Verwendung, oder --pdf ohne LibreOffice (nichts geschrieben)
+  130  unterbrochen
+
+Beispiele:
+  vantrelle-replace --pair &quot;555-0100&quot; &quot;555-0199&quot; --out-dir /srv/neu /srv/flyer
+  vantrelle-replace --sets telefon.txt --beside /srv/flyer
+  vantrelle-replace --regex --pair &apos;(\d{3})-(\d{4})&apos; &apos;$1 $2&apos; --beside /srv/flyer
+  vantrelle-replace --dry-run --report anzahl.csv --pair Acme Apex --out-dir /tmp /srv/flyer
+</translation>
+    </message>
+    <message>
+        <source>usage: vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]
+                         [--in-links] [--in-properties] SOURCE OUTPUT FIND
+                         REPLACE
+                         [FIND REPLACE ...]
+       vantrelle-replace --text SOURCE
+
+Replaces every occurrence of each FIND by its REPLACE in the publication SOURCE,
+pairs in order, and writes the result to OUTPUT; the options are those of the batch form
+(vantrelle-replace --help). --text prints the text of every story.
+Exit status: 0 done, 1 the publication could not be read, edited as asked or written,
+2 wrong usage (also a FIND or REPLACE a publication cannot hold).
+</source>
+        <translation>Aufruf: vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]
+                          [--in-links] [--in-properties] SOURCE OUTPUT FIND
+                          REPLACE
+                          [FIND REPLACE ...]
+        vantrelle-replace --text SOURCE
+
+Ersetzt jedes Vorkommen jedes FIND durch sein REPLACE in der Publikation SOURCE,
+die Paare der Reihe nach, und schreibt das Ergebnis nach OUTPUT; die Optionen
+sind die der Stapelform (vantrelle-replace --help). --text gibt den Text jedes
+Textabschnitts aus.
+Exit-Status: 0 fertig, 1 die Publikation konnte nicht gelesen, wie verlangt
+bearbeitet oder geschrieben werden, 2 falsche Verwendung (auch ein FIND oder
+REPLACE, das eine Publikation nicht enthalten kann).
+</translation>
+    </message>
+    <message>
+        <source>%1 “%2” was not written.
+</source>
+        <translation>%1 „%2“ wurde nicht geschrieben.
+</translation>
+    </message>
+    <message>
+        <source>vantrelle-replace: unknown option %1
+</source>
+        <translation>vantrelle-replace: unbekannte Option %1
+</translation>
+    </message>
+</context>
+</TS>
