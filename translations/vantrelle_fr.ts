@@ -1,0 +1,1902 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>QObject</name>
+    <message>
+        <source> It said: %1</source>
+        <translation> Message : %1</translation>
+    </message>
+    <message>
+        <source>PDFs are made by LibreOffice</source>
+        <translation>Les PDF sont créés par LibreOffice</translation>
+    </message>
+    <message>
+        <source>%1, which is not installed. On Debian or Ubuntu, install the package %2 (sudo apt install %2), then try again.</source>
+        <translation>%1, qui n’est pas installé. Sous Debian ou Ubuntu, installez le paquet %2 (sudo apt install %2), puis réessayez.</translation>
+    </message>
+    <message>
+        <source>A count writes no results, so there is nothing to make PDFs of.</source>
+        <translation>Un comptage n’écrit aucun résultat : il n’y a donc rien à convertir en PDF.</translation>
+    </message>
+    <message>
+        <source>The run wrote no result that is still there to make a PDF of.</source>
+        <translation>L’exécution n’a écrit aucun résultat encore présent à convertir en PDF.</translation>
+    </message>
+    <message>
+        <source>Starting LibreOffice…</source>
+        <translation>Démarrage de LibreOffice…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Saving PDFs</source>
+        <translation>Enregistrement des PDF</translation>
+    </message>
+    <message>
+        <source>Converting “%1” (%2 of %3)</source>
+        <translation>Conversion de « %1 » (%2 sur %3)</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::Adding</name>
+    <message numerus="yes">
+        <source>%n file(s) look like results of an earlier run. Leave them out?</source>
+        <translation>
+            <numerusform>%n fichier ressemble au résultat d’une exécution précédente. L’écarter ?</numerusform>
+            <numerusform>%n fichiers ressemblent à des résultats d’une exécution précédente. Les écarter ?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::ChangeList</name>
+    <message>
+        <source>Pair</source>
+        <translation>Paire</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Modifications</translation>
+    </message>
+    <message>
+        <source>Copy Changes as &amp;Text</source>
+        <translation>Copier les modifications en &amp;texte</translation>
+    </message>
+    <message>
+        <source>T&amp;ick or Untick</source>
+        <translation>&amp;Cocher ou décocher</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>&amp;Afficher :</translation>
+    </message>
+    <message>
+        <source>Every pair</source>
+        <translation>Toutes les paires</translation>
+    </message>
+    <message>
+        <source>would have become (not written)</source>
+        <translation>serait devenu (non écrit)</translation>
+    </message>
+    <message>
+        <source>would become</source>
+        <translation>deviendrait</translation>
+    </message>
+    <message>
+        <source>became</source>
+        <translation>est devenu</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>story %1, position %2</source>
+        <translation>article %1, position %2</translation>
+    </message>
+    <message>
+        <source>left unchanged: %1</source>
+        <translation>laissé tel quel : %1</translation>
+    </message>
+    <message>
+        <source>Nothing was found.</source>
+        <translation>Rien n’a été trouvé.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 occurrences are listed; the others were counted but not listed, to keep long runs small.</source>
+        <translation>%1 occurrences sur %2 sont listées ; les autres ont été comptées mais pas listées, pour que les longues exécutions restent légères.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 changes ticked: “Write the Ticked Changes” replaces these and leaves the others.</source>
+        <translation>%1 modifications cochées sur %2 : « Écrire les modifications cochées » remplace celles-ci et laisse les autres.</translation>
+    </message>
+    <message>
+        <source>&amp;Tick Every Change in %1</source>
+        <translation>&amp;Cocher toutes les modifications de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Untick Every Change in %1</source>
+        <translation>&amp;Décocher toutes les modifications de %1</translation>
+    </message>
+    <message>
+        <source>Tick %1 in E&amp;very Document</source>
+        <translation>Cocher %1 dans &amp;chaque document</translation>
+    </message>
+    <message>
+        <source>Untick %1 in Every &amp;Document</source>
+        <translation>Décocher %1 dans chaque &amp;document</translation>
+    </message>
+    <message>
+        <source>&amp;Pages before and after</source>
+        <translation>&amp;Pages avant et après</translation>
+    </message>
+    <message>
+        <source>Pages before and after: install %1 first</source>
+        <translation>Pages avant et après : installez d’abord %1</translation>
+    </message>
+    <message>
+        <source>Draw the pages of the source and the result with LibreOffice and show them side by side.</source>
+        <translation>Dessiner les pages de la source et du résultat avec LibreOffice et les montrer côte à côte.</translation>
+    </message>
+    <message>
+        <source>There is no result to look at: the run wrote none for this document.</source>
+        <translation>Il n’y a pas de résultat à voir : l’exécution n’en a écrit aucun pour ce document.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln occurrence(s)</source>
+        <translation>
+            <numerusform>%Ln occurrence</numerusform>
+            <numerusform>%Ln occurrences</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln occurrence(s).</source>
+        <translation>
+            <numerusform>%Ln occurrence.</numerusform>
+            <numerusform>%Ln occurrences.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::ChangesDialog</name>
+    <message>
+        <source>Changes in %1</source>
+        <translation>Modifications dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::DocListView</name>
+    <message>
+        <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
+        <translation>Glissez-déposez des fichiers ici. Double-cliquez sur un élément pour le retirer. Tirez la ligne | vers la droite hors de la fenêtre pour voir les noms entiers.</translation>
+    </message>
+    <message>
+        <source>Publisher File(s)</source>
+        <translation>Fichier(s) Publisher</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::ErrorReport</name>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <translation>Veuillez envoyer une capture d’écran de ce message à %1</translation>
+    </message>
+    <message>
+        <source>Please report this with a screenshot of this message: %1.</source>
+        <translation>Veuillez signaler ceci avec une capture d’écran de ce message : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::Form1</name>
+    <message>
+        <source>Add Publisher File(s)</source>
+        <translation>Ajouter des fichiers Publisher</translation>
+    </message>
+    <message>
+        <source>Add All Publisher File(s) In Folder</source>
+        <translation>Ajouter un dossier entier</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Vider la liste</translation>
+    </message>
+    <message>
+        <source>Load Sample/Example Files</source>
+        <translation>Charger les exemples</translation>
+    </message>
+    <message>
+        <source>Match Option</source>
+        <translation>Options de recherche</translation>
+    </message>
+    <message>
+        <source>Match Case</source>
+        <translation>Maj./min.</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation>Mots entiers</translation>
+    </message>
+    <message>
+        <source>Find only whole words: “the” no longer finds “other” or “anthem”.</source>
+        <translation>Ne trouver que des mots entiers : « the » ne trouve plus « other » ni « anthem ».</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation>Expression régulière</translation>
+    </message>
+    <message>
+        <source>Read each find text as a regular expression. In the replacement, $0 stands for what was found, $1 to $9 for its groups and $$ for a dollar sign.</source>
+        <translation>Lire chaque texte cherché comme une expression régulière. Dans le remplacement, $0 représente ce qui a été trouvé, $1 à $9 ses groupes et $$ un signe dollar.</translation>
+    </message>
+    <message>
+        <source>Keep case</source>
+        <translation>Même casse</translation>
+    </message>
+    <message>
+        <source>Find any case and write each replacement in the case of what it replaces: acme → apex, Acme → Apex, ACME → APEX.</source>
+        <translation>Trouver toute casse et écrire chaque remplacement dans la casse de ce qu’il remplace : acme → apex, Acme → Apex, ACME → APEX.</translation>
+    </message>
+    <message>
+        <source>Replace in:</source>
+        <translation>Dans :</translation>
+    </message>
+    <message>
+        <source>text only</source>
+        <translation>le texte seul</translation>
+    </message>
+    <message>
+        <source>text and link addresses</source>
+        <translation>texte et adresses des liens</translation>
+    </message>
+    <message>
+        <source>text, links and properties</source>
+        <translation>texte, liens et propriétés</translation>
+    </message>
+    <message>
+        <source>Where the pairs apply: the text only; also the addresses of web, e-mail and file links; or also the document properties (title, subject, author, keywords, comments, company, manager, category and your own).</source>
+        <translation>Où les paires s’appliquent : le texte seul ; aussi les adresses des liens web, e-mail et fichier ; ou aussi les propriétés du document (titre, sujet, auteur, mots-clés, commentaires, société, responsable, catégorie et les vôtres).</translation>
+    </message>
+    <message>
+        <source>Find and replace</source>
+        <translation>Rechercher et remplacer</translation>
+    </message>
+    <message>
+        <source>Multiple find and replace (sets)</source>
+        <translation>Remplacements multiples (jeux)</translation>
+    </message>
+    <message>
+        <source> Find what (exact case):</source>
+        <translation> Rechercher (casse exacte) :</translation>
+    </message>
+    <message>
+        <source> Replace with:</source>
+        <translation> Remplacer par :</translation>
+    </message>
+    <message>
+        <source>Add Set</source>
+        <translation>Ajouter un jeu</translation>
+    </message>
+    <message>
+        <source>Load Sets</source>
+        <translation>Ouvrir des jeux</translation>
+    </message>
+    <message>
+        <source>Save Sets</source>
+        <translation>Enregistrer les jeux</translation>
+    </message>
+    <message>
+        <source>Remove Selected Set</source>
+        <translation>Retirer le jeu choisi</translation>
+    </message>
+    <message>
+        <source>Clear Sets</source>
+        <translation>Vider les jeux</translation>
+    </message>
+    <message>
+        <source>Save Option</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Save results to this folder:</source>
+        <translation>Enregistrer dans ce dossier :</translation>
+    </message>
+    <message>
+        <source>Save results in folder of original file</source>
+        <translation>Enregistrer à côté de l’original</translation>
+    </message>
+    <message>
+        <source>Also save a PDF of each result</source>
+        <translation>Un PDF de chaque résultat aussi</translation>
+    </message>
+    <message>
+        <source>Start Replacing</source>
+        <translation>Lancer le remplacement</translation>
+    </message>
+    <message>
+        <source>Progress Bar</source>
+        <translation>Barre de progression</translation>
+    </message>
+    <message>
+        <source>Publisher File(s)</source>
+        <translation>Fichier(s) Publisher</translation>
+    </message>
+    <message>
+        <source>After each run, save NAME.pdf beside every result NAME.pub, made by LibreOffice.</source>
+        <translation>Après chaque exécution, enregistrer NOM.pdf à côté de chaque résultat NOM.pub, créé par LibreOffice.</translation>
+    </message>
+    <message>
+        <source>Please select folder:</source>
+        <translation>Veuillez choisir un dossier :</translation>
+    </message>
+    <message>
+        <source>There is nothing to find: type the text to find in &quot;Find what&quot; first.</source>
+        <translation>Il n’y a rien à rechercher : tapez d’abord le texte à rechercher dans « Rechercher ».</translation>
+    </message>
+    <message>
+        <source>There is nothing to find: the sets list is empty. Add a set or load sets first.</source>
+        <translation>Il n’y a rien à rechercher : la liste des jeux est vide. Ajoutez d’abord un jeu ou ouvrez des jeux.</translation>
+    </message>
+    <message>
+        <source>Stop after this document?</source>
+        <translation>S’arrêter après ce document ?</translation>
+    </message>
+    <message>
+        <source>Files are still being added from the folder. Start again when they are all in the list.</source>
+        <translation>Des fichiers du dossier sont encore en cours d’ajout. Relancez quand ils sont tous dans la liste.</translation>
+    </message>
+    <message>
+        <source>Cou&amp;nt Only</source>
+        <translation>C&amp;ompter</translation>
+    </message>
+    <message>
+        <source>Count the occurrences in every listed document without writing anything (%1).</source>
+        <translation>Compter les occurrences dans chaque document de la liste sans rien écrire (%1).</translation>
+    </message>
+    <message>
+        <source>&amp;Add Publisher File(s)</source>
+        <translation>Ajouter des &amp;fichiers Publisher</translation>
+    </message>
+    <message>
+        <source>Add All Publisher File(s) In &amp;Folder</source>
+        <translation>Ajouter &amp;un dossier entier</translation>
+    </message>
+    <message>
+        <source>C&amp;lear List</source>
+        <translation>&amp;Vider la liste</translation>
+    </message>
+    <message>
+        <source>Load Sa&amp;mple/Example Files</source>
+        <translation>Char&amp;ger les exemples</translation>
+    </message>
+    <message>
+        <source>Match &amp;Case</source>
+        <translation>&amp;Maj./min.</translation>
+    </message>
+    <message>
+        <source>Whole wor&amp;ds</source>
+        <translation>Mots &amp;entiers</translation>
+    </message>
+    <message>
+        <source>Regular e&amp;xpression</source>
+        <translation>Ex&amp;pression régulière</translation>
+    </message>
+    <message>
+        <source>&amp;Keep case</source>
+        <translation>Même &amp;casse</translation>
+    </message>
+    <message>
+        <source>&amp;Start Replacing</source>
+        <translation>&amp;Lancer le remplacement</translation>
+    </message>
+    <message>
+        <source>Add S&amp;et</source>
+        <translation>&amp;Ajouter un jeu</translation>
+    </message>
+    <message>
+        <source>L&amp;oad Sets</source>
+        <translation>Ouvrir des &amp;jeux</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Sets</source>
+        <translation>Enregistrer les jeu&amp;x</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Selected Set</source>
+        <translation>Re&amp;tirer le jeu choisi</translation>
+    </message>
+    <message>
+        <source>Clear Se&amp;ts</source>
+        <translation>V&amp;ider les jeux</translation>
+    </message>
+    <message>
+        <source>Save results to t&amp;his folder:</source>
+        <translation>E&amp;nregistrer dans ce dossier :</translation>
+    </message>
+    <message>
+        <source>Save results in folder of ori&amp;ginal file</source>
+        <translation>Enregi&amp;strer à côté de l’original</translation>
+    </message>
+    <message>
+        <source> Find &amp;what (exact case):</source>
+        <translation> Rec&amp;hercher (casse exacte) :</translation>
+    </message>
+    <message>
+        <source> Re&amp;place with:</source>
+        <translation> &amp;Remplacer par :</translation>
+    </message>
+    <message>
+        <source>Replace &amp;in:</source>
+        <translation>&amp;Dans :</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Dossier de destination</translation>
+    </message>
+    <message>
+        <source>Browse for the output folder</source>
+        <translation>Choisir le dossier de destination</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>What to find</source>
+        <translation>Ce qu’il faut rechercher</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs</source>
+        <translation>
+            <numerusform>%n paire</numerusform>
+            <numerusform>%n paires</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sets: %1</source>
+        <translation>Jeux : %1</translation>
+    </message>
+    <message>
+        <source>Count occurrences…</source>
+        <translation>Compter les occurrences…</translation>
+    </message>
+    <message>
+        <source>Right-click the list or press %1 to count the occurrences without writing anything.</source>
+        <translation>Cliquez avec le bouton droit sur la liste ou appuyez sur %1 pour compter les occurrences sans rien écrire.</translation>
+    </message>
+    <message>
+        <source>The folder “%1” does not exist. Please select another folder.</source>
+        <translation>Le dossier « %1 » n’existe pas. Veuillez choisir un autre dossier.</translation>
+    </message>
+    <message>
+        <source>No files added.</source>
+        <translation>Aucun fichier ajouté.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Terminé.</translation>
+    </message>
+    <message>
+        <source>in the sets list</source>
+        <translation>de la liste des jeux</translation>
+    </message>
+    <message>
+        <source>Find what</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Replace with</source>
+        <translation>Remplacer par</translation>
+    </message>
+    <message>
+        <source>The text in “%1”</source>
+        <translation>Le texte de « %1 »</translation>
+    </message>
+    <message>
+        <source>The texts in “Find what” and “Replace with” cannot be used: %1.</source>
+        <translation>Les textes de « Rechercher » et « Remplacer par » ne peuvent pas être utilisés : %1.</translation>
+    </message>
+    <message>
+        <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
+        <translation>Voulez-vous que le programme ouvre le dossier où sont rangés ces fichiers d’exemple (pour les voir avant de travailler avec) ?</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*|</source>
+        <translation>Fichiers texte (*.txt)|*.txt|Tous les fichiers (*.*)|*.*|</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::Form2</name>
+    <message>
+        <source>If the text file you are loading looks like this:
+
+hi::hello
+peter::pete
+
+then use :: as a Separator
+
+If the text file you are loading looks like this:
+
+hi,hello
+peter,pete
+
+then use , as a Separator
+
+NOTE: The &apos;Save Sets&apos; feature in this software always saves in this format:
+
+hi::hello
+peter::pete</source>
+        <translation>Si le fichier texte que vous ouvrez ressemble à ceci :
+
+hi::hello
+peter::pete
+
+utilisez :: comme séparateur
+
+Si le fichier texte que vous ouvrez ressemble à ceci :
+
+hi,hello
+peter,pete
+
+utilisez , comme séparateur
+
+REMARQUE : « Enregistrer les jeux » enregistre toujours dans ce format :
+
+hi::hello
+peter::pete</translation>
+    </message>
+    <message>
+        <source>Load Sets</source>
+        <translation>Ouvrir des jeux</translation>
+    </message>
+    <message>
+        <source>File To Load:</source>
+        <translation>Fichier à ouvrir :</translation>
+    </message>
+    <message>
+        <source>Separator:</source>
+        <translation>Séparateur :</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>File To Load</source>
+        <translation>Fichier à ouvrir</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Séparateur</translation>
+    </message>
+    <message>
+        <source>Browse for the file to load</source>
+        <translation>Choisir le fichier à ouvrir</translation>
+    </message>
+    <message>
+        <source>Separator examples</source>
+        <translation>Exemples de séparateurs</translation>
+    </message>
+    <message>
+        <source>Select Text File</source>
+        <translation>Choisir un fichier texte</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|All files (*)|*|</source>
+        <translation>Fichiers texte (*.txt)|*.txt|Tous les fichiers (*)|*|</translation>
+    </message>
+    <message>
+        <source>You must enter separating character(s).</source>
+        <translation>Vous devez saisir un ou plusieurs caractères de séparation.</translation>
+    </message>
+    <message>
+        <source>%1 not found.</source>
+        <translation>%1 introuvable.</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>%1 No pairs were loaded.</source>
+        <translation>%1 Aucune paire n’a été chargée.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::IsInstalled</name>
+    <message>
+        <source>Publisher is not installed on this computer. You need to have it installed to use this software without error.</source>
+        <translation>Publisher n’est pas installé sur cet ordinateur. Il doit l’être pour utiliser ce programme sans erreur.</translation>
+    </message>
+    <message>
+        <source>Publisher may be open. It is recommended that you close Publisher first.
+
+Would you like to proceed anyway?</source>
+        <translation>Publisher est peut-être ouvert. Il est conseillé de fermer d’abord Publisher.
+
+Voulez-vous continuer quand même ?</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::Main</name>
+    <message>
+        <source>These files: 
+
+%1
+do not appear to be in the expected file format because of their file extension.
+
+Would you like to remove them from list?</source>
+        <translation>Ces fichiers : 
+
+%1
+ne semblent pas être au format attendu, d’après leur extension.
+
+Voulez-vous les retirer de la liste ?</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::OutputText</name>
+    <message>
+        <source>Cannot save as “%1”: %2.</source>
+        <translation>Impossible d’enregistrer sous « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>le dossier %1 n’existe pas</translation>
+    </message>
+    <message>
+        <source>a folder has that name</source>
+        <translation>un dossier porte ce nom</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written (%2)</source>
+        <translation>impossible d’écrire dans le dossier %1 (%2)</translation>
+    </message>
+    <message>
+        <source>another user&apos;s file has that name in a folder where only its owner may remove it</source>
+        <translation>un fichier d’un autre utilisateur porte ce nom, dans un dossier où seul son propriétaire peut le supprimer</translation>
+    </message>
+    <message>
+        <source>The result of %1 would replace %2, which is the same file as the document itself, reached by another path (a link, a mount or another letter case). %1 was not processed, so that it is not lost.</source>
+        <translation>Le résultat de %1 remplacerait %2, qui est le même fichier que le document lui-même, atteint par un autre chemin (un lien, un montage ou une autre casse). %1 n’a pas été traité, pour qu’il ne soit pas perdu.</translation>
+    </message>
+    <message>
+        <source>The result of %1 would replace %2, which is a document in the list. %1 was not processed.</source>
+        <translation>Le résultat de %1 remplacerait %2, qui est un document de la liste. %1 n’a pas été traité.</translation>
+    </message>
+    <message>
+        <source>The result of %1 would replace %2, the result of %3 written in this run. %1 was not processed.</source>
+        <translation>Le résultat de %1 remplacerait %2, le résultat de %3 écrit pendant cette exécution. %1 n’a pas été traité.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::PagesDialog</name>
+    <message>
+        <source>Pages of %1 before and after</source>
+        <translation>Pages de %1 avant et après</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>LibreOffice is drawing the pages of “%1” as it was before…</source>
+        <translation>LibreOffice dessine les pages de « %1 » tel qu’il était avant…</translation>
+    </message>
+    <message>
+        <source>LibreOffice is drawing the pages of the result “%1”…</source>
+        <translation>LibreOffice dessine les pages du résultat « %1 »…</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::PagesView</name>
+    <message>
+        <source>Pages before and after, as LibreOffice draws it. Your publishing program may lay them out a little differently.</source>
+        <translation>Pages avant et après, telles que LibreOffice les dessine. Votre logiciel de PAO peut les mettre en page un peu autrement.</translation>
+    </message>
+    <message>
+        <source>&amp;Previous page</source>
+        <translation>Page &amp;précédente</translation>
+    </message>
+    <message>
+        <source>&amp;Next page</source>
+        <translation>Page &amp;suivante</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>&amp;Réduire</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>&amp;Agrandir</translation>
+    </message>
+    <message>
+        <source>&amp;Fit width</source>
+        <translation>&amp;Largeur de page</translation>
+    </message>
+    <message>
+        <source>Before: </source>
+        <translation>Avant : </translation>
+    </message>
+    <message>
+        <source>After: </source>
+        <translation>Après : </translation>
+    </message>
+    <message>
+        <source>The drawings of the pages before and after do not differ.</source>
+        <translation>Les dessins des pages avant et après ne diffèrent pas.</translation>
+    </message>
+    <message>
+        <source>These pages could not be shown.</source>
+        <translation>Ces pages n’ont pas pu être affichées.</translation>
+    </message>
+    <message>
+        <source>No page %1 here: this side ends at page %2.</source>
+        <translation>Pas de page %1 ici : ce côté s’arrête à la page %2.</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Page width</source>
+        <translation>Largeur de page</translation>
+    </message>
+    <message numerus="yes">
+        <source>Marked in red: where the pages differ (page(s) %1).</source>
+        <translation>
+            <numerusform>En rouge : là où les pages diffèrent (page %1).</numerusform>
+            <numerusform>En rouge : là où les pages diffèrent (pages %1).</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::PairText</name>
+    <message>
+        <source>%1 is empty: there is nothing to find</source>
+        <translation>%1 est vide : il n’y a rien à rechercher</translation>
+    </message>
+    <message>
+        <source>%1 holds a line or paragraph break (%2) at character %3; texts with breaks cannot be replaced</source>
+        <translation>%1 contient un saut de ligne ou de paragraphe (%2) au caractère %3 ; les textes avec des sauts ne peuvent pas être remplacés</translation>
+    </message>
+    <message>
+        <source>%1 holds the control character %2 at character %3, which the text of a publication cannot hold (tab is the only one allowed)</source>
+        <translation>%1 contient le caractère de contrôle %2 au caractère %3, que le texte d’une publication ne peut pas contenir (seule la tabulation est admise)</translation>
+    </message>
+    <message>
+        <source>%1 holds half of a character (the unpaired surrogate %2) at character %3, which the text of a publication cannot hold</source>
+        <translation>%1 contient une moitié de caractère (le demi-codet isolé %2) au caractère %3, que le texte d’une publication ne peut pas contenir</translation>
+    </message>
+    <message>
+        <source>%1 holds the noncharacter %2 at character %3, which the text of a publication cannot hold</source>
+        <translation>%1 contient le non-caractère %2 au caractère %3, que le texte d’une publication ne peut pas contenir</translation>
+    </message>
+    <message>
+        <source>at its start</source>
+        <translation>à son début</translation>
+    </message>
+    <message>
+        <source>at position %1, after %2</source>
+        <translation>à la position %1, après %2</translation>
+    </message>
+    <message>
+        <source>the regular expression %1 is not valid: %2, %3</source>
+        <translation>l’expression régulière %1 n’est pas valide : %2, %3</translation>
+    </message>
+    <message>
+        <source>the regular expression %1 matches an empty text, which would insert the replacement between characters; make it match at least one character (+ instead of *, for example)</source>
+        <translation>l’expression régulière %1 correspond à un texte vide, ce qui insérerait le remplacement entre les caractères ; faites-la correspondre à au moins un caractère (+ au lieu de *, par exemple)</translation>
+    </message>
+    <message>
+        <source>the replacement %1 holds a “$” that is not followed by a group number 0 to 9; write $$ for a dollar sign</source>
+        <translation>le remplacement %1 contient un « $ » qui n’est pas suivi d’un numéro de groupe de 0 à 9 ; écrivez $$ pour un signe dollar</translation>
+    </message>
+    <message>
+        <source>the replacement %1 refers to group %2, but the regular expression %3 has %4</source>
+        <translation>le remplacement %1 renvoie au groupe %2, mais l’expression régulière %3 en a %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups</source>
+        <translation>
+            <numerusform>%n groupe</numerusform>
+            <numerusform>%n groupes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one group</source>
+        <translation>un groupe</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::PdfExport</name>
+    <message>
+        <source>No temporary folder can be made in %1 to convert “%2”.</source>
+        <translation>Impossible de créer un dossier temporaire dans %1 pour convertir « %2 ».</translation>
+    </message>
+    <message>
+        <source>Another result&apos;s PDF has the same name, %1; this one was not written.</source>
+        <translation>Le PDF d’un autre résultat porte le même nom, %1 ; celui-ci n’a pas été écrit.</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read, or no temporary copy of it can be made.</source>
+        <translation>« %1 » ne peut pas être lu, ou aucune copie temporaire ne peut en être faite.</translation>
+    </message>
+    <message>
+        <source>LibreOffice did not finish within %1 seconds, so it was stopped; the publication may be very large, or LibreOffice stuck on it.</source>
+        <translation>LibreOffice n’a pas fini en %1 secondes et a donc été arrêté ; la publication est peut-être très grande, ou LibreOffice est resté bloqué dessus.</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not be started: %1</source>
+        <translation>LibreOffice n’a pas pu être démarré : %1</translation>
+    </message>
+    <message>
+        <source>LibreOffice crashed.</source>
+        <translation>LibreOffice s’est planté.</translation>
+    </message>
+    <message>
+        <source>LibreOffice ended with exit code %1.</source>
+        <translation>LibreOffice s’est terminé avec le code de sortie %1.</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not convert it.</source>
+        <translation>LibreOffice n’a pas pu le convertir.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written to %1: %2</source>
+        <translation>Le PDF n’a pas pu être écrit dans %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::PdfRendering</name>
+    <message>
+        <source>LibreOffice did not finish drawing “%1” within %2 seconds, so it was stopped. The publication may be very large, or LibreOffice may be stuck; try again, or open it in LibreOffice Draw yourself.</source>
+        <translation>LibreOffice n’a pas fini de dessiner « %1 » en %2 secondes et a donc été arrêté. La publication est peut-être très grande, ou LibreOffice est bloqué ; réessayez, ou ouvrez-la vous-même dans LibreOffice Draw.</translation>
+    </message>
+    <message>
+        <source>The pages are drawn by LibreOffice</source>
+        <translation>Les pages sont dessinées par LibreOffice</translation>
+    </message>
+    <message>
+        <source>Cannot draw the pages of “%1”: the file cannot be read, or no temporary copy of it can be made in %2.</source>
+        <translation>Impossible de dessiner les pages de « %1 » : le fichier ne peut pas être lu, ou aucune copie temporaire ne peut en être faite dans %2.</translation>
+    </message>
+    <message>
+        <source>Drawing the pages of “%1” was stopped.</source>
+        <translation>Le dessin des pages de « %1 » a été arrêté.</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not be started to draw “%1”: %2</source>
+        <translation>LibreOffice n’a pas pu être démarré pour dessiner « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not draw “%1” (exit code %2).</source>
+        <translation>LibreOffice n’a pas pu dessiner « %1 » (code de sortie %2).</translation>
+    </message>
+    <message>
+        <source> It said: %1</source>
+        <translation> Message : %1</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::QtDialogs</name>
+    <message>
+        <source>Application Error</source>
+        <translation>Erreur de l’application</translation>
+    </message>
+    <message>
+        <source>No file manager opened the folder %1. Open it yourself, or install a file manager.</source>
+        <translation>Aucun gestionnaire de fichiers n’a ouvert le dossier %1. Ouvrez-le vous-même, ou installez un gestionnaire de fichiers.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show further errors during this run</source>
+        <translation>Ne plus afficher d’erreurs pendant cette exécution</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show further notices during this run</source>
+        <translation>Ne plus afficher d’avis pendant cette exécution</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::ReportWindow</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Document</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Would replace</source>
+        <translation>Remplacerait</translation>
+    </message>
+    <message>
+        <source>Replacements</source>
+        <translation>Remplacements</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Restants</translation>
+    </message>
+    <message>
+        <source>Output (not written)</source>
+        <translation>Sortie (non écrite)</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>%1 not written</source>
+        <translation>%1 non écrits</translation>
+    </message>
+    <message>
+        <source>Started %1, ended %2, took %3</source>
+        <translation>Début %1, fin %2, durée %3</translation>
+    </message>
+    <message>
+        <source>Document: %1</source>
+        <translation>Document : %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Output (not written): %1</source>
+        <translation>Sortie (non écrite) : %1</translation>
+    </message>
+    <message>
+        <source>Output: %1</source>
+        <translation>Sortie : %1</translation>
+    </message>
+    <message>
+        <source>Outcome: %1</source>
+        <translation>Résultat : %1</translation>
+    </message>
+    <message>
+        <source>PDF: %1 (%2)</source>
+        <translation>PDF : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Errors:</source>
+        <translation>Erreurs :</translation>
+    </message>
+    <message>
+        <source>Pairs (%1 ms):</source>
+        <translation>Paires (%1 ms) :</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Details of the selected document</source>
+        <translation>Détails du document choisi</translation>
+    </message>
+    <message>
+        <source>&amp;Open Output Folder</source>
+        <translation>&amp;Ouvrir le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Table</source>
+        <translation>&amp;Copier le tableau</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV…</source>
+        <translation>Enregistrer en C&amp;SV…</translation>
+    </message>
+    <message>
+        <source>Save P&amp;DFs of the results…</source>
+        <translation>Enregistrer les P&amp;DF des résultats…</translation>
+    </message>
+    <message>
+        <source>&amp;Beside Each Result</source>
+        <translation>&amp;À côté de chaque résultat</translation>
+    </message>
+    <message>
+        <source>Into a &amp;Folder…</source>
+        <translation>Dans un &amp;dossier…</translation>
+    </message>
+    <message>
+        <source>&amp;Write the Ticked Changes</source>
+        <translation>É&amp;crire les modifications cochées</translation>
+    </message>
+    <message>
+        <source>Write the results with the ticked changes only. A document changed since it was counted is not written.</source>
+        <translation>Écrire les résultats avec les seules modifications cochées. Un document modifié depuis le comptage n’est pas écrit.</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Count (nothing written) — %1</source>
+        <translation>Comptage (rien n’est écrit) — %1</translation>
+    </message>
+    <message>
+        <source>Run report — %1</source>
+        <translation>Rapport d’exécution — %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 ticked</source>
+        <translation>%1 sur %2 cochées</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1 ; %2</translation>
+    </message>
+    <message>
+        <source>Save a PDF of every result with LibreOffice, beside it or into a folder you choose.</source>
+        <translation>Enregistrer un PDF de chaque résultat avec LibreOffice, à côté ou dans un dossier de votre choix.</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 existe déjà. Le remplacer ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n PDFs already exist, such as %1. Replace them?</source>
+        <translation>
+            <numerusform>%n PDF existe déjà, %1. Le remplacer ?</numerusform>
+            <numerusform>%n PDF existent déjà, dont %1. Les remplacer ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the PDFs into this folder</source>
+        <translation>Enregistrer les PDF dans ce dossier</translation>
+    </message>
+    <message>
+        <source>Save Report as CSV</source>
+        <translation>Enregistrer le rapport en CSV</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)|*.csv|All Files (*.*)|*.*|</source>
+        <translation>Fichiers CSV (*.csv)|*.csv|Tous les fichiers (*.*)|*.*|</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Voulez-vous vraiment écraser %1 ?</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>Le rapport n’a pas pu être enregistré dans %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::RunText</name>
+    <message numerus="yes">
+        <source>%Ln written</source>
+        <translation>
+            <numerusform>%Ln écrit</numerusform>
+            <numerusform>%Ln écrits</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln failed</source>
+        <translation>
+            <numerusform>%Ln en échec</numerusform>
+            <numerusform>%Ln en échec</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln not reached</source>
+        <translation>
+            <numerusform>%Ln non atteint</numerusform>
+            <numerusform>%Ln non atteints</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>PDFs: %1</source>
+        <translation>PDF : %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>écrit</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>non atteint</translation>
+    </message>
+    <message>
+        <source>not applied</source>
+        <translation>non appliquée</translation>
+    </message>
+    <message>
+        <source>found, counts not known</source>
+        <translation>trouvée, nombres inconnus</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>non trouvée</translation>
+    </message>
+    <message>
+        <source>would replace %1, %2 would be left</source>
+        <translation>remplacerait %1, %2 resteraient</translation>
+    </message>
+    <message>
+        <source>%1 replaced, %2 left</source>
+        <translation>%1 remplacés, %2 restants</translation>
+    </message>
+    <message>
+        <source>%1 in link addresses</source>
+        <translation>%1 dans les adresses des liens</translation>
+    </message>
+    <message>
+        <source>%1 in document properties</source>
+        <translation>%1 dans les propriétés du document</translation>
+    </message>
+    <message>
+        <source>story %1, position %2: </source>
+        <translation>article %1, position %2 : </translation>
+    </message>
+    <message>
+        <source> left unchanged: %1</source>
+        <translation> laissé tel quel : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln would be written</source>
+        <translation>
+            <numerusform>%Ln serait écrit</numerusform>
+            <numerusform>%Ln seraient écrits</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln with nothing to replace</source>
+        <translation>
+            <numerusform>%Ln sans rien à remplacer</numerusform>
+            <numerusform>%Ln sans rien à remplacer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln would fail</source>
+        <translation>
+            <numerusform>%Ln échouerait</numerusform>
+            <numerusform>%Ln échoueraient</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln skipped</source>
+        <translation>
+            <numerusform>%Ln ignoré</numerusform>
+            <numerusform>%Ln ignorés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln document(s)</source>
+        <translation>
+            <numerusform>%Ln document</numerusform>
+            <numerusform>%Ln documents</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln replacement(s) would be made</source>
+        <translation>
+            <numerusform>%Ln remplacement serait fait</numerusform>
+            <numerusform>%Ln remplacements seraient faits</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln replacement(s)</source>
+        <translation>
+            <numerusform>%Ln remplacement</numerusform>
+            <numerusform>%Ln remplacements</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1 ; %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3</source>
+        <translation>%1 : %2 ; %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and the counts of %Ln document(s) not known)</source>
+        <translation>
+            <numerusform>%1 (et les nombres de %Ln document inconnus)</numerusform>
+            <numerusform>%1 (et les nombres de %Ln documents inconnus)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>would be written</source>
+        <translation>serait écrit</translation>
+    </message>
+    <message>
+        <source>nothing to replace</source>
+        <translation>rien à remplacer</translation>
+    </message>
+    <message>
+        <source>would fail</source>
+        <translation>échouerait</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>ignoré</translation>
+    </message>
+    <message>
+        <source>it is not in the review</source>
+        <translation>il n’est pas dans la revue</translation>
+    </message>
+    <message>
+        <source>“%1” was not written: %2.</source>
+        <translation>« %1 » n’a pas été écrit : %2.</translation>
+    </message>
+    <message>
+        <source>Processing: %1</source>
+        <translation>Traitement : %1</translation>
+    </message>
+    <message>
+        <source>Progress Bar</source>
+        <translation>Barre de progression</translation>
+    </message>
+    <message>
+        <source>changed since it was reviewed</source>
+        <translation>modifié depuis la revue</translation>
+    </message>
+    <message>
+        <source>%1 Yes (the default).
+</source>
+        <translation>%1 Oui (par défaut).
+</translation>
+    </message>
+    <message>
+        <source>%1 No (the default).
+</source>
+        <translation>%1 Non (par défaut).
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) left out: they look like results of an earlier run (--include-results edits them too).</source>
+        <translation>
+            <numerusform>%n fichier écarté : il ressemble au résultat d’une exécution précédente (--include-results le modifie aussi).</numerusform>
+            <numerusform>%n fichiers écartés : ils ressemblent à des résultats d’une exécution précédente (--include-results les modifie aussi).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>documents</source>
+        <translation>documents</translation>
+    </message>
+    <message>
+        <source>, %1/s, %2:%3 left</source>
+        <translation>, %1/s, reste %2:%3</translation>
+    </message>
+    <message>
+        <source>  … and %1 more, counted but not listed
+</source>
+        <translation>  … et %1 de plus, comptés mais non listés
+</translation>
+    </message>
+    <message>
+        <source>
+Try &apos;vantrelle-replace --help&apos;.
+</source>
+        <translation>
+Essayez &apos;vantrelle-replace --help&apos;.
+</translation>
+    </message>
+    <message>
+        <source>Stopping: the documents being edited are finished first.
+</source>
+        <translation>Arrêt : les documents en cours de modification sont d’abord terminés.
+</translation>
+    </message>
+    <message>
+        <source>PDFs</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>%1: PDF %2
+</source>
+        <translation>%1 : PDF %2
+</translation>
+    </message>
+    <message>
+        <source>No publications were found in the sources given.
+</source>
+        <translation>Aucune publication n’a été trouvée dans les sources données.
+</translation>
+    </message>
+    <message>
+        <source>The report %1 cannot be written: %2. Nothing was edited.
+</source>
+        <translation>Le rapport %1 ne peut pas être écrit : %2. Rien n’a été modifié.
+</translation>
+    </message>
+    <message>
+        <source>The report %1 could not be written: %2.
+</source>
+        <translation>Le rapport %1 n’a pas pu être écrit : %2.
+</translation>
+    </message>
+    <message>
+        <source>Interrupted: %1.
+</source>
+        <translation>Interrompu : %1.
+</translation>
+    </message>
+    <message>
+        <source>%1
+“%2” was not written.
+</source>
+        <translation>%1
+« %2 » n’a pas été écrit.
+</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::SetsText</name>
+    <message numerus="yes">
+        <source>The sets list holds at most 32,767 pairs. %n line(s) of the file were not loaded.</source>
+        <translation>
+            <numerusform>La liste des jeux contient au plus 32 767 paires. %n ligne du fichier n’a pas été chargée.</numerusform>
+            <numerusform>La liste des jeux contient au plus 32 767 paires. %n lignes du fichier n’ont pas été chargées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> of pair %1</source>
+        <translation> de la paire %1</translation>
+    </message>
+    <message>
+        <source>The find text%1</source>
+        <translation>Le texte cherché%1</translation>
+    </message>
+    <message>
+        <source>The replace text%1 (“%2”)</source>
+        <translation>Le texte de remplacement%1 (« %2 »)</translation>
+    </message>
+    <message>
+        <source>The texts%1 cannot be used: %2.</source>
+        <translation>Les textes%1 ne peuvent pas être utilisés : %2.</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Voulez-vous vraiment écraser %1 ?</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::Settings</name>
+    <message>
+        <source>its contents cannot be read</source>
+        <translation>son contenu ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>its folder %1 does not exist and cannot be made</source>
+        <translation>son dossier %1 n’existe pas et ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>le fichier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>you have no permission to write in its folder %1</source>
+        <translation>vous n’avez pas le droit d’écrire dans son dossier %1</translation>
+    </message>
+    <message>
+        <source>Your choices cannot be kept for the next start: the settings file %1 cannot be written (%2). They stay in force until you close the program.</source>
+        <translation>Vos choix ne peuvent pas être gardés pour le prochain démarrage : le fichier de réglages %1 ne peut pas être écrit (%2). Ils restent en vigueur jusqu’à la fermeture du programme.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::Startup</name>
+    <message>
+        <source>Finds and replaces text in many publications in one run.</source>
+        <translation>Recherche et remplace du texte dans de nombreuses publications en une seule fois.</translation>
+    </message>
+    <message>
+        <source>Publications to add to the list, and folders whose .pub files (subfolders included) to add.</source>
+        <translation>Publications à ajouter à la liste, et dossiers dont ajouter les fichiers .pub (sous-dossiers compris).</translation>
+    </message>
+    <message>
+        <source>[FILE|FOLDER...]</source>
+        <translation>[FICHIER|DOSSIER...]</translation>
+    </message>
+    <message>
+        <source>%1
+See --help.
+</source>
+        <translation>%1
+Voir --help.
+</translation>
+    </message>
+    <message>
+        <source>No such file or folder, not added: %1
+</source>
+        <translation>Fichier ou dossier introuvable, non ajouté : %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::cli::CliText</name>
+    <message>
+        <source>The separator given with --separator is empty.</source>
+        <translation>Le séparateur donné avec --separator est vide.</translation>
+    </message>
+    <message>
+        <source>The sets file %1 was not found.</source>
+        <translation>Le fichier de jeux %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>The sets file %1 cannot be read: %2</source>
+        <translation>Le fichier de jeux %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 Split the file.</source>
+        <translation>%1 Découpez le fichier.</translation>
+    </message>
+    <message>
+        <source>The sets file %1 holds no line with the separator “%2”.</source>
+        <translation>Le fichier de jeux %1 ne contient aucune ligne avec le séparateur « %2 ».</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>--%1 est donné plus d’une fois.</translation>
+    </message>
+    <message>
+        <source>--jobs needs a whole number from 1 to %1, not “%2”.</source>
+        <translation>--jobs attend un nombre entier de 1 à %1, pas « %2 ».</translation>
+    </message>
+    <message>
+        <source>--report needs a file name, or - for standard output.</source>
+        <translation>--report attend un nom de fichier, ou - pour la sortie standard.</translation>
+    </message>
+    <message>
+        <source>The report %1 must end in .json or .csv (or be - for JSON lines on standard output).</source>
+        <translation>Le rapport %1 doit se terminer par .json ou .csv (ou être - pour des lignes JSON sur la sortie standard).</translation>
+    </message>
+    <message>
+        <source>The folder of the report %1 does not exist.</source>
+        <translation>Le dossier du rapport %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The report %1 is a folder.</source>
+        <translation>Le rapport %1 est un dossier.</translation>
+    </message>
+    <message>
+        <source>--pdf puts each PDF beside its result, --pdf-dir DIR puts them all in DIR: give one of the two.</source>
+        <translation>--pdf met chaque PDF à côté de son résultat, --pdf-dir DIR les met tous dans DIR : donnez l’un des deux.</translation>
+    </message>
+    <message>
+        <source>--pdf-timeout goes with --pdf or --pdf-dir.</source>
+        <translation>--pdf-timeout va avec --pdf ou --pdf-dir.</translation>
+    </message>
+    <message>
+        <source>--dry-run writes no results, so there is nothing to make PDFs of; leave out --pdf or --pdf-dir.</source>
+        <translation>--dry-run n’écrit aucun résultat, il n’y a donc rien à convertir en PDF ; retirez --pdf ou --pdf-dir.</translation>
+    </message>
+    <message>
+        <source>The folder %1 given with --pdf-dir does not exist; the tool does not make it (mkdir -p it first).</source>
+        <translation>Le dossier %1 donné avec --pdf-dir n’existe pas ; l’outil ne le crée pas (créez-le d’abord avec mkdir -p).</translation>
+    </message>
+    <message>
+        <source>--pdf-timeout needs a whole number of seconds, not “%1”.</source>
+        <translation>--pdf-timeout attend un nombre entier de secondes, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>The plan %1 cannot be read: %2.</source>
+        <translation>Le plan %1 ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is no plan: it lists no documents.</source>
+        <translation>%1 n’est pas un plan : il ne liste aucun document.</translation>
+    </message>
+    <message>
+        <source>The plan does not list every change of %1; make it with --dry-run --report FILE.json.</source>
+        <translation>Le plan ne liste pas toutes les modifications de %1 ; créez-le avec --dry-run --report FICHIER.json.</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s documents were counted with different pairs or options (%1).</source>
+        <translation>Les documents du plan ont été comptés avec des paires ou des options différentes (%1).</translation>
+    </message>
+    <message>
+        <source>A pair; repeat for more, applied in the order given.</source>
+        <translation>Une paire ; à répéter pour d’autres, appliquées dans l’ordre donné.</translation>
+    </message>
+    <message>
+        <source>Pairs from a sets file, read as Load Sets reads it: one pair per line, FIND SEP REPLACE, in UTF-8, UTF-16 or Windows-1252; at most 32,767 pairs.</source>
+        <translation>Des paires d’un fichier de jeux, lu comme le lit « Ouvrir des jeux » : une paire par ligne, FIND SEP REPLACE, en UTF-8, UTF-16 ou Windows-1252 ; au plus 32 767 paires.</translation>
+    </message>
+    <message>
+        <source>The separator of the sets file (default ::).</source>
+        <translation>Le séparateur du fichier de jeux (par défaut ::).</translation>
+    </message>
+    <message>
+        <source>Replace exactly the changes whose entries in PLAN (the JSON report of a --dry-run, which then lists every change with an id and each source&apos;s size, time and SHA-256) still hold &quot;apply&quot;: true, with the plan&apos;s pairs and matching, in the plan&apos;s documents unless SOURCEs are named. A source changed since the dry run, or whose entries no longer match it, is not written and the reason is given (exit 1).</source>
+        <translation>Remplacer exactement les modifications dont les entrées dans PLAN (le rapport JSON d’un --dry-run, qui liste alors chaque modification avec un id, et la taille, la date et le SHA-256 de chaque source) portent encore &quot;apply&quot;: true, avec les paires et la recherche du plan, dans les documents du plan sauf si des SOURCE sont nommées. Une source modifiée depuis l’essai, ou à laquelle ses entrées ne correspondent plus, n’est pas écrite, avec la raison (code de sortie 1).</translation>
+    </message>
+    <message>
+        <source>Every result into DIR under its source&apos;s name. DIR must exist: a mistyped name is not made into a new folder.</source>
+        <translation>Chaque résultat dans DIR sous le nom de sa source. DIR doit exister : un nom mal tapé ne devient pas un nouveau dossier.</translation>
+    </message>
+    <message>
+        <source>Each result beside its source, named NAME_replaced.pub.</source>
+        <translation>Chaque résultat à côté de sa source, nommé NAME_replaced.pub.</translation>
+    </message>
+    <message>
+        <source>Match letter case.</source>
+        <translation>Respecter la casse.</translation>
+    </message>
+    <message>
+        <source>Match whole words only, by Unicode&apos;s word boundaries: &quot;the&quot; no longer finds &quot;other&quot; or &quot;anthem&quot;.</source>
+        <translation>Ne trouver que des mots entiers, selon les limites de mots d’Unicode : &quot;the&quot; ne trouve plus &quot;other&quot; ni &quot;anthem&quot;.</translation>
+    </message>
+    <message>
+        <source>Read each FIND as a regular expression (Perl-like, PCRE2) and each REPLACE with $0 (the match), $1 to $9 (its groups) and $$ (a dollar sign). A match stays inside a line; ^ and $ are a line&apos;s start and end. An invalid expression, one that matches an empty text and a $ not followed by a digit or $ are wrong usage.</source>
+        <translation>Lire chaque FIND comme une expression régulière (à la Perl, PCRE2) et chaque REPLACE avec $0 (la correspondance), $1 à $9 (ses groupes) et $$ (un signe dollar). Une correspondance reste dans une ligne ; ^ et $ sont le début et la fin d’une ligne. Une expression invalide, une expression qui correspond à un texte vide et un $ non suivi d’un chiffre ou de $ sont des erreurs d’utilisation.</translation>
+    </message>
+    <message>
+        <source>Find any case and write each REPLACE in the case of what it replaces: all lower, ALL UPPER, Capitalised or Each Word Capitalised (acme, Acme, ACME -&gt; apex, Apex, APEX); any other mix as typed. With --regex, the whole replacement once its groups are in.</source>
+        <translation>Trouver toute casse et écrire chaque REPLACE dans la casse de ce qu’il remplace : tout en minuscules, TOUT EN MAJUSCULES, Initiale Majuscule ou Chaque Mot Avec Majuscule (acme, Acme, ACME -&gt; apex, Apex, APEX) ; tout autre mélange tel que tapé. Avec --regex, le remplacement entier une fois ses groupes insérés.</translation>
+    </message>
+    <message>
+        <source>Also replace in the addresses of web, e-mail and file links (links to a page are left alone), counted apart.</source>
+        <translation>Remplacer aussi dans les adresses des liens web, e-mail et fichier (les liens vers une page restent tels quels), comptés à part.</translation>
+    </message>
+    <message>
+        <source>Also replace in the document properties (title, subject, author, keywords, comments, company, manager, category, your own text properties), counted apart. A replacement a property&apos;s code page cannot hold is refused and the document is not written.</source>
+        <translation>Remplacer aussi dans les propriétés du document (titre, sujet, auteur, mots-clés, commentaires, société, responsable, catégorie, vos propriétés texte), comptés à part. Un remplacement que la page de codes d’une propriété ne peut pas contenir est refusé et le document n’est pas écrit.</translation>
+    </message>
+    <message>
+        <source>The extension searched for in folders (default pub).</source>
+        <translation>L’extension cherchée dans les dossiers (par défaut pub).</translation>
+    </message>
+    <message>
+        <source>Also edit files that look like results of an earlier run (NAME_replaced.pub beside NAME.pub); without it they are left out with a note on standard error.</source>
+        <translation>Modifier aussi les fichiers qui ressemblent à des résultats d’une exécution précédente (NAME_replaced.pub à côté de NAME.pub) ; sans cette option, ils sont écartés avec une note sur la sortie d’erreur.</translation>
+    </message>
+    <message>
+        <source>Count only: write and delete nothing. The counts and refusals are those a real run would have; a result that could not be written &quot;would fail&quot;.</source>
+        <translation>Compter seulement : ne rien écrire ni supprimer. Les nombres et les refus sont ceux d’une vraie exécution ; un résultat qui ne pourrait pas être écrit &quot;échouerait&quot;.</translation>
+    </message>
+    <message>
+        <source>Edit N publications at a time, 1 to 256 (default: the number of processors). Results and reports keep the list order.</source>
+        <translation>Modifier N publications à la fois, de 1 à 256 (par défaut : le nombre de processeurs). Résultats et rapports gardent l’ordre de la liste.</translation>
+    </message>
+    <message>
+        <source>Write a report of every document as each one is done: FILE.json (the run as one JSON object) or FILE.csv (one line per document); - prints it as JSON lines on standard output.</source>
+        <translation>Écrire un rapport sur chaque document dès qu’il est fait : FILE.json (l’exécution en un objet JSON) ou FILE.csv (une ligne par document) ; - l’affiche en lignes JSON sur la sortie standard.</translation>
+    </message>
+    <message>
+        <source>Print each replacement in its context on standard output, the changed part in [brackets] (and in colour on a terminal): the first 1,000 of each document.</source>
+        <translation>Afficher chaque remplacement dans son contexte sur la sortie standard, la partie modifiée entre [crochets] (et en couleur dans un terminal) : les 1 000 premiers de chaque document.</translation>
+    </message>
+    <message>
+        <source>After the run, save a PDF of every result written, NAME.pdf beside NAME.pub, with LibreOffice (package libreoffice-draw), in as many processes as --jobs. An existing NAME.pdf is replaced.</source>
+        <translation>Après l’exécution, enregistrer un PDF de chaque résultat écrit, NAME.pdf à côté de NAME.pub, avec LibreOffice (paquet libreoffice-draw), en autant de processus que --jobs. Un NAME.pdf existant est remplacé.</translation>
+    </message>
+    <message>
+        <source>The same, every PDF into DIR, which must exist.</source>
+        <translation>De même, chaque PDF dans DIR, qui doit exister.</translation>
+    </message>
+    <message>
+        <source>End LibreOffice when one document takes longer than S seconds (default 120); that PDF is reported as failed and the others go on.</source>
+        <translation>Arrêter LibreOffice quand un document prend plus de S secondes (par défaut 120) ; ce PDF est signalé en échec et les autres continuent.</translation>
+    </message>
+    <message>
+        <source>No progress line and no summary.</source>
+        <translation>Ni ligne de progression ni résumé.</translation>
+    </message>
+    <message>
+        <source>This text.</source>
+        <translation>Ce texte.</translation>
+    </message>
+    <message>
+        <source>The version.</source>
+        <translation>La version.</translation>
+    </message>
+    <message>
+        <source>With one SOURCE and nothing else: print the text of every story.</source>
+        <translation>Avec une seule SOURCE et rien d’autre : afficher le texte de chaque article.</translation>
+    </message>
+    <message>
+        <source>--pair needs two texts: FIND and REPLACE.</source>
+        <translation>--pair attend deux textes : FIND et REPLACE.</translation>
+    </message>
+    <message>
+        <source>--apply takes the pairs from the plan; give no --pair or --sets.</source>
+        <translation>--apply prend les paires dans le plan ; ne donnez ni --pair ni --sets.</translation>
+    </message>
+    <message>
+        <source>Say what to replace: --pair FIND REPLACE (once or more) or --sets FILE.</source>
+        <translation>Dites quoi remplacer : --pair FIND REPLACE (une fois ou plus) ou --sets FILE.</translation>
+    </message>
+    <message>
+        <source>Give the texts to replace either with --pair FIND REPLACE (once or more) or with --sets FILE, not both.</source>
+        <translation>Donnez les textes à remplacer soit avec --pair FIND REPLACE (une fois ou plus), soit avec --sets FILE, pas les deux.</translation>
+    </message>
+    <message>
+        <source>--separator goes with --sets.</source>
+        <translation>--separator va avec --sets.</translation>
+    </message>
+    <message>
+        <source>Say where the results go: --out-dir DIR or --beside.</source>
+        <translation>Dites où vont les résultats : --out-dir DIR ou --beside.</translation>
+    </message>
+    <message>
+        <source>--out-dir and --beside cannot both be given: results go into one folder or beside their sources.</source>
+        <translation>--out-dir et --beside ne peuvent pas être donnés ensemble : les résultats vont dans un dossier ou à côté de leurs sources.</translation>
+    </message>
+    <message>
+        <source>The folder %1 given with --out-dir does not exist; the tool does not make it (mkdir -p it first).</source>
+        <translation>Le dossier %1 donné avec --out-dir n’existe pas ; l’outil ne le crée pas (créez-le d’abord avec mkdir -p).</translation>
+    </message>
+    <message>
+        <source>--apply matches as the plan says; give no --%1.</source>
+        <translation>--apply recherche comme le dit le plan ; ne donnez pas --%1.</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>--apply writes what the plan chose; it goes without --dry-run.</source>
+        <translation>--apply écrit ce que le plan a choisi ; il va sans --dry-run.</translation>
+    </message>
+    <message>
+        <source>--ext needs an extension, such as pub.</source>
+        <translation>--ext attend une extension, par exemple pub.</translation>
+    </message>
+    <message>
+        <source>--show-changes and --report - both print on standard output; give the report a file name.</source>
+        <translation>--show-changes et --report - écrivent tous deux sur la sortie standard ; donnez un nom de fichier au rapport.</translation>
+    </message>
+    <message>
+        <source>Name at least one publication or folder.</source>
+        <translation>Nommez au moins une publication ou un dossier.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>usage: vantrelle-replace [OPTIONS] (--pair FIND REPLACE ... | --sets FILE)
+                         (--out-dir DIR | --beside) SOURCE...
+       vantrelle-replace [OPTIONS] --apply PLAN (--out-dir DIR | --beside)
+                         [SOURCE...]
+       vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]
+                         [--in-links] [--in-properties]
+                         SOURCE OUTPUT FIND REPLACE [FIND REPLACE ...]
+       vantrelle-replace --text SOURCE
+
+Finds and replaces text in publications (.pub). The first form edits every
+publication named and every one found in the folders named, with the rules of
+the Vantrelle window; the second edits one publication into OUTPUT and prints
+its counts; the third prints the text of every story.
+
+Sources (first form):
+  SOURCE...            Publications and folders. A folder is searched with all
+                       its subfolders like &quot;Add All Publisher File(s) In
+                       Folder&quot;: files ending in .EXT, not those starting with
+                       &quot;~&quot; and not hidden ones (starting with &quot;.&quot;), each real
+                       folder once. Files named
+                       directly are taken as given, except that names whose
+                       extension does not look like a publication&apos;s are left
+                       out with a note on standard error.
+
+What to replace (one of):
+</source>
+        <translation>usage : vantrelle-replace [OPTIONS] (--pair FIND REPLACE ... | --sets FILE)
+                          (--out-dir DIR | --beside) SOURCE...
+        vantrelle-replace [OPTIONS] --apply PLAN (--out-dir DIR | --beside)
+                          [SOURCE...]
+        vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]
+                          [--in-links] [--in-properties]
+                          SOURCE OUTPUT FIND REPLACE [FIND REPLACE ...]
+        vantrelle-replace --text SOURCE
+
+Recherche et remplace du texte dans des publications (.pub). La première forme
+modifie chaque publication nommée et chacune de celles trouvées dans les
+dossiers nommés, avec les règles de la fenêtre de Vantrelle ; la deuxième
+modifie une publication vers OUTPUT et affiche ses nombres ; la troisième
+affiche le texte de chaque article.
+
+Sources (première forme) :
+  SOURCE...            Publications et dossiers. Un dossier est parcouru avec
+                       tous ses sous-dossiers comme par « Ajouter un dossier
+                       entier » : fichiers se terminant par .EXT, sauf ceux qui
+                       commencent par « ~ » et les fichiers cachés (qui
+                       commencent par « . »), chaque vrai dossier une fois. Les
+                       fichiers nommés directement sont pris tels quels, sauf
+                       ceux dont l’extension ne ressemble pas à celle d’une
+                       publication, écartés avec une note sur la sortie
+                       d’erreur.
+
+Quoi remplacer (l’un des deux) :
+</translation>
+    </message>
+    <message>
+        <source>FIND may not be empty. FIND and REPLACE may hold only what the text of a
+publication can: no line or paragraph break, no control character but tab,
+no unpaired surrogate and no noncharacter (wrong usage, exit status 2).
+
+Where the results go (one of):
+</source>
+        <translation>FIND ne peut pas être vide. FIND et REPLACE ne peuvent contenir que ce que le
+texte d’une publication peut contenir : ni saut de ligne ou de paragraphe, ni
+caractère de contrôle autre que la tabulation, ni demi-codet isolé, ni
+non-caractère (erreur d’utilisation, code de sortie 2).
+
+Où vont les résultats (l’un des deux) :
+</translation>
+    </message>
+    <message>
+        <source>Sources are never overwritten or deleted, whatever name reaches them. A
+folder that spells the source&apos;s own (through a symbolic link, with ./ or ..)
+gives the result the _replaced name. A result name that reaches a source
+another way (a bind mount, another letter case on a file system that ignores
+case, a hard link), another listed document, or a result written earlier in
+the same run is not written; that document is reported as skipped, with the
+reason. An older result is never deleted first: the new one replaces it only
+once it is whole, so a failed edit leaves it as it was.
+
+Options:
+</source>
+        <translation>Les sources ne sont jamais écrasées ni supprimées, quel que soit le nom qui y
+mène. Un dossier qui désigne celui de la source (par un lien symbolique, avec
+./ ou ..) donne au résultat le nom en _replaced. Un nom de résultat qui atteint
+une source par un autre chemin (un montage lié, une autre casse sur un système
+de fichiers qui l’ignore, un lien physique), un autre document de la liste ou
+un résultat écrit plus tôt dans la même exécution n’est pas écrit ; ce
+document est signalé comme ignoré, avec la raison. Un ancien résultat n’est
+jamais supprimé d’abord : le nouveau ne le remplace qu’une fois complet, et
+une modification en échec le laisse tel qu’il était.
+
+Options :
+</translation>
+    </message>
+    <message>
+        <source>
+Text in WordArt is never edited: occurrences there are counted as left, and
+the result is still written.
+
+Each report row holds the source, the output, the outcome (written, nothing
+to replace, failed, skipped, not reached; &quot;would be written&quot; in a dry run),
+replacements made and occurrences left, each pair&apos;s counts with the reason
+for what was left, the error text, the milliseconds taken and the matching
+used (match case or any case, whole words, regular expression); with --pdf or
+--pdf-dir also the PDF&apos;s path and outcome (written, failed with LibreOffice&apos;s
+reason, not reached), and the rows come once the PDFs are made.
+
+Progress: a live line on standard error (done/total, rate, time left) when it
+is a terminal. Failed and skipped documents are named on standard error, and
+the run ends with one line of totals there, terminal or not (--quiet: only
+what went wrong).
+
+A result is written whole or not at all. Ctrl-C (or SIGTERM) stops handing
+out documents, lets those being edited finish, writes the report of what was
+done (the rest &quot;not reached&quot;) and exits with status 130.
+
+Exit status:
+  0    every document written, or nothing to replace in it
+  1    at least one document failed or was skipped, or a PDF failed (the
+       others were still processed); for the second form: the publication could not be read,
+       edited as asked or written
+  2    wrong usage, or --pdf without LibreOffice (nothing was written)
+  130  interrupted
+
+Examples:
+  vantrelle-replace --pair &quot;555-0100&quot; &quot;555-0199&quot; --out-dir /srv/new /srv/flyers
+  vantrelle-replace --sets phone.txt --beside /srv/flyers
+  vantrelle-replace --regex --pair &apos;(\d{3})-(\d{4})&apos; &apos;$1 $2&apos; --beside /srv/flyers
+  vantrelle-replace --dry-run --report counts.csv --pair Acme Apex --out-dir /tmp /srv/flyers
+</source>
+        <translation>
+Le texte des WordArt n’est jamais modifié : les occurrences qui s’y trouvent
+sont comptées comme restantes, et le résultat est quand même écrit.
+
+Chaque ligne du rapport contient la source, la sortie, le résultat (toujours
+en anglais dans les fichiers de rapport : written, nothing to replace, failed,
+skipped, not reached ; &quot;would be written&quot; avec --dry-run), les remplacements
+faits et les occurrences restantes, les nombres de chaque paire avec la raison
+de ce qui reste, le texte d’erreur, les millisecondes et la recherche utilisée
+(match case ou any case, whole words, regular expression) ; avec --pdf ou
+--pdf-dir aussi le chemin et le résultat du PDF (written, failed avec la raison
+de LibreOffice, not reached), et les lignes viennent une fois les PDF faits.
+
+Progression : une ligne vivante sur la sortie d’erreur (faits/total, débit,
+temps restant) quand c’est un terminal. Les documents en échec et ignorés y
+sont nommés, et l’exécution s’y termine par une ligne de totaux, terminal ou
+non (--quiet : seulement ce qui n’a pas marché).
+
+Un résultat est écrit en entier ou pas du tout. Ctrl-C (ou SIGTERM) cesse de
+distribuer des documents, laisse finir ceux en cours, écrit le rapport de ce
+qui a été fait (le reste &quot;not reached&quot;) et sort avec le code 130.
+
+Code de sortie :
+  0    chaque document écrit, ou rien à y remplacer
+  1    au moins un document en échec ou ignoré, ou un PDF en échec (les
+       autres ont quand même été traités) ; pour la deuxième forme : la
+       publication n’a pas pu être lue, modifiée comme demandé ou écrite
+  2    erreur d’utilisation, ou --pdf sans LibreOffice (rien n’a été écrit)
+  130  interrompu
+
+Exemples :
+  vantrelle-replace --pair &quot;555-0100&quot; &quot;555-0199&quot; --out-dir /srv/nouveau /srv/tracts
+  vantrelle-replace --sets telephone.txt --beside /srv/tracts
+  vantrelle-replace --regex --pair &apos;(\d{3})-(\d{4})&apos; &apos;$1 $2&apos; --beside /srv/tracts
+  vantrelle-replace --dry-run --report nombres.csv --pair Acme Apex --out-dir /tmp /srv/tracts
+</translation>
+    </message>
+    <message>
+        <source>usage: vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]
+                         [--in-links] [--in-properties] SOURCE OUTPUT FIND
+                         REPLACE
+                         [FIND REPLACE ...]
+       vantrelle-replace --text SOURCE
+
+Replaces every occurrence of each FIND by its REPLACE in the publication SOURCE,
+pairs in order, and writes the result to OUTPUT; the options are those of the batch form
+(vantrelle-replace --help). --text prints the text of every story.
+Exit status: 0 done, 1 the publication could not be read, edited as asked or written,
+2 wrong usage (also a FIND or REPLACE a publication cannot hold).
+</source>
+        <translation>usage : vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]
+                          [--in-links] [--in-properties] SOURCE OUTPUT FIND
+                          REPLACE
+                          [FIND REPLACE ...]
+        vantrelle-replace --text SOURCE
+
+Remplace chaque occurrence de chaque FIND par son REPLACE dans la publication
+SOURCE, paire après paire, et écrit le résultat dans OUTPUT ; les options sont
+celles de la forme par lots (vantrelle-replace --help). --text affiche le texte
+de chaque article.
+Code de sortie : 0 fait, 1 la publication n’a pas pu être lue, modifiée comme
+demandé ou écrite, 2 erreur d’utilisation (aussi un FIND ou REPLACE qu’une
+publication ne peut pas contenir).
+</translation>
+    </message>
+    <message>
+        <source>%1 “%2” was not written.
+</source>
+        <translation>%1 « %2 » n’a pas été écrit.
+</translation>
+    </message>
+    <message>
+        <source>vantrelle-replace: unknown option %1
+</source>
+        <translation>vantrelle-replace : option inconnue %1
+</translation>
+    </message>
+</context>
+</TS>
