@@ -174,7 +174,7 @@ TEST(ToolInGerman, saysItsSummaryInGermanAndWritesTheJsonReportInEnglish)
 // Run at the scale factors ctest gives it, in each shipped language.
 TEST(Captions, fitTheirControlsInEveryLanguage)
 {
-    for (const char *language : {"en", "de", "fr"}) {
+    for (const char *language : {"en", "de", "fr", "es"}) {
         SCOPED_TRACE(language);
         installTranslations({QString::fromLatin1(language)});
         test::ScriptedDialogs dialogs;
