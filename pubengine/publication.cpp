@@ -6,6 +6,7 @@
 #include "fsutil/fileid.h"
 #include "fsutil/windowsfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -183,7 +184,8 @@ void Publication::load(QByteArray bytes)
         }
         if (!stream)
             throw FormatError("it is not a publication (its container holds no publication)");
-        if (const std::optional<Bytes> drawing = m_compound->readStream(kDrawingPath, std::size_t(size)))
+        if (const std::optional<Bytes> drawing =
+                m_compound->readStream(kDrawingPath, std::size_t(size)))
             m_wordArt = wordArtTexts(*drawing);
         try {
             m_quill = QuillStream::parse(*stream);
@@ -214,7 +216,8 @@ void Publication::loadPub97(Bytes contents)
         if (what.starts_with("this publication was made by"))
             throw;
         throw FormatError("the file is damaged, or stores its text in a way this program does "
-                          "not know (" + what + ")");
+                          "not know (" +
+                          what + ")");
     }
 }
 
@@ -272,8 +275,8 @@ ReplaceResult Publication::replaceAll(const QString &find, const QString &replac
             if (choices)
                 throw Failure("choosing single changes is not offered for publications of "
                               "Publisher 95 and 97 yet; replace all of them, or none");
-            result = (countOnly ? scratch97.emplace(*m_pub97) : *m_pub97)
-                         .replaceAll(matcher, listLimit);
+            result =
+                (countOnly ? scratch97.emplace(*m_pub97) : *m_pub97).replaceAll(matcher, listLimit);
         } else {
             result = quill.replaceAll(matcher, listLimit, choices);
         }
@@ -428,18 +431,27 @@ void Publication::saveAs(const QString &path) const
     }
 }
 
+// The context of the texts below, for their translations.
+class EngineText {
+    Q_DECLARE_TR_FUNCTIONS(vantrelle::pubengine::EngineText)
+};
+
 QString leftReasonText(LeftReason reason)
 {
     static const char *const reasons[kLeftReasonCount] = {
-        "it would change a field such as a page number",
-        "it would remove all the text of a hyperlink or placeholder",
-        "it would remove the whole formatted text of a stretch this program cannot remove yet "
-        "(replace it by at least one character instead)",
-        "in WordArt, which is not edited",
-        "in text whose font has no code page this program writes (a symbol font, or one "
-        "without a known character set), which is not edited",
+        QT_TRANSLATE_NOOP("vantrelle::pubengine::EngineText",
+                          "it would change a field such as a page number"),
+        QT_TRANSLATE_NOOP("vantrelle::pubengine::EngineText",
+                          "it would remove all the text of a hyperlink or placeholder"),
+        QT_TRANSLATE_NOOP("vantrelle::pubengine::EngineText",
+                          "it would remove the whole formatted text of a stretch this program "
+                          "cannot remove yet (replace it by at least one character instead)"),
+        QT_TRANSLATE_NOOP("vantrelle::pubengine::EngineText", "in WordArt, which is not edited"),
+        QT_TRANSLATE_NOOP("vantrelle::pubengine::EngineText",
+                          "in text whose font has no code page this program writes (a symbol "
+                          "font, or one without a known character set), which is not edited"),
     };
-    return QString::fromUtf8(reasons[static_cast<int>(reason)]);
+    return EngineText::tr(reasons[static_cast<int>(reason)]);
 }
 
 QString describeLeft(const ReplaceResult &result, const QString &find)
@@ -456,15 +468,17 @@ QString describeLeft(const ReplaceResult &result, const QString &find)
         const QString why = static_cast<LeftReason>(r) == LeftReason::WordArt ||
                                     static_cast<LeftReason>(r) == LeftReason::NoCodePage
                                 ? reason
-                                : QStringLiteral("because %1").arg(reason);
-        parts << (total == result.left[r] ? why : QStringLiteral("%1 %2").arg(result.left[r]).arg(why));
+                                : EngineText::tr("because %1").arg(reason);
+        parts << (total == result.left[r] ? why
+                                          : EngineText::tr("%1 %2").arg(result.left[r]).arg(why));
     }
-    return QStringLiteral("%1 %2 of “%3” %4 left unchanged %5.")
-        .arg(total)
-        .arg(total == 1 ? QStringLiteral("occurrence") : QStringLiteral("occurrences"))
-        .arg(find)
-        .arg(total == 1 ? QStringLiteral("was") : QStringLiteral("were"))
-        .arg(parts.join(QStringLiteral(", ")));
+    // One occurrence has a sentence of its own, so that the English reads
+    // right where no translation is installed (the engine's own tests).
+    const QString sentence =
+        total == 1
+            ? EngineText::tr("1 occurrence of “%1” was left unchanged %2.")
+            : EngineText::tr("%n occurrences of “%1” were left unchanged %2.", nullptr, int(total));
+    return sentence.arg(find, parts.join(EngineText::tr(", ")));
 }
 
 } // namespace vantrelle::pubengine

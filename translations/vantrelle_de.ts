@@ -1902,4 +1902,50 @@ REPLACE, das eine Publikation nicht enthalten kann).
 </translation>
     </message>
 </context>
+<context>
+    <name>vantrelle::pubengine::EngineText</name>
+    <message>
+        <source>it would change a field such as a page number</source>
+        <translation>es würde ein Feld wie eine Seitenzahl ändern</translation>
+    </message>
+    <message>
+        <source>it would remove all the text of a hyperlink or placeholder</source>
+        <translation>es würde den ganzen Text eines Hyperlinks oder Platzhalters entfernen</translation>
+    </message>
+    <message>
+        <source>it would remove the whole formatted text of a stretch this program cannot remove yet (replace it by at least one character instead)</source>
+        <translation>es würde den ganzen formatierten Text eines Abschnitts entfernen, den dieses Programm noch nicht entfernen kann (ersetzen Sie ihn stattdessen durch mindestens ein Zeichen)</translation>
+    </message>
+    <message>
+        <source>in WordArt, which is not edited</source>
+        <translation>in WordArt, das nicht bearbeitet wird</translation>
+    </message>
+    <message>
+        <source>in text whose font has no code page this program writes (a symbol font, or one without a known character set), which is not edited</source>
+        <translation>in Text, dessen Schriftart keine Codepage hat, die dieses Programm schreibt (eine Symbolschrift oder eine ohne bekannten Zeichensatz), der nicht bearbeitet wird</translation>
+    </message>
+    <message>
+        <source>because %1</source>
+        <translation>weil %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>1 occurrence of “%1” was left unchanged %2.</source>
+        <translation>1 Vorkommen von „%1“ blieb unverändert, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n occurrences of “%1” were left unchanged %2.</source>
+        <translation>
+            <numerusform>%n Vorkommen von „%1“ blieb unverändert, %2.</numerusform>
+            <numerusform>%n Vorkommen von „%1“ blieben unverändert, %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
 </TS>

@@ -165,4 +165,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>vantrelle::pubengine::EngineText</name>
+    <message numerus="yes">
+        <source>%n occurrences of “%1” were left unchanged %2.</source>
+        <translation>
+            <numerusform>%n occurrence of “%1” was left unchanged %2.</numerusform>
+            <numerusform>%n occurrences of “%1” were left unchanged %2.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

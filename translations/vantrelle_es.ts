@@ -1897,4 +1897,50 @@ publicación no puede contener).
 </translation>
     </message>
 </context>
+<context>
+    <name>vantrelle::pubengine::EngineText</name>
+    <message>
+        <source>it would change a field such as a page number</source>
+        <translation>cambiaría un campo como un número de página</translation>
+    </message>
+    <message>
+        <source>it would remove all the text of a hyperlink or placeholder</source>
+        <translation>quitaría todo el texto de un hipervínculo o de un marcador de posición</translation>
+    </message>
+    <message>
+        <source>it would remove the whole formatted text of a stretch this program cannot remove yet (replace it by at least one character instead)</source>
+        <translation>quitaría todo el texto con formato de un tramo que este programa aún no puede quitar (reemplácelo en su lugar por al menos un carácter)</translation>
+    </message>
+    <message>
+        <source>in WordArt, which is not edited</source>
+        <translation>en WordArt, que no se edita</translation>
+    </message>
+    <message>
+        <source>in text whose font has no code page this program writes (a symbol font, or one without a known character set), which is not edited</source>
+        <translation>en texto cuya fuente no tiene una página de códigos que este programa escriba (una fuente de símbolos, o sin juego de caracteres conocido), que no se edita</translation>
+    </message>
+    <message>
+        <source>because %1</source>
+        <translation>porque %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>1 occurrence of “%1” was left unchanged %2.</source>
+        <translation>1 aparición de «%1» se dejó sin cambiar %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n occurrences of “%1” were left unchanged %2.</source>
+        <translation>
+            <numerusform>%n aparición de «%1» se dejó sin cambiar %2.</numerusform>
+            <numerusform>%n apariciones de «%1» se dejaron sin cambiar %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
 </TS>

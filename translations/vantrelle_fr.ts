@@ -1899,4 +1899,50 @@ publication ne peut pas contenir).
 </translation>
     </message>
 </context>
+<context>
+    <name>vantrelle::pubengine::EngineText</name>
+    <message>
+        <source>it would change a field such as a page number</source>
+        <translation>cela modifierait un champ comme un numéro de page</translation>
+    </message>
+    <message>
+        <source>it would remove all the text of a hyperlink or placeholder</source>
+        <translation>cela supprimerait tout le texte d’un lien hypertexte ou d’un espace réservé</translation>
+    </message>
+    <message>
+        <source>it would remove the whole formatted text of a stretch this program cannot remove yet (replace it by at least one character instead)</source>
+        <translation>cela supprimerait tout le texte mis en forme d’un passage que ce programme ne sait pas encore supprimer (remplacez-le plutôt par au moins un caractère)</translation>
+    </message>
+    <message>
+        <source>in WordArt, which is not edited</source>
+        <translation>dans un WordArt, qui n’est pas modifié</translation>
+    </message>
+    <message>
+        <source>in text whose font has no code page this program writes (a symbol font, or one without a known character set), which is not edited</source>
+        <translation>dans du texte dont la police n’a pas de page de codes que ce programme écrit (une police de symboles, ou sans jeu de caractères connu), qui n’est pas modifié</translation>
+    </message>
+    <message>
+        <source>because %1</source>
+        <translation>parce que %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>1 occurrence of “%1” was left unchanged %2.</source>
+        <translation>1 occurrence de « %1 » a été laissée telle quelle %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n occurrences of “%1” were left unchanged %2.</source>
+        <translation>
+            <numerusform>%n occurrence de « %1 » a été laissée telle quelle %2.</numerusform>
+            <numerusform>%n occurrences de « %1 » ont été laissées telles quelles %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
 </TS>
