@@ -2,6 +2,7 @@
 
 #include "fsutil/failure.h"
 #include "fsutil/paths.h"
+#include "fsutil/windowsfile.h"
 #include "render/pdfexport.h"
 #include "run/publisher1.h"
 #include "sets/setsfile.h"
@@ -539,7 +540,9 @@ BatchOptions parseBatchOptions(const QStringList &args)
         throw UsageError(QStringLiteral("Name at least one publication or folder."));
     for (const QString &source : parser.positionalArguments()) {
         const QString path = absolute(source);
-        if (!QFileInfo::exists(path))
+        // Windows finds no file named CON.pub even where a disk holds one: the
+        // run fails that document with the reason, and edits the others.
+        if (!QFileInfo::exists(path) && ReservedNameReason(path).isEmpty())
             throw UsageError(QStringLiteral("%1 was not found.").arg(source));
         options_.sources << path;
     }

@@ -150,11 +150,11 @@ check "a path of ${#long} characters is read and written" bash -c "
     timeout 300 '$wine' '$bin/vantrelle-replace.exe' --pair 2026 2027 --beside \
         '$(winpath "$long/Letterhead.pub")' >/dev/null 2>&1;
     cmp '$work/runs/samples --pair 2026 2027/linux/Letterhead.pub' '$long/Letterhead_replaced.pub'"
-mkdir -p "$spell/con"
-cp "$original" "$spell/con/CON.pub"
+mkdir -p "$spell/reserved"
+cp "$original" "$spell/reserved/CON.pub"
 check "a source named CON.pub is refused with the reason" bash -c "
     timeout 300 '$wine' '$bin/vantrelle-replace.exe' --pair 2026 2027 --out-dir '$(winpath "$work")' \
-        --report '$(winpath "$spell/con/r.json")' '$(winpath "$spell/con/CON.pub")' >/dev/null 2>&1;
-    grep -q 'Windows reserves the name CON' '$spell/con/r.json'"
+        --report '$(winpath "$spell/reserved/r.json")' '$(winpath "$spell/reserved/CON.pub")' >/dev/null 2>&1;
+    grep -q 'Windows reserves the name CON' '$spell/reserved/r.json'"
 echo "SKIP Ctrl+C and closing the console: a headless Wine has no console to send them"
 echo "SKIP a second spelling of a share: Wine serves no shares"
