@@ -156,5 +156,13 @@ check "a source named CON.pub is refused with the reason" bash -c "
     timeout 300 '$wine' '$bin/vantrelle-replace.exe' --pair 2026 2027 --out-dir '$(winpath "$work")' \
         --report '$(winpath "$spell/reserved/r.json")' '$(winpath "$spell/reserved/CON.pub")' >/dev/null 2>&1;
     grep -q 'Windows reserves the name CON' '$spell/reserved/r.json'"
+# The publishing program as the editor, played by the fake server registered
+# above, which reads and saves a publication as plain text.
+mkdir -p "$work/program/out"
+printf 'Spring Fair 2026' >"$work/program/Flyer.pub"
+check "--engine program: the publishing program edits, the result is what it saved" bash -c "
+    timeout 120 '$wine' '$bin/vantrelle-replace.exe' --engine program --pair 2026 2027 \
+        --out-dir '$(winpath "$work/program/out")' '$(winpath "$work/program/Flyer.pub")' &&
+    [[ \$(cat '$work/program/out/Flyer.pub') == 'Spring Fair 2027' ]]"
 echo "SKIP Ctrl+C and closing the console: a headless Wine has no console to send them"
 echo "SKIP a second spelling of a share: Wine serves no shares"
