@@ -164,5 +164,22 @@ check "--engine program: the publishing program edits, the result is what it sav
     timeout 120 '$wine' '$bin/vantrelle-replace.exe' --engine program --pair 2026 2027 \
         --out-dir '$(winpath "$work/program/out")' '$(winpath "$work/program/Flyer.pub")' &&
     [[ \$(cat '$work/program/out/Flyer.pub') == 'Spring Fair 2027' ]]"
+# LibreOffice where Windows installs it, played by a stand-in: missing, the
+# tool says where to get it; registered in App Paths, every result gets its PDF.
+lo="$work/libreoffice"
+mkdir -p "$lo/out"
+x86_64-w64-mingw32-g++-posix -municode -static -O2 -o "$lo/soffice.exe" \
+    tools/windows/soffice-standin.cpp
+pdf_run() { wtool --pdf --pair 2026 2027 --out-dir "$(winpath "$lo/out")" \
+    "$(winpath "$samples/Letterhead.pub")" "$(winpath "$samples/Spring-Fair-Flyer.pub")"; }
+check "--pdf without LibreOffice says where to get it" bash -c "
+    $(declare -f winpath wtool pdf_run); wine='$wine' bin='$bin' lo='$lo' samples='$samples'
+    pdf_run 2>&1 | grep -q 'https://www.libreoffice.org/download/'; [[ \${PIPESTATUS[0]} == 2 ]]"
+"$wine" reg add 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\App Paths\soffice.exe' \
+    /ve /d "$(winpath "$lo/soffice.exe")" /f >/dev/null 2>&1
+check "--pdf finds LibreOffice through App Paths: a PDF of every result" bash -c "
+    $(declare -f winpath wtool pdf_run); wine='$wine' bin='$bin' lo='$lo' samples='$samples'
+    pdf_run >/dev/null 2>&1 && head -c 5 '$lo/out/Letterhead.pdf' | grep -q '%PDF-' &&
+    head -c 5 '$lo/out/Spring-Fair-Flyer.pdf' | grep -q '%PDF-'"
 echo "SKIP Ctrl+C and closing the console: a headless Wine has no console to send them"
 echo "SKIP a second spelling of a share: Wine serves no shares"
