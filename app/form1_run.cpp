@@ -181,9 +181,9 @@ void Form1::WriteTickedChanges()
         request.forReview = false;
         request.review = std::make_shared<const Review>(*m_review);
         PathList counted;
-        for (qsizetype i = 0; i < m_lastRequest.documents.size(); ++i) {
-            if (m_review->contains(m_lastRequest.documents[i]))
-                counted.append(m_lastRequest.documents[i]);
+        for (const QString &document : m_lastRequest.documents) {
+            if (m_review->contains(document))
+                counted.append(document);
         }
         request.documents = std::move(counted);
         performRun(std::move(request), guard);

@@ -2,10 +2,12 @@
 
 #include "fsutil/failure.h"
 #include "fsutil/paths.h"
+#include "fsutil/windowsfile.h"
 #include "render/pdfexport.h"
 #include "run/publisher1.h"
 #include "sets/setsfile.h"
 #include "sets/setslist.h"
+#include "shell/automation.h"
 
 #include "run/reportformat.h"
 
@@ -18,6 +20,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QThread>
+
+#ifdef Q_OS_WIN
+#include <objbase.h>
+#endif
 
 namespace vantrelle::cli {
 
@@ -102,6 +108,55 @@ QString singleValue(const QCommandLineParser &parser, const QString &name)
     if (values.size() > 1)
         throw UsageError(CliText::tr("--%1 is given more than once.").arg(name));
     return values.value(0);
+}
+
+// --engine: false for the native engine, true for the publishing program,
+// refused where that cannot run or cannot do what the other options ask.
+bool engineIsProgram(const QCommandLineParser &parser, const BatchOptions &options)
+{
+    const QString engine = parser.isSet(QStringLiteral("engine"))
+                               ? singleValue(parser, QStringLiteral("engine"))
+                               : QStringLiteral("native");
+    if (engine == QLatin1String("native"))
+        return false;
+    if (engine != QLatin1String("program"))
+        throw UsageError(CliText::tr("--engine is native or program, not “%1”.").arg(engine));
+#ifdef Q_OS_WIN
+    CLSID clsid{};
+    if (FAILED(CLSIDFromProgID(
+            QString::fromLatin1(automation::kPublisherProgId).toStdWString().c_str(), &clsid)))
+        throw UsageError(CliText::tr("--engine program needs the publishing program, which is "
+                                     "not installed here (%1 is not registered); without "
+                                     "--engine, Vantrelle's own engine edits.")
+                             .arg(QLatin1String(automation::kPublisherProgId)));
+#else
+    throw UsageError(CliText::tr("--engine program drives the publishing program, which runs "
+                                 "on Windows only."));
+#endif
+    const RunRequest &request = options.request;
+    for (const auto &[asked, what] :
+         {std::pair{request.regex, QT_TRANSLATE_NOOP("vantrelle::cli::CliText",
+                                                     "read find texts as regular expressions "
+                                                     "(--regex)")},
+          {request.keepCase, QT_TRANSLATE_NOOP("vantrelle::cli::CliText",
+                                               "keep the case of what it finds (--keep-case)")},
+          {request.inLinks,
+           QT_TRANSLATE_NOOP("vantrelle::cli::CliText", "replace in link addresses (--in-links)")},
+          {request.inProperties,
+           QT_TRANSLATE_NOOP("vantrelle::cli::CliText", "replace in document properties "
+                                                        "(--in-properties)")},
+          {request.review != nullptr,
+           QT_TRANSLATE_NOOP("vantrelle::cli::CliText",
+                             "replace the changes of a plan one by one (--apply)")},
+          {request.forReview, QT_TRANSLATE_NOOP("vantrelle::cli::CliText",
+                                                "list every change for a plan (--dry-run --report "
+                                                "FILE.json)")}}) {
+        if (asked)
+            throw UsageError(CliText::tr("The publishing program cannot %1; only Vantrelle's "
+                                         "own engine can.")
+                                 .arg(CliText::tr(what)));
+    }
+    return true;
 }
 
 int jobsValue(const QCommandLineParser &parser)
@@ -457,6 +512,15 @@ const QList<OptionInfo> &options()
          true,
          CliText::tr("End LibreOffice when one document takes longer than S seconds "
                      "(default 120); that PDF is reported as failed and the others go on.")},
+        {QStringLiteral("engine"),
+         {},
+         QStringLiteral("NAME"),
+         OptionGroup::Other,
+         true,
+         CliText::tr("Who edits: native (the default), Vantrelle's own engine; or program, the "
+                     "publishing program itself over COM, where it is installed (Windows only). "
+                     "The program replaces in the text only, one publication at a time, and does "
+                     "not say how many it replaced.")},
         {QStringLiteral("quiet"),
          QStringLiteral("q"),
          {},
@@ -620,6 +684,7 @@ BatchOptions parseBatchOptions(const QStringList &args)
     request.forReview = request.preview && !options_.reportPath.isEmpty() &&
                         (options_.reportPath == QLatin1String("-") ||
                          reportFormatFor(options_.reportPath) != ReportFormat::Csv);
+    options_.program = engineIsProgram(parser, options_);
     options_.quiet = parser.isSet(QStringLiteral("quiet"));
     options_.showChanges = parser.isSet(QStringLiteral("show-changes"));
     options_.includeResults = parser.isSet(QStringLiteral("include-results"));
@@ -636,7 +701,9 @@ BatchOptions parseBatchOptions(const QStringList &args)
         throw UsageError(CliText::tr("Name at least one publication or folder."));
     for (const QString &source : parser.positionalArguments()) {
         const QString path = absolute(source);
-        if (!QFileInfo::exists(path))
+        // Windows finds no file named CON.pub even where a disk holds one: the
+        // run fails that document with the reason, and edits the others.
+        if (!QFileInfo::exists(path) && ReservedNameReason(path).isEmpty())
             throw UsageError(CliText::tr("%1 was not found.").arg(source));
         options_.sources << path;
     }

@@ -52,6 +52,9 @@ struct BatchOptions {
     bool pdf = false;
     QString pdfFolder;
     int pdfTimeoutSeconds = 120;
+    // The publishing program itself edits, over COM (Windows), in place of
+    // the native engine: one document at a time, on the main thread.
+    bool program = false;
 };
 
 // Where an option is listed in the help, and what it does to the form.

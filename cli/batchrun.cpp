@@ -31,6 +31,9 @@
 #include <optional>
 
 #ifdef Q_OS_WIN
+#include "run/comserver.h"
+#include "wincom/client.h"
+
 #include <windows.h>
 #endif
 
@@ -412,10 +415,20 @@ int runBatch(const BatchOptions &options)
     }
 
     automation::Registry registry;
-    registry.Register(QString::fromLatin1(automation::kPublisherProgId),
-                      pubengine::makePublisherServer());
+    const QString progId = QString::fromLatin1(automation::kPublisherProgId);
+#ifdef Q_OS_WIN
+    // The program's objects live on the thread that made them: one document
+    // at a time, on this one.
+    std::optional<wincom::Apartment> apartment;
+    if (options.program) {
+        apartment.emplace();
+        registry.Register(progId, automation::makeComServer(progId));
+    } else
+#endif
+        registry.Register(progId, pubengine::makePublisherServer());
     ConsoleRun observer(options, request.documents.size(), report ? &*report : nullptr);
-    const RunReport totals = runDocuments(request, console, registry, observer, options.jobs);
+    const RunReport totals =
+        runDocuments(request, console, registry, observer, options.program ? 0 : options.jobs);
     bool interrupted = stopRequested();
     QString summary = totals.summary();
     if (options.pdf) {

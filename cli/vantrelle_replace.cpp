@@ -14,6 +14,10 @@
 #include <cstdio>
 #include <exception>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using namespace vantrelle;
 
 namespace {
@@ -88,7 +92,7 @@ int replace(const MatchOptions &matching, bool inLinks, bool inProperties, const
 
 } // namespace
 
-int main(int argc, char **argv)
+static int run(int argc, char **argv)
 {
     const cli::ConsoleSetup console;
     // For the user's language; the tool has no other use for it.
@@ -145,4 +149,19 @@ int main(int argc, char **argv)
         printUtf8(stderr, QString::fromUtf8(e.what()) + u'\n');
         return kFailed;
     }
+}
+
+int main(int argc, char **argv)
+{
+    const int status = run(argc, argv);
+#ifdef Q_OS_WIN
+    // Every file is closed and every result has its name by now. Under Wine
+    // the process could hang in its DLLs' detach (in winpthreads, waiting on
+    // a condition no thread is left to signal) after the last line was
+    // printed, depending on nothing but the command line's length; ending
+    // here skips that.
+    std::fflush(nullptr);
+    TerminateProcess(GetCurrentProcess(), UINT(status));
+#endif
+    return status;
 }

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -35,18 +36,56 @@ QString lastLines(const QByteArray &output)
 
 } // namespace
 
+#ifdef Q_OS_WIN
+namespace {
+
+// LibreOffice's installer puts nothing on PATH: it registers soffice.exe in
+// App Paths, for the user or the machine, under Program Files.
+QString installedLibreOffice()
+{
+    for (const char *root : {"HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE"}) {
+        const QSettings appPaths(QLatin1String(root) + QLatin1String("\\SOFTWARE\\Microsoft\\"
+                                                                    "Windows\\CurrentVersion\\"
+                                                                    "App Paths\\soffice.exe"),
+                                 QSettings::NativeFormat);
+        const QString path = QDir::fromNativeSeparators(appPaths.value("Default").toString());
+        if (!path.isEmpty() && QFileInfo(path).isExecutable())
+            return path;
+    }
+    for (const char *folder : {"ProgramFiles", "ProgramFiles(x86)"}) {
+        const QString path = QDir::fromNativeSeparators(qEnvironmentVariable(folder)) +
+                             QLatin1String("/LibreOffice/program/soffice.exe");
+        if (!qEnvironmentVariableIsEmpty(folder) && QFileInfo(path).isExecutable())
+            return path;
+    }
+    return QStandardPaths::findExecutable(QStringLiteral("soffice"));
+}
+
+} // namespace
+#endif
+
 QString libreOfficeProgram(const QString &program)
 {
     if (!program.isEmpty())
         return QFileInfo(program).isExecutable() ? program : QString();
+#ifdef Q_OS_WIN
+    return installedLibreOffice();
+#else
     return QStandardPaths::findExecutable(QStringLiteral("soffice"));
+#endif
 }
 
 QString libreOfficeMissingHint(const QString &purpose)
 {
+#ifdef Q_OS_WIN
+    return QObject::tr("%1, which is not installed. Install LibreOffice from "
+                       "https://www.libreoffice.org/download/, then try again.")
+        .arg(purpose);
+#else
     return QObject::tr("%1, which is not installed. On Debian or Ubuntu, install the package %2 "
                        "(sudo apt install %2), then try again.")
         .arg(purpose, QLatin1String(kLibreOfficePackage));
+#endif
 }
 
 bool prepareLibreOfficeProfile(const QString &profile)

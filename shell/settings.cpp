@@ -17,12 +17,23 @@ QString groupKey(const SettingKey &key)
 }
 } // namespace
 
+#ifdef Q_OS_WIN
+// Where Visual Basic's SaveSetting kept the old program's choices, as text
+// values: a user coming from it finds them here again.
+SettingsStore::SettingsStore()
+    : m_settings(std::make_unique<QSettings>(
+          QLatin1String(kSettingsRegistryRoot) + QLatin1String(kSettingsApplication),
+          QSettings::NativeFormat))
+{
+}
+#else
 SettingsStore::SettingsStore()
     : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                              QLatin1String(kSettingsApplication),
                                              QLatin1String(kSettingsApplication)))
 {
 }
+#endif
 
 SettingsStore::SettingsStore(const QString &iniFile)
     : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))

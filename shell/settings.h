@@ -1,6 +1,7 @@
 #pragma once
 // The per-user settings store: text values under application "Quillorn",
-// section "Vantrelle". Every write goes to disk at once; nothing is kept for
+// section "Vantrelle" (on Windows in the registry, where the old program
+// kept them). Every write goes to disk at once; nothing is kept for
 // the end of the program.
 #include <QSettings>
 #include <QString>
@@ -63,6 +64,10 @@ inline constexpr SettingKey all[] = {Check2,     TabControl1,    Form2Text2,    
 
 inline constexpr char kSettingsApplication[] = "Quillorn";
 inline constexpr char kSettingsSection[] = "Vantrelle";
+// On Windows the store is the registry key below this, then application and
+// section; elsewhere an INI file in the user's configuration folder.
+inline constexpr char kSettingsRegistryRoot[] =
+    "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\";
 
 class SettingsStore {
 public:

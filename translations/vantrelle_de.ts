@@ -39,6 +39,10 @@
         <source>Converting “%1” (%2 of %3)</source>
         <translation>„%1“ wird umgewandelt (%2 von %3)</translation>
     </message>
+    <message>
+        <source>%1, which is not installed. Install LibreOffice from https://www.libreoffice.org/download/, then try again.</source>
+        <translation>%1, das nicht installiert ist. Installieren Sie LibreOffice von https://www.libreoffice.org/download/ und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>vantrelle::Adding</name>
@@ -1900,6 +1904,50 @@ REPLACE, das eine Publikation nicht enthalten kann).
 </source>
         <translation>vantrelle-replace: unbekannte Option %1
 </translation>
+    </message>
+    <message>
+        <source>--engine is native or program, not “%1”.</source>
+        <translation>--engine ist native oder program, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--engine program needs the publishing program, which is not installed here (%1 is not registered); without --engine, Vantrelle&apos;s own engine edits.</source>
+        <translation>--engine program braucht das Publishing-Programm, das hier nicht installiert ist (%1 ist nicht registriert); ohne --engine bearbeitet Vantrelles eigene Engine.</translation>
+    </message>
+    <message>
+        <source>--engine program drives the publishing program, which runs on Windows only.</source>
+        <translation>--engine program steuert das Publishing-Programm, das nur unter Windows läuft.</translation>
+    </message>
+    <message>
+        <source>read find texts as regular expressions (--regex)</source>
+        <translation>Suchtexte als reguläre Ausdrücke lesen (--regex)</translation>
+    </message>
+    <message>
+        <source>keep the case of what it finds (--keep-case)</source>
+        <translation>die Schreibung des Gefundenen beibehalten (--keep-case)</translation>
+    </message>
+    <message>
+        <source>replace in link addresses (--in-links)</source>
+        <translation>in Linkadressen ersetzen (--in-links)</translation>
+    </message>
+    <message>
+        <source>replace in document properties (--in-properties)</source>
+        <translation>in Dokumenteigenschaften ersetzen (--in-properties)</translation>
+    </message>
+    <message>
+        <source>replace the changes of a plan one by one (--apply)</source>
+        <translation>die Änderungen eines Plans einzeln ersetzen (--apply)</translation>
+    </message>
+    <message>
+        <source>list every change for a plan (--dry-run --report FILE.json)</source>
+        <translation>jede Änderung für einen Plan aufführen (--dry-run --report FILE.json)</translation>
+    </message>
+    <message>
+        <source>The publishing program cannot %1; only Vantrelle&apos;s own engine can.</source>
+        <translation>Das Publishing-Programm kann nicht: %1; das kann nur Vantrelles eigene Engine.</translation>
+    </message>
+    <message>
+        <source>Who edits: native (the default), Vantrelle&apos;s own engine; or program, the publishing program itself over COM, where it is installed (Windows only). The program replaces in the text only, one publication at a time, and does not say how many it replaced.</source>
+        <translation>Wer bearbeitet: native (die Vorgabe), Vantrelles eigene Engine; oder program, das Publishing-Programm selbst über COM, wo es installiert ist (nur Windows). Das Programm ersetzt nur im Text, eine Publikation nach der anderen, und sagt nicht, wie viele es ersetzt hat.</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,10 @@
         <source>Converting “%1” (%2 of %3)</source>
         <translation>Convirtiendo «%1» (%2 de %3)</translation>
     </message>
+    <message>
+        <source>%1, which is not installed. Install LibreOffice from https://www.libreoffice.org/download/, then try again.</source>
+        <translation>%1, que no está instalado. Instale LibreOffice desde https://www.libreoffice.org/download/ y vuelva a intentarlo.</translation>
+    </message>
 </context>
 <context>
     <name>vantrelle::Adding</name>
@@ -1895,6 +1899,50 @@ publicación no puede contener).
 </source>
         <translation>vantrelle-replace: opción desconocida %1
 </translation>
+    </message>
+    <message>
+        <source>--engine is native or program, not “%1”.</source>
+        <translation>--engine es native o program, no «%1».</translation>
+    </message>
+    <message>
+        <source>--engine program needs the publishing program, which is not installed here (%1 is not registered); without --engine, Vantrelle&apos;s own engine edits.</source>
+        <translation>--engine program necesita el programa de autoedición, que no está instalado aquí (%1 no está registrado); sin --engine, edita el motor propio de Vantrelle.</translation>
+    </message>
+    <message>
+        <source>--engine program drives the publishing program, which runs on Windows only.</source>
+        <translation>--engine program maneja el programa de autoedición, que solo funciona en Windows.</translation>
+    </message>
+    <message>
+        <source>read find texts as regular expressions (--regex)</source>
+        <translation>leer los textos buscados como expresiones regulares (--regex)</translation>
+    </message>
+    <message>
+        <source>keep the case of what it finds (--keep-case)</source>
+        <translation>conservar las mayúsculas de lo que encuentra (--keep-case)</translation>
+    </message>
+    <message>
+        <source>replace in link addresses (--in-links)</source>
+        <translation>reemplazar en direcciones de vínculos (--in-links)</translation>
+    </message>
+    <message>
+        <source>replace in document properties (--in-properties)</source>
+        <translation>reemplazar en propiedades del documento (--in-properties)</translation>
+    </message>
+    <message>
+        <source>replace the changes of a plan one by one (--apply)</source>
+        <translation>reemplazar uno a uno los cambios de un plan (--apply)</translation>
+    </message>
+    <message>
+        <source>list every change for a plan (--dry-run --report FILE.json)</source>
+        <translation>listar cada cambio para un plan (--dry-run --report FILE.json)</translation>
+    </message>
+    <message>
+        <source>The publishing program cannot %1; only Vantrelle&apos;s own engine can.</source>
+        <translation>El programa de autoedición no puede %1; solo el motor propio de Vantrelle puede.</translation>
+    </message>
+    <message>
+        <source>Who edits: native (the default), Vantrelle&apos;s own engine; or program, the publishing program itself over COM, where it is installed (Windows only). The program replaces in the text only, one publication at a time, and does not say how many it replaced.</source>
+        <translation>Quién edita: native (por defecto), el motor propio de Vantrelle; o program, el propio programa de autoedición por COM, donde esté instalado (solo Windows). El programa reemplaza solo en el texto, una publicación cada vez, y no dice cuántos reemplazó.</translation>
     </message>
 </context>
 <context>

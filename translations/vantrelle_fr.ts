@@ -39,6 +39,10 @@
         <source>Converting “%1” (%2 of %3)</source>
         <translation>Conversion de « %1 » (%2 sur %3)</translation>
     </message>
+    <message>
+        <source>%1, which is not installed. Install LibreOffice from https://www.libreoffice.org/download/, then try again.</source>
+        <translation>%1, qui n’est pas installé. Installez LibreOffice depuis https://www.libreoffice.org/download/, puis réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>vantrelle::Adding</name>
@@ -1897,6 +1901,50 @@ publication ne peut pas contenir).
 </source>
         <translation>vantrelle-replace : option inconnue %1
 </translation>
+    </message>
+    <message>
+        <source>--engine is native or program, not “%1”.</source>
+        <translation>--engine vaut native ou program, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>--engine program needs the publishing program, which is not installed here (%1 is not registered); without --engine, Vantrelle&apos;s own engine edits.</source>
+        <translation>--engine program a besoin du logiciel de PAO, qui n’est pas installé ici (%1 n’est pas enregistré) ; sans --engine, c’est le moteur de Vantrelle qui modifie.</translation>
+    </message>
+    <message>
+        <source>--engine program drives the publishing program, which runs on Windows only.</source>
+        <translation>--engine program pilote le logiciel de PAO, qui ne fonctionne que sous Windows.</translation>
+    </message>
+    <message>
+        <source>read find texts as regular expressions (--regex)</source>
+        <translation>lire les textes cherchés comme des expressions régulières (--regex)</translation>
+    </message>
+    <message>
+        <source>keep the case of what it finds (--keep-case)</source>
+        <translation>garder la casse de ce qu’il trouve (--keep-case)</translation>
+    </message>
+    <message>
+        <source>replace in link addresses (--in-links)</source>
+        <translation>remplacer dans les adresses des liens (--in-links)</translation>
+    </message>
+    <message>
+        <source>replace in document properties (--in-properties)</source>
+        <translation>remplacer dans les propriétés du document (--in-properties)</translation>
+    </message>
+    <message>
+        <source>replace the changes of a plan one by one (--apply)</source>
+        <translation>remplacer une à une les modifications d’un plan (--apply)</translation>
+    </message>
+    <message>
+        <source>list every change for a plan (--dry-run --report FILE.json)</source>
+        <translation>lister chaque modification pour un plan (--dry-run --report FILE.json)</translation>
+    </message>
+    <message>
+        <source>The publishing program cannot %1; only Vantrelle&apos;s own engine can.</source>
+        <translation>Le logiciel de PAO ne sait pas %1 ; seul le moteur de Vantrelle le sait.</translation>
+    </message>
+    <message>
+        <source>Who edits: native (the default), Vantrelle&apos;s own engine; or program, the publishing program itself over COM, where it is installed (Windows only). The program replaces in the text only, one publication at a time, and does not say how many it replaced.</source>
+        <translation>Qui modifie : native (par défaut), le moteur de Vantrelle ; ou program, le logiciel de PAO lui-même via COM, là où il est installé (Windows seulement). Le logiciel ne remplace que dans le texte, une publication à la fois, et ne dit pas combien il a remplacé.</translation>
     </message>
 </context>
 <context>

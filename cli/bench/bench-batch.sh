@@ -42,6 +42,8 @@ work=$(mktemp -d /tmp/vantrelle-batch-XXXXXX)
 trap 'rm -rf "$work"' EXIT
 echo "copying $(basename "$corpus") $count times into $work/src"
 left=$count
+# seq -w pads to the widest number: d01 up to 99 folders, d001 from 100.
+first="d$(seq -w 1 "$folders" | head -n 1)"
 for k in $(seq -w 1 "$folders"); do
   mkdir -p "$work/src/d$k"
   n=$(( left < 1000 ? left : 1000 ))
@@ -51,7 +53,7 @@ for k in $(seq -w 1 "$folders"); do
     (cd "$work/src/d$k" && seq -f "d$k-%04g.pub" 1 "$n" |
       xargs sh -c 'tee "$@" < "$0" > /dev/null' "$corpus")
   else
-    (cd "$work/src/d$k" && seq -f "%04g" 1 "$n" | xargs -I{} ln "$work/src/d01/d01-{}.pub" "d$k-{}.pub")
+    (cd "$work/src/d$k" && seq -f "%04g" 1 "$n" | xargs -I{} ln "$work/src/$first/$first-{}.pub" "d$k-{}.pub")
   fi
 done
 
@@ -116,7 +118,7 @@ for n in $(printf '%s\n' 1000 10000 "$count" | sort -n -u); do
     $(ls -d "$work"/src/d* | head -n $(( (n + 999) / 1000 )))
   echo "tool, $n documents: peak $rss KiB, $seconds s"
   eval "tool_rss_$n=$rss"
-  measure "$tool" --pair the THE --dry-run --report "$work/plan.json" --quiet --jobs 2 \
+  measure "$tool" --pair the THE --dry-run --report "$work/plan.json" --out-dir "$work/out" --quiet --jobs 2 \
     $(ls -d "$work"/src/d* | head -n $(( (n + 999) / 1000 )))
   echo "plan, $n documents: peak $rss KiB, $seconds s, $(stat -c %s "$work/plan.json") bytes"
   eval "plan_rss_$n=$rss"

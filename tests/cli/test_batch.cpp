@@ -493,6 +493,8 @@ TEST_F(BatchFixture, BadCommandLinesWriteNothing)
         {{"--regex", "--pair", "x(y", "z", "--beside"}, "at position 3, after “x(y”"},
         {{"--regex", "--pair", "a|", "z", "--beside"}, "matches an empty text"},
         {{"--regex", "--pair", "(a)", "$1$2", "--beside"}, "refers to group 2"},
+        {{"--pair", "a", "b", "--beside", "--engine", "fast"}, "native or program"},
+        {{"--pair", "a", "b", "--beside", "--engine", "program"}, "on Windows only"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.says);

@@ -125,11 +125,6 @@ spelling() { # spelling NAME EXPECTED(result path | skipped | kept) OUTPUT-OPTIO
 rows=0
 check "spelling: the folder in other letter case" \
     spelling case a/Letterhead_replaced.pub --out-dir '@\A'
-# The rows below hung under headless Wine when last tried (the tool waiting,
-# not failing); they run only when asked for until that is understood.
-if [[ "${VANTRELLE_WINDOWS_SPELLINGS:-}" != 1 ]]; then
-    echo "SKIP the other path spellings, long paths and CON.pub: set VANTRELLE_WINDOWS_SPELLINGS=1 (they hung under headless Wine)"
-else
 check "spelling: the name in other letter case beside it" \
     spelling besidecase a/Letterhead_replaced.pub --out-dir '@\a\..\A\.'
 check "spelling: forward slashes and a doubled separator" \
@@ -155,12 +150,36 @@ check "a path of ${#long} characters is read and written" bash -c "
     timeout 300 '$wine' '$bin/vantrelle-replace.exe' --pair 2026 2027 --beside \
         '$(winpath "$long/Letterhead.pub")' >/dev/null 2>&1;
     cmp '$work/runs/samples --pair 2026 2027/linux/Letterhead.pub' '$long/Letterhead_replaced.pub'"
-mkdir -p "$spell/con"
-cp "$original" "$spell/con/CON.pub"
+mkdir -p "$spell/reserved"
+cp "$original" "$spell/reserved/CON.pub"
 check "a source named CON.pub is refused with the reason" bash -c "
     timeout 300 '$wine' '$bin/vantrelle-replace.exe' --pair 2026 2027 --out-dir '$(winpath "$work")' \
-        --report '$(winpath "$spell/con/r.json")' '$(winpath "$spell/con/CON.pub")' >/dev/null 2>&1;
-    grep -q 'Windows reserves the name CON' '$spell/con/r.json'"
-fi
+        --report '$(winpath "$spell/reserved/r.json")' '$(winpath "$spell/reserved/CON.pub")' >/dev/null 2>&1;
+    grep -q 'Windows reserves the name CON' '$spell/reserved/r.json'"
+# The publishing program as the editor, played by the fake server registered
+# above, which reads and saves a publication as plain text.
+mkdir -p "$work/program/out"
+printf 'Spring Fair 2026' >"$work/program/Flyer.pub"
+check "--engine program: the publishing program edits, the result is what it saved" bash -c "
+    timeout 120 '$wine' '$bin/vantrelle-replace.exe' --engine program --pair 2026 2027 \
+        --out-dir '$(winpath "$work/program/out")' '$(winpath "$work/program/Flyer.pub")' &&
+    [[ \$(cat '$work/program/out/Flyer.pub') == 'Spring Fair 2027' ]]"
+# LibreOffice where Windows installs it, played by a stand-in: missing, the
+# tool says where to get it; registered in App Paths, every result gets its PDF.
+lo="$work/libreoffice"
+mkdir -p "$lo/out"
+x86_64-w64-mingw32-g++-posix -municode -static -O2 -o "$lo/soffice.exe" \
+    tools/windows/soffice-standin.cpp
+pdf_run() { wtool --pdf --pair 2026 2027 --out-dir "$(winpath "$lo/out")" \
+    "$(winpath "$samples/Letterhead.pub")" "$(winpath "$samples/Spring-Fair-Flyer.pub")"; }
+check "--pdf without LibreOffice says where to get it" bash -c "
+    $(declare -f winpath wtool pdf_run); wine='$wine' bin='$bin' lo='$lo' samples='$samples'
+    pdf_run 2>&1 | grep -q 'https://www.libreoffice.org/download/'; [[ \${PIPESTATUS[0]} == 2 ]]"
+"$wine" reg add 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\App Paths\soffice.exe' \
+    /ve /d "$(winpath "$lo/soffice.exe")" /f >/dev/null 2>&1
+check "--pdf finds LibreOffice through App Paths: a PDF of every result" bash -c "
+    $(declare -f winpath wtool pdf_run); wine='$wine' bin='$bin' lo='$lo' samples='$samples'
+    pdf_run >/dev/null 2>&1 && head -c 5 '$lo/out/Letterhead.pdf' | grep -q '%PDF-' &&
+    head -c 5 '$lo/out/Spring-Fair-Flyer.pdf' | grep -q '%PDF-'"
 echo "SKIP Ctrl+C and closing the console: a headless Wine has no console to send them"
 echo "SKIP a second spelling of a share: Wine serves no shares"
