@@ -59,35 +59,34 @@ std::optional<PairTextFault> pairTextFault(QStringView text, PairTextRole role)
 
 QString describePairTextFault(const QString &subject, const PairTextFault &fault)
 {
-    const QString code = codeText(fault.character);
+    // Each a whole sentence: the text named, the character and where it is.
+    const char *sentence = nullptr;
     switch (fault.kind) {
     case PairTextFault::Kind::Empty:
         return PairText::tr("%1 is empty: there is nothing to find").arg(subject);
     case PairTextFault::Kind::Break:
-        return PairText::tr(
-                   "%1 holds a line or paragraph break (%2) at character %3; texts with breaks "
-                   "cannot be replaced")
-            .arg(subject, code)
-            .arg(fault.position);
+        sentence = QT_TRANSLATE_NOOP("vantrelle::PairText",
+                                     "%1 holds a line or paragraph break (%2) at character %3; "
+                                     "texts with breaks cannot be replaced");
+        break;
     case PairTextFault::Kind::Control:
-        return PairText::tr(
-                   "%1 holds the control character %2 at character %3, which the text of a "
-                   "publication cannot hold (tab is the only one allowed)")
-            .arg(subject, code)
-            .arg(fault.position);
+        sentence = QT_TRANSLATE_NOOP("vantrelle::PairText",
+                                     "%1 holds the control character %2 at character %3, which "
+                                     "the text of a publication cannot hold (tab is the only one "
+                                     "allowed)");
+        break;
     case PairTextFault::Kind::Surrogate:
-        return PairText::tr(
-                   "%1 holds half of a character (the unpaired surrogate %2) at character %3, "
-                   "which the text of a publication cannot hold")
-            .arg(subject, code)
-            .arg(fault.position);
+        sentence = QT_TRANSLATE_NOOP("vantrelle::PairText",
+                                     "%1 holds half of a character (the unpaired surrogate %2) at "
+                                     "character %3, which the text of a publication cannot hold");
+        break;
     case PairTextFault::Kind::Noncharacter:
-        return PairText::tr("%1 holds the noncharacter %2 at character %3, which the text of a "
-                            "publication cannot hold")
-            .arg(subject, code)
-            .arg(fault.position);
+        sentence = QT_TRANSLATE_NOOP("vantrelle::PairText",
+                                     "%1 holds the noncharacter %2 at character %3, which the text "
+                                     "of a publication cannot hold");
+        break;
     }
-    return {};
+    return PairText::tr(sentence).arg(subject, codeText(fault.character)).arg(fault.position);
 }
 
 QRegularExpression findExpression(QStringView find, bool matchCase)
