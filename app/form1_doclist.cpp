@@ -36,8 +36,8 @@ void Form1::PushButton3_Click()
     const int before = ListView1->count();
     guard.run(100, [&] {
         CommonDialog1->FileName.clear();
-        CommonDialog1->DialogTitle = QString::fromLatin1(Adding::kAddFilesTitle);
-        CommonDialog1->Filter = QString::fromLatin1(Adding::kAddFilesFilter);
+        CommonDialog1->DialogTitle = Adding::shown(Adding::kAddFilesTitle);
+        CommonDialog1->Filter = Adding::shown(Adding::kAddFilesFilter);
         CommonDialog1->Flags = kOFNReadOnly | kOFNAllowMultiselect | kOFNExplorer | kOFNLongNames;
         CommonDialog1->InitDir = m_services.settings.get(keys::LastFileFolder, QString());
     });
@@ -52,7 +52,7 @@ void Form1::PushButton3_Click()
         }
     });
     if (tooMany) {
-        guard.run(104, [&] { dialogs.notice(QString::fromLatin1(Adding::kTooManyFiles)); });
+        guard.run(104, [&] { dialogs.notice(Adding::shown(Adding::kTooManyFiles)); });
         return;
     }
     QStringList rows;
@@ -75,7 +75,7 @@ void Form1::PushButton6_Click()
     const int before = ListView1->count();
     QString extension;
     guard.run(100, [&] {
-        extension = dialogs.inputBox(QString::fromLatin1(Adding::kExtensionPrompt),
+        extension = dialogs.inputBox(Adding::shown(Adding::kExtensionPrompt),
                                      settings.get(keys::Extension));
     });
     if (extension.isEmpty())
@@ -84,7 +84,7 @@ void Form1::PushButton6_Click()
     QString folder;
     guard.run(104, [&] {
         const QString lastFolder = settings.get(keys::LastFolder);
-        folder = dialogs.pickFolder(QString::fromLatin1(Adding::kFolderPrompt), lastFolder);
+        folder = dialogs.pickFolder(Adding::shown(Adding::kFolderPrompt), lastFolder);
     });
     if (!folder.isEmpty()) {
         guard.run(106, [&] { settings.set(keys::LastFolder, folder); });

@@ -11,6 +11,7 @@
 #include "widgets/form2.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QSignalBlocker>
 
 namespace vantrelle {
@@ -48,18 +49,25 @@ void Form1::PushButton1_Click()
     QString text;
     QStringList pieces;
     guard.run(100, [&] {
-        text = m_services.dialogs.inputBox(QString::fromLatin1(kAddSetPrompt),
-                                           QString::fromLatin1(kAddSetInitialText));
+        text = m_services.dialogs.inputBox(
+            QCoreApplication::translate("vantrelle::SetsText", kAddSetPrompt),
+            QCoreApplication::translate("vantrelle::SetsText", kAddSetInitialText));
     });
     if (guard.test(102, [&] { return text.isEmpty(); }))
         return;
     if (guard.test(104, [&] { return !text.contains(QLatin1String(kSetsSeparator)); })) {
-        guard.run(112, [&] { m_services.dialogs.notice(QString::fromLatin1(kAddSetNoSeparator)); });
+        guard.run(112, [&] {
+            m_services.dialogs.notice(
+                QCoreApplication::translate("vantrelle::SetsText", kAddSetNoSeparator));
+        });
         return;
     }
     guard.run(106, [&] { pieces = text.split(QLatin1String(kSetsSeparator)); });
     if (guard.test(106, [&] { return m_sets->room() == 0; })) {
-        guard.run(106, [&] { m_services.dialogs.notice(QString::fromLatin1(kSetsFull)); });
+        guard.run(106, [&] {
+            m_services.dialogs.notice(
+                QCoreApplication::translate("vantrelle::SetsText", kSetsFull));
+        });
         return;
     }
     const SetsPairs pair{{pieces.value(0)}, {pieces.value(1)}};

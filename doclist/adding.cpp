@@ -126,6 +126,12 @@ QList<int> EarlierResultRows(const DocumentList &list, int firstNew)
     return rows;
 }
 
+QString shown(const char *text)
+{
+    return QCoreApplication::translate("vantrelle::Adding", text)
+        .replace(QLatin1Char('\n'), QLatin1Char('\r'));
+}
+
 QString EarlierResultsQuestion(qsizetype count)
 {
     return QCoreApplication::translate("vantrelle::Adding",

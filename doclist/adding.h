@@ -16,14 +16,23 @@ class FolderListings;
 
 namespace Adding {
 
-inline constexpr char kAddFilesTitle[] = "Add File(s) - Hold Ctrl to select multiple files";
-inline constexpr char kAddFilesFilter[] = "Publisher Files (*.pub)|*.pub";
-inline constexpr char kExtensionPrompt[] =
-    "Enter file extension to load:\r\r(* for all files, txt for all txt files, doc for all "
-    "doc files, etc.)";
-inline constexpr char kFolderPrompt[] = "Please select folder:";
-inline constexpr char kTooManyFiles[] =
-    "You've selected too many files to add.\r\rPlease try adding via the \"Add All\" button.";
+// In English; shown translated (context "vantrelle::Adding"), a line end as
+// the design's "\r".
+inline constexpr const char *kAddFilesTitle =
+    QT_TRANSLATE_NOOP("vantrelle::Adding", "Add File(s) - Hold Ctrl to select multiple files");
+inline constexpr const char *kAddFilesFilter =
+    QT_TRANSLATE_NOOP("vantrelle::Adding", "Publisher Files (*.pub)|*.pub");
+inline constexpr const char *kExtensionPrompt =
+    QT_TRANSLATE_NOOP("vantrelle::Adding",
+                      "Enter file extension to load:\n\n(* for all files, txt for all txt files, "
+                      "doc for all doc files, etc.)");
+inline constexpr const char *kFolderPrompt =
+    QT_TRANSLATE_NOOP("vantrelle::Adding", "Please select folder:");
+inline constexpr const char *kTooManyFiles =
+    QT_TRANSLATE_NOOP("vantrelle::Adding", "You've selected too many files to add.\n\nPlease "
+                                           "try adding via the \"Add All\" button.");
+// One of the texts above in the user's language.
+QString shown(const char *text);
 
 // The rows that answer adds: one part as returned; several as folder, the
 // separator and each name through CollapseBackslashes. Empty for a cancel.

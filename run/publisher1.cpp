@@ -107,7 +107,8 @@ public:
             step(first + 16, [&] {
                 auto *places = dynamic_cast<automation::PlacesFindReplace *>(find.get());
                 if (!places)
-                    throw Failure(kPlacesNotOffered);
+                    throw Failure(
+                        QCoreApplication::translate("vantrelle::IsInstalled", kPlacesNotOffered));
                 places->SetReplaceInLinkAddresses(context.inLinks);
                 places->SetReplaceInDocumentProperties(context.inProperties);
             });

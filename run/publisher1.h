@@ -42,9 +42,10 @@ struct EditorContext {
     const QList<QList<automation::ChosenChange>> *choices = nullptr;
 };
 
-inline constexpr char kPlacesNotOffered[] =
-    "This publishing program cannot replace in link addresses or document properties; turn "
-    "those options off to use it.";
+inline constexpr const char *kPlacesNotOffered =
+    QT_TRANSLATE_NOOP("vantrelle::IsInstalled",
+                      "This publishing program cannot replace in link addresses or document "
+                      "properties; turn those options off to use it.");
 
 // What one call did. counts has one entry per pair whose Execute ran; a
 // server that cannot count leaves them at zero and counted false.

@@ -13,13 +13,17 @@ namespace vantrelle {
 // Positions and counts of the sets are 16-bit values.
 inline constexpr int kMaxSets = 32767;
 
-inline constexpr char kAddSetPrompt[] =
-    "Enter find and replace set (use :: to separate find text and replace text):";
-inline constexpr char kAddSetInitialText[] = "findwhat::replacewith";
-inline constexpr char kAddSetNoSeparator[] =
-    "You must use :: to separate the find text from the replace text";
-inline constexpr char kSetsFull[] =
-    "The sets list is full: it holds at most 32,767 pairs. Remove a set to add another.";
+// In English; shown translated (context "vantrelle::SetsText").
+inline constexpr const char *kAddSetPrompt = QT_TRANSLATE_NOOP(
+    "vantrelle::SetsText",
+    "Enter find and replace set (use :: to separate find text and replace text):");
+inline constexpr const char *kAddSetInitialText =
+    QT_TRANSLATE_NOOP("vantrelle::SetsText", "findwhat::replacewith");
+inline constexpr const char *kAddSetNoSeparator = QT_TRANSLATE_NOOP(
+    "vantrelle::SetsText", "You must use :: to separate the find text from the replace text");
+inline constexpr const char *kSetsFull = QT_TRANSLATE_NOOP(
+    "vantrelle::SetsText",
+    "The sets list is full: it holds at most 32,767 pairs. Remove a set to add another.");
 
 // The notice for lines of a sets file left out because the lists were full.
 QString setsNotLoadedMessage(int lines);

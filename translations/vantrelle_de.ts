@@ -53,6 +53,34 @@
             <numerusform>%n Dateien sehen wie Ergebnisse eines früheren Laufs aus. Weglassen?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Add File(s) - Hold Ctrl to select multiple files</source>
+        <translation>Datei(en) hinzufügen - Strg gedrückt halten, um mehrere Dateien zu wählen</translation>
+    </message>
+    <message>
+        <source>Publisher Files (*.pub)|*.pub</source>
+        <translation>Publisher-Dateien (*.pub)|*.pub</translation>
+    </message>
+    <message>
+        <source>Enter file extension to load:
+
+(* for all files, txt for all txt files, doc for all doc files, etc.)</source>
+        <translation>Dateiendung der zu ladenden Dateien:
+
+(* für alle Dateien, txt für alle txt-Dateien, doc für alle doc-Dateien usw.)</translation>
+    </message>
+    <message>
+        <source>Please select folder:</source>
+        <translation>Bitte einen Ordner wählen:</translation>
+    </message>
+    <message>
+        <source>You&apos;ve selected too many files to add.
+
+Please try adding via the &quot;Add All&quot; button.</source>
+        <translation>Sie haben zu viele Dateien zum Hinzufügen gewählt.
+
+Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ hinzu.</translation>
+    </message>
 </context>
 <context>
     <name>vantrelle::ChangeList</name>
@@ -628,6 +656,10 @@ Would you like to proceed anyway?</source>
         <translation>Publisher ist möglicherweise geöffnet. Es wird empfohlen, Publisher zuerst zu schließen.
 
 Trotzdem fortfahren?</translation>
+    </message>
+    <message>
+        <source>This publishing program cannot replace in link addresses or document properties; turn those options off to use it.</source>
+        <translation>Dieses Publishing-Programm kann nicht in Linkadressen oder Dokumenteigenschaften ersetzen; schalten Sie diese Optionen aus, um es zu verwenden.</translation>
     </message>
 </context>
 <context>
@@ -1397,6 +1429,22 @@ Siehe &apos;vantrelle-replace --help&apos;.
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
         <translation>Möchten Sie %1 wirklich überschreiben?</translation>
+    </message>
+    <message>
+        <source>Enter find and replace set (use :: to separate find text and replace text):</source>
+        <translation>Such- und Ersetzungssatz eingeben (:: trennt Suchtext und Ersetzungstext):</translation>
+    </message>
+    <message>
+        <source>findwhat::replacewith</source>
+        <translation>suchen::ersetzen</translation>
+    </message>
+    <message>
+        <source>You must use :: to separate the find text from the replace text</source>
+        <translation>Sie müssen :: verwenden, um den Suchtext vom Ersetzungstext zu trennen</translation>
+    </message>
+    <message>
+        <source>The sets list is full: it holds at most 32,767 pairs. Remove a set to add another.</source>
+        <translation>Die Satzliste ist voll: Sie fasst höchstens 32.767 Paare. Entfernen Sie einen Satz, um einen weiteren hinzuzufügen.</translation>
     </message>
 </context>
 <context>

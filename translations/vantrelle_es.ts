@@ -53,6 +53,34 @@
             <numerusform>%n archivos parecen resultados de una ejecución anterior. ¿Dejarlos fuera?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Add File(s) - Hold Ctrl to select multiple files</source>
+        <translation>Añadir archivos - Mantenga Ctrl para elegir varios</translation>
+    </message>
+    <message>
+        <source>Publisher Files (*.pub)|*.pub</source>
+        <translation>Archivos de Publisher (*.pub)|*.pub</translation>
+    </message>
+    <message>
+        <source>Enter file extension to load:
+
+(* for all files, txt for all txt files, doc for all doc files, etc.)</source>
+        <translation>Extensión de los archivos que cargar:
+
+(* para todos los archivos, txt para todos los archivos txt, doc para todos los archivos doc, etc.)</translation>
+    </message>
+    <message>
+        <source>Please select folder:</source>
+        <translation>Elija una carpeta:</translation>
+    </message>
+    <message>
+        <source>You&apos;ve selected too many files to add.
+
+Please try adding via the &quot;Add All&quot; button.</source>
+        <translation>Ha elegido demasiados archivos para añadir.
+
+Pruebe con el botón «Añadir una carpeta entera».</translation>
+    </message>
 </context>
 <context>
     <name>vantrelle::ChangeList</name>
@@ -628,6 +656,10 @@ Would you like to proceed anyway?</source>
         <translation>Puede que Publisher esté abierto. Se recomienda cerrar Publisher primero.
 
 ¿Quiere continuar de todos modos?</translation>
+    </message>
+    <message>
+        <source>This publishing program cannot replace in link addresses or document properties; turn those options off to use it.</source>
+        <translation>Este programa de autoedición no puede reemplazar en direcciones de vínculos ni en propiedades del documento; desactive esas opciones para usarlo.</translation>
     </message>
 </context>
 <context>
@@ -1397,6 +1429,22 @@ Pruebe &apos;vantrelle-replace --help&apos;.
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
         <translation>¿Seguro que quiere sobrescribir %1?</translation>
+    </message>
+    <message>
+        <source>Enter find and replace set (use :: to separate find text and replace text):</source>
+        <translation>Escriba un juego de búsqueda y reemplazo (:: separa el texto buscado del de reemplazo):</translation>
+    </message>
+    <message>
+        <source>findwhat::replacewith</source>
+        <translation>buscar::reemplazar</translation>
+    </message>
+    <message>
+        <source>You must use :: to separate the find text from the replace text</source>
+        <translation>Debe usar :: para separar el texto buscado del texto de reemplazo</translation>
+    </message>
+    <message>
+        <source>The sets list is full: it holds at most 32,767 pairs. Remove a set to add another.</source>
+        <translation>La lista de juegos está llena: admite como mucho 32.767 pares. Quite un juego para añadir otro.</translation>
     </message>
 </context>
 <context>

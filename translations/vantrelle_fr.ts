@@ -53,6 +53,34 @@
             <numerusform>%n fichiers ressemblent à des résultats d’une exécution précédente. Les écarter ?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Add File(s) - Hold Ctrl to select multiple files</source>
+        <translation>Ajouter des fichiers - Maintenez Ctrl pour en choisir plusieurs</translation>
+    </message>
+    <message>
+        <source>Publisher Files (*.pub)|*.pub</source>
+        <translation>Fichiers Publisher (*.pub)|*.pub</translation>
+    </message>
+    <message>
+        <source>Enter file extension to load:
+
+(* for all files, txt for all txt files, doc for all doc files, etc.)</source>
+        <translation>Extension des fichiers à charger :
+
+(* pour tous les fichiers, txt pour tous les fichiers txt, doc pour tous les fichiers doc, etc.)</translation>
+    </message>
+    <message>
+        <source>Please select folder:</source>
+        <translation>Veuillez choisir un dossier :</translation>
+    </message>
+    <message>
+        <source>You&apos;ve selected too many files to add.
+
+Please try adding via the &quot;Add All&quot; button.</source>
+        <translation>Vous avez choisi trop de fichiers à ajouter.
+
+Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
+    </message>
 </context>
 <context>
     <name>vantrelle::ChangeList</name>
@@ -628,6 +656,10 @@ Would you like to proceed anyway?</source>
         <translation>Publisher est peut-être ouvert. Il est conseillé de fermer d’abord Publisher.
 
 Voulez-vous continuer quand même ?</translation>
+    </message>
+    <message>
+        <source>This publishing program cannot replace in link addresses or document properties; turn those options off to use it.</source>
+        <translation>Ce logiciel de PAO ne sait pas remplacer dans les adresses des liens ni dans les propriétés du document ; désactivez ces options pour l’utiliser.</translation>
     </message>
 </context>
 <context>
@@ -1397,6 +1429,22 @@ Essayez &apos;vantrelle-replace --help&apos;.
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
         <translation>Voulez-vous vraiment écraser %1 ?</translation>
+    </message>
+    <message>
+        <source>Enter find and replace set (use :: to separate find text and replace text):</source>
+        <translation>Saisissez un jeu de recherche et remplacement (:: sépare le texte cherché du texte de remplacement) :</translation>
+    </message>
+    <message>
+        <source>findwhat::replacewith</source>
+        <translation>chercher::remplacer</translation>
+    </message>
+    <message>
+        <source>You must use :: to separate the find text from the replace text</source>
+        <translation>Vous devez utiliser :: pour séparer le texte cherché du texte de remplacement</translation>
+    </message>
+    <message>
+        <source>The sets list is full: it holds at most 32,767 pairs. Remove a set to add another.</source>
+        <translation>La liste des jeux est pleine : elle contient au plus 32 767 paires. Retirez un jeu pour en ajouter un autre.</translation>
     </message>
 </context>
 <context>
