@@ -98,6 +98,32 @@ QStringList clippedCaptions(QWidget &window)
 
 } // namespace
 
+// The first language of the user's list that has a translation, unless
+// English comes first; English where none has one.
+TEST(Language, isTheFirstTranslatedOneUnlessEnglishComesFirst)
+{
+    const struct {
+        QStringList languages;
+        QString chosen;
+        QString said; // Done. in that language
+    } cases[] = {
+        {{"de_DE"}, "de", "Fertig."},
+        {{"fr-CA", "de"}, "fr", "Terminé."},
+        {{"pt_BR", "es"}, "es", "Hecho."},
+        {{"en_GB", "de"}, "", "Done."},
+        {{"pt_BR"}, "", "Done."},
+        {{"C"}, "", "Done."},
+        {{}, "", "Done."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.languages.join(',').toStdString());
+        EXPECT_EQ(installTranslations(c.languages), c.chosen);
+        EXPECT_EQ(Form1::tr("Done."), c.said);
+    }
+    installTranslations({QStringLiteral("en")});
+    EXPECT_EQ(Form1::tr("%n pairs", nullptr, 1), "1 pair");
+}
+
 TEST_F(InGerman, aRunOnTheSamplesSpeaksGermanAndItsFilesKeepTheirEnglishWords)
 {
     EXPECT_EQ(form->PushButton7->text(), "Ersetzen &starten");
