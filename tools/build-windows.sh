@@ -84,11 +84,9 @@ nice -n 10 cmake --build "$out" -j2
 
 # Beside the programs: the DLLs they load, and the licences that go with them.
 bin="$out/bin"
-mkdir -p "$bin/platforms" "$bin/styles" "$bin/licenses/qt" "$bin/licenses/mingw-w64"
-cp "$qt"/bin/Qt6{Core,Gui,Widgets,Test}.dll "$bin/"
-# Qt 6.4 builds no offscreen plugin for Windows; minimal serves headless runs.
-cp "$qt"/plugins/platforms/q{windows,minimal}.dll "$bin/platforms/"
-cp "$qt"/plugins/styles/*.dll "$bin/styles/" 2>/dev/null || true
+rm -rf "$bin/platforms" "$bin/styles" "$bin"/Qt6{Gui,Widgets}.dll
+mkdir -p "$bin/licenses/qt" "$bin/licenses/mingw-w64"
+cp "$qt"/bin/Qt6{Core,Test}.dll "$bin/"
 cp "$qt"/licenses/* "$bin/licenses/qt/"
 for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
     cp "$(x86_64-w64-mingw32-g++-posix -print-file-name="$dll")" "$bin/"
