@@ -194,14 +194,15 @@ public:
         m_shown = true;
         const double seconds = double(m_clock.elapsed()) / 1000.0;
         const double rate = seconds > 0 ? double(done) / seconds : 0.0;
-        const QLocale english(QLocale::English);
+        // Numbers as the user's language writes them (the default locale).
+        const QLocale locale;
         QString line =
             QStringLiteral("\r\033[K%1/%2 %3")
-                .arg(english.toString(qint64(done)), english.toString(qint64(total)), what);
+                .arg(locale.toString(qint64(done)), locale.toString(qint64(total)), what);
         if (done > 0 && rate > 0) {
             const qint64 left = std::llround(double(total - done) / rate);
             line += RunText::tr(", %1/s, %2:%3 left")
-                        .arg(rate, 0, 'f', 1)
+                        .arg(locale.toString(rate, 'f', 1))
                         .arg(left / 60)
                         .arg(left % 60, 2, 10, QLatin1Char('0'));
         }
