@@ -316,7 +316,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Save Sets</source>
-        <translation>Sätze speichern</translation>
+        <translation>Sätze sichern</translation>
     </message>
     <message>
         <source>Remove Selected Set</source>
@@ -432,7 +432,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Sa&amp;ve Sets</source>
-        <translation>Sätze spei&amp;chern</translation>
+        <translation>Sätze si&amp;chern</translation>
     </message>
     <message>
         <source>&amp;Remove Selected Set</source>
@@ -577,7 +577,7 @@ peter,pete
 
 dann verwenden Sie , als Trennzeichen
 
-HINWEIS: „Sätze speichern“ speichert in diesem Programm immer in diesem Format:
+HINWEIS: „Sätze sichern“ speichert in diesem Programm immer in diesem Format:
 
 hi::hello
 peter::pete</translation>

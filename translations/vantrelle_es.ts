@@ -316,7 +316,7 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>Save Sets</source>
-        <translation>Guardar juegos</translation>
+        <translation>Grabar juegos</translation>
     </message>
     <message>
         <source>Remove Selected Set</source>
@@ -432,7 +432,7 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>Sa&amp;ve Sets</source>
-        <translation>&amp;Guardar juegos</translation>
+        <translation>&amp;Grabar juegos</translation>
     </message>
     <message>
         <source>&amp;Remove Selected Set</source>
@@ -577,7 +577,7 @@ peter,pete
 
 use , como separador
 
-NOTA: «Guardar juegos» siempre guarda en este formato:
+NOTA: «Grabar juegos» siempre guarda en este formato:
 
 hi::hello
 peter::pete</translation>

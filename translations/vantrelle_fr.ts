@@ -312,11 +312,11 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Load Sets</source>
-        <translation>Ouvrir des jeux</translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Save Sets</source>
-        <translation>Enregistrer les jeux</translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Remove Selected Set</source>
@@ -368,7 +368,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>There is nothing to find: the sets list is empty. Add a set or load sets first.</source>
-        <translation>Il n’y a rien à rechercher : la liste des jeux est vide. Ajoutez d’abord un jeu ou ouvrez des jeux.</translation>
+        <translation>Il n’y a rien à rechercher : la liste des jeux est vide. Ajoutez d’abord un jeu ou importez des jeux.</translation>
     </message>
     <message>
         <source>Stop after this document?</source>
@@ -400,7 +400,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Load Sa&amp;mple/Example Files</source>
-        <translation>Char&amp;ger les exemples</translation>
+        <translation>Charger les e&amp;xemples</translation>
     </message>
     <message>
         <source>Match &amp;Case</source>
@@ -408,7 +408,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Whole wor&amp;ds</source>
-        <translation>Mots &amp;entiers</translation>
+        <translation>Mo&amp;ts entiers</translation>
     </message>
     <message>
         <source>Regular e&amp;xpression</source>
@@ -428,19 +428,19 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>L&amp;oad Sets</source>
-        <translation>Ouvrir des &amp;jeux</translation>
+        <translation>&amp;Importer</translation>
     </message>
     <message>
         <source>Sa&amp;ve Sets</source>
-        <translation>Enregistrer les jeu&amp;x</translation>
+        <translation>&amp;Exporter</translation>
     </message>
     <message>
         <source>&amp;Remove Selected Set</source>
-        <translation>Re&amp;tirer le jeu choisi</translation>
+        <translation>Retirer le jeu choi&amp;si</translation>
     </message>
     <message>
         <source>Clear Se&amp;ts</source>
-        <translation>V&amp;ider les jeux</translation>
+        <translation>Vider les &amp;jeux</translation>
     </message>
     <message>
         <source>Save results to t&amp;his folder:</source>
@@ -448,7 +448,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Save results in folder of ori&amp;ginal file</source>
-        <translation>Enregi&amp;strer à côté de l’original</translation>
+        <translation>Enre&amp;gistrer à côté de l’original</translation>
     </message>
     <message>
         <source> Find &amp;what (exact case):</source>
@@ -577,14 +577,14 @@ peter,pete
 
 utilisez , comme séparateur
 
-REMARQUE : « Enregistrer les jeux » enregistre toujours dans ce format :
+REMARQUE : « Exporter » enregistre toujours dans ce format :
 
 hi::hello
 peter::pete</translation>
     </message>
     <message>
         <source>Load Sets</source>
-        <translation>Ouvrir des jeux</translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>File To Load:</source>
@@ -1587,7 +1587,7 @@ Voir --help.
     </message>
     <message>
         <source>Pairs from a sets file, read as Load Sets reads it: one pair per line, FIND SEP REPLACE, in UTF-8, UTF-16 or Windows-1252; at most 32,767 pairs.</source>
-        <translation>Des paires d’un fichier de jeux, lu comme le lit « Ouvrir des jeux » : une paire par ligne, FIND SEP REPLACE, en UTF-8, UTF-16 ou Windows-1252 ; au plus 32 767 paires.</translation>
+        <translation>Des paires d’un fichier de jeux, lu comme le lit « Importer » : une paire par ligne, FIND SEP REPLACE, en UTF-8, UTF-16 ou Windows-1252 ; au plus 32 767 paires.</translation>
     </message>
     <message>
         <source>The separator of the sets file (default ::).</source>

@@ -24,6 +24,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMultiMap>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -94,6 +95,30 @@ QStringList clippedCaptions(QWidget &window)
         if (!l->wordWrap())
             check(l, l->text(), l->sizeHint().width());
     return clipped;
+}
+
+// The letters the window's captions give Alt, each to one control only.
+QStringList clashingMnemonics(QWidget &window)
+{
+    QMultiMap<QChar, QString> owners;
+    QStringList captions;
+    // The controls of the tab not shown do not answer.
+    for (QAbstractButton *b : window.findChildren<QAbstractButton *>())
+        if (b->isVisible())
+            captions << b->text();
+    for (QLabel *l : window.findChildren<QLabel *>())
+        if (l->isVisible())
+            captions << l->text();
+    for (const QString &caption : captions) {
+        const qsizetype at = caption.indexOf('&');
+        if (at >= 0 && at + 1 < caption.size() && caption[at + 1] != '&')
+            owners.insert(caption[at + 1].toLower(), caption);
+    }
+    QStringList clashes;
+    for (const QChar letter : owners.uniqueKeys())
+        if (owners.count(letter) > 1)
+            clashes << QStringList(owners.values(letter)).join(" / ");
+    return clashes;
 }
 
 } // namespace
@@ -210,6 +235,10 @@ TEST(Captions, fitTheirControlsInEveryLanguage)
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
         EXPECT_EQ(clippedCaptions(form), QStringList());
+        EXPECT_EQ(clashingMnemonics(form), QStringList());
+        form.TabControl1->setSelectedIndex(1);
+        EXPECT_EQ(clippedCaptions(form), QStringList());
+        EXPECT_EQ(clashingMnemonics(form), QStringList());
         SetsModel sets;
         Form2 loadSets(dialogs, *settings, sets);
         loadSets.show();
