@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -84,12 +85,17 @@ QStringList clippedCaptions(QWidget &window)
     };
     for (QAbstractButton *b : window.findChildren<QAbstractButton *>()) {
         // A push button's size hint has a minimum width of the style's; its
-        // caption needs only the text and the margins.
-        const int margins = 2 * b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b);
-        check(b, b->text(),
-              qobject_cast<QPushButton *>(b)
-                  ? b->fontMetrics().horizontalAdvance(QString(b->text()).remove('&')) + margins
-                  : b->sizeHint().width());
+        // caption needs only the text inside the button's frame.
+        int needs = b->sizeHint().width();
+        if (qobject_cast<QPushButton *>(b)) {
+            QStyleOptionButton option;
+            option.initFrom(b);
+            const QRect contents =
+                b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
+            needs = b->fontMetrics().horizontalAdvance(QString(b->text()).remove('&')) +
+                    b->width() - contents.width();
+        }
+        check(b, b->text(), needs);
     }
     for (QLabel *l : window.findChildren<QLabel *>())
         if (!l->wordWrap())
@@ -173,6 +179,7 @@ TEST_F(InGerman, aRunOnTheSamplesSpeaksGermanAndItsFilesKeepTheirEnglishWords)
     ReportWindow *report = form->reportWindow();
     ASSERT_NE(report, nullptr);
     EXPECT_TRUE(report->windowTitle().startsWith("Laufbericht — "));
+    EXPECT_EQ(clippedCaptions(*report), QStringList());
     EXPECT_TRUE(report->summaryLabel()->text().startsWith(
         QStringLiteral("%1 Dokumente: %1 geschrieben; ").arg(samples)))
         << report->summaryLabel()->text().toStdString();
