@@ -1,5 +1,7 @@
 #include "pubengine/cfb.h"
 
+#include "pubengine/enginetext.h"
+
 #include <QChar>
 #include <QString>
 
@@ -42,7 +44,9 @@ constexpr std::uint8_t kBlack = 1;
 
 [[noreturn]] void damaged(const std::string &what)
 {
-    throw FormatError("the file is damaged: " + what);
+    throw FormatError(
+        QCoreApplication::translate("vantrelle::pubengine::EngineText", "the file is damaged: %1")
+            .arg(QString::fromStdString(what)));
 }
 
 const char *const kCutShort = " runs past the end of the file; it was probably cut short while "
@@ -211,8 +215,8 @@ void compareTrees(const Directory &a, std::size_t ia, const Directory &b, std::s
 Directory read(ByteView file)
 {
     if (file.size() < 512 || std::memcmp(file.data(), kSignature, sizeof kSignature) != 0)
-        throw FormatError("it is not a publication (it lacks the container every publication "
-                          "is stored in)");
+        throw FormatError(EngineText::tr("it is not a publication (it lacks the container every "
+                                         "publication is stored in)"));
     Reader r;
     r.file = file;
     r.shift = readU16(file, 0x1E);
@@ -397,8 +401,8 @@ std::vector<std::string> differences(const Directory &a, const Directory &b,
 void setName(std::array<std::uint8_t, 128> &raw, const std::u16string &name)
 {
     if (name.size() > 31)
-        throw Failure("the part name \"" + QString::fromStdU16String(name).toStdString() +
-                      "\" is too long for a compound file");
+        throw Failure(EngineText::tr("the part name \"%1\" is too long for a compound file")
+                          .arg(QString::fromStdU16String(name)));
     std::fill_n(raw.begin(), kNameLength + 2, 0);
     for (std::size_t i = 0; i < name.size(); ++i) {
         raw[2 * i] = static_cast<std::uint8_t>(name[i]);
@@ -430,7 +434,7 @@ public:
                              [](const Node *a, const Node *b) { return nameLess(a->raw, b->raw); });
             for (std::size_t k = 1; k < kids.size(); ++k)
                 if (!nameLess(kids[k - 1]->raw, kids[k]->raw))
-                    throw Failure("two parts of one folder have the same name");
+                    throw Failure(EngineText::tr("two parts of one folder have the same name"));
             m_firstKid.resize(m_nodes.size(), kNoStream);
             m_right.resize(m_nodes.size(), kNoStream);
             for (const Node *k : kids) {
@@ -446,7 +450,7 @@ public:
         m_firstKid.resize(m_nodes.size(), kNoStream);
         m_right.resize(m_nodes.size(), kNoStream);
         if (m_nodes.size() >= kNoStream / 2)
-            throw Failure("the compound file would hold too many parts");
+            throw Failure(EngineText::tr("the compound file would hold too many parts"));
     }
 
     Bytes write() const
@@ -461,7 +465,7 @@ public:
             if (m_nodes[i]->storage || size == 0)
                 continue;
             if (size > 0xFFFFFFFFu)
-                throw Failure("a part is too large for a compound file");
+                throw Failure(EngineText::tr("a part is too large for a compound file"));
             if (size < kMiniCutoff) {
                 start[i] = static_cast<std::uint32_t>(miniSectors);
                 miniSectors += (size + kMiniSector - 1) / kMiniSector;
@@ -482,7 +486,7 @@ public:
         }
         const std::uint64_t total = content + fatSectors + difatSectors;
         if (total >= kDifatSector)
-            throw Failure("the compound file would be too large");
+            throw Failure(EngineText::tr("the compound file would be too large"));
 
         Bytes out((total + 1) * kSector, 0);
         std::vector<std::uint32_t> fat(fatSectors * 128, kFreeSector);

@@ -1,6 +1,7 @@
 #include "pubengine/propertyset.h"
 
 #include "pubengine/codepage.h"
+#include "pubengine/enginetext.h"
 #include "pubengine/matcher.h"
 
 #include <QString>
@@ -48,11 +49,6 @@ std::u16string digitsOf(std::uint32_t n)
 {
     const std::string digits = std::to_string(n);
     return {digits.begin(), digits.end()};
-}
-
-std::string toUtf8(const std::u16string &s)
-{
-    return QString::fromUtf16(s.data(), qsizetype(s.size())).toStdString();
 }
 
 // The text up to its first terminating NUL.
@@ -222,9 +218,11 @@ std::size_t PropertySetStream::replaceAll(const Matcher &matcher,
         const std::optional<Bytes> encoded =
             encodeCodePage(after, t.wide ? kUtf16CodePage : t.codePage);
         if (!encoded)
-            throw Failure("the document property " + toUtf8(t.name) + " is stored in code page " +
-                          std::to_string(t.codePage) +
-                          ", which cannot hold the replacement text; nothing was changed");
+            throw Failure(EngineText::tr("the document property %1 is stored in code page %2, "
+                                         "which cannot hold the replacement text; nothing was "
+                                         "changed")
+                              .arg(QString::fromStdU16String(t.name))
+                              .arg(t.codePage));
         // The terminating NUL is stored and counted: in units for UTF-16, in
         // bytes otherwise.
         const std::size_t nul = t.wide || t.codePage == kUtf16CodePage ? 2 : 1;

@@ -3,6 +3,7 @@
 // (for each run's code page) and the tables of text positions.
 #include "pubengine/pub97.h"
 
+#include "pubengine/enginetext.h"
 #include "pubengine/pub97codepage.h"
 
 #include "pubengine/codepage.h"
@@ -23,13 +24,13 @@ constexpr std::uint16_t kTextChunk = 0x16;
 constexpr std::uint16_t kFontChunk = 0x1E;
 constexpr std::uint16_t kRecordTable = 0x2F;
 
-const char *const kOlderAdvice =
-    "Open it in a later version of Publisher and save it again";
-
 [[noreturn]] void refuseVersion(const char *version)
 {
-    throw FormatError(std::string("this publication was made by ") + version +
-                      "; that version is not supported. " + kOlderAdvice);
+    throw VersionError(QCoreApplication::translate("vantrelle::pubengine::EngineText",
+                                                   "this publication was made by %1; that "
+                                                   "version is not supported. Open it in a later "
+                                                   "version of Publisher and save it again")
+                           .arg(QLatin1String(version)));
 }
 
 } // namespace
@@ -60,9 +61,10 @@ void Pub97Stream::parseHeader()
     // Publisher 98; 95 and 97 tell themselves apart here.
     const std::uint16_t layout = known ? readU16(d, 0x0C) : 0;
     if (!known || readU16(d, 4) != kVersion95And97 || (layout != 0x7D && layout != 0x88))
-        throw FormatError(std::string("this publication was made by Publisher 97 or earlier in a "
-                                      "layout this program does not know; it cannot be edited. ") +
-                          kOlderAdvice);
+        throw VersionError(EngineText::tr("this publication was made by Publisher 97 or earlier "
+                                          "in a layout this program does not know; it cannot be "
+                                          "edited. Open it in a later version of Publisher and "
+                                          "save it again"));
     if (readU32(d, 8) != d.size())
         throw FormatError("the length the Contents stream records differs from its size");
     m_tb = readU32(d, 0x12);
@@ -269,8 +271,9 @@ void Pub97Stream::decode()
             const std::optional<std::u16string> s =
                 decodeCodePage(ByteView(text + p, end - p), number);
             if (!s)
-                throw FormatError(std::string("this system cannot convert the code page ") +
-                                  codePageDescription(number) + " of its text");
+                throw FormatError(
+                    EngineText::tr("this system cannot convert the code page %1 of its text")
+                        .arg(QString::fromUtf8(codePageDescription(number))));
             for (std::size_t i = 0; i < s->size(); ++i) {
                 story.text.push_back((*s)[i]);
                 // Double-byte text maps as a whole; it is never edited.

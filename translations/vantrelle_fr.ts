@@ -221,6 +221,29 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
 </context>
 <context>
+    <name>vantrelle::FileText</name>
+    <message>
+        <source>Permission denied: %1 is a folder</source>
+        <translation>Accès refusé : %1 est un dossier</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1 (%2)</source>
+        <translation>Accès refusé : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Windows reserves the name %1 for a device, so no file can have it</source>
+        <translation>Windows réserve le nom %1 à un périphérique, aucun fichier ne peut donc le porter</translation>
+    </message>
+    <message>
+        <source>Windows drops the dots and spaces at the end of a name, so that file would be another one</source>
+        <translation>Windows supprime les points et les espaces à la fin d’un nom, ce fichier serait donc un autre</translation>
+    </message>
+    <message>
+        <source>it is in use by another program; close it there and try again</source>
+        <translation>il est utilisé par un autre programme ; fermez-le dans celui-ci et réessayez</translation>
+    </message>
+</context>
+<context>
     <name>vantrelle::Form1</name>
     <message>
         <source>Add Publisher File(s)</source>
@@ -2039,6 +2062,306 @@ publication ne peut pas contenir).
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>it is not a publication (it lacks the container every publication is stored in)</source>
+        <translation>ce n’est pas une publication (il lui manque le conteneur dans lequel toute publication est enregistrée)</translation>
+    </message>
+    <message>
+        <source>the part name &quot;%1&quot; is too long for a compound file</source>
+        <translation>le nom de partie &quot;%1&quot; est trop long pour un fichier composé</translation>
+    </message>
+    <message>
+        <source>two parts of one folder have the same name</source>
+        <translation>deux parties d’un même dossier portent le même nom</translation>
+    </message>
+    <message>
+        <source>the compound file would hold too many parts</source>
+        <translation>le fichier composé contiendrait trop de parties</translation>
+    </message>
+    <message>
+        <source>a part is too large for a compound file</source>
+        <translation>une partie est trop grande pour un fichier composé</translation>
+    </message>
+    <message>
+        <source>the compound file would be too large</source>
+        <translation>le fichier composé serait trop grand</translation>
+    </message>
+    <message>
+        <source>the text stream is larger than any publication&apos;s</source>
+        <translation>le flux de texte est plus grand que celui de toute publication</translation>
+    </message>
+    <message>
+        <source>the compound file lost a stream being replaced</source>
+        <translation>le fichier composé a perdu un flux en cours de remplacement</translation>
+    </message>
+    <message>
+        <source>the link addresses of story %1 are stored in a way this program does not edit</source>
+        <translation>les adresses de liens de l’article %1 sont enregistrées d’une manière que ce programme ne modifie pas</translation>
+    </message>
+    <message>
+        <source>the replacement would leave a link without an address</source>
+        <translation>le remplacement laisserait un lien sans adresse</translation>
+    </message>
+    <message>
+        <source>the replacement would make a link address longer than 65,535 characters</source>
+        <translation>le remplacement rendrait une adresse de lien plus longue que 65 535 caractères</translation>
+    </message>
+    <message>
+        <source>the regular expression %1 was stopped on a line of %2 characters: %3; nothing was changed. Simplify it, for example with fewer nested repeats</source>
+        <translation>l’expression régulière %1 a été arrêtée sur une ligne de %2 caractères : %3 ; rien n’a été modifié. Simplifiez-la, par exemple avec moins de répétitions imbriquées</translation>
+    </message>
+    <message>
+        <source>it needed more than %L1 steps (the match limit)</source>
+        <translation>elle a demandé plus de %L1 étapes (la limite de correspondance)</translation>
+    </message>
+    <message>
+        <source>it needed more than %1 MiB of memory (the heap limit)</source>
+        <translation>elle a demandé plus de %1 Mio de mémoire (la limite de tas)</translation>
+    </message>
+    <message>
+        <source>it failed (%1)</source>
+        <translation>elle a échoué (%1)</translation>
+    </message>
+    <message>
+        <source>the regular expression %1 cannot be compiled</source>
+        <translation>l’expression régulière %1 ne peut pas être compilée</translation>
+    </message>
+    <message>
+        <source>the regular expression %1 matched an empty text, which would insert the replacement between characters; make it match at least one character</source>
+        <translation>l’expression régulière %1 a trouvé un texte vide, ce qui insérerait le remplacement entre des caractères ; faites-lui trouver au moins un caractère</translation>
+    </message>
+    <message>
+        <source>the document property %1 is stored in code page %2, which cannot hold the replacement text; nothing was changed</source>
+        <translation>la propriété de document %1 est enregistrée dans la page de codes %2, qui ne peut pas contenir le texte de remplacement ; rien n’a été modifié</translation>
+    </message>
+    <message>
+        <source>a paragraph end</source>
+        <translation>une fin de paragraphe</translation>
+    </message>
+    <message>
+        <source>the end of a story</source>
+        <translation>la fin d’un article</translation>
+    </message>
+    <message>
+        <source>a table cell&apos;s mark</source>
+        <translation>la marque d’une cellule de tableau</translation>
+    </message>
+    <message>
+        <source>a line break</source>
+        <translation>un saut de ligne</translation>
+    </message>
+    <message>
+        <source>a control character of the text&apos;s layout</source>
+        <translation>un caractère de contrôle de la mise en page du texte</translation>
+    </message>
+    <message>
+        <source>the occurrence “%1” holds %2, which is never edited; nothing was changed</source>
+        <translation>l’occurrence « %1 » contient %2, qui n’est jamais modifié ; rien n’a été modifié</translation>
+    </message>
+    <message>
+        <source>the replacement “%1” holds %2, which the code page of the text it replaces, %3, cannot hold; nothing was changed</source>
+        <translation>le remplacement « %1 » contient %2, que la page de codes du texte remplacé, %3, ne peut pas contenir ; rien n’a été modifié</translation>
+    </message>
+    <message>
+        <source>the edited text block failed its checks (%1); nothing was changed</source>
+        <translation>le bloc de texte modifié a échoué à ses vérifications (%1) ; rien n’a été modifié</translation>
+    </message>
+    <message>
+        <source>the text would grow beyond what the file can hold</source>
+        <translation>le texte dépasserait ce que le fichier peut contenir</translation>
+    </message>
+    <message>
+        <source>the edit would empty a paragraph or a table cell</source>
+        <translation>la modification viderait un paragraphe ou une cellule de tableau</translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: %2.</source>
+        <translation>Impossible d’ouvrir « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un périphérique</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>no descriptor for it</source>
+        <translation>aucun descripteur pour lui</translation>
+    </message>
+    <message>
+        <source>it is not a regular file but %1; only publication files can be opened</source>
+        <translation>ce n’est pas un fichier ordinaire mais %1 ; seuls les fichiers de publication peuvent être ouverts</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>un tube nommé</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>some other kind of entry</source>
+        <translation>une entrée d’un autre type</translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: it is not a regular file but %2; only publication files can be opened.</source>
+        <translation>Impossible d’ouvrir « %1 » : ce n’est pas un fichier ordinaire mais %2 ; seuls les fichiers de publication peuvent être ouverts.</translation>
+    </message>
+    <message>
+        <source>the file is damaged</source>
+        <translation>le fichier est endommagé</translation>
+    </message>
+    <message>
+        <source>Use an undamaged copy of it, such as a backup.</source>
+        <translation>Utilisez-en une copie intacte, par exemple une sauvegarde.</translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: the file is larger than %2 MiB, more than any publication this engine edits.</source>
+        <translation>Impossible d’ouvrir « %1 » : le fichier dépasse %2 Mio, plus que toute publication que ce moteur modifie.</translation>
+    </message>
+    <message>
+        <source>Cannot read “%1”: %2.</source>
+        <translation>Impossible de lire « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: the file is too large.</source>
+        <translation>Impossible d’ouvrir « %1 » : le fichier est trop grand.</translation>
+    </message>
+    <message>
+        <source>it is not a publication (its container holds no publication)</source>
+        <translation>ce n’est pas une publication (son conteneur ne contient aucune publication)</translation>
+    </message>
+    <message>
+        <source>the file is damaged, or stores its text in a way this program does not know (%1)</source>
+        <translation>le fichier est endommagé, ou enregistre son texte d’une manière que ce programme ne connaît pas (%1)</translation>
+    </message>
+    <message>
+        <source>Cannot read “%1”: %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>its document properties cannot be read (%1)</source>
+        <translation>ses propriétés de document ne peuvent pas être lues (%1)</translation>
+    </message>
+    <message>
+        <source>choosing single changes is not offered for publications of Publisher 95 and 97 yet; replace all of them, or none</source>
+        <translation>le choix de modifications une à une n’est pas encore proposé pour les publications de Publisher 95 et 97 ; remplacez-les toutes, ou aucune</translation>
+    </message>
+    <message>
+        <source>Cannot replace “%1” in “%2”: %3</source>
+        <translation>Impossible de remplacer « %1 » dans « %2 » : %3</translation>
+    </message>
+    <message>
+        <source>the rebuilt text stream failed its checks (%1); nothing was written</source>
+        <translation>le flux de texte reconstruit a échoué à ses vérifications (%1) ; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>the written compound file does not hold the edited streams</source>
+        <translation>le fichier composé écrit ne contient pas les flux modifiés</translation>
+    </message>
+    <message>
+        <source>the written file would not keep its part &quot;%1&quot; unchanged; nothing was written</source>
+        <translation>le fichier écrit ne garderait pas sa partie &quot;%1&quot; inchangée ; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1”: %2</source>
+        <translation>Impossible d’enregistrer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1” as “%2”: %3.</source>
+        <translation>Impossible d’enregistrer « %1 » sous « %2 » : %3.</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1” as “%2”: that is the file it was opened from, which is never overwritten.</source>
+        <translation>Impossible d’enregistrer « %1 » sous « %2 » : c’est le fichier dont elle a été ouverte, qui n’est jamais écrasé.</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1” as “%2”: that name is a symbolic link, and a result is never written through a link to another file.</source>
+        <translation>Impossible d’enregistrer « %1 » sous « %2 » : ce nom est un lien symbolique, et un résultat n’est jamais écrit à travers un lien vers un autre fichier.</translation>
+    </message>
+    <message>
+        <source>the disk took no more data</source>
+        <translation>le disque n’a plus accepté de données</translation>
+    </message>
+    <message>
+        <source>“%1” at story %2, position %3</source>
+        <translation>« %1 » dans l’article %2, position %3</translation>
+    </message>
+    <message>
+        <source>the text is too long</source>
+        <translation>le texte est trop long</translation>
+    </message>
+    <message>
+        <source>the replacement text is too long</source>
+        <translation>le texte de remplacement est trop long</translation>
+    </message>
+    <message>
+        <source>the reviewed occurrence %1 is no longer there; nothing was changed</source>
+        <translation>l’occurrence vérifiée %1 n’y est plus ; rien n’a été modifié</translation>
+    </message>
+    <message>
+        <source>the text would grow too long</source>
+        <translation>le texte deviendrait trop long</translation>
+    </message>
+    <message>
+        <source>the edit would make a story longer than 32,767 characters, more than any publication known to this program holds, and other programs may then show only part of it; nothing was changed</source>
+        <translation>la modification rendrait un article plus long que 32 767 caractères, plus que n’en contient toute publication connue de ce programme, et d’autres programmes pourraient alors n’en afficher qu’une partie ; rien n’a été modifié</translation>
+    </message>
+    <message>
+        <source>The publication engine has quit; create a new instance.</source>
+        <translation>Le moteur de publication s’est arrêté ; créez une nouvelle instance.</translation>
+    </message>
+    <message>
+        <source>No publication is open.</source>
+        <translation>Aucune publication n’est ouverte.</translation>
+    </message>
+    <message>
+        <source>Cannot search “%1”: only replacing every occurrence is supported (scope %2).</source>
+        <translation>Impossible de chercher dans « %1 » : seul le remplacement de toutes les occurrences est pris en charge (portée %2).</translation>
+    </message>
+    <message>
+        <source>In “%1”, %2</source>
+        <translation>Dans « %1 », %2</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1” as “%2”: format %3 is not supported, only publications (format %4).</source>
+        <translation>Impossible d’enregistrer « %1 » sous « %2 » : le format %3 n’est pas pris en charge, seules les publications (format %4) le sont.</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1” as “%2”: not every replacement asked for could be made, so nothing was written (%3)</source>
+        <translation>Impossible d’enregistrer « %1 » sous « %2 » : tous les remplacements demandés n’ont pas pu être faits, rien n’a donc été écrit (%3)</translation>
+    </message>
+    <message>
+        <source>the file is damaged: %1</source>
+        <translation>le fichier est endommagé : %1</translation>
+    </message>
+    <message>
+        <source>the file is damaged: its folders nest too deeply</source>
+        <translation>le fichier est endommagé : ses dossiers sont imbriqués trop profondément</translation>
+    </message>
+    <message>
+        <source>the find text</source>
+        <translation>le texte à chercher</translation>
+    </message>
+    <message>
+        <source>the replace text</source>
+        <translation>le texte de remplacement</translation>
+    </message>
+    <message>
+        <source>this publication was made by Publisher 97 or earlier in a layout this program does not know; it cannot be edited. Open it in a later version of Publisher and save it again</source>
+        <translation>cette publication a été créée avec Publisher 97 ou une version antérieure, dans une structure que ce programme ne connaît pas ; elle ne peut pas être modifiée. Ouvrez-la dans une version plus récente de Publisher et enregistrez-la de nouveau</translation>
+    </message>
+    <message>
+        <source>this system cannot convert the code page %1 of its text</source>
+        <translation>ce système ne peut pas convertir la page de codes %1 de son texte</translation>
+    </message>
+    <message>
+        <source>this publication was made by %1; that version is not supported. Open it in a later version of Publisher and save it again</source>
+        <translation>cette publication a été créée avec %1 ; cette version n’est pas prise en charge. Ouvrez-la dans une version plus récente de Publisher et enregistrez-la de nouveau</translation>
     </message>
 </context>
 </TS>
