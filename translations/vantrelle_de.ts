@@ -2366,5 +2366,81 @@ REPLACE, das eine Publikation nicht enthalten kann).
         <source>this publication was made by %1; that version is not supported. Open it in a later version of Publisher and save it again</source>
         <translation>diese Publikation wurde mit %1 erstellt; diese Version wird nicht unterstützt. Öffnen Sie sie in einer neueren Version von Publisher und speichern Sie sie erneut</translation>
     </message>
+    <message>
+        <source>%1 runs past the end of the file; it was probably cut short while being copied or saved</source>
+        <translation>%1 reicht über das Ende der Datei hinaus; sie wurde wahrscheinlich beim Kopieren oder Speichern abgeschnitten</translation>
+    </message>
+    <message>
+        <source>%1 is shorter than declared; the file was probably cut short</source>
+        <translation>%1 ist kürzer als angegeben; die Datei wurde wahrscheinlich abgeschnitten</translation>
+    </message>
+    <message>
+        <source>%1 loops back on itself</source>
+        <translation>%1 führt in sich selbst zurück</translation>
+    </message>
+    <message>
+        <source>%1 shares its place in the file with %2</source>
+        <translation>%1 teilt sich den Platz in der Datei mit %2</translation>
+    </message>
+    <message>
+        <source>%1 breaks off without its end mark</source>
+        <translation>%1 bricht ohne Endmarke ab</translation>
+    </message>
+    <message>
+        <source>its header names an impossible sector size</source>
+        <translation>ihr Kopf nennt eine unmögliche Sektorgröße</translation>
+    </message>
+    <message>
+        <source>its header names an impossible mini-sector size</source>
+        <translation>ihr Kopf nennt eine unmögliche Minisektorgröße</translation>
+    </message>
+    <message>
+        <source>its header claims more allocation sectors than the file holds</source>
+        <translation>ihr Kopf gibt mehr Zuordnungssektoren an, als die Datei enthält</translation>
+    </message>
+    <message>
+        <source>its allocation table</source>
+        <translation>ihre Zuordnungstabelle</translation>
+    </message>
+    <message>
+        <source>its directory</source>
+        <translation>ihr Verzeichnis</translation>
+    </message>
+    <message>
+        <source>its directory points at an entry it does not hold</source>
+        <translation>ihr Verzeichnis verweist auf einen Eintrag, den es nicht enthält</translation>
+    </message>
+    <message>
+        <source>its directory does not start with the root entry</source>
+        <translation>ihr Verzeichnis beginnt nicht mit dem Stammeintrag</translation>
+    </message>
+    <message>
+        <source>its directory points at an entry twice or at one it does not hold</source>
+        <translation>ihr Verzeichnis verweist zweimal auf einen Eintrag oder auf einen, den es nicht enthält</translation>
+    </message>
+    <message>
+        <source>its directory holds an entry of an unknown kind</source>
+        <translation>ihr Verzeichnis enthält einen Eintrag unbekannter Art</translation>
+    </message>
+    <message>
+        <source>its store of small parts</source>
+        <translation>ihr Speicher kleiner Teile</translation>
+    </message>
+    <message>
+        <source>its store of small parts is shorter than declared</source>
+        <translation>ihr Speicher kleiner Teile ist kürzer als angegeben</translation>
+    </message>
+    <message>
+        <source>its table of small parts</source>
+        <translation>ihre Tabelle kleiner Teile</translation>
+    </message>
+    <message>
+        <source>its parts claim more data than the file holds</source>
+        <translation>ihre Teile beanspruchen mehr Daten, als die Datei enthält</translation>
+    </message>
+    <message>
+        <source>its part &quot;%1&quot;</source>
+        <translation>ihr Teil &quot;%1&quot;</translation>
+    </message>
 </context>
 </TS>

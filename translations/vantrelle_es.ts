@@ -2361,5 +2361,81 @@ publicación no puede contener).
         <source>this publication was made by %1; that version is not supported. Open it in a later version of Publisher and save it again</source>
         <translation>esta publicación se creó con %1; esa versión no es compatible. Ábrala en una versión posterior de Publisher y vuelva a guardarla</translation>
     </message>
+    <message>
+        <source>%1 runs past the end of the file; it was probably cut short while being copied or saved</source>
+        <translation>%1 va más allá del final del archivo; probablemente se cortó al copiarlo o guardarlo</translation>
+    </message>
+    <message>
+        <source>%1 is shorter than declared; the file was probably cut short</source>
+        <translation>%1 ocupa menos de lo declarado; probablemente el archivo se cortó</translation>
+    </message>
+    <message>
+        <source>%1 loops back on itself</source>
+        <translation>%1 forma un bucle</translation>
+    </message>
+    <message>
+        <source>%1 shares its place in the file with %2</source>
+        <translation>%1 comparte su lugar en el archivo con %2</translation>
+    </message>
+    <message>
+        <source>%1 breaks off without its end mark</source>
+        <translation>%1 se interrumpe sin su marca de fin</translation>
+    </message>
+    <message>
+        <source>its header names an impossible sector size</source>
+        <translation>su encabezado indica un tamaño de sector imposible</translation>
+    </message>
+    <message>
+        <source>its header names an impossible mini-sector size</source>
+        <translation>su encabezado indica un tamaño de minisector imposible</translation>
+    </message>
+    <message>
+        <source>its header claims more allocation sectors than the file holds</source>
+        <translation>su encabezado declara más sectores de asignación de los que contiene el archivo</translation>
+    </message>
+    <message>
+        <source>its allocation table</source>
+        <translation>su tabla de asignación</translation>
+    </message>
+    <message>
+        <source>its directory</source>
+        <translation>su directorio</translation>
+    </message>
+    <message>
+        <source>its directory points at an entry it does not hold</source>
+        <translation>su directorio apunta a una entrada que no contiene</translation>
+    </message>
+    <message>
+        <source>its directory does not start with the root entry</source>
+        <translation>su directorio no empieza por la entrada raíz</translation>
+    </message>
+    <message>
+        <source>its directory points at an entry twice or at one it does not hold</source>
+        <translation>su directorio apunta dos veces a una entrada o a una que no contiene</translation>
+    </message>
+    <message>
+        <source>its directory holds an entry of an unknown kind</source>
+        <translation>su directorio contiene una entrada de un tipo desconocido</translation>
+    </message>
+    <message>
+        <source>its store of small parts</source>
+        <translation>su almacén de partes pequeñas</translation>
+    </message>
+    <message>
+        <source>its store of small parts is shorter than declared</source>
+        <translation>su almacén de partes pequeñas es más corto de lo declarado</translation>
+    </message>
+    <message>
+        <source>its table of small parts</source>
+        <translation>su tabla de partes pequeñas</translation>
+    </message>
+    <message>
+        <source>its parts claim more data than the file holds</source>
+        <translation>sus partes declaran más datos de los que contiene el archivo</translation>
+    </message>
+    <message>
+        <source>its part &quot;%1&quot;</source>
+        <translation>su parte &quot;%1&quot;</translation>
+    </message>
 </context>
 </TS>

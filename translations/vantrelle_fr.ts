@@ -2363,5 +2363,81 @@ publication ne peut pas contenir).
         <source>this publication was made by %1; that version is not supported. Open it in a later version of Publisher and save it again</source>
         <translation>cette publication a été créée avec %1 ; cette version n’est pas prise en charge. Ouvrez-la dans une version plus récente de Publisher et enregistrez-la de nouveau</translation>
     </message>
+    <message>
+        <source>%1 runs past the end of the file; it was probably cut short while being copied or saved</source>
+        <translation>%1 dépasse la fin du fichier ; il a probablement été tronqué lors d’une copie ou d’un enregistrement</translation>
+    </message>
+    <message>
+        <source>%1 is shorter than declared; the file was probably cut short</source>
+        <translation>%1 a une longueur inférieure à celle déclarée ; le fichier a probablement été tronqué</translation>
+    </message>
+    <message>
+        <source>%1 loops back on itself</source>
+        <translation>%1 forme une boucle</translation>
+    </message>
+    <message>
+        <source>%1 shares its place in the file with %2</source>
+        <translation>%1 partage sa place dans le fichier avec %2</translation>
+    </message>
+    <message>
+        <source>%1 breaks off without its end mark</source>
+        <translation>%1 s’interrompt sans sa marque de fin</translation>
+    </message>
+    <message>
+        <source>its header names an impossible sector size</source>
+        <translation>son en-tête indique une taille de secteur impossible</translation>
+    </message>
+    <message>
+        <source>its header names an impossible mini-sector size</source>
+        <translation>son en-tête indique une taille de mini-secteur impossible</translation>
+    </message>
+    <message>
+        <source>its header claims more allocation sectors than the file holds</source>
+        <translation>son en-tête annonce plus de secteurs d’allocation que le fichier n’en contient</translation>
+    </message>
+    <message>
+        <source>its allocation table</source>
+        <translation>sa table d’allocation</translation>
+    </message>
+    <message>
+        <source>its directory</source>
+        <translation>son répertoire</translation>
+    </message>
+    <message>
+        <source>its directory points at an entry it does not hold</source>
+        <translation>son répertoire pointe vers une entrée qu’il ne contient pas</translation>
+    </message>
+    <message>
+        <source>its directory does not start with the root entry</source>
+        <translation>son répertoire ne commence pas par l’entrée racine</translation>
+    </message>
+    <message>
+        <source>its directory points at an entry twice or at one it does not hold</source>
+        <translation>son répertoire pointe deux fois vers une entrée, ou vers une qu’il ne contient pas</translation>
+    </message>
+    <message>
+        <source>its directory holds an entry of an unknown kind</source>
+        <translation>son répertoire contient une entrée d’un type inconnu</translation>
+    </message>
+    <message>
+        <source>its store of small parts</source>
+        <translation>sa réserve de petites parties</translation>
+    </message>
+    <message>
+        <source>its store of small parts is shorter than declared</source>
+        <translation>sa réserve de petites parties est plus courte que déclaré</translation>
+    </message>
+    <message>
+        <source>its table of small parts</source>
+        <translation>sa table de petites parties</translation>
+    </message>
+    <message>
+        <source>its parts claim more data than the file holds</source>
+        <translation>ses parties réclament plus de données que le fichier n’en contient</translation>
+    </message>
+    <message>
+        <source>its part &quot;%1&quot;</source>
+        <translation>sa partie &quot;%1&quot;</translation>
+    </message>
 </context>
 </TS>
