@@ -66,10 +66,10 @@ PropertySetStream PropertySetStream::parse(ByteView stream)
     PropertySetStream set;
     set.m_bytes.assign(stream.begin(), stream.end());
     if (readU16(stream, 0, "the document properties") != kByteOrder)
-        throw FormatError("the document properties are damaged");
+        throw FormatError(EngineText::tr("the document properties are damaged"));
     const std::uint32_t sections = readU32(stream, 24, "the document properties");
     if (sections > kMaxSections)
-        throw FormatError("the document properties are damaged");
+        throw FormatError(EngineText::tr("the document properties are damaged"));
     for (std::size_t s = 0; s < sections; ++s)
         set.parseSection(s, readU32(stream, kHeaderSize + kSectionEntry * s + 16,
                                     "the document properties"));
@@ -84,7 +84,8 @@ void PropertySetStream::parseSection(std::size_t section, std::size_t offset)
     const ByteView sec = all.subspan(offset, size);
     const std::uint32_t count = readU32(sec, 4, "a section of document properties");
     if (count > (size - 8) / 8)
-        throw FormatError("a section of document properties holds more entries than it can");
+        throw FormatError(
+            EngineText::tr("a section of document properties holds more entries than it can"));
 
     const std::uint8_t *fmtid = &m_bytes[kHeaderSize + kSectionEntry * section];
     const bool summary = std::memcmp(fmtid, kSummaryId, 16) == 0;
@@ -98,7 +99,7 @@ void PropertySetStream::parseSection(std::size_t section, std::size_t offset)
         const std::uint32_t id = readU32(sec, 8 + 8 * i);
         const std::uint32_t at = readU32(sec, 12 + 8 * i);
         if (at < 8 + 8 * std::size_t(count) || std::size_t(at) + 4 > size)
-            throw FormatError("a document property lies outside its section");
+            throw FormatError(EngineText::tr("a document property lies outside its section"));
         entries[id] = at;
     }
     int codePage = 1252;

@@ -2442,5 +2442,129 @@ REPLACE, das eine Publikation nicht enthalten kann).
         <source>its part &quot;%1&quot;</source>
         <translation>ihr Teil &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>the text stream does not start with a text header</source>
+        <translation>der Textstrom beginnt nicht mit einem Textkopf</translation>
+    </message>
+    <message>
+        <source>the text stream&apos;s declared length does not match its size</source>
+        <translation>die angegebene Länge des Textstroms passt nicht zu seiner Größe</translation>
+    </message>
+    <message>
+        <source>a block table holds more entries than fit in its block</source>
+        <translation>eine Blocktabelle enthält mehr Einträge, als in ihren Block passen</translation>
+    </message>
+    <message>
+        <source>a block table entry has an unexpected size</source>
+        <translation>ein Eintrag einer Blocktabelle hat eine unerwartete Größe</translation>
+    </message>
+    <message>
+        <source>the text stream holds a block of type &quot;%1&quot; that this engine does not know, so it cannot edit it safely</source>
+        <translation>der Textstrom enthält einen Block vom Typ &quot;%1&quot;, den diese Engine nicht kennt, daher kann sie ihn nicht sicher bearbeiten</translation>
+    </message>
+    <message>
+        <source>the block tables form a cycle</source>
+        <translation>die Blocktabellen bilden einen Kreis</translation>
+    </message>
+    <message>
+        <source>a block table lies outside the text stream</source>
+        <translation>eine Blocktabelle liegt außerhalb des Textstroms</translation>
+    </message>
+    <message>
+        <source>the header&apos;s size of the block table disagrees with the block tables</source>
+        <translation>die im Kopf angegebene Größe der Blocktabelle stimmt nicht mit den Blocktabellen überein</translation>
+    </message>
+    <message>
+        <source>the header&apos;s block count disagrees with the block tables</source>
+        <translation>die im Kopf angegebene Blockanzahl stimmt nicht mit den Blocktabellen überein</translation>
+    </message>
+    <message>
+        <source>the text block is not where it belongs</source>
+        <translation>der Textblock ist nicht dort, wo er hingehört</translation>
+    </message>
+    <message>
+        <source>a block of the text lies inside the header</source>
+        <translation>ein Block des Textes liegt im Kopf</translation>
+    </message>
+    <message>
+        <source>two blocks of the text overlap</source>
+        <translation>zwei Blöcke des Textes überlappen sich</translation>
+    </message>
+    <message>
+        <source>a block of the text overlaps the table of blocks</source>
+        <translation>ein Block des Textes überlappt die Blocktabelle</translation>
+    </message>
+    <message>
+        <source>a page of formatting is not a whole aligned block</source>
+        <translation>eine Formatierungsseite ist kein ganzer, ausgerichteter Block</translation>
+    </message>
+    <message>
+        <source>the text stream would grow beyond 4 GiB</source>
+        <translation>der Textstrom würde größer als 4 GiB</translation>
+    </message>
+    <message>
+        <source>a property record has an impossible length</source>
+        <translation>ein Eigenschaftsdatensatz hat eine unmögliche Länge</translation>
+    </message>
+    <message>
+        <source>a property record ends inside an entry</source>
+        <translation>ein Eigenschaftsdatensatz endet mitten in einem Eintrag</translation>
+    </message>
+    <message>
+        <source>a variable-size property has an impossible length</source>
+        <translation>eine Eigenschaft variabler Größe hat eine unmögliche Länge</translation>
+    </message>
+    <message>
+        <source>a property record holds a property type the engine does not know</source>
+        <translation>ein Eigenschaftsdatensatz enthält einen Eigenschaftstyp, den die Engine nicht kennt</translation>
+    </message>
+    <message>
+        <source>the document properties are damaged</source>
+        <translation>die Dokumenteigenschaften sind beschädigt</translation>
+    </message>
+    <message>
+        <source>a section of document properties holds more entries than it can</source>
+        <translation>ein Abschnitt der Dokumenteigenschaften enthält mehr Einträge, als er fassen kann</translation>
+    </message>
+    <message>
+        <source>a document property lies outside its section</source>
+        <translation>eine Dokumenteigenschaft liegt außerhalb ihres Abschnitts</translation>
+    </message>
+    <message>
+        <source>the length the Contents stream records differs from its size</source>
+        <translation>die im Contents-Strom vermerkte Länge weicht von seiner Größe ab</translation>
+    </message>
+    <message>
+        <source>the text block&apos;s header is of no kind this program knows</source>
+        <translation>der Kopf des Textblocks ist von keiner Art, die dieses Programm kennt</translation>
+    </message>
+    <message>
+        <source>its text block is laid out in a way this program does not know</source>
+        <translation>ihr Textblock ist auf eine Weise aufgebaut, die dieses Programm nicht kennt</translation>
+    </message>
+    <message>
+        <source>a formatting page holds more entries than it has room for</source>
+        <translation>eine Formatierungsseite enthält mehr Einträge, als sie Platz hat</translation>
+    </message>
+    <message>
+        <source>a chunk lies outside the object area</source>
+        <translation>ein Datenblock liegt außerhalb des Objektbereichs</translation>
+    </message>
+    <message>
+        <source>it holds two text chunks</source>
+        <translation>sie enthält zwei Text-Datenblöcke</translation>
+    </message>
+    <message>
+        <source>the text chunk names a table the file does not hold</source>
+        <translation>der Text-Datenblock nennt eine Tabelle, die die Datei nicht enthält</translation>
+    </message>
+    <message>
+        <source>the text chunk names a table of a kind this program does not know</source>
+        <translation>der Text-Datenblock nennt eine Tabelle einer Art, die dieses Programm nicht kennt</translation>
+    </message>
+    <message>
+        <source>a table of text positions runs past its chunk</source>
+        <translation>eine Tabelle von Textpositionen reicht über ihren Datenblock hinaus</translation>
+    </message>
 </context>
 </TS>

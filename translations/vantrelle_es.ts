@@ -2437,5 +2437,129 @@ publicación no puede contener).
         <source>its part &quot;%1&quot;</source>
         <translation>su parte &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>the text stream does not start with a text header</source>
+        <translation>el flujo de texto no empieza con un encabezado de texto</translation>
+    </message>
+    <message>
+        <source>the text stream&apos;s declared length does not match its size</source>
+        <translation>la longitud declarada del flujo de texto no coincide con su tamaño</translation>
+    </message>
+    <message>
+        <source>a block table holds more entries than fit in its block</source>
+        <translation>una tabla de bloques contiene más entradas de las que caben en su bloque</translation>
+    </message>
+    <message>
+        <source>a block table entry has an unexpected size</source>
+        <translation>una entrada de una tabla de bloques tiene un tamaño inesperado</translation>
+    </message>
+    <message>
+        <source>the text stream holds a block of type &quot;%1&quot; that this engine does not know, so it cannot edit it safely</source>
+        <translation>el flujo de texto contiene un bloque de tipo &quot;%1&quot; que este motor no conoce, así que no puede editarlo con seguridad</translation>
+    </message>
+    <message>
+        <source>the block tables form a cycle</source>
+        <translation>las tablas de bloques forman un ciclo</translation>
+    </message>
+    <message>
+        <source>a block table lies outside the text stream</source>
+        <translation>una tabla de bloques está fuera del flujo de texto</translation>
+    </message>
+    <message>
+        <source>the header&apos;s size of the block table disagrees with the block tables</source>
+        <translation>el tamaño de la tabla de bloques del encabezado no concuerda con las tablas de bloques</translation>
+    </message>
+    <message>
+        <source>the header&apos;s block count disagrees with the block tables</source>
+        <translation>el número de bloques del encabezado no concuerda con las tablas de bloques</translation>
+    </message>
+    <message>
+        <source>the text block is not where it belongs</source>
+        <translation>el bloque de texto no está donde corresponde</translation>
+    </message>
+    <message>
+        <source>a block of the text lies inside the header</source>
+        <translation>un bloque del texto está dentro del encabezado</translation>
+    </message>
+    <message>
+        <source>two blocks of the text overlap</source>
+        <translation>dos bloques del texto se solapan</translation>
+    </message>
+    <message>
+        <source>a block of the text overlaps the table of blocks</source>
+        <translation>un bloque del texto se solapa con la tabla de bloques</translation>
+    </message>
+    <message>
+        <source>a page of formatting is not a whole aligned block</source>
+        <translation>una página de formato no es un bloque entero alineado</translation>
+    </message>
+    <message>
+        <source>the text stream would grow beyond 4 GiB</source>
+        <translation>el flujo de texto superaría los 4 GiB</translation>
+    </message>
+    <message>
+        <source>a property record has an impossible length</source>
+        <translation>un registro de propiedades tiene una longitud imposible</translation>
+    </message>
+    <message>
+        <source>a property record ends inside an entry</source>
+        <translation>un registro de propiedades termina en medio de una entrada</translation>
+    </message>
+    <message>
+        <source>a variable-size property has an impossible length</source>
+        <translation>una propiedad de tamaño variable tiene una longitud imposible</translation>
+    </message>
+    <message>
+        <source>a property record holds a property type the engine does not know</source>
+        <translation>un registro de propiedades contiene un tipo de propiedad que el motor no conoce</translation>
+    </message>
+    <message>
+        <source>the document properties are damaged</source>
+        <translation>las propiedades del documento están dañadas</translation>
+    </message>
+    <message>
+        <source>a section of document properties holds more entries than it can</source>
+        <translation>una sección de propiedades del documento contiene más entradas de las que puede</translation>
+    </message>
+    <message>
+        <source>a document property lies outside its section</source>
+        <translation>una propiedad del documento está fuera de su sección</translation>
+    </message>
+    <message>
+        <source>the length the Contents stream records differs from its size</source>
+        <translation>la longitud que registra el flujo Contents difiere de su tamaño</translation>
+    </message>
+    <message>
+        <source>the text block&apos;s header is of no kind this program knows</source>
+        <translation>el encabezado del bloque de texto no es de ningún tipo que este programa conozca</translation>
+    </message>
+    <message>
+        <source>its text block is laid out in a way this program does not know</source>
+        <translation>su bloque de texto está organizado de una forma que este programa no conoce</translation>
+    </message>
+    <message>
+        <source>a formatting page holds more entries than it has room for</source>
+        <translation>una página de formato contiene más entradas de las que le caben</translation>
+    </message>
+    <message>
+        <source>a chunk lies outside the object area</source>
+        <translation>un fragmento está fuera del área de objetos</translation>
+    </message>
+    <message>
+        <source>it holds two text chunks</source>
+        <translation>contiene dos fragmentos de texto</translation>
+    </message>
+    <message>
+        <source>the text chunk names a table the file does not hold</source>
+        <translation>el fragmento de texto indica una tabla que el archivo no contiene</translation>
+    </message>
+    <message>
+        <source>the text chunk names a table of a kind this program does not know</source>
+        <translation>el fragmento de texto indica una tabla de un tipo que este programa no conoce</translation>
+    </message>
+    <message>
+        <source>a table of text positions runs past its chunk</source>
+        <translation>una tabla de posiciones de texto va más allá de su fragmento</translation>
+    </message>
 </context>
 </TS>

@@ -2439,5 +2439,129 @@ publication ne peut pas contenir).
         <source>its part &quot;%1&quot;</source>
         <translation>sa partie &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>the text stream does not start with a text header</source>
+        <translation>le flux de texte ne commence pas par un en-tête de texte</translation>
+    </message>
+    <message>
+        <source>the text stream&apos;s declared length does not match its size</source>
+        <translation>la longueur déclarée du flux de texte ne correspond pas à sa taille</translation>
+    </message>
+    <message>
+        <source>a block table holds more entries than fit in its block</source>
+        <translation>une table de blocs contient plus d’entrées que son bloc ne peut en contenir</translation>
+    </message>
+    <message>
+        <source>a block table entry has an unexpected size</source>
+        <translation>une entrée de table de blocs a une taille inattendue</translation>
+    </message>
+    <message>
+        <source>the text stream holds a block of type &quot;%1&quot; that this engine does not know, so it cannot edit it safely</source>
+        <translation>le flux de texte contient un bloc de type &quot;%1&quot; que ce moteur ne connaît pas, il ne peut donc pas le modifier sans risque</translation>
+    </message>
+    <message>
+        <source>the block tables form a cycle</source>
+        <translation>les tables de blocs forment une boucle</translation>
+    </message>
+    <message>
+        <source>a block table lies outside the text stream</source>
+        <translation>une table de blocs se trouve hors du flux de texte</translation>
+    </message>
+    <message>
+        <source>the header&apos;s size of the block table disagrees with the block tables</source>
+        <translation>la taille de la table de blocs indiquée dans l’en-tête ne concorde pas avec les tables de blocs</translation>
+    </message>
+    <message>
+        <source>the header&apos;s block count disagrees with the block tables</source>
+        <translation>le nombre de blocs indiqué dans l’en-tête ne concorde pas avec les tables de blocs</translation>
+    </message>
+    <message>
+        <source>the text block is not where it belongs</source>
+        <translation>le bloc de texte n’est pas à sa place</translation>
+    </message>
+    <message>
+        <source>a block of the text lies inside the header</source>
+        <translation>un bloc du texte se trouve dans l’en-tête</translation>
+    </message>
+    <message>
+        <source>two blocks of the text overlap</source>
+        <translation>deux blocs du texte se chevauchent</translation>
+    </message>
+    <message>
+        <source>a block of the text overlaps the table of blocks</source>
+        <translation>un bloc du texte chevauche la table des blocs</translation>
+    </message>
+    <message>
+        <source>a page of formatting is not a whole aligned block</source>
+        <translation>une page de mise en forme n’est pas un bloc entier aligné</translation>
+    </message>
+    <message>
+        <source>the text stream would grow beyond 4 GiB</source>
+        <translation>le flux de texte dépasserait 4 Gio</translation>
+    </message>
+    <message>
+        <source>a property record has an impossible length</source>
+        <translation>un enregistrement de propriétés a une longueur impossible</translation>
+    </message>
+    <message>
+        <source>a property record ends inside an entry</source>
+        <translation>un enregistrement de propriétés se termine au milieu d’une entrée</translation>
+    </message>
+    <message>
+        <source>a variable-size property has an impossible length</source>
+        <translation>une propriété de taille variable a une longueur impossible</translation>
+    </message>
+    <message>
+        <source>a property record holds a property type the engine does not know</source>
+        <translation>un enregistrement de propriétés contient un type de propriété que le moteur ne connaît pas</translation>
+    </message>
+    <message>
+        <source>the document properties are damaged</source>
+        <translation>les propriétés du document sont endommagées</translation>
+    </message>
+    <message>
+        <source>a section of document properties holds more entries than it can</source>
+        <translation>une section de propriétés du document contient plus d’entrées qu’elle ne le peut</translation>
+    </message>
+    <message>
+        <source>a document property lies outside its section</source>
+        <translation>une propriété du document se trouve hors de sa section</translation>
+    </message>
+    <message>
+        <source>the length the Contents stream records differs from its size</source>
+        <translation>la longueur indiquée par le flux Contents diffère de sa taille</translation>
+    </message>
+    <message>
+        <source>the text block&apos;s header is of no kind this program knows</source>
+        <translation>l’en-tête du bloc de texte n’est d’aucun type que ce programme connaît</translation>
+    </message>
+    <message>
+        <source>its text block is laid out in a way this program does not know</source>
+        <translation>son bloc de texte est organisé d’une manière que ce programme ne connaît pas</translation>
+    </message>
+    <message>
+        <source>a formatting page holds more entries than it has room for</source>
+        <translation>une page de mise en forme contient plus d’entrées qu’elle n’a de place</translation>
+    </message>
+    <message>
+        <source>a chunk lies outside the object area</source>
+        <translation>un segment se trouve hors de la zone des objets</translation>
+    </message>
+    <message>
+        <source>it holds two text chunks</source>
+        <translation>il contient deux segments de texte</translation>
+    </message>
+    <message>
+        <source>the text chunk names a table the file does not hold</source>
+        <translation>le segment de texte désigne une table que le fichier ne contient pas</translation>
+    </message>
+    <message>
+        <source>the text chunk names a table of a kind this program does not know</source>
+        <translation>le segment de texte désigne une table d’un type que ce programme ne connaît pas</translation>
+    </message>
+    <message>
+        <source>a table of text positions runs past its chunk</source>
+        <translation>une table de positions de texte dépasse son segment</translation>
+    </message>
 </context>
 </TS>
