@@ -2566,5 +2566,77 @@ REPLACE, das eine Publikation nicht enthalten kann).
         <source>a table of text positions runs past its chunk</source>
         <translation>eine Tabelle von Textpositionen reicht über ihren Datenblock hinaus</translation>
     </message>
+    <message>
+        <source>the text has an odd length</source>
+        <translation>der Text hat eine ungerade Länge</translation>
+    </message>
+    <message>
+        <source>the story table is missing</source>
+        <translation>die Tabelle der Textabschnitte fehlt</translation>
+    </message>
+    <message>
+        <source>the story table has a layout this engine does not know</source>
+        <translation>die Tabelle der Textabschnitte hat einen Aufbau, den diese Engine nicht kennt</translation>
+    </message>
+    <message>
+        <source>the story lengths do not add up to the length of the text</source>
+        <translation>die Längen der Textabschnitte ergeben zusammen nicht die Länge des Textes</translation>
+    </message>
+    <message>
+        <source>the story id table is missing</source>
+        <translation>die Kennungstabelle der Textabschnitte fehlt</translation>
+    </message>
+    <message>
+        <source>the story id table and the story table disagree on the number of stories</source>
+        <translation>die Kennungstabelle und die Tabelle der Textabschnitte nennen eine unterschiedliche Anzahl von Textabschnitten</translation>
+    </message>
+    <message>
+        <source>the text stream holds two texts</source>
+        <translation>der Textstrom enthält zwei Texte</translation>
+    </message>
+    <message>
+        <source>the text stream holds two story tables</source>
+        <translation>der Textstrom enthält zwei Tabellen der Textabschnitte</translation>
+    </message>
+    <message>
+        <source>a table of links and fields belongs to no story or to a story twice</source>
+        <translation>eine Tabelle von Links und Feldern gehört zu keinem Textabschnitt oder doppelt zu einem</translation>
+    </message>
+    <message>
+        <source>a table of links and fields has a layout this engine does not know</source>
+        <translation>eine Tabelle von Links und Feldern hat einen Aufbau, den diese Engine nicht kennt</translation>
+    </message>
+    <message>
+        <source>a link or field&apos;s length has an unexpected type</source>
+        <translation>die Länge eines Links oder Feldes hat einen unerwarteten Typ</translation>
+    </message>
+    <message>
+        <source>the first link or field of a story has no length</source>
+        <translation>der erste Link oder das erste Feld eines Textabschnitts hat keine Länge</translation>
+    </message>
+    <message>
+        <source>a link or field&apos;s kind has an unexpected type</source>
+        <translation>die Art eines Links oder Feldes hat einen unerwarteten Typ</translation>
+    </message>
+    <message>
+        <source>the first link or field of a story has no kind</source>
+        <translation>der erste Link oder das erste Feld eines Textabschnitts hat keine Art</translation>
+    </message>
+    <message>
+        <source>a link or field lies outside its story</source>
+        <translation>ein Link oder Feld liegt außerhalb seines Textabschnitts</translation>
+    </message>
+    <message>
+        <source>a table belongs to no story or to a story twice</source>
+        <translation>eine Tabelle gehört zu keinem Textabschnitt oder doppelt zu einem</translation>
+    </message>
+    <message>
+        <source>a table has a layout this engine does not know</source>
+        <translation>eine Tabelle hat einen Aufbau, den diese Engine nicht kennt</translation>
+    </message>
+    <message>
+        <source>a table&apos;s cells lie outside its story</source>
+        <translation>die Zellen einer Tabelle liegen außerhalb ihres Textabschnitts</translation>
+    </message>
 </context>
 </TS>

@@ -2561,5 +2561,77 @@ publicación no puede contener).
         <source>a table of text positions runs past its chunk</source>
         <translation>una tabla de posiciones de texto va más allá de su fragmento</translation>
     </message>
+    <message>
+        <source>the text has an odd length</source>
+        <translation>el texto tiene una longitud impar</translation>
+    </message>
+    <message>
+        <source>the story table is missing</source>
+        <translation>falta la tabla de artículos</translation>
+    </message>
+    <message>
+        <source>the story table has a layout this engine does not know</source>
+        <translation>la tabla de artículos tiene una estructura que este motor no conoce</translation>
+    </message>
+    <message>
+        <source>the story lengths do not add up to the length of the text</source>
+        <translation>las longitudes de los artículos no suman la longitud del texto</translation>
+    </message>
+    <message>
+        <source>the story id table is missing</source>
+        <translation>falta la tabla de identificadores de artículos</translation>
+    </message>
+    <message>
+        <source>the story id table and the story table disagree on the number of stories</source>
+        <translation>la tabla de identificadores de artículos y la tabla de artículos no coinciden en el número de artículos</translation>
+    </message>
+    <message>
+        <source>the text stream holds two texts</source>
+        <translation>el flujo de texto contiene dos textos</translation>
+    </message>
+    <message>
+        <source>the text stream holds two story tables</source>
+        <translation>el flujo de texto contiene dos tablas de artículos</translation>
+    </message>
+    <message>
+        <source>a table of links and fields belongs to no story or to a story twice</source>
+        <translation>una tabla de vínculos y campos no pertenece a ningún artículo o pertenece dos veces a uno</translation>
+    </message>
+    <message>
+        <source>a table of links and fields has a layout this engine does not know</source>
+        <translation>una tabla de vínculos y campos tiene una estructura que este motor no conoce</translation>
+    </message>
+    <message>
+        <source>a link or field&apos;s length has an unexpected type</source>
+        <translation>la longitud de un vínculo o campo tiene un tipo inesperado</translation>
+    </message>
+    <message>
+        <source>the first link or field of a story has no length</source>
+        <translation>el primer vínculo o campo de un artículo no tiene longitud</translation>
+    </message>
+    <message>
+        <source>a link or field&apos;s kind has an unexpected type</source>
+        <translation>la clase de un vínculo o campo tiene un tipo inesperado</translation>
+    </message>
+    <message>
+        <source>the first link or field of a story has no kind</source>
+        <translation>el primer vínculo o campo de un artículo no tiene clase</translation>
+    </message>
+    <message>
+        <source>a link or field lies outside its story</source>
+        <translation>un vínculo o campo está fuera de su artículo</translation>
+    </message>
+    <message>
+        <source>a table belongs to no story or to a story twice</source>
+        <translation>una tabla no pertenece a ningún artículo o pertenece dos veces a uno</translation>
+    </message>
+    <message>
+        <source>a table has a layout this engine does not know</source>
+        <translation>una tabla tiene una estructura que este motor no conoce</translation>
+    </message>
+    <message>
+        <source>a table&apos;s cells lie outside its story</source>
+        <translation>las celdas de una tabla están fuera de su artículo</translation>
+    </message>
 </context>
 </TS>

@@ -2563,5 +2563,77 @@ publication ne peut pas contenir).
         <source>a table of text positions runs past its chunk</source>
         <translation>une table de positions de texte dépasse son segment</translation>
     </message>
+    <message>
+        <source>the text has an odd length</source>
+        <translation>le texte a une longueur impaire</translation>
+    </message>
+    <message>
+        <source>the story table is missing</source>
+        <translation>la table des articles manque</translation>
+    </message>
+    <message>
+        <source>the story table has a layout this engine does not know</source>
+        <translation>la table des articles a une structure que ce moteur ne connaît pas</translation>
+    </message>
+    <message>
+        <source>the story lengths do not add up to the length of the text</source>
+        <translation>les longueurs des articles ne totalisent pas la longueur du texte</translation>
+    </message>
+    <message>
+        <source>the story id table is missing</source>
+        <translation>la table des identifiants d’articles manque</translation>
+    </message>
+    <message>
+        <source>the story id table and the story table disagree on the number of stories</source>
+        <translation>la table des identifiants d’articles et la table des articles ne s’accordent pas sur le nombre d’articles</translation>
+    </message>
+    <message>
+        <source>the text stream holds two texts</source>
+        <translation>le flux de texte contient deux textes</translation>
+    </message>
+    <message>
+        <source>the text stream holds two story tables</source>
+        <translation>le flux de texte contient deux tables d’articles</translation>
+    </message>
+    <message>
+        <source>a table of links and fields belongs to no story or to a story twice</source>
+        <translation>une table de liens et de champs n’appartient à aucun article, ou deux fois au même</translation>
+    </message>
+    <message>
+        <source>a table of links and fields has a layout this engine does not know</source>
+        <translation>une table de liens et de champs a une structure que ce moteur ne connaît pas</translation>
+    </message>
+    <message>
+        <source>a link or field&apos;s length has an unexpected type</source>
+        <translation>la longueur d’un lien ou d’un champ a un type inattendu</translation>
+    </message>
+    <message>
+        <source>the first link or field of a story has no length</source>
+        <translation>le premier lien ou champ d’un article n’a pas de longueur</translation>
+    </message>
+    <message>
+        <source>a link or field&apos;s kind has an unexpected type</source>
+        <translation>la nature d’un lien ou d’un champ a un type inattendu</translation>
+    </message>
+    <message>
+        <source>the first link or field of a story has no kind</source>
+        <translation>le premier lien ou champ d’un article n’a pas de nature</translation>
+    </message>
+    <message>
+        <source>a link or field lies outside its story</source>
+        <translation>un lien ou un champ se trouve hors de son article</translation>
+    </message>
+    <message>
+        <source>a table belongs to no story or to a story twice</source>
+        <translation>un tableau n’appartient à aucun article, ou deux fois au même</translation>
+    </message>
+    <message>
+        <source>a table has a layout this engine does not know</source>
+        <translation>un tableau a une structure que ce moteur ne connaît pas</translation>
+    </message>
+    <message>
+        <source>a table&apos;s cells lie outside its story</source>
+        <translation>les cellules d’un tableau se trouvent hors de son article</translation>
+    </message>
 </context>
 </TS>

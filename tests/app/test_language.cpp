@@ -222,7 +222,7 @@ TEST(ToolInGerman, saysItsSummaryInGermanAndWritesTheJsonReportInEnglish)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QJsonArray documents = QJsonDocument::fromJson(file.readAll())["documents"].toArray();
     ASSERT_GE(documents.size(), 3);
-    for (const QJsonValue &d : documents) {
+    for (const QJsonValue d : documents) {
         EXPECT_EQ(d["outcome"].toString(), "written");
         EXPECT_TRUE(d.toObject().contains("replaced"));
         EXPECT_EQ(d["pairs"][0]["find"].toString(), "2026");
