@@ -108,7 +108,9 @@ void ForceDeleteFile(const QString &path)
 {
     const QFileInfo info(path);
     if (info.isDir() && !info.isSymLink())
-        throw Failure(QStringLiteral("Permission denied: %1 is a folder").arg(path));
+        throw Failure(
+            QCoreApplication::translate("vantrelle::FileText", "Permission denied: %1 is a folder")
+                .arg(path));
 #ifdef Q_OS_WIN
     // As on Linux, a file's read-only attribute does not keep it: Windows
     // refuses to delete such a file, so the attribute is cleared for the
@@ -124,7 +126,8 @@ void ForceDeleteFile(const QString &path)
         if (readOnly)
             SetFileAttributesW(name.c_str(), attributes);
         throw Failure(
-            QStringLiteral("Permission denied: %1 (%2)").arg(path, WindowsErrorText(error)));
+            QCoreApplication::translate("vantrelle::FileText", "Permission denied: %1 (%2)")
+                .arg(path, WindowsErrorText(error)));
     }
 #else
     // Here a file's own mode never decides whether it can be deleted (its
@@ -132,7 +135,9 @@ void ForceDeleteFile(const QString &path)
     // leaves the file exactly as it was.
     QFile file(path);
     if (!file.remove())
-        throw Failure(QStringLiteral("Permission denied: %1 (%2)").arg(path, file.errorString()));
+        throw Failure(
+            QCoreApplication::translate("vantrelle::FileText", "Permission denied: %1 (%2)")
+                .arg(path, file.errorString()));
 #endif
 }
 

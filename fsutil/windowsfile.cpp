@@ -1,5 +1,6 @@
 #include "fsutil/windowsfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -42,12 +43,15 @@ QString ReservedNameReason(const QString &path)
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return {};
     if (const QRegularExpressionMatch m = deviceName(path); m.hasMatch())
-        return QStringLiteral("Windows reserves the name %1 for a device, so no file can "
-                              "have it")
+        return QCoreApplication::translate("vantrelle::FileText",
+                                           "Windows reserves the name %1 for a "
+                                           "device, so no file can have it")
             .arg(m.captured(1).toUpper());
     if (name.endsWith(u'.') || name.endsWith(u' '))
-        return QStringLiteral("Windows drops the dots and spaces at the end of a name, so "
-                              "that file would be another one");
+        return QCoreApplication::translate("vantrelle::FileText",
+                                           "Windows drops the dots and spaces at "
+                                           "the end of a name, so that file "
+                                           "would be another one");
     return {};
 }
 
@@ -71,7 +75,8 @@ std::wstring LongPath(const QString &path)
 QString WindowsErrorText(unsigned long error)
 {
     if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
-        return QStringLiteral("it is in use by another program; close it there and try again");
+        return QCoreApplication::translate(
+            "vantrelle::FileText", "it is in use by another program; close it there and try again");
     return qt_error_string(int(error));
 }
 

@@ -1,5 +1,7 @@
 #include "pubengine/cfb.h"
 
+#include "pubengine/enginetext.h"
+
 #include <QChar>
 #include <QString>
 
@@ -40,23 +42,35 @@ constexpr std::uint8_t kTypeProperty = 4;
 constexpr std::uint8_t kTypeRoot = 5;
 constexpr std::uint8_t kBlack = 1;
 
-[[noreturn]] void damaged(const std::string &what)
+// What is damaged, a translated sentence of its own after the colon.
+[[noreturn]] void damaged(const QString &what)
 {
-    throw FormatError("the file is damaged: " + what);
+    throw FormatError(
+        QCoreApplication::translate("vantrelle::pubengine::EngineText", "the file is damaged: %1")
+            .arg(what));
 }
 
-const char *const kCutShort = " runs past the end of the file; it was probably cut short while "
-                              "being copied or saved";
+QString cutShort(const QString &what)
+{
+    return EngineText::tr("%1 runs past the end of the file; it was probably cut short while "
+                          "being copied or saved")
+        .arg(what);
+}
+
+QString shorterThanDeclared(const QString &what)
+{
+    return EngineText::tr("%1 is shorter than declared; the file was probably cut short").arg(what);
+}
 
 // Which chain holds each sector, so that a loop or two chains sharing a
 // sector is caught: either would have a part read from another's bytes.
 struct Claims {
     std::vector<std::uint32_t> by; // by sector: 1 + the chain's number, 0 when free
-    std::vector<std::string> names;
+    std::vector<QString> names;
 
     explicit Claims(std::size_t sectors) : by(sectors, 0) {}
 
-    std::uint32_t open(const std::string &what)
+    std::uint32_t open(const QString &what)
     {
         names.push_back(what);
         return static_cast<std::uint32_t>(names.size());
@@ -65,9 +79,10 @@ struct Claims {
     {
         const std::uint32_t holder = by[sector];
         if (holder == chain)
-            damaged(names[chain - 1] + " loops back on itself");
+            damaged(EngineText::tr("%1 loops back on itself").arg(names[chain - 1]));
         if (holder != 0)
-            damaged(names[chain - 1] + " shares its place in the file with " + names[holder - 1]);
+            damaged(EngineText::tr("%1 shares its place in the file with %2")
+                        .arg(names[chain - 1], names[holder - 1]));
         by[sector] = chain;
     }
 };
@@ -88,15 +103,15 @@ struct Reader {
     static std::vector<std::uint32_t> chain(std::uint32_t start,
                                             const std::vector<std::uint32_t> &table,
                                             std::size_t available, Claims &claims,
-                                            const std::string &what)
+                                            const QString &what)
     {
         const std::uint32_t id = claims.open(what);
         std::vector<std::uint32_t> out;
         while (start != kEndOfChain) {
             if (start >= kDifatSector)
-                damaged(what + " breaks off without its end mark");
+                damaged(EngineText::tr("%1 breaks off without its end mark").arg(what));
             if (start >= table.size() || start >= available)
-                damaged(what + kCutShort);
+                damaged(cutShort(what));
             claims.take(start, id);
             out.push_back(start);
             start = table[start];
@@ -106,10 +121,10 @@ struct Reader {
 
     // The first size bytes of a chain's sectors; each byte must be in the file.
     Bytes gather(const std::vector<std::uint32_t> &sectors, std::size_t size,
-                 const std::string &what) const
+                 const QString &what) const
     {
         if (size > sectors.size() * sectorSize)
-            damaged(what + " is shorter than declared; the file was probably cut short");
+            damaged(shorterThanDeclared(what));
         Bytes out(size);
         // Chains mostly run through consecutive sectors: one copy a run.
         for (std::size_t k = 0, end = 0; k * sectorSize < size; k = end) {
@@ -118,7 +133,7 @@ struct Reader {
             const std::size_t bytes = std::min(size, end * sectorSize) - k * sectorSize;
             const std::size_t from = offsetOf(sectors[k]);
             if (from + bytes > file.size())
-                damaged(what + kCutShort);
+                damaged(cutShort(what));
             std::memcpy(out.data() + k * sectorSize, file.data() + from, bytes);
         }
         return out;
@@ -211,24 +226,24 @@ void compareTrees(const Directory &a, std::size_t ia, const Directory &b, std::s
 Directory read(ByteView file)
 {
     if (file.size() < 512 || std::memcmp(file.data(), kSignature, sizeof kSignature) != 0)
-        throw FormatError("it is not a publication (it lacks the container every publication "
-                          "is stored in)");
+        throw FormatError(EngineText::tr("it is not a publication (it lacks the container every "
+                                         "publication is stored in)"));
     Reader r;
     r.file = file;
     r.shift = readU16(file, 0x1E);
     if (r.shift != 9 && r.shift != 12)
-        damaged("its header names an impossible sector size");
+        damaged(EngineText::tr("its header names an impossible sector size"));
     r.sectorSize = std::size_t(1) << r.shift;
     r.present = file.size() > r.sectorSize ? (file.size() - 1) / r.sectorSize : 0;
     if (readU16(file, 0x20) != 6)
-        damaged("its header names an impossible mini-sector size");
+        damaged(EngineText::tr("its header names an impossible mini-sector size"));
     Claims claims(r.present);
 
     // The allocation table's own sectors: 109 in the header, the rest in a
     // chain of extension sectors.
     const std::uint32_t fatSectors = readU32(file, 0x2C);
     if (fatSectors > r.present)
-        damaged("its header claims more allocation sectors than the file holds");
+        damaged(EngineText::tr("its header claims more allocation sectors than the file holds"));
     std::vector<std::uint32_t> fatList;
     for (std::size_t i = 0; i < std::min<std::size_t>(fatSectors, kHeaderDifat); ++i)
         fatList.push_back(readU32(file, 0x4C + 4 * i));
@@ -236,12 +251,12 @@ Directory read(ByteView file)
     std::uint32_t difat = readU32(file, 0x44);
     while (fatList.size() < fatSectors) {
         if (difat >= r.present)
-            damaged(std::string("its allocation table") + kCutShort);
+            damaged(cutShort(EngineText::tr("its allocation table")));
         claims.take(difat, difatChain);
         const std::size_t at = r.offsetOf(difat);
         const std::size_t perSector = r.sectorSize / 4 - 1;
         if (at + r.sectorSize > file.size())
-            damaged(std::string("its allocation table") + kCutShort);
+            damaged(cutShort(EngineText::tr("its allocation table")));
         for (std::size_t i = 0; i < perSector && fatList.size() < fatSectors; ++i)
             fatList.push_back(readU32(file, at + 4 * i));
         difat = readU32(file, at + 4 * perSector);
@@ -249,21 +264,22 @@ Directory read(ByteView file)
     const std::uint32_t fatChain = claims.open("its allocation table");
     for (std::uint32_t s : fatList) {
         if (s >= r.present)
-            damaged(std::string("its allocation table") + kCutShort);
+            damaged(cutShort(EngineText::tr("its allocation table")));
         claims.take(s, fatChain);
     }
-    r.fat = r.table(r.gather(fatList, fatList.size() * r.sectorSize, "its allocation table"));
+    r.fat = r.table(
+        r.gather(fatList, fatList.size() * r.sectorSize, EngineText::tr("its allocation table")));
 
     Directory dir;
     const std::vector<std::uint32_t> dirSectors =
-        r.chain(readU32(file, 0x30), r.fat, r.present, claims, "its directory");
+        r.chain(readU32(file, 0x30), r.fat, r.present, claims, EngineText::tr("its directory"));
     for (std::uint32_t s : dirSectors) {
         for (std::size_t k = 0; k < r.sectorSize / kEntrySize; ++k)
             dir.slotOffsets.push_back(r.offsetOf(s) + k * kEntrySize);
     }
     auto slot = [&](std::uint32_t n) {
         if (n >= dir.slotOffsets.size() || dir.slotOffsets[n] + kEntrySize > file.size())
-            damaged("its directory points at an entry it does not hold");
+            damaged(EngineText::tr("its directory points at an entry it does not hold"));
         Entry e;
         std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(dir.slotOffsets[n]), kEntrySize,
                     e.raw.begin());
@@ -271,7 +287,7 @@ Directory read(ByteView file)
     };
     Entry root = slot(0);
     if (root.raw[kType] != kTypeRoot)
-        damaged("its directory does not start with the root entry");
+        damaged(EngineText::tr("its directory does not start with the root entry"));
     root.storage = true;
     dir.entries.push_back(root);
     dir.entrySlots.push_back(0);
@@ -287,7 +303,8 @@ Directory read(ByteView file)
         while (at != kNoStream || !stack.empty()) {
             while (at != kNoStream) {
                 if (at >= visited.size() || visited[at])
-                    damaged("its directory points at an entry twice or at one it does not hold");
+                    damaged(EngineText::tr(
+                        "its directory points at an entry twice or at one it does not hold"));
                 visited[at] = true;
                 stack.push_back(at);
                 at = entryU32(slot(at), kLeft);
@@ -299,7 +316,7 @@ Directory read(ByteView file)
             // stream's; only an empty or unheard-of kind is damage.
             const std::uint8_t type = e.raw[kType];
             if (type == 0 || type > kTypeProperty)
-                damaged("its directory holds an entry of an unknown kind");
+                damaged(EngineText::tr("its directory holds an entry of an unknown kind"));
             e.storage = type == kTypeStorage;
             // A stream's child field means nothing to any reader: not
             // followed, and written as none.
@@ -320,9 +337,9 @@ Directory read(ByteView file)
     const std::vector<std::uint32_t> miniSectors =
         miniSize == 0 ? std::vector<std::uint32_t>{}
                       : r.chain(entryU32(rootEntry, kStart), r.fat, r.present, claims,
-                                "its store of small parts");
+                                EngineText::tr("its store of small parts"));
     if (miniSectors.size() * r.sectorSize < miniSize)
-        damaged("its store of small parts is shorter than declared");
+        damaged(EngineText::tr("its store of small parts is shorter than declared"));
     std::size_t miniPresent = static_cast<std::size_t>(miniSize);
     for (std::size_t k = 0; k < miniSectors.size(); ++k) {
         const std::size_t from = r.offsetOf(miniSectors[k]);
@@ -333,10 +350,10 @@ Directory read(ByteView file)
     const std::uint32_t miniFatStart = readU32(file, 0x3C);
     std::vector<std::uint32_t> miniFat;
     if (miniFatStart != kEndOfChain && miniFatStart != kNoStream) {
-        const std::vector<std::uint32_t> sectors =
-            r.chain(miniFatStart, r.fat, r.present, claims, "its table of small parts");
-        miniFat =
-            r.table(r.gather(sectors, sectors.size() * r.sectorSize, "its table of small parts"));
+        const std::vector<std::uint32_t> sectors = r.chain(
+            miniFatStart, r.fat, r.present, claims, EngineText::tr("its table of small parts"));
+        miniFat = r.table(r.gather(sectors, sectors.size() * r.sectorSize,
+                                   EngineText::tr("its table of small parts")));
     }
     Bytes miniStream;
     Claims miniClaims((miniSize + kMiniSector - 1) / kMiniSector);
@@ -353,10 +370,10 @@ Directory read(ByteView file)
                      : readU32(e.raw, kSize) | std::uint64_t(readU32(e.raw, kSize + 4)) << 32;
         total += e.size;
         if (total > file.size())
-            damaged("its parts claim more data than the file holds");
+            damaged(EngineText::tr("its parts claim more data than the file holds"));
         if (e.size == 0)
             continue;
-        const std::string what = "its part \"" + e.name + "\"";
+        const QString what = EngineText::tr("its part \"%1\"").arg(QString::fromStdString(e.name));
         const auto size = static_cast<std::size_t>(e.size);
         if (e.size >= cutoff) {
             e.data =
@@ -366,15 +383,16 @@ Directory read(ByteView file)
         const std::vector<std::uint32_t> sectors =
             Reader::chain(entryU32(e, kStart), miniFat, miniClaims.by.size(), miniClaims, what);
         if (sectors.size() * kMiniSector < e.size)
-            damaged(what + " is shorter than declared; the file was probably cut short");
+            damaged(shorterThanDeclared(what));
         if (miniStream.empty())
-            miniStream = r.gather(miniSectors, miniPresent, "its store of small parts");
+            miniStream =
+                r.gather(miniSectors, miniPresent, EngineText::tr("its store of small parts"));
         e.data.resize(size);
         for (std::size_t k = 0; k * kMiniSector < size; ++k) {
             const std::size_t bytes = std::min(kMiniSector, size - k * kMiniSector);
             const std::size_t from = std::size_t(sectors[k]) * kMiniSector;
             if (from + bytes > miniPresent)
-                damaged(what + kCutShort);
+                damaged(cutShort(what));
             std::memcpy(e.data.data() + k * kMiniSector, miniStream.data() + from, bytes);
         }
     }
@@ -397,8 +415,8 @@ std::vector<std::string> differences(const Directory &a, const Directory &b,
 void setName(std::array<std::uint8_t, 128> &raw, const std::u16string &name)
 {
     if (name.size() > 31)
-        throw Failure("the part name \"" + QString::fromStdU16String(name).toStdString() +
-                      "\" is too long for a compound file");
+        throw Failure(EngineText::tr("the part name \"%1\" is too long for a compound file")
+                          .arg(QString::fromStdU16String(name)));
     std::fill_n(raw.begin(), kNameLength + 2, 0);
     for (std::size_t i = 0; i < name.size(); ++i) {
         raw[2 * i] = static_cast<std::uint8_t>(name[i]);
@@ -430,7 +448,7 @@ public:
                              [](const Node *a, const Node *b) { return nameLess(a->raw, b->raw); });
             for (std::size_t k = 1; k < kids.size(); ++k)
                 if (!nameLess(kids[k - 1]->raw, kids[k]->raw))
-                    throw Failure("two parts of one folder have the same name");
+                    throw Failure(EngineText::tr("two parts of one folder have the same name"));
             m_firstKid.resize(m_nodes.size(), kNoStream);
             m_right.resize(m_nodes.size(), kNoStream);
             for (const Node *k : kids) {
@@ -446,7 +464,7 @@ public:
         m_firstKid.resize(m_nodes.size(), kNoStream);
         m_right.resize(m_nodes.size(), kNoStream);
         if (m_nodes.size() >= kNoStream / 2)
-            throw Failure("the compound file would hold too many parts");
+            throw Failure(EngineText::tr("the compound file would hold too many parts"));
     }
 
     Bytes write() const
@@ -461,7 +479,7 @@ public:
             if (m_nodes[i]->storage || size == 0)
                 continue;
             if (size > 0xFFFFFFFFu)
-                throw Failure("a part is too large for a compound file");
+                throw Failure(EngineText::tr("a part is too large for a compound file"));
             if (size < kMiniCutoff) {
                 start[i] = static_cast<std::uint32_t>(miniSectors);
                 miniSectors += (size + kMiniSector - 1) / kMiniSector;
@@ -482,7 +500,7 @@ public:
         }
         const std::uint64_t total = content + fatSectors + difatSectors;
         if (total >= kDifatSector)
-            throw Failure("the compound file would be too large");
+            throw Failure(EngineText::tr("the compound file would be too large"));
 
         Bytes out((total + 1) * kSector, 0);
         std::vector<std::uint32_t> fat(fatSectors * 128, kFreeSector);

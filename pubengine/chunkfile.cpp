@@ -1,5 +1,7 @@
 #include "pubengine/chunkfile.h"
 
+#include "pubengine/enginetext.h"
+
 #include <algorithm>
 #include <cstring>
 #include <set>
@@ -49,7 +51,8 @@ std::uint32_t alignBlock(std::uint64_t v)
 {
     const std::uint64_t aligned = (v + kBlockSize - 1) / kBlockSize * kBlockSize;
     if (aligned > 0xFFFFFFFFull)
-        throw FormatError("the text stream would grow beyond 4 GiB");
+        throw FormatError(QCoreApplication::translate("vantrelle::pubengine::EngineText",
+                                                      "the text stream would grow beyond 4 GiB"));
     return static_cast<std::uint32_t>(aligned);
 }
 
@@ -116,12 +119,13 @@ int ChunkFile::find(ChunkKind kind, int id) const
 ChunkFile ChunkFile::parse(ByteView stream)
 {
     if (stream.size() < kBlockSize || std::memcmp(stream.data(), "CHNKINK ", 8) != 0)
-        throw FormatError("the text stream does not start with a text header");
+        throw FormatError(EngineText::tr("the text stream does not start with a text header"));
     ChunkFile file;
     std::copy_n(stream.begin(), file.m_header.size(), file.m_header.begin());
     const std::uint32_t declared = file.declaredSize();
     if (declared > stream.size() || declared < kBlockSize || declared % kBlockSize != 0)
-        throw FormatError("the text stream's declared length does not match its size");
+        throw FormatError(
+            EngineText::tr("the text stream's declared length does not match its size"));
     const ByteView data = stream.first(declared);
 
     // Chunk-reference lists: the first in the header block, the rest in
@@ -135,11 +139,12 @@ ChunkFile ChunkFile::parse(ByteView stream)
         const std::uint16_t count = readU16(data, listOffset + 2, "a block table");
         const std::uint32_t next = readU32(data, listOffset + 4, "a block table");
         if (kListHeader + std::size_t(count) * kEntrySize > blockEnd - listOffset)
-            throw FormatError("a block table holds more entries than fit in its block");
+            throw FormatError(
+                EngineText::tr("a block table holds more entries than fit in its block"));
         for (std::size_t i = 0; i < count; ++i) {
             const std::size_t e = listOffset + kListHeader + i * kEntrySize;
             if (readU16(data, e) != kEntrySize)
-                throw FormatError("a block table entry has an unexpected size");
+                throw FormatError(EngineText::tr("a block table entry has an unexpected size"));
             Chunk chunk;
             std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(e), kEntrySize,
                         chunk.entry.begin());
@@ -152,8 +157,11 @@ ChunkFile ChunkFile::parse(ByteView stream)
                 }
             }
             if (!known)
-                throw FormatError("the text stream holds a block of type \"" + printable(type, 4) +
-                                  "\" that this engine does not know, so it cannot edit it safely");
+                throw FormatError(
+                    EngineText::tr("the text stream holds a block of type \"%1\" that "
+                                   "this engine does not know, so it cannot edit "
+                                   "it safely")
+                        .arg(QString::fromStdString(printable(type, 4))));
             chunk.id = readU16(data, e + 6);
             chunk.offset = readU32(data, e + 16);
             const std::uint32_t length = readU32(data, e + 20);
@@ -167,24 +175,26 @@ ChunkFile ChunkFile::parse(ByteView stream)
         if (next == kNoNext)
             break;
         if (!visited.insert(next).second || next < kBlockSize)
-            throw FormatError("the block tables form a cycle");
+            throw FormatError(EngineText::tr("the block tables form a cycle"));
         if (next % kBlockSize != 0 || std::size_t(next) + kBlockSize > data.size())
-            throw FormatError("a block table lies outside the text stream");
+            throw FormatError(EngineText::tr("a block table lies outside the text stream"));
         listBlocks.emplace_back(next, next + kBlockSize);
         listOffset = next;
         blockEnd = next + kBlockSize;
     }
     if (readU32(data, 0x10) != kBlockSize * file.m_listSizes.size())
-        throw FormatError("the header's size of the block table disagrees with the block tables");
+        throw FormatError(
+            EngineText::tr("the header's size of the block table disagrees with the block tables"));
     std::size_t total = 0;
     for (std::size_t n : file.m_listSizes)
         total += n;
     if (readU16(data, 0x0C) != total)
-        throw FormatError("the header's block count disagrees with the block tables");
+        throw FormatError(
+            EngineText::tr("the header's block count disagrees with the block tables"));
     // A publication without any text may have no text chunk at all.
     const int text = file.find(ChunkKind::Text);
     if (text >= 0 && file.m_chunks[text].offset != kTextOffset)
-        throw FormatError("the text block is not where it belongs");
+        throw FormatError(EngineText::tr("the text block is not where it belongs"));
 
     // The table may list chunks in any order; in the stream they must lie
     // apart from each other and from the list blocks.
@@ -195,15 +205,16 @@ ChunkFile ChunkFile::parse(ByteView stream)
         const std::size_t begin = c.offset;
         const std::size_t end = begin + c.data.size();
         if (begin < kBlockSize)
-            throw FormatError("a block of the text lies inside the header");
+            throw FormatError(EngineText::tr("a block of the text lies inside the header"));
         if (i + 1 < order.size() && end > chunks[order[i + 1]].offset)
-            throw FormatError("two blocks of the text overlap");
+            throw FormatError(EngineText::tr("two blocks of the text overlap"));
         for (const auto &[lb, le] : listBlocks) {
             if (begin < le && lb < std::max(end, begin + 1))
-                throw FormatError("a block of the text overlaps the table of blocks");
+                throw FormatError(
+                    EngineText::tr("a block of the text overlaps the table of blocks"));
         }
         if (c.isPage() && (begin % kBlockSize != 0 || c.data.size() != kBlockSize))
-            throw FormatError("a page of formatting is not a whole aligned block");
+            throw FormatError(EngineText::tr("a page of formatting is not a whole aligned block"));
     }
     // Bytes between a chunk and the next non-page chunk travel with it. The
     // gap before a page, or before a list block or the end, is padding.
@@ -236,7 +247,7 @@ ChunkFile::Layout ChunkFile::layout() const
         layout.chunkOffsets[i] = static_cast<std::uint32_t>(cur);
         cur += c.data.size() + c.trailing.size();
         if (cur > 0xFFFFFFFFull)
-            throw FormatError("the text stream would grow beyond 4 GiB");
+            throw FormatError(EngineText::tr("the text stream would grow beyond 4 GiB"));
     }
     layout.listOffsets.push_back(kFirstList);
     for (std::size_t i = 1; i < m_listSizes.size(); ++i) {

@@ -1,6 +1,7 @@
 #include "pubengine/compound.h"
 
 #include "pubengine/cfb.h"
+#include "pubengine/enginetext.h"
 
 #include <algorithm>
 
@@ -14,7 +15,9 @@ constexpr std::size_t kMaxDepth = 16;
 void checkDepth(const cfb::Directory &dir, std::size_t entry, std::size_t depth)
 {
     if (depth > kMaxDepth)
-        throw FormatError("the file is damaged: its folders nest too deeply");
+        throw FormatError(
+            QCoreApplication::translate("vantrelle::pubengine::EngineText",
+                                        "the file is damaged: its folders nest too deeply"));
     for (std::size_t c : dir.entries[entry].children)
         checkDepth(dir, c, depth + 1);
 }
@@ -72,7 +75,7 @@ std::optional<Bytes> CompoundFile::readStream(const StreamPath &path, std::size_
     if (dir.entries[entry].storage)
         return std::nullopt;
     if (dir.entries[entry].data.size() > limit)
-        throw FormatError("the text stream is larger than any publication's");
+        throw FormatError(EngineText::tr("the text stream is larger than any publication's"));
     return dir.entries[entry].data;
 }
 
@@ -87,7 +90,7 @@ QByteArray CompoundFile::rewrite(const StreamEdits &edits) const
     StreamPath at;
     const cfb::Node root = nodeOf(m_impl->directory, 0, edits, at, written);
     if (written != edits.size())
-        throw Failure("the compound file lost a stream being replaced");
+        throw Failure(EngineText::tr("the compound file lost a stream being replaced"));
     const Bytes out = cfb::write(root);
     return QByteArray(reinterpret_cast<const char *>(out.data()),
                       static_cast<qsizetype>(out.size()));

@@ -10,4 +10,11 @@ public:
     using Failure::Failure;
 };
 
+// A publication of a version the engine refuses whole: its text says all,
+// and is never wrapped as damage.
+class VersionError : public FormatError {
+public:
+    using FormatError::FormatError;
+};
+
 } // namespace vantrelle::pubengine

@@ -2,6 +2,7 @@
 // chunk: a 20-byte header (u32 byte size of what follows it, u32 count, three
 // u32 kept as they are), count u32 offsets from the start of the offset array,
 // then the strings one after another, each a u16 length and UTF-16 units.
+#include "pubengine/enginetext.h"
 #include "pubengine/matcher.h"
 #include "pubengine/quill.h"
 
@@ -91,8 +92,9 @@ std::size_t QuillStream::replaceInLinks(const Matcher &matcher, std::vector<Repl
                 // Only a refusal when there is something to replace.
                 for (const Token &token : tokens(t.story)) {
                     if (!matcher.findAll(token.target).empty())
-                        throw Failure("the link addresses of story " + std::to_string(t.story + 1) +
-                                      " are stored in a way this program does not edit");
+                        throw Failure(EngineText::tr("the link addresses of story %1 are stored in "
+                                                     "a way this program does not edit")
+                                          .arg(t.story + 1));
                 }
                 break;
             }
@@ -105,10 +107,12 @@ std::size_t QuillStream::replaceInLinks(const Matcher &matcher, std::vector<Repl
             std::vector<std::size_t> starts;
             std::u16string after = replaceMatches(address, at, starts);
             if (after.empty())
-                throw Failure("the replacement would leave a link without an address");
+                throw Failure(
+                    EngineText::tr("the replacement would leave a link without an address"));
             if (after.size() > 0xFFFF)
-                throw Failure("the replacement would make a link address longer than 65,535 "
-                              "characters");
+                throw Failure(
+                    EngineText::tr("the replacement would make a link address longer than "
+                                   "65,535 characters"));
             for (std::size_t k = 0; k < at.size() && changes.size() < listLimit; ++k) {
                 ReplaceChange c;
                 c.story = t.story;

@@ -2,6 +2,7 @@
 
 #include "fsutil/failure.h"
 #include "pubengine/casefold.h"
+#include "pubengine/enginetext.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>
@@ -125,8 +126,8 @@ public:
         if (rc == PCRE2_ERROR_NOMATCH)
             return {};
         if (rc < 0)
-            throw Failure(QStringLiteral("the regular expression %1 was stopped on a line of %2 "
-                                         "characters: it %3; nothing was changed. Simplify it, "
+            throw Failure(EngineText::tr("the regular expression %1 was stopped on a line of %2 "
+                                         "characters: %3; nothing was changed. Simplify it, "
                                          "for example with fewer nested repeats")
                               .arg(quoted(pattern))
                               .arg(line.size())
@@ -140,14 +141,15 @@ private:
         switch (rc) {
         case PCRE2_ERROR_MATCHLIMIT:
         case PCRE2_ERROR_DEPTHLIMIT:
-            return QStringLiteral("needed more than %L1 steps (the match limit)").arg(kMatchLimit);
+            return EngineText::tr("it needed more than %L1 steps (the match limit)")
+                .arg(kMatchLimit);
         case PCRE2_ERROR_HEAPLIMIT:
-            return QStringLiteral("needed more than %1 MiB of memory (the heap limit)")
+            return EngineText::tr("it needed more than %1 MiB of memory (the heap limit)")
                 .arg(kHeapLimitKiB / 1024);
         default: {
             std::array<PCRE2_UCHAR, 256> message{};
             pcre2_get_error_message(rc, message.data(), message.size());
-            return QStringLiteral("failed (%1)")
+            return EngineText::tr("it failed (%1)")
                 .arg(QString::fromUtf16(reinterpret_cast<const char16_t *>(message.data())));
         }
         }
@@ -164,9 +166,9 @@ std::string Matcher::refusal(std::u16string_view find, std::u16string_view repla
                              MatchOptions options)
 {
     if (const auto fault = pairTextFault(view(find), PairTextRole::Find))
-        return describePairTextFault(QStringLiteral("the find text"), *fault).toStdString();
+        return describePairTextFault(EngineText::tr("the find text"), *fault).toStdString();
     if (const auto fault = pairTextFault(view(replacement), PairTextRole::Replace))
-        return describePairTextFault(QStringLiteral("the replace text"), *fault).toStdString();
+        return describePairTextFault(EngineText::tr("the replace text"), *fault).toStdString();
     return patternRefusal(view(find), view(replacement), options).toStdString();
 }
 
@@ -194,8 +196,8 @@ Matcher::Matcher(std::u16string_view find, std::u16string_view replacement,
                                 &error, &errorAt, nullptr),
                   pcre2_code_free);
     if (!m_regex)
-        throw Failure(QStringLiteral("the regular expression %1 cannot be compiled")
-                          .arg(quoted(find)));
+        throw Failure(
+            EngineText::tr("the regular expression %1 cannot be compiled").arg(quoted(find)));
     pcre2_jit_compile(m_regex.get(), PCRE2_JIT_COMPLETE);
     Piece literal;
     for (std::size_t i = 0; i < replacement.size(); ++i) {
@@ -268,7 +270,7 @@ void Matcher::findRegex(std::u16string_view text, std::vector<TextMatch> &out) c
             const std::size_t start = lineStart + m.start(0);
             const std::size_t end = lineStart + m.end(0);
             if (start == end)
-                throw Failure(QStringLiteral("the regular expression %1 matched an empty text, "
+                throw Failure(EngineText::tr("the regular expression %1 matched an empty text, "
                                              "which would insert the replacement between "
                                              "characters; make it match at least one character")
                                   .arg(quoted(m_find)));

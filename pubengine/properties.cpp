@@ -1,5 +1,7 @@
 #include "pubengine/properties.h"
 
+#include "pubengine/enginetext.h"
+
 #include <algorithm>
 
 namespace vantrelle::pubengine {
@@ -108,14 +110,14 @@ PropertyRecord parsePropertyRecord(ByteView data, std::size_t offset, std::size_
 {
     const std::uint32_t total = readU32(data, offset, "a property record");
     if (total < 4)
-        throw FormatError("a property record has an impossible length");
+        throw FormatError(EngineText::tr("a property record has an impossible length"));
     requireRange(data, offset, total, "a property record");
     const std::size_t end = offset + total;
     PropertyRecord record;
     std::size_t p = offset + 4;
     while (p < end) {
         if (end - p < 2)
-            throw FormatError("a property record ends inside an entry");
+            throw FormatError(EngineText::tr("a property record ends inside an entry"));
         Property prop;
         prop.id = data[p];
         prop.type = data[p + 1];
@@ -126,9 +128,11 @@ PropertyRecord parsePropertyRecord(ByteView data, std::size_t offset, std::size_
         } else if (isVariablePropertyType(prop.type)) {
             size = readU32(data.first(end), p, "a property");
             if (size < 4)
-                throw FormatError("a variable-size property has an impossible length");
+                throw FormatError(
+                    EngineText::tr("a variable-size property has an impossible length"));
         } else {
-            throw FormatError("a property record holds a property type the engine does not know");
+            throw FormatError(
+                EngineText::tr("a property record holds a property type the engine does not know"));
         }
         requireRange(data.first(end), p, size, "a property");
         prop.data.assign(data.begin() + static_cast<std::ptrdiff_t>(p),

@@ -1,6 +1,7 @@
 #include "pubengine/propertyset.h"
 
 #include "pubengine/codepage.h"
+#include "pubengine/enginetext.h"
 #include "pubengine/matcher.h"
 
 #include <QString>
@@ -50,11 +51,6 @@ std::u16string digitsOf(std::uint32_t n)
     return {digits.begin(), digits.end()};
 }
 
-std::string toUtf8(const std::u16string &s)
-{
-    return QString::fromUtf16(s.data(), qsizetype(s.size())).toStdString();
-}
-
 // The text up to its first terminating NUL.
 std::u16string untilNul(std::u16string s)
 {
@@ -70,10 +66,10 @@ PropertySetStream PropertySetStream::parse(ByteView stream)
     PropertySetStream set;
     set.m_bytes.assign(stream.begin(), stream.end());
     if (readU16(stream, 0, "the document properties") != kByteOrder)
-        throw FormatError("the document properties are damaged");
+        throw FormatError(EngineText::tr("the document properties are damaged"));
     const std::uint32_t sections = readU32(stream, 24, "the document properties");
     if (sections > kMaxSections)
-        throw FormatError("the document properties are damaged");
+        throw FormatError(EngineText::tr("the document properties are damaged"));
     for (std::size_t s = 0; s < sections; ++s)
         set.parseSection(s, readU32(stream, kHeaderSize + kSectionEntry * s + 16,
                                     "the document properties"));
@@ -88,7 +84,8 @@ void PropertySetStream::parseSection(std::size_t section, std::size_t offset)
     const ByteView sec = all.subspan(offset, size);
     const std::uint32_t count = readU32(sec, 4, "a section of document properties");
     if (count > (size - 8) / 8)
-        throw FormatError("a section of document properties holds more entries than it can");
+        throw FormatError(
+            EngineText::tr("a section of document properties holds more entries than it can"));
 
     const std::uint8_t *fmtid = &m_bytes[kHeaderSize + kSectionEntry * section];
     const bool summary = std::memcmp(fmtid, kSummaryId, 16) == 0;
@@ -102,7 +99,7 @@ void PropertySetStream::parseSection(std::size_t section, std::size_t offset)
         const std::uint32_t id = readU32(sec, 8 + 8 * i);
         const std::uint32_t at = readU32(sec, 12 + 8 * i);
         if (at < 8 + 8 * std::size_t(count) || std::size_t(at) + 4 > size)
-            throw FormatError("a document property lies outside its section");
+            throw FormatError(EngineText::tr("a document property lies outside its section"));
         entries[id] = at;
     }
     int codePage = 1252;
@@ -222,9 +219,11 @@ std::size_t PropertySetStream::replaceAll(const Matcher &matcher,
         const std::optional<Bytes> encoded =
             encodeCodePage(after, t.wide ? kUtf16CodePage : t.codePage);
         if (!encoded)
-            throw Failure("the document property " + toUtf8(t.name) + " is stored in code page " +
-                          std::to_string(t.codePage) +
-                          ", which cannot hold the replacement text; nothing was changed");
+            throw Failure(EngineText::tr("the document property %1 is stored in code page %2, "
+                                         "which cannot hold the replacement text; nothing was "
+                                         "changed")
+                              .arg(QString::fromStdU16String(t.name))
+                              .arg(t.codePage));
         // The terminating NUL is stored and counted: in units for UTF-16, in
         // bytes otherwise.
         const std::size_t nul = t.wide || t.codePage == kUtf16CodePage ? 2 : 1;

@@ -3,6 +3,7 @@
 // (for each run's code page) and the tables of text positions.
 #include "pubengine/pub97.h"
 
+#include "pubengine/enginetext.h"
 #include "pubengine/pub97codepage.h"
 
 #include "pubengine/codepage.h"
@@ -23,13 +24,13 @@ constexpr std::uint16_t kTextChunk = 0x16;
 constexpr std::uint16_t kFontChunk = 0x1E;
 constexpr std::uint16_t kRecordTable = 0x2F;
 
-const char *const kOlderAdvice =
-    "Open it in a later version of Publisher and save it again";
-
 [[noreturn]] void refuseVersion(const char *version)
 {
-    throw FormatError(std::string("this publication was made by ") + version +
-                      "; that version is not supported. " + kOlderAdvice);
+    throw VersionError(QCoreApplication::translate("vantrelle::pubengine::EngineText",
+                                                   "this publication was made by %1; that "
+                                                   "version is not supported. Open it in a later "
+                                                   "version of Publisher and save it again")
+                           .arg(QLatin1String(version)));
 }
 
 } // namespace
@@ -60,16 +61,19 @@ void Pub97Stream::parseHeader()
     // Publisher 98; 95 and 97 tell themselves apart here.
     const std::uint16_t layout = known ? readU16(d, 0x0C) : 0;
     if (!known || readU16(d, 4) != kVersion95And97 || (layout != 0x7D && layout != 0x88))
-        throw FormatError(std::string("this publication was made by Publisher 97 or earlier in a "
-                                      "layout this program does not know; it cannot be edited. ") +
-                          kOlderAdvice);
+        throw VersionError(EngineText::tr("this publication was made by Publisher 97 or earlier "
+                                          "in a layout this program does not know; it cannot be "
+                                          "edited. Open it in a later version of Publisher and "
+                                          "save it again"));
     if (readU32(d, 8) != d.size())
-        throw FormatError("the length the Contents stream records differs from its size");
+        throw FormatError(
+            EngineText::tr("the length the Contents stream records differs from its size"));
     m_tb = readU32(d, 0x12);
     m_directory = readU32(d, 0x16);
     requireRange(d, m_tb, 0x2E, "the text block's header");
     if (d[m_tb] != 0xDE || d[m_tb + 1] != 0xF0 || readU16(d, m_tb + 4) != kVersion95And97)
-        throw FormatError("the text block's header is of no kind this program knows");
+        throw FormatError(
+            EngineText::tr("the text block's header is of no kind this program knows"));
     m_textStart = readU32(d, m_tb + 14);
     m_textEnd = readU32(d, m_tb + 18);
     for (std::size_t i = 0; i < 4; ++i)
@@ -88,14 +92,16 @@ void Pub97Stream::parseHeader()
                     }) &&
         readU32(d, m_tb + 10) == m_directory && m_directory < d.size();
     if (!ordered)
-        throw FormatError("its text block is laid out in a way this program does not know");
+        throw FormatError(
+            EngineText::tr("its text block is laid out in a way this program does not know"));
     for (std::size_t kind = 0; kind < 3; ++kind) {
         for (std::uint32_t n = m_firstPage[kind]; n < m_firstPage[kind + 1]; ++n) {
             const std::size_t base = n * kPage;
             requireRange(d, base, kPage, "a formatting page");
             const std::size_t count = d[base + kPage - 1];
             if (4 * (count + 1) + count > kPage - 1)
-                throw FormatError("a formatting page holds more entries than it has room for");
+                throw FormatError(
+                    EngineText::tr("a formatting page holds more entries than it has room for"));
             Page page;
             page.number = n;
             for (std::size_t i = 0; i <= count; ++i)
@@ -125,7 +131,7 @@ void Pub97Stream::parseChunks()
         const std::size_t e = m_directory + 2 + 10 * i;
         const std::uint32_t offset = readU32(d, e + 6);
         if (offset < first || offset >= d.size())
-            throw FormatError("a chunk lies outside the object area");
+            throw FormatError(EngineText::tr("a chunk lies outside the object area"));
         chunks.push_back({readU16(d, e + 2), offset});
         m_chunkOffsets.push_back(offset);
     }
@@ -151,7 +157,7 @@ void Pub97Stream::parseChunks()
         } else if (type == kTextChunk) {
             requireRange(d, c.offset, 8, "the text chunk");
             if (m_textChunk != 0)
-                throw FormatError("it holds two text chunks");
+                throw FormatError(EngineText::tr("it holds two text chunks"));
             m_textChunk = c.offset;
         }
     }
@@ -166,16 +172,18 @@ void Pub97Stream::parseChunks()
             continue;
         const Entry *table = byId(id);
         if (!table)
-            throw FormatError("the text chunk names a table the file does not hold");
+            throw FormatError(
+                EngineText::tr("the text chunk names a table the file does not hold"));
         const std::uint16_t type = readU16(d, table->offset);
         const std::size_t n = readU16(d, table->offset + 4, "a table of text positions");
         KeyTable keys{type, table->offset + 0x16, n + 1, 4};
         if (type == kRecordTable)
             keys = {type, table->offset + 0x16, n, 8};
         else if (type != 0x1A && type != 0x1C && type != 0x2D && type != 0x2E)
-            throw FormatError("the text chunk names a table of a kind this program does not know");
+            throw FormatError(EngineText::tr(
+                "the text chunk names a table of a kind this program does not know"));
         if (keys.at + keys.count * keys.stride > extent(table->offset))
-            throw FormatError("a table of text positions runs past its chunk");
+            throw FormatError(EngineText::tr("a table of text positions runs past its chunk"));
         m_keyTables.push_back(keys);
     }
 }
@@ -269,8 +277,9 @@ void Pub97Stream::decode()
             const std::optional<std::u16string> s =
                 decodeCodePage(ByteView(text + p, end - p), number);
             if (!s)
-                throw FormatError(std::string("this system cannot convert the code page ") +
-                                  codePageDescription(number) + " of its text");
+                throw FormatError(
+                    EngineText::tr("this system cannot convert the code page %1 of its text")
+                        .arg(QString::fromUtf8(codePageDescription(number))));
             for (std::size_t i = 0; i < s->size(); ++i) {
                 story.text.push_back((*s)[i]);
                 // Double-byte text maps as a whole; it is never edited.

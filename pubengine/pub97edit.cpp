@@ -8,6 +8,7 @@
 //   old text it stands in for, the last run touched for what goes beyond;
 // * fields, and text whose font has no code page the engine writes, are
 //   left and counted; paragraph, story and cell ends are never edited.
+#include "pubengine/enginetext.h"
 #include "pubengine/pub97.h"
 
 #include "pubengine/pub97codepage.h"
@@ -28,19 +29,21 @@ const char *structureOf(std::uint8_t c)
     switch (c) {
     case 0x0D:
     case 0x0A:
-        return "a paragraph end";
+        return QT_TRANSLATE_NOOP("vantrelle::pubengine::EngineText", "a paragraph end");
     case 0x0C:
-        return "the end of a story";
+        return QT_TRANSLATE_NOOP("vantrelle::pubengine::EngineText", "the end of a story");
     case 0x0F:
-        return "a table cell's mark";
+        return QT_TRANSLATE_NOOP("vantrelle::pubengine::EngineText", "a table cell's mark");
     case 0x0B:
-        return "a line break";
+        return QT_TRANSLATE_NOOP("vantrelle::pubengine::EngineText", "a line break");
     case 0x09:
     case 0x05:
     case 0x06:
         return nullptr;
     default:
-        return c < 0x20 ? "a control character of the text's layout" : nullptr;
+        return c < 0x20 ? QT_TRANSLATE_NOOP("vantrelle::pubengine::EngineText",
+                                            "a control character of the text's layout")
+                        : nullptr;
     }
 }
 
@@ -107,10 +110,10 @@ ReplaceResult Pub97Stream::replaceAll(const Matcher &matcher, std::size_t listLi
             bool field = false;
             for (std::uint32_t p = a; p < b; ++p) {
                 if (const char *structure = structureOf(text[p]))
-                    throw Failure(QStringLiteral("the occurrence “%1” holds %2, which is never "
+                    throw Failure(EngineText::tr("the occurrence “%1” holds %2, which is never "
                                                  "edited; nothing was changed")
                                       .arg(QStringView(what.data(), qsizetype(what.size())),
-                                           QString::fromUtf8(structure)));
+                                           EngineText::tr(structure)));
                 field |= text[p] == 0x05 || text[p] == 0x06;
             }
             bool editable = true;
@@ -135,13 +138,13 @@ ReplaceResult Pub97Stream::replaceAll(const Matcher &matcher, std::size_t listLi
                     char32_t whole = c;
                     if (QChar::isHighSurrogate(c) && i + 1 < m.replacement.size())
                         whole = QChar::surrogateToUcs4(c, m.replacement[i + 1]);
-                    throw Failure(QStringLiteral("the replacement “%1” holds %2, which the code "
-                                                 "page of the text it replaces, %3, cannot hold; "
-                                                 "nothing was changed")
-                                      .arg(QStringView(m.replacement.data(),
-                                                       qsizetype(m.replacement.size())),
-                                           character(whole),
-                                           QString::fromUtf8(codePageDescription(run.codePage))));
+                    throw Failure(
+                        EngineText::tr("the replacement “%1” holds %2, which the code "
+                                       "page of the text it replaces, %3, cannot hold; "
+                                       "nothing was changed")
+                            .arg(QStringView(m.replacement.data(), qsizetype(m.replacement.size())),
+                                 character(whole),
+                                 QString::fromUtf8(codePageDescription(run.codePage))));
                 }
                 edit.bytes.push_back((*byte)[0]);
             }
@@ -163,8 +166,9 @@ ReplaceResult Pub97Stream::replaceAll(const Matcher &matcher, std::size_t listLi
     if (!edits.empty()) {
         Pub97Stream next = parse(applied(edits));
         if (const std::vector<std::string> problems = next.invariantViolations(); !problems.empty())
-            throw Failure("the edited text block failed its checks (" + problems.front() +
-                          "); nothing was changed");
+            throw Failure(EngineText::tr("the edited text block failed its checks (%1); nothing "
+                                         "was changed")
+                              .arg(QString::fromStdString(problems.front())));
         *this = std::move(next);
     }
     // Where each listed occurrence is now: earlier edits of its story moved it.
@@ -207,8 +211,9 @@ Bytes Pub97Stream::applied(const std::vector<ByteEdit> &edits) const
     std::int64_t pages = 0;
     if (needed > firstPage || (delta < 0 && needed < firstPage))
         pages = std::int64_t(needed) - std::int64_t(firstPage);
-    if (m_firstPage[3] + pages > 0xFFFF || m_data.size() + pages * std::int64_t(kPage) > 0xFFFFFFFFu)
-        throw Failure("the text would grow beyond what the file can hold");
+    if (m_firstPage[3] + pages > 0xFFFF ||
+        m_data.size() + pages * std::int64_t(kPage) > 0xFFFFFFFFu)
+        throw Failure(EngineText::tr("the text would grow beyond what the file can hold"));
     const std::int64_t shift = pages * std::int64_t(kPage);
     auto moved = [&](std::uint32_t offset) {
         return offset >= insertAt ? std::uint32_t(offset + shift) : offset;
@@ -246,7 +251,8 @@ Bytes Pub97Stream::applied(const std::vector<ByteEdit> &edits) const
                     // Only a character run can be emptied: the others end at
                     // paragraph ends and cell marks, which no edit touches.
                     if (kind != 0)
-                        throw Failure("the edit would empty a paragraph or a table cell");
+                        throw Failure(
+                            EngineText::tr("the edit would empty a paragraph or a table cell"));
                     continue;
                 }
                 fcs.push_back(end);

@@ -1,6 +1,7 @@
 #include "pubengine/publication.h"
 
 #include "pubengine/compound.h"
+#include "pubengine/enginetext.h"
 #include "pubengine/wordart.h"
 
 #include "fsutil/fileid.h"
@@ -43,7 +44,7 @@ std::u16string toU16(const QString &s)
 int openForReading(const QString &path, const QString &name)
 {
     const auto cannot = [&](const QString &why) {
-        return Failure(QStringLiteral("Cannot open “%1”: %2.").arg(name, why));
+        return Failure(EngineText::tr("Cannot open “%1”: %2.").arg(name, why));
     };
     if (const QString reserved = ReservedNameReason(path); !reserved.isEmpty())
         throw cannot(reserved);
@@ -54,17 +55,17 @@ int openForReading(const QString &path, const QString &name)
     BY_HANDLE_FILE_INFORMATION info{};
     QString irregular;
     if (GetFileType(handle) != FILE_TYPE_DISK)
-        irregular = QStringLiteral("a device");
+        irregular = EngineText::tr("a device");
     else if (GetFileInformationByHandle(handle, &info) &&
              (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        irregular = QStringLiteral("a folder");
+        irregular = EngineText::tr("a folder");
     const int fd = irregular.isEmpty()
                        ? _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_BINARY)
                        : -1;
     if (fd < 0) {
         CloseHandle(handle);
-        throw cannot(irregular.isEmpty() ? QStringLiteral("no descriptor for it")
-                                         : QStringLiteral("it is not a regular file but %1; only "
+        throw cannot(irregular.isEmpty() ? EngineText::tr("no descriptor for it")
+                                         : EngineText::tr("it is not a regular file but %1; only "
                                                           "publication files can be opened")
                                                .arg(irregular));
     }
@@ -76,19 +77,19 @@ int openForReading(const QString &path, const QString &name)
 QString kindOf(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return EngineText::tr("a folder");
     if (S_ISFIFO(mode))
-        return QStringLiteral("a named pipe");
+        return EngineText::tr("a named pipe");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
+        return EngineText::tr("a socket");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
-    return QStringLiteral("some other kind of entry");
+        return EngineText::tr("a device");
+    return EngineText::tr("some other kind of entry");
 }
 
 [[noreturn]] void refuseIrregular(const QString &name, mode_t mode)
 {
-    throw Failure(QStringLiteral("Cannot open “%1”: it is not a regular file but %2; only "
+    throw Failure(EngineText::tr("Cannot open “%1”: it is not a regular file but %2; only "
                                  "publication files can be opened.")
                       .arg(name, kindOf(mode)));
 }
@@ -101,15 +102,23 @@ Publication::Publication(Publication &&) noexcept = default;
 Publication &Publication::operator=(Publication &&) noexcept = default;
 Publication::~Publication() = default;
 
-void Publication::fail(const QString &what, const std::exception &e) const
+namespace {
+
+// The reason of a failure, as the end of a sentence about the file.
+QString reasonOf(const std::exception &e)
 {
     QString reason = QString::fromUtf8(e.what());
     if (!reason.isEmpty() && !reason.endsWith(u'.'))
         reason += u'.';
-    if (reason.startsWith(QLatin1String("the file is damaged")))
-        reason += QStringLiteral(" Use an undamaged copy of it, such as a backup.");
-    throw Failure(QStringLiteral("%1 “%2”: %3").arg(what, m_name, reason));
+    // Each translation of a damaged file's reasons starts with the
+    // translation of this beginning.
+    if (reason.startsWith(QLatin1String("the file is damaged")) ||
+        reason.startsWith(EngineText::tr("the file is damaged")))
+        reason += u' ' + EngineText::tr("Use an undamaged copy of it, such as a backup.");
+    return reason;
 }
+
+} // namespace
 
 Publication Publication::open(const QString &path)
 {
@@ -128,7 +137,7 @@ Publication Publication::open(const QString &path)
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         throw Failure(
-            QStringLiteral("Cannot open “%1”: %2.").arg(pub.m_name, qt_error_string(errno)));
+            EngineText::tr("Cannot open “%1”: %2.").arg(pub.m_name, qt_error_string(errno)));
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         refuseIrregular(pub.m_name, st.st_mode);
@@ -137,10 +146,10 @@ Publication Publication::open(const QString &path)
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        throw Failure(QStringLiteral("Cannot open “%1”: %2.").arg(pub.m_name, file.errorString()));
+        throw Failure(EngineText::tr("Cannot open “%1”: %2.").arg(pub.m_name, file.errorString()));
     }
     if (file.size() > kMaxFileSize)
-        throw Failure(QStringLiteral("Cannot open “%1”: the file is larger than %2 MiB, more "
+        throw Failure(EngineText::tr("Cannot open “%1”: the file is larger than %2 MiB, more "
                                      "than any publication this engine edits.")
                           .arg(pub.m_name)
                           .arg(kMaxFileSize / (1024ll * 1024)));
@@ -150,9 +159,9 @@ Publication Publication::open(const QString &path)
     // caught by the size check below.
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw Failure(QStringLiteral("Cannot read “%1”: %2.").arg(pub.m_name, file.errorString()));
+        throw Failure(EngineText::tr("Cannot read “%1”: %2.").arg(pub.m_name, file.errorString()));
     if (bytes.size() > kMaxFileSize)
-        throw Failure(QStringLiteral("Cannot open “%1”: the file is too large.").arg(pub.m_name));
+        throw Failure(EngineText::tr("Cannot open “%1”: the file is too large.").arg(pub.m_name));
     pub.load(std::move(bytes));
     return pub;
 }
@@ -162,7 +171,7 @@ Publication Publication::fromBytes(QByteArray bytes, const QString &name)
     Publication pub;
     pub.m_name = name;
     if (bytes.size() > kMaxFileSize)
-        throw Failure(QStringLiteral("Cannot open “%1”: the file is too large.").arg(name));
+        throw Failure(EngineText::tr("Cannot open “%1”: the file is too large.").arg(name));
     pub.load(std::move(bytes));
     return pub;
 }
@@ -183,7 +192,8 @@ void Publication::load(QByteArray bytes)
             }
         }
         if (!stream)
-            throw FormatError("it is not a publication (its container holds no publication)");
+            throw FormatError(
+                EngineText::tr("it is not a publication (its container holds no publication)"));
         if (const std::optional<Bytes> drawing =
                 m_compound->readStream(kDrawingPath, std::size_t(size)))
             m_wordArt = wordArtTexts(*drawing);
@@ -193,14 +203,14 @@ void Publication::load(QByteArray bytes)
             if (!problems.empty())
                 throw FormatError(problems.front());
         } catch (const FormatError &e) {
-            throw FormatError(std::string("the file is damaged, or stores its text in a way this "
-                                          "program does not know (") +
-                              e.what() + ")");
+            throw FormatError(EngineText::tr("the file is damaged, or stores its text in a way "
+                                             "this program does not know (%1)")
+                                  .arg(QString::fromUtf8(e.what())));
         }
     } catch (const std::bad_alloc &e) {
-        fail(QStringLiteral("Cannot read"), e);
+        throw Failure(EngineText::tr("Cannot read “%1”: %2").arg(m_name, reasonOf(e)));
     } catch (const std::exception &e) {
-        fail(QStringLiteral("Cannot read"), e);
+        throw Failure(EngineText::tr("Cannot read “%1”: %2").arg(m_name, reasonOf(e)));
     }
 }
 
@@ -211,13 +221,13 @@ void Publication::loadPub97(Bytes contents)
         if (const std::vector<std::string> problems = m_pub97->invariantViolations();
             !problems.empty())
             throw FormatError(problems.front());
+    } catch (const VersionError &) {
+        throw;
     } catch (const FormatError &e) {
         const std::string what = e.what();
-        if (what.starts_with("this publication was made by"))
-            throw;
-        throw FormatError("the file is damaged, or stores its text in a way this program does "
-                          "not know (" +
-                          what + ")");
+        throw FormatError(EngineText::tr("the file is damaged, or stores its text in a way this "
+                                         "program does not know (%1)")
+                              .arg(QString::fromStdString(what)));
     }
 }
 
@@ -241,8 +251,8 @@ std::vector<PropertySetStream> &Publication::propertySets()
             try {
                 m_propertySets.push_back(PropertySetStream::parse(*bytes));
             } catch (const FormatError &e) {
-                throw Failure(std::string("its document properties cannot be read (") + e.what() +
-                              ")");
+                throw Failure(EngineText::tr("its document properties cannot be read (%1)")
+                                  .arg(QString::fromUtf8(e.what())));
             }
             m_propertyPaths.push_back(path);
         }
@@ -273,8 +283,9 @@ ReplaceResult Publication::replaceAll(const QString &find, const QString &replac
         if (m_pub97) {
             // A review's choices name positions in the later formats' stories.
             if (choices)
-                throw Failure("choosing single changes is not offered for publications of "
-                              "Publisher 95 and 97 yet; replace all of them, or none");
+                throw Failure(EngineText::tr("choosing single changes is not offered for "
+                                             "publications of Publisher 95 and 97 yet; replace "
+                                             "all of them, or none"));
             result =
                 (countOnly ? scratch97.emplace(*m_pub97) : *m_pub97).replaceAll(matcher, listLimit);
         } else {
@@ -305,7 +316,8 @@ ReplaceResult Publication::replaceAll(const QString &find, const QString &replac
         }
         return result;
     } catch (const std::exception &e) {
-        fail(QStringLiteral("Cannot replace “%1” in").arg(find), e);
+        throw Failure(
+            EngineText::tr("Cannot replace “%1” in “%2”: %3").arg(find, m_name, reasonOf(e)));
     }
 }
 
@@ -319,7 +331,7 @@ std::vector<std::pair<QString, QString>> Publication::documentProperties()
                                  QString::fromUtf16(p.value.data(), qsizetype(p.value.size())));
         }
     } catch (const std::exception &e) {
-        fail(QStringLiteral("Cannot read"), e);
+        throw Failure(EngineText::tr("Cannot read “%1”: %2").arg(m_name, reasonOf(e)));
     }
     return out;
 }
@@ -347,8 +359,9 @@ std::pair<StreamPath, Bytes> Publication::textStreamEdit() const
         if (problems.empty())
             return {kQuillPath, stream};
     }
-    throw Failure("the rebuilt text stream failed its checks (" + problems.front() +
-                  "); nothing was written");
+    throw Failure(
+        EngineText::tr("the rebuilt text stream failed its checks (%1); nothing was written")
+            .arg(QString::fromStdString(problems.front())));
 }
 
 QByteArray Publication::toBytes() const
@@ -365,18 +378,20 @@ QByteArray Publication::toBytes() const
         for (const auto &[path, bytes] : edits) {
             const std::optional<Bytes> back = written.readStream(path, std::size_t(out.size()));
             if (!back || *back != bytes)
-                throw Failure("the written compound file does not hold the edited streams");
+                throw Failure(
+                    EngineText::tr("the written compound file does not hold the edited streams"));
             editedPaths.push_back(path);
         }
         // Nothing but what was edited may change: every other part, name and
         // class id must come out as it went in.
         const std::vector<std::string> changed = m_compound->differences(written, editedPaths);
         if (!changed.empty())
-            throw Failure("the written file would not keep its part \"" + changed.front() +
-                          "\" unchanged; nothing was written");
+            throw Failure(EngineText::tr("the written file would not keep its part \"%1\" "
+                                         "unchanged; nothing was written")
+                              .arg(QString::fromStdString(changed.front())));
         return out;
     } catch (const std::exception &e) {
-        fail(QStringLiteral("Cannot save"), e);
+        throw Failure(EngineText::tr("Cannot save “%1”: %2").arg(m_name, reasonOf(e)));
     }
 }
 
@@ -386,22 +401,22 @@ void Publication::saveAs(const QString &path) const
 #ifdef Q_OS_WIN
     if (const QString reserved = ReservedNameReason(path); !reserved.isEmpty())
         throw Failure(
-            QStringLiteral("Cannot save “%1” as “%2”: %3.").arg(m_name, target, reserved));
+            EngineText::tr("Cannot save “%1” as “%2”: %3.").arg(m_name, target, reserved));
 #endif
     if ((m_source && m_source == FileIdOf(path)) || (!m_path.isEmpty() && SameFile(m_path, path)))
-        throw Failure(QStringLiteral("Cannot save “%1” as “%2”: that is the file it was opened "
+        throw Failure(EngineText::tr("Cannot save “%1” as “%2”: that is the file it was opened "
                                      "from, which is never overwritten.")
                           .arg(m_name, target));
     // QSaveFile writes to the target of a symbolic link; a result is only ever
     // written to its own path, so a link there is refused instead.
     if (QFileInfo(path).isSymLink())
-        throw Failure(QStringLiteral("Cannot save “%1” as “%2”: that name is a symbolic link, and "
+        throw Failure(EngineText::tr("Cannot save “%1” as “%2”: that name is a symbolic link, and "
                                      "a result is never written through a link to another file.")
                           .arg(m_name, target));
     const QByteArray bytes = toBytes();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw Failure(QStringLiteral("Cannot save “%1” as “%2”: %3.")
+        throw Failure(EngineText::tr("Cannot save “%1” as “%2”: %3.")
                           .arg(m_name, target, file.errorString()));
     // Written straight to the temporary file, so that a write the disk refuses
     // fails with the system's reason ("No space left on device"); through
@@ -418,7 +433,7 @@ void Publication::saveAs(const QString &path) const
         if (n > 0)
             done += n;
         else if (n == 0)
-            reason = QStringLiteral("the disk took no more data");
+            reason = EngineText::tr("the disk took no more data");
         else if (errno != EINTR)
             reason = qt_error_string(errno);
     }
@@ -427,14 +442,9 @@ void Publication::saveAs(const QString &path) const
         reason = file.errorString();
     if (!reason.isEmpty()) {
         file.cancelWriting();
-        throw Failure(QStringLiteral("Cannot save “%1” as “%2”: %3.").arg(m_name, target, reason));
+        throw Failure(EngineText::tr("Cannot save “%1” as “%2”: %3.").arg(m_name, target, reason));
     }
 }
-
-// The context of the texts below, for their translations.
-class EngineText {
-    Q_DECLARE_TR_FUNCTIONS(vantrelle::pubengine::EngineText)
-};
 
 QString leftReasonText(LeftReason reason)
 {

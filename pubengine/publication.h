@@ -84,7 +84,6 @@ private:
     void loadPub97(Bytes contents);
     // The text stream to write, re-read and checked.
     std::pair<StreamPath, Bytes> textStreamEdit() const;
-    [[noreturn]] void fail(const QString &what, const std::exception &e) const;
 
     QString m_name;
     QString m_path;

@@ -1,5 +1,7 @@
 #include "pubengine/quill.h"
 
+#include "pubengine/enginetext.h"
+
 #include <algorithm>
 #include <set>
 
@@ -83,22 +85,22 @@ void QuillStream::parseStories()
     const Bytes noText;
     const Bytes &text = textIndex >= 0 ? m_file.chunks()[textIndex].data : noText;
     if (text.size() % 2 != 0)
-        throw FormatError("the text has an odd length");
+        throw FormatError(EngineText::tr("the text has an odd length"));
     m_text.resize(text.size() / 2);
     for (std::size_t i = 0; i < m_text.size(); ++i)
         m_text[i] = static_cast<char16_t>(readU16(text, 2 * i));
     if (m_text.size() > 0x3FFFFFFF)
-        throw FormatError("the text is too long");
+        throw FormatError(EngineText::tr("the text is too long"));
 
     const int strs = m_file.find(ChunkKind::StoryLengths);
     const int syid = m_file.find(ChunkKind::StoryIds);
     if (m_text.empty() && strs < 0 && syid < 0)
         return;
     if (strs < 0)
-        throw FormatError("the story table is missing");
+        throw FormatError(EngineText::tr("the story table is missing"));
     const Bytes &s = m_file.chunks()[strs].data;
     if (readU32(s, 4, "the story table") != kStoryLengthsFormat)
-        throw FormatError("the story table has a layout this engine does not know");
+        throw FormatError(EngineText::tr("the story table has a layout this engine does not know"));
     const std::size_t n = checkedCount(s, readU32(s, 0), 4, 16, "the story table");
     std::uint64_t sum = 0;
     for (std::size_t k = 0; k < n; ++k) {
@@ -106,27 +108,29 @@ void QuillStream::parseStories()
         sum += m_storyLengths.back();
     }
     if (sum != m_text.size())
-        throw FormatError("the story lengths do not add up to the length of the text");
+        throw FormatError(
+            EngineText::tr("the story lengths do not add up to the length of the text"));
     for (std::uint32_t length : m_storyLengths)
         m_longestSourceStory = std::max(m_longestSourceStory, length);
 
     if (syid < 0)
-        throw FormatError("the story id table is missing");
+        throw FormatError(EngineText::tr("the story id table is missing"));
     const Bytes &y = m_file.chunks()[syid].data;
     const std::size_t ids =
         checkedCount(y, readU32(y, 4, "the story id table"), 4, 8, "the story id table");
     if (ids != n)
-        throw FormatError("the story id table and the story table disagree on the number of "
-                          "stories");
+        throw FormatError(
+            EngineText::tr("the story id table and the story table disagree on the number of "
+                           "stories"));
     for (std::size_t k = 0; k < ids; ++k)
         m_storyIds.push_back(readU32(y, 8 + 4 * k));
 
     for (const Chunk &c : m_file.chunks()) {
         if (c.kind == ChunkKind::Text && &c.data != &text)
-            throw FormatError("the text stream holds two texts");
+            throw FormatError(EngineText::tr("the text stream holds two texts"));
         if ((c.kind == ChunkKind::StoryLengths && &c != &m_file.chunks()[strs]) ||
             (c.kind == ChunkKind::StoryIds && &c != &m_file.chunks()[syid]))
-            throw FormatError("the text stream holds two story tables");
+            throw FormatError(EngineText::tr("the text stream holds two story tables"));
     }
 }
 
@@ -223,11 +227,12 @@ void QuillStream::parseTokens()
         if (c.kind != ChunkKind::Tokens)
             continue;
         if (c.id >= m_storyLengths.size() || !seen.insert(c.id).second)
-            throw FormatError(
-                "a table of links and fields belongs to no story or to a story twice");
+            throw FormatError(EngineText::tr(
+                "a table of links and fields belongs to no story or to a story twice"));
         const Bytes &d = c.data;
         if (readU32(d, 4, "a table of links and fields") != kTokensFormat)
-            throw FormatError("a table of links and fields has a layout this engine does not know");
+            throw FormatError(EngineText::tr(
+                "a table of links and fields has a layout this engine does not know"));
         TokenTable t;
         t.chunk = ci;
         t.story = c.id;
@@ -246,24 +251,27 @@ void QuillStream::parseTokens()
             const PropertyRecord &r = t.groupA.back();
             if (const Property *len = r.find(kTokenLength)) {
                 if (!len->asU32())
-                    throw FormatError("a link or field's length has an unexpected type");
+                    throw FormatError(
+                        EngineText::tr("a link or field's length has an unexpected type"));
                 length = *len->asU32();
                 if (!haveLengthType)
                     t.lengthType = len->type;
                 haveLengthType = true;
             } else if (i == 0) {
-                throw FormatError("the first link or field of a story has no length");
+                throw FormatError(
+                    EngineText::tr("the first link or field of a story has no length"));
             }
             if (const Property *k = r.find(kTokenKind)) {
                 if (!k->asU32())
-                    throw FormatError("a link or field's kind has an unexpected type");
+                    throw FormatError(
+                        EngineText::tr("a link or field's kind has an unexpected type"));
                 kind = static_cast<std::int32_t>(*k->asU32());
             } else if (i == 0) {
-                throw FormatError("the first link or field of a story has no kind");
+                throw FormatError(EngineText::tr("the first link or field of a story has no kind"));
             }
             if (std::uint64_t(t.starts[i]) + length > t.storyLength ||
                 (i > 0 && t.starts[i] < t.starts[i - 1]))
-                throw FormatError("a link or field lies outside its story");
+                throw FormatError(EngineText::tr("a link or field lies outside its story"));
             t.lengths.push_back(length);
             t.kinds.push_back(kind);
         }
@@ -291,9 +299,9 @@ void QuillStream::parseCells()
         if (c.kind != ChunkKind::TableCells)
             continue;
         if (c.id >= m_storyLengths.size() || !seen.insert(c.id).second)
-            throw FormatError("a table belongs to no story or to a story twice");
+            throw FormatError(EngineText::tr("a table belongs to no story or to a story twice"));
         if (readU32(c.data, 4, "a table") != kCellsFormat)
-            throw FormatError("a table has a layout this engine does not know");
+            throw FormatError(EngineText::tr("a table has a layout this engine does not know"));
         const std::size_t n = checkedCount(c.data, readU32(c.data, 0), 4, 16, "a table");
         CellTable t;
         t.chunk = ci;
@@ -302,7 +310,7 @@ void QuillStream::parseCells()
             t.values.push_back(readU32(c.data, 12 + 4 * i));
             if (t.values.back() > m_storyLengths[t.story] ||
                 (i > 0 && t.values[i] <= t.values[i - 1]))
-                throw FormatError("a table's cells lie outside its story");
+                throw FormatError(EngineText::tr("a table's cells lie outside its story"));
         }
         m_cells.push_back(std::move(t));
     }

@@ -8,6 +8,7 @@
 // * a match that would leave a link or a placeholder without text is left
 //   unchanged and reported;
 // * a formatting page left without runs is removed with its bin-table entry.
+#include "pubengine/enginetext.h"
 #include "pubengine/quill.h"
 
 #include <algorithm>
@@ -72,7 +73,7 @@ namespace {
 
 QString storyPlace(std::size_t story, std::uint32_t position, std::u16string_view found)
 {
-    return QStringLiteral("“%1” at story %2, position %3")
+    return EngineText::tr("“%1” at story %2, position %3")
         .arg(QStringView(found.data(), qsizetype(found.size())))
         .arg(story)
         .arg(position);
@@ -85,7 +86,7 @@ ReplaceResult QuillStream::replaceAll(const Matcher &matcher, std::size_t listLi
 {
     ReplaceResult result;
     if (m_text.size() > 0x3FFFFFFF)
-        throw Failure("the text is too long");
+        throw Failure(EngineText::tr("the text is too long"));
 
     std::vector<std::uint32_t> starts;
     std::uint64_t s = 0;
@@ -106,7 +107,7 @@ ReplaceResult QuillStream::replaceAll(const Matcher &matcher, std::size_t listLi
         for (TextMatch &m : matcher.findAll(story(k))) {
             grown += m.replacement.size();
             if (grown > 0x3FFFFFFF)
-                throw Failure("the replacement text is too long");
+                throw Failure(EngineText::tr("the replacement text is too long"));
             matches.push_back({k, static_cast<std::uint32_t>(starts[k] + m.position),
                                static_cast<std::uint32_t>(m.length), std::move(m.replacement)});
         }
@@ -132,7 +133,7 @@ ReplaceResult QuillStream::replaceAll(const Matcher &matcher, std::size_t listLi
         }
         if (!reviewed.empty()) {
             const ChosenChange &c = *reviewed.begin()->second;
-            throw Failure(QStringLiteral("the reviewed occurrence %1 is no longer there; nothing "
+            throw Failure(EngineText::tr("the reviewed occurrence %1 is no longer there; nothing "
                                          "was changed")
                               .arg(storyPlace(c.story, c.position, c.found)));
         }
@@ -238,13 +239,15 @@ ReplaceResult QuillStream::replaceAll(const Matcher &matcher, std::size_t listLi
     }
     text.append(m_text, at, std::u16string::npos);
     if (text.size() > 0x3FFFFFFF)
-        throw Failure("the text would grow too long");
+        throw Failure(EngineText::tr("the text would grow too long"));
     for (std::size_t k = 0; k < m_storyLengths.size(); ++k) {
         if (m_storyLengths[k] + storyDeltas[k] > kLongestStory &&
             m_longestSourceStory <= kLongestStory)
-            throw Failure("the edit would make a story longer than 32,767 characters, more than "
-                          "any publication known to this program holds, and other programs "
-                          "may then show only part of it; nothing was changed");
+            throw Failure(
+                EngineText::tr("the edit would make a story longer than 32,767 characters, more "
+                               "than any publication known to this program holds, "
+                               "and other programs may then show only part of it; "
+                               "nothing was changed"));
     }
     listChanges();
     applyEdits(map, std::move(text), storyDeltas);

@@ -1,5 +1,6 @@
 #include "pubengine/server.h"
 
+#include "pubengine/enginetext.h"
 #include "pubengine/publication.h"
 
 #include <algorithm>
@@ -26,9 +27,10 @@ struct Session {
     Publication &active()
     {
         if (quit)
-            throw Failure("The publication engine has quit; create a new instance.");
+            throw Failure(
+                EngineText::tr("The publication engine has quit; create a new instance."));
         if (!publication)
-            throw Failure("No publication is open.");
+            throw Failure(EngineText::tr("No publication is open."));
         return *publication;
     }
 };
@@ -104,7 +106,7 @@ public:
             // still checked, so a count refuses what a run would refuse.
             result = pub.replaceAll(m_find, m_replacement, options, 0, m_places, true);
         } else {
-            throw Failure(QStringLiteral("Cannot search “%1”: only replacing every occurrence is "
+            throw Failure(EngineText::tr("Cannot search “%1”: only replacing every occurrence is "
                                          "supported (scope %2).")
                               .arg(pub.name())
                               .arg(m_scope));
@@ -116,7 +118,7 @@ public:
         // Occurrences in WordArt are told, not failed: the result is still
         // everything that was asked of the editable text.
         if (m_scope == automation::kReplaceScopeAll && result.leftBlocking() > 0) {
-            m_session->failedEdit = QStringLiteral("In “%1”, %2").arg(pub.name(), m_leftReason);
+            m_session->failedEdit = EngineText::tr("In “%1”, %2").arg(pub.name(), m_leftReason);
             throw Failure(m_session->failedEdit);
         }
         return result.replaced + result.inLinks + result.inProperties + result.leftTotal() > 0;
@@ -184,13 +186,13 @@ public:
     {
         Publication &pub = m_session->active();
         if (format != automation::kFormatPublication)
-            throw Failure(QStringLiteral("Cannot save “%1” as “%2”: format %3 is not supported, "
+            throw Failure(EngineText::tr("Cannot save “%1” as “%2”: format %3 is not supported, "
                                          "only publications (format %4).")
                               .arg(pub.name(), fileName)
                               .arg(format)
                               .arg(automation::kFormatPublication));
         if (!m_session->failedEdit.isEmpty())
-            throw Failure(QStringLiteral("Cannot save “%1” as “%2”: not every replacement asked "
+            throw Failure(EngineText::tr("Cannot save “%1” as “%2”: not every replacement asked "
                                          "for could be made, so nothing was written (%3)")
                               .arg(pub.name(), fileName, m_session->failedEdit));
         pub.saveAs(fileName);
@@ -207,7 +209,8 @@ public:
     std::shared_ptr<automation::Document> Open(const QString &fileName, bool, bool, int) override
     {
         if (m_session->quit)
-            throw Failure("The publication engine has quit; create a new instance.");
+            throw Failure(
+                EngineText::tr("The publication engine has quit; create a new instance."));
         // A failed open leaves no document active, never the previous one.
         m_session->publication.reset();
         m_session->failedEdit.clear();

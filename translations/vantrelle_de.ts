@@ -221,6 +221,29 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
 </context>
 <context>
+    <name>vantrelle::FileText</name>
+    <message>
+        <source>Permission denied: %1 is a folder</source>
+        <translation>Zugriff verweigert: %1 ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1 (%2)</source>
+        <translation>Zugriff verweigert: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Windows reserves the name %1 for a device, so no file can have it</source>
+        <translation>Windows reserviert den Namen %1 für ein Gerät, daher kann keine Datei ihn tragen</translation>
+    </message>
+    <message>
+        <source>Windows drops the dots and spaces at the end of a name, so that file would be another one</source>
+        <translation>Windows entfernt Punkte und Leerzeichen am Ende eines Namens, diese Datei wäre also eine andere</translation>
+    </message>
+    <message>
+        <source>it is in use by another program; close it there and try again</source>
+        <translation>sie wird von einem anderen Programm verwendet; schließen Sie sie dort und versuchen Sie es erneut</translation>
+    </message>
+</context>
+<context>
     <name>vantrelle::Form1</name>
     <message>
         <source>Add Publisher File(s)</source>
@@ -2042,6 +2065,578 @@ REPLACE, das eine Publikation nicht enthalten kann).
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>it is not a publication (it lacks the container every publication is stored in)</source>
+        <translation>sie ist keine Publikation (ihr fehlt der Container, in dem jede Publikation gespeichert ist)</translation>
+    </message>
+    <message>
+        <source>the part name &quot;%1&quot; is too long for a compound file</source>
+        <translation>der Teilname &quot;%1&quot; ist zu lang für eine Verbunddatei</translation>
+    </message>
+    <message>
+        <source>two parts of one folder have the same name</source>
+        <translation>zwei Teile eines Ordners haben denselben Namen</translation>
+    </message>
+    <message>
+        <source>the compound file would hold too many parts</source>
+        <translation>die Verbunddatei enthielte zu viele Teile</translation>
+    </message>
+    <message>
+        <source>a part is too large for a compound file</source>
+        <translation>ein Teil ist zu groß für eine Verbunddatei</translation>
+    </message>
+    <message>
+        <source>the compound file would be too large</source>
+        <translation>die Verbunddatei wäre zu groß</translation>
+    </message>
+    <message>
+        <source>the text stream is larger than any publication&apos;s</source>
+        <translation>der Textstrom ist größer als der jeder Publikation</translation>
+    </message>
+    <message>
+        <source>the compound file lost a stream being replaced</source>
+        <translation>die Verbunddatei hat einen Strom verloren, der gerade ersetzt wurde</translation>
+    </message>
+    <message>
+        <source>the link addresses of story %1 are stored in a way this program does not edit</source>
+        <translation>die Linkadressen von Textabschnitt %1 sind auf eine Weise gespeichert, die dieses Programm nicht bearbeitet</translation>
+    </message>
+    <message>
+        <source>the replacement would leave a link without an address</source>
+        <translation>die Ersetzung ließe einen Link ohne Adresse zurück</translation>
+    </message>
+    <message>
+        <source>the replacement would make a link address longer than 65,535 characters</source>
+        <translation>die Ersetzung machte eine Linkadresse länger als 65.535 Zeichen</translation>
+    </message>
+    <message>
+        <source>the regular expression %1 was stopped on a line of %2 characters: %3; nothing was changed. Simplify it, for example with fewer nested repeats</source>
+        <translation>der reguläre Ausdruck %1 wurde in einer Zeile mit %2 Zeichen angehalten: %3; nichts wurde geändert. Vereinfachen Sie ihn, etwa mit weniger verschachtelten Wiederholungen</translation>
+    </message>
+    <message>
+        <source>it needed more than %L1 steps (the match limit)</source>
+        <translation>er brauchte mehr als %L1 Schritte (die Suchgrenze)</translation>
+    </message>
+    <message>
+        <source>it needed more than %1 MiB of memory (the heap limit)</source>
+        <translation>er brauchte mehr als %1 MiB Speicher (die Speichergrenze)</translation>
+    </message>
+    <message>
+        <source>it failed (%1)</source>
+        <translation>er schlug fehl (%1)</translation>
+    </message>
+    <message>
+        <source>the regular expression %1 cannot be compiled</source>
+        <translation>der reguläre Ausdruck %1 kann nicht übersetzt werden</translation>
+    </message>
+    <message>
+        <source>the regular expression %1 matched an empty text, which would insert the replacement between characters; make it match at least one character</source>
+        <translation>der reguläre Ausdruck %1 hat einen leeren Text gefunden, wodurch die Ersetzung zwischen Zeichen eingefügt würde; lassen Sie ihn mindestens ein Zeichen finden</translation>
+    </message>
+    <message>
+        <source>the document property %1 is stored in code page %2, which cannot hold the replacement text; nothing was changed</source>
+        <translation>die Dokumenteigenschaft %1 ist in Codepage %2 gespeichert, die den Ersetzungstext nicht darstellen kann; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>a paragraph end</source>
+        <translation>ein Absatzende</translation>
+    </message>
+    <message>
+        <source>the end of a story</source>
+        <translation>das Ende eines Textabschnitts</translation>
+    </message>
+    <message>
+        <source>a table cell&apos;s mark</source>
+        <translation>die Marke einer Tabellenzelle</translation>
+    </message>
+    <message>
+        <source>a line break</source>
+        <translation>einen Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>a control character of the text&apos;s layout</source>
+        <translation>ein Steuerzeichen des Textlayouts</translation>
+    </message>
+    <message>
+        <source>the occurrence “%1” holds %2, which is never edited; nothing was changed</source>
+        <translation>das Vorkommen „%1“ enthält %2, was nie bearbeitet wird; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>the replacement “%1” holds %2, which the code page of the text it replaces, %3, cannot hold; nothing was changed</source>
+        <translation>die Ersetzung „%1“ enthält %2, was die Codepage des ersetzten Textes, %3, nicht darstellen kann; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>the edited text block failed its checks (%1); nothing was changed</source>
+        <translation>der bearbeitete Textblock hat seine Prüfungen nicht bestanden (%1); nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>the text would grow beyond what the file can hold</source>
+        <translation>der Text würde größer, als die Datei aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>the edit would empty a paragraph or a table cell</source>
+        <translation>die Bearbeitung würde einen Absatz oder eine Tabellenzelle leeren</translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: %2.</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>no descriptor for it</source>
+        <translation>kein Deskriptor dafür</translation>
+    </message>
+    <message>
+        <source>it is not a regular file but %1; only publication files can be opened</source>
+        <translation>es ist keine gewöhnliche Datei, sondern %1; nur Publikationsdateien können geöffnet werden</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>some other kind of entry</source>
+        <translation>ein Eintrag anderer Art</translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: it is not a regular file but %2; only publication files can be opened.</source>
+        <translation>„%1“ kann nicht geöffnet werden: es ist keine gewöhnliche Datei, sondern %2; nur Publikationsdateien können geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>the file is damaged</source>
+        <translation>die Datei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>Use an undamaged copy of it, such as a backup.</source>
+        <translation>Verwenden Sie eine unbeschädigte Kopie, etwa eine Sicherung.</translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: the file is larger than %2 MiB, more than any publication this engine edits.</source>
+        <translation>„%1“ kann nicht geöffnet werden: die Datei ist größer als %2 MiB, größer als jede Publikation, die diese Engine bearbeitet.</translation>
+    </message>
+    <message>
+        <source>Cannot read “%1”: %2.</source>
+        <translation>„%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: the file is too large.</source>
+        <translation>„%1“ kann nicht geöffnet werden: die Datei ist zu groß.</translation>
+    </message>
+    <message>
+        <source>it is not a publication (its container holds no publication)</source>
+        <translation>sie ist keine Publikation (ihr Container enthält keine Publikation)</translation>
+    </message>
+    <message>
+        <source>the file is damaged, or stores its text in a way this program does not know (%1)</source>
+        <translation>die Datei ist beschädigt oder speichert ihren Text auf eine Weise, die dieses Programm nicht kennt (%1)</translation>
+    </message>
+    <message>
+        <source>Cannot read “%1”: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>its document properties cannot be read (%1)</source>
+        <translation>ihre Dokumenteigenschaften können nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>choosing single changes is not offered for publications of Publisher 95 and 97 yet; replace all of them, or none</source>
+        <translation>das Auswählen einzelner Änderungen wird für Publikationen von Publisher 95 und 97 noch nicht angeboten; ersetzen Sie alle oder keine</translation>
+    </message>
+    <message>
+        <source>Cannot replace “%1” in “%2”: %3</source>
+        <translation>„%1“ kann in „%2“ nicht ersetzt werden: %3</translation>
+    </message>
+    <message>
+        <source>the rebuilt text stream failed its checks (%1); nothing was written</source>
+        <translation>der neu erstellte Textstrom hat seine Prüfungen nicht bestanden (%1); nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>the written compound file does not hold the edited streams</source>
+        <translation>die geschriebene Verbunddatei enthält die bearbeiteten Ströme nicht</translation>
+    </message>
+    <message>
+        <source>the written file would not keep its part &quot;%1&quot; unchanged; nothing was written</source>
+        <translation>die geschriebene Datei ließe ihren Teil &quot;%1&quot; nicht unverändert; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1”: %2</source>
+        <translation>„%1“ kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1” as “%2”: %3.</source>
+        <translation>„%1“ kann nicht als „%2“ gespeichert werden: %3.</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1” as “%2”: that is the file it was opened from, which is never overwritten.</source>
+        <translation>„%1“ kann nicht als „%2“ gespeichert werden: das ist die Datei, aus der sie geöffnet wurde, und diese wird nie überschrieben.</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1” as “%2”: that name is a symbolic link, and a result is never written through a link to another file.</source>
+        <translation>„%1“ kann nicht als „%2“ gespeichert werden: dieser Name ist ein symbolischer Link, und ein Ergebnis wird nie über einen Link in eine andere Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>the disk took no more data</source>
+        <translation>der Datenträger nahm keine Daten mehr auf</translation>
+    </message>
+    <message>
+        <source>“%1” at story %2, position %3</source>
+        <translation>„%1“ in Textabschnitt %2, Position %3</translation>
+    </message>
+    <message>
+        <source>the text is too long</source>
+        <translation>der Text ist zu lang</translation>
+    </message>
+    <message>
+        <source>the replacement text is too long</source>
+        <translation>der Ersetzungstext ist zu lang</translation>
+    </message>
+    <message>
+        <source>the reviewed occurrence %1 is no longer there; nothing was changed</source>
+        <translation>das geprüfte Vorkommen %1 ist nicht mehr da; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>the text would grow too long</source>
+        <translation>der Text würde zu lang</translation>
+    </message>
+    <message>
+        <source>the edit would make a story longer than 32,767 characters, more than any publication known to this program holds, and other programs may then show only part of it; nothing was changed</source>
+        <translation>die Bearbeitung machte einen Textabschnitt länger als 32.767 Zeichen, mehr als jede diesem Programm bekannte Publikation enthält, und andere Programme zeigten dann vielleicht nur einen Teil davon; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>The publication engine has quit; create a new instance.</source>
+        <translation>Die Publikations-Engine wurde beendet; erstellen Sie eine neue Instanz.</translation>
+    </message>
+    <message>
+        <source>No publication is open.</source>
+        <translation>Keine Publikation ist geöffnet.</translation>
+    </message>
+    <message>
+        <source>Cannot search “%1”: only replacing every occurrence is supported (scope %2).</source>
+        <translation>„%1“ kann nicht durchsucht werden: nur das Ersetzen aller Vorkommen wird unterstützt (Bereich %2).</translation>
+    </message>
+    <message>
+        <source>In “%1”, %2</source>
+        <translation>In „%1“: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1” as “%2”: format %3 is not supported, only publications (format %4).</source>
+        <translation>„%1“ kann nicht als „%2“ gespeichert werden: Format %3 wird nicht unterstützt, nur Publikationen (Format %4).</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1” as “%2”: not every replacement asked for could be made, so nothing was written (%3)</source>
+        <translation>„%1“ kann nicht als „%2“ gespeichert werden: nicht jede verlangte Ersetzung war möglich, daher wurde nichts geschrieben (%3)</translation>
+    </message>
+    <message>
+        <source>the file is damaged: %1</source>
+        <translation>die Datei ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>the file is damaged: its folders nest too deeply</source>
+        <translation>die Datei ist beschädigt: ihre Ordner sind zu tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>the find text</source>
+        <translation>der Suchtext</translation>
+    </message>
+    <message>
+        <source>the replace text</source>
+        <translation>der Ersetzungstext</translation>
+    </message>
+    <message>
+        <source>this publication was made by Publisher 97 or earlier in a layout this program does not know; it cannot be edited. Open it in a later version of Publisher and save it again</source>
+        <translation>diese Publikation wurde mit Publisher 97 oder früher in einem Aufbau erstellt, den dieses Programm nicht kennt; sie kann nicht bearbeitet werden. Öffnen Sie sie in einer neueren Version von Publisher und speichern Sie sie erneut</translation>
+    </message>
+    <message>
+        <source>this system cannot convert the code page %1 of its text</source>
+        <translation>dieses System kann die Codepage %1 ihres Textes nicht umwandeln</translation>
+    </message>
+    <message>
+        <source>this publication was made by %1; that version is not supported. Open it in a later version of Publisher and save it again</source>
+        <translation>diese Publikation wurde mit %1 erstellt; diese Version wird nicht unterstützt. Öffnen Sie sie in einer neueren Version von Publisher und speichern Sie sie erneut</translation>
+    </message>
+    <message>
+        <source>%1 runs past the end of the file; it was probably cut short while being copied or saved</source>
+        <translation>%1 reicht über das Ende der Datei hinaus; sie wurde wahrscheinlich beim Kopieren oder Speichern abgeschnitten</translation>
+    </message>
+    <message>
+        <source>%1 is shorter than declared; the file was probably cut short</source>
+        <translation>%1 ist kürzer als angegeben; die Datei wurde wahrscheinlich abgeschnitten</translation>
+    </message>
+    <message>
+        <source>%1 loops back on itself</source>
+        <translation>%1 führt in sich selbst zurück</translation>
+    </message>
+    <message>
+        <source>%1 shares its place in the file with %2</source>
+        <translation>%1 teilt sich den Platz in der Datei mit %2</translation>
+    </message>
+    <message>
+        <source>%1 breaks off without its end mark</source>
+        <translation>%1 bricht ohne Endmarke ab</translation>
+    </message>
+    <message>
+        <source>its header names an impossible sector size</source>
+        <translation>ihr Kopf nennt eine unmögliche Sektorgröße</translation>
+    </message>
+    <message>
+        <source>its header names an impossible mini-sector size</source>
+        <translation>ihr Kopf nennt eine unmögliche Minisektorgröße</translation>
+    </message>
+    <message>
+        <source>its header claims more allocation sectors than the file holds</source>
+        <translation>ihr Kopf gibt mehr Zuordnungssektoren an, als die Datei enthält</translation>
+    </message>
+    <message>
+        <source>its allocation table</source>
+        <translation>ihre Zuordnungstabelle</translation>
+    </message>
+    <message>
+        <source>its directory</source>
+        <translation>ihr Verzeichnis</translation>
+    </message>
+    <message>
+        <source>its directory points at an entry it does not hold</source>
+        <translation>ihr Verzeichnis verweist auf einen Eintrag, den es nicht enthält</translation>
+    </message>
+    <message>
+        <source>its directory does not start with the root entry</source>
+        <translation>ihr Verzeichnis beginnt nicht mit dem Stammeintrag</translation>
+    </message>
+    <message>
+        <source>its directory points at an entry twice or at one it does not hold</source>
+        <translation>ihr Verzeichnis verweist zweimal auf einen Eintrag oder auf einen, den es nicht enthält</translation>
+    </message>
+    <message>
+        <source>its directory holds an entry of an unknown kind</source>
+        <translation>ihr Verzeichnis enthält einen Eintrag unbekannter Art</translation>
+    </message>
+    <message>
+        <source>its store of small parts</source>
+        <translation>ihr Speicher kleiner Teile</translation>
+    </message>
+    <message>
+        <source>its store of small parts is shorter than declared</source>
+        <translation>ihr Speicher kleiner Teile ist kürzer als angegeben</translation>
+    </message>
+    <message>
+        <source>its table of small parts</source>
+        <translation>ihre Tabelle kleiner Teile</translation>
+    </message>
+    <message>
+        <source>its parts claim more data than the file holds</source>
+        <translation>ihre Teile beanspruchen mehr Daten, als die Datei enthält</translation>
+    </message>
+    <message>
+        <source>its part &quot;%1&quot;</source>
+        <translation>ihr Teil &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the text stream does not start with a text header</source>
+        <translation>der Textstrom beginnt nicht mit einem Textkopf</translation>
+    </message>
+    <message>
+        <source>the text stream&apos;s declared length does not match its size</source>
+        <translation>die angegebene Länge des Textstroms passt nicht zu seiner Größe</translation>
+    </message>
+    <message>
+        <source>a block table holds more entries than fit in its block</source>
+        <translation>eine Blocktabelle enthält mehr Einträge, als in ihren Block passen</translation>
+    </message>
+    <message>
+        <source>a block table entry has an unexpected size</source>
+        <translation>ein Eintrag einer Blocktabelle hat eine unerwartete Größe</translation>
+    </message>
+    <message>
+        <source>the text stream holds a block of type &quot;%1&quot; that this engine does not know, so it cannot edit it safely</source>
+        <translation>der Textstrom enthält einen Block vom Typ &quot;%1&quot;, den diese Engine nicht kennt, daher kann sie ihn nicht sicher bearbeiten</translation>
+    </message>
+    <message>
+        <source>the block tables form a cycle</source>
+        <translation>die Blocktabellen bilden einen Kreis</translation>
+    </message>
+    <message>
+        <source>a block table lies outside the text stream</source>
+        <translation>eine Blocktabelle liegt außerhalb des Textstroms</translation>
+    </message>
+    <message>
+        <source>the header&apos;s size of the block table disagrees with the block tables</source>
+        <translation>die im Kopf angegebene Größe der Blocktabelle stimmt nicht mit den Blocktabellen überein</translation>
+    </message>
+    <message>
+        <source>the header&apos;s block count disagrees with the block tables</source>
+        <translation>die im Kopf angegebene Blockanzahl stimmt nicht mit den Blocktabellen überein</translation>
+    </message>
+    <message>
+        <source>the text block is not where it belongs</source>
+        <translation>der Textblock ist nicht dort, wo er hingehört</translation>
+    </message>
+    <message>
+        <source>a block of the text lies inside the header</source>
+        <translation>ein Block des Textes liegt im Kopf</translation>
+    </message>
+    <message>
+        <source>two blocks of the text overlap</source>
+        <translation>zwei Blöcke des Textes überlappen sich</translation>
+    </message>
+    <message>
+        <source>a block of the text overlaps the table of blocks</source>
+        <translation>ein Block des Textes überlappt die Blocktabelle</translation>
+    </message>
+    <message>
+        <source>a page of formatting is not a whole aligned block</source>
+        <translation>eine Formatierungsseite ist kein ganzer, ausgerichteter Block</translation>
+    </message>
+    <message>
+        <source>the text stream would grow beyond 4 GiB</source>
+        <translation>der Textstrom würde größer als 4 GiB</translation>
+    </message>
+    <message>
+        <source>a property record has an impossible length</source>
+        <translation>ein Eigenschaftsdatensatz hat eine unmögliche Länge</translation>
+    </message>
+    <message>
+        <source>a property record ends inside an entry</source>
+        <translation>ein Eigenschaftsdatensatz endet mitten in einem Eintrag</translation>
+    </message>
+    <message>
+        <source>a variable-size property has an impossible length</source>
+        <translation>eine Eigenschaft variabler Größe hat eine unmögliche Länge</translation>
+    </message>
+    <message>
+        <source>a property record holds a property type the engine does not know</source>
+        <translation>ein Eigenschaftsdatensatz enthält einen Eigenschaftstyp, den die Engine nicht kennt</translation>
+    </message>
+    <message>
+        <source>the document properties are damaged</source>
+        <translation>die Dokumenteigenschaften sind beschädigt</translation>
+    </message>
+    <message>
+        <source>a section of document properties holds more entries than it can</source>
+        <translation>ein Abschnitt der Dokumenteigenschaften enthält mehr Einträge, als er fassen kann</translation>
+    </message>
+    <message>
+        <source>a document property lies outside its section</source>
+        <translation>eine Dokumenteigenschaft liegt außerhalb ihres Abschnitts</translation>
+    </message>
+    <message>
+        <source>the length the Contents stream records differs from its size</source>
+        <translation>die im Contents-Strom vermerkte Länge weicht von seiner Größe ab</translation>
+    </message>
+    <message>
+        <source>the text block&apos;s header is of no kind this program knows</source>
+        <translation>der Kopf des Textblocks ist von keiner Art, die dieses Programm kennt</translation>
+    </message>
+    <message>
+        <source>its text block is laid out in a way this program does not know</source>
+        <translation>ihr Textblock ist auf eine Weise aufgebaut, die dieses Programm nicht kennt</translation>
+    </message>
+    <message>
+        <source>a formatting page holds more entries than it has room for</source>
+        <translation>eine Formatierungsseite enthält mehr Einträge, als sie Platz hat</translation>
+    </message>
+    <message>
+        <source>a chunk lies outside the object area</source>
+        <translation>ein Datenblock liegt außerhalb des Objektbereichs</translation>
+    </message>
+    <message>
+        <source>it holds two text chunks</source>
+        <translation>sie enthält zwei Text-Datenblöcke</translation>
+    </message>
+    <message>
+        <source>the text chunk names a table the file does not hold</source>
+        <translation>der Text-Datenblock nennt eine Tabelle, die die Datei nicht enthält</translation>
+    </message>
+    <message>
+        <source>the text chunk names a table of a kind this program does not know</source>
+        <translation>der Text-Datenblock nennt eine Tabelle einer Art, die dieses Programm nicht kennt</translation>
+    </message>
+    <message>
+        <source>a table of text positions runs past its chunk</source>
+        <translation>eine Tabelle von Textpositionen reicht über ihren Datenblock hinaus</translation>
+    </message>
+    <message>
+        <source>the text has an odd length</source>
+        <translation>der Text hat eine ungerade Länge</translation>
+    </message>
+    <message>
+        <source>the story table is missing</source>
+        <translation>die Tabelle der Textabschnitte fehlt</translation>
+    </message>
+    <message>
+        <source>the story table has a layout this engine does not know</source>
+        <translation>die Tabelle der Textabschnitte hat einen Aufbau, den diese Engine nicht kennt</translation>
+    </message>
+    <message>
+        <source>the story lengths do not add up to the length of the text</source>
+        <translation>die Längen der Textabschnitte ergeben zusammen nicht die Länge des Textes</translation>
+    </message>
+    <message>
+        <source>the story id table is missing</source>
+        <translation>die Kennungstabelle der Textabschnitte fehlt</translation>
+    </message>
+    <message>
+        <source>the story id table and the story table disagree on the number of stories</source>
+        <translation>die Kennungstabelle und die Tabelle der Textabschnitte nennen eine unterschiedliche Anzahl von Textabschnitten</translation>
+    </message>
+    <message>
+        <source>the text stream holds two texts</source>
+        <translation>der Textstrom enthält zwei Texte</translation>
+    </message>
+    <message>
+        <source>the text stream holds two story tables</source>
+        <translation>der Textstrom enthält zwei Tabellen der Textabschnitte</translation>
+    </message>
+    <message>
+        <source>a table of links and fields belongs to no story or to a story twice</source>
+        <translation>eine Tabelle von Links und Feldern gehört zu keinem Textabschnitt oder doppelt zu einem</translation>
+    </message>
+    <message>
+        <source>a table of links and fields has a layout this engine does not know</source>
+        <translation>eine Tabelle von Links und Feldern hat einen Aufbau, den diese Engine nicht kennt</translation>
+    </message>
+    <message>
+        <source>a link or field&apos;s length has an unexpected type</source>
+        <translation>die Länge eines Links oder Feldes hat einen unerwarteten Typ</translation>
+    </message>
+    <message>
+        <source>the first link or field of a story has no length</source>
+        <translation>der erste Link oder das erste Feld eines Textabschnitts hat keine Länge</translation>
+    </message>
+    <message>
+        <source>a link or field&apos;s kind has an unexpected type</source>
+        <translation>die Art eines Links oder Feldes hat einen unerwarteten Typ</translation>
+    </message>
+    <message>
+        <source>the first link or field of a story has no kind</source>
+        <translation>der erste Link oder das erste Feld eines Textabschnitts hat keine Art</translation>
+    </message>
+    <message>
+        <source>a link or field lies outside its story</source>
+        <translation>ein Link oder Feld liegt außerhalb seines Textabschnitts</translation>
+    </message>
+    <message>
+        <source>a table belongs to no story or to a story twice</source>
+        <translation>eine Tabelle gehört zu keinem Textabschnitt oder doppelt zu einem</translation>
+    </message>
+    <message>
+        <source>a table has a layout this engine does not know</source>
+        <translation>eine Tabelle hat einen Aufbau, den diese Engine nicht kennt</translation>
+    </message>
+    <message>
+        <source>a table&apos;s cells lie outside its story</source>
+        <translation>die Zellen einer Tabelle liegen außerhalb ihres Textabschnitts</translation>
     </message>
 </context>
 </TS>

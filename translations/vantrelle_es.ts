@@ -221,6 +221,29 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
 </context>
 <context>
+    <name>vantrelle::FileText</name>
+    <message>
+        <source>Permission denied: %1 is a folder</source>
+        <translation>Permiso denegado: %1 es una carpeta</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1 (%2)</source>
+        <translation>Permiso denegado: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Windows reserves the name %1 for a device, so no file can have it</source>
+        <translation>Windows reserva el nombre %1 para un dispositivo, así que ningún archivo puede llevarlo</translation>
+    </message>
+    <message>
+        <source>Windows drops the dots and spaces at the end of a name, so that file would be another one</source>
+        <translation>Windows quita los puntos y espacios al final de un nombre, así que ese archivo sería otro</translation>
+    </message>
+    <message>
+        <source>it is in use by another program; close it there and try again</source>
+        <translation>otro programa lo está usando; ciérrelo allí y vuelva a intentarlo</translation>
+    </message>
+</context>
+<context>
     <name>vantrelle::Form1</name>
     <message>
         <source>Add Publisher File(s)</source>
@@ -2037,6 +2060,578 @@ publicación no puede contener).
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>it is not a publication (it lacks the container every publication is stored in)</source>
+        <translation>no es una publicación (le falta el contenedor en el que se guarda toda publicación)</translation>
+    </message>
+    <message>
+        <source>the part name &quot;%1&quot; is too long for a compound file</source>
+        <translation>el nombre de parte &quot;%1&quot; es demasiado largo para un archivo compuesto</translation>
+    </message>
+    <message>
+        <source>two parts of one folder have the same name</source>
+        <translation>dos partes de una misma carpeta tienen el mismo nombre</translation>
+    </message>
+    <message>
+        <source>the compound file would hold too many parts</source>
+        <translation>el archivo compuesto contendría demasiadas partes</translation>
+    </message>
+    <message>
+        <source>a part is too large for a compound file</source>
+        <translation>una parte es demasiado grande para un archivo compuesto</translation>
+    </message>
+    <message>
+        <source>the compound file would be too large</source>
+        <translation>el archivo compuesto sería demasiado grande</translation>
+    </message>
+    <message>
+        <source>the text stream is larger than any publication&apos;s</source>
+        <translation>el flujo de texto es mayor que el de cualquier publicación</translation>
+    </message>
+    <message>
+        <source>the compound file lost a stream being replaced</source>
+        <translation>el archivo compuesto perdió un flujo que se estaba reemplazando</translation>
+    </message>
+    <message>
+        <source>the link addresses of story %1 are stored in a way this program does not edit</source>
+        <translation>las direcciones de vínculos del artículo %1 están guardadas de una forma que este programa no edita</translation>
+    </message>
+    <message>
+        <source>the replacement would leave a link without an address</source>
+        <translation>el reemplazo dejaría un vínculo sin dirección</translation>
+    </message>
+    <message>
+        <source>the replacement would make a link address longer than 65,535 characters</source>
+        <translation>el reemplazo haría una dirección de vínculo de más de 65.535 caracteres</translation>
+    </message>
+    <message>
+        <source>the regular expression %1 was stopped on a line of %2 characters: %3; nothing was changed. Simplify it, for example with fewer nested repeats</source>
+        <translation>la expresión regular %1 se detuvo en una línea de %2 caracteres: %3; no se cambió nada. Simplifíquela, por ejemplo con menos repeticiones anidadas</translation>
+    </message>
+    <message>
+        <source>it needed more than %L1 steps (the match limit)</source>
+        <translation>necesitó más de %L1 pasos (el límite de coincidencia)</translation>
+    </message>
+    <message>
+        <source>it needed more than %1 MiB of memory (the heap limit)</source>
+        <translation>necesitó más de %1 MiB de memoria (el límite de memoria)</translation>
+    </message>
+    <message>
+        <source>it failed (%1)</source>
+        <translation>falló (%1)</translation>
+    </message>
+    <message>
+        <source>the regular expression %1 cannot be compiled</source>
+        <translation>la expresión regular %1 no se puede compilar</translation>
+    </message>
+    <message>
+        <source>the regular expression %1 matched an empty text, which would insert the replacement between characters; make it match at least one character</source>
+        <translation>la expresión regular %1 encontró un texto vacío, lo que insertaría el reemplazo entre caracteres; haga que encuentre al menos un carácter</translation>
+    </message>
+    <message>
+        <source>the document property %1 is stored in code page %2, which cannot hold the replacement text; nothing was changed</source>
+        <translation>la propiedad del documento %1 está guardada en la página de códigos %2, que no puede contener el texto de reemplazo; no se cambió nada</translation>
+    </message>
+    <message>
+        <source>a paragraph end</source>
+        <translation>un final de párrafo</translation>
+    </message>
+    <message>
+        <source>the end of a story</source>
+        <translation>el final de un artículo</translation>
+    </message>
+    <message>
+        <source>a table cell&apos;s mark</source>
+        <translation>la marca de una celda de tabla</translation>
+    </message>
+    <message>
+        <source>a line break</source>
+        <translation>un salto de línea</translation>
+    </message>
+    <message>
+        <source>a control character of the text&apos;s layout</source>
+        <translation>un carácter de control del diseño del texto</translation>
+    </message>
+    <message>
+        <source>the occurrence “%1” holds %2, which is never edited; nothing was changed</source>
+        <translation>la coincidencia «%1» contiene %2, que nunca se edita; no se cambió nada</translation>
+    </message>
+    <message>
+        <source>the replacement “%1” holds %2, which the code page of the text it replaces, %3, cannot hold; nothing was changed</source>
+        <translation>el reemplazo «%1» contiene %2, que la página de códigos del texto que reemplaza, %3, no puede contener; no se cambió nada</translation>
+    </message>
+    <message>
+        <source>the edited text block failed its checks (%1); nothing was changed</source>
+        <translation>el bloque de texto editado no superó sus comprobaciones (%1); no se cambió nada</translation>
+    </message>
+    <message>
+        <source>the text would grow beyond what the file can hold</source>
+        <translation>el texto crecería más de lo que el archivo puede contener</translation>
+    </message>
+    <message>
+        <source>the edit would empty a paragraph or a table cell</source>
+        <translation>la edición vaciaría un párrafo o una celda de tabla</translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: %2.</source>
+        <translation>No se puede abrir «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>no descriptor for it</source>
+        <translation>no hay descriptor para él</translation>
+    </message>
+    <message>
+        <source>it is not a regular file but %1; only publication files can be opened</source>
+        <translation>no es un archivo normal sino %1; solo se pueden abrir archivos de publicación</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>una tubería con nombre</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>some other kind of entry</source>
+        <translation>una entrada de otro tipo</translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: it is not a regular file but %2; only publication files can be opened.</source>
+        <translation>No se puede abrir «%1»: no es un archivo normal sino %2; solo se pueden abrir archivos de publicación.</translation>
+    </message>
+    <message>
+        <source>the file is damaged</source>
+        <translation>el archivo está dañado</translation>
+    </message>
+    <message>
+        <source>Use an undamaged copy of it, such as a backup.</source>
+        <translation>Use una copia sin daños, como una copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: the file is larger than %2 MiB, more than any publication this engine edits.</source>
+        <translation>No se puede abrir «%1»: el archivo supera los %2 MiB, más que cualquier publicación que edita este motor.</translation>
+    </message>
+    <message>
+        <source>Cannot read “%1”: %2.</source>
+        <translation>No se puede leer «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: the file is too large.</source>
+        <translation>No se puede abrir «%1»: el archivo es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>it is not a publication (its container holds no publication)</source>
+        <translation>no es una publicación (su contenedor no contiene ninguna publicación)</translation>
+    </message>
+    <message>
+        <source>the file is damaged, or stores its text in a way this program does not know (%1)</source>
+        <translation>el archivo está dañado, o guarda su texto de una forma que este programa no conoce (%1)</translation>
+    </message>
+    <message>
+        <source>Cannot read “%1”: %2</source>
+        <translation>No se puede leer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>its document properties cannot be read (%1)</source>
+        <translation>sus propiedades de documento no se pueden leer (%1)</translation>
+    </message>
+    <message>
+        <source>choosing single changes is not offered for publications of Publisher 95 and 97 yet; replace all of them, or none</source>
+        <translation>elegir cambios sueltos aún no se ofrece para publicaciones de Publisher 95 y 97; reemplácelos todos, o ninguno</translation>
+    </message>
+    <message>
+        <source>Cannot replace “%1” in “%2”: %3</source>
+        <translation>No se puede reemplazar «%1» en «%2»: %3</translation>
+    </message>
+    <message>
+        <source>the rebuilt text stream failed its checks (%1); nothing was written</source>
+        <translation>el flujo de texto reconstruido no superó sus comprobaciones (%1); no se escribió nada</translation>
+    </message>
+    <message>
+        <source>the written compound file does not hold the edited streams</source>
+        <translation>el archivo compuesto escrito no contiene los flujos editados</translation>
+    </message>
+    <message>
+        <source>the written file would not keep its part &quot;%1&quot; unchanged; nothing was written</source>
+        <translation>el archivo escrito no conservaría sin cambios su parte &quot;%1&quot;; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1”: %2</source>
+        <translation>No se puede guardar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1” as “%2”: %3.</source>
+        <translation>No se puede guardar «%1» como «%2»: %3.</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1” as “%2”: that is the file it was opened from, which is never overwritten.</source>
+        <translation>No se puede guardar «%1» como «%2»: es el archivo desde el que se abrió, que nunca se sobrescribe.</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1” as “%2”: that name is a symbolic link, and a result is never written through a link to another file.</source>
+        <translation>No se puede guardar «%1» como «%2»: ese nombre es un enlace simbólico, y un resultado nunca se escribe a través de un enlace a otro archivo.</translation>
+    </message>
+    <message>
+        <source>the disk took no more data</source>
+        <translation>el disco no admitió más datos</translation>
+    </message>
+    <message>
+        <source>“%1” at story %2, position %3</source>
+        <translation>«%1» en el artículo %2, posición %3</translation>
+    </message>
+    <message>
+        <source>the text is too long</source>
+        <translation>el texto es demasiado largo</translation>
+    </message>
+    <message>
+        <source>the replacement text is too long</source>
+        <translation>el texto de reemplazo es demasiado largo</translation>
+    </message>
+    <message>
+        <source>the reviewed occurrence %1 is no longer there; nothing was changed</source>
+        <translation>la coincidencia revisada %1 ya no está; no se cambió nada</translation>
+    </message>
+    <message>
+        <source>the text would grow too long</source>
+        <translation>el texto crecería demasiado</translation>
+    </message>
+    <message>
+        <source>the edit would make a story longer than 32,767 characters, more than any publication known to this program holds, and other programs may then show only part of it; nothing was changed</source>
+        <translation>la edición haría un artículo de más de 32.767 caracteres, más de lo que contiene cualquier publicación que conoce este programa, y otros programas podrían mostrar solo una parte; no se cambió nada</translation>
+    </message>
+    <message>
+        <source>The publication engine has quit; create a new instance.</source>
+        <translation>El motor de publicaciones se ha cerrado; cree una nueva instancia.</translation>
+    </message>
+    <message>
+        <source>No publication is open.</source>
+        <translation>No hay ninguna publicación abierta.</translation>
+    </message>
+    <message>
+        <source>Cannot search “%1”: only replacing every occurrence is supported (scope %2).</source>
+        <translation>No se puede buscar en «%1»: solo se admite reemplazar todas las coincidencias (ámbito %2).</translation>
+    </message>
+    <message>
+        <source>In “%1”, %2</source>
+        <translation>En «%1», %2</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1” as “%2”: format %3 is not supported, only publications (format %4).</source>
+        <translation>No se puede guardar «%1» como «%2»: el formato %3 no se admite, solo publicaciones (formato %4).</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1” as “%2”: not every replacement asked for could be made, so nothing was written (%3)</source>
+        <translation>No se puede guardar «%1» como «%2»: no se pudieron hacer todos los reemplazos pedidos, así que no se escribió nada (%3)</translation>
+    </message>
+    <message>
+        <source>the file is damaged: %1</source>
+        <translation>el archivo está dañado: %1</translation>
+    </message>
+    <message>
+        <source>the file is damaged: its folders nest too deeply</source>
+        <translation>el archivo está dañado: sus carpetas están anidadas a demasiada profundidad</translation>
+    </message>
+    <message>
+        <source>the find text</source>
+        <translation>el texto a buscar</translation>
+    </message>
+    <message>
+        <source>the replace text</source>
+        <translation>el texto de reemplazo</translation>
+    </message>
+    <message>
+        <source>this publication was made by Publisher 97 or earlier in a layout this program does not know; it cannot be edited. Open it in a later version of Publisher and save it again</source>
+        <translation>esta publicación se creó con Publisher 97 o anterior con una estructura que este programa no conoce; no se puede editar. Ábrala en una versión posterior de Publisher y vuelva a guardarla</translation>
+    </message>
+    <message>
+        <source>this system cannot convert the code page %1 of its text</source>
+        <translation>este sistema no puede convertir la página de códigos %1 de su texto</translation>
+    </message>
+    <message>
+        <source>this publication was made by %1; that version is not supported. Open it in a later version of Publisher and save it again</source>
+        <translation>esta publicación se creó con %1; esa versión no es compatible. Ábrala en una versión posterior de Publisher y vuelva a guardarla</translation>
+    </message>
+    <message>
+        <source>%1 runs past the end of the file; it was probably cut short while being copied or saved</source>
+        <translation>%1 va más allá del final del archivo; probablemente se cortó al copiarlo o guardarlo</translation>
+    </message>
+    <message>
+        <source>%1 is shorter than declared; the file was probably cut short</source>
+        <translation>%1 ocupa menos de lo declarado; probablemente el archivo se cortó</translation>
+    </message>
+    <message>
+        <source>%1 loops back on itself</source>
+        <translation>%1 forma un bucle</translation>
+    </message>
+    <message>
+        <source>%1 shares its place in the file with %2</source>
+        <translation>%1 comparte su lugar en el archivo con %2</translation>
+    </message>
+    <message>
+        <source>%1 breaks off without its end mark</source>
+        <translation>%1 se interrumpe sin su marca de fin</translation>
+    </message>
+    <message>
+        <source>its header names an impossible sector size</source>
+        <translation>su encabezado indica un tamaño de sector imposible</translation>
+    </message>
+    <message>
+        <source>its header names an impossible mini-sector size</source>
+        <translation>su encabezado indica un tamaño de minisector imposible</translation>
+    </message>
+    <message>
+        <source>its header claims more allocation sectors than the file holds</source>
+        <translation>su encabezado declara más sectores de asignación de los que contiene el archivo</translation>
+    </message>
+    <message>
+        <source>its allocation table</source>
+        <translation>su tabla de asignación</translation>
+    </message>
+    <message>
+        <source>its directory</source>
+        <translation>su directorio</translation>
+    </message>
+    <message>
+        <source>its directory points at an entry it does not hold</source>
+        <translation>su directorio apunta a una entrada que no contiene</translation>
+    </message>
+    <message>
+        <source>its directory does not start with the root entry</source>
+        <translation>su directorio no empieza por la entrada raíz</translation>
+    </message>
+    <message>
+        <source>its directory points at an entry twice or at one it does not hold</source>
+        <translation>su directorio apunta dos veces a una entrada o a una que no contiene</translation>
+    </message>
+    <message>
+        <source>its directory holds an entry of an unknown kind</source>
+        <translation>su directorio contiene una entrada de un tipo desconocido</translation>
+    </message>
+    <message>
+        <source>its store of small parts</source>
+        <translation>su almacén de partes pequeñas</translation>
+    </message>
+    <message>
+        <source>its store of small parts is shorter than declared</source>
+        <translation>su almacén de partes pequeñas es más corto de lo declarado</translation>
+    </message>
+    <message>
+        <source>its table of small parts</source>
+        <translation>su tabla de partes pequeñas</translation>
+    </message>
+    <message>
+        <source>its parts claim more data than the file holds</source>
+        <translation>sus partes declaran más datos de los que contiene el archivo</translation>
+    </message>
+    <message>
+        <source>its part &quot;%1&quot;</source>
+        <translation>su parte &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the text stream does not start with a text header</source>
+        <translation>el flujo de texto no empieza con un encabezado de texto</translation>
+    </message>
+    <message>
+        <source>the text stream&apos;s declared length does not match its size</source>
+        <translation>la longitud declarada del flujo de texto no coincide con su tamaño</translation>
+    </message>
+    <message>
+        <source>a block table holds more entries than fit in its block</source>
+        <translation>una tabla de bloques contiene más entradas de las que caben en su bloque</translation>
+    </message>
+    <message>
+        <source>a block table entry has an unexpected size</source>
+        <translation>una entrada de una tabla de bloques tiene un tamaño inesperado</translation>
+    </message>
+    <message>
+        <source>the text stream holds a block of type &quot;%1&quot; that this engine does not know, so it cannot edit it safely</source>
+        <translation>el flujo de texto contiene un bloque de tipo &quot;%1&quot; que este motor no conoce, así que no puede editarlo con seguridad</translation>
+    </message>
+    <message>
+        <source>the block tables form a cycle</source>
+        <translation>las tablas de bloques forman un ciclo</translation>
+    </message>
+    <message>
+        <source>a block table lies outside the text stream</source>
+        <translation>una tabla de bloques está fuera del flujo de texto</translation>
+    </message>
+    <message>
+        <source>the header&apos;s size of the block table disagrees with the block tables</source>
+        <translation>el tamaño de la tabla de bloques del encabezado no concuerda con las tablas de bloques</translation>
+    </message>
+    <message>
+        <source>the header&apos;s block count disagrees with the block tables</source>
+        <translation>el número de bloques del encabezado no concuerda con las tablas de bloques</translation>
+    </message>
+    <message>
+        <source>the text block is not where it belongs</source>
+        <translation>el bloque de texto no está donde corresponde</translation>
+    </message>
+    <message>
+        <source>a block of the text lies inside the header</source>
+        <translation>un bloque del texto está dentro del encabezado</translation>
+    </message>
+    <message>
+        <source>two blocks of the text overlap</source>
+        <translation>dos bloques del texto se solapan</translation>
+    </message>
+    <message>
+        <source>a block of the text overlaps the table of blocks</source>
+        <translation>un bloque del texto se solapa con la tabla de bloques</translation>
+    </message>
+    <message>
+        <source>a page of formatting is not a whole aligned block</source>
+        <translation>una página de formato no es un bloque entero alineado</translation>
+    </message>
+    <message>
+        <source>the text stream would grow beyond 4 GiB</source>
+        <translation>el flujo de texto superaría los 4 GiB</translation>
+    </message>
+    <message>
+        <source>a property record has an impossible length</source>
+        <translation>un registro de propiedades tiene una longitud imposible</translation>
+    </message>
+    <message>
+        <source>a property record ends inside an entry</source>
+        <translation>un registro de propiedades termina en medio de una entrada</translation>
+    </message>
+    <message>
+        <source>a variable-size property has an impossible length</source>
+        <translation>una propiedad de tamaño variable tiene una longitud imposible</translation>
+    </message>
+    <message>
+        <source>a property record holds a property type the engine does not know</source>
+        <translation>un registro de propiedades contiene un tipo de propiedad que el motor no conoce</translation>
+    </message>
+    <message>
+        <source>the document properties are damaged</source>
+        <translation>las propiedades del documento están dañadas</translation>
+    </message>
+    <message>
+        <source>a section of document properties holds more entries than it can</source>
+        <translation>una sección de propiedades del documento contiene más entradas de las que puede</translation>
+    </message>
+    <message>
+        <source>a document property lies outside its section</source>
+        <translation>una propiedad del documento está fuera de su sección</translation>
+    </message>
+    <message>
+        <source>the length the Contents stream records differs from its size</source>
+        <translation>la longitud que registra el flujo Contents difiere de su tamaño</translation>
+    </message>
+    <message>
+        <source>the text block&apos;s header is of no kind this program knows</source>
+        <translation>el encabezado del bloque de texto no es de ningún tipo que este programa conozca</translation>
+    </message>
+    <message>
+        <source>its text block is laid out in a way this program does not know</source>
+        <translation>su bloque de texto está organizado de una forma que este programa no conoce</translation>
+    </message>
+    <message>
+        <source>a formatting page holds more entries than it has room for</source>
+        <translation>una página de formato contiene más entradas de las que le caben</translation>
+    </message>
+    <message>
+        <source>a chunk lies outside the object area</source>
+        <translation>un fragmento está fuera del área de objetos</translation>
+    </message>
+    <message>
+        <source>it holds two text chunks</source>
+        <translation>contiene dos fragmentos de texto</translation>
+    </message>
+    <message>
+        <source>the text chunk names a table the file does not hold</source>
+        <translation>el fragmento de texto indica una tabla que el archivo no contiene</translation>
+    </message>
+    <message>
+        <source>the text chunk names a table of a kind this program does not know</source>
+        <translation>el fragmento de texto indica una tabla de un tipo que este programa no conoce</translation>
+    </message>
+    <message>
+        <source>a table of text positions runs past its chunk</source>
+        <translation>una tabla de posiciones de texto va más allá de su fragmento</translation>
+    </message>
+    <message>
+        <source>the text has an odd length</source>
+        <translation>el texto tiene una longitud impar</translation>
+    </message>
+    <message>
+        <source>the story table is missing</source>
+        <translation>falta la tabla de artículos</translation>
+    </message>
+    <message>
+        <source>the story table has a layout this engine does not know</source>
+        <translation>la tabla de artículos tiene una estructura que este motor no conoce</translation>
+    </message>
+    <message>
+        <source>the story lengths do not add up to the length of the text</source>
+        <translation>las longitudes de los artículos no suman la longitud del texto</translation>
+    </message>
+    <message>
+        <source>the story id table is missing</source>
+        <translation>falta la tabla de identificadores de artículos</translation>
+    </message>
+    <message>
+        <source>the story id table and the story table disagree on the number of stories</source>
+        <translation>la tabla de identificadores de artículos y la tabla de artículos no coinciden en el número de artículos</translation>
+    </message>
+    <message>
+        <source>the text stream holds two texts</source>
+        <translation>el flujo de texto contiene dos textos</translation>
+    </message>
+    <message>
+        <source>the text stream holds two story tables</source>
+        <translation>el flujo de texto contiene dos tablas de artículos</translation>
+    </message>
+    <message>
+        <source>a table of links and fields belongs to no story or to a story twice</source>
+        <translation>una tabla de vínculos y campos no pertenece a ningún artículo o pertenece dos veces a uno</translation>
+    </message>
+    <message>
+        <source>a table of links and fields has a layout this engine does not know</source>
+        <translation>una tabla de vínculos y campos tiene una estructura que este motor no conoce</translation>
+    </message>
+    <message>
+        <source>a link or field&apos;s length has an unexpected type</source>
+        <translation>la longitud de un vínculo o campo tiene un tipo inesperado</translation>
+    </message>
+    <message>
+        <source>the first link or field of a story has no length</source>
+        <translation>el primer vínculo o campo de un artículo no tiene longitud</translation>
+    </message>
+    <message>
+        <source>a link or field&apos;s kind has an unexpected type</source>
+        <translation>la clase de un vínculo o campo tiene un tipo inesperado</translation>
+    </message>
+    <message>
+        <source>the first link or field of a story has no kind</source>
+        <translation>el primer vínculo o campo de un artículo no tiene clase</translation>
+    </message>
+    <message>
+        <source>a link or field lies outside its story</source>
+        <translation>un vínculo o campo está fuera de su artículo</translation>
+    </message>
+    <message>
+        <source>a table belongs to no story or to a story twice</source>
+        <translation>una tabla no pertenece a ningún artículo o pertenece dos veces a uno</translation>
+    </message>
+    <message>
+        <source>a table has a layout this engine does not know</source>
+        <translation>una tabla tiene una estructura que este motor no conoce</translation>
+    </message>
+    <message>
+        <source>a table&apos;s cells lie outside its story</source>
+        <translation>las celdas de una tabla están fuera de su artículo</translation>
     </message>
 </context>
 </TS>

@@ -221,6 +221,29 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
 </context>
 <context>
+    <name>vantrelle::FileText</name>
+    <message>
+        <source>Permission denied: %1 is a folder</source>
+        <translation>Accès refusé : %1 est un dossier</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1 (%2)</source>
+        <translation>Accès refusé : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Windows reserves the name %1 for a device, so no file can have it</source>
+        <translation>Windows réserve le nom %1 à un périphérique, aucun fichier ne peut donc le porter</translation>
+    </message>
+    <message>
+        <source>Windows drops the dots and spaces at the end of a name, so that file would be another one</source>
+        <translation>Windows supprime les points et les espaces à la fin d’un nom, ce fichier serait donc un autre</translation>
+    </message>
+    <message>
+        <source>it is in use by another program; close it there and try again</source>
+        <translation>il est utilisé par un autre programme ; fermez-le dans celui-ci et réessayez</translation>
+    </message>
+</context>
+<context>
     <name>vantrelle::Form1</name>
     <message>
         <source>Add Publisher File(s)</source>
@@ -2039,6 +2062,578 @@ publication ne peut pas contenir).
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>it is not a publication (it lacks the container every publication is stored in)</source>
+        <translation>ce n’est pas une publication (il lui manque le conteneur dans lequel toute publication est enregistrée)</translation>
+    </message>
+    <message>
+        <source>the part name &quot;%1&quot; is too long for a compound file</source>
+        <translation>le nom de partie &quot;%1&quot; est trop long pour un fichier composé</translation>
+    </message>
+    <message>
+        <source>two parts of one folder have the same name</source>
+        <translation>deux parties d’un même dossier portent le même nom</translation>
+    </message>
+    <message>
+        <source>the compound file would hold too many parts</source>
+        <translation>le fichier composé contiendrait trop de parties</translation>
+    </message>
+    <message>
+        <source>a part is too large for a compound file</source>
+        <translation>une partie est trop grande pour un fichier composé</translation>
+    </message>
+    <message>
+        <source>the compound file would be too large</source>
+        <translation>le fichier composé serait trop grand</translation>
+    </message>
+    <message>
+        <source>the text stream is larger than any publication&apos;s</source>
+        <translation>le flux de texte est plus grand que celui de toute publication</translation>
+    </message>
+    <message>
+        <source>the compound file lost a stream being replaced</source>
+        <translation>le fichier composé a perdu un flux en cours de remplacement</translation>
+    </message>
+    <message>
+        <source>the link addresses of story %1 are stored in a way this program does not edit</source>
+        <translation>les adresses de liens de l’article %1 sont enregistrées d’une manière que ce programme ne modifie pas</translation>
+    </message>
+    <message>
+        <source>the replacement would leave a link without an address</source>
+        <translation>le remplacement laisserait un lien sans adresse</translation>
+    </message>
+    <message>
+        <source>the replacement would make a link address longer than 65,535 characters</source>
+        <translation>le remplacement rendrait une adresse de lien plus longue que 65 535 caractères</translation>
+    </message>
+    <message>
+        <source>the regular expression %1 was stopped on a line of %2 characters: %3; nothing was changed. Simplify it, for example with fewer nested repeats</source>
+        <translation>l’expression régulière %1 a été arrêtée sur une ligne de %2 caractères : %3 ; rien n’a été modifié. Simplifiez-la, par exemple avec moins de répétitions imbriquées</translation>
+    </message>
+    <message>
+        <source>it needed more than %L1 steps (the match limit)</source>
+        <translation>elle a demandé plus de %L1 étapes (la limite de correspondance)</translation>
+    </message>
+    <message>
+        <source>it needed more than %1 MiB of memory (the heap limit)</source>
+        <translation>elle a demandé plus de %1 Mio de mémoire (la limite de tas)</translation>
+    </message>
+    <message>
+        <source>it failed (%1)</source>
+        <translation>elle a échoué (%1)</translation>
+    </message>
+    <message>
+        <source>the regular expression %1 cannot be compiled</source>
+        <translation>l’expression régulière %1 ne peut pas être compilée</translation>
+    </message>
+    <message>
+        <source>the regular expression %1 matched an empty text, which would insert the replacement between characters; make it match at least one character</source>
+        <translation>l’expression régulière %1 a trouvé un texte vide, ce qui insérerait le remplacement entre des caractères ; faites-lui trouver au moins un caractère</translation>
+    </message>
+    <message>
+        <source>the document property %1 is stored in code page %2, which cannot hold the replacement text; nothing was changed</source>
+        <translation>la propriété de document %1 est enregistrée dans la page de codes %2, qui ne peut pas contenir le texte de remplacement ; rien n’a été modifié</translation>
+    </message>
+    <message>
+        <source>a paragraph end</source>
+        <translation>une fin de paragraphe</translation>
+    </message>
+    <message>
+        <source>the end of a story</source>
+        <translation>la fin d’un article</translation>
+    </message>
+    <message>
+        <source>a table cell&apos;s mark</source>
+        <translation>la marque d’une cellule de tableau</translation>
+    </message>
+    <message>
+        <source>a line break</source>
+        <translation>un saut de ligne</translation>
+    </message>
+    <message>
+        <source>a control character of the text&apos;s layout</source>
+        <translation>un caractère de contrôle de la mise en page du texte</translation>
+    </message>
+    <message>
+        <source>the occurrence “%1” holds %2, which is never edited; nothing was changed</source>
+        <translation>l’occurrence « %1 » contient %2, qui n’est jamais modifié ; rien n’a été modifié</translation>
+    </message>
+    <message>
+        <source>the replacement “%1” holds %2, which the code page of the text it replaces, %3, cannot hold; nothing was changed</source>
+        <translation>le remplacement « %1 » contient %2, que la page de codes du texte remplacé, %3, ne peut pas contenir ; rien n’a été modifié</translation>
+    </message>
+    <message>
+        <source>the edited text block failed its checks (%1); nothing was changed</source>
+        <translation>le bloc de texte modifié a échoué à ses vérifications (%1) ; rien n’a été modifié</translation>
+    </message>
+    <message>
+        <source>the text would grow beyond what the file can hold</source>
+        <translation>le texte dépasserait ce que le fichier peut contenir</translation>
+    </message>
+    <message>
+        <source>the edit would empty a paragraph or a table cell</source>
+        <translation>la modification viderait un paragraphe ou une cellule de tableau</translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: %2.</source>
+        <translation>Impossible d’ouvrir « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un périphérique</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>no descriptor for it</source>
+        <translation>aucun descripteur pour lui</translation>
+    </message>
+    <message>
+        <source>it is not a regular file but %1; only publication files can be opened</source>
+        <translation>ce n’est pas un fichier ordinaire mais %1 ; seuls les fichiers de publication peuvent être ouverts</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>un tube nommé</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>some other kind of entry</source>
+        <translation>une entrée d’un autre type</translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: it is not a regular file but %2; only publication files can be opened.</source>
+        <translation>Impossible d’ouvrir « %1 » : ce n’est pas un fichier ordinaire mais %2 ; seuls les fichiers de publication peuvent être ouverts.</translation>
+    </message>
+    <message>
+        <source>the file is damaged</source>
+        <translation>le fichier est endommagé</translation>
+    </message>
+    <message>
+        <source>Use an undamaged copy of it, such as a backup.</source>
+        <translation>Utilisez-en une copie intacte, par exemple une sauvegarde.</translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: the file is larger than %2 MiB, more than any publication this engine edits.</source>
+        <translation>Impossible d’ouvrir « %1 » : le fichier dépasse %2 Mio, plus que toute publication que ce moteur modifie.</translation>
+    </message>
+    <message>
+        <source>Cannot read “%1”: %2.</source>
+        <translation>Impossible de lire « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: the file is too large.</source>
+        <translation>Impossible d’ouvrir « %1 » : le fichier est trop grand.</translation>
+    </message>
+    <message>
+        <source>it is not a publication (its container holds no publication)</source>
+        <translation>ce n’est pas une publication (son conteneur ne contient aucune publication)</translation>
+    </message>
+    <message>
+        <source>the file is damaged, or stores its text in a way this program does not know (%1)</source>
+        <translation>le fichier est endommagé, ou enregistre son texte d’une manière que ce programme ne connaît pas (%1)</translation>
+    </message>
+    <message>
+        <source>Cannot read “%1”: %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>its document properties cannot be read (%1)</source>
+        <translation>ses propriétés de document ne peuvent pas être lues (%1)</translation>
+    </message>
+    <message>
+        <source>choosing single changes is not offered for publications of Publisher 95 and 97 yet; replace all of them, or none</source>
+        <translation>le choix de modifications une à une n’est pas encore proposé pour les publications de Publisher 95 et 97 ; remplacez-les toutes, ou aucune</translation>
+    </message>
+    <message>
+        <source>Cannot replace “%1” in “%2”: %3</source>
+        <translation>Impossible de remplacer « %1 » dans « %2 » : %3</translation>
+    </message>
+    <message>
+        <source>the rebuilt text stream failed its checks (%1); nothing was written</source>
+        <translation>le flux de texte reconstruit a échoué à ses vérifications (%1) ; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>the written compound file does not hold the edited streams</source>
+        <translation>le fichier composé écrit ne contient pas les flux modifiés</translation>
+    </message>
+    <message>
+        <source>the written file would not keep its part &quot;%1&quot; unchanged; nothing was written</source>
+        <translation>le fichier écrit ne garderait pas sa partie &quot;%1&quot; inchangée ; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1”: %2</source>
+        <translation>Impossible d’enregistrer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1” as “%2”: %3.</source>
+        <translation>Impossible d’enregistrer « %1 » sous « %2 » : %3.</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1” as “%2”: that is the file it was opened from, which is never overwritten.</source>
+        <translation>Impossible d’enregistrer « %1 » sous « %2 » : c’est le fichier dont elle a été ouverte, qui n’est jamais écrasé.</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1” as “%2”: that name is a symbolic link, and a result is never written through a link to another file.</source>
+        <translation>Impossible d’enregistrer « %1 » sous « %2 » : ce nom est un lien symbolique, et un résultat n’est jamais écrit à travers un lien vers un autre fichier.</translation>
+    </message>
+    <message>
+        <source>the disk took no more data</source>
+        <translation>le disque n’a plus accepté de données</translation>
+    </message>
+    <message>
+        <source>“%1” at story %2, position %3</source>
+        <translation>« %1 » dans l’article %2, position %3</translation>
+    </message>
+    <message>
+        <source>the text is too long</source>
+        <translation>le texte est trop long</translation>
+    </message>
+    <message>
+        <source>the replacement text is too long</source>
+        <translation>le texte de remplacement est trop long</translation>
+    </message>
+    <message>
+        <source>the reviewed occurrence %1 is no longer there; nothing was changed</source>
+        <translation>l’occurrence vérifiée %1 n’y est plus ; rien n’a été modifié</translation>
+    </message>
+    <message>
+        <source>the text would grow too long</source>
+        <translation>le texte deviendrait trop long</translation>
+    </message>
+    <message>
+        <source>the edit would make a story longer than 32,767 characters, more than any publication known to this program holds, and other programs may then show only part of it; nothing was changed</source>
+        <translation>la modification rendrait un article plus long que 32 767 caractères, plus que n’en contient toute publication connue de ce programme, et d’autres programmes pourraient alors n’en afficher qu’une partie ; rien n’a été modifié</translation>
+    </message>
+    <message>
+        <source>The publication engine has quit; create a new instance.</source>
+        <translation>Le moteur de publication s’est arrêté ; créez une nouvelle instance.</translation>
+    </message>
+    <message>
+        <source>No publication is open.</source>
+        <translation>Aucune publication n’est ouverte.</translation>
+    </message>
+    <message>
+        <source>Cannot search “%1”: only replacing every occurrence is supported (scope %2).</source>
+        <translation>Impossible de chercher dans « %1 » : seul le remplacement de toutes les occurrences est pris en charge (portée %2).</translation>
+    </message>
+    <message>
+        <source>In “%1”, %2</source>
+        <translation>Dans « %1 », %2</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1” as “%2”: format %3 is not supported, only publications (format %4).</source>
+        <translation>Impossible d’enregistrer « %1 » sous « %2 » : le format %3 n’est pas pris en charge, seules les publications (format %4) le sont.</translation>
+    </message>
+    <message>
+        <source>Cannot save “%1” as “%2”: not every replacement asked for could be made, so nothing was written (%3)</source>
+        <translation>Impossible d’enregistrer « %1 » sous « %2 » : tous les remplacements demandés n’ont pas pu être faits, rien n’a donc été écrit (%3)</translation>
+    </message>
+    <message>
+        <source>the file is damaged: %1</source>
+        <translation>le fichier est endommagé : %1</translation>
+    </message>
+    <message>
+        <source>the file is damaged: its folders nest too deeply</source>
+        <translation>le fichier est endommagé : ses dossiers sont imbriqués trop profondément</translation>
+    </message>
+    <message>
+        <source>the find text</source>
+        <translation>le texte à chercher</translation>
+    </message>
+    <message>
+        <source>the replace text</source>
+        <translation>le texte de remplacement</translation>
+    </message>
+    <message>
+        <source>this publication was made by Publisher 97 or earlier in a layout this program does not know; it cannot be edited. Open it in a later version of Publisher and save it again</source>
+        <translation>cette publication a été créée avec Publisher 97 ou une version antérieure, dans une structure que ce programme ne connaît pas ; elle ne peut pas être modifiée. Ouvrez-la dans une version plus récente de Publisher et enregistrez-la de nouveau</translation>
+    </message>
+    <message>
+        <source>this system cannot convert the code page %1 of its text</source>
+        <translation>ce système ne peut pas convertir la page de codes %1 de son texte</translation>
+    </message>
+    <message>
+        <source>this publication was made by %1; that version is not supported. Open it in a later version of Publisher and save it again</source>
+        <translation>cette publication a été créée avec %1 ; cette version n’est pas prise en charge. Ouvrez-la dans une version plus récente de Publisher et enregistrez-la de nouveau</translation>
+    </message>
+    <message>
+        <source>%1 runs past the end of the file; it was probably cut short while being copied or saved</source>
+        <translation>%1 dépasse la fin du fichier ; il a probablement été tronqué lors d’une copie ou d’un enregistrement</translation>
+    </message>
+    <message>
+        <source>%1 is shorter than declared; the file was probably cut short</source>
+        <translation>%1 a une longueur inférieure à celle déclarée ; le fichier a probablement été tronqué</translation>
+    </message>
+    <message>
+        <source>%1 loops back on itself</source>
+        <translation>%1 forme une boucle</translation>
+    </message>
+    <message>
+        <source>%1 shares its place in the file with %2</source>
+        <translation>%1 partage sa place dans le fichier avec %2</translation>
+    </message>
+    <message>
+        <source>%1 breaks off without its end mark</source>
+        <translation>%1 s’interrompt sans sa marque de fin</translation>
+    </message>
+    <message>
+        <source>its header names an impossible sector size</source>
+        <translation>son en-tête indique une taille de secteur impossible</translation>
+    </message>
+    <message>
+        <source>its header names an impossible mini-sector size</source>
+        <translation>son en-tête indique une taille de mini-secteur impossible</translation>
+    </message>
+    <message>
+        <source>its header claims more allocation sectors than the file holds</source>
+        <translation>son en-tête annonce plus de secteurs d’allocation que le fichier n’en contient</translation>
+    </message>
+    <message>
+        <source>its allocation table</source>
+        <translation>sa table d’allocation</translation>
+    </message>
+    <message>
+        <source>its directory</source>
+        <translation>son répertoire</translation>
+    </message>
+    <message>
+        <source>its directory points at an entry it does not hold</source>
+        <translation>son répertoire pointe vers une entrée qu’il ne contient pas</translation>
+    </message>
+    <message>
+        <source>its directory does not start with the root entry</source>
+        <translation>son répertoire ne commence pas par l’entrée racine</translation>
+    </message>
+    <message>
+        <source>its directory points at an entry twice or at one it does not hold</source>
+        <translation>son répertoire pointe deux fois vers une entrée, ou vers une qu’il ne contient pas</translation>
+    </message>
+    <message>
+        <source>its directory holds an entry of an unknown kind</source>
+        <translation>son répertoire contient une entrée d’un type inconnu</translation>
+    </message>
+    <message>
+        <source>its store of small parts</source>
+        <translation>sa réserve de petites parties</translation>
+    </message>
+    <message>
+        <source>its store of small parts is shorter than declared</source>
+        <translation>sa réserve de petites parties est plus courte que déclaré</translation>
+    </message>
+    <message>
+        <source>its table of small parts</source>
+        <translation>sa table de petites parties</translation>
+    </message>
+    <message>
+        <source>its parts claim more data than the file holds</source>
+        <translation>ses parties réclament plus de données que le fichier n’en contient</translation>
+    </message>
+    <message>
+        <source>its part &quot;%1&quot;</source>
+        <translation>sa partie &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the text stream does not start with a text header</source>
+        <translation>le flux de texte ne commence pas par un en-tête de texte</translation>
+    </message>
+    <message>
+        <source>the text stream&apos;s declared length does not match its size</source>
+        <translation>la longueur déclarée du flux de texte ne correspond pas à sa taille</translation>
+    </message>
+    <message>
+        <source>a block table holds more entries than fit in its block</source>
+        <translation>une table de blocs contient plus d’entrées que son bloc ne peut en contenir</translation>
+    </message>
+    <message>
+        <source>a block table entry has an unexpected size</source>
+        <translation>une entrée de table de blocs a une taille inattendue</translation>
+    </message>
+    <message>
+        <source>the text stream holds a block of type &quot;%1&quot; that this engine does not know, so it cannot edit it safely</source>
+        <translation>le flux de texte contient un bloc de type &quot;%1&quot; que ce moteur ne connaît pas, il ne peut donc pas le modifier sans risque</translation>
+    </message>
+    <message>
+        <source>the block tables form a cycle</source>
+        <translation>les tables de blocs forment une boucle</translation>
+    </message>
+    <message>
+        <source>a block table lies outside the text stream</source>
+        <translation>une table de blocs se trouve hors du flux de texte</translation>
+    </message>
+    <message>
+        <source>the header&apos;s size of the block table disagrees with the block tables</source>
+        <translation>la taille de la table de blocs indiquée dans l’en-tête ne concorde pas avec les tables de blocs</translation>
+    </message>
+    <message>
+        <source>the header&apos;s block count disagrees with the block tables</source>
+        <translation>le nombre de blocs indiqué dans l’en-tête ne concorde pas avec les tables de blocs</translation>
+    </message>
+    <message>
+        <source>the text block is not where it belongs</source>
+        <translation>le bloc de texte n’est pas à sa place</translation>
+    </message>
+    <message>
+        <source>a block of the text lies inside the header</source>
+        <translation>un bloc du texte se trouve dans l’en-tête</translation>
+    </message>
+    <message>
+        <source>two blocks of the text overlap</source>
+        <translation>deux blocs du texte se chevauchent</translation>
+    </message>
+    <message>
+        <source>a block of the text overlaps the table of blocks</source>
+        <translation>un bloc du texte chevauche la table des blocs</translation>
+    </message>
+    <message>
+        <source>a page of formatting is not a whole aligned block</source>
+        <translation>une page de mise en forme n’est pas un bloc entier aligné</translation>
+    </message>
+    <message>
+        <source>the text stream would grow beyond 4 GiB</source>
+        <translation>le flux de texte dépasserait 4 Gio</translation>
+    </message>
+    <message>
+        <source>a property record has an impossible length</source>
+        <translation>un enregistrement de propriétés a une longueur impossible</translation>
+    </message>
+    <message>
+        <source>a property record ends inside an entry</source>
+        <translation>un enregistrement de propriétés se termine au milieu d’une entrée</translation>
+    </message>
+    <message>
+        <source>a variable-size property has an impossible length</source>
+        <translation>une propriété de taille variable a une longueur impossible</translation>
+    </message>
+    <message>
+        <source>a property record holds a property type the engine does not know</source>
+        <translation>un enregistrement de propriétés contient un type de propriété que le moteur ne connaît pas</translation>
+    </message>
+    <message>
+        <source>the document properties are damaged</source>
+        <translation>les propriétés du document sont endommagées</translation>
+    </message>
+    <message>
+        <source>a section of document properties holds more entries than it can</source>
+        <translation>une section de propriétés du document contient plus d’entrées qu’elle ne le peut</translation>
+    </message>
+    <message>
+        <source>a document property lies outside its section</source>
+        <translation>une propriété du document se trouve hors de sa section</translation>
+    </message>
+    <message>
+        <source>the length the Contents stream records differs from its size</source>
+        <translation>la longueur indiquée par le flux Contents diffère de sa taille</translation>
+    </message>
+    <message>
+        <source>the text block&apos;s header is of no kind this program knows</source>
+        <translation>l’en-tête du bloc de texte n’est d’aucun type que ce programme connaît</translation>
+    </message>
+    <message>
+        <source>its text block is laid out in a way this program does not know</source>
+        <translation>son bloc de texte est organisé d’une manière que ce programme ne connaît pas</translation>
+    </message>
+    <message>
+        <source>a formatting page holds more entries than it has room for</source>
+        <translation>une page de mise en forme contient plus d’entrées qu’elle n’a de place</translation>
+    </message>
+    <message>
+        <source>a chunk lies outside the object area</source>
+        <translation>un segment se trouve hors de la zone des objets</translation>
+    </message>
+    <message>
+        <source>it holds two text chunks</source>
+        <translation>il contient deux segments de texte</translation>
+    </message>
+    <message>
+        <source>the text chunk names a table the file does not hold</source>
+        <translation>le segment de texte désigne une table que le fichier ne contient pas</translation>
+    </message>
+    <message>
+        <source>the text chunk names a table of a kind this program does not know</source>
+        <translation>le segment de texte désigne une table d’un type que ce programme ne connaît pas</translation>
+    </message>
+    <message>
+        <source>a table of text positions runs past its chunk</source>
+        <translation>une table de positions de texte dépasse son segment</translation>
+    </message>
+    <message>
+        <source>the text has an odd length</source>
+        <translation>le texte a une longueur impaire</translation>
+    </message>
+    <message>
+        <source>the story table is missing</source>
+        <translation>la table des articles manque</translation>
+    </message>
+    <message>
+        <source>the story table has a layout this engine does not know</source>
+        <translation>la table des articles a une structure que ce moteur ne connaît pas</translation>
+    </message>
+    <message>
+        <source>the story lengths do not add up to the length of the text</source>
+        <translation>les longueurs des articles ne totalisent pas la longueur du texte</translation>
+    </message>
+    <message>
+        <source>the story id table is missing</source>
+        <translation>la table des identifiants d’articles manque</translation>
+    </message>
+    <message>
+        <source>the story id table and the story table disagree on the number of stories</source>
+        <translation>la table des identifiants d’articles et la table des articles ne s’accordent pas sur le nombre d’articles</translation>
+    </message>
+    <message>
+        <source>the text stream holds two texts</source>
+        <translation>le flux de texte contient deux textes</translation>
+    </message>
+    <message>
+        <source>the text stream holds two story tables</source>
+        <translation>le flux de texte contient deux tables d’articles</translation>
+    </message>
+    <message>
+        <source>a table of links and fields belongs to no story or to a story twice</source>
+        <translation>une table de liens et de champs n’appartient à aucun article, ou deux fois au même</translation>
+    </message>
+    <message>
+        <source>a table of links and fields has a layout this engine does not know</source>
+        <translation>une table de liens et de champs a une structure que ce moteur ne connaît pas</translation>
+    </message>
+    <message>
+        <source>a link or field&apos;s length has an unexpected type</source>
+        <translation>la longueur d’un lien ou d’un champ a un type inattendu</translation>
+    </message>
+    <message>
+        <source>the first link or field of a story has no length</source>
+        <translation>le premier lien ou champ d’un article n’a pas de longueur</translation>
+    </message>
+    <message>
+        <source>a link or field&apos;s kind has an unexpected type</source>
+        <translation>la nature d’un lien ou d’un champ a un type inattendu</translation>
+    </message>
+    <message>
+        <source>the first link or field of a story has no kind</source>
+        <translation>le premier lien ou champ d’un article n’a pas de nature</translation>
+    </message>
+    <message>
+        <source>a link or field lies outside its story</source>
+        <translation>un lien ou un champ se trouve hors de son article</translation>
+    </message>
+    <message>
+        <source>a table belongs to no story or to a story twice</source>
+        <translation>un tableau n’appartient à aucun article, ou deux fois au même</translation>
+    </message>
+    <message>
+        <source>a table has a layout this engine does not know</source>
+        <translation>un tableau a une structure que ce moteur ne connaît pas</translation>
+    </message>
+    <message>
+        <source>a table&apos;s cells lie outside its story</source>
+        <translation>les cellules d’un tableau se trouvent hors de son article</translation>
     </message>
 </context>
 </TS>

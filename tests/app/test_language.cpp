@@ -222,11 +222,36 @@ TEST(ToolInGerman, saysItsSummaryInGermanAndWritesTheJsonReportInEnglish)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QJsonArray documents = QJsonDocument::fromJson(file.readAll())["documents"].toArray();
     ASSERT_GE(documents.size(), 3);
-    for (const QJsonValue &d : documents) {
+    for (const QJsonValue d : documents) {
         EXPECT_EQ(d["outcome"].toString(), "written");
         EXPECT_TRUE(d.toObject().contains("replaced"));
         EXPECT_EQ(d["pairs"][0]["find"].toString(), "2026");
     }
+}
+
+// The engine's failures come translated too, the advice for a damaged file
+// included (it is chosen by the reason's translated start).
+TEST(ToolInGerman, saysWhyADamagedPublicationCannotBeRead)
+{
+    QTemporaryDir dir;
+    QFile sample(QStringLiteral(VANTRELLE_SAMPLES_DIR "/Spring-Fair-Flyer.pub"));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    QFile cut(dir.filePath("cut.pub"));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(sample.read(4096)); // cut short, as by an interrupted copy
+    cut.close();
+    QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LANGUAGE", "de");
+    tool.setProcessEnvironment(env);
+    tool.start(QStringLiteral(VANTRELLE_REPLACE_TOOL),
+               {cut.fileName(), dir.filePath("out.pub"), "2026", "2027"});
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    EXPECT_EQ(tool.exitCode(), 1);
+    const QString said = QString::fromUtf8(tool.readAllStandardError());
+    EXPECT_TRUE(said.contains("“ kann nicht gelesen werden: die Datei ist beschädigt: ") &&
+                said.contains("Verwenden Sie eine unbeschädigte Kopie, etwa eine Sicherung."))
+        << said.toStdString();
 }
 
 // Run at the scale factors ctest gives it, in each shipped language.
