@@ -330,9 +330,7 @@ void ChangeList::refresh()
                               "listed, to keep long runs small.")
                                .arg(locale.toString(listed), locale.toString(total)));
     else if (choices > 0)
-        m_summary->setText(tr("%1 of %2 changes ticked: “Write the Ticked Changes” replaces "
-                              "these and leaves the others.")
-                               .arg(locale.toString(ticked), locale.toString(choices)));
+        m_summary->setText(tickedText(ticked, choices));
     else
         m_summary->setText(tr("%Ln occurrence(s).", nullptr, int(total)));
     m_copy->setEnabled(listed > 0);
@@ -348,22 +346,28 @@ void ChangeList::itemTicked(QTreeWidgetItem *item)
         return;
     review->pairs[item->data(0, kPairRole).toInt()][k].apply = item->checkState(0) == Qt::Checked;
     // Only the summary: the tree itself already shows the tick.
-    const QLocale locale;
     qint64 ticked = 0;
     qint64 choices = 0;
     for (int g = 0; g < m_tree->topLevelItemCount(); ++g) {
         const QTreeWidgetItem *group = m_tree->topLevelItem(g);
         for (int c = 0; c < group->childCount(); ++c) {
-            if (group->child(c)->flags() & Qt::ItemIsUserCheckable) {
+            const QTreeWidgetItem *change = group->child(c);
+            if (change && (change->flags() & Qt::ItemIsUserCheckable)) {
                 ++choices;
-                ticked += group->child(c)->checkState(0) == Qt::Checked;
+                ticked += change->checkState(0) == Qt::Checked;
             }
         }
     }
-    m_summary->setText(tr("%1 of %2 changes ticked: “Write the Ticked Changes” replaces these "
-                          "and leaves the others.")
-                           .arg(locale.toString(ticked), locale.toString(choices)));
+    m_summary->setText(tickedText(ticked, choices));
     emit ticksChanged();
+}
+
+QString ChangeList::tickedText(qint64 ticked, qint64 choices)
+{
+    const QLocale locale;
+    return tr("%1 of %2 changes ticked: “Write the Ticked Changes” replaces these and leaves the "
+              "others.")
+        .arg(locale.toString(ticked), locale.toString(choices));
 }
 
 int ChangeList::currentPair() const

@@ -53,6 +53,7 @@ signals:
 private:
     void refresh();
     void itemTicked(QTreeWidgetItem *item);
+    static QString tickedText(qint64 ticked, qint64 choices);
     void fillTickMenu();
     // The pair the tick menu's "every document" entries mean: the filter's,
     // else that of the current item; -1 for none.
