@@ -154,6 +154,22 @@ void Form1::buildControls()
            "company, manager, category and your own)."));
     Label5->setBuddy(Combo3);
     place(Combo3, 1320, 615, 2940, 345);
+    // Beside it, where the publishing program is installed: who edits.
+    label(LabelEngine, "LabelEngine", QString(), Frame1); // its caption comes with its mnemonic
+    LabelEngine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(LabelEngine, 4380, 660, 1020, 255);
+    ComboEngine = new QComboBox(Frame1);
+    ComboEngine->setObjectName(QStringLiteral("ComboEngine"));
+    ComboEngine->addItems({tr("Vantrelle"), tr("the publishing program")});
+    ComboEngine->setToolTip(
+        tr("Who opens, edits and saves each publication: Vantrelle's own engine, or the "
+           "publishing program installed on this computer. The program cannot use regular "
+           "expressions, keep case, or replace in link addresses and properties, and does not "
+           "say how many replacements it made."));
+    place(ComboEngine, 5460, 615, 2220, 345);
+    const bool offerEngines = m_services.program != nullptr;
+    LabelEngine->setVisible(offerEngines);
+    ComboEngine->setVisible(offerEngines);
 
     TabControl1 = new TabControl(this);
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
@@ -242,6 +258,7 @@ void Form1::connectHandlers()
         m_services.settings.set(keys::CheckKeepCase, QString::number(checkValue(CheckKeepCase)));
     });
     connect(Combo3, &QComboBox::currentIndexChanged, this, [this] { Combo3_Click(); });
+    connect(ComboEngine, &QComboBox::currentIndexChanged, this, [this] { ComboEngine_Click(); });
     connect(TabControl1, &QTabWidget::currentChanged, this,
             [this](int index) { TabControl1_SelectedChanged(index); });
     // Selecting an option raises its click, also when the program selects it.
@@ -316,6 +333,9 @@ void Form1::Form_Load()
         Combo3->setCurrentIndex(
             std::clamp(settings.number(keys::ReplaceIn), 0, Combo3->count() - 1));
     });
+    if (m_services.program)
+        ComboEngine->setCurrentIndex(std::clamp(settings.number(keys::Engine), 0, 1));
+    showEngineLimits();
     guard.run(138, [&] { TabControl1->setSelectedIndex(settings.number(keys::TabControl1)); });
     // The dialog's own start-up restores the stored separator.
     guard.run(140, [&] { loadSetsDialog(); });
@@ -380,6 +400,38 @@ void Form1::CheckRegex_Click()
 void Form1::Combo3_Click()
 {
     m_services.settings.set(keys::ReplaceIn, QString::number(Combo3->currentIndex()));
+}
+
+void Form1::ComboEngine_Click()
+{
+    m_services.settings.set(keys::Engine, QString::number(ComboEngine->currentIndex()));
+    showEngineLimits();
+}
+
+bool Form1::programEngine() const
+{
+    return m_services.program && ComboEngine->currentIndex() == 1;
+}
+
+automation::Registry &Form1::engine() const
+{
+    return programEngine() ? *m_services.program : m_services.registry;
+}
+
+void Form1::showEngineLimits()
+{
+    // The choices stay as they were, to come back with Vantrelle's engine.
+    const bool program = programEngine();
+    const QString why = tr("The publishing program cannot do this; choose Vantrelle under "
+                           "“Edited by” for it.");
+    constexpr char ownTip[] = "vantrelleOwnToolTip";
+    for (QWidget *option : std::initializer_list<QWidget *>{CheckRegex, CheckKeepCase, Combo3}) {
+        if (!option->property(ownTip).isValid())
+            option->setProperty(ownTip, option->toolTip());
+        option->setEnabled(!program);
+        option->setToolTip(program ? why : option->property(ownTip).toString());
+    }
+    Label5->setEnabled(!program);
 }
 
 void Form1::TabControl1_SelectedChanged(int index)

@@ -59,7 +59,11 @@ inline constexpr char kCountShortcut[] = "Ctrl+Shift+C";
 struct Form1Services {
     Dialogs &dialogs;
     SettingsStore &settings;
+    // The native engine, serving the automation interface.
     automation::Registry &registry;
+    // The publishing program over COM, where it is registered (Windows);
+    // null elsewhere, and the window offers no choice of engine.
+    automation::Registry *program = nullptr;
 };
 
 class Form1 : public QWidget {
@@ -84,6 +88,8 @@ public:
     QCheckBox *CheckKeepCase = nullptr;  // Keep case
     QLabel *Label5 = nullptr;            // Replace in:
     QComboBox *Combo3 = nullptr;         // text only / ... link addresses / ... properties
+    QLabel *LabelEngine = nullptr;       // Edited by:
+    QComboBox *ComboEngine = nullptr;    // Vantrelle / the publishing program
     TabControl *TabControl1 = nullptr;
     QLabel *Label1 = nullptr;
     QPlainTextEdit *Text1 = nullptr; // find what
@@ -122,6 +128,7 @@ public:
     void CheckWholeWord_Click();
     void CheckRegex_Click();
     void Combo3_Click();
+    void ComboEngine_Click();
     void TabControl1_SelectedChanged(int index);
     void Option1_Click();
     void Option2_Click();
@@ -193,6 +200,11 @@ private:
     ReportWindow *reportWindow(bool create);
     // What the controls ask of a run, read once at its start.
     RunRequest runRequest(bool preview) const;
+    // Who edits in the next run: the native engine or the publishing program.
+    bool programEngine() const;
+    automation::Registry &engine() const;
+    // The options the publishing program cannot follow are off while it edits.
+    void showEngineLimits();
     // How the three Match Option boxes ask texts to be matched now.
     MatchOptions matching() const;
     // The notice for a run with nothing to find or with a text a publication

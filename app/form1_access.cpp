@@ -85,7 +85,7 @@ void Form1::buildAccessControls()
     SetsCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     TabControl1->placeOnTab(1, SetsCount, twipsRect(this, 5700, 495, 1860, 255));
 
-    // Mnemonics that do not clash: A F L M C D X K I W P S N E O V R T H G.
+    // Mnemonics that do not clash: A F L M C D X K I W P S N E O V R T H G B.
     const std::pair<QAbstractButton *, const char *> captions[] = {
         {PushButton3, QT_TR_NOOP("&Add Publisher File(s)")},
         {PushButton6, QT_TR_NOOP("Add All Publisher File(s) In &Folder")},
@@ -107,12 +107,13 @@ void Form1::buildAccessControls()
     for (const auto &[button, caption] : captions)
         button->setText(tr(caption));
     const std::pair<QLabel *, QWidget *> buddies[] = {
-        {Label1, Text1}, {Label2, Text2}, {Label3, Combo1}, {Label4, Combo2}, {Label5, Combo3}};
+        {Label1, Text1}, {Label2, Text2}, {Label3, Combo1}, {Label4, Combo2}, {Label5, Combo3}, {LabelEngine, ComboEngine}};
     Label1->setText(tr(" Find &what (exact case):"));
     Label2->setText(tr(" Re&place with:"));
     Label3->setText(Label1->text());
     Label4->setText(Label2->text());
     Label5->setText(tr("Replace &in:"));
+    LabelEngine->setText(tr("Edited &by:"));
     for (const auto &[label, box] : buddies) {
         label->setBuddy(box);
         box->setAccessibleName(withoutMnemonic(label->text()).chopped(1).trimmed());

@@ -159,7 +159,7 @@ void Form1::startRun(bool preview)
     } else {
         guard.run(108, [&] { screenDocumentList(); });
         const bool goOn = guard.test(
-            110, [&] { return !Publisher1::WarnIfPublisherOpen(dialogs, m_services.registry); });
+            110, [&] { return !Publisher1::WarnIfPublisherOpen(dialogs, engine()); });
         if (goOn)
             performRun(runRequest(preview), guard);
     }
@@ -173,7 +173,7 @@ void Form1::WriteTickedChanges()
     if (m_runInProgress || !m_review)
         return;
     m_runInProgress = true;
-    if (!Publisher1::WarnIfPublisherOpen(m_services.dialogs, m_services.registry)) {
+    if (!Publisher1::WarnIfPublisherOpen(m_services.dialogs, engine())) {
         // The count's request: the decisions were made on its pairs, options
         // and output, whatever the window says now.
         RunRequest request = m_lastRequest;
@@ -202,7 +202,7 @@ void Form1::performRun(RunRequest request, Guard &guard)
     reportWindow(true)->beginReport(m_lastRequest.documents);
     {
         RunView view(*this, m_lastRequest.documents.size());
-        m_lastReport = runDocuments(m_lastRequest, dialogs, m_services.registry, view);
+        m_lastReport = runDocuments(m_lastRequest, dialogs, engine(), view);
     }
     m_reportWindow->endReport(m_lastReport);
     m_escape->setEnabled(false);
@@ -251,7 +251,8 @@ RunRequest Form1::runRequest(bool preview) const
     RunRequest request;
     request.preview = preview;
     // A count is a review: every change listed, each source's stamp taken.
-    request.forReview = preview;
+    // The publishing program edits whole documents: nothing to tick there.
+    request.forReview = preview && !programEngine();
     request.documents = ListView1->rows();
     request.tab = TabControl1->selectedIndex();
     request.findText = Text1->toPlainText();
@@ -262,8 +263,8 @@ RunRequest Form1::runRequest(bool preview) const
     request.wholeWord = matching().wholeWord;
     request.regex = matching().regex;
     request.keepCase = matching().keepCase;
-    request.inLinks = Combo3->currentIndex() >= 1;
-    request.inProperties = Combo3->currentIndex() >= 2;
+    request.inLinks = Combo3->isEnabled() && Combo3->currentIndex() >= 1;
+    request.inProperties = Combo3->isEnabled() && Combo3->currentIndex() >= 2;
     request.useFolder = Option1->isChecked();
     request.folder = Text3->text();
     return request;
@@ -271,10 +272,10 @@ RunRequest Form1::runRequest(bool preview) const
 
 MatchOptions Form1::matching() const
 {
-    const bool keepCase = checkValue(CheckKeepCase) == kMatchCaseTicked;
+    const bool keepCase = CheckKeepCase->isEnabled() && checkValue(CheckKeepCase) == kMatchCaseTicked;
     return {checkValue(Check2) == kMatchCaseTicked && !keepCase,
             checkValue(CheckWholeWord) == kMatchCaseTicked,
-            checkValue(CheckRegex) == kMatchCaseTicked, keepCase};
+            CheckRegex->isEnabled() && checkValue(CheckRegex) == kMatchCaseTicked, keepCase};
 }
 
 QString Form1::textsRefusal() const

@@ -7,8 +7,7 @@
 #include "shell/settings.h"
 #include "widgets/qtdialogs.h"
 
-#if defined(_WIN32) && !defined(VANTRELLE_ENGINE_ON_WINDOWS)
-#define VANTRELLE_OVER_COM
+#ifdef _WIN32
 #include "run/comserver.h"
 #include "wincom/client.h"
 #endif
@@ -17,6 +16,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 int main(int argc, char **argv)
 {
@@ -43,16 +43,21 @@ int main(int argc, char **argv)
     QtDialogs dialogs;
     automation::Registry &registry = automation::Registry::instance();
     const QString progId = QString::fromLatin1(automation::kPublisherProgId);
-#ifdef VANTRELLE_OVER_COM
-    // The publishing program itself, over COM, from this (the window's) thread.
-    // Qt has put the thread in an apartment already; this keeps it there.
-    wincom::Apartment apartment;
-    registry.Register(progId, automation::makeComServer(progId));
-#else
     // The native engine stands in for the publishing program's automation server.
     registry.Register(progId, pubengine::makePublisherServer());
+    Form1Services services{dialogs, settings, registry};
+#ifdef _WIN32
+    // Where the publishing program is installed, the user may have it edit
+    // instead, over COM from this (the window's) thread. Qt has put the
+    // thread in an apartment already; this keeps it there.
+    wincom::Apartment apartment;
+    automation::Registry program;
+    if (automation::isRegistered(progId)) {
+        program.Register(progId, automation::makeComServer(progId));
+        services.program = &program;
+    }
 #endif
-    Form1 window({dialogs, settings, registry});
+    Form1 window(services);
     dialogs.setOwner(&window);
     startWindow(window, commandLine.paths);
     return QCoreApplication::exec();

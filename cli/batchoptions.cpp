@@ -22,7 +22,7 @@
 #include <QThread>
 
 #ifdef Q_OS_WIN
-#include <objbase.h>
+#include "run/comserver.h"
 #endif
 
 namespace vantrelle::cli {
@@ -122,9 +122,7 @@ bool engineIsProgram(const QCommandLineParser &parser, const BatchOptions &optio
     if (engine != QLatin1String("program"))
         throw UsageError(CliText::tr("--engine is native or program, not “%1”.").arg(engine));
 #ifdef Q_OS_WIN
-    CLSID clsid{};
-    if (FAILED(CLSIDFromProgID(
-            QString::fromLatin1(automation::kPublisherProgId).toStdWString().c_str(), &clsid)))
+    if (!automation::isRegistered(QString::fromLatin1(automation::kPublisherProgId)))
         throw UsageError(CliText::tr("--engine program needs the publishing program, which is "
                                      "not installed here (%1 is not registered); without "
                                      "--engine, Vantrelle's own engine edits.")

@@ -2,6 +2,8 @@
 
 #include "wincom/client.h"
 
+#include <objbase.h>
+
 // Forwarding only: string conversions and calls. Everything else (VARIANTs,
 // errors, lifetimes) is the client's, which is tested under Wine.
 
@@ -95,6 +97,12 @@ private:
 std::shared_ptr<Server> makeComServer(const QString &progId)
 {
     return std::make_shared<ComServer>(progId);
+}
+
+bool isRegistered(const QString &progId)
+{
+    CLSID clsid{};
+    return SUCCEEDED(CLSIDFromProgID(reinterpret_cast<LPCOLESTR>(progId.utf16()), &clsid));
 }
 
 } // namespace vantrelle::automation

@@ -12,5 +12,8 @@ namespace vantrelle::automation {
 // only on a thread that has joined a COM apartment (wincom::Apartment), and
 // keep every object it hands out on that thread.
 std::shared_ptr<Server> makeComServer(const QString &progId);
+// Whether a program is registered under progId, so that a choice of it can
+// be offered at all.
+bool isRegistered(const QString &progId);
 
 } // namespace vantrelle::automation

@@ -52,6 +52,10 @@ inline constexpr SettingKey PagesWindowPlace{"PagesWindow.Place", SettingKey::Te
 // addresses and document properties.
 inline constexpr SettingKey ReplaceIn{"ReplaceIn", SettingKey::Number, "0"};
 
+// Who edits on Windows where the publishing program is installed: 0 the
+// native engine, 1 the publishing program over COM.
+inline constexpr SettingKey Engine{"Engine", SettingKey::Number, "0"};
+
 // "Also save a PDF of each result" on the main window.
 inline constexpr SettingKey SavePdfs{"SavePdfs", SettingKey::Boolean, "False"};
 
@@ -59,7 +63,7 @@ inline constexpr SettingKey all[] = {Check2,     TabControl1,    Form2Text2,    
                                      Option1,    Option2,        LastFolderDot,  Extension,
                                      LastFolder, Snapshot,       LastFileFolder, LastSetsFolder,
                                      ReplaceIn,  ReportWindowPlace, PagesWindowPlace, SavePdfs,
-                                     CheckWholeWord, CheckRegex, CheckKeepCase};
+                                     CheckWholeWord, CheckRegex, CheckKeepCase, Engine};
 } // namespace keys
 
 inline constexpr char kSettingsApplication[] = "Quillorn";

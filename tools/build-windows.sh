@@ -4,7 +4,7 @@
 # it (tools/windows/qt.sh: ${XDG_CACHE_HOME:-~/.cache}/vantrelle/), builds
 # GoogleTest (from /usr/src/googletest) and PCRE2 (from Debian's source)
 # for Windows the same way, then
-# vantrelle-replace.exe, make-samples.exe and the engine's and the run core's
+# vantrelle.exe (the window), vantrelle-replace.exe, make-samples.exe and the
 # tests into build-windows/bin, with Qt's and MinGW's runtime DLLs and their
 # licence texts beside them. tools/test-windows.sh --engine runs the tests
 # under Wine.
@@ -75,18 +75,24 @@ if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
 start=$SECONDS
+# A build configured with another Qt keeps that Qt's paths in its cache.
+if [[ -f "$out/CMakeCache.txt" ]] && ! grep -q "^Qt6_DIR:PATH=$qt/" "$out/CMakeCache.txt"; then
+    rm -rf "$out/CMakeCache.txt" "$out/CMakeFiles"
+fi
 # qt-cmake chains Qt's toolchain (find paths inside Qt's prefix) to MinGW's.
 "$qt/bin/qt-cmake" -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DGTest_DIR="$gtest/lib/cmake/GTest" \
     -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$PWD/$out/bin" \
-    -DVANTRELLE_BENCH=OFF -DVANTRELLE_BROKEN="$broken" "${launcher[@]}" >/dev/null
+    -DVANTRELLE_BENCH=OFF -DVANTRELLE_WINDOW=ON -DVANTRELLE_BROKEN="$broken" "${launcher[@]}" >/dev/null
 nice -n 10 cmake --build "$out" -j2
 
 # Beside the programs: the DLLs they load, and the licences that go with them.
 bin="$out/bin"
-rm -rf "$bin/platforms" "$bin/styles" "$bin"/Qt6{Gui,Widgets}.dll
-mkdir -p "$bin/licenses/qt" "$bin/licenses/mingw-w64"
-cp "$qt"/bin/Qt6{Core,Test}.dll "$bin/"
+mkdir -p "$bin/licenses/qt" "$bin/licenses/mingw-w64" "$bin/platforms" "$bin/styles" "$bin/imageformats"
+cp "$qt"/bin/Qt6{Core,Gui,Widgets,Test}.dll "$bin/"
+cp "$qt"/plugins/platforms/{qwindows,qminimal}.dll "$bin/platforms/"
+cp "$qt"/plugins/styles/qwindowsvistastyle.dll "$bin/styles/"
+cp "$qt"/plugins/imageformats/qico.dll "$bin/imageformats/"
 cp "$qt"/licenses/* "$bin/licenses/qt/"
 for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
     cp "$(x86_64-w64-mingw32-g++-posix -print-file-name="$dll")" "$bin/"
@@ -94,4 +100,13 @@ done
 cp /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright "$bin/licenses/mingw-w64/gcc-runtime.txt"
 cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$bin/licenses/mingw-w64/winpthreads.txt"
 cp "$pcre2"/LICENCE "$bin/licenses/pcre2.txt"
+# The samples the window offers, written by the Windows build itself (under
+# Wine, in a prefix of its own), as the Linux build writes them at build time.
+rm -rf "$bin/Samples"
+samples_prefix="$(mktemp -d)"
+WINEPREFIX="$samples_prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY="" \
+    "$(command -v wine64 || echo /usr/lib/wine/wine64)" "$bin/make-samples.exe" "Z:${PWD//\//\\}\\$out\\bin\\Samples" >/dev/null 2>&1 || true
+WINEPREFIX="$samples_prefix" "$(command -v wineserver64 || echo /usr/lib/wine/wineserver64)" -k 2>/dev/null || true
+rm -rf "$samples_prefix"
+[[ -f "$bin/Samples/Letterhead.pub" ]] || { echo "The samples could not be written under Wine." >&2; exit 1; }
 echo "Windows build: $((SECONDS - start)) s; programs and DLLs in $bin"

@@ -564,6 +564,26 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
         <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*|</source>
         <translation>Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*|</translation>
     </message>
+    <message>
+        <source>Vantrelle</source>
+        <translation>Vantrelle</translation>
+    </message>
+    <message>
+        <source>the publishing program</source>
+        <translation>das Publishing-Programm</translation>
+    </message>
+    <message>
+        <source>Who opens, edits and saves each publication: Vantrelle&apos;s own engine, or the publishing program installed on this computer. The program cannot use regular expressions, keep case, or replace in link addresses and properties, and does not say how many replacements it made.</source>
+        <translation>Wer jede Publikation öffnet, bearbeitet und speichert: Vantrelles eigene Engine oder das auf diesem Computer installierte Publishing-Programm. Das Programm kann keine regulären Ausdrücke verwenden, die Schreibweise nicht angleichen, nicht in Linkadressen und Eigenschaften ersetzen und sagt nicht, wie viele Ersetzungen es vorgenommen hat.</translation>
+    </message>
+    <message>
+        <source>The publishing program cannot do this; choose Vantrelle under “Edited by” for it.</source>
+        <translation>Das Publishing-Programm kann das nicht; wählen Sie dafür Vantrelle unter „Bearbeiter“.</translation>
+    </message>
+    <message>
+        <source>Edited &amp;by:</source>
+        <translation>&amp;Bearbeiter:</translation>
+    </message>
 </context>
 <context>
     <name>vantrelle::Form2</name>
@@ -754,6 +774,26 @@ Möchten Sie sie aus der Liste entfernen?</translation>
     <message>
         <source>LibreOffice is drawing the pages of the result “%1”…</source>
         <translation>LibreOffice zeichnet die Seiten des Ergebnisses „%1“…</translation>
+    </message>
+    <message>
+        <source>Before - %1.pdf</source>
+        <translation>Vorher - %1.pdf</translation>
+    </message>
+    <message>
+        <source>After - %1.pdf</source>
+        <translation>Nachher - %1.pdf</translation>
+    </message>
+    <message>
+        <source>The drawings could not be saved in the temporary folder %1: %2.</source>
+        <translation>Die Zeichnungen konnten nicht im temporären Ordner %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens PDF files. The pages before and after are drawn in %1.</source>
+        <translation>Kein Programm auf diesem Computer öffnet PDF-Dateien. Die Seiten vorher und nachher sind in %1 gezeichnet.</translation>
+    </message>
+    <message>
+        <source>The pages before and after are open in your PDF viewer, as LibreOffice draws them: “%1” and “%2”.</source>
+        <translation>Die Seiten vorher und nachher sind in Ihrem PDF-Betrachter geöffnet, wie LibreOffice sie zeichnet: „%1“ und „%2“.</translation>
     </message>
 </context>
 <context>

@@ -564,6 +564,26 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
         <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*|</source>
         <translation>Archivos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*|</translation>
     </message>
+    <message>
+        <source>Vantrelle</source>
+        <translation>Vantrelle</translation>
+    </message>
+    <message>
+        <source>the publishing program</source>
+        <translation>el programa de publicación</translation>
+    </message>
+    <message>
+        <source>Who opens, edits and saves each publication: Vantrelle&apos;s own engine, or the publishing program installed on this computer. The program cannot use regular expressions, keep case, or replace in link addresses and properties, and does not say how many replacements it made.</source>
+        <translation>Quién abre, edita y guarda cada publicación: el motor propio de Vantrelle o el programa de publicación instalado en este equipo. El programa no puede usar expresiones regulares, mantener mayúsculas ni reemplazar en direcciones de vínculos y propiedades, y no dice cuántos reemplazos hizo.</translation>
+    </message>
+    <message>
+        <source>The publishing program cannot do this; choose Vantrelle under “Edited by” for it.</source>
+        <translation>El programa de publicación no puede hacerlo; elija Vantrelle en «Editado por».</translation>
+    </message>
+    <message>
+        <source>Edited &amp;by:</source>
+        <translation>Editado &amp;por:</translation>
+    </message>
 </context>
 <context>
     <name>vantrelle::Form2</name>
@@ -754,6 +774,26 @@ no parecen estar en el formato esperado, a juzgar por su extensión.
     <message>
         <source>LibreOffice is drawing the pages of the result “%1”…</source>
         <translation>LibreOffice está dibujando las páginas del resultado «%1»…</translation>
+    </message>
+    <message>
+        <source>Before - %1.pdf</source>
+        <translation>Antes - %1.pdf</translation>
+    </message>
+    <message>
+        <source>After - %1.pdf</source>
+        <translation>Después - %1.pdf</translation>
+    </message>
+    <message>
+        <source>The drawings could not be saved in the temporary folder %1: %2.</source>
+        <translation>Los dibujos no se pudieron guardar en la carpeta temporal %1: %2.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens PDF files. The pages before and after are drawn in %1.</source>
+        <translation>Ningún programa de este equipo abre archivos PDF. Las páginas de antes y después están dibujadas en %1.</translation>
+    </message>
+    <message>
+        <source>The pages before and after are open in your PDF viewer, as LibreOffice draws them: “%1” and “%2”.</source>
+        <translation>Las páginas de antes y después están abiertas en su visor de PDF, tal como las dibuja LibreOffice: «%1» y «%2».</translation>
     </message>
 </context>
 <context>

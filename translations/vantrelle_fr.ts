@@ -564,6 +564,26 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
         <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*|</source>
         <translation>Fichiers texte (*.txt)|*.txt|Tous les fichiers (*.*)|*.*|</translation>
     </message>
+    <message>
+        <source>Vantrelle</source>
+        <translation>Vantrelle</translation>
+    </message>
+    <message>
+        <source>the publishing program</source>
+        <translation>le programme de publication</translation>
+    </message>
+    <message>
+        <source>Who opens, edits and saves each publication: Vantrelle&apos;s own engine, or the publishing program installed on this computer. The program cannot use regular expressions, keep case, or replace in link addresses and properties, and does not say how many replacements it made.</source>
+        <translation>Qui ouvre, modifie et enregistre chaque publication : le moteur de Vantrelle, ou le programme de publication installé sur cet ordinateur. Le programme ne sait ni utiliser d&apos;expressions régulières, ni conserver la casse, ni remplacer dans les adresses de liens et les propriétés, et ne dit pas combien de remplacements il a faits.</translation>
+    </message>
+    <message>
+        <source>The publishing program cannot do this; choose Vantrelle under “Edited by” for it.</source>
+        <translation>Le programme de publication ne sait pas le faire ; choisissez Vantrelle sous « Édité par ».</translation>
+    </message>
+    <message>
+        <source>Edited &amp;by:</source>
+        <translation>Édité &amp;par :</translation>
+    </message>
 </context>
 <context>
     <name>vantrelle::Form2</name>
@@ -754,6 +774,26 @@ Voulez-vous les retirer de la liste ?</translation>
     <message>
         <source>LibreOffice is drawing the pages of the result “%1”…</source>
         <translation>LibreOffice dessine les pages du résultat « %1 »…</translation>
+    </message>
+    <message>
+        <source>Before - %1.pdf</source>
+        <translation>Avant - %1.pdf</translation>
+    </message>
+    <message>
+        <source>After - %1.pdf</source>
+        <translation>Après - %1.pdf</translation>
+    </message>
+    <message>
+        <source>The drawings could not be saved in the temporary folder %1: %2.</source>
+        <translation>Les dessins n&apos;ont pas pu être enregistrés dans le dossier temporaire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens PDF files. The pages before and after are drawn in %1.</source>
+        <translation>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Les pages avant et après sont dessinées dans %1.</translation>
+    </message>
+    <message>
+        <source>The pages before and after are open in your PDF viewer, as LibreOffice draws them: “%1” and “%2”.</source>
+        <translation>Les pages avant et après sont ouvertes dans votre lecteur PDF, telles que LibreOffice les dessine : « %1 » et « %2 ».</translation>
     </message>
 </context>
 <context>

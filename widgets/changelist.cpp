@@ -1,7 +1,7 @@
 #include "widgets/changelist.h"
 
 #include "run/reportformat.h"
-#include "widgets/pagesview.h"
+#include "widgets/pagesdialog.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

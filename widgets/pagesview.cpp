@@ -1,6 +1,5 @@
 #include "widgets/pagesview.h"
 
-#include "shell/settings.h"
 #include "widgets/windowkit.h"
 
 #include "widgets/pagediff.h"
@@ -356,75 +355,6 @@ void PagesView::setZoom(qreal factor)
             side->view->setZoomFactor(m_zoom);
     }
     m_zoomText->setText(m_zoom > 0 ? tr("%1%").arg(qRound(m_zoom * 100)) : tr("Page width"));
-}
-
-PagesDialog::PagesDialog(const QString &source, const QString &output, QWidget *parent,
-                         const QString &program)
-    : QDialog(parent), m_source(source), m_output(output)
-{
-    setWindowTitle(tr("Pages of %1 before and after").arg(QFileInfo(source).fileName()));
-    m_status = new QLabel(this);
-    m_status->setWordWrap(true);
-    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_stop = new QPushButton(tr("&Stop"), this);
-    m_view = new PagesView(this);
-    m_view->hide();
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_stop, &QPushButton::clicked, &m_rendering, &PdfRendering::stop);
-    connect(&m_rendering, &PdfRendering::finished, this, &PagesDialog::drawNext);
-
-    auto *top = new QHBoxLayout;
-    top->addWidget(m_status, 1);
-    top->addWidget(m_stop);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(m_view, 1);
-    layout->addWidget(buttons);
-    keepWindowOnScreen(this, keys::PagesWindowPlace, QSize(1200, 800));
-
-    if (!program.isEmpty())
-        m_rendering.setProgram(program);
-    m_status->setText(tr("LibreOffice is drawing the pages of “%1” as it was before…")
-                          .arg(QFileInfo(source).fileName()));
-    m_rendering.start(source);
-}
-
-QString PagesDialog::statusText() const
-{
-    return m_status->isVisible() || !m_view->isVisible() ? m_status->text() : QString();
-}
-
-void PagesDialog::drawNext(bool ok, const QByteArray &pdf, const QString &message)
-{
-    if (!ok) {
-        m_status->setText(message);
-        m_stop->hide();
-        emit drawingEnded(false);
-        return;
-    }
-    if (!m_drawingAfter) {
-        m_before = pdf;
-        m_drawingAfter = true;
-        m_status->setText(tr("LibreOffice is drawing the pages of the result “%1”…")
-                              .arg(QFileInfo(m_output).fileName()));
-        m_rendering.start(m_output);
-        return;
-    }
-    m_view->setDocuments(m_before, m_source, pdf, m_output);
-    m_before.clear();
-    m_status->hide();
-    m_stop->hide();
-    m_view->show();
-    emit drawingEnded(true);
-}
-
-void PagesDialog::done(int result)
-{
-    // No LibreOffice keeps running for a window that is gone.
-    m_rendering.disconnect(this);
-    m_rendering.stop();
-    QDialog::done(result);
 }
 
 } // namespace vantrelle

@@ -1,7 +1,6 @@
 #pragma once
 // A publication's pages before and after a run, side by side, as LibreOffice
 // draws them: page by page, the same page on both sides, one zoom for both.
-// PagesDialog draws the two files first and can be stopped while it does.
 #include "render/pdfrendering.h"
 
 #include <QBuffer>
@@ -82,40 +81,6 @@ private:
     bool m_scrollPending = false;
     // Per page, the areas that differ.
     QList<QList<QRectF>> m_areas;
-};
-
-// Draws a document's source and result with LibreOffice, then shows them in
-// a PagesView. Closing or Stop ends LibreOffice at once.
-class PagesDialog : public QDialog {
-    Q_OBJECT
-public:
-    // program: the LibreOffice to start; empty finds it on PATH.
-    PagesDialog(const QString &source, const QString &output, QWidget *parent = nullptr,
-                const QString &program = {});
-
-    PagesView *view() const { return m_view; }
-    // What the dialog says while drawing or when drawing failed.
-    QString statusText() const;
-    bool isDrawing() const { return m_rendering.isRunning(); }
-
-signals:
-    // Both sides are shown, or the drawing failed, stopped or cannot start.
-    void drawingEnded(bool ok);
-
-protected:
-    void done(int result) override;
-
-private:
-    void drawNext(bool ok, const QByteArray &pdf, const QString &message);
-
-    QString m_source;
-    QString m_output;
-    PdfRendering m_rendering;
-    QByteArray m_before;
-    bool m_drawingAfter = false;
-    QLabel *m_status = nullptr;
-    QPushButton *m_stop = nullptr;
-    PagesView *m_view = nullptr;
 };
 
 } // namespace vantrelle

@@ -1,6 +1,7 @@
 // The pages side by side: same page on both sides, a side with fewer pages
 // says so, and the dialog draws real files with LibreOffice.
 #include "tests/support/qtprinters.h"
+#include "widgets/pagesdialog.h"
 #include "widgets/pagesview.h"
 
 #include <QLabel>

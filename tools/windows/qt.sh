@@ -4,9 +4,9 @@
 # the folder it is installed in:
 #   ${XDG_CACHE_HOME:-~/.cache}/vantrelle/qt-VERSION-OPTIONSHASH
 # An installed Qt of the same version and options is reused as it is. Only
-# what the programs load is built: Core and Test (the Windows build has no
-# window yet). Gui, Widgets and the platform plugins took a fifth of the
-# build's time on a fresh machine, where the whole CI run must fit an hour. The machine's own apt
+# what the programs load is built: Core, Gui, Widgets, Test, the windows and
+# minimal platform plugins and the Windows styles (no SQL, network, printing,
+# OpenGL beyond what the platform plugin loads at run time). The machine's own apt
 # source lists are left alone: the source package is fetched through a
 # private apt configuration. Needs the packages of tools/packages-windows.txt.
 # The build runs at the lowest priority and logs to LOG in the cache.
@@ -25,12 +25,22 @@ options=(
     # Debian's host tools (moc, rcc, uic) of the same version.
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
     # The bundled libraries, never whatever the cross root happens to hold.
-    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF
-    -DFEATURE_system_doubleconversion=OFF
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF
     # Not loaded by the programs.
-    -DFEATURE_gui=OFF -DFEATURE_widgets=OFF
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
-    -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF
+    -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF
+    -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_freetype=OFF -DFEATURE_zstd=OFF
+    -DFEATURE_icu=OFF
+    # 6.4.2 builds the DirectWrite 3 font database into Gui only with Direct2D,
+    # but the windows platform plugin uses it whenever directwrite3 is on: it
+    # then fails to link. The plugin falls back to the GDI font database.
+    -DFEATURE_directwrite3=OFF
+    # Debian's source leaves out src/3rdparty/wintab, which tablet events need.
+    -DFEATURE_tabletevent=OFF
+    # The windows platform plugin of 6.4.2 does not compile without OpenGL;
+    # dynamic loads opengl32 only at run time.
+    -DINPUT_opengl=dynamic
 )
 key="$( { printf '%s\n' "$version" "${options[@]}"; cat "$here/mingw-w64.cmake"; } |
     sha256sum | cut -c1-12)"
