@@ -95,3 +95,9 @@ cp /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright "$bin/licenses/mi
 cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$bin/licenses/mingw-w64/winpthreads.txt"
 cp "$pcre2"/LICENCE "$bin/licenses/pcre2.txt"
 echo "Windows build: $((SECONDS - start)) s; programs and DLLs in $bin"
+
+# The setup program and the portable zip (tools/windows/package.sh).
+if [[ -z "$broken" ]]; then
+    version="$(sed -nE 's/^project\(Vantrelle VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)"
+    bash tools/windows/package.sh "$bin" "$out/package" "$version"
+fi
