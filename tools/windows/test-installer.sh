@@ -20,6 +20,7 @@ cd "$(dirname "$0")/../.." || exit 2
 make_samples="$(realpath "${MAKE_SAMPLES:-build-windows/bin/make-samples.exe}")"
 
 work="$(mktemp -d)"
+# shellcheck source=tools/windows/wine-tests.sh
 source tools/windows/wine-tests.sh
 fresh_prefix
 passed=0
@@ -119,9 +120,14 @@ runs_samples() {
 }
 check "the installed tool runs the samples and writes the results" runs_samples
 
-# The window, started from the install folder: tests added with vantrelle.exe.
+# The window, started from the install folder (with the installed samples,
+# the keyboard-only run): its checks go here.
 test_installed_window() {
-    echo "SKIP the installed window: vantrelle.exe is not packaged yet"
+    if [[ ! -f "$install/vantrelle.exe" ]]; then
+        echo "SKIP the installed window: the package has no vantrelle.exe"
+        return
+    fi
+    echo "SKIP the installed window: not tested yet"
 }
 test_installed_window
 
