@@ -110,3 +110,9 @@ WINEPREFIX="$samples_prefix" "$(command -v wineserver64 || echo /usr/lib/wine/wi
 rm -rf "$samples_prefix"
 [[ -f "$bin/Samples/Letterhead.pub" ]] || { echo "The samples could not be written under Wine." >&2; exit 1; }
 echo "Windows build: $((SECONDS - start)) s; programs and DLLs in $bin"
+
+# The setup program and the portable zip (tools/windows/package.sh).
+if [[ -z "$broken" ]]; then
+    version="$(sed -nE 's/^project\(Vantrelle VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)"
+    bash tools/windows/package.sh "$bin" "$out/package" "$version"
+fi

@@ -108,6 +108,22 @@ failed=$((failed + adapter))
 ((adapter == 0)) || status=1
 if ((engine)); then
     source tools/windows/test-engine.sh
+    # The setup program and the zip of tools/build-windows.sh, in a prefix of their own.
+    if [[ "$windows_build" == build-windows ]]; then
+        version="$(sed -nE 's/^project\(Vantrelle VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)"
+        package="$windows_build/package/vantrelle-$version"
+        bash tools/windows/test-installer.sh "$package-setup.exe" "$package-windows.zip" \
+            >"$work/installer.out" 2>&1 || true
+        head -n -1 "$work/installer.out"
+        summary="$(tail -n 1 "$work/installer.out")"
+        [[ "$summary" =~ ^[0-9]+\ passed,\ [0-9]+\ failed$ ]] || summary="0 passed, 1 failed"
+        read -r p _ f _ <<<"$summary"
+        echo "setup program and zip under Wine: $p passed, $f failed"
+        passed=$((passed + p))
+        failed=$((failed + f))
+    else
+        echo "SKIP the setup program and the zip: not made for a build with a fault"
+    fi
 fi
 echo "$passed passed, $failed failed"
 ((failed == 0)) || status=1

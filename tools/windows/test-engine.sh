@@ -2,22 +2,7 @@
 # $work, $windows_build): the Windows build's tests. Adds to $passed and
 # $failed; prints PASS, FAIL and SKIP lines.
 bin="$windows_build/bin"
-check() { # check NAME COMMAND...: one PASS or FAIL line
-    local name="$1"
-    shift
-    if "$@" >"$work/check.log" 2>&1; then
-        echo "PASS $name"
-        passed=$((passed + 1))
-    else
-        echo "FAIL $name"
-        sed 's/^/  /' "$work/check.log" | head -n 20
-        failed=$((failed + 1))
-    fi
-}
-winpath() { # an absolute Linux path as Wine's Z: drive spells it
-    local p="${1//\//\\}"
-    echo "Z:$p"
-}
+source tools/windows/wine-tests.sh
 if [[ ! -x "$bin/vantrelle-replace.exe" ]]; then
     echo "FAIL no Windows build in $windows_build: run tools/build-windows.sh first"
     failed=$((failed + 1))

@@ -1,0 +1,197 @@
+#!/usr/bin/env bash
+# The setup program and the portable zip of tools/windows/package.sh under
+# Wine, in a fresh headless prefix removed afterwards: a silent install for
+# the user puts every packaged file, the shortcut, "Open with" and the
+# Apps & features entry in place without taking .pub's default program; the
+# installed tool runs the samples; an install over it keeps the user's
+# files; the silent uninstall leaves only the user's file and settings; an
+# install for all users into a folder of the command line goes to the
+# machine's registry and is removed from there; the zip's tool runs.
+# Ends with one line "N passed, N failed"; exits non-zero on any failure.
+#
+#   tools/windows/test-installer.sh SETUP ZIP
+#
+# The samples are the installed ones or, while the package has none, those
+# build-windows/bin/make-samples.exe writes ($MAKE_SAMPLES overrides).
+set -uo pipefail
+setup="$(realpath "${1:?usage: test-installer.sh SETUP ZIP}")"
+zip="$(realpath "${2:?usage: test-installer.sh SETUP ZIP}")"
+cd "$(dirname "$0")/../.." || exit 2
+make_samples="$(realpath "${MAKE_SAMPLES:-build-windows/bin/make-samples.exe}")"
+
+work="$(mktemp -d)"
+# shellcheck source=tools/windows/wine-tests.sh
+source tools/windows/wine-tests.sh
+fresh_prefix
+passed=0
+failed=0
+give_up() {
+    echo "$1" >&2
+    echo "$passed passed, $((failed + 1)) failed"
+    exit 1
+}
+# The data of a registry value ("" for the default), or a failure when the
+# key or the value is missing or the default is not set.
+regdata() {
+    local out
+    if [[ -z "$2" ]]; then
+        out="$("$wine" reg query "$1" /ve 2>/dev/null | tr -d '\r')" || return 1
+        out="$(grep -m1 '(Default)' <<<"$out")"
+        [[ "$out" != *"(value not set)"* ]] || return 1
+    else
+        out="$("$wine" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r')" || return 1
+        out="$(grep -m1 -F "    $2    " <<<"$out")"
+    fi
+    sed -E 's/^ +.+ {4}REG_[A-Z_]+ {4}//' <<<"$out"
+}
+has_key() { "$wine" reg query "$@" >/dev/null 2>&1; }
+expect() { # expect WHAT ACTUAL WANTED
+    [[ "$2" == "$3" ]] || { echo "$1: \"$2\", not \"$3\""; return 1; }
+}
+
+# What the package holds: the zip's files, which the setup program installs.
+mkdir -p "$work/zip"
+unzip -q "$zip" -d "$work/zip" || give_up "The zip could not be unpacked."
+unpacked="$(find "$work/zip" -mindepth 1 -maxdepth 1 -type d)"
+(cd "$unpacked" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) >"$work/packaged"
+
+"$wine" wineboot --init >/dev/null 2>&1 || give_up "Wine could not make a prefix."
+"$wineserver" -w
+unix() { "$wine" winepath -u "$1" 2>/dev/null | tr -d '\r'; }
+localappdata="$("$wine" cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')"
+programs="$(unix "$("$wine" cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')\\Microsoft\\Windows\\Start Menu\\Programs")"
+target="$localappdata\\Programs\\Vantrelle"
+install="$(unix "$target")"
+
+installed_as_packaged() { # every packaged file in FOLDER with its bytes, and no other but the uninstaller
+    local folder="$1" missing=0
+    while IFS= read -r f; do
+        cmp -s "$unpacked/$f" "$folder/$f" || { echo "missing or different: $f"; missing=1; }
+    done <"$work/packaged"
+    diff <(cat "$work/packaged" - <<<"uninstall.exe" | LC_ALL=C sort) \
+        <(cd "$folder" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) || missing=1
+    return "$missing"
+}
+left_of_it() { # the packaged files and the uninstaller still in FOLDER
+    local f
+    while IFS= read -r f; do
+        [[ ! -e "$1/$f" ]] || echo "$f"
+    done < <(echo uninstall.exe; cat "$work/packaged")
+}
+
+classes='HKCU\Software\Classes'
+uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantrelle'
+settings='HKCU\Software\VB and VBA Program Settings\Quillorn\Vantrelle'
+open_command="\"$target\\vantrelle.exe\" \"%1\""
+run() { "$wine" "$@" && "$wineserver" -w; }
+
+check "setup /S /CurrentUser installs" run "$setup" /S /CurrentUser
+check "every packaged file is in $target" installed_as_packaged "$install"
+check "the Start menu has the shortcut" test -f "$programs/Vantrelle.lnk"
+listed_for_user() {
+    expect InstallLocation "$(regdata "HKCU\\$uninstall_key" InstallLocation)" "$target" &&
+        expect QuietUninstallString "$(regdata "HKCU\\$uninstall_key" QuietUninstallString)" \
+            "\"$target\\uninstall.exe\" /S" &&
+        expect Publisher "$(regdata "HKCU\\$uninstall_key" Publisher)" Quillorn
+}
+check "Apps & features lists it for the user" listed_for_user
+open_with() {
+    has_key "$classes\\.pub\\OpenWithProgids" /v Vantrelle.pub &&
+        expect ProgID "$(regdata "$classes\\Vantrelle.pub\\shell\\open\\command" '')" "$open_command" &&
+        expect Application "$(regdata "$classes\\Applications\\vantrelle.exe\\shell\\open\\command" '')" \
+            "$open_command" &&
+        has_key "$classes\\Applications\\vantrelle.exe\\SupportedTypes" /v .pub &&
+        ! regdata "$classes\\.pub" ''
+}
+check "\"Open with\" offers it for .pub, not as the default" open_with
+
+installed_tool() { timeout 300 "$wine" "$install/vantrelle-replace.exe" "$@"; }
+check "the installed vantrelle-replace.exe --version" installed_tool --version
+mkdir -p "$work/samples" "$work/results"
+if compgen -G "$install/Samples/*.pub" >/dev/null; then
+    cp "$install"/Samples/*.pub "$work/samples/"
+else
+    "$wine" "$make_samples" "$(winpath "$work/samples")" >/dev/null 2>&1 || true
+fi
+runs_samples() {
+    installed_tool --pair 2026 2027 --out-dir "$(winpath "$work/results")" \
+        "$(winpath "$work/samples/Letterhead.pub")" &&
+        ! cmp "$work/samples/Letterhead.pub" "$work/results/Letterhead.pub"
+}
+check "the installed tool runs the samples and writes the results" runs_samples
+
+# The window, started from the install folder (with the installed samples,
+# the keyboard-only run): its checks go here.
+test_installed_window() {
+    if [[ ! -f "$install/vantrelle.exe" ]]; then
+        echo "SKIP the installed window: the package has no vantrelle.exe"
+        return
+    fi
+    echo "SKIP the installed window: not tested yet"
+}
+test_installed_window
+
+# The user's file in the install folder, and settings the old tool kept.
+echo "my notes" >"$install/notes.txt"
+"$wine" reg add "$settings" /v Check2 /d True /f >/dev/null 2>&1 || true
+reinstall() {
+    run "$setup" /S /CurrentUser || return 1
+    mv "$install/notes.txt" "$work/notes.txt" || return 1
+    installed_as_packaged "$install"
+    local status=$?
+    mv "$work/notes.txt" "$install/notes.txt" && return "$status"
+}
+check "setup over an install keeps the user's file and installs every file again" reinstall
+
+# A program that is the .pub default already: the uninstall leaves it.
+"$wine" reg add "$classes\\.pub" /ve /d Publisher.Document.16 /f >/dev/null 2>&1 || true
+# The uninstaller copies itself away and returns at once; wineserver -w
+# waits for the copy, which does the work.
+check "uninstall.exe /S" run "$install/uninstall.exe" /S
+only_users_file_left() {
+    local left
+    left="$(left_of_it "$install")"
+    [[ -z "$left" ]] || { echo "left: $left"; return 1; }
+    [[ "$(cat "$install/notes.txt")" == "my notes" ]]
+}
+check "no file of it is left, the user's file stays" only_users_file_left
+registrations_gone() { # registrations_gone HKCU|HKLM: says which is left
+    local c="$1\\Software\\Classes" left=0 key
+    for key in "$1\\$uninstall_key" "$c\\Vantrelle.pub" "$c\\Applications\\vantrelle.exe"; do
+        ! has_key "$key" || { echo "left: $key"; left=1; }
+    done
+    ! has_key "$c\\.pub\\OpenWithProgids" /v Vantrelle.pub || { echo "left: OpenWithProgids"; left=1; }
+    return "$left"
+}
+user_registrations_gone() {
+    ! test -e "$programs/Vantrelle.lnk" && registrations_gone HKCU
+}
+check "the shortcut, \"Open with\" and the Apps & features entry are gone" user_registrations_gone
+users_things_stay() {
+    expect Check2 "$(regdata "$settings" Check2)" True &&
+        expect .pub "$(regdata "$classes\\.pub" '')" Publisher.Document.16
+}
+check "the user's settings and .pub's default program stay" users_things_stay
+
+# For all users, into a folder named on the command line (without spaces:
+# Wine quotes an argument that has them, and setup takes /D= unquoted).
+machine='C:\Apps\Vantrelle'
+machine_unix="$(unix "$machine")"
+listed_for_machine() {
+    expect InstallLocation "$(regdata "HKLM\\$uninstall_key" InstallLocation)" "$machine" &&
+        expect ProgID "$(regdata 'HKLM\Software\Classes\Vantrelle.pub\shell\open\command' '')" \
+            "\"$machine\\vantrelle.exe\" \"%1\""
+}
+check "setup /S /AllUsers /D= installs there" run "$setup" /S /AllUsers "/D=$machine"
+check "... every packaged file" installed_as_packaged "$machine_unix"
+check "... listed and registered for the machine" listed_for_machine
+machine_uninstall() {
+    run "$machine\\uninstall.exe" /S && registrations_gone HKLM &&
+        ! test -e "$machine_unix"
+}
+check "... its uninstaller removes it from there" machine_uninstall
+
+check "the zip's vantrelle-replace.exe --version" timeout 300 "$wine" "$unpacked/vantrelle-replace.exe" --version
+
+echo "$passed passed, $failed failed"
+((failed == 0))
