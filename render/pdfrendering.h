@@ -16,8 +16,13 @@ class QTemporaryDir;
 
 namespace vantrelle {
 
+#ifdef Q_OS_WIN
+// What to install on Windows: LibreOffice itself (libreoffice.org).
+inline constexpr char kLibreOfficePackage[] = "LibreOffice";
+#else
 // The Debian package that brings LibreOffice's publication import and PDF export.
 inline constexpr char kLibreOfficePackage[] = "libreoffice-draw";
+#endif
 
 // "soffice" as found on PATH, or program when given; empty when it cannot be
 // started.

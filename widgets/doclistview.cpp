@@ -4,6 +4,7 @@
 
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHeaderView>
@@ -36,7 +37,9 @@ QVariant DocListModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= m_rows.size() ||
         (role != Qt::DisplayRole && role != Qt::EditRole))
         return QVariant();
-    return m_rows.at(index.row());
+    // Shown as the user's system spells paths; kept with "/" inside.
+    return role == Qt::DisplayRole ? QDir::toNativeSeparators(m_rows.at(index.row()))
+                                   : m_rows.at(index.row());
 }
 
 Qt::ItemFlags DocListModel::flags(const QModelIndex &index) const

@@ -12,6 +12,7 @@
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -175,7 +176,8 @@ private:
         case ReportWindow::Position:
             return row + 1;
         case ReportWindow::Document:
-            return rows.source(row);
+            // As the user's system spells paths (the output was made so already).
+            return QDir::toNativeSeparators(rows.source(row));
         case ReportWindow::Result:
             return outcomeText(rows.outcome(row), report.preview, Words::Shown);
         case ReportWindow::Replacements:
@@ -241,7 +243,7 @@ QString runTimesText(const RunReport &report)
 QString documentDetailText(const DocumentResult &document, bool preview)
 {
     QStringList lines;
-    lines << ReportWindow::tr("Document: %1").arg(document.source);
+    lines << ReportWindow::tr("Document: %1").arg(QDir::toNativeSeparators(document.source));
     const QString output = document.output.isEmpty() ? ReportWindow::tr("none") : document.output;
     lines << (preview ? ReportWindow::tr("Output (not written): %1")
                       : ReportWindow::tr("Output: %1"))

@@ -120,14 +120,62 @@ runs_samples() {
 }
 check "the installed tool runs the samples and writes the results" runs_samples
 
-# The window, started from the install folder (with the installed samples,
-# the keyboard-only run): its checks go here.
+# The window, started from the install folder on a display of its own, driven
+# by the keyboard alone as a user would: the old program's settings, written
+# by reg add, are its choices at start; Load Sample/Example Files (Alt+M),
+# "No" to the question, 2026 (Alt+W), 2027 (Alt+P), Start Replacing (Alt+S),
+# Enter on "Done.", the report window. Its results are the installed tool's.
 test_installed_window() {
-    if [[ ! -f "$install/vantrelle.exe" ]]; then
-        echo "SKIP the installed window: the package has no vantrelle.exe"
-        return
-    fi
-    echo "SKIP the installed window: not tested yet"
+    local out="$work/window" display=":$((200 + RANDOM % 100))" xvfb program window
+    mkdir -p "$out" "$work/tool-results"
+    "$wine" reg add "$settings" /v "Output Folder" /d "$(winpath "$out")" /f >/dev/null 2>&1
+    "$wine" reg add "$settings" /v Check2 /d 1 /f >/dev/null 2>&1
+    Xvfb "$display" -screen 0 1600x1200x24 -noreset >/dev/null 2>&1 &
+    xvfb=$!
+    export DISPLAY="$display"
+    # Wine's desktop, started without a display so far, draws nothing: a new
+    # one starts with the program.
+    "$wineserver" -k 2>/dev/null
+    "$wineserver" -w
+    "$wine" "$install/vantrelle.exe" >"$work/window.log" 2>&1 &
+    program=$!
+    disown "$program" # ended with the prefix's wineserver below, without a word
+    # wait_for NAME: the id of the first window of that name, within 60 s
+    wait_for() {
+        local id
+        for _ in $(seq 120); do
+            id="$(xdotool search --name "$1" 2>/dev/null | head -n 1)"
+            [[ -n "$id" ]] && { echo "$id"; return 0; }
+            sleep 0.5
+        done
+        return 1
+    }
+    keyboard_run() {
+        window="$(wait_for '^Vantrelle$')" || { echo "no window"; cat "$work/window.log"; return 1; }
+        sleep 2
+        xdotool windowfocus --sync "$window" && xdotool key alt+m && sleep 2 &&
+            xdotool key Return && sleep 1 &&
+            xdotool key alt+w && xdotool type --delay 50 2026 &&
+            xdotool key alt+p && xdotool type --delay 50 2027 && xdotool key alt+s || return 1
+        for _ in $(seq 120); do
+            [[ "$(find "$out" -name '*.pub' | wc -l)" == 3 ]] && break
+            sleep 0.5
+        done
+        sleep 2
+        xdotool key Return
+        wait_for '^Run report' >/dev/null || { echo "no report window"; return 1; }
+        installed_tool --pair 2026 2027 --match-case --out-dir "$(winpath "$work/tool-results")" \
+            "$(winpath "$install/Samples/Letterhead.pub")" \
+            "$(winpath "$install/Samples/Neighbourhood-Newsletter.pub")" \
+            "$(winpath "$install/Samples/Spring-Fair-Flyer.pub")" >/dev/null &&
+            diff -r "$work/tool-results" "$out"
+    }
+    check "the installed window runs the samples from the keyboard into the folder reg add gave" \
+        keyboard_run
+    "$wineserver" -k 2>/dev/null
+    kill "$xvfb" 2>/dev/null
+    unset DISPLAY
+    "$wineserver" -w
 }
 test_installed_window
 
