@@ -2,8 +2,6 @@
 
 #include "wincom/client.h"
 
-#include <objbase.h>
-
 // Forwarding only: string conversions and calls. Everything else (VARIANTs,
 // errors, lifetimes) is the client's, which is tested under Wine.
 
@@ -101,8 +99,7 @@ std::shared_ptr<Server> makeComServer(const QString &progId)
 
 bool isRegistered(const QString &progId)
 {
-    CLSID clsid{};
-    return SUCCEEDED(CLSIDFromProgID(reinterpret_cast<LPCOLESTR>(progId.utf16()), &clsid));
+    return wincom::Application::IsRegistered(text(progId));
 }
 
 } // namespace vantrelle::automation

@@ -111,6 +111,12 @@ CLSID classOf(const std::u16string &progId)
 
 } // namespace
 
+bool Application::IsRegistered(const std::u16string &progId)
+{
+    CLSID clsid;
+    return SUCCEEDED(CLSIDFromProgID(wide(progId).c_str(), &clsid));
+}
+
 std::unique_ptr<Application> Application::Create(const std::u16string &progId)
 {
     const CLSID clsid = classOf(progId);

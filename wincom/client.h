@@ -69,6 +69,8 @@ private:
 
 class Application {
 public:
+    // Whether a program is registered under progId at all.
+    static bool IsRegistered(const std::u16string &progId);
     // A new instance of the server registered under progId.
     static std::unique_ptr<Application> Create(const std::u16string &progId);
     // The instance registered as running, or nullptr when there is none (or

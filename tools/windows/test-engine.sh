@@ -52,7 +52,13 @@ Xvfb "$window_display" -screen 0 1600x1200x24 -noreset >/dev/null 2>&1 &
 window_xvfb=$!
 for test in fsutil_tests run_tests pubengine_tests run_window_tests window_windows_tests; do
     display=""
-    [[ "$test" == *window* ]] && display="$window_display"
+    if [[ "$test" == *window* ]]; then
+        display="$window_display"
+        # Wine's desktop, started without a display so far, shows no window:
+        # a new one starts with the test.
+        "$wineserver" -k 2>/dev/null || true
+        "$wineserver" -w
+    fi
     DISPLAY="$display" QT_QPA_PLATFORM="${display:+windows}${display:-minimal}" \
         timeout 900 "$wine" "$bin/$test.exe" --gtest_color=no --gtest_filter="${filters[$test]:-*}" \
         >"$work/$test.out" 2>&1 || true
