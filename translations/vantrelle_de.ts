@@ -307,7 +307,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>text, links and properties</source>
-        <translation>Text, Links und Eigenschaften</translation>
+        <translation>Text, Links, Eigenschaften</translation>
     </message>
     <message>
         <source>Where the pairs apply: the text only; also the addresses of web, e-mail and file links; or also the document properties (title, subject, author, keywords, comments, company, manager, category and your own).</source>
@@ -483,7 +483,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Replace &amp;in:</source>
-        <translation>Ersetzen &amp;in:</translation>
+        <translation>Bere&amp;ich:</translation>
     </message>
     <message>
         <source>Output folder</source>
@@ -570,7 +570,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>the publishing program</source>
-        <translation>das Publishing-Programm</translation>
+        <translation>Publishing-Programm</translation>
     </message>
     <message>
         <source>Who opens, edits and saves each publication: Vantrelle&apos;s own engine, or the publishing program installed on this computer. The program cannot use regular expressions, keep case, or replace in link addresses and properties, and does not say how many replacements it made.</source>
@@ -582,7 +582,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Edited &amp;by:</source>
-        <translation>&amp;Bearbeiter:</translation>
+        <translation>Bearbeiter:</translation>
     </message>
 </context>
 <context>

@@ -303,11 +303,11 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>text and link addresses</source>
-        <translation>texto y direcciones de vínculos</translation>
+        <translation>texto y vínculos</translation>
     </message>
     <message>
         <source>text, links and properties</source>
-        <translation>texto, vínculos y propiedades</translation>
+        <translation>texto, vínculos, propiedades</translation>
     </message>
     <message>
         <source>Where the pairs apply: the text only; also the addresses of web, e-mail and file links; or also the document properties (title, subject, author, keywords, comments, company, manager, category and your own).</source>
@@ -570,7 +570,7 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>the publishing program</source>
-        <translation>el programa de publicación</translation>
+        <translation>el programa de edición</translation>
     </message>
     <message>
         <source>Who opens, edits and saves each publication: Vantrelle&apos;s own engine, or the publishing program installed on this computer. The program cannot use regular expressions, keep case, or replace in link addresses and properties, and does not say how many replacements it made.</source>
@@ -582,7 +582,7 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>Edited &amp;by:</source>
-        <translation>Editado &amp;por:</translation>
+        <translation>Mo&amp;tor:</translation>
     </message>
 </context>
 <context>

@@ -303,11 +303,11 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>text and link addresses</source>
-        <translation>texte et adresses des liens</translation>
+        <translation>texte et liens</translation>
     </message>
     <message>
         <source>text, links and properties</source>
-        <translation>texte, liens et propriétés</translation>
+        <translation>texte, liens, propriétés</translation>
     </message>
     <message>
         <source>Where the pairs apply: the text only; also the addresses of web, e-mail and file links; or also the document properties (title, subject, author, keywords, comments, company, manager, category and your own).</source>
@@ -570,7 +570,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>the publishing program</source>
-        <translation>le programme de publication</translation>
+        <translation>le logiciel de PAO</translation>
     </message>
     <message>
         <source>Who opens, edits and saves each publication: Vantrelle&apos;s own engine, or the publishing program installed on this computer. The program cannot use regular expressions, keep case, or replace in link addresses and properties, and does not say how many replacements it made.</source>
@@ -582,7 +582,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Edited &amp;by:</source>
-        <translation>Édité &amp;par :</translation>
+        <translation>Édité par :</translation>
     </message>
 </context>
 <context>
