@@ -143,7 +143,7 @@ void Form1::buildControls()
     // properties only when chosen.
     label(Label5, "Label5", tr("Replace in:"), Frame1);
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    place(Label5, 240, 660, 960, 255);
+    place(Label5, 240, 660, 1020, 255);
     Combo3 = new QComboBox(Frame1);
     Combo3->setObjectName(QStringLiteral("Combo3"));
     Combo3->addItems(
@@ -153,11 +153,11 @@ void Form1::buildControls()
            "links; or also the document properties (title, subject, author, keywords, comments, "
            "company, manager, category and your own)."));
     Label5->setBuddy(Combo3);
-    place(Combo3, 1260, 615, 2940, 345);
+    place(Combo3, 1320, 615, 2940, 345);
     // Beside it, where the publishing program is installed: who edits.
     label(LabelEngine, "LabelEngine", QString(), Frame1); // its caption comes with its mnemonic
     LabelEngine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    place(LabelEngine, 4230, 660, 960, 255);
+    place(LabelEngine, 4290, 660, 900, 255);
     ComboEngine = new QComboBox(Frame1);
     ComboEngine->setObjectName(QStringLiteral("ComboEngine"));
     ComboEngine->addItems({tr("Vantrelle"), tr("the publishing program")});

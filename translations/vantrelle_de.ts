@@ -483,7 +483,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Replace &amp;in:</source>
-        <translation>Bere&amp;ich:</translation>
+        <translation>Ersetzen &amp;in:</translation>
     </message>
     <message>
         <source>Output folder</source>
@@ -582,7 +582,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Edited &amp;by:</source>
-        <translation>Bearbeiter:</translation>
+        <translation>Engine:</translation>
     </message>
 </context>
 <context>
