@@ -194,5 +194,20 @@ TEST_F(WindowOnWindows, ThePublishingProgramEditsWhenChosen)
     EXPECT_TRUE(form->CheckRegex->isChecked()) << "kept for Vantrelle's engine";
 }
 
+// The design's twips at the monitor's DPI: run once at 96 DPI and once with
+// Windows set to 150 % (tools/windows/test-engine.sh sets LogPixels and
+// VANTRELLE_EXPECTED_SCALE).
+TEST_F(WindowOnWindows, IsTheDesignsSizeAtTheMonitorsScale)
+{
+    const double scale = qEnvironmentVariableIsSet("VANTRELLE_EXPECTED_SCALE")
+                             ? qEnvironmentVariable("VANTRELLE_EXPECTED_SCALE").toDouble()
+                             : 1.0;
+    open(*settings);
+    // 8040 twips at 96 DPI, 15 twips a pixel.
+    EXPECT_EQ(qRound(form->width() * form->devicePixelRatioF()), qRound(8040 / 15 * scale));
+    EXPECT_EQ(qRound(form->PushButton7->width() * form->devicePixelRatioF()),
+              qRound(5820 / 15 * scale));
+}
+
 } // namespace
 } // namespace vantrelle

@@ -69,6 +69,21 @@ for test in fsutil_tests run_tests pubengine_tests run_window_tests window_windo
     passed=$((passed + p))
     failed=$((failed + f))
 done
+# The window at 150 %: Windows' own setting, read when Wine's desktop starts.
+"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+"$wineserver" -k 2>/dev/null || true
+"$wineserver" -w
+DISPLAY="$window_display" QT_QPA_PLATFORM=windows VANTRELLE_EXPECTED_SCALE=1.5 \
+    timeout 300 "$wine" "$bin/window_windows_tests.exe" --gtest_color=no \
+    --gtest_filter='*TheMonitorsScale*' >"$work/scale.out" 2>&1 || true
+python3 tools/windows/gtest-lines.py "window_windows_tests at 150 %" <"$work/scale.out" >"$work/scale.lines"
+head -n -1 "$work/scale.lines"
+read -r p f < <(tail -n 1 "$work/scale.lines")
+echo "window_windows_tests at 150 % under Wine: $p passed, $f failed"
+passed=$((passed + p))
+failed=$((failed + f))
+"$wine" reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1
+"$wineserver" -k 2>/dev/null || true
 kill "$window_xvfb" 2>/dev/null || true
 
 
