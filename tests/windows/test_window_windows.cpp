@@ -13,6 +13,7 @@
 #include "widgets/changelist.h"
 #include "widgets/controls.h"
 #include "widgets/doclistview.h"
+#include "widgets/pagesdialog.h"
 #include "widgets/reportwindow.h"
 #include "wincom/client.h"
 
@@ -25,6 +26,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -192,6 +194,46 @@ TEST_F(WindowOnWindows, ThePublishingProgramEditsWhenChosen)
     form->ComboEngine->setCurrentIndex(0);
     EXPECT_TRUE(form->CheckRegex->isEnabled());
     EXPECT_TRUE(form->CheckRegex->isChecked()) << "kept for Vantrelle's engine";
+}
+
+// Without Qt's PDF view, "Pages before and after" opens LibreOffice's two
+// drawings in whatever Windows opens PDFs with: here a copy command standing
+// in for a viewer, registered for .pdf; with none that can, it says so.
+// LibreOffice is the stand-in tools/windows/test-engine.sh builds. The
+// associations go to HKEY_CLASSES_ROOT (the test prefix's own): Wine does not
+// merge the user's classes into it as Windows does.
+TEST_F(WindowOnWindows, PagesOpenInTheSystemsPdfViewer)
+{
+    const QString soffice = qEnvironmentVariable("VANTRELLE_SOFFICE_STANDIN");
+    if (soffice.isEmpty())
+        GTEST_SKIP() << "no stand-in for LibreOffice (VANTRELLE_SOFFICE_STANDIN)";
+    const QString sample = QCoreApplication::applicationDirPath() + "/Samples/Letterhead.pub";
+    const QString classes = QStringLiteral("HKCR\\");
+    QDir(dir.path()).mkpath("viewed");
+    reg({"add", classes + ".pdf", "/ve", "/d", "VantrelleTest.Pdf", "/f"});
+    reg({"add", classes + "VantrelleTest.Pdf\\shell\\open\\command", "/ve", "/d",
+         "cmd.exe /c copy \"%1\" \"" + path("viewed") + "\"", "/f"});
+    {
+        PagesDialog pages(sample, sample, nullptr, soffice);
+        QSignalSpy ended(&pages, &PagesDialog::drawingEnded);
+        ASSERT_TRUE(ended.wait(60000));
+        EXPECT_TRUE(ended.at(0).at(0).toBool()) << pages.statusText().toStdString();
+        EXPECT_EQ(pages.openedFiles().size(), 2);
+        EXPECT_TRUE(pages.statusText().contains("open in your PDF viewer"));
+    }
+    for (int i = 0; i < 100 && QDir(path("viewed")).entryList(QDir::Files).size() < 2; ++i)
+        QTest::qWait(100);
+    EXPECT_EQ(QDir(path("viewed")).entryList(QDir::Files),
+              (QStringList{"After - Letterhead.pdf", "Before - Letterhead.pdf"}));
+
+    // A type nothing opens.
+    reg({"delete", classes + "VantrelleTest.Pdf\\shell", "/f"});
+    PagesDialog pages(sample, sample, nullptr, soffice);
+    QSignalSpy ended(&pages, &PagesDialog::drawingEnded);
+    ASSERT_TRUE(ended.wait(60000));
+    EXPECT_FALSE(ended.at(0).at(0).toBool());
+    EXPECT_TRUE(pages.statusText().startsWith("No program on this computer opens PDF files"))
+        << pages.statusText().toStdString();
 }
 
 // The design's twips at the monitor's DPI: run once at 96 DPI and once with

@@ -41,6 +41,12 @@ for t in ${linux_readers//:/ }; do echo "SKIP pubengine_tests $t: runs the Linux
 echo "SKIP pubengine_tests $symlink: needs a symbolic link (QFile::link makes a shortcut)"
 echo "SKIP pubengine_tests $thai: Thai word breaks need ICU, which Qt for Windows is built without"
 declare -A filters=([pubengine_tests]="-$linux_readers:$symlink:$thai")
+# LibreOffice where Windows installs it is played by a stand-in (the window's
+# pages and, below, the tool's --pdf).
+lo="$work/libreoffice"
+mkdir -p "$lo/out"
+x86_64-w64-mingw32-g++-posix -municode -static -O2 -o "$lo/soffice.exe" \
+    tools/windows/soffice-standin.cpp
 # The window's tests draw with the Windows platform plugin, on a display of
 # their own (Wine makes no window, not even Qt's hidden ones, without one).
 linux_only="ReportFixture.CsvAndCopiedTableCarryEveryRow:ReportFixture.HeaderSortsEveryColumnAsQtWould"
@@ -60,7 +66,7 @@ for test in fsutil_tests run_tests pubengine_tests run_window_tests window_windo
         "$wineserver" -w
     fi
     DISPLAY="$display" QT_QPA_PLATFORM="${display:+windows}${display:-minimal}" \
-        timeout 900 "$wine" "$bin/$test.exe" --gtest_color=no --gtest_filter="${filters[$test]:-*}" \
+        VANTRELLE_SOFFICE_STANDIN="$(winpath "$lo/soffice.exe")" timeout 900 "$wine" "$bin/$test.exe" --gtest_color=no --gtest_filter="${filters[$test]:-*}" \
         >"$work/$test.out" 2>&1 || true
     python3 tools/windows/gtest-lines.py "$test" <"$work/$test.out" >"$work/$test.lines"
     head -n -1 "$work/$test.lines"
@@ -187,10 +193,6 @@ check "--engine program: the publishing program edits, the result is what it sav
     [[ \$(cat '$work/program/out/Flyer.pub') == 'Spring Fair 2027' ]]"
 # LibreOffice where Windows installs it, played by a stand-in: missing, the
 # tool says where to get it; registered in App Paths, every result gets its PDF.
-lo="$work/libreoffice"
-mkdir -p "$lo/out"
-x86_64-w64-mingw32-g++-posix -municode -static -O2 -o "$lo/soffice.exe" \
-    tools/windows/soffice-standin.cpp
 pdf_run() { wtool --pdf --pair 2026 2027 --out-dir "$(winpath "$lo/out")" \
     "$(winpath "$samples/Letterhead.pub")" "$(winpath "$samples/Spring-Fair-Flyer.pub")"; }
 check "--pdf without LibreOffice says where to get it" bash -c "

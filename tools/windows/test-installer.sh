@@ -125,6 +125,7 @@ check "the installed tool runs the samples and writes the results" runs_samples
 # by reg add, are its choices at start; Load Sample/Example Files (Alt+M),
 # "No" to the question, 2026 (Alt+W), 2027 (Alt+P), Start Replacing (Alt+S),
 # Enter on "Done.", the report window. Its results are the installed tool's.
+# Then as "Open with" starts it, with one publication.
 test_installed_window() {
     local out="$work/window" display=":$((200 + RANDOM % 100))" xvfb program window
     mkdir -p "$out" "$work/tool-results"
@@ -172,6 +173,32 @@ test_installed_window() {
     }
     check "the installed window runs the samples from the keyboard into the folder reg add gave" \
         keyboard_run
+    # "Open with Vantrelle" on a publication: Explorer starts the registered
+    # command with the file's Windows path; the window lists it alone.
+    open_with_run() {
+        "$wineserver" -k 2>/dev/null
+        "$wineserver" -w
+        mkdir -p "$work/opened/out"
+        cp "$install/Samples/Letterhead.pub" "$work/opened/"
+        "$wine" reg add "$settings" /v "Output Folder" /d "$(winpath "$work/opened/out")" /f \
+            >/dev/null 2>&1
+        "$wine" "$install/vantrelle.exe" "$(winpath "$work/opened/Letterhead.pub")" \
+            >"$work/window.log" 2>&1 &
+        disown $!
+        window="$(wait_for '^Vantrelle$')" || { echo "no window"; cat "$work/window.log"; return 1; }
+        sleep 2
+        xdotool windowfocus --sync "$window" && xdotool key alt+w &&
+            xdotool type --delay 50 2026 && xdotool key alt+p &&
+            xdotool type --delay 50 2027 && xdotool key alt+s || return 1
+        for _ in $(seq 120); do
+            [[ -f "$work/opened/out/Letterhead.pub" ]] && break
+            sleep 0.5
+        done
+        sleep 1
+        cmp "$work/tool-results/Letterhead.pub" "$work/opened/out/Letterhead.pub" &&
+            [[ "$(ls "$work/opened/out")" == Letterhead.pub ]]
+    }
+    check "the installed window opened with a publication's Windows path runs it alone" open_with_run
     "$wineserver" -k 2>/dev/null
     kill "$xvfb" 2>/dev/null
     unset DISPLAY
