@@ -578,7 +578,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>The publishing program cannot do this; choose Vantrelle under “Edited by” for it.</source>
-        <translation>Das Publishing-Programm kann das nicht; wählen Sie dafür Vantrelle unter „Bearbeiter“.</translation>
+        <translation>Das Publishing-Programm kann das nicht; wählen Sie dafür Vantrelle unter „Engine“.</translation>
     </message>
     <message>
         <source>Edited &amp;by:</source>

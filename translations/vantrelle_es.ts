@@ -574,11 +574,11 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>Who opens, edits and saves each publication: Vantrelle&apos;s own engine, or the publishing program installed on this computer. The program cannot use regular expressions, keep case, or replace in link addresses and properties, and does not say how many replacements it made.</source>
-        <translation>Quién abre, edita y guarda cada publicación: el motor propio de Vantrelle o el programa de publicación instalado en este equipo. El programa no puede usar expresiones regulares, mantener mayúsculas ni reemplazar en direcciones de vínculos y propiedades, y no dice cuántos reemplazos hizo.</translation>
+        <translation>Quién abre, edita y guarda cada publicación: el motor propio de Vantrelle o el programa de edición instalado en este equipo. El programa no puede usar expresiones regulares, mantener mayúsculas ni reemplazar en direcciones de vínculos y propiedades, y no dice cuántos reemplazos hizo.</translation>
     </message>
     <message>
         <source>The publishing program cannot do this; choose Vantrelle under “Edited by” for it.</source>
-        <translation>El programa de publicación no puede hacerlo; elija Vantrelle en «Editado por».</translation>
+        <translation>El programa de edición no puede hacerlo; elija Vantrelle en «Motor».</translation>
     </message>
     <message>
         <source>Edited &amp;by:</source>
