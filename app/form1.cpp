@@ -81,7 +81,13 @@ Form1::Form1(Form1Services services, QWidget *parent) : QWidget(parent), m_servi
     connectHandlers();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // Its windows hide as they go, and a store that may not outlive the
+    // window must not be written then (or by a later window of another).
+    if (windowPlaceStore() == &m_services.settings)
+        setWindowPlaceStore(nullptr);
+}
 
 void Form1::buildControls()
 {

@@ -104,7 +104,7 @@ cp "$pcre2"/LICENCE "$bin/licenses/pcre2.txt"
 # Wine, in a prefix of its own), as the Linux build writes them at build time.
 rm -rf "$bin/Samples"
 samples_prefix="$(mktemp -d)"
-WINEPREFIX="$samples_prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY="" \
+WINEPREFIX="$samples_prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=,winedbg.exe=d" DISPLAY="" \
     "$(command -v wine64 || echo /usr/lib/wine/wine64)" "$bin/make-samples.exe" "Z:${PWD//\//\\}\\$out\\bin\\Samples" >/dev/null 2>&1 || true
 WINEPREFIX="$samples_prefix" "$(command -v wineserver64 || echo /usr/lib/wine/wineserver64)" -k 2>/dev/null || true
 rm -rf "$samples_prefix"

@@ -107,6 +107,11 @@ void setWindowPlaceStore(SettingsStore *store)
     g_placeStore = store;
 }
 
+SettingsStore *windowPlaceStore()
+{
+    return g_placeStore;
+}
+
 QRect fittedRect(const QSize &preferred, const QSize &minimum, const QRect &available)
 {
     // A little room is left for the frame the window manager adds.

@@ -27,6 +27,7 @@ void loadHandPointer(WindowPointer &pointer);
 // Where windows remember their place; the main window sets it at start-up.
 // Without one, a window still opens within the screen, only forgets.
 void setWindowPlaceStore(SettingsStore *store);
+SettingsStore *windowPlaceStore();
 // The window opens where it was last, when that is still wholly on a screen;
 // otherwise at its preferred size, shrunk to the screen's available area
 // and centred on it. Its place is kept when it is hidden.

@@ -6,7 +6,7 @@ tool() { command -v "$1" 2>/dev/null || echo "/usr/lib/wine/$1"; }
 wine="$(tool wine64)"
 wineserver="$(tool wineserver64)"
 fresh_prefix() { # a prefix in $work, stopped and removed with $work on exit
-    export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=,winedbg.exe=d"
     unset DISPLAY WAYLAND_DISPLAY
     trap '"$wineserver" -k 2>/dev/null || true; rm -rf "$work"' EXIT
 }
