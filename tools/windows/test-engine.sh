@@ -41,6 +41,16 @@ for t in ${linux_readers//:/ }; do echo "SKIP pubengine_tests $t: runs the Linux
 echo "SKIP pubengine_tests $symlink: needs a symbolic link (QFile::link makes a shortcut)"
 echo "SKIP pubengine_tests $thai: Thai word breaks need ICU, which Qt for Windows is built without"
 declare -A filters=([pubengine_tests]="-$linux_readers:$symlink:$thai")
+# count_gtest NAME OUTPUT: a test binary's PASS, FAIL and SKIP lines and its
+# counts, added to the totals.
+count_gtest() {
+    python3 tools/windows/gtest-lines.py "$1" <"$2" >"$2.lines"
+    head -n -1 "$2.lines"
+    read -r p f < <(tail -n 1 "$2.lines")
+    echo "$1 under Wine: $p passed, $f failed"
+    passed=$((passed + p))
+    failed=$((failed + f))
+}
 # LibreOffice where Windows installs it is played by a stand-in (the window's
 # pages and, below, the tool's --pdf).
 lo="$work/libreoffice"
@@ -68,12 +78,7 @@ for test in fsutil_tests run_tests pubengine_tests run_window_tests window_windo
     DISPLAY="$display" QT_QPA_PLATFORM="${display:+windows}${display:-minimal}" \
         VANTRELLE_SOFFICE_STANDIN="$(winpath "$lo/soffice.exe")" timeout 900 "$wine" "$bin/$test.exe" --gtest_color=no --gtest_filter="${filters[$test]:-*}" \
         >"$work/$test.out" 2>&1 || true
-    python3 tools/windows/gtest-lines.py "$test" <"$work/$test.out" >"$work/$test.lines"
-    head -n -1 "$work/$test.lines"
-    read -r p f < <(tail -n 1 "$work/$test.lines")
-    echo "$test under Wine: $p passed, $f failed"
-    passed=$((passed + p))
-    failed=$((failed + f))
+    count_gtest "$test" "$work/$test.out"
 done
 # The window at 150 %: Windows' own setting, read when Wine's desktop starts.
 "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
@@ -82,12 +87,7 @@ done
 DISPLAY="$window_display" QT_QPA_PLATFORM=windows VANTRELLE_EXPECTED_SCALE=1.5 \
     timeout 300 "$wine" "$bin/window_windows_tests.exe" --gtest_color=no \
     --gtest_filter='*TheMonitorsScale*' >"$work/scale.out" 2>&1 || true
-python3 tools/windows/gtest-lines.py "window_windows_tests at 150 %" <"$work/scale.out" >"$work/scale.lines"
-head -n -1 "$work/scale.lines"
-read -r p f < <(tail -n 1 "$work/scale.lines")
-echo "window_windows_tests at 150 % under Wine: $p passed, $f failed"
-passed=$((passed + p))
-failed=$((failed + f))
+count_gtest "window_windows_tests at 150 %" "$work/scale.out"
 "$wine" reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1
 "$wineserver" -k 2>/dev/null || true
 kill "$window_xvfb" 2>/dev/null || true
