@@ -1,17 +1,29 @@
 #pragma once
-// Text in a Windows code page (the code page of a section of document
-// properties), converted by the system's own tables: ICU through Qt on
-// Linux, the code-page functions of Windows on Windows.
+// The code-page service of shell/codepage.h in the engine's byte types.
 #include "pubengine/bytes.h"
+#include "shell/codepage.h"
 
 #include <optional>
 #include <string>
 
 namespace vantrelle::pubengine {
 
-// nullopt when the code page is unknown here or the bytes are no text in it.
-std::optional<std::u16string> decodeCodePage(ByteView bytes, int codePage);
-// nullopt when the code page is unknown here or cannot hold the text.
-std::optional<Bytes> encodeCodePage(std::u16string_view text, int codePage);
+inline std::optional<std::u16string> decodeCodePage(ByteView bytes, int codePage)
+{
+    const auto text = codepage::decode(
+        QByteArrayView(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size())),
+        codePage);
+    if (!text)
+        return std::nullopt;
+    return text->toStdU16String();
+}
+
+inline std::optional<Bytes> encodeCodePage(std::u16string_view text, int codePage)
+{
+    const auto bytes = codepage::encode(QStringView(text.data(), qsizetype(text.size())), codePage);
+    if (!bytes)
+        return std::nullopt;
+    return Bytes(bytes->begin(), bytes->end());
+}
 
 } // namespace vantrelle::pubengine

@@ -2,7 +2,7 @@
 
 #include "fsutil/failure.h"
 #include "fsutil/paths.h"
-#include "sets/cp1252.h"
+#include "shell/codepage.h"
 #include "shell/dialogs.h"
 
 #include <QCoreApplication>
@@ -50,8 +50,8 @@ QByteArray encodeSetsFile(const QStringList &find, const QStringList &replace)
             text += replace[i];
         text += QLatin1String("\r\n");
     }
-    if (cp1252::canEncode(text))
-        return cp1252::encode(text);
+    if (auto ansi = codepage::encode(text, codepage::kWindows1252))
+        return *ansi;
 
     QByteArray bytes;
     bytes.reserve(2 + text.size() * 2);
@@ -101,7 +101,9 @@ QString decodeTextFile(const QByteArray &bytes)
         if (!utf8.hasError())
             return text;
     }
-    return cp1252::decode(bytes);
+    // Every byte is a character of Windows-1252; Latin-1 only should the
+    // system not know the code page.
+    return codepage::decode(bytes, codepage::kWindows1252).value_or(QString::fromLatin1(bytes));
 }
 
 QString ReadTextFile(const QString &path)

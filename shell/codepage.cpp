@@ -1,6 +1,4 @@
-#include "pubengine/codepage.h"
-
-#include <QString>
+#include "shell/codepage.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -9,49 +7,48 @@
 #include <QStringEncoder>
 #endif
 
-namespace vantrelle::pubengine {
+namespace vantrelle::codepage {
 
 namespace {
 
-constexpr int kUtf16CodePage = 1200;
-
-std::u16string fromUtf16Bytes(ByteView bytes)
+QString fromUtf16Bytes(QByteArrayView bytes)
 {
-    std::u16string s(bytes.size() / 2, u'\0');
-    for (std::size_t i = 0; i < s.size(); ++i)
-        s[i] = static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+    QString s(bytes.size() / 2, Qt::Uninitialized);
+    for (qsizetype i = 0; i < s.size(); ++i)
+        s[i] = QChar(char16_t(std::uint8_t(bytes[2 * i]) | (std::uint8_t(bytes[2 * i + 1]) << 8)));
     return s;
 }
 
-Bytes toUtf16Bytes(std::u16string_view s)
+QByteArray toUtf16Bytes(QStringView s)
 {
-    Bytes out;
-    for (char16_t c : s)
-        appendU16(out, c);
+    QByteArray out;
+    out.reserve(s.size() * 2);
+    for (const QChar c : s)
+        out.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
     return out;
 }
 
 #ifdef Q_OS_WIN
 
-std::optional<std::u16string> decodeWith(ByteView bytes, int codePage)
+std::optional<QString> decodeWith(QByteArrayView bytes, int codePage)
 {
     if (bytes.empty())
-        return std::u16string();
+        return QString();
     const auto *in = reinterpret_cast<LPCCH>(bytes.data());
     const int inSize = static_cast<int>(bytes.size());
     const int n = MultiByteToWideChar(UINT(codePage), MB_ERR_INVALID_CHARS, in, inSize, nullptr, 0);
     if (n <= 0)
         return std::nullopt;
-    std::u16string out(std::size_t(n), u'\0');
+    QString out(n, Qt::Uninitialized);
     MultiByteToWideChar(UINT(codePage), MB_ERR_INVALID_CHARS, in, inSize,
                         reinterpret_cast<LPWSTR>(out.data()), n);
     return out;
 }
 
-std::optional<Bytes> encodeWith(std::u16string_view text, int codePage)
+std::optional<QByteArray> encodeWith(QStringView text, int codePage)
 {
     if (text.empty())
-        return Bytes();
+        return QByteArray();
     const auto *in = reinterpret_cast<LPCWCH>(text.data());
     const int inSize = static_cast<int>(text.size());
     // A character the code page lacks must fail, not become "?" or a look-alike;
@@ -63,9 +60,8 @@ std::optional<Bytes> encodeWith(std::u16string_view text, int codePage)
                                       exact ? &lossy : nullptr);
     if (n <= 0 || lossy)
         return std::nullopt;
-    Bytes out(static_cast<std::size_t>(n));
-    WideCharToMultiByte(UINT(codePage), flags, in, inSize, reinterpret_cast<LPSTR>(out.data()), n,
-                        nullptr, nullptr);
+    QByteArray out(n, Qt::Uninitialized);
+    WideCharToMultiByte(UINT(codePage), flags, in, inSize, out.data(), n, nullptr, nullptr);
     return out;
 }
 
@@ -84,23 +80,22 @@ QByteArray codecName(int codePage)
     return "windows-" + QByteArray::number(codePage);
 }
 
-std::optional<std::u16string> decodeWith(ByteView bytes, int codePage)
+std::optional<QString> decodeWith(QByteArrayView bytes, int codePage)
 {
     QStringDecoder decoder(codecName(codePage).constData(), QStringConverter::Flag::Stateless);
-    const QString text = decoder.decode(
-        QByteArrayView(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size())));
+    QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;
-    return text.toStdU16String();
+    return text;
 }
 
-std::optional<Bytes> encodeWith(std::u16string_view text, int codePage)
+std::optional<QByteArray> encodeWith(QStringView text, int codePage)
 {
     QStringEncoder encoder(codecName(codePage).constData(), QStringConverter::Flag::Stateless);
-    const QByteArray bytes = encoder.encode(QStringView(text.data(), qsizetype(text.size())));
+    QByteArray bytes = encoder.encode(text);
     if (encoder.hasError())
         return std::nullopt;
-    return Bytes(bytes.begin(), bytes.end());
+    return bytes;
 }
 
 bool known(int codePage)
@@ -112,27 +107,27 @@ bool known(int codePage)
 
 } // namespace
 
-std::optional<std::u16string> decodeCodePage(ByteView bytes, int codePage)
+std::optional<QString> decode(QByteArrayView bytes, int codePage)
 {
-    if (codePage == kUtf16CodePage)
+    if (codePage == kUtf16)
         return fromUtf16Bytes(bytes);
     if (codePage <= 0 || !known(codePage))
         return std::nullopt;
     return decodeWith(bytes, codePage);
 }
 
-std::optional<Bytes> encodeCodePage(std::u16string_view text, int codePage)
+std::optional<QByteArray> encode(QStringView text, int codePage)
 {
-    if (codePage == kUtf16CodePage)
+    if (codePage == kUtf16)
         return toUtf16Bytes(text);
     if (codePage <= 0 || !known(codePage))
         return std::nullopt;
-    std::optional<Bytes> bytes = encodeWith(text, codePage);
+    std::optional<QByteArray> bytes = encodeWith(text, codePage);
     // A text that does not come back as it went in was changed on the way
     // (a best-fit or substituted character): the code page cannot hold it.
-    if (!bytes || decodeWith(*bytes, codePage) != std::u16string(text))
+    if (!bytes || decodeWith(*bytes, codePage) != text)
         return std::nullopt;
     return bytes;
 }
 
-} // namespace vantrelle::pubengine
+} // namespace vantrelle::codepage
