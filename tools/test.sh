@@ -21,6 +21,10 @@ esac
 bash tools/install-deps.sh --tests
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
+# A compiler cache, where one is installed, makes a second run's builds short.
+launcher=()
+command -v ccache >/dev/null &&
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 logs="$(mktemp -d -t vantrelle-test.XXXXXX)"
 trap 'rm -rf "$logs"' EXIT
 status=0
@@ -37,13 +41,22 @@ sanitizer_suite() {
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
   export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVANTRELLE_SANITIZE=ON \
+  cmake -S . -B build-asan "${launcher[@]}" -DCMAKE_BUILD_TYPE=Debug -DVANTRELLE_SANITIZE=ON \
     -DVANTRELLE_BENCH=OFF >/dev/null
   cmake --build build-asan -j"$jobs"
   suite sanitizer build-asan
 }
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# The tool alone, as a machine without the window's libraries builds it: the
+# layers below the window must not need it.
+tool_only_build() {
+  cmake -S . -B build-tool "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTRELLE_WINDOW=OFF \
+    -DVANTRELLE_BENCH=OFF >/dev/null
+  cmake --build build-tool -j"$jobs" --target vantrelle-replace
+  build-tool/cli/vantrelle-replace --help >/dev/null
+}
+
+cmake -S . -B build "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 suite normal build
 
@@ -51,6 +64,7 @@ suite normal build
 # "N passed, N failed" adds those to the totals.
 full_steps=(
   sanitizer_suite
+  tool_only_build
   "bash tools/tidy.sh build"
   "bash tools/build-windows.sh"
   "bash tools/test-windows.sh --engine"

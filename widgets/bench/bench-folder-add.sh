@@ -5,7 +5,7 @@
 set -eu
 build=${1:?build directory}
 per=${2:-100}
-driver="$build/doclist/bench/doclist_bench_folder_add"
+driver="$build/widgets/bench/doclist_bench_folder_add"
 tree=$(mktemp -d /tmp/vantrelle-bench-XXXXXX)
 trap 'rm -rf "$tree"' EXIT
 
