@@ -184,35 +184,12 @@ Matcher::Matcher(std::u16string_view find, std::u16string_view replacement,
         m_foldedFind = options.matchCase ? m_find : foldCase(m_find);
         return;
     }
-    // Compiled by PCRE2 itself, with the options Qt gives the same pattern
-    // (findExpression, which the checks use): Qt's own matching stops JIT
-    // matching at a 512 KiB stack, about 24,000 repeats of a group, and does
-    // not say which limit it met.
-    int error = 0;
-    PCRE2_SIZE errorAt = 0;
-    const std::uint32_t flags =
-        PCRE2_UTF | PCRE2_UCP | (options.matchCase ? 0 : PCRE2_CASELESS);
-    m_regex.reset(pcre2_compile(reinterpret_cast<PCRE2_SPTR>(find.data()), find.size(), flags,
-                                &error, &errorAt, nullptr),
-                  pcre2_code_free);
-    if (!m_regex)
-        throw Failure(
-            EngineText::tr("the regular expression %1 cannot be compiled").arg(quoted(find)));
-    pcre2_jit_compile(m_regex.get(), PCRE2_JIT_COMPLETE);
-    Piece literal;
-    for (std::size_t i = 0; i < replacement.size(); ++i) {
-        if (replacement[i] != u'$') {
-            literal.text += replacement[i];
-        } else if (replacement[i + 1] == u'$') {
-            literal.text += u'$';
-            ++i;
-        } else {
-            m_pieces.push_back(std::move(literal));
-            literal = Piece{};
-            m_pieces.push_back({{}, replacement[++i] - u'0'});
-        }
-    }
-    m_pieces.push_back(std::move(literal));
+    // PCRE2 itself rather than Qt's matching: Qt stops JIT matching at a
+    // 512 KiB stack, about 24,000 repeats of a group, and does not say which
+    // limit it met.
+    m_pattern = Pattern::compile(view(find), view(replacement), options.matchCase);
+    if (!m_pattern.code())
+        throw Failure(m_pattern.refusal());
 }
 
 std::vector<TextMatch> Matcher::findAll(std::u16string_view text) const
@@ -255,7 +232,7 @@ void Matcher::findRegex(std::u16string_view text, std::vector<TextMatch> &out) c
     const std::optional<QString> clean = withoutLoneSurrogates(text);
     const QStringView subject = clean ? QStringView(*clean) : view(text);
     WordBoundaries words(text);
-    RegexMatcher regex(m_regex.get());
+    RegexMatcher regex(m_pattern.code());
     std::size_t lineStart = 0;
     while (lineStart <= text.size()) {
         std::size_t lineEnd = lineStart;
@@ -281,9 +258,11 @@ void Matcher::findRegex(std::u16string_view text, std::vector<TextMatch> &out) c
                 continue;
             }
             TextMatch match{start, end - start, {}};
-            for (const Piece &piece : m_pieces) {
+            for (const Pattern::Piece &piece : m_pattern.pieces()) {
                 if (piece.group < 0) {
-                    match.replacement += piece.text;
+                    match.replacement += std::u16string_view(
+                        reinterpret_cast<const char16_t *>(piece.text.utf16()),
+                        std::size_t(piece.text.size()));
                 } else if (m.start(piece.group) != PCRE2_UNSET) {
                     // From the text itself, so a lone surrogate moves unchanged.
                     match.replacement += text.substr(lineStart + m.start(piece.group),

@@ -15,21 +15,19 @@
 //   match would insert the replacement between characters;
 // * the replacement of a regular expression may name groups: $0 the whole
 //   match, $1 to $9 the groups (one digit; "$12" is group 1 and "2"), $$ a
-//   dollar sign. A group that took no part in the match gives no text. Any
+//   dollar sign, ${name} (or ${number}) a group by its name. A group that took no part in the match gives no text. Any
 //   other "$" is refused, as is a group the expression does not have.
 // * keep case: matching ignores case, and each replacement (a regular
 //   expression's too, once its groups are in) is written in the case pattern
 //   of the text it replaces (see keptCase).
 #include "shell/pairtext.h"
+#include "shell/pattern.h"
 
 #include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
-
-// PCRE2's compiled pattern (pcre2_code_16), used by matcher.cpp alone.
-struct pcre2_real_code_16;
 
 namespace vantrelle::pubengine {
 
@@ -61,13 +59,6 @@ public:
     const std::u16string &findText() const { return m_find; }
 
 private:
-    // A piece of a regular expression's replacement: literal text, or the
-    // text of a group when group >= 0.
-    struct Piece {
-        std::u16string text;
-        int group = -1;
-    };
-
     void findPlain(std::u16string_view text, std::vector<TextMatch> &out) const;
     void findRegex(std::u16string_view text, std::vector<TextMatch> &out) const;
 
@@ -75,9 +66,8 @@ private:
     std::u16string m_find;
     std::u16string m_foldedFind;
     std::u16string m_replacement;
-    // PCRE2's compiled pattern, shared by copies.
-    std::shared_ptr<pcre2_real_code_16> m_regex;
-    std::vector<Piece> m_pieces;
+    // Compiled once, shared by copies.
+    Pattern m_pattern;
 };
 
 // replacement in the case pattern of found: all lower, ALL UPPER (two cased

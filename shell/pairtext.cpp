@@ -1,5 +1,7 @@
 #include "shell/pairtext.h"
 
+#include "shell/pattern.h"
+
 #include <QChar>
 #include <QCoreApplication>
 
@@ -89,58 +91,11 @@ QString describePairTextFault(const QString &subject, const PairTextFault &fault
     return PairText::tr(sentence).arg(subject, codeText(fault.character)).arg(fault.position);
 }
 
-QRegularExpression findExpression(QStringView find, bool matchCase)
-{
-    QRegularExpression::PatternOptions flags = QRegularExpression::UseUnicodePropertiesOption;
-    if (!matchCase)
-        flags |= QRegularExpression::CaseInsensitiveOption;
-    return QRegularExpression(find.toString(), flags);
-}
-
 QString patternRefusal(QStringView find, QStringView replacement, const MatchOptions &options)
 {
     if (!options.regex)
         return {};
-    const auto quoted = [](QStringView text) { return QStringLiteral("“%1”").arg(text); };
-    const QRegularExpression regex = findExpression(find, options.matchCase);
-    if (!regex.isValid()) {
-        const qsizetype at = std::max<qsizetype>(0, regex.patternErrorOffset());
-        const QString where =
-            at == 0 ? PairText::tr("at its start")
-                    : PairText::tr("at position %1, after %2").arg(at).arg(quoted(find.left(at)));
-        return PairText::tr("the regular expression %1 is not valid: %2, %3")
-            .arg(quoted(find), regex.errorString(), where);
-    }
-    if (regex.match(QString()).hasMatch())
-        return PairText::tr("the regular expression %1 matches an empty text, which would "
-                            "insert the replacement between characters; make it match at "
-                            "least one character (+ instead of *, for example)")
-            .arg(quoted(find));
-    for (qsizetype i = 0; i < replacement.size(); ++i) {
-        if (replacement[i] != u'$')
-            continue;
-        const QChar next = i + 1 < replacement.size() ? replacement[i + 1] : QChar();
-        if (next == u'$') {
-            ++i;
-            continue;
-        }
-        if (next.unicode() < u'0' || next.unicode() > u'9')
-            return PairText::tr("the replacement %1 holds a “$” that is not followed by a "
-                                "group number 0 to 9; write $$ for a dollar sign")
-                .arg(quoted(replacement));
-        const int group = next.unicode() - u'0';
-        if (group > regex.captureCount())
-            return PairText::tr(
-                       "the replacement %1 refers to group %2, but the regular expression %3 has "
-                       "%4")
-                .arg(quoted(replacement))
-                .arg(group)
-                .arg(quoted(find), regex.captureCount() == 1
-                                       ? PairText::tr("one group")
-                                       : PairText::tr("%n groups", nullptr, regex.captureCount()));
-        ++i;
-    }
-    return {};
+    return Pattern::compile(find, replacement, options.matchCase && !options.keepCase).refusal();
 }
 
 } // namespace vantrelle

@@ -3,7 +3,6 @@
 // hold. The window, the sets, the command line and the engine all ask here,
 // so a text is refused the same way wherever it comes from, before anything
 // is opened.
-#include <QRegularExpression>
 #include <QString>
 #include <QStringView>
 
@@ -56,15 +55,9 @@ std::optional<PairTextFault> pairTextFault(QStringView text, PairTextRole role);
 // U+0001 at character 2, …".
 QString describePairTextFault(const QString &subject, const PairTextFault &fault);
 
-// The regular expression a find text stands for: Unicode classes, case as
-// asked. The check below and the engine both make it here, so they agree.
-QRegularExpression findExpression(QStringView find, bool matchCase);
-
 // Why a find text and its replacement cannot be used as a regular
-// expression and its replacement, without the final stop: an invalid pattern
-// (with the place of the fault), one that matches an empty text, a "$" that
-// names no group or a group the pattern lacks. Empty when they can be used,
-// and always when options.regex is off.
+// expression and its replacement (Pattern's refusal), without the final
+// stop. Empty when they can be used, and always when options.regex is off.
 QString patternRefusal(QStringView find, QStringView replacement, const MatchOptions &options);
 
 } // namespace vantrelle

@@ -69,6 +69,8 @@ TEST(Matcher, findsWhatEachOptionMeans)
          {true, false, true, true}, u"apex limited, Apex Limited, APEX LIMITED, apex limited, Apex limited"},
         {u"Straße", u"(s)traße", u"$1treet", {false, false, true, true}, u"Street"},
         {u"STRASSE 1", u"strasse", u"straße", kKeep, u"STRASSE 1"},
+        // Groups by name or number in braces; $12 is group 1 and a "2".
+        {u"on 2026-05-01", u"(?<y>\\d{4})-(\\d\\d)", u"${2}/${y}$12", kRegex, u"on 05/202620262-01"},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(applied(c.text, c.find, c.replacement, c.options), c.expected)
@@ -93,6 +95,10 @@ TEST(Matcher, refusesWithThePlaceOfTheFault)
                                 "group"},
         {u"a", u"US$ 5", kRegex, "write $$ for a dollar sign"},
         {u"a", u"x$", kRegex, "write $$ for a dollar sign"},
+        {u"(?<y>a)", u"${z}", kRegex, "refers to group “z”, but the regular expression “(?<y>a)” "
+                                      "has one group"},
+        {u"(a)", u"${2}", kRegex, "refers to group “2”"},
+        {u"a", u"${}", kRegex, "write $$ for a dollar sign"},
     };
     for (const Case &c : cases) {
         const std::string refusal = Matcher::refusal(c.find, c.replacement, c.options);
