@@ -26,6 +26,11 @@ struct TextBox {
     double marginBottom = 0;
     int columns = 1;
     double columnGap = 0;
+    // Where the text area's top left corner is on its page, from the page's
+    // top left, when the drawing says.
+    bool placed = false;
+    double x = 0;
+    double y = 0;
 };
 
 struct CharFormat {
