@@ -206,10 +206,10 @@ Shapes contentsShapes(ByteView c)
         refs.push_back(ref);
     }
     std::map<std::uint32_t, int> pageNumbers;
-    for (std::uint32_t seq = 0; seq < refs.size(); ++seq) {
-        if (!refs[seq] || refs[seq]->type != kChunkDocument)
+    for (const std::optional<Ref> &ref : refs) {
+        if (!ref || ref->type != kChunkDocument)
             continue;
-        const PropertyRecord doc = recordAt(c, refs[seq]->offset);
+        const PropertyRecord doc = recordAt(c, ref->offset);
         if (const auto pages = nested(doc, 2)) {
             int n = 0;
             for (const Property &p : pages->properties) {
@@ -381,7 +381,7 @@ StyleSheet styleSheet(const QuillStream &q)
                 EngineText::tr("the style sheet counts more styles than it holds"));
         for (std::uint32_t i = 0; i < n; ++i) {
             const std::size_t at = 20 + std::size_t(readU32(d, 20 + 4 * std::size_t(i))) + 2;
-            (i % 2 == 0 ? out.chars : out.paras).push_back(recordAt(d, at));
+            (i % 2 == 0 ? out.chars : out.paras).emplace_back(recordAt(d, at));
         }
     }
     return out;
@@ -405,7 +405,7 @@ std::vector<QString> fontNames(const QuillStream &q)
         requireRange(d, p, 2 * std::size_t(length) + 4, "the font table");
         QString name;
         for (std::uint16_t u = 0; u < length; ++u)
-            name += QChar(readU16(d, p + 2 * u));
+            name += QChar(readU16(d, p + 2 * std::size_t(u)));
         while (name.endsWith(QChar(0)))
             name.chop(1);
         out.push_back(name);
