@@ -89,8 +89,7 @@ std::optional<std::vector<std::vector<Frame>>> cachedFrames(const QuillStream &q
     const Bytes &d = q.chunkFile().chunks()[std::size_t(index)].data;
     const std::uint32_t stories = readU32(d, 4, "the layout cache");
     if (stories > d.size() / 4)
-        throw FormatError(EngineText::tr("the layout cache counts more stories than it holds")
-                              );
+        throw FormatError(EngineText::tr("the layout cache counts more stories than it holds"));
     std::vector<std::vector<Frame>> out;
     std::size_t p = 8 + 4 * std::size_t(stories);
     for (std::uint32_t k = 0; k < stories; ++k) {
@@ -100,8 +99,7 @@ std::optional<std::vector<std::vector<Frame>>> cachedFrames(const QuillStream &q
         const std::uint32_t boxes = readU32(d, p, "the layout cache");
         p += 4;
         if (boxes > (d.size() - p) / 4)
-            throw FormatError(EngineText::tr("the layout cache counts more boxes than it holds")
-                                  );
+            throw FormatError(EngineText::tr("the layout cache counts more boxes than it holds"));
         std::vector<Frame> frames;
         for (std::uint32_t b = 0; b < boxes; ++b) {
             const PropertyRecord r = parsePropertyRecord(d, p, &used);
@@ -109,8 +107,7 @@ std::optional<std::vector<std::vector<Frame>>> cachedFrames(const QuillStream &q
             const auto width = number(r, 4);
             const auto height = number(r, 5);
             if (!width || !height)
-                throw FormatError(
-                    EngineText::tr("a box of the layout cache has no size"));
+                throw FormatError(EngineText::tr("a box of the layout cache has no size"));
             Frame f;
             f.width = signedValue(*width);
             f.height = signedValue(*height);
@@ -377,8 +374,7 @@ StyleSheet styleSheet(const QuillStream &q)
         const Bytes &d = c.data;
         const std::uint32_t n = readU32(d, 4, "the style sheet");
         if (n > d.size() / 4)
-            throw FormatError(
-                EngineText::tr("the style sheet counts more styles than it holds"));
+            throw FormatError(EngineText::tr("the style sheet counts more styles than it holds"));
         for (std::uint32_t i = 0; i < n; ++i) {
             const std::size_t at = 20 + std::size_t(readU32(d, 20 + 4 * std::size_t(i))) + 2;
             (i % 2 == 0 ? out.chars : out.paras).emplace_back(recordAt(d, at));
@@ -396,8 +392,7 @@ std::vector<QString> fontNames(const QuillStream &q)
     const Bytes &d = q.chunkFile().chunks()[std::size_t(index)].data;
     const std::uint32_t n = readU32(d, 4, "the font table");
     if (n > d.size() / 4)
-        throw FormatError(
-            EngineText::tr("the font table counts more fonts than it holds"));
+        throw FormatError(EngineText::tr("the font table counts more fonts than it holds"));
     std::size_t p = 20 + 4 * std::size_t(n);
     for (std::uint32_t i = 0; i < n; ++i) {
         const std::uint16_t length = readU16(d, p, "the font table");
@@ -525,7 +520,8 @@ public:
     // The paragraph's format and the style its characters start from.
     std::pair<ParaFormat, std::uint32_t> paragraph(const Bytes &record) const
     {
-        const ParaAttributes own = record.empty() ? ParaAttributes{} : paraAttributes(recordAt(record, 0));
+        const ParaAttributes own =
+            record.empty() ? ParaAttributes{} : paraAttributes(recordAt(record, 0));
         const ParaAttributes style = styleOf(m_styles.paras, own.style, paraAttributes);
         ParaFormat f;
         f.align = own.align.value_or(style.align.value_or(ParaFormat::Align::Left));
@@ -542,7 +538,8 @@ public:
     // Throws FormatError for a font the table does not hold.
     CharFormat character(const Bytes &record, std::uint32_t styleIndex) const
     {
-        const CharAttributes own = record.empty() ? CharAttributes{} : charAttributes(recordAt(record, 0));
+        const CharAttributes own =
+            record.empty() ? CharAttributes{} : charAttributes(recordAt(record, 0));
         const CharAttributes style = styleOf(m_styles.chars, styleIndex, charAttributes);
         CharFormat f;
         // A run's bold and italic switch the style's.
@@ -555,9 +552,13 @@ public:
         f.position = own.position.value_or(style.position.value_or(CharFormat::Position::Normal));
         const std::uint32_t font = own.font.value_or(style.font.value_or(0));
         if (font >= m_fonts.size() || m_fonts[font].isEmpty())
-            throw FormatError(
-                EngineText::tr("a run names a font the font table does not hold"));
+            throw FormatError(EngineText::tr("a run names a font the font table does not hold"));
         f.font = m_fonts[font];
+        // Seen in no publication yet: a value far from percent means another unit.
+        if (f.scale < 10 || f.scale > 1000)
+            throw FormatError(EngineText::tr("a run has a character scale of %1, which is not "
+                                             "understood")
+                                  .arg(f.scale));
         if (f.size <= 0 || f.size > 2000)
             throw FormatError(EngineText::tr("a run has an impossible font size"));
         return f;
@@ -609,7 +610,8 @@ void readFormatting(const QuillStream &q, const Runs &runs, const Formats &forma
         if (p.end <= begin || p.start >= end)
             continue;
         const auto [format, style] = formats.paragraph(p.record);
-        appendRun(out.paras, std::max(p.start, begin) - begin, std::min(p.end, end) - begin, format);
+        appendRun(out.paras, std::max(p.start, begin) - begin, std::min(p.end, end) - begin,
+                  format);
         paraStyles.emplace_back(std::min(p.end, end) - begin, style);
     }
     for (const TextRun &c : runs.characters) {
@@ -633,8 +635,7 @@ void readFormatting(const QuillStream &q, const Runs &runs, const Formats &forma
     const std::uint32_t length = end - begin;
     if (out.chars.empty() || out.chars.front().start != 0 || out.chars.back().end != length ||
         out.paras.empty() || out.paras.front().start != 0 || out.paras.back().end != length)
-        throw FormatError(
-            EngineText::tr("the story's formatting does not cover its text"));
+        throw FormatError(EngineText::tr("the story's formatting does not cover its text"));
 }
 
 QString reasonOf(const std::exception &e)
@@ -721,9 +722,9 @@ std::vector<StoryLayout> storyLayouts(const Publication &publication)
         std::stable_sort(mine.begin(), mine.end(), [](const Shape *a, const Shape *b) {
             return a->chainIndex < b->chainIndex;
         });
-        const bool table = !q.cellEnds(s.story).empty() ||
-                           std::any_of(mine.begin(), mine.end(),
-                                       [](const Shape *x) { return x->table; });
+        const bool table =
+            !q.cellEnds(s.story).empty() ||
+            std::any_of(mine.begin(), mine.end(), [](const Shape *x) { return x->table; });
         if (table) {
             s.uncertain = true;
             s.uncertainReason = EngineText::tr("the story is a table");
@@ -732,12 +733,11 @@ std::vector<StoryLayout> storyLayouts(const Publication &publication)
             const std::vector<Frame> &frames = (*cached)[s.story];
             // A table keeps one frame per cell, its shape one for all.
             const bool comparable = shapes.known && !table;
-            const bool agree = !comparable ||
-                               (mine.size() == frames.size() &&
-                                std::equal(frames.begin(), frames.end(), mine.begin(),
-                                           [](const Frame &f, const Shape *x) {
-                                               return sameSize(f, *x);
-                                           }));
+            const bool agree =
+                !comparable ||
+                (mine.size() == frames.size() &&
+                 std::equal(frames.begin(), frames.end(), mine.begin(),
+                            [](const Frame &f, const Shape *x) { return sameSize(f, *x); }));
             for (std::size_t b = 0; b < frames.size(); ++b) {
                 const Shape *shape = b < mine.size() && !table ? mine[b] : nullptr;
                 Frame f = frames[b];
@@ -772,14 +772,15 @@ std::vector<StoryLayout> storyLayouts(const Publication &publication)
         }
         if (s.boxes.empty() && s.unreadable.isEmpty()) {
             if (!shapeProblem.isEmpty())
-                s.unreadable = EngineText::tr("its text boxes cannot be read (%1)").arg(shapeProblem);
+                s.unreadable =
+                    EngineText::tr("its text boxes cannot be read (%1)").arg(shapeProblem);
             else
                 s.unreadable = EngineText::tr("no text box of it was found");
         }
         for (const TextBox &b : s.boxes) {
             if (s.unreadable.isEmpty() &&
-                (b.width <= 0 || b.height <= 0 ||
-                 b.marginLeft + b.marginRight >= b.width || b.marginTop + b.marginBottom >= b.height))
+                (b.width <= 0 || b.height <= 0 || b.marginLeft + b.marginRight >= b.width ||
+                 b.marginTop + b.marginBottom >= b.height))
                 s.unreadable = EngineText::tr("a text box of it has no room for text");
         }
     }

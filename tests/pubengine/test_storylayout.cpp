@@ -42,12 +42,11 @@ TEST(StoryLayout, WriterBoxesPagesAndFormats)
          {w::paragraph({w::run("Alpha ", font("Arial", 12, true)),
                         w::run("beta", font("Times New Roman", 9, false, true))},
                        w::Alignment::Centre)}});
-    d.pages[1].boxes.push_back(
-        {{60, 70, 400, 300},
-         {w::paragraph({w::run("Gamma", font("Calibri", 20))}),
-          w::paragraph({w::run("Delta")}, w::Alignment::Justify)}});
-    d.pages[1].tables.push_back({{100, 500, 200, 80}, 2, {w::paragraph({w::run("a")}),
-                                                          w::paragraph({w::run("b")})}});
+    d.pages[1].boxes.push_back({{60, 70, 400, 300},
+                                {w::paragraph({w::run("Gamma", font("Calibri", 20))}),
+                                 w::paragraph({w::run("Delta")}, w::Alignment::Justify)}});
+    d.pages[1].tables.push_back(
+        {{100, 500, 200, 80}, 2, {w::paragraph({w::run("a")}), w::paragraph({w::run("b")})}});
     Publication pub = Publication::fromBytes(w::write(d), QStringLiteral("made.pub"));
     pub.replaceAll(QStringLiteral("Alpha"), QStringLiteral("Alpha grown longer"), true);
 
@@ -60,10 +59,18 @@ TEST(StoryLayout, WriterBoxesPagesAndFormats)
         std::vector<ParaFormat::Align> aligns;
     };
     const Expected expected[] = {
-        {1, 40, 50, 300, 100,
+        {1,
+         40,
+         50,
+         300,
+         100,
          {{"Arial", 12, true, false, 19}, {"Times New Roman", 9, false, true, 24}},
          {ParaFormat::Align::Center}},
-        {2, 60, 70, 400, 300,
+        {2,
+         60,
+         70,
+         400,
+         300,
          {{"Calibri", 20, false, false, 6}, {"Arial", 10, false, false, 12}},
          {ParaFormat::Align::Left, ParaFormat::Align::Justify}},
     };
@@ -133,8 +140,12 @@ std::vector<DrawnBox> drawnBoxes(const QStringList &trace)
             v[m.captured(1)] = m.captured(2).toDouble() * 72;
         }
         if (box) {
-            out.push_back({v["svg:x"], v["svg:y"], v["svg:width"], v["svg:height"],
-                           v["fo:padding-left"], {}});
+            out.push_back({v["svg:x"],
+                           v["svg:y"],
+                           v["svg:width"],
+                           v["svg:height"],
+                           v["fo:padding-left"],
+                           {}});
             continue;
         }
         out.back().spans.insert(spanKey(fontName.match(line).captured(1), v["fo:font-size"],
@@ -180,7 +191,8 @@ TEST(StoryLayout, CorpusAgreesWithPub2raw)
                     return std::abs(d.x - b.x) < 0.1 && std::abs(d.y - b.y) < 0.1 &&
                            std::abs(d.width - b.width) < 0.1 && std::abs(d.height - b.height) < 0.1;
                 });
-                ASSERT_NE(match, drawn.end()) << b.x << "," << b.y << " " << b.width << "x" << b.height;
+                ASSERT_NE(match, drawn.end())
+                    << b.x << "," << b.y << " " << b.width << "x" << b.height;
                 EXPECT_NEAR(match->margin, b.marginLeft, 0.1);
                 EXPECT_EQ(match->spans, spans);
                 ++boxes;
@@ -196,7 +208,7 @@ const StreamPath kQuill{"Quill", "QuillSub", "CONTENTS"};
 // chunk of kind (the text stream), or into `Contents` when kind is absent;
 // nullopt when the offset is past the chunk.
 std::optional<Publication> damaged(const QByteArray &source, std::optional<ChunkKind> kind, int nth,
-                    std::size_t offset, std::uint32_t value)
+                                   std::size_t offset, std::uint32_t value)
 {
     const CompoundFile file(source);
     const StreamPath path = kind ? kQuill : StreamPath{"Contents"};
@@ -250,8 +262,7 @@ TEST(StoryLayout, DamageMakesStoriesUnreadable)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        const std::optional<Publication> pub =
-            damaged(c.source, c.kind, c.nth, c.offset, c.value);
+        const std::optional<Publication> pub = damaged(c.source, c.kind, c.nth, c.offset, c.value);
         ASSERT_TRUE(pub);
         const std::vector<StoryLayout> layouts = storyLayouts(*pub);
         ASSERT_FALSE(layouts.empty());
@@ -266,9 +277,10 @@ TEST(StoryLayout, NoWordOfDamageThrows)
 {
     REQUIRE_CORPUS();
     const QByteArray sample = readFile(corpusFile(QStringLiteral("Sample.pub")));
-    const std::pair<std::optional<ChunkKind>, int> places[] = {
-        {ChunkKind::LayoutCache, 0}, {ChunkKind::Fonts, 0}, {ChunkKind::StyleSheet, 1},
-        {std::nullopt, 0}};
+    const std::pair<std::optional<ChunkKind>, int> places[] = {{ChunkKind::LayoutCache, 0},
+                                                               {ChunkKind::Fonts, 0},
+                                                               {ChunkKind::StyleSheet, 1},
+                                                               {std::nullopt, 0}};
     for (const auto &[kind, nth] : places) {
         for (std::size_t at = 0; at < 1600; at += 3) {
             for (std::uint32_t value : {0xFFFFFFFFu, 0x00000088u}) {
