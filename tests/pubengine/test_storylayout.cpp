@@ -173,7 +173,11 @@ TEST(StoryLayout, CorpusAgreesWithPub2raw)
                            path.contains(QLatin1String("2000.pub"));
         for (const StoryLayout &s : layouts) {
             EXPECT_NE(s.unreadable.isEmpty(), older) << s.unreadable.toStdString();
-            EXPECT_FALSE(s.uncertainReason.contains(QLatin1String("differently")));
+            // The cache agrees with the shapes; only tables and the one
+            // headline that may shrink to fit are not modelled.
+            static const QRegularExpression modelled(QStringLiteral("^(|.*table.*|.*shrink.*)$"));
+            EXPECT_TRUE(modelled.match(s.uncertainReason).hasMatch())
+                << s.uncertainReason.toStdString();
         }
         const QStringList trace = pub2raw(path);
         if (older || trace.isEmpty())
@@ -194,6 +198,7 @@ TEST(StoryLayout, CorpusAgreesWithPub2raw)
                 ASSERT_NE(match, drawn.end())
                     << b.x << "," << b.y << " " << b.width << "x" << b.height;
                 EXPECT_NEAR(match->margin, b.marginLeft, 0.1);
+                EXPECT_GT(b.page, 0);
                 EXPECT_EQ(match->spans, spans);
                 ++boxes;
             }
