@@ -241,6 +241,11 @@ std::u16string_view Publication::story(std::size_t k) const
     return m_pub97 ? std::u16string_view(m_pub97->story(k)) : m_quill.story(k);
 }
 
+std::optional<Bytes> Publication::stream(const StreamPath &path) const
+{
+    return m_compound ? m_compound->readStream(path, std::size_t(kMaxFileSize)) : std::nullopt;
+}
+
 std::vector<PropertySetStream> &Publication::propertySets()
 {
     if (m_propertiesRead)

@@ -48,6 +48,11 @@ public:
     // The stories of any version, paragraph ends as '\r'.
     std::size_t storyCount() const;
     std::u16string_view story(std::size_t k) const;
+    // True for Publisher 95 and 97, whose text lives in `Contents`.
+    bool olderFormat() const { return m_pub97.has_value(); }
+    // Another stream of the container as stored, such as `Contents` or the
+    // drawing; nullopt when there is none. Throws FormatError when damaged.
+    std::optional<Bytes> stream(const StreamPath &path) const;
 
     // Every occurrence, pairs applied one after another by repeated calls.
     // Occurrences the rules leave are counted in the result, not thrown;

@@ -113,6 +113,8 @@ public:
     std::uint32_t storyStart(std::size_t story) const;
     std::uint32_t storyLength(std::size_t story) const { return m_storyLengths.at(story); }
     std::u16string_view story(std::size_t story) const;
+    // The text id of each story, which shapes name their story by.
+    const std::vector<std::uint32_t> &storyIds() const { return m_storyIds; }
 
     std::vector<TextRun> characterRuns() const { return runs(m_charPages); }
     std::vector<TextRun> paragraphs() const { return runs(m_paraPages); }

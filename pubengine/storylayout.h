@@ -15,7 +15,8 @@ class Publication;
 
 // One text box of a story, in points.
 struct TextBox {
-    // The page it is on, counted from 1; 0 when not known.
+    // The page it is on, counted from 1; 0 when not known (Publisher 98 and
+    // 2000, whose shapes are not read).
     int page = 0;
     // The text area: the box less its border.
     double width = 0;
@@ -25,11 +26,17 @@ struct TextBox {
     double marginRight = 0;
     double marginBottom = 0;
     int columns = 1;
+    // 0 when the file does not say; a story of several columns is then uncertain.
     double columnGap = 0;
+    // Where the text area's top left corner is on its page, from the page's
+    // top left, when the drawing says.
+    bool placed = false;
+    double x = 0;
+    double y = 0;
 };
 
 struct CharFormat {
-    QString font; // the family name as the publication names it
+    QString font;     // the family name as the publication names it
     double size = 10; // points
     bool bold = false;
     bool italic = false;

@@ -1,6 +1,7 @@
 #include "pubengine/fuzz/fuzzentry.h"
 
 #include "pubengine/publication.h"
+#include "pubengine/storylayout.h"
 
 #include <cstdlib>
 
@@ -15,6 +16,10 @@ bool fuzzOneInput(const std::uint8_t *data, std::size_t size)
         pub.replaceAll(QStringLiteral("LINK"), QString(), true);
         pub.replaceAll(QStringLiteral("page"), QStringLiteral("a much longer replacement text"),
                        false);
+        // The fit check reads the edited publication; it says per story what
+        // it cannot read, and never throws.
+        if (storyLayouts(pub).size() != pub.storyCount())
+            std::abort();
         const QByteArray out = pub.toBytes();
         // What the engine writes it must read back, with the same text.
         const Publication back = Publication::fromBytes(out, QStringLiteral("output.pub"));
