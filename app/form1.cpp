@@ -314,6 +314,9 @@ void Form1::Form_Load()
     SettingsStore &settings = m_services.settings;
     settings.onWriteFailure = [this](const QString &text) { m_services.dialogs.notice(text); };
     setWindowPlaceStore(&settings);
+    // A damaged stored value (written by hand, by another tool, by an older
+    // version) gives its setting's default and is named once at the end.
+    settings.checkAll();
 
     guard.run(100, [&] { ApplySkin(this); });
     if (guard.test(102, [&] { return DoesFileExist(handCursorPath()); })) {
@@ -369,6 +372,8 @@ void Form1::Form_Load()
     guard.run(154, [&] {
         IsInstalled::CheckPublisherInstalled(m_services.dialogs, m_services.registry);
     });
+    if (const QString reset = settingsResetNotice(settings.resetKeys()); !reset.isEmpty())
+        m_services.dialogs.notice(reset);
 }
 
 void Form1::SetApplicationTitle()

@@ -19,4 +19,13 @@ public:
     QString description() const { return QString::fromUtf8(what()); }
 };
 
+// A failure that is the user's situation, not a fault of the program: a
+// damaged publication, a file another program holds, a folder nobody may
+// write. Told in plain words where it happened (the document's row, a
+// notice), never as a fault to report to us.
+class PlainFailure : public Failure {
+public:
+    using Failure::Failure;
+};
+
 } // namespace vantrelle

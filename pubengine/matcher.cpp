@@ -9,6 +9,7 @@
 
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <new>
@@ -47,6 +48,20 @@ std::optional<QString> withoutLoneSurrogates(std::u16string_view text)
     return clean;
 }
 
+// The run of letters, marks and digits that holds text[from, to): what keep
+// case looks at when the match alone cannot tell.
+std::u16string_view wordAround(std::u16string_view text, std::size_t from, std::size_t to)
+{
+    const auto inWord = [](char16_t c) {
+        return QChar(c).isLetterOrNumber() || QChar(c).isMark() || QChar::isSurrogate(c);
+    };
+    while (from > 0 && inWord(text[from - 1]))
+        --from;
+    while (to < text.size() && inWord(text[to]))
+        ++to;
+    return text.substr(from, to - from);
+}
+
 // Word boundaries of one text, worked out once it is asked about.
 class WordBoundaries {
 public:
@@ -65,14 +80,23 @@ private:
         m_finder->setPosition(qsizetype(pos));
         if (m_finder->isAtBoundary())
             return true;
-        // Qt's breaker for Thai (libthai's dictionary) keeps the spaces and
-        // punctuation after a word in the word's segment ("ไทย "); the word
-        // still ends where they begin.
-        if (pos == 0 || pos >= m_text.size() || separator(m_text[pos - 1]) ||
-            !separator(m_text[pos]))
+        // The dictionary breakers of scripts written without spaces (libthai
+        // for Thai) keep the spaces and punctuation beside a word in the
+        // word's segment: "ไทย " after it, "(" or "“" before it. The word
+        // still ends where those after it begin, and begins where those
+        // before it end.
+        if (pos == 0 || pos >= m_text.size())
             return false;
-        const qsizetype end = m_finder->toNextBoundary();
-        for (std::size_t i = pos; i < std::size_t(end); ++i) {
+        const bool afterWord = !separator(m_text[pos - 1]) && separator(m_text[pos]);
+        const bool beforeWord = separator(m_text[pos - 1]) && !separator(m_text[pos]);
+        if (!afterWord && !beforeWord)
+            return false;
+        const qsizetype edge =
+            afterWord ? m_finder->toNextBoundary() : m_finder->toPreviousBoundary();
+        if (edge < 0)
+            return false;
+        for (std::size_t i = std::min(pos, std::size_t(edge)); i < std::max(pos, std::size_t(edge));
+             ++i) {
             if (!separator(m_text[i]))
                 return false;
         }
@@ -221,7 +245,8 @@ void Matcher::findPlain(std::u16string_view text, std::vector<TextMatch> &out) c
             continue;
         }
         out.push_back({i, len,
-                       m_options.keepCase ? keptCase(m_replacement, text.substr(i, len))
+                       m_options.keepCase ? keptCase(m_replacement, text.substr(i, len),
+                                                     wordAround(text, i, i + len))
                                           : m_replacement});
         from = i + len;
     }
@@ -270,7 +295,8 @@ void Matcher::findRegex(std::u16string_view text, std::vector<TextMatch> &out) c
                 }
             }
             if (m_options.keepCase)
-                match.replacement = keptCase(match.replacement, text.substr(start, end - start));
+                match.replacement = keptCase(match.replacement, text.substr(start, end - start),
+                                             wordAround(text, start, end));
             out.push_back(std::move(match));
             from = qsizetype(m.end(0));
         }
@@ -279,6 +305,20 @@ void Matcher::findRegex(std::u16string_view text, std::vector<TextMatch> &out) c
 }
 
 namespace {
+
+constexpr char16_t kSharpS = u'\u00DF';
+constexpr char16_t kCapitalSharpS = u'\u1E9E';
+constexpr char16_t kCapitalSigma = u'\u03A3';
+constexpr char16_t kFinalSigma = u'\u03C2';
+
+// The code point at i and how many units it takes.
+char32_t codePoint(QStringView text, qsizetype i, qsizetype &units)
+{
+    const bool pair =
+        text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+    units = pair ? 2 : 1;
+    return pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
+}
 
 // A letter that begins a word: after no letter, mark or digit.
 bool beginsWord(QStringView text, qsizetype i)
@@ -289,45 +329,120 @@ bool beginsWord(QStringView text, qsizetype i)
     return !before.isLetterOrNumber() && !before.isMark();
 }
 
+// A capital sigma with a letter before it and none after it (marks between
+// count for nothing) is the last letter of a Greek word: its small form is ς.
+bool endsWithSigma(QStringView text, qsizetype i)
+{
+    if (text[i] != kCapitalSigma)
+        return false;
+    qsizetype before = i - 1;
+    while (before >= 0 && text[before].isMark())
+        --before;
+    qsizetype after = i + 1;
+    while (after < text.size() && text[after].isMark())
+        ++after;
+    return before >= 0 && text[before].isLetter() &&
+           (after == text.size() || !text[after].isLetter());
+}
+
+// The code point at i in small letters, as it stands in text.
+QString lowered(QStringView text, qsizetype i, qsizetype units)
+{
+    if (endsWithSigma(text, i))
+        return QString(QChar(kFinalSigma));
+    return text.mid(i, units).toString().toLower();
+}
+
+QString lowered(QStringView text)
+{
+    QString out;
+    qsizetype units = 1;
+    for (qsizetype i = 0; i < text.size(); i += units) {
+        codePoint(text, i, units);
+        out += lowered(text, i, units);
+    }
+    return out;
+}
+
+// text in capitals. ß has no capital of its own in most texts, where it
+// becomes "SS"; where the text it replaces wrote ẞ or kept ß among capitals,
+// it is written the same way.
+QString uppered(QStringView text, QStringView found)
+{
+    const bool capitalSharpS = found.contains(QChar(kCapitalSharpS));
+    const bool sharpS = found.contains(QChar(kSharpS));
+    QString out;
+    qsizetype units = 1;
+    for (qsizetype i = 0; i < text.size(); i += units) {
+        codePoint(text, i, units);
+        if (text[i] == kSharpS && (capitalSharpS || sharpS))
+            out += QChar(capitalSharpS ? kCapitalSharpS : kSharpS);
+        else
+            out += text.mid(i, units).toString().toUpper();
+    }
+    return out;
+}
+
 // Each word's first letter in title case and every other letter in lower
 // case; only the text's first letter counts as a word's when firstOnly.
 QString capitalised(QStringView text, bool firstOnly)
 {
     QString out;
     bool first = true;
-    for (qsizetype i = 0; i < text.size();) {
-        const bool pair =
-            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-        const char32_t c = pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
-        const qsizetype n = pair ? 2 : 1;
-        const QString one = text.mid(i, n).toString();
+    qsizetype units = 1;
+    for (qsizetype i = 0; i < text.size(); i += units) {
+        const char32_t c = codePoint(text, i, units);
         const bool starts = QChar::isLetter(c) && (firstOnly ? first : beginsWord(text, i));
         if (QChar::isLetter(c))
             first = false;
-        out += starts ? QString::fromUcs4(std::array{QChar::toTitleCase(c)}.data(), 1) : one.toLower();
-        i += n;
+        out += starts ? QString::fromUcs4(std::array{QChar::toTitleCase(c)}.data(), 1)
+                      : lowered(text, i, units);
     }
     return out;
 }
 
+// How a text's letters are cased, each letter taken alone: a letter that
+// casing leaves as it is fits either way (ß, which has no single capital,
+// among capitals: "STRAßE").
+struct Casing {
+    qsizetype cased = 0;
+    bool upper = true;
+    bool lower = true;
+};
+
+Casing casingOf(QStringView text)
+{
+    Casing casing;
+    qsizetype units = 1;
+    for (qsizetype i = 0; i < text.size(); i += units) {
+        const char32_t c = codePoint(text, i, units);
+        casing.cased += QChar::isUpper(c) || QChar::isLower(c) || QChar::isTitleCase(c);
+        casing.upper = casing.upper && QChar::toUpper(c) == c;
+        casing.lower = casing.lower && QChar::toLower(c) == c;
+    }
+    return casing;
+}
+
 } // namespace
 
-std::u16string keptCase(std::u16string_view replacement, std::u16string_view found)
+std::u16string keptCase(std::u16string_view replacement, std::u16string_view found,
+                        std::u16string_view word)
 {
-    const QString f = view(found).toString();
-    const QString lower = f.toLower();
-    const QString upper = f.toUpper();
-    if (lower == upper)
-        return std::u16string(replacement); // no cased letter
-    QStringView r = view(replacement);
+    const QStringView f = view(found);
+    const Casing casing = casingOf(f);
+    if (casing.cased == 0)
+        return std::u16string(replacement);
+    const QStringView r = view(replacement);
+    // One capital alone is a capitalised word's first letter, and a letter
+    // casing leaves alone (ß) is either case, unless the word they stand in
+    // is all capitals ("STRAẞE", "STRAßE").
+    const Casing around = word.size() > found.size() ? casingOf(view(word)) : casing;
+    const bool inCapitals = around.upper && !around.lower && around.cased > 1;
     QString out;
-    qsizetype cased = 0;
-    for (const QChar c : f)
-        cased += c.isUpper() || c.isLower() || c.isTitleCase();
-    if (f == lower)
-        out = r.toString().toLower();
-    else if (f == upper && cased > 1)
-        out = r.toString().toUpper();
+    if (casing.lower && !(casing.upper && inCapitals))
+        out = lowered(r);
+    else if (casing.upper && (casing.cased > 1 || inCapitals))
+        out = uppered(r, f);
     else if (f == capitalised(f, true))
         out = capitalised(r, true);
     else if (f == capitalised(f, false))

@@ -71,9 +71,14 @@ private:
 };
 
 // replacement in the case pattern of found: all lower, ALL UPPER (two cased
-// letters or more), First upper and the rest lower, Each Word Capitalised;
-// any other pattern, or none (no cased letter), leaves it as typed.
-std::u16string keptCase(std::u16string_view replacement, std::u16string_view found);
+// letters or more, or one in a word of capitals: word is the word holding
+// found), First upper and the rest lower, Each Word Capitalised; any other
+// pattern, or none (no cased letter), leaves it as typed. Each letter counts
+// alone, so a letter casing leaves as it is (ß) fits either case; a Greek
+// word written small ends in ς; ß written in capitals follows found (ẞ, ß,
+// else SS).
+std::u16string keptCase(std::u16string_view replacement, std::u16string_view found,
+                        std::u16string_view word = {});
 
 // text with each of matches (findAll's, on this text) replaced by its own
 // replacement; starts receives where each replacement begins in the result.

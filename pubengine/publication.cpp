@@ -44,7 +44,7 @@ std::u16string toU16(const QString &s)
 int openForReading(const QString &path, const QString &name)
 {
     const auto cannot = [&](const QString &why) {
-        return Failure(EngineText::tr("Cannot open “%1”: %2.").arg(name, why));
+        return PlainFailure(EngineText::tr("Cannot open “%1”: %2.").arg(name, why));
     };
     if (const QString reserved = ReservedNameReason(path); !reserved.isEmpty())
         throw cannot(reserved);
@@ -89,9 +89,9 @@ QString kindOf(mode_t mode)
 
 [[noreturn]] void refuseIrregular(const QString &name, mode_t mode)
 {
-    throw Failure(EngineText::tr("Cannot open “%1”: it is not a regular file but %2; only "
-                                 "publication files can be opened.")
-                      .arg(name, kindOf(mode)));
+    throw PlainFailure(EngineText::tr("Cannot open “%1”: it is not a regular file but %2; only "
+                                      "publication files can be opened.")
+                           .arg(name, kindOf(mode)));
 }
 #endif
 
@@ -136,7 +136,7 @@ Publication Publication::open(const QString &path)
         refuseIrregular(pub.m_name, st.st_mode);
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
-        throw Failure(
+        throw PlainFailure(
             EngineText::tr("Cannot open “%1”: %2.").arg(pub.m_name, qt_error_string(errno)));
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
@@ -146,22 +146,25 @@ Publication Publication::open(const QString &path)
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        throw Failure(EngineText::tr("Cannot open “%1”: %2.").arg(pub.m_name, file.errorString()));
+        throw PlainFailure(
+            EngineText::tr("Cannot open “%1”: %2.").arg(pub.m_name, file.errorString()));
     }
     if (file.size() > kMaxFileSize)
-        throw Failure(EngineText::tr("Cannot open “%1”: the file is larger than %2 MiB, more "
-                                     "than any publication this engine edits.")
-                          .arg(pub.m_name)
-                          .arg(kMaxFileSize / (1024ll * 1024)));
+        throw PlainFailure(EngineText::tr("Cannot open “%1”: the file is larger than %2 MiB, more "
+                                          "than any publication this engine edits.")
+                               .arg(pub.m_name)
+                               .arg(kMaxFileSize / (1024ll * 1024)));
     pub.m_source = FileIdOf(fd);
     // readAll sizes its buffer by the file (a read of the limit would reserve
     // the whole limit for every document); a file that grew meanwhile is
     // caught by the size check below.
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw Failure(EngineText::tr("Cannot read “%1”: %2.").arg(pub.m_name, file.errorString()));
+        throw PlainFailure(
+            EngineText::tr("Cannot read “%1”: %2.").arg(pub.m_name, file.errorString()));
     if (bytes.size() > kMaxFileSize)
-        throw Failure(EngineText::tr("Cannot open “%1”: the file is too large.").arg(pub.m_name));
+        throw PlainFailure(
+            EngineText::tr("Cannot open “%1”: the file is too large.").arg(pub.m_name));
     pub.load(std::move(bytes));
     return pub;
 }
@@ -171,7 +174,7 @@ Publication Publication::fromBytes(QByteArray bytes, const QString &name)
     Publication pub;
     pub.m_name = name;
     if (bytes.size() > kMaxFileSize)
-        throw Failure(EngineText::tr("Cannot open “%1”: the file is too large.").arg(name));
+        throw PlainFailure(EngineText::tr("Cannot open “%1”: the file is too large.").arg(name));
     pub.load(std::move(bytes));
     return pub;
 }
@@ -207,8 +210,8 @@ void Publication::load(QByteArray bytes)
                                              "this program does not know (%1)")
                                   .arg(QString::fromUtf8(e.what())));
         }
-    } catch (const std::bad_alloc &e) {
-        throw Failure(EngineText::tr("Cannot read “%1”: %2").arg(m_name, reasonOf(e)));
+    } catch (const PlainFailure &e) {
+        throw PlainFailure(EngineText::tr("Cannot read “%1”: %2").arg(m_name, reasonOf(e)));
     } catch (const std::exception &e) {
         throw Failure(EngineText::tr("Cannot read “%1”: %2").arg(m_name, reasonOf(e)));
     }
@@ -320,6 +323,9 @@ ReplaceResult Publication::replaceAll(const QString &find, const QString &replac
             }
         }
         return result;
+    } catch (const PlainFailure &e) {
+        throw PlainFailure(
+            EngineText::tr("Cannot replace “%1” in “%2”: %3").arg(find, m_name, reasonOf(e)));
     } catch (const std::exception &e) {
         throw Failure(
             EngineText::tr("Cannot replace “%1” in “%2”: %3").arg(find, m_name, reasonOf(e)));
@@ -335,6 +341,8 @@ std::vector<std::pair<QString, QString>> Publication::documentProperties()
                 out.emplace_back(QString::fromUtf16(p.name.data(), qsizetype(p.name.size())),
                                  QString::fromUtf16(p.value.data(), qsizetype(p.value.size())));
         }
+    } catch (const PlainFailure &e) {
+        throw PlainFailure(EngineText::tr("Cannot read “%1”: %2").arg(m_name, reasonOf(e)));
     } catch (const std::exception &e) {
         throw Failure(EngineText::tr("Cannot read “%1”: %2").arg(m_name, reasonOf(e)));
     }
@@ -405,24 +413,26 @@ void Publication::saveAs(const QString &path) const
     const QString target = QDir::toNativeSeparators(path);
 #ifdef Q_OS_WIN
     if (const QString reserved = ReservedNameReason(path); !reserved.isEmpty())
-        throw Failure(
+        throw PlainFailure(
             EngineText::tr("Cannot save “%1” as “%2”: %3.").arg(m_name, target, reserved));
 #endif
     if ((m_source && m_source == FileIdOf(path)) || (!m_path.isEmpty() && SameFile(m_path, path)))
-        throw Failure(EngineText::tr("Cannot save “%1” as “%2”: that is the file it was opened "
-                                     "from, which is never overwritten.")
-                          .arg(m_name, target));
+        throw PlainFailure(
+            EngineText::tr("Cannot save “%1” as “%2”: that is the file it was opened "
+                           "from, which is never overwritten.")
+                .arg(m_name, target));
     // QSaveFile writes to the target of a symbolic link; a result is only ever
     // written to its own path, so a link there is refused instead.
     if (QFileInfo(path).isSymLink())
-        throw Failure(EngineText::tr("Cannot save “%1” as “%2”: that name is a symbolic link, and "
-                                     "a result is never written through a link to another file.")
-                          .arg(m_name, target));
+        throw PlainFailure(
+            EngineText::tr("Cannot save “%1” as “%2”: that name is a symbolic link, and "
+                           "a result is never written through a link to another file.")
+                .arg(m_name, target));
     const QByteArray bytes = toBytes();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw Failure(EngineText::tr("Cannot save “%1” as “%2”: %3.")
-                          .arg(m_name, target, file.errorString()));
+        throw PlainFailure(EngineText::tr("Cannot save “%1” as “%2”: %3.")
+                               .arg(m_name, target, file.errorString()));
     // Written straight to the temporary file, so that a write the disk refuses
     // fails with the system's reason ("No space left on device"); through
     // QSaveFile's buffer the failure only shows as an unknown error.
@@ -447,7 +457,8 @@ void Publication::saveAs(const QString &path) const
         reason = file.errorString();
     if (!reason.isEmpty()) {
         file.cancelWriting();
-        throw Failure(EngineText::tr("Cannot save “%1” as “%2”: %3.").arg(m_name, target, reason));
+        throw PlainFailure(
+            EngineText::tr("Cannot save “%1” as “%2”: %3.").arg(m_name, target, reason));
     }
 }
 

@@ -30,7 +30,7 @@ namespace vantrelle {
 
 namespace {
 
-// Keeps a copy of each error report.
+// Keeps a copy of each error report and notice for the document's row.
 class CollectingDialogs final : public ForwardingDialogs {
 public:
     CollectingDialogs(Dialogs &inner, QStringList &errors)
@@ -41,6 +41,11 @@ public:
     {
         m_errors << errorReportDescription(text);
         return m_inner.runErrorReport(text);
+    }
+    bool runNotice(const QString &text) override
+    {
+        m_errors << text;
+        return m_inner.runNotice(text);
     }
 
 private:

@@ -75,9 +75,9 @@ void SaveSetsToFile(Dialogs &dialogs, const QString &path, const SetsPairs &pair
     // A failed save leaves the file that was there as it was.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw Failure(QStringLiteral("Path/File access error: ") + file.errorString());
+        throw PlainFailure(QStringLiteral("Path/File access error: ") + file.errorString());
     if (file.write(bytes) != bytes.size() || !file.commit())
-        throw Failure(QStringLiteral("Disk full or write error: ") + file.errorString());
+        throw PlainFailure(QStringLiteral("Disk full or write error: ") + file.errorString());
 }
 
 QString decodeTextFile(const QByteArray &bytes)
@@ -112,12 +112,12 @@ QString ReadTextFile(const QString &path)
         return QString();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("Permission denied: ") + file.errorString());
+        throw PlainFailure(QStringLiteral("Permission denied: ") + file.errorString());
     if (file.size() == 0)
         return QString();
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw Failure(QStringLiteral("Input past end of file: ") + file.errorString());
+        throw PlainFailure(QStringLiteral("Input past end of file: ") + file.errorString());
     return decodeTextFile(bytes);
 }
 

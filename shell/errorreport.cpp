@@ -1,5 +1,6 @@
 #include "errorreport.h"
 
+#include "fsutil/failure.h"
 #include "shell/dialogs.h"
 
 #include <QCoreApplication>
@@ -49,11 +50,30 @@ QString describeCurrentException()
     }
 }
 
+namespace {
+
+bool currentIsPlain()
+{
+    try {
+        throw;
+    } catch (const PlainFailure &) {
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+} // namespace
+
 void Guard::report()
 {
     const QString description = describeCurrentException();
     try {
-        ReportApplicationError(m_dialogs, description, QString::fromLatin1(m_location), m_line);
+        // The user's situation is said as it is, with nothing to report.
+        if (currentIsPlain())
+            m_dialogs.runNotice(description);
+        else
+            ReportApplicationError(m_dialogs, description, QString::fromLatin1(m_location), m_line);
     } catch (...) {
         // A report that cannot be shown must not end the procedure either.
     }

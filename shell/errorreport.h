@@ -2,7 +2,8 @@
 // The uniform error report: a guarded procedure runs its numbered statements
 // through a Guard; a statement that throws is reported with the procedure's
 // location and the last line reached, and the procedure goes on with the next
-// statement.
+// statement. A PlainFailure (the user's situation, no fault of the program)
+// is a notice in its own words instead.
 #include <QString>
 
 #include <exception>

@@ -363,52 +363,6 @@ TEST_F(MainWindow, ChoicesAreStoredAtOnceAndComeBackAtTheNextStart)
     EXPECT_EQ(third->Check2->checkState(), Qt::Unchecked);
 }
 
-TEST_F(MainWindow, DamagedValuesCostOnlyTheirOwnControl)
-{
-    settings->set(keys::Check2, "abc");
-    settings->set(keys::Option1, "maybe");
-    settings->set(keys::Option2, "False");
-    settings->set(keys::TabControl1, "1");
-    settings->set(keys::OutputFolder, "/data/out/");
-    auto form = start();
-
-    const QStringList errors = dialogs.texts("error");
-    ASSERT_EQ(errors.size(), 2);
-    EXPECT_EQ(errors[0],
-              QStringLiteral("Type mismatch\r\nin Hobmarrow2021/08/31.Form1.Form_Load at "
-                             "line 136\r\r") +
-                  supportSentence());
-    EXPECT_TRUE(errors[1].startsWith(
-        "Type mismatch\r\nin Hobmarrow2021/08/31.Form1.Form_Load at line 144\r\r"));
-
-    // Each damaged control keeps its initial state; everything else is done.
-    EXPECT_EQ(form->Check2->checkState(), Qt::Unchecked);
-    EXPECT_FALSE(form->Option1->isChecked());
-    EXPECT_FALSE(form->Option2->isChecked());
-    EXPECT_FALSE(form->Frame3->isEnabled());
-    EXPECT_EQ(form->TabControl1->selectedIndex(), 1);
-    EXPECT_EQ(form->Text3->text(), "/data/out/");
-    EXPECT_EQ(form->windowTitle(), "Vantrelle");
-    EXPECT_EQ(log.calls, QStringList{"Create()"});
-    // The damaged texts stay as they were for the user to see.
-    EXPECT_EQ(settings->get(keys::Check2, ""), "abc");
-    EXPECT_EQ(settings->get(keys::Option1, ""), "maybe");
-}
-
-TEST_F(MainWindow, OutOfRangeNumbersAreReportedAtTheirLine)
-{
-    settings->set(keys::Check2, "7");
-    settings->set(keys::TabControl1, "5");
-    auto form = start();
-    const QStringList errors = dialogs.texts("error");
-    ASSERT_EQ(errors.size(), 2);
-    EXPECT_TRUE(errors[0].startsWith("Invalid property value\r\n") &&
-                errors[0].contains("line 136"));
-    EXPECT_TRUE(errors[1].contains("line 138"));
-    EXPECT_EQ(form->TabControl1->selectedIndex(), 0);
-    EXPECT_EQ(form->Check2->checkState(), Qt::Unchecked);
-}
-
 TEST_F(MainWindow, GrayedMatchCaseIsRestoredAndAClickClearsTheGray)
 {
     settings->set(keys::Check2, "2");

@@ -47,7 +47,10 @@ TEST(Matcher, findsWhatEachOptionMeans)
         {u"Ab ab AB", u"a(b)", u"[$1]", kRegex, u"[b] [b] [B]"},
         {u"Ab ab AB", u"a(b)", u"[$1]", {true, false, true}, u"Ab [b] AB"},
         {u"x(y)z", u"(a)?y", u"<$1>", kRegex, u"x(<>)z"},
-        {u"cat concatenate cats", uR"(cat\w*)", u"dog", {false, true, true},
+        {u"cat concatenate cats",
+         uR"(cat\w*)",
+         u"dog",
+         {false, true, true},
          u"dog concatenate dog"},
         {u"cat concatenate cats", u"cat", u"dog", {false, true, true}, u"dog concatenate cats"},
         // A match stays inside its line: "." and "\s" never take a break.
@@ -61,16 +64,35 @@ TEST(Matcher, findsWhatEachOptionMeans)
         // "ภาษาไทย" in two, and the space or stop after a word ends it.
         {u"ภาษาไทย ไทย. ไทยๆ", u"ไทย", u"T", kWhole, u"ภาษาT T. ไทยๆ"},
         {u"ภาษาไทย ไทย.", u"ไทย.", u"T", kWhole, u"ภาษาไทย T"},
+        // ... and so does the bracket or quote before it.
+        {u"(ไทย) [ไทย] \"ไทย\" «ไทย» “ไทย”", u"ไทย", u"T", kWhole, u"(T) [T] \"T\" «T» “T”"},
+        {u"(ไทย)", u"ไ.+ย", u"T", {false, true, true}, u"(T)"},
         {u"don't", u"don", u"x", kWhole, u"don't"},
         // Keep case: the replacement takes the found text's pattern.
         {u"acme, Acme, ACME, Acme Ltd, aCME", u"acme", u"apex", kKeep,
          u"apex, Apex, APEX, Apex Ltd, apex"},
-        {u"acme ltd, Acme Ltd, ACME LTD, AcMe ltd, A", u"acme ltd|a\\b", u"apex limited",
-         {true, false, true, true}, u"apex limited, Apex Limited, APEX LIMITED, apex limited, Apex limited"},
+        {u"acme ltd, Acme Ltd, ACME LTD, AcMe ltd, A",
+         u"acme ltd|a\\b",
+         u"apex limited",
+         {true, false, true, true},
+         u"apex limited, Apex Limited, APEX LIMITED, apex limited, Apex limited"},
         {u"Straße", u"(s)traße", u"$1treet", {false, false, true, true}, u"Street"},
         {u"STRASSE 1", u"strasse", u"straße", kKeep, u"STRASSE 1"},
         // Groups by name or number in braces; $12 is group 1 and a "2".
         {u"on 2026-05-01", u"(?<y>\\d{4})-(\\d\\d)", u"${2}/${y}$12", kRegex, u"on 05/202620262-01"},
+        // A letter without a capital of its own (ß) fits a word of capitals;
+        // ẞ and ß are written as the found text had them; a small Greek
+        // word ends in ς.
+        {u"STRAßE Straße straße", u"straße", u"strasse", kKeep, u"STRASSE Strasse strasse"},
+        {u"STRAẞE Straße STRAßE", u"ß", u"ss", kKeep, u"STRASSE Strasse STRASSE"},
+        {u"STRAẞE STRAßE STRASSE straße",
+         u"stra(ß|ss)e",
+         u"straßenbahn",
+         {false, false, true, true},
+         u"STRAẞENBAHN STRAßENBAHN STRASSENBAHN straßenbahn"},
+        {u"οδος Οδος ΟΔΟΣ", u"ΟΔΟΣ", u"ΛΕΩΦΟΡΟΣ ΣΟΦΟΣ", kKeep,
+         u"λεωφορος σοφος Λεωφορος σοφος ΛΕΩΦΟΡΟΣ ΣΟΦΟΣ"},
+        {u"BAD", u"a", u"xy", kKeep, u"BXYD"},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(applied(c.text, c.find, c.replacement, c.options), c.expected)

@@ -8,6 +8,7 @@
 #include "run/comserver.h"
 #include "shell/automation.h"
 #include "shell/settings.h"
+#include "tests/support/oddsettings.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/tempsettings.h"
 #include "widgets/changelist.h"
@@ -24,8 +25,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -110,6 +112,39 @@ TEST_F(WindowOnWindows, StartsWithTheOldProgramsChoicesFromTheRegistry)
     // There at once, not when the window closes.
     EXPECT_TRUE(reg({"query", kOldProgramsKey, "/v", "Check2"}).contains(QRegularExpression("REG_SZ\\s+0")));
     form.reset();
+    reg({"delete", kOldProgramsKey, "/f"});
+}
+
+// Whatever the registry holds for it (text, a DWORD, a multi-string, a
+// 100,000-character text), the window starts: each value its setting cannot
+// have gives the default, one notice names them, and they are reset there.
+TEST_F(WindowOnWindows, EveryOddRegistryValueStartsTheWindowWithOneNotice)
+{
+    QSettings raw(QLatin1String(kSettingsRegistryRoot) + QLatin1String(kSettingsApplication),
+                  QSettings::NativeFormat);
+    for (const test::OddValue &odd : test::oddValues()) {
+        SCOPED_TRACE(odd.what);
+        test::storeEverywhere(raw, odd);
+        const QStringList reset = test::resetNames(odd);
+        for (int start = 0; start < 2; ++start) {
+            dialogs.shown.clear();
+            registryStore = std::make_unique<SettingsStore>();
+            open(*registryStore);
+            EXPECT_TRUE(dialogs.texts("error").isEmpty())
+                << dialogs.texts("error").join('\n').toStdString();
+            const QStringList notices =
+                dialogs.texts("notice").filter(QStringLiteral("stored settings"));
+            // The second start finds the defaults stored.
+            EXPECT_EQ(notices,
+                      start == 0 ? QStringList{settingsResetNotice(reset)} : QStringList{});
+            EXPECT_EQ(form->Check2->checkState(), Qt::Unchecked);
+            EXPECT_EQ(form->Combo3->currentIndex(), 0);
+            EXPECT_EQ(form->CheckPdf->isChecked(),
+                      !reset.contains("SavePdfs") &&
+                          settingBool(odd.value.toString()).value_or(false));
+            form.reset();
+        }
+    }
     reg({"delete", kOldProgramsKey, "/f"});
 }
 
