@@ -65,12 +65,15 @@ VIAddVersionKey /LANG=0 "FileVersion" "${VERSION}"
 !define MUI_ABORTWARNING
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
 !insertmacro MUI_PAGE_DIRECTORY
+; Before the install begins: the program of the install is not running.
+!define MUI_PAGE_CUSTOMFUNCTION_PRE RefuseWhileRunning
 !insertmacro MUI_PAGE_INSTFILES
 !ifdef WINDOW
   !define MUI_FINISHPAGE_RUN "$INSTDIR\vantrelle.exe"
 !endif
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
+!define MUI_PAGE_CUSTOMFUNCTION_PRE un.RefuseWhileRunning
 !insertmacro MUI_UNPAGE_INSTFILES
 ; The languages the program speaks; the first is the fallback.
 !insertmacro MUI_LANGUAGE "English"
@@ -84,6 +87,10 @@ Function .onInit
   ; /D= sets $INSTDIR before this; the install mode would replace it.
   StrCpy $ChosenFolder $INSTDIR
   !insertmacro MULTIUSER_INIT
+  ; A silent setup shows no pages: it asks here.
+  ${If} ${Silent}
+    Call RefuseWhileRunning
+  ${EndIf}
 FunctionEnd
 
 Function KeepChosenFolder
@@ -246,7 +253,6 @@ Function .onInstFailed
 FunctionEnd
 
 Section
-  Call RefuseWhileRunning
   ; Beside the install, so that each swap is a rename on one volume. What an
   ; earlier setup that never ended left there is no part of any install.
   StrCpy $Stage "$INSTDIR\.setup-new"
@@ -276,7 +282,7 @@ Section
     Call Log
     MessageBox MB_OK|MB_ICONSTOP "$SwapFailed could not be replaced, so the installed $(^Name) is left as it was. Close the programs that use it and run the setup again." /SD IDOK
     SetErrorLevel ${ERROR_SHARING_VIOLATION}
-    Quit
+    Abort
   ${EndIf}
   ; An old file still open (a program started after the check) goes at the
   ; next restart.
@@ -322,6 +328,9 @@ Function un.onInit
   ${Else}
     SetShellVarContext current
   ${EndIf}
+  ${If} ${Silent}
+    Call un.RefuseWhileRunning
+  ${EndIf}
 FunctionEnd
 
 ; Only what the setup program put here: files the user added to the folder
@@ -344,7 +353,6 @@ Function un.RemoveFolder ; PATH of a folder inside the install
 FunctionEnd
 
 Section Uninstall
-  Call un.RefuseWhileRunning
   !insertmacro VANTRELLE_EACH_FILE un.RemoveFile
   !insertmacro VANTRELLE_EACH_FOLDER un.RemoveFolder
   Delete /REBOOTOK "$INSTDIR\uninstall.exe"

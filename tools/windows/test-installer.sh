@@ -6,7 +6,10 @@
 # installed tool runs the samples; an install over it keeps the user's
 # files; the silent uninstall leaves only the user's file and settings; an
 # install for all users into a folder of the command line goes to the
-# machine's registry and is removed from there; the zip's tool runs.
+# machine's registry and is removed from there; with the program running,
+# setup and uninstall refuse or ask and leave one version whole, a swap that
+# fails midway leaves the older version whole, and a file still held at
+# uninstall goes at the restart; the zip's tool runs.
 # Ends with one line "N passed, N failed"; exits non-zero on any failure.
 #
 #   tools/windows/test-installer.sh SETUP ZIP
@@ -401,7 +404,7 @@ test_running_program() {
         "$wine" "$install/uninstall.exe" /S "_?=$target" || status=$?
         # Run in place, the uninstaller waits for the restart too. Exit code
         # 3010 (a restart needed), as Wine's exit status has it: modulo 256.
-        expect "exit code" "$status" $((3010 % 256)) && grep -q "when Windows restarts" "$log" &&
+        expect "exit code" "$status" $((3010 % 256)) && grep -q "Windows removes them when it restarts" "$log" &&
             expect "left" "$(left_of_it "$install" | tr '\n' ' ')" "uninstall.exe $last " &&
             ! has_key "HKCU\\$uninstall_key"
     }
