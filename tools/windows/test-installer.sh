@@ -385,13 +385,16 @@ test_running_program() {
     check "interactive setup: the window closed, Retry installs" interactive Retry
     check "... the new version whole" new_whole
 
-    # The tool at work from the install: its DLLs are held.
+    # The tool at work from the install, waiting to read its sets from a
+    # named pipe no one writes: its DLLs are held.
     mkfifo "$work/sets"
     "$wine" "$install/vantrelle-replace.exe" --sets "$(winpath "$work/sets")" \
         --out-dir "$(winpath "$work")" "$(winpath "$install/Samples/Letterhead.pub")" \
         >/dev/null 2>&1 &
-    disown $!
+    local tool=$!
+    disown "$tool"
     sleep 3
+    check "the tool stays at work, reading a named pipe" kill -0 "$tool"
     check "uninstall.exe /S with the tool running refuses with the reason" \
         refused "is running from $target" "$wine" "$install/uninstall.exe" /S "_?=$target"
     check "... and leaves the install whole" new_whole
