@@ -317,11 +317,12 @@ public:
             m_report->add(d);
         }
         if (m_options.showChanges) {
-            const QString changes = changesText(d, m_colour);
-            // Both may be one terminal: the line goes before the changes.
-            if (!changes.isEmpty())
+            // Both may be one terminal: the line goes before the changes. A
+            // document without changes costs the console nothing.
+            if (const QString changes = changesText(d, m_colour); !changes.isEmpty()) {
                 m_progress.clear();
-            printText(stdout, changes);
+                printText(stdout, changes);
+            }
         }
         if (d.outcome == Outcome::Failed || d.outcome == Outcome::Skipped) {
             m_progress.clear();

@@ -32,8 +32,13 @@ inline size_t qHash(const FileId &id, size_t seed = 0) noexcept
 
 // The file a path leads to, links followed; nothing when no file is there.
 std::optional<FileId> FileIdOf(const QString &path);
-// The file behind an open descriptor (a C runtime one on Windows).
+#ifdef Q_OS_WIN
+// The file behind an open handle (a HANDLE), asked of it alone.
+std::optional<FileId> FileIdOfHandle(void *handle);
+#else
+// The file behind an open descriptor.
 std::optional<FileId> FileIdOf(int descriptor);
+#endif
 
 // False where device and inode may not tell files apart at path: a file
 // system known to number names rather than files, or one where the name in

@@ -9,7 +9,6 @@
 
 #include <cstring>
 
-#include <io.h>
 #include <windows.h>
 
 namespace vantrelle {
@@ -89,11 +88,8 @@ std::optional<FileStamp> FileStampOf(const QString &path)
                      qint64(written) * 100};
 }
 
-std::optional<FileId> FileIdOf(int descriptor)
+std::optional<FileId> FileIdOfHandle(void *handle)
 {
-    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(descriptor));
-    if (handle == INVALID_HANDLE_VALUE)
-        return std::nullopt;
     return idOfHandle(handle);
 }
 

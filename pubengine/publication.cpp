@@ -14,9 +14,10 @@
 #include <QSaveFile>
 
 #ifdef Q_OS_WIN
-#include <fcntl.h>
-#include <io.h>
 #include <windows.h>
+
+#include <algorithm>
+#include <memory>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -38,38 +39,63 @@ std::u16string toU16(const QString &s)
 }
 
 #ifdef Q_OS_WIN
-// Opened sharing reading only: a program that holds the file open to write it
-// fails the document with a sharing violation ("in use by another program")
-// instead of handing over half of its bytes. Returns a C runtime descriptor.
-int openForReading(const QString &path, const QString &name)
+// Read whole through one handle opened sharing reading only: a program that
+// holds the file open to write it fails the document with a sharing
+// violation ("in use by another program") instead of handing over half of
+// its bytes. What the file is, its size and its identity are asked of that
+// same handle, so they are the file's whose bytes are read, and no path is
+// looked up twice.
+QByteArray readWhole(const QString &path, const QString &name, std::optional<FileId> &identity)
 {
     const auto cannot = [&](const QString &why) {
         return PlainFailure(EngineText::tr("Cannot open “%1”: %2.").arg(name, why));
     };
     if (const QString reserved = ReservedNameReason(path); !reserved.isEmpty())
         throw cannot(reserved);
-    const HANDLE handle = CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE handle =
+        CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         throw cannot(WindowsErrorText(GetLastError()));
-    BY_HANDLE_FILE_INFORMATION info{};
+    const std::unique_ptr<void, decltype(&CloseHandle)> closing(handle, &CloseHandle);
+    FILE_STANDARD_INFO standard{};
     QString irregular;
     if (GetFileType(handle) != FILE_TYPE_DISK)
         irregular = EngineText::tr("a device");
-    else if (GetFileInformationByHandle(handle, &info) &&
-             (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    else if (!GetFileInformationByHandleEx(handle, FileStandardInfo, &standard, sizeof standard))
+        throw cannot(WindowsErrorText(GetLastError()));
+    else if (standard.Directory)
         irregular = EngineText::tr("a folder");
-    const int fd = irregular.isEmpty()
-                       ? _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_BINARY)
-                       : -1;
-    if (fd < 0) {
-        CloseHandle(handle);
-        throw cannot(irregular.isEmpty() ? EngineText::tr("no descriptor for it")
-                                         : EngineText::tr("it is not a regular file but %1; only "
-                                                          "publication files can be opened")
-                                               .arg(irregular));
+    if (!irregular.isEmpty())
+        throw cannot(EngineText::tr("it is not a regular file but %1; only publication files can "
+                                    "be opened")
+                         .arg(irregular));
+    if (standard.EndOfFile.QuadPart > Publication::kMaxFileSize)
+        throw PlainFailure(EngineText::tr("Cannot open “%1”: the file is larger than %2 MiB, more "
+                                     "than any publication this engine edits.")
+                          .arg(name)
+                          .arg(Publication::kMaxFileSize / (1024ll * 1024)));
+    identity = FileIdOfHandle(handle);
+    // Read to the end, one byte past the size asked above: a file that grew
+    // meanwhile is read whole and caught by the size check after.
+    QByteArray bytes(qsizetype(standard.EndOfFile.QuadPart) + 1, Qt::Uninitialized);
+    qsizetype done = 0;
+    for (;;) {
+        if (done == bytes.size()) {
+            if (bytes.size() > Publication::kMaxFileSize)
+                break;
+            bytes.resize(std::min<qsizetype>(bytes.size() * 2, Publication::kMaxFileSize + 1));
+        }
+        DWORD n = 0;
+        if (!ReadFile(handle, bytes.data() + done, DWORD(bytes.size() - done), &n, nullptr))
+            throw PlainFailure(EngineText::tr("Cannot read “%1”: %2.")
+                              .arg(name, WindowsErrorText(GetLastError())));
+        if (n == 0)
+            break;
+        done += n;
     }
-    return fd;
+    bytes.truncate(done);
+    return bytes;
 }
 #else
 
@@ -126,7 +152,7 @@ Publication Publication::open(const QString &path)
     pub.m_path = path;
     pub.m_name = QDir::toNativeSeparators(path);
 #ifdef Q_OS_WIN
-    const int fd = openForReading(path, pub.m_name);
+    QByteArray bytes = readWhole(path, pub.m_name, pub.m_source);
 #else
     // A named pipe or a device would block the read or never end: look
     // first, open without blocking, and look again at what was opened.
@@ -142,7 +168,6 @@ Publication Publication::open(const QString &path)
         ::close(fd);
         refuseIrregular(pub.m_name, st.st_mode);
     }
-#endif
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -162,6 +187,7 @@ Publication Publication::open(const QString &path)
     if (file.error() != QFileDevice::NoError)
         throw PlainFailure(
             EngineText::tr("Cannot read “%1”: %2.").arg(pub.m_name, file.errorString()));
+#endif
     if (bytes.size() > kMaxFileSize)
         throw PlainFailure(
             EngineText::tr("Cannot open “%1”: the file is too large.").arg(pub.m_name));
@@ -416,7 +442,11 @@ void Publication::saveAs(const QString &path) const
         throw PlainFailure(
             EngineText::tr("Cannot save “%1” as “%2”: %3.").arg(m_name, target, reserved));
 #endif
-    if ((m_source && m_source == FileIdOf(path)) || (!m_path.isEmpty() && SameFile(m_path, path)))
+    // No file at that name (a new result) cannot be the source: one lookup
+    // then; with one there, it is neither the file read nor the one now at
+    // the source's path.
+    const std::optional<FileId> there = FileIdOf(path);
+    if (there && ((m_source && m_source == there) || (!m_path.isEmpty() && SameFile(m_path, path))))
         throw PlainFailure(
             EngineText::tr("Cannot save “%1” as “%2”: that is the file it was opened "
                            "from, which is never overwritten.")

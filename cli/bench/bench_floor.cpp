@@ -4,14 +4,14 @@
 // (fdatasync, as the tool's saves are) and renamed over the result.
 // Usage: vantrelle_bench_floor [--unnamed] WRITERS OUT_DIR LIST_FILE (one
 // path a line)
-#include <atomic>
+#include "cli/bench/writers.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <fcntl.h>
@@ -85,16 +85,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "vantrelle_bench_floor: need 1 or more writers and a file list\n");
         return 2;
     }
-    std::atomic<std::size_t> next{0};
-    std::atomic<bool> ok{true};
-    std::vector<std::thread> threads;
-    for (int w = 0; w < writers; ++w)
-        threads.emplace_back([&] {
-            for (std::size_t i = next++; i < files.size(); i = next++)
-                if (!copyDurably(files[i], outDir, temp))
-                    ok = false;
-        });
-    for (std::thread &t : threads)
-        t.join();
-    return ok ? 0 : 1;
+    return copyOnWriters(files, writers,
+                         [&](const std::string &file) { return copyDurably(file, outDir, temp); })
+               ? 0
+               : 1;
 }

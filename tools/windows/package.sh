@@ -45,33 +45,40 @@ done
 # 23 MB to 4 MB); the tests run what is packaged, stripped.
 find "$stage" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-debug {} +
 
-# The installer's two lists, from the same files: what it installs and,
-# deepest folder first, what its uninstaller removes.
+# The installer's lists, from the same files: what it stages (into the folder
+# ROOT it names), and each file and folder by its path inside the install,
+# which a function of the installer is called with (folders deepest first).
 nsis_escape() { # text as it is written inside an NSIS string
     local s="${1//\$/\$\$}"
     echo "${s//\"/\$\\\"}"
 }
-installed() { # "$INSTDIR\PATH" for PATH inside the stage
+relative() { # PATH inside the stage as the installer names it: "platforms\qwindows.dll"
     local rel="${1#"$stage"}"
+    rel="${rel#/}"
     rel="$(nsis_escape "$rel")"
-    echo "\"\$INSTDIR${rel//\//\\}\""
+    echo "\"${rel//\//\\}\""
 }
 files="$work/files.nsh"
 {
-    echo '!macro VANTRELLE_INSTALL_FILES'
+    echo '!macro VANTRELLE_STAGE_FILES ROOT'
     while IFS= read -r dir; do
-        echo "  SetOutPath $(installed "$dir")"
+        rel="$(relative "$dir")"
+        [[ "$rel" == '""' ]] && echo '  SetOutPath "${ROOT}"' || echo "  SetOutPath \"\${ROOT}\\${rel:1}"
         find "$dir" -maxdepth 1 -type f | LC_ALL=C sort | while IFS= read -r f; do
             echo "  File \"$(nsis_escape "$f")\""
         done
     done < <(find "$stage" -type d | LC_ALL=C sort)
     echo '!macroend'
-    echo '!macro VANTRELLE_REMOVE_FILES'
+    echo '!macro VANTRELLE_EACH_FILE FUNCTION'
     find "$stage" -type f | LC_ALL=C sort | while IFS= read -r f; do
-        echo "  Delete $(installed "$f")"
+        echo "  Push $(relative "$f")"
+        echo '  Call ${FUNCTION}'
     done
+    echo '!macroend'
+    echo '!macro VANTRELLE_EACH_FOLDER FUNCTION'
     find "$stage" -mindepth 1 -type d | LC_ALL=C sort -r | while IFS= read -r dir; do
-        echo "  RMDir $(installed "$dir")"
+        echo "  Push $(relative "$dir")"
+        echo '  Call ${FUNCTION}'
     done
     echo '!macroend'
 } >"$files"

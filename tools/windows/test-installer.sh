@@ -6,7 +6,10 @@
 # installed tool runs the samples; an install over it keeps the user's
 # files; the silent uninstall leaves only the user's file and settings; an
 # install for all users into a folder of the command line goes to the
-# machine's registry and is removed from there; the zip's tool runs.
+# machine's registry and is removed from there; with the program running,
+# setup and uninstall refuse or ask and leave one version whole, a swap that
+# fails midway leaves the older version whole, and a file still held at
+# uninstall goes at the restart; the zip's tool runs.
 # Ends with one line "N passed, N failed"; exits non-zero on any failure.
 #
 #   tools/windows/test-installer.sh SETUP ZIP
@@ -63,10 +66,11 @@ programs="$(unix "$("$wine" cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')\\M
 target="$localappdata\\Programs\\Vantrelle"
 install="$(unix "$target")"
 
-installed_as_packaged() { # every packaged file in FOLDER with its bytes, and no other but the uninstaller
-    local folder="$1" missing=0
+installed_as_packaged() { # every packaged file in FOLDER with its bytes (those of the
+    # unpacked zip REFERENCE, this package's by default), and no other but the uninstaller
+    local folder="$1" reference="${2:-$unpacked}" missing=0
     while IFS= read -r f; do
-        cmp -s "$unpacked/$f" "$folder/$f" || { echo "missing or different: $f"; missing=1; }
+        cmp -s "$reference/$f" "$folder/$f" || { echo "missing or different: $f"; missing=1; }
     done <"$work/packaged"
     diff <(cat "$work/packaged" - <<<"uninstall.exe" | LC_ALL=C sort) \
         <(cd "$folder" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) || missing=1
@@ -80,10 +84,20 @@ left_of_it() { # the packaged files and the uninstaller still in FOLDER
 }
 
 classes='HKCU\Software\Classes'
+log="$(unix "$("$wine" cmd /c 'echo %TEMP%' 2>/dev/null | tr -d '\r')")/vantrelle-setup.log"
 uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantrelle'
 settings='HKCU\Software\VB and VBA Program Settings\Quillorn\Vantrelle'
 open_command="\"$target\\vantrelle.exe\" \"%1\""
 run() { "$wine" "$@" && "$wineserver" -w; }
+wait_for() { # wait_for NAME: the id of the first window of that name, within 60 s
+    local id
+    for _ in $(seq 120); do
+        id="$(xdotool search --name "$1" 2>/dev/null | head -n 1)"
+        [[ -n "$id" ]] && { echo "$id"; return 0; }
+        sleep 0.5
+    done
+    return 1
+}
 
 check "setup /S /CurrentUser installs" run "$setup" /S /CurrentUser
 check "every packaged file is in $target" installed_as_packaged "$install"
@@ -141,16 +155,6 @@ test_installed_window() {
     "$wine" "$install/vantrelle.exe" >"$work/window.log" 2>&1 &
     program=$!
     disown "$program" # ended with the prefix's wineserver below, without a word
-    # wait_for NAME: the id of the first window of that name, within 60 s
-    wait_for() {
-        local id
-        for _ in $(seq 120); do
-            id="$(xdotool search --name "$1" 2>/dev/null | head -n 1)"
-            [[ -n "$id" ]] && { echo "$id"; return 0; }
-            sleep 0.5
-        done
-        return 1
-    }
     keyboard_run() {
         window="$(wait_for '^Vantrelle$')" || { echo "no window"; cat "$work/window.log"; return 1; }
         sleep 2
@@ -265,6 +269,162 @@ machine_uninstall() {
         ! test -e "$machine_unix"
 }
 check "... its uninstaller removes it from there" machine_uninstall
+
+# Setup and uninstall with the program of the install running, on a display
+# of its own (the interactive setup's pages are driven by the keyboard). An
+# older package is made of this one's files, each changed (another image
+# version in the programs and DLLs, a byte more in the rest), so that a mix of the two
+# versions shows. After each step one version is whole, or nothing is left.
+test_running_program() {
+    local old="$work/older" display=":$((400 + RANDOM % 100))" xvfb
+    local hold="$work/hold-file.exe" last
+    mkdir -p "$old/bin" "$old/zip"
+    cp -r "$unpacked/." "$old/bin/"
+    while IFS= read -r f; do
+        case "$f" in
+        # The image version in the PE header, which the loader ignores
+        # and strip keeps: 24 bytes past the PE signature, at 44 in the
+        # optional header.
+        *.exe | *.dll) printf '\x77\x77' | dd of="$old/bin/$f" conv=notrunc status=none bs=1 \
+            seek=$(($(od -An -tu4 -j60 -N4 "$old/bin/$f") + 4 + 20 + 44)) ;;
+        *) echo >>"$old/bin/$f" ;;
+        esac
+    done <"$work/packaged"
+    bash tools/windows/package.sh "$old/bin" "$old" 0.0.1 >/dev/null &&
+        unzip -q "$old/vantrelle-0.0.1-windows.zip" -d "$old/zip" ||
+        { echo "FAIL the older package could not be made"; failed=$((failed + 1)); return; }
+    local old_setup="$old/vantrelle-0.0.1-setup.exe" old_files="$old/zip/vantrelle-0.0.1"
+    local new_version
+    new_version="$(basename "$unpacked")"
+    new_version="${new_version#vantrelle-}"
+    x86_64-w64-mingw32-gcc -municode -O2 -o "$hold" tools/windows/hold-file.c
+    whole() { # whole VERSION FILES: that version alone, listed in Apps & features
+        installed_as_packaged "$install" "$2" &&
+            expect DisplayVersion "$(regdata "HKCU\\$uninstall_key" DisplayVersion)" "$1" &&
+            expect "the staging folders" "$(ls -A "$install" | grep '^\.setup')" ""
+    }
+    old_whole() { whole 0.0.1 "$old_files"; }
+    new_whole() { whole "$new_version" "$unpacked"; }
+    refused() { # refused LINE COMMAND...: ends with exit code 32, LINE on stderr and in the log
+        local line="$1" status=0
+        shift
+        rm -f "$log"
+        "$@" 2>"$work/stderr" || status=$?
+        expect "exit code" "$status" 32 && grep -qF "$line" "$work/stderr" && grep -qF "$line" "$log"
+    }
+    # hold FILE / release: another program holds a file of the install
+    hold() {
+        rm -f "$work/held" "$work/release"
+        "$wine" "$hold" "$(winpath "$1")" "$(winpath "$work/held")" "$(winpath "$work/release")" &
+        disown $!
+        for _ in $(seq 100); do [[ -f "$work/held" ]] && return 0; sleep 0.2; done
+        return 1
+    }
+    release() { touch "$work/release"; sleep 1; }
+    rm -f "$install/notes.txt"
+    Xvfb "$display" -screen 0 1280x1024x24 -noreset >/dev/null 2>&1 &
+    xvfb=$!
+    export DISPLAY="$display"
+    "$wineserver" -k 2>/dev/null
+    "$wineserver" -w
+
+    # Each setup, and each uninstaller run in place (_?=), is waited for
+    # alone: "$wineserver" -w would wait for the program of the test too.
+    check "the older version installs" "$wine" "$old_setup" /S /CurrentUser
+    check "... whole" old_whole
+    start_window() {
+        "$wine" "$install/vantrelle.exe" >/dev/null 2>&1 &
+        disown $!
+        wait_for '^Vantrelle$' >/dev/null
+    }
+    check "its window runs" start_window
+    check "setup /S over the running window refuses with the reason" \
+        refused "is running from $target" "$wine" "$setup" /S /CurrentUser
+    check "... and leaves the older version whole" old_whole
+    # interactive PRESS_AT_QUESTION: the setup's pages taken with Enter up to
+    # the question that the program is running, answered with that key.
+    interactive() {
+        "$wine" "$setup" >/dev/null 2>&1 &
+        local pid=$! window
+        for _ in $(seq 30); do
+            (($(xdotool search --name '^Vantrelle Setup' 2>/dev/null | wc -l) >= 2)) && break
+            window="$(xdotool search --name '^Vantrelle Setup' 2>/dev/null | head -n 1)"
+            [[ -n "$window" ]] && xdotool windowfocus --sync "$window" key Return
+            sleep 1.5
+        done
+        (($(xdotool search --name '^Vantrelle Setup' | wc -l) >= 2)) || { echo "not asked"; return 1; }
+        [[ "$1" != Retry ]] || "$wine" taskkill /f /im vantrelle.exe >/dev/null 2>&1
+        sleep 1
+        # The question is the newest window of that name.
+        window="$(xdotool search --name '^Vantrelle Setup' | sort -n | tail -n 1)"
+        xdotool windowfocus --sync "$window" key "${1/Retry/Return}"
+        if [[ "$1" == Retry ]]; then # the last page: Run unticked, Finish
+            for _ in $(seq 120); do
+                [[ "$(regdata "HKCU\\$uninstall_key" DisplayVersion)" == "$new_version" ]] && break
+                sleep 0.5
+            done
+            sleep 2
+            xdotool key space Return
+        fi
+        for _ in $(seq 120); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.5; done
+        echo "the setup did not end"
+        return 1
+    }
+    check "interactive setup over the running window asks; Cancel" interactive Escape
+    check "... leaves the older version whole" old_whole
+    "$wine" taskkill /f /im vantrelle.exe >/dev/null 2>&1
+    # A file the swap cannot move, held open after the check: the last one
+    # it comes to, when every other file has been swapped.
+    last="$(tail -n 1 "$work/packaged")"
+    hold "$install/$last"
+    check "setup /S that cannot replace a file held open ends with the reason" \
+        refused "could not be replaced" "$wine" "$setup" /S /CurrentUser
+    release
+    check "... and leaves the older version whole" old_whole
+    start_window >/dev/null
+    check "interactive setup: the window closed, Retry installs" interactive Retry
+    check "... the new version whole" new_whole
+
+    # The tool at work from the install, waiting to read its sets from a
+    # named pipe no one writes: its DLLs are held.
+    mkfifo "$work/sets"
+    "$wine" "$install/vantrelle-replace.exe" --sets "$(winpath "$work/sets")" \
+        --out-dir "$(winpath "$work")" "$(winpath "$install/Samples/Letterhead.pub")" \
+        >/dev/null 2>&1 &
+    local tool=$!
+    disown "$tool"
+    sleep 3
+    check "the tool stays at work, reading a named pipe" kill -0 "$tool"
+    check "uninstall.exe /S with the tool running refuses with the reason" \
+        refused "is running from $target" "$wine" "$install/uninstall.exe" /S "_?=$target"
+    check "... and leaves the install whole" new_whole
+    "$wine" taskkill /f /im vantrelle-replace.exe >/dev/null 2>&1
+    sleep 1
+    uninstall_held() {
+        local status=0
+        rm -f "$log"
+        hold "$install/$last" || return 1
+        "$wine" "$install/uninstall.exe" /S "_?=$target" || status=$?
+        # Run in place, the uninstaller waits for the restart too. Exit code
+        # 3010 (a restart needed), as Wine's exit status has it: modulo 256.
+        expect "exit code" "$status" $((3010 % 256)) && grep -q "Windows removes them when it restarts" "$log" &&
+            expect "left" "$(left_of_it "$install" | tr '\n' ' ')" "uninstall.exe $last " &&
+            ! has_key "HKCU\\$uninstall_key"
+    }
+    check "uninstall with a file held open: the rest removed, the file at the restart" uninstall_held
+    release
+    after_restart() {
+        "$wine" wineboot --restart >/dev/null 2>&1
+        "$wineserver" -w
+        ! test -e "$install" || { ls -R "$install"; return 1; }
+    }
+    check "... which the restart removes" after_restart
+    "$wineserver" -k 2>/dev/null
+    kill "$xvfb" 2>/dev/null
+    unset DISPLAY
+    "$wineserver" -w
+}
+test_running_program
 
 check "the zip's vantrelle-replace.exe --version" timeout 300 "$wine" "$unpacked/vantrelle-replace.exe" --version
 
