@@ -1,3 +1,4 @@
+#include "fsutil/outputnames.h"
 #include "fsutil/paths.h"
 #include "run/outputpath.h"
 #include "tests/support/qtprinters.h"
@@ -87,7 +88,7 @@ TEST(RefusedOutputsTest, RefusesOtherDocumentsAndEarlierResults)
 
     // The chosen folder holds a document of the list with the same name.
     const RunSources withListed(PathList{a, listed});
-    const auto refused = refusedOutputs(withListed, intoOut);
+    const auto refused = refusedOutputs(withListed, ResultNames(), intoOut);
     ASSERT_TRUE(refused.contains(0));
     const QString text = refused[0].text(withListed, 0, intoOut(a));
     EXPECT_TRUE(text.contains(a));
@@ -99,7 +100,7 @@ TEST(RefusedOutputsTest, RefusesOtherDocumentsAndEarlierResults)
     const auto spelt = [&](const QString &source) {
         return source == c ? dir.filePath("out/./a.pub") : intoOut(source);
     };
-    const auto duplicates = refusedOutputs(three, spelt);
+    const auto duplicates = refusedOutputs(three, ResultNames(), spelt);
     EXPECT_EQ(duplicates.size(), 2);
     ASSERT_TRUE(duplicates.contains(2) && duplicates.contains(3));
     EXPECT_EQ(duplicates[3].other, 0);
@@ -107,6 +108,6 @@ TEST(RefusedOutputsTest, RefusesOtherDocumentsAndEarlierResults)
     // Also when the first result exists by now.
     test::writeFile(listed);
     const RunSources two(PathList{a, b});
-    const auto existing = refusedOutputs(two, spelt);
+    const auto existing = refusedOutputs(two, ResultNames(), spelt);
     EXPECT_EQ(existing.keys(), QList<qsizetype>{1});
 }
