@@ -40,13 +40,6 @@ QString SourceNameOfResult(const QString &path);
 // The PDF of a result: NAME.pdf beside it, or in folder when one is given.
 QString pdfPathFor(const QString &result, const QString &folder = {});
 
-// True when the names of the existing folder ignore letter case ("Report.pub"
-// and "REPORT.pub" are one file there): asked of the folder itself, as a
-// USB stick, a network share or a case-folding folder may sit anywhere. A
-// folder that cannot tell is taken to ignore it, which at worst refuses a
-// result that could have been written.
-bool FolderIgnoresCase(const QString &folder);
-
 // The names of one run's results and PDFs. Each folder is asked once for its
 // real path and its letter-case rule; key() may be called from several
 // threads at once.

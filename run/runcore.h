@@ -222,7 +222,7 @@ struct PlannedOutput {
     std::shared_ptr<const RunSources> sources;
     // The results the run wrote, asked again right before this one takes its
     // name; index is the document's.
-    std::shared_ptr<WrittenResults> written;
+    std::shared_ptr<WrittenResults> written = nullptr;
     qsizetype index = -1;
 };
 

@@ -403,9 +403,11 @@ TEST_F(BatchFixture, EveryResultIsItsOwnWhereTheFolderIgnoresLetterCase)
                                           const QStringList &outputs) {
             EXPECT_EQ(said, outcomes);
             EXPECT_EQ(filesBelow(out).size(), said.count("written"));
-            for (qsizetype i = 0; i < said.size(); ++i)
-                if (said[i] == "written")
+            for (qsizetype i = 0; i < said.size(); ++i) {
+                if (said[i] == "written") {
                     EXPECT_EQ(storyText(outputs[i]), expected[i]) << i;
+                }
+            }
         };
         const auto toolRun = [&](const QString &out, const QStringList &options) {
             QDir().mkpath(out);
