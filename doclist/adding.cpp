@@ -4,6 +4,7 @@
 #include "doclist/documentlist.h"
 #include "doclist/fileattributes.h"
 #include "doclist/screening.h"
+#include "fsutil/outputnames.h"
 #include "fsutil/paths.h"
 #include "shell/errorreport.h"
 
@@ -105,15 +106,8 @@ void DropPaths(DocumentList &list, const QStringList &paths, Dialogs &dialogs,
 
 bool LooksLikeEarlierResult(const QString &path)
 {
-    static const QString suffix = QStringLiteral("_replaced");
-    const QFileInfo info(path);
-    const QString name = info.fileName();
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    const QString base = dot > 0 ? name.left(dot) : name;
-    if (!base.endsWith(suffix, kNameCase) || base.size() == suffix.size())
-        return false;
-    const QString original = base.chopped(suffix.size()) + (dot > 0 ? name.mid(dot) : QString());
-    return QFileInfo::exists(info.dir().filePath(original));
+    const QString original = SourceNameOfResult(path);
+    return !original.isEmpty() && QFileInfo::exists(original);
 }
 
 QList<int> EarlierResultRows(const DocumentList &list, int firstNew)

@@ -45,6 +45,13 @@ std::optional<FileId> FileIdOf(int descriptor);
 // another letter case leads to a file too (so names ignore case there).
 bool InodesIdentifyFiles(const QString &path);
 
+// True when the names of an existing folder ignore letter case ("Report.pub"
+// and "REPORT.pub" are one file there): asked of the folder itself, as a
+// USB stick, a network share or a case-folding folder may sit anywhere. A
+// folder that is there but cannot tell is taken to ignore it, which at worst
+// refuses a result that could have been written.
+bool FolderIgnoresCase(const QString &folder);
+
 // Size and modification time: what a file that may be another by another
 // name is first compared by, before its bytes.
 struct FileStamp {

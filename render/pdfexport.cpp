@@ -1,4 +1,6 @@
 #include "render/pdfexport.h"
+
+#include "fsutil/outputnames.h"
 #include "render/pdfrendering.h"
 #include "render/processgroup.h"
 
@@ -100,13 +102,6 @@ QString pdfStateText(PdfState state)
     return {};
 }
 
-QString pdfPathFor(const QString &result, const QString &folder)
-{
-    const QFileInfo info(result);
-    const QString dir = folder.isEmpty() ? info.absolutePath() : folder;
-    return QDir(dir).filePath(info.completeBaseName() + QStringLiteral(".pdf"));
-}
-
 QString pdfExportMissingHint(const QString &program)
 {
     if (!libreOfficeProgram(program).isEmpty())
@@ -162,6 +157,9 @@ void PdfExport::start(const QList<PdfJob> &jobs)
     m_done = 0;
     m_running = true;
     m_stopping = false;
+    // Two PDFs are one file where their folder says so (a USB stick ignores
+    // letter case).
+    const ResultNames names;
     QSet<QString> paths;
     for (const PdfJob &job : jobs) {
         PdfResult result;
@@ -179,7 +177,7 @@ void PdfExport::start(const QList<PdfJob> &jobs)
             m_temp.reset();
     }
     for (int i = 0; i < jobs.size(); ++i) {
-        const QString key = QFileInfo(jobs[i].pdf).absoluteFilePath();
+        const QString key = names.key(jobs[i].pdf);
         if (program.isEmpty())
             fail(i, pdfExportMissingHint(m_program));
         else if (!m_temp)

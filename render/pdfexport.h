@@ -32,9 +32,6 @@ struct PdfResult {
 // "written", "failed", "not reached"; empty for None.
 QString pdfStateText(PdfState state);
 
-// The PDF of a result: NAME.pdf beside it, or in folder when one is given.
-QString pdfPathFor(const QString &result, const QString &folder = {});
-
 // How to get LibreOffice for PDFs; empty when it can be started.
 QString pdfExportMissingHint(const QString &program = {});
 

@@ -26,46 +26,6 @@ class OutputText {
     Q_DECLARE_TR_FUNCTIONS(vantrelle::OutputText)
 };
 
-QString JoinOutput(const QString &folder, const QString &source, QChar sep)
-{
-    return folder + sep + GetFileNameOfPath(source, sep);
-}
-
-bool OutputIsSource(const QString &source, const QString &output, QChar sep)
-{
-    if (CollapseBackslashes(source, sep) == output)
-        return true;
-    if (sep != kSeparator ||
-        GetFileNameOfPath(source, sep).compare(GetFileNameOfPath(output, sep), kNameCase) != 0)
-        return false;
-    // Two folders are one spelling of a place only if they are one folder;
-    // asking that first spares the real-path lookup for every result written
-    // elsewhere.
-    const QString sourceFolder = GetFolderOfPath(source, sep);
-    const QString outputFolder = GetFolderOfPath(output, sep);
-    if (!SameFile(sourceFolder, outputFolder))
-        return false;
-    return QFileInfo(sourceFolder)
-               .canonicalFilePath()
-               .compare(QFileInfo(outputFolder).canonicalFilePath(), kNameCase) == 0;
-}
-
-QString ReplacedOutputName(const QString &output, const QString &source, QChar sep)
-{
-    if (!GetFileNameOfPath(output, sep).contains(QLatin1Char('.')))
-        return output + QStringLiteral("_replaced");
-    return StripExtension(output) + QStringLiteral("_replaced.") + GetExtensionOfPath(source);
-}
-
-QString OutputPathFor(const QString &source, bool useFolder, const QString &folderText, QChar sep)
-{
-    const QString folder = useFolder ? folderText : GetFolderOfPath(source, sep);
-    QString output = CollapseBackslashes(JoinOutput(folder, source, sep), sep);
-    if (OutputIsSource(source, output, sep))
-        output = ReplacedOutputName(output, source, sep);
-    return output;
-}
-
 std::optional<QString> outputUnwritable(const QString &output)
 {
     const QFileInfo info(output);
@@ -210,36 +170,15 @@ QString replacesResultNotice(const QString &source, const QString &output,
 
 namespace {
 
-// The keys of an output, each folder's real path looked up once.
-class OutputKeys {
-public:
-    QStringList operator()(const QString &output)
-    {
-        QStringList keys;
-        if (const std::optional<FileId> id = FileIdOf(output))
-            keys << QStringLiteral("file %1 %2 %3")
-                        .arg(id->device)
-                        .arg(id->inode)
-                        .arg(id->inodeHigh);
-        const QFileInfo info(output);
-        const QString folderText = info.absolutePath();
-        auto real = m_realFolders.constFind(folderText);
-        if (real == m_realFolders.constEnd()) {
-            QString canonical = QFileInfo(folderText).canonicalFilePath();
-            if (canonical.isEmpty())
-                canonical = QDir::cleanPath(folderText);
-            real = m_realFolders.insert(folderText, canonical);
-        }
-        const QString path = real.value() + QLatin1Char('/') + info.fileName();
-        // Names that differ only in letter case are one file where case is ignored.
-        keys << QStringLiteral("path ") +
-                    (kNameCase == Qt::CaseInsensitive ? path.toCaseFolded() : path);
-        return keys;
-    }
-
-private:
-    QHash<QString, QString> m_realFolders; // folder text -> its real path
-};
+// The keys of an output: its file where one is there, and its place.
+QStringList outputKeys(const ResultNames &names, const QString &output)
+{
+    QStringList keys;
+    if (const std::optional<FileId> id = FileIdOf(output))
+        keys << QStringLiteral("file %1 %2 %3").arg(id->device).arg(id->inode).arg(id->inodeHigh);
+    keys << QStringLiteral("path ") + names.key(output);
+    return keys;
+}
 
 quint32 keyHash(const QString &key)
 {
@@ -258,9 +197,10 @@ QString OutputRefusal::text(const RunSources &sources, qsizetype i, const QStrin
 }
 
 QHash<qsizetype, OutputRefusal>
-refusedOutputs(const RunSources &sources, const std::function<QString(const QString &)> &outputOf)
+refusedOutputs(const RunSources &sources, const ResultNames &names,
+               const std::function<QString(const QString &)> &outputOf)
 {
-    OutputKeys keysOf;
+    const auto keysOf = [&](const QString &output) { return outputKeys(names, output); };
     QSet<quint32> shared;
     {
         QList<quint32> hashes;
@@ -295,6 +235,44 @@ refusedOutputs(const RunSources &sources, const std::function<QString(const QStr
         ++i;
     }
     return refused;
+}
+
+WrittenResults::WrittenResults(std::shared_ptr<const ResultNames> names, qsizetype documents,
+                               std::function<QString(qsizetype)> outputOf)
+    : m_names(std::move(names)), m_outputOf(std::move(outputOf)),
+      m_states(std::size_t(documents), Free)
+{
+}
+
+std::optional<qsizetype> WrittenResults::claim(qsizetype index, const QString &path)
+{
+    const std::lock_guard lock(m_mutex);
+    if (const std::optional<FileId> id = FileIdOf(path)) {
+        if (const std::optional<qsizetype> earlier = m_byFile.find(qHash(*id), [&](qsizetype j) {
+                return m_states[std::size_t(j)] == Written && FileIdOf(m_outputOf(j)) == id;
+            }))
+            return earlier;
+    }
+    const QString key = m_names->key(path);
+    if (const std::optional<qsizetype> earlier = m_byKey.find(qHash(key), [&](qsizetype j) {
+            return j != index && m_states[std::size_t(j)] != Free &&
+                   m_names->key(m_outputOf(j)) == key;
+        }))
+        return earlier;
+    if (m_states[std::size_t(index)] == Free) {
+        m_byKey.insert(qHash(key), index);
+        m_states[std::size_t(index)] = Claimed;
+    }
+    return std::nullopt;
+}
+
+void WrittenResults::settle(qsizetype index, const QString &path, bool written)
+{
+    const std::lock_guard lock(m_mutex);
+    m_states[std::size_t(index)] = written ? Written : Free;
+    if (written)
+        if (const std::optional<FileId> id = FileIdOf(path))
+            m_byFile.insert(qHash(*id), index);
 }
 
 } // namespace vantrelle

@@ -3,6 +3,7 @@
 // run from destroying anything it should not: its sources, the other
 // documents of the list, and the results it wrote before.
 #include "fsutil/fileid.h"
+#include "fsutil/outputnames.h"
 #include "fsutil/pathlist.h"
 
 #include <QChar>
@@ -14,29 +15,9 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 namespace vantrelle {
-
-// The chosen folder (or the source's folder) joined with the source's name,
-// before the doubled separators are collapsed.
-QString JoinOutput(const QString &folder, const QString &source, QChar sep);
-
-// True when output spells the source's own path: the same text once doubled
-// separators are collapsed, or the same real path once links, "./" and ".."
-// are resolved. The naming rule asks this; a name that reaches the source
-// some other way (a bind mount, another letter case on a file system that
-// ignores it, a hard link) is caught by file identity before anything is
-// written, and that document is skipped.
-bool OutputIsSource(const QString &source, const QString &output, QChar sep);
-
-// The sibling name used when the output would be the source: the suffix goes
-// before the last dot of the file name ("a.b.pub" -> "a.b_replaced.pub"). A
-// name without a dot gets the suffix at its end.
-QString ReplacedOutputName(const QString &output, const QString &source, QChar sep);
-
-// The whole naming rule, for a destination of the chosen folder (useFolder)
-// or of each source's own folder.
-QString OutputPathFor(const QString &source, bool useFolder, const QString &folderText, QChar sep);
 
 // Why a result could not be written at output, in plain words; nothing when
 // it could. A result takes its name by a rename over whatever stands there,
@@ -129,11 +110,37 @@ struct OutputRefusal {
 // Every document whose output must not be written, by index, in one look at
 // the list in order: an output that names a document of the list, or that
 // an earlier document's output already takes. A result is known by its
-// folder's real path and its name, so two spellings of a place not written
+// key among the run's names (its folder's real path and its name, compared
+// as that folder compares names), so two spellings of a place not written
 // yet still collide; one that exists already is known by its file too.
 // Keys are first counted by hash alone, so only those that occur twice are
 // kept whole: a long list costs a few bytes a document for a moment.
-QHash<qsizetype, OutputRefusal> refusedOutputs(const RunSources &sources,
+QHash<qsizetype, OutputRefusal> refusedOutputs(const RunSources &sources, const ResultNames &names,
                                                const std::function<QString(const QString &)> &outputOf);
+
+// The results of one run, asked right before each result takes its name, so
+// that no result replaces one the run wrote, however the plan named them: by
+// file identity, and by key among the run's names. Several threads may use it
+// at once.
+class WrittenResults {
+public:
+    // outputOf(i): where document i's result goes.
+    WrittenResults(std::shared_ptr<const ResultNames> names, qsizetype documents,
+                   std::function<QString(qsizetype)> outputOf);
+    // Document index is about to write its result at path: the earlier
+    // document whose result is there, or nothing, and path is index's then.
+    std::optional<qsizetype> claim(qsizetype index, const QString &path);
+    // After the write: a name not written is free again.
+    void settle(qsizetype index, const QString &path, bool written);
+
+private:
+    enum State : quint8 { Free, Claimed, Written };
+    std::mutex m_mutex;
+    std::shared_ptr<const ResultNames> m_names;
+    std::function<QString(qsizetype)> m_outputOf;
+    std::vector<State> m_states;
+    HashedIndexes m_byKey;
+    HashedIndexes m_byFile;
+};
 
 } // namespace vantrelle

@@ -1,5 +1,7 @@
 #include "run/pdfplan.h"
 
+#include "fsutil/outputnames.h"
+
 #include <QHash>
 
 #include <QFileInfo>

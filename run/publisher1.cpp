@@ -144,6 +144,11 @@ public:
     {
         if (!result.opened || result.failed || context.preview)
             return;
+        if (context.mayWrite) {
+            result.refused = context.mayWrite();
+            if (result.refused)
+                return;
+        }
         result.saved = step(line, [&] {
             need(need(app).ActiveDocument()).SaveAs(output, automation::kFormatPublication, true);
         });

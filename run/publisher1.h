@@ -10,6 +10,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <optional>
+
 namespace vantrelle {
 class Dialogs;
 
@@ -40,6 +43,9 @@ struct EditorContext {
     // automation::ReviewFindReplace.
     bool listEveryChange = false;
     const QList<QList<automation::ChosenChange>> *choices = nullptr;
+    // Asked right before the result takes its name: why it must not, or
+    // nothing. The save is not attempted then.
+    std::function<std::optional<QString>()> mayWrite = nullptr;
 };
 
 inline constexpr const char *kPlacesNotOffered =
@@ -53,6 +59,8 @@ struct EditResult {
     bool opened = false;
     bool failed = false; // some step was reported
     bool saved = false;
+    // Why the result was not saved although the edit was whole.
+    std::optional<QString> refused;
     QList<automation::ExecuteCounts> counts;
     // What each of those Executes returned: true when anything was found.
     QList<bool> found;

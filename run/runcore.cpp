@@ -231,18 +231,35 @@ QString outcomeText(Outcome outcome, bool preview, Words words)
     return wordsFor(words, QT_TRANSLATE_NOOP("vantrelle::RunText", "not reached"));
 }
 
+namespace {
+
+// Where the result of source goes: the one output named, or the naming rule.
+QString outputFor(const QString &source, const QString &output, bool useFolder,
+                  const QString &folder)
+{
+    return output.isEmpty() ? OutputPathFor(source, useFolder, folder, kSeparator) : output;
+}
+
+} // namespace
+
 OutputPlan::OutputPlan(const RunRequest &request)
     : m_request(request), m_sources(std::make_shared<const RunSources>(request.documents)),
-      m_refused(
-          refusedOutputs(*m_sources, [this](const QString &source) { return pathFor(source); }))
+      m_names(std::make_shared<const ResultNames>()),
+      m_refused(refusedOutputs(*m_sources, *m_names,
+                               [this](const QString &source) { return pathFor(source); })),
+      m_written(std::make_shared<WrittenResults>(
+          m_names, request.documents.size(),
+          // The plan's own naming, by value: a worker may still ask it.
+          [sources = m_sources, useFolder = request.useFolder, folder = request.folder,
+           output = request.output](qsizetype i) {
+              return outputFor(sources->document(i), output, useFolder, folder);
+          }))
 {
 }
 
 QString OutputPlan::pathFor(const QString &source) const
 {
-    return m_request.output.isEmpty()
-               ? OutputPathFor(source, m_request.useFolder, m_request.folder, kSeparator)
-               : m_request.output;
+    return outputFor(source, m_request.output, m_request.useFolder, m_request.folder);
 }
 
 PlannedOutput OutputPlan::at(qsizetype i) const
@@ -252,6 +269,8 @@ PlannedOutput OutputPlan::at(qsizetype i) const
     if (const auto refused = m_refused.constFind(i); refused != m_refused.constEnd())
         planned.refusal = refused.value().text(*m_sources, i, planned.path);
     planned.sources = m_sources;
+    planned.written = m_written;
+    planned.index = i;
     return planned;
 }
 
@@ -318,7 +337,17 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
                                request.inLinks,
                                request.inProperties,
                                request.forReview,
-                               reviewed ? &reviewed->pairs : nullptr};
+                               reviewed ? &reviewed->pairs : nullptr,
+                               [&]() -> std::optional<QString> {
+                                   const std::optional<qsizetype> earlier =
+                                       output.written ? output.written->claim(output.index,
+                                                                              output.path)
+                                                      : std::nullopt;
+                                   if (!earlier)
+                                       return std::nullopt;
+                                   return replacesResultNotice(
+                                       source, output.path, output.sources->document(*earlier));
+                               }};
     // An older result is not deleted first: the new one takes its name by a
     // rename once it is whole and checked, so a failed edit leaves the older
     // one as it was, and nothing is gone before its replacement exists.
@@ -336,6 +365,17 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
             edit = Publisher1::ReplaceByFileXYCombo(editor, source, request.findList,
                                                     request.replaceList, output.path);
         });
+    }
+
+    if (output.written && !request.preview)
+        output.written->settle(output.index, output.path, edit.saved);
+    if (edit.refused) {
+        result.outcome = Outcome::Skipped;
+        result.output.clear();
+        result.errors << *edit.refused;
+        dialogs.runNotice(*edit.refused);
+        result.milliseconds = timer.elapsed();
+        return result;
     }
 
     const QStringList finds = request.finds();

@@ -220,6 +220,10 @@ struct PlannedOutput {
     // The run's documents by file identity, asked again just before a stale
     // result is deleted.
     std::shared_ptr<const RunSources> sources;
+    // The results the run wrote, asked again right before this one takes its
+    // name; index is the document's.
+    std::shared_ptr<WrittenResults> written = nullptr;
+    qsizetype index = -1;
 };
 
 // The outputs of a request's documents, decided when the run starts in one
@@ -236,7 +240,10 @@ private:
 
     const RunRequest &m_request;
     std::shared_ptr<const RunSources> m_sources;
+    // Each output folder asked once for its letter-case rule.
+    std::shared_ptr<const ResultNames> m_names;
     QHash<qsizetype, OutputRefusal> m_refused;
+    std::shared_ptr<WrittenResults> m_written;
 };
 
 // One document: its output checked against the sources again, the editor run

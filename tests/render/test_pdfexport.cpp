@@ -1,5 +1,6 @@
 // PDFs of many results: the stand-in converter's ways of going wrong, each
 // reported for its document while the others still get their PDF.
+#include "fsutil/outputnames.h"
 #include "render/pdfexport.h"
 
 #include <QDir>
