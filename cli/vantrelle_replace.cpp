@@ -8,6 +8,9 @@
 #include "shell/language.h"
 
 #include <QCoreApplication>
+#ifdef VANTRELLE_FIT_CHECK
+#include <QGuiApplication>
+#endif
 #include <QString>
 #include <QStringList>
 
@@ -95,8 +98,18 @@ int replace(const MatchOptions &matching, bool inLinks, bool inProperties, const
 static int run(int argc, char **argv)
 {
     const cli::ConsoleSetup console;
+#ifdef VANTRELLE_FIT_CHECK
+    // The fit check measures text with the fonts installed, which needs
+    // QtGui's font database; no display is needed for that.
+#ifndef Q_OS_WIN
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    const QGuiApplication app(argc, argv);
+#else
     // For the user's language; the tool has no other use for it.
     const QCoreApplication app(argc, argv);
+#endif
     installTranslations();
     if (const std::optional<int> status = cli::runBatchIfAsked(argc, argv))
         return *status;
