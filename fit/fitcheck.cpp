@@ -178,6 +178,7 @@ Measure measureStory(std::u16string_view text, const StoryLayout &layout)
         m.unchecked = FitText::tr("could not check: its box was not found");
         return m;
     }
+    m.page = layout.boxes.back().page;
     for (const pubengine::CharRun &run : layout.chars) {
         if (installedFamily(run.format.font).isEmpty()) {
             m.unchecked =
@@ -186,7 +187,6 @@ Measure measureStory(std::u16string_view text, const StoryLayout &layout)
         }
     }
     Flow flow{layout.boxes};
-    m.page = layout.boxes.back().page;
     double overHeight = 0;
     double edgeY = 0;
     std::uint32_t start = 0;

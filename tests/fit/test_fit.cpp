@@ -6,6 +6,8 @@
 #include "pubengine/server.h"
 #include "pubengine/storylayout.h"
 #include "pubwriter/writer.h"
+#include "run/runcore.h"
+#include "shell/dialogs.h"
 
 #include "tests/support/corpus.h"
 
@@ -98,7 +100,7 @@ TEST(FitCheck, judgesGrownStoriesInTheirBoxes)
          7, 10, FitVerdict::Overflows, 2, 1, "overflows by about 2 line"},
         {"setting not modelled", {holding(6)}, 6, 8, FitVerdict::MayOverflow, 2, 1,
          "may overflow (a table)", true},
-        {"font without a twin", {holding(6)}, 6, 8, FitVerdict::CouldNotCheck, 0, 0,
+        {"font without a twin", {holding(6)}, 6, 8, FitVerdict::CouldNotCheck, 0, 1,
          "could not check: font Nonesuch Grotesk is not available", false,
          QStringLiteral("Nonesuch Grotesk")},
     };
@@ -346,5 +348,52 @@ TEST(FitCheckOnCorpus, TheToolsReportFlagsTheStoryThatGrew)
         if (!c.flagged) {
             EXPECT_TRUE(fit.isEmpty());
         }
+    }
+}
+
+// Strict, a document with a story that overflows is not written and fails
+// with the reason; otherwise it is written and its notes are told.
+TEST(FitCheck, StrictRunsWriteNoResultThatOverflows)
+{
+    namespace w = pubengine::writer;
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("flyer.pub"));
+    w::Document doc;
+    w::Page page;
+    page.boxes = {{{36, 36, 200, 100}, {w::paragraph({w::run(QStringLiteral("Acme Ltd"))})}}};
+    doc.pages = {page};
+    w::writeFile(doc, source);
+    automation::Registry registry;
+    registry.Register(automation::kPublisherProgId,
+                      pubengine::makePublisherServer(std::make_shared<CountingChecker>()));
+    const struct {
+        bool strict, preview;
+        Outcome outcome;
+    } cases[] = {
+        {false, false, Outcome::Written},
+        {true, false, Outcome::Failed},
+        {true, true, Outcome::Failed},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.strict << c.preview);
+        RunRequest request;
+        request.documents = {source};
+        request.findText = QStringLiteral("Ltd");
+        request.replaceText = QStringLiteral("Holdings International Ltd");
+        request.output = dir.filePath(QStringLiteral("out.pub"));
+        request.fitCheck = true;
+        request.fitStrict = c.strict;
+        request.preview = c.preview;
+        QFile::remove(request.output);
+        struct Last final : RunObserver {
+            void documentFinished(int, const DocumentResult &d) override { result = d; }
+            DocumentResult result;
+        } last;
+        SilentDialogs silent;
+        runDocuments(request, silent, registry, last);
+        EXPECT_EQ(last.result.outcome, c.outcome) << last.result.errors.join("\n").toStdString();
+        EXPECT_EQ(QFile::exists(request.output), c.outcome == Outcome::Written && !c.preview);
+        ASSERT_EQ(last.result.fit.size(), 1);
+        EXPECT_EQ(last.result.errors.join("\n").contains("no longer fits its box"), c.strict);
     }
 }
