@@ -19,37 +19,21 @@ corpus="$corpus_dir/Sample.pub"
 count=500
 repeat=3
 parse_options "build corpus count repeat" "$@"
-tool="$build/cli/vantrelle-replace"
-[ -x "$tool" ] || { echo "$me: $tool is missing; build it first" >&2; exit 2; }
-[ -f "$corpus" ] || { echo "$me: $corpus was not found; give one with --corpus FILE" >&2; exit 2; }
-need_positive count repeat
+copies_of_corpus fit
 
-work=$(mktemp -d /tmp/vantrelle-fit-XXXXXX)
-trap 'rm -rf "$work"' EXIT
-mkdir "$work/src"
-(cd "$work/src" && seq -f "%05g.pub" 1 "$count" | xargs sh -c 'tee "$@" < "$0" > /dev/null' "$corpus")
-
-now() { date +%s.%N; }
 for _ in $(seq 1 "$repeat"); do
   for kind in grows_on grows_off same_on same_off; do
     case $kind in
-      grows_*) pair="--pair text textual-and-more-text" ;;
-      same_*) pair="--pair text txet" ;;
+      grows_*) find=text replacement=textual-and-more-text ;;
+      same_*) find=text replacement=txet ;;
     esac
     case $kind in *_off) flags=--no-fit-check ;; *) flags= ;; esac
-    rm -rf "$work/out"; mkdir "$work/out"; sync
-    start=$(now)
     # shellcheck disable=SC2086
-    "$tool" $flags $pair --quiet --jobs 1 --out-dir "$work/out" "$work/src" > /dev/null
-    took=$(awk -v a="$(now)" -v b="$start" 'BEGIN { printf "%.3f", a - b }')
-    eval "best=\${best_$kind:-}"
-    if [ -z "$best" ] || awk -v a="$took" -v b="$best" 'BEGIN { exit !(a < b) }'; then
-      eval "best_$kind=$took"
-    fi
+    time_best "$kind" "$tool" $flags --pair "$find" "$replacement" --quiet --jobs 1 \
+      --out-dir "$work/out" "$work/src"
   done
 done
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 echo "documents: $count copies of $(basename "$corpus"), one job, best of $repeat"
 echo "text grows, no check:     $best_grows_off s"
 echo "text grows, fit check:    $best_grows_on s  ($(ratio "$best_grows_on" "$best_grows_off")x)"

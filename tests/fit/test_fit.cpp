@@ -140,6 +140,21 @@ TEST(FitCheck, fontsAreTheirOwnOrMetricTwinsNeverAGuess)
 
 namespace {
 
+// A page of roomy boxes, one a text, made by our writer.
+void writeBoxes(const QString &path, const QStringList &texts)
+{
+    namespace w = pubengine::writer;
+    w::Document doc;
+    w::Page page;
+    double y = 36;
+    for (const QString &text : texts) {
+        page.boxes.push_back({{36, y, 200, 100}, {w::paragraph({w::run(text)})}});
+        y += 160;
+    }
+    doc.pages = {page};
+    w::writeFile(doc, path);
+}
+
 // Counts what the server asks, and says every story overflows.
 class CountingChecker final : public pubengine::FitChecker {
 public:
@@ -161,15 +176,9 @@ public:
 
 TEST(FitCheck, onlyStoriesThatGrewAreLaidOut)
 {
-    namespace w = pubengine::writer;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("two.pub"));
-    w::Document doc;
-    w::Page page;
-    page.boxes = {{{36, 36, 200, 100}, {w::paragraph({w::run(QStringLiteral("Acme Ltd, est. 1999"))})}},
-                  {{36, 200, 200, 100}, {w::paragraph({w::run(QStringLiteral("Call Acme"))})}}};
-    doc.pages = {page};
-    w::writeFile(doc, path);
+    writeBoxes(path, {QStringLiteral("Acme Ltd, est. 1999"), QStringLiteral("Call Acme")});
 
     const struct {
         const char *find, *replacement;
@@ -354,14 +363,9 @@ TEST(FitCheckOnCorpus, TheToolsReportFlagsTheStoryThatGrew)
 // with the reason; otherwise it is written and its notes are told.
 TEST(FitCheck, StrictRunsWriteNoResultThatOverflows)
 {
-    namespace w = pubengine::writer;
     QTemporaryDir dir;
     const QString source = dir.filePath(QStringLiteral("flyer.pub"));
-    w::Document doc;
-    w::Page page;
-    page.boxes = {{{36, 36, 200, 100}, {w::paragraph({w::run(QStringLiteral("Acme Ltd"))})}}};
-    doc.pages = {page};
-    w::writeFile(doc, source);
+    writeBoxes(source, {QStringLiteral("Acme Ltd")});
     automation::Registry registry;
     registry.Register(automation::kPublisherProgId,
                       pubengine::makePublisherServer(std::make_shared<CountingChecker>()));
