@@ -365,7 +365,7 @@ public:
                     notes.append(*note);
             }
         } catch (const std::exception &e) {
-            notes = {{0, 0, automation::FitVerdict::CouldNotCheck, 0,
+            notes = {{-1, 0, automation::FitVerdict::CouldNotCheck, 0,
                       FitText::tr("could not check: %1").arg(QString::fromUtf8(e.what()))}};
         }
         return notes;

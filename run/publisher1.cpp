@@ -152,7 +152,7 @@ public:
             }
         } catch (...) {
             result.fitChecked = true;
-            result.fit = {{0, 0, automation::FitVerdict::CouldNotCheck, 0,
+            result.fit = {{-1, 0, automation::FitVerdict::CouldNotCheck, 0,
                            QCoreApplication::translate("vantrelle::RunText",
                                                        "could not check: %1")
                                .arg(describeCurrentException())}};

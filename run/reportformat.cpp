@@ -211,11 +211,16 @@ QString fitSummary(const DocumentResult &document, Words words)
 QString fitNotesText(const DocumentResult &document, Words words)
 {
     QStringList lines;
-    for (const automation::FitNote &note : document.fit)
+    for (const automation::FitNote &note : document.fit) {
+        if (note.story < 0) {
+            lines << note.reason;
+            continue;
+        }
         lines << wordsFor(words, QT_TRANSLATE_NOOP("vantrelle::RunText", "story %1, page %2: %3"))
                      .arg(note.story)
                      .arg(note.page)
                      .arg(note.reason);
+    }
     return lines.join(QLatin1Char('\n'));
 }
 

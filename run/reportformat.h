@@ -59,7 +59,8 @@ QString pairText(const PairResult &pair, bool preview, Words words = Words::Mach
 // inDocumentProperties when searched), changes (pair, story, position, before
 // and after as lead/text/trail, left when left, place outside the stories),
 // changesNotListed, errors, milliseconds, fit (story, page, verdict, lines,
-// reason) when the fit check was made, and pdf (path, outcome, message)
+// reason; story -1 when the check failed for the whole document) when the
+// fit check was made, and pdf (path, outcome, message)
 // when a PDF was asked for.
 QJsonObject documentJson(const DocumentResult &document, bool preview);
 // One compact line of JSON for a document, ending in a line feed.
