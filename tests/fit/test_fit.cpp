@@ -214,10 +214,10 @@ namespace {
 
 const QString kPageTwo = QStringLiteral("This text is on page two");
 
-// What LibreOffice draws of the box holding text, in 1/100 mm: its top, its
-// height (grown to hold all of its text), the last baseline and the font size.
+// What LibreOffice draws of the box holding text, in 1/100 mm: its height
+// (grown to hold all of its text), its lines and its font size.
 struct Drawn {
-    int top = 0, height = 0, lastBaseline = 0, fontSize = 0, lines = 0;
+    int height = 0, lines = 0, fontSize = 0;
 };
 
 std::optional<Drawn> drawnBox(const QString &svgPath, const QString &text)
@@ -227,24 +227,17 @@ std::optional<Drawn> drawnBox(const QString &svgPath, const QString &text)
         return std::nullopt;
     const QString svg = QString::fromUtf8(file.readAll());
     const qsizetype at = svg.indexOf(text);
-    const qsizetype begin = svg.lastIndexOf(QStringLiteral("<g class=\"TextShape\">"), at);
-    if (at < 0 || begin < 0)
+    const qsizetype begin =
+        at < 0 ? -1 : svg.lastIndexOf(QStringLiteral("<g class=\"TextShape\">"), at);
+    if (begin < 0)
         return std::nullopt;
-    qsizetype end = svg.indexOf(QStringLiteral("<g class="), at);
-    const QString group = svg.mid(begin, end < 0 ? -1 : end - begin);
-    Drawn d;
-    const QRegularExpression box(QStringLiteral("class=\"BoundingBox\"[^>]* y=\"(\\d+)\"[^>]* height=\"(\\d+)\""));
-    const auto m = box.match(group);
-    if (!m.hasMatch())
-        return std::nullopt;
-    d.top = m.captured(1).toInt();
-    d.height = m.captured(2).toInt();
-    const QRegularExpression size(QStringLiteral("font-size=\"(\\d+)px\""));
-    d.fontSize = size.match(group).captured(1).toInt();
-    const QRegularExpression baseline(QStringLiteral("class=\"TextPosition\" x=\"\\d+\" y=\"(\\d+)\""));
-    for (auto it = baseline.globalMatch(group); it.hasNext(); ++d.lines)
-        d.lastBaseline = std::max(d.lastBaseline, it.next().captured(1).toInt());
-    return d;
+    const QString group = svg.mid(begin, svg.indexOf(QStringLiteral("<g class="), at) - begin);
+    const auto number = [&](const char *pattern) {
+        return QRegularExpression(QString::fromLatin1(pattern)).match(group).captured(1).toInt();
+    };
+    return Drawn{number("class=\"BoundingBox\"[^>]* height=\"(\\d+)\""),
+                 int(group.count(QStringLiteral("class=\"TextPosition\""))),
+                 number("font-size=\"(\\d+)px\"")};
 }
 
 } // namespace

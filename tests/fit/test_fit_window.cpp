@@ -60,9 +60,7 @@ TEST(FitInWindow, CountShowsWhichDocumentsNoLongerFitBeforeAnythingIsWritten)
                       pubengine::makePublisherServer(fit::makeFitChecker()));
     QTemporaryDir dir;
     const QString flyer = dir.filePath(QStringLiteral("flyer.pub"));
-    const QString other = dir.filePath(QStringLiteral("other.pub"));
     writeFlyer(flyer);
-    writeFlyer(other);
 
     auto form = std::make_unique<Form1>(Form1Services{dialogs, *settings, registry});
     form->Form_Load();
@@ -70,16 +68,12 @@ TEST(FitInWindow, CountShowsWhichDocumentsNoLongerFitBeforeAnythingIsWritten)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     EXPECT_TRUE(form->CheckFit->isChecked()) << "on until the user turns it off";
     form->ListView1->append(flyer);
-    form->ListView1->append(other);
     QDir(dir.path()).mkpath(QStringLiteral("out"));
     QTest::mouseClick(form->Option1, Qt::LeftButton);
     form->Text3->setText(dir.filePath(QStringLiteral("out")) + "/");
     form->TabControl1->setSelectedIndex(0);
     QTest::keyClicks(form->Text1, QStringLiteral("Ltd"));
-    QString longer = QStringLiteral("Holdings");
-    for (int k = 0; k < 30; ++k)
-        longer += QStringLiteral(" and Partners");
-    QTest::keyClicks(form->Text2, longer);
+    QTest::keyClicks(form->Text2, QStringLiteral(" and Partners").repeated(30));
 
     const auto fitCells = [&] {
         form->ListView1->findChild<QAction *>(QStringLiteral("CountOccurrences"))->trigger();
@@ -92,22 +86,21 @@ TEST(FitInWindow, CountShowsWhichDocumentsNoLongerFitBeforeAnythingIsWritten)
         return cells;
     };
     const QStringList checked = fitCells();
-    ASSERT_EQ(checked.size(), 2);
+    ASSERT_EQ(checked.size(), 1);
     EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("out"))).isEmpty());
     if (boxesReadable(flyer)) {
-        for (const QString &cell : checked)
-            EXPECT_TRUE(cell.startsWith("1 box") && cell.contains("overflow")) << cell.toStdString();
+        EXPECT_TRUE(checked[0].startsWith("1 box") && checked[0].contains("overflow"));
         form->reportWindow()->selectDocument(0);
         EXPECT_TRUE(form->reportWindow()->changeList()->text().contains(
             QStringLiteral("no longer fits its box: overflows by about")))
             << form->reportWindow()->changeList()->text().toStdString();
     } else {
         // Without the reader of boxes the check says so; it never guesses.
-        EXPECT_EQ(checked, (QStringList{"could not check", "could not check"}));
+        EXPECT_EQ(checked, QStringList{"could not check"});
     }
 
     // Off: no check, no column text, and the choice is kept.
     QTest::mouseClick(form->CheckFit, Qt::LeftButton);
-    EXPECT_EQ(fitCells(), (QStringList{"", ""}));
+    EXPECT_EQ(fitCells(), QStringList{""});
     EXPECT_FALSE(settings->boolean(keys::WarnFit));
 }
