@@ -239,6 +239,11 @@ void Form1::buildControls()
     CheckPdf = new CheckBox(tr("Also save a PDF of each result"), Frame2);
     CheckPdf->setObjectName(QStringLiteral("CheckPdf"));
     place(CheckPdf, 4080, 1410, 3480, 255);
+    CheckFit = new CheckBox(tr("Warn when text no longer fits its box"), Frame2);
+    CheckFit->setObjectName(QStringLiteral("CheckFit"));
+    CheckFit->setToolTip(tr("Count and each run lay out the stories the replacements make "
+                            "longer, and the report says which no longer fit their boxes."));
+    place(CheckFit, 3960, 300, 3720, 255);
 
     button(PushButton7, "PushButton7", tr("Start Replacing"), this);
     place(PushButton7, 120, 8710, 7800, 405);
@@ -277,6 +282,7 @@ void Form1::connectHandlers()
             Option2_Click();
     });
     connect(CheckPdf, &QCheckBox::toggled, this, [this] { CheckPdf_Click(); });
+    connect(CheckFit, &QCheckBox::toggled, this, [this] { CheckFit_Click(); });
     connect(Text3, &QLineEdit::textChanged, this, [this] { Text3_Change(); });
     connect(PushButton14, &QPushButton::clicked, this, [this] { PushButton14_Click(); });
     connect(PushButton7, &QPushButton::clicked, this, [this] { PushButton7_Click(); });
@@ -359,6 +365,7 @@ void Form1::Form_Load()
     guard.run(144, [&] { setOptionValue(Option1, settings.boolean(keys::Option1)); });
     guard.run(146, [&] { setOptionValue(Option2, settings.boolean(keys::Option2)); });
     CheckPdf->setChecked(settings.boolean(keys::SavePdfs));
+    CheckFit->setChecked(settings.boolean(keys::WarnFit));
     // Kept as chosen, but out of use until LibreOffice is there.
     const QString pdfHint = pdfExportMissingHint();
     CheckPdf->setEnabled(pdfHint.isEmpty());
@@ -465,6 +472,11 @@ void Form1::Option2_Click()
 void Form1::CheckPdf_Click()
 {
     m_services.settings.set(keys::SavePdfs, boolText(CheckPdf->isChecked()));
+}
+
+void Form1::CheckFit_Click()
+{
+    m_services.settings.set(keys::WarnFit, boolText(CheckFit->isChecked()));
 }
 
 void Form1::Text3_Change()

@@ -111,6 +111,7 @@ public:
     PushButton *PushButton14 = nullptr; // browse for the output folder
     QRadioButton *Option2 = nullptr;    // Save results in folder of original file
     QCheckBox *CheckPdf = nullptr;      // Also save a PDF of each result
+    QCheckBox *CheckFit = nullptr;      // Warn when text no longer fits its box
     PushButton *PushButton7 = nullptr;  // Start Replacing
     PushButton *CountButton = nullptr;  // Count Only: Start Replacing's count without writing
     QLabel *SetsCount = nullptr;        // "12 pairs" on the sets tab
@@ -133,6 +134,7 @@ public:
     void Option1_Click();
     void Option2_Click();
     void CheckPdf_Click();
+    void CheckFit_Click();
     void Text3_Change();
     void PushButton14_Click();
     void SetApplicationTitle();

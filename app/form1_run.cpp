@@ -265,6 +265,7 @@ RunRequest Form1::runRequest(bool preview) const
     request.keepCase = matching().keepCase;
     request.inLinks = Combo3->isEnabled() && Combo3->currentIndex() >= 1;
     request.inProperties = Combo3->isEnabled() && Combo3->currentIndex() >= 2;
+    request.fitCheck = CheckFit->isChecked();
     request.useFolder = Option1->isChecked();
     request.folder = Text3->text();
     return request;

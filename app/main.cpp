@@ -1,6 +1,7 @@
 // Vantrelle: find and replace text in many publications in one run.
 #include "app/form1.h"
 #include "app/startup.h"
+#include "fit/fitcheck.h"
 #include "pubengine/server.h"
 #include "shell/automation.h"
 #include "shell/language.h"
@@ -44,7 +45,7 @@ int main(int argc, char **argv)
     automation::Registry &registry = automation::Registry::instance();
     const QString progId = QString::fromLatin1(automation::kPublisherProgId);
     // The native engine stands in for the publishing program's automation server.
-    registry.Register(progId, pubengine::makePublisherServer());
+    registry.Register(progId, pubengine::makePublisherServer(fit::makeFitChecker()));
     Form1Services services{dialogs, settings, registry};
 #ifdef _WIN32
     // Where the publishing program is installed, the user may have it edit

@@ -470,6 +470,21 @@ const QList<OptionInfo> &options()
          CliText::tr("Count only: write and delete nothing. The counts and refusals are "
                      "those a real run would have; a result that could not be written "
                      "\"would fail\".")},
+        {QStringLiteral("no-fit-check"),
+         {},
+         {},
+         OptionGroup::Other,
+         true,
+         CliText::tr("Do not check whether the stories the run makes longer still fit their "
+                     "boxes. By default each document's report says which no longer fit "
+                     "(\"overflows\"), which may not, and which could not be checked.")},
+        {QStringLiteral("fit-strict"),
+         {},
+         {},
+         OptionGroup::Other,
+         true,
+         CliText::tr("Write no result for a document in which a story no longer fits its box; "
+                     "its report says which, and the tool ends with status 1.")},
         {QStringLiteral("jobs"), QStringLiteral("j"), QStringLiteral("N"), OptionGroup::Other, true,
          CliText::tr("Edit N publications at a time, 1 to 256 (default: the number of "
                      "processors). Results and reports keep the list order.")},
@@ -676,6 +691,11 @@ BatchOptions parseBatchOptions(const QStringList &args)
                              : QStringLiteral("pub");
     if (options_.extension.isEmpty())
         throw UsageError(CliText::tr("--ext needs an extension, such as pub."));
+    request.fitCheck = !parser.isSet(QStringLiteral("no-fit-check"));
+    request.fitStrict = parser.isSet(QStringLiteral("fit-strict"));
+    if (request.fitStrict && !request.fitCheck)
+        throw UsageError(CliText::tr("--fit-strict needs the fit check; give no "
+                                     "--no-fit-check."));
     options_.jobs = jobsValue(parser);
     options_.reportPath = reportValue(parser);
     // A JSON report of a dry run is a plan for --apply.

@@ -7,6 +7,9 @@
 #include "doclist/screening.h"
 #include "fsutil/paths.h"
 #include "pubengine/server.h"
+#ifdef VANTRELLE_FIT_CHECK
+#include "fit/fitcheck.h"
+#endif
 #include "run/pdfplan.h"
 #include "run/publisher1.h"
 #include "run/reportformat.h"
@@ -382,6 +385,18 @@ void makePdfs(const BatchOptions &options, DocumentRows &documents, ProgressLine
     }
 }
 
+// The engine's fit check, when the run asks for it and the tool has one.
+std::shared_ptr<const pubengine::FitChecker> fitChecker(const RunRequest &request)
+{
+#ifdef VANTRELLE_FIT_CHECK
+    if (request.fitCheck)
+        return fit::makeFitChecker();
+#else
+    Q_UNUSED(request)
+#endif
+    return nullptr;
+}
+
 } // namespace
 
 int runBatch(const BatchOptions &options)
@@ -427,7 +442,7 @@ int runBatch(const BatchOptions &options)
         registry.Register(progId, automation::makeComServer(progId));
     } else
 #endif
-        registry.Register(progId, pubengine::makePublisherServer());
+        registry.Register(progId, pubengine::makePublisherServer(fitChecker(request)));
     ConsoleRun observer(options, request.documents.size(), report ? &*report : nullptr);
     const RunReport totals =
         runDocuments(request, console, registry, observer, options.program ? 0 : options.jobs);

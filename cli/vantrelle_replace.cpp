@@ -8,6 +8,9 @@
 #include "shell/language.h"
 
 #include <QCoreApplication>
+#ifdef VANTRELLE_FIT_CHECK
+#include <QGuiApplication>
+#endif
 #include <QString>
 #include <QStringList>
 
@@ -92,11 +95,40 @@ int replace(const MatchOptions &matching, bool inLinks, bool inProperties, const
 
 } // namespace
 
+#ifdef VANTRELLE_FIT_CHECK
+namespace {
+
+QtMessageHandler g_qtMessages = nullptr;
+
+// Standard error carries the tool's own lines, which scripts read. Qt's note
+// that a session has no runtime folder (cron, a service, root without a
+// login) is not one the user can act on: the font database works without it.
+void toolMessages(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtWarningMsg && text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    g_qtMessages(type, context, text);
+}
+
+} // namespace
+#endif
+
 static int run(int argc, char **argv)
 {
     const cli::ConsoleSetup console;
+#ifdef VANTRELLE_FIT_CHECK
+    // The fit check measures text with the fonts installed, which needs
+    // QtGui's font database; no display is needed for that.
+#ifndef Q_OS_WIN
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    g_qtMessages = qInstallMessageHandler(toolMessages);
+    const QGuiApplication app(argc, argv);
+#else
     // For the user's language; the tool has no other use for it.
     const QCoreApplication app(argc, argv);
+#endif
     installTranslations();
     if (const std::optional<int> status = cli::runBatchIfAsked(argc, argv))
         return *status;

@@ -23,6 +23,11 @@ struct Session {
     // Changes listed for the open publication so far, against the limit.
     qint64 listed = 0;
     qint64 listLimit = automation::kMaxChangesPerDocument;
+    // The fit check, and what it needs of the publication as opened: its
+    // path (read again only when a story grew) and each story's length.
+    std::shared_ptr<const FitChecker> fit;
+    QString openedPath;
+    std::vector<std::size_t> openedLengths;
 
     Publication &active()
     {
@@ -172,7 +177,19 @@ private:
     QList<automation::Change> m_changes;
 };
 
-class EngineDocument final : public automation::Document {
+// The stories longer now than when the publication was opened.
+std::vector<std::size_t> grownStories(const Session &session, const Publication &pub)
+{
+    std::vector<std::size_t> grown;
+    for (std::size_t k = 0; k < pub.storyCount(); ++k) {
+        if (k >= session.openedLengths.size() || pub.story(k).size() > session.openedLengths[k])
+            grown.push_back(k);
+    }
+    return grown;
+}
+
+class EngineDocument final : public automation::Document,
+                             public automation::FitCheckingDocument {
 public:
     explicit EngineDocument(std::shared_ptr<Session> session) : m_session(std::move(session)) {}
 
@@ -198,12 +215,30 @@ public:
         pub.saveAs(fileName);
     }
 
+    QList<automation::FitNote> CheckFit() override
+    {
+        const Publication &pub = m_session->active();
+        if (!m_session->fit)
+            return {};
+        const std::vector<std::size_t> grown = grownStories(*m_session, pub);
+        if (grown.empty())
+            return {};
+        // The publication as it was is read again rather than kept: most
+        // documents of a run have no story that grew.
+        const Publication before = Publication::open(m_session->openedPath);
+        return m_session->fit->check(before, pub, grown);
+    }
+
 private:
     std::shared_ptr<Session> m_session;
 };
 
 class EngineApplication final : public automation::Application {
 public:
+    explicit EngineApplication(std::shared_ptr<const FitChecker> fit)
+    {
+        m_session->fit = std::move(fit);
+    }
     QString name() override { return QString::fromUtf8(kEngineName); }
 
     std::shared_ptr<automation::Document> Open(const QString &fileName, bool, bool, int) override
@@ -216,7 +251,11 @@ public:
         m_session->failedEdit.clear();
         m_session->listed = 0;
         m_session->listLimit = automation::kMaxChangesPerDocument;
-        m_session->publication.emplace(Publication::open(fileName));
+        const Publication &pub = m_session->publication.emplace(Publication::open(fileName));
+        m_session->openedPath = fileName;
+        m_session->openedLengths.clear();
+        for (std::size_t k = 0; k < pub.storyCount(); ++k)
+            m_session->openedLengths.push_back(pub.story(k).size());
         return std::make_shared<EngineDocument>(m_session);
     }
 
@@ -238,18 +277,22 @@ private:
 
 class EngineServer final : public automation::Server {
 public:
+    explicit EngineServer(std::shared_ptr<const FitChecker> fit) : m_fit(std::move(fit)) {}
     std::shared_ptr<automation::Application> CreateInstance() override
     {
-        return std::make_shared<EngineApplication>();
+        return std::make_shared<EngineApplication>(m_fit);
     }
     std::shared_ptr<automation::Application> RunningInstance() override { return nullptr; }
+
+private:
+    std::shared_ptr<const FitChecker> m_fit;
 };
 
 } // namespace
 
-std::shared_ptr<automation::Server> makePublisherServer()
+std::shared_ptr<automation::Server> makePublisherServer(std::shared_ptr<const FitChecker> fit)
 {
-    return std::make_shared<EngineServer>();
+    return std::make_shared<EngineServer>(std::move(fit));
 }
 
 } // namespace vantrelle::pubengine

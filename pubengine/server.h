@@ -2,6 +2,7 @@
 // The engine offered through the automation object model under the
 // publishing program's ProgID, so that the editor drives it exactly as it
 // would drive the program itself.
+#include "pubengine/fitcheck.h"
 #include "shell/automation.h"
 
 #include <cstddef>
@@ -20,7 +21,10 @@ public:
 };
 
 // A server whose every CreateInstance is a fresh engine and which never has
-// a running instance. Register it under automation::kPublisherProgId.
-std::shared_ptr<automation::Server> makePublisherServer();
+// a running instance. Register it under automation::kPublisherProgId. With
+// fit, its documents answer CheckFit through it; without, CheckFit finds
+// nothing to say.
+std::shared_ptr<automation::Server>
+makePublisherServer(std::shared_ptr<const FitChecker> fit = nullptr);
 
 } // namespace vantrelle::pubengine

@@ -26,7 +26,8 @@ bool counts(qint64 n)
 
 bool DocumentRows::fits(const DocumentResult &d) const
 {
-    if (!d.errors.isEmpty() || d.pdf.state != PdfState::None || d.matching != m_matching ||
+    if (!d.errors.isEmpty() || !d.fit.isEmpty() || d.pdf.state != PdfState::None ||
+        d.matching != m_matching ||
         d.pairs.size() > m_pairs.size() || d.milliseconds < 0 ||
         d.milliseconds > std::numeric_limits<quint32>::max() ||
         m_counts.size() > std::numeric_limits<quint32>::max() - 1024)
@@ -65,6 +66,7 @@ void DocumentRows::append(const DocumentResult &d)
     m_outputs.append(d.output);
     Row row;
     row.outcome = d.outcome;
+    row.fitChecked = d.fitChecked;
     if (!fits(d)) {
         DocumentResult whole = d;
         for (PairResult &p : whole.pairs)
@@ -105,6 +107,7 @@ DocumentResult DocumentRows::at(qsizetype i) const
     d.source = source(i);
     d.output = m_outputs.at(i);
     d.outcome = row.outcome;
+    d.fitChecked = row.fitChecked;
     d.milliseconds = row.milliseconds;
     d.matching = m_matching;
     const char *p = m_counts.constData() + row.counts;

@@ -49,6 +49,9 @@ public:
     Totals totals(qsizetype i) const;
     QStringList errors(qsizetype i) const { return m_whole.value(i).errors; }
     PdfResult pdf(qsizetype i) const { return m_whole.value(i).pdf; }
+    // The fit check's notes and whether it was made.
+    QList<automation::FitNote> fit(qsizetype i) const { return m_whole.value(i).fit; }
+    bool fitChecked(qsizetype i) const { return m_rows.at(i).fitChecked; }
     void setPdf(qsizetype i, const PdfResult &pdf);
 
     class const_iterator {
@@ -74,6 +77,7 @@ private:
         quint32 counts = 0;        // where its counts begin in m_counts
         quint32 milliseconds = 0;
         Outcome outcome = Outcome::NotReached;
+        bool fitChecked = false;
     };
     // True when the result can be kept as a row.
     bool fits(const DocumentResult &document) const;

@@ -138,6 +138,43 @@ public:
         result.counted = result.counted && counting;
     }
 
+    // A check that fails says so as a note; it never fails the document.
+    void checkFit(int line)
+    {
+        if (!result.opened || result.failed || !context.fitCheck)
+            return;
+        std::shared_ptr<automation::Document> active;
+        try {
+            active = need(app).ActiveDocument();
+            if (auto *fitting = dynamic_cast<automation::FitCheckingDocument *>(active.get())) {
+                result.fitChecked = true;
+                result.fit = fitting->CheckFit();
+            }
+        } catch (...) {
+            result.fitChecked = true;
+            result.fit = {{-1, 0, automation::FitVerdict::CouldNotCheck, 0,
+                           QCoreApplication::translate("vantrelle::RunText",
+                                                       "could not check: %1")
+                               .arg(describeCurrentException())}};
+        }
+        if (!context.fitStrict)
+            return;
+        for (const automation::FitNote &note : std::as_const(result.fit)) {
+            if (note.verdict != automation::FitVerdict::Overflows)
+                continue;
+            step(line, [&] {
+                throw Failure(QCoreApplication::translate(
+                                  "vantrelle::RunText",
+                                  "Story %1 on page %2 no longer fits its box (%3); "
+                                  "nothing was written.")
+                                  .arg(note.story)
+                                  .arg(note.page)
+                                  .arg(note.reason));
+            });
+            return;
+        }
+    }
+
     // Nothing is saved after a failed step: the result would not be what
     // was asked for.
     void save(int line, const QString &output)
@@ -185,6 +222,7 @@ EditResult ReplaceByFileXY(const EditorContext &context, const QString &source,
         edit.step(104, [&] { find = need(need(edit.app).ActiveDocument()).Find(); });
         edit.applyPair(find, findText, replaceText, 104);
     }
+    edit.checkFit(124);
     edit.save(124, output);
     edit.quit(126);
     return edit.result;
@@ -206,6 +244,7 @@ EditResult ReplaceByFileXYCombo(const EditorContext &context, const QString &sou
         edit.applyPair(find, findList.value(i), replaceList.value(i), 106, i);
         edit.guard.reach(126);
     }
+    edit.checkFit(128);
     edit.save(128, output);
     edit.quit(130);
     return edit.result;

@@ -46,6 +46,12 @@ struct EditorContext {
     // Asked right before the result takes its name: why it must not, or
     // nothing. The save is not attempted then.
     std::function<std::optional<QString>()> mayWrite = nullptr;
+    // Ask the document, after the pairs, whether the stories they made
+    // longer still fit their boxes (servers that cannot tell are not
+    // asked). With fitStrict a story that overflows fails the document, so
+    // nothing is saved.
+    bool fitCheck = false;
+    bool fitStrict = false;
 };
 
 inline constexpr const char *kPlacesNotOffered =
@@ -65,6 +71,9 @@ struct EditResult {
     // What each of those Executes returned: true when anything was found.
     QList<bool> found;
     bool counted = true;
+    // What the fit check found, when it was asked for and the server can tell.
+    QList<automation::FitNote> fit;
+    bool fitChecked = false;
 };
 
 namespace Publisher1 {

@@ -169,13 +169,68 @@ ReportFormat reportFormatFor(const QString &path)
                                                                      : ReportFormat::Json;
 }
 
+QString fitVerdictText(automation::FitVerdict verdict, Words words)
+{
+    switch (verdict) {
+    case automation::FitVerdict::Overflows:
+        return wordsFor(words, QT_TRANSLATE_NOOP("vantrelle::RunText", "overflows"));
+    case automation::FitVerdict::MayOverflow:
+        return wordsFor(words, QT_TRANSLATE_NOOP("vantrelle::RunText", "may overflow"));
+    case automation::FitVerdict::CouldNotCheck:
+        break;
+    }
+    return wordsFor(words, QT_TRANSLATE_NOOP("vantrelle::RunText", "could not check"));
+}
+
+QString fitSummary(const DocumentResult &document, Words words)
+{
+    if (!document.fitChecked)
+        return {};
+    int overflows = 0;
+    int may = 0;
+    for (const automation::FitNote &note : document.fit) {
+        overflows += note.verdict == automation::FitVerdict::Overflows;
+        may += note.verdict == automation::FitVerdict::MayOverflow;
+    }
+    const bool person = words == Words::Shown;
+    if (overflows > 0)
+        return person ? RunText::tr("%n box(es) overflow", nullptr, overflows)
+                      : QStringLiteral("%1 box%2 overflow%3")
+                            .arg(overflows)
+                            .arg(overflows == 1 ? "" : "es", overflows == 1 ? "s" : "");
+    if (may > 0)
+        return person ? RunText::tr("%n box(es) may overflow", nullptr, may)
+                      : QStringLiteral("%1 box%2 may overflow")
+                            .arg(may)
+                            .arg(may == 1 ? "" : "es");
+    if (!document.fit.isEmpty())
+        return fitVerdictText(automation::FitVerdict::CouldNotCheck, words);
+    return wordsFor(words, QT_TRANSLATE_NOOP("vantrelle::RunText", "fits"));
+}
+
+QString fitNotesText(const DocumentResult &document, Words words)
+{
+    QStringList lines;
+    for (const automation::FitNote &note : document.fit) {
+        if (note.story < 0) {
+            lines << note.reason;
+            continue;
+        }
+        lines << wordsFor(words, QT_TRANSLATE_NOOP("vantrelle::RunText", "story %1, page %2: %3"))
+                     .arg(note.story)
+                     .arg(note.page)
+                     .arg(note.reason);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 ReportWriter::ReportWriter(QIODevice &to, ReportFormat format, bool preview)
     : m_to(to), m_format(format), m_preview(preview)
 {
     if (format == ReportFormat::Csv)
         write("\xEF\xBB\xBF"
               "Document,Outcome,Replacements,Left,Output,Milliseconds,Pairs,Errors,"
-              "Matching,PDF,PDF outcome\r\n");
+              "Matching,PDF,PDF outcome,Fit\r\n");
     else if (format == ReportFormat::Json)
         write("{\n    \"documents\": [");
 }
@@ -200,7 +255,9 @@ void ReportWriter::add(const DocumentResult &d)
             csvField(d.errors.join(QLatin1Char('\n'))),
             csvField(matchingText(d.matching)),
             csvField(d.pdf.state == PdfState::None ? QString() : d.pdf.path),
-            csvField(pdfOutcomeText(d.pdf))};
+            csvField(pdfOutcomeText(d.pdf)),
+            csvField(d.fitChecked ? (fitSummary(d) + u'\n' + fitNotesText(d)).trimmed()
+                                  : QString())};
         write(fields.join(QLatin1Char(',')).toUtf8() + "\r\n");
         break;
     }
@@ -267,6 +324,16 @@ QJsonObject documentJson(const DocumentResult &document, bool preview)
                 {QStringLiteral("size"), document.stamp.size},
                 {QStringLiteral("modified"), document.stamp.modified.toString(Qt::ISODateWithMs)},
                 {QStringLiteral("sha256"), QString::fromLatin1(document.stamp.sha256)}});
+    if (document.fitChecked) {
+        QJsonArray fit;
+        for (const automation::FitNote &note : document.fit)
+            fit.append(QJsonObject{{QStringLiteral("story"), note.story},
+                                   {QStringLiteral("page"), note.page},
+                                   {QStringLiteral("verdict"), fitVerdictText(note.verdict)},
+                                   {QStringLiteral("lines"), note.lines},
+                                   {QStringLiteral("reason"), note.reason}});
+        json.insert(QStringLiteral("fit"), fit);
+    }
     if (document.pdf.state != PdfState::None)
         json.insert(QStringLiteral("pdf"),
                     QJsonObject{{QStringLiteral("path"), document.pdf.path},

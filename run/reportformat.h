@@ -58,11 +58,21 @@ QString pairText(const PairResult &pair, bool preview, Words words = Words::Mach
 // replacement, replaced, left, leftReason, applied, and inLinkAddresses and
 // inDocumentProperties when searched), changes (pair, story, position, before
 // and after as lead/text/trail, left when left, place outside the stories),
-// changesNotListed, errors, milliseconds, and pdf (path, outcome, message)
+// changesNotListed, errors, milliseconds, fit (story, page, verdict, lines,
+// reason; story -1 when the check failed for the whole document) when the
+// fit check was made, and pdf (path, outcome, message)
 // when a PDF was asked for.
 QJsonObject documentJson(const DocumentResult &document, bool preview);
 // One compact line of JSON for a document, ending in a line feed.
 QByteArray documentJsonLine(const DocumentResult &document, bool preview);
+
+// "overflows", "may overflow", "could not check".
+QString fitVerdictText(automation::FitVerdict verdict, Words words = Words::Machine);
+// The fit check of a document in a few words: "fits", "2 boxes overflow",
+// "1 box may overflow", "could not check"; empty when no check was made.
+QString fitSummary(const DocumentResult &document, Words words = Words::Machine);
+// Each note on a line: "story 3, page 2: overflows by about 2 lines".
+QString fitNotesText(const DocumentResult &document, Words words = Words::Machine);
 
 // One change on one line: "story 1, position 118: “…as [555-1234] and…” →
 // “…as [555-9876] and…”" ("link address: …" and the like outside the

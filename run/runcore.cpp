@@ -347,7 +347,9 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
                                        return std::nullopt;
                                    return replacesResultNotice(
                                        source, output.path, output.sources->document(*earlier));
-                               }};
+                               },
+                               request.fitCheck,
+                               request.fitStrict};
     // An older result is not deleted first: the new one takes its name by a
     // rename once it is whole and checked, so a failed edit leaves the older
     // one as it was, and nothing is gone before its replacement exists.
@@ -399,6 +401,8 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
         }
         result.pairs << pair;
     }
+    result.fit = std::move(edit.fit);
+    result.fitChecked = edit.fitChecked;
     bool done = edited && !edit.failed && (edit.saved || request.preview);
     if (unwritable) {
         result.errors << *unwritable;

@@ -85,6 +85,11 @@ struct RunRequest {
     // Replace only what a review chose; a source not in it, or changed
     // since, is skipped with the reason.
     std::shared_ptr<const Review> review;
+    // Whether the stories the run makes longer still fit their boxes, told
+    // for each document; strict: a document with a story that overflows is
+    // not written, and fails.
+    bool fitCheck = false;
+    bool fitStrict = false;
 
     // How the find texts match, as the editor applies it.
     MatchOptions matching() const;
@@ -139,6 +144,11 @@ struct DocumentResult {
     PdfResult pdf;
     // The source as counted, in a count for a review.
     SourceStamp stamp;
+    // The stories that no longer fit (or may not), or could not be checked.
+    QList<automation::FitNote> fit;
+    // False when no fit check was made (not asked for, the server cannot
+    // tell, or the document was not edited).
+    bool fitChecked = false;
 
     // Everywhere: stories, link addresses and document properties.
     qint64 replaced() const;

@@ -130,6 +130,34 @@ public:
     virtual void SetChosenChanges(const QList<ChosenChange> &changes) = 0;
 };
 
+// What the fit check found of one story the run made longer: the text no
+// longer fits its box (or may not), or it could not be checked.
+enum class FitVerdict { Overflows, MayOverflow, CouldNotCheck };
+
+struct FitNote {
+    int story = 0;
+    int page = 0; // of the box the text runs out of, from 1; 0 when not known
+    FitVerdict verdict = FitVerdict::CouldNotCheck;
+    // Lines that no longer fit (beyond those that did not fit before); 0
+    // when not known.
+    int lines = 0;
+    // In plain words: "overflows by about 2 lines", "could not check: font
+    // Garamond is not available", "Arial has no “Ж”".
+    QString reason;
+    bool operator==(const FitNote &) const = default;
+};
+
+// Whether the stories the edits made longer still fit their boxes, for
+// servers that can lay text out (the native engine, when the program gave it
+// a fit check). Asked of a Document with dynamic_cast like the others.
+class FitCheckingDocument {
+public:
+    virtual ~FitCheckingDocument() = default;
+    // The open publication as edited so far against it as opened; stories
+    // that did not grow are not laid out. Empty when all still fit.
+    virtual QList<FitNote> CheckFit() = 0;
+};
+
 class Document {
 public:
     virtual ~Document() = default;

@@ -90,11 +90,15 @@ inline constexpr SettingKey Engine{"Engine", SettingKey::Number, "0",
 inline constexpr SettingKey SavePdfs{"SavePdfs", SettingKey::Boolean, "False",
     QT_TRANSLATE_NOOP("vantrelle::Settings", "Also save a PDF of each result")};
 
+// "Warn when text no longer fits its box" on the main window.
+inline constexpr SettingKey WarnFit{"WarnFit", SettingKey::Boolean, "True"};
+
 inline constexpr SettingKey all[] = {Check2,     TabControl1,    Form2Text2,     OutputFolder,
                                      Option1,    Option2,        LastFolderDot,  Extension,
                                      LastFolder, Snapshot,       LastFileFolder, LastSetsFolder,
                                      ReplaceIn,  ReportWindowPlace, PagesWindowPlace, SavePdfs,
-                                     CheckWholeWord, CheckRegex, CheckKeepCase, Engine};
+                                     CheckWholeWord, CheckRegex, CheckKeepCase, Engine,
+                                     WarnFit};
 } // namespace keys
 // clang-format on
 

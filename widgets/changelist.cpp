@@ -240,6 +240,18 @@ ReviewedDocument *ChangeList::reviewed() const
     return it == m_review->end() ? nullptr : &*it;
 }
 
+QString ChangeList::fitMark(const automation::Change &change) const
+{
+    if (!change.place.isEmpty() || !change.leftReason.isEmpty())
+        return {};
+    for (const automation::FitNote &note : m_document.fit)
+        if (note.story == change.story && note.verdict == automation::FitVerdict::Overflows)
+            return tr("⚠ the text no longer fits its box: %1").arg(note.reason);
+        else if (note.story == change.story && note.verdict == automation::FitVerdict::MayOverflow)
+            return tr("⚠ the text may no longer fit its box: %1").arg(note.reason);
+    return {};
+}
+
 void ChangeList::refresh()
 {
     const QLocale locale;
@@ -301,6 +313,10 @@ void ChangeList::refresh()
                 const QString left = tr("left unchanged: %1").arg(c.leftReason);
                 item += QStringLiteral("<br><i>%1</i>").arg(html(left));
                 plain += QStringLiteral(", ") + left;
+            }
+            if (const QString fit = fitMark(c); !fit.isEmpty()) {
+                item += QStringLiteral("<br><b>%1</b>").arg(html(fit));
+                plain += QStringLiteral(", ") + fit;
             }
             auto *row = new QTreeWidgetItem(group);
             row->setText(0, plain);

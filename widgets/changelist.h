@@ -52,6 +52,9 @@ signals:
 
 private:
     void refresh();
+    // For a change in a story that no longer fits (or may not): the mark
+    // saying so; empty otherwise.
+    QString fitMark(const automation::Change &change) const;
     void itemTicked(QTreeWidgetItem *item);
     static QString tickedText(qint64 ticked, qint64 choices);
     void fillTickMenu();

@@ -127,6 +127,8 @@ public:
                                   : ReportWindow::tr("Output");
         case ReportWindow::Pdf:
             return QStringLiteral("PDF");
+        case ReportWindow::Fit:
+            return ReportWindow::tr("Fit");
         }
         return {};
     }
@@ -146,6 +148,8 @@ public:
         case Qt::DecorationRole:
             if (column == ReportWindow::Pdf && rows.pdf(row).state == PdfState::Failed)
                 return icon(Outcome::Failed);
+            if (column == ReportWindow::Fit && !rows.fit(row).isEmpty())
+                return icon(Outcome::Skipped);
             return column == ReportWindow::Result ? icon(rows.outcome(row)) : QVariant();
         case Qt::ToolTipRole:
             if (column == ReportWindow::Result) {
@@ -154,6 +158,10 @@ public:
             }
             if (column == ReportWindow::Document || column == ReportWindow::Output)
                 return display(row, column);
+            if (column == ReportWindow::Fit) {
+                const QString notes = fitNotesText(fitOf(row), Words::Shown);
+                return notes.isEmpty() ? QVariant() : notes;
+            }
             if (column == ReportWindow::Pdf) {
                 const PdfResult pdf = rows.pdf(row);
                 if (pdf.state != PdfState::None)
@@ -199,8 +207,18 @@ private:
             return rows.output(row);
         case ReportWindow::Pdf:
             return pdfOutcomeText(PdfResult{rows.pdf(row).state, {}, {}}, Words::Shown);
+        case ReportWindow::Fit:
+            return fitSummary(fitOf(row), Words::Shown);
         }
         return {};
+    }
+    // Only what the fit column reads of a row.
+    DocumentResult fitOf(int row) const
+    {
+        DocumentResult d;
+        d.fitChecked = rows.fitChecked(row);
+        d.fit = rows.fit(row);
+        return d;
     }
     QVariant sortKey(int row, int column) const
     {
@@ -256,6 +274,9 @@ QString documentDetailText(const DocumentResult &document, bool preview)
     // What went wrong comes before the counts: it is what the reader looks for.
     if (!document.errors.isEmpty())
         lines << QString() << ReportWindow::tr("Errors:") << document.errors;
+    if (!document.fit.isEmpty())
+        lines << QString() << ReportWindow::tr("Fit: %1").arg(fitSummary(document, Words::Shown))
+              << fitNotesText(document, Words::Shown);
     if (document.outcome != Outcome::NotReached && document.outcome != Outcome::Skipped) {
         lines << QString() << ReportWindow::tr("Pairs (%1 ms):").arg(document.milliseconds);
         for (const PairResult &pair : document.pairs)

@@ -29,7 +29,7 @@ class ReportWindow : public QDialog {
     Q_OBJECT
 public:
     // Columns of the table, left to right.
-    enum Column { Position, Document, Result, Replacements, Left, Output, Pdf, ColumnCount };
+    enum Column { Position, Document, Result, Replacements, Left, Output, Pdf, Fit, ColumnCount };
 
     explicit ReportWindow(Dialogs &dialogs, QWidget *parent = nullptr);
     ~ReportWindow() override;

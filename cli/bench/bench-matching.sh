@@ -18,35 +18,18 @@ corpus="$corpus_dir/60685.pub"
 count=1000
 repeat=3
 parse_options "build corpus count repeat" "$@"
-tool="$build/cli/vantrelle-replace"
-[ -x "$tool" ] || { echo "$me: $tool is missing; build it first" >&2; exit 2; }
-[ -f "$corpus" ] || { echo "$me: $corpus was not found; give one with --corpus FILE" >&2; exit 2; }
-need_positive count repeat
-
-work=$(mktemp -d /tmp/vantrelle-matching-XXXXXX)
-trap 'rm -rf "$work"' EXIT
-mkdir "$work/src"
-(cd "$work/src" && seq -f "%05g.pub" 1 "$count" | xargs sh -c 'tee "$@" < "$0" > /dev/null' "$corpus")
+copies_of_corpus matching
 
 pairs="--pair the THE --pair and AND --pair page leaf"
-now() { date +%s.%N; }
 best_plain= best_whole= best_regex=
 for _ in $(seq 1 "$repeat"); do
   for kind in plain whole regex; do
     case $kind in plain) flags= ;; whole) flags=--whole-word ;; regex) flags=--regex ;; esac
-    rm -rf "$work/out"; mkdir "$work/out"; sync
-    start=$(now)
     # shellcheck disable=SC2086
-    "$tool" $flags $pairs --quiet --jobs 1 --out-dir "$work/out" "$work/src" > /dev/null
-    took=$(awk -v a="$(now)" -v b="$start" 'BEGIN { printf "%.3f", a - b }')
-    eval "best=\${best_$kind:-}"
-    if [ -z "$best" ] || awk -v a="$took" -v b="$best" 'BEGIN { exit !(a < b) }'; then
-      eval "best_$kind=$took"
-    fi
+    time_best "$kind" "$tool" $flags $pairs --quiet --jobs 1 --out-dir "$work/out" "$work/src"
   done
 done
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 echo "documents: $count copies of $(basename "$corpus"), one job, best of $repeat"
 echo "plain:               $best_plain s"
 echo "whole words:         $best_whole s  ($(ratio "$best_whole" "$best_plain")x plain)"

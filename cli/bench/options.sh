@@ -37,3 +37,35 @@ need_positive() {
     esac
   done
 }
+
+# time_best KIND COMMAND...: runs COMMAND into an empty "$work/out" and keeps
+# the best time of the runs of KIND in best_KIND.
+time_best() {
+  kind=$1
+  shift
+  rm -rf "$work/out"; mkdir "$work/out"; sync
+  start=$(date +%s.%N)
+  "$@" > /dev/null
+  took=$(awk -v a="$(date +%s.%N)" -v b="$start" 'BEGIN { printf "%.3f", a - b }')
+  eval "best=\${best_$kind:-}"
+  if [ -z "$best" ] || awk -v a="$took" -v b="$best" 'BEGIN { exit !(a < b) }'; then
+    eval "best_$kind=$took"
+  fi
+}
+
+# ratio A B: A / B to two places.
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+# copies_of_corpus NAME: checks the tool and the corpus file, then sets tool
+# and work, a folder removed on exit with "$count" copies of "$corpus" in
+# "$work/src".
+copies_of_corpus() {
+  tool="$build/cli/vantrelle-replace"
+  [ -x "$tool" ] || { echo "$me: $tool is missing; build it first" >&2; exit 2; }
+  [ -f "$corpus" ] || { echo "$me: $corpus was not found; give one with --corpus FILE" >&2; exit 2; }
+  need_positive count repeat
+  work=$(mktemp -d "/tmp/vantrelle-$1-XXXXXX")
+  trap 'rm -rf "$work"' EXIT
+  mkdir "$work/src"
+  (cd "$work/src" && seq -f "%05g.pub" 1 "$count" | xargs sh -c 'tee "$@" < "$0" > /dev/null' "$corpus")
+}

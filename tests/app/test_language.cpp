@@ -202,7 +202,7 @@ TEST_F(InGerman, aRunOnTheSamplesSpeaksGermanAndItsFilesKeepTheirEnglishWords)
     const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n", Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), samples + 1);
     EXPECT_TRUE(lines[0].endsWith("Document,Outcome,Replacements,Left,Output,Milliseconds,Pairs,"
-                                  "Errors,Matching,PDF,PDF outcome"));
+                                  "Errors,Matching,PDF,PDF outcome,Fit"));
     EXPECT_TRUE(lines[1].contains(",written,")) << lines[1].toStdString();
     EXPECT_TRUE(lines[1].contains("any case")) << lines[1].toStdString();
 }

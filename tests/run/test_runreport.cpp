@@ -318,9 +318,9 @@ TEST_F(ReportFixture, CsvAndCopiedTableCarryEveryRow)
     for (int i = 0; i < 2; ++i) {
         const DocumentResult &d = window->document(i);
         const QJsonArray row = rows[i + 1].toArray();
-        // The PDF columns stay empty when no PDF was asked for.
-        ASSERT_EQ(row.size(), 11);
-        EXPECT_EQ(row[9].toString() + row[10].toString(), QString());
+        // The PDF and fit columns stay empty when neither was asked for.
+        ASSERT_EQ(row.size(), 12);
+        EXPECT_EQ(row[9].toString() + row[10].toString() + row[11].toString(), QString());
         EXPECT_EQ(row[0].toString(), d.source);
         EXPECT_EQ(row[1].toString(), outcomeText(d.outcome, false));
         EXPECT_EQ(row[2].toString(), QString::number(d.replaced()));
