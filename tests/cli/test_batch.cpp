@@ -607,8 +607,8 @@ void addNames(OptionNames &names, const QString &tag)
 } // namespace
 
 // --help is made from the tool's table of options; the man page and the
-// README must name the same options with the same values.
-TEST(ToolOptions, HelpManPageAndReadmeNameTheSameOptions)
+// tool's page (docs/tool.md) must name the same options with the same values.
+TEST(ToolOptions, HelpManPageAndToolPageNameTheSameOptions)
 {
     const QString help = QString::fromUtf8(runTool({"--help"}).out);
     OptionNames fromHelp;
@@ -629,7 +629,7 @@ TEST(ToolOptions, HelpManPageAndReadmeNameTheSameOptions)
     }
     EXPECT_EQ(fromMan, fromHelp);
 
-    const QString readme = QString::fromUtf8(test::readFile(source + "/README.md"))
+    const QString readme = QString::fromUtf8(test::readFile(source + "/docs/tool.md"))
                                .section("## The command-line tool", 1)
                                .section("\n### ", 0, 0);
     OptionNames fromReadme;
