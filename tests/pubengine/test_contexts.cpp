@@ -1,6 +1,6 @@
 // The text around each occurrence a replacement lists: cut at paragraph
-// marks and story ends, never splitting a surrogate pair, and equal to what
-// the text of the publication shows there before and after.
+// marks and story ends, at whole words, never splitting a surrogate pair, and
+// equal to what the text of the publication shows there before and after.
 #include "pubengine/context.h"
 #include "pubengine/publication.h"
 #include "testutil.h"
@@ -26,6 +26,15 @@ TEST(Context, cutAtParagraphMarksStoryEndsAndFortyUnits)
         {u"\U0001F600" + std::u16string(39, u'x') + u"F" + std::u16string(39, u'x') + u"\U0001F600",
          41, 1, std::u16string(39, u'x'), u"F", std::u16string(39, u'x')},
         {u"\r\rX\r", 2, 1, u"", u"X", u""},
+        // A cut inside a word leaves that word out; one at a blank drops it.
+        {u"customers who joined early in the spring get FIND free tickets for the members of "
+         u"the club today",
+         45, 4, u"who joined early in the spring get ", u"FIND",
+         u" free tickets for the members of the"},
+        {u"aaaa " + std::u16string(39, u'b') + u"F" + std::u16string(39, u'c') + u" dd", 44, 1,
+         std::u16string(39, u'b'), u"F", std::u16string(39, u'c')},
+        // "don't" is one word.
+        {u"xdon't " + std::u16string(35, u'b') + u"F", 42, 1, std::u16string(35, u'b'), u"F", u""},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(qs(c.story).toStdString());
@@ -46,15 +55,43 @@ QStringList stories(const QuillStream &q)
     return out;
 }
 
+bool inWord(QChar c)
+{
+    return c.isLetterOrNumber() || c.isMark() || c == u'\'' || c == u'\u2019';
+}
+
 // lead, text, trail around [pos, pos + length) as the dump shows them.
 QStringList around(const QString &story, qsizetype pos, qsizetype length)
 {
-    const qsizetype from =
-        std::max({pos - 40, story.lastIndexOf(u'\r', pos - 1) + 1, qsizetype(0)});
-    qsizetype to = std::min(story.size(), pos + length + 40);
-    const qsizetype mark = story.indexOf(u'\r', pos + length);
-    if (mark >= 0 && mark < to)
+    qsizetype from = std::max({pos - 40, story.lastIndexOf(u'\r', pos - 1) + 1, qsizetype(0)});
+    if (from == pos - 40 && from > 0) {
+        qsizetype i = from;
+        if (inWord(story[from - 1]) && inWord(story[from]))
+            while (i < pos && inWord(story[i]))
+                ++i;
+        if (i < pos) {
+            while (i < pos && (story[i] == u' ' || story[i] == u'\t' || story[i] == u'\u00A0'))
+                ++i;
+            from = i;
+        }
+    }
+    const qsizetype end = pos + length;
+    qsizetype to = std::min(story.size(), end + 40);
+    const qsizetype mark = story.indexOf(u'\r', end);
+    if (mark >= 0 && mark < to) {
         to = mark;
+    } else if (to < story.size()) {
+        qsizetype i = to;
+        if (inWord(story[to - 1]) && inWord(story[to]))
+            while (i > end && inWord(story[i - 1]))
+                --i;
+        if (i > end) {
+            while (i > end && (story[i - 1] == u' ' || story[i - 1] == u'\t' ||
+                               story[i - 1] == u'\u00A0'))
+                --i;
+            to = i;
+        }
+    }
     return {story.mid(from, pos - from), story.mid(pos, length),
             story.mid(pos + length, to - pos - length)};
 }
