@@ -64,7 +64,12 @@ QJsonObject documentJson(const DocumentResult &document, bool preview);
 // One compact line of JSON for a document, ending in a line feed.
 QByteArray documentJsonLine(const DocumentResult &document, bool preview);
 
-// One change on one line: "story 1, position 118: “…as [555-1234] and…” →
+// Where a change is, in words: "story 1, character 119", both counted from
+// 1 (the JSON report's story and position count from 0), or its place
+// outside the stories ("link address").
+QString changePlaceText(const automation::Change &change);
+
+// One change on one line: "story 1, character 119: “…as [555-1234] and…” →
 // “…as [555-9876] and…”" ("link address: …" and the like outside the
 // stories), the changed part in brackets, and with colour also
 // in bold red (before) and green (after) for a terminal. An occurrence left
