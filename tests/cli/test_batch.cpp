@@ -5,6 +5,7 @@
 #include "pubengine/publication.h"
 #include "pubengine/server.h"
 #include "sets/setslist.h"
+#include "shell/apptitle.h"
 #include "shell/automation.h"
 #include "tests/support/files.h"
 #include "tests/support/scripteddialogs.h"
@@ -641,6 +642,14 @@ TEST(ToolOptions, HelpManPageAndToolPageNameTheSameOptions)
     }
     for (auto it = fromReadme.begin(); it != fromReadme.end(); ++it)
         EXPECT_TRUE(fromHelp.contains(it.key())) << it.key().toStdString();
+}
+
+// The tool and the window's About tell the same version, the build's.
+TEST(ToolOptions, VersionIsTheBuildsVersion)
+{
+    EXPECT_EQ(QString::fromUtf8(runTool({"--version"}).out),
+              "vantrelle-replace " + productVersion() + "\n");
+    EXPECT_TRUE(productVersion().contains(QRegularExpression(R"(^\d+\.\d+\.\d+$)")));
 }
 
 TEST_F(BatchFixture, APlanFromADryRunWritesExactlyTheChangesItStillHolds)
