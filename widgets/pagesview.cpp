@@ -151,7 +151,10 @@ PagesView::PagesView(QWidget *parent) : QWidget(parent)
         m_sides[i] = std::make_unique<Side>();
         sides->addWidget(makeSide(*m_sides[i], i == 0 ? tr("Before: ") : tr("After: ")), 1);
     }
-    // The two sides scroll together: the same part of the page in view on both.
+    // The two sides scroll together: the same part of the page in view on
+    // both. Only the user's scrolling is followed (the bar's actions): a view
+    // settling its own layout moves its bar too, and the other side must not
+    // jump with it.
     for (std::size_t i = 0; i < m_sides.size(); ++i) {
         QPdfView *mine = m_sides[i]->view;
         QPdfView *other = m_sides[1 - i]->view;
@@ -159,15 +162,8 @@ PagesView::PagesView(QWidget *parent) : QWidget(parent)
             {mine->verticalScrollBar(), other->verticalScrollBar()},
             {mine->horizontalScrollBar(), other->horizontalScrollBar()}};
         for (const auto &[from, to] : bars) {
-            connect(from, &QScrollBar::valueChanged, this, [this, to = to](int value) {
-                // The other side may be shorter: what it cannot follow must
-                // not come back and move this one.
-                if (m_following)
-                    return;
-                m_following = true;
-                to->setValue(value);
-                m_following = false;
-            });
+            connect(from, &QScrollBar::actionTriggered, this,
+                    [from = from, to = to] { to->setValue(from->sliderPosition()); });
         }
     }
     auto *layout = new QVBoxLayout(this);

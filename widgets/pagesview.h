@@ -79,8 +79,6 @@ private:
     QLabel *m_differs = nullptr;
     // The page was opened and the user has not scrolled it since.
     bool m_scrollPending = false;
-    // One side is being scrolled to follow the other.
-    bool m_following = false;
     // Per page, the areas that differ.
     QList<QList<QRectF>> m_areas;
 };
