@@ -649,7 +649,6 @@ TEST(ToolOptions, VersionIsTheBuildsVersion)
 {
     EXPECT_EQ(QString::fromUtf8(runTool({"--version"}).out),
               "vantrelle-replace " + productVersion() + "\n");
-    EXPECT_TRUE(productVersion().contains(QRegularExpression(R"(^\d+\.\d+\.\d+$)")));
 }
 
 TEST_F(BatchFixture, APlanFromADryRunWritesExactlyTheChangesItStillHolds)

@@ -90,28 +90,21 @@ TEST(PagesView, theTwoSidesScrollTogether)
 {
     PagesView view;
     view.setDocuments(pdfWithPages(1), QStringLiteral("a.pub"), pdfWithPages(1),
-                      QStringLiteral("a_replaced.pub"));
+                      QStringLiteral("b.pub"));
     view.resize(800, 600);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     view.setZoom(3.0);
     const QList<QPdfView *> sides = view.findChildren<QPdfView *>();
     ASSERT_EQ(sides.size(), 2);
-    for (const bool vertical : {true, false}) {
-        for (int from = 0; from < 2; ++from) {
-            SCOPED_TRACE((vertical ? "vertical, from side " : "horizontal, from side ") +
-                         std::to_string(from));
-            auto bar = [&](int side) {
-                return vertical ? sides[side]->verticalScrollBar()
-                                : sides[side]->horizontalScrollBar();
-            };
-            ASSERT_GT(bar(from)->maximum(), 0);
-            bar(from)->triggerAction(QAbstractSlider::SliderPageStepAdd);
-            EXPECT_GT(bar(from)->value(), 0);
-            EXPECT_EQ(bar(1 - from)->value(), bar(from)->value());
-            bar(from)->triggerAction(QAbstractSlider::SliderToMinimum);
-            EXPECT_EQ(bar(1 - from)->value(), 0);
-        }
+    for (int from = 0; from < 4; ++from) {
+        auto bar = [&](int side) {
+            return from < 2 ? sides[side % 2]->verticalScrollBar()
+                            : sides[side % 2]->horizontalScrollBar();
+        };
+        bar(from)->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        EXPECT_GT(bar(from)->value(), 0) << from;
+        EXPECT_EQ(bar(from + 1)->value(), bar(from)->value()) << from;
     }
 }
 
