@@ -249,7 +249,8 @@ void Form1::buildControls()
     place(PushButton7, 120, 8710, 7800, 405);
     ProgressBar1 = new ProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setText(tr("Progress Bar"));
+    // At rest the bar says nothing; a run names the document it is on.
+    ProgressBar1->setText(QString());
     place(ProgressBar1, 120, 9230, 7800, 405);
 
     for (QFrame *box : std::initializer_list<QFrame *>{ListView1, Text1, Text2})

@@ -21,6 +21,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QPlainTextEdit;
 class QRadioButton;
 class QShortcut;
@@ -116,6 +117,7 @@ public:
     PushButton *CountButton = nullptr;  // Count Only: Start Replacing's count without writing
     QLabel *SetsCount = nullptr;        // "12 pairs" on the sets tab
     ProgressBar *ProgressBar1 = nullptr;
+    QMenuBar *MenuBar = nullptr;        // Help ▸ About, above the design's controls
     CommonDialog *CommonDialog1 = nullptr; // file pickers: add files, save sets
 
     // The window's pointer; the hourglass is the program's busy flag.
@@ -139,6 +141,8 @@ public:
     void PushButton14_Click();
     void SetApplicationTitle();
     QString GetDesktopFolder();
+    // Help ▸ About (also F1): the name, version and purpose.
+    void Help_About();
     // Hover rule: hand over push buttons, default over the window's surfaces.
     void hoverPushButton();
     void hoverSurface();
@@ -163,7 +167,7 @@ public:
 
     // The run and the samples (form1_run.cpp).
     void PushButton7_Click();
-    // "Count occurrences…" on the list (menu or shortcut): the run of Start
+    // Count Only (the button, the list's menu or the shortcut): the run of Start
     // Replacing that writes and deletes nothing.
     void ListView1_CountOccurrences();
     // "Write the Ticked Changes" after a count: the count's run again, writing
@@ -194,7 +198,7 @@ private:
     // The extension screening over the whole list.
     void screenDocumentList();
     class RunView;
-    // Start Replacing and Count occurrences.
+    // Start Replacing and Count Only.
     void startRun(bool preview);
     // The run loop with the report window, for a request fixed already.
     void performRun(RunRequest request, Guard &guard);
@@ -215,6 +219,9 @@ private:
 
     // Keyboard and screen-reader access (form1_access.cpp).
     void buildAccessControls();
+    void buildMenuBar();
+    // "(exact case)" in the Find labels only while Match Case is ticked.
+    void showMatchCaseInLabels();
     void connectAccessHandlers();
     void updateSetsCount();
     // After an adding: offers to leave out the rows from firstNew on that

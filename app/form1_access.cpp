@@ -1,23 +1,29 @@
 // What makes the window workable from the keyboard and by a screen reader:
 // mnemonics, label buddies and accessible names, Tab out of the text boxes,
 // a visible focus in the document list; and the controls a new user looks
-// for: Count Only beside Start Replacing and the number of pairs on the sets
-// tab; and the earlier run's results left out of an adding.
+// for: Count Only beside Start Replacing, the number of pairs on the sets
+// tab, Help ▸ About with the version; and the earlier run's results left out
+// of an adding.
 #include "app/form1.h"
 
 #include "doclist/adding.h"
 #include "sets/setslist.h"
+#include "shell/apptitle.h"
 #include "shell/dialogs.h"
 #include "widgets/controls.h"
 #include "widgets/doclistview.h"
 #include "widgets/windowkit.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+
+#include <algorithm>
 
 namespace vantrelle {
 
@@ -137,6 +143,47 @@ void Form1::buildAccessControls()
     Text2->installEventFilter(keys);
     ListView1->installEventFilter(keys);
     ListView1->setFocusPolicy(Qt::StrongFocus);
+    buildMenuBar();
+}
+
+void Form1::buildMenuBar()
+{
+    MenuBar = new QMenuBar(this);
+    MenuBar->setObjectName(QStringLiteral("MenuBar"));
+    // No Alt letter: every letter of "Help" is taken by a control already;
+    // F1 reaches it from the keyboard.
+    QMenu *help = MenuBar->addMenu(tr("Help"));
+    help->setObjectName(QStringLiteral("HelpMenu"));
+    QAction *about = help->addAction(tr("&About Vantrelle"), this, [this] { Help_About(); });
+    about->setObjectName(QStringLiteral("About"));
+    about->setShortcut(QKeySequence(Qt::Key_F1));
+    about->setShortcutContext(Qt::WindowShortcut);
+    addAction(about);
+    // The design has no menu bar. The window keeps its size (at 150 % it
+    // just fits a 1920 x 1080 screen above the taskbar): the bar takes the
+    // list's top margin and the top of the list, whose rows scroll.
+    const int bar = MenuBar->sizeHint().height();
+    MenuBar->setGeometry(0, 0, width(), bar);
+    const QRect list = ListView1->geometry();
+    ListView1->setGeometry(list.adjusted(0, std::max(0, bar - list.top()), 0, 0));
+}
+
+void Form1::Help_About()
+{
+    m_services.dialogs.notice(
+        tr("%1 %2\n\nFinds and replaces text in many publications in one run.\n\nMade with Qt %3.")
+            .arg(QString::fromLatin1(kProductName), productVersion(),
+                 QString::fromLatin1(qVersion())));
+}
+
+void Form1::showMatchCaseInLabels()
+{
+    const QString find = Check2->checkState() == Qt::Checked ? tr(" Find &what (exact case):")
+                                                             : tr(" Find &what:");
+    for (const auto &[label, box] : {std::pair<QLabel *, QWidget *>{Label1, Text1}, {Label3, Combo1}}) {
+        label->setText(find);
+        box->setAccessibleName(withoutMnemonic(find).chopped(1).trimmed());
+    }
 }
 
 void Form1::connectAccessHandlers()
@@ -147,6 +194,8 @@ void Form1::connectAccessHandlers()
         connect(m_sets, signal, this, [this] { updateSetsCount(); });
     connect(m_sets, &QAbstractItemModel::modelReset, this, [this] { updateSetsCount(); });
     updateSetsCount();
+    connect(Check2, &QCheckBox::stateChanged, this, [this] { showMatchCaseInLabels(); });
+    showMatchCaseInLabels();
 }
 
 void Form1::updateSetsCount()

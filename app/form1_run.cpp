@@ -89,7 +89,8 @@ private:
 
 void Form1::connectRunHandlers()
 {
-    auto *count = new QAction(tr("Count occurrences…"), ListView1);
+    // The same name as the button beside Start Replacing.
+    auto *count = new QAction(tr("Cou&nt Only"), ListView1);
     count->setObjectName(QStringLiteral("CountOccurrences"));
     count->setShortcut(QKeySequence(QString::fromLatin1(kCountShortcut)));
     count->setShortcutContext(Qt::WindowShortcut);

@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "fit/fitcheck.h"
 #include "pubengine/server.h"
+#include "shell/apptitle.h"
 #include "shell/automation.h"
 #include "shell/language.h"
 #include "shell/settings.h"
@@ -23,7 +24,7 @@ int main(int argc, char **argv)
 {
     using namespace vantrelle;
     QCoreApplication::setApplicationName(QStringLiteral("vantrelle"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(VANTRELLE_VERSION));
+    QCoreApplication::setApplicationVersion(productVersion());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrelle.Vantrelle"));
     QStringList raw;
     for (int i = 0; i < argc; ++i)

@@ -7,6 +7,7 @@
 #include "run/publisher1.h"
 #include "sets/setsfile.h"
 #include "sets/setslist.h"
+#include "shell/apptitle.h"
 #include "shell/automation.h"
 
 #include "run/reportformat.h"
@@ -730,12 +731,36 @@ BatchOptions parseBatchOptions(const QStringList &args)
 
 QString versionText()
 {
-    return QStringLiteral("vantrelle-replace " VANTRELLE_VERSION "\n");
+    return QStringLiteral("vantrelle-replace %1\n").arg(productVersion());
 }
 
-QString helpText()
+namespace {
+
+// The examples are written for a POSIX shell, and translations keep them as
+// they are; cmd.exe takes only double quotes, and paths there have drive
+// letters and backslashes.
+QString withWindowsExamples(QString help)
 {
-    return CliText::tr(
+    const std::pair<const char *, const char *> examples[] = {
+        {R"e(  vantrelle-replace --pair "555-0100" "555-0199" --out-dir /srv/new /srv/flyers)e",
+         R"e(  vantrelle-replace --pair "555-0100" "555-0199" --out-dir C:\New C:\Flyers)e"},
+        {R"e(  vantrelle-replace --sets phone.txt --beside /srv/flyers)e",
+         R"e(  vantrelle-replace --sets phone.txt --beside C:\Flyers)e"},
+        {R"e(  vantrelle-replace --regex --pair '(\d{3})-(\d{4})' '$1 $2' --beside /srv/flyers)e",
+         R"e(  vantrelle-replace --regex --pair "(\d{3})-(\d{4})" "$1 $2" --beside C:\Flyers)e"},
+        {R"e(  vantrelle-replace --dry-run --report counts.csv --pair Acme Apex --out-dir /tmp /srv/flyers)e",
+         R"e(  vantrelle-replace --dry-run --report counts.csv --pair Acme Apex --out-dir %TEMP% C:\Flyers)e"},
+    };
+    for (const auto &[posix, windows] : examples)
+        help.replace(QLatin1String(posix), QLatin1String(windows));
+    return help;
+}
+
+} // namespace
+
+QString helpText(bool windowsExamples)
+{
+    const QString help = CliText::tr(
                R"(usage: vantrelle-replace [OPTIONS] (--pair FIND REPLACE ... | --sets FILE)
                          (--out-dir DIR | --beside) SOURCE...
        vantrelle-replace [OPTIONS] --apply PLAN (--out-dir DIR | --beside)
@@ -814,6 +839,7 @@ Examples:
   vantrelle-replace --regex --pair '(\d{3})-(\d{4})' '$1 $2' --beside /srv/flyers
   vantrelle-replace --dry-run --report counts.csv --pair Acme Apex --out-dir /tmp /srv/flyers
 )");
+    return windowsExamples ? withWindowsExamples(help) : help;
 }
 
 } // namespace vantrelle::cli

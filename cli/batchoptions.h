@@ -67,7 +67,7 @@ enum class OptionGroup {
 };
 
 // One option of the tool. The parser, --help and the test that holds the man
-// page and the README to them all read the table of these, so a new option
+// page and docs/tool.md to them all read the table of these, so a new option
 // is one more entry.
 struct OptionInfo {
     QString name;      // the long name, without "--"
@@ -86,7 +86,13 @@ const QList<OptionInfo> &options();
 // file. Throws UsageError.
 BatchOptions parseBatchOptions(const QStringList &args);
 
-QString helpText();
+#ifdef Q_OS_WIN
+inline constexpr bool kWindowsExamples = true;
+#else
+inline constexpr bool kWindowsExamples = false;
+#endif
+// --help; with windowsExamples its examples as cmd.exe takes them.
+QString helpText(bool windowsExamples = kWindowsExamples);
 QString versionText();
 
 } // namespace vantrelle::cli

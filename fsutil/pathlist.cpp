@@ -178,6 +178,18 @@ void PathList::replace(qsizetype i, const QString &text)
     setBlock(b, texts);
 }
 
+void PathList::insert(qsizetype i, const QString &text)
+{
+    if (i >= size()) {
+        append(text);
+        return;
+    }
+    const qsizetype b = blockOf(i);
+    QStringList texts = decode(m_blocks[b]);
+    texts.insert(i - blockStart(b), text);
+    setBlock(b, texts);
+}
+
 void PathList::removeAt(qsizetype i)
 {
     const qsizetype b = blockOf(i);

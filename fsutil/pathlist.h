@@ -38,6 +38,8 @@ public:
         return *this;
     }
     void replace(qsizetype i, const QString &text);
+    // Before the text at i; at size() it appends.
+    void insert(qsizetype i, const QString &text);
     void removeAt(qsizetype i);
     // The rows given in ascending order, in one pass however many they are.
     void removeRows(const QList<qsizetype> &ascending);

@@ -17,7 +17,8 @@ struct ContextText {
 };
 
 // The length units at pos of story, with up to kContextUnits either side,
-// cut at the paragraph marks around it and never splitting a surrogate pair.
+// cut at the paragraph marks around it, at whole words where the length
+// limit falls inside one, and never splitting a surrogate pair.
 ContextText contextAround(std::u16string_view story, std::size_t pos, std::size_t length);
 
 } // namespace vantrelle::pubengine

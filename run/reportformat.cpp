@@ -150,12 +150,16 @@ QString pairText(const PairResult &pair, bool preview, Words words)
     return line;
 }
 
+QString changePlaceText(const automation::Change &change)
+{
+    if (!change.place.isEmpty())
+        return change.place;
+    return RunText::tr("story %1, character %2").arg(change.story + 1).arg(change.position + 1);
+}
+
 QString formatChange(const automation::Change &change, bool colour)
 {
-    QString line =
-        change.place.isEmpty()
-            ? RunText::tr("story %1, position %2: ").arg(change.story).arg(change.position)
-            : change.place + QStringLiteral(": ");
+    QString line = changePlaceText(change) + QStringLiteral(": ");
     line += contextText(change.before, colour ? "\x1b[1;31m" : nullptr);
     if (!change.leftReason.isEmpty())
         return line + RunText::tr(" left unchanged: %1").arg(change.leftReason);

@@ -74,7 +74,12 @@ QString fitSummary(const DocumentResult &document, Words words = Words::Machine)
 // Each note on a line: "story 3, page 2: overflows by about 2 lines".
 QString fitNotesText(const DocumentResult &document, Words words = Words::Machine);
 
-// One change on one line: "story 1, position 118: “…as [555-1234] and…” →
+// Where a change is, in words: "story 1, character 119", both counted from
+// 1 (the JSON report's story and position count from 0), or its place
+// outside the stories ("link address").
+QString changePlaceText(const automation::Change &change);
+
+// One change on one line: "story 1, character 119: “…as [555-1234] and…” →
 // “…as [555-9876] and…”" ("link address: …" and the like outside the
 // stories), the changed part in brackets, and with colour also
 // in bold red (before) and green (after) for a terminal. An occurrence left

@@ -20,6 +20,11 @@ QString &programFolderOverride()
 }
 } // namespace
 
+QString productVersion()
+{
+    return QStringLiteral(VANTRELLE_VERSION);
+}
+
 QString applicationTitle()
 {
     return titleStorage();

@@ -5,6 +5,9 @@ namespace vantrelle {
 
 inline constexpr char kProductName[] = "Vantrelle";
 
+// The version both programs report ("0.1.0"), the build's project version.
+QString productVersion();
+
 // The title every message box without a title of its own shows.
 QString applicationTitle();
 void setApplicationTitle(const QString &title);

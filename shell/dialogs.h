@@ -51,6 +51,9 @@ public:
     virtual QString pickFolder(const QString &title, const QString &initialFolder) = 0;
     // Opens a folder in the desktop's file manager.
     virtual void openFolder(const QString &path) = 0;
+    // Opens a file in the program the desktop gives its kind (a result in
+    // the publishing program, a PDF in the PDF viewer).
+    virtual void openFile(const QString &path) = 0;
 };
 
 // Passes every interaction on to another Dialogs; a subclass overrides what it
@@ -71,6 +74,7 @@ public:
         return m_inner.pickFolder(t, f);
     }
     void openFolder(const QString &path) override { m_inner.openFolder(path); }
+    void openFile(const QString &path) override { m_inner.openFile(path); }
 
 protected:
     Dialogs &m_inner;
@@ -89,6 +93,7 @@ public:
     QString saveFile(const FileDialogRequest &) override { return {}; }
     QString pickFolder(const QString &, const QString &) override { return {}; }
     void openFolder(const QString &) override {}
+    void openFile(const QString &) override {}
 };
 
 } // namespace vantrelle

@@ -299,9 +299,7 @@ void ChangeList::refresh()
         qsizetype k = 0;
         for (const automation::Change &c : pair.changes) {
             ++listed;
-            const QString where = c.place.isEmpty()
-                                      ? tr("story %1, position %2").arg(c.story).arg(c.position)
-                                      : c.place;
+            const QString where = changePlaceText(c);
             QString item = QStringLiteral("<small>%1</small><br>").arg(html(where));
             QString plain = where + QStringLiteral(": ") + contextText(c.before);
             item += contextHtml(c.before, kBeforeColour);

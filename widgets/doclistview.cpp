@@ -16,6 +16,8 @@
 #include <QStyleOptionViewItem>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace vantrelle {
 
 namespace {
@@ -71,6 +73,14 @@ void DocListModel::append(const QStringList &texts)
     const int first = int(m_rows.size());
     beginInsertRows(QModelIndex(), first, first + int(texts.size()) - 1);
     m_rows.append(texts);
+    endInsertRows();
+}
+
+void DocListModel::insert(int row, const QString &text)
+{
+    row = std::clamp(row, 0, rowCount());
+    beginInsertRows(QModelIndex(), row, row);
+    m_rows.insert(row, text);
     endInsertRows();
 }
 
@@ -201,6 +211,7 @@ void DocListView::removeRows(const QList<int> &ascending)
 
 void DocListView::clear()
 {
+    m_removed.clear();
     m_rows->clear();
 }
 
@@ -222,8 +233,21 @@ void DocListView::removeSelectedRow()
     if (isBusy() || count() == 0)
         return;
     // With rows but none selected there is nothing to name, so nothing goes.
-    if (const int index = selectedIndex())
+    if (const int index = selectedIndex()) {
+        m_removed.append({index - 1, rowText(index)});
         remove(index);
+    }
+}
+
+bool DocListView::restoreRemovedRow()
+{
+    if (isBusy() || m_removed.isEmpty())
+        return false;
+    const auto [row, text] = m_removed.takeLast();
+    const int at = std::min(row, count());
+    m_rows->insert(at, text);
+    setCurrentIndex(m_rows->index(at, 0));
+    return true;
 }
 
 int DocListView::dragItemIndex() const
@@ -245,6 +269,11 @@ void DocListView::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Delete) {
         removeSelectedRow();
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::Undo)) {
+        restoreRemovedRow();
         event->accept();
         return;
     }

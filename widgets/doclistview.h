@@ -1,7 +1,7 @@
 #pragma once
 // ListView1: the document list shown in report view with one column. Rows are
-// plain path texts; the user removes a row with Delete or a double-click and
-// reorders rows by dragging one over the others.
+// plain path texts; the user removes a row with Delete or a double-click,
+// brings it back with Ctrl+Z, and reorders rows by dragging one over the others.
 #include "doclist/documentlist.h"
 
 #include <QAbstractListModel>
@@ -35,6 +35,8 @@ public:
     const PathList &rows() const { return m_rows; }
     void setText(int row, const QString &text);
     void append(const QStringList &texts);
+    // Before row; at rowCount() it appends.
+    void insert(int row, const QString &text);
     void removeRow(int row);
     // 0-based rows in ascending order.
     void removeRowsAt(const QList<qsizetype> &ascending);
@@ -74,6 +76,9 @@ public:
     void selectRow(int index);
     // Delete key and double-click: the selected row goes, unless busy.
     void removeSelectedRow();
+    // Ctrl+Z: the row removed last comes back at its place, selected; false
+    // when there is none to bring back (or the list is busy).
+    bool restoreRemovedRow();
     // The model index of a 1-based row (invalid when there is none).
     QModelIndex rowIndex(int index) const;
 
@@ -114,6 +119,9 @@ private:
     void exchangeWith(const QModelIndex &hover);
 
     DocListModel *m_rows;
+    // What the user removed (0-based row, text), the last at the back;
+    // emptied when the list is cleared.
+    QList<std::pair<int, QString>> m_removed;
     bool m_isDragging = false;
     QPersistentModelIndex m_dragItem;
 };

@@ -151,6 +151,21 @@ PagesView::PagesView(QWidget *parent) : QWidget(parent)
         m_sides[i] = std::make_unique<Side>();
         sides->addWidget(makeSide(*m_sides[i], i == 0 ? tr("Before: ") : tr("After: ")), 1);
     }
+    // The two sides scroll together: the same part of the page in view on
+    // both. Only the user's scrolling is followed (the bar's actions): a view
+    // settling its own layout moves its bar too, and the other side must not
+    // jump with it.
+    for (std::size_t i = 0; i < m_sides.size(); ++i) {
+        QPdfView *mine = m_sides[i]->view;
+        QPdfView *other = m_sides[1 - i]->view;
+        const std::pair<QScrollBar *, QScrollBar *> bars[] = {
+            {mine->verticalScrollBar(), other->verticalScrollBar()},
+            {mine->horizontalScrollBar(), other->horizontalScrollBar()}};
+        for (const auto &[from, to] : bars) {
+            connect(from, &QScrollBar::actionTriggered, this,
+                    [from = from, to = to] { to->setValue(from->sliderPosition()); });
+        }
+    }
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addLayout(bar);
@@ -166,6 +181,7 @@ PagesView::~PagesView()
     // document makes its view signal: nothing of that may reach back here.
     for (const auto &side : m_sides) {
         disconnect(side->view->verticalScrollBar(), nullptr, this, nullptr);
+        disconnect(side->view->horizontalScrollBar(), nullptr, this, nullptr);
         disconnect(side->view->pageNavigator(), nullptr, this, nullptr);
     }
 }

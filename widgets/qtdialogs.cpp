@@ -158,36 +158,42 @@ QString QtDialogs::pickFolder(const QString &title, const QString &initialFolder
     return QFileDialog::getExistingDirectory(parent(), title, initialFolder);
 }
 
-static QString noFileManagerText(const QString &folder)
-{
-    return QtDialogs::tr("No file manager opened the folder %1. Open it yourself, or install a "
-                         "file manager.")
-        .arg(QDir::toNativeSeparators(folder));
-}
-
 void QtDialogs::openFolder(const QString &path)
 {
+    openWithDesktop(path, QT_TR_NOOP("No file manager opened the folder %1. Open it yourself, "
+                                     "or install a file manager."));
+}
+
+void QtDialogs::openFile(const QString &path)
+{
+    openWithDesktop(path, QT_TR_NOOP("No program on this computer opened %1. Open it yourself, "
+                                     "or install a program for this kind of file."));
+}
+
+void QtDialogs::openWithDesktop(const QString &path, const char *failure)
+{
+    const QString failed = tr(failure).arg(QDir::toNativeSeparators(path));
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     // QDesktopServices only learns whether xdg-open started; its exit status
     // says whether anything answered.
     auto *opener = new QProcess;
     QObject::connect(opener, &QProcess::finished, opener,
-                     [this, opener, path](int code, QProcess::ExitStatus status) {
+                     [this, opener, failed](int code, QProcess::ExitStatus status) {
                          opener->deleteLater();
                          if (status != QProcess::NormalExit || code != 0)
-                             notice(noFileManagerText(path));
+                             notice(failed);
                      });
     QObject::connect(opener, &QProcess::errorOccurred, opener,
-                     [this, opener, path](QProcess::ProcessError e) {
+                     [this, opener, failed](QProcess::ProcessError e) {
                          if (e != QProcess::FailedToStart)
                              return;
                          opener->deleteLater();
-                         notice(noFileManagerText(path));
+                         notice(failed);
                      });
     opener->start(QStringLiteral("xdg-open"), {QUrl::fromLocalFile(path).toString()});
 #else
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        notice(noFileManagerText(path));
+        notice(failed);
 #endif
 }
 

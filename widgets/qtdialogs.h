@@ -32,8 +32,12 @@ public:
     QString saveFile(const FileDialogRequest &request) override;
     QString pickFolder(const QString &title, const QString &initialFolder) override;
     void openFolder(const QString &path) override;
+    void openFile(const QString &path) override;
 
 private:
+    // Hands path to the desktop; failure (shown when nothing opened it) is
+    // the notice, with the path filled in.
+    void openWithDesktop(const QString &path, const char *failure);
     // The window the user is in (the report window, say), so that focus goes
     // back to it when the box closes; the owner when none is active.
     QWidget *parent() const;

@@ -413,7 +413,8 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
     });
     connect(m_changes, &ChangeList::ticksChanged, this, [this] { showTicks(); });
     auto *close = new QPushButton(ReportWindow::tr("C&lose"), this);
-    // Enter opens the folder wherever the focus is; Esc closes (QDialog).
+    // Enter opens the folder wherever the focus is but on the table, where it
+    // opens the row's result; Esc closes (QDialog).
     m_open->setDefault(true);
     for (QPushButton *b : {m_copy, m_save, m_pdf, m_write, close})
         b->setAutoDefault(false);
@@ -440,6 +441,7 @@ ReportWindow::ReportWindow(Dialogs &dialogs, QWidget *parent)
 
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { showSelection(); });
+    connectRowOpening();
 }
 
 ReportWindow::~ReportWindow() = default;

@@ -3,7 +3,7 @@
 // A summary line, the run's times, a sortable table with one row per
 // document, the details of the selected row, and ways to take the report
 // elsewhere: open the output's folder, copy the table, save it as CSV, save
-// a PDF of every result.
+// a PDF of every result; and a row's own files opened from the table.
 // Non-modal and reused: each run shows its report in place of the last one.
 #include "run/documentrows.h"
 #include "run/runcore.h"
@@ -67,6 +67,15 @@ public:
     // no output.
     QString outputFolder() const;
 
+    // What Enter or a double-click on a row opens: its result, or in a count
+    // (which writes none) the publication counted; empty when the row has
+    // no such file on disk.
+    QString rowFile() const;
+    // The selected row's PDF, when it was written and is still there.
+    QString rowPdf() const;
+    void openRowFile();
+    void openRowPdf();
+
     // The buttons.
     void openOutputFolder();
     void copyTable();
@@ -86,6 +95,9 @@ public:
     ChangeList *changeList() const { return m_changes; }
 
 private:
+    // Enter, double-click and the context menu on the table's rows.
+    void connectRowOpening();
+    void showRowMenu(const QPoint &at);
     void showSelection();
     // The summary with the PDFs' outcomes, the times, the PDF button.
     void showTotals();

@@ -47,6 +47,7 @@ public:
     QString saveFile(const vantrelle::FileDialogRequest &) override { return {}; }
     QString pickFolder(const QString &, const QString &) override { return {}; }
     void openFolder(const QString &) override {}
+    void openFile(const QString &) override {}
 };
 
 } // namespace

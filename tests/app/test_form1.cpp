@@ -26,6 +26,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QAccessible>
 #include <QRadioButton>
@@ -152,7 +154,7 @@ TEST_F(MainWindow, FirstStartShowsTheDesignDefaults)
     EXPECT_TRUE(form->Frame3->isEnabled());
     EXPECT_TRUE(form->Text1->toPlainText().isEmpty());
     EXPECT_TRUE(form->Text2->toPlainText().isEmpty());
-    EXPECT_EQ(form->ProgressBar1->text(), "Progress Bar");
+    EXPECT_EQ(form->ProgressBar1->text(), "");
     EXPECT_EQ(form->ProgressBar1->value(), 0);
 
     // The list's one column, 7000 twips wide.
@@ -232,6 +234,11 @@ TEST_F(MainWindow, EveryControlHasItsCaptionPlaceAndFont)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
 
     EXPECT_EQ(form->size(), designRect(form.get(), 0, 0, 8040, 9735).size());
+    // The menu bar above the list, which gives up its top for it.
+    const int bar = form->MenuBar->height();
+    EXPECT_EQ(form->MenuBar->geometry(), QRect(0, 0, form->width(), bar));
+    const QRect list = designRect(form.get(), 120, 120, 7800, 1335);
+    EXPECT_EQ(form->ListView1->geometry(), list.adjusted(0, bar - list.top(), 0, 0));
     struct Row {
         QWidget *control;
         QString caption;
@@ -240,7 +247,6 @@ TEST_F(MainWindow, EveryControlHasItsCaptionPlaceAndFont)
     };
     Form1 &f = *form;
     const std::vector<Row> rows = {
-        {f.ListView1, "", &f, 120, 120, 7800, 1335},
         {f.PushButton3, "&Add Publisher File(s)", &f, 120, 1550, 3840, 405},
         {f.PushButton6, "Add All Publisher File(s) In &Folder", &f, 4080, 1550, 3840, 405},
         {f.PushButton2, "C&lear List", &f, 120, 2060, 3840, 405},
@@ -252,11 +258,11 @@ TEST_F(MainWindow, EveryControlHasItsCaptionPlaceAndFont)
         {f.Label5, "Replace &in:", f.Frame1, 240, 660, 1020, 255},
         {f.Combo3, "", f.Frame1, 1320, 615, 2940, 345},
         {f.TabControl1, "", &f, 120, 3730, 7800, 2985},
-        {f.Label1, " Find &what (exact case):", f.TabControl1, 240, 480, 5415, 255},
+        {f.Label1, " Find &what:", f.TabControl1, 240, 480, 5415, 255},
         {f.Text1, "", f.TabControl1, 240, 720, 7290, 840},
         {f.Label2, " Re&place with:", f.TabControl1, 240, 1620, 6015, 255},
         {f.Text2, "", f.TabControl1, 240, 1860, 7290, 840},
-        {f.Label3, " Find &what (exact case):", f.TabControl1, 240, 495, 5415, 255},
+        {f.Label3, " Find &what:", f.TabControl1, 240, 495, 5415, 255},
         {f.SetsCount, "0 pairs", f.TabControl1, 5700, 495, 1860, 255},
         {f.Combo1, "", f.TabControl1, 240, 810, 7320, 345},
         {f.Label4, " Re&place with:", f.TabControl1, 240, 1230, 6015, 255},
@@ -274,7 +280,7 @@ TEST_F(MainWindow, EveryControlHasItsCaptionPlaceAndFont)
         {f.Option2, "Save results in folder of ori&ginal file", f.Frame2, 240, 1410, 3615, 255},
         {f.PushButton7, "&Start Replacing", &f, 120, 8710, 5820, 405},
         {f.CountButton, "Cou&nt Only", &f, 6060, 8710, 1860, 405},
-        {f.ProgressBar1, "Progress Bar", &f, 120, 9230, 7800, 405},
+        {f.ProgressBar1, "", &f, 120, 9230, 7800, 405},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.control->objectName().toStdString());
@@ -550,4 +556,35 @@ TEST_F(MainWindow, ClosingTheWindowEndsTheProgramDespiteTheHiddenDialog)
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(form->loadSetsDialog()->isVisible());
+}
+
+// Help ▸ About, from the menu bar or with F1: the name and the build's version.
+TEST_F(MainWindow, AboutShowsTheVersion)
+{
+    auto form = start();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QAction *help = form->MenuBar->actions().value(0);
+    ASSERT_EQ(help ? help->text() : "", "Help");
+    QTest::mouseClick(form->MenuBar, Qt::LeftButton, {}, form->MenuBar->actionGeometry(help).center());
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions()[0]).center());
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    EXPECT_EQ(dialogs.texts("notice").size(), 2);
+    for (const QString &text : dialogs.texts("notice"))
+        EXPECT_TRUE(text.startsWith("Vantrelle " + productVersion() + "\n")) << text.toStdString();
+}
+
+// "(exact case)" is said only while Match Case is ticked, on both tabs.
+TEST_F(MainWindow, TheFindLabelsFollowMatchCase)
+{
+    auto form = start();
+    form->show();
+    for (const QString caption : {" Find &what (exact case):", " Find &what:"}) {
+        QTest::mouseClick(form->Check2, Qt::LeftButton);
+        EXPECT_EQ(form->Label1->text(), caption);
+        EXPECT_EQ(form->Label3->text(), caption);
+    }
 }

@@ -1,8 +1,8 @@
 #!/bin/sh
-# Runs the README's GNU parallel recipe on this machine alone (":" as the only
+# Runs the GNU parallel recipe of docs/tool.md on this machine alone (":" as the only
 # host, two names a shard) over a folder of publications, and checks that the
 # merged JSON lines equal one run's report over the same list.
-# Usage: shard-recipe.sh TOOL README CORPUS
+# Usage: shard-recipe.sh TOOL DOC CORPUS
 set -eu
 tool=$1 readme=$2 corpus=$3
 if ! command -v parallel > /dev/null; then
@@ -23,7 +23,7 @@ for side in sharded single; do
   cp "$corpus/Sample4.pub" "$corpus/LinkAt10.pub" "$work/$side/srv/flyers/a/"
 done
 
-# The recipe as the README gives it, with this machine as the only host.
+# The recipe as the page gives it, with this machine as the only host.
 recipe=$(awk '/^With GNU parallel/ { on = 1 } on && /^```sh/ { getline; while ($0 != "```") { print; getline } exit }' "$readme")
 [ -n "$recipe" ] || { echo "no GNU parallel recipe found in $readme"; exit 1; }
 recipe=$(printf '%s\n' "$recipe" | sed -e 's/--sshlogin :,host2,host3/--sshlogin :/' -e 's/-N500/-N2/' \

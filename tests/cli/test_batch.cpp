@@ -5,6 +5,7 @@
 #include "pubengine/publication.h"
 #include "pubengine/server.h"
 #include "sets/setslist.h"
+#include "shell/apptitle.h"
 #include "shell/automation.h"
 #include "tests/support/files.h"
 #include "tests/support/scripteddialogs.h"
@@ -763,8 +764,8 @@ void addNames(OptionNames &names, const QString &tag)
 } // namespace
 
 // --help is made from the tool's table of options; the man page and the
-// README must name the same options with the same values.
-TEST(ToolOptions, HelpManPageAndReadmeNameTheSameOptions)
+// tool's page (docs/tool.md) must name the same options with the same values.
+TEST(ToolOptions, HelpManPageAndToolPageNameTheSameOptions)
 {
     const QString help = QString::fromUtf8(runTool({"--help"}).out);
     OptionNames fromHelp;
@@ -785,7 +786,7 @@ TEST(ToolOptions, HelpManPageAndReadmeNameTheSameOptions)
     }
     EXPECT_EQ(fromMan, fromHelp);
 
-    const QString readme = QString::fromUtf8(test::readFile(source + "/README.md"))
+    const QString readme = QString::fromUtf8(test::readFile(source + "/docs/tool.md"))
                                .section("## The command-line tool", 1)
                                .section("\n### ", 0, 0);
     OptionNames fromReadme;
@@ -797,6 +798,13 @@ TEST(ToolOptions, HelpManPageAndReadmeNameTheSameOptions)
     }
     for (auto it = fromReadme.begin(); it != fromReadme.end(); ++it)
         EXPECT_TRUE(fromHelp.contains(it.key())) << it.key().toStdString();
+}
+
+// The tool and the window's About tell the same version, the build's.
+TEST(ToolOptions, VersionIsTheBuildsVersion)
+{
+    EXPECT_EQ(QString::fromUtf8(runTool({"--version"}).out),
+              "vantrelle-replace " + productVersion() + "\n");
 }
 
 TEST_F(BatchFixture, APlanFromADryRunWritesExactlyTheChangesItStillHolds)

@@ -365,3 +365,29 @@ TEST_F(ListFixture, RowsAppendedTogetherReachTheViewInOneChangeAndStayPlainText)
     key(Qt::Key_Delete);
     EXPECT_EQ(rows(), QStringList{"/after.pub"});
 }
+
+// Ctrl+Z brings removed rows back where they were, the last removed first;
+// clearing the list forgets them, and a busy list keeps them for later.
+TEST_F(ListFixture, CtrlZBringsRemovedRowsBackInPlace)
+{
+    const auto undo = [this] { QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier); };
+    fill({"/1.pub", "/2.pub", "/3.pub", "/4.pub"});
+    view.selectRow(2);
+    key(Qt::Key_Delete);
+    press(3);
+    release(at(3));
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, at(3));
+    busy = true;
+    undo();
+    EXPECT_EQ(rows(), QStringList({"/1.pub", "/3.pub"}));
+    busy = false;
+    for (const int selected : {3, 2, 2}) { // the last: nothing left to bring back
+        undo();
+        EXPECT_EQ(view.selectedIndex(), selected);
+    }
+    EXPECT_EQ(rows(), QStringList({"/1.pub", "/2.pub", "/3.pub", "/4.pub"}));
+    key(Qt::Key_Delete);
+    view.clear();
+    undo();
+    EXPECT_EQ(view.count(), 0);
+}

@@ -9,10 +9,12 @@
 #include <QPdfPageNavigator>
 #include <QPdfView>
 #include <QPdfWriter>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "tests/support/corpus.h"
 
@@ -81,6 +83,29 @@ TEST(PagesView, bothSidesShowTheSamePageAndAShorterSideSaysSo)
     view.setZoom(0);
     for (QPdfView *pdf : view.findChildren<QPdfView *>())
         EXPECT_EQ(pdf->zoomMode(), QPdfView::ZoomMode::FitToWidth);
+}
+
+// Scrolling one side, either way, scrolls the other to the same place.
+TEST(PagesView, theTwoSidesScrollTogether)
+{
+    PagesView view;
+    view.setDocuments(pdfWithPages(1), QStringLiteral("a.pub"), pdfWithPages(1),
+                      QStringLiteral("b.pub"));
+    view.resize(800, 600);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.setZoom(3.0);
+    const QList<QPdfView *> sides = view.findChildren<QPdfView *>();
+    ASSERT_EQ(sides.size(), 2);
+    for (int from = 0; from < 4; ++from) {
+        auto bar = [&](int side) {
+            return from < 2 ? sides[side % 2]->verticalScrollBar()
+                            : sides[side % 2]->horizontalScrollBar();
+        };
+        bar(from)->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        EXPECT_GT(bar(from)->value(), 0) << from;
+        EXPECT_EQ(bar(from + 1)->value(), bar(from)->value()) << from;
+    }
 }
 
 TEST(PagesView, aDrawingThatIsNoPdfSaysItCannotBeShown)

@@ -25,13 +25,13 @@ TEST(ChangeFormat, oneLinePerChangeWithTheChangedPartMarked)
         QString line;
     } cases[] = {
         {change("555-1234", "555-9876"), false,
-         "story 2, position 118: “call [555-1234] today” → “call [555-9876] today”"},
+         "story 3, character 119: “call [555-1234] today” → “call [555-9876] today”"},
         {change("555-1234", ""), false,
-         "story 2, position 118: “call [555-1234] today” → “call [] today”"},
+         "story 3, character 119: “call [555-1234] today” → “call [] today”"},
         {change("555-1234", "555-1234", "it is inside a field"), false,
-         "story 2, position 118: “call [555-1234] today” left unchanged: it is inside a field"},
+         "story 3, character 119: “call [555-1234] today” left unchanged: it is inside a field"},
         {change("a", "b"), true,
-         "story 2, position 118: “call \x1b[1;31m[a]\x1b[0m today” → “call \x1b[1;32m[b]\x1b[0m "
+         "story 3, character 119: “call \x1b[1;31m[a]\x1b[0m today” → “call \x1b[1;32m[b]\x1b[0m "
          "today”"},
         {change("acme", "apex", {}, "link address"), false,
          "link address: “call [acme] today” → “call [apex] today”"},
@@ -39,7 +39,7 @@ TEST(ChangeFormat, oneLinePerChangeWithTheChangedPartMarked)
          "WordArt: “call [acme] today” left unchanged: in WordArt, which is not edited"},
         {{0, 0, {"line\none\t", "x", "\vtwo"}, {"line\none\t", "y", "\vtwo"}, {}, {}},
          false,
-         "story 0, position 0: “line↵one [x]↵two” → “line↵one [y]↵two”"},
+         "story 1, character 1: “line↵one [x]↵two” → “line↵one [y]↵two”"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(formatChange(c.change, c.colour), c.line);

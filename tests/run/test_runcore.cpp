@@ -89,7 +89,7 @@ TEST_F(RunCore, EveryOutcomeInListOrder)
                                 "2 replacements");
     EXPECT_EQ(observer.seen,
               (QStringList{"33", "Processing: found.pub", "66", "Processing: none.pub", "100",
-                           "Processing: bad.pub", "0", "Progress Bar"}));
+                           "Processing: bad.pub", "0", ""}));
 }
 
 TEST_F(RunCore, SkippedOutputsAndAStopLeaveTheRestNotReached)

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -23,6 +24,7 @@
 #include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -268,7 +270,7 @@ TEST_P(StopTest, StopsAfterTheDocumentBeingProcessed)
               QStringLiteral("Vantrelle — %1/%2").arg(c.written).arg(c.documents));
     EXPECT_EQ(form->windowTitle(), "Vantrelle");
     EXPECT_EQ(form->ProgressBar1->value(), 0);
-    EXPECT_EQ(form->ProgressBar1->text(), "Progress Bar");
+    EXPECT_EQ(form->ProgressBar1->text(), "");
     EXPECT_EQ(dialogs.texts("notice"), QStringList{"Done."});
 
     // Between runs Esc asks nothing.
@@ -351,11 +353,58 @@ TEST_F(ReportFixture, CsvAndCopiedTableCarryEveryRow)
     EXPECT_EQ(copied, window->tableText());
     EXPECT_EQ(copied.count('\n'), 3);
     EXPECT_TRUE(copied.contains(named + "\twritten\t"));
+}
 
-    // Enter opens the selected document's output folder.
-    window->selectDocument(0);
-    QTest::keyClick(window->table(), Qt::Key_Return);
+// Enter and a double-click on a row open its result (after a count, the
+// publication counted); its context menu also its folder. A failed row has
+// nothing to open.
+TEST_F(ReportFixture, ARowOpensItsResultFromKeysMouseAndMenu)
+{
+    const QString source = add("Sample.pub", "a.pub");
+    add("bad-fuzzed-1.pub", "bad.pub");
+    form->Text1->setPlainText("page");
+    form->PushButton7_Click();
+    ReportWindow *window = form->reportWindow();
+    ASSERT_NE(window, nullptr);
+    window->show();
+    QTableView *table = window->table();
+    const auto at = [&](int document) {
+        window->selectDocument(document);
+        return table->visualRect(table->currentIndex()).center();
+    };
+    // The row menu's actions ("-" for a disabled one), triggering the one named.
+    const auto menu = [&](int document, const QString &choose = {}) {
+        QStringList shown;
+        QTimer::singleShot(0, window, [&] {
+            QWidget *popup = QApplication::activePopupWidget();
+            for (QAction *a : popup ? popup->actions() : QList<QAction *>()) {
+                shown << (a->isEnabled() ? a->text() : "-");
+                if (a->text() == choose)
+                    a->trigger();
+            }
+            if (popup)
+                popup->close();
+        });
+        QContextMenuEvent open(QContextMenuEvent::Mouse, at(document),
+                               table->viewport()->mapToGlobal(at(document)));
+        QApplication::sendEvent(table->viewport(), &open);
+        return shown;
+    };
+    for (const int document : {0, 1}) { // a real double-click: a click, then the second press
+        const QPoint row = at(document);
+        QTest::keyClick(table, document ? Qt::Key_Enter : Qt::Key_Return);
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, row);
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, row);
+    }
+    EXPECT_EQ(dialogs.texts("openFile"), QStringList(2, path("out/a.pub")));
+    EXPECT_EQ(menu(0, "Open the &Folder"), (QStringList{"&Open the Result", "-", "Open the &Folder"}));
     EXPECT_EQ(dialogs.texts("openFolder"), QStringList{path("out")});
+    EXPECT_EQ(menu(1), (QStringList{"-", "-", "-"}));
+
+    form->ListView1_CountOccurrences();
+    at(0);
+    QTest::keyClick(table, Qt::Key_Return);
+    EXPECT_EQ(dialogs.texts("openFile").value(2), source);
 }
 
 // Clicking a column's header orders the rows as Qt's own sorting of the same

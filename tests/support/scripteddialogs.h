@@ -13,7 +13,7 @@
 namespace vantrelle::test {
 
 struct Shown {
-    QString kind;  // notice, question, error, input, open, save, folder, openFolder
+    QString kind;  // notice, question, error, input, open, save, folder, openFolder, openFile
     QString text;  // message, prompt or title
     QString extra; // initial text, filter, initial folder; "yes" when Yes is the default
 };
@@ -73,6 +73,7 @@ public:
         return take(folderAnswers, QString());
     }
     void openFolder(const QString &path) override { shown.push_back({"openFolder", path, {}}); }
+    void openFile(const QString &path) override { shown.push_back({"openFile", path, {}}); }
 
     // Texts of everything shown of one kind, in order.
     QStringList texts(const QString &kind) const

@@ -17,6 +17,13 @@ fi
 linux_tool="$PWD/build/cli/vantrelle-replace"
 wtool() { timeout 300 "$wine" "$bin/vantrelle-replace.exe" "$@"; }
 
+# --help's examples as cmd.exe takes them: double quotes only, Windows paths.
+help_examples_for_cmd() {
+    wtool --help | tr -d '\r' | sed -n '/^Examples:/,$p' >"$work/examples"
+    grep -qF 'C:\Flyers' "$work/examples" && ! grep -qE "/srv|'" "$work/examples"
+}
+check "--help: the examples as cmd.exe takes them" help_examples_for_cmd
+
 # The samples written by the engine on Windows (the tests read them too) are
 # the Linux build's, byte for byte.
 # They are where the tests look for them too.

@@ -27,6 +27,7 @@ public:
     QString saveFile(const FileDialogRequest &) override { return {}; }
     QString pickFolder(const QString &, const QString &) override { return {}; }
     void openFolder(const QString &) override {}
+    void openFile(const QString &) override {}
 };
 
 QString sampleLine(int i)
