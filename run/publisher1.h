@@ -6,6 +6,9 @@
 // replacement failed, and the instance is always quit.
 #include "shell/automation.h"
 
+#include <optional>
+
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -40,6 +43,9 @@ struct EditorContext {
     // automation::ReviewFindReplace.
     bool listEveryChange = false;
     const QList<QList<automation::ChosenChange>> *choices = nullptr;
+    // Hash the source as it is opened (EditResult::sourceDigest) and refuse
+    // it unless its bytes have this SHA-256 (hex; empty refuses none).
+    std::optional<QByteArray> sourceDigest;
 };
 
 inline constexpr const char *kPlacesNotOffered =
@@ -57,6 +63,8 @@ struct EditResult {
     // What each of those Executes returned: true when anything was found.
     QList<bool> found;
     bool counted = true;
+    // Of the bytes opened, when the context asked for it.
+    QByteArray sourceDigest;
 };
 
 namespace Publisher1 {

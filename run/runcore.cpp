@@ -1,12 +1,12 @@
 #include "run/runcore.h"
 
+#include "fsutil/failure.h"
 #include "fsutil/paths.h"
 #include "run/outputpath.h"
 #include "shell/dialogs.h"
 #include "shell/errorreport.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -72,34 +72,15 @@ private:
 
 } // namespace
 
-SourceStamp SourceStamp::of(const QString &path)
+SourceStamp SourceStamp::metadataOf(const QString &path)
 {
     SourceStamp stamp;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const QFileInfo info(path);
+    if (!info.isFile())
         return stamp;
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!hash.addData(&file))
-        return stamp;
-    stamp.size = file.size();
-    stamp.modified = QFileInfo(file).lastModified().toUTC();
-    stamp.sha256 = hash.result().toHex();
+    stamp.size = info.size();
+    stamp.modified = info.lastModified().toUTC();
     return stamp;
-}
-
-ReviewedDocument ReviewedDocument::of(const DocumentResult &counted)
-{
-    ReviewedDocument reviewed;
-    reviewed.stamp = counted.stamp;
-    for (const PairResult &pair : counted.pairs) {
-        QList<automation::ChosenChange> &chosen = reviewed.pairs.emplace_back();
-        for (const automation::Change &c : pair.changes) {
-            // Links and properties are not chosen one by one.
-            if (c.place.isEmpty())
-                chosen.append({c.story, c.position, c.before.text, true});
-        }
-    }
-    return reviewed;
 }
 
 QStringList RunRequest::finds() const
@@ -275,13 +256,24 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
         return result;
     }
     result.output = output.path;
-    const ReviewedDocument *reviewed = nullptr;
+    std::optional<ReviewedDocument> reviewed;
     if (request.review) {
-        const auto it = request.review->constFind(source);
-        const QString why =
-            it == request.review->constEnd()       ? RunText::tr("it is not in the review")
-            : SourceStamp::of(source) != it->stamp ? RunText::tr(kChangedSinceReview)
-                                                   : QString();
+        QString why;
+        try {
+            reviewed = request.review->find(source);
+        } catch (const Failure &e) {
+            why = e.description();
+        }
+        // The size and time here; the digest on the very bytes the engine edits.
+        if (!why.isEmpty()) {
+        } else if (!reviewed) {
+            why = RunText::tr("it is not in the review");
+        } else {
+            SourceStamp now = SourceStamp::metadataOf(source);
+            now.sha256 = reviewed->stamp.sha256;
+            if (now != reviewed->stamp)
+                why = RunText::tr(kChangedSinceReview);
+        }
         if (!why.isEmpty()) {
             const QString notice = RunText::tr("“%1” was not written: %2.").arg(source, why);
             result.outcome = Outcome::Skipped;
@@ -290,10 +282,9 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
             dialogs.runNotice(notice);
             return result;
         }
-        reviewed = &*it;
     }
     if (request.forReview)
-        result.stamp = SourceStamp::of(source);
+        result.stamp = SourceStamp::metadataOf(source);
 
     CollectingDialogs collecting(dialogs, result.errors);
     Guard guard(collecting, loc::Form1_Pushbutton7_Click);
@@ -303,17 +294,22 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
     std::optional<QString> unwritable;
     if (!request.preview)
         unwritable = outputUnwritable(output.path);
-    const EditorContext editor{collecting,
-                               registry,
-                               request.matchCase,
-                               request.wholeWord,
-                               request.regex,
-                               request.keepCase,
-                               request.preview || unwritable.has_value(),
-                               request.inLinks,
-                               request.inProperties,
-                               request.forReview,
-                               reviewed ? &reviewed->pairs : nullptr};
+    EditorContext editor{collecting,
+                         registry,
+                         request.matchCase,
+                         request.wholeWord,
+                         request.regex,
+                         request.keepCase,
+                         request.preview || unwritable.has_value(),
+                         request.inLinks,
+                         request.inProperties,
+                         request.forReview,
+                         reviewed ? &reviewed->pairs : nullptr,
+                         std::nullopt};
+    if (reviewed)
+        editor.sourceDigest = reviewed->stamp.sha256;
+    else if (request.forReview)
+        editor.sourceDigest = QByteArray();
     // An older result is not deleted first: the new one takes its name by a
     // rename once it is whole and checked, so a failed edit leaves the older
     // one as it was, and nothing is gone before its replacement exists.
@@ -354,6 +350,8 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
         }
         result.pairs << pair;
     }
+    if (request.forReview)
+        result.stamp.sha256 = edit.sourceDigest;
     bool done = edited && !edit.failed && (edit.saved || request.preview);
     if (unwritable) {
         result.errors << *unwritable;
