@@ -23,24 +23,54 @@ bool choosable(const automation::Change &change)
     return inStory(change) && change.leftReason.isEmpty();
 }
 
+namespace {
+
+using Key = std::tuple<int, int, qint64, QList<qint64>>;
+
+} // namespace
+
 ReviewedDocument ReviewedDocument::of(const DocumentResult &counted)
 {
     ReviewedDocument reviewed;
     reviewed.stamp = counted.stamp;
-    for (const PairResult &pair : counted.pairs) {
+    std::map<Key, std::pair<int, qsizetype>> places;
+    for (int i = 0; i < int(counted.pairs.size()); ++i) {
         QList<automation::ChosenChange> &chosen = reviewed.pairs.emplace_back();
-        for (const automation::Change &c : pair.changes) {
+        for (const automation::Change &c : counted.pairs[i].changes) {
             // Links and properties are not chosen one by one.
-            if (inStory(c))
-                chosen.append({c.story, c.position, c.before.text, true, c.within});
+            if (!inStory(c))
+                continue;
+            automation::ChosenChange &choice = chosen.emplace_back(automation::ChosenChange{
+                c.story, c.position, c.before.text, true, c.within, choosable(c)});
+            if (c.dependsOn) {
+                const auto parent = places.find(
+                    {c.dependsOn->pair, c.story, c.dependsOn->position, c.dependsOn->within});
+                if (parent != places.end())
+                    std::tie(choice.parentPair, choice.parentIndex) = parent->second;
+            }
+            places.emplace(Key{i, c.story, c.position, c.within},
+                           std::pair{i, chosen.size() - 1});
         }
     }
     return reviewed;
 }
 
-namespace {
+bool isMade(const ReviewedDocument &review, int pair, qsizetype index)
+{
+    const automation::ChosenChange &c = review.pairs.at(pair).at(index);
+    return c.apply && (c.parentPair < 0 || isMade(review, c.parentPair, c.parentIndex));
+}
 
-using Key = std::tuple<int, int, qint64, QList<qint64>>;
+qint64 untickedCount(const ReviewedDocument &review, int pair)
+{
+    qint64 n = 0;
+    const QList<automation::ChosenChange> &chosen = review.pairs.at(pair);
+    for (qsizetype k = 0; k < chosen.size(); ++k)
+        n += chosen[k].choosable && !isMade(review, pair, k);
+    return n;
+}
+
+namespace {
 
 QJsonObject contextJson(const automation::ChangeContext &context)
 {
@@ -366,7 +396,8 @@ ParsedDocument parseDocument(const QString &path, const QByteArray &bytes, qint6
             wrong(QStringLiteral("dependsOn"));
         automation::ChosenChange chosen{int(change.value(QLatin1String("story")).toDouble()),
                                         qint64(change.value(QLatin1String("position")).toDouble()),
-                                        text.toString(), apply.toBool(true), {}};
+                                        text.toString(), apply.toBool(true), {},
+                                        left.isUndefined()};
         const QJsonValue within = change.value(QLatin1String("within"));
         if (!within.isUndefined()) {
             if (!within.isArray() || within.toArray().size() % 2 != 0)

@@ -17,6 +17,12 @@ bool choosable(const automation::Change &change);
 // its rules left, it leaves again for the same reason).
 bool inStory(const automation::Change &change);
 
+// Whether a review's change is made as the ticks stand: ticked, and the
+// change whose new text it was found in made too.
+bool isMade(const ReviewedDocument &review, int pair, qsizetype index);
+// The changes of a pair the count made that the ticks now leave.
+qint64 untickedCount(const ReviewedDocument &review, int pair);
+
 // The changes of a document as a plan lists them: id, pair, story,
 // position and within, before and after, left, place, dependsOn (the id of
 // the earlier change it exists by) and apply for those that can be chosen.

@@ -148,7 +148,7 @@ int RunReport::count(Outcome outcome) const
 
 qint64 RunReport::replaced() const
 {
-    return m_replaced;
+    return m_replaced - leftByTicks;
 }
 
 QString RunReport::summary() const

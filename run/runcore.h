@@ -181,6 +181,8 @@ struct RunReport {
     QDateTime started;
     QDateTime ended;
     qsizetype documents = 0;
+    // Replacements of a count that a review's ticks now leave.
+    qint64 leftByTicks = 0;
 
     void add(const DocumentResult &document);
     int count(Outcome outcome) const;

@@ -134,6 +134,13 @@ struct ChosenChange {
     QString found;
     bool apply = true;
     QList<qint64> within;
+    // For the one who ticks (the engine reads neither): false for a change
+    // the engine's rules left, which no tick makes; and the change of an
+    // earlier pair whose new text this one was found in, by pair and index
+    // among that pair's choices (-1: none).
+    bool choosable = true;
+    int parentPair = -1;
+    qsizetype parentIndex = -1;
 };
 
 // Replacing only reviewed occurrences, and listing every occurrence for a
