@@ -167,6 +167,9 @@ public:
     {
         for (;;) {
             if (m_at == m_buffer.size()) {
+                if (m_collecting)
+                    m_current.append(m_buffer.constData() + m_from, m_buffer.size() - m_from);
+                m_from = 0;
                 m_base += m_buffer.size();
                 m_buffer = m_file.read(1 << 16);
                 m_at = 0;
@@ -184,8 +187,6 @@ public:
             const char c = m_buffer[m_at];
             const qint64 here = m_base + m_at;
             ++m_at;
-            if (m_collecting)
-                m_current.append(c);
             if (c == '\n')
                 ++m_line;
             if (m_inString) {
@@ -209,7 +210,8 @@ public:
             case '[':
                 if (m_depth == m_documentDepth && c == '{') {
                     m_collecting = true;
-                    m_current = QByteArray(1, c);
+                    m_current.clear();
+                    m_from = m_at - 1;
                     m_start = here;
                     m_startLine = m_line;
                 } else if (m_depth == m_documentDepth) {
@@ -233,6 +235,7 @@ public:
                 --m_depth;
                 if (m_collecting && m_depth == m_documentDepth) {
                     m_collecting = false;
+                    m_current.append(m_buffer.constData() + m_from, m_at - m_from);
                     ++m_documents;
                     bytes = std::move(m_current);
                     m_current.clear();
@@ -259,6 +262,8 @@ private:
     QFile &m_file;
     QByteArray m_buffer;
     qsizetype m_at = 0;
+    // Where the document being collected starts in the buffer.
+    qsizetype m_from = 0;
     qint64 m_base = 0;
     qint64 m_line = 1;
     int m_depth = 0;
