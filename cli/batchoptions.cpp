@@ -306,7 +306,9 @@ const QList<OptionInfo> &options()
                      "source's size, time and SHA-256) still hold \"apply\": true, with "
                      "the plan's pairs and matching, in the plan's documents unless SOURCEs "
                      "are named. A source changed since the dry run, or whose entries no "
-                     "longer match it, is not written and the reason is given (exit 1).")},
+                     "longer match it, is not written and the reason is given (exit 1). A "
+                     "plan with a fault is refused whole, with the line and the reason "
+                     "(exit 2).")},
         {QStringLiteral("out-dir"),
          {},
          QStringLiteral("DIR"),

@@ -72,8 +72,8 @@ struct ReplaceChange {
     // In a story: what names it (its position is the anchor's first), and the
     // earlier change whose new text it needs, when it exists only because
     // of one.
-    ChangeKey key;
-    std::optional<ChangeKey> dependsOn;
+    ChangeKey key{};
+    std::optional<ChangeKey> dependsOn{};
 };
 
 struct ReplaceResult {
@@ -108,7 +108,7 @@ struct ReplaceResult {
 // choices are a round's own) and what was found there, and whether to
 // replace it.
 struct ChosenChange {
-    ChangeKey key;
+    ChangeKey key{};
     std::u16string found;
     bool apply = true;
 };

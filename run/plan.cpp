@@ -334,7 +334,7 @@ ParsedDocument parseDocument(const QString &path, const QByteArray &bytes, qint6
     // Each pair's changes have the ids from here on, in the order listed.
     QList<qint64> firstId;
     qint64 ids = 0;
-    for (const QJsonValue &p : doc.value(QLatin1String("pairs")).toArray()) {
+    for (const auto &p : doc.value(QLatin1String("pairs")).toArray()) {
         const QJsonObject o = p.toObject();
         if (!o.value(QLatin1String("find")).isString() ||
             !o.value(QLatin1String("replacement")).isString())
@@ -358,7 +358,7 @@ ParsedDocument parseDocument(const QString &path, const QByteArray &bytes, qint6
     if (!doc.value(QLatin1String("changes")).isArray())
         wrong(QStringLiteral("changes"));
     QSet<qint64> seen;
-    for (const QJsonValue &value : doc.value(QLatin1String("changes")).toArray()) {
+    for (const auto &value : doc.value(QLatin1String("changes")).toArray()) {
         at.change = -1;
         const QJsonObject change = value.toObject();
         if (!value.isObject() || !isWhole(change.value(QLatin1String("id"))))
@@ -407,7 +407,7 @@ ParsedDocument parseDocument(const QString &path, const QByteArray &bytes, qint6
         if (!within.isUndefined()) {
             if (!within.isArray() || within.toArray().size() % 2 != 0)
                 wrong(QStringLiteral("within"));
-            for (const QJsonValue &v : within.toArray()) {
+            for (const auto &v : within.toArray()) {
                 if (!isWhole(v))
                     wrong(QStringLiteral("within"));
                 chosen.within << qint64(v.toDouble());
@@ -457,7 +457,7 @@ std::shared_ptr<const Plan> Plan::read(const QString &path)
             RunText::tr("The plan %1 cannot be read: %2.").arg(path, file.errorString())};
     if (!error.isEmpty())
         refuse(path, At{scanner.line(), {}, -1}, error);
-    for (const QJsonValue &p : pairs) {
+    for (const auto &p : pairs) {
         plan->m_finds << p[QLatin1String("find")].toString();
         plan->m_replacements << p[QLatin1String("replacement")].toString();
         plan->m_inLinks = p[QLatin1String("links")].toBool();

@@ -45,7 +45,7 @@ struct EditorContext {
     const QList<QList<automation::ChosenChange>> *choices = nullptr;
     // Hash the source as it is opened (EditResult::sourceDigest) and refuse
     // it unless its bytes have this SHA-256 (hex; empty refuses none).
-    std::optional<QByteArray> sourceDigest;
+    std::optional<QByteArray> sourceDigest{};
 };
 
 inline constexpr const char *kPlacesNotOffered =

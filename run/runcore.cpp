@@ -261,14 +261,13 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
         QString why;
         try {
             reviewed = request.review->find(source);
+            if (!reviewed)
+                why = RunText::tr("it is not in the review");
         } catch (const Failure &e) {
             why = e.description();
         }
         // The size and time here; the digest on the very bytes the engine edits.
-        if (!why.isEmpty()) {
-        } else if (!reviewed) {
-            why = RunText::tr("it is not in the review");
-        } else {
+        if (reviewed) {
             SourceStamp now = SourceStamp::metadataOf(source);
             now.sha256 = reviewed->stamp.sha256;
             if (now != reviewed->stamp)

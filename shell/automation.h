@@ -51,7 +51,7 @@ struct ChangeContext {
 struct ChangeRef {
     int pair = 0;
     qint64 position = 0;
-    QList<qint64> within;
+    QList<qint64> within{};
     bool operator==(const ChangeRef &) const = default;
 };
 
@@ -73,8 +73,8 @@ struct Change {
     // With position, what names it whatever else a review leaves
     // (ChosenChange), and the earlier change it exists by, when it was
     // found in that change's new text or across its edge.
-    QList<qint64> within;
-    std::optional<ChangeRef> dependsOn;
+    QList<qint64> within{};
+    std::optional<ChangeRef> dependsOn{};
 };
 
 // The most changes a server lists per open document; the counts go on.
@@ -133,7 +133,7 @@ struct ChosenChange {
     qint64 position = 0;
     QString found;
     bool apply = true;
-    QList<qint64> within;
+    QList<qint64> within{};
     // For the one who ticks (the engine reads neither): false for a change
     // the engine's rules left, which no tick makes; and the change of an
     // earlier pair whose new text this one was found in, by pair and index
