@@ -481,11 +481,11 @@ QString describeLeft(const ReplaceResult &result, const QString &find)
             continue;
         const QString reason = leftReasonText(static_cast<LeftReason>(r));
         // Where an occurrence is needs no "because".
-        const QString why = static_cast<LeftReason>(r) == LeftReason::WordArt ||
-                                    static_cast<LeftReason>(r) == LeftReason::NoCodePage ||
-                                    static_cast<LeftReason>(r) == LeftReason::NotTicked
+        const LeftReason kind = static_cast<LeftReason>(r);
+        const QString why = kind == LeftReason::WordArt || kind == LeftReason::NoCodePage
                                 ? reason
-                                : EngineText::tr("because %1").arg(reason);
+                            : kind == LeftReason::NotTicked ? EngineText::tr("(%1)").arg(reason)
+                                                            : EngineText::tr("because %1").arg(reason);
         parts << (total == result.left[r] ? why
                                           : EngineText::tr("%1 %2").arg(result.left[r]).arg(why));
     }
