@@ -180,7 +180,7 @@ void Form1::WriteTickedChanges()
         RunRequest request = m_lastRequest;
         request.preview = false;
         request.forReview = false;
-        request.review = std::make_shared<const Review>(*m_review);
+        request.review = std::make_shared<const ReviewInMemory>(*m_review);
         PathList counted;
         for (const QString &document : m_lastRequest.documents) {
             if (m_review->contains(document))

@@ -4,6 +4,7 @@
 #include "fsutil/paths.h"
 #include "fsutil/windowsfile.h"
 #include "render/pdfexport.h"
+#include "run/plan.h"
 #include "run/publisher1.h"
 #include "sets/setsfile.h"
 #include "sets/setslist.h"
@@ -270,87 +271,6 @@ void readPdfOptions(const QCommandLineParser &parser, BatchOptions &options)
     options.pdfFolder = inFolder ? absolute(folder) : QString();
 }
 
-// The documents of a plan (the JSON report of a dry run, one object or JSON
-// lines), read into request: the pairs and matching they were counted with and
-// the changes whose entries hold "apply": true. Returns the plan's sources.
-QStringList readPlan(const QString &path, RunRequest &request)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw UsageError(
-            CliText::tr("The plan %1 cannot be read: %2.").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    QJsonArray documents = QJsonDocument::fromJson(bytes)[QLatin1String("documents")].toArray();
-    if (documents.isEmpty()) {
-        for (const QByteArray &line : bytes.split('\n'))
-            if (const QJsonDocument d = QJsonDocument::fromJson(line); d.isObject())
-                documents.append(d.object());
-    }
-    if (documents.isEmpty())
-        throw UsageError(CliText::tr("%1 is no plan: it lists no documents.").arg(path));
-    auto review = std::make_shared<Review>();
-    QStringList sources;
-    QJsonArray pairs;
-    QJsonObject matching;
-    for (const auto &value : documents) {
-        const QJsonObject doc = value.toObject();
-        const QString source = doc[QLatin1String("source")].toString();
-        const QJsonObject stamp = doc[QLatin1String("sourceStamp")].toObject();
-        QJsonArray docPairs = doc[QLatin1String("pairs")].toArray();
-        for (QJsonValueRef p : docPairs) {
-            const QJsonObject o = p.toObject();
-            p = QJsonObject{
-                {QStringLiteral("find"), o[QLatin1String("find")]},
-                {QStringLiteral("replacement"), o[QLatin1String("replacement")]},
-                {QStringLiteral("links"), o.contains(QLatin1String("inLinkAddresses"))},
-                {QStringLiteral("properties"), o.contains(QLatin1String("inDocumentProperties"))}};
-        }
-        if (sources.isEmpty()) {
-            pairs = docPairs;
-            matching = doc[QLatin1String("matching")].toObject();
-        }
-        if (stamp.isEmpty() || doc[QLatin1String("changesNotListed")].toInteger() != 0)
-            throw UsageError(CliText::tr("The plan does not list every change of %1; make it "
-                                         "with --dry-run --report FILE.json.")
-                                 .arg(source));
-        if (docPairs != pairs || doc[QLatin1String("matching")].toObject() != matching)
-            throw UsageError(CliText::tr("The plan's documents were counted with different "
-                                         "pairs or options (%1).")
-                                 .arg(source));
-        ReviewedDocument &reviewed = (*review)[source];
-        reviewed.stamp = {
-            stamp[QLatin1String("size")].toInteger(-1),
-            QDateTime::fromString(stamp[QLatin1String("modified")].toString(), Qt::ISODateWithMs),
-            stamp[QLatin1String("sha256")].toString().toLatin1()};
-        reviewed.pairs.resize(pairs.size());
-        for (const auto &c : doc[QLatin1String("changes")].toArray()) {
-            const QJsonObject change = c.toObject();
-            const qsizetype pair = change[QLatin1String("pair")].toInt(-1);
-            if (change[QLatin1String("apply")] != QJsonValue(true) || pair < 0 ||
-                pair >= pairs.size())
-                continue;
-            reviewed.pairs[pair].append(
-                {change[QLatin1String("story")].toInt(),
-                 change[QLatin1String("position")].toInteger(),
-                 change[QLatin1String("before")][QLatin1String("text")].toString(), true});
-        }
-        sources << source;
-    }
-    request.tab = 1;
-    for (const auto &p : pairs) {
-        request.findList << p[QLatin1String("find")].toString();
-        request.replaceList << p[QLatin1String("replacement")].toString();
-        request.inLinks = p[QLatin1String("links")].toBool();
-        request.inProperties = p[QLatin1String("properties")].toBool();
-    }
-    request.matchCase = matching[QLatin1String("matchCase")].toBool() ? kMatchCaseTicked : 0;
-    request.wholeWord = matching[QLatin1String("wholeWords")].toBool();
-    request.regex = matching[QLatin1String("regularExpression")].toBool();
-    request.keepCase = matching[QLatin1String("keepCase")].toBool();
-    request.review = std::move(review);
-    return sources;
-}
-
 } // namespace
 
 const QList<OptionInfo> &options()
@@ -387,7 +307,9 @@ const QList<OptionInfo> &options()
                      "source's size, time and SHA-256) still hold \"apply\": true, with "
                      "the plan's pairs and matching, in the plan's documents unless SOURCEs "
                      "are named. A source changed since the dry run, or whose entries no "
-                     "longer match it, is not written and the reason is given (exit 1).")},
+                     "longer match it, is not written and the reason is given (exit 1). A "
+                     "plan with a fault is refused whole, with the line and the reason "
+                     "(exit 2).")},
         {QStringLiteral("out-dir"),
          {},
          QStringLiteral("DIR"),
@@ -659,7 +581,13 @@ BatchOptions parseBatchOptions(const QStringList &args)
             if (parser.isSet(QString::fromLatin1(flag)))
                 throw UsageError(CliText::tr("--apply matches as the plan says; give no --%1.")
                                      .arg(QString::fromLatin1(flag)));
-        planSources = readPlan(absolute(singleValue(parser, QStringLiteral("apply"))), request);
+        try {
+            const auto plan = Plan::read(absolute(singleValue(parser, QStringLiteral("apply"))));
+            Plan::applyTo(plan, request);
+            planSources = plan->sources();
+        } catch (const PlanError &e) {
+            throw UsageError(e.text);
+        }
     } else if (haveSets) {
         const QString separator = parser.isSet(QStringLiteral("separator"))
                                       ? singleValue(parser, QStringLiteral("separator"))

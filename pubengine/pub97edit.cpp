@@ -161,7 +161,9 @@ ReplaceResult Pub97Stream::replaceAll(const Matcher &matcher, std::size_t listLi
                                   {},
                                   f.left,
                                   f.reason,
-                                  {}});
+                                  {},
+                                  {0, f.story, {std::uint32_t(f.pos)}},
+                                  std::nullopt});
     }
     if (!edits.empty()) {
         Pub97Stream next = parse(applied(edits));

@@ -8,6 +8,7 @@
 #include "fsutil/windowsfile.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -146,7 +147,7 @@ QString reasonOf(const std::exception &e)
 
 } // namespace
 
-Publication Publication::open(const QString &path)
+Publication Publication::open(const QString &path, QByteArray *sha256)
 {
     Publication pub;
     pub.m_path = path;
@@ -191,6 +192,8 @@ Publication Publication::open(const QString &path)
     if (bytes.size() > kMaxFileSize)
         throw PlainFailure(
             EngineText::tr("Cannot open “%1”: the file is too large.").arg(pub.m_name));
+    if (sha256)
+        *sha256 = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
     pub.load(std::move(bytes));
     return pub;
 }
@@ -506,6 +509,9 @@ QString leftReasonText(LeftReason reason)
         QT_TRANSLATE_NOOP("vantrelle::pubengine::EngineText",
                           "in text whose font has no code page this program writes (a symbol "
                           "font, or one without a known character set), which is not edited"),
+        QT_TRANSLATE_NOOP("vantrelle::pubengine::EngineText", "not ticked"),
+        QT_TRANSLATE_NOOP("vantrelle::pubengine::EngineText",
+                          "it was found in the text of a change that was not ticked"),
     };
     return EngineText::tr(reasons[static_cast<int>(reason)]);
 }
@@ -521,10 +527,11 @@ QString describeLeft(const ReplaceResult &result, const QString &find)
             continue;
         const QString reason = leftReasonText(static_cast<LeftReason>(r));
         // Where an occurrence is needs no "because".
-        const QString why = static_cast<LeftReason>(r) == LeftReason::WordArt ||
-                                    static_cast<LeftReason>(r) == LeftReason::NoCodePage
+        const LeftReason kind = static_cast<LeftReason>(r);
+        const QString why = kind == LeftReason::WordArt || kind == LeftReason::NoCodePage
                                 ? reason
-                                : EngineText::tr("because %1").arg(reason);
+                            : kind == LeftReason::NotTicked ? EngineText::tr("(%1)").arg(reason)
+                                                            : EngineText::tr("because %1").arg(reason);
         parts << (total == result.left[r] ? why
                                           : EngineText::tr("%1 %2").arg(result.left[r]).arg(why));
     }

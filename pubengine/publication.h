@@ -32,8 +32,9 @@ class Publication {
 public:
     static constexpr qint64 kMaxFileSize = 256ll * 1024 * 1024;
 
-    // Throws Failure naming the file and the reason.
-    static Publication open(const QString &path);
+    // Throws Failure naming the file and the reason. With sha256, the
+    // digest (hex) of the very bytes read is put there.
+    static Publication open(const QString &path, QByteArray *sha256 = nullptr);
     // A publication from bytes already in memory; name stands for the file in
     // descriptions.
     static Publication fromBytes(QByteArray bytes, const QString &name);

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantrelle::pubengine {
 
@@ -38,9 +39,22 @@ struct Token {
 // formatting page an edit empties is removed. WordArt, and NoCodePage (text
 // of Publisher 95 and 97 in a symbol font or one without a known code
 // page), are text the engine finds but never edits; they alone do not keep
-// a result from being saved.
-enum class LeftReason { Field, WholeToken, WholePage, WordArt, NoCodePage };
-inline constexpr int kLeftReasonCount = 5;
+// a result from being saved. NotTicked and ParentNotMade are a review's:
+// the user left the occurrence, or the change whose text it was found in.
+enum class LeftReason { Field, WholeToken, WholePage, WordArt, NoCodePage, NotTicked, ParentNotMade };
+inline constexpr int kLeftReasonCount = 7;
+
+// What names one occurrence whatever other occurrences are replaced: the
+// replacement round (the pair) and story it was found in, and where it
+// starts. Text of the source is named by its place there; text a change
+// wrote, by that change's anchor, round and the offset into its new text.
+struct ChangeKey {
+    std::uint32_t round = 0;
+    std::size_t story = 0;
+    std::vector<std::uint32_t> anchor;
+    auto operator<=>(const ChangeKey &) const = default;
+    bool operator==(const ChangeKey &) const = default;
+};
 
 // One occurrence a replacement made or left, with the text around it.
 struct ReplaceChange {
@@ -55,6 +69,11 @@ struct ReplaceChange {
     // Empty in a story; otherwise where else it was, such as "link address"
     // or "document property Title" (story and position then mean nothing).
     std::u16string place;
+    // In a story: what names it (its position is the anchor's first), and the
+    // earlier change whose new text it needs, when it exists only because
+    // of one.
+    ChangeKey key{};
+    std::optional<ChangeKey> dependsOn{};
 };
 
 struct ReplaceResult {
@@ -79,15 +98,17 @@ struct ReplaceResult {
     std::size_t leftBlocking() const
     {
         return leftTotal() - left[static_cast<int>(LeftReason::WordArt)] -
-               left[static_cast<int>(LeftReason::NoCodePage)];
+               left[static_cast<int>(LeftReason::NoCodePage)] -
+               left[static_cast<int>(LeftReason::NotTicked)] -
+               left[static_cast<int>(LeftReason::ParentNotMade)];
     }
 };
 
-// A reviewed occurrence: where it is (story, story-relative position in the
-// text its pair meets) and what was found there, and whether to replace it.
+// A reviewed occurrence: what names it (the key's round is ignored: the
+// choices are a round's own) and what was found there, and whether to
+// replace it.
 struct ChosenChange {
-    std::size_t story = 0;
-    std::uint32_t position = 0;
+    ChangeKey key{};
     std::u16string found;
     bool apply = true;
 };
@@ -136,9 +157,10 @@ public:
     // them on open. The result lists the first listLimit occurrences with
     // their surroundings.
     // With choices, only the occurrences among them marked apply are
-    // replaced, by the same edit as a full replacement; each choice must be
-    // found again where and as it was reviewed (else Failure, nothing
-    // changed).
+    // replaced, by the same edit as a full replacement, the others left as
+    // not ticked. A choice marked apply must be found again, by its key, as
+    // it was reviewed (else Failure, nothing changed) unless an earlier
+    // round left a change unticked: its text may then be gone with it.
     ReplaceResult replaceAll(const Matcher &matcher, std::size_t listLimit = 0,
                              const std::vector<ChosenChange> *choices = nullptr);
     // Plain text, every occurrence; throws for texts Matcher refuses.
@@ -219,6 +241,30 @@ private:
     std::vector<CellTable> m_cells;
     std::uint32_t m_longestSourceStory = 0;
     std::optional<Bytes> m_storyless;
+    // Where each story's text came from: spans of the source and the new
+    // texts of the changes made (an empty one where a change deleted), so
+    // that an occurrence is named the same whatever else was replaced.
+    struct Piece {
+        std::uint32_t start = 0; // story-relative, in the text as it is now
+        std::uint32_t length = 0;
+        std::int64_t maker = -1; // index into m_makers; -1: the source
+        // Where the span starts in the source, or in its maker's new text.
+        std::uint32_t source = 0;
+    };
+    struct PieceEdit {
+        std::uint32_t pos = 0; // story-relative, before the edit
+        std::uint32_t oldLength = 0;
+        std::uint32_t newLength = 0;
+        std::int64_t maker = 0;
+    };
+    void notePieces(std::size_t story, const std::vector<PieceEdit> &edits);
+    std::vector<std::vector<Piece>> m_pieces;
+    std::vector<ChangeKey> m_makers;
+    std::uint32_t m_round = 0;
+    // An earlier round left a reviewed change unticked.
+    bool m_leftTicked = false;
+    void keyOf(std::size_t story, std::uint32_t position, std::uint32_t length, ChangeKey &key,
+               std::optional<ChangeKey> &dependsOn) const;
 };
 
 } // namespace vantrelle::pubengine

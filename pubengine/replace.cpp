@@ -112,39 +112,19 @@ ReplaceResult QuillStream::replaceAll(const Matcher &matcher, std::size_t listLi
                                static_cast<std::uint32_t>(m.length), std::move(m.replacement)});
         }
     }
-    if (choices) {
-        // An occurrence not among the choices stays as it is; a choice whose
-        // text is not there any more means the text is not the one reviewed.
-        std::map<std::pair<std::size_t, std::uint32_t>, const ChosenChange *> reviewed;
-        for (const ChosenChange &c : *choices)
-            reviewed.emplace(std::pair{c.story, c.position}, &c);
-        std::vector<Match> chosen;
-        for (Match &m : matches) {
-            const std::uint32_t at = m.pos - starts[m.story];
-            const std::u16string_view found(m_text.data() + m.pos, m.len);
-            const auto it = reviewed.find({m.story, at});
-            if (it == reviewed.end())
-                continue;
-            if (it->second->found != found)
-                break; // told below
-            if (it->second->apply)
-                chosen.push_back(std::move(m));
-            reviewed.erase(it);
-        }
-        if (!reviewed.empty()) {
-            const ChosenChange &c = *reviewed.begin()->second;
-            throw Failure(EngineText::tr("the reviewed occurrence %1 is no longer there; nothing "
-                                         "was changed")
-                              .arg(storyPlace(c.story, c.position, c.found)));
-        }
-        matches = std::move(chosen);
-    }
-    if (matches.empty())
-        return result;
-
-    // Fields are never touched.
     std::vector<bool> accepted(matches.size(), true);
     std::vector<LeftReason> reasons(matches.size(), LeftReason::Field);
+    if (m_pieces.size() != m_storyLengths.size()) {
+        m_pieces.assign(m_storyLengths.size(), {});
+        for (std::size_t k = 0; k < m_storyLengths.size(); ++k)
+            m_pieces[k].push_back({0, m_storyLengths[k], -1, 0});
+    }
+    std::vector<ChangeKey> keys(matches.size());
+    std::vector<std::optional<ChangeKey>> parents(matches.size());
+    for (std::size_t m = 0; m < matches.size(); ++m)
+        keyOf(matches[m].story, matches[m].pos - starts[matches[m].story], matches[m].len,
+              keys[m], parents[m]);
+    // Fields are never touched.
     for (std::size_t m = 0; m < matches.size(); ++m) {
         const std::uint32_t rel = matches[m].pos - starts[matches[m].story];
         for (const TokenTable &t : m_tokens) {
@@ -160,6 +140,75 @@ ReplaceResult QuillStream::replaceAll(const Matcher &matcher, std::size_t listLi
                 }
             }
         }
+    }
+
+    // Reviewed choices met again, and those not met, listed after the others.
+    std::vector<ReplaceChange> notMet;
+    if (choices) {
+        // An occurrence not among the choices was not ticked (a plan's entry
+        // deleted); a choice whose text differs means the text is not the
+        // one reviewed.
+        std::map<ChangeKey, const ChosenChange *> reviewed;
+        for (const ChosenChange &c : *choices) {
+            ChangeKey key = c.key;
+            key.round = m_round;
+            if (!reviewed.emplace(std::move(key), &c).second)
+                throw Failure(EngineText::tr("the review names the occurrence %1 twice")
+                                  .arg(storyPlace(c.key.story, c.key.anchor.at(0), c.found)));
+        }
+        bool unticked = false;
+        for (std::size_t m = 0; m < matches.size(); ++m) {
+            const auto it = reviewed.find(keys[m]);
+            const bool apply = it != reviewed.end() && it->second->apply;
+            if (it != reviewed.end()) {
+                const std::u16string_view found(m_text.data() + matches[m].pos, matches[m].len);
+                if (it->second->found != found)
+                    throw Failure(EngineText::tr("the reviewed occurrence %1 is no longer there; "
+                                                 "nothing was changed")
+                                      .arg(storyPlace(it->second->key.story,
+                                                      it->second->key.anchor.at(0),
+                                                      it->second->found)));
+                reviewed.erase(it);
+            }
+            if (!apply && accepted[m]) {
+                accepted[m] = false;
+                reasons[m] = LeftReason::NotTicked;
+                ++result.left[static_cast<int>(LeftReason::NotTicked)];
+                unticked = true;
+            }
+        }
+        for (const auto &[key, c] : reviewed) {
+            // Text an unticked change would have written, or that one kept.
+            const LeftReason reason = !c->apply ? LeftReason::NotTicked : LeftReason::ParentNotMade;
+            if (c->apply && !m_leftTicked)
+                throw Failure(EngineText::tr("the reviewed occurrence %1 is no longer there; "
+                                             "nothing was changed")
+                                  .arg(storyPlace(key.story, key.anchor.at(0), c->found)));
+            ++result.left[static_cast<int>(reason)];
+            unticked = unticked || !c->apply;
+            ReplaceChange change;
+            change.story = key.story;
+            change.position = key.anchor.at(0);
+            change.before.text = c->found;
+            change.after = change.before;
+            change.left = true;
+            change.reason = reason;
+            change.key = key;
+            notMet.push_back(std::move(change));
+        }
+        m_leftTicked = m_leftTicked || unticked;
+    }
+    ++m_round;
+    const auto listNotMet = [&] {
+        for (ReplaceChange &c : notMet) {
+            if (result.changes.size() >= listLimit)
+                break;
+            result.changes.push_back(std::move(c));
+        }
+    };
+    if (matches.empty()) {
+        listNotMet();
+        return result;
     }
 
     // Drop matches that would empty a link or a placeholder, until the batch
@@ -186,8 +235,9 @@ ReplaceResult QuillStream::replaceAll(const Matcher &matcher, std::size_t listLi
         for (std::size_t m = 0; m < n; ++m) {
             const std::size_t k = matches[m].story;
             const std::uint32_t at = matches[m].pos - starts[k];
-            result.changes.push_back(
-                {k, at, contextAround(story(k), at, matches[m].len), {}, !accepted[m], reasons[m], {}});
+            result.changes.push_back({k, at, contextAround(story(k), at, matches[m].len), {},
+                                      !accepted[m], reasons[m], {}, keys[m], parents[m]});
+            result.changes.back().position = keys[m].anchor.at(0);
         }
     };
     std::vector<PositionMap::Edit> edits;
@@ -202,6 +252,7 @@ ReplaceResult QuillStream::replaceAll(const Matcher &matcher, std::size_t listLi
             listChanges();
             for (ReplaceChange &c : result.changes)
                 c.after = c.before;
+            listNotMet();
             return result;
         }
         const PositionMap map(edits);
@@ -258,7 +309,110 @@ ReplaceResult QuillStream::replaceAll(const Matcher &matcher, std::size_t listLi
         c.after = contextAround(story(c.story), moved,
                                 c.left ? matches[i].len : matches[i].replacement.size());
     }
+    listNotMet();
+    std::vector<std::vector<PieceEdit>> pieceEdits(m_storyLengths.size());
+    for (std::size_t m = 0; m < matches.size(); ++m) {
+        if (!accepted[m])
+            continue;
+        m_makers.push_back(std::move(keys[m]));
+        pieceEdits[matches[m].story].push_back(
+            {matches[m].pos - starts[matches[m].story], matches[m].len,
+             static_cast<std::uint32_t>(matches[m].replacement.size()),
+             std::int64_t(m_makers.size()) - 1});
+    }
+    for (std::size_t k = 0; k < pieceEdits.size(); ++k) {
+        if (!pieceEdits[k].empty())
+            notePieces(k, pieceEdits[k]);
+    }
     return result;
+}
+
+void QuillStream::keyOf(std::size_t story, std::uint32_t position, std::uint32_t length,
+                        ChangeKey &key, std::optional<ChangeKey> &dependsOn) const
+{
+    const std::vector<Piece> &pieces = m_pieces[story];
+    key.round = m_round;
+    key.story = story;
+    key.anchor.clear();
+    dependsOn.reset();
+    // The piece the occurrence starts in; at the story's end, the last one.
+    auto it = std::partition_point(pieces.begin(), pieces.end(), [position](const Piece &p) {
+        return p.start + p.length <= position;
+    });
+    const Piece *at = it != pieces.end() ? &*it : pieces.empty() ? nullptr : &pieces.back();
+    if (!at || at->maker < 0) {
+        key.anchor.push_back(at ? at->source + (position - at->start) : position);
+    } else {
+        const ChangeKey &maker = m_makers[std::size_t(at->maker)];
+        key.anchor = maker.anchor;
+        key.anchor.push_back(maker.round);
+        key.anchor.push_back(at->source + (position - at->start));
+    }
+    // The first change whose new text it takes in, or whose deletion it spans.
+    if (at && at->maker >= 0) {
+        dependsOn = m_makers[std::size_t(at->maker)];
+        return;
+    }
+    const std::uint64_t end = std::uint64_t(position) + length;
+    for (; it != pieces.end() && it->start < end; ++it) {
+        if (it->maker >= 0 && (it->length > 0 || it->start > position)) {
+            dependsOn = m_makers[std::size_t(it->maker)];
+            return;
+        }
+    }
+}
+
+void QuillStream::notePieces(std::size_t story, const std::vector<PieceEdit> &edits)
+{
+    const std::vector<Piece> &old = m_pieces[story];
+    std::vector<Piece> out;
+    out.reserve(old.size() + 2 * edits.size());
+    std::int64_t delta = 0;
+    std::uint32_t editEnd = 0;
+    std::size_t e = 0;
+    const auto add = [&out](Piece p) {
+        if (!out.empty() && p.length > 0) {
+            Piece &last = out.back();
+            if (last.maker == p.maker && last.length > 0 && last.source + last.length == p.source &&
+                last.start + last.length == p.start) {
+                last.length += p.length;
+                return;
+            }
+        }
+        out.push_back(p);
+    };
+    const auto addEdit = [&](const PieceEdit &edit) {
+        add({static_cast<std::uint32_t>(edit.pos + delta), edit.newLength, edit.maker, 0});
+        delta += std::int64_t(edit.newLength) - edit.oldLength;
+        editEnd = edit.pos + edit.oldLength;
+    };
+    for (const Piece &p : old) {
+        if (p.length == 0) {
+            // A deletion an edit now covers goes with the text around it.
+            if (p.start >= editEnd)
+                add({static_cast<std::uint32_t>(p.start + delta), 0, p.maker, 0});
+            continue;
+        }
+        const std::uint32_t b = p.start + p.length;
+        std::uint32_t x = std::max(p.start, editEnd);
+        while (x < b) {
+            if (e < edits.size() && edits[e].pos < b) {
+                const std::uint32_t s0 = edits[e].pos;
+                if (s0 > x)
+                    add({static_cast<std::uint32_t>(x + delta), s0 - x, p.maker,
+                         p.source + (x - p.start)});
+                addEdit(edits[e++]);
+                x = std::max(x, editEnd);
+            } else {
+                add({static_cast<std::uint32_t>(x + delta), b - x, p.maker,
+                     p.source + (x - p.start)});
+                x = b;
+            }
+        }
+    }
+    while (e < edits.size())
+        addEdit(edits[e++]);
+    m_pieces[story] = std::move(out);
 }
 
 void QuillStream::applyEdits(const PositionMap &map, std::u16string newText,

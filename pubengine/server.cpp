@@ -75,9 +75,12 @@ public:
     void SetChosenChanges(const QList<automation::ChosenChange> &changes) override
     {
         auto &chosen = m_choices.emplace();
-        for (const automation::ChosenChange &c : changes)
-            chosen.push_back({std::size_t(c.story), std::uint32_t(c.position),
-                              c.found.toStdU16String(), c.apply});
+        for (const automation::ChosenChange &c : changes) {
+            ChangeKey key{0, std::size_t(c.story), {std::uint32_t(c.position)}};
+            for (const qint64 v : c.within)
+                key.anchor.push_back(std::uint32_t(v));
+            chosen.push_back({std::move(key), c.found.toStdU16String(), c.apply});
+        }
     }
     void SetReplaceInLinkAddresses(bool on) override { m_places.linkAddresses = on; }
     void SetReplaceInDocumentProperties(bool on) override { m_places.documentProperties = on; }
@@ -152,9 +155,18 @@ private:
         auto context = [&](const ContextText &c) {
             return automation::ChangeContext{text(c.lead), text(c.text), text(c.trail)};
         };
+        const auto within = [](const ChangeKey &key) {
+            return QList<qint64>(key.anchor.begin() + std::min<std::size_t>(1, key.anchor.size()),
+                                 key.anchor.end());
+        };
         for (const ReplaceChange &c : result.changes) {
-            m_changes.append({int(c.story), c.position, context(c.before), context(c.after),
-                              c.left ? leftReasonText(c.reason) : QString(), text(c.place)});
+            automation::Change &change = m_changes.emplace_back(
+                automation::Change{int(c.story), c.position, context(c.before), context(c.after),
+                                   c.left ? leftReasonText(c.reason) : QString(), text(c.place),
+                                   within(c.key), std::nullopt});
+            if (c.dependsOn)
+                change.dependsOn = automation::ChangeRef{
+                    int(c.dependsOn->round), c.dependsOn->anchor.at(0), within(*c.dependsOn)};
         }
         m_session->listed += m_changes.size();
     }
@@ -233,12 +245,17 @@ private:
     std::shared_ptr<Session> m_session;
 };
 
-class EngineApplication final : public automation::Application {
+class EngineApplication final : public automation::Application,
+                                public automation::DigestingApplication {
 public:
     explicit EngineApplication(std::shared_ptr<const FitChecker> fit)
     {
         m_session->fit = std::move(fit);
     }
+
+    void SetExpectedDigest(const QByteArray &sha256) override { m_expected = sha256; }
+    QByteArray LastDigest() const override { return m_digest; }
+
     QString name() override { return QString::fromUtf8(kEngineName); }
 
     std::shared_ptr<automation::Document> Open(const QString &fileName, bool, bool, int) override
@@ -251,11 +268,17 @@ public:
         m_session->failedEdit.clear();
         m_session->listed = 0;
         m_session->listLimit = automation::kMaxChangesPerDocument;
-        const Publication &pub = m_session->publication.emplace(Publication::open(fileName));
+        m_digest.clear();
+        Publication pub = Publication::open(fileName, m_expected ? &m_digest : nullptr);
+        if (m_expected && !m_expected->isEmpty() && m_digest != *m_expected)
+            throw PlainFailure(
+                EngineText::tr("Cannot open “%1”: it changed since it was reviewed.")
+                    .arg(pub.name()));
+        m_session->publication.emplace(std::move(pub));
         m_session->openedPath = fileName;
         m_session->openedLengths.clear();
-        for (std::size_t k = 0; k < pub.storyCount(); ++k)
-            m_session->openedLengths.push_back(pub.story(k).size());
+        for (std::size_t k = 0; k < m_session->publication->storyCount(); ++k)
+            m_session->openedLengths.push_back(m_session->publication->story(k).size());
         return std::make_shared<EngineDocument>(m_session);
     }
 
@@ -273,6 +296,8 @@ public:
 
 private:
     std::shared_ptr<Session> m_session = std::make_shared<Session>();
+    std::optional<QByteArray> m_expected;
+    QByteArray m_digest;
 };
 
 class EngineServer final : public automation::Server {

@@ -6,6 +6,8 @@
 #include "shell/errorreport.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFile>
 
 #include <memory>
 
@@ -45,6 +47,15 @@ void setPattern(FindReplace &find, bool regex, bool keepCase)
     }
 }
 
+QByteArray fileDigest(const QString &path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return {};
+    return hash.result().toHex();
+}
+
 // One call's guard and what it has learnt so far.
 class Edit {
 public:
@@ -80,8 +91,28 @@ public:
 
     void open(const QString &source)
     {
-        if (app)
-            result.opened = step(102, [&] { doc = need(app).Open(source, false, true, 1); });
+        if (!app)
+            return;
+        result.opened = step(102, [&] {
+            auto *digesting = dynamic_cast<automation::DigestingApplication *>(app.get());
+            if (context.sourceDigest) {
+                // A server that cannot hash what it reads has the file hashed
+                // just before.
+                if (digesting)
+                    digesting->SetExpectedDigest(*context.sourceDigest);
+                else
+                    result.sourceDigest = fileDigest(source);
+                if (!digesting && !context.sourceDigest->isEmpty() &&
+                    result.sourceDigest != *context.sourceDigest)
+                    throw Failure(QCoreApplication::translate("vantrelle::RunText",
+                                                              "Cannot open “%1”: it changed "
+                                                              "since it was reviewed.")
+                                      .arg(source));
+            }
+            doc = need(app).Open(source, false, true, 1);
+            if (context.sourceDigest && digesting)
+                result.sourceDigest = digesting->LastDigest();
+        });
     }
 
     // The settings of one pair, from the line after the one that fetched the

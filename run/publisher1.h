@@ -6,6 +6,9 @@
 // replacement failed, and the instance is always quit.
 #include "shell/automation.h"
 
+#include <optional>
+
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -52,6 +55,9 @@ struct EditorContext {
     // nothing is saved.
     bool fitCheck = false;
     bool fitStrict = false;
+    // Hash the source as it is opened (EditResult::sourceDigest) and refuse
+    // it unless its bytes have this SHA-256 (hex; empty refuses none).
+    std::optional<QByteArray> sourceDigest{};
 };
 
 inline constexpr const char *kPlacesNotOffered =
@@ -74,6 +80,8 @@ struct EditResult {
     // What the fit check found, when it was asked for and the server can tell.
     QList<automation::FitNote> fit;
     bool fitChecked = false;
+    // Of the bytes opened, when the context asked for it.
+    QByteArray sourceDigest;
 };
 
 namespace Publisher1 {

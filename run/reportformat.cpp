@@ -1,5 +1,7 @@
 #include "run/reportformat.h"
 
+#include "run/plan.h"
+
 #include <QIODevice>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -45,38 +47,6 @@ QString pairsText(const DocumentResult &document, bool preview)
     for (const PairResult &p : document.pairs)
         lines << pairText(p, preview);
     return lines.join(QLatin1Char('\n'));
-}
-
-QJsonObject contextJson(const automation::ChangeContext &context)
-{
-    return QJsonObject{{QStringLiteral("lead"), context.lead},
-                       {QStringLiteral("text"), context.text},
-                       {QStringLiteral("trail"), context.trail}};
-}
-
-QJsonArray changesJson(const DocumentResult &document)
-{
-    QJsonArray changes;
-    qint64 id = 0;
-    for (qsizetype i = 0; i < document.pairs.size(); ++i) {
-        for (const automation::Change &c : document.pairs[i].changes) {
-            QJsonObject change{{QStringLiteral("id"), id++},
-                               {QStringLiteral("pair"), i},
-                               {QStringLiteral("story"), c.story},
-                               {QStringLiteral("position"), c.position},
-                               {QStringLiteral("before"), contextJson(c.before)},
-                               {QStringLiteral("after"), contextJson(c.after)}};
-            if (!c.leftReason.isEmpty())
-                change.insert(QStringLiteral("left"), c.leftReason);
-            if (!c.place.isEmpty())
-                change.insert(QStringLiteral("place"), c.place);
-            // What --apply reads: a change in a story that was made.
-            if (c.place.isEmpty() && c.leftReason.isEmpty())
-                change.insert(QStringLiteral("apply"), true);
-            changes.append(change);
-        }
-    }
-    return changes;
 }
 
 // Line breaks and tabs inside a paragraph would break the one line.
@@ -315,7 +285,7 @@ QJsonObject documentJson(const DocumentResult &document, bool preview)
                      {QStringLiteral("replaced"), document.replaced()},
                      {QStringLiteral("left"), document.left()},
                      {QStringLiteral("pairs"), pairs},
-                     {QStringLiteral("changes"), changesJson(document)},
+                     {QStringLiteral("changes"), planChanges(document)},
                      {QStringLiteral("changesNotListed"),
                       document.replaced() + document.left() - document.changesListed()},
                      {QStringLiteral("errors"), QJsonArray::fromStringList(document.errors)},

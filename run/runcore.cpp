@@ -1,12 +1,12 @@
 #include "run/runcore.h"
 
+#include "fsutil/failure.h"
 #include "fsutil/paths.h"
 #include "run/outputpath.h"
 #include "shell/dialogs.h"
 #include "shell/errorreport.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -77,34 +77,15 @@ private:
 
 } // namespace
 
-SourceStamp SourceStamp::of(const QString &path)
+SourceStamp SourceStamp::metadataOf(const QString &path)
 {
     SourceStamp stamp;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const QFileInfo info(path);
+    if (!info.isFile())
         return stamp;
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!hash.addData(&file))
-        return stamp;
-    stamp.size = file.size();
-    stamp.modified = QFileInfo(file).lastModified().toUTC();
-    stamp.sha256 = hash.result().toHex();
+    stamp.size = info.size();
+    stamp.modified = info.lastModified().toUTC();
     return stamp;
-}
-
-ReviewedDocument ReviewedDocument::of(const DocumentResult &counted)
-{
-    ReviewedDocument reviewed;
-    reviewed.stamp = counted.stamp;
-    for (const PairResult &pair : counted.pairs) {
-        QList<automation::ChosenChange> &chosen = reviewed.pairs.emplace_back();
-        for (const automation::Change &c : pair.changes) {
-            // Links and properties are not chosen one by one.
-            if (c.place.isEmpty())
-                chosen.append({c.story, c.position, c.before.text, true});
-        }
-    }
-    return reviewed;
 }
 
 QStringList RunRequest::finds() const
@@ -172,7 +153,7 @@ int RunReport::count(Outcome outcome) const
 
 qint64 RunReport::replaced() const
 {
-    return m_replaced;
+    return m_replaced - leftByTicks;
 }
 
 QString RunReport::summary() const
@@ -299,13 +280,23 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
         return result;
     }
     result.output = output.path;
-    const ReviewedDocument *reviewed = nullptr;
+    std::optional<ReviewedDocument> reviewed;
     if (request.review) {
-        const auto it = request.review->constFind(source);
-        const QString why =
-            it == request.review->constEnd()       ? RunText::tr("it is not in the review")
-            : SourceStamp::of(source) != it->stamp ? RunText::tr(kChangedSinceReview)
-                                                   : QString();
+        QString why;
+        try {
+            reviewed = request.review->find(source);
+            if (!reviewed)
+                why = RunText::tr("it is not in the review");
+        } catch (const Failure &e) {
+            why = e.description();
+        }
+        // The size and time here; the digest on the very bytes the engine edits.
+        if (reviewed) {
+            SourceStamp now = SourceStamp::metadataOf(source);
+            now.sha256 = reviewed->stamp.sha256;
+            if (now != reviewed->stamp)
+                why = RunText::tr(kChangedSinceReview);
+        }
         if (!why.isEmpty()) {
             const QString notice = RunText::tr("“%1” was not written: %2.").arg(source, why);
             result.outcome = Outcome::Skipped;
@@ -314,10 +305,9 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
             dialogs.runNotice(notice);
             return result;
         }
-        reviewed = &*it;
     }
     if (request.forReview)
-        result.stamp = SourceStamp::of(source);
+        result.stamp = SourceStamp::metadataOf(source);
 
     CollectingDialogs collecting(dialogs, result.errors);
     Guard guard(collecting, loc::Form1_Pushbutton7_Click);
@@ -327,7 +317,7 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
     std::optional<QString> unwritable;
     if (!request.preview)
         unwritable = outputUnwritable(output.path);
-    const EditorContext editor{collecting,
+    EditorContext editor{collecting,
                                registry,
                                request.matchCase,
                                request.wholeWord,
@@ -349,7 +339,12 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
                                        source, output.path, output.sources->document(*earlier));
                                },
                                request.fitCheck,
-                               request.fitStrict};
+                               request.fitStrict,
+                               std::nullopt};
+    if (reviewed)
+        editor.sourceDigest = reviewed->stamp.sha256;
+    else if (request.forReview)
+        editor.sourceDigest = QByteArray();
     // An older result is not deleted first: the new one takes its name by a
     // rename once it is whole and checked, so a failed edit leaves the older
     // one as it was, and nothing is gone before its replacement exists.
@@ -403,6 +398,8 @@ DocumentResult processDocument(const RunRequest &request, const QString &source,
     }
     result.fit = std::move(edit.fit);
     result.fitChecked = edit.fitChecked;
+    if (request.forReview)
+        result.stamp.sha256 = edit.sourceDigest;
     bool done = edited && !edit.failed && (edit.saved || request.preview);
     if (unwritable) {
         result.errors << *unwritable;

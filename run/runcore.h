@@ -31,8 +31,9 @@ struct SourceStamp {
     QDateTime modified;
     QByteArray sha256; // hex
     bool operator==(const SourceStamp &) const = default;
-    // Empty when the file cannot be read.
-    static SourceStamp of(const QString &path);
+    // The size and time of the file as it is; the digest is the engine's, of
+    // the bytes it reads (EditResult::sourceDigest).
+    static SourceStamp metadataOf(const QString &path);
 };
 
 // The decisions of a review, by source: the stamp it was reviewed at and, per
@@ -42,10 +43,34 @@ struct ReviewedDocument {
     SourceStamp stamp;
     QList<QList<automation::ChosenChange>> pairs;
     // A count for a review as the user first sees it: every occurrence in
-    // the stories, in the order listed, each to be replaced.
+    // the stories, in the order listed, each to be replaced (run/plan.cpp).
     static ReviewedDocument of(const struct DocumentResult &counted);
 };
 using Review = QHash<QString, ReviewedDocument>;
+
+// Where a run finds what a review decided for a source: the window's
+// decisions in memory, or a plan read again from its file as the run comes
+// to each document (run/plan.h). May be asked from several threads at once.
+class ReviewSource {
+public:
+    virtual ~ReviewSource() = default;
+    // Nothing for a source not in the review; throws Failure when the
+    // decisions can no longer be read.
+    virtual std::optional<ReviewedDocument> find(const QString &source) const = 0;
+};
+
+class ReviewInMemory final : public ReviewSource {
+public:
+    explicit ReviewInMemory(Review review) : m_review(std::move(review)) {}
+    std::optional<ReviewedDocument> find(const QString &source) const override
+    {
+        const auto it = m_review.constFind(source);
+        return it == m_review.constEnd() ? std::nullopt : std::optional(*it);
+    }
+
+private:
+    Review m_review;
+};
 
 inline constexpr const char *kChangedSinceReview =
     QT_TRANSLATE_NOOP("vantrelle::RunText", "changed since it was reviewed");
@@ -84,7 +109,7 @@ struct RunRequest {
     bool forReview = false;
     // Replace only what a review chose; a source not in it, or changed
     // since, is skipped with the reason.
-    std::shared_ptr<const Review> review;
+    std::shared_ptr<const ReviewSource> review;
     // Whether the stories the run makes longer still fit their boxes, told
     // for each document; strict: a document with a story that overflows is
     // not written, and fails.
@@ -166,6 +191,8 @@ struct RunReport {
     QDateTime started;
     QDateTime ended;
     qsizetype documents = 0;
+    // Replacements of a count that a review's ticks now leave.
+    qint64 leftByTicks = 0;
 
     void add(const DocumentResult &document);
     int count(Outcome outcome) const;

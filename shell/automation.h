@@ -2,11 +2,13 @@
 // The automation object model the publication editor talks to. On Windows this
 // would be the publishing program's COM server; here a server registers itself
 // under a ProgID and the editor only ever sees these interfaces.
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace vantrelle::automation {
 
@@ -44,6 +46,15 @@ struct ChangeContext {
     QString trail;
 };
 
+// An earlier pair's change, in the same story: its pair, where it starts
+// and what more names it (ChosenChange says how).
+struct ChangeRef {
+    int pair = 0;
+    qint64 position = 0;
+    QList<qint64> within{};
+    bool operator==(const ChangeRef &) const = default;
+};
+
 // One occurrence an Execute replaced or left.
 struct Change {
     int story = 0;
@@ -59,6 +70,11 @@ struct Change {
     // address", "document property Title", "WordArt"), and story and
     // position mean nothing.
     QString place;
+    // With position, what names it whatever else a review leaves
+    // (ChosenChange), and the earlier change it exists by, when it was
+    // found in that change's new text or across its edge.
+    QList<qint64> within{};
+    std::optional<ChangeRef> dependsOn{};
 };
 
 // The most changes a server lists per open document; the counts go on.
@@ -107,13 +123,24 @@ public:
     virtual void SetReplaceInDocumentProperties(bool on) = 0;
 };
 
-// One occurrence a review decided on: where it was listed (Change's story
-// and position) and the text found there, and whether to replace it.
+// One occurrence a review decided on: what names it (Change's story,
+// position and within) and the text found there, and whether to replace it.
+// The position is in the source's story; in text an earlier pair's change
+// wrote, it is that change's, and within adds that pair and the offset
+// into its new text (again for each change further down).
 struct ChosenChange {
     int story = 0;
     qint64 position = 0;
     QString found;
     bool apply = true;
+    QList<qint64> within{};
+    // For the one who ticks (the engine reads neither): false for a change
+    // the engine's rules left, which no tick makes; and the change of an
+    // earlier pair whose new text this one was found in, by pair and index
+    // among that pair's choices (-1: none).
+    bool choosable = true;
+    int parentPair = -1;
+    qsizetype parentIndex = -1;
 };
 
 // Replacing only reviewed occurrences, and listing every occurrence for a
@@ -156,6 +183,20 @@ public:
     // The open publication as edited so far against it as opened; stories
     // that did not grow are not laid out. Empty when all still fit.
     virtual QList<FitNote> CheckFit() = 0;
+};
+
+// The SHA-256 of the bytes an Open read, for servers that can tell (the
+// native engine), asked for with dynamic_cast like CountingFindReplace: a
+// review's check that a source is the one counted is made on the very
+// bytes that are then edited.
+class DigestingApplication {
+public:
+    virtual ~DigestingApplication() = default;
+    // From now on Open hashes what it reads, and refuses a file whose bytes
+    // have another digest (hex) unless sha256 is empty.
+    virtual void SetExpectedDigest(const QByteArray &sha256) = 0;
+    // The digest (hex) of the bytes the last Open read.
+    virtual QByteArray LastDigest() const = 0;
 };
 
 class Document {

@@ -1,5 +1,6 @@
 #include "widgets/changelist.h"
 
+#include "run/plan.h"
 #include "run/reportformat.h"
 #include "widgets/pagesdialog.h"
 
@@ -31,10 +32,14 @@ namespace {
 // colour is never the only sign.
 constexpr char kBeforeColour[] = "#a31515";
 constexpr char kAfterColour[] = "#0b6e0b";
+// A change that cannot be made as the ticks stand.
+constexpr char kDimColour[] = "#808080";
 // On a change's item: its pair, and its place in the review's list of that
 // pair (-1 when it cannot be chosen: left, or in a link or a property).
 constexpr int kPairRole = Qt::UserRole + 2;
 constexpr int kChoiceRole = Qt::UserRole + 3;
+// Its place in its pair's list of changes.
+constexpr int kChangeRole = Qt::UserRole + 4;
 
 QString html(QString text)
 {
@@ -255,11 +260,6 @@ QString ChangeList::fitMark(const automation::Change &change) const
 void ChangeList::refresh()
 {
     const QLocale locale;
-    // A failed document's changes were made in memory only.
-    const QString becomes = m_document.outcome == Outcome::Failed
-                                ? tr("would have become (not written)")
-                            : m_preview ? tr("would become")
-                                        : tr("became");
     ReviewedDocument *review = reviewed();
     // The listing is the count's own only while the source is unchanged.
     if (review && review->pairs.size() != m_document.pairs.size())
@@ -267,17 +267,23 @@ void ChangeList::refresh()
     for (qsizetype i = 0; review && i < m_document.pairs.size(); ++i) {
         qsizetype k = 0;
         for (const automation::Change &c : m_document.pairs[i].changes) {
-            if (!c.place.isEmpty())
+            if (!inStory(c))
                 continue;
             const QList<automation::ChosenChange> &chosen = review->pairs[i];
             if (k >= chosen.size() || chosen[k].story != c.story ||
-                chosen[k].position != c.position || chosen[k].found != c.before.text) {
+                chosen[k].position != c.position || chosen[k].found != c.before.text ||
+                chosen[k].within != c.within) {
                 review = nullptr;
                 break;
             }
             ++k;
         }
     }
+    m_choices = review;
+    m_dependents = false;
+    for (qsizetype i = 0; review && i < review->pairs.size(); ++i)
+        for (const automation::ChosenChange &c : review->pairs[i])
+            m_dependents = m_dependents || c.parentPair >= 0;
     m_filling = true;
     m_tree->clear();
     qint64 listed = 0;
@@ -297,39 +303,23 @@ void ChangeList::refresh()
         group->setData(0, kPairRole, int(i));
         group->setData(0, kChoiceRole, -1);
         qsizetype k = 0;
-        for (const automation::Change &c : pair.changes) {
+        for (qsizetype j = 0; j < pair.changes.size(); ++j) {
+            const automation::Change &c = pair.changes[j];
             ++listed;
-            const QString where = changePlaceText(c);
-            QString item = QStringLiteral("<small>%1</small><br>").arg(html(where));
-            QString plain = where + QStringLiteral(": ") + contextText(c.before);
-            item += contextHtml(c.before, kBeforeColour);
-            if (c.leftReason.isEmpty()) {
-                item +=
-                    QStringLiteral("<br>%1: ").arg(becomes) + contextHtml(c.after, kAfterColour);
-                plain += QStringLiteral(", %1: ").arg(becomes) + contextText(c.after);
-            } else {
-                const QString left = tr("left unchanged: %1").arg(c.leftReason);
-                item += QStringLiteral("<br><i>%1</i>").arg(html(left));
-                plain += QStringLiteral(", ") + left;
-            }
-            if (const QString fit = fitMark(c); !fit.isEmpty()) {
-                item += QStringLiteral("<br><b>%1</b>").arg(html(fit));
-                plain += QStringLiteral(", ") + fit;
-            }
             auto *row = new QTreeWidgetItem(group);
-            row->setText(0, plain);
-            row->setData(0, kHtmlRole, item);
             row->setData(0, kPairRole, int(i));
-            const bool choosable = review && c.place.isEmpty() && c.leftReason.isEmpty();
-            row->setData(0, kChoiceRole, choosable ? int(k) : -1);
-            if (choosable) {
+            row->setData(0, kChangeRole, int(j));
+            const bool choice = review && choosable(c);
+            row->setData(0, kChoiceRole, choice ? int(k) : -1);
+            if (choice) {
                 const bool apply = review->pairs[i][k].apply;
                 row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
                 row->setCheckState(0, apply ? Qt::Checked : Qt::Unchecked);
                 ++choices;
                 ticked += apply;
             }
-            if (c.place.isEmpty())
+            showRow(row);
+            if (inStory(c))
                 ++k;
         }
         if (choices > 0)
@@ -352,26 +342,81 @@ void ChangeList::refresh()
     m_tick->setEnabled(choices > 0);
 }
 
+void ChangeList::showRow(QTreeWidgetItem *row)
+{
+    const int i = row->data(0, kPairRole).toInt();
+    const int k = row->data(0, kChoiceRole).toInt();
+    const automation::Change &c = m_document.pairs[i].changes[row->data(0, kChangeRole).toInt()];
+    // A failed document's changes were made in memory only.
+    const QString becomes = m_document.outcome == Outcome::Failed
+                                ? tr("would have become (not written)")
+                            : m_preview ? tr("would become")
+                                        : tr("became");
+    const QString where = changePlaceText(c);
+    QString item = QStringLiteral("<small>%1</small><br>").arg(html(where));
+    QString plain = where + QStringLiteral(": ") + contextText(c.before);
+    const automation::ChosenChange *choice =
+        m_choices && k >= 0 ? &m_choices->pairs[i][k] : nullptr;
+    // Found in the new text of a change that is not ticked: it goes with it.
+    const bool orphan = choice && choice->apply && !isMade(*m_choices, i, k);
+    QString left = c.leftReason;
+    if (orphan) {
+        const automation::ChosenChange &parent =
+            m_choices->pairs[choice->parentPair][choice->parentIndex];
+        left = tr("it was found in the text of the change at story %1, character %2, which is "
+                  "not ticked")
+                   .arg(parent.story + 1)
+                   .arg(parent.position + 1);
+    }
+    item += contextHtml(c.before, orphan ? kDimColour : kBeforeColour);
+    if (choice && !choice->apply) {
+        item += QStringLiteral("<br>%1: ").arg(tr("stays")) + contextHtml(c.before, kBeforeColour);
+        plain += QStringLiteral(", %1: ").arg(tr("stays")) + contextText(c.before);
+    } else if (left.isEmpty()) {
+        item += QStringLiteral("<br>%1: ").arg(becomes) + contextHtml(c.after, kAfterColour);
+        plain += QStringLiteral(", %1: ").arg(becomes) + contextText(c.after);
+    } else {
+        const QString text = tr("left unchanged: %1").arg(left);
+        item += QStringLiteral("<br><i>%1</i>").arg(html(text));
+        plain += QStringLiteral(", ") + text;
+    }
+    if (const QString fit = fitMark(c); !fit.isEmpty()) {
+        item += QStringLiteral("<br><b>%1</b>").arg(html(fit));
+        plain += QStringLiteral(", ") + fit;
+    }
+    if (orphan)
+        item = QStringLiteral("<span style=\"color:%1\">%2</span>").arg(QLatin1String(kDimColour), item);
+    row->setText(0, plain);
+    row->setData(0, kHtmlRole, item);
+    row->setFlags(orphan ? row->flags() & ~Qt::ItemIsEnabled : row->flags() | Qt::ItemIsEnabled);
+}
+
 void ChangeList::itemTicked(QTreeWidgetItem *item)
 {
     ReviewedDocument *review = reviewed();
     const int k = item->data(0, kChoiceRole).toInt();
-    if (m_filling || !review || k < 0)
+    if (m_filling || !review || k < 0 || review != m_choices)
         return;
     review->pairs[item->data(0, kPairRole).toInt()][k].apply = item->checkState(0) == Qt::Checked;
-    // Only the summary: the tree itself already shows the tick.
+    // The rows in place, so the focus stays where the user is: a tick may
+    // dim or bring back the changes found in its new text, where there are
+    // any (a group's tick comes here once for each of its changes).
     qint64 ticked = 0;
     qint64 choices = 0;
+    m_filling = true;
     for (int g = 0; g < m_tree->topLevelItemCount(); ++g) {
         const QTreeWidgetItem *group = m_tree->topLevelItem(g);
         for (int c = 0; c < group->childCount(); ++c) {
-            const QTreeWidgetItem *change = group->child(c);
-            if (change && (change->flags() & Qt::ItemIsUserCheckable)) {
+            QTreeWidgetItem *change = group->child(c);
+            if (m_dependents || change == item)
+                showRow(change);
+            if (change->flags() & Qt::ItemIsUserCheckable) {
                 ++choices;
                 ticked += change->checkState(0) == Qt::Checked;
             }
         }
     }
+    m_filling = false;
     m_summary->setText(tickedText(ticked, choices));
     emit ticksChanged();
 }

@@ -55,6 +55,8 @@ private:
     // For a change in a story that no longer fits (or may not): the mark
     // saying so; empty otherwise.
     QString fitMark(const automation::Change &change) const;
+    // A change's texts and state from the document and the ticks.
+    void showRow(QTreeWidgetItem *row);
     void itemTicked(QTreeWidgetItem *item);
     static QString tickedText(qint64 ticked, qint64 choices);
     void fillTickMenu();
@@ -70,6 +72,10 @@ private:
     int m_pair = -1;
     QString m_program;
     Review *m_review = nullptr;
+    // The review of the document shown, while its listing is the count's.
+    ReviewedDocument *m_choices = nullptr;
+    // Some change of it was found in the new text of another.
+    bool m_dependents = false;
     bool m_filling = false;
     QComboBox *m_filter = nullptr;
     QLabel *m_summary = nullptr;

@@ -3,6 +3,7 @@
 #include "widgets/pdfsaving.h"
 
 #include "run/pdfplan.h"
+#include "run/plan.h"
 #include "run/reportformat.h"
 #include "shell/apptitle.h"
 #include "shell/dialogs.h"
@@ -90,6 +91,28 @@ public:
 
     RunReport report;
     DocumentRows rows;
+    // A count's review, whose ticks its numbers follow.
+    const Review *review = nullptr;
+
+    // The replacements a document's count made that the ticks now leave.
+    qint64 unticked(int row) const
+    {
+        if (!review || !report.preview)
+            return 0;
+        const auto it = review->constFind(rows.source(row));
+        if (it == review->constEnd())
+            return 0;
+        qint64 n = 0;
+        for (int p = 0; p < int(it->pairs.size()); ++p)
+            n += untickedCount(*it, p);
+        return n;
+    }
+    void ticksChanged()
+    {
+        if (!rows.isEmpty())
+            emit dataChanged(index(0, ReportWindow::Replacements),
+                             index(int(rows.size()) - 1, ReportWindow::Left));
+    }
 
     void setReport(const RunReport &r, DocumentRows &&documents)
     {
@@ -201,7 +224,8 @@ private:
             if (column == ReportWindow::Replacements && t.replaced > 0 && !report.preview &&
                 rows.outcome(row) == Outcome::Failed)
                 return ReportWindow::tr("%1 not written").arg(t.replaced);
-            return column == ReportWindow::Replacements ? t.replaced : t.left;
+            const qint64 u = unticked(row);
+            return column == ReportWindow::Replacements ? t.replaced - u : t.left + u;
         }
         case ReportWindow::Output:
             return rows.output(row);
@@ -228,7 +252,8 @@ private:
             const DocumentRows::Totals t = rows.totals(row);
             if (!t.applied)
                 return qint64(-1);
-            return column == ReportWindow::Replacements ? t.replaced : t.left;
+            const qint64 u = unticked(row);
+            return column == ReportWindow::Replacements ? t.replaced - u : t.left + u;
         }
         case ReportWindow::Result:
             // Failures first when sorted ascending: they need looking at.
@@ -484,6 +509,7 @@ void ReportWindow::setReview(std::shared_ptr<Review> review, std::function<void(
     m_review = std::move(review);
     m_writeTicked = std::move(write);
     m_changes->setReview(m_review.get());
+    m_model->review = m_review.get();
     m_write->setVisible(m_review != nullptr);
     m_ticks->setVisible(m_review != nullptr);
     showTicks();
@@ -504,11 +530,17 @@ void ReportWindow::showTicks()
     }
     const QLocale locale;
     m_ticks->setText(tr("%1 of %2 ticked").arg(locale.toString(ticked), locale.toString(total)));
+    m_model->ticksChanged();
+    showTotals();
 }
 
 void ReportWindow::showTotals()
 {
-    const RunReport &totals = report();
+    RunReport totals = report();
+    if (m_model->review && totals.preview) {
+        for (int row = 0; row < int(m_model->rows.size()); ++row)
+            totals.leftByTicks += m_model->unticked(row);
+    }
     const QString pdfs = pdfSummary(m_model->rows);
     m_summary->setText(pdfs.isEmpty() ? totals.summary()
                                       : tr("%1; %2").arg(totals.summary(), pdfs));

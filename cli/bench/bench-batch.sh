@@ -7,9 +7,9 @@
 #   alternation, REPEAT rounds; the median of the rounds' ratios counts;
 # - peak memory with a pair found hundreds of times in each document, at
 #   1,000 documents, at 10,000 and at COUNT (tool, and with --window the
-#   window's run through app/bench/run-bench as well); and of a review's
-#   plan (--dry-run --report plan.json, every change listed) at the same
-#   counts.
+#   window's run through app/bench/run-bench as well); of a review's plan
+#   (--dry-run --report plan.json, every change listed) at the same counts;
+#   and of applying that plan (--apply), against a plain run of its pair.
 #
 # Usage: bench-batch.sh [--build DIR] [--corpus FILE] [--count N] [--repeat N] [--window]
 #   --build DIR    a build made with -DVANTRELLE_BENCH=ON (default: build)
@@ -122,6 +122,15 @@ for n in $(printf '%s\n' 1000 10000 "$count" | sort -n -u); do
     $(ls -d "$work"/src/d* | head -n $(( (n + 999) / 1000 )))
   echo "plan, $n documents: peak $rss KiB, $seconds s, $(stat -c %s "$work/plan.json") bytes"
   eval "plan_rss_$n=$rss"
+  # The plain run's pair, every change in a plan, applied.
+  "$tool" --pair e E --dry-run --report "$work/eplan.json" --out-dir "$work/out" --quiet --jobs 2 \
+    $(ls -d "$work"/src/d* | head -n $(( (n + 999) / 1000 ))) > /dev/null
+  changes=$(grep -o '"apply": true' "$work/eplan.json" | wc -l)
+  measure "$tool" --apply "$work/eplan.json" --out-dir "$work/out" --quiet --jobs 2
+  eval "plain_rss=\$tool_rss_$n"
+  echo "apply, $n documents, $changes changes: peak $rss KiB, $seconds s;" \
+    "$(awk -v a="$rss" -v b="$plain_rss" 'BEGIN { printf "%.2f", a / b }')x the plain run's"
+  rm -f "$work/eplan.json"
   rm -f "$work/plan.json"
   if [ "$window" = yes ]; then
     rm -rf "$work/out"

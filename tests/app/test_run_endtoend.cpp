@@ -938,3 +938,107 @@ TEST_F(ReviewInWindow, ASourceChangedSinceItWasCountedIsNotWritten)
     EXPECT_TRUE(report.document(1).errors.join("").contains("changed since it was reviewed"));
     EXPECT_EQ(filesUnder("out"), QStringList{"Sample.pub"});
 }
+
+namespace {
+
+// The number a report row shows in a column.
+QString cell(const ReportWindow &report, int row, int column)
+{
+    return report.table()->model()->index(row, column).data().toString();
+}
+
+} // namespace
+
+// e → EE, t → T over Sample.pub, the first e unticked with the keyboard: the
+// counts follow the tick at once, and Write the Ticked Changes leaves that
+// e alone, every t of the second pair replaced where it stood in the source.
+TEST_F(Window, TheCountsAndTheResultFollowAnUntickedChangeOfTheFirstPair)
+{
+    if (onSamples())
+        GTEST_SKIP() << kNeedsCorpus;
+    const QString source = addCopy("Sample.pub");
+    resultsTo("out");
+    form->Check2->setCheckState(Qt::Unchecked);
+    enterPairs(Entry::AddSet, {{"e", "EE"}, {"t", "T"}});
+    form->ListView1->findChild<QAction *>("CountOccurrences")->trigger();
+    ReportWindow &report = *form->reportWindow();
+    report.selectDocument(0);
+    const qint64 counted = cell(report, 0, ReportWindow::Replacements).toLongLong();
+    const qint64 countedLeft = cell(report, 0, ReportWindow::Left).toLongLong();
+    const QLabel *summary = report.findChild<QLabel *>("summary");
+    ASSERT_NE(summary, nullptr);
+    EXPECT_TRUE(summary->text().contains(QString::number(counted) + " replacements would be made"))
+        << summary->text().toStdString();
+
+    QTreeWidget *tree = report.changeList()->tree();
+    QTreeWidgetItem *first = tree->topLevelItem(0)->child(0);
+    tree->setFocus();
+    tree->setCurrentItem(first);
+    QTest::keyClick(tree, Qt::Key_Space);
+    EXPECT_EQ(first->checkState(0), Qt::Unchecked);
+    EXPECT_TRUE(first->text(0).contains(", stays: ")) << first->text(0).toStdString();
+    EXPECT_EQ(cell(report, 0, ReportWindow::Replacements).toLongLong(), counted - 1);
+    EXPECT_EQ(cell(report, 0, ReportWindow::Left).toLongLong(), countedLeft + 1);
+    EXPECT_TRUE(
+        summary->text().contains(QString::number(counted - 1) + " replacements would be made"))
+        << summary->text().toStdString();
+
+    click(report.writeButton());
+    ASSERT_EQ(report.documentCount(), 1);
+    EXPECT_EQ(report.document(0).outcome, Outcome::Written);
+    EXPECT_EQ(report.document(0).replaced(), counted - 1);
+    EXPECT_EQ(report.document(0).left(), countedLeft + 1);
+    QString expected;
+    bool firstE = true;
+    for (const QChar c : storiesText(pubengine::Publication::open(source))) {
+        if (c.toLower() == u'e')
+            expected += std::exchange(firstE, false) ? QString(c) : QStringLiteral("EE");
+        else if (c.toLower() == u't')
+            expected += u'T';
+        else
+            expected += c;
+    }
+    EXPECT_EQ(storiesText(pubengine::Publication::open(path("out/Sample.pub"))), expected);
+}
+
+// cat → dog, dog → wolf: the dog the first cat makes is dimmed with the
+// reason while that cat is unticked, and back when it is ticked again; the
+// result keeps the cat and replaces the source's own dog.
+TEST_F(Window, AChangeFoundInAnUntickedChangesTextIsDimmedAndNotWritten)
+{
+    QDir(dir.path()).mkpath("in");
+    pubengine::writer::Document doc;
+    doc.pages.emplace_back().boxes.push_back(
+        {{72, 72, 400, 200}, {pubengine::writer::paragraph({pubengine::writer::run("cat dog")})}});
+    const QString source = path("in/pets.pub");
+    pubengine::writer::writeFile(doc, source);
+    form->ListView1->append(source);
+    resultsTo("out");
+    form->Check2->setCheckState(Qt::Checked);
+    enterPairs(Entry::AddSet, {{"cat", "dog"}, {"dog", "wolf"}});
+    form->ListView1->findChild<QAction *>("CountOccurrences")->trigger();
+    ReportWindow &report = *form->reportWindow();
+    report.selectDocument(0);
+    QTreeWidget *tree = report.changeList()->tree();
+    ASSERT_EQ(tree->topLevelItemCount(), 2);
+    QTreeWidgetItem *cat = tree->topLevelItem(0)->child(0);
+    QTreeWidgetItem *madeDog = tree->topLevelItem(1)->child(0);
+    QTreeWidgetItem *sourceDog = tree->topLevelItem(1)->child(1);
+    tree->setFocus();
+    tree->setCurrentItem(cat);
+    QTest::keyClick(tree, Qt::Key_Space);
+    EXPECT_FALSE(madeDog->flags() & Qt::ItemIsEnabled);
+    EXPECT_TRUE(madeDog->text(0).contains("which is not ticked")) << madeDog->text(0).toStdString();
+    EXPECT_TRUE(sourceDog->flags() & Qt::ItemIsEnabled);
+    EXPECT_EQ(cell(report, 0, ReportWindow::Replacements).toLongLong(), 1);
+    QTest::keyClick(tree, Qt::Key_Space);
+    EXPECT_TRUE(madeDog->flags() & Qt::ItemIsEnabled);
+    EXPECT_EQ(cell(report, 0, ReportWindow::Replacements).toLongLong(), 3);
+    QTest::keyClick(tree, Qt::Key_Space);
+
+    click(report.writeButton());
+    EXPECT_EQ(report.document(0).replaced(), 1);
+    EXPECT_EQ(report.document(0).left(), 2);
+    const QString written = storiesText(pubengine::Publication::open(path("out/pets.pub")));
+    EXPECT_TRUE(written.startsWith("cat wolf")) << written.toStdString();
+}

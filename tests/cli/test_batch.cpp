@@ -848,7 +848,7 @@ TEST_F(BatchFixture, APlanFromADryRunWritesExactlyTheChangesItStillHolds)
     for (const QJsonValue &d : documents) {
         std::vector<pubengine::ChosenChange> chosen;
         for (const QJsonValue &c : d["changes"].toArray())
-            chosen.push_back({std::size_t(c["story"].toInt()), std::uint32_t(c["position"].toInt()),
+            chosen.push_back({{0, std::size_t(c["story"].toInt()), {std::uint32_t(c["position"].toInt())}},
                               c["before"]["text"].toString().toStdU16String(), true});
         auto pub = pubengine::Publication::open(d["source"].toString());
         pub.replaceAll("page", "leaf", MatchOptions{}, 0, {}, false, &chosen);

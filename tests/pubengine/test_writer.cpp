@@ -401,7 +401,7 @@ TEST(Writer, chosenChangesAreTheOnlyOnesMadeWithRunsAndLinksIntact)
         std::vector<ChosenChange> every;
         for (const ReplaceChange &c : counted.replaceAll(e, replacement, true, 100000).changes)
             if (c.place.empty())
-                every.push_back({c.story, c.position, c.before.text, true});
+                every.push_back({c.key, c.before.text, true});
         ASSERT_GT(every.size(), 10u);
         auto run = [&](const std::vector<ChosenChange> &choices) {
             Publication pub = Publication::open(source);
@@ -422,7 +422,7 @@ TEST(Writer, chosenChangesAreTheOnlyOnesMadeWithRunsAndLinksIntact)
         for (std::size_t i = 0; i < alternate.size(); ++i) {
             alternate[i].apply = i % 2 == 0;
             if (alternate[i].apply)
-                taken.emplace(alternate[i].story, alternate[i].position);
+                taken.emplace(alternate[i].key.story, alternate[i].key.anchor.at(0));
         }
         const QString out = dir.filePath("alternate.pub");
         run(alternate).saveAs(out);
@@ -462,7 +462,7 @@ TEST(Writer, chosenChangesAreTheOnlyOnesMadeWithRunsAndLinksIntact)
         stale[3].found += u'x';
         EXPECT_THROW(run(stale), vantrelle::Failure);
         stale[3].found = every[3].found;
-        stale[3].position += 1;
+        stale[3].key.anchor[0] += 1;
         EXPECT_THROW(run(stale), vantrelle::Failure);
     }
 }
