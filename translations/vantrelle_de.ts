@@ -125,10 +125,6 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>story %1, position %2</source>
-        <translation>Textabschnitt %1, Position %2</translation>
-    </message>
-    <message>
         <source>left unchanged: %1</source>
         <translation>unverändert gelassen: %1</translation>
     </message>
@@ -189,6 +185,22 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
             <numerusform>%Ln Vorkommen.</numerusform>
             <numerusform>%Ln Vorkommen.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>⚠ the text no longer fits its box: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>⚠ the text may no longer fit its box: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was found in the text of the change at story %1, character %2, which is not ticked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stays</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -370,10 +382,6 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
         <translation>Ersetzen starten</translation>
     </message>
     <message>
-        <source>Progress Bar</source>
-        <translation>Fortschrittsanzeige</translation>
-    </message>
-    <message>
         <source>Publisher File(s)</source>
         <translation>Publisher-Datei(en)</translation>
     </message>
@@ -513,10 +521,6 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
         <translation>Sätze: %1</translation>
     </message>
     <message>
-        <source>Count occurrences…</source>
-        <translation>Vorkommen zählen…</translation>
-    </message>
-    <message>
         <source>Right-click the list or press %1 to count the occurrences without writing anything.</source>
         <translation>Mit einem Rechtsklick auf die Liste oder mit %1 die Vorkommen zählen, ohne etwas zu schreiben.</translation>
     </message>
@@ -583,6 +587,34 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     <message>
         <source>Edited &amp;by:</source>
         <translation>Engine:</translation>
+    </message>
+    <message>
+        <source>Warn when text no longer fits its box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count and each run lay out the stories the replacements make longer, and the report says which no longer fit their boxes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Vantrelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2
+
+Finds and replaces text in many publications in one run.
+
+Made with Qt %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Find &amp;what:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -905,10 +937,6 @@ Möchten Sie sie aus der Liste entfernen?</translation>
         <translation>der reguläre Ausdruck %1 passt auf einen leeren Text, womit die Ersetzung zwischen die Zeichen eingefügt würde; er muss mindestens ein Zeichen erfassen (zum Beispiel + statt *)</translation>
     </message>
     <message>
-        <source>the replacement %1 holds a “$” that is not followed by a group number 0 to 9; write $$ for a dollar sign</source>
-        <translation>die Ersetzung %1 enthält ein „$“ ohne folgende Gruppennummer 0 bis 9; schreiben Sie $$ für ein Dollarzeichen</translation>
-    </message>
-    <message>
         <source>the replacement %1 refers to group %2, but the regular expression %3 has %4</source>
         <translation>die Ersetzung %1 verweist auf Gruppe %2, aber der reguläre Ausdruck %3 hat %4</translation>
     </message>
@@ -922,6 +950,10 @@ Möchten Sie sie aus der Liste entfernen?</translation>
     <message>
         <source>one group</source>
         <translation>eine Gruppe</translation>
+    </message>
+    <message>
+        <source>the replacement %1 holds a “$” that is not followed by a group number 0 to 9 or a group&apos;s name in braces; write $$ for a dollar sign</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1015,6 +1047,10 @@ Möchten Sie sie aus der Liste entfernen?</translation>
     <message>
         <source>Don&apos;t show further notices during this run</source>
         <translation>Während dieses Laufs keine weiteren Hinweise zeigen</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened %1. Open it yourself, or install a program for this kind of file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1194,6 +1230,30 @@ Möchten Sie sie aus der Liste entfernen?</translation>
         <source>The report could not be saved to %1: %2</source>
         <translation>Der Bericht konnte nicht unter %1 gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>Fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open the Publication</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open the Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the Result&apos;s &amp;PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the &amp;Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vantrelle::RunText</name>
@@ -1265,10 +1325,6 @@ Möchten Sie sie aus der Liste entfernen?</translation>
     <message>
         <source>%1 in document properties</source>
         <translation>%1 in Dokumenteigenschaften</translation>
-    </message>
-    <message>
-        <source>story %1, position %2: </source>
-        <translation>Textabschnitt %1, Position %2: </translation>
     </message>
     <message>
         <source> left unchanged: %1</source>
@@ -1367,10 +1423,6 @@ Möchten Sie sie aus der Liste entfernen?</translation>
         <translation>In Bearbeitung: %1</translation>
     </message>
     <message>
-        <source>Progress Bar</source>
-        <translation>Fortschrittsanzeige</translation>
-    </message>
-    <message>
         <source>changed since it was reviewed</source>
         <translation>seit der Durchsicht geändert</translation>
     </message>
@@ -1463,6 +1515,132 @@ Siehe &apos;vantrelle-replace --help&apos;.
 „%2“ wurde nicht geschrieben.
 </translation>
     </message>
+    <message>
+        <source>line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (the document %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, change %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan %1 cannot be used: %2: %3. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan ends inside a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it lists no documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a document is not a JSON object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a bracket closes what was never opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is text outside any JSON object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is missing or has a value of the wrong type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it does not list every change of the document; make the plan with --dry-run --report FILE.json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the id %1 is there twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no pair %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the change is not one of this document&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan %1 cannot be read: %2.</source>
+        <translation type="unfinished">Der Plan %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>the document is there twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the document was counted with other pairs or options than the first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan %1 changed while it was used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: it changed since it was reviewed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not check: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Story %1 on page %2 no longer fits its box (%3); nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>story %1, character %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>overflows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>may overflow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n box(es) overflow</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n box(es) may overflow</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>fits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>story %1, page %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vantrelle::SetsText</name>
@@ -1531,6 +1709,94 @@ Siehe &apos;vantrelle-replace --help&apos;.
     <message>
         <source>Your choices cannot be kept for the next start: the settings file %1 cannot be written (%2). They stay in force until you close the program.</source>
         <translation>Ihre Einstellungen können nicht für den nächsten Start aufbewahrt werden: Die Einstellungsdatei %1 kann nicht geschrieben werden (%2). Sie gelten, bis Sie das Programm schließen.</translation>
+    </message>
+    <message>
+        <source>“%1” (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These stored settings could not be read and are back at their defaults: %1. Choose them again if they were set otherwise.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Match Case</source>
+        <translation type="unfinished">Groß/klein</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation type="unfinished">Ganze Wörter</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation type="unfinished">Regulärer Ausdruck</translation>
+    </message>
+    <message>
+        <source>Keep case</source>
+        <translation type="unfinished">Angleichen</translation>
+    </message>
+    <message>
+        <source>the tab shown at start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the separator of Load Sets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder to save results to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save results to this folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save results in folder of original file</source>
+        <translation type="unfinished">Im Ordner des Originals speichern</translation>
+    </message>
+    <message>
+        <source>the folder last chosen for results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file type added from a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder last added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sample files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder of the last publications added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder of the last sets file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the place of the report window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the place of the pages window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edited by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also save a PDF of each result</source>
+        <translation type="unfinished">Zu jedem Ergebnis auch ein PDF</translation>
     </message>
 </context>
 <context>
@@ -1629,22 +1895,6 @@ Siehe --help.
         <translation>--pdf-timeout braucht eine ganze Zahl von Sekunden, nicht „%1“.</translation>
     </message>
     <message>
-        <source>The plan %1 cannot be read: %2.</source>
-        <translation>Der Plan %1 kann nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>%1 is no plan: it lists no documents.</source>
-        <translation>%1 ist kein Plan: Er führt keine Dokumente auf.</translation>
-    </message>
-    <message>
-        <source>The plan does not list every change of %1; make it with --dry-run --report FILE.json.</source>
-        <translation>Der Plan führt nicht jede Änderung von %1 auf; erstellen Sie ihn mit --dry-run --report DATEI.json.</translation>
-    </message>
-    <message>
-        <source>The plan&apos;s documents were counted with different pairs or options (%1).</source>
-        <translation>Die Dokumente des Plans wurden mit verschiedenen Paaren oder Optionen gezählt (%1).</translation>
-    </message>
-    <message>
         <source>A pair; repeat for more, applied in the order given.</source>
         <translation>Ein Paar; für weitere wiederholen, angewandt in der angegebenen Reihenfolge.</translation>
     </message>
@@ -1655,10 +1905,6 @@ Siehe --help.
     <message>
         <source>The separator of the sets file (default ::).</source>
         <translation>Das Trennzeichen der Satzdatei (Vorgabe ::).</translation>
-    </message>
-    <message>
-        <source>Replace exactly the changes whose entries in PLAN (the JSON report of a --dry-run, which then lists every change with an id and each source&apos;s size, time and SHA-256) still hold &quot;apply&quot;: true, with the plan&apos;s pairs and matching, in the plan&apos;s documents unless SOURCEs are named. A source changed since the dry run, or whose entries no longer match it, is not written and the reason is given (exit 1).</source>
-        <translation>Genau die Änderungen ersetzen, deren Einträge in PLAN (dem JSON-Bericht eines --dry-run, der dann jede Änderung mit einer id und Größe, Zeit und SHA-256 jeder Quelle aufführt) noch &quot;apply&quot;: true haben, mit den Paaren und der Suchweise des Plans, in den Dokumenten des Plans, sofern keine SOURCE genannt ist. Eine seit dem Probelauf geänderte Quelle oder eine, zu der ihre Einträge nicht mehr passen, wird nicht geschrieben, mit Angabe des Grundes (Exit-Status 1).</translation>
     </message>
     <message>
         <source>Every result into DIR under its source&apos;s name. DIR must exist: a mistyped name is not made into a new folder.</source>
@@ -2060,6 +2306,63 @@ REPLACE, das eine Publikation nicht enthalten kann).
         <source>Who edits: native (the default), Vantrelle&apos;s own engine; or program, the publishing program itself over COM, where it is installed (Windows only). The program replaces in the text only, one publication at a time, and does not say how many it replaced.</source>
         <translation>Wer bearbeitet: native (die Vorgabe), Vantrelles eigene Engine; oder program, das Publishing-Programm selbst über COM, wo es installiert ist (nur Windows). Das Programm ersetzt nur im Text, eine Publikation nach der anderen, und sagt nicht, wie viele es ersetzt hat.</translation>
     </message>
+    <message>
+        <source>Replace exactly the changes whose entries in PLAN (the JSON report of a --dry-run, which then lists every change with an id and each source&apos;s size, time and SHA-256) still hold &quot;apply&quot;: true, with the plan&apos;s pairs and matching, in the plan&apos;s documents unless SOURCEs are named. A source changed since the dry run, or whose entries no longer match it, is not written and the reason is given (exit 1). A plan with a fault is refused whole, with the line and the reason (exit 2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not check whether the stories the run makes longer still fit their boxes. By default each document&apos;s report says which no longer fit (&quot;overflows&quot;), which may not, and which could not be checked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write no result for a document in which a story no longer fits its box; its report says which, and the tool ends with status 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--fit-strict needs the fit check; give no --no-fit-check.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::fit::FitText</name>
+    <message>
+        <source>%1 has no “%2”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not check: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not check: its box was not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not check: font %1 is not available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>already overflowed; now %n line(s) more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>overflows by about %n line(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>may overflow: the text ends within about a line of the box&apos;s edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>may overflow (%1): %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vantrelle::pubengine::EngineText</name>
@@ -2167,10 +2470,6 @@ REPLACE, das eine Publikation nicht enthalten kann).
         <translation>er schlug fehl (%1)</translation>
     </message>
     <message>
-        <source>the regular expression %1 cannot be compiled</source>
-        <translation>der reguläre Ausdruck %1 kann nicht übersetzt werden</translation>
-    </message>
-    <message>
         <source>the regular expression %1 matched an empty text, which would insert the replacement between characters; make it match at least one character</source>
         <translation>der reguläre Ausdruck %1 hat einen leeren Text gefunden, wodurch die Ersetzung zwischen Zeichen eingefügt würde; lassen Sie ihn mindestens ein Zeichen finden</translation>
     </message>
@@ -2229,10 +2528,6 @@ REPLACE, das eine Publikation nicht enthalten kann).
     <message>
         <source>a folder</source>
         <translation>ein Ordner</translation>
-    </message>
-    <message>
-        <source>no descriptor for it</source>
-        <translation>kein Deskriptor dafür</translation>
     </message>
     <message>
         <source>it is not a regular file but %1; only publication files can be opened</source>
@@ -2677,6 +2972,114 @@ REPLACE, das eine Publikation nicht enthalten kann).
     <message>
         <source>a table&apos;s cells lie outside its story</source>
         <translation>die Zellen einer Tabelle liegen außerhalb ihres Textabschnitts</translation>
+    </message>
+    <message>
+        <source>not ticked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was found in the text of a change that was not ticked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the review names the occurrence %1 twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: it changed since it was reviewed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the layout cache counts more stories than it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the layout cache counts more boxes than it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a box of the layout cache has no size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the contents have an unknown layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the contents have no directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the style sheet counts more styles than it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the font table counts more fonts than it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a run names a font the font table does not hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a run has a character scale of %1, which is not understood</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a run has an impossible font size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the story&apos;s formatting does not cover its text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text boxes of Publisher 95 and 97 publications are not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its formatting cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the layout cache does not match the stories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its text boxes cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the story is a table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the box may shrink its text to fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the gap between its columns is not known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its boxes are stored differently in two places of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its boxes cannot be checked against its shapes (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no text box of it was found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text box of it has no room for text</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -154,6 +154,20 @@
             <numerusform>%n files left out: they look like results of an earlier run (--include-results edits them too).</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n box(es) overflow</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n box(es) may overflow</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>vantrelle::SetsText</name>
@@ -162,6 +176,23 @@
         <translation>
             <numerusform>The sets list holds at most 32,767 pairs. %n line of the file was not loaded.</numerusform>
             <numerusform>The sets list holds at most 32,767 pairs. %n lines of the file were not loaded.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::fit::FitText</name>
+    <message numerus="yes">
+        <source>already overflowed; now %n line(s) more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>overflows by about %n line(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>

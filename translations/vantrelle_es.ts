@@ -125,10 +125,6 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>story %1, position %2</source>
-        <translation>artículo %1, posición %2</translation>
-    </message>
-    <message>
         <source>left unchanged: %1</source>
         <translation>sin cambiar: %1</translation>
     </message>
@@ -189,6 +185,22 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
             <numerusform>%Ln aparición.</numerusform>
             <numerusform>%Ln apariciones.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>⚠ the text no longer fits its box: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>⚠ the text may no longer fit its box: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was found in the text of the change at story %1, character %2, which is not ticked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stays</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -370,10 +382,6 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
         <translation>Empezar a reemplazar</translation>
     </message>
     <message>
-        <source>Progress Bar</source>
-        <translation>Barra de progreso</translation>
-    </message>
-    <message>
         <source>Publisher File(s)</source>
         <translation>Archivo(s) de Publisher</translation>
     </message>
@@ -513,10 +521,6 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
         <translation>Juegos: %1</translation>
     </message>
     <message>
-        <source>Count occurrences…</source>
-        <translation>Contar apariciones…</translation>
-    </message>
-    <message>
         <source>Right-click the list or press %1 to count the occurrences without writing anything.</source>
         <translation>Haga clic derecho en la lista o pulse %1 para contar las apariciones sin escribir nada.</translation>
     </message>
@@ -583,6 +587,34 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     <message>
         <source>Edited &amp;by:</source>
         <translation>Mo&amp;tor:</translation>
+    </message>
+    <message>
+        <source>Warn when text no longer fits its box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count and each run lay out the stories the replacements make longer, and the report says which no longer fit their boxes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Vantrelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2
+
+Finds and replaces text in many publications in one run.
+
+Made with Qt %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Find &amp;what:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -905,10 +937,6 @@ no parecen estar en el formato esperado, a juzgar por su extensión.
         <translation>la expresión regular %1 coincide con un texto vacío, lo que insertaría el reemplazo entre los caracteres; haga que coincida con al menos un carácter (+ en lugar de *, por ejemplo)</translation>
     </message>
     <message>
-        <source>the replacement %1 holds a “$” that is not followed by a group number 0 to 9; write $$ for a dollar sign</source>
-        <translation>el reemplazo %1 contiene un «$» no seguido de un número de grupo del 0 al 9; escriba $$ para un signo de dólar</translation>
-    </message>
-    <message>
         <source>the replacement %1 refers to group %2, but the regular expression %3 has %4</source>
         <translation>el reemplazo %1 se refiere al grupo %2, pero la expresión regular %3 tiene %4</translation>
     </message>
@@ -922,6 +950,10 @@ no parecen estar en el formato esperado, a juzgar por su extensión.
     <message>
         <source>one group</source>
         <translation>un grupo</translation>
+    </message>
+    <message>
+        <source>the replacement %1 holds a “$” that is not followed by a group number 0 to 9 or a group&apos;s name in braces; write $$ for a dollar sign</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1015,6 +1047,10 @@ no parecen estar en el formato esperado, a juzgar por su extensión.
     <message>
         <source>Don&apos;t show further notices during this run</source>
         <translation>No mostrar más avisos durante esta ejecución</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened %1. Open it yourself, or install a program for this kind of file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1194,6 +1230,30 @@ no parecen estar en el formato esperado, a juzgar por su extensión.
         <source>The report could not be saved to %1: %2</source>
         <translation>No se pudo guardar el informe en %1: %2</translation>
     </message>
+    <message>
+        <source>Fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open the Publication</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open the Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the Result&apos;s &amp;PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the &amp;Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vantrelle::RunText</name>
@@ -1265,10 +1325,6 @@ no parecen estar en el formato esperado, a juzgar por su extensión.
     <message>
         <source>%1 in document properties</source>
         <translation>%1 en propiedades del documento</translation>
-    </message>
-    <message>
-        <source>story %1, position %2: </source>
-        <translation>artículo %1, posición %2: </translation>
     </message>
     <message>
         <source> left unchanged: %1</source>
@@ -1367,10 +1423,6 @@ no parecen estar en el formato esperado, a juzgar por su extensión.
         <translation>Procesando: %1</translation>
     </message>
     <message>
-        <source>Progress Bar</source>
-        <translation>Barra de progreso</translation>
-    </message>
-    <message>
         <source>changed since it was reviewed</source>
         <translation>modificado desde la revisión</translation>
     </message>
@@ -1463,6 +1515,132 @@ Pruebe &apos;vantrelle-replace --help&apos;.
 «%2» no se escribió.
 </translation>
     </message>
+    <message>
+        <source>line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (the document %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, change %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan %1 cannot be used: %2: %3. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan ends inside a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it lists no documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a document is not a JSON object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a bracket closes what was never opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is text outside any JSON object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is missing or has a value of the wrong type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it does not list every change of the document; make the plan with --dry-run --report FILE.json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the id %1 is there twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no pair %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the change is not one of this document&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan %1 cannot be read: %2.</source>
+        <translation type="unfinished">No se puede leer el plan %1: %2.</translation>
+    </message>
+    <message>
+        <source>the document is there twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the document was counted with other pairs or options than the first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan %1 changed while it was used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: it changed since it was reviewed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not check: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Story %1 on page %2 no longer fits its box (%3); nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>story %1, character %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>overflows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>may overflow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n box(es) overflow</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n box(es) may overflow</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>fits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>story %1, page %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vantrelle::SetsText</name>
@@ -1531,6 +1709,94 @@ Pruebe &apos;vantrelle-replace --help&apos;.
     <message>
         <source>Your choices cannot be kept for the next start: the settings file %1 cannot be written (%2). They stay in force until you close the program.</source>
         <translation>Sus opciones no se pueden conservar para el próximo inicio: no se puede escribir el archivo de configuración %1 (%2). Siguen vigentes hasta que cierre el programa.</translation>
+    </message>
+    <message>
+        <source>“%1” (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These stored settings could not be read and are back at their defaults: %1. Choose them again if they were set otherwise.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Match Case</source>
+        <translation type="unfinished">Mayús/min.</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation type="unfinished">Palabra entera</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation type="unfinished">Expresión regular</translation>
+    </message>
+    <message>
+        <source>Keep case</source>
+        <translation type="unfinished">Igual mayús.</translation>
+    </message>
+    <message>
+        <source>the tab shown at start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the separator of Load Sets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder to save results to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save results to this folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save results in folder of original file</source>
+        <translation type="unfinished">Guardar junto al original</translation>
+    </message>
+    <message>
+        <source>the folder last chosen for results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file type added from a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder last added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sample files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder of the last publications added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder of the last sets file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the place of the report window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the place of the pages window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edited by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also save a PDF of each result</source>
+        <translation type="unfinished">También un PDF de cada resultado</translation>
     </message>
 </context>
 <context>
@@ -1629,22 +1895,6 @@ Véase --help.
         <translation>--pdf-timeout necesita un número entero de segundos, no «%1».</translation>
     </message>
     <message>
-        <source>The plan %1 cannot be read: %2.</source>
-        <translation>No se puede leer el plan %1: %2.</translation>
-    </message>
-    <message>
-        <source>%1 is no plan: it lists no documents.</source>
-        <translation>%1 no es un plan: no lista ningún documento.</translation>
-    </message>
-    <message>
-        <source>The plan does not list every change of %1; make it with --dry-run --report FILE.json.</source>
-        <translation>El plan no lista todos los cambios de %1; créelo con --dry-run --report ARCHIVO.json.</translation>
-    </message>
-    <message>
-        <source>The plan&apos;s documents were counted with different pairs or options (%1).</source>
-        <translation>Los documentos del plan se contaron con pares u opciones distintos (%1).</translation>
-    </message>
-    <message>
         <source>A pair; repeat for more, applied in the order given.</source>
         <translation>Un par; repítalo para más, aplicados en el orden dado.</translation>
     </message>
@@ -1655,10 +1905,6 @@ Véase --help.
     <message>
         <source>The separator of the sets file (default ::).</source>
         <translation>El separador del archivo de juegos (por defecto ::).</translation>
-    </message>
-    <message>
-        <source>Replace exactly the changes whose entries in PLAN (the JSON report of a --dry-run, which then lists every change with an id and each source&apos;s size, time and SHA-256) still hold &quot;apply&quot;: true, with the plan&apos;s pairs and matching, in the plan&apos;s documents unless SOURCEs are named. A source changed since the dry run, or whose entries no longer match it, is not written and the reason is given (exit 1).</source>
-        <translation>Reemplazar exactamente los cambios cuyas entradas en PLAN (el informe JSON de un --dry-run, que entonces lista cada cambio con un id, y el tamaño, la hora y el SHA-256 de cada origen) aún tienen &quot;apply&quot;: true, con los pares y la búsqueda del plan, en los documentos del plan salvo que se nombren SOURCE. Un origen modificado desde la prueba, o al que ya no corresponden sus entradas, no se escribe y se da el motivo (salida 1).</translation>
     </message>
     <message>
         <source>Every result into DIR under its source&apos;s name. DIR must exist: a mistyped name is not made into a new folder.</source>
@@ -2055,6 +2301,63 @@ publicación no puede contener).
         <source>Who edits: native (the default), Vantrelle&apos;s own engine; or program, the publishing program itself over COM, where it is installed (Windows only). The program replaces in the text only, one publication at a time, and does not say how many it replaced.</source>
         <translation>Quién edita: native (por defecto), el motor propio de Vantrelle; o program, el propio programa de autoedición por COM, donde esté instalado (solo Windows). El programa reemplaza solo en el texto, una publicación cada vez, y no dice cuántos reemplazó.</translation>
     </message>
+    <message>
+        <source>Replace exactly the changes whose entries in PLAN (the JSON report of a --dry-run, which then lists every change with an id and each source&apos;s size, time and SHA-256) still hold &quot;apply&quot;: true, with the plan&apos;s pairs and matching, in the plan&apos;s documents unless SOURCEs are named. A source changed since the dry run, or whose entries no longer match it, is not written and the reason is given (exit 1). A plan with a fault is refused whole, with the line and the reason (exit 2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not check whether the stories the run makes longer still fit their boxes. By default each document&apos;s report says which no longer fit (&quot;overflows&quot;), which may not, and which could not be checked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write no result for a document in which a story no longer fits its box; its report says which, and the tool ends with status 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--fit-strict needs the fit check; give no --no-fit-check.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::fit::FitText</name>
+    <message>
+        <source>%1 has no “%2”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not check: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not check: its box was not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not check: font %1 is not available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>already overflowed; now %n line(s) more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>overflows by about %n line(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>may overflow: the text ends within about a line of the box&apos;s edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>may overflow (%1): %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vantrelle::pubengine::EngineText</name>
@@ -2162,10 +2465,6 @@ publicación no puede contener).
         <translation>falló (%1)</translation>
     </message>
     <message>
-        <source>the regular expression %1 cannot be compiled</source>
-        <translation>la expresión regular %1 no se puede compilar</translation>
-    </message>
-    <message>
         <source>the regular expression %1 matched an empty text, which would insert the replacement between characters; make it match at least one character</source>
         <translation>la expresión regular %1 encontró un texto vacío, lo que insertaría el reemplazo entre caracteres; haga que encuentre al menos un carácter</translation>
     </message>
@@ -2224,10 +2523,6 @@ publicación no puede contener).
     <message>
         <source>a folder</source>
         <translation>una carpeta</translation>
-    </message>
-    <message>
-        <source>no descriptor for it</source>
-        <translation>no hay descriptor para él</translation>
     </message>
     <message>
         <source>it is not a regular file but %1; only publication files can be opened</source>
@@ -2672,6 +2967,114 @@ publicación no puede contener).
     <message>
         <source>a table&apos;s cells lie outside its story</source>
         <translation>las celdas de una tabla están fuera de su artículo</translation>
+    </message>
+    <message>
+        <source>not ticked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was found in the text of a change that was not ticked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the review names the occurrence %1 twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: it changed since it was reviewed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the layout cache counts more stories than it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the layout cache counts more boxes than it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a box of the layout cache has no size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the contents have an unknown layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the contents have no directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the style sheet counts more styles than it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the font table counts more fonts than it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a run names a font the font table does not hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a run has a character scale of %1, which is not understood</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a run has an impossible font size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the story&apos;s formatting does not cover its text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text boxes of Publisher 95 and 97 publications are not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its formatting cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the layout cache does not match the stories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its text boxes cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the story is a table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the box may shrink its text to fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the gap between its columns is not known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its boxes are stored differently in two places of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its boxes cannot be checked against its shapes (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no text box of it was found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text box of it has no room for text</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

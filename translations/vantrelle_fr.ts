@@ -125,10 +125,6 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <source>story %1, position %2</source>
-        <translation>article %1, position %2</translation>
-    </message>
-    <message>
         <source>left unchanged: %1</source>
         <translation>laissé tel quel : %1</translation>
     </message>
@@ -189,6 +185,22 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
             <numerusform>%Ln occurrence.</numerusform>
             <numerusform>%Ln occurrences.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>⚠ the text no longer fits its box: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>⚠ the text may no longer fit its box: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was found in the text of the change at story %1, character %2, which is not ticked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stays</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -370,10 +382,6 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
         <translation>Lancer le remplacement</translation>
     </message>
     <message>
-        <source>Progress Bar</source>
-        <translation>Barre de progression</translation>
-    </message>
-    <message>
         <source>Publisher File(s)</source>
         <translation>Fichier(s) Publisher</translation>
     </message>
@@ -513,10 +521,6 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
         <translation>Jeux : %1</translation>
     </message>
     <message>
-        <source>Count occurrences…</source>
-        <translation>Compter les occurrences…</translation>
-    </message>
-    <message>
         <source>Right-click the list or press %1 to count the occurrences without writing anything.</source>
         <translation>Cliquez avec le bouton droit sur la liste ou appuyez sur %1 pour compter les occurrences sans rien écrire.</translation>
     </message>
@@ -583,6 +587,34 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     <message>
         <source>Edited &amp;by:</source>
         <translation>Édité par :</translation>
+    </message>
+    <message>
+        <source>Warn when text no longer fits its box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count and each run lay out the stories the replacements make longer, and the report says which no longer fit their boxes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Vantrelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2
+
+Finds and replaces text in many publications in one run.
+
+Made with Qt %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Find &amp;what:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -905,10 +937,6 @@ Voulez-vous les retirer de la liste ?</translation>
         <translation>l’expression régulière %1 correspond à un texte vide, ce qui insérerait le remplacement entre les caractères ; faites-la correspondre à au moins un caractère (+ au lieu de *, par exemple)</translation>
     </message>
     <message>
-        <source>the replacement %1 holds a “$” that is not followed by a group number 0 to 9; write $$ for a dollar sign</source>
-        <translation>le remplacement %1 contient un « $ » qui n’est pas suivi d’un numéro de groupe de 0 à 9 ; écrivez $$ pour un signe dollar</translation>
-    </message>
-    <message>
         <source>the replacement %1 refers to group %2, but the regular expression %3 has %4</source>
         <translation>le remplacement %1 renvoie au groupe %2, mais l’expression régulière %3 en a %4</translation>
     </message>
@@ -922,6 +950,10 @@ Voulez-vous les retirer de la liste ?</translation>
     <message>
         <source>one group</source>
         <translation>un groupe</translation>
+    </message>
+    <message>
+        <source>the replacement %1 holds a “$” that is not followed by a group number 0 to 9 or a group&apos;s name in braces; write $$ for a dollar sign</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1015,6 +1047,10 @@ Voulez-vous les retirer de la liste ?</translation>
     <message>
         <source>Don&apos;t show further notices during this run</source>
         <translation>Ne plus afficher d’avis pendant cette exécution</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened %1. Open it yourself, or install a program for this kind of file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1194,6 +1230,30 @@ Voulez-vous les retirer de la liste ?</translation>
         <source>The report could not be saved to %1: %2</source>
         <translation>Le rapport n’a pas pu être enregistré dans %1 : %2</translation>
     </message>
+    <message>
+        <source>Fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open the Publication</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open the Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the Result&apos;s &amp;PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the &amp;Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vantrelle::RunText</name>
@@ -1265,10 +1325,6 @@ Voulez-vous les retirer de la liste ?</translation>
     <message>
         <source>%1 in document properties</source>
         <translation>%1 dans les propriétés du document</translation>
-    </message>
-    <message>
-        <source>story %1, position %2: </source>
-        <translation>article %1, position %2 : </translation>
     </message>
     <message>
         <source> left unchanged: %1</source>
@@ -1367,10 +1423,6 @@ Voulez-vous les retirer de la liste ?</translation>
         <translation>Traitement : %1</translation>
     </message>
     <message>
-        <source>Progress Bar</source>
-        <translation>Barre de progression</translation>
-    </message>
-    <message>
         <source>changed since it was reviewed</source>
         <translation>modifié depuis la revue</translation>
     </message>
@@ -1463,6 +1515,132 @@ Essayez &apos;vantrelle-replace --help&apos;.
 « %2 » n’a pas été écrit.
 </translation>
     </message>
+    <message>
+        <source>line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (the document %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, change %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan %1 cannot be used: %2: %3. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan ends inside a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it lists no documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a document is not a JSON object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a bracket closes what was never opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is text outside any JSON object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is missing or has a value of the wrong type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it does not list every change of the document; make the plan with --dry-run --report FILE.json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the id %1 is there twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no pair %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the change is not one of this document&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan %1 cannot be read: %2.</source>
+        <translation type="unfinished">Le plan %1 ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>the document is there twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the document was counted with other pairs or options than the first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan %1 changed while it was used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: it changed since it was reviewed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not check: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Story %1 on page %2 no longer fits its box (%3); nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>story %1, character %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>overflows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>may overflow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n box(es) overflow</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n box(es) may overflow</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>fits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>story %1, page %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vantrelle::SetsText</name>
@@ -1531,6 +1709,94 @@ Essayez &apos;vantrelle-replace --help&apos;.
     <message>
         <source>Your choices cannot be kept for the next start: the settings file %1 cannot be written (%2). They stay in force until you close the program.</source>
         <translation>Vos choix ne peuvent pas être gardés pour le prochain démarrage : le fichier de réglages %1 ne peut pas être écrit (%2). Ils restent en vigueur jusqu’à la fermeture du programme.</translation>
+    </message>
+    <message>
+        <source>“%1” (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These stored settings could not be read and are back at their defaults: %1. Choose them again if they were set otherwise.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Match Case</source>
+        <translation type="unfinished">Maj./min.</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation type="unfinished">Mots entiers</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation type="unfinished">Expression régulière</translation>
+    </message>
+    <message>
+        <source>Keep case</source>
+        <translation type="unfinished">Même casse</translation>
+    </message>
+    <message>
+        <source>the tab shown at start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the separator of Load Sets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder to save results to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save results to this folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save results in folder of original file</source>
+        <translation type="unfinished">Enregistrer à côté de l’original</translation>
+    </message>
+    <message>
+        <source>the folder last chosen for results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file type added from a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder last added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sample files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder of the last publications added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder of the last sets file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the place of the report window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the place of the pages window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edited by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also save a PDF of each result</source>
+        <translation type="unfinished">Un PDF de chaque résultat aussi</translation>
     </message>
 </context>
 <context>
@@ -1629,22 +1895,6 @@ Voir --help.
         <translation>--pdf-timeout attend un nombre entier de secondes, pas « %1 ».</translation>
     </message>
     <message>
-        <source>The plan %1 cannot be read: %2.</source>
-        <translation>Le plan %1 ne peut pas être lu : %2.</translation>
-    </message>
-    <message>
-        <source>%1 is no plan: it lists no documents.</source>
-        <translation>%1 n’est pas un plan : il ne liste aucun document.</translation>
-    </message>
-    <message>
-        <source>The plan does not list every change of %1; make it with --dry-run --report FILE.json.</source>
-        <translation>Le plan ne liste pas toutes les modifications de %1 ; créez-le avec --dry-run --report FICHIER.json.</translation>
-    </message>
-    <message>
-        <source>The plan&apos;s documents were counted with different pairs or options (%1).</source>
-        <translation>Les documents du plan ont été comptés avec des paires ou des options différentes (%1).</translation>
-    </message>
-    <message>
         <source>A pair; repeat for more, applied in the order given.</source>
         <translation>Une paire ; à répéter pour d’autres, appliquées dans l’ordre donné.</translation>
     </message>
@@ -1655,10 +1905,6 @@ Voir --help.
     <message>
         <source>The separator of the sets file (default ::).</source>
         <translation>Le séparateur du fichier de jeux (par défaut ::).</translation>
-    </message>
-    <message>
-        <source>Replace exactly the changes whose entries in PLAN (the JSON report of a --dry-run, which then lists every change with an id and each source&apos;s size, time and SHA-256) still hold &quot;apply&quot;: true, with the plan&apos;s pairs and matching, in the plan&apos;s documents unless SOURCEs are named. A source changed since the dry run, or whose entries no longer match it, is not written and the reason is given (exit 1).</source>
-        <translation>Remplacer exactement les modifications dont les entrées dans PLAN (le rapport JSON d’un --dry-run, qui liste alors chaque modification avec un id, et la taille, la date et le SHA-256 de chaque source) portent encore &quot;apply&quot;: true, avec les paires et la recherche du plan, dans les documents du plan sauf si des SOURCE sont nommées. Une source modifiée depuis l’essai, ou à laquelle ses entrées ne correspondent plus, n’est pas écrite, avec la raison (code de sortie 1).</translation>
     </message>
     <message>
         <source>Every result into DIR under its source&apos;s name. DIR must exist: a mistyped name is not made into a new folder.</source>
@@ -2057,6 +2303,63 @@ publication ne peut pas contenir).
         <source>Who edits: native (the default), Vantrelle&apos;s own engine; or program, the publishing program itself over COM, where it is installed (Windows only). The program replaces in the text only, one publication at a time, and does not say how many it replaced.</source>
         <translation>Qui modifie : native (par défaut), le moteur de Vantrelle ; ou program, le logiciel de PAO lui-même via COM, là où il est installé (Windows seulement). Le logiciel ne remplace que dans le texte, une publication à la fois, et ne dit pas combien il a remplacé.</translation>
     </message>
+    <message>
+        <source>Replace exactly the changes whose entries in PLAN (the JSON report of a --dry-run, which then lists every change with an id and each source&apos;s size, time and SHA-256) still hold &quot;apply&quot;: true, with the plan&apos;s pairs and matching, in the plan&apos;s documents unless SOURCEs are named. A source changed since the dry run, or whose entries no longer match it, is not written and the reason is given (exit 1). A plan with a fault is refused whole, with the line and the reason (exit 2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not check whether the stories the run makes longer still fit their boxes. By default each document&apos;s report says which no longer fit (&quot;overflows&quot;), which may not, and which could not be checked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write no result for a document in which a story no longer fits its box; its report says which, and the tool ends with status 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--fit-strict needs the fit check; give no --no-fit-check.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vantrelle::fit::FitText</name>
+    <message>
+        <source>%1 has no “%2”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not check: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not check: its box was not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not check: font %1 is not available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>already overflowed; now %n line(s) more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>overflows by about %n line(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>may overflow: the text ends within about a line of the box&apos;s edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>may overflow (%1): %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vantrelle::pubengine::EngineText</name>
@@ -2164,10 +2467,6 @@ publication ne peut pas contenir).
         <translation>elle a échoué (%1)</translation>
     </message>
     <message>
-        <source>the regular expression %1 cannot be compiled</source>
-        <translation>l’expression régulière %1 ne peut pas être compilée</translation>
-    </message>
-    <message>
         <source>the regular expression %1 matched an empty text, which would insert the replacement between characters; make it match at least one character</source>
         <translation>l’expression régulière %1 a trouvé un texte vide, ce qui insérerait le remplacement entre des caractères ; faites-lui trouver au moins un caractère</translation>
     </message>
@@ -2226,10 +2525,6 @@ publication ne peut pas contenir).
     <message>
         <source>a folder</source>
         <translation>un dossier</translation>
-    </message>
-    <message>
-        <source>no descriptor for it</source>
-        <translation>aucun descripteur pour lui</translation>
     </message>
     <message>
         <source>it is not a regular file but %1; only publication files can be opened</source>
@@ -2674,6 +2969,114 @@ publication ne peut pas contenir).
     <message>
         <source>a table&apos;s cells lie outside its story</source>
         <translation>les cellules d’un tableau se trouvent hors de son article</translation>
+    </message>
+    <message>
+        <source>not ticked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was found in the text of a change that was not ticked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the review names the occurrence %1 twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open “%1”: it changed since it was reviewed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the layout cache counts more stories than it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the layout cache counts more boxes than it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a box of the layout cache has no size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the contents have an unknown layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the contents have no directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the style sheet counts more styles than it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the font table counts more fonts than it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a run names a font the font table does not hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a run has a character scale of %1, which is not understood</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a run has an impossible font size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the story&apos;s formatting does not cover its text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text boxes of Publisher 95 and 97 publications are not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its formatting cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the layout cache does not match the stories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its text boxes cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the story is a table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the box may shrink its text to fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the gap between its columns is not known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its boxes are stored differently in two places of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its boxes cannot be checked against its shapes (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no text box of it was found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text box of it has no room for text</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
