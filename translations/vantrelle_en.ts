@@ -156,16 +156,16 @@
     </message>
     <message numerus="yes">
         <source>%n box(es) overflow</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n box overflows</numerusform>
+            <numerusform>%n boxes overflow</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n box(es) may overflow</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n box may overflow</numerusform>
+            <numerusform>%n boxes may overflow</numerusform>
         </translation>
     </message>
 </context>
@@ -183,16 +183,16 @@
     <name>vantrelle::fit::FitText</name>
     <message numerus="yes">
         <source>already overflowed; now %n line(s) more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>already overflowed; now %n line more</numerusform>
+            <numerusform>already overflowed; now %n lines more</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>overflows by about %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>overflows by about %n line</numerusform>
+            <numerusform>overflows by about %n lines</numerusform>
         </translation>
     </message>
 </context>
