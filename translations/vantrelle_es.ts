@@ -134,7 +134,7 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>%1 of %2 occurrences are listed; the others were counted but not listed, to keep long runs small.</source>
-        <translation>Se listan %1 de %2 apariciones; las demás se contaron pero no se listan, para que las ejecuciones largas sigan siendo ligeras.</translation>
+        <translation>Se listan %1 de %2 coincidencias; las demás se contaron pero no se listan, para que las ejecuciones largas sigan siendo ligeras.</translation>
     </message>
     <message>
         <source>%1 of %2 changes ticked: “Write the Ticked Changes” replaces these and leaves the others.</source>
@@ -154,7 +154,7 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>Untick %1 in Every &amp;Document</source>
-        <translation>Desmarcar %1 en cada &amp;documento</translation>
+        <translation>Desmarcar %1 en cada doc&amp;umento</translation>
     </message>
     <message>
         <source>&amp;Pages before and after</source>
@@ -175,32 +175,32 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     <message numerus="yes">
         <source>%Ln occurrence(s)</source>
         <translation>
-            <numerusform>%Ln aparición</numerusform>
-            <numerusform>%Ln apariciones</numerusform>
+            <numerusform>%Ln coincidencia</numerusform>
+            <numerusform>%Ln coincidencias</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln occurrence(s).</source>
         <translation>
-            <numerusform>%Ln aparición.</numerusform>
-            <numerusform>%Ln apariciones.</numerusform>
+            <numerusform>%Ln coincidencia.</numerusform>
+            <numerusform>%Ln coincidencias.</numerusform>
         </translation>
     </message>
     <message>
         <source>⚠ the text no longer fits its box: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠ el texto ya no cabe en su cuadro: %1</translation>
     </message>
     <message>
         <source>⚠ the text may no longer fit its box: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠ puede que el texto ya no quepa en su cuadro: %1</translation>
     </message>
     <message>
         <source>it was found in the text of the change at story %1, character %2, which is not ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>se encontró en el texto del cambio del artículo %1, carácter %2, que no está marcado</translation>
     </message>
     <message>
         <source>stays</source>
-        <translation type="unfinished"></translation>
+        <translation>se mantiene</translation>
     </message>
 </context>
 <context>
@@ -279,11 +279,11 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>Match Case</source>
-        <translation>Mayús/min.</translation>
+        <translation>Coincidir mayúsculas</translation>
     </message>
     <message>
         <source>Whole words</source>
-        <translation>Palabra entera</translation>
+        <translation>Palabras enteras</translation>
     </message>
     <message>
         <source>Find only whole words: “the” no longer finds “other” or “anthem”.</source>
@@ -299,7 +299,7 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>Keep case</source>
-        <translation>Igual mayús.</translation>
+        <translation>Conservar mayúsculas</translation>
     </message>
     <message>
         <source>Find any case and write each replacement in the case of what it replaces: acme → apex, Acme → Apex, ACME → APEX.</source>
@@ -331,7 +331,7 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>Multiple find and replace (sets)</source>
-        <translation>Reemplazo múltiple (juegos)</translation>
+        <translation>Reemplazo múltiple (pares)</translation>
     </message>
     <message>
         <source> Find what (exact case):</source>
@@ -343,23 +343,23 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>Add Set</source>
-        <translation>Añadir juego</translation>
+        <translation>Añadir par</translation>
     </message>
     <message>
         <source>Load Sets</source>
-        <translation>Abrir juegos</translation>
+        <translation>Abrir pares</translation>
     </message>
     <message>
         <source>Save Sets</source>
-        <translation>Grabar juegos</translation>
+        <translation>Guardar pares</translation>
     </message>
     <message>
         <source>Remove Selected Set</source>
-        <translation>Quitar el juego elegido</translation>
+        <translation>Quitar el par elegido</translation>
     </message>
     <message>
         <source>Clear Sets</source>
-        <translation>Vaciar juegos</translation>
+        <translation>Vaciar pares</translation>
     </message>
     <message>
         <source>Save Option</source>
@@ -399,7 +399,7 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>There is nothing to find: the sets list is empty. Add a set or load sets first.</source>
-        <translation>No hay nada que buscar: la lista de juegos está vacía. Añada primero un juego o abra juegos.</translation>
+        <translation>No hay nada que buscar: la lista de pares está vacía. Añada primero un par o abra una lista de pares.</translation>
     </message>
     <message>
         <source>Stop after this document?</source>
@@ -411,11 +411,11 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>Cou&amp;nt Only</source>
-        <translation>&amp;Solo contar</translation>
+        <translation>Solo c&amp;ontar</translation>
     </message>
     <message>
         <source>Count the occurrences in every listed document without writing anything (%1).</source>
-        <translation>Contar las apariciones en cada documento de la lista sin escribir nada (%1).</translation>
+        <translation>Contar las coincidencias en cada documento de la lista sin escribir nada (%1).</translation>
     </message>
     <message>
         <source>&amp;Add Publisher File(s)</source>
@@ -431,15 +431,15 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>Load Sa&amp;mple/Example Files</source>
-        <translation>&amp;Cargar los ejemplos</translation>
+        <translation>Cargar los e&amp;jemplos</translation>
     </message>
     <message>
         <source>Match &amp;Case</source>
-        <translation>&amp;Mayús/min.</translation>
+        <translation>Coincidir &amp;mayúsculas</translation>
     </message>
     <message>
         <source>Whole wor&amp;ds</source>
-        <translation>&amp;Palabra entera</translation>
+        <translation>&amp;Palabras enteras</translation>
     </message>
     <message>
         <source>Regular e&amp;xpression</source>
@@ -447,7 +447,7 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>&amp;Keep case</source>
-        <translation>&amp;Igual mayús.</translation>
+        <translation>&amp;Conservar mayúsculas</translation>
     </message>
     <message>
         <source>&amp;Start Replacing</source>
@@ -455,23 +455,23 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>Add S&amp;et</source>
-        <translation>Añadir &amp;juego</translation>
+        <translation>Añad&amp;ir par</translation>
     </message>
     <message>
         <source>L&amp;oad Sets</source>
-        <translation>A&amp;brir juegos</translation>
+        <translation>Abrir pare&amp;s</translation>
     </message>
     <message>
         <source>Sa&amp;ve Sets</source>
-        <translation>&amp;Grabar juegos</translation>
+        <translation>&amp;Guardar pares</translation>
     </message>
     <message>
         <source>&amp;Remove Selected Set</source>
-        <translation>&amp;Quitar el juego elegido</translation>
+        <translation>&amp;Quitar el par elegido</translation>
     </message>
     <message>
         <source>Clear Se&amp;ts</source>
-        <translation>Vaciar jueg&amp;os</translation>
+        <translation>Vaciar pa&amp;res</translation>
     </message>
     <message>
         <source>Save results to t&amp;his folder:</source>
@@ -483,11 +483,11 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source> Find &amp;what (exact case):</source>
-        <translation> Buscar (ma&amp;yúsculas exactas):</translation>
+        <translation> &amp;Buscar (mayúsculas exactas):</translation>
     </message>
     <message>
         <source> Re&amp;place with:</source>
-        <translation> &amp;Reemplazar por:</translation>
+        <translation> Reempla&amp;zar por:</translation>
     </message>
     <message>
         <source>Replace &amp;in:</source>
@@ -518,11 +518,11 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>Sets: %1</source>
-        <translation>Juegos: %1</translation>
+        <translation>Lista de pares: %1</translation>
     </message>
     <message>
         <source>Right-click the list or press %1 to count the occurrences without writing anything.</source>
-        <translation>Haga clic derecho en la lista o pulse %1 para contar las apariciones sin escribir nada.</translation>
+        <translation>Haga clic derecho en la lista o pulse %1 para contar las coincidencias sin escribir nada.</translation>
     </message>
     <message>
         <source>The folder “%1” does not exist. Please select another folder.</source>
@@ -538,7 +538,7 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>in the sets list</source>
-        <translation>de la lista de juegos</translation>
+        <translation>de la lista de pares</translation>
     </message>
     <message>
         <source>Find what</source>
@@ -574,15 +574,15 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>the publishing program</source>
-        <translation>el programa de edición</translation>
+        <translation>el programa de autoedición</translation>
     </message>
     <message>
         <source>Who opens, edits and saves each publication: Vantrelle&apos;s own engine, or the publishing program installed on this computer. The program cannot use regular expressions, keep case, or replace in link addresses and properties, and does not say how many replacements it made.</source>
-        <translation>Quién abre, edita y guarda cada publicación: el motor propio de Vantrelle o el programa de edición instalado en este equipo. El programa no puede usar expresiones regulares, mantener mayúsculas ni reemplazar en direcciones de vínculos y propiedades, y no dice cuántos reemplazos hizo.</translation>
+        <translation>Quién abre, edita y guarda cada publicación: el motor propio de Vantrelle o el programa de autoedición instalado en este equipo. El programa no puede usar expresiones regulares, conservar mayúsculas ni reemplazar en direcciones de vínculos y propiedades, y no dice cuántos reemplazos hizo.</translation>
     </message>
     <message>
         <source>The publishing program cannot do this; choose Vantrelle under “Edited by” for it.</source>
-        <translation>El programa de edición no puede hacerlo; elija Vantrelle en «Motor».</translation>
+        <translation>El programa de autoedición no puede hacerlo; elija Vantrelle en «Motor».</translation>
     </message>
     <message>
         <source>Edited &amp;by:</source>
@@ -590,19 +590,19 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>Warn when text no longer fits its box</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisar si el texto ya no cabe en su cuadro</translation>
     </message>
     <message>
         <source>Count and each run lay out the stories the replacements make longer, and the report says which no longer fit their boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>El recuento y cada ejecución maquetan los artículos que los reemplazos alargan, y el informe dice cuáles ya no caben en sus cuadros.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>&amp;About Vantrelle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Vantrelle</translation>
     </message>
     <message>
         <source>%1 %2
@@ -610,11 +610,15 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
 Finds and replaces text in many publications in one run.
 
 Made with Qt %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2
+
+Busca y reemplaza texto en muchas publicaciones de una vez.
+
+Hecho con Qt %3.</translation>
     </message>
     <message>
         <source> Find &amp;what:</source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Buscar:</translation>
     </message>
 </context>
 <context>
@@ -652,18 +656,18 @@ peter,pete
 
 use , como separador
 
-NOTA: «Grabar juegos» siempre guarda en este formato:
+NOTA: «Guardar pares» siempre guarda en este formato:
 
 hi::hello
 peter::pete</translation>
     </message>
     <message>
         <source>Load Sets</source>
-        <translation>Abrir juegos</translation>
+        <translation>Abrir pares</translation>
     </message>
     <message>
         <source>File To Load:</source>
-        <translation>Archivo que abrir:</translation>
+        <translation>Archivo:</translation>
     </message>
     <message>
         <source>Separator:</source>
@@ -953,7 +957,7 @@ no parecen estar en el formato esperado, a juzgar por su extensión.
     </message>
     <message>
         <source>the replacement %1 holds a “$” that is not followed by a group number 0 to 9 or a group&apos;s name in braces; write $$ for a dollar sign</source>
-        <translation type="unfinished"></translation>
+        <translation>el reemplazo %1 contiene un «$» que no va seguido de un número de grupo del 0 al 9 ni del nombre de un grupo entre llaves; escriba $$ para un signo de dólar</translation>
     </message>
 </context>
 <context>
@@ -1050,7 +1054,7 @@ no parecen estar en el formato esperado, a juzgar por su extensión.
     </message>
     <message>
         <source>No program on this computer opened %1. Open it yourself, or install a program for this kind of file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún programa de este equipo abrió %1. Ábralo usted mismo o instale un programa para este tipo de archivo.</translation>
     </message>
 </context>
 <context>
@@ -1069,7 +1073,7 @@ no parecen estar en el formato esperado, a juzgar por su extensión.
     </message>
     <message>
         <source>Outcome</source>
-        <translation>Resultado</translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Would replace</source>
@@ -1081,7 +1085,7 @@ no parecen estar en el formato esperado, a juzgar por su extensión.
     </message>
     <message>
         <source>Left</source>
-        <translation>Restantes</translation>
+        <translation>Quedan</translation>
     </message>
     <message>
         <source>Output (not written)</source>
@@ -1097,7 +1101,7 @@ no parecen estar en el formato esperado, a juzgar por su extensión.
     </message>
     <message>
         <source>%1 not written</source>
-        <translation>%1 no escritos</translation>
+        <translation>no escritos: %1</translation>
     </message>
     <message>
         <source>Started %1, ended %2, took %3</source>
@@ -1121,7 +1125,7 @@ no parecen estar en el formato esperado, a juzgar por su extensión.
     </message>
     <message>
         <source>Outcome: %1</source>
-        <translation>Resultado: %1</translation>
+        <translation>Estado: %1</translation>
     </message>
     <message>
         <source>PDF: %1 (%2)</source>
@@ -1145,7 +1149,7 @@ no parecen estar en el formato esperado, a juzgar por su extensión.
     </message>
     <message>
         <source>&amp;Open Output Folder</source>
-        <translation>&amp;Abrir carpeta de salida</translation>
+        <translation>&amp;Abrir carpeta de destino</translation>
     </message>
     <message>
         <source>&amp;Copy Table</source>
@@ -1232,27 +1236,27 @@ no parecen estar en el formato esperado, a juzgar por su extensión.
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Encaje</translation>
     </message>
     <message>
         <source>Fit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Encaje: %1</translation>
     </message>
     <message>
         <source>&amp;Open the Publication</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la &amp;publicación</translation>
     </message>
     <message>
         <source>&amp;Open the Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el &amp;resultado</translation>
     </message>
     <message>
         <source>Open the Result&apos;s &amp;PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el P&amp;DF del resultado</translation>
     </message>
     <message>
         <source>Open the &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la &amp;carpeta</translation>
     </message>
 </context>
 <context>
@@ -1464,7 +1468,7 @@ no parecen estar en el formato esperado, a juzgar por su extensión.
 Try &apos;vantrelle-replace --help&apos;.
 </source>
         <translation>
-Pruebe &apos;vantrelle-replace --help&apos;.
+Pruebe 'vantrelle-replace --help'.
 </translation>
     </message>
     <message>
@@ -1517,129 +1521,129 @@ Pruebe &apos;vantrelle-replace --help&apos;.
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1</translation>
     </message>
     <message>
         <source>%1 (the document %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (el documento %2)</translation>
     </message>
     <message>
         <source>%1, change %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, cambio %2</translation>
     </message>
     <message>
         <source>The plan %1 cannot be used: %2: %3. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el plan %1: %2: %3. No se escribió nada.</translation>
     </message>
     <message>
         <source>the plan ends inside a value</source>
-        <translation type="unfinished"></translation>
+        <translation>el plan termina en medio de un valor</translation>
     </message>
     <message>
         <source>it lists no documents</source>
-        <translation type="unfinished"></translation>
+        <translation>no lista ningún documento</translation>
     </message>
     <message>
         <source>a document is not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>un documento no es un objeto JSON</translation>
     </message>
     <message>
         <source>a bracket closes what was never opened</source>
-        <translation type="unfinished"></translation>
+        <translation>un corchete cierra algo que nunca se abrió</translation>
     </message>
     <message>
         <source>there is text outside any JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>hay texto fuera de cualquier objeto JSON</translation>
     </message>
     <message>
         <source>the line cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea no se puede leer (%1)</translation>
     </message>
     <message>
         <source>“%1” is missing or has a value of the wrong type</source>
-        <translation type="unfinished"></translation>
+        <translation>falta «%1» o tiene un valor de un tipo incorrecto</translation>
     </message>
     <message>
         <source>it does not list every change of the document; make the plan with --dry-run --report FILE.json</source>
-        <translation type="unfinished"></translation>
+        <translation>no lista todos los cambios del documento; cree el plan con --dry-run --report FILE.json</translation>
     </message>
     <message>
         <source>the id %1 is there twice</source>
-        <translation type="unfinished"></translation>
+        <translation>el identificador %1 está dos veces</translation>
     </message>
     <message>
         <source>there is no pair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún par %1</translation>
     </message>
     <message>
         <source>the change is not one of this document&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>el cambio no es de este documento</translation>
     </message>
     <message>
         <source>The plan %1 cannot be read: %2.</source>
-        <translation type="unfinished">No se puede leer el plan %1: %2.</translation>
+        <translation>No se puede leer el plan %1: %2.</translation>
     </message>
     <message>
         <source>the document is there twice</source>
-        <translation type="unfinished"></translation>
+        <translation>el documento está dos veces</translation>
     </message>
     <message>
         <source>the document was counted with other pairs or options than the first</source>
-        <translation type="unfinished"></translation>
+        <translation>el documento se contó con otros pares u opciones que el primero</translation>
     </message>
     <message>
         <source>the plan %1 changed while it was used</source>
-        <translation type="unfinished"></translation>
+        <translation>el plan %1 cambió mientras se usaba</translation>
     </message>
     <message>
         <source>Cannot open “%1”: it changed since it was reviewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir «%1»: ha cambiado desde la revisión.</translation>
     </message>
     <message>
         <source>could not check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo comprobar: %1</translation>
     </message>
     <message>
         <source>Story %1 on page %2 no longer fits its box (%3); nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>El artículo %1 de la página %2 ya no cabe en su cuadro (%3); no se escribió nada.</translation>
     </message>
     <message>
         <source>story %1, character %2</source>
-        <translation type="unfinished"></translation>
+        <translation>artículo %1, carácter %2</translation>
     </message>
     <message>
         <source>overflows</source>
-        <translation type="unfinished"></translation>
+        <translation>desborda</translation>
     </message>
     <message>
         <source>may overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>puede desbordar</translation>
     </message>
     <message>
         <source>could not check</source>
-        <translation type="unfinished"></translation>
+        <translation>sin comprobar</translation>
     </message>
     <message numerus="yes">
         <source>%n box(es) overflow</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cuadro desborda</numerusform>
+            <numerusform>%n cuadros desbordan</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n box(es) may overflow</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cuadro puede desbordar</numerusform>
+            <numerusform>%n cuadros pueden desbordar</numerusform>
         </translation>
     </message>
     <message>
         <source>fits</source>
-        <translation type="unfinished"></translation>
+        <translation>cabe</translation>
     </message>
     <message>
         <source>story %1, page %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>artículo %1, página %2: %3</translation>
     </message>
 </context>
 <context>
@@ -1647,8 +1651,8 @@ Pruebe &apos;vantrelle-replace --help&apos;.
     <message numerus="yes">
         <source>The sets list holds at most 32,767 pairs. %n line(s) of the file were not loaded.</source>
         <translation>
-            <numerusform>La lista de juegos admite como mucho 32.767 pares. No se cargó %n línea del archivo.</numerusform>
-            <numerusform>La lista de juegos admite como mucho 32.767 pares. No se cargaron %n líneas del archivo.</numerusform>
+            <numerusform>La lista de pares admite como mucho 32.767 pares. No se cargó %n línea del archivo.</numerusform>
+            <numerusform>La lista de pares admite como mucho 32.767 pares. No se cargaron %n líneas del archivo.</numerusform>
         </translation>
     </message>
     <message>
@@ -1673,7 +1677,7 @@ Pruebe &apos;vantrelle-replace --help&apos;.
     </message>
     <message>
         <source>Enter find and replace set (use :: to separate find text and replace text):</source>
-        <translation>Escriba un juego de búsqueda y reemplazo (:: separa el texto buscado del de reemplazo):</translation>
+        <translation>Escriba un par de búsqueda y reemplazo (:: separa el texto buscado del de reemplazo):</translation>
     </message>
     <message>
         <source>findwhat::replacewith</source>
@@ -1685,7 +1689,7 @@ Pruebe &apos;vantrelle-replace --help&apos;.
     </message>
     <message>
         <source>The sets list is full: it holds at most 32,767 pairs. Remove a set to add another.</source>
-        <translation>La lista de juegos está llena: admite como mucho 32.767 pares. Quite un juego para añadir otro.</translation>
+        <translation>La lista de pares está llena: admite como mucho 32.767 pares. Quite un par para añadir otro.</translation>
     </message>
 </context>
 <context>
@@ -1712,91 +1716,91 @@ Pruebe &apos;vantrelle-replace --help&apos;.
     </message>
     <message>
         <source>“%1” (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» (%2)</translation>
     </message>
     <message>
         <source>These stored settings could not be read and are back at their defaults: %1. Choose them again if they were set otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos ajustes guardados no se pudieron leer y han vuelto a sus valores por defecto: %1. Vuelva a elegirlos si tenían otro valor.</translation>
     </message>
     <message>
         <source>Match Case</source>
-        <translation type="unfinished">Mayús/min.</translation>
+        <translation>Coincidir mayúsculas</translation>
     </message>
     <message>
         <source>Whole words</source>
-        <translation type="unfinished">Palabra entera</translation>
+        <translation>Palabras enteras</translation>
     </message>
     <message>
         <source>Regular expression</source>
-        <translation type="unfinished">Expresión regular</translation>
+        <translation>Expresión regular</translation>
     </message>
     <message>
         <source>Keep case</source>
-        <translation type="unfinished">Igual mayús.</translation>
+        <translation>Conservar mayúsculas</translation>
     </message>
     <message>
         <source>the tab shown at start</source>
-        <translation type="unfinished"></translation>
+        <translation>la pestaña mostrada al inicio</translation>
     </message>
     <message>
         <source>the separator of Load Sets</source>
-        <translation type="unfinished"></translation>
+        <translation>el separador de «Abrir pares»</translation>
     </message>
     <message>
         <source>the folder to save results to</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta donde guardar los resultados</translation>
     </message>
     <message>
         <source>Save results to this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en esta carpeta</translation>
     </message>
     <message>
         <source>Save results in folder of original file</source>
-        <translation type="unfinished">Guardar junto al original</translation>
+        <translation>Guardar junto al original</translation>
     </message>
     <message>
         <source>the folder last chosen for results</source>
-        <translation type="unfinished"></translation>
+        <translation>la última carpeta elegida para los resultados</translation>
     </message>
     <message>
         <source>the file type added from a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>el tipo de archivo añadido desde una carpeta</translation>
     </message>
     <message>
         <source>the folder last added</source>
-        <translation type="unfinished"></translation>
+        <translation>la última carpeta añadida</translation>
     </message>
     <message>
         <source>the sample files</source>
-        <translation type="unfinished"></translation>
+        <translation>los archivos de ejemplo</translation>
     </message>
     <message>
         <source>the folder of the last publications added</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta de las últimas publicaciones añadidas</translation>
     </message>
     <message>
         <source>the folder of the last sets file</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta del último archivo de pares</translation>
     </message>
     <message>
         <source>the place of the report window</source>
-        <translation type="unfinished"></translation>
+        <translation>el lugar de la ventana del informe</translation>
     </message>
     <message>
         <source>the place of the pages window</source>
-        <translation type="unfinished"></translation>
+        <translation>el lugar de la ventana de páginas</translation>
     </message>
     <message>
         <source>Replace in</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar en</translation>
     </message>
     <message>
         <source>Edited by</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor</translation>
     </message>
     <message>
         <source>Also save a PDF of each result</source>
-        <translation type="unfinished">También un PDF de cada resultado</translation>
+        <translation>También un PDF de cada resultado</translation>
     </message>
 </context>
 <context>
@@ -1836,11 +1840,11 @@ Véase --help.
     </message>
     <message>
         <source>The sets file %1 was not found.</source>
-        <translation>No se encontró el archivo de juegos %1.</translation>
+        <translation>No se encontró el archivo de pares %1.</translation>
     </message>
     <message>
         <source>The sets file %1 cannot be read: %2</source>
-        <translation>No se puede leer el archivo de juegos %1: %2</translation>
+        <translation>No se puede leer el archivo de pares %1: %2</translation>
     </message>
     <message>
         <source>%1 Split the file.</source>
@@ -1848,7 +1852,7 @@ Véase --help.
     </message>
     <message>
         <source>The sets file %1 holds no line with the separator “%2”.</source>
-        <translation>El archivo de juegos %1 no tiene ninguna línea con el separador «%2».</translation>
+        <translation>El archivo de pares %1 no tiene ninguna línea con el separador «%2».</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
@@ -1900,11 +1904,11 @@ Véase --help.
     </message>
     <message>
         <source>Pairs from a sets file, read as Load Sets reads it: one pair per line, FIND SEP REPLACE, in UTF-8, UTF-16 or Windows-1252; at most 32,767 pairs.</source>
-        <translation>Pares de un archivo de juegos, leído como lo lee «Abrir juegos»: un par por línea, FIND SEP REPLACE, en UTF-8, UTF-16 o Windows-1252; como mucho 32.767 pares.</translation>
+        <translation>Pares de un archivo de pares, leído como lo lee «Abrir pares»: un par por línea, FIND SEP REPLACE, en UTF-8, UTF-16 o Windows-1252; como mucho 32.767 pares.</translation>
     </message>
     <message>
         <source>The separator of the sets file (default ::).</source>
-        <translation>El separador del archivo de juegos (por defecto ::).</translation>
+        <translation>El separador del archivo de pares (por defecto ::).</translation>
     </message>
     <message>
         <source>Every result into DIR under its source&apos;s name. DIR must exist: a mistyped name is not made into a new folder.</source>
@@ -1920,7 +1924,7 @@ Véase --help.
     </message>
     <message>
         <source>Match whole words only, by Unicode&apos;s word boundaries: &quot;the&quot; no longer finds &quot;other&quot; or &quot;anthem&quot;.</source>
-        <translation>Buscar solo palabras enteras, según los límites de palabra de Unicode: &quot;the&quot; ya no encuentra &quot;other&quot; ni &quot;anthem&quot;.</translation>
+        <translation>Buscar solo palabras enteras, según los límites de palabra de Unicode: «the» ya no encuentra «other» ni «anthem».</translation>
     </message>
     <message>
         <source>Read each FIND as a regular expression (Perl-like, PCRE2) and each REPLACE with $0 (the match), $1 to $9 (its groups) and $$ (a dollar sign). A match stays inside a line; ^ and $ are a line&apos;s start and end. An invalid expression, one that matches an empty text and a $ not followed by a digit or $ are wrong usage.</source>
@@ -1948,7 +1952,7 @@ Véase --help.
     </message>
     <message>
         <source>Count only: write and delete nothing. The counts and refusals are those a real run would have; a result that could not be written &quot;would fail&quot;.</source>
-        <translation>Solo contar: no escribir ni borrar nada. Los recuentos y rechazos son los de una ejecución real; un resultado que no se pudiera escribir &quot;fallaría&quot;.</translation>
+        <translation>Solo contar: no escribir ni borrar nada. Los recuentos y rechazos son los de una ejecución real; un resultado que no se pudiera escribir «fallaría».</translation>
     </message>
     <message>
         <source>Edit N publications at a time, 1 to 256 (default: the number of processors). Results and reports keep the list order.</source>
@@ -2181,16 +2185,16 @@ Examples:
   vantrelle-replace --dry-run --report counts.csv --pair Acme Apex --out-dir /tmp /srv/flyers
 </source>
         <translation>
-El texto de WordArt nunca se edita: las apariciones que hay en él se cuentan
+El texto de WordArt nunca se edita: las coincidencias que hay en él se cuentan
 como restantes, y el resultado se escribe igualmente.
 
-Cada fila del informe contiene el origen, la salida, el resultado (siempre en
+Cada fila del informe contiene el origen, la salida, el estado (siempre en
 inglés en los archivos de informe: written, nothing to replace, failed,
-skipped, not reached; &quot;would be written&quot; con --dry-run), los reemplazos hechos
-y las apariciones restantes, los recuentos de cada par con el motivo de lo que
+skipped, not reached; «would be written» con --dry-run), los reemplazos hechos
+y las coincidencias restantes, los recuentos de cada par con el motivo de lo que
 queda, el texto del error, los milisegundos y la búsqueda usada (match case o
 any case, whole words, regular expression); con --pdf o --pdf-dir también la
-ruta y el resultado del PDF (written, failed con el motivo de LibreOffice, not
+ruta y el estado del PDF (written, failed con el motivo de LibreOffice, not
 reached), y las filas llegan cuando los PDF están hechos.
 
 Progreso: una línea viva en la salida de error (hechos/total, ritmo, tiempo
@@ -2200,7 +2204,7 @@ sea terminal o no (--quiet: solo lo que salió mal).
 
 Un resultado se escribe entero o no se escribe. Ctrl-C (o SIGTERM) deja de
 repartir documentos, deja terminar los que están en edición, escribe el
-informe de lo hecho (el resto &quot;not reached&quot;) y sale con el código 130.
+informe de lo hecho (el resto «not reached») y sale con el código 130.
 
 Código de salida:
   0    cada documento escrito, o nada que reemplazar en él
@@ -2211,9 +2215,9 @@ Código de salida:
   130  interrumpido
 
 Ejemplos:
-  vantrelle-replace --pair &quot;555-0100&quot; &quot;555-0199&quot; --out-dir /srv/nuevos /srv/folletos
+  vantrelle-replace --pair "555-0100" "555-0199" --out-dir /srv/nuevos /srv/folletos
   vantrelle-replace --sets telefonos.txt --beside /srv/folletos
-  vantrelle-replace --regex --pair &apos;(\d{3})-(\d{4})&apos; &apos;$1 $2&apos; --beside /srv/folletos
+  vantrelle-replace --regex --pair '(\d{3})-(\d{4})' '$1 $2' --beside /srv/folletos
   vantrelle-replace --dry-run --report recuentos.csv --pair Acme Apex --out-dir /tmp /srv/folletos
 </translation>
     </message>
@@ -2236,7 +2240,7 @@ Exit status: 0 done, 1 the publication could not be read, edited as asked or wri
                        [FIND REPLACE ...]
      vantrelle-replace --text SOURCE
 
-Reemplaza cada aparición de cada FIND por su REPLACE en la publicación SOURCE,
+Reemplaza cada coincidencia de cada FIND por su REPLACE en la publicación SOURCE,
 los pares en orden, y escribe el resultado en OUTPUT; las opciones son las de la
 forma por lotes (vantrelle-replace --help). --text muestra el texto de cada
 artículo.
@@ -2303,60 +2307,60 @@ publicación no puede contener).
     </message>
     <message>
         <source>Replace exactly the changes whose entries in PLAN (the JSON report of a --dry-run, which then lists every change with an id and each source&apos;s size, time and SHA-256) still hold &quot;apply&quot;: true, with the plan&apos;s pairs and matching, in the plan&apos;s documents unless SOURCEs are named. A source changed since the dry run, or whose entries no longer match it, is not written and the reason is given (exit 1). A plan with a fault is refused whole, with the line and the reason (exit 2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar exactamente los cambios cuyas entradas en PLAN (el informe JSON de un --dry-run, que entonces lista cada cambio con un identificador y el tamaño, la hora y el SHA-256 de cada origen) aún tienen "apply": true, con los pares y la búsqueda del plan, en los documentos del plan salvo que se nombre algún SOURCE. Un origen modificado desde el --dry-run, o cuyas entradas ya no le corresponden, no se escribe y se indica el motivo (salida 1). Un plan con un fallo se rechaza entero, con la línea y el motivo (salida 2).</translation>
     </message>
     <message>
         <source>Do not check whether the stories the run makes longer still fit their boxes. By default each document&apos;s report says which no longer fit (&quot;overflows&quot;), which may not, and which could not be checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>No comprobar si los artículos que la ejecución alarga siguen cabiendo en sus cuadros. Por defecto el informe de cada documento dice cuáles ya no caben («overflows»), cuáles puede que no y cuáles no se pudieron comprobar.</translation>
     </message>
     <message>
         <source>Write no result for a document in which a story no longer fits its box; its report says which, and the tool ends with status 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No escribir ningún resultado para un documento en el que un artículo ya no cabe en su cuadro; su informe dice cuál, y la herramienta termina con el código 1.</translation>
     </message>
     <message>
         <source>--fit-strict needs the fit check; give no --no-fit-check.</source>
-        <translation type="unfinished"></translation>
+        <translation>--fit-strict necesita la comprobación de encaje; no indique --no-fit-check.</translation>
     </message>
 </context>
 <context>
     <name>vantrelle::fit::FitText</name>
     <message>
         <source>%1 has no “%2”</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene «%2»</translation>
     </message>
     <message>
         <source>could not check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo comprobar: %1</translation>
     </message>
     <message>
         <source>could not check: its box was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo comprobar: no se encontró su cuadro</translation>
     </message>
     <message>
         <source>could not check: font %1 is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo comprobar: la fuente %1 no está disponible</translation>
     </message>
     <message numerus="yes">
         <source>already overflowed; now %n line(s) more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ya desbordaba; ahora %n línea más</numerusform>
+            <numerusform>ya desbordaba; ahora %n líneas más</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>overflows by about %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>desborda en aproximadamente %n línea</numerusform>
+            <numerusform>desborda en aproximadamente %n líneas</numerusform>
         </translation>
     </message>
     <message>
         <source>may overflow: the text ends within about a line of the box&apos;s edge</source>
-        <translation type="unfinished"></translation>
+        <translation>puede desbordar: el texto termina a menos de una línea del borde del cuadro</translation>
     </message>
     <message>
         <source>may overflow (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>puede desbordar (%1): %2</translation>
     </message>
 </context>
 <context>
@@ -2379,7 +2383,7 @@ publicación no puede contener).
     </message>
     <message>
         <source>in text whose font has no code page this program writes (a symbol font, or one without a known character set), which is not edited</source>
-        <translation>en texto cuya fuente no tiene una página de códigos que este programa escriba (una fuente de símbolos, o sin juego de caracteres conocido), que no se edita</translation>
+        <translation>en texto cuya fuente no tiene una página de códigos que este programa escriba (una fuente de símbolos, o sin conjunto de caracteres conocido), que no se edita</translation>
     </message>
     <message>
         <source>because %1</source>
@@ -2391,13 +2395,13 @@ publicación no puede contener).
     </message>
     <message>
         <source>1 occurrence of “%1” was left unchanged %2.</source>
-        <translation>1 aparición de «%1» se dejó sin cambiar %2.</translation>
+        <translation>1 coincidencia de «%1» se dejó sin cambiar %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n occurrences of “%1” were left unchanged %2.</source>
         <translation>
-            <numerusform>%n aparición de «%1» se dejó sin cambiar %2.</numerusform>
-            <numerusform>%n apariciones de «%1» se dejaron sin cambiar %2.</numerusform>
+            <numerusform>%n coincidencia de «%1» se dejó sin cambiar %2.</numerusform>
+            <numerusform>%n coincidencias de «%1» se dejaron sin cambiar %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -2410,7 +2414,7 @@ publicación no puede contener).
     </message>
     <message>
         <source>the part name &quot;%1&quot; is too long for a compound file</source>
-        <translation>el nombre de parte &quot;%1&quot; es demasiado largo para un archivo compuesto</translation>
+        <translation>el nombre de parte «%1» es demasiado largo para un archivo compuesto</translation>
     </message>
     <message>
         <source>two parts of one folder have the same name</source>
@@ -2598,7 +2602,7 @@ publicación no puede contener).
     </message>
     <message>
         <source>the written file would not keep its part &quot;%1&quot; unchanged; nothing was written</source>
-        <translation>el archivo escrito no conservaría sin cambios su parte &quot;%1&quot;; no se escribió nada</translation>
+        <translation>el archivo escrito no conservaría sin cambios su parte «%1»; no se escribió nada</translation>
     </message>
     <message>
         <source>Cannot save “%1”: %2</source>
@@ -2770,7 +2774,7 @@ publicación no puede contener).
     </message>
     <message>
         <source>its part &quot;%1&quot;</source>
-        <translation>su parte &quot;%1&quot;</translation>
+        <translation>su parte «%1»</translation>
     </message>
     <message>
         <source>the text stream does not start with a text header</source>
@@ -2790,7 +2794,7 @@ publicación no puede contener).
     </message>
     <message>
         <source>the text stream holds a block of type &quot;%1&quot; that this engine does not know, so it cannot edit it safely</source>
-        <translation>el flujo de texto contiene un bloque de tipo &quot;%1&quot; que este motor no conoce, así que no puede editarlo con seguridad</translation>
+        <translation>el flujo de texto contiene un bloque de tipo «%1» que este motor no conoce, así que no puede editarlo con seguridad</translation>
     </message>
     <message>
         <source>the block tables form a cycle</source>
@@ -2970,111 +2974,111 @@ publicación no puede contener).
     </message>
     <message>
         <source>not ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>no marcado</translation>
     </message>
     <message>
         <source>it was found in the text of a change that was not ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>se encontró en el texto de un cambio que no estaba marcado</translation>
     </message>
     <message>
         <source>(%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1)</translation>
     </message>
     <message>
         <source>the review names the occurrence %1 twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la revisión nombra dos veces la coincidencia %1</translation>
     </message>
     <message>
         <source>Cannot open “%1”: it changed since it was reviewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir «%1»: ha cambiado desde la revisión.</translation>
     </message>
     <message>
         <source>the layout cache counts more stories than it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>la caché de maquetación cuenta más artículos de los que contiene</translation>
     </message>
     <message>
         <source>the layout cache counts more boxes than it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>la caché de maquetación cuenta más cuadros de los que contiene</translation>
     </message>
     <message>
         <source>a box of the layout cache has no size</source>
-        <translation type="unfinished"></translation>
+        <translation>un cuadro de la caché de maquetación no tiene tamaño</translation>
     </message>
     <message>
         <source>the contents have an unknown layout</source>
-        <translation type="unfinished"></translation>
+        <translation>el contenido tiene una estructura desconocida</translation>
     </message>
     <message>
         <source>the contents have no directory</source>
-        <translation type="unfinished"></translation>
+        <translation>el contenido no tiene directorio</translation>
     </message>
     <message>
         <source>the style sheet counts more styles than it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>la hoja de estilos cuenta más estilos de los que contiene</translation>
     </message>
     <message>
         <source>the font table counts more fonts than it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla de fuentes cuenta más fuentes de las que contiene</translation>
     </message>
     <message>
         <source>a run names a font the font table does not hold</source>
-        <translation type="unfinished"></translation>
+        <translation>un tramo nombra una fuente que la tabla de fuentes no contiene</translation>
     </message>
     <message>
         <source>a run has a character scale of %1, which is not understood</source>
-        <translation type="unfinished"></translation>
+        <translation>un tramo tiene una escala de caracteres de %1, que no se entiende</translation>
     </message>
     <message>
         <source>a run has an impossible font size</source>
-        <translation type="unfinished"></translation>
+        <translation>un tramo tiene un tamaño de fuente imposible</translation>
     </message>
     <message>
         <source>the story&apos;s formatting does not cover its text</source>
-        <translation type="unfinished"></translation>
+        <translation>el formato del artículo no cubre su texto</translation>
     </message>
     <message>
         <source>the text boxes of Publisher 95 and 97 publications are not read</source>
-        <translation type="unfinished"></translation>
+        <translation>los cuadros de texto de las publicaciones de Publisher 95 y 97 no se leen</translation>
     </message>
     <message>
         <source>its formatting cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>su formato no se puede leer (%1)</translation>
     </message>
     <message>
         <source>the layout cache does not match the stories</source>
-        <translation type="unfinished"></translation>
+        <translation>la caché de maquetación no coincide con los artículos</translation>
     </message>
     <message>
         <source>its text boxes cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>sus cuadros de texto no se pueden leer (%1)</translation>
     </message>
     <message>
         <source>the story is a table</source>
-        <translation type="unfinished"></translation>
+        <translation>el artículo es una tabla</translation>
     </message>
     <message>
         <source>the box may shrink its text to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>el cuadro puede reducir su texto para ajustarlo</translation>
     </message>
     <message>
         <source>the gap between its columns is not known</source>
-        <translation type="unfinished"></translation>
+        <translation>no se conoce el espacio entre sus columnas</translation>
     </message>
     <message>
         <source>its boxes are stored differently in two places of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>sus cuadros están guardados de forma distinta en dos lugares del archivo</translation>
     </message>
     <message>
         <source>its boxes cannot be checked against its shapes (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>sus cuadros no se pueden comprobar con sus formas (%1)</translation>
     </message>
     <message>
         <source>no text box of it was found</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encontró ningún cuadro de texto suyo</translation>
     </message>
     <message>
         <source>a text box of it has no room for text</source>
-        <translation type="unfinished"></translation>
+        <translation>un cuadro de texto suyo no tiene espacio para texto</translation>
     </message>
 </context>
 </TS>
