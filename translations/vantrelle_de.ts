@@ -279,7 +279,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Match Case</source>
-        <translation>Groß-/Kleinschreibung</translation>
+        <translation>Groß-/Kleinschr.</translation>
     </message>
     <message>
         <source>Whole words</source>
@@ -347,11 +347,11 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Load Sets</source>
-        <translation>Paarliste laden</translation>
+        <translation>Paare laden</translation>
     </message>
     <message>
         <source>Save Sets</source>
-        <translation>Paarliste speichern</translation>
+        <translation>Paare speichern</translation>
     </message>
     <message>
         <source>Remove Selected Set</source>
@@ -435,7 +435,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Match &amp;Case</source>
-        <translation>&amp;Groß-/Kleinschreibung</translation>
+        <translation>&amp;Groß-/Kleinschr.</translation>
     </message>
     <message>
         <source>Whole wor&amp;ds</source>
@@ -459,11 +459,11 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>L&amp;oad Sets</source>
-        <translation>Paarliste la&amp;den</translation>
+        <translation>Paare la&amp;den</translation>
     </message>
     <message>
         <source>Sa&amp;ve Sets</source>
-        <translation>Paarliste spei&amp;chern</translation>
+        <translation>Paare spei&amp;chern</translation>
     </message>
     <message>
         <source>&amp;Remove Selected Set</source>
@@ -590,11 +590,11 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Warn when text no longer fits its box</source>
-        <translation>Warnen, wenn Text nicht mehr ins Textfeld passt</translation>
+        <translation>Warnen, wenn Text nicht mehr passt</translation>
     </message>
     <message>
         <source>Count and each run lay out the stories the replacements make longer, and the report says which no longer fit their boxes.</source>
-        <translation>Das Zählen und jeder Lauf setzen die Textabschnitte, die durch die Ersetzungen länger werden, neu, und der Bericht nennt die, die nicht mehr in ihre Textfelder passen.</translation>
+        <translation>Beim Zählen und bei jedem Lauf werden die Textabschnitte, die durch die Ersetzungen länger werden, neu umbrochen, und der Bericht nennt die, die nicht mehr in ihre Textfelder passen.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -656,14 +656,14 @@ peter,pete
 
 dann verwenden Sie , als Trennzeichen
 
-HINWEIS: „Paarliste speichern“ speichert in diesem Programm immer in diesem Format:
+HINWEIS: „Paare speichern“ speichert in diesem Programm immer in diesem Format:
 
 hi::hello
 peter::pete</translation>
     </message>
     <message>
         <source>Load Sets</source>
-        <translation>Paarliste laden</translation>
+        <translation>Paare laden</translation>
     </message>
     <message>
         <source>File To Load:</source>
@@ -880,7 +880,7 @@ Möchten Sie sie aus der Liste entfernen?</translation>
     </message>
     <message>
         <source>No page %1 here: this side ends at page %2.</source>
-        <translation>Keine Seite %1: Diese Fassung hat nur %2 Seiten.</translation>
+        <translation>Keine Seite %1: Diese Fassung endet mit Seite %2.</translation>
     </message>
     <message>
         <source>of %1</source>
@@ -1244,19 +1244,19 @@ Möchten Sie sie aus der Liste entfernen?</translation>
     </message>
     <message>
         <source>&amp;Open the Publication</source>
-        <translation>&amp;Publikation öffnen</translation>
+        <translation>Publika&amp;tion öffnen</translation>
     </message>
     <message>
         <source>&amp;Open the Result</source>
-        <translation>&amp;Ergebnis öffnen</translation>
+        <translation>Er&amp;gebnis öffnen</translation>
     </message>
     <message>
         <source>Open the Result&apos;s &amp;PDF</source>
-        <translation>PD&amp;F des Ergebnisses öffnen</translation>
+        <translation>P&amp;DF des Ergebnisses öffnen</translation>
     </message>
     <message>
         <source>Open the &amp;Folder</source>
-        <translation>&amp;Ordner öffnen</translation>
+        <translation>O&amp;rdner öffnen</translation>
     </message>
 </context>
 <context>
@@ -1744,7 +1744,7 @@ Siehe &apos;vantrelle-replace --help&apos;.
     </message>
     <message>
         <source>the separator of Load Sets</source>
-        <translation>das Trennzeichen von „Paarliste laden“</translation>
+        <translation>das Trennzeichen von „Paare laden“</translation>
     </message>
     <message>
         <source>the folder to save results to</source>
@@ -1904,7 +1904,7 @@ Siehe --help.
     </message>
     <message>
         <source>Pairs from a sets file, read as Load Sets reads it: one pair per line, FIND SEP REPLACE, in UTF-8, UTF-16 or Windows-1252; at most 32,767 pairs.</source>
-        <translation>Paare aus einer Paarlistendatei, gelesen wie „Paarliste laden“ sie liest: ein Paar pro Zeile, FIND SEP REPLACE, in UTF-8, UTF-16 oder Windows-1252; höchstens 32.767 Paare.</translation>
+        <translation>Paare aus einer Paarlistendatei, gelesen wie „Paare laden“ sie liest: ein Paar pro Zeile, FIND SEP REPLACE, in UTF-8, UTF-16 oder Windows-1252; höchstens 32.767 Paare.</translation>
     </message>
     <message>
         <source>The separator of the sets file (default ::).</source>
