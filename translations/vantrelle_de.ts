@@ -188,19 +188,19 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>⚠ the text no longer fits its box: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠ der Text passt nicht mehr in sein Textfeld: %1</translation>
     </message>
     <message>
         <source>⚠ the text may no longer fit its box: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠ der Text passt vielleicht nicht mehr in sein Textfeld: %1</translation>
     </message>
     <message>
         <source>it was found in the text of the change at story %1, character %2, which is not ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>es wurde im Text der Änderung in Textabschnitt %1, Zeichen %2 gefunden, die nicht angehakt ist</translation>
     </message>
     <message>
         <source>stays</source>
-        <translation type="unfinished"></translation>
+        <translation>bleibt</translation>
     </message>
 </context>
 <context>
@@ -279,7 +279,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Match Case</source>
-        <translation>Groß/klein</translation>
+        <translation>Groß-/Kleinschr.</translation>
     </message>
     <message>
         <source>Whole words</source>
@@ -299,7 +299,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Keep case</source>
-        <translation>Angleichen</translation>
+        <translation>Schreibung beibehalten</translation>
     </message>
     <message>
         <source>Find any case and write each replacement in the case of what it replaces: acme → apex, Acme → Apex, ACME → APEX.</source>
@@ -331,7 +331,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Multiple find and replace (sets)</source>
-        <translation>Mehrfach ersetzen (Sätze)</translation>
+        <translation>Mehrfach ersetzen (Paarliste)</translation>
     </message>
     <message>
         <source> Find what (exact case):</source>
@@ -343,23 +343,23 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Add Set</source>
-        <translation>Satz hinzufügen</translation>
+        <translation>Paar hinzufügen</translation>
     </message>
     <message>
         <source>Load Sets</source>
-        <translation>Sätze laden</translation>
+        <translation>Paare laden</translation>
     </message>
     <message>
         <source>Save Sets</source>
-        <translation>Sätze sichern</translation>
+        <translation>Paare speichern</translation>
     </message>
     <message>
         <source>Remove Selected Set</source>
-        <translation>Gewählten Satz entfernen</translation>
+        <translation>Gewähltes Paar entfernen</translation>
     </message>
     <message>
         <source>Clear Sets</source>
-        <translation>Sätze leeren</translation>
+        <translation>Paarliste leeren</translation>
     </message>
     <message>
         <source>Save Option</source>
@@ -399,7 +399,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>There is nothing to find: the sets list is empty. Add a set or load sets first.</source>
-        <translation>Es gibt nichts zu suchen: Die Satzliste ist leer. Fügen Sie zuerst einen Satz hinzu oder laden Sie Sätze.</translation>
+        <translation>Es gibt nichts zu suchen: Die Paarliste ist leer. Fügen Sie zuerst ein Paar hinzu oder laden Sie eine Paarliste.</translation>
     </message>
     <message>
         <source>Stop after this document?</source>
@@ -435,7 +435,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Match &amp;Case</source>
-        <translation>&amp;Groß/klein</translation>
+        <translation>&amp;Groß-/Kleinschr.</translation>
     </message>
     <message>
         <source>Whole wor&amp;ds</source>
@@ -447,7 +447,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>&amp;Keep case</source>
-        <translation>&amp;Angleichen</translation>
+        <translation>Schreibung beibeh&amp;alten</translation>
     </message>
     <message>
         <source>&amp;Start Replacing</source>
@@ -455,23 +455,23 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Add S&amp;et</source>
-        <translation>Satz hinzu&amp;fügen</translation>
+        <translation>Paar hinzu&amp;fügen</translation>
     </message>
     <message>
         <source>L&amp;oad Sets</source>
-        <translation>Sätze la&amp;den</translation>
+        <translation>Paare la&amp;den</translation>
     </message>
     <message>
         <source>Sa&amp;ve Sets</source>
-        <translation>Sätze si&amp;chern</translation>
+        <translation>Paare spei&amp;chern</translation>
     </message>
     <message>
         <source>&amp;Remove Selected Set</source>
-        <translation>Gewählten Satz entfe&amp;rnen</translation>
+        <translation>Gewähltes Paar entfe&amp;rnen</translation>
     </message>
     <message>
         <source>Clear Se&amp;ts</source>
-        <translation>Sä&amp;tze leeren</translation>
+        <translation>Paarlis&amp;te leeren</translation>
     </message>
     <message>
         <source>Save results to t&amp;his folder:</source>
@@ -518,7 +518,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Sets: %1</source>
-        <translation>Sätze: %1</translation>
+        <translation>Paarliste: %1</translation>
     </message>
     <message>
         <source>Right-click the list or press %1 to count the occurrences without writing anything.</source>
@@ -542,7 +542,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>in the sets list</source>
-        <translation>in der Satzliste</translation>
+        <translation>in der Paarliste</translation>
     </message>
     <message>
         <source>Find what</source>
@@ -578,31 +578,31 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Who opens, edits and saves each publication: Vantrelle&apos;s own engine, or the publishing program installed on this computer. The program cannot use regular expressions, keep case, or replace in link addresses and properties, and does not say how many replacements it made.</source>
-        <translation>Wer jede Publikation öffnet, bearbeitet und speichert: Vantrelles eigene Engine oder das auf diesem Computer installierte Publishing-Programm. Das Programm kann keine regulären Ausdrücke verwenden, die Schreibweise nicht angleichen, nicht in Linkadressen und Eigenschaften ersetzen und sagt nicht, wie viele Ersetzungen es vorgenommen hat.</translation>
+        <translation>Wer jede Publikation öffnet, bearbeitet und speichert: Vantrelles eigene Engine oder das auf diesem Computer installierte Publishing-Programm. Das Programm kann keine regulären Ausdrücke verwenden, die Schreibung nicht beibehalten, nicht in Linkadressen und Eigenschaften ersetzen und sagt nicht, wie viele Ersetzungen es vorgenommen hat.</translation>
     </message>
     <message>
         <source>The publishing program cannot do this; choose Vantrelle under “Edited by” for it.</source>
-        <translation>Das Publishing-Programm kann das nicht; wählen Sie dafür Vantrelle unter „Engine“.</translation>
+        <translation>Das Publishing-Programm kann das nicht; wählen Sie dafür Vantrelle unter „Bearbeitet von“.</translation>
     </message>
     <message>
         <source>Edited &amp;by:</source>
-        <translation>Engine:</translation>
+        <translation>Bearbeitet &amp;von:</translation>
     </message>
     <message>
         <source>Warn when text no longer fits its box</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnen, wenn Text nicht mehr passt</translation>
     </message>
     <message>
         <source>Count and each run lay out the stories the replacements make longer, and the report says which no longer fit their boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Zählen und bei jedem Lauf werden die Textabschnitte, die durch die Ersetzungen länger werden, neu umbrochen, und der Bericht nennt die, die nicht mehr in ihre Textfelder passen.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>&amp;About Vantrelle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Vantrelle</translation>
     </message>
     <message>
         <source>%1 %2
@@ -610,11 +610,15 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
 Finds and replaces text in many publications in one run.
 
 Made with Qt %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2
+
+Sucht und ersetzt Text in vielen Publikationen in einem Lauf.
+
+Erstellt mit Qt %3.</translation>
     </message>
     <message>
         <source> Find &amp;what:</source>
-        <translation type="unfinished"></translation>
+        <translation> Suchen &amp;nach:</translation>
     </message>
 </context>
 <context>
@@ -652,18 +656,18 @@ peter,pete
 
 dann verwenden Sie , als Trennzeichen
 
-HINWEIS: „Sätze sichern“ speichert in diesem Programm immer in diesem Format:
+HINWEIS: „Paare speichern“ speichert in diesem Programm immer in diesem Format:
 
 hi::hello
 peter::pete</translation>
     </message>
     <message>
         <source>Load Sets</source>
-        <translation>Sätze laden</translation>
+        <translation>Paare laden</translation>
     </message>
     <message>
         <source>File To Load:</source>
-        <translation>Zu ladende Datei:</translation>
+        <translation>Datei:</translation>
     </message>
     <message>
         <source>Separator:</source>
@@ -876,7 +880,7 @@ Möchten Sie sie aus der Liste entfernen?</translation>
     </message>
     <message>
         <source>No page %1 here: this side ends at page %2.</source>
-        <translation>Hier gibt es keine Seite %1: Diese Seite endet bei Seite %2.</translation>
+        <translation>Keine Seite %1: Diese Fassung endet mit Seite %2.</translation>
     </message>
     <message>
         <source>of %1</source>
@@ -953,7 +957,7 @@ Möchten Sie sie aus der Liste entfernen?</translation>
     </message>
     <message>
         <source>the replacement %1 holds a “$” that is not followed by a group number 0 to 9 or a group&apos;s name in braces; write $$ for a dollar sign</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ersetzung %1 enthält ein „$“, auf das weder eine Gruppennummer von 0 bis 9 noch ein Gruppenname in geschweiften Klammern folgt; schreiben Sie $$ für ein Dollarzeichen</translation>
     </message>
 </context>
 <context>
@@ -1050,7 +1054,7 @@ Möchten Sie sie aus der Liste entfernen?</translation>
     </message>
     <message>
         <source>No program on this computer opened %1. Open it yourself, or install a program for this kind of file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Programm auf diesem Computer hat %1 geöffnet. Öffnen Sie die Datei selbst, oder installieren Sie ein Programm für diese Art von Datei.</translation>
     </message>
 </context>
 <context>
@@ -1069,11 +1073,11 @@ Möchten Sie sie aus der Liste entfernen?</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation>Ergebnis</translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Would replace</source>
-        <translation>Würde ersetzen</translation>
+        <translation>Zu ersetzen</translation>
     </message>
     <message>
         <source>Replacements</source>
@@ -1121,7 +1125,7 @@ Möchten Sie sie aus der Liste entfernen?</translation>
     </message>
     <message>
         <source>Outcome: %1</source>
-        <translation>Ergebnis: %1</translation>
+        <translation>Status: %1</translation>
     </message>
     <message>
         <source>PDF: %1 (%2)</source>
@@ -1232,27 +1236,27 @@ Möchten Sie sie aus der Liste entfernen?</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Platz</translation>
     </message>
     <message>
         <source>Fit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Platz: %1</translation>
     </message>
     <message>
         <source>&amp;Open the Publication</source>
-        <translation type="unfinished"></translation>
+        <translation>Publika&amp;tion öffnen</translation>
     </message>
     <message>
         <source>&amp;Open the Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Er&amp;gebnis öffnen</translation>
     </message>
     <message>
         <source>Open the Result&apos;s &amp;PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;DF des Ergebnisses öffnen</translation>
     </message>
     <message>
         <source>Open the &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;rdner öffnen</translation>
     </message>
 </context>
 <context>
@@ -1517,129 +1521,129 @@ Siehe &apos;vantrelle-replace --help&apos;.
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <source>%1 (the document %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (das Dokument %2)</translation>
     </message>
     <message>
         <source>%1, change %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Änderung %2</translation>
     </message>
     <message>
         <source>The plan %1 cannot be used: %2: %3. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Plan %1 kann nicht verwendet werden: %2: %3. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>the plan ends inside a value</source>
-        <translation type="unfinished"></translation>
+        <translation>der Plan endet mitten in einem Wert</translation>
     </message>
     <message>
         <source>it lists no documents</source>
-        <translation type="unfinished"></translation>
+        <translation>er führt keine Dokumente auf</translation>
     </message>
     <message>
         <source>a document is not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Dokument ist kein JSON-Objekt</translation>
     </message>
     <message>
         <source>a bracket closes what was never opened</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Klammer schließt, was nie geöffnet wurde</translation>
     </message>
     <message>
         <source>there is text outside any JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>es steht Text außerhalb jedes JSON-Objekts</translation>
     </message>
     <message>
         <source>the line cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeile kann nicht gelesen werden (%1)</translation>
     </message>
     <message>
         <source>“%1” is missing or has a value of the wrong type</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ fehlt oder hat einen Wert des falschen Typs</translation>
     </message>
     <message>
         <source>it does not list every change of the document; make the plan with --dry-run --report FILE.json</source>
-        <translation type="unfinished"></translation>
+        <translation>er führt nicht jede Änderung des Dokuments auf; erstellen Sie den Plan mit --dry-run --report FILE.json</translation>
     </message>
     <message>
         <source>the id %1 is there twice</source>
-        <translation type="unfinished"></translation>
+        <translation>die Kennung %1 kommt doppelt vor</translation>
     </message>
     <message>
         <source>there is no pair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt kein Paar %1</translation>
     </message>
     <message>
         <source>the change is not one of this document&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>die Änderung gehört nicht zu diesem Dokument</translation>
     </message>
     <message>
         <source>The plan %1 cannot be read: %2.</source>
-        <translation type="unfinished">Der Plan %1 kann nicht gelesen werden: %2.</translation>
+        <translation>Der Plan %1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>the document is there twice</source>
-        <translation type="unfinished"></translation>
+        <translation>das Dokument kommt doppelt vor</translation>
     </message>
     <message>
         <source>the document was counted with other pairs or options than the first</source>
-        <translation type="unfinished"></translation>
+        <translation>das Dokument wurde mit anderen Paaren oder Optionen gezählt als das erste</translation>
     </message>
     <message>
         <source>the plan %1 changed while it was used</source>
-        <translation type="unfinished"></translation>
+        <translation>der Plan %1 hat sich während der Verwendung geändert</translation>
     </message>
     <message>
         <source>Cannot open “%1”: it changed since it was reviewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geöffnet werden: Die Datei hat sich seit der Durchsicht geändert.</translation>
     </message>
     <message>
         <source>could not check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht prüfbar: %1</translation>
     </message>
     <message>
         <source>Story %1 on page %2 no longer fits its box (%3); nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Textabschnitt %1 auf Seite %2 passt nicht mehr in sein Textfeld (%3); es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>story %1, character %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Textabschnitt %1, Zeichen %2</translation>
     </message>
     <message>
         <source>overflows</source>
-        <translation type="unfinished"></translation>
+        <translation>läuft über</translation>
     </message>
     <message>
         <source>may overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>läuft vielleicht über</translation>
     </message>
     <message>
         <source>could not check</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht prüfbar</translation>
     </message>
     <message numerus="yes">
         <source>%n box(es) overflow</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Textfeld läuft über</numerusform>
+            <numerusform>%n Textfelder laufen über</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n box(es) may overflow</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Textfeld läuft vielleicht über</numerusform>
+            <numerusform>%n Textfelder laufen vielleicht über</numerusform>
         </translation>
     </message>
     <message>
         <source>fits</source>
-        <translation type="unfinished"></translation>
+        <translation>passt</translation>
     </message>
     <message>
         <source>story %1, page %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Textabschnitt %1, Seite %2: %3</translation>
     </message>
 </context>
 <context>
@@ -1647,8 +1651,8 @@ Siehe &apos;vantrelle-replace --help&apos;.
     <message numerus="yes">
         <source>The sets list holds at most 32,767 pairs. %n line(s) of the file were not loaded.</source>
         <translation>
-            <numerusform>Die Satzliste fasst höchstens 32.767 Paare. %n Zeile der Datei wurde nicht geladen.</numerusform>
-            <numerusform>Die Satzliste fasst höchstens 32.767 Paare. %n Zeilen der Datei wurden nicht geladen.</numerusform>
+            <numerusform>Die Paarliste fasst höchstens 32.767 Paare. %n Zeile der Datei wurde nicht geladen.</numerusform>
+            <numerusform>Die Paarliste fasst höchstens 32.767 Paare. %n Zeilen der Datei wurden nicht geladen.</numerusform>
         </translation>
     </message>
     <message>
@@ -1673,7 +1677,7 @@ Siehe &apos;vantrelle-replace --help&apos;.
     </message>
     <message>
         <source>Enter find and replace set (use :: to separate find text and replace text):</source>
-        <translation>Such- und Ersetzungssatz eingeben (:: trennt Suchtext und Ersetzungstext):</translation>
+        <translation>Such- und Ersetzungspaar eingeben (:: trennt Suchtext und Ersetzungstext):</translation>
     </message>
     <message>
         <source>findwhat::replacewith</source>
@@ -1685,7 +1689,7 @@ Siehe &apos;vantrelle-replace --help&apos;.
     </message>
     <message>
         <source>The sets list is full: it holds at most 32,767 pairs. Remove a set to add another.</source>
-        <translation>Die Satzliste ist voll: Sie fasst höchstens 32.767 Paare. Entfernen Sie einen Satz, um einen weiteren hinzuzufügen.</translation>
+        <translation>Die Paarliste ist voll: Sie fasst höchstens 32.767 Paare. Entfernen Sie ein Paar, um ein weiteres hinzuzufügen.</translation>
     </message>
 </context>
 <context>
@@ -1712,91 +1716,91 @@ Siehe &apos;vantrelle-replace --help&apos;.
     </message>
     <message>
         <source>“%1” (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ (%2)</translation>
     </message>
     <message>
         <source>These stored settings could not be read and are back at their defaults: %1. Choose them again if they were set otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese gespeicherten Einstellungen konnten nicht gelesen werden und stehen wieder auf ihren Vorgaben: %1. Wählen Sie sie erneut, falls sie anders eingestellt waren.</translation>
     </message>
     <message>
         <source>Match Case</source>
-        <translation type="unfinished">Groß/klein</translation>
+        <translation>Groß-/Kleinschreibung</translation>
     </message>
     <message>
         <source>Whole words</source>
-        <translation type="unfinished">Ganze Wörter</translation>
+        <translation>Ganze Wörter</translation>
     </message>
     <message>
         <source>Regular expression</source>
-        <translation type="unfinished">Regulärer Ausdruck</translation>
+        <translation>Regulärer Ausdruck</translation>
     </message>
     <message>
         <source>Keep case</source>
-        <translation type="unfinished">Angleichen</translation>
+        <translation>Schreibung beibehalten</translation>
     </message>
     <message>
         <source>the tab shown at start</source>
-        <translation type="unfinished"></translation>
+        <translation>die beim Start gezeigte Registerkarte</translation>
     </message>
     <message>
         <source>the separator of Load Sets</source>
-        <translation type="unfinished"></translation>
+        <translation>das Trennzeichen von „Paare laden“</translation>
     </message>
     <message>
         <source>the folder to save results to</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner, in dem Ergebnisse gespeichert werden</translation>
     </message>
     <message>
         <source>Save results to this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Ordner speichern</translation>
     </message>
     <message>
         <source>Save results in folder of original file</source>
-        <translation type="unfinished">Im Ordner des Originals speichern</translation>
+        <translation>Im Ordner des Originals speichern</translation>
     </message>
     <message>
         <source>the folder last chosen for results</source>
-        <translation type="unfinished"></translation>
+        <translation>der zuletzt für Ergebnisse gewählte Ordner</translation>
     </message>
     <message>
         <source>the file type added from a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>der aus einem Ordner hinzugefügte Dateityp</translation>
     </message>
     <message>
         <source>the folder last added</source>
-        <translation type="unfinished"></translation>
+        <translation>der zuletzt hinzugefügte Ordner</translation>
     </message>
     <message>
         <source>the sample files</source>
-        <translation type="unfinished"></translation>
+        <translation>die Beispieldateien</translation>
     </message>
     <message>
         <source>the folder of the last publications added</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner der zuletzt hinzugefügten Publikationen</translation>
     </message>
     <message>
         <source>the folder of the last sets file</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner der letzten Paarlistendatei</translation>
     </message>
     <message>
         <source>the place of the report window</source>
-        <translation type="unfinished"></translation>
+        <translation>die Position des Berichtsfensters</translation>
     </message>
     <message>
         <source>the place of the pages window</source>
-        <translation type="unfinished"></translation>
+        <translation>die Position des Seitenfensters</translation>
     </message>
     <message>
         <source>Replace in</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen in</translation>
     </message>
     <message>
         <source>Edited by</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeitet von</translation>
     </message>
     <message>
         <source>Also save a PDF of each result</source>
-        <translation type="unfinished">Zu jedem Ergebnis auch ein PDF</translation>
+        <translation>Zu jedem Ergebnis auch ein PDF</translation>
     </message>
 </context>
 <context>
@@ -1836,11 +1840,11 @@ Siehe --help.
     </message>
     <message>
         <source>The sets file %1 was not found.</source>
-        <translation>Die Satzdatei %1 wurde nicht gefunden.</translation>
+        <translation>Die Paarlistendatei %1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>The sets file %1 cannot be read: %2</source>
-        <translation>Die Satzdatei %1 kann nicht gelesen werden: %2</translation>
+        <translation>Die Paarlistendatei %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>%1 Split the file.</source>
@@ -1848,7 +1852,7 @@ Siehe --help.
     </message>
     <message>
         <source>The sets file %1 holds no line with the separator “%2”.</source>
-        <translation>Die Satzdatei %1 enthält keine Zeile mit dem Trennzeichen „%2“.</translation>
+        <translation>Die Paarlistendatei %1 enthält keine Zeile mit dem Trennzeichen „%2“.</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
@@ -1900,11 +1904,11 @@ Siehe --help.
     </message>
     <message>
         <source>Pairs from a sets file, read as Load Sets reads it: one pair per line, FIND SEP REPLACE, in UTF-8, UTF-16 or Windows-1252; at most 32,767 pairs.</source>
-        <translation>Paare aus einer Satzdatei, gelesen wie „Sätze laden“ sie liest: ein Paar pro Zeile, FIND SEP REPLACE, in UTF-8, UTF-16 oder Windows-1252; höchstens 32.767 Paare.</translation>
+        <translation>Paare aus einer Paarlistendatei, gelesen wie „Paare laden“ sie liest: ein Paar pro Zeile, FIND SEP REPLACE, in UTF-8, UTF-16 oder Windows-1252; höchstens 32.767 Paare.</translation>
     </message>
     <message>
         <source>The separator of the sets file (default ::).</source>
-        <translation>Das Trennzeichen der Satzdatei (Vorgabe ::).</translation>
+        <translation>Das Trennzeichen der Paarlistendatei (Vorgabe ::).</translation>
     </message>
     <message>
         <source>Every result into DIR under its source&apos;s name. DIR must exist: a mistyped name is not made into a new folder.</source>
@@ -1920,7 +1924,7 @@ Siehe --help.
     </message>
     <message>
         <source>Match whole words only, by Unicode&apos;s word boundaries: &quot;the&quot; no longer finds &quot;other&quot; or &quot;anthem&quot;.</source>
-        <translation>Nur ganze Wörter finden, nach den Wortgrenzen von Unicode: &quot;the&quot; findet dann weder &quot;other&quot; noch &quot;anthem&quot;.</translation>
+        <translation>Nur ganze Wörter finden, nach den Wortgrenzen von Unicode: „the“ findet dann weder „other“ noch „anthem“.</translation>
     </message>
     <message>
         <source>Read each FIND as a regular expression (Perl-like, PCRE2) and each REPLACE with $0 (the match), $1 to $9 (its groups) and $$ (a dollar sign). A match stays inside a line; ^ and $ are a line&apos;s start and end. An invalid expression, one that matches an empty text and a $ not followed by a digit or $ are wrong usage.</source>
@@ -1948,7 +1952,7 @@ Siehe --help.
     </message>
     <message>
         <source>Count only: write and delete nothing. The counts and refusals are those a real run would have; a result that could not be written &quot;would fail&quot;.</source>
-        <translation>Nur zählen: nichts schreiben und nichts löschen. Die Anzahlen und Ablehnungen sind die eines echten Laufs; ein Ergebnis, das nicht geschrieben werden könnte, &quot;würde fehlschlagen&quot;.</translation>
+        <translation>Nur zählen: nichts schreiben und nichts löschen. Die Anzahlen und Ablehnungen sind die eines echten Laufs; ein Ergebnis, das nicht geschrieben werden könnte, „würde fehlschlagen“.</translation>
     </message>
     <message>
         <source>Edit N publications at a time, 1 to 256 (default: the number of processors). Results and reports keep the list order.</source>
@@ -2094,8 +2098,8 @@ Textabschnitts aus.
 
 Quellen (erste Form):
   SOURCE...            Publikationen und Ordner. Ein Ordner wird mit allen
-                       Unterordnern durchsucht wie bei „Alle Publisher-Dateien
-                       im Ordner hinzufügen“: Dateien mit der Endung .EXT,
+                       Unterordnern durchsucht wie bei „Dateien aus Ordner
+                       hinzufügen“: Dateien mit der Endung .EXT,
                        nicht die mit „~“ am Anfang und keine versteckten (mit
                        „.“ am Anfang), jeder echte Ordner einmal. Direkt
                        genannte Dateien werden genommen, wie sie sind, außer
@@ -2187,13 +2191,13 @@ Examples:
 Text in WordArt wird nie bearbeitet: Vorkommen dort werden als übrig gezählt,
 und das Ergebnis wird trotzdem geschrieben.
 
-Jede Zeile des Berichts enthält die Quelle, die Ausgabe, das Ergebnis (in den
+Jede Zeile des Berichts enthält die Quelle, die Ausgabe, den Status (in den
 Berichtsdateien immer englisch: written, nothing to replace, failed, skipped,
-not reached; &quot;would be written&quot; bei --dry-run), die vorgenommenen Ersetzungen
+not reached; „would be written“ bei --dry-run), die vorgenommenen Ersetzungen
 und die übrigen Vorkommen, die Anzahlen jedes Paares mit dem Grund für das
 Übrige, den Fehlertext, die benötigten Millisekunden und die Suchweise
 (match case oder any case, whole words, regular expression); mit --pdf oder
---pdf-dir auch Pfad und Ergebnis des PDFs (written, failed mit dem Grund von
+--pdf-dir auch Pfad und Status des PDFs (written, failed mit dem Grund von
 LibreOffice, not reached), und die Zeilen kommen, sobald die PDFs erstellt sind.
 
 Fortschritt: eine laufende Zeile auf der Standardfehlerausgabe (fertig/gesamt,
@@ -2204,7 +2208,7 @@ was schiefging).
 
 Ein Ergebnis wird ganz oder gar nicht geschrieben. Strg+C (oder SIGTERM) gibt
 keine weiteren Dokumente aus, lässt die in Bearbeitung fertig werden, schreibt
-den Bericht über das Erledigte (der Rest &quot;not reached&quot;) und endet mit Status 130.
+den Bericht über das Erledigte (der Rest „not reached“) und endet mit Status 130.
 
 Exit-Status:
   0    jedes Dokument geschrieben, oder nichts darin zu ersetzen
@@ -2216,7 +2220,7 @@ Exit-Status:
   130  unterbrochen
 
 Beispiele:
-  vantrelle-replace --pair &quot;555-0100&quot; &quot;555-0199&quot; --out-dir /srv/neu /srv/flyer
+  vantrelle-replace --pair „555-0100“ „555-0199“ --out-dir /srv/neu /srv/flyer
   vantrelle-replace --sets telefon.txt --beside /srv/flyer
   vantrelle-replace --regex --pair &apos;(\d{3})-(\d{4})&apos; &apos;$1 $2&apos; --beside /srv/flyer
   vantrelle-replace --dry-run --report anzahl.csv --pair Acme Apex --out-dir /tmp /srv/flyer
@@ -2308,60 +2312,60 @@ REPLACE, das eine Publikation nicht enthalten kann).
     </message>
     <message>
         <source>Replace exactly the changes whose entries in PLAN (the JSON report of a --dry-run, which then lists every change with an id and each source&apos;s size, time and SHA-256) still hold &quot;apply&quot;: true, with the plan&apos;s pairs and matching, in the plan&apos;s documents unless SOURCEs are named. A source changed since the dry run, or whose entries no longer match it, is not written and the reason is given (exit 1). A plan with a fault is refused whole, with the line and the reason (exit 2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Genau die Änderungen ersetzen, deren Einträge in PLAN (dem JSON-Bericht eines --dry-run, der dann jede Änderung mit einer Kennung sowie Größe, Zeit und SHA-256 jeder Quelle aufführt) noch "apply": true enthalten, mit den Paaren und der Suchweise des Plans, in den Dokumenten des Plans, sofern keine SOURCEs genannt sind. Eine Quelle, die sich seit dem Probelauf geändert hat oder zu der ihre Einträge nicht mehr passen, wird nicht geschrieben, und der Grund wird genannt (Exit-Status 1). Ein fehlerhafter Plan wird ganz abgelehnt, mit Zeile und Grund (Exit-Status 2).</translation>
     </message>
     <message>
         <source>Do not check whether the stories the run makes longer still fit their boxes. By default each document&apos;s report says which no longer fit (&quot;overflows&quot;), which may not, and which could not be checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht prüfen, ob die Textabschnitte, die der Lauf verlängert, noch in ihre Textfelder passen. Standardmäßig nennt der Bericht jedes Dokuments, welche nicht mehr passen („overflows“), welche vielleicht nicht passen und welche nicht geprüft werden konnten.</translation>
     </message>
     <message>
         <source>Write no result for a document in which a story no longer fits its box; its report says which, and the tool ends with status 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ergebnis für ein Dokument schreiben, in dem ein Textabschnitt nicht mehr in sein Textfeld passt; sein Bericht nennt, welcher, und das Werkzeug endet mit Status 1.</translation>
     </message>
     <message>
         <source>--fit-strict needs the fit check; give no --no-fit-check.</source>
-        <translation type="unfinished"></translation>
+        <translation>--fit-strict braucht die Platzprüfung; geben Sie kein --no-fit-check an.</translation>
     </message>
 </context>
 <context>
     <name>vantrelle::fit::FitText</name>
     <message>
         <source>%1 has no “%2”</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat kein „%2“</translation>
     </message>
     <message>
         <source>could not check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht prüfbar: %1</translation>
     </message>
     <message>
         <source>could not check: its box was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht prüfbar: sein Textfeld wurde nicht gefunden</translation>
     </message>
     <message>
         <source>could not check: font %1 is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht prüfbar: Schriftart %1 ist nicht verfügbar</translation>
     </message>
     <message numerus="yes">
         <source>already overflowed; now %n line(s) more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>lief schon über; jetzt %n Zeile mehr</numerusform>
+            <numerusform>lief schon über; jetzt %n Zeilen mehr</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>overflows by about %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>läuft um etwa %n Zeile über</numerusform>
+            <numerusform>läuft um etwa %n Zeilen über</numerusform>
         </translation>
     </message>
     <message>
         <source>may overflow: the text ends within about a line of the box&apos;s edge</source>
-        <translation type="unfinished"></translation>
+        <translation>läuft vielleicht über: Der Text endet etwa eine Zeile vor dem Rand des Textfelds</translation>
     </message>
     <message>
         <source>may overflow (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>läuft vielleicht über (%1): %2</translation>
     </message>
 </context>
 <context>
@@ -2415,7 +2419,7 @@ REPLACE, das eine Publikation nicht enthalten kann).
     </message>
     <message>
         <source>the part name &quot;%1&quot; is too long for a compound file</source>
-        <translation>der Teilname &quot;%1&quot; ist zu lang für eine Verbunddatei</translation>
+        <translation>der Teilname „%1“ ist zu lang für eine Verbunddatei</translation>
     </message>
     <message>
         <source>two parts of one folder have the same name</source>
@@ -2603,7 +2607,7 @@ REPLACE, das eine Publikation nicht enthalten kann).
     </message>
     <message>
         <source>the written file would not keep its part &quot;%1&quot; unchanged; nothing was written</source>
-        <translation>die geschriebene Datei ließe ihren Teil &quot;%1&quot; nicht unverändert; nichts wurde geschrieben</translation>
+        <translation>die geschriebene Datei ließe ihren Teil „%1“ nicht unverändert; nichts wurde geschrieben</translation>
     </message>
     <message>
         <source>Cannot save “%1”: %2</source>
@@ -2775,7 +2779,7 @@ REPLACE, das eine Publikation nicht enthalten kann).
     </message>
     <message>
         <source>its part &quot;%1&quot;</source>
-        <translation>ihr Teil &quot;%1&quot;</translation>
+        <translation>ihr Teil „%1“</translation>
     </message>
     <message>
         <source>the text stream does not start with a text header</source>
@@ -2795,7 +2799,7 @@ REPLACE, das eine Publikation nicht enthalten kann).
     </message>
     <message>
         <source>the text stream holds a block of type &quot;%1&quot; that this engine does not know, so it cannot edit it safely</source>
-        <translation>der Textstrom enthält einen Block vom Typ &quot;%1&quot;, den diese Engine nicht kennt, daher kann sie ihn nicht sicher bearbeiten</translation>
+        <translation>der Textstrom enthält einen Block vom Typ „%1“, den diese Engine nicht kennt, daher kann sie ihn nicht sicher bearbeiten</translation>
     </message>
     <message>
         <source>the block tables form a cycle</source>
@@ -2975,111 +2979,111 @@ REPLACE, das eine Publikation nicht enthalten kann).
     </message>
     <message>
         <source>not ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht angehakt</translation>
     </message>
     <message>
         <source>it was found in the text of a change that was not ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>es wurde im Text einer Änderung gefunden, die nicht angehakt war</translation>
     </message>
     <message>
         <source>(%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1)</translation>
     </message>
     <message>
         <source>the review names the occurrence %1 twice</source>
-        <translation type="unfinished"></translation>
+        <translation>die Durchsicht nennt das Vorkommen %1 doppelt</translation>
     </message>
     <message>
         <source>Cannot open “%1”: it changed since it was reviewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geöffnet werden: Die Datei hat sich seit der Durchsicht geändert.</translation>
     </message>
     <message>
         <source>the layout cache counts more stories than it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>der Layout-Zwischenspeicher zählt mehr Textabschnitte, als er enthält</translation>
     </message>
     <message>
         <source>the layout cache counts more boxes than it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>der Layout-Zwischenspeicher zählt mehr Textfelder, als er enthält</translation>
     </message>
     <message>
         <source>a box of the layout cache has no size</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Textfeld im Layout-Zwischenspeicher hat keine Größe</translation>
     </message>
     <message>
         <source>the contents have an unknown layout</source>
-        <translation type="unfinished"></translation>
+        <translation>der Inhalt hat einen unbekannten Aufbau</translation>
     </message>
     <message>
         <source>the contents have no directory</source>
-        <translation type="unfinished"></translation>
+        <translation>der Inhalt hat kein Verzeichnis</translation>
     </message>
     <message>
         <source>the style sheet counts more styles than it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>die Formatvorlagentabelle zählt mehr Formatvorlagen, als sie enthält</translation>
     </message>
     <message>
         <source>the font table counts more fonts than it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>die Schriftartentabelle zählt mehr Schriftarten, als sie enthält</translation>
     </message>
     <message>
         <source>a run names a font the font table does not hold</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Textlauf nennt eine Schriftart, die die Schriftartentabelle nicht enthält</translation>
     </message>
     <message>
         <source>a run has a character scale of %1, which is not understood</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Textlauf hat eine Zeichenskalierung von %1, die nicht verstanden wird</translation>
     </message>
     <message>
         <source>a run has an impossible font size</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Textlauf hat eine unmögliche Schriftgröße</translation>
     </message>
     <message>
         <source>the story&apos;s formatting does not cover its text</source>
-        <translation type="unfinished"></translation>
+        <translation>die Formatierung des Textabschnitts deckt seinen Text nicht ab</translation>
     </message>
     <message>
         <source>the text boxes of Publisher 95 and 97 publications are not read</source>
-        <translation type="unfinished"></translation>
+        <translation>die Textfelder von Publikationen aus Publisher 95 und 97 werden nicht gelesen</translation>
     </message>
     <message>
         <source>its formatting cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Formatierung kann nicht gelesen werden (%1)</translation>
     </message>
     <message>
         <source>the layout cache does not match the stories</source>
-        <translation type="unfinished"></translation>
+        <translation>der Layout-Zwischenspeicher passt nicht zu den Textabschnitten</translation>
     </message>
     <message>
         <source>its text boxes cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Textfelder können nicht gelesen werden (%1)</translation>
     </message>
     <message>
         <source>the story is a table</source>
-        <translation type="unfinished"></translation>
+        <translation>der Textabschnitt ist eine Tabelle</translation>
     </message>
     <message>
         <source>the box may shrink its text to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>das Textfeld verkleinert seinen Text womöglich, damit er hineinpasst</translation>
     </message>
     <message>
         <source>the gap between its columns is not known</source>
-        <translation type="unfinished"></translation>
+        <translation>der Abstand zwischen seinen Spalten ist unbekannt</translation>
     </message>
     <message>
         <source>its boxes are stored differently in two places of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Textfelder sind an zwei Stellen der Datei unterschiedlich gespeichert</translation>
     </message>
     <message>
         <source>its boxes cannot be checked against its shapes (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Textfelder können nicht mit ihren Formen abgeglichen werden (%1)</translation>
     </message>
     <message>
         <source>no text box of it was found</source>
-        <translation type="unfinished"></translation>
+        <translation>es wurde kein Textfeld dazu gefunden</translation>
     </message>
     <message>
         <source>a text box of it has no room for text</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Textfeld dazu hat keinen Platz für Text</translation>
     </message>
 </context>
 </TS>
