@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>A count writes no results, so there is nothing to make PDFs of.</source>
-        <translation>Un comptage n’écrit aucun résultat : il n’y a donc rien à convertir en PDF.</translation>
+        <translation>Un comptage n’écrit aucun fichier résultat : il n’y a donc rien à convertir en PDF.</translation>
     </message>
     <message>
         <source>The run wrote no result that is still there to make a PDF of.</source>
-        <translation>L’exécution n’a écrit aucun résultat encore présent à convertir en PDF.</translation>
+        <translation>L’exécution n’a écrit aucun fichier résultat encore présent à convertir en PDF.</translation>
     </message>
     <message>
         <source>Starting LibreOffice…</source>
@@ -49,8 +49,8 @@
     <message numerus="yes">
         <source>%n file(s) look like results of an earlier run. Leave them out?</source>
         <translation>
-            <numerusform>%n fichier ressemble au résultat d’une exécution précédente. L’écarter ?</numerusform>
-            <numerusform>%n fichiers ressemblent à des résultats d’une exécution précédente. Les écarter ?</numerusform>
+            <numerusform>%n fichier ressemble au fichier résultat d’une exécution précédente. L’écarter ?</numerusform>
+            <numerusform>%n fichiers ressemblent à des fichiers résultats d’une exécution précédente. Les écarter ?</numerusform>
         </translation>
     </message>
     <message>
@@ -98,7 +98,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>T&amp;ick or Untick</source>
-        <translation>C&amp;ocher ou décocher</translation>
+        <translation>&amp;Cocher ou décocher</translation>
     </message>
     <message>
         <source>S&amp;how:</source>
@@ -166,7 +166,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Draw the pages of the source and the result with LibreOffice and show them side by side.</source>
-        <translation>Dessiner les pages de la source et du résultat avec LibreOffice et les montrer côte à côte.</translation>
+        <translation>Dessiner les pages de la source et du fichier résultat avec LibreOffice et les montrer côte à côte.</translation>
     </message>
     <message>
         <source>There is no result to look at: the run wrote none for this document.</source>
@@ -387,7 +387,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>After each run, save NAME.pdf beside every result NAME.pub, made by LibreOffice.</source>
-        <translation>Après chaque exécution, enregistrer NOM.pdf à côté de chaque résultat NOM.pub, créé par LibreOffice.</translation>
+        <translation>Après chaque exécution, enregistrer NOM.pdf à côté de chaque fichier résultat NOM.pub, créé par LibreOffice.</translation>
     </message>
     <message>
         <source>Please select folder:</source>
@@ -782,15 +782,15 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>The result of %1 would replace %2, which is the same file as the document itself, reached by another path (a link, a mount or another letter case). %1 was not processed, so that it is not lost.</source>
-        <translation>Le résultat de %1 remplacerait %2, qui est le même fichier que le document lui-même, atteint par un autre chemin (un lien, un montage ou une autre casse). %1 n’a pas été traité, pour qu’il ne soit pas perdu.</translation>
+        <translation>Le fichier résultat de %1 remplacerait %2, qui est le même fichier que le document lui-même, atteint par un autre chemin (un lien, un montage ou une autre casse). %1 n’a pas été traité, pour qu’il ne soit pas perdu.</translation>
     </message>
     <message>
         <source>The result of %1 would replace %2, which is a document in the list. %1 was not processed.</source>
-        <translation>Le résultat de %1 remplacerait %2, qui est un document de la liste. %1 n’a pas été traité.</translation>
+        <translation>Le fichier résultat de %1 remplacerait %2, qui est un document de la liste. %1 n’a pas été traité.</translation>
     </message>
     <message>
         <source>The result of %1 would replace %2, the result of %3 written in this run. %1 was not processed.</source>
-        <translation>Le résultat de %1 remplacerait %2, le résultat de %3 écrit pendant cette exécution. %1 n’a pas été traité.</translation>
+        <translation>Le fichier résultat de %1 remplacerait %2, le fichier résultat de %3 écrit pendant cette exécution. %1 n’a pas été traité.</translation>
     </message>
 </context>
 <context>
@@ -809,7 +809,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>LibreOffice is drawing the pages of the result “%1”…</source>
-        <translation>LibreOffice dessine les pages du résultat « %1 »…</translation>
+        <translation>LibreOffice dessine les pages du fichier résultat « %1 »…</translation>
     </message>
     <message>
         <source>Before - %1.pdf</source>
@@ -968,7 +968,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>Another result&apos;s PDF has the same name, %1; this one was not written.</source>
-        <translation>Le PDF d’un autre résultat porte le même nom, %1 ; celui-ci n’a pas été écrit.</translation>
+        <translation>Le PDF d’un autre fichier résultat porte le même nom, %1 ; celui-ci n’a pas été écrit.</translation>
     </message>
     <message>
         <source>stopped</source>
@@ -1101,7 +1101,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>%1 not written</source>
-        <translation>non écrits : %1</translation>
+        <translation>%1 (aucun écrit)</translation>
     </message>
     <message>
         <source>Started %1, ended %2, took %3</source>
@@ -1153,7 +1153,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>&amp;Copy Table</source>
-        <translation>&amp;Copier le tableau</translation>
+        <translation>Copier le &amp;tableau</translation>
     </message>
     <message>
         <source>&amp;Save as CSV…</source>
@@ -1177,7 +1177,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>Write the results with the ticked changes only. A document changed since it was counted is not written.</source>
-        <translation>Écrire les résultats avec les seules modifications cochées. Un document modifié depuis le comptage n’est pas écrit.</translation>
+        <translation>Écrire les fichiers résultats avec les seules modifications cochées. Un document modifié depuis le comptage n’est pas écrit.</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
@@ -1201,7 +1201,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>Save a PDF of every result with LibreOffice, beside it or into a folder you choose.</source>
-        <translation>Enregistrer un PDF de chaque résultat avec LibreOffice, à côté ou dans un dossier de votre choix.</translation>
+        <translation>Enregistrer un PDF de chaque fichier résultat avec LibreOffice, à côté ou dans un dossier de votre choix.</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
@@ -1445,8 +1445,8 @@ Voulez-vous les retirer de la liste ?</translation>
     <message numerus="yes">
         <source>%n file(s) left out: they look like results of an earlier run (--include-results edits them too).</source>
         <translation>
-            <numerusform>%n fichier écarté : il ressemble au résultat d’une exécution précédente (--include-results le modifie aussi).</numerusform>
-            <numerusform>%n fichiers écartés : ils ressemblent à des résultats d’une exécution précédente (--include-results les modifie aussi).</numerusform>
+            <numerusform>%n fichier écarté : il ressemble au fichier résultat d’une exécution précédente (--include-results le modifie aussi).</numerusform>
+            <numerusform>%n fichiers écartés : ils ressemblent à des fichiers résultats d’une exécution précédente (--include-results les modifie aussi).</numerusform>
         </translation>
     </message>
     <message>
@@ -1880,7 +1880,7 @@ Voir --help.
     </message>
     <message>
         <source>--pdf puts each PDF beside its result, --pdf-dir DIR puts them all in DIR: give one of the two.</source>
-        <translation>--pdf met chaque PDF à côté de son résultat, --pdf-dir DIR les met tous dans DIR : donnez l’un des deux.</translation>
+        <translation>--pdf met chaque PDF à côté de son fichier résultat, --pdf-dir DIR les met tous dans DIR : donnez l’un des deux.</translation>
     </message>
     <message>
         <source>--pdf-timeout goes with --pdf or --pdf-dir.</source>
@@ -1888,7 +1888,7 @@ Voir --help.
     </message>
     <message>
         <source>--dry-run writes no results, so there is nothing to make PDFs of; leave out --pdf or --pdf-dir.</source>
-        <translation>--dry-run n’écrit aucun résultat, il n’y a donc rien à convertir en PDF ; retirez --pdf ou --pdf-dir.</translation>
+        <translation>--dry-run n’écrit aucun fichier résultat, il n’y a donc rien à convertir en PDF ; retirez --pdf ou --pdf-dir.</translation>
     </message>
     <message>
         <source>The folder %1 given with --pdf-dir does not exist; the tool does not make it (mkdir -p it first).</source>
@@ -1912,11 +1912,11 @@ Voir --help.
     </message>
     <message>
         <source>Every result into DIR under its source&apos;s name. DIR must exist: a mistyped name is not made into a new folder.</source>
-        <translation>Chaque résultat dans DIR sous le nom de sa source. DIR doit exister : un nom mal tapé ne devient pas un nouveau dossier.</translation>
+        <translation>Chaque fichier résultat dans DIR sous le nom de sa source. DIR doit exister : un nom mal tapé ne devient pas un nouveau dossier.</translation>
     </message>
     <message>
         <source>Each result beside its source, named NAME_replaced.pub.</source>
-        <translation>Chaque résultat à côté de sa source, nommé NAME_replaced.pub.</translation>
+        <translation>Chaque fichier résultat à côté de sa source, nommé NAME_replaced.pub.</translation>
     </message>
     <message>
         <source>Match letter case.</source>
@@ -1948,11 +1948,11 @@ Voir --help.
     </message>
     <message>
         <source>Also edit files that look like results of an earlier run (NAME_replaced.pub beside NAME.pub); without it they are left out with a note on standard error.</source>
-        <translation>Modifier aussi les fichiers qui ressemblent à des résultats d’une exécution précédente (NAME_replaced.pub à côté de NAME.pub) ; sans cette option, ils sont écartés avec une note sur la sortie d’erreur.</translation>
+        <translation>Modifier aussi les fichiers qui ressemblent à des fichiers résultats d’une exécution précédente (NAME_replaced.pub à côté de NAME.pub) ; sans cette option, ils sont écartés avec une note sur la sortie d’erreur.</translation>
     </message>
     <message>
         <source>Count only: write and delete nothing. The counts and refusals are those a real run would have; a result that could not be written &quot;would fail&quot;.</source>
-        <translation>Compter seulement : ne rien écrire ni supprimer. Les nombres et les refus sont ceux d’une vraie exécution ; un résultat qui ne pourrait pas être écrit « échouerait ».</translation>
+        <translation>Compter seulement : ne rien écrire ni supprimer. Les nombres et les refus sont ceux d’une vraie exécution ; un fichier résultat qui ne pourrait pas être écrit « échouerait ».</translation>
     </message>
     <message>
         <source>Edit N publications at a time, 1 to 256 (default: the number of processors). Results and reports keep the list order.</source>
@@ -1968,7 +1968,7 @@ Voir --help.
     </message>
     <message>
         <source>After the run, save a PDF of every result written, NAME.pdf beside NAME.pub, with LibreOffice (package libreoffice-draw), in as many processes as --jobs. An existing NAME.pdf is replaced.</source>
-        <translation>Après l’exécution, enregistrer un PDF de chaque résultat écrit, NAME.pdf à côté de NAME.pub, avec LibreOffice (paquet libreoffice-draw), en autant de processus que --jobs. Un NAME.pdf existant est remplacé.</translation>
+        <translation>Après l’exécution, enregistrer un PDF de chaque fichier résultat écrit, NAME.pdf à côté de NAME.pub, avec LibreOffice (paquet libreoffice-draw), en autant de processus que --jobs. Un NAME.pdf existant est remplacé.</translation>
     </message>
     <message>
         <source>The same, every PDF into DIR, which must exist.</source>
@@ -2016,11 +2016,11 @@ Voir --help.
     </message>
     <message>
         <source>Say where the results go: --out-dir DIR or --beside.</source>
-        <translation>Dites où vont les résultats : --out-dir DIR ou --beside.</translation>
+        <translation>Dites où vont les fichiers résultats : --out-dir DIR ou --beside.</translation>
     </message>
     <message>
         <source>--out-dir and --beside cannot both be given: results go into one folder or beside their sources.</source>
-        <translation>--out-dir et --beside ne peuvent pas être donnés ensemble : les résultats vont dans un dossier ou à côté de leurs sources.</translation>
+        <translation>--out-dir et --beside ne peuvent pas être donnés ensemble : les fichiers résultats vont dans un dossier ou à côté de leurs sources.</translation>
     </message>
     <message>
         <source>The folder %1 given with --out-dir does not exist; the tool does not make it (mkdir -p it first).</source>
@@ -2122,7 +2122,7 @@ texte d’une publication peut contenir : ni saut de ligne ou de paragraphe, ni
 caractère de contrôle autre que la tabulation, ni demi-codet isolé, ni
 non-caractère (erreur d’utilisation, code de sortie 2).
 
-Où vont les résultats (l’un des deux) :
+Où vont les fichiers résultats (l’un des deux) :
 </translation>
     </message>
     <message>
@@ -2142,7 +2142,7 @@ mène. Un dossier qui désigne celui de la source (par un lien symbolique, avec
 ./ ou ..) donne au résultat le nom en _replaced. Un nom de résultat qui atteint
 une source par un autre chemin (un montage lié, une autre casse sur un système
 de fichiers qui l’ignore, un lien physique), un autre document de la liste ou
-un résultat écrit plus tôt dans la même exécution n’est pas écrit ; ce
+un fichier résultat écrit plus tôt dans la même exécution n’est pas écrit ; ce
 document est signalé comme ignoré, avec la raison. Un ancien résultat n’est
 jamais supprimé d’abord : le nouveau ne le remplace qu’une fois complet, et
 une modification en échec le laisse tel qu’il était.
@@ -2620,7 +2620,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>Cannot save “%1” as “%2”: that name is a symbolic link, and a result is never written through a link to another file.</source>
-        <translation>Impossible d’enregistrer « %1 » sous « %2 » : ce nom est un lien symbolique, et un résultat n’est jamais écrit à travers un lien vers un autre fichier.</translation>
+        <translation>Impossible d’enregistrer « %1 » sous « %2 » : ce nom est un lien symbolique, et un fichier résultat n’est jamais écrit à travers un lien vers un autre fichier.</translation>
     </message>
     <message>
         <source>the disk took no more data</source>
