@@ -5,7 +5,7 @@
     <name>QObject</name>
     <message>
         <source> It said: %1</source>
-        <translation> Message : %1</translation>
+        <translation> Message : %1</translation>
     </message>
     <message>
         <source>PDFs are made by LibreOffice</source>
@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>A count writes no results, so there is nothing to make PDFs of.</source>
-        <translation>Un comptage n’écrit aucun résultat : il n’y a donc rien à convertir en PDF.</translation>
+        <translation>Un comptage n’écrit aucun fichier résultat : il n’y a donc rien à convertir en PDF.</translation>
     </message>
     <message>
         <source>The run wrote no result that is still there to make a PDF of.</source>
-        <translation>L’exécution n’a écrit aucun résultat encore présent à convertir en PDF.</translation>
+        <translation>L’exécution n’a écrit aucun fichier résultat encore présent à convertir en PDF.</translation>
     </message>
     <message>
         <source>Starting LibreOffice…</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Converting “%1” (%2 of %3)</source>
-        <translation>Conversion de « %1 » (%2 sur %3)</translation>
+        <translation>Conversion de « %1 » (%2 sur %3)</translation>
     </message>
     <message>
         <source>%1, which is not installed. Install LibreOffice from https://www.libreoffice.org/download/, then try again.</source>
@@ -49,8 +49,8 @@
     <message numerus="yes">
         <source>%n file(s) look like results of an earlier run. Leave them out?</source>
         <translation>
-            <numerusform>%n fichier ressemble au résultat d’une exécution précédente. L’écarter ?</numerusform>
-            <numerusform>%n fichiers ressemblent à des résultats d’une exécution précédente. Les écarter ?</numerusform>
+            <numerusform>%n fichier ressemble au fichier résultat d’une exécution précédente. L’écarter ?</numerusform>
+            <numerusform>%n fichiers ressemblent à des fichiers résultats d’une exécution précédente. Les écarter ?</numerusform>
         </translation>
     </message>
     <message>
@@ -65,13 +65,13 @@
         <source>Enter file extension to load:
 
 (* for all files, txt for all txt files, doc for all doc files, etc.)</source>
-        <translation>Extension des fichiers à charger :
+        <translation>Extension des fichiers à charger :
 
 (* pour tous les fichiers, txt pour tous les fichiers txt, doc pour tous les fichiers doc, etc.)</translation>
     </message>
     <message>
         <source>Please select folder:</source>
-        <translation>Veuillez choisir un dossier :</translation>
+        <translation>Veuillez choisir un dossier :</translation>
     </message>
     <message>
         <source>You&apos;ve selected too many files to add.
@@ -79,7 +79,7 @@
 Please try adding via the &quot;Add All&quot; button.</source>
         <translation>Vous avez choisi trop de fichiers à ajouter.
 
-Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
+Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
 </context>
 <context>
@@ -94,7 +94,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Copy Changes as &amp;Text</source>
-        <translation>Copier les modifications en &amp;texte</translation>
+        <translation>Copier les modifications en te&amp;xte</translation>
     </message>
     <message>
         <source>T&amp;ick or Untick</source>
@@ -102,7 +102,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>S&amp;how:</source>
-        <translation>&amp;Afficher :</translation>
+        <translation>&amp;Afficher :</translation>
     </message>
     <message>
         <source>Every pair</source>
@@ -122,11 +122,11 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>left unchanged: %1</source>
-        <translation>laissé tel quel : %1</translation>
+        <translation>laissé tel quel : %1</translation>
     </message>
     <message>
         <source>Nothing was found.</source>
@@ -134,15 +134,15 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>%1 of %2 occurrences are listed; the others were counted but not listed, to keep long runs small.</source>
-        <translation>%1 occurrences sur %2 sont listées ; les autres ont été comptées mais pas listées, pour que les longues exécutions restent légères.</translation>
+        <translation>%1 occurrences sur %2 sont listées ; les autres ont été comptées mais pas listées, pour que les longues exécutions restent légères.</translation>
     </message>
     <message>
         <source>%1 of %2 changes ticked: “Write the Ticked Changes” replaces these and leaves the others.</source>
-        <translation>%1 modifications cochées sur %2 : « Écrire les modifications cochées » remplace celles-ci et laisse les autres.</translation>
+        <translation>%1 modifications cochées sur %2 : « Écrire les modifications cochées » remplace celles-ci et laisse les autres.</translation>
     </message>
     <message>
         <source>&amp;Tick Every Change in %1</source>
-        <translation>&amp;Cocher toutes les modifications de %1</translation>
+        <translation>Cocher &amp;toutes les modifications de %1</translation>
     </message>
     <message>
         <source>&amp;Untick Every Change in %1</source>
@@ -154,7 +154,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Untick %1 in Every &amp;Document</source>
-        <translation>Décocher %1 dans chaque &amp;document</translation>
+        <translation>Décocher %1 dans chaque doc&amp;ument</translation>
     </message>
     <message>
         <source>&amp;Pages before and after</source>
@@ -162,15 +162,15 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Pages before and after: install %1 first</source>
-        <translation>Pages avant et après : installez d’abord %1</translation>
+        <translation>Pages avant et après : installez d’abord %1</translation>
     </message>
     <message>
         <source>Draw the pages of the source and the result with LibreOffice and show them side by side.</source>
-        <translation>Dessiner les pages de la source et du résultat avec LibreOffice et les montrer côte à côte.</translation>
+        <translation>Dessiner les pages de la source et du fichier résultat avec LibreOffice et les montrer côte à côte.</translation>
     </message>
     <message>
         <source>There is no result to look at: the run wrote none for this document.</source>
-        <translation>Il n’y a pas de résultat à voir : l’exécution n’en a écrit aucun pour ce document.</translation>
+        <translation>Il n’y a pas de résultat à voir : l’exécution n’en a écrit aucun pour ce document.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln occurrence(s)</source>
@@ -188,19 +188,19 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>⚠ the text no longer fits its box: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠ le texte ne tient plus dans son cadre : %1</translation>
     </message>
     <message>
         <source>⚠ the text may no longer fit its box: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠ le texte risque de ne plus tenir dans son cadre : %1</translation>
     </message>
     <message>
         <source>it was found in the text of the change at story %1, character %2, which is not ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été trouvé dans le texte de la modification de l’article %1, caractère %2, qui n’est pas cochée</translation>
     </message>
     <message>
         <source>stays</source>
-        <translation type="unfinished"></translation>
+        <translation>reste</translation>
     </message>
 </context>
 <context>
@@ -229,18 +229,18 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Please report this with a screenshot of this message: %1.</source>
-        <translation>Veuillez signaler ceci avec une capture d’écran de ce message : %1.</translation>
+        <translation>Veuillez signaler ceci avec une capture d’écran de ce message : %1.</translation>
     </message>
 </context>
 <context>
     <name>vantrelle::FileText</name>
     <message>
         <source>Permission denied: %1 is a folder</source>
-        <translation>Accès refusé : %1 est un dossier</translation>
+        <translation>Accès refusé : %1 est un dossier</translation>
     </message>
     <message>
         <source>Permission denied: %1 (%2)</source>
-        <translation>Accès refusé : %1 (%2)</translation>
+        <translation>Accès refusé : %1 (%2)</translation>
     </message>
     <message>
         <source>Windows reserves the name %1 for a device, so no file can have it</source>
@@ -252,7 +252,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>it is in use by another program; close it there and try again</source>
-        <translation>il est utilisé par un autre programme ; fermez-le dans celui-ci et réessayez</translation>
+        <translation>il est utilisé par un autre programme ; fermez-le dans celui-ci et réessayez</translation>
     </message>
 </context>
 <context>
@@ -279,7 +279,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Match Case</source>
-        <translation>Maj./min.</translation>
+        <translation>Respecter la casse</translation>
     </message>
     <message>
         <source>Whole words</source>
@@ -287,7 +287,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Find only whole words: “the” no longer finds “other” or “anthem”.</source>
-        <translation>Ne trouver que des mots entiers : « the » ne trouve plus « other » ni « anthem ».</translation>
+        <translation>Ne trouver que des mots entiers : « the » ne trouve plus « other » ni « anthem ».</translation>
     </message>
     <message>
         <source>Regular expression</source>
@@ -299,15 +299,15 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Keep case</source>
-        <translation>Même casse</translation>
+        <translation>Conserver la casse</translation>
     </message>
     <message>
         <source>Find any case and write each replacement in the case of what it replaces: acme → apex, Acme → Apex, ACME → APEX.</source>
-        <translation>Trouver toute casse et écrire chaque remplacement dans la casse de ce qu’il remplace : acme → apex, Acme → Apex, ACME → APEX.</translation>
+        <translation>Trouver toute casse et écrire chaque remplacement dans la casse de ce qu’il remplace : acme → apex, Acme → Apex, ACME → APEX.</translation>
     </message>
     <message>
         <source>Replace in:</source>
-        <translation>Dans :</translation>
+        <translation>Dans :</translation>
     </message>
     <message>
         <source>text only</source>
@@ -323,7 +323,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Where the pairs apply: the text only; also the addresses of web, e-mail and file links; or also the document properties (title, subject, author, keywords, comments, company, manager, category and your own).</source>
-        <translation>Où les paires s’appliquent : le texte seul ; aussi les adresses des liens web, e-mail et fichier ; ou aussi les propriétés du document (titre, sujet, auteur, mots-clés, commentaires, société, responsable, catégorie et les vôtres).</translation>
+        <translation>Où les paires s’appliquent : le texte seul ; aussi les adresses des liens web, e-mail et fichier ; ou aussi les propriétés du document (titre, sujet, auteur, mots-clés, commentaires, société, responsable, catégorie et les vôtres).</translation>
     </message>
     <message>
         <source>Find and replace</source>
@@ -331,19 +331,19 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Multiple find and replace (sets)</source>
-        <translation>Remplacements multiples (jeux)</translation>
+        <translation>Remplacements multiples (liste de paires)</translation>
     </message>
     <message>
         <source> Find what (exact case):</source>
-        <translation> Rechercher (casse exacte) :</translation>
+        <translation> Rechercher (casse exacte) :</translation>
     </message>
     <message>
         <source> Replace with:</source>
-        <translation> Remplacer par :</translation>
+        <translation> Remplacer par :</translation>
     </message>
     <message>
         <source>Add Set</source>
-        <translation>Ajouter un jeu</translation>
+        <translation>Ajouter une paire</translation>
     </message>
     <message>
         <source>Load Sets</source>
@@ -355,11 +355,11 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Remove Selected Set</source>
-        <translation>Retirer le jeu choisi</translation>
+        <translation>Retirer la paire choisie</translation>
     </message>
     <message>
         <source>Clear Sets</source>
-        <translation>Vider les jeux</translation>
+        <translation>Effacer les paires</translation>
     </message>
     <message>
         <source>Save Option</source>
@@ -367,7 +367,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Save results to this folder:</source>
-        <translation>Enregistrer dans ce dossier :</translation>
+        <translation>Enregistrer dans ce dossier :</translation>
     </message>
     <message>
         <source>Save results in folder of original file</source>
@@ -375,7 +375,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Also save a PDF of each result</source>
-        <translation>Un PDF de chaque résultat aussi</translation>
+        <translation>Aussi un PDF de chaque résultat</translation>
     </message>
     <message>
         <source>Start Replacing</source>
@@ -387,23 +387,23 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>After each run, save NAME.pdf beside every result NAME.pub, made by LibreOffice.</source>
-        <translation>Après chaque exécution, enregistrer NOM.pdf à côté de chaque résultat NOM.pub, créé par LibreOffice.</translation>
+        <translation>Après chaque exécution, enregistrer NOM.pdf à côté de chaque fichier résultat NOM.pub, créé par LibreOffice.</translation>
     </message>
     <message>
         <source>Please select folder:</source>
-        <translation>Veuillez choisir un dossier :</translation>
+        <translation>Veuillez choisir un dossier :</translation>
     </message>
     <message>
         <source>There is nothing to find: type the text to find in &quot;Find what&quot; first.</source>
-        <translation>Il n’y a rien à rechercher : tapez d’abord le texte à rechercher dans « Rechercher ».</translation>
+        <translation>Il n’y a rien à rechercher : tapez d’abord le texte à rechercher dans « Rechercher ».</translation>
     </message>
     <message>
         <source>There is nothing to find: the sets list is empty. Add a set or load sets first.</source>
-        <translation>Il n’y a rien à rechercher : la liste des jeux est vide. Ajoutez d’abord un jeu ou importez des jeux.</translation>
+        <translation>Il n’y a rien à rechercher : la liste de paires est vide. Ajoutez d’abord une paire ou importez des paires.</translation>
     </message>
     <message>
         <source>Stop after this document?</source>
-        <translation>S’arrêter après ce document ?</translation>
+        <translation>S’arrêter après ce document ?</translation>
     </message>
     <message>
         <source>Files are still being added from the folder. Start again when they are all in the list.</source>
@@ -419,7 +419,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>&amp;Add Publisher File(s)</source>
-        <translation>Ajouter des &amp;fichiers Publisher</translation>
+        <translation>Ajouter des fichiers Pu&amp;blisher</translation>
     </message>
     <message>
         <source>Add All Publisher File(s) In &amp;Folder</source>
@@ -435,7 +435,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Match &amp;Case</source>
-        <translation>&amp;Maj./min.</translation>
+        <translation>Respecter la &amp;casse</translation>
     </message>
     <message>
         <source>Whole wor&amp;ds</source>
@@ -447,7 +447,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>&amp;Keep case</source>
-        <translation>Même &amp;casse</translation>
+        <translation>Conse&amp;rver la casse</translation>
     </message>
     <message>
         <source>&amp;Start Replacing</source>
@@ -455,7 +455,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Add S&amp;et</source>
-        <translation>&amp;Ajouter un jeu</translation>
+        <translation>A&amp;jouter une paire</translation>
     </message>
     <message>
         <source>L&amp;oad Sets</source>
@@ -467,15 +467,15 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>&amp;Remove Selected Set</source>
-        <translation>Retirer le jeu choi&amp;si</translation>
+        <translation>Retirer la paire choi&amp;sie</translation>
     </message>
     <message>
         <source>Clear Se&amp;ts</source>
-        <translation>Vider les &amp;jeux</translation>
+        <translation>E&amp;ffacer les paires</translation>
     </message>
     <message>
         <source>Save results to t&amp;his folder:</source>
-        <translation>E&amp;nregistrer dans ce dossier :</translation>
+        <translation>E&amp;nregistrer dans ce dossier :</translation>
     </message>
     <message>
         <source>Save results in folder of ori&amp;ginal file</source>
@@ -483,23 +483,23 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source> Find &amp;what (exact case):</source>
-        <translation> Rec&amp;hercher (casse exacte) :</translation>
+        <translation> Rec&amp;hercher (casse exacte) :</translation>
     </message>
     <message>
         <source> Re&amp;place with:</source>
-        <translation> &amp;Remplacer par :</translation>
+        <translation> Re&amp;mplacer par :</translation>
     </message>
     <message>
         <source>Replace &amp;in:</source>
-        <translation>&amp;Dans :</translation>
+        <translation>&amp;Dans :</translation>
     </message>
     <message>
         <source>Output folder</source>
-        <translation>Dossier de destination</translation>
+        <translation>Dossier de sortie</translation>
     </message>
     <message>
         <source>Browse for the output folder</source>
-        <translation>Choisir le dossier de destination</translation>
+        <translation>Choisir le dossier de sortie</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -518,7 +518,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Sets: %1</source>
-        <translation>Jeux : %1</translation>
+        <translation>Paires : %1</translation>
     </message>
     <message>
         <source>Right-click the list or press %1 to count the occurrences without writing anything.</source>
@@ -526,7 +526,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>The folder “%1” does not exist. Please select another folder.</source>
-        <translation>Le dossier « %1 » n’existe pas. Veuillez choisir un autre dossier.</translation>
+        <translation>Le dossier « %1 » n’existe pas. Veuillez choisir un autre dossier.</translation>
     </message>
     <message>
         <source>No files added.</source>
@@ -538,7 +538,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>in the sets list</source>
-        <translation>de la liste des jeux</translation>
+        <translation>de la liste de paires</translation>
     </message>
     <message>
         <source>Find what</source>
@@ -550,15 +550,15 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>The text in “%1”</source>
-        <translation>Le texte de « %1 »</translation>
+        <translation>Le texte de « %1 »</translation>
     </message>
     <message>
         <source>The texts in “Find what” and “Replace with” cannot be used: %1.</source>
-        <translation>Les textes de « Rechercher » et « Remplacer par » ne peuvent pas être utilisés : %1.</translation>
+        <translation>Les textes de « Rechercher » et « Remplacer par » ne peuvent pas être utilisés : %1.</translation>
     </message>
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
-        <translation>Voulez-vous que le programme ouvre le dossier où sont rangés ces fichiers d’exemple (pour les voir avant de travailler avec) ?</translation>
+        <translation>Voulez-vous que le programme ouvre le dossier où sont rangés ces fichiers d’exemple (pour les voir avant de travailler avec) ?</translation>
     </message>
     <message>
         <source>Save</source>
@@ -578,31 +578,31 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Who opens, edits and saves each publication: Vantrelle&apos;s own engine, or the publishing program installed on this computer. The program cannot use regular expressions, keep case, or replace in link addresses and properties, and does not say how many replacements it made.</source>
-        <translation>Qui ouvre, modifie et enregistre chaque publication : le moteur de Vantrelle, ou le programme de publication installé sur cet ordinateur. Le programme ne sait ni utiliser d&apos;expressions régulières, ni conserver la casse, ni remplacer dans les adresses de liens et les propriétés, et ne dit pas combien de remplacements il a faits.</translation>
+        <translation>Qui ouvre, modifie et enregistre chaque publication : le moteur de Vantrelle, ou le logiciel de PAO installé sur cet ordinateur. Le programme ne sait ni utiliser d’expressions régulières, ni conserver la casse, ni remplacer dans les adresses de liens et les propriétés, et ne dit pas combien de remplacements il a faits.</translation>
     </message>
     <message>
         <source>The publishing program cannot do this; choose Vantrelle under “Edited by” for it.</source>
-        <translation>Le programme de publication ne sait pas le faire ; choisissez Vantrelle sous « Édité par ».</translation>
+        <translation>Le logiciel de PAO ne sait pas le faire ; choisissez Vantrelle sous « Modifié avec ».</translation>
     </message>
     <message>
         <source>Edited &amp;by:</source>
-        <translation>Édité par :</translation>
+        <translation>Modifié &amp;avec :</translation>
     </message>
     <message>
         <source>Warn when text no longer fits its box</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertir si le texte ne tient plus dans son cadre</translation>
     </message>
     <message>
         <source>Count and each run lay out the stories the replacements make longer, and the report says which no longer fit their boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le comptage et chaque exécution mettent en page les articles que les remplacements allongent, et le rapport dit lesquels ne tiennent plus dans leur cadre.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>&amp;About Vantrelle</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Vantrelle</translation>
     </message>
     <message>
         <source>%1 %2
@@ -610,11 +610,15 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
 Finds and replaces text in many publications in one run.
 
 Made with Qt %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2
+
+Recherche et remplace du texte dans de nombreuses publications en une seule exécution.
+
+Réalisé avec Qt %3.</translation>
     </message>
     <message>
         <source> Find &amp;what:</source>
-        <translation type="unfinished"></translation>
+        <translation> Rec&amp;hercher :</translation>
     </message>
 </context>
 <context>
@@ -638,21 +642,21 @@ NOTE: The &apos;Save Sets&apos; feature in this software always saves in this fo
 
 hi::hello
 peter::pete</source>
-        <translation>Si le fichier texte que vous ouvrez ressemble à ceci :
+        <translation>Si le fichier texte que vous ouvrez ressemble à ceci :
 
 hi::hello
 peter::pete
 
-utilisez :: comme séparateur
+utilisez :: comme séparateur
 
-Si le fichier texte que vous ouvrez ressemble à ceci :
+Si le fichier texte que vous ouvrez ressemble à ceci :
 
 hi,hello
 peter,pete
 
 utilisez , comme séparateur
 
-REMARQUE : « Exporter » enregistre toujours dans ce format :
+REMARQUE : « Exporter » enregistre toujours dans ce format :
 
 hi::hello
 peter::pete</translation>
@@ -663,11 +667,11 @@ peter::pete</translation>
     </message>
     <message>
         <source>File To Load:</source>
-        <translation>Fichier à ouvrir :</translation>
+        <translation>Fichier à ouvrir :</translation>
     </message>
     <message>
         <source>Separator:</source>
-        <translation>Séparateur :</translation>
+        <translation>Séparateur :</translation>
     </message>
     <message>
         <source>Load</source>
@@ -730,11 +734,11 @@ peter::pete</translation>
 Would you like to proceed anyway?</source>
         <translation>Publisher est peut-être ouvert. Il est conseillé de fermer d’abord Publisher.
 
-Voulez-vous continuer quand même ?</translation>
+Voulez-vous continuer quand même ?</translation>
     </message>
     <message>
         <source>This publishing program cannot replace in link addresses or document properties; turn those options off to use it.</source>
-        <translation>Ce logiciel de PAO ne sait pas remplacer dans les adresses des liens ni dans les propriétés du document ; désactivez ces options pour l’utiliser.</translation>
+        <translation>Ce logiciel de PAO ne sait pas remplacer dans les adresses des liens ni dans les propriétés du document ; désactivez ces options pour l’utiliser.</translation>
     </message>
 </context>
 <context>
@@ -746,19 +750,19 @@ Voulez-vous continuer quand même ?</translation>
 do not appear to be in the expected file format because of their file extension.
 
 Would you like to remove them from list?</source>
-        <translation>Ces fichiers : 
+        <translation>Ces fichiers : 
 
 %1
 ne semblent pas être au format attendu, d’après leur extension.
 
-Voulez-vous les retirer de la liste ?</translation>
+Voulez-vous les retirer de la liste ?</translation>
     </message>
 </context>
 <context>
     <name>vantrelle::OutputText</name>
     <message>
         <source>Cannot save as “%1”: %2.</source>
-        <translation>Impossible d’enregistrer sous « %1 » : %2.</translation>
+        <translation>Impossible d’enregistrer sous « %1 » : %2.</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
@@ -778,15 +782,15 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>The result of %1 would replace %2, which is the same file as the document itself, reached by another path (a link, a mount or another letter case). %1 was not processed, so that it is not lost.</source>
-        <translation>Le résultat de %1 remplacerait %2, qui est le même fichier que le document lui-même, atteint par un autre chemin (un lien, un montage ou une autre casse). %1 n’a pas été traité, pour qu’il ne soit pas perdu.</translation>
+        <translation>Le fichier résultat de %1 remplacerait %2, qui est le même fichier que le document lui-même, atteint par un autre chemin (un lien, un montage ou une autre casse). %1 n’a pas été traité, pour qu’il ne soit pas perdu.</translation>
     </message>
     <message>
         <source>The result of %1 would replace %2, which is a document in the list. %1 was not processed.</source>
-        <translation>Le résultat de %1 remplacerait %2, qui est un document de la liste. %1 n’a pas été traité.</translation>
+        <translation>Le fichier résultat de %1 remplacerait %2, qui est un document de la liste. %1 n’a pas été traité.</translation>
     </message>
     <message>
         <source>The result of %1 would replace %2, the result of %3 written in this run. %1 was not processed.</source>
-        <translation>Le résultat de %1 remplacerait %2, le résultat de %3 écrit pendant cette exécution. %1 n’a pas été traité.</translation>
+        <translation>Le fichier résultat de %1 remplacerait %2, le fichier résultat de %3 écrit pendant cette exécution. %1 n’a pas été traité.</translation>
     </message>
 </context>
 <context>
@@ -801,11 +805,11 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>LibreOffice is drawing the pages of “%1” as it was before…</source>
-        <translation>LibreOffice dessine les pages de « %1 » tel qu’il était avant…</translation>
+        <translation>LibreOffice dessine les pages de « %1 » tel qu’il était avant…</translation>
     </message>
     <message>
         <source>LibreOffice is drawing the pages of the result “%1”…</source>
-        <translation>LibreOffice dessine les pages du résultat « %1 »…</translation>
+        <translation>LibreOffice dessine les pages du fichier résultat « %1 »…</translation>
     </message>
     <message>
         <source>Before - %1.pdf</source>
@@ -817,15 +821,15 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>The drawings could not be saved in the temporary folder %1: %2.</source>
-        <translation>Les dessins n&apos;ont pas pu être enregistrés dans le dossier temporaire %1 : %2.</translation>
+        <translation>Les dessins n’ont pas pu être enregistrés dans le dossier temporaire %1 : %2.</translation>
     </message>
     <message>
         <source>No program on this computer opens PDF files. The pages before and after are drawn in %1.</source>
-        <translation>Aucun programme de cet ordinateur n&apos;ouvre les fichiers PDF. Les pages avant et après sont dessinées dans %1.</translation>
+        <translation>Aucun programme de cet ordinateur n’ouvre les fichiers PDF. Les pages avant et après sont dessinées dans %1.</translation>
     </message>
     <message>
         <source>The pages before and after are open in your PDF viewer, as LibreOffice draws them: “%1” and “%2”.</source>
-        <translation>Les pages avant et après sont ouvertes dans votre lecteur PDF, telles que LibreOffice les dessine : « %1 » et « %2 ».</translation>
+        <translation>Les pages avant et après sont ouvertes dans votre lecteur PDF, telles que LibreOffice les dessine : « %1 » et « %2 ».</translation>
     </message>
 </context>
 <context>
@@ -856,15 +860,15 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>&amp;Fit width</source>
-        <translation>&amp;Largeur de page</translation>
+        <translation>A&amp;juster à la largeur</translation>
     </message>
     <message>
         <source>Before: </source>
-        <translation>Avant : </translation>
+        <translation>Avant : </translation>
     </message>
     <message>
         <source>After: </source>
-        <translation>Après : </translation>
+        <translation>Après : </translation>
     </message>
     <message>
         <source>The drawings of the pages before and after do not differ.</source>
@@ -876,7 +880,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>No page %1 here: this side ends at page %2.</source>
-        <translation>Pas de page %1 ici : ce côté s’arrête à la page %2.</translation>
+        <translation>Pas de page %1 ici : ce côté s’arrête à la page %2.</translation>
     </message>
     <message>
         <source>of %1</source>
@@ -884,7 +888,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Page width</source>
@@ -893,8 +897,8 @@ Voulez-vous les retirer de la liste ?</translation>
     <message numerus="yes">
         <source>Marked in red: where the pages differ (page(s) %1).</source>
         <translation>
-            <numerusform>En rouge : là où les pages diffèrent (page %1).</numerusform>
-            <numerusform>En rouge : là où les pages diffèrent (pages %1).</numerusform>
+            <numerusform>En rouge : là où les pages diffèrent (page %1).</numerusform>
+            <numerusform>En rouge : là où les pages diffèrent (pages %1).</numerusform>
         </translation>
     </message>
 </context>
@@ -902,11 +906,11 @@ Voulez-vous les retirer de la liste ?</translation>
     <name>vantrelle::PairText</name>
     <message>
         <source>%1 is empty: there is nothing to find</source>
-        <translation>%1 est vide : il n’y a rien à rechercher</translation>
+        <translation>%1 est vide : il n’y a rien à rechercher</translation>
     </message>
     <message>
         <source>%1 holds a line or paragraph break (%2) at character %3; texts with breaks cannot be replaced</source>
-        <translation>%1 contient un saut de ligne ou de paragraphe (%2) au caractère %3 ; les textes avec des sauts ne peuvent pas être remplacés</translation>
+        <translation>%1 contient un saut de ligne ou de paragraphe (%2) au caractère %3 ; les textes avec des sauts ne peuvent pas être remplacés</translation>
     </message>
     <message>
         <source>%1 holds the control character %2 at character %3, which the text of a publication cannot hold (tab is the only one allowed)</source>
@@ -930,11 +934,11 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>the regular expression %1 is not valid: %2, %3</source>
-        <translation>l’expression régulière %1 n’est pas valide : %2, %3</translation>
+        <translation>l’expression régulière %1 n’est pas valide : %2, %3</translation>
     </message>
     <message>
         <source>the regular expression %1 matches an empty text, which would insert the replacement between characters; make it match at least one character (+ instead of *, for example)</source>
-        <translation>l’expression régulière %1 correspond à un texte vide, ce qui insérerait le remplacement entre les caractères ; faites-la correspondre à au moins un caractère (+ au lieu de *, par exemple)</translation>
+        <translation>l’expression régulière %1 correspond à un texte vide, ce qui insérerait le remplacement entre les caractères ; faites-la correspondre à au moins un caractère (+ au lieu de *, par exemple)</translation>
     </message>
     <message>
         <source>the replacement %1 refers to group %2, but the regular expression %3 has %4</source>
@@ -953,18 +957,18 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>the replacement %1 holds a “$” that is not followed by a group number 0 to 9 or a group&apos;s name in braces; write $$ for a dollar sign</source>
-        <translation type="unfinished"></translation>
+        <translation>le remplacement %1 contient un « $ » qui n’est suivi ni d’un numéro de groupe de 0 à 9 ni du nom d’un groupe entre accolades ; écrivez $$ pour un signe dollar</translation>
     </message>
 </context>
 <context>
     <name>vantrelle::PdfExport</name>
     <message>
         <source>No temporary folder can be made in %1 to convert “%2”.</source>
-        <translation>Impossible de créer un dossier temporaire dans %1 pour convertir « %2 ».</translation>
+        <translation>Impossible de créer un dossier temporaire dans %1 pour convertir « %2 ».</translation>
     </message>
     <message>
         <source>Another result&apos;s PDF has the same name, %1; this one was not written.</source>
-        <translation>Le PDF d’un autre résultat porte le même nom, %1 ; celui-ci n’a pas été écrit.</translation>
+        <translation>Le PDF d’un autre fichier résultat porte le même nom, %1 ; celui-ci n’a pas été écrit.</translation>
     </message>
     <message>
         <source>stopped</source>
@@ -972,19 +976,19 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>“%1” cannot be read, or no temporary copy of it can be made.</source>
-        <translation>« %1 » ne peut pas être lu, ou aucune copie temporaire ne peut en être faite.</translation>
+        <translation>« %1 » ne peut pas être lu, ou aucune copie temporaire ne peut en être faite.</translation>
     </message>
     <message>
         <source>LibreOffice did not finish within %1 seconds, so it was stopped; the publication may be very large, or LibreOffice stuck on it.</source>
-        <translation>LibreOffice n’a pas fini en %1 secondes et a donc été arrêté ; la publication est peut-être très grande, ou LibreOffice est resté bloqué dessus.</translation>
+        <translation>LibreOffice n’a pas fini en %1 secondes et a donc été arrêté ; la publication est peut-être très grande, ou LibreOffice est resté bloqué dessus.</translation>
     </message>
     <message>
         <source>LibreOffice could not be started: %1</source>
-        <translation>LibreOffice n’a pas pu être démarré : %1</translation>
+        <translation>LibreOffice n’a pas pu être démarré : %1</translation>
     </message>
     <message>
         <source>LibreOffice crashed.</source>
-        <translation>LibreOffice s’est planté.</translation>
+        <translation>LibreOffice s’est arrêté de façon inattendue.</translation>
     </message>
     <message>
         <source>LibreOffice ended with exit code %1.</source>
@@ -996,14 +1000,14 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>The PDF could not be written to %1: %2</source>
-        <translation>Le PDF n’a pas pu être écrit dans %1 : %2</translation>
+        <translation>Le PDF n’a pas pu être écrit dans %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>vantrelle::PdfRendering</name>
     <message>
         <source>LibreOffice did not finish drawing “%1” within %2 seconds, so it was stopped. The publication may be very large, or LibreOffice may be stuck; try again, or open it in LibreOffice Draw yourself.</source>
-        <translation>LibreOffice n’a pas fini de dessiner « %1 » en %2 secondes et a donc été arrêté. La publication est peut-être très grande, ou LibreOffice est bloqué ; réessayez, ou ouvrez-la vous-même dans LibreOffice Draw.</translation>
+        <translation>LibreOffice n’a pas fini de dessiner « %1 » en %2 secondes et a donc été arrêté. La publication est peut-être très grande, ou LibreOffice est bloqué ; réessayez, ou ouvrez-la vous-même dans LibreOffice Draw.</translation>
     </message>
     <message>
         <source>The pages are drawn by LibreOffice</source>
@@ -1011,23 +1015,23 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>Cannot draw the pages of “%1”: the file cannot be read, or no temporary copy of it can be made in %2.</source>
-        <translation>Impossible de dessiner les pages de « %1 » : le fichier ne peut pas être lu, ou aucune copie temporaire ne peut en être faite dans %2.</translation>
+        <translation>Impossible de dessiner les pages de « %1 » : le fichier ne peut pas être lu, ou aucune copie temporaire ne peut en être faite dans %2.</translation>
     </message>
     <message>
         <source>Drawing the pages of “%1” was stopped.</source>
-        <translation>Le dessin des pages de « %1 » a été arrêté.</translation>
+        <translation>Le dessin des pages de « %1 » a été arrêté.</translation>
     </message>
     <message>
         <source>LibreOffice could not be started to draw “%1”: %2</source>
-        <translation>LibreOffice n’a pas pu être démarré pour dessiner « %1 » : %2</translation>
+        <translation>LibreOffice n’a pas pu être démarré pour dessiner « %1 » : %2</translation>
     </message>
     <message>
         <source>LibreOffice could not draw “%1” (exit code %2).</source>
-        <translation>LibreOffice n’a pas pu dessiner « %1 » (code de sortie %2).</translation>
+        <translation>LibreOffice n’a pas pu dessiner « %1 » (code de sortie %2).</translation>
     </message>
     <message>
         <source> It said: %1</source>
-        <translation> Message : %1</translation>
+        <translation> Message : %1</translation>
     </message>
 </context>
 <context>
@@ -1050,7 +1054,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>No program on this computer opened %1. Open it yourself, or install a program for this kind of file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme de cet ordinateur n’a ouvert %1. Ouvrez-le vous-même, ou installez un programme pour ce type de fichier.</translation>
     </message>
 </context>
 <context>
@@ -1069,7 +1073,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation>Résultat</translation>
+        <translation>Issue</translation>
     </message>
     <message>
         <source>Would replace</source>
@@ -1097,7 +1101,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>%1 not written</source>
-        <translation>%1 non écrits</translation>
+        <translation>%1 (aucun écrit)</translation>
     </message>
     <message>
         <source>Started %1, ended %2, took %3</source>
@@ -1105,7 +1109,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>Document: %1</source>
-        <translation>Document : %1</translation>
+        <translation>Document : %1</translation>
     </message>
     <message>
         <source>none</source>
@@ -1113,27 +1117,27 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>Output (not written): %1</source>
-        <translation>Sortie (non écrite) : %1</translation>
+        <translation>Sortie (non écrite) : %1</translation>
     </message>
     <message>
         <source>Output: %1</source>
-        <translation>Sortie : %1</translation>
+        <translation>Sortie : %1</translation>
     </message>
     <message>
         <source>Outcome: %1</source>
-        <translation>Résultat : %1</translation>
+        <translation>Issue : %1</translation>
     </message>
     <message>
         <source>PDF: %1 (%2)</source>
-        <translation>PDF : %1 (%2)</translation>
+        <translation>PDF : %1 (%2)</translation>
     </message>
     <message>
         <source>Errors:</source>
-        <translation>Erreurs :</translation>
+        <translation>Erreurs :</translation>
     </message>
     <message>
         <source>Pairs (%1 ms):</source>
-        <translation>Paires (%1 ms) :</translation>
+        <translation>Paires (%1 ms) :</translation>
     </message>
     <message>
         <source>Documents</source>
@@ -1149,7 +1153,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>&amp;Copy Table</source>
-        <translation>&amp;Copier le tableau</translation>
+        <translation>Copier le &amp;tableau</translation>
     </message>
     <message>
         <source>&amp;Save as CSV…</source>
@@ -1169,11 +1173,11 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>&amp;Write the Ticked Changes</source>
-        <translation>É&amp;crire les modifications cochées</translation>
+        <translation>Écrire les &amp;modifications cochées</translation>
     </message>
     <message>
         <source>Write the results with the ticked changes only. A document changed since it was counted is not written.</source>
-        <translation>Écrire les résultats avec les seules modifications cochées. Un document modifié depuis le comptage n’est pas écrit.</translation>
+        <translation>Écrire les fichiers résultats avec les seules modifications cochées. Un document modifié depuis le comptage n’est pas écrit.</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
@@ -1193,21 +1197,21 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation>%1 ; %2</translation>
+        <translation>%1 ; %2</translation>
     </message>
     <message>
         <source>Save a PDF of every result with LibreOffice, beside it or into a folder you choose.</source>
-        <translation>Enregistrer un PDF de chaque résultat avec LibreOffice, à côté ou dans un dossier de votre choix.</translation>
+        <translation>Enregistrer un PDF de chaque fichier résultat avec LibreOffice, à côté ou dans un dossier de votre choix.</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
-        <translation>%1 existe déjà. Le remplacer ?</translation>
+        <translation>%1 existe déjà. Le remplacer ?</translation>
     </message>
     <message numerus="yes">
         <source>%n PDFs already exist, such as %1. Replace them?</source>
         <translation>
-            <numerusform>%n PDF existe déjà, %1. Le remplacer ?</numerusform>
-            <numerusform>%n PDF existent déjà, dont %1. Les remplacer ?</numerusform>
+            <numerusform>%n PDF existe déjà, %1. Le remplacer ?</numerusform>
+            <numerusform>%n PDF existent déjà, dont %1. Les remplacer ?</numerusform>
         </translation>
     </message>
     <message>
@@ -1224,35 +1228,35 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
-        <translation>Voulez-vous vraiment écraser %1 ?</translation>
+        <translation>Voulez-vous vraiment écraser %1 ?</translation>
     </message>
     <message>
         <source>The report could not be saved to %1: %2</source>
-        <translation>Le rapport n’a pas pu être enregistré dans %1 : %2</translation>
+        <translation>Le rapport n’a pas pu être enregistré dans %1 : %2</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre</translation>
     </message>
     <message>
         <source>Fit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre : %1</translation>
     </message>
     <message>
         <source>&amp;Open the Publication</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la &amp;publication</translation>
     </message>
     <message>
         <source>&amp;Open the Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le fichier &amp;résultat</translation>
     </message>
     <message>
         <source>Open the Result&apos;s &amp;PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le P&amp;DF du fichier résultat</translation>
     </message>
     <message>
         <source>Open the &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le d&amp;ossier</translation>
     </message>
 </context>
 <context>
@@ -1280,7 +1284,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>PDFs: %1</source>
-        <translation>PDF : %1</translation>
+        <translation>PDF : %1</translation>
     </message>
     <message>
         <source>, </source>
@@ -1328,7 +1332,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source> left unchanged: %1</source>
-        <translation> laissé tel quel : %1</translation>
+        <translation> laissé tel quel : %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln would be written</source>
@@ -1381,11 +1385,11 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation>%1 ; %2</translation>
+        <translation>%1 ; %2</translation>
     </message>
     <message>
         <source>%1: %2; %3</source>
-        <translation>%1 : %2 ; %3</translation>
+        <translation>%1 : %2 ; %3</translation>
     </message>
     <message numerus="yes">
         <source>%1 (and the counts of %Ln document(s) not known)</source>
@@ -1412,19 +1416,19 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>it is not in the review</source>
-        <translation>il n’est pas dans la revue</translation>
+        <translation>il n’est pas dans la vérification</translation>
     </message>
     <message>
         <source>“%1” was not written: %2.</source>
-        <translation>« %1 » n’a pas été écrit : %2.</translation>
+        <translation>« %1 » n’a pas été écrit : %2.</translation>
     </message>
     <message>
         <source>Processing: %1</source>
-        <translation>Traitement : %1</translation>
+        <translation>Traitement : %1</translation>
     </message>
     <message>
         <source>changed since it was reviewed</source>
-        <translation>modifié depuis la revue</translation>
+        <translation>modifié depuis la vérification</translation>
     </message>
     <message>
         <source>%1 Yes (the default).
@@ -1441,8 +1445,8 @@ Voulez-vous les retirer de la liste ?</translation>
     <message numerus="yes">
         <source>%n file(s) left out: they look like results of an earlier run (--include-results edits them too).</source>
         <translation>
-            <numerusform>%n fichier écarté : il ressemble au résultat d’une exécution précédente (--include-results le modifie aussi).</numerusform>
-            <numerusform>%n fichiers écartés : ils ressemblent à des résultats d’une exécution précédente (--include-results les modifie aussi).</numerusform>
+            <numerusform>%n fichier écarté : il ressemble au fichier résultat d’une exécution précédente (--include-results le modifie aussi).</numerusform>
+            <numerusform>%n fichiers écartés : ils ressemblent à des fichiers résultats d’une exécution précédente (--include-results les modifie aussi).</numerusform>
         </translation>
     </message>
     <message>
@@ -1470,7 +1474,7 @@ Essayez &apos;vantrelle-replace --help&apos;.
     <message>
         <source>Stopping: the documents being edited are finished first.
 </source>
-        <translation>Arrêt : les documents en cours de modification sont d’abord terminés.
+        <translation>Arrêt : les documents en cours de modification sont d’abord terminés.
 </translation>
     </message>
     <message>
@@ -1480,7 +1484,7 @@ Essayez &apos;vantrelle-replace --help&apos;.
     <message>
         <source>%1: PDF %2
 </source>
-        <translation>%1 : PDF %2
+        <translation>%1 : PDF %2
 </translation>
     </message>
     <message>
@@ -1492,19 +1496,19 @@ Essayez &apos;vantrelle-replace --help&apos;.
     <message>
         <source>The report %1 cannot be written: %2. Nothing was edited.
 </source>
-        <translation>Le rapport %1 ne peut pas être écrit : %2. Rien n’a été modifié.
+        <translation>Le rapport %1 ne peut pas être écrit : %2. Rien n’a été modifié.
 </translation>
     </message>
     <message>
         <source>The report %1 could not be written: %2.
 </source>
-        <translation>Le rapport %1 n’a pas pu être écrit : %2.
+        <translation>Le rapport %1 n’a pas pu être écrit : %2.
 </translation>
     </message>
     <message>
         <source>Interrupted: %1.
 </source>
-        <translation>Interrompu : %1.
+        <translation>Interrompu : %1.
 </translation>
     </message>
     <message>
@@ -1512,134 +1516,134 @@ Essayez &apos;vantrelle-replace --help&apos;.
 “%2” was not written.
 </source>
         <translation>%1
-« %2 » n’a pas été écrit.
+« %2 » n’a pas été écrit.
 </translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <source>%1 (the document %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (le document %2)</translation>
     </message>
     <message>
         <source>%1, change %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, modification %2</translation>
     </message>
     <message>
         <source>The plan %1 cannot be used: %2: %3. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan %1 ne peut pas être utilisé : %2 : %3. Rien n’a été écrit.</translation>
     </message>
     <message>
         <source>the plan ends inside a value</source>
-        <translation type="unfinished"></translation>
+        <translation>le plan se termine au milieu d’une valeur</translation>
     </message>
     <message>
         <source>it lists no documents</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne liste aucun document</translation>
     </message>
     <message>
         <source>a document is not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>un document n’est pas un objet JSON</translation>
     </message>
     <message>
         <source>a bracket closes what was never opened</source>
-        <translation type="unfinished"></translation>
+        <translation>un crochet ou une accolade ferme ce qui n’a jamais été ouvert</translation>
     </message>
     <message>
         <source>there is text outside any JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>il y a du texte hors de tout objet JSON</translation>
     </message>
     <message>
         <source>the line cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne ne peut pas être lue (%1)</translation>
     </message>
     <message>
         <source>“%1” is missing or has a value of the wrong type</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » manque ou a une valeur du mauvais type</translation>
     </message>
     <message>
         <source>it does not list every change of the document; make the plan with --dry-run --report FILE.json</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne liste pas toutes les modifications du document ; faites le plan avec --dry-run --report FILE.json</translation>
     </message>
     <message>
         <source>the id %1 is there twice</source>
-        <translation type="unfinished"></translation>
+        <translation>l’identifiant %1 y figure deux fois</translation>
     </message>
     <message>
         <source>there is no pair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’y a pas de paire %1</translation>
     </message>
     <message>
         <source>the change is not one of this document&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification n’appartient pas à ce document</translation>
     </message>
     <message>
         <source>The plan %1 cannot be read: %2.</source>
-        <translation type="unfinished">Le plan %1 ne peut pas être lu : %2.</translation>
+        <translation>Le plan %1 ne peut pas être lu : %2.</translation>
     </message>
     <message>
         <source>the document is there twice</source>
-        <translation type="unfinished"></translation>
+        <translation>le document y figure deux fois</translation>
     </message>
     <message>
         <source>the document was counted with other pairs or options than the first</source>
-        <translation type="unfinished"></translation>
+        <translation>le document a été compté avec d’autres paires ou options que le premier</translation>
     </message>
     <message>
         <source>the plan %1 changed while it was used</source>
-        <translation type="unfinished"></translation>
+        <translation>le plan %1 a changé pendant son utilisation</translation>
     </message>
     <message>
         <source>Cannot open “%1”: it changed since it was reviewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir « %1 » : il a changé depuis sa vérification.</translation>
     </message>
     <message>
         <source>could not check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vérification impossible : %1</translation>
     </message>
     <message>
         <source>Story %1 on page %2 no longer fits its box (%3); nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’article %1 de la page %2 ne tient plus dans son cadre (%3) ; rien n’a été écrit.</translation>
     </message>
     <message>
         <source>story %1, character %2</source>
-        <translation type="unfinished"></translation>
+        <translation>article %1, caractère %2</translation>
     </message>
     <message>
         <source>overflows</source>
-        <translation type="unfinished"></translation>
+        <translation>déborde</translation>
     </message>
     <message>
         <source>may overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>risque de déborder</translation>
     </message>
     <message>
         <source>could not check</source>
-        <translation type="unfinished"></translation>
+        <translation>vérification impossible</translation>
     </message>
     <message numerus="yes">
         <source>%n box(es) overflow</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cadre déborde</numerusform>
+            <numerusform>%n cadres débordent</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n box(es) may overflow</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cadre risque de déborder</numerusform>
+            <numerusform>%n cadres risquent de déborder</numerusform>
         </translation>
     </message>
     <message>
         <source>fits</source>
-        <translation type="unfinished"></translation>
+        <translation>tient</translation>
     </message>
     <message>
         <source>story %1, page %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>article %1, page %2 : %3</translation>
     </message>
 </context>
 <context>
@@ -1647,8 +1651,8 @@ Essayez &apos;vantrelle-replace --help&apos;.
     <message numerus="yes">
         <source>The sets list holds at most 32,767 pairs. %n line(s) of the file were not loaded.</source>
         <translation>
-            <numerusform>La liste des jeux contient au plus 32 767 paires. %n ligne du fichier n’a pas été chargée.</numerusform>
-            <numerusform>La liste des jeux contient au plus 32 767 paires. %n lignes du fichier n’ont pas été chargées.</numerusform>
+            <numerusform>La liste de paires contient au plus 32 767 paires. %n ligne du fichier n’a pas été chargée.</numerusform>
+            <numerusform>La liste de paires contient au plus 32 767 paires. %n lignes du fichier n’ont pas été chargées.</numerusform>
         </translation>
     </message>
     <message>
@@ -1661,19 +1665,19 @@ Essayez &apos;vantrelle-replace --help&apos;.
     </message>
     <message>
         <source>The replace text%1 (“%2”)</source>
-        <translation>Le texte de remplacement%1 (« %2 »)</translation>
+        <translation>Le texte de remplacement%1 (« %2 »)</translation>
     </message>
     <message>
         <source>The texts%1 cannot be used: %2.</source>
-        <translation>Les textes%1 ne peuvent pas être utilisés : %2.</translation>
+        <translation>Les textes%1 ne peuvent pas être utilisés : %2.</translation>
     </message>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
-        <translation>Voulez-vous vraiment écraser %1 ?</translation>
+        <translation>Voulez-vous vraiment écraser %1 ?</translation>
     </message>
     <message>
         <source>Enter find and replace set (use :: to separate find text and replace text):</source>
-        <translation>Saisissez un jeu de recherche et remplacement (:: sépare le texte cherché du texte de remplacement) :</translation>
+        <translation>Saisissez une paire de recherche et remplacement (:: sépare le texte cherché du texte de remplacement) :</translation>
     </message>
     <message>
         <source>findwhat::replacewith</source>
@@ -1681,11 +1685,11 @@ Essayez &apos;vantrelle-replace --help&apos;.
     </message>
     <message>
         <source>You must use :: to separate the find text from the replace text</source>
-        <translation>Vous devez utiliser :: pour séparer le texte cherché du texte de remplacement</translation>
+        <translation>Vous devez utiliser :: pour séparer le texte cherché du texte de remplacement</translation>
     </message>
     <message>
         <source>The sets list is full: it holds at most 32,767 pairs. Remove a set to add another.</source>
-        <translation>La liste des jeux est pleine : elle contient au plus 32 767 paires. Retirez un jeu pour en ajouter un autre.</translation>
+        <translation>La liste de paires est pleine : elle contient au plus 32 767 paires. Retirez une paire pour en ajouter une autre.</translation>
     </message>
 </context>
 <context>
@@ -1708,95 +1712,95 @@ Essayez &apos;vantrelle-replace --help&apos;.
     </message>
     <message>
         <source>Your choices cannot be kept for the next start: the settings file %1 cannot be written (%2). They stay in force until you close the program.</source>
-        <translation>Vos choix ne peuvent pas être gardés pour le prochain démarrage : le fichier de réglages %1 ne peut pas être écrit (%2). Ils restent en vigueur jusqu’à la fermeture du programme.</translation>
+        <translation>Vos choix ne peuvent pas être gardés pour le prochain démarrage : le fichier de réglages %1 ne peut pas être écrit (%2). Ils restent en vigueur jusqu’à la fermeture du programme.</translation>
     </message>
     <message>
         <source>“%1” (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » (%2)</translation>
     </message>
     <message>
         <source>These stored settings could not be read and are back at their defaults: %1. Choose them again if they were set otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces réglages enregistrés n’ont pas pu être lus et sont revenus à leurs valeurs par défaut : %1. Choisissez-les de nouveau s’ils étaient réglés autrement.</translation>
     </message>
     <message>
         <source>Match Case</source>
-        <translation type="unfinished">Maj./min.</translation>
+        <translation>Respecter la casse</translation>
     </message>
     <message>
         <source>Whole words</source>
-        <translation type="unfinished">Mots entiers</translation>
+        <translation>Mots entiers</translation>
     </message>
     <message>
         <source>Regular expression</source>
-        <translation type="unfinished">Expression régulière</translation>
+        <translation>Expression régulière</translation>
     </message>
     <message>
         <source>Keep case</source>
-        <translation type="unfinished">Même casse</translation>
+        <translation>Conserver la casse</translation>
     </message>
     <message>
         <source>the tab shown at start</source>
-        <translation type="unfinished"></translation>
+        <translation>l’onglet affiché au démarrage</translation>
     </message>
     <message>
         <source>the separator of Load Sets</source>
-        <translation type="unfinished"></translation>
+        <translation>le séparateur de l’import des paires</translation>
     </message>
     <message>
         <source>the folder to save results to</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier où enregistrer les fichiers résultats</translation>
     </message>
     <message>
         <source>Save results to this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer dans ce dossier</translation>
     </message>
     <message>
         <source>Save results in folder of original file</source>
-        <translation type="unfinished">Enregistrer à côté de l’original</translation>
+        <translation>Enregistrer à côté de l’original</translation>
     </message>
     <message>
         <source>the folder last chosen for results</source>
-        <translation type="unfinished"></translation>
+        <translation>le dernier dossier choisi pour les fichiers résultats</translation>
     </message>
     <message>
         <source>the file type added from a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>le type de fichier ajouté depuis un dossier</translation>
     </message>
     <message>
         <source>the folder last added</source>
-        <translation type="unfinished"></translation>
+        <translation>le dernier dossier ajouté</translation>
     </message>
     <message>
         <source>the sample files</source>
-        <translation type="unfinished"></translation>
+        <translation>les fichiers d’exemple</translation>
     </message>
     <message>
         <source>the folder of the last publications added</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier des dernières publications ajoutées</translation>
     </message>
     <message>
         <source>the folder of the last sets file</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier du dernier fichier de paires</translation>
     </message>
     <message>
         <source>the place of the report window</source>
-        <translation type="unfinished"></translation>
+        <translation>la position de la fenêtre du rapport</translation>
     </message>
     <message>
         <source>the place of the pages window</source>
-        <translation type="unfinished"></translation>
+        <translation>la position de la fenêtre des pages</translation>
     </message>
     <message>
         <source>Replace in</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer dans</translation>
     </message>
     <message>
         <source>Edited by</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié avec</translation>
     </message>
     <message>
         <source>Also save a PDF of each result</source>
-        <translation type="unfinished">Un PDF de chaque résultat aussi</translation>
+        <translation>Aussi un PDF de chaque fichier résultat</translation>
     </message>
 </context>
 <context>
@@ -1824,7 +1828,7 @@ Voir --help.
     <message>
         <source>No such file or folder, not added: %1
 </source>
-        <translation>Fichier ou dossier introuvable, non ajouté : %1
+        <translation>Fichier ou dossier introuvable, non ajouté : %1
 </translation>
     </message>
 </context>
@@ -1836,11 +1840,11 @@ Voir --help.
     </message>
     <message>
         <source>The sets file %1 was not found.</source>
-        <translation>Le fichier de jeux %1 est introuvable.</translation>
+        <translation>Le fichier de paires %1 est introuvable.</translation>
     </message>
     <message>
         <source>The sets file %1 cannot be read: %2</source>
-        <translation>Le fichier de jeux %1 ne peut pas être lu : %2</translation>
+        <translation>Le fichier de paires %1 ne peut pas être lu : %2</translation>
     </message>
     <message>
         <source>%1 Split the file.</source>
@@ -1848,7 +1852,7 @@ Voir --help.
     </message>
     <message>
         <source>The sets file %1 holds no line with the separator “%2”.</source>
-        <translation>Le fichier de jeux %1 ne contient aucune ligne avec le séparateur « %2 ».</translation>
+        <translation>Le fichier de paires %1 ne contient aucune ligne avec le séparateur « %2 ».</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
@@ -1856,7 +1860,7 @@ Voir --help.
     </message>
     <message>
         <source>--jobs needs a whole number from 1 to %1, not “%2”.</source>
-        <translation>--jobs attend un nombre entier de 1 à %1, pas « %2 ».</translation>
+        <translation>--jobs attend un nombre entier de 1 à %1, pas « %2 ».</translation>
     </message>
     <message>
         <source>--report needs a file name, or - for standard output.</source>
@@ -1876,7 +1880,7 @@ Voir --help.
     </message>
     <message>
         <source>--pdf puts each PDF beside its result, --pdf-dir DIR puts them all in DIR: give one of the two.</source>
-        <translation>--pdf met chaque PDF à côté de son résultat, --pdf-dir DIR les met tous dans DIR : donnez l’un des deux.</translation>
+        <translation>--pdf met chaque PDF à côté de son fichier résultat, --pdf-dir DIR les met tous dans DIR : donnez l’un des deux.</translation>
     </message>
     <message>
         <source>--pdf-timeout goes with --pdf or --pdf-dir.</source>
@@ -1884,35 +1888,35 @@ Voir --help.
     </message>
     <message>
         <source>--dry-run writes no results, so there is nothing to make PDFs of; leave out --pdf or --pdf-dir.</source>
-        <translation>--dry-run n’écrit aucun résultat, il n’y a donc rien à convertir en PDF ; retirez --pdf ou --pdf-dir.</translation>
+        <translation>--dry-run n’écrit aucun fichier résultat, il n’y a donc rien à convertir en PDF ; retirez --pdf ou --pdf-dir.</translation>
     </message>
     <message>
         <source>The folder %1 given with --pdf-dir does not exist; the tool does not make it (mkdir -p it first).</source>
-        <translation>Le dossier %1 donné avec --pdf-dir n’existe pas ; l’outil ne le crée pas (créez-le d’abord avec mkdir -p).</translation>
+        <translation>Le dossier %1 donné avec --pdf-dir n’existe pas ; l’outil ne le crée pas (créez-le d’abord avec mkdir -p).</translation>
     </message>
     <message>
         <source>--pdf-timeout needs a whole number of seconds, not “%1”.</source>
-        <translation>--pdf-timeout attend un nombre entier de secondes, pas « %1 ».</translation>
+        <translation>--pdf-timeout attend un nombre entier de secondes, pas « %1 ».</translation>
     </message>
     <message>
         <source>A pair; repeat for more, applied in the order given.</source>
-        <translation>Une paire ; à répéter pour d’autres, appliquées dans l’ordre donné.</translation>
+        <translation>Une paire ; à répéter pour d’autres, appliquées dans l’ordre donné.</translation>
     </message>
     <message>
         <source>Pairs from a sets file, read as Load Sets reads it: one pair per line, FIND SEP REPLACE, in UTF-8, UTF-16 or Windows-1252; at most 32,767 pairs.</source>
-        <translation>Des paires d’un fichier de jeux, lu comme le lit « Importer » : une paire par ligne, FIND SEP REPLACE, en UTF-8, UTF-16 ou Windows-1252 ; au plus 32 767 paires.</translation>
+        <translation>Des paires d’un fichier de paires, lu comme le lit « Importer » : une paire par ligne, FIND SEP REPLACE, en UTF-8, UTF-16 ou Windows-1252 ; au plus 32 767 paires.</translation>
     </message>
     <message>
         <source>The separator of the sets file (default ::).</source>
-        <translation>Le séparateur du fichier de jeux (par défaut ::).</translation>
+        <translation>Le séparateur du fichier de paires (par défaut ::).</translation>
     </message>
     <message>
         <source>Every result into DIR under its source&apos;s name. DIR must exist: a mistyped name is not made into a new folder.</source>
-        <translation>Chaque résultat dans DIR sous le nom de sa source. DIR doit exister : un nom mal tapé ne devient pas un nouveau dossier.</translation>
+        <translation>Chaque fichier résultat dans DIR sous le nom de sa source. DIR doit exister : un nom mal tapé ne devient pas un nouveau dossier.</translation>
     </message>
     <message>
         <source>Each result beside its source, named NAME_replaced.pub.</source>
-        <translation>Chaque résultat à côté de sa source, nommé NAME_replaced.pub.</translation>
+        <translation>Chaque fichier résultat à côté de sa source, nommé NAME_replaced.pub.</translation>
     </message>
     <message>
         <source>Match letter case.</source>
@@ -1920,15 +1924,15 @@ Voir --help.
     </message>
     <message>
         <source>Match whole words only, by Unicode&apos;s word boundaries: &quot;the&quot; no longer finds &quot;other&quot; or &quot;anthem&quot;.</source>
-        <translation>Ne trouver que des mots entiers, selon les limites de mots d’Unicode : &quot;the&quot; ne trouve plus &quot;other&quot; ni &quot;anthem&quot;.</translation>
+        <translation>Ne trouver que des mots entiers, selon les limites de mots d’Unicode : « the » ne trouve plus « other » ni « anthem ».</translation>
     </message>
     <message>
         <source>Read each FIND as a regular expression (Perl-like, PCRE2) and each REPLACE with $0 (the match), $1 to $9 (its groups) and $$ (a dollar sign). A match stays inside a line; ^ and $ are a line&apos;s start and end. An invalid expression, one that matches an empty text and a $ not followed by a digit or $ are wrong usage.</source>
-        <translation>Lire chaque FIND comme une expression régulière (à la Perl, PCRE2) et chaque REPLACE avec $0 (la correspondance), $1 à $9 (ses groupes) et $$ (un signe dollar). Une correspondance reste dans une ligne ; ^ et $ sont le début et la fin d’une ligne. Une expression invalide, une expression qui correspond à un texte vide et un $ non suivi d’un chiffre ou de $ sont des erreurs d’utilisation.</translation>
+        <translation>Lire chaque FIND comme une expression régulière (à la Perl, PCRE2) et chaque REPLACE avec $0 (la correspondance), $1 à $9 (ses groupes) et $$ (un signe dollar). Une correspondance reste dans une ligne ; ^ et $ sont le début et la fin d’une ligne. Une expression invalide, une expression qui correspond à un texte vide et un $ non suivi d’un chiffre ou de $ sont des erreurs d’utilisation.</translation>
     </message>
     <message>
         <source>Find any case and write each REPLACE in the case of what it replaces: all lower, ALL UPPER, Capitalised or Each Word Capitalised (acme, Acme, ACME -&gt; apex, Apex, APEX); any other mix as typed. With --regex, the whole replacement once its groups are in.</source>
-        <translation>Trouver toute casse et écrire chaque REPLACE dans la casse de ce qu’il remplace : tout en minuscules, TOUT EN MAJUSCULES, Initiale Majuscule ou Chaque Mot Avec Majuscule (acme, Acme, ACME -&gt; apex, Apex, APEX) ; tout autre mélange tel que tapé. Avec --regex, le remplacement entier une fois ses groupes insérés.</translation>
+        <translation>Trouver toute casse et écrire chaque REPLACE dans la casse de ce qu’il remplace : tout en minuscules, TOUT EN MAJUSCULES, Initiale Majuscule ou Chaque Mot Avec Majuscule (acme, Acme, ACME -&gt; apex, Apex, APEX) ; tout autre mélange tel que tapé. Avec --regex, le remplacement entier une fois ses groupes insérés.</translation>
     </message>
     <message>
         <source>Also replace in the addresses of web, e-mail and file links (links to a page are left alone), counted apart.</source>
@@ -1944,27 +1948,27 @@ Voir --help.
     </message>
     <message>
         <source>Also edit files that look like results of an earlier run (NAME_replaced.pub beside NAME.pub); without it they are left out with a note on standard error.</source>
-        <translation>Modifier aussi les fichiers qui ressemblent à des résultats d’une exécution précédente (NAME_replaced.pub à côté de NAME.pub) ; sans cette option, ils sont écartés avec une note sur la sortie d’erreur.</translation>
+        <translation>Modifier aussi les fichiers qui ressemblent à des fichiers résultats d’une exécution précédente (NAME_replaced.pub à côté de NAME.pub) ; sans cette option, ils sont écartés avec une note sur la sortie d’erreur.</translation>
     </message>
     <message>
         <source>Count only: write and delete nothing. The counts and refusals are those a real run would have; a result that could not be written &quot;would fail&quot;.</source>
-        <translation>Compter seulement : ne rien écrire ni supprimer. Les nombres et les refus sont ceux d’une vraie exécution ; un résultat qui ne pourrait pas être écrit &quot;échouerait&quot;.</translation>
+        <translation>Compter seulement : ne rien écrire ni supprimer. Les nombres et les refus sont ceux d’une vraie exécution ; un fichier résultat qui ne pourrait pas être écrit « échouerait ».</translation>
     </message>
     <message>
         <source>Edit N publications at a time, 1 to 256 (default: the number of processors). Results and reports keep the list order.</source>
-        <translation>Modifier N publications à la fois, de 1 à 256 (par défaut : le nombre de processeurs). Résultats et rapports gardent l’ordre de la liste.</translation>
+        <translation>Modifier N publications à la fois, de 1 à 256 (par défaut : le nombre de processeurs). Résultats et rapports gardent l’ordre de la liste.</translation>
     </message>
     <message>
         <source>Write a report of every document as each one is done: FILE.json (the run as one JSON object) or FILE.csv (one line per document); - prints it as JSON lines on standard output.</source>
-        <translation>Écrire un rapport sur chaque document dès qu’il est fait : FILE.json (l’exécution en un objet JSON) ou FILE.csv (une ligne par document) ; - l’affiche en lignes JSON sur la sortie standard.</translation>
+        <translation>Écrire un rapport sur chaque document dès qu’il est fait : FILE.json (l’exécution en un objet JSON) ou FILE.csv (une ligne par document) ; - l’affiche en lignes JSON sur la sortie standard.</translation>
     </message>
     <message>
         <source>Print each replacement in its context on standard output, the changed part in [brackets] (and in colour on a terminal): the first 1,000 of each document.</source>
-        <translation>Afficher chaque remplacement dans son contexte sur la sortie standard, la partie modifiée entre [crochets] (et en couleur dans un terminal) : les 1 000 premiers de chaque document.</translation>
+        <translation>Afficher chaque remplacement dans son contexte sur la sortie standard, la partie modifiée entre [crochets] (et en couleur dans un terminal) : les 1 000 premiers de chaque document.</translation>
     </message>
     <message>
         <source>After the run, save a PDF of every result written, NAME.pdf beside NAME.pub, with LibreOffice (package libreoffice-draw), in as many processes as --jobs. An existing NAME.pdf is replaced.</source>
-        <translation>Après l’exécution, enregistrer un PDF de chaque résultat écrit, NAME.pdf à côté de NAME.pub, avec LibreOffice (paquet libreoffice-draw), en autant de processus que --jobs. Un NAME.pdf existant est remplacé.</translation>
+        <translation>Après l’exécution, enregistrer un PDF de chaque fichier résultat écrit, NAME.pdf à côté de NAME.pub, avec LibreOffice (paquet libreoffice-draw), en autant de processus que --jobs. Un NAME.pdf existant est remplacé.</translation>
     </message>
     <message>
         <source>The same, every PDF into DIR, which must exist.</source>
@@ -1972,7 +1976,7 @@ Voir --help.
     </message>
     <message>
         <source>End LibreOffice when one document takes longer than S seconds (default 120); that PDF is reported as failed and the others go on.</source>
-        <translation>Arrêter LibreOffice quand un document prend plus de S secondes (par défaut 120) ; ce PDF est signalé en échec et les autres continuent.</translation>
+        <translation>Arrêter LibreOffice quand un document prend plus de S secondes (par défaut 120) ; ce PDF est signalé en échec et les autres continuent.</translation>
     </message>
     <message>
         <source>No progress line and no summary.</source>
@@ -1988,19 +1992,19 @@ Voir --help.
     </message>
     <message>
         <source>With one SOURCE and nothing else: print the text of every story.</source>
-        <translation>Avec une seule SOURCE et rien d’autre : afficher le texte de chaque article.</translation>
+        <translation>Avec une seule SOURCE et rien d’autre : afficher le texte de chaque article.</translation>
     </message>
     <message>
         <source>--pair needs two texts: FIND and REPLACE.</source>
-        <translation>--pair attend deux textes : FIND et REPLACE.</translation>
+        <translation>--pair attend deux textes : FIND et REPLACE.</translation>
     </message>
     <message>
         <source>--apply takes the pairs from the plan; give no --pair or --sets.</source>
-        <translation>--apply prend les paires dans le plan ; ne donnez ni --pair ni --sets.</translation>
+        <translation>--apply prend les paires dans le plan ; ne donnez ni --pair ni --sets.</translation>
     </message>
     <message>
         <source>Say what to replace: --pair FIND REPLACE (once or more) or --sets FILE.</source>
-        <translation>Dites quoi remplacer : --pair FIND REPLACE (une fois ou plus) ou --sets FILE.</translation>
+        <translation>Dites quoi remplacer : --pair FIND REPLACE (une fois ou plus) ou --sets FILE.</translation>
     </message>
     <message>
         <source>Give the texts to replace either with --pair FIND REPLACE (once or more) or with --sets FILE, not both.</source>
@@ -2012,19 +2016,19 @@ Voir --help.
     </message>
     <message>
         <source>Say where the results go: --out-dir DIR or --beside.</source>
-        <translation>Dites où vont les résultats : --out-dir DIR ou --beside.</translation>
+        <translation>Dites où vont les fichiers résultats : --out-dir DIR ou --beside.</translation>
     </message>
     <message>
         <source>--out-dir and --beside cannot both be given: results go into one folder or beside their sources.</source>
-        <translation>--out-dir et --beside ne peuvent pas être donnés ensemble : les résultats vont dans un dossier ou à côté de leurs sources.</translation>
+        <translation>--out-dir et --beside ne peuvent pas être donnés ensemble : les fichiers résultats vont dans un dossier ou à côté de leurs sources.</translation>
     </message>
     <message>
         <source>The folder %1 given with --out-dir does not exist; the tool does not make it (mkdir -p it first).</source>
-        <translation>Le dossier %1 donné avec --out-dir n’existe pas ; l’outil ne le crée pas (créez-le d’abord avec mkdir -p).</translation>
+        <translation>Le dossier %1 donné avec --out-dir n’existe pas ; l’outil ne le crée pas (créez-le d’abord avec mkdir -p).</translation>
     </message>
     <message>
         <source>--apply matches as the plan says; give no --%1.</source>
-        <translation>--apply recherche comme le dit le plan ; ne donnez pas --%1.</translation>
+        <translation>--apply recherche comme le dit le plan ; ne donnez pas --%1.</translation>
     </message>
     <message>
         <source>of %1</source>
@@ -2032,7 +2036,7 @@ Voir --help.
     </message>
     <message>
         <source>--apply writes what the plan chose; it goes without --dry-run.</source>
-        <translation>--apply écrit ce que le plan a choisi ; il va sans --dry-run.</translation>
+        <translation>--apply écrit ce que le plan a choisi ; il va sans --dry-run.</translation>
     </message>
     <message>
         <source>--ext needs an extension, such as pub.</source>
@@ -2040,7 +2044,7 @@ Voir --help.
     </message>
     <message>
         <source>--show-changes and --report - both print on standard output; give the report a file name.</source>
-        <translation>--show-changes et --report - écrivent tous deux sur la sortie standard ; donnez un nom de fichier au rapport.</translation>
+        <translation>--show-changes et --report - écrivent tous deux sur la sortie standard ; donnez un nom de fichier au rapport.</translation>
     </message>
     <message>
         <source>Name at least one publication or folder.</source>
@@ -2077,7 +2081,7 @@ Sources (first form):
 
 What to replace (one of):
 </source>
-        <translation>usage : vantrelle-replace [OPTIONS] (--pair FIND REPLACE ... | --sets FILE)
+        <translation>usage : vantrelle-replace [OPTIONS] (--pair FIND REPLACE ... | --sets FILE)
                           (--out-dir DIR | --beside) SOURCE...
         vantrelle-replace [OPTIONS] --apply PLAN (--out-dir DIR | --beside)
                           [SOURCE...]
@@ -2088,22 +2092,22 @@ What to replace (one of):
 
 Recherche et remplace du texte dans des publications (.pub). La première forme
 modifie chaque publication nommée et chacune de celles trouvées dans les
-dossiers nommés, avec les règles de la fenêtre de Vantrelle ; la deuxième
-modifie une publication vers OUTPUT et affiche ses nombres ; la troisième
+dossiers nommés, avec les règles de la fenêtre de Vantrelle ; la deuxième
+modifie une publication vers OUTPUT et affiche ses nombres ; la troisième
 affiche le texte de chaque article.
 
-Sources (première forme) :
+Sources (première forme) :
   SOURCE...            Publications et dossiers. Un dossier est parcouru avec
-                       tous ses sous-dossiers comme par « Ajouter un dossier
-                       entier » : fichiers se terminant par .EXT, sauf ceux qui
-                       commencent par « ~ » et les fichiers cachés (qui
-                       commencent par « . »), chaque vrai dossier une fois. Les
+                       tous ses sous-dossiers comme par « Ajouter un dossier
+                       entier » : fichiers se terminant par .EXT, sauf ceux qui
+                       commencent par « ~ » et les fichiers cachés (qui
+                       commencent par « . »), chaque vrai dossier une fois. Les
                        fichiers nommés directement sont pris tels quels, sauf
                        ceux dont l’extension ne ressemble pas à celle d’une
                        publication, écartés avec une note sur la sortie
                        d’erreur.
 
-Quoi remplacer (l’un des deux) :
+Quoi remplacer (l’un des deux) :
 </translation>
     </message>
     <message>
@@ -2114,11 +2118,11 @@ no unpaired surrogate and no noncharacter (wrong usage, exit status 2).
 Where the results go (one of):
 </source>
         <translation>FIND ne peut pas être vide. FIND et REPLACE ne peuvent contenir que ce que le
-texte d’une publication peut contenir : ni saut de ligne ou de paragraphe, ni
+texte d’une publication peut contenir : ni saut de ligne ou de paragraphe, ni
 caractère de contrôle autre que la tabulation, ni demi-codet isolé, ni
 non-caractère (erreur d’utilisation, code de sortie 2).
 
-Où vont les résultats (l’un des deux) :
+Où vont les fichiers résultats (l’un des deux) :
 </translation>
     </message>
     <message>
@@ -2138,12 +2142,12 @@ mène. Un dossier qui désigne celui de la source (par un lien symbolique, avec
 ./ ou ..) donne au résultat le nom en _replaced. Un nom de résultat qui atteint
 une source par un autre chemin (un montage lié, une autre casse sur un système
 de fichiers qui l’ignore, un lien physique), un autre document de la liste ou
-un résultat écrit plus tôt dans la même exécution n’est pas écrit ; ce
+un fichier résultat écrit plus tôt dans la même exécution n’est pas écrit ; ce
 document est signalé comme ignoré, avec la raison. Un ancien résultat n’est
-jamais supprimé d’abord : le nouveau ne le remplace qu’une fois complet, et
+jamais supprimé d’abord : le nouveau ne le remplace qu’une fois complet, et
 une modification en échec le laisse tel qu’il était.
 
-Options :
+Options :
 </translation>
     </message>
     <message>
@@ -2183,36 +2187,36 @@ Examples:
   vantrelle-replace --dry-run --report counts.csv --pair Acme Apex --out-dir /tmp /srv/flyers
 </source>
         <translation>
-Le texte des WordArt n’est jamais modifié : les occurrences qui s’y trouvent
-sont comptées comme restantes, et le résultat est quand même écrit.
+Le texte des WordArt n’est jamais modifié : les occurrences qui s’y trouvent
+sont comptées comme restantes, et le fichier résultat est quand même écrit.
 
-Chaque ligne du rapport contient la source, la sortie, le résultat (toujours
-en anglais dans les fichiers de rapport : written, nothing to replace, failed,
-skipped, not reached ; &quot;would be written&quot; avec --dry-run), les remplacements
+Chaque ligne du rapport contient la source, la sortie, l’issue (toujours
+en anglais dans les fichiers de rapport : written, nothing to replace, failed,
+skipped, not reached ; &quot;would be written&quot; avec --dry-run), les remplacements
 faits et les occurrences restantes, les nombres de chaque paire avec la raison
 de ce qui reste, le texte d’erreur, les millisecondes et la recherche utilisée
-(match case ou any case, whole words, regular expression) ; avec --pdf ou
---pdf-dir aussi le chemin et le résultat du PDF (written, failed avec la raison
+(match case ou any case, whole words, regular expression) ; avec --pdf ou
+--pdf-dir aussi le chemin et l’issue du PDF (written, failed avec la raison
 de LibreOffice, not reached), et les lignes viennent une fois les PDF faits.
 
-Progression : une ligne vivante sur la sortie d’erreur (faits/total, débit,
+Progression : une ligne vivante sur la sortie d’erreur (faits/total, débit,
 temps restant) quand c’est un terminal. Les documents en échec et ignorés y
 sont nommés, et l’exécution s’y termine par une ligne de totaux, terminal ou
-non (--quiet : seulement ce qui n’a pas marché).
+non (--quiet : seulement ce qui n’a pas marché).
 
-Un résultat est écrit en entier ou pas du tout. Ctrl-C (ou SIGTERM) cesse de
+Un fichier résultat est écrit en entier ou pas du tout. Ctrl-C (ou SIGTERM) cesse de
 distribuer des documents, laisse finir ceux en cours, écrit le rapport de ce
 qui a été fait (le reste &quot;not reached&quot;) et sort avec le code 130.
 
-Code de sortie :
+Code de sortie :
   0    chaque document écrit, ou rien à y remplacer
   1    au moins un document en échec ou ignoré, ou un PDF en échec (les
-       autres ont quand même été traités) ; pour la deuxième forme : la
+       autres ont quand même été traités) ; pour la deuxième forme : la
        publication n’a pas pu être lue, modifiée comme demandé ou écrite
   2    erreur d’utilisation, ou --pdf sans LibreOffice (rien n’a été écrit)
   130  interrompu
 
-Exemples :
+Exemples :
   vantrelle-replace --pair &quot;555-0100&quot; &quot;555-0199&quot; --out-dir /srv/nouveau /srv/tracts
   vantrelle-replace --sets telephone.txt --beside /srv/tracts
   vantrelle-replace --regex --pair &apos;(\d{3})-(\d{4})&apos; &apos;$1 $2&apos; --beside /srv/tracts
@@ -2232,17 +2236,17 @@ pairs in order, and writes the result to OUTPUT; the options are those of the ba
 Exit status: 0 done, 1 the publication could not be read, edited as asked or written,
 2 wrong usage (also a FIND or REPLACE a publication cannot hold).
 </source>
-        <translation>usage : vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]
+        <translation>usage : vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]
                           [--in-links] [--in-properties] SOURCE OUTPUT FIND
                           REPLACE
                           [FIND REPLACE ...]
         vantrelle-replace --text SOURCE
 
 Remplace chaque occurrence de chaque FIND par son REPLACE dans la publication
-SOURCE, paire après paire, et écrit le résultat dans OUTPUT ; les options sont
+SOURCE, paire après paire, et écrit le résultat dans OUTPUT ; les options sont
 celles de la forme par lots (vantrelle-replace --help). --text affiche le texte
 de chaque article.
-Code de sortie : 0 fait, 1 la publication n’a pas pu être lue, modifiée comme
+Code de sortie : 0 fait, 1 la publication n’a pas pu être lue, modifiée comme
 demandé ou écrite, 2 erreur d’utilisation (aussi un FIND ou REPLACE qu’une
 publication ne peut pas contenir).
 </translation>
@@ -2250,22 +2254,22 @@ publication ne peut pas contenir).
     <message>
         <source>%1 “%2” was not written.
 </source>
-        <translation>%1 « %2 » n’a pas été écrit.
+        <translation>%1 « %2 » n’a pas été écrit.
 </translation>
     </message>
     <message>
         <source>vantrelle-replace: unknown option %1
 </source>
-        <translation>vantrelle-replace : option inconnue %1
+        <translation>vantrelle-replace : option inconnue %1
 </translation>
     </message>
     <message>
         <source>--engine is native or program, not “%1”.</source>
-        <translation>--engine vaut native ou program, pas « %1 ».</translation>
+        <translation>--engine vaut native ou program, pas « %1 ».</translation>
     </message>
     <message>
         <source>--engine program needs the publishing program, which is not installed here (%1 is not registered); without --engine, Vantrelle&apos;s own engine edits.</source>
-        <translation>--engine program a besoin du logiciel de PAO, qui n’est pas installé ici (%1 n’est pas enregistré) ; sans --engine, c’est le moteur de Vantrelle qui modifie.</translation>
+        <translation>--engine program a besoin du logiciel de PAO, qui n’est pas installé ici (%1 n’est pas enregistré) ; sans --engine, c’est le moteur de Vantrelle qui modifie.</translation>
     </message>
     <message>
         <source>--engine program drives the publishing program, which runs on Windows only.</source>
@@ -2297,68 +2301,68 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>The publishing program cannot %1; only Vantrelle&apos;s own engine can.</source>
-        <translation>Le logiciel de PAO ne sait pas %1 ; seul le moteur de Vantrelle le sait.</translation>
+        <translation>Le logiciel de PAO ne sait pas %1 ; seul le moteur de Vantrelle le sait.</translation>
     </message>
     <message>
         <source>Who edits: native (the default), Vantrelle&apos;s own engine; or program, the publishing program itself over COM, where it is installed (Windows only). The program replaces in the text only, one publication at a time, and does not say how many it replaced.</source>
-        <translation>Qui modifie : native (par défaut), le moteur de Vantrelle ; ou program, le logiciel de PAO lui-même via COM, là où il est installé (Windows seulement). Le logiciel ne remplace que dans le texte, une publication à la fois, et ne dit pas combien il a remplacé.</translation>
+        <translation>Qui modifie : native (par défaut), le moteur de Vantrelle ; ou program, le logiciel de PAO lui-même via COM, là où il est installé (Windows seulement). Le logiciel ne remplace que dans le texte, une publication à la fois, et ne dit pas combien il a remplacé.</translation>
     </message>
     <message>
         <source>Replace exactly the changes whose entries in PLAN (the JSON report of a --dry-run, which then lists every change with an id and each source&apos;s size, time and SHA-256) still hold &quot;apply&quot;: true, with the plan&apos;s pairs and matching, in the plan&apos;s documents unless SOURCEs are named. A source changed since the dry run, or whose entries no longer match it, is not written and the reason is given (exit 1). A plan with a fault is refused whole, with the line and the reason (exit 2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer exactement les modifications dont les entrées dans PLAN (le rapport JSON d’un --dry-run, qui liste alors chaque modification avec un identifiant, et la taille, la date et le SHA-256 de chaque source) portent encore &quot;apply&quot;: true, avec les paires et les options de recherche du plan, dans les documents du plan sauf si des SOURCE sont nommées. Une source modifiée depuis le comptage, ou dont les entrées ne lui correspondent plus, n’est pas écrite et la raison est donnée (code 1). Un plan fautif est refusé en entier, avec la ligne et la raison (code 2).</translation>
     </message>
     <message>
         <source>Do not check whether the stories the run makes longer still fit their boxes. By default each document&apos;s report says which no longer fit (&quot;overflows&quot;), which may not, and which could not be checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas vérifier si les articles que l’exécution allonge tiennent encore dans leur cadre. Par défaut, le rapport de chaque document dit lesquels ne tiennent plus (&quot;overflows&quot;), lesquels risquent de ne plus tenir, et lesquels n’ont pas pu être vérifiés.</translation>
     </message>
     <message>
         <source>Write no result for a document in which a story no longer fits its box; its report says which, and the tool ends with status 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>N’écrire aucun fichier résultat pour un document dont un article ne tient plus dans son cadre ; son rapport dit lequel, et l’outil se termine avec le code 1.</translation>
     </message>
     <message>
         <source>--fit-strict needs the fit check; give no --no-fit-check.</source>
-        <translation type="unfinished"></translation>
+        <translation>--fit-strict a besoin de la vérification des cadres ; ne donnez pas --no-fit-check.</translation>
     </message>
 </context>
 <context>
     <name>vantrelle::fit::FitText</name>
     <message>
         <source>%1 has no “%2”</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas de « %2 »</translation>
     </message>
     <message>
         <source>could not check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vérification impossible : %1</translation>
     </message>
     <message>
         <source>could not check: its box was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>vérification impossible : son cadre est introuvable</translation>
     </message>
     <message>
         <source>could not check: font %1 is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>vérification impossible : la police %1 n’est pas disponible</translation>
     </message>
     <message numerus="yes">
         <source>already overflowed; now %n line(s) more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>débordait déjà ; maintenant %n ligne de plus</numerusform>
+            <numerusform>débordait déjà ; maintenant %n lignes de plus</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>overflows by about %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>déborde d’environ %n ligne</numerusform>
+            <numerusform>déborde d’environ %n lignes</numerusform>
         </translation>
     </message>
     <message>
         <source>may overflow: the text ends within about a line of the box&apos;s edge</source>
-        <translation type="unfinished"></translation>
+        <translation>risque de déborder : le texte se termine à environ une ligne du bord du cadre</translation>
     </message>
     <message>
         <source>may overflow (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>risque de déborder (%1) : %2</translation>
     </message>
 </context>
 <context>
@@ -2381,7 +2385,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>in text whose font has no code page this program writes (a symbol font, or one without a known character set), which is not edited</source>
-        <translation>dans du texte dont la police n’a pas de page de codes que ce programme écrit (une police de symboles, ou sans jeu de caractères connu), qui n’est pas modifié</translation>
+        <translation>dans du texte dont la police n’a pas de page de codes que ce programme écrit (une police de symboles, ou sans codage de caractères connu), qui n’est pas modifié</translation>
     </message>
     <message>
         <source>because %1</source>
@@ -2393,13 +2397,13 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>1 occurrence of “%1” was left unchanged %2.</source>
-        <translation>1 occurrence de « %1 » a été laissée telle quelle %2.</translation>
+        <translation>1 occurrence de « %1 » a été laissée telle quelle %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n occurrences of “%1” were left unchanged %2.</source>
         <translation>
-            <numerusform>%n occurrence de « %1 » a été laissée telle quelle %2.</numerusform>
-            <numerusform>%n occurrences de « %1 » ont été laissées telles quelles %2.</numerusform>
+            <numerusform>%n occurrence de « %1 » a été laissée telle quelle %2.</numerusform>
+            <numerusform>%n occurrences de « %1 » ont été laissées telles quelles %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -2412,7 +2416,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>the part name &quot;%1&quot; is too long for a compound file</source>
-        <translation>le nom de partie &quot;%1&quot; est trop long pour un fichier composé</translation>
+        <translation>le nom de partie « %1 » est trop long pour un fichier composé</translation>
     </message>
     <message>
         <source>two parts of one folder have the same name</source>
@@ -2452,7 +2456,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>the regular expression %1 was stopped on a line of %2 characters: %3; nothing was changed. Simplify it, for example with fewer nested repeats</source>
-        <translation>l’expression régulière %1 a été arrêtée sur une ligne de %2 caractères : %3 ; rien n’a été modifié. Simplifiez-la, par exemple avec moins de répétitions imbriquées</translation>
+        <translation>l’expression régulière %1 a été arrêtée sur une ligne de %2 caractères : %3 ; rien n’a été modifié. Simplifiez-la, par exemple avec moins de répétitions imbriquées</translation>
     </message>
     <message>
         <source>it needed more than %L1 steps (the match limit)</source>
@@ -2468,11 +2472,11 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>the regular expression %1 matched an empty text, which would insert the replacement between characters; make it match at least one character</source>
-        <translation>l’expression régulière %1 a trouvé un texte vide, ce qui insérerait le remplacement entre des caractères ; faites-lui trouver au moins un caractère</translation>
+        <translation>l’expression régulière %1 a trouvé un texte vide, ce qui insérerait le remplacement entre des caractères ; faites-lui trouver au moins un caractère</translation>
     </message>
     <message>
         <source>the document property %1 is stored in code page %2, which cannot hold the replacement text; nothing was changed</source>
-        <translation>la propriété de document %1 est enregistrée dans la page de codes %2, qui ne peut pas contenir le texte de remplacement ; rien n’a été modifié</translation>
+        <translation>la propriété de document %1 est enregistrée dans la page de codes %2, qui ne peut pas contenir le texte de remplacement ; rien n’a été modifié</translation>
     </message>
     <message>
         <source>a paragraph end</source>
@@ -2496,15 +2500,15 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>the occurrence “%1” holds %2, which is never edited; nothing was changed</source>
-        <translation>l’occurrence « %1 » contient %2, qui n’est jamais modifié ; rien n’a été modifié</translation>
+        <translation>l’occurrence « %1 » contient %2, qui n’est jamais modifié ; rien n’a été modifié</translation>
     </message>
     <message>
         <source>the replacement “%1” holds %2, which the code page of the text it replaces, %3, cannot hold; nothing was changed</source>
-        <translation>le remplacement « %1 » contient %2, que la page de codes du texte remplacé, %3, ne peut pas contenir ; rien n’a été modifié</translation>
+        <translation>le remplacement « %1 » contient %2, que la page de codes du texte remplacé, %3, ne peut pas contenir ; rien n’a été modifié</translation>
     </message>
     <message>
         <source>the edited text block failed its checks (%1); nothing was changed</source>
-        <translation>le bloc de texte modifié a échoué à ses vérifications (%1) ; rien n’a été modifié</translation>
+        <translation>le bloc de texte modifié a échoué à ses vérifications (%1) ; rien n’a été modifié</translation>
     </message>
     <message>
         <source>the text would grow beyond what the file can hold</source>
@@ -2516,7 +2520,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>Cannot open “%1”: %2.</source>
-        <translation>Impossible d’ouvrir « %1 » : %2.</translation>
+        <translation>Impossible d’ouvrir « %1 » : %2.</translation>
     </message>
     <message>
         <source>a device</source>
@@ -2528,7 +2532,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>it is not a regular file but %1; only publication files can be opened</source>
-        <translation>ce n’est pas un fichier ordinaire mais %1 ; seuls les fichiers de publication peuvent être ouverts</translation>
+        <translation>ce n’est pas un fichier ordinaire mais %1 ; seuls les fichiers de publication peuvent être ouverts</translation>
     </message>
     <message>
         <source>a named pipe</source>
@@ -2544,7 +2548,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>Cannot open “%1”: it is not a regular file but %2; only publication files can be opened.</source>
-        <translation>Impossible d’ouvrir « %1 » : ce n’est pas un fichier ordinaire mais %2 ; seuls les fichiers de publication peuvent être ouverts.</translation>
+        <translation>Impossible d’ouvrir « %1 » : ce n’est pas un fichier ordinaire mais %2 ; seuls les fichiers de publication peuvent être ouverts.</translation>
     </message>
     <message>
         <source>the file is damaged</source>
@@ -2556,15 +2560,15 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>Cannot open “%1”: the file is larger than %2 MiB, more than any publication this engine edits.</source>
-        <translation>Impossible d’ouvrir « %1 » : le fichier dépasse %2 Mio, plus que toute publication que ce moteur modifie.</translation>
+        <translation>Impossible d’ouvrir « %1 » : le fichier dépasse %2 Mio, plus que toute publication que ce moteur modifie.</translation>
     </message>
     <message>
         <source>Cannot read “%1”: %2.</source>
-        <translation>Impossible de lire « %1 » : %2.</translation>
+        <translation>Impossible de lire « %1 » : %2.</translation>
     </message>
     <message>
         <source>Cannot open “%1”: the file is too large.</source>
-        <translation>Impossible d’ouvrir « %1 » : le fichier est trop grand.</translation>
+        <translation>Impossible d’ouvrir « %1 » : le fichier est trop grand.</translation>
     </message>
     <message>
         <source>it is not a publication (its container holds no publication)</source>
@@ -2576,7 +2580,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>Cannot read “%1”: %2</source>
-        <translation>Impossible de lire « %1 » : %2</translation>
+        <translation>Impossible de lire « %1 » : %2</translation>
     </message>
     <message>
         <source>its document properties cannot be read (%1)</source>
@@ -2584,15 +2588,15 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>choosing single changes is not offered for publications of Publisher 95 and 97 yet; replace all of them, or none</source>
-        <translation>le choix de modifications une à une n’est pas encore proposé pour les publications de Publisher 95 et 97 ; remplacez-les toutes, ou aucune</translation>
+        <translation>le choix de modifications une à une n’est pas encore proposé pour les publications de Publisher 95 et 97 ; remplacez-les toutes, ou aucune</translation>
     </message>
     <message>
         <source>Cannot replace “%1” in “%2”: %3</source>
-        <translation>Impossible de remplacer « %1 » dans « %2 » : %3</translation>
+        <translation>Impossible de remplacer « %1 » dans « %2 » : %3</translation>
     </message>
     <message>
         <source>the rebuilt text stream failed its checks (%1); nothing was written</source>
-        <translation>le flux de texte reconstruit a échoué à ses vérifications (%1) ; rien n’a été écrit</translation>
+        <translation>le flux de texte reconstruit a échoué à ses vérifications (%1) ; rien n’a été écrit</translation>
     </message>
     <message>
         <source>the written compound file does not hold the edited streams</source>
@@ -2600,23 +2604,23 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>the written file would not keep its part &quot;%1&quot; unchanged; nothing was written</source>
-        <translation>le fichier écrit ne garderait pas sa partie &quot;%1&quot; inchangée ; rien n’a été écrit</translation>
+        <translation>le fichier écrit ne garderait pas sa partie « %1 » inchangée ; rien n’a été écrit</translation>
     </message>
     <message>
         <source>Cannot save “%1”: %2</source>
-        <translation>Impossible d’enregistrer « %1 » : %2</translation>
+        <translation>Impossible d’enregistrer « %1 » : %2</translation>
     </message>
     <message>
         <source>Cannot save “%1” as “%2”: %3.</source>
-        <translation>Impossible d’enregistrer « %1 » sous « %2 » : %3.</translation>
+        <translation>Impossible d’enregistrer « %1 » sous « %2 » : %3.</translation>
     </message>
     <message>
         <source>Cannot save “%1” as “%2”: that is the file it was opened from, which is never overwritten.</source>
-        <translation>Impossible d’enregistrer « %1 » sous « %2 » : c’est le fichier dont elle a été ouverte, qui n’est jamais écrasé.</translation>
+        <translation>Impossible d’enregistrer « %1 » sous « %2 » : c’est le fichier source de la publication, qui n’est jamais écrasé.</translation>
     </message>
     <message>
         <source>Cannot save “%1” as “%2”: that name is a symbolic link, and a result is never written through a link to another file.</source>
-        <translation>Impossible d’enregistrer « %1 » sous « %2 » : ce nom est un lien symbolique, et un résultat n’est jamais écrit à travers un lien vers un autre fichier.</translation>
+        <translation>Impossible d’enregistrer « %1 » sous « %2 » : ce nom est un lien symbolique, et un fichier résultat n’est jamais écrit à travers un lien vers un autre fichier.</translation>
     </message>
     <message>
         <source>the disk took no more data</source>
@@ -2624,7 +2628,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>“%1” at story %2, position %3</source>
-        <translation>« %1 » dans l’article %2, position %3</translation>
+        <translation>« %1 » dans l’article %2, position %3</translation>
     </message>
     <message>
         <source>the text is too long</source>
@@ -2636,7 +2640,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>the reviewed occurrence %1 is no longer there; nothing was changed</source>
-        <translation>l’occurrence vérifiée %1 n’y est plus ; rien n’a été modifié</translation>
+        <translation>l’occurrence vérifiée %1 n’y est plus ; rien n’a été modifié</translation>
     </message>
     <message>
         <source>the text would grow too long</source>
@@ -2644,11 +2648,11 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>the edit would make a story longer than 32,767 characters, more than any publication known to this program holds, and other programs may then show only part of it; nothing was changed</source>
-        <translation>la modification rendrait un article plus long que 32 767 caractères, plus que n’en contient toute publication connue de ce programme, et d’autres programmes pourraient alors n’en afficher qu’une partie ; rien n’a été modifié</translation>
+        <translation>la modification rendrait un article plus long que 32 767 caractères, plus que n’en contient toute publication connue de ce programme, et d’autres programmes pourraient alors n’en afficher qu’une partie ; rien n’a été modifié</translation>
     </message>
     <message>
         <source>The publication engine has quit; create a new instance.</source>
-        <translation>Le moteur de publication s’est arrêté ; créez une nouvelle instance.</translation>
+        <translation>Le moteur de publication s’est arrêté ; créez une nouvelle instance.</translation>
     </message>
     <message>
         <source>No publication is open.</source>
@@ -2656,27 +2660,27 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>Cannot search “%1”: only replacing every occurrence is supported (scope %2).</source>
-        <translation>Impossible de chercher dans « %1 » : seul le remplacement de toutes les occurrences est pris en charge (portée %2).</translation>
+        <translation>Impossible de chercher dans « %1 » : seul le remplacement de toutes les occurrences est pris en charge (portée %2).</translation>
     </message>
     <message>
         <source>In “%1”, %2</source>
-        <translation>Dans « %1 », %2</translation>
+        <translation>Dans « %1 », %2</translation>
     </message>
     <message>
         <source>Cannot save “%1” as “%2”: format %3 is not supported, only publications (format %4).</source>
-        <translation>Impossible d’enregistrer « %1 » sous « %2 » : le format %3 n’est pas pris en charge, seules les publications (format %4) le sont.</translation>
+        <translation>Impossible d’enregistrer « %1 » sous « %2 » : le format %3 n’est pas pris en charge, seules les publications (format %4) le sont.</translation>
     </message>
     <message>
         <source>Cannot save “%1” as “%2”: not every replacement asked for could be made, so nothing was written (%3)</source>
-        <translation>Impossible d’enregistrer « %1 » sous « %2 » : tous les remplacements demandés n’ont pas pu être faits, rien n’a donc été écrit (%3)</translation>
+        <translation>Impossible d’enregistrer « %1 » sous « %2 » : tous les remplacements demandés n’ont pas pu être faits, rien n’a donc été écrit (%3)</translation>
     </message>
     <message>
         <source>the file is damaged: %1</source>
-        <translation>le fichier est endommagé : %1</translation>
+        <translation>le fichier est endommagé : %1</translation>
     </message>
     <message>
         <source>the file is damaged: its folders nest too deeply</source>
-        <translation>le fichier est endommagé : ses dossiers sont imbriqués trop profondément</translation>
+        <translation>le fichier est endommagé : ses dossiers sont imbriqués trop profondément</translation>
     </message>
     <message>
         <source>the find text</source>
@@ -2688,7 +2692,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>this publication was made by Publisher 97 or earlier in a layout this program does not know; it cannot be edited. Open it in a later version of Publisher and save it again</source>
-        <translation>cette publication a été créée avec Publisher 97 ou une version antérieure, dans une structure que ce programme ne connaît pas ; elle ne peut pas être modifiée. Ouvrez-la dans une version plus récente de Publisher et enregistrez-la de nouveau</translation>
+        <translation>cette publication a été créée avec Publisher 97 ou une version antérieure, dans une structure que ce programme ne connaît pas ; elle ne peut pas être modifiée. Ouvrez-la dans une version plus récente de Publisher et enregistrez-la de nouveau</translation>
     </message>
     <message>
         <source>this system cannot convert the code page %1 of its text</source>
@@ -2696,15 +2700,15 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>this publication was made by %1; that version is not supported. Open it in a later version of Publisher and save it again</source>
-        <translation>cette publication a été créée avec %1 ; cette version n’est pas prise en charge. Ouvrez-la dans une version plus récente de Publisher et enregistrez-la de nouveau</translation>
+        <translation>cette publication a été créée avec %1 ; cette version n’est pas prise en charge. Ouvrez-la dans une version plus récente de Publisher et enregistrez-la de nouveau</translation>
     </message>
     <message>
         <source>%1 runs past the end of the file; it was probably cut short while being copied or saved</source>
-        <translation>%1 dépasse la fin du fichier ; il a probablement été tronqué lors d’une copie ou d’un enregistrement</translation>
+        <translation>%1 dépasse la fin du fichier ; il a probablement été tronqué lors d’une copie ou d’un enregistrement</translation>
     </message>
     <message>
         <source>%1 is shorter than declared; the file was probably cut short</source>
-        <translation>%1 a une longueur inférieure à celle déclarée ; le fichier a probablement été tronqué</translation>
+        <translation>%1 a une longueur inférieure à celle déclarée ; le fichier a probablement été tronqué</translation>
     </message>
     <message>
         <source>%1 loops back on itself</source>
@@ -2772,7 +2776,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>its part &quot;%1&quot;</source>
-        <translation>sa partie &quot;%1&quot;</translation>
+        <translation>sa partie « %1 »</translation>
     </message>
     <message>
         <source>the text stream does not start with a text header</source>
@@ -2792,7 +2796,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>the text stream holds a block of type &quot;%1&quot; that this engine does not know, so it cannot edit it safely</source>
-        <translation>le flux de texte contient un bloc de type &quot;%1&quot; que ce moteur ne connaît pas, il ne peut donc pas le modifier sans risque</translation>
+        <translation>le flux de texte contient un bloc de type « %1 » que ce moteur ne connaît pas, il ne peut donc pas le modifier sans risque</translation>
     </message>
     <message>
         <source>the block tables form a cycle</source>
@@ -2972,111 +2976,111 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>not ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>non cochée</translation>
     </message>
     <message>
         <source>it was found in the text of a change that was not ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été trouvé dans le texte d’une modification qui n’était pas cochée</translation>
     </message>
     <message>
         <source>(%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1)</translation>
     </message>
     <message>
         <source>the review names the occurrence %1 twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la vérification nomme deux fois l’occurrence %1</translation>
     </message>
     <message>
         <source>Cannot open “%1”: it changed since it was reviewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir « %1 » : il a changé depuis sa vérification.</translation>
     </message>
     <message>
         <source>the layout cache counts more stories than it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>le cache de mise en page compte plus d’articles qu’il n’en contient</translation>
     </message>
     <message>
         <source>the layout cache counts more boxes than it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>le cache de mise en page compte plus de cadres qu’il n’en contient</translation>
     </message>
     <message>
         <source>a box of the layout cache has no size</source>
-        <translation type="unfinished"></translation>
+        <translation>un cadre du cache de mise en page n’a pas de taille</translation>
     </message>
     <message>
         <source>the contents have an unknown layout</source>
-        <translation type="unfinished"></translation>
+        <translation>le contenu a une structure inconnue</translation>
     </message>
     <message>
         <source>the contents have no directory</source>
-        <translation type="unfinished"></translation>
+        <translation>le contenu n’a pas de répertoire</translation>
     </message>
     <message>
         <source>the style sheet counts more styles than it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>la feuille de styles compte plus de styles qu’elle n’en contient</translation>
     </message>
     <message>
         <source>the font table counts more fonts than it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>la table des polices compte plus de polices qu’elle n’en contient</translation>
     </message>
     <message>
         <source>a run names a font the font table does not hold</source>
-        <translation type="unfinished"></translation>
+        <translation>un passage de texte nomme une police absente de la table des polices</translation>
     </message>
     <message>
         <source>a run has a character scale of %1, which is not understood</source>
-        <translation type="unfinished"></translation>
+        <translation>un passage de texte a une échelle de caractères de %1, qui n’est pas comprise</translation>
     </message>
     <message>
         <source>a run has an impossible font size</source>
-        <translation type="unfinished"></translation>
+        <translation>un passage de texte a une taille de police impossible</translation>
     </message>
     <message>
         <source>the story&apos;s formatting does not cover its text</source>
-        <translation type="unfinished"></translation>
+        <translation>la mise en forme de l’article ne couvre pas son texte</translation>
     </message>
     <message>
         <source>the text boxes of Publisher 95 and 97 publications are not read</source>
-        <translation type="unfinished"></translation>
+        <translation>les cadres de texte des publications Publisher 95 et 97 ne sont pas lus</translation>
     </message>
     <message>
         <source>its formatting cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>sa mise en forme ne peut pas être lue (%1)</translation>
     </message>
     <message>
         <source>the layout cache does not match the stories</source>
-        <translation type="unfinished"></translation>
+        <translation>le cache de mise en page ne correspond pas aux articles</translation>
     </message>
     <message>
         <source>its text boxes cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ses cadres de texte ne peuvent pas être lus (%1)</translation>
     </message>
     <message>
         <source>the story is a table</source>
-        <translation type="unfinished"></translation>
+        <translation>l’article est un tableau</translation>
     </message>
     <message>
         <source>the box may shrink its text to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>le cadre peut réduire son texte pour l’ajuster</translation>
     </message>
     <message>
         <source>the gap between its columns is not known</source>
-        <translation type="unfinished"></translation>
+        <translation>l’espace entre ses colonnes est inconnu</translation>
     </message>
     <message>
         <source>its boxes are stored differently in two places of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>ses cadres sont enregistrés différemment à deux endroits du fichier</translation>
     </message>
     <message>
         <source>its boxes cannot be checked against its shapes (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ses cadres ne peuvent pas être comparés à ses formes (%1)</translation>
     </message>
     <message>
         <source>no text box of it was found</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun de ses cadres de texte n’a été trouvé</translation>
     </message>
     <message>
         <source>a text box of it has no room for text</source>
-        <translation type="unfinished"></translation>
+        <translation>un de ses cadres de texte n’a pas de place pour du texte</translation>
     </message>
 </context>
 </TS>
