@@ -480,6 +480,59 @@ const QList<OptionInfo> &options()
     return table;
 }
 
+namespace {
+
+// The options of the table that form knows, parsed by Qt's parser; one
+// wording of every mistake for both forms.
+void parseWithTable(QCommandLineParser &parser, const QStringList &args, Form form)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const OptionInfo &option : options()) {
+        if (option.twoValues || option.group == OptionGroup::Exit)
+            continue;
+        if (form == Form::Batch ? option.group == OptionGroup::Text : option.batchOnly)
+            continue;
+        QStringList names{option.name};
+        if (!option.shortName.isEmpty())
+            names.prepend(option.shortName);
+        parser.addOption(QCommandLineOption(names, QString(), option.value));
+    }
+    if (!parser.parse(QStringList{QStringLiteral("vantrelle-replace")} + args))
+        throw UsageError(parser.errorText());
+}
+
+} // namespace
+
+OneFileOptions parseOneFileOptions(const QStringList &args)
+{
+    QCommandLineParser parser;
+    parseWithTable(parser, args, Form::OneFile);
+    OneFileOptions options_;
+    options_.matching.matchCase = parser.isSet(QStringLiteral("match-case"));
+    options_.matching.wholeWord = parser.isSet(QStringLiteral("whole-word"));
+    options_.matching.regex = parser.isSet(QStringLiteral("regex"));
+    options_.matching.keepCase = parser.isSet(QStringLiteral("keep-case"));
+    options_.inLinks = parser.isSet(QStringLiteral("in-links"));
+    options_.inProperties = parser.isSet(QStringLiteral("in-properties"));
+    options_.text = parser.isSet(QStringLiteral("text"));
+    const QStringList positional = parser.positionalArguments();
+    if (options_.text) {
+        if (positional.size() != 1 || options_.matching != MatchOptions{} || options_.inLinks ||
+            options_.inProperties)
+            throw UsageError(CliText::tr("--text takes one publication and no other option."));
+        options_.source = positional[0];
+        return options_;
+    }
+    if (positional.size() < 4 || positional.size() % 2 != 0)
+        throw UsageError(CliText::tr("Name what to edit: SOURCE OUTPUT FIND REPLACE, with more "
+                                     "FIND REPLACE pairs as needed; or the batch form's "
+                                     "--pair and --out-dir."));
+    options_.source = positional[0];
+    options_.output = positional[1];
+    options_.pairs = positional.mid(2);
+    return options_;
+}
+
 Form commandForm(const QStringList &args)
 {
     bool batch = false;
@@ -527,18 +580,7 @@ BatchOptions parseBatchOptions(const QStringList &args)
     }
 
     QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const OptionInfo &option : options()) {
-        if (option.twoValues || option.group == OptionGroup::Exit ||
-            option.group == OptionGroup::Text)
-            continue;
-        QStringList names{option.name};
-        if (!option.shortName.isEmpty())
-            names.prepend(option.shortName);
-        parser.addOption(QCommandLineOption(names, QString(), option.value));
-    }
-    if (!parser.parse(QStringList{QStringLiteral("vantrelle-replace")} + rest))
-        throw UsageError(parser.errorText());
+    parseWithTable(parser, rest, Form::Batch);
 
     BatchOptions options_;
     RunRequest &request = options_.request;

@@ -86,6 +86,22 @@ const QList<OptionInfo> &options();
 // file. Throws UsageError.
 BatchOptions parseBatchOptions(const QStringList &args);
 
+// The one-file form: SOURCE OUTPUT FIND REPLACE..., or --text SOURCE.
+struct OneFileOptions {
+    MatchOptions matching;
+    bool inLinks = false;
+    bool inProperties = false;
+    // Print the text of every story of source.
+    bool text = false;
+    QString source;
+    QString output;
+    // FIND, REPLACE, FIND, REPLACE...
+    QStringList pairs;
+};
+// The one-file form's options, read by the same table and parser as the
+// batch form's, so both say the same of the same mistake. Throws UsageError.
+OneFileOptions parseOneFileOptions(const QStringList &args);
+
 #ifdef Q_OS_WIN
 inline constexpr bool kWindowsExamples = true;
 #else

@@ -279,11 +279,16 @@ std::optional<int> runBatchIfAsked(int argc, char **argv)
     try {
         options = parseBatchOptions(args);
     } catch (const UsageError &e) {
-        printText(stderr, kTool + QString::fromUtf8(e.what()) +
-                              RunText::tr("\nTry 'vantrelle-replace --help'.\n"));
-        return kExitUsage;
+        return usageFailed(e);
     }
     return runBatch(options);
+}
+
+int usageFailed(const UsageError &error)
+{
+    printText(stderr, kTool + QString::fromUtf8(error.what()) +
+                          RunText::tr("\nTry 'vantrelle-replace --help'.\n"));
+    return kExitUsage;
 }
 
 namespace {

@@ -12,6 +12,10 @@ namespace vantrelle::cli {
 // one; nothing for the one-file form. Returns the exit status.
 std::optional<int> runBatchIfAsked(int argc, char **argv);
 
+// A command line that cannot be run, told on standard error with the way to
+// the help, as every form tells it. Returns the exit status.
+int usageFailed(const UsageError &error);
+
 // Returns the exit status.
 int runBatch(const BatchOptions &options);
 

@@ -27,32 +27,11 @@ namespace {
 
 constexpr int kOk = 0;
 constexpr int kFailed = 1;
-constexpr int kUsage = 2;
 
 void printUtf8(std::FILE *to, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), to);
-}
-
-int usage(std::FILE *to, int code)
-{
-    printUtf8(to,
-              QCoreApplication::translate(
-                  "vantrelle::cli::CliText",
-                  "usage: vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]\n"
-                  "                         [--in-links] [--in-properties] SOURCE OUTPUT FIND\n"
-                  "                         REPLACE\n"
-                  "                         [FIND REPLACE ...]\n"
-                  "       vantrelle-replace --text SOURCE\n"
-                  "\n"
-                  "Replaces every occurrence of each FIND by its REPLACE in the publication "
-                  "SOURCE,\npairs in order, and writes the result to OUTPUT; the options are "
-                  "those of the batch form\n(vantrelle-replace --help). --text prints "
-                  "the text of every story.\nExit status: 0 done, 1 the publication could "
-                  "not be read, edited as asked or written,\n2 wrong usage (also a FIND or "
-                  "REPLACE a publication cannot hold).\n"));
-    return code;
 }
 
 int printText(const QString &source)
@@ -85,10 +64,9 @@ int replace(const MatchOptions &matching, bool inLinks, bool inProperties, const
     }
     if (const QString refusal = pairsRefusal(texts, {}, EmptyFind::Refused, matching);
         !refusal.isEmpty()) {
-        printUtf8(stderr, QCoreApplication::translate("vantrelle::cli::CliText",
-                                                      "%1 “%2” was not written.\n")
-                              .arg(refusal, output));
-        return kUsage;
+        return cli::usageFailed(cli::UsageError(
+            QCoreApplication::translate("vantrelle::cli::CliText", "%1 “%2” was not written.")
+                .arg(refusal, output)));
     }
     return cli::runOneFile(matching, inLinks, inProperties, source, output, pairs);
 }
@@ -132,51 +110,17 @@ static int run(int argc, char **argv)
     installTranslations();
     if (const std::optional<int> status = cli::runBatchIfAsked(argc, argv))
         return *status;
-    const QStringList args = cli::commandArguments(argc, argv);
-    MatchOptions matching;
-    bool inLinks = false;
-    bool inProperties = false;
-    bool text = false;
-    QStringList positional;
-    bool options = true;
-    for (const QString &a : args) {
-        if (options && a == QLatin1String("--")) {
-            options = false;
-        } else if (options && a == QLatin1String("--match-case")) {
-            matching.matchCase = true;
-        } else if (options && a == QLatin1String("--whole-word")) {
-            matching.wholeWord = true;
-        } else if (options && a == QLatin1String("--regex")) {
-            matching.regex = true;
-        } else if (options && a == QLatin1String("--keep-case")) {
-            matching.keepCase = true;
-        } else if (options && a == QLatin1String("--in-links")) {
-            inLinks = true;
-        } else if (options && a == QLatin1String("--in-properties")) {
-            inProperties = true;
-        } else if (options && a == QLatin1String("--text")) {
-            text = true;
-        } else if (options && (a == QLatin1String("--help") || a == QLatin1String("-h"))) {
-            return usage(stdout, kOk);
-        } else if (options && a.startsWith(u'-') && a.size() > 1) {
-            printUtf8(stderr, QCoreApplication::translate("vantrelle::cli::CliText",
-                                                          "vantrelle-replace: unknown option %1\n")
-                                  .arg(a));
-            return usage(stderr, kUsage);
-        } else {
-            positional << a;
-        }
+    cli::OneFileOptions command;
+    try {
+        command = cli::parseOneFileOptions(cli::commandArguments(argc, argv));
+    } catch (const cli::UsageError &e) {
+        return cli::usageFailed(e);
     }
     try {
-        if (text) {
-            if (positional.size() != 1 || matching != MatchOptions{} || inLinks || inProperties)
-                return usage(stderr, kUsage);
-            return printText(positional[0]);
-        }
-        if (positional.size() < 4 || positional.size() % 2 != 0)
-            return usage(stderr, kUsage);
-        return replace(matching, inLinks, inProperties, positional[0], positional[1],
-                       positional.mid(2));
+        if (command.text)
+            return printText(command.source);
+        return replace(command.matching, command.inLinks, command.inProperties, command.source,
+                       command.output, command.pairs);
     } catch (const std::exception &e) {
         printUtf8(stderr, QString::fromUtf8(e.what()) + u'\n');
         return kFailed;

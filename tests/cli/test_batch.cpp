@@ -663,6 +663,24 @@ TEST_F(BatchFixture, BadCommandLinesWriteNothing)
               (QStringList{"big.txt", "ctl.txt", "half.txt", "in/Sample.pub"}));
 }
 
+// Both forms of the command line are read by one parser: one wording, one
+// exit status, one way to the help.
+TEST_F(BatchFixture, EveryFormSaysTheSameOfAMistake)
+{
+    const QByteArray unknown = "vantrelle-replace: Unknown option 'frob'.\n"
+                               "Try 'vantrelle-replace --help'.\n";
+    for (const QStringList &args :
+         {QStringList{"--frob"}, QStringList{"a.pub", "b.pub", "x", "--frob"},
+          QStringList{"--pair", "a", "b", "--beside", "--frob", path("in")}}) {
+        const Ran ran = runTool(args);
+        EXPECT_EQ(ran.status, 2) << args.join(' ').toStdString();
+        EXPECT_EQ(ran.err, unknown) << args.join(' ').toStdString();
+    }
+    const Ran short_ = runTool({"a.pub", "b.pub", "x"});
+    EXPECT_EQ(short_.status, 2);
+    EXPECT_TRUE(short_.err.endsWith("Try 'vantrelle-replace --help'.\n")) << short_.err.constData();
+}
+
 TEST_F(BatchFixture, SetsFileIsReadAsLoadSetsReadsIt)
 {
     copy("Sample.pub", "in/Sample.pub");
