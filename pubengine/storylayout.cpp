@@ -202,6 +202,17 @@ Shapes contentsShapes(ByteView c)
         }
         refs.push_back(ref);
     }
+    // A master page (its own name set, property 0x0E) is never printed: the
+    // document's pages are counted without it.
+    const auto masterPage = [&](std::uint32_t seq) {
+        if (seq >= refs.size() || !refs[seq] || refs[seq]->type != kChunkPage)
+            return false;
+        const PropertyRecord page = recordAt(c, refs[seq]->offset);
+        const Property *name = page.find(0x0E);
+        // A variable value starts with its own length.
+        return name && std::any_of(name->data.begin() + (name->data.size() >= 4 ? 4 : 0),
+                                   name->data.end(), [](std::uint8_t b) { return b != 0; });
+    };
     std::map<std::uint32_t, int> pageNumbers;
     for (const std::optional<Ref> &ref : refs) {
         if (!ref || ref->type != kChunkDocument)
@@ -211,7 +222,7 @@ Shapes contentsShapes(ByteView c)
             int n = 0;
             for (const Property &p : pages->properties) {
                 const auto page = p.id == 0 && p.data.size() == 4 ? readU32(p.data, 0) : 0;
-                if (page && !reservedPage(page))
+                if (page && !reservedPage(page) && !masterPage(page))
                     pageNumbers[page] = ++n;
             }
         }
