@@ -231,8 +231,11 @@ QString ChangeList::text() const
     for (qsizetype i = 0; i < m_document.pairs.size(); ++i) {
         if (m_pair >= 0 && m_pair != i)
             continue;
-        for (const automation::Change &c : m_document.pairs[i].changes)
-            lines << formatChange(c, false);
+        for (const automation::Change &c : m_document.pairs[i].changes) {
+            const QString fit = fitMark(c);
+            lines << (fit.isEmpty() ? formatChange(c, false)
+                                    : formatChange(c, false) + QStringLiteral(" ") + fit);
+        }
     }
     return lines.isEmpty() ? QString() : lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
