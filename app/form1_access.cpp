@@ -162,7 +162,9 @@ void Form1::buildMenuBar()
     // The design has no menu bar. The window keeps its size (at 150 % it
     // just fits a 1920 x 1080 screen above the taskbar): the bar takes the
     // list's top margin and the top of the list, whose rows scroll.
-    const int bar = MenuBar->sizeHint().height();
+    // A multiple of 4 px keeps the list's edges on whole device pixels at
+    // 125 % as well as at 150 % and 200 %.
+    const int bar = (MenuBar->sizeHint().height() + 3) / 4 * 4;
     MenuBar->setGeometry(0, 0, width(), bar);
     const QRect list = ListView1->geometry();
     ListView1->setGeometry(list.adjusted(0, std::max(0, bar - list.top()), 0, 0));
