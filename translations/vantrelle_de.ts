@@ -279,7 +279,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Match Case</source>
-        <translation>Groß-/Kleinschr.</translation>
+        <translation>Gr./Kl. exakt</translation>
     </message>
     <message>
         <source>Whole words</source>
@@ -299,7 +299,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Keep case</source>
-        <translation>Schreibung beibehalten</translation>
+        <translation>Gr/Kl halten</translation>
     </message>
     <message>
         <source>Find any case and write each replacement in the case of what it replaces: acme → apex, Acme → Apex, ACME → APEX.</source>
@@ -351,7 +351,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Save Sets</source>
-        <translation>Paare speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Remove Selected Set</source>
@@ -435,7 +435,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Match &amp;Case</source>
-        <translation>&amp;Groß-/Kleinschr.</translation>
+        <translation>Gr./Kl. e&amp;xakt</translation>
     </message>
     <message>
         <source>Whole wor&amp;ds</source>
@@ -447,7 +447,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>&amp;Keep case</source>
-        <translation>Schreibung beibeh&amp;alten</translation>
+        <translation>Gr/Kl h&amp;alten</translation>
     </message>
     <message>
         <source>&amp;Start Replacing</source>
@@ -463,7 +463,7 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>Sa&amp;ve Sets</source>
-        <translation>Paare spei&amp;chern</translation>
+        <translation>Spei&amp;chern</translation>
     </message>
     <message>
         <source>&amp;Remove Selected Set</source>
@@ -582,11 +582,11 @@ Bitte fügen Sie sie mit der Schaltfläche „Dateien aus Ordner hinzufügen“ 
     </message>
     <message>
         <source>The publishing program cannot do this; choose Vantrelle under “Edited by” for it.</source>
-        <translation>Das Publishing-Programm kann das nicht; wählen Sie dafür Vantrelle unter „Bearbeitet von“.</translation>
+        <translation>Das Publishing-Programm kann das nicht; wählen Sie dafür Vantrelle unter „Editor“.</translation>
     </message>
     <message>
         <source>Edited &amp;by:</source>
-        <translation>Bearbeitet &amp;von:</translation>
+        <translation>Editor:</translation>
     </message>
     <message>
         <source>Warn when text no longer fits its box</source>
@@ -2227,46 +2227,6 @@ Beispiele:
 </translation>
     </message>
     <message>
-        <source>usage: vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]
-                         [--in-links] [--in-properties] SOURCE OUTPUT FIND
-                         REPLACE
-                         [FIND REPLACE ...]
-       vantrelle-replace --text SOURCE
-
-Replaces every occurrence of each FIND by its REPLACE in the publication SOURCE,
-pairs in order, and writes the result to OUTPUT; the options are those of the batch form
-(vantrelle-replace --help). --text prints the text of every story.
-Exit status: 0 done, 1 the publication could not be read, edited as asked or written,
-2 wrong usage (also a FIND or REPLACE a publication cannot hold).
-</source>
-        <translation>Aufruf: vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]
-                          [--in-links] [--in-properties] SOURCE OUTPUT FIND
-                          REPLACE
-                          [FIND REPLACE ...]
-        vantrelle-replace --text SOURCE
-
-Ersetzt jedes Vorkommen jedes FIND durch sein REPLACE in der Publikation SOURCE,
-die Paare der Reihe nach, und schreibt das Ergebnis nach OUTPUT; die Optionen
-sind die der Stapelform (vantrelle-replace --help). --text gibt den Text jedes
-Textabschnitts aus.
-Exit-Status: 0 fertig, 1 die Publikation konnte nicht gelesen, wie verlangt
-bearbeitet oder geschrieben werden, 2 falsche Verwendung (auch ein FIND oder
-REPLACE, das eine Publikation nicht enthalten kann).
-</translation>
-    </message>
-    <message>
-        <source>%1 “%2” was not written.
-</source>
-        <translation>%1 „%2“ wurde nicht geschrieben.
-</translation>
-    </message>
-    <message>
-        <source>vantrelle-replace: unknown option %1
-</source>
-        <translation>vantrelle-replace: unbekannte Option %1
-</translation>
-    </message>
-    <message>
         <source>--engine is native or program, not “%1”.</source>
         <translation>--engine ist native oder program, nicht „%1“.</translation>
     </message>
@@ -2312,7 +2272,7 @@ REPLACE, das eine Publikation nicht enthalten kann).
     </message>
     <message>
         <source>Replace exactly the changes whose entries in PLAN (the JSON report of a --dry-run, which then lists every change with an id and each source&apos;s size, time and SHA-256) still hold &quot;apply&quot;: true, with the plan&apos;s pairs and matching, in the plan&apos;s documents unless SOURCEs are named. A source changed since the dry run, or whose entries no longer match it, is not written and the reason is given (exit 1). A plan with a fault is refused whole, with the line and the reason (exit 2).</source>
-        <translation>Genau die Änderungen ersetzen, deren Einträge in PLAN (dem JSON-Bericht eines --dry-run, der dann jede Änderung mit einer Kennung sowie Größe, Zeit und SHA-256 jeder Quelle aufführt) noch "apply": true enthalten, mit den Paaren und der Suchweise des Plans, in den Dokumenten des Plans, sofern keine SOURCEs genannt sind. Eine Quelle, die sich seit dem Probelauf geändert hat oder zu der ihre Einträge nicht mehr passen, wird nicht geschrieben, und der Grund wird genannt (Exit-Status 1). Ein fehlerhafter Plan wird ganz abgelehnt, mit Zeile und Grund (Exit-Status 2).</translation>
+        <translation>Genau die Änderungen ersetzen, deren Einträge in PLAN (dem JSON-Bericht eines --dry-run, der dann jede Änderung mit einer Kennung sowie Größe, Zeit und SHA-256 jeder Quelle aufführt) noch &quot;apply&quot;: true enthalten, mit den Paaren und der Suchweise des Plans, in den Dokumenten des Plans, sofern keine SOURCEs genannt sind. Eine Quelle, die sich seit dem Probelauf geändert hat oder zu der ihre Einträge nicht mehr passen, wird nicht geschrieben, und der Grund wird genannt (Exit-Status 1). Ein fehlerhafter Plan wird ganz abgelehnt, mit Zeile und Grund (Exit-Status 2).</translation>
     </message>
     <message>
         <source>Do not check whether the stories the run makes longer still fit their boxes. By default each document&apos;s report says which no longer fit (&quot;overflows&quot;), which may not, and which could not be checked.</source>
@@ -2325,6 +2285,18 @@ REPLACE, das eine Publikation nicht enthalten kann).
     <message>
         <source>--fit-strict needs the fit check; give no --no-fit-check.</source>
         <translation>--fit-strict braucht die Platzprüfung; geben Sie kein --no-fit-check an.</translation>
+    </message>
+    <message>
+        <source>--text takes one publication and no other option.</source>
+        <translation>--text nimmt genau eine Publikation und keine weitere Option.</translation>
+    </message>
+    <message>
+        <source>Name what to edit: SOURCE OUTPUT FIND REPLACE, with more FIND REPLACE pairs as needed; or the batch form&apos;s --pair and --out-dir.</source>
+        <translation>Geben Sie an, was bearbeitet wird: QUELLE AUSGABE SUCHEN ERSETZEN, bei Bedarf mit weiteren Paaren SUCHEN ERSETZEN; oder die Optionen --pair und --out-dir der Stapelform.</translation>
+    </message>
+    <message>
+        <source>%1 “%2” was not written.</source>
+        <translation>%1 „%2“ wurde nicht geschrieben.</translation>
     </message>
 </context>
 <context>

@@ -279,11 +279,11 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>Match Case</source>
-        <translation>Coincidir mayúsculas</translation>
+        <translation>Mayúsculas</translation>
     </message>
     <message>
         <source>Whole words</source>
-        <translation>Palabras enteras</translation>
+        <translation>Palabra entera</translation>
     </message>
     <message>
         <source>Find only whole words: “the” no longer finds “other” or “anthem”.</source>
@@ -299,7 +299,7 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>Keep case</source>
-        <translation>Conservar mayúsculas</translation>
+        <translation>Copiar may.</translation>
     </message>
     <message>
         <source>Find any case and write each replacement in the case of what it replaces: acme → apex, Acme → Apex, ACME → APEX.</source>
@@ -435,11 +435,11 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>Match &amp;Case</source>
-        <translation>Coincidir &amp;mayúsculas</translation>
+        <translation>&amp;Mayúsculas</translation>
     </message>
     <message>
         <source>Whole wor&amp;ds</source>
-        <translation>&amp;Palabras enteras</translation>
+        <translation>&amp;Palabra entera</translation>
     </message>
     <message>
         <source>Regular e&amp;xpression</source>
@@ -447,7 +447,7 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>&amp;Keep case</source>
-        <translation>&amp;Conservar mayúsculas</translation>
+        <translation>Copiar ma&amp;y.</translation>
     </message>
     <message>
         <source>&amp;Start Replacing</source>
@@ -574,7 +574,7 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>the publishing program</source>
-        <translation>el programa de autoedición</translation>
+        <translation>el de autoedición</translation>
     </message>
     <message>
         <source>Who opens, edits and saves each publication: Vantrelle&apos;s own engine, or the publishing program installed on this computer. The program cannot use regular expressions, keep case, or replace in link addresses and properties, and does not say how many replacements it made.</source>
@@ -590,7 +590,7 @@ Pruebe con el botón «Añadir una carpeta entera».</translation>
     </message>
     <message>
         <source>Warn when text no longer fits its box</source>
-        <translation>Avisar si el texto ya no cabe en su cuadro</translation>
+        <translation>Avisar si el texto desborda su cuadro</translation>
     </message>
     <message>
         <source>Count and each run lay out the stories the replacements make longer, and the report says which no longer fit their boxes.</source>
@@ -1468,7 +1468,7 @@ no parecen estar en el formato esperado, a juzgar por su extensión.
 Try &apos;vantrelle-replace --help&apos;.
 </source>
         <translation>
-Pruebe 'vantrelle-replace --help'.
+Pruebe &apos;vantrelle-replace --help&apos;.
 </translation>
     </message>
     <message>
@@ -2215,50 +2215,10 @@ Código de salida:
   130  interrumpido
 
 Ejemplos:
-  vantrelle-replace --pair "555-0100" "555-0199" --out-dir /srv/nuevos /srv/folletos
+  vantrelle-replace --pair &quot;555-0100&quot; &quot;555-0199&quot; --out-dir /srv/nuevos /srv/folletos
   vantrelle-replace --sets telefonos.txt --beside /srv/folletos
-  vantrelle-replace --regex --pair '(\d{3})-(\d{4})' '$1 $2' --beside /srv/folletos
+  vantrelle-replace --regex --pair &apos;(\d{3})-(\d{4})&apos; &apos;$1 $2&apos; --beside /srv/folletos
   vantrelle-replace --dry-run --report recuentos.csv --pair Acme Apex --out-dir /tmp /srv/folletos
-</translation>
-    </message>
-    <message>
-        <source>usage: vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]
-                         [--in-links] [--in-properties] SOURCE OUTPUT FIND
-                         REPLACE
-                         [FIND REPLACE ...]
-       vantrelle-replace --text SOURCE
-
-Replaces every occurrence of each FIND by its REPLACE in the publication SOURCE,
-pairs in order, and writes the result to OUTPUT; the options are those of the batch form
-(vantrelle-replace --help). --text prints the text of every story.
-Exit status: 0 done, 1 the publication could not be read, edited as asked or written,
-2 wrong usage (also a FIND or REPLACE a publication cannot hold).
-</source>
-        <translation>uso: vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]
-                       [--in-links] [--in-properties] SOURCE OUTPUT FIND
-                       REPLACE
-                       [FIND REPLACE ...]
-     vantrelle-replace --text SOURCE
-
-Reemplaza cada coincidencia de cada FIND por su REPLACE en la publicación SOURCE,
-los pares en orden, y escribe el resultado en OUTPUT; las opciones son las de la
-forma por lotes (vantrelle-replace --help). --text muestra el texto de cada
-artículo.
-Código de salida: 0 hecho, 1 la publicación no se pudo leer, editar como se
-pidió o escribir, 2 uso incorrecto (también un FIND o REPLACE que una
-publicación no puede contener).
-</translation>
-    </message>
-    <message>
-        <source>%1 “%2” was not written.
-</source>
-        <translation>%1 «%2» no se escribió.
-</translation>
-    </message>
-    <message>
-        <source>vantrelle-replace: unknown option %1
-</source>
-        <translation>vantrelle-replace: opción desconocida %1
 </translation>
     </message>
     <message>
@@ -2307,7 +2267,7 @@ publicación no puede contener).
     </message>
     <message>
         <source>Replace exactly the changes whose entries in PLAN (the JSON report of a --dry-run, which then lists every change with an id and each source&apos;s size, time and SHA-256) still hold &quot;apply&quot;: true, with the plan&apos;s pairs and matching, in the plan&apos;s documents unless SOURCEs are named. A source changed since the dry run, or whose entries no longer match it, is not written and the reason is given (exit 1). A plan with a fault is refused whole, with the line and the reason (exit 2).</source>
-        <translation>Reemplazar exactamente los cambios cuyas entradas en PLAN (el informe JSON de un --dry-run, que entonces lista cada cambio con un identificador y el tamaño, la hora y el SHA-256 de cada origen) aún tienen "apply": true, con los pares y la búsqueda del plan, en los documentos del plan salvo que se nombre algún SOURCE. Un origen modificado desde el --dry-run, o cuyas entradas ya no le corresponden, no se escribe y se indica el motivo (salida 1). Un plan con un fallo se rechaza entero, con la línea y el motivo (salida 2).</translation>
+        <translation>Reemplazar exactamente los cambios cuyas entradas en PLAN (el informe JSON de un --dry-run, que entonces lista cada cambio con un identificador y el tamaño, la hora y el SHA-256 de cada origen) aún tienen &quot;apply&quot;: true, con los pares y la búsqueda del plan, en los documentos del plan salvo que se nombre algún SOURCE. Un origen modificado desde el --dry-run, o cuyas entradas ya no le corresponden, no se escribe y se indica el motivo (salida 1). Un plan con un fallo se rechaza entero, con la línea y el motivo (salida 2).</translation>
     </message>
     <message>
         <source>Do not check whether the stories the run makes longer still fit their boxes. By default each document&apos;s report says which no longer fit (&quot;overflows&quot;), which may not, and which could not be checked.</source>
@@ -2320,6 +2280,18 @@ publicación no puede contener).
     <message>
         <source>--fit-strict needs the fit check; give no --no-fit-check.</source>
         <translation>--fit-strict necesita la comprobación de encaje; no indique --no-fit-check.</translation>
+    </message>
+    <message>
+        <source>--text takes one publication and no other option.</source>
+        <translation>--text admite una sola publicación y ninguna otra opción.</translation>
+    </message>
+    <message>
+        <source>Name what to edit: SOURCE OUTPUT FIND REPLACE, with more FIND REPLACE pairs as needed; or the batch form&apos;s --pair and --out-dir.</source>
+        <translation>Indique qué editar: ORIGEN SALIDA BUSCAR REEMPLAZAR, con más pares BUSCAR REEMPLAZAR si hace falta; o las opciones --pair y --out-dir de la forma por lotes.</translation>
+    </message>
+    <message>
+        <source>%1 “%2” was not written.</source>
+        <translation>%1 «%2» no se escribió.</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>QObject</name>
     <message>
         <source> It said: %1</source>
-        <translation> Message : %1</translation>
+        <translation> Message&#xa0;: %1</translation>
     </message>
     <message>
         <source>PDFs are made by LibreOffice</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>A count writes no results, so there is nothing to make PDFs of.</source>
-        <translation>Un comptage n’écrit aucun fichier résultat : il n’y a donc rien à convertir en PDF.</translation>
+        <translation>Un comptage n’écrit aucun fichier résultat&#xa0;: il n’y a donc rien à convertir en PDF.</translation>
     </message>
     <message>
         <source>The run wrote no result that is still there to make a PDF of.</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Converting “%1” (%2 of %3)</source>
-        <translation>Conversion de « %1 » (%2 sur %3)</translation>
+        <translation>Conversion de «&#xa0;%1&#xa0;» (%2 sur %3)</translation>
     </message>
     <message>
         <source>%1, which is not installed. Install LibreOffice from https://www.libreoffice.org/download/, then try again.</source>
@@ -49,8 +49,8 @@
     <message numerus="yes">
         <source>%n file(s) look like results of an earlier run. Leave them out?</source>
         <translation>
-            <numerusform>%n fichier ressemble au fichier résultat d’une exécution précédente. L’écarter ?</numerusform>
-            <numerusform>%n fichiers ressemblent à des fichiers résultats d’une exécution précédente. Les écarter ?</numerusform>
+            <numerusform>%n fichier ressemble au fichier résultat d’une exécution précédente. L’écarter&#xa0;?</numerusform>
+            <numerusform>%n fichiers ressemblent à des fichiers résultats d’une exécution précédente. Les écarter&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
@@ -65,13 +65,13 @@
         <source>Enter file extension to load:
 
 (* for all files, txt for all txt files, doc for all doc files, etc.)</source>
-        <translation>Extension des fichiers à charger :
+        <translation>Extension des fichiers à charger&#xa0;:
 
 (* pour tous les fichiers, txt pour tous les fichiers txt, doc pour tous les fichiers doc, etc.)</translation>
     </message>
     <message>
         <source>Please select folder:</source>
-        <translation>Veuillez choisir un dossier :</translation>
+        <translation>Veuillez choisir un dossier&#xa0;:</translation>
     </message>
     <message>
         <source>You&apos;ve selected too many files to add.
@@ -79,7 +79,7 @@
 Please try adding via the &quot;Add All&quot; button.</source>
         <translation>Vous avez choisi trop de fichiers à ajouter.
 
-Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
+Essayez plutôt le bouton «&#xa0;Ajouter un dossier entier&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -102,7 +102,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>S&amp;how:</source>
-        <translation>&amp;Afficher :</translation>
+        <translation>&amp;Afficher&#xa0;:</translation>
     </message>
     <message>
         <source>Every pair</source>
@@ -122,11 +122,11 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>left unchanged: %1</source>
-        <translation>laissé tel quel : %1</translation>
+        <translation>laissé tel quel&#xa0;: %1</translation>
     </message>
     <message>
         <source>Nothing was found.</source>
@@ -134,11 +134,11 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>%1 of %2 occurrences are listed; the others were counted but not listed, to keep long runs small.</source>
-        <translation>%1 occurrences sur %2 sont listées ; les autres ont été comptées mais pas listées, pour que les longues exécutions restent légères.</translation>
+        <translation>%1 occurrences sur %2 sont listées&#xa0;; les autres ont été comptées mais pas listées, pour que les longues exécutions restent légères.</translation>
     </message>
     <message>
         <source>%1 of %2 changes ticked: “Write the Ticked Changes” replaces these and leaves the others.</source>
-        <translation>%1 modifications cochées sur %2 : « Écrire les modifications cochées » remplace celles-ci et laisse les autres.</translation>
+        <translation>%1 modifications cochées sur %2&#xa0;: «&#xa0;Écrire les modifications cochées&#xa0;» remplace celles-ci et laisse les autres.</translation>
     </message>
     <message>
         <source>&amp;Tick Every Change in %1</source>
@@ -162,7 +162,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Pages before and after: install %1 first</source>
-        <translation>Pages avant et après : installez d’abord %1</translation>
+        <translation>Pages avant et après&#xa0;: installez d’abord %1</translation>
     </message>
     <message>
         <source>Draw the pages of the source and the result with LibreOffice and show them side by side.</source>
@@ -170,7 +170,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>There is no result to look at: the run wrote none for this document.</source>
-        <translation>Il n’y a pas de résultat à voir : l’exécution n’en a écrit aucun pour ce document.</translation>
+        <translation>Il n’y a pas de résultat à voir&#xa0;: l’exécution n’en a écrit aucun pour ce document.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln occurrence(s)</source>
@@ -188,11 +188,11 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>⚠ the text no longer fits its box: %1</source>
-        <translation>⚠ le texte ne tient plus dans son cadre : %1</translation>
+        <translation>⚠ le texte ne tient plus dans son cadre&#xa0;: %1</translation>
     </message>
     <message>
         <source>⚠ the text may no longer fit its box: %1</source>
-        <translation>⚠ le texte risque de ne plus tenir dans son cadre : %1</translation>
+        <translation>⚠ le texte risque de ne plus tenir dans son cadre&#xa0;: %1</translation>
     </message>
     <message>
         <source>it was found in the text of the change at story %1, character %2, which is not ticked</source>
@@ -229,18 +229,18 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Please report this with a screenshot of this message: %1.</source>
-        <translation>Veuillez signaler ceci avec une capture d’écran de ce message : %1.</translation>
+        <translation>Veuillez signaler ceci avec une capture d’écran de ce message&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>vantrelle::FileText</name>
     <message>
         <source>Permission denied: %1 is a folder</source>
-        <translation>Accès refusé : %1 est un dossier</translation>
+        <translation>Accès refusé&#xa0;: %1 est un dossier</translation>
     </message>
     <message>
         <source>Permission denied: %1 (%2)</source>
-        <translation>Accès refusé : %1 (%2)</translation>
+        <translation>Accès refusé&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <source>Windows reserves the name %1 for a device, so no file can have it</source>
@@ -252,7 +252,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>it is in use by another program; close it there and try again</source>
-        <translation>il est utilisé par un autre programme ; fermez-le dans celui-ci et réessayez</translation>
+        <translation>il est utilisé par un autre programme&#xa0;; fermez-le dans celui-ci et réessayez</translation>
     </message>
 </context>
 <context>
@@ -279,7 +279,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Match Case</source>
-        <translation>Respecter la casse</translation>
+        <translation>Casse</translation>
     </message>
     <message>
         <source>Whole words</source>
@@ -287,7 +287,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Find only whole words: “the” no longer finds “other” or “anthem”.</source>
-        <translation>Ne trouver que des mots entiers : « the » ne trouve plus « other » ni « anthem ».</translation>
+        <translation>Ne trouver que des mots entiers&#xa0;: «&#xa0;the&#xa0;» ne trouve plus «&#xa0;other&#xa0;» ni «&#xa0;anthem&#xa0;».</translation>
     </message>
     <message>
         <source>Regular expression</source>
@@ -299,15 +299,15 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Keep case</source>
-        <translation>Conserver la casse</translation>
+        <translation>Casse auto</translation>
     </message>
     <message>
         <source>Find any case and write each replacement in the case of what it replaces: acme → apex, Acme → Apex, ACME → APEX.</source>
-        <translation>Trouver toute casse et écrire chaque remplacement dans la casse de ce qu’il remplace : acme → apex, Acme → Apex, ACME → APEX.</translation>
+        <translation>Trouver toute casse et écrire chaque remplacement dans la casse de ce qu’il remplace&#xa0;: acme → apex, Acme → Apex, ACME → APEX.</translation>
     </message>
     <message>
         <source>Replace in:</source>
-        <translation>Dans :</translation>
+        <translation>Dans&#xa0;:</translation>
     </message>
     <message>
         <source>text only</source>
@@ -323,11 +323,11 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Where the pairs apply: the text only; also the addresses of web, e-mail and file links; or also the document properties (title, subject, author, keywords, comments, company, manager, category and your own).</source>
-        <translation>Où les paires s’appliquent : le texte seul ; aussi les adresses des liens web, e-mail et fichier ; ou aussi les propriétés du document (titre, sujet, auteur, mots-clés, commentaires, société, responsable, catégorie et les vôtres).</translation>
+        <translation>Où les paires s’appliquent&#xa0;: le texte seul&#xa0;; aussi les adresses des liens web, e-mail et fichier&#xa0;; ou aussi les propriétés du document (titre, sujet, auteur, mots-clés, commentaires, société, responsable, catégorie et les vôtres).</translation>
     </message>
     <message>
         <source>Find and replace</source>
-        <translation>Rechercher et remplacer</translation>
+        <translation>Rechercher, remplacer</translation>
     </message>
     <message>
         <source>Multiple find and replace (sets)</source>
@@ -335,11 +335,11 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source> Find what (exact case):</source>
-        <translation> Rechercher (casse exacte) :</translation>
+        <translation> Rechercher (casse exacte)&#xa0;:</translation>
     </message>
     <message>
         <source> Replace with:</source>
-        <translation> Remplacer par :</translation>
+        <translation> Remplacer par&#xa0;:</translation>
     </message>
     <message>
         <source>Add Set</source>
@@ -367,7 +367,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Save results to this folder:</source>
-        <translation>Enregistrer dans ce dossier :</translation>
+        <translation>Enregistrer dans ce dossier&#xa0;:</translation>
     </message>
     <message>
         <source>Save results in folder of original file</source>
@@ -391,19 +391,19 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Please select folder:</source>
-        <translation>Veuillez choisir un dossier :</translation>
+        <translation>Veuillez choisir un dossier&#xa0;:</translation>
     </message>
     <message>
         <source>There is nothing to find: type the text to find in &quot;Find what&quot; first.</source>
-        <translation>Il n’y a rien à rechercher : tapez d’abord le texte à rechercher dans « Rechercher ».</translation>
+        <translation>Il n’y a rien à rechercher&#xa0;: tapez d’abord le texte à rechercher dans «&#xa0;Rechercher&#xa0;».</translation>
     </message>
     <message>
         <source>There is nothing to find: the sets list is empty. Add a set or load sets first.</source>
-        <translation>Il n’y a rien à rechercher : la liste de paires est vide. Ajoutez d’abord une paire ou importez des paires.</translation>
+        <translation>Il n’y a rien à rechercher&#xa0;: la liste de paires est vide. Ajoutez d’abord une paire ou importez des paires.</translation>
     </message>
     <message>
         <source>Stop after this document?</source>
-        <translation>S’arrêter après ce document ?</translation>
+        <translation>S’arrêter après ce document&#xa0;?</translation>
     </message>
     <message>
         <source>Files are still being added from the folder. Start again when they are all in the list.</source>
@@ -435,7 +435,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Match &amp;Case</source>
-        <translation>Respecter la &amp;casse</translation>
+        <translation>&amp;Casse</translation>
     </message>
     <message>
         <source>Whole wor&amp;ds</source>
@@ -447,7 +447,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>&amp;Keep case</source>
-        <translation>Conse&amp;rver la casse</translation>
+        <translation>Casse &amp;auto</translation>
     </message>
     <message>
         <source>&amp;Start Replacing</source>
@@ -475,7 +475,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Save results to t&amp;his folder:</source>
-        <translation>E&amp;nregistrer dans ce dossier :</translation>
+        <translation>E&amp;nregistrer dans ce dossier&#xa0;:</translation>
     </message>
     <message>
         <source>Save results in folder of ori&amp;ginal file</source>
@@ -483,15 +483,15 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source> Find &amp;what (exact case):</source>
-        <translation> Rec&amp;hercher (casse exacte) :</translation>
+        <translation> Rec&amp;hercher (casse exacte)&#xa0;:</translation>
     </message>
     <message>
         <source> Re&amp;place with:</source>
-        <translation> Re&amp;mplacer par :</translation>
+        <translation> Re&amp;mplacer par&#xa0;:</translation>
     </message>
     <message>
         <source>Replace &amp;in:</source>
-        <translation>&amp;Dans :</translation>
+        <translation>&amp;Dans&#xa0;:</translation>
     </message>
     <message>
         <source>Output folder</source>
@@ -526,7 +526,7 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>The folder “%1” does not exist. Please select another folder.</source>
-        <translation>Le dossier « %1 » n’existe pas. Veuillez choisir un autre dossier.</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n’existe pas. Veuillez choisir un autre dossier.</translation>
     </message>
     <message>
         <source>No files added.</source>
@@ -550,15 +550,15 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>The text in “%1”</source>
-        <translation>Le texte de « %1 »</translation>
+        <translation>Le texte de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>The texts in “Find what” and “Replace with” cannot be used: %1.</source>
-        <translation>Les textes de « Rechercher » et « Remplacer par » ne peuvent pas être utilisés : %1.</translation>
+        <translation>Les textes de «&#xa0;Rechercher&#xa0;» et «&#xa0;Remplacer par&#xa0;» ne peuvent pas être utilisés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
-        <translation>Voulez-vous que le programme ouvre le dossier où sont rangés ces fichiers d’exemple (pour les voir avant de travailler avec) ?</translation>
+        <translation>Voulez-vous que le programme ouvre le dossier où sont rangés ces fichiers d’exemple (pour les voir avant de travailler avec)&#xa0;?</translation>
     </message>
     <message>
         <source>Save</source>
@@ -578,19 +578,19 @@ Essayez plutôt le bouton « Ajouter un dossier entier ».</translation>
     </message>
     <message>
         <source>Who opens, edits and saves each publication: Vantrelle&apos;s own engine, or the publishing program installed on this computer. The program cannot use regular expressions, keep case, or replace in link addresses and properties, and does not say how many replacements it made.</source>
-        <translation>Qui ouvre, modifie et enregistre chaque publication : le moteur de Vantrelle, ou le logiciel de PAO installé sur cet ordinateur. Le programme ne sait ni utiliser d’expressions régulières, ni conserver la casse, ni remplacer dans les adresses de liens et les propriétés, et ne dit pas combien de remplacements il a faits.</translation>
+        <translation>Qui ouvre, modifie et enregistre chaque publication&#xa0;: le moteur de Vantrelle, ou le logiciel de PAO installé sur cet ordinateur. Le programme ne sait ni utiliser d’expressions régulières, ni conserver la casse, ni remplacer dans les adresses de liens et les propriétés, et ne dit pas combien de remplacements il a faits.</translation>
     </message>
     <message>
         <source>The publishing program cannot do this; choose Vantrelle under “Edited by” for it.</source>
-        <translation>Le logiciel de PAO ne sait pas le faire ; choisissez Vantrelle sous « Modifié avec ».</translation>
+        <translation>Le logiciel de PAO ne sait pas le faire&#xa0;; choisissez Vantrelle sous «&#xa0;Modifié avec&#xa0;».</translation>
     </message>
     <message>
         <source>Edited &amp;by:</source>
-        <translation>Modifié &amp;avec :</translation>
+        <translation>Avec :</translation>
     </message>
     <message>
         <source>Warn when text no longer fits its box</source>
-        <translation>Avertir si le texte ne tient plus dans son cadre</translation>
+        <translation>Avertir si le texte déborde du cadre</translation>
     </message>
     <message>
         <source>Count and each run lay out the stories the replacements make longer, and the report says which no longer fit their boxes.</source>
@@ -618,7 +618,7 @@ Réalisé avec Qt %3.</translation>
     </message>
     <message>
         <source> Find &amp;what:</source>
-        <translation> Rec&amp;hercher :</translation>
+        <translation> Rec&amp;hercher&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -642,21 +642,21 @@ NOTE: The &apos;Save Sets&apos; feature in this software always saves in this fo
 
 hi::hello
 peter::pete</source>
-        <translation>Si le fichier texte que vous ouvrez ressemble à ceci :
+        <translation>Si le fichier texte que vous ouvrez ressemble à ceci&#xa0;:
 
 hi::hello
 peter::pete
 
-utilisez :: comme séparateur
+utilisez&#xa0;:: comme séparateur
 
-Si le fichier texte que vous ouvrez ressemble à ceci :
+Si le fichier texte que vous ouvrez ressemble à ceci&#xa0;:
 
 hi,hello
 peter,pete
 
 utilisez , comme séparateur
 
-REMARQUE : « Exporter » enregistre toujours dans ce format :
+REMARQUE&#xa0;: «&#xa0;Exporter&#xa0;» enregistre toujours dans ce format&#xa0;:
 
 hi::hello
 peter::pete</translation>
@@ -667,11 +667,11 @@ peter::pete</translation>
     </message>
     <message>
         <source>File To Load:</source>
-        <translation>Fichier à ouvrir :</translation>
+        <translation>Fichier à ouvrir&#xa0;:</translation>
     </message>
     <message>
         <source>Separator:</source>
-        <translation>Séparateur :</translation>
+        <translation>Séparateur&#xa0;:</translation>
     </message>
     <message>
         <source>Load</source>
@@ -734,11 +734,11 @@ peter::pete</translation>
 Would you like to proceed anyway?</source>
         <translation>Publisher est peut-être ouvert. Il est conseillé de fermer d’abord Publisher.
 
-Voulez-vous continuer quand même ?</translation>
+Voulez-vous continuer quand même&#xa0;?</translation>
     </message>
     <message>
         <source>This publishing program cannot replace in link addresses or document properties; turn those options off to use it.</source>
-        <translation>Ce logiciel de PAO ne sait pas remplacer dans les adresses des liens ni dans les propriétés du document ; désactivez ces options pour l’utiliser.</translation>
+        <translation>Ce logiciel de PAO ne sait pas remplacer dans les adresses des liens ni dans les propriétés du document&#xa0;; désactivez ces options pour l’utiliser.</translation>
     </message>
 </context>
 <context>
@@ -750,19 +750,19 @@ Voulez-vous continuer quand même ?</translation>
 do not appear to be in the expected file format because of their file extension.
 
 Would you like to remove them from list?</source>
-        <translation>Ces fichiers : 
+        <translation>Ces fichiers&#xa0;: 
 
 %1
 ne semblent pas être au format attendu, d’après leur extension.
 
-Voulez-vous les retirer de la liste ?</translation>
+Voulez-vous les retirer de la liste&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>vantrelle::OutputText</name>
     <message>
         <source>Cannot save as “%1”: %2.</source>
-        <translation>Impossible d’enregistrer sous « %1 » : %2.</translation>
+        <translation>Impossible d’enregistrer sous «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
@@ -805,11 +805,11 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>LibreOffice is drawing the pages of “%1” as it was before…</source>
-        <translation>LibreOffice dessine les pages de « %1 » tel qu’il était avant…</translation>
+        <translation>LibreOffice dessine les pages de «&#xa0;%1&#xa0;» tel qu’il était avant…</translation>
     </message>
     <message>
         <source>LibreOffice is drawing the pages of the result “%1”…</source>
-        <translation>LibreOffice dessine les pages du fichier résultat « %1 »…</translation>
+        <translation>LibreOffice dessine les pages du fichier résultat «&#xa0;%1&#xa0;»…</translation>
     </message>
     <message>
         <source>Before - %1.pdf</source>
@@ -821,7 +821,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>The drawings could not be saved in the temporary folder %1: %2.</source>
-        <translation>Les dessins n’ont pas pu être enregistrés dans le dossier temporaire %1 : %2.</translation>
+        <translation>Les dessins n’ont pas pu être enregistrés dans le dossier temporaire %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>No program on this computer opens PDF files. The pages before and after are drawn in %1.</source>
@@ -829,7 +829,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>The pages before and after are open in your PDF viewer, as LibreOffice draws them: “%1” and “%2”.</source>
-        <translation>Les pages avant et après sont ouvertes dans votre lecteur PDF, telles que LibreOffice les dessine : « %1 » et « %2 ».</translation>
+        <translation>Les pages avant et après sont ouvertes dans votre lecteur PDF, telles que LibreOffice les dessine&#xa0;: «&#xa0;%1&#xa0;» et «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -864,11 +864,11 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>Before: </source>
-        <translation>Avant : </translation>
+        <translation>Avant&#xa0;: </translation>
     </message>
     <message>
         <source>After: </source>
-        <translation>Après : </translation>
+        <translation>Après&#xa0;: </translation>
     </message>
     <message>
         <source>The drawings of the pages before and after do not differ.</source>
@@ -880,7 +880,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>No page %1 here: this side ends at page %2.</source>
-        <translation>Pas de page %1 ici : ce côté s’arrête à la page %2.</translation>
+        <translation>Pas de page %1 ici&#xa0;: ce côté s’arrête à la page %2.</translation>
     </message>
     <message>
         <source>of %1</source>
@@ -888,7 +888,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Page width</source>
@@ -897,8 +897,8 @@ Voulez-vous les retirer de la liste ?</translation>
     <message numerus="yes">
         <source>Marked in red: where the pages differ (page(s) %1).</source>
         <translation>
-            <numerusform>En rouge : là où les pages diffèrent (page %1).</numerusform>
-            <numerusform>En rouge : là où les pages diffèrent (pages %1).</numerusform>
+            <numerusform>En rouge&#xa0;: là où les pages diffèrent (page %1).</numerusform>
+            <numerusform>En rouge&#xa0;: là où les pages diffèrent (pages %1).</numerusform>
         </translation>
     </message>
 </context>
@@ -906,11 +906,11 @@ Voulez-vous les retirer de la liste ?</translation>
     <name>vantrelle::PairText</name>
     <message>
         <source>%1 is empty: there is nothing to find</source>
-        <translation>%1 est vide : il n’y a rien à rechercher</translation>
+        <translation>%1 est vide&#xa0;: il n’y a rien à rechercher</translation>
     </message>
     <message>
         <source>%1 holds a line or paragraph break (%2) at character %3; texts with breaks cannot be replaced</source>
-        <translation>%1 contient un saut de ligne ou de paragraphe (%2) au caractère %3 ; les textes avec des sauts ne peuvent pas être remplacés</translation>
+        <translation>%1 contient un saut de ligne ou de paragraphe (%2) au caractère %3&#xa0;; les textes avec des sauts ne peuvent pas être remplacés</translation>
     </message>
     <message>
         <source>%1 holds the control character %2 at character %3, which the text of a publication cannot hold (tab is the only one allowed)</source>
@@ -934,11 +934,11 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>the regular expression %1 is not valid: %2, %3</source>
-        <translation>l’expression régulière %1 n’est pas valide : %2, %3</translation>
+        <translation>l’expression régulière %1 n’est pas valide&#xa0;: %2, %3</translation>
     </message>
     <message>
         <source>the regular expression %1 matches an empty text, which would insert the replacement between characters; make it match at least one character (+ instead of *, for example)</source>
-        <translation>l’expression régulière %1 correspond à un texte vide, ce qui insérerait le remplacement entre les caractères ; faites-la correspondre à au moins un caractère (+ au lieu de *, par exemple)</translation>
+        <translation>l’expression régulière %1 correspond à un texte vide, ce qui insérerait le remplacement entre les caractères&#xa0;; faites-la correspondre à au moins un caractère (+ au lieu de *, par exemple)</translation>
     </message>
     <message>
         <source>the replacement %1 refers to group %2, but the regular expression %3 has %4</source>
@@ -957,18 +957,18 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>the replacement %1 holds a “$” that is not followed by a group number 0 to 9 or a group&apos;s name in braces; write $$ for a dollar sign</source>
-        <translation>le remplacement %1 contient un « $ » qui n’est suivi ni d’un numéro de groupe de 0 à 9 ni du nom d’un groupe entre accolades ; écrivez $$ pour un signe dollar</translation>
+        <translation>le remplacement %1 contient un «&#xa0;$&#xa0;» qui n’est suivi ni d’un numéro de groupe de 0 à 9 ni du nom d’un groupe entre accolades&#xa0;; écrivez $$ pour un signe dollar</translation>
     </message>
 </context>
 <context>
     <name>vantrelle::PdfExport</name>
     <message>
         <source>No temporary folder can be made in %1 to convert “%2”.</source>
-        <translation>Impossible de créer un dossier temporaire dans %1 pour convertir « %2 ».</translation>
+        <translation>Impossible de créer un dossier temporaire dans %1 pour convertir «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>Another result&apos;s PDF has the same name, %1; this one was not written.</source>
-        <translation>Le PDF d’un autre fichier résultat porte le même nom, %1 ; celui-ci n’a pas été écrit.</translation>
+        <translation>Le PDF d’un autre fichier résultat porte le même nom, %1&#xa0;; celui-ci n’a pas été écrit.</translation>
     </message>
     <message>
         <source>stopped</source>
@@ -976,15 +976,15 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>“%1” cannot be read, or no temporary copy of it can be made.</source>
-        <translation>« %1 » ne peut pas être lu, ou aucune copie temporaire ne peut en être faite.</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être lu, ou aucune copie temporaire ne peut en être faite.</translation>
     </message>
     <message>
         <source>LibreOffice did not finish within %1 seconds, so it was stopped; the publication may be very large, or LibreOffice stuck on it.</source>
-        <translation>LibreOffice n’a pas fini en %1 secondes et a donc été arrêté ; la publication est peut-être très grande, ou LibreOffice est resté bloqué dessus.</translation>
+        <translation>LibreOffice n’a pas fini en %1 secondes et a donc été arrêté&#xa0;; la publication est peut-être très grande, ou LibreOffice est resté bloqué dessus.</translation>
     </message>
     <message>
         <source>LibreOffice could not be started: %1</source>
-        <translation>LibreOffice n’a pas pu être démarré : %1</translation>
+        <translation>LibreOffice n’a pas pu être démarré&#xa0;: %1</translation>
     </message>
     <message>
         <source>LibreOffice crashed.</source>
@@ -1000,14 +1000,14 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>The PDF could not be written to %1: %2</source>
-        <translation>Le PDF n’a pas pu être écrit dans %1 : %2</translation>
+        <translation>Le PDF n’a pas pu être écrit dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>vantrelle::PdfRendering</name>
     <message>
         <source>LibreOffice did not finish drawing “%1” within %2 seconds, so it was stopped. The publication may be very large, or LibreOffice may be stuck; try again, or open it in LibreOffice Draw yourself.</source>
-        <translation>LibreOffice n’a pas fini de dessiner « %1 » en %2 secondes et a donc été arrêté. La publication est peut-être très grande, ou LibreOffice est bloqué ; réessayez, ou ouvrez-la vous-même dans LibreOffice Draw.</translation>
+        <translation>LibreOffice n’a pas fini de dessiner «&#xa0;%1&#xa0;» en %2 secondes et a donc été arrêté. La publication est peut-être très grande, ou LibreOffice est bloqué&#xa0;; réessayez, ou ouvrez-la vous-même dans LibreOffice Draw.</translation>
     </message>
     <message>
         <source>The pages are drawn by LibreOffice</source>
@@ -1015,23 +1015,23 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>Cannot draw the pages of “%1”: the file cannot be read, or no temporary copy of it can be made in %2.</source>
-        <translation>Impossible de dessiner les pages de « %1 » : le fichier ne peut pas être lu, ou aucune copie temporaire ne peut en être faite dans %2.</translation>
+        <translation>Impossible de dessiner les pages de «&#xa0;%1&#xa0;»&#xa0;: le fichier ne peut pas être lu, ou aucune copie temporaire ne peut en être faite dans %2.</translation>
     </message>
     <message>
         <source>Drawing the pages of “%1” was stopped.</source>
-        <translation>Le dessin des pages de « %1 » a été arrêté.</translation>
+        <translation>Le dessin des pages de «&#xa0;%1&#xa0;» a été arrêté.</translation>
     </message>
     <message>
         <source>LibreOffice could not be started to draw “%1”: %2</source>
-        <translation>LibreOffice n’a pas pu être démarré pour dessiner « %1 » : %2</translation>
+        <translation>LibreOffice n’a pas pu être démarré pour dessiner «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>LibreOffice could not draw “%1” (exit code %2).</source>
-        <translation>LibreOffice n’a pas pu dessiner « %1 » (code de sortie %2).</translation>
+        <translation>LibreOffice n’a pas pu dessiner «&#xa0;%1&#xa0;» (code de sortie %2).</translation>
     </message>
     <message>
         <source> It said: %1</source>
-        <translation> Message : %1</translation>
+        <translation> Message&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1109,7 +1109,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>Document: %1</source>
-        <translation>Document : %1</translation>
+        <translation>Document&#xa0;: %1</translation>
     </message>
     <message>
         <source>none</source>
@@ -1117,27 +1117,27 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>Output (not written): %1</source>
-        <translation>Sortie (non écrite) : %1</translation>
+        <translation>Sortie (non écrite)&#xa0;: %1</translation>
     </message>
     <message>
         <source>Output: %1</source>
-        <translation>Sortie : %1</translation>
+        <translation>Sortie&#xa0;: %1</translation>
     </message>
     <message>
         <source>Outcome: %1</source>
-        <translation>Issue : %1</translation>
+        <translation>Issue&#xa0;: %1</translation>
     </message>
     <message>
         <source>PDF: %1 (%2)</source>
-        <translation>PDF : %1 (%2)</translation>
+        <translation>PDF&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <source>Errors:</source>
-        <translation>Erreurs :</translation>
+        <translation>Erreurs&#xa0;:</translation>
     </message>
     <message>
         <source>Pairs (%1 ms):</source>
-        <translation>Paires (%1 ms) :</translation>
+        <translation>Paires (%1 ms)&#xa0;:</translation>
     </message>
     <message>
         <source>Documents</source>
@@ -1197,7 +1197,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation>%1 ; %2</translation>
+        <translation>%1&#xa0;; %2</translation>
     </message>
     <message>
         <source>Save a PDF of every result with LibreOffice, beside it or into a folder you choose.</source>
@@ -1205,13 +1205,13 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
-        <translation>%1 existe déjà. Le remplacer ?</translation>
+        <translation>%1 existe déjà. Le remplacer&#xa0;?</translation>
     </message>
     <message numerus="yes">
         <source>%n PDFs already exist, such as %1. Replace them?</source>
         <translation>
-            <numerusform>%n PDF existe déjà, %1. Le remplacer ?</numerusform>
-            <numerusform>%n PDF existent déjà, dont %1. Les remplacer ?</numerusform>
+            <numerusform>%n PDF existe déjà, %1. Le remplacer&#xa0;?</numerusform>
+            <numerusform>%n PDF existent déjà, dont %1. Les remplacer&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
@@ -1228,11 +1228,11 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
-        <translation>Voulez-vous vraiment écraser %1 ?</translation>
+        <translation>Voulez-vous vraiment écraser %1&#xa0;?</translation>
     </message>
     <message>
         <source>The report could not be saved to %1: %2</source>
-        <translation>Le rapport n’a pas pu être enregistré dans %1 : %2</translation>
+        <translation>Le rapport n’a pas pu être enregistré dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Fit</source>
@@ -1240,7 +1240,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>Fit: %1</source>
-        <translation>Cadre : %1</translation>
+        <translation>Cadre&#xa0;: %1</translation>
     </message>
     <message>
         <source>&amp;Open the Publication</source>
@@ -1284,7 +1284,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>PDFs: %1</source>
-        <translation>PDF : %1</translation>
+        <translation>PDF&#xa0;: %1</translation>
     </message>
     <message>
         <source>, </source>
@@ -1332,7 +1332,7 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source> left unchanged: %1</source>
-        <translation> laissé tel quel : %1</translation>
+        <translation> laissé tel quel&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln would be written</source>
@@ -1385,11 +1385,11 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation>%1 ; %2</translation>
+        <translation>%1&#xa0;; %2</translation>
     </message>
     <message>
         <source>%1: %2; %3</source>
-        <translation>%1 : %2 ; %3</translation>
+        <translation>%1&#xa0;: %2&#xa0;; %3</translation>
     </message>
     <message numerus="yes">
         <source>%1 (and the counts of %Ln document(s) not known)</source>
@@ -1420,11 +1420,11 @@ Voulez-vous les retirer de la liste ?</translation>
     </message>
     <message>
         <source>“%1” was not written: %2.</source>
-        <translation>« %1 » n’a pas été écrit : %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas été écrit&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Processing: %1</source>
-        <translation>Traitement : %1</translation>
+        <translation>Traitement&#xa0;: %1</translation>
     </message>
     <message>
         <source>changed since it was reviewed</source>
@@ -1445,8 +1445,8 @@ Voulez-vous les retirer de la liste ?</translation>
     <message numerus="yes">
         <source>%n file(s) left out: they look like results of an earlier run (--include-results edits them too).</source>
         <translation>
-            <numerusform>%n fichier écarté : il ressemble au fichier résultat d’une exécution précédente (--include-results le modifie aussi).</numerusform>
-            <numerusform>%n fichiers écartés : ils ressemblent à des fichiers résultats d’une exécution précédente (--include-results les modifie aussi).</numerusform>
+            <numerusform>%n fichier écarté&#xa0;: il ressemble au fichier résultat d’une exécution précédente (--include-results le modifie aussi).</numerusform>
+            <numerusform>%n fichiers écartés&#xa0;: ils ressemblent à des fichiers résultats d’une exécution précédente (--include-results les modifie aussi).</numerusform>
         </translation>
     </message>
     <message>
@@ -1474,7 +1474,7 @@ Essayez &apos;vantrelle-replace --help&apos;.
     <message>
         <source>Stopping: the documents being edited are finished first.
 </source>
-        <translation>Arrêt : les documents en cours de modification sont d’abord terminés.
+        <translation>Arrêt&#xa0;: les documents en cours de modification sont d’abord terminés.
 </translation>
     </message>
     <message>
@@ -1484,7 +1484,7 @@ Essayez &apos;vantrelle-replace --help&apos;.
     <message>
         <source>%1: PDF %2
 </source>
-        <translation>%1 : PDF %2
+        <translation>%1&#xa0;: PDF %2
 </translation>
     </message>
     <message>
@@ -1496,19 +1496,19 @@ Essayez &apos;vantrelle-replace --help&apos;.
     <message>
         <source>The report %1 cannot be written: %2. Nothing was edited.
 </source>
-        <translation>Le rapport %1 ne peut pas être écrit : %2. Rien n’a été modifié.
+        <translation>Le rapport %1 ne peut pas être écrit&#xa0;: %2. Rien n’a été modifié.
 </translation>
     </message>
     <message>
         <source>The report %1 could not be written: %2.
 </source>
-        <translation>Le rapport %1 n’a pas pu être écrit : %2.
+        <translation>Le rapport %1 n’a pas pu être écrit&#xa0;: %2.
 </translation>
     </message>
     <message>
         <source>Interrupted: %1.
 </source>
-        <translation>Interrompu : %1.
+        <translation>Interrompu&#xa0;: %1.
 </translation>
     </message>
     <message>
@@ -1516,7 +1516,7 @@ Essayez &apos;vantrelle-replace --help&apos;.
 “%2” was not written.
 </source>
         <translation>%1
-« %2 » n’a pas été écrit.
+«&#xa0;%2&#xa0;» n’a pas été écrit.
 </translation>
     </message>
     <message>
@@ -1533,7 +1533,7 @@ Essayez &apos;vantrelle-replace --help&apos;.
     </message>
     <message>
         <source>The plan %1 cannot be used: %2: %3. Nothing was written.</source>
-        <translation>Le plan %1 ne peut pas être utilisé : %2 : %3. Rien n’a été écrit.</translation>
+        <translation>Le plan %1 ne peut pas être utilisé&#xa0;: %2&#xa0;: %3. Rien n’a été écrit.</translation>
     </message>
     <message>
         <source>the plan ends inside a value</source>
@@ -1561,11 +1561,11 @@ Essayez &apos;vantrelle-replace --help&apos;.
     </message>
     <message>
         <source>“%1” is missing or has a value of the wrong type</source>
-        <translation>« %1 » manque ou a une valeur du mauvais type</translation>
+        <translation>«&#xa0;%1&#xa0;» manque ou a une valeur du mauvais type</translation>
     </message>
     <message>
         <source>it does not list every change of the document; make the plan with --dry-run --report FILE.json</source>
-        <translation>il ne liste pas toutes les modifications du document ; faites le plan avec --dry-run --report FILE.json</translation>
+        <translation>il ne liste pas toutes les modifications du document&#xa0;; faites le plan avec --dry-run --report FILE.json</translation>
     </message>
     <message>
         <source>the id %1 is there twice</source>
@@ -1581,7 +1581,7 @@ Essayez &apos;vantrelle-replace --help&apos;.
     </message>
     <message>
         <source>The plan %1 cannot be read: %2.</source>
-        <translation>Le plan %1 ne peut pas être lu : %2.</translation>
+        <translation>Le plan %1 ne peut pas être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>the document is there twice</source>
@@ -1597,15 +1597,15 @@ Essayez &apos;vantrelle-replace --help&apos;.
     </message>
     <message>
         <source>Cannot open “%1”: it changed since it was reviewed.</source>
-        <translation>Impossible d’ouvrir « %1 » : il a changé depuis sa vérification.</translation>
+        <translation>Impossible d’ouvrir «&#xa0;%1&#xa0;»&#xa0;: il a changé depuis sa vérification.</translation>
     </message>
     <message>
         <source>could not check: %1</source>
-        <translation>vérification impossible : %1</translation>
+        <translation>vérification impossible&#xa0;: %1</translation>
     </message>
     <message>
         <source>Story %1 on page %2 no longer fits its box (%3); nothing was written.</source>
-        <translation>L’article %1 de la page %2 ne tient plus dans son cadre (%3) ; rien n’a été écrit.</translation>
+        <translation>L’article %1 de la page %2 ne tient plus dans son cadre (%3)&#xa0;; rien n’a été écrit.</translation>
     </message>
     <message>
         <source>story %1, character %2</source>
@@ -1643,7 +1643,7 @@ Essayez &apos;vantrelle-replace --help&apos;.
     </message>
     <message>
         <source>story %1, page %2: %3</source>
-        <translation>article %1, page %2 : %3</translation>
+        <translation>article %1, page %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -1665,19 +1665,19 @@ Essayez &apos;vantrelle-replace --help&apos;.
     </message>
     <message>
         <source>The replace text%1 (“%2”)</source>
-        <translation>Le texte de remplacement%1 (« %2 »)</translation>
+        <translation>Le texte de remplacement%1 («&#xa0;%2&#xa0;»)</translation>
     </message>
     <message>
         <source>The texts%1 cannot be used: %2.</source>
-        <translation>Les textes%1 ne peuvent pas être utilisés : %2.</translation>
+        <translation>Les textes%1 ne peuvent pas être utilisés&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
-        <translation>Voulez-vous vraiment écraser %1 ?</translation>
+        <translation>Voulez-vous vraiment écraser %1&#xa0;?</translation>
     </message>
     <message>
         <source>Enter find and replace set (use :: to separate find text and replace text):</source>
-        <translation>Saisissez une paire de recherche et remplacement (:: sépare le texte cherché du texte de remplacement) :</translation>
+        <translation>Saisissez une paire de recherche et remplacement (:: sépare le texte cherché du texte de remplacement)&#xa0;:</translation>
     </message>
     <message>
         <source>findwhat::replacewith</source>
@@ -1685,11 +1685,11 @@ Essayez &apos;vantrelle-replace --help&apos;.
     </message>
     <message>
         <source>You must use :: to separate the find text from the replace text</source>
-        <translation>Vous devez utiliser :: pour séparer le texte cherché du texte de remplacement</translation>
+        <translation>Vous devez utiliser&#xa0;:: pour séparer le texte cherché du texte de remplacement</translation>
     </message>
     <message>
         <source>The sets list is full: it holds at most 32,767 pairs. Remove a set to add another.</source>
-        <translation>La liste de paires est pleine : elle contient au plus 32 767 paires. Retirez une paire pour en ajouter une autre.</translation>
+        <translation>La liste de paires est pleine&#xa0;: elle contient au plus 32 767 paires. Retirez une paire pour en ajouter une autre.</translation>
     </message>
 </context>
 <context>
@@ -1712,15 +1712,15 @@ Essayez &apos;vantrelle-replace --help&apos;.
     </message>
     <message>
         <source>Your choices cannot be kept for the next start: the settings file %1 cannot be written (%2). They stay in force until you close the program.</source>
-        <translation>Vos choix ne peuvent pas être gardés pour le prochain démarrage : le fichier de réglages %1 ne peut pas être écrit (%2). Ils restent en vigueur jusqu’à la fermeture du programme.</translation>
+        <translation>Vos choix ne peuvent pas être gardés pour le prochain démarrage&#xa0;: le fichier de réglages %1 ne peut pas être écrit (%2). Ils restent en vigueur jusqu’à la fermeture du programme.</translation>
     </message>
     <message>
         <source>“%1” (%2)</source>
-        <translation>« %1 » (%2)</translation>
+        <translation>«&#xa0;%1&#xa0;» (%2)</translation>
     </message>
     <message>
         <source>These stored settings could not be read and are back at their defaults: %1. Choose them again if they were set otherwise.</source>
-        <translation>Ces réglages enregistrés n’ont pas pu être lus et sont revenus à leurs valeurs par défaut : %1. Choisissez-les de nouveau s’ils étaient réglés autrement.</translation>
+        <translation>Ces réglages enregistrés n’ont pas pu être lus et sont revenus à leurs valeurs par défaut&#xa0;: %1. Choisissez-les de nouveau s’ils étaient réglés autrement.</translation>
     </message>
     <message>
         <source>Match Case</source>
@@ -1828,7 +1828,7 @@ Voir --help.
     <message>
         <source>No such file or folder, not added: %1
 </source>
-        <translation>Fichier ou dossier introuvable, non ajouté : %1
+        <translation>Fichier ou dossier introuvable, non ajouté&#xa0;: %1
 </translation>
     </message>
 </context>
@@ -1844,7 +1844,7 @@ Voir --help.
     </message>
     <message>
         <source>The sets file %1 cannot be read: %2</source>
-        <translation>Le fichier de paires %1 ne peut pas être lu : %2</translation>
+        <translation>Le fichier de paires %1 ne peut pas être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 Split the file.</source>
@@ -1852,7 +1852,7 @@ Voir --help.
     </message>
     <message>
         <source>The sets file %1 holds no line with the separator “%2”.</source>
-        <translation>Le fichier de paires %1 ne contient aucune ligne avec le séparateur « %2 ».</translation>
+        <translation>Le fichier de paires %1 ne contient aucune ligne avec le séparateur «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
@@ -1860,7 +1860,7 @@ Voir --help.
     </message>
     <message>
         <source>--jobs needs a whole number from 1 to %1, not “%2”.</source>
-        <translation>--jobs attend un nombre entier de 1 à %1, pas « %2 ».</translation>
+        <translation>--jobs attend un nombre entier de 1 à %1, pas «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>--report needs a file name, or - for standard output.</source>
@@ -1880,7 +1880,7 @@ Voir --help.
     </message>
     <message>
         <source>--pdf puts each PDF beside its result, --pdf-dir DIR puts them all in DIR: give one of the two.</source>
-        <translation>--pdf met chaque PDF à côté de son fichier résultat, --pdf-dir DIR les met tous dans DIR : donnez l’un des deux.</translation>
+        <translation>--pdf met chaque PDF à côté de son fichier résultat, --pdf-dir DIR les met tous dans DIR&#xa0;: donnez l’un des deux.</translation>
     </message>
     <message>
         <source>--pdf-timeout goes with --pdf or --pdf-dir.</source>
@@ -1888,31 +1888,31 @@ Voir --help.
     </message>
     <message>
         <source>--dry-run writes no results, so there is nothing to make PDFs of; leave out --pdf or --pdf-dir.</source>
-        <translation>--dry-run n’écrit aucun fichier résultat, il n’y a donc rien à convertir en PDF ; retirez --pdf ou --pdf-dir.</translation>
+        <translation>--dry-run n’écrit aucun fichier résultat, il n’y a donc rien à convertir en PDF&#xa0;; retirez --pdf ou --pdf-dir.</translation>
     </message>
     <message>
         <source>The folder %1 given with --pdf-dir does not exist; the tool does not make it (mkdir -p it first).</source>
-        <translation>Le dossier %1 donné avec --pdf-dir n’existe pas ; l’outil ne le crée pas (créez-le d’abord avec mkdir -p).</translation>
+        <translation>Le dossier %1 donné avec --pdf-dir n’existe pas&#xa0;; l’outil ne le crée pas (créez-le d’abord avec mkdir -p).</translation>
     </message>
     <message>
         <source>--pdf-timeout needs a whole number of seconds, not “%1”.</source>
-        <translation>--pdf-timeout attend un nombre entier de secondes, pas « %1 ».</translation>
+        <translation>--pdf-timeout attend un nombre entier de secondes, pas «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>A pair; repeat for more, applied in the order given.</source>
-        <translation>Une paire ; à répéter pour d’autres, appliquées dans l’ordre donné.</translation>
+        <translation>Une paire&#xa0;; à répéter pour d’autres, appliquées dans l’ordre donné.</translation>
     </message>
     <message>
         <source>Pairs from a sets file, read as Load Sets reads it: one pair per line, FIND SEP REPLACE, in UTF-8, UTF-16 or Windows-1252; at most 32,767 pairs.</source>
-        <translation>Des paires d’un fichier de paires, lu comme le lit « Importer » : une paire par ligne, FIND SEP REPLACE, en UTF-8, UTF-16 ou Windows-1252 ; au plus 32 767 paires.</translation>
+        <translation>Des paires d’un fichier de paires, lu comme le lit «&#xa0;Importer&#xa0;»&#xa0;: une paire par ligne, FIND SEP REPLACE, en UTF-8, UTF-16 ou Windows-1252&#xa0;; au plus 32 767 paires.</translation>
     </message>
     <message>
         <source>The separator of the sets file (default ::).</source>
-        <translation>Le séparateur du fichier de paires (par défaut ::).</translation>
+        <translation>Le séparateur du fichier de paires (par défaut&#xa0;::).</translation>
     </message>
     <message>
         <source>Every result into DIR under its source&apos;s name. DIR must exist: a mistyped name is not made into a new folder.</source>
-        <translation>Chaque fichier résultat dans DIR sous le nom de sa source. DIR doit exister : un nom mal tapé ne devient pas un nouveau dossier.</translation>
+        <translation>Chaque fichier résultat dans DIR sous le nom de sa source. DIR doit exister&#xa0;: un nom mal tapé ne devient pas un nouveau dossier.</translation>
     </message>
     <message>
         <source>Each result beside its source, named NAME_replaced.pub.</source>
@@ -1924,15 +1924,15 @@ Voir --help.
     </message>
     <message>
         <source>Match whole words only, by Unicode&apos;s word boundaries: &quot;the&quot; no longer finds &quot;other&quot; or &quot;anthem&quot;.</source>
-        <translation>Ne trouver que des mots entiers, selon les limites de mots d’Unicode : « the » ne trouve plus « other » ni « anthem ».</translation>
+        <translation>Ne trouver que des mots entiers, selon les limites de mots d’Unicode&#xa0;: «&#xa0;the&#xa0;» ne trouve plus «&#xa0;other&#xa0;» ni «&#xa0;anthem&#xa0;».</translation>
     </message>
     <message>
         <source>Read each FIND as a regular expression (Perl-like, PCRE2) and each REPLACE with $0 (the match), $1 to $9 (its groups) and $$ (a dollar sign). A match stays inside a line; ^ and $ are a line&apos;s start and end. An invalid expression, one that matches an empty text and a $ not followed by a digit or $ are wrong usage.</source>
-        <translation>Lire chaque FIND comme une expression régulière (à la Perl, PCRE2) et chaque REPLACE avec $0 (la correspondance), $1 à $9 (ses groupes) et $$ (un signe dollar). Une correspondance reste dans une ligne ; ^ et $ sont le début et la fin d’une ligne. Une expression invalide, une expression qui correspond à un texte vide et un $ non suivi d’un chiffre ou de $ sont des erreurs d’utilisation.</translation>
+        <translation>Lire chaque FIND comme une expression régulière (à la Perl, PCRE2) et chaque REPLACE avec $0 (la correspondance), $1 à $9 (ses groupes) et $$ (un signe dollar). Une correspondance reste dans une ligne&#xa0;; ^ et $ sont le début et la fin d’une ligne. Une expression invalide, une expression qui correspond à un texte vide et un $ non suivi d’un chiffre ou de $ sont des erreurs d’utilisation.</translation>
     </message>
     <message>
         <source>Find any case and write each REPLACE in the case of what it replaces: all lower, ALL UPPER, Capitalised or Each Word Capitalised (acme, Acme, ACME -&gt; apex, Apex, APEX); any other mix as typed. With --regex, the whole replacement once its groups are in.</source>
-        <translation>Trouver toute casse et écrire chaque REPLACE dans la casse de ce qu’il remplace : tout en minuscules, TOUT EN MAJUSCULES, Initiale Majuscule ou Chaque Mot Avec Majuscule (acme, Acme, ACME -&gt; apex, Apex, APEX) ; tout autre mélange tel que tapé. Avec --regex, le remplacement entier une fois ses groupes insérés.</translation>
+        <translation>Trouver toute casse et écrire chaque REPLACE dans la casse de ce qu’il remplace&#xa0;: tout en minuscules, TOUT EN MAJUSCULES, Initiale Majuscule ou Chaque Mot Avec Majuscule (acme, Acme, ACME -&gt; apex, Apex, APEX)&#xa0;; tout autre mélange tel que tapé. Avec --regex, le remplacement entier une fois ses groupes insérés.</translation>
     </message>
     <message>
         <source>Also replace in the addresses of web, e-mail and file links (links to a page are left alone), counted apart.</source>
@@ -1948,23 +1948,23 @@ Voir --help.
     </message>
     <message>
         <source>Also edit files that look like results of an earlier run (NAME_replaced.pub beside NAME.pub); without it they are left out with a note on standard error.</source>
-        <translation>Modifier aussi les fichiers qui ressemblent à des fichiers résultats d’une exécution précédente (NAME_replaced.pub à côté de NAME.pub) ; sans cette option, ils sont écartés avec une note sur la sortie d’erreur.</translation>
+        <translation>Modifier aussi les fichiers qui ressemblent à des fichiers résultats d’une exécution précédente (NAME_replaced.pub à côté de NAME.pub)&#xa0;; sans cette option, ils sont écartés avec une note sur la sortie d’erreur.</translation>
     </message>
     <message>
         <source>Count only: write and delete nothing. The counts and refusals are those a real run would have; a result that could not be written &quot;would fail&quot;.</source>
-        <translation>Compter seulement : ne rien écrire ni supprimer. Les nombres et les refus sont ceux d’une vraie exécution ; un fichier résultat qui ne pourrait pas être écrit « échouerait ».</translation>
+        <translation>Compter seulement&#xa0;: ne rien écrire ni supprimer. Les nombres et les refus sont ceux d’une vraie exécution&#xa0;; un fichier résultat qui ne pourrait pas être écrit «&#xa0;échouerait&#xa0;».</translation>
     </message>
     <message>
         <source>Edit N publications at a time, 1 to 256 (default: the number of processors). Results and reports keep the list order.</source>
-        <translation>Modifier N publications à la fois, de 1 à 256 (par défaut : le nombre de processeurs). Résultats et rapports gardent l’ordre de la liste.</translation>
+        <translation>Modifier N publications à la fois, de 1 à 256 (par défaut&#xa0;: le nombre de processeurs). Résultats et rapports gardent l’ordre de la liste.</translation>
     </message>
     <message>
         <source>Write a report of every document as each one is done: FILE.json (the run as one JSON object) or FILE.csv (one line per document); - prints it as JSON lines on standard output.</source>
-        <translation>Écrire un rapport sur chaque document dès qu’il est fait : FILE.json (l’exécution en un objet JSON) ou FILE.csv (une ligne par document) ; - l’affiche en lignes JSON sur la sortie standard.</translation>
+        <translation>Écrire un rapport sur chaque document dès qu’il est fait&#xa0;: FILE.json (l’exécution en un objet JSON) ou FILE.csv (une ligne par document)&#xa0;; - l’affiche en lignes JSON sur la sortie standard.</translation>
     </message>
     <message>
         <source>Print each replacement in its context on standard output, the changed part in [brackets] (and in colour on a terminal): the first 1,000 of each document.</source>
-        <translation>Afficher chaque remplacement dans son contexte sur la sortie standard, la partie modifiée entre [crochets] (et en couleur dans un terminal) : les 1 000 premiers de chaque document.</translation>
+        <translation>Afficher chaque remplacement dans son contexte sur la sortie standard, la partie modifiée entre [crochets] (et en couleur dans un terminal)&#xa0;: les 1 000 premiers de chaque document.</translation>
     </message>
     <message>
         <source>After the run, save a PDF of every result written, NAME.pdf beside NAME.pub, with LibreOffice (package libreoffice-draw), in as many processes as --jobs. An existing NAME.pdf is replaced.</source>
@@ -1976,7 +1976,7 @@ Voir --help.
     </message>
     <message>
         <source>End LibreOffice when one document takes longer than S seconds (default 120); that PDF is reported as failed and the others go on.</source>
-        <translation>Arrêter LibreOffice quand un document prend plus de S secondes (par défaut 120) ; ce PDF est signalé en échec et les autres continuent.</translation>
+        <translation>Arrêter LibreOffice quand un document prend plus de S secondes (par défaut 120)&#xa0;; ce PDF est signalé en échec et les autres continuent.</translation>
     </message>
     <message>
         <source>No progress line and no summary.</source>
@@ -1992,19 +1992,19 @@ Voir --help.
     </message>
     <message>
         <source>With one SOURCE and nothing else: print the text of every story.</source>
-        <translation>Avec une seule SOURCE et rien d’autre : afficher le texte de chaque article.</translation>
+        <translation>Avec une seule SOURCE et rien d’autre&#xa0;: afficher le texte de chaque article.</translation>
     </message>
     <message>
         <source>--pair needs two texts: FIND and REPLACE.</source>
-        <translation>--pair attend deux textes : FIND et REPLACE.</translation>
+        <translation>--pair attend deux textes&#xa0;: FIND et REPLACE.</translation>
     </message>
     <message>
         <source>--apply takes the pairs from the plan; give no --pair or --sets.</source>
-        <translation>--apply prend les paires dans le plan ; ne donnez ni --pair ni --sets.</translation>
+        <translation>--apply prend les paires dans le plan&#xa0;; ne donnez ni --pair ni --sets.</translation>
     </message>
     <message>
         <source>Say what to replace: --pair FIND REPLACE (once or more) or --sets FILE.</source>
-        <translation>Dites quoi remplacer : --pair FIND REPLACE (une fois ou plus) ou --sets FILE.</translation>
+        <translation>Dites quoi remplacer&#xa0;: --pair FIND REPLACE (une fois ou plus) ou --sets FILE.</translation>
     </message>
     <message>
         <source>Give the texts to replace either with --pair FIND REPLACE (once or more) or with --sets FILE, not both.</source>
@@ -2016,19 +2016,19 @@ Voir --help.
     </message>
     <message>
         <source>Say where the results go: --out-dir DIR or --beside.</source>
-        <translation>Dites où vont les fichiers résultats : --out-dir DIR ou --beside.</translation>
+        <translation>Dites où vont les fichiers résultats&#xa0;: --out-dir DIR ou --beside.</translation>
     </message>
     <message>
         <source>--out-dir and --beside cannot both be given: results go into one folder or beside their sources.</source>
-        <translation>--out-dir et --beside ne peuvent pas être donnés ensemble : les fichiers résultats vont dans un dossier ou à côté de leurs sources.</translation>
+        <translation>--out-dir et --beside ne peuvent pas être donnés ensemble&#xa0;: les fichiers résultats vont dans un dossier ou à côté de leurs sources.</translation>
     </message>
     <message>
         <source>The folder %1 given with --out-dir does not exist; the tool does not make it (mkdir -p it first).</source>
-        <translation>Le dossier %1 donné avec --out-dir n’existe pas ; l’outil ne le crée pas (créez-le d’abord avec mkdir -p).</translation>
+        <translation>Le dossier %1 donné avec --out-dir n’existe pas&#xa0;; l’outil ne le crée pas (créez-le d’abord avec mkdir -p).</translation>
     </message>
     <message>
         <source>--apply matches as the plan says; give no --%1.</source>
-        <translation>--apply recherche comme le dit le plan ; ne donnez pas --%1.</translation>
+        <translation>--apply recherche comme le dit le plan&#xa0;; ne donnez pas --%1.</translation>
     </message>
     <message>
         <source>of %1</source>
@@ -2036,7 +2036,7 @@ Voir --help.
     </message>
     <message>
         <source>--apply writes what the plan chose; it goes without --dry-run.</source>
-        <translation>--apply écrit ce que le plan a choisi ; il va sans --dry-run.</translation>
+        <translation>--apply écrit ce que le plan a choisi&#xa0;; il va sans --dry-run.</translation>
     </message>
     <message>
         <source>--ext needs an extension, such as pub.</source>
@@ -2044,7 +2044,7 @@ Voir --help.
     </message>
     <message>
         <source>--show-changes and --report - both print on standard output; give the report a file name.</source>
-        <translation>--show-changes et --report - écrivent tous deux sur la sortie standard ; donnez un nom de fichier au rapport.</translation>
+        <translation>--show-changes et --report - écrivent tous deux sur la sortie standard&#xa0;; donnez un nom de fichier au rapport.</translation>
     </message>
     <message>
         <source>Name at least one publication or folder.</source>
@@ -2081,7 +2081,7 @@ Sources (first form):
 
 What to replace (one of):
 </source>
-        <translation>usage : vantrelle-replace [OPTIONS] (--pair FIND REPLACE ... | --sets FILE)
+        <translation>usage&#xa0;: vantrelle-replace [OPTIONS] (--pair FIND REPLACE ... | --sets FILE)
                           (--out-dir DIR | --beside) SOURCE...
         vantrelle-replace [OPTIONS] --apply PLAN (--out-dir DIR | --beside)
                           [SOURCE...]
@@ -2092,22 +2092,22 @@ What to replace (one of):
 
 Recherche et remplace du texte dans des publications (.pub). La première forme
 modifie chaque publication nommée et chacune de celles trouvées dans les
-dossiers nommés, avec les règles de la fenêtre de Vantrelle ; la deuxième
-modifie une publication vers OUTPUT et affiche ses nombres ; la troisième
+dossiers nommés, avec les règles de la fenêtre de Vantrelle&#xa0;; la deuxième
+modifie une publication vers OUTPUT et affiche ses nombres&#xa0;; la troisième
 affiche le texte de chaque article.
 
-Sources (première forme) :
+Sources (première forme)&#xa0;:
   SOURCE...            Publications et dossiers. Un dossier est parcouru avec
-                       tous ses sous-dossiers comme par « Ajouter un dossier
-                       entier » : fichiers se terminant par .EXT, sauf ceux qui
-                       commencent par « ~ » et les fichiers cachés (qui
-                       commencent par « . »), chaque vrai dossier une fois. Les
+                       tous ses sous-dossiers comme par «&#xa0;Ajouter un dossier
+                       entier&#xa0;»&#xa0;: fichiers se terminant par .EXT, sauf ceux qui
+                       commencent par «&#xa0;~&#xa0;» et les fichiers cachés (qui
+                       commencent par «&#xa0;.&#xa0;»), chaque vrai dossier une fois. Les
                        fichiers nommés directement sont pris tels quels, sauf
                        ceux dont l’extension ne ressemble pas à celle d’une
                        publication, écartés avec une note sur la sortie
                        d’erreur.
 
-Quoi remplacer (l’un des deux) :
+Quoi remplacer (l’un des deux)&#xa0;:
 </translation>
     </message>
     <message>
@@ -2118,11 +2118,11 @@ no unpaired surrogate and no noncharacter (wrong usage, exit status 2).
 Where the results go (one of):
 </source>
         <translation>FIND ne peut pas être vide. FIND et REPLACE ne peuvent contenir que ce que le
-texte d’une publication peut contenir : ni saut de ligne ou de paragraphe, ni
+texte d’une publication peut contenir&#xa0;: ni saut de ligne ou de paragraphe, ni
 caractère de contrôle autre que la tabulation, ni demi-codet isolé, ni
 non-caractère (erreur d’utilisation, code de sortie 2).
 
-Où vont les fichiers résultats (l’un des deux) :
+Où vont les fichiers résultats (l’un des deux)&#xa0;:
 </translation>
     </message>
     <message>
@@ -2142,12 +2142,12 @@ mène. Un dossier qui désigne celui de la source (par un lien symbolique, avec
 ./ ou ..) donne au résultat le nom en _replaced. Un nom de résultat qui atteint
 une source par un autre chemin (un montage lié, une autre casse sur un système
 de fichiers qui l’ignore, un lien physique), un autre document de la liste ou
-un fichier résultat écrit plus tôt dans la même exécution n’est pas écrit ; ce
+un fichier résultat écrit plus tôt dans la même exécution n’est pas écrit&#xa0;; ce
 document est signalé comme ignoré, avec la raison. Un ancien résultat n’est
-jamais supprimé d’abord : le nouveau ne le remplace qu’une fois complet, et
+jamais supprimé d’abord&#xa0;: le nouveau ne le remplace qu’une fois complet, et
 une modification en échec le laisse tel qu’il était.
 
-Options :
+Options&#xa0;:
 </translation>
     </message>
     <message>
@@ -2187,36 +2187,36 @@ Examples:
   vantrelle-replace --dry-run --report counts.csv --pair Acme Apex --out-dir /tmp /srv/flyers
 </source>
         <translation>
-Le texte des WordArt n’est jamais modifié : les occurrences qui s’y trouvent
+Le texte des WordArt n’est jamais modifié&#xa0;: les occurrences qui s’y trouvent
 sont comptées comme restantes, et le fichier résultat est quand même écrit.
 
 Chaque ligne du rapport contient la source, la sortie, l’issue (toujours
-en anglais dans les fichiers de rapport : written, nothing to replace, failed,
-skipped, not reached ; &quot;would be written&quot; avec --dry-run), les remplacements
+en anglais dans les fichiers de rapport&#xa0;: written, nothing to replace, failed,
+skipped, not reached&#xa0;; &quot;would be written&quot; avec --dry-run), les remplacements
 faits et les occurrences restantes, les nombres de chaque paire avec la raison
 de ce qui reste, le texte d’erreur, les millisecondes et la recherche utilisée
-(match case ou any case, whole words, regular expression) ; avec --pdf ou
+(match case ou any case, whole words, regular expression)&#xa0;; avec --pdf ou
 --pdf-dir aussi le chemin et l’issue du PDF (written, failed avec la raison
 de LibreOffice, not reached), et les lignes viennent une fois les PDF faits.
 
-Progression : une ligne vivante sur la sortie d’erreur (faits/total, débit,
+Progression&#xa0;: une ligne vivante sur la sortie d’erreur (faits/total, débit,
 temps restant) quand c’est un terminal. Les documents en échec et ignorés y
 sont nommés, et l’exécution s’y termine par une ligne de totaux, terminal ou
-non (--quiet : seulement ce qui n’a pas marché).
+non (--quiet&#xa0;: seulement ce qui n’a pas marché).
 
 Un fichier résultat est écrit en entier ou pas du tout. Ctrl-C (ou SIGTERM) cesse de
 distribuer des documents, laisse finir ceux en cours, écrit le rapport de ce
 qui a été fait (le reste &quot;not reached&quot;) et sort avec le code 130.
 
-Code de sortie :
+Code de sortie&#xa0;:
   0    chaque document écrit, ou rien à y remplacer
   1    au moins un document en échec ou ignoré, ou un PDF en échec (les
-       autres ont quand même été traités) ; pour la deuxième forme : la
+       autres ont quand même été traités)&#xa0;; pour la deuxième forme&#xa0;: la
        publication n’a pas pu être lue, modifiée comme demandé ou écrite
   2    erreur d’utilisation, ou --pdf sans LibreOffice (rien n’a été écrit)
   130  interrompu
 
-Exemples :
+Exemples&#xa0;:
   vantrelle-replace --pair &quot;555-0100&quot; &quot;555-0199&quot; --out-dir /srv/nouveau /srv/tracts
   vantrelle-replace --sets telephone.txt --beside /srv/tracts
   vantrelle-replace --regex --pair &apos;(\d{3})-(\d{4})&apos; &apos;$1 $2&apos; --beside /srv/tracts
@@ -2224,52 +2224,12 @@ Exemples :
 </translation>
     </message>
     <message>
-        <source>usage: vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]
-                         [--in-links] [--in-properties] SOURCE OUTPUT FIND
-                         REPLACE
-                         [FIND REPLACE ...]
-       vantrelle-replace --text SOURCE
-
-Replaces every occurrence of each FIND by its REPLACE in the publication SOURCE,
-pairs in order, and writes the result to OUTPUT; the options are those of the batch form
-(vantrelle-replace --help). --text prints the text of every story.
-Exit status: 0 done, 1 the publication could not be read, edited as asked or written,
-2 wrong usage (also a FIND or REPLACE a publication cannot hold).
-</source>
-        <translation>usage : vantrelle-replace [--match-case] [--whole-word] [--regex] [--keep-case]
-                          [--in-links] [--in-properties] SOURCE OUTPUT FIND
-                          REPLACE
-                          [FIND REPLACE ...]
-        vantrelle-replace --text SOURCE
-
-Remplace chaque occurrence de chaque FIND par son REPLACE dans la publication
-SOURCE, paire après paire, et écrit le résultat dans OUTPUT ; les options sont
-celles de la forme par lots (vantrelle-replace --help). --text affiche le texte
-de chaque article.
-Code de sortie : 0 fait, 1 la publication n’a pas pu être lue, modifiée comme
-demandé ou écrite, 2 erreur d’utilisation (aussi un FIND ou REPLACE qu’une
-publication ne peut pas contenir).
-</translation>
-    </message>
-    <message>
-        <source>%1 “%2” was not written.
-</source>
-        <translation>%1 « %2 » n’a pas été écrit.
-</translation>
-    </message>
-    <message>
-        <source>vantrelle-replace: unknown option %1
-</source>
-        <translation>vantrelle-replace : option inconnue %1
-</translation>
-    </message>
-    <message>
         <source>--engine is native or program, not “%1”.</source>
-        <translation>--engine vaut native ou program, pas « %1 ».</translation>
+        <translation>--engine vaut native ou program, pas «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>--engine program needs the publishing program, which is not installed here (%1 is not registered); without --engine, Vantrelle&apos;s own engine edits.</source>
-        <translation>--engine program a besoin du logiciel de PAO, qui n’est pas installé ici (%1 n’est pas enregistré) ; sans --engine, c’est le moteur de Vantrelle qui modifie.</translation>
+        <translation>--engine program a besoin du logiciel de PAO, qui n’est pas installé ici (%1 n’est pas enregistré)&#xa0;; sans --engine, c’est le moteur de Vantrelle qui modifie.</translation>
     </message>
     <message>
         <source>--engine program drives the publishing program, which runs on Windows only.</source>
@@ -2301,11 +2261,11 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>The publishing program cannot %1; only Vantrelle&apos;s own engine can.</source>
-        <translation>Le logiciel de PAO ne sait pas %1 ; seul le moteur de Vantrelle le sait.</translation>
+        <translation>Le logiciel de PAO ne sait pas %1&#xa0;; seul le moteur de Vantrelle le sait.</translation>
     </message>
     <message>
         <source>Who edits: native (the default), Vantrelle&apos;s own engine; or program, the publishing program itself over COM, where it is installed (Windows only). The program replaces in the text only, one publication at a time, and does not say how many it replaced.</source>
-        <translation>Qui modifie : native (par défaut), le moteur de Vantrelle ; ou program, le logiciel de PAO lui-même via COM, là où il est installé (Windows seulement). Le logiciel ne remplace que dans le texte, une publication à la fois, et ne dit pas combien il a remplacé.</translation>
+        <translation>Qui modifie&#xa0;: native (par défaut), le moteur de Vantrelle&#xa0;; ou program, le logiciel de PAO lui-même via COM, là où il est installé (Windows seulement). Le logiciel ne remplace que dans le texte, une publication à la fois, et ne dit pas combien il a remplacé.</translation>
     </message>
     <message>
         <source>Replace exactly the changes whose entries in PLAN (the JSON report of a --dry-run, which then lists every change with an id and each source&apos;s size, time and SHA-256) still hold &quot;apply&quot;: true, with the plan&apos;s pairs and matching, in the plan&apos;s documents unless SOURCEs are named. A source changed since the dry run, or whose entries no longer match it, is not written and the reason is given (exit 1). A plan with a fault is refused whole, with the line and the reason (exit 2).</source>
@@ -2317,36 +2277,48 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>Write no result for a document in which a story no longer fits its box; its report says which, and the tool ends with status 1.</source>
-        <translation>N’écrire aucun fichier résultat pour un document dont un article ne tient plus dans son cadre ; son rapport dit lequel, et l’outil se termine avec le code 1.</translation>
+        <translation>N’écrire aucun fichier résultat pour un document dont un article ne tient plus dans son cadre&#xa0;; son rapport dit lequel, et l’outil se termine avec le code 1.</translation>
     </message>
     <message>
         <source>--fit-strict needs the fit check; give no --no-fit-check.</source>
-        <translation>--fit-strict a besoin de la vérification des cadres ; ne donnez pas --no-fit-check.</translation>
+        <translation>--fit-strict a besoin de la vérification des cadres&#xa0;; ne donnez pas --no-fit-check.</translation>
+    </message>
+    <message>
+        <source>--text takes one publication and no other option.</source>
+        <translation>--text prend une seule publication et aucune autre option.</translation>
+    </message>
+    <message>
+        <source>Name what to edit: SOURCE OUTPUT FIND REPLACE, with more FIND REPLACE pairs as needed; or the batch form&apos;s --pair and --out-dir.</source>
+        <translation>Indiquez quoi modifier : SOURCE SORTIE CHERCHER REMPLACER, avec d’autres paires CHERCHER REMPLACER si besoin ; ou les options --pair et --out-dir de la forme par lots.</translation>
+    </message>
+    <message>
+        <source>%1 “%2” was not written.</source>
+        <translation>%1 « %2 » n’a pas été écrit.</translation>
     </message>
 </context>
 <context>
     <name>vantrelle::fit::FitText</name>
     <message>
         <source>%1 has no “%2”</source>
-        <translation>%1 n’a pas de « %2 »</translation>
+        <translation>%1 n’a pas de «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>could not check: %1</source>
-        <translation>vérification impossible : %1</translation>
+        <translation>vérification impossible&#xa0;: %1</translation>
     </message>
     <message>
         <source>could not check: its box was not found</source>
-        <translation>vérification impossible : son cadre est introuvable</translation>
+        <translation>vérification impossible&#xa0;: son cadre est introuvable</translation>
     </message>
     <message>
         <source>could not check: font %1 is not available</source>
-        <translation>vérification impossible : la police %1 n’est pas disponible</translation>
+        <translation>vérification impossible&#xa0;: la police %1 n’est pas disponible</translation>
     </message>
     <message numerus="yes">
         <source>already overflowed; now %n line(s) more</source>
         <translation>
-            <numerusform>débordait déjà ; maintenant %n ligne de plus</numerusform>
-            <numerusform>débordait déjà ; maintenant %n lignes de plus</numerusform>
+            <numerusform>débordait déjà&#xa0;; maintenant %n ligne de plus</numerusform>
+            <numerusform>débordait déjà&#xa0;; maintenant %n lignes de plus</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2358,11 +2330,11 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>may overflow: the text ends within about a line of the box&apos;s edge</source>
-        <translation>risque de déborder : le texte se termine à environ une ligne du bord du cadre</translation>
+        <translation>risque de déborder&#xa0;: le texte se termine à environ une ligne du bord du cadre</translation>
     </message>
     <message>
         <source>may overflow (%1): %2</source>
-        <translation>risque de déborder (%1) : %2</translation>
+        <translation>risque de déborder (%1)&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -2397,13 +2369,13 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>1 occurrence of “%1” was left unchanged %2.</source>
-        <translation>1 occurrence de « %1 » a été laissée telle quelle %2.</translation>
+        <translation>1 occurrence de «&#xa0;%1&#xa0;» a été laissée telle quelle %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n occurrences of “%1” were left unchanged %2.</source>
         <translation>
-            <numerusform>%n occurrence de « %1 » a été laissée telle quelle %2.</numerusform>
-            <numerusform>%n occurrences de « %1 » ont été laissées telles quelles %2.</numerusform>
+            <numerusform>%n occurrence de «&#xa0;%1&#xa0;» a été laissée telle quelle %2.</numerusform>
+            <numerusform>%n occurrences de «&#xa0;%1&#xa0;» ont été laissées telles quelles %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -2416,7 +2388,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>the part name &quot;%1&quot; is too long for a compound file</source>
-        <translation>le nom de partie « %1 » est trop long pour un fichier composé</translation>
+        <translation>le nom de partie «&#xa0;%1&#xa0;» est trop long pour un fichier composé</translation>
     </message>
     <message>
         <source>two parts of one folder have the same name</source>
@@ -2456,7 +2428,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>the regular expression %1 was stopped on a line of %2 characters: %3; nothing was changed. Simplify it, for example with fewer nested repeats</source>
-        <translation>l’expression régulière %1 a été arrêtée sur une ligne de %2 caractères : %3 ; rien n’a été modifié. Simplifiez-la, par exemple avec moins de répétitions imbriquées</translation>
+        <translation>l’expression régulière %1 a été arrêtée sur une ligne de %2 caractères&#xa0;: %3&#xa0;; rien n’a été modifié. Simplifiez-la, par exemple avec moins de répétitions imbriquées</translation>
     </message>
     <message>
         <source>it needed more than %L1 steps (the match limit)</source>
@@ -2472,11 +2444,11 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>the regular expression %1 matched an empty text, which would insert the replacement between characters; make it match at least one character</source>
-        <translation>l’expression régulière %1 a trouvé un texte vide, ce qui insérerait le remplacement entre des caractères ; faites-lui trouver au moins un caractère</translation>
+        <translation>l’expression régulière %1 a trouvé un texte vide, ce qui insérerait le remplacement entre des caractères&#xa0;; faites-lui trouver au moins un caractère</translation>
     </message>
     <message>
         <source>the document property %1 is stored in code page %2, which cannot hold the replacement text; nothing was changed</source>
-        <translation>la propriété de document %1 est enregistrée dans la page de codes %2, qui ne peut pas contenir le texte de remplacement ; rien n’a été modifié</translation>
+        <translation>la propriété de document %1 est enregistrée dans la page de codes %2, qui ne peut pas contenir le texte de remplacement&#xa0;; rien n’a été modifié</translation>
     </message>
     <message>
         <source>a paragraph end</source>
@@ -2500,15 +2472,15 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>the occurrence “%1” holds %2, which is never edited; nothing was changed</source>
-        <translation>l’occurrence « %1 » contient %2, qui n’est jamais modifié ; rien n’a été modifié</translation>
+        <translation>l’occurrence «&#xa0;%1&#xa0;» contient %2, qui n’est jamais modifié&#xa0;; rien n’a été modifié</translation>
     </message>
     <message>
         <source>the replacement “%1” holds %2, which the code page of the text it replaces, %3, cannot hold; nothing was changed</source>
-        <translation>le remplacement « %1 » contient %2, que la page de codes du texte remplacé, %3, ne peut pas contenir ; rien n’a été modifié</translation>
+        <translation>le remplacement «&#xa0;%1&#xa0;» contient %2, que la page de codes du texte remplacé, %3, ne peut pas contenir&#xa0;; rien n’a été modifié</translation>
     </message>
     <message>
         <source>the edited text block failed its checks (%1); nothing was changed</source>
-        <translation>le bloc de texte modifié a échoué à ses vérifications (%1) ; rien n’a été modifié</translation>
+        <translation>le bloc de texte modifié a échoué à ses vérifications (%1)&#xa0;; rien n’a été modifié</translation>
     </message>
     <message>
         <source>the text would grow beyond what the file can hold</source>
@@ -2520,7 +2492,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>Cannot open “%1”: %2.</source>
-        <translation>Impossible d’ouvrir « %1 » : %2.</translation>
+        <translation>Impossible d’ouvrir «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>a device</source>
@@ -2532,7 +2504,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>it is not a regular file but %1; only publication files can be opened</source>
-        <translation>ce n’est pas un fichier ordinaire mais %1 ; seuls les fichiers de publication peuvent être ouverts</translation>
+        <translation>ce n’est pas un fichier ordinaire mais %1&#xa0;; seuls les fichiers de publication peuvent être ouverts</translation>
     </message>
     <message>
         <source>a named pipe</source>
@@ -2548,7 +2520,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>Cannot open “%1”: it is not a regular file but %2; only publication files can be opened.</source>
-        <translation>Impossible d’ouvrir « %1 » : ce n’est pas un fichier ordinaire mais %2 ; seuls les fichiers de publication peuvent être ouverts.</translation>
+        <translation>Impossible d’ouvrir «&#xa0;%1&#xa0;»&#xa0;: ce n’est pas un fichier ordinaire mais %2&#xa0;; seuls les fichiers de publication peuvent être ouverts.</translation>
     </message>
     <message>
         <source>the file is damaged</source>
@@ -2560,15 +2532,15 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>Cannot open “%1”: the file is larger than %2 MiB, more than any publication this engine edits.</source>
-        <translation>Impossible d’ouvrir « %1 » : le fichier dépasse %2 Mio, plus que toute publication que ce moteur modifie.</translation>
+        <translation>Impossible d’ouvrir «&#xa0;%1&#xa0;»&#xa0;: le fichier dépasse %2 Mio, plus que toute publication que ce moteur modifie.</translation>
     </message>
     <message>
         <source>Cannot read “%1”: %2.</source>
-        <translation>Impossible de lire « %1 » : %2.</translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot open “%1”: the file is too large.</source>
-        <translation>Impossible d’ouvrir « %1 » : le fichier est trop grand.</translation>
+        <translation>Impossible d’ouvrir «&#xa0;%1&#xa0;»&#xa0;: le fichier est trop grand.</translation>
     </message>
     <message>
         <source>it is not a publication (its container holds no publication)</source>
@@ -2580,7 +2552,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>Cannot read “%1”: %2</source>
-        <translation>Impossible de lire « %1 » : %2</translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>its document properties cannot be read (%1)</source>
@@ -2588,15 +2560,15 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>choosing single changes is not offered for publications of Publisher 95 and 97 yet; replace all of them, or none</source>
-        <translation>le choix de modifications une à une n’est pas encore proposé pour les publications de Publisher 95 et 97 ; remplacez-les toutes, ou aucune</translation>
+        <translation>le choix de modifications une à une n’est pas encore proposé pour les publications de Publisher 95 et 97&#xa0;; remplacez-les toutes, ou aucune</translation>
     </message>
     <message>
         <source>Cannot replace “%1” in “%2”: %3</source>
-        <translation>Impossible de remplacer « %1 » dans « %2 » : %3</translation>
+        <translation>Impossible de remplacer «&#xa0;%1&#xa0;» dans «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
     </message>
     <message>
         <source>the rebuilt text stream failed its checks (%1); nothing was written</source>
-        <translation>le flux de texte reconstruit a échoué à ses vérifications (%1) ; rien n’a été écrit</translation>
+        <translation>le flux de texte reconstruit a échoué à ses vérifications (%1)&#xa0;; rien n’a été écrit</translation>
     </message>
     <message>
         <source>the written compound file does not hold the edited streams</source>
@@ -2604,23 +2576,23 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>the written file would not keep its part &quot;%1&quot; unchanged; nothing was written</source>
-        <translation>le fichier écrit ne garderait pas sa partie « %1 » inchangée ; rien n’a été écrit</translation>
+        <translation>le fichier écrit ne garderait pas sa partie «&#xa0;%1&#xa0;» inchangée&#xa0;; rien n’a été écrit</translation>
     </message>
     <message>
         <source>Cannot save “%1”: %2</source>
-        <translation>Impossible d’enregistrer « %1 » : %2</translation>
+        <translation>Impossible d’enregistrer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot save “%1” as “%2”: %3.</source>
-        <translation>Impossible d’enregistrer « %1 » sous « %2 » : %3.</translation>
+        <translation>Impossible d’enregistrer «&#xa0;%1&#xa0;» sous «&#xa0;%2&#xa0;»&#xa0;: %3.</translation>
     </message>
     <message>
         <source>Cannot save “%1” as “%2”: that is the file it was opened from, which is never overwritten.</source>
-        <translation>Impossible d’enregistrer « %1 » sous « %2 » : c’est le fichier source de la publication, qui n’est jamais écrasé.</translation>
+        <translation>Impossible d’enregistrer «&#xa0;%1&#xa0;» sous «&#xa0;%2&#xa0;»&#xa0;: c’est le fichier source de la publication, qui n’est jamais écrasé.</translation>
     </message>
     <message>
         <source>Cannot save “%1” as “%2”: that name is a symbolic link, and a result is never written through a link to another file.</source>
-        <translation>Impossible d’enregistrer « %1 » sous « %2 » : ce nom est un lien symbolique, et un fichier résultat n’est jamais écrit à travers un lien vers un autre fichier.</translation>
+        <translation>Impossible d’enregistrer «&#xa0;%1&#xa0;» sous «&#xa0;%2&#xa0;»&#xa0;: ce nom est un lien symbolique, et un fichier résultat n’est jamais écrit à travers un lien vers un autre fichier.</translation>
     </message>
     <message>
         <source>the disk took no more data</source>
@@ -2628,7 +2600,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>“%1” at story %2, position %3</source>
-        <translation>« %1 » dans l’article %2, position %3</translation>
+        <translation>«&#xa0;%1&#xa0;» dans l’article %2, position %3</translation>
     </message>
     <message>
         <source>the text is too long</source>
@@ -2640,7 +2612,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>the reviewed occurrence %1 is no longer there; nothing was changed</source>
-        <translation>l’occurrence vérifiée %1 n’y est plus ; rien n’a été modifié</translation>
+        <translation>l’occurrence vérifiée %1 n’y est plus&#xa0;; rien n’a été modifié</translation>
     </message>
     <message>
         <source>the text would grow too long</source>
@@ -2648,11 +2620,11 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>the edit would make a story longer than 32,767 characters, more than any publication known to this program holds, and other programs may then show only part of it; nothing was changed</source>
-        <translation>la modification rendrait un article plus long que 32 767 caractères, plus que n’en contient toute publication connue de ce programme, et d’autres programmes pourraient alors n’en afficher qu’une partie ; rien n’a été modifié</translation>
+        <translation>la modification rendrait un article plus long que 32 767 caractères, plus que n’en contient toute publication connue de ce programme, et d’autres programmes pourraient alors n’en afficher qu’une partie&#xa0;; rien n’a été modifié</translation>
     </message>
     <message>
         <source>The publication engine has quit; create a new instance.</source>
-        <translation>Le moteur de publication s’est arrêté ; créez une nouvelle instance.</translation>
+        <translation>Le moteur de publication s’est arrêté&#xa0;; créez une nouvelle instance.</translation>
     </message>
     <message>
         <source>No publication is open.</source>
@@ -2660,27 +2632,27 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>Cannot search “%1”: only replacing every occurrence is supported (scope %2).</source>
-        <translation>Impossible de chercher dans « %1 » : seul le remplacement de toutes les occurrences est pris en charge (portée %2).</translation>
+        <translation>Impossible de chercher dans «&#xa0;%1&#xa0;»&#xa0;: seul le remplacement de toutes les occurrences est pris en charge (portée %2).</translation>
     </message>
     <message>
         <source>In “%1”, %2</source>
-        <translation>Dans « %1 », %2</translation>
+        <translation>Dans «&#xa0;%1&#xa0;», %2</translation>
     </message>
     <message>
         <source>Cannot save “%1” as “%2”: format %3 is not supported, only publications (format %4).</source>
-        <translation>Impossible d’enregistrer « %1 » sous « %2 » : le format %3 n’est pas pris en charge, seules les publications (format %4) le sont.</translation>
+        <translation>Impossible d’enregistrer «&#xa0;%1&#xa0;» sous «&#xa0;%2&#xa0;»&#xa0;: le format %3 n’est pas pris en charge, seules les publications (format %4) le sont.</translation>
     </message>
     <message>
         <source>Cannot save “%1” as “%2”: not every replacement asked for could be made, so nothing was written (%3)</source>
-        <translation>Impossible d’enregistrer « %1 » sous « %2 » : tous les remplacements demandés n’ont pas pu être faits, rien n’a donc été écrit (%3)</translation>
+        <translation>Impossible d’enregistrer «&#xa0;%1&#xa0;» sous «&#xa0;%2&#xa0;»&#xa0;: tous les remplacements demandés n’ont pas pu être faits, rien n’a donc été écrit (%3)</translation>
     </message>
     <message>
         <source>the file is damaged: %1</source>
-        <translation>le fichier est endommagé : %1</translation>
+        <translation>le fichier est endommagé&#xa0;: %1</translation>
     </message>
     <message>
         <source>the file is damaged: its folders nest too deeply</source>
-        <translation>le fichier est endommagé : ses dossiers sont imbriqués trop profondément</translation>
+        <translation>le fichier est endommagé&#xa0;: ses dossiers sont imbriqués trop profondément</translation>
     </message>
     <message>
         <source>the find text</source>
@@ -2692,7 +2664,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>this publication was made by Publisher 97 or earlier in a layout this program does not know; it cannot be edited. Open it in a later version of Publisher and save it again</source>
-        <translation>cette publication a été créée avec Publisher 97 ou une version antérieure, dans une structure que ce programme ne connaît pas ; elle ne peut pas être modifiée. Ouvrez-la dans une version plus récente de Publisher et enregistrez-la de nouveau</translation>
+        <translation>cette publication a été créée avec Publisher 97 ou une version antérieure, dans une structure que ce programme ne connaît pas&#xa0;; elle ne peut pas être modifiée. Ouvrez-la dans une version plus récente de Publisher et enregistrez-la de nouveau</translation>
     </message>
     <message>
         <source>this system cannot convert the code page %1 of its text</source>
@@ -2700,15 +2672,15 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>this publication was made by %1; that version is not supported. Open it in a later version of Publisher and save it again</source>
-        <translation>cette publication a été créée avec %1 ; cette version n’est pas prise en charge. Ouvrez-la dans une version plus récente de Publisher et enregistrez-la de nouveau</translation>
+        <translation>cette publication a été créée avec %1&#xa0;; cette version n’est pas prise en charge. Ouvrez-la dans une version plus récente de Publisher et enregistrez-la de nouveau</translation>
     </message>
     <message>
         <source>%1 runs past the end of the file; it was probably cut short while being copied or saved</source>
-        <translation>%1 dépasse la fin du fichier ; il a probablement été tronqué lors d’une copie ou d’un enregistrement</translation>
+        <translation>%1 dépasse la fin du fichier&#xa0;; il a probablement été tronqué lors d’une copie ou d’un enregistrement</translation>
     </message>
     <message>
         <source>%1 is shorter than declared; the file was probably cut short</source>
-        <translation>%1 a une longueur inférieure à celle déclarée ; le fichier a probablement été tronqué</translation>
+        <translation>%1 a une longueur inférieure à celle déclarée&#xa0;; le fichier a probablement été tronqué</translation>
     </message>
     <message>
         <source>%1 loops back on itself</source>
@@ -2776,7 +2748,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>its part &quot;%1&quot;</source>
-        <translation>sa partie « %1 »</translation>
+        <translation>sa partie «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the text stream does not start with a text header</source>
@@ -2796,7 +2768,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>the text stream holds a block of type &quot;%1&quot; that this engine does not know, so it cannot edit it safely</source>
-        <translation>le flux de texte contient un bloc de type « %1 » que ce moteur ne connaît pas, il ne peut donc pas le modifier sans risque</translation>
+        <translation>le flux de texte contient un bloc de type «&#xa0;%1&#xa0;» que ce moteur ne connaît pas, il ne peut donc pas le modifier sans risque</translation>
     </message>
     <message>
         <source>the block tables form a cycle</source>
@@ -2992,7 +2964,7 @@ publication ne peut pas contenir).
     </message>
     <message>
         <source>Cannot open “%1”: it changed since it was reviewed.</source>
-        <translation>Impossible d’ouvrir « %1 » : il a changé depuis sa vérification.</translation>
+        <translation>Impossible d’ouvrir «&#xa0;%1&#xa0;»&#xa0;: il a changé depuis sa vérification.</translation>
     </message>
     <message>
         <source>the layout cache counts more stories than it holds</source>

@@ -189,7 +189,7 @@ TEST_F(InGerman, aRunOnTheSamplesSpeaksGermanAndItsFilesKeepTheirEnglishWords)
         QStringLiteral("%1 Dokumente: %1 geschrieben; ").arg(samples)))
         << report->summaryLabel()->text().toStdString();
     const QAbstractItemModel *table = report->table()->model();
-    EXPECT_EQ(table->headerData(ReportWindow::Result, Qt::Horizontal).toString(), "Ergebnis");
+    EXPECT_EQ(table->headerData(ReportWindow::Result, Qt::Horizontal).toString(), "Status");
     for (int row = 0; row < samples; ++row)
         EXPECT_EQ(table->index(row, ReportWindow::Result).data().toString(), "geschrieben");
 
