@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <set>
 
 namespace vantrelle::fit {
@@ -147,12 +148,24 @@ QString installedFamily(const QString &name)
 
 QString missingCharacters(const CharFormat &format, std::u16string_view added)
 {
+    // Every text font draws printable ASCII; asking the font costs more than
+    // the rest of the check.
+    if (std::all_of(added.begin(), added.end(), [](char16_t c) { return c >= 0x20 && c < 0x7F; }))
+        return {};
     const QString family = installedFamily(format.font);
     if (family.isEmpty())
         return {};
-    QFont font = fontFor(family, format);
-    font.setStyleStrategy(QFont::NoFontMerging);
-    const QRawFont raw = QRawFont::fromFont(font);
+    // Loading a font's tables is the costly part: once per face and thread.
+    thread_local QHash<QString, QRawFont> faces;
+    const QString face = family + QLatin1Char('/') + QString::number(int(format.bold)) +
+                         QString::number(int(format.italic));
+    auto found = faces.find(face);
+    if (found == faces.end()) {
+        QFont font = fontFor(family, format);
+        font.setStyleStrategy(QFont::NoFontMerging);
+        found = faces.insert(face, QRawFont::fromFont(font));
+    }
+    const QRawFont &raw = *found;
     QString missing;
     const QString text = QString::fromUtf16(added.data(), qsizetype(added.size()));
     for (const char32_t c : text.toUcs4()) {
@@ -344,24 +357,51 @@ public:
                                      const pubengine::Publication &after,
                                      const std::vector<std::size_t> &grown) const override
     {
+        std::vector<std::u16string> texts;
+        for (std::size_t k = 0; k < before.storyCount(); ++k)
+            texts.emplace_back(before.story(k));
+        return checkAsOpened(
+            texts, [&]() -> const pubengine::Publication & { return before; }, after, grown);
+    }
+
+    QList<automation::FitNote> checkAsOpened(const std::vector<std::u16string> &textsBefore,
+                                             const Opened &before,
+                                             const pubengine::Publication &after,
+                                             const std::vector<std::size_t> &grown) const override
+    {
         QList<automation::FitNote> notes;
         try {
-            const std::vector<StoryLayout> was = pubengine::storyLayouts(before);
             const std::vector<StoryLayout> now = pubengine::storyLayouts(after);
+            // Laid out only when some story's new text comes near its edge.
+            std::optional<std::vector<StoryLayout>> was;
+            const auto find = [](const std::vector<StoryLayout> &all,
+                                 std::size_t k) -> const StoryLayout * {
+                for (const StoryLayout &l : all)
+                    if (l.story == k)
+                        return &l;
+                return nullptr;
+            };
             for (const std::size_t k : grown) {
-                const auto find = [k](const std::vector<StoryLayout> &all) -> const StoryLayout * {
-                    for (const StoryLayout &l : all)
-                        if (l.story == k)
-                            return &l;
-                    return nullptr;
-                };
-                const StoryLayout *a = find(was);
-                const StoryLayout *b = find(now);
+                const StoryLayout *b = find(now, k);
                 // A story in no box (a table's cells are their own stories
                 // in one) has nothing to overflow.
                 if (!b || (b->boxes.empty() && b->unreadable.isEmpty()))
                     continue;
-                if (auto note = checkStory(int(k), before, after, a, *b))
+                const std::u16string_view textBefore =
+                    k < textsBefore.size() ? std::u16string_view(textsBefore[k])
+                                           : std::u16string_view();
+                const std::u16string_view textAfter = after.story(k);
+                const Measure m1 = measureStory(textAfter, *b);
+                Measure m0;
+                // Ending more than half a line inside its box, the story
+                // fits whatever it did before: no need to lay that out.
+                if (!m1.unchecked.isEmpty() || m1.excess > -m1.lineHeight / 2) {
+                    if (!was)
+                        was = pubengine::storyLayouts(before());
+                    if (const StoryLayout *a = find(*was, k))
+                        m0 = measureStory(textBefore, *a);
+                }
+                if (auto note = checkStory(int(k), textBefore, textAfter, m0, m1, *b))
                     notes.append(*note);
             }
         } catch (const std::exception &e) {
@@ -372,15 +412,11 @@ public:
     }
 
 private:
-    static std::optional<automation::FitNote>
-    checkStory(int k, const pubengine::Publication &before, const pubengine::Publication &after,
-               const StoryLayout *was, const StoryLayout &now)
+    static std::optional<automation::FitNote> checkStory(int k, std::u16string_view textBefore,
+                                                         std::u16string_view textAfter,
+                                                         const Measure &m0, const Measure &m1,
+                                                         const StoryLayout &now)
     {
-        const std::u16string_view textBefore =
-            std::size_t(k) < before.storyCount() ? before.story(std::size_t(k)) : std::u16string_view();
-        const std::u16string_view textAfter = after.story(std::size_t(k));
-        const Measure m0 = was ? measureStory(textBefore, *was) : Measure{};
-        const Measure m1 = measureStory(textAfter, now);
         std::optional<automation::FitNote> note = judge(k, m0, m1, now);
         if (!m1.unchecked.isEmpty())
             return note;

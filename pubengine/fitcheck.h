@@ -5,6 +5,8 @@
 #include "shell/automation.h"
 
 #include <cstddef>
+#include <functional>
+#include <string>
 #include <vector>
 
 namespace vantrelle::pubengine {
@@ -19,6 +21,17 @@ public:
     // May be called from several threads at once.
     virtual QList<automation::FitNote> check(const Publication &before, const Publication &after,
                                              const std::vector<std::size_t> &grown) const = 0;
+    // The same, with the publication as it was opened read only when a
+    // story's new text comes near its box's edge (most do not), and the
+    // stories' texts as they were given.
+    using Opened = std::function<const Publication &()>;
+    virtual QList<automation::FitNote> checkAsOpened(const std::vector<std::u16string> &textsBefore,
+                                                     const Opened &before, const Publication &after,
+                                                     const std::vector<std::size_t> &grown) const
+    {
+        (void)textsBefore;
+        return check(before(), after, grown);
+    }
 };
 
 } // namespace vantrelle::pubengine

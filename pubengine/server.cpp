@@ -27,7 +27,8 @@ struct Session {
     // path (read again only when a story grew) and each story's length.
     std::shared_ptr<const FitChecker> fit;
     QString openedPath;
-    std::vector<std::size_t> openedLengths;
+    // The stories as opened, for what the fit check compares.
+    std::vector<std::u16string> openedTexts;
 
     Publication &active()
     {
@@ -194,7 +195,7 @@ std::vector<std::size_t> grownStories(const Session &session, const Publication 
 {
     std::vector<std::size_t> grown;
     for (std::size_t k = 0; k < pub.storyCount(); ++k) {
-        if (k >= session.openedLengths.size() || pub.story(k).size() > session.openedLengths[k])
+        if (k >= session.openedTexts.size() || pub.story(k).size() > session.openedTexts[k].size())
             grown.push_back(k);
     }
     return grown;
@@ -235,10 +236,15 @@ public:
         const std::vector<std::size_t> grown = grownStories(*m_session, pub);
         if (grown.empty())
             return {};
-        // The publication as it was is read again rather than kept: most
-        // documents of a run have no story that grew.
-        const Publication before = Publication::open(m_session->openedPath);
-        return m_session->fit->check(before, pub, grown);
+        // The publication as it was is read again rather than kept, and
+        // only when a story comes near its box's edge: most do not.
+        std::optional<Publication> before;
+        const auto opened = [&]() -> const Publication & {
+            if (!before)
+                before.emplace(Publication::open(m_session->openedPath));
+            return *before;
+        };
+        return m_session->fit->checkAsOpened(m_session->openedTexts, opened, pub, grown);
     }
 
 private:
@@ -276,9 +282,11 @@ public:
                     .arg(pub.name()));
         m_session->publication.emplace(std::move(pub));
         m_session->openedPath = fileName;
-        m_session->openedLengths.clear();
-        for (std::size_t k = 0; k < m_session->publication->storyCount(); ++k)
-            m_session->openedLengths.push_back(m_session->publication->story(k).size());
+        m_session->openedTexts.clear();
+        if (m_session->fit) {
+            for (std::size_t k = 0; k < m_session->publication->storyCount(); ++k)
+                m_session->openedTexts.emplace_back(m_session->publication->story(k));
+        }
         return std::make_shared<EngineDocument>(m_session);
     }
 
