@@ -160,6 +160,9 @@ std::vector<DrawnBox> drawnBoxes(const QStringList &trace)
 // layout cache agrees with the shapes throughout.
 TEST(StoryLayout, CorpusAgreesWithPub2raw)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "libmspub's pub2raw, the reader this is held to, runs on Linux only";
+#endif
     REQUIRE_CORPUS();
     std::size_t boxes = 0;
     for (const QString &path : corpusPublications()) {
